@@ -1,0 +1,277 @@
+#include "engine/App/Application.h"
+
+#include "engine/App/TimerManager.h"
+#include "engine/App/WindowPlacement.h"
+#include "engine/Log/LogManager.h"
+#include "engine/Log/ReportAssert.h"
+#include "platform/Services.h"
+#include "platform/ThreadControl.h"
+
+namespace Korrin
+{
+
+namespace
+{
+
+Application* gApplication = nullptr;
+constexpr const char* kSource = "Source\\App\\Application";
+constexpr std::uint32_t kDisplaySwitchPauseMs = 100;
+
+Platform::WindowSystem& Windows()
+{
+    return Platform::Services::Current().Window();
+}
+
+} // namespace
+
+Application::Application()
+{
+    gApplication = this;
+}
+
+Application::~Application()
+{
+    DeleteManagers();
+    if (gApplication == this)
+    {
+        gApplication = nullptr;
+    }
+}
+
+Application* Application::GetCurrent()
+{
+    return gApplication;
+}
+
+void Application::DeleteManagers()
+{
+    if (mTimerManager)
+    {
+        Platform::ThreadControl::SetCurrentThreadAffinity(mTimerManager->GetPreviousAffinity());
+        mTimerManager.reset();
+    }
+    mLogManager.reset();
+}
+
+void Application::PreInit() {}
+
+bool Application::Init()
+{
+    return true;
+}
+
+void Application::Shutdown() {}
+
+void Application::Render() {}
+
+bool Application::Update()
+{
+    return true;
+}
+
+int Application::Run(const std::string& caption, bool windowed)
+{
+    mLogManager = std::make_unique<LogManager>();
+    mTimerManager = std::make_unique<TimerManager>();
+
+    mTimerManager->SetPreviousAffinity(Platform::ThreadControl::SetCurrentThreadAffinity(1));
+    mTimerManager->ClearTimes();
+
+    mCaption = caption;
+    mWindowed = windowed;
+    mWidth = kVirtualWidth;
+    mHeight = kVirtualHeight;
+
+    if (!CreateAppWindow())
+    {
+        return -1;
+    }
+    PreInit();
+    if (!Init())
+    {
+        return 0;
+    }
+    mTimerManager->Reset();
+    return RunLoop();
+}
+
+int Application::RunLoop()
+{
+    Platform::Message message;
+    for (;;)
+    {
+        if (Windows().PeekMessage(message))
+        {
+            if (message.code == Platform::MessageCode::Quit)
+            {
+                mFrameDrawn = false;
+                return 0;
+            }
+            Windows().DispatchMessage(message);
+        }
+        else if (!Frame())
+        {
+            // A window destroyed during the frame gets its destroy message now, after the frame has
+            // unwound, so the shutdown hook runs once and deletes nothing that was still in use.
+            DispatchWaitingMessages();
+            return 0;
+        }
+    }
+}
+
+void Application::DispatchWaitingMessages()
+{
+    Platform::Message message;
+    while (Windows().PeekMessage(message) && message.code != Platform::MessageCode::Quit)
+    {
+        Windows().DispatchMessage(message);
+    }
+}
+
+bool Application::CreateAppWindow()
+{
+    const Platform::DisplayMetrics metrics = Windows().Metrics();
+    const Platform::WindowRect client = Platform::WindowSystem::OuterRectForClient(
+        metrics, static_cast<int>(mWidth), static_cast<int>(mHeight), mWindowStyle);
+    const Platform::WindowRect outer{(metrics.screenWidth - client.width) / 2,
+                                     (metrics.screenHeight - client.height) / 2, client.width, client.height};
+    mWindow = Windows().CreateAppWindow(mCaption, mWindowStyle, outer,
+                                        [](Platform::WindowHandle window, std::uint32_t message, std::uintptr_t first,
+                                           std::intptr_t second) -> std::intptr_t {
+                                            Application* application = Application::GetCurrent();
+                                            return application != nullptr
+                                                       ? application->WndProc(window, message, first, second)
+                                                       : Windows().DefaultProcedure(window, message, first, second);
+                                        });
+    if (mWindow == 0)
+    {
+        return false;
+    }
+    ApplyDisplayMode();
+    Windows().ShowWindow(mWindow, Platform::ShowCommand::Normal);
+    return true;
+}
+
+void Application::ApplyDisplayMode()
+{
+    const Platform::DisplayMetrics metrics = Windows().Metrics();
+    const WindowPlacement placement = mWindowed ? WindowPlacement::Windowed(mWidth, mHeight, mWindowStyle, metrics)
+                                                : WindowPlacement::FullScreen(metrics);
+    Windows().SetWindowStyle(mWindow, placement.style);
+    Windows().PlaceWindow(mWindow, placement.outer, placement.topmost);
+}
+
+bool Application::FrameManagersExist()
+{
+    if (!mTimerManager)
+    {
+        ReportAndBreak("mGuiManager==NULL", kEngineModule, kSource, 435);
+        return false;
+    }
+    return true;
+}
+
+bool Application::Frame()
+{
+    if (!FrameManagersExist())
+    {
+        return false;
+    }
+    Platform::Services::Current().FrameStarted();
+    mTimerManager->Update();
+    UpdateFps(mTimerManager->GetElapsed());
+
+    if (!Update())
+    {
+        return false;
+    }
+    Render();
+
+    mFrameDrawn = true;
+    Platform::Services::Current().FrameEnded();
+    return true;
+}
+
+void Application::UpdateFps(float elapsed)
+{
+    ++mFramesCounted;
+    const float interval = elapsed - mLastRateTime;
+    if (interval > 1.0f)
+    {
+        mFramesPerSecond = static_cast<int>(static_cast<float>(mFramesCounted) / interval);
+        mRateText = "Fps: " + std::to_string(mFramesPerSecond);
+        mLastRateTime = elapsed;
+        mFramesCounted = 0;
+    }
+}
+
+std::intptr_t Application::WndProc(Platform::WindowHandle window, std::uint32_t message, std::uintptr_t first,
+                                   std::intptr_t second)
+{
+    switch (message)
+    {
+    case Platform::MessageCode::Destroy:
+        Shutdown();
+        Windows().PostQuitMessage(0);
+        break;
+    case Platform::MessageCode::Activate:
+        if (mActive)
+        {
+            ApplyDisplayMode();
+        }
+        break;
+    case Platform::MessageCode::KillFocus:
+        mActive = false;
+        break;
+    case Platform::MessageCode::Paint:
+        if (mFrameDrawn && mActive && mWindowed)
+        {
+            Render();
+        }
+        break;
+    case Platform::MessageCode::ActivateApp:
+        OnApplicationActivation(first);
+        break;
+    case Platform::MessageCode::SetCursor:
+        OnSetCursor(second);
+        return 0;
+    default:
+        break;
+    }
+    return Windows().DefaultProcedure(window, message, first, second);
+}
+
+void Application::OnApplicationActivation(std::uintptr_t activated)
+{
+    if (activated == 0 && mActive)
+    {
+        mActive = false;
+        if (!mWindowed)
+        {
+            Windows().SendMessage(mWindow, Platform::MessageCode::SysCommand, Platform::SysCommandCode::Minimize, 0);
+        }
+    }
+    else if (activated == 1 && !mActive)
+    {
+        mActive = true;
+    }
+}
+
+void Application::OnSetCursor(std::intptr_t /*hitArea*/)
+{
+    // The arrow shows everywhere while no cursor manager draws a cursor of its own.
+    Windows().SetArrowCursorVisible(true);
+}
+
+void Application::ResetDevice(bool windowed)
+{
+    if (windowed == mWindowed)
+    {
+        return;
+    }
+    mWindowed = windowed;
+    ApplyDisplayMode();
+    Platform::ThreadControl::SleepMilliseconds(kDisplaySwitchPauseMs);
+}
+
+} // namespace Korrin

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "game/Blank.h"
+
+#include <cstdint>
+#include <map>
+
+// The registry of modal windows by one-byte id. At most one is shown, above the current screen.
+class GameGuiManager : public Blank
+{
+public:
+    static constexpr std::uint8_t kNoWindow = 16;
+    static constexpr std::uint8_t kGameMenu = 3;
+    static constexpr std::uint8_t kExit = 15;
+
+    GameGuiManager();
+    ~GameGuiManager() override;
+
+    void Init() override;
+    void Reset() override;
+    bool Update(float dt) override;
+    void Draw() override;
+
+    // Shows the window of that id (16, or an id without a window, shows none).
+    void Show(std::uint8_t id);
+    Blank* Get(std::uint8_t id) const;
+    std::uint8_t GetRequested() const { return mRequested; }
+    std::uint8_t GetShown() const { return mShown; }
+    Blank* GetShownWindow() const { return mShownWindow; }
+
+private:
+    void SetInputLocks(bool locked);
+
+    std::map<std::uint8_t, Blank*> mWindows;
+    Blank* mShownWindow = nullptr;
+    std::uint8_t mRequested = kNoWindow;
+    std::uint8_t mShown = 200; // no id yet, so the first Show always acts
+};

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "game/Blank.h"
+
+// The main-menu screen.
+class MainMenu : public Blank
+{
+public:
+    MainMenu() = default;
+
+    void Init() override {}
+    void Reset() override {}
+    bool Update(float /*dt*/) override { return true; }
+    void Draw() override {}
+};

@@ -1,0 +1,131 @@
+#include "game/GameApplication.h"
+
+#include "engine/App/TimerManager.h"
+#include "engine/Log/LogManager.h"
+#include "game/GUI/ClipGui.h"
+#include "game/GUI/GameGuiManager.h"
+#include "game/GUI/MainMenu.h"
+#include "game/Game/Game.h"
+#include "game/GameGlobals.h"
+#include "game/Main.h"
+#include "game/Map.h"
+#include "platform/Services.h"
+
+GameApplication::GameApplication() = default;
+
+GameApplication::~GameApplication() = default;
+
+void GameApplication::PreInit()
+{
+    Korrin::LogManager::GetInstance()->Open(Korrin::LogManager::kDefaultLog, Korrin::LogManager::kDefaultLog);
+}
+
+bool GameApplication::Init()
+{
+    GameGlobals::quit = false;
+    mMain = std::make_unique<Main>();
+    CreateScreens();
+    mStarted = false;
+    return true;
+}
+
+void GameApplication::CreateScreens()
+{
+    mMain->Add("Game", new Game(), true);
+    mMain->Add("Map", new Map(), true);
+    mMain->Add("MainMenu", new MainMenu(), true);
+    mMain->Add("ScriptMoview", new ClipGui(), true);
+}
+
+void GameApplication::Shutdown()
+{
+    mMain.reset();
+}
+
+void GameApplication::Render()
+{
+    if (mMain)
+    {
+        mMain->DrawList();
+    }
+    PresentFrame(false);
+}
+
+void GameApplication::PresentFrame(bool /*noCursor*/) {}
+
+bool GameApplication::Update()
+{
+    const float dt = Korrin::TimerManager::GetInstance()->GetDelta();
+    if (!mStarted)
+    {
+        StartFirstFrame();
+    }
+    PauseWhenInactive();
+    if (GameGlobals::quit)
+    {
+        return false;
+    }
+    return UpdateScreens(dt);
+}
+
+void GameApplication::StartFirstFrame()
+{
+    mStarted = true;
+    if (mMain)
+    {
+        mMain->Load();
+        mMain->ResetAll();
+        mMain->SetCurrent(Main::kMainMenuScreen);
+    }
+}
+
+void GameApplication::PauseWhenInactive()
+{
+    GameGuiManager* windows = mMain ? mMain->GetGameGuiManager() : nullptr;
+    if (!IsActive() && windows != nullptr && windows->GetRequested() == GameGuiManager::kNoWindow &&
+        mMain->GetCurrent() == Main::kGameScreen)
+    {
+        windows->Show(GameGuiManager::kGameMenu);
+    }
+}
+
+bool GameApplication::UpdateScreens(float dt)
+{
+    if (!mMain)
+    {
+        return true;
+    }
+    for (int attempt = 0; attempt < kMaxScreenUpdatesPerFrame; ++attempt)
+    {
+        if (GameGlobals::quit)
+        {
+            return false;
+        }
+        if (mMain->UpdateList(dt))
+        {
+            return true;
+        }
+    }
+    if (GameGlobals::quit)
+    {
+        return false;
+    }
+    Korrin::LogManager::GetInstance()->Write("GameApplication::Update: the screens asked %d times in one frame to "
+                                             "be updated again; the frame goes on",
+                                             kMaxScreenUpdatesPerFrame);
+    return true;
+}
+
+std::intptr_t GameApplication::WndProc(Platform::WindowHandle window, std::uint32_t message, std::uintptr_t first,
+                                       std::intptr_t second)
+{
+    if (message == Platform::MessageCode::Create)
+    {
+        Platform::Services::Current().Window().InvalidateWindow(window);
+    }
+    else if (message == Platform::MessageCode::SysCommand && second == Platform::SysCommandCode::AltEnter)
+    {
+        ResetDevice(!IsWindowed());
+    }
+    return Korrin::Application::WndProc(window, message, first, second);
+}

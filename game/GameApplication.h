@@ -1,0 +1,42 @@
+#pragma once
+
+#include "engine/App/Application.h"
+
+#include <memory>
+
+class Main;
+
+// The game's application: the hooks the engine's loop calls.
+class GameApplication : public Korrin::Application
+{
+public:
+    static constexpr const char* kCaption = "Wrenfold";
+    // A window that keeps asking for the screen update to run again must not hold the frame forever.
+    static constexpr int kMaxScreenUpdatesPerFrame = 32;
+
+    GameApplication();
+    ~GameApplication() override;
+
+    void PreInit() override;
+    bool Init() override;
+    void Shutdown() override;
+    void Render() override;
+    bool Update() override;
+    std::intptr_t WndProc(Platform::WindowHandle window, std::uint32_t message, std::uintptr_t first,
+                          std::intptr_t second) override;
+
+    // Ends drawing into the frame and puts it on the screen; also called from inside long loads.
+    void PresentFrame(bool noCursor);
+
+    Main* GetMain() const { return mMain.get(); }
+    bool IsStarted() const { return mStarted; }
+
+private:
+    void CreateScreens();
+    void StartFirstFrame();
+    void PauseWhenInactive();
+    bool UpdateScreens(float dt);
+
+    std::unique_ptr<Main> mMain;
+    bool mStarted = false;
+};

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "engine/Util/Singleton.h"
+#include "game/Blank.h"
+#include "game/NamedObjectContainer.h"
+
+#include <cstdint>
+#include <memory>
+
+class GameGuiManager;
+
+// The screen manager: owns the screens (by index: 0 "Game", 1 "Map", 2 "MainMenu", 3 "ScriptMoview"),
+// the modal window registry and the game-wide managers, and updates and draws the current screen.
+class Main : public Blank, public NamedObjectContainer, public Korrin::Singleton<Main>
+{
+public:
+    static constexpr std::uint16_t kGameScreen = 0;
+    static constexpr std::uint16_t kMapScreen = 1;
+    static constexpr std::uint16_t kMainMenuScreen = 2;
+    static constexpr std::uint16_t kScriptMovieScreen = 3;
+
+    Main();
+    ~Main() override;
+
+    // Blank: Main is driven through its container operations, not as a member of another container.
+    void Init() override {}
+    void Reset() override { ResetAll(); }
+    bool Update(float dt) override { return UpdateAll(dt); }
+    void Draw() override { DrawAll(); }
+
+    // Loads every member and screen, once, on the first frame after the logo.
+    void Load();
+    void InitAll() override { Load(); }
+    void ResetAll() override;
+    bool UpdateAll(float dt) override { return UpdateList(dt); }
+    void DrawAll() override { DrawList(); }
+
+    bool UpdateList(float dt);
+    void DrawList();
+    void SetCurrent(std::uint16_t index);
+    std::uint16_t GetCurrent() const { return mCurrent; }
+
+    GameGuiManager* GetGameGuiManager() const { return mGuiManager.get(); }
+
+private:
+    std::uint16_t mCurrent = 0;
+    std::unique_ptr<GameGuiManager> mGuiManager;
+};
+
+// The screen manager; reports "Main::mSingleton==NULL" when there is none.
+Main& _GetMain();

@@ -1,0 +1,101 @@
+#include "game/WinMain.h"
+
+#include "game/CrashDumpFilter.h"
+#include "game/GameApplication.h"
+#include "platform/FixedStepClock.h"
+#include "platform/Folders.h"
+#include "platform/HeadlessWindowSystem.h"
+#include "platform/MessageBox.h"
+#include "platform/SdlWindowSystem.h"
+#include "platform/Services.h"
+#include "platform/SingleInstance.h"
+#include "platform/SteadyClock.h"
+
+#include <cstdio>
+#include <memory>
+
+namespace
+{
+
+constexpr int kNoDisplayExitCode = 1;
+
+std::unique_ptr<Platform::WindowSystem> MakeWindowSystem(bool headless)
+{
+    if (headless)
+    {
+        return std::make_unique<Platform::HeadlessWindowSystem>();
+    }
+    try
+    {
+        return std::make_unique<Platform::SdlWindowSystem>();
+    }
+    catch (const Platform::SdlWindowSystem::NoDisplay& error)
+    {
+        std::fprintf(stderr, "wrenfold: no display to open a window on (%s); --headless runs without one\n",
+                     error.what());
+        return nullptr;
+    }
+}
+
+std::unique_ptr<Platform::Clock> MakeClock(bool fixedStep)
+{
+    if (fixedStep)
+    {
+        return std::make_unique<Platform::FixedStepClock>();
+    }
+    return std::make_unique<Platform::SteadyClock>();
+}
+
+void SetUpFolders(const CommandLine& line)
+{
+    if (!line.dataDir.empty())
+    {
+        Platform::Folders::SetDataFolder(line.dataDir);
+    }
+    if (!line.saveDir.empty())
+    {
+        Platform::Folders::SetSaveFolder(line.saveDir);
+    }
+    const std::string saveFolder = Platform::Folders::SaveFolder();
+    if (saveFolder.empty() || !Platform::Folders::MakeFolders(saveFolder))
+    {
+        std::fprintf(stderr, "wrenfold: cannot make the save folder '%s'\n", saveFolder.c_str());
+    }
+}
+
+} // namespace
+
+int WinMain(const CommandLine& line)
+{
+    Platform::CrashHandler::Install(CrashDumpFilter);
+    if (line.testCrash)
+    {
+        Platform::CrashHandler::TriggerTestCrash();
+    }
+    SetUpFolders(line);
+
+    Platform::SingleInstance instance(Platform::Folders::SaveFolder());
+    if (instance.GetResult() == Platform::SingleInstance::Result::AlreadyRunning)
+    {
+        return 0;
+    }
+
+    std::unique_ptr<Platform::WindowSystem> windows = MakeWindowSystem(line.headless);
+    if (!windows)
+    {
+        return kNoDisplayExitCode;
+    }
+    Platform::Services services(std::move(windows), MakeClock(line.fixedStep));
+    services.SetFrameLimit(line.frames);
+    Platform::Services::CatchTerminationSignals();
+    Platform::MessageBox::SetInteractive(!line.headless);
+    Platform::MessageBox::SetHeadlessAnswer(line.reportAnswer);
+
+    const bool windowed = line.windowed.value_or(false);
+    int result = 0;
+    {
+        GameApplication application;
+        result = application.Run(GameApplication::kCaption, windowed);
+    }
+    return result;
+}

@@ -1,0 +1,89 @@
+#include "platform/Folders.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <system_error>
+
+namespace Platform
+{
+
+namespace
+{
+
+struct FolderSettings
+{
+    std::string start;
+    std::string data;
+    std::string save;
+};
+
+FolderSettings& Settings()
+{
+    static FolderSettings settings = [] {
+        FolderSettings made;
+        std::error_code error;
+        made.start = std::filesystem::current_path(error).string();
+        return made;
+    }();
+    return settings;
+}
+
+std::string Absolute(const std::string& folder)
+{
+    const std::filesystem::path path(folder);
+    if (path.is_absolute())
+    {
+        return path.lexically_normal().string();
+    }
+    return (std::filesystem::path(Folders::StartFolder()) / path).lexically_normal().string();
+}
+
+} // namespace
+
+const std::string& Folders::StartFolder()
+{
+    return Settings().start;
+}
+
+const std::string& Folders::DataFolder()
+{
+    const FolderSettings& settings = Settings();
+    return settings.data.empty() ? settings.start : settings.data;
+}
+
+void Folders::SetDataFolder(const std::string& folder)
+{
+    Settings().data = folder.empty() ? std::string() : Absolute(folder);
+}
+
+std::string Folders::SaveFolder()
+{
+    const FolderSettings& settings = Settings();
+    if (!settings.save.empty())
+    {
+        return settings.save;
+    }
+    if (const char* dataHome = std::getenv("XDG_DATA_HOME"); dataHome != nullptr && dataHome[0] == '/')
+    {
+        return std::string(dataHome) + "/wrenfold";
+    }
+    if (const char* home = std::getenv("HOME"); home != nullptr && home[0] != '\0')
+    {
+        return std::string(home) + "/.local/share/wrenfold";
+    }
+    return {};
+}
+
+void Folders::SetSaveFolder(const std::string& folder)
+{
+    Settings().save = folder.empty() ? std::string() : Absolute(folder);
+}
+
+bool Folders::MakeFolders(const std::string& folder)
+{
+    std::error_code error;
+    std::filesystem::create_directories(folder, error);
+    return std::filesystem::is_directory(folder, error);
+}
+
+} // namespace Platform

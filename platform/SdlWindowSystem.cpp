@@ -1,0 +1,253 @@
+#include "platform/SdlWindowSystem.h"
+
+#include "platform/SdlKeyMap.h"
+#include "platform/VirtualKey.h"
+
+#include <SDL.h>
+
+namespace Platform
+{
+
+namespace
+{
+
+// The generic modifier codes follow either of their left and right keys.
+std::uint8_t GenericModifier(std::uint8_t virtualKey)
+{
+    switch (virtualKey)
+    {
+    case VirtualKey::LeftShift:
+    case VirtualKey::RightShift:
+        return VirtualKey::Shift;
+    case VirtualKey::LeftControl:
+    case VirtualKey::RightControl:
+        return VirtualKey::Control;
+    case VirtualKey::LeftMenu:
+    case VirtualKey::RightMenu:
+        return VirtualKey::Menu;
+    default:
+        return 0;
+    }
+}
+
+std::uint8_t VirtualKeyOfButton(std::uint8_t button)
+{
+    switch (button)
+    {
+    case SDL_BUTTON_LEFT:
+        return VirtualKey::LeftButton;
+    case SDL_BUTTON_RIGHT:
+        return VirtualKey::RightButton;
+    case SDL_BUTTON_MIDDLE:
+        return VirtualKey::MiddleButton;
+    default:
+        return 0;
+    }
+}
+
+} // namespace
+
+SdlWindowSystem::SdlWindowSystem()
+{
+    if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0)
+    {
+        throw NoDisplay(SDL_GetError());
+    }
+}
+
+SdlWindowSystem::~SdlWindowSystem()
+{
+    DestroyNative();
+    SDL_QuitSubSystem(SDL_INIT_VIDEO);
+}
+
+DisplayMetrics SdlWindowSystem::Metrics() const
+{
+    DisplayMetrics metrics;
+    const int display = mWindow != nullptr ? SDL_GetWindowDisplayIndex(mWindow) : 0;
+    SDL_DisplayMode mode{};
+    if (SDL_GetDesktopDisplayMode(display < 0 ? 0 : display, &mode) == 0)
+    {
+        metrics.screenWidth = mode.w;
+        metrics.screenHeight = mode.h;
+    }
+    SDL_Rect usable{};
+    if (SDL_GetDisplayUsableBounds(display < 0 ? 0 : display, &usable) == 0)
+    {
+        metrics.workArea = {usable.x, usable.y, usable.w, usable.h};
+    }
+    else
+    {
+        metrics.workArea = {0, 0, metrics.screenWidth, metrics.screenHeight};
+    }
+    // The window manager draws the decorations outside the client area SDL sizes, so the window's
+    // own frame and caption count as nothing here.
+    metrics.frameWidth = 0;
+    metrics.captionHeight = 0;
+    return metrics;
+}
+
+void SdlWindowSystem::SetArrowCursorVisible(bool visible)
+{
+    SDL_ShowCursor(visible ? SDL_ENABLE : SDL_DISABLE);
+}
+
+void SdlWindowSystem::CreateNative(const std::string& caption, const WindowRect& outer)
+{
+    mWindow = SDL_CreateWindow(caption.c_str(), outer.x, outer.y, outer.width > 0 ? outer.width : 1,
+                               outer.height > 0 ? outer.height : 1, SDL_WINDOW_HIDDEN);
+    if (mWindow == nullptr)
+    {
+        throw NoDisplay(SDL_GetError());
+    }
+}
+
+void SdlWindowSystem::DestroyNative()
+{
+    if (mWindow != nullptr)
+    {
+        SDL_DestroyWindow(mWindow);
+        mWindow = nullptr;
+    }
+}
+
+void SdlWindowSystem::ShowNative(ShowCommand command)
+{
+    if (mWindow == nullptr)
+    {
+        return;
+    }
+    switch (command)
+    {
+    case ShowCommand::Normal:
+        SDL_ShowWindow(mWindow);
+        PaintBlack();
+        break;
+    case ShowCommand::Minimize:
+        SDL_MinimizeWindow(mWindow);
+        break;
+    case ShowCommand::Restore:
+        SDL_RestoreWindow(mWindow);
+        break;
+    }
+}
+
+void SdlWindowSystem::PlaceNative(std::uint32_t style, const WindowRect& outer, bool /*topmost*/)
+{
+    if (mWindow == nullptr)
+    {
+        return;
+    }
+    const bool fullScreen = (style & WindowStyle::Caption) != WindowStyle::Caption;
+    if (fullScreen)
+    {
+        SDL_SetWindowFullscreen(mWindow, SDL_WINDOW_FULLSCREEN_DESKTOP);
+    }
+    else
+    {
+        SDL_SetWindowFullscreen(mWindow, 0);
+        SDL_SetWindowSize(mWindow, outer.width, outer.height);
+        SDL_SetWindowPosition(mWindow, outer.x, outer.y);
+    }
+    SDL_ShowWindow(mWindow);
+}
+
+void SdlWindowSystem::RaiseNative()
+{
+    if (mWindow != nullptr)
+    {
+        SDL_RestoreWindow(mWindow);
+        SDL_RaiseWindow(mWindow);
+    }
+}
+
+void SdlWindowSystem::PumpEvents()
+{
+    SDL_Event event;
+    while (SDL_PollEvent(&event) != 0)
+    {
+        HandleEvent(event);
+    }
+}
+
+void SdlWindowSystem::HandleEvent(const SDL_Event& event)
+{
+    switch (event.type)
+    {
+    case SDL_QUIT:
+        RequestClose();
+        break;
+    case SDL_WINDOWEVENT:
+        HandleWindowEvent(event);
+        break;
+    case SDL_KEYDOWN:
+        HandleKey(event, true);
+        break;
+    case SDL_KEYUP:
+        HandleKey(event, false);
+        break;
+    case SDL_MOUSEBUTTONDOWN:
+    case SDL_MOUSEBUTTONUP:
+        if (const std::uint8_t key = VirtualKeyOfButton(event.button.button); key != 0)
+        {
+            SetKeyDown(key, event.type == SDL_MOUSEBUTTONDOWN);
+        }
+        break;
+    default:
+        break;
+    }
+}
+
+void SdlWindowSystem::HandleWindowEvent(const SDL_Event& event)
+{
+    switch (event.window.event)
+    {
+    case SDL_WINDOWEVENT_FOCUS_GAINED:
+        NotifyFocus(true);
+        break;
+    case SDL_WINDOWEVENT_FOCUS_LOST:
+        NotifyFocus(false);
+        break;
+    case SDL_WINDOWEVENT_EXPOSED:
+        PaintBlack();
+        InvalidateWindow(MainWindow());
+        break;
+    case SDL_WINDOWEVENT_CLOSE:
+        RequestClose();
+        break;
+    default:
+        break;
+    }
+}
+
+void SdlWindowSystem::HandleKey(const SDL_Event& event, bool down)
+{
+    const std::uint8_t key = VirtualKeyFromScancode(event.key.keysym.scancode);
+    if (key != 0)
+    {
+        SetKeyDown(key, down);
+        if (const std::uint8_t generic = GenericModifier(key); generic != 0)
+        {
+            SetKeyDown(generic, down);
+        }
+    }
+    const bool altEnter = down && event.key.repeat == 0 && (event.key.keysym.mod & KMOD_ALT) != 0 &&
+                          (event.key.keysym.scancode == SDL_SCANCODE_RETURN ||
+                           event.key.keysym.scancode == SDL_SCANCODE_KP_ENTER);
+    if (altEnter)
+    {
+        PostMessage(MainWindow(), MessageCode::SysCommand, SysCommandCode::KeyMenu, SysCommandCode::AltEnter);
+    }
+}
+
+void SdlWindowSystem::PaintBlack()
+{
+    // Until a graphics device presents frames, the window shows black rather than whatever was below.
+    if (SDL_Surface* surface = SDL_GetWindowSurface(mWindow); surface != nullptr)
+    {
+        SDL_FillRect(surface, nullptr, SDL_MapRGB(surface->format, 0, 0, 0));
+        SDL_UpdateWindowSurface(mWindow);
+    }
+}
+
+} // namespace Platform

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "platform/Clock.h"
+#include "platform/WindowSystem.h"
+
+#include <cstdint>
+#include <memory>
+
+namespace Platform
+{
+
+// The platform services chosen at start-up (real or headless), reachable by the engine while they
+// exist. The engine tells them where frames begin and end: the fixed-step clock, the frame limit and
+// the requests that arrive from outside (a signal to close, a second start) hang on that.
+class Services
+{
+public:
+    Services(std::unique_ptr<WindowSystem> window, std::unique_ptr<Clock> clock);
+    ~Services();
+    Services(const Services&) = delete;
+    Services& operator=(const Services&) = delete;
+
+    // The installed services; ends the process with a message when there are none (a programming error).
+    static Services& Current();
+    static bool Exists();
+
+    WindowSystem& Window() { return *mWindow; }
+    Clock& GetClock() { return *mClock; }
+
+    // After this many completed frames the window is asked to close (0: no limit).
+    void SetFrameLimit(std::uint64_t frames) { mFrameLimit = frames; }
+    void FrameStarted();
+    void FrameEnded();
+    std::uint64_t FramesCompleted() const { return mFramesCompleted; }
+
+    // SIGINT and SIGTERM become a request to close the window, so the game saves on its way out.
+    static void CatchTerminationSignals();
+
+private:
+    std::unique_ptr<WindowSystem> mWindow;
+    std::unique_ptr<Clock> mClock;
+    std::uint64_t mFrameLimit = 0;
+    std::uint64_t mFramesCompleted = 0;
+};
+
+} // namespace Platform

@@ -1,0 +1,117 @@
+#pragma once
+
+#include "platform/DisplayMetrics.h"
+#include "platform/Message.h"
+
+#include <array>
+#include <atomic>
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <string>
+
+namespace Platform
+{
+
+using WindowProcedure =
+    std::function<std::intptr_t(WindowHandle, std::uint32_t, std::uintptr_t, std::intptr_t)>;
+
+enum class ShowCommand
+{
+    Normal,
+    Minimize,
+    Restore,
+};
+
+// The window and its message queue. The game has one window; the queue is what the engine's loop
+// takes from without blocking. Backends (SDL2, headless) turn their events into messages.
+//
+// Destroying the window is deferred: the destroy message is delivered when the loop next takes a
+// message, so a caller deep inside a frame never has the application torn down under it.
+class WindowSystem
+{
+public:
+    WindowSystem();
+    virtual ~WindowSystem();
+    WindowSystem(const WindowSystem&) = delete;
+    WindowSystem& operator=(const WindowSystem&) = delete;
+
+    // The window. Creation sends the create message to the procedure before it returns.
+    WindowHandle CreateAppWindow(const std::string& caption, std::uint32_t style, const WindowRect& outer,
+                                 WindowProcedure procedure);
+    void DestroyWindow(WindowHandle window);
+    bool IsWindow(WindowHandle window) const;
+    WindowHandle MainWindow() const { return mWindow; }
+    void ShowWindow(WindowHandle window, ShowCommand command);
+    void SetWindowStyle(WindowHandle window, std::uint32_t style);
+    void PlaceWindow(WindowHandle window, const WindowRect& outer, bool topmost);
+    bool IsMinimized(WindowHandle window) const;
+    void InvalidateWindow(WindowHandle window);
+    std::uint32_t Style() const { return mStyle; }
+    WindowRect Placement() const { return mPlacement; }
+    bool IsTopmost() const { return mTopmost; }
+
+    // The outer rectangle of a window whose client area is width x height, for a style, on a desktop
+    // with these metrics.
+    static WindowRect OuterRectForClient(const DisplayMetrics& metrics, int width, int height,
+                                         std::uint32_t style);
+    virtual DisplayMetrics Metrics() const = 0;
+
+    // Messages.
+    bool PeekMessage(Message& out);
+    std::intptr_t DispatchMessage(const Message& message);
+    std::intptr_t SendMessage(WindowHandle window, std::uint32_t code, std::uintptr_t first, std::intptr_t second);
+    void PostMessage(WindowHandle window, std::uint32_t code, std::uintptr_t first, std::intptr_t second);
+    void PostQuitMessage(int exitCode);
+    std::intptr_t DefaultProcedure(WindowHandle window, std::uint32_t code, std::uintptr_t first,
+                                   std::intptr_t second);
+
+    // Asks for the window to be closed as if by its close button; safe from a signal handler.
+    void RequestClose() { mCloseRequested.store(true); }
+    // Asks for the window to be restored and raised; safe from a signal handler.
+    void RequestRaise() { mRaiseRequested.store(true); }
+
+    // Keyboard state by virtual-key code: bit 7 down, bit 0 toggled by each press.
+    using KeyboardState = std::array<std::uint8_t, 256>;
+    const KeyboardState& GetKeyboardState() const { return mKeys; }
+
+    // The system's arrow cursor over the client area, shown or hidden.
+    virtual void SetArrowCursorVisible(bool visible) = 0;
+
+    // Backends and scripted input feed the keyboard through these.
+    void SetKeyDown(std::uint8_t virtualKey, bool down);
+    void ReleaseAllKeys();
+    // The window gained or lost the focus: delivers the activation messages in the system's order.
+    void NotifyFocus(bool focused);
+
+protected:
+    virtual void CreateNative(const std::string& caption, const WindowRect& outer) = 0;
+    virtual void DestroyNative() = 0;
+    virtual void ShowNative(ShowCommand command) = 0;
+    virtual void PlaceNative(std::uint32_t style, const WindowRect& outer, bool topmost) = 0;
+    virtual void RaiseNative() = 0;
+    // Turns waiting backend events into messages.
+    virtual void PumpEvents() = 0;
+
+private:
+    void ActivateOnFirstShow();
+    bool TakeDeferredWork(Message& out);
+
+    WindowProcedure mProcedure;
+    WindowHandle mWindow = 0;
+    std::uint32_t mStyle = 0;
+    WindowRect mPlacement;
+    bool mTopmost = false;
+    bool mMinimized = false;
+    bool mShownOnce = false;
+    bool mFocused = false;
+    bool mDestroyPending = false;
+    bool mQuitPosted = false;
+    int mQuitCode = 0;
+    std::deque<Message> mQueue;
+    KeyboardState mKeys{};
+    std::atomic<bool> mCloseRequested{false};
+    std::atomic<bool> mRaiseRequested{false};
+};
+
+} // namespace Platform

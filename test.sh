@@ -1,0 +1,18 @@
+#!/usr/bin/env bash
+# Builds everything with AddressSanitizer and UndefinedBehaviorSanitizer and runs every test.
+set -euo pipefail
+top="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
+"$top/tools/scripts/install-deps.sh"
+
+build="$top/build/sanitize"
+if [ ! -f "$build/build.ninja" ]; then
+  cmake -S "$top" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DWF_SANITIZE=ON >/dev/null
+fi
+cmake --build "$build"
+
+export ASAN_OPTIONS="detect_leaks=1:abort_on_error=0:strict_string_checks=1"
+export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+export SDL_VIDEODRIVER="${SDL_VIDEODRIVER:-offscreen}"
+export SDL_AUDIODRIVER="${SDL_AUDIODRIVER:-dummy}"
+cd "$build"
+ctest --output-on-failure -j "$(nproc)" "$@"
