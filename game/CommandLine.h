@@ -14,7 +14,8 @@ struct CommandLine
     std::uint64_t frames = 0; // 0: run until closed
     std::string saveDir;
     std::string dataDir;
-    int reportAnswer = 2; // the answer to a report box when there is nobody to ask (Cancel)
+    std::string inputFile; // scripted input; empty: none
+    int reportAnswer = 2;  // the answer to a report box when there is nobody to ask (Cancel)
     bool testCrash = false;
     bool help = false;
 

@@ -24,6 +24,7 @@ public:
 
     DisplayMetrics Metrics() const override;
     void SetArrowCursorVisible(bool visible) override;
+    WindowRect ClientRect() const override;
     SDL_Window* NativeWindow() const { return mWindow; }
 
 protected:
@@ -38,9 +39,11 @@ private:
     void HandleEvent(const SDL_Event& event);
     void HandleWindowEvent(const SDL_Event& event);
     void HandleKey(const SDL_Event& event, bool down);
+    void HandleText(const char* utf8);
     void PaintBlack();
 
     SDL_Window* mWindow = nullptr;
+    std::uint8_t mLastKeyDown = 0; // text events follow the key that typed them
 };
 
 } // namespace Platform

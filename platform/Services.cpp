@@ -1,5 +1,6 @@
 #include "platform/Services.h"
 
+#include "platform/ScriptedInput.h"
 #include "platform/SingleInstance.h"
 
 #include <atomic>
@@ -52,9 +53,19 @@ bool Services::Exists()
     return gCurrent != nullptr;
 }
 
+void Services::SetScriptedInput(std::unique_ptr<ScriptedInput> script)
+{
+    mScriptedInput = std::move(script);
+}
+
 void Services::FrameStarted()
 {
     mClock->AdvanceFrame();
+    ++mFramesStarted;
+    if (mScriptedInput)
+    {
+        mScriptedInput->Play(mFramesStarted, *mWindow);
+    }
     if (gTerminationRequested.exchange(false))
     {
         mWindow->RequestClose();
