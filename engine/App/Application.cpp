@@ -1,7 +1,9 @@
 #include "engine/App/Application.h"
 
+#include "engine/App/InputManager.h"
 #include "engine/App/TimerManager.h"
 #include "engine/App/WindowPlacement.h"
+#include "engine/Gui/CursorManager.h"
 #include "engine/Log/LogManager.h"
 #include "engine/Log/ReportAssert.h"
 #include "platform/Services.h"
@@ -43,8 +45,17 @@ Application* Application::GetCurrent()
     return gApplication;
 }
 
+void Application::CreateManagers()
+{
+    mInputManager = std::make_unique<InputManager>(mWindow);
+    mCursorManager = std::make_unique<CursorManager>();
+    CursorManager::MarkCreated();
+}
+
 void Application::DeleteManagers()
 {
+    mInputManager.reset();
+    mCursorManager.reset();
     if (mTimerManager)
     {
         Platform::ThreadControl::SetCurrentThreadAffinity(mTimerManager->GetPreviousAffinity());
@@ -87,6 +98,7 @@ int Application::Run(const std::string& caption, bool windowed)
         return -1;
     }
     PreInit();
+    CreateManagers();
     if (!Init())
     {
         return 0;
@@ -166,6 +178,11 @@ void Application::ApplyDisplayMode()
 
 bool Application::FrameManagersExist()
 {
+    if (!mInputManager)
+    {
+        ReportAndBreak("mInputManager==NULL", kEngineModule, kSource, 433);
+        return false;
+    }
     if (!mTimerManager)
     {
         ReportAndBreak("mGuiManager==NULL", kEngineModule, kSource, 435);
@@ -183,6 +200,14 @@ bool Application::Frame()
     Platform::Services::Current().FrameStarted();
     mTimerManager->Update();
     UpdateFps(mTimerManager->GetElapsed());
+    if (mActive)
+    {
+        mInputManager->Update();
+    }
+    else
+    {
+        mInputManager->Clear();
+    }
 
     if (!Update())
     {
@@ -261,10 +286,15 @@ void Application::OnApplicationActivation(std::uintptr_t activated)
     }
 }
 
-void Application::OnSetCursor(std::intptr_t /*hitArea*/)
+void Application::OnSetCursor(std::intptr_t hitArea)
 {
-    // The arrow shows everywhere while no cursor manager draws a cursor of its own.
-    Windows().SetArrowCursorVisible(true);
+    const bool overClient = (hitArea & 0xFFFF) == Platform::HitClient;
+    const bool hideArrow = mActive && overClient && mCursorManager && !mCursorManager->WantsSystemArrow();
+    if (mCursorManager)
+    {
+        mCursorManager->SetSystemCursorHidden(hideArrow);
+    }
+    Windows().SetArrowCursorVisible(!hideArrow);
 }
 
 void Application::ResetDevice(bool windowed)

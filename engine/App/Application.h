@@ -9,6 +9,8 @@
 namespace Korrin
 {
 
+class CursorManager;
+class InputManager;
 class LogManager;
 class TimerManager;
 
@@ -65,6 +67,7 @@ private:
     bool FrameManagersExist();
     void OnApplicationActivation(std::uintptr_t activated);
     void OnSetCursor(std::intptr_t hitArea);
+    void CreateManagers();
     void DeleteManagers();
 
     std::string mCaption = "Window";
@@ -75,6 +78,8 @@ private:
 
     std::unique_ptr<TimerManager> mTimerManager;
     std::unique_ptr<LogManager> mLogManager;
+    std::unique_ptr<InputManager> mInputManager;
+    std::unique_ptr<CursorManager> mCursorManager;
 
     bool mWindowed = true;
     bool mActive = false;
