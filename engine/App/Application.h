@@ -9,6 +9,7 @@
 namespace Korrin
 {
 
+class FileSysManager;
 class LogManager;
 class TimerManager;
 
@@ -75,6 +76,7 @@ private:
 
     std::unique_ptr<TimerManager> mTimerManager;
     std::unique_ptr<LogManager> mLogManager;
+    std::unique_ptr<FileSysManager> mFileSysManager;
 
     bool mWindowed = true;
     bool mActive = false;
