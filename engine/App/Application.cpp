@@ -5,6 +5,7 @@
 #include "engine/File/FileSysManager.h"
 #include "engine/Log/LogManager.h"
 #include "engine/Log/ReportAssert.h"
+#include "engine/Script/LocaleManager.h"
 #include "platform/Services.h"
 #include "platform/ThreadControl.h"
 
@@ -53,6 +54,7 @@ void Application::DeleteManagers()
         mTimerManager.reset();
     }
     mLogManager.reset();
+    mLocaleManager.reset();
 }
 
 void Application::PreInit() {}
@@ -90,6 +92,8 @@ int Application::Run(const std::string& caption, bool windowed)
         return -1;
     }
     PreInit();
+    // The managers made once the game has mounted its data folders, in their order.
+    mLocaleManager = std::make_unique<LocaleManager>();
     if (!Init())
     {
         return 0;

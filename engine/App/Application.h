@@ -10,6 +10,7 @@ namespace Korrin
 {
 
 class FileSysManager;
+class LocaleManager;
 class LogManager;
 class TimerManager;
 
@@ -77,6 +78,7 @@ private:
     std::unique_ptr<TimerManager> mTimerManager;
     std::unique_ptr<LogManager> mLogManager;
     std::unique_ptr<FileSysManager> mFileSysManager;
+    std::unique_ptr<LocaleManager> mLocaleManager;
 
     bool mWindowed = true;
     bool mActive = false;
