@@ -58,7 +58,8 @@ public:
     bool GetColour(Korrin::Colour& colour) const;
 
     // Visits every key and value of this table (in the interpreter's order); the stack top is put back
-    // after each visit, so a long table does not grow the stack. Nothing when this is not a table.
+    // after each visit, so a long table does not grow the stack. Nothing when this is not a table. The
+    // visit must not add keys to the table (the interpreter cannot go on walking it then).
     void ForEachEntry(const std::function<void(const LuaValue& key, const LuaValue& value)>& visit) const;
     // Visits elements 1, 2, ... up to the first nil, with the same stack care.
     void ForEachElement(const std::function<void(int position, const LuaValue& value)>& visit) const;
