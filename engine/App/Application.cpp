@@ -3,9 +3,11 @@
 #include "engine/App/InputManager.h"
 #include "engine/App/TimerManager.h"
 #include "engine/App/WindowPlacement.h"
+#include "engine/File/FileSysManager.h"
 #include "engine/Gui/CursorManager.h"
 #include "engine/Log/LogManager.h"
 #include "engine/Log/ReportAssert.h"
+#include "engine/Script/LocaleManager.h"
 #include "platform/Services.h"
 #include "platform/ThreadControl.h"
 
@@ -45,16 +47,10 @@ Application* Application::GetCurrent()
     return gApplication;
 }
 
-void Application::CreateManagers()
-{
-    mInputManager = std::make_unique<InputManager>(mWindow);
-    mCursorManager = std::make_unique<CursorManager>();
-    CursorManager::MarkCreated();
-}
-
 void Application::DeleteManagers()
 {
     mInputManager.reset();
+    mFileSysManager.reset();
     mCursorManager.reset();
     if (mTimerManager)
     {
@@ -62,6 +58,7 @@ void Application::DeleteManagers()
         mTimerManager.reset();
     }
     mLogManager.reset();
+    mLocaleManager.reset();
 }
 
 void Application::PreInit() {}
@@ -83,6 +80,7 @@ bool Application::Update()
 int Application::Run(const std::string& caption, bool windowed)
 {
     mLogManager = std::make_unique<LogManager>();
+    mFileSysManager = std::make_unique<FileSysManager>();
     mTimerManager = std::make_unique<TimerManager>();
 
     mTimerManager->SetPreviousAffinity(Platform::ThreadControl::SetCurrentThreadAffinity(1));
@@ -98,7 +96,11 @@ int Application::Run(const std::string& caption, bool windowed)
         return -1;
     }
     PreInit();
-    CreateManagers();
+    // The managers made once the game has mounted its data folders, in their order.
+    mInputManager = std::make_unique<InputManager>(mWindow);
+    mLocaleManager = std::make_unique<LocaleManager>();
+    mCursorManager = std::make_unique<CursorManager>();
+    CursorManager::MarkCreated();
     if (!Init())
     {
         return 0;

@@ -10,7 +10,9 @@ namespace Korrin
 {
 
 class CursorManager;
+class FileSysManager;
 class InputManager;
+class LocaleManager;
 class LogManager;
 class TimerManager;
 
@@ -67,7 +69,6 @@ private:
     bool FrameManagersExist();
     void OnApplicationActivation(std::uintptr_t activated);
     void OnSetCursor(std::intptr_t hitArea);
-    void CreateManagers();
     void DeleteManagers();
 
     std::string mCaption = "Window";
@@ -78,7 +79,9 @@ private:
 
     std::unique_ptr<TimerManager> mTimerManager;
     std::unique_ptr<LogManager> mLogManager;
+    std::unique_ptr<FileSysManager> mFileSysManager;
     std::unique_ptr<InputManager> mInputManager;
+    std::unique_ptr<LocaleManager> mLocaleManager;
     std::unique_ptr<CursorManager> mCursorManager;
 
     bool mWindowed = true;
