@@ -7,6 +7,7 @@
 #include "engine/Gui/CursorManager.h"
 #include "engine/Log/LogManager.h"
 #include "engine/Log/ReportAssert.h"
+#include "engine/Particle/ParticleManager.h"
 #include "engine/Script/LocaleManager.h"
 #include "platform/Services.h"
 #include "platform/ThreadControl.h"
@@ -51,6 +52,7 @@ void Application::DeleteManagers()
 {
     mInputManager.reset();
     mFileSysManager.reset();
+    mParticleManager.reset();
     mCursorManager.reset();
     if (mTimerManager)
     {
@@ -99,6 +101,7 @@ int Application::Run(const std::string& caption, bool windowed)
     // The managers made once the game has mounted its data folders, in their order.
     mInputManager = std::make_unique<InputManager>(mWindow);
     mLocaleManager = std::make_unique<LocaleManager>();
+    mParticleManager = std::make_unique<ParticleManager>();
     mCursorManager = std::make_unique<CursorManager>();
     CursorManager::MarkCreated();
     if (!Init())

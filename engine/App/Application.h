@@ -14,6 +14,7 @@ class FileSysManager;
 class InputManager;
 class LocaleManager;
 class LogManager;
+class ParticleManager;
 class TimerManager;
 
 // The engine's application: the window, the engine's managers and the main loop. The game derives
@@ -82,6 +83,7 @@ private:
     std::unique_ptr<FileSysManager> mFileSysManager;
     std::unique_ptr<InputManager> mInputManager;
     std::unique_ptr<LocaleManager> mLocaleManager;
+    std::unique_ptr<ParticleManager> mParticleManager;
     std::unique_ptr<CursorManager> mCursorManager;
 
     bool mWindowed = true;
