@@ -8,6 +8,7 @@
 #include "engine/Log/LogManager.h"
 #include "engine/Log/ReportAssert.h"
 #include "engine/Particle/ParticleManager.h"
+#include "engine/Render/SkeletonManager.h"
 #include "engine/Script/LocaleManager.h"
 #include "platform/Services.h"
 #include "platform/ThreadControl.h"
@@ -52,6 +53,7 @@ void Application::DeleteManagers()
 {
     mInputManager.reset();
     mFileSysManager.reset();
+    mSkeletonManager.reset();
     mParticleManager.reset();
     mCursorManager.reset();
     if (mTimerManager)
@@ -104,6 +106,7 @@ int Application::Run(const std::string& caption, bool windowed)
     mParticleManager = std::make_unique<ParticleManager>();
     mCursorManager = std::make_unique<CursorManager>();
     CursorManager::MarkCreated();
+    mSkeletonManager = std::make_unique<SkeletonManager>();
     if (!Init())
     {
         return 0;

@@ -15,6 +15,7 @@ class InputManager;
 class LocaleManager;
 class LogManager;
 class ParticleManager;
+class SkeletonManager;
 class TimerManager;
 
 // The engine's application: the window, the engine's managers and the main loop. The game derives
@@ -85,6 +86,7 @@ private:
     std::unique_ptr<LocaleManager> mLocaleManager;
     std::unique_ptr<ParticleManager> mParticleManager;
     std::unique_ptr<CursorManager> mCursorManager;
+    std::unique_ptr<SkeletonManager> mSkeletonManager;
 
     bool mWindowed = true;
     bool mActive = false;
