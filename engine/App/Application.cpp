@@ -135,14 +135,16 @@ bool Application::CreateAppWindow()
         metrics, static_cast<int>(mWidth), static_cast<int>(mHeight), mWindowStyle);
     const Platform::WindowRect outer{(metrics.screenWidth - client.width) / 2,
                                      (metrics.screenHeight - client.height) / 2, client.width, client.height};
-    mWindow = Windows().CreateAppWindow(mCaption, mWindowStyle, outer,
-                                        [](Platform::WindowHandle window, std::uint32_t message, std::uintptr_t first,
-                                           std::intptr_t second) -> std::intptr_t {
-                                            Application* application = Application::GetCurrent();
-                                            return application != nullptr
-                                                       ? application->WndProc(window, message, first, second)
-                                                       : Windows().DefaultProcedure(window, message, first, second);
-                                        });
+    mWindow =
+        Windows().CreateAppWindow(mCaption, mWindowStyle, outer,
+                                  [](Platform::WindowHandle window, std::uint32_t message,
+                                     std::uintptr_t first, std::intptr_t second) -> std::intptr_t
+                                  {
+                                      Application* application = Application::GetCurrent();
+                                      return application != nullptr
+                                                 ? application->WndProc(window, message, first, second)
+                                                 : Windows().DefaultProcedure(window, message, first, second);
+                                  });
     if (mWindow == 0)
     {
         return false;
@@ -155,8 +157,9 @@ bool Application::CreateAppWindow()
 void Application::ApplyDisplayMode()
 {
     const Platform::DisplayMetrics metrics = Windows().Metrics();
-    const WindowPlacement placement = mWindowed ? WindowPlacement::Windowed(mWidth, mHeight, mWindowStyle, metrics)
-                                                : WindowPlacement::FullScreen(metrics);
+    const WindowPlacement placement = mWindowed
+                                          ? WindowPlacement::Windowed(mWidth, mHeight, mWindowStyle, metrics)
+                                          : WindowPlacement::FullScreen(metrics);
     Windows().SetWindowStyle(mWindow, placement.style);
     Windows().PlaceWindow(mWindow, placement.outer, placement.topmost);
 }
@@ -248,7 +251,8 @@ void Application::OnApplicationActivation(std::uintptr_t activated)
         mActive = false;
         if (!mWindowed)
         {
-            Windows().SendMessage(mWindow, Platform::MessageCode::SysCommand, Platform::SysCommandCode::Minimize, 0);
+            Windows().SendMessage(mWindow, Platform::MessageCode::SysCommand,
+                                  Platform::SysCommandCode::Minimize, 0);
         }
     }
     else if (activated == 1 && !mActive)
