@@ -2,8 +2,10 @@
 
 #include "engine/App/TimerManager.h"
 #include "engine/App/WindowPlacement.h"
+#include "engine/File/FileSysManager.h"
 #include "engine/Log/LogManager.h"
 #include "engine/Log/ReportAssert.h"
+#include "engine/Script/LocaleManager.h"
 #include "platform/Services.h"
 #include "platform/ThreadControl.h"
 
@@ -45,12 +47,14 @@ Application* Application::GetCurrent()
 
 void Application::DeleteManagers()
 {
+    mFileSysManager.reset();
     if (mTimerManager)
     {
         Platform::ThreadControl::SetCurrentThreadAffinity(mTimerManager->GetPreviousAffinity());
         mTimerManager.reset();
     }
     mLogManager.reset();
+    mLocaleManager.reset();
 }
 
 void Application::PreInit() {}
@@ -72,6 +76,7 @@ bool Application::Update()
 int Application::Run(const std::string& caption, bool windowed)
 {
     mLogManager = std::make_unique<LogManager>();
+    mFileSysManager = std::make_unique<FileSysManager>();
     mTimerManager = std::make_unique<TimerManager>();
 
     mTimerManager->SetPreviousAffinity(Platform::ThreadControl::SetCurrentThreadAffinity(1));
@@ -87,6 +92,8 @@ int Application::Run(const std::string& caption, bool windowed)
         return -1;
     }
     PreInit();
+    // The managers made once the game has mounted its data folders, in their order.
+    mLocaleManager = std::make_unique<LocaleManager>();
     if (!Init())
     {
         return 0;

@@ -1,10 +1,8 @@
 #include "engine/Util/Array.h"
-#include "engine/Util/Colour.h"
 #include "engine/Util/Rect.h"
 #include "engine/Util/SafeVector.h"
 #include "engine/Util/Singleton.h"
 #include "engine/Util/ValueText.h"
-#include "engine/Util/Vector2.h"
 #include "tests/support/ReportRecorder.h"
 
 #include <filesystem>
@@ -130,23 +128,6 @@ TEST_F(UtilTest, ValuesAsText)
     EXPECT_EQ(Korrin::ToString(false), "false");
     EXPECT_EQ(Korrin::ToString(Korrin::Rect{0.5f, 2.0f, 1024.0f, -3.25f}), "0.5 2 1024 -3.25");
     EXPECT_EQ(Korrin::ToLower("Obj1.JPG \xC3\x89t\xC3\xA9"), "obj1.jpg \xC3\x89t\xC3\xA9");
-}
-
-TEST(Colour, PacksClampedChannelsAsARGB)
-{
-    EXPECT_EQ((Korrin::Colour{1.0f, 0.5f, 0.0f, 0.25f}.ToARGB()), 0x40FF8000u);
-    EXPECT_EQ((Korrin::Colour{2.0f, -1.0f, 1.0f, 1.5f}.ToARGB()), 0xFFFF00FFu);
-    EXPECT_EQ((Korrin::Colour{0.0f, 0.3f, 0.6f, 0.0f}.ToARGB()), 0x00004D99u);
-}
-
-TEST(Vector2, NormalizeScalesToOneAndLeavesZero)
-{
-    Korrin::Vector2 vector{3.0f, 4.0f};
-    vector.Normalize();
-    EXPECT_FLOAT_EQ(vector.x, 0.6f);
-    EXPECT_FLOAT_EQ(vector.y, 0.8f);
-    Korrin::Vector2 zero;
-    EXPECT_EQ(zero.Normalize(), (Korrin::Vector2{0.0f, 0.0f}));
 }
 
 } // namespace

@@ -6,10 +6,12 @@
 #include "game/GameGlobals.h"
 #include "game/Main.h"
 #include "platform/FixedStepClock.h"
+#include "platform/Folders.h"
 #include "platform/HeadlessWindowSystem.h"
 #include "platform/Services.h"
 #include "tests/support/ReportRecorder.h"
 
+#include <filesystem>
 #include <fstream>
 #include <functional>
 #include <gtest/gtest.h>
@@ -79,7 +81,10 @@ protected:
                     std::make_unique<Platform::FixedStepClock>())
     {
         TestSupport::ReportRecorder::Clear();
+        // The game reads "config.cfg" and "strings.xml" from the sample data the build made.
+        Platform::Folders::SetDataFolder(std::filesystem::path(WF_GAME_BINARY).parent_path().string());
     }
+    ~GameApplicationTest() override { Platform::Folders::SetDataFolder(""); }
 
     // Puts a screen of the test's in place of the main menu, which the first frame makes current.
     void ReplaceMainMenu(int refusals)

@@ -56,8 +56,10 @@ protected:
 
     std::vector<std::string> Headless(std::vector<std::string> more)
     {
-        std::vector<std::string> arguments = {"--headless", "--fixed-step", "--save-dir",
-                                              (mFolder / "saves").string()};
+        std::vector<std::string> arguments = {
+            "--headless", "--fixed-step",
+            "--save-dir", (mFolder / "saves").string(),
+            "--data",     std::filesystem::path(WF_GAME_BINARY).parent_path().string()};
         arguments.insert(arguments.end(), more.begin(), more.end());
         return arguments;
     }
