@@ -12,7 +12,8 @@ namespace Platform
 namespace
 {
 
-std::atomic<SoundOutputKind> gOutputKind{SoundOutputKind::Speakers};
+// Nothing is heard unless the program asks for the speakers: tests and headless runs need no sound hardware.
+std::atomic<SoundOutputKind> gOutputKind{SoundOutputKind::Clocked};
 
 } // namespace
 
