@@ -64,10 +64,11 @@ protected:
     }
 
     // Stereo output frames, interleaved.
-    std::vector<std::int16_t> Pull(std::uint32_t frames)
+    std::vector<std::int16_t> Pull(std::uint32_t frames) { return Pull(*mDevice, frames); }
+    static std::vector<std::int16_t> Pull(Platform::SoundDevice& device, std::uint32_t frames)
     {
         std::vector<std::int16_t> out(static_cast<std::size_t>(frames) * 2);
-        mDevice->Pull(out.data(), frames);
+        device.Pull(out.data(), frames);
         return out;
     }
 
