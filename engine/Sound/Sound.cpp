@@ -46,6 +46,12 @@ std::int32_t Sound::VolumeToDecibels(float volume)
     return static_cast<std::int32_t>(std::lround(10000.0f * curve)) - 10000;
 }
 
+bool Sound::IsPlaying() const
+{
+    std::lock_guard<std::recursive_mutex> guard(mLock);
+    return mPlaying;
+}
+
 Platform::SoundBuffer* Sound::GetVoiceBuffer(std::int32_t voice) const
 {
     if (voice < 0 || voice >= mVoiceCount)

@@ -61,7 +61,8 @@ public:
 
     bool IsEnabled() const { return mDevice != nullptr; }
     bool IsStreamed() const { return mStreamed; }
-    bool IsPlaying() const { return mPlaying; }
+    // Locked: the sound thread stops a stream that was played once when it ends.
+    bool IsPlaying() const;
     std::int32_t GetType() const { return mType; }
     std::int32_t GetVoiceCount() const { return mVoiceCount; }
     float GetTypeVolume() const { return mTypeVolume; }
@@ -79,7 +80,7 @@ private:
     bool SetVoiceVolumeLocked(std::int32_t voice, float voiceVolume, float typeVolume);
 
     // The sound thread refills while the main thread plays, stops and re-volumes.
-    std::recursive_mutex mLock;
+    mutable std::recursive_mutex mLock;
     std::vector<Voice> mVoices;
     std::uint32_t mBufferSize = 0;
     Platform::SoundDevice* mDevice;
