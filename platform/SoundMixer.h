@@ -50,11 +50,11 @@ private:
 
     void MixChunk(std::int16_t* out, std::uint32_t frames);
     void MixVoice(SoundVoice& voice, std::uint32_t frames);
+    static void AdvanceVoice(SoundVoice& voice, std::uint64_t frames);
 
     std::mutex mLock;
     std::vector<SoundVoice*> mVoices;
     std::array<float, kChunkFrames * kOutputChannels> mAccumulator{};
-    std::array<std::int16_t, kChunkFrames * kOutputChannels> mDropped{};
     const Clock* mClock = nullptr;
     std::int64_t mClockStart = 0;
     std::uint64_t mClockFramesMixed = 0;

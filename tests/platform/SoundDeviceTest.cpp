@@ -235,7 +235,11 @@ TEST(SoundDevice, HeadlessOutputFollowsTheClockAndNoneOpensNothing)
     auto device = SoundDevice::Open();
     ASSERT_NE(device, nullptr);
     auto buffer = device->CreateBuffer(PcmFormat::Pcm16(2, 44100), 44100 * 4);
+    auto shortLoop = device->CreateBuffer(PcmFormat::Pcm16(1, 22050), 1000 * 2);
+    auto once = device->CreateBuffer(PcmFormat::Pcm16(1, 44100), 2205 * 2);
     buffer->Play(true);
+    shortLoop->Play(true);
+    once->Play(false);
     for (int frame = 0; frame < 6; ++frame)
     {
         services.FrameStarted();
@@ -243,6 +247,11 @@ TEST(SoundDevice, HeadlessOutputFollowsTheClockAndNoneOpensNothing)
     std::uint32_t bytes = 0;
     buffer->GetCurrentPosition(bytes);
     EXPECT_EQ(bytes, 4410u * 4) << "six frames of 1/60 s";
+    shortLoop->GetCurrentPosition(bytes);
+    EXPECT_EQ(bytes, (2205u % 1000u) * 2) << "a loop wraps as often as it has been round";
+    once->GetCurrentPosition(bytes);
+    EXPECT_EQ(bytes, 0u);
+    EXPECT_EQ(once->GetStatus(), 0u) << "played once, it has ended";
 
     SoundDevice::SetOutputKind(SoundOutputKind::None);
     EXPECT_EQ(SoundDevice::Open(), nullptr);
