@@ -10,6 +10,7 @@
 #include "engine/Particle/ParticleManager.h"
 #include "engine/Render/SkeletonManager.h"
 #include "engine/Script/LocaleManager.h"
+#include "engine/Sound/SoundManager.h"
 #include "platform/Services.h"
 #include "platform/ThreadControl.h"
 
@@ -56,6 +57,7 @@ void Application::DeleteManagers()
     mSkeletonManager.reset();
     mParticleManager.reset();
     mCursorManager.reset();
+    mSoundManager.reset();
     if (mTimerManager)
     {
         Platform::ThreadControl::SetCurrentThreadAffinity(mTimerManager->GetPreviousAffinity());
@@ -102,6 +104,7 @@ int Application::Run(const std::string& caption, bool windowed)
     PreInit();
     // The managers made once the game has mounted its data folders, in their order.
     mInputManager = std::make_unique<InputManager>(mWindow);
+    mSoundManager = std::make_unique<SoundManager>(mWindow);
     mLocaleManager = std::make_unique<LocaleManager>();
     mParticleManager = std::make_unique<ParticleManager>();
     mCursorManager = std::make_unique<CursorManager>();
@@ -282,6 +285,10 @@ void Application::OnApplicationActivation(std::uintptr_t activated)
     if (activated == 0 && mActive)
     {
         mActive = false;
+        if (mSoundManager)
+        {
+            mSoundManager->MuteAll();
+        }
         if (!mWindowed)
         {
             Windows().SendMessage(mWindow, Platform::MessageCode::SysCommand,
@@ -291,6 +298,10 @@ void Application::OnApplicationActivation(std::uintptr_t activated)
     else if (activated == 1 && !mActive)
     {
         mActive = true;
+        if (mSoundManager)
+        {
+            mSoundManager->RestoreAll();
+        }
     }
 }
 

@@ -16,6 +16,7 @@ class LocaleManager;
 class LogManager;
 class ParticleManager;
 class SkeletonManager;
+class SoundManager;
 class TimerManager;
 
 // The engine's application: the window, the engine's managers and the main loop. The game derives
@@ -87,6 +88,7 @@ private:
     std::unique_ptr<ParticleManager> mParticleManager;
     std::unique_ptr<CursorManager> mCursorManager;
     std::unique_ptr<SkeletonManager> mSkeletonManager;
+    std::unique_ptr<SoundManager> mSoundManager;
 
     bool mWindowed = true;
     bool mActive = false;
