@@ -9,6 +9,7 @@
 #include "game/GameGlobals.h"
 #include "game/Main.h"
 #include "game/Map.h"
+#include "game/Profile.h"
 #include "platform/Services.h"
 
 GameApplication::GameApplication() = default;
@@ -25,6 +26,11 @@ bool GameApplication::Init()
     GameGlobals::quit = false;
     mMain = std::make_unique<Main>();
     CreateScreens();
+    if (Profile* profile = Profile::Peek())
+    {
+        profile->LoadUserList(false);
+        profile->LoadSettings(true);
+    }
     mStarted = false;
     return true;
 }
@@ -39,6 +45,11 @@ void GameApplication::CreateScreens()
 
 void GameApplication::Shutdown()
 {
+    if (Profile* profile = Profile::Peek(); profile != nullptr && mStarted)
+    {
+        profile->SaveAll();
+        profile->SaveGame();
+    }
     mMain.reset();
 }
 
@@ -110,14 +121,15 @@ bool GameApplication::UpdateScreens(float dt)
     {
         return false;
     }
-    Korrin::LogManager::GetInstance()->Write("GameApplication::Update: the screens asked %d times in one frame to "
-                                             "be updated again; the frame goes on",
-                                             kMaxScreenUpdatesPerFrame);
+    Korrin::LogManager::GetInstance()->Write(
+        "GameApplication::Update: the screens asked %d times in one frame to "
+        "be updated again; the frame goes on",
+        kMaxScreenUpdatesPerFrame);
     return true;
 }
 
-std::intptr_t GameApplication::WndProc(Platform::WindowHandle window, std::uint32_t message, std::uintptr_t first,
-                                       std::intptr_t second)
+std::intptr_t GameApplication::WndProc(Platform::WindowHandle window, std::uint32_t message,
+                                       std::uintptr_t first, std::intptr_t second)
 {
     if (message == Platform::MessageCode::Create)
     {
@@ -125,7 +137,14 @@ std::intptr_t GameApplication::WndProc(Platform::WindowHandle window, std::uint3
     }
     else if (message == Platform::MessageCode::SysCommand && second == Platform::SysCommandCode::AltEnter)
     {
-        ResetDevice(!IsWindowed());
+        // The player's display mode follows the switch, so that the next Alt+Enter switches back.
+        Profile* profile = Profile::Peek();
+        const bool windowed = profile != nullptr ? profile->displayMode == 0 : !IsWindowed();
+        ResetDevice(windowed);
+        if (profile != nullptr)
+        {
+            profile->displayMode = windowed ? 1 : 0;
+        }
     }
     return Korrin::Application::WndProc(window, message, first, second);
 }

@@ -7,7 +7,10 @@
 #include <cstdint>
 #include <memory>
 
+class AchievementSystem;
 class GameGuiManager;
+class GameInfo;
+class TableCost;
 
 // The screen manager: owns the screens (by index: 0 "Game", 1 "Map", 2 "MainMenu", 3 "ScriptMoview"),
 // the modal window registry and the game-wide managers, and updates and draws the current screen.
@@ -44,6 +47,9 @@ public:
 
 private:
     std::uint16_t mCurrent = 0;
+    std::unique_ptr<TableCost> mTableCost;
+    std::unique_ptr<GameInfo> mGameInfo;
+    std::unique_ptr<AchievementSystem> mAchievements;
     std::unique_ptr<GameGuiManager> mGuiManager;
 };
 
