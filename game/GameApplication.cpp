@@ -121,15 +121,14 @@ bool GameApplication::UpdateScreens(float dt)
     {
         return false;
     }
-    Korrin::LogManager::GetInstance()->Write(
-        "GameApplication::Update: the screens asked %d times in one frame to "
-        "be updated again; the frame goes on",
-        kMaxScreenUpdatesPerFrame);
+    Korrin::LogManager::GetInstance()->Write("GameApplication::Update: the screens asked %d times in one frame to "
+                                             "be updated again; the frame goes on",
+                                             kMaxScreenUpdatesPerFrame);
     return true;
 }
 
-std::intptr_t GameApplication::WndProc(Platform::WindowHandle window, std::uint32_t message,
-                                       std::uintptr_t first, std::intptr_t second)
+std::intptr_t GameApplication::WndProc(Platform::WindowHandle window, std::uint32_t message, std::uintptr_t first,
+                                       std::intptr_t second)
 {
     if (message == Platform::MessageCode::Create)
     {
