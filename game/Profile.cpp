@@ -542,13 +542,17 @@ bool Profile::LoadLevelRecords(const std::vector<std::uint8_t>& bytes)
     {
         return false;
     }
-    salesCount = std::clamp(sales, 0, kSalesGoal);
     if (const SaveLoadManager* records = SaveLoadManager::Peek(); records != nullptr && !records->LoadAll(in))
     {
         return false;
     }
     RewardAlertSystemGui* rewards = RewardWindow();
-    return rewards == nullptr || rewards->Load(in);
+    if (rewards != nullptr && !rewards->Load(in))
+    {
+        return false;
+    }
+    salesCount = std::clamp(sales, 0, kSalesGoal);
+    return true;
 }
 
 // The saved level did not fit the level as built: the half-read level is thrown away and started afresh
