@@ -158,9 +158,8 @@ void Profile::LoadUserList(bool refreshList)
         return;
     }
     Korrin::BinaryReader in(std::span<const std::uint8_t>(bytes).first(body));
-    if (in.ReadU32() != SaveFormat::kVersion)
+    if (!SaveFormat::ReadVersion(in, path, kWrongVersion))
     {
-        SaveFormat::Log(kWrongVersion);
         mPlayers.clear();
         return;
     }
@@ -319,7 +318,7 @@ bool Profile::LoadSettings(bool apply)
         return true;
     }
     Korrin::BinaryReader in(bytes);
-    if (in.ReadU32() != SaveFormat::kVersion)
+    if (!SaveFormat::ReadVersion(in, path, "Settings of another program version"))
     {
         return false;
     }
@@ -435,9 +434,8 @@ void Profile::LoadUpgrades()
         return;
     }
     Korrin::BinaryReader in(bytes);
-    if (in.ReadU32() != SaveFormat::kVersion)
+    if (!SaveFormat::ReadVersion(in, path, kWrongVersion))
     {
-        SaveFormat::Log(kWrongVersion);
         return;
     }
     std::map<std::uint8_t, CostRecord> records = table->Records();
@@ -495,9 +493,8 @@ std::int32_t Profile::GetSavedGameLevel()
         return -1;
     }
     Korrin::BinaryReader in(bytes);
-    if (in.ReadU32() != SaveFormat::kVersion)
+    if (!SaveFormat::ReadVersion(in, path, kWrongVersion))
     {
-        SaveFormat::Log(kWrongVersion);
         return -1;
     }
     const std::int32_t stored = in.ReadI32();
@@ -640,9 +637,8 @@ void Profile::LoadMap()
         return;
     }
     Korrin::BinaryReader in(bytes);
-    if (in.ReadU32() != SaveFormat::kVersion)
+    if (!SaveFormat::ReadVersion(in, path, kWrongVersion))
     {
-        SaveFormat::Log(kWrongVersion);
         return;
     }
     const std::uint8_t hint = in.ReadU8();
@@ -701,9 +697,8 @@ void Profile::LoadBestTimes()
         return;
     }
     Korrin::BinaryReader in(bytes);
-    if (in.ReadU32() != SaveFormat::kVersion)
+    if (!SaveFormat::ReadVersion(in, path, kWrongVersion))
     {
-        SaveFormat::Log(kWrongVersion);
         return;
     }
     std::vector<TimeScoreItem> items;

@@ -24,6 +24,22 @@ bool SaveFormat::ReadFile(const std::string& path, std::vector<std::uint8_t>& by
     return false;
 }
 
+bool SaveFormat::ReadVersion(Korrin::BinaryReader& in, const std::string& path, const char* wrongVersionLine)
+{
+    const std::uint32_t version = in.ReadU32();
+    if (!in.Ok())
+    {
+        Refused(path, "no version word");
+        return false;
+    }
+    if (version != kVersion)
+    {
+        Log("%s", wrongVersionLine);
+        return false;
+    }
+    return true;
+}
+
 void SaveFormat::Refused(const std::string& path, const char* what)
 {
     Log("Damaged save '%s' (%s) is not read; it is kept as '%s.bad'", path.c_str(), what, path.c_str());

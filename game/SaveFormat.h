@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/File/BinaryReader.h"
+
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -15,6 +17,9 @@ public:
 
     // False when the file is missing (silently) or cannot be read whole (logged and kept aside).
     static bool ReadFile(const std::string& path, std::vector<std::uint8_t>& bytes);
+    // Reads the version word: false, with the log line given, for another version; false, with the file
+    // kept aside, when the file is too short to hold one.
+    static bool ReadVersion(Korrin::BinaryReader& in, const std::string& path, const char* wrongVersionLine);
     // Logs that a damaged file was refused and renames it aside, so that a fresh save does not destroy it.
     static void Refused(const std::string& path, const char* what);
     // A line in the log when the log exists (the profile works before the engine starts).

@@ -67,9 +67,8 @@ bool AchievementSystem::Load(const std::string& fileName)
         return false;
     }
     Korrin::BinaryReader in(bytes);
-    if (in.ReadU32() != SaveFormat::kVersion)
+    if (!SaveFormat::ReadVersion(in, fileName, "Wrong vesrion"))
     {
-        SaveFormat::Log("Wrong vesrion");
         return false;
     }
     const std::uint32_t prizeTotal = in.ReadU32();
