@@ -4,6 +4,7 @@
 #include <csignal>
 #include <cstring>
 #include <execinfo.h>
+#include <pthread.h>
 #include <ucontext.h>
 #include <unistd.h>
 
@@ -46,6 +47,11 @@ void OnFatalSignal(int signal, siginfo_t* details, void* context)
     {
         gFilter(&info);
     }
+    // End by the signal itself, so whoever started the process sees how it ended.
+    sigset_t own;
+    sigemptyset(&own);
+    sigaddset(&own, signal);
+    pthread_sigmask(SIG_UNBLOCK, &own, nullptr);
     std::raise(signal);
     _exit(128 + signal);
 }
@@ -86,7 +92,9 @@ void CrashHandler::Install(Filter filter)
     alternate.ss_size = sizeof(gAlternateStack);
     sigaltstack(&alternate, nullptr);
 
-    struct sigaction action{};
+    struct sigaction action
+    {
+    };
     action.sa_sigaction = OnFatalSignal;
     action.sa_flags = SA_SIGINFO | SA_ONSTACK;
     sigemptyset(&action.sa_mask);

@@ -60,7 +60,8 @@ public:
     // Messages.
     bool PeekMessage(Message& out);
     std::intptr_t DispatchMessage(const Message& message);
-    std::intptr_t SendMessage(WindowHandle window, std::uint32_t code, std::uintptr_t first, std::intptr_t second);
+    std::intptr_t SendMessage(WindowHandle window, std::uint32_t code, std::uintptr_t first,
+                              std::intptr_t second);
     void PostMessage(WindowHandle window, std::uint32_t code, std::uintptr_t first, std::intptr_t second);
     void PostQuitMessage(int exitCode);
     std::intptr_t DefaultProcedure(WindowHandle window, std::uint32_t code, std::uintptr_t first,
