@@ -4,6 +4,9 @@
 #include "engine/File/BinaryReader.h"
 #include "engine/File/BinaryWriter.h"
 #include "engine/File/DiskFile.h"
+#include "engine/File/FileSysManager.h"
+#include "engine/Script/LuaScript.h"
+#include "engine/Script/LuaStackGuard.h"
 #include "game/GUI/AchievementSystem.h"
 #include "game/GUI/GameGuiManager.h"
 #include "game/GUI/ProgressBoardManager.h"
@@ -43,6 +46,8 @@ std::uint64_t ByteSum(const std::uint8_t* bytes, std::size_t count)
     return sum;
 }
 
+constexpr float kDefaultVolume = 0.7f;
+
 // A volume from a file: 0 to 1; what is not a number keeps the default.
 float CleanVolume(float volume, float fallback)
 {
@@ -51,6 +56,14 @@ float CleanVolume(float volume, float fallback)
         return fallback;
     }
     return std::clamp(volume, 0.0f, 1.0f);
+}
+
+// A volume of the configuration's defaults, 0 to 1; a missing key or one that is not a number gives 0.7.
+float DefaultVolume(const LuaValue& defaults, const char* key)
+{
+    Korrin::LuaStackGuard guard(defaults.GetState());
+    const LuaValue value = defaults.GetField(key);
+    return value.IsNumber() ? CleanVolume(value.ToFloat(), kDefaultVolume) : kDefaultVolume;
 }
 
 RewardAlertSystemGui* RewardWindow()
@@ -348,16 +361,28 @@ void Profile::ApplyDefaultSettings(bool apply)
     {
         return;
     }
-    mSettings.soundVolume = 0.7f;
-    mSettings.musicVolume = 0.7f;
+    mSettings.soundVolume = kDefaultVolume;
+    mSettings.musicVolume = kDefaultVolume;
+    if (Korrin::FileSysManager::Peek() != nullptr)
+    {
+        Korrin::LuaScript config;
+        config.LoadFile("config.cfg", Korrin::LuaScript::IfMissing::Report);
+        Korrin::LuaStackGuard guard(config.GetState());
+        const LuaValue defaults = config.GetGlobal("DefaultSettings");
+        if (defaults.IsTable())
+        {
+            mSettings.musicVolume = DefaultVolume(defaults, "Music");
+            mSettings.soundVolume = DefaultVolume(defaults, "Sound");
+        }
+    }
     ApplySettings();
 }
 
 void Profile::ChangeSettings(const Settings& settings)
 {
     mSettings = settings;
-    mSettings.soundVolume = CleanVolume(settings.soundVolume, 0.7f);
-    mSettings.musicVolume = CleanVolume(settings.musicVolume, 0.7f);
+    mSettings.soundVolume = CleanVolume(settings.soundVolume, kDefaultVolume);
+    mSettings.musicVolume = CleanVolume(settings.musicVolume, kDefaultVolume);
     GameGlobals::prettyCursor = settings.prettyCursor != 0;
     displayMode = settings.displayMode;
     ApplySettings();

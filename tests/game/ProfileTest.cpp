@@ -1,4 +1,5 @@
 #include "ProfileTestSupport.h"
+#include "engine/File/FileSysManager.h"
 #include "game/GUI/GameGuiManager.h"
 #include "game/Game/LevelTaskInfo.h"
 #include "game/Game/SaveLoadManager.h"
@@ -248,4 +249,16 @@ TEST_F(ProfileTest, ThePlayerListIsKeptWhenNoWindowShowsIt)
     world.StartAndTake();
     world.profile.SaveUserList();
     EXPECT_EQ(ReadBytes(PathOf("Users.dat")), ReadBytes(FixturePath("Users.dat")));
+}
+
+TEST_F(ProfileTest, DefaultVolumesComeFromTheConfigurationClamped)
+{
+    Korrin::FileSysManager files(WF_FIXTURES_DIR "/defaults");
+    World world;
+    world.profile.ApplyDefaultSettings(false);
+    EXPECT_EQ(world.profile.GetSettings().musicVolume, 0.7f);
+    world.profile.ChangeSettings(Profile::Settings{0.1f, 0.2f, 1, 0, 0});
+    world.profile.ApplyDefaultSettings(true);
+    EXPECT_EQ(world.profile.GetSettings().musicVolume, 1.0f);
+    EXPECT_EQ(world.profile.GetSettings().soundVolume, 0.7f);
 }
