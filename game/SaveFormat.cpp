@@ -35,6 +35,7 @@ bool SaveFormat::ReadVersion(Korrin::BinaryReader& in, const std::string& path, 
     if (version != kVersion)
     {
         Log("%s", wrongVersionLine);
+        Refused(path, "another program version");
         return false;
     }
     return true;

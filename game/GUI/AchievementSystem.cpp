@@ -77,6 +77,7 @@ bool AchievementSystem::Load(const std::string& fileName)
     {
         SaveFormat::Log("несоответствие размеров массивов mAchievementsData (%u) и загружаемого (%u)",
                         static_cast<unsigned>(mAchievements.size()), count);
+        SaveFormat::Refused(fileName, "other achievements");
         return false;
     }
     constexpr std::size_t kRecordBytes = 12;
@@ -95,6 +96,7 @@ bool AchievementSystem::Load(const std::string& fileName)
         if (found == loaded.end())
         {
             SaveFormat::Log("load not found mAchievementsData[%u]", id);
+            SaveFormat::Refused(fileName, "other achievements");
             return false;
         }
         found->second.progress = std::min(progress, found->second.maximum);

@@ -11,7 +11,6 @@ struct Variant
 {
     std::string what;
     std::vector<std::uint8_t> bytes;
-    bool damaged; // kept aside as damaged, rather than refused for its version
 };
 
 void PutU32(std::vector<std::uint8_t>& bytes, std::size_t offset, std::uint32_t value)
@@ -45,20 +44,20 @@ std::vector<Variant> HostileVariants(const std::string& name)
     std::vector<Variant> variants;
     std::vector<std::uint8_t> version = good;
     version[0] = 0x6E;
-    variants.push_back({"version 878", isList ? WithChecksum(version) : version, false});
+    variants.push_back({"version 878", isList ? WithChecksum(version) : version});
     for (std::size_t size = 0; size < good.size(); ++size)
     {
-        variants.push_back({"cut to " + std::to_string(size), {good.begin(), good.begin() + size}, true});
+        variants.push_back({"cut to " + std::to_string(size), {good.begin(), good.begin() + size}});
     }
     std::vector<std::uint8_t> longer = good;
     longer.insert(longer.end() - (isList ? 8 : 0), 0);
-    variants.push_back({"one byte more", isList ? WithChecksum(longer) : longer, true});
+    variants.push_back({"one byte more", isList ? WithChecksum(longer) : longer});
 
-    auto huge = [&](const std::string& what, std::size_t offset, std::uint32_t value, bool damaged = true)
+    auto huge = [&](const std::string& what, std::size_t offset, std::uint32_t value)
     {
         std::vector<std::uint8_t> bytes = good;
         PutU32(bytes, offset, value);
-        variants.push_back({what, isList ? WithChecksum(bytes) : bytes, damaged});
+        variants.push_back({what, isList ? WithChecksum(bytes) : bytes});
     };
     if (isList)
     {
@@ -66,23 +65,22 @@ std::vector<Variant> HostileVariants(const std::string& name)
         {
             std::vector<std::uint8_t> bytes = good;
             ++bytes[good.size() - 8 + index];
-            variants.push_back({"checksum byte " + std::to_string(index), bytes, true});
+            variants.push_back({"checksum byte " + std::to_string(index), bytes});
         }
         std::vector<std::uint8_t> body = good;
         ++body[17];
-        variants.push_back({"a name byte changed", body, true});
+        variants.push_back({"a name byte changed", body});
         huge("player count 2^32-1", 8, 0xFFFFFFFFu);
         huge("player count 3", 8, 3);
         std::vector<std::uint8_t> longName = good;
         longName[16] = 0xFF;
         longName[17] = 0xFF;
-        variants.push_back({"name length 65535", WithChecksum(longName), true});
+        variants.push_back({"name length 65535", WithChecksum(longName)});
     }
     else if (name == "Save2_2.dat")
     {
-        // Achievements that differ from the defined ones are refused without being taken for damage.
-        huge("achievement count 2^32-1", 8, 0xFFFFFFFFu, false);
-        huge("unknown achievement id", 12, 77, false);
+        huge("achievement count 2^32-1", 8, 0xFFFFFFFFu);
+        huge("unknown achievement id", 12, 77);
     }
     else if (name == "Save2_3.dat")
     {
@@ -123,7 +121,7 @@ protected:
 };
 
 // A damaged or foreign file of one kind loads as if it were missing; every other kind still loads, no
-// other file changes, and a damaged file's bytes are kept aside.
+// other file changes, and the refused file's bytes are kept aside.
 TEST_F(ProfileHostileFilesTest, EachLoaderRefusesHostileFilesAndKeepsTheRest)
 {
     for (const std::string& name : StoredFiles())
@@ -141,14 +139,7 @@ TEST_F(ProfileHostileFilesTest, EachLoaderRefusesHostileFilesAndKeepsTheRest)
                         << other << " after " << name << ": " << variant.what;
                 }
             }
-            if (variant.damaged)
-            {
-                EXPECT_EQ(ReadBytes(PathOf(name + ".bad")), variant.bytes) << name << ": " << variant.what;
-            }
-            else
-            {
-                EXPECT_FALSE(std::filesystem::exists(PathOf(name + ".bad"))) << name << ": " << variant.what;
-            }
+            EXPECT_EQ(ReadBytes(PathOf(name + ".bad")), variant.bytes) << name << ": " << variant.what;
         }
     }
 }

@@ -176,7 +176,7 @@ TEST_F(ProfileTest, SettingsOfAnotherVersionApplyNothing)
     world.profile.ChangeSettings(changed);
     EXPECT_FALSE(world.profile.LoadSettings(true));
     EXPECT_EQ(world.profile.GetSettings().soundVolume, 0.125f);
-    EXPECT_TRUE(std::filesystem::exists(PathOf("Save2_1.dat")));
+    EXPECT_EQ(ReadBytes(PathOf("Save2_1.dat.bad")), settings);
 }
 
 TEST_F(ProfileTest, ASelectionOutsideTheListSelectsTheFirstPlayer)
