@@ -33,7 +33,6 @@ constexpr std::size_t kBestTimeRecordMinBytes = 12;
 constexpr std::uint16_t kLastLevelIndex = kLevelCount - 1;
 constexpr std::int32_t kSalesGoal = 100;
 constexpr std::uint8_t kGoalsWindow = 1;
-constexpr std::uint8_t kNewCharacterWindow = 14;
 constexpr const char* kWrongVersion = "Wrong program version";
 
 std::uint64_t ByteSum(const std::uint8_t* bytes, std::size_t count)
@@ -536,7 +535,6 @@ Profile::LoadGameResult Profile::LoadGame()
     {
         rewards->Reset();
     }
-    (void)kNewCharacterWindow; // the new-character window is filled here once it exists
     if (Game* game = Game::Peek())
     {
         game->StartLevel(static_cast<std::uint32_t>(levelInPlay + 1));
