@@ -88,7 +88,7 @@ bool Write(const std::string& path, const Korrin::BinaryWriter& out)
     return true;
 }
 
-// Reads a player's file; false when it is missing, has no name yet or cannot be read.
+// Reads a save file; false when it is missing, has no name (no player, no save folder) or cannot be read.
 bool Read(const std::string& path, std::vector<std::uint8_t>& bytes)
 {
     return !path.empty() && SaveFormat::ReadFile(path, bytes);
@@ -107,21 +107,25 @@ std::string Profile::GetSaveFolder() const
 
 std::string Profile::GetSaveFileName(std::uint32_t kind, std::uint32_t player) const
 {
-    if (!mLoaded)
+    const std::string folder = GetSaveFolder();
+    if (!mLoaded || folder.empty())
     {
         return {};
     }
-    return GetSaveFolder() + "/Save" + std::to_string(player) + "_" + std::to_string(kind) + ".dat";
+    return folder + "/Save" + std::to_string(player) + "_" + std::to_string(kind) + ".dat";
 }
 
+// Without a save folder there are no file names, rather than names in the file system's root.
 std::string Profile::GetUserListFileName() const
 {
-    return GetSaveFolder() + "/Users.dat";
+    const std::string folder = GetSaveFolder();
+    return folder.empty() ? std::string() : folder + "/Users.dat";
 }
 
 std::string Profile::GetBestTimesFileName() const
 {
-    return GetSaveFolder() + "/Save0b.dat";
+    const std::string folder = GetSaveFolder();
+    return folder.empty() ? std::string() : folder + "/Save0b.dat";
 }
 
 // ---- The player list ----
@@ -153,7 +157,7 @@ void Profile::LoadUserList(bool refreshList)
     mLoaded = false;
     const std::string path = GetUserListFileName();
     std::vector<std::uint8_t> bytes;
-    if (!SaveFormat::ReadFile(path, bytes))
+    if (!Read(path, bytes))
     {
         return;
     }
@@ -695,10 +699,6 @@ void Profile::LoadMap()
 
 bool Profile::SaveBestTimes()
 {
-    if (GetSaveFolder().empty())
-    {
-        return false;
-    }
     Korrin::BinaryWriter out;
     out.WriteU32(SaveFormat::kVersion);
     for (const TimeScoreItem& item : gBestTimes)
@@ -715,7 +715,7 @@ void Profile::LoadBestTimes()
 {
     const std::string path = GetBestTimesFileName();
     std::vector<std::uint8_t> bytes;
-    if (GetSaveFolder().empty() || !SaveFormat::ReadFile(path, bytes))
+    if (!Read(path, bytes))
     {
         return;
     }

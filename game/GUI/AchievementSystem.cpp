@@ -4,6 +4,9 @@
 #include "engine/File/BinaryWriter.h"
 #include "engine/File/DiskFile.h"
 #include "engine/Log/LogManager.h"
+#include "game/GUI/GameGuiManager.h"
+#include "game/GUI/RewardAlertSystemGui.h"
+#include "game/Main.h"
 #include "game/SaveFormat.h"
 
 #include <algorithm>
@@ -48,6 +51,16 @@ bool AchievementSystem::Save(const std::string& fileName) const
     return Korrin::DiskFile::WriteReplacing(fileName, out.Bytes());
 }
 
+void AchievementSystem::ResetRewardWindow()
+{
+    Main* main = Main::Peek();
+    GameGuiManager* windows = main != nullptr ? main->GetGameGuiManager() : nullptr;
+    if (Blank* rewards = windows != nullptr ? windows->Get(RewardAlertSystemGui::kWindowId) : nullptr)
+    {
+        rewards->Reset();
+    }
+}
+
 void AchievementSystem::ClearProgress()
 {
     for (auto& [id, achievement] : mAchievements)
@@ -61,6 +74,7 @@ void AchievementSystem::ClearProgress()
 bool AchievementSystem::Load(const std::string& fileName)
 {
     ClearProgress();
+    ResetRewardWindow();
     std::vector<std::uint8_t> bytes;
     if (!SaveFormat::ReadFile(fileName, bytes))
     {

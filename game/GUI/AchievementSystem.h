@@ -48,6 +48,7 @@ private:
     };
 
     void ClearProgress();
+    void ResetRewardWindow();
 
     std::map<std::uint32_t, Achievement> mAchievements;
     std::uint32_t mPrizeTotal = 0;

@@ -2,6 +2,7 @@
 
 #include "engine/Util/Singleton.h"
 #include "game/Blank.h"
+#include "game/Game/GameTables.h"
 #include "game/NamedObjectContainer.h"
 
 #include <cstdint>
@@ -10,7 +11,9 @@
 class Game : public Blank, public NamedObjectContainer, public Korrin::Singleton<Game>
 {
 public:
-    Game() = default;
+    // The animation tables live as long as the game screen.
+    Game() { GameTables::Build(); }
+    ~Game() override { GameTables::Free(); }
 
     void Init() override {}
     void Reset() override {}
