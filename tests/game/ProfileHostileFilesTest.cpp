@@ -21,22 +21,6 @@ void PutU32(std::vector<std::uint8_t>& bytes, std::size_t offset, std::uint32_t 
     }
 }
 
-// The player list's last 8 bytes are the sum of the others.
-std::vector<std::uint8_t> WithChecksum(std::vector<std::uint8_t> bytes)
-{
-    bytes.resize(bytes.size() - 8);
-    std::uint64_t sum = 0;
-    for (const std::uint8_t byte : bytes)
-    {
-        sum += byte;
-    }
-    for (int shift = 0; shift < 64; shift += 8)
-    {
-        bytes.push_back(static_cast<std::uint8_t>(sum >> shift));
-    }
-    return bytes;
-}
-
 std::vector<Variant> HostileVariants(const std::string& name)
 {
     const std::vector<std::uint8_t> good = ReadBytes(FixturePath(name));

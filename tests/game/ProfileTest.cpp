@@ -183,17 +183,7 @@ TEST_F(ProfileTest, ASelectionOutsideTheListSelectsTheFirstPlayer)
 {
     std::vector<std::uint8_t> users = ReadBytes(FixturePath("Users.dat"));
     users[12] = 7; // selected index 7 of 2
-    users.resize(users.size() - 8);
-    std::uint64_t sum = 0;
-    for (const std::uint8_t byte : users)
-    {
-        sum += byte;
-    }
-    for (int shift = 0; shift < 64; shift += 8)
-    {
-        users.push_back(static_cast<std::uint8_t>(sum >> shift));
-    }
-    WriteBytes(PathOf("Users.dat"), users);
+    WriteBytes(PathOf("Users.dat"), WithChecksum(users));
     World world;
     const Snapshot shot = world.StartAndTake();
     EXPECT_EQ(shot.selected, 0);
@@ -261,4 +251,18 @@ TEST_F(ProfileTest, DefaultVolumesComeFromTheConfigurationClamped)
     world.profile.ApplyDefaultSettings(true);
     EXPECT_EQ(world.profile.GetSettings().musicVolume, 1.0f);
     EXPECT_EQ(world.profile.GetSettings().soundVolume, 0.7f);
+}
+
+TEST_F(ProfileTest, ANewPlayerNeverTakesTheNumberOfAListedOne)
+{
+    CopyStoredFixtures();
+    std::vector<std::uint8_t> users = ReadBytes(FixturePath("Users.dat"));
+    users[4] = 1; // next number 1, although player 2 is listed
+    WriteBytes(PathOf("Users.dat"), WithChecksum(users));
+    World world;
+    world.StartAndTake();
+    EXPECT_EQ(world.profile.nextPlayerNumber, 3u);
+    world.profile.CreateUser(u"Cid");
+    EXPECT_EQ(world.profile.currentPlayer, 3u);
+    EXPECT_EQ(ReadBytes(PathOf("Save2_5.dat")), ReadBytes(FixturePath("Save2_5.dat")));
 }

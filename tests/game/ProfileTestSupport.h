@@ -32,6 +32,22 @@ inline void WriteBytes(const std::filesystem::path& path, const std::vector<std:
     out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
 }
 
+// The player list's last 8 bytes are the sum of the others: recomputed after a test changed a field.
+inline std::vector<std::uint8_t> WithChecksum(std::vector<std::uint8_t> bytes)
+{
+    bytes.resize(bytes.size() - 8);
+    std::uint64_t sum = 0;
+    for (const std::uint8_t byte : bytes)
+    {
+        sum += byte;
+    }
+    for (int shift = 0; shift < 64; shift += 8)
+    {
+        bytes.push_back(static_cast<std::uint8_t>(sum >> shift));
+    }
+    return bytes;
+}
+
 inline std::filesystem::path FixturePath(const std::string& name)
 {
     return std::filesystem::path(WF_FIXTURES_DIR) / "saves" / name;
