@@ -10,6 +10,7 @@
 #include "platform/SdlWindowSystem.h"
 #include "platform/Services.h"
 #include "platform/SingleInstance.h"
+#include "platform/SoundDevice.h"
 #include "platform/SteadyClock.h"
 
 #include <cstdio>
@@ -91,6 +92,8 @@ int WinMain(const CommandLine& line)
     Platform::Services::CatchTerminationSignals();
     Platform::MessageBox::SetInteractive(!line.headless);
     Platform::MessageBox::SetHeadlessAnswer(line.reportAnswer);
+    Platform::SoundDevice::SetOutputKind(line.headless ? Platform::SoundOutputKind::Clocked
+                                                       : Platform::SoundOutputKind::Speakers);
 
     // The player's display mode is needed before the window opens; the command line overrides it.
     Profile profile;
