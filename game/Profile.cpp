@@ -7,6 +7,7 @@
 #include "engine/File/FileSysManager.h"
 #include "engine/Script/LuaScript.h"
 #include "engine/Script/LuaStackGuard.h"
+#include "engine/Sound/SoundManager.h"
 #include "game/GUI/AchievementSystem.h"
 #include "game/GUI/GameGuiManager.h"
 #include "game/GUI/ProgressBoardManager.h"
@@ -46,6 +47,8 @@ std::uint64_t ByteSum(const std::uint8_t* bytes, std::size_t count)
 }
 
 constexpr float kDefaultVolume = 0.7f;
+constexpr std::int32_t kMusicSoundType = 1;
+constexpr std::int32_t kEffectSoundType = 0;
 
 // A volume from a file: 0 to 1; what is not a number keeps the default.
 float CleanVolume(float volume, float fallback)
@@ -302,6 +305,7 @@ bool Profile::SaveSettings()
     {
         return false;
     }
+    TakeLiveVolumes();
     const Korrin::Application* application = Korrin::Application::GetCurrent();
     Korrin::BinaryWriter out;
     out.WriteU32(SaveFormat::kVersion);
@@ -397,8 +401,26 @@ void Profile::ForceDisplayMode(bool windowed)
     displayMode = static_cast<std::uint8_t>(windowed);
 }
 
+// The volumes the player set, also while the sound is muted in the background.
+void Profile::TakeLiveVolumes()
+{
+    const Korrin::SoundManager* sound = Korrin::SoundManager::Peek();
+    if (sound == nullptr)
+    {
+        return;
+    }
+    const bool muted = sound->GetSavedEffectsVolume() >= 0.0f && sound->GetSavedMusicVolume() >= 0.0f;
+    mSettings.soundVolume = muted ? sound->GetSavedEffectsVolume() : sound->GetEffectsVolume();
+    mSettings.musicVolume = muted ? sound->GetSavedMusicVolume() : sound->GetMusicVolume();
+}
+
 void Profile::ApplySettings()
 {
+    if (Korrin::SoundManager* sound = Korrin::SoundManager::Peek())
+    {
+        sound->SetVolume(mSettings.musicVolume, kMusicSoundType);
+        sound->SetVolume(mSettings.soundVolume, kEffectSoundType);
+    }
     if (Korrin::Application* application = Korrin::Application::GetCurrent();
         application != nullptr && application->GetWindow() != 0)
     {

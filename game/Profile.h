@@ -113,6 +113,7 @@ public:
 
 private:
     void ApplySettings();
+    void TakeLiveVolumes();
     void RemovePlayerFiles(std::uint32_t player);
     void ResetMap();
     bool LoadLevelRecords(const std::vector<std::uint8_t>& bytes);

@@ -1,8 +1,11 @@
 #include "ProfileTestSupport.h"
 #include "engine/File/FileSysManager.h"
+#include "engine/Log/LogManager.h"
+#include "engine/Sound/SoundManager.h"
 #include "game/GUI/GameGuiManager.h"
 #include "game/Game/LevelTaskInfo.h"
 #include "game/Game/SaveLoadManager.h"
+#include "platform/SoundDevice.h"
 #include "tests/support/ReportRecorder.h"
 
 using namespace ProfileTestSupport;
@@ -265,4 +268,21 @@ TEST_F(ProfileTest, ANewPlayerNeverTakesTheNumberOfAListedOne)
     world.profile.CreateUser(u"Cid");
     EXPECT_EQ(world.profile.currentPlayer, 3u);
     EXPECT_EQ(ReadBytes(PathOf("Save2_5.dat")), ReadBytes(FixturePath("Save2_5.dat")));
+}
+
+TEST_F(ProfileTest, SettingsReachTheSoundAndAreSavedAsThePlayerSetThemWhileMuted)
+{
+    CopyStoredFixtures();
+    Platform::SoundDevice::SetOutputKind(Platform::SoundOutputKind::None);
+    Korrin::LogManager log;
+    Korrin::SoundManager sound(0);
+    World world;
+    world.StartAndTake();
+    EXPECT_EQ(sound.GetEffectsVolume(), 0.5f);
+    EXPECT_EQ(sound.GetMusicVolume(), 0.25f);
+
+    sound.MuteAll(); // the game went into the background
+    std::filesystem::remove(PathOf("Save2_1.dat"));
+    EXPECT_TRUE(world.profile.SaveSettings());
+    EXPECT_EQ(ReadBytes(PathOf("Save2_1.dat")), ReadBytes(FixturePath("Save2_1.dat")));
 }
