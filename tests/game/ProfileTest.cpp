@@ -211,9 +211,11 @@ TEST_F(ProfileTest, CreateSelectAndDeletePlayers)
     // A leftover file of an earlier player numbered 1 must not become the new player's progress.
     std::vector<std::uint8_t> leftover = ReadBytes(FixturePath("Save2_5.dat"));
     WriteBytes(PathOf("Save1_5.dat"), leftover);
+    world.profile.storyFlags[0] = true;
     world.profile.CreateUser(u"Bob");
     EXPECT_EQ(world.profile.currentPlayer, 1u);
     EXPECT_EQ(GameInfo::GetInstance()->highestLevel, 0);
+    EXPECT_FALSE(world.profile.storyFlags[0]) << "a new player does not inherit the story of the one before";
     EXPECT_EQ(GameInfo::GetInstance()->playerName, u"Bob");
 
     world.profile.SetSelectedIndex(0);
