@@ -15,6 +15,7 @@
 #include "game/GameGlobals.h"
 #include "game/Main.h"
 #include "game/Map.h"
+#include "game/Profile.h"
 #include "platform/Services.h"
 
 GameApplication::GameApplication() = default;
@@ -67,6 +68,11 @@ bool GameApplication::Init()
     GameGlobals::quit = false;
     mMain = std::make_unique<Main>();
     CreateScreens();
+    if (Profile* profile = Profile::Peek())
+    {
+        profile->LoadUserList(false);
+        profile->LoadSettings(true);
+    }
     mStarted = false;
     if (Korrin::SoundManager* sounds = Korrin::SoundManager::GetInstance())
     {
@@ -85,6 +91,11 @@ void GameApplication::CreateScreens()
 
 void GameApplication::Shutdown()
 {
+    if (Profile* profile = Profile::Peek(); profile != nullptr && mStarted)
+    {
+        profile->SaveAll();
+        profile->SaveGame();
+    }
     mMain.reset();
 }
 
@@ -184,7 +195,14 @@ std::intptr_t GameApplication::WndProc(Platform::WindowHandle window, std::uint3
     }
     else if (message == Platform::MessageCode::SysCommand && second == Platform::SysCommandCode::AltEnter)
     {
-        ResetDevice(!IsWindowed());
+        // The player's display mode follows the switch, so that the next Alt+Enter switches back.
+        Profile* profile = Profile::Peek();
+        const bool windowed = profile != nullptr ? profile->displayMode == 0 : !IsWindowed();
+        ResetDevice(windowed);
+        if (profile != nullptr)
+        {
+            profile->displayMode = windowed ? 1 : 0;
+        }
     }
     return Korrin::Application::WndProc(window, message, first, second);
 }
