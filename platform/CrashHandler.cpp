@@ -86,7 +86,9 @@ void CrashHandler::Install(Filter filter)
     alternate.ss_size = sizeof(gAlternateStack);
     sigaltstack(&alternate, nullptr);
 
-    struct sigaction action{};
+    struct sigaction action
+    {
+    };
     action.sa_sigaction = OnFatalSignal;
     action.sa_flags = SA_SIGINFO | SA_ONSTACK;
     sigemptyset(&action.sa_mask);

@@ -9,8 +9,8 @@ namespace Platform
 struct CrashInfo
 {
     int signal = 0;
-    int code = 0;                            // the signal's reason code (for example, integer division)
-    const void* faultAddress = nullptr;      // the address the fault concerns, where the system gives one
+    int code = 0;                             // the signal's reason code (for example, integer division)
+    const void* faultAddress = nullptr;       // the address the fault concerns, where the system gives one
     const void* instructionAddress = nullptr; // where the faulting code was, where it can be read
 };
 

@@ -19,7 +19,8 @@ struct FolderSettings
 
 FolderSettings& Settings()
 {
-    static FolderSettings settings = [] {
+    static FolderSettings settings = []
+    {
         FolderSettings made;
         std::error_code error;
         made.start = std::filesystem::current_path(error).string();

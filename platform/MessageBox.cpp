@@ -30,7 +30,8 @@ int ShowDialog(const std::string& text, const std::string& title)
         {SDL_MESSAGEBOX_BUTTON_RETURNKEY_DEFAULT, DialogButton::Ok, "OK"},
         {SDL_MESSAGEBOX_BUTTON_ESCAPEKEY_DEFAULT, DialogButton::Cancel, "Cancel"},
     };
-    const SDL_MessageBoxData data = {SDL_MESSAGEBOX_ERROR, nullptr, title.c_str(), text.c_str(), 2, buttons, nullptr};
+    const SDL_MessageBoxData data = {
+        SDL_MESSAGEBOX_ERROR, nullptr, title.c_str(), text.c_str(), 2, buttons, nullptr};
     int pressed = DialogButton::Cancel;
     if (SDL_ShowMessageBox(&data, &pressed) != 0 || pressed < 0)
     {

@@ -13,7 +13,8 @@ namespace Platform
 class MessageBox
 {
 public:
-    using Handler = std::function<int(const std::string& text, const std::string& title, std::uint32_t flags)>;
+    using Handler =
+        std::function<int(const std::string& text, const std::string& title, std::uint32_t flags)>;
 
     // Shows the box and returns the button pressed (DialogButton::Ok or DialogButton::Cancel).
     static int Show(const std::string& text, const std::string& title, std::uint32_t flags);

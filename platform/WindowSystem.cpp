@@ -98,8 +98,14 @@ WindowRect WindowSystem::OuterRectForClient(const DisplayMetrics& metrics, int w
     {
         return {0, 0, width, height};
     }
-    return {-metrics.frameWidth, -(metrics.frameWidth + metrics.captionHeight), width + 2 * metrics.frameWidth,
-            height + 2 * metrics.frameWidth + metrics.captionHeight};
+    return {-metrics.frameWidth, -(metrics.frameWidth + metrics.captionHeight),
+            width + 2 * metrics.frameWidth, height + 2 * metrics.frameWidth + metrics.captionHeight};
+}
+
+WindowRect WindowSystem::ClientRect() const
+{
+    const WindowRect frame = OuterRectForClient(Metrics(), 0, 0, mStyle);
+    return {0, 0, mPlacement.width - frame.width, mPlacement.height - frame.height};
 }
 
 bool WindowSystem::PeekMessage(Message& out)
@@ -180,7 +186,8 @@ std::intptr_t WindowSystem::SendMessage(WindowHandle window, std::uint32_t code,
     return mProcedure(window, code, first, second);
 }
 
-void WindowSystem::PostMessage(WindowHandle window, std::uint32_t code, std::uintptr_t first, std::intptr_t second)
+void WindowSystem::PostMessage(WindowHandle window, std::uint32_t code, std::uintptr_t first,
+                               std::intptr_t second)
 {
     if (IsWindow(window))
     {

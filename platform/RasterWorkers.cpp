@@ -1,0 +1,64 @@
+#include "platform/RasterWorkers.h"
+
+namespace Platform
+{
+
+RasterWorkers::RasterWorkers(int bandCount) : mBandCount(bandCount < 1 ? 1 : bandCount)
+{
+    mThreads.reserve(static_cast<std::size_t>(mBandCount - 1));
+    for (int band = 1; band < mBandCount; ++band)
+    {
+        mThreads.emplace_back([this, band] { WorkerLoop(band); });
+    }
+}
+
+RasterWorkers::~RasterWorkers()
+{
+    mStopping.store(true);
+    mGeneration.fetch_add(1);
+    mGeneration.notify_all();
+    for (std::thread& thread : mThreads)
+    {
+        thread.join();
+    }
+}
+
+void RasterWorkers::Run(Job job, void* context)
+{
+    if (mBandCount == 1)
+    {
+        job(context, 0, 1);
+        return;
+    }
+    mJob = job;
+    mContext = context;
+    mPending.store(mBandCount - 1);
+    mGeneration.fetch_add(1);
+    mGeneration.notify_all();
+    job(context, 0, mBandCount);
+    for (int pending = mPending.load(); pending != 0; pending = mPending.load())
+    {
+        mPending.wait(pending);
+    }
+}
+
+void RasterWorkers::WorkerLoop(int band)
+{
+    std::uint32_t seen = 0;
+    for (;;)
+    {
+        mGeneration.wait(seen);
+        seen = mGeneration.load();
+        if (mStopping.load())
+        {
+            return;
+        }
+        mJob(mContext, band, mBandCount);
+        if (mPending.fetch_sub(1) == 1)
+        {
+            mPending.notify_one();
+        }
+    }
+}
+
+} // namespace Platform
