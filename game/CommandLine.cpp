@@ -36,7 +36,8 @@ std::optional<CommandLine> CommandLine::Parse(const std::vector<std::string>& ar
     {
         const std::string& argument = arguments[i];
         const bool hasValue = i + 1 < arguments.size();
-        auto needValue = [&]() -> const std::string* {
+        auto needValue = [&]() -> const std::string*
+        {
             if (!hasValue)
             {
                 error = argument + " needs a value";

@@ -1,7 +1,11 @@
 #include "game/GameApplication.h"
 
 #include "engine/App/TimerManager.h"
+#include "engine/File/FileSysManager.h"
 #include "engine/Log/LogManager.h"
+#include "engine/Script/LocaleManager.h"
+#include "engine/Script/LuaScript.h"
+#include "engine/Script/LuaStackGuard.h"
 #include "game/GUI/ClipGui.h"
 #include "game/GUI/GameGuiManager.h"
 #include "game/GUI/MainMenu.h"
@@ -18,10 +22,46 @@ GameApplication::~GameApplication() = default;
 void GameApplication::PreInit()
 {
     Korrin::LogManager::GetInstance()->Open(Korrin::LogManager::kDefaultLog, Korrin::LogManager::kDefaultLog);
+    MountDataFolders();
+}
+
+void GameApplication::MountDataFolders()
+{
+    Korrin::FileSysManager* files = Korrin::FileSysManager::GetInstance();
+    if (files == nullptr)
+    {
+        return;
+    }
+    files->AddDirectory("media");
+
+    Korrin::LuaScript config;
+    config.LoadFile("config.cfg", Korrin::LuaScript::IfMissing::Report);
+    Korrin::LuaStackGuard guard(config.GetState());
+    config.GetGlobal("FileSysLocal")
+        .ForEachElement(
+            [files](int, const LuaValue& folder)
+            {
+                if (folder.IsString())
+                {
+                    files->AddDirectory(folder.ToString());
+                }
+            });
+
+    std::string folders;
+    for (const std::string& folder : files->GetSearchFolders())
+    {
+        folders += (folders.empty() ? "" : ", ") + folder;
+    }
+    Korrin::LogManager::GetInstance()->Write("Data folder %s, search folders: %s",
+                                             files->GetStartFolder().c_str(), folders.c_str());
 }
 
 bool GameApplication::Init()
 {
+    if (Korrin::LocaleManager* texts = Korrin::LocaleManager::GetInstance())
+    {
+        texts->Load("strings.xml");
+    }
     GameGlobals::quit = false;
     mMain = std::make_unique<Main>();
     CreateScreens();
@@ -110,14 +150,15 @@ bool GameApplication::UpdateScreens(float dt)
     {
         return false;
     }
-    Korrin::LogManager::GetInstance()->Write("GameApplication::Update: the screens asked %d times in one frame to "
-                                             "be updated again; the frame goes on",
-                                             kMaxScreenUpdatesPerFrame);
+    Korrin::LogManager::GetInstance()->Write(
+        "GameApplication::Update: the screens asked %d times in one frame to "
+        "be updated again; the frame goes on",
+        kMaxScreenUpdatesPerFrame);
     return true;
 }
 
-std::intptr_t GameApplication::WndProc(Platform::WindowHandle window, std::uint32_t message, std::uintptr_t first,
-                                       std::intptr_t second)
+std::intptr_t GameApplication::WndProc(Platform::WindowHandle window, std::uint32_t message,
+                                       std::uintptr_t first, std::intptr_t second)
 {
     if (message == Platform::MessageCode::Create)
     {

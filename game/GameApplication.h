@@ -32,6 +32,8 @@ public:
     bool IsStarted() const { return mStarted; }
 
 private:
+    // Adds "media" and the folders that "config.cfg" lists in its table "FileSysLocal".
+    void MountDataFolders();
     void CreateScreens();
     void StartFirstFrame();
     void PauseWhenInactive();

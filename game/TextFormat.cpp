@@ -20,7 +20,8 @@ std::u16string FromWindows1252(const std::string& text)
     for (const char c : text)
     {
         const auto byte = static_cast<unsigned char>(c);
-        wide.push_back(byte >= 0x80 && byte < 0xA0 ? kWindows1252High[byte - 0x80] : static_cast<char16_t>(byte));
+        wide.push_back(byte >= 0x80 && byte < 0xA0 ? kWindows1252High[byte - 0x80]
+                                                   : static_cast<char16_t>(byte));
     }
     return wide;
 }

@@ -4,6 +4,7 @@
 #include <csignal>
 #include <cstring>
 #include <execinfo.h>
+#include <pthread.h>
 #include <ucontext.h>
 #include <unistd.h>
 
@@ -46,6 +47,11 @@ void OnFatalSignal(int signal, siginfo_t* details, void* context)
     {
         gFilter(&info);
     }
+    // End by the signal itself, so whoever started the process sees how it ended.
+    sigset_t own;
+    sigemptyset(&own);
+    sigaddset(&own, signal);
+    pthread_sigmask(SIG_UNBLOCK, &own, nullptr);
     std::raise(signal);
     _exit(128 + signal);
 }

@@ -2,8 +2,10 @@
 
 #include "engine/App/TimerManager.h"
 #include "engine/App/WindowPlacement.h"
+#include "engine/File/FileSysManager.h"
 #include "engine/Log/LogManager.h"
 #include "engine/Log/ReportAssert.h"
+#include "engine/Script/LocaleManager.h"
 #include "platform/Services.h"
 #include "platform/ThreadControl.h"
 
@@ -45,12 +47,14 @@ Application* Application::GetCurrent()
 
 void Application::DeleteManagers()
 {
+    mFileSysManager.reset();
     if (mTimerManager)
     {
         Platform::ThreadControl::SetCurrentThreadAffinity(mTimerManager->GetPreviousAffinity());
         mTimerManager.reset();
     }
     mLogManager.reset();
+    mLocaleManager.reset();
 }
 
 void Application::PreInit() {}
@@ -72,6 +76,7 @@ bool Application::Update()
 int Application::Run(const std::string& caption, bool windowed)
 {
     mLogManager = std::make_unique<LogManager>();
+    mFileSysManager = std::make_unique<FileSysManager>();
     mTimerManager = std::make_unique<TimerManager>();
 
     mTimerManager->SetPreviousAffinity(Platform::ThreadControl::SetCurrentThreadAffinity(1));
@@ -87,6 +92,8 @@ int Application::Run(const std::string& caption, bool windowed)
         return -1;
     }
     PreInit();
+    // The managers made once the game has mounted its data folders, in their order.
+    mLocaleManager = std::make_unique<LocaleManager>();
     if (!Init())
     {
         return 0;
@@ -135,14 +142,16 @@ bool Application::CreateAppWindow()
         metrics, static_cast<int>(mWidth), static_cast<int>(mHeight), mWindowStyle);
     const Platform::WindowRect outer{(metrics.screenWidth - client.width) / 2,
                                      (metrics.screenHeight - client.height) / 2, client.width, client.height};
-    mWindow = Windows().CreateAppWindow(mCaption, mWindowStyle, outer,
-                                        [](Platform::WindowHandle window, std::uint32_t message, std::uintptr_t first,
-                                           std::intptr_t second) -> std::intptr_t {
-                                            Application* application = Application::GetCurrent();
-                                            return application != nullptr
-                                                       ? application->WndProc(window, message, first, second)
-                                                       : Windows().DefaultProcedure(window, message, first, second);
-                                        });
+    mWindow =
+        Windows().CreateAppWindow(mCaption, mWindowStyle, outer,
+                                  [](Platform::WindowHandle window, std::uint32_t message,
+                                     std::uintptr_t first, std::intptr_t second) -> std::intptr_t
+                                  {
+                                      Application* application = Application::GetCurrent();
+                                      return application != nullptr
+                                                 ? application->WndProc(window, message, first, second)
+                                                 : Windows().DefaultProcedure(window, message, first, second);
+                                  });
     if (mWindow == 0)
     {
         return false;
@@ -155,8 +164,9 @@ bool Application::CreateAppWindow()
 void Application::ApplyDisplayMode()
 {
     const Platform::DisplayMetrics metrics = Windows().Metrics();
-    const WindowPlacement placement = mWindowed ? WindowPlacement::Windowed(mWidth, mHeight, mWindowStyle, metrics)
-                                                : WindowPlacement::FullScreen(metrics);
+    const WindowPlacement placement = mWindowed
+                                          ? WindowPlacement::Windowed(mWidth, mHeight, mWindowStyle, metrics)
+                                          : WindowPlacement::FullScreen(metrics);
     Windows().SetWindowStyle(mWindow, placement.style);
     Windows().PlaceWindow(mWindow, placement.outer, placement.topmost);
 }
@@ -248,7 +258,8 @@ void Application::OnApplicationActivation(std::uintptr_t activated)
         mActive = false;
         if (!mWindowed)
         {
-            Windows().SendMessage(mWindow, Platform::MessageCode::SysCommand, Platform::SysCommandCode::Minimize, 0);
+            Windows().SendMessage(mWindow, Platform::MessageCode::SysCommand,
+                                  Platform::SysCommandCode::Minimize, 0);
         }
     }
     else if (activated == 1 && !mActive)

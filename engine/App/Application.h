@@ -9,6 +9,8 @@
 namespace Korrin
 {
 
+class FileSysManager;
+class LocaleManager;
 class LogManager;
 class TimerManager;
 
@@ -75,6 +77,8 @@ private:
 
     std::unique_ptr<TimerManager> mTimerManager;
     std::unique_ptr<LogManager> mLogManager;
+    std::unique_ptr<FileSysManager> mFileSysManager;
+    std::unique_ptr<LocaleManager> mLocaleManager;
 
     bool mWindowed = true;
     bool mActive = false;

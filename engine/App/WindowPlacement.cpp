@@ -29,8 +29,8 @@ WindowPlacement WindowPlacement::Windowed(std::uint32_t width, std::uint32_t hei
     placement.clientHeight = static_cast<int>(clientHeight);
     const Platform::WindowRect outer = Platform::WindowSystem::OuterRectForClient(
         metrics, placement.clientWidth, placement.clientHeight, style);
-    placement.outer = {metrics.workArea.width / 2 - outer.width / 2, metrics.workArea.height / 2 - outer.height / 2,
-                       outer.width, outer.height};
+    placement.outer = {metrics.workArea.width / 2 - outer.width / 2,
+                       metrics.workArea.height / 2 - outer.height / 2, outer.width, outer.height};
     placement.topmost = false;
     return placement;
 }

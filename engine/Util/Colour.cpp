@@ -23,7 +23,8 @@ std::uint32_t ChannelByte(float channel)
 
 std::uint32_t Colour::ToARGB() const
 {
-    return (ChannelByte(alpha) << 24) | (ChannelByte(red) << 16) | (ChannelByte(green) << 8) | ChannelByte(blue);
+    return (ChannelByte(alpha) << 24) | (ChannelByte(red) << 16) | (ChannelByte(green) << 8) |
+           ChannelByte(blue);
 }
 
 } // namespace Korrin

@@ -33,7 +33,8 @@ protected:
     {
         if (mSingleton != nullptr)
         {
-            ReportAndBreak("Only one instance of this class is permitted.", kEngineModule, "util/Singleton.h", 19);
+            ReportAndBreak("Only one instance of this class is permitted.", kEngineModule, "util/Singleton.h",
+                           19);
         }
         mSingleton = this;
     }

@@ -27,10 +27,12 @@ void CountBreak()
 
 void ReportRecorder::Install()
 {
-    Platform::MessageBox::SetHandler([](const std::string& text, const std::string& title, std::uint32_t flags) {
-        RecordedBoxes().push_back(Box{text, title, flags});
-        return Platform::DialogButton::Ok;
-    });
+    Platform::MessageBox::SetHandler(
+        [](const std::string& text, const std::string& title, std::uint32_t flags)
+        {
+            RecordedBoxes().push_back(Box{text, title, flags});
+            return Platform::DialogButton::Ok;
+        });
     Platform::Process::SetBreakHandler(CountBreak);
 }
 

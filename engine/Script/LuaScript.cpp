@@ -1,0 +1,114 @@
+#include "engine/Script/LuaScript.h"
+
+#include "engine/File/FileData.h"
+#include "engine/File/FileSysManager.h"
+#include "engine/Log/LogManager.h"
+#include "engine/Log/ReportAssert.h"
+#include "engine/Util/ValueText.h"
+
+#include <cstring>
+
+namespace Korrin
+{
+
+namespace
+{
+
+constexpr const char* kSource = "Source\\Script\\LuaScript";
+
+LogManager* Log()
+{
+    return LogManager::Peek();
+}
+
+// Precompiled chunks are not data: the interpreter does not check them and a damaged one can crash it.
+bool IsPrecompiled(const char* bytes, std::size_t size)
+{
+    return size >= std::strlen(LUA_SIGNATURE) &&
+           std::memcmp(bytes, LUA_SIGNATURE, std::strlen(LUA_SIGNATURE)) == 0;
+}
+
+} // namespace
+
+LuaScript::LuaScript() : mState(luaL_newstate())
+{
+    if (mState == nullptr)
+    {
+        ReportAndBreak("Error Initializing luan", kEngineModule, kSource, 321);
+        return;
+    }
+    luaL_openlibs(mState);
+    mOpen = true;
+}
+
+LuaScript::~LuaScript()
+{
+    if (mOpen)
+    {
+        lua_close(mState);
+    }
+}
+
+LuaScript::LoadResult LuaScript::LoadFile(const std::string& name, IfMissing ifMissing)
+{
+    const std::string lowered = ToLower(name);
+    FileData data;
+    FileSysManager* files = FileSysManager::GetInstance();
+    if (files == nullptr || !files->FindFileData(lowered, data, "rb"))
+    {
+        if (ifMissing == IfMissing::Report)
+        {
+            ReportAndBreak("File not load: " + lowered, kEngineModule, kSource, 367);
+        }
+        else if (LogManager* log = Log())
+        {
+            log->Write("File not load: %s", lowered.c_str());
+        }
+        return LoadResult::FileMissing;
+    }
+    if (!mOpen)
+    {
+        return LoadResult::ScriptFailed;
+    }
+    return RunChunk(lowered, data.GetText(), data.GetSize());
+}
+
+LuaScript::LoadResult LuaScript::RunChunk(const std::string& name, const char* bytes, std::size_t size)
+{
+    if (IsPrecompiled(bytes, size))
+    {
+        if (LogManager* log = Log())
+        {
+            log->Write("LuaScript::LoadFile %s: precompiled scripts are not read", name.c_str());
+        }
+        return LoadResult::ScriptFailed;
+    }
+    const std::string chunkName = "@" + name;
+    if (luaL_loadbuffer(mState, bytes, size, chunkName.c_str()) != 0 ||
+        lua_pcall(mState, 0, LUA_MULTRET, 0) != 0)
+    {
+        // The data's author learns what went wrong; the message is then dropped so the stack stays as the
+        // script left it.
+        if (LogManager* log = Log())
+        {
+            const char* message = lua_tostring(mState, -1);
+            log->Write("LuaScript::LoadFile %s: %s", name.c_str(), message != nullptr ? message : "error");
+        }
+        lua_pop(mState, 1);
+        return LoadResult::ScriptFailed;
+    }
+    return LoadResult::Ran;
+}
+
+LuaValue LuaScript::GetGlobal(const char* name)
+{
+    if (!mOpen || !lua_checkstack(mState, 2))
+    {
+        return LuaValue(mState, 0);
+    }
+    lua_pushstring(mState, name);
+    lua_rawget(mState, LUA_GLOBALSINDEX);
+    return LuaValue(mState, lua_gettop(mState));
+}
+
+} // namespace Korrin

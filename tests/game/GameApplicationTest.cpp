@@ -1,0 +1,204 @@
+#include "game/GameApplication.h"
+
+#include "engine/Log/LogManager.h"
+#include "game/GUI/ExitGui.h"
+#include "game/GUI/GameGuiManager.h"
+#include "game/GameGlobals.h"
+#include "game/Main.h"
+#include "platform/FixedStepClock.h"
+#include "platform/Folders.h"
+#include "platform/HeadlessWindowSystem.h"
+#include "platform/Services.h"
+#include "tests/support/ReportRecorder.h"
+
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <gtest/gtest.h>
+#include <sstream>
+
+namespace
+{
+
+// The game's application with a probe on its frames and its shutdown.
+class ProbeGame : public GameApplication
+{
+public:
+    std::function<void(int frame)> beforeUpdate = [](int) {};
+    int frames = 0;
+    int shutdowns = 0;
+    bool mainExistedAtShutdown = false;
+    bool mainDeletedDuringUpdate = false;
+
+    bool Update() override
+    {
+        beforeUpdate(++frames);
+        const bool result = GameApplication::Update();
+        mainDeletedDuringUpdate = mainDeletedDuringUpdate || GetMain() == nullptr;
+        return result;
+    }
+
+    void Shutdown() override
+    {
+        ++shutdowns;
+        mainExistedAtShutdown = GetMain() != nullptr;
+        GameApplication::Shutdown();
+    }
+};
+
+// What a test screen saw; kept by the test, since the screen goes with the screen manager.
+struct ScreenJournal
+{
+    int updates = 0;
+    float lastDt = -1.0f;
+};
+
+// A screen that asks for the update to run again a fixed number of times (or always, when negative).
+class InsistentScreen : public Blank
+{
+public:
+    InsistentScreen(int refusals, ScreenJournal& journal) : mRefusals(refusals), mJournal(journal) {}
+    void Init() override {}
+    void Reset() override {}
+    bool Update(float dt) override
+    {
+        ++mJournal.updates;
+        mJournal.lastDt = dt;
+        return mRefusals >= 0 && mJournal.updates > mRefusals;
+    }
+    void Draw() override {}
+
+private:
+    int mRefusals;
+    ScreenJournal& mJournal;
+};
+
+class GameApplicationTest : public testing::Test
+{
+protected:
+    GameApplicationTest()
+        : mServices(std::make_unique<Platform::HeadlessWindowSystem>(),
+                    std::make_unique<Platform::FixedStepClock>())
+    {
+        TestSupport::ReportRecorder::Clear();
+        // The game reads "config.cfg" and "strings.xml" from the sample data the build made.
+        Platform::Folders::SetDataFolder(std::filesystem::path(WF_GAME_BINARY).parent_path().string());
+    }
+    ~GameApplicationTest() override { Platform::Folders::SetDataFolder(""); }
+
+    // Puts a screen of the test's in place of the main menu, which the first frame makes current.
+    void ReplaceMainMenu(int refusals)
+    {
+        Main* main = mGame.GetMain();
+        mReplacedMenu.reset(main->Find("MainMenu"));
+        main->Replace("MainMenu", new InsistentScreen(refusals, mJournal));
+    }
+
+    Platform::Services mServices;
+    ProbeGame mGame;
+    ScreenJournal mJournal;
+    std::unique_ptr<Blank> mReplacedMenu;
+};
+
+TEST_F(GameApplicationTest, TheFirstFrameLoadsMainAndShowsTheMainMenu)
+{
+    mServices.SetFrameLimit(2);
+    std::uint16_t current = 99;
+    mGame.beforeUpdate = [&](int frame)
+    {
+        if (frame == 2)
+        {
+            current = mGame.GetMain()->GetCurrent();
+        }
+    };
+    EXPECT_EQ(mGame.Run(GameApplication::kCaption, true), 0);
+    EXPECT_EQ(current, Main::kMainMenuScreen);
+    EXPECT_TRUE(mGame.IsStarted());
+    EXPECT_EQ(mGame.shutdowns, 1);
+    EXPECT_EQ(mGame.GetMain(), nullptr) << "shutdown deletes the screen manager";
+    EXPECT_TRUE(TestSupport::ReportRecorder::Boxes().empty());
+}
+
+TEST_F(GameApplicationTest, ConfirmingTheExitWindowEndsTheFrameThenShutsDownOnce)
+{
+    mGame.beforeUpdate = [&](int frame)
+    {
+        if (frame == 2)
+        {
+            GameGuiManager* windows = mGame.GetMain()->GetGameGuiManager();
+            windows->Show(GameGuiManager::kExit);
+            static_cast<ExitGui*>(windows->Get(GameGuiManager::kExit))->Confirm();
+        }
+    };
+    EXPECT_EQ(mGame.Run(GameApplication::kCaption, true), 0);
+    EXPECT_EQ(mGame.frames, 2);
+    EXPECT_FALSE(mGame.mainDeletedDuringUpdate) << "nothing is deleted under the exit window's update";
+    EXPECT_EQ(mGame.shutdowns, 1);
+    EXPECT_TRUE(mGame.mainExistedAtShutdown);
+    EXPECT_TRUE(GameGlobals::quit);
+    EXPECT_EQ(mServices.Window().MainWindow(), 0u);
+    GameGlobals::quit = false;
+}
+
+TEST_F(GameApplicationTest, AScreenUpdateRefusedTwiceRunsAgainWithTheSameDt)
+{
+    mServices.SetFrameLimit(2);
+    mGame.beforeUpdate = [&](int frame)
+    {
+        if (frame == 1)
+        {
+            ReplaceMainMenu(2);
+        }
+    };
+    mGame.Run(GameApplication::kCaption, true);
+    EXPECT_EQ(mJournal.updates, 3 + 1);
+    EXPECT_EQ(mJournal.lastDt, 1.0f / 60) << "the frame after the first is a whole step";
+}
+
+TEST_F(GameApplicationTest, AScreenThatAlwaysRefusesCannotHoldTheGameInOneFrame)
+{
+    Korrin::LogManager* log = nullptr;
+    mServices.SetFrameLimit(3);
+    mGame.beforeUpdate = [&](int frame)
+    {
+        if (frame == 1)
+        {
+            log = Korrin::LogManager::GetInstance();
+            log->Open("log.log", "insistent.log");
+            ReplaceMainMenu(-1);
+        }
+    };
+    EXPECT_EQ(mGame.Run(GameApplication::kCaption, true), 0);
+    EXPECT_EQ(mGame.frames, 3) << "the frames went on";
+    EXPECT_EQ(mJournal.updates, 3 * GameApplication::kMaxScreenUpdatesPerFrame);
+    std::ifstream file("insistent.log");
+    std::stringstream text;
+    text << file.rdbuf();
+    EXPECT_NE(text.str().find("asked 32 times in one frame"), std::string::npos) << text.str();
+}
+
+TEST_F(GameApplicationTest, AltEnterSwitchesTheDisplayModeAndReachesTheEngine)
+{
+    bool windowedAfter = true;
+    std::uint32_t styleAfter = 0;
+    mGame.beforeUpdate = [&](int frame)
+    {
+        if (frame == 1)
+        {
+            mServices.Window().PostMessage(mGame.GetWindow(), Platform::MessageCode::SysCommand,
+                                           Platform::SysCommandCode::KeyMenu,
+                                           Platform::SysCommandCode::AltEnter);
+        }
+        else if (frame == 2)
+        {
+            windowedAfter = mGame.IsWindowed();
+            styleAfter = mServices.Window().Style();
+            mServices.Window().RequestClose();
+        }
+    };
+    mGame.Run(GameApplication::kCaption, true);
+    EXPECT_FALSE(windowedAfter);
+    EXPECT_EQ(styleAfter, Platform::WindowStyle::FullScreen);
+}
+
+} // namespace

@@ -1,0 +1,103 @@
+#include <chrono>
+#include <csignal>
+#include <cstdlib>
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <spawn.h>
+#include <string>
+#include <sys/wait.h>
+#include <thread>
+#include <vector>
+
+extern char** environ;
+
+namespace
+{
+
+// Runs the real game binary and reports how it ended.
+class ProgramScenario : public testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        const auto* info = testing::UnitTest::GetInstance()->current_test_info();
+        mFolder = std::filesystem::current_path() / (std::string("scenario-") + info->name());
+        std::filesystem::remove_all(mFolder);
+        std::filesystem::create_directories(mFolder);
+    }
+
+    pid_t Start(std::vector<std::string> arguments)
+    {
+        arguments.insert(arguments.begin(), WF_GAME_BINARY);
+        std::vector<char*> argv;
+        for (std::string& argument : arguments)
+        {
+            argv.push_back(argument.data());
+        }
+        argv.push_back(nullptr);
+        posix_spawn_file_actions_t actions;
+        posix_spawn_file_actions_init(&actions);
+        posix_spawn_file_actions_addchdir_np(&actions, mFolder.c_str());
+        pid_t child = 0;
+        const int error = posix_spawn(&child, WF_GAME_BINARY, &actions, nullptr, argv.data(), environ);
+        posix_spawn_file_actions_destroy(&actions);
+        EXPECT_EQ(error, 0);
+        return child;
+    }
+
+    static int Wait(pid_t child)
+    {
+        int status = 0;
+        waitpid(child, &status, 0);
+        return status;
+    }
+
+    static bool ExitedWith(int status, int code) { return WIFEXITED(status) && WEXITSTATUS(status) == code; }
+
+    std::vector<std::string> Headless(std::vector<std::string> more)
+    {
+        std::vector<std::string> arguments = {
+            "--headless", "--fixed-step",
+            "--save-dir", (mFolder / "saves").string(),
+            "--data",     std::filesystem::path(WF_GAME_BINARY).parent_path().string()};
+        arguments.insert(arguments.end(), more.begin(), more.end());
+        return arguments;
+    }
+
+    std::filesystem::path mFolder;
+};
+
+TEST_F(ProgramScenario, AHeadlessRunOfThreeHundredFramesEndsWithZero)
+{
+    EXPECT_TRUE(ExitedWith(Wait(Start(Headless({"--frames", "300"}))), 0));
+    EXPECT_TRUE(std::filesystem::is_directory(mFolder / "saves")) << "the save folder is made at start-up";
+    EXPECT_TRUE(std::filesystem::exists(mFolder / "log.log"));
+}
+
+TEST_F(ProgramScenario, ASecondInstanceEndsAtOnceWithZero)
+{
+    const pid_t first = Start(Headless({}));
+    // Wait until the first holds its lock: its log appears once the engine runs.
+    for (int tries = 0; tries < 200 && !std::filesystem::exists(mFolder / "log.log"); ++tries)
+    {
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    EXPECT_TRUE(ExitedWith(Wait(Start(Headless({"--frames", "100000"}))), 0));
+    kill(first, SIGTERM);
+    EXPECT_TRUE(ExitedWith(Wait(first), 0)) << "a terminated game closes as its window would";
+}
+
+TEST_F(ProgramScenario, ACrashWritesTheDumpAndEndsTheProcess)
+{
+    const int status = Wait(Start(Headless({"--test-crash"})));
+    EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGSEGV);
+    EXPECT_TRUE(std::filesystem::exists(mFolder / "OrvaleDump.dmp"));
+}
+
+TEST_F(ProgramScenario, HelpAndMistakesOnTheCommandLine)
+{
+    EXPECT_TRUE(ExitedWith(Wait(Start({"--help"})), 0));
+    EXPECT_TRUE(ExitedWith(Wait(Start({"--frames"})), 2));
+}
+
+} // namespace
