@@ -5,6 +5,7 @@
 #include "engine/File/FileSysManager.h"
 #include "engine/Log/LogManager.h"
 #include "engine/Log/ReportAssert.h"
+#include "engine/Render/RenderSystem.h"
 #include "engine/Script/LocaleManager.h"
 #include "platform/Services.h"
 #include "platform/ThreadControl.h"
@@ -48,6 +49,7 @@ Application* Application::GetCurrent()
 void Application::DeleteManagers()
 {
     mFileSysManager.reset();
+    mRenderSystem.reset();
     if (mTimerManager)
     {
         Platform::ThreadControl::SetCurrentThreadAffinity(mTimerManager->GetPreviousAffinity());
@@ -157,6 +159,7 @@ bool Application::CreateAppWindow()
         return false;
     }
     ApplyDisplayMode();
+    mRenderSystem = std::make_unique<RenderSystem>(mWindow, mWidth, mHeight, mWindowed);
     Windows().ShowWindow(mWindow, Platform::ShowCommand::Normal);
     return true;
 }
@@ -195,11 +198,31 @@ bool Application::Frame()
     {
         return false;
     }
+    if (mRenderSystem)
+    {
+        mRenderSystem->BeginFrame();
+    }
     Render();
+    PresentBackBuffer();
 
     mFrameDrawn = true;
     Platform::Services::Current().FrameEnded();
     return true;
+}
+
+void Application::PresentBackBuffer()
+{
+    Platform::GraphicsDevice* device = mRenderSystem ? mRenderSystem->GetDevice() : nullptr;
+    if (device == nullptr)
+    {
+        return;
+    }
+    if (device->Present() == Platform::DeviceResult::DeviceLost)
+    {
+        mRenderSystem->SetDeviceLost(true);
+        return;
+    }
+    Platform::Services::Current().FramePresented(*device);
 }
 
 void Application::UpdateFps(float elapsed)
@@ -276,12 +299,18 @@ void Application::OnSetCursor(std::intptr_t /*hitArea*/)
 
 void Application::ResetDevice(bool windowed)
 {
+    if (!mRenderSystem)
+    {
+        ReportAndBreak("mRenderSystem==NULL (Application::ResetDevice)", kEngineModule, kSource, 227);
+        return;
+    }
     if (windowed == mWindowed)
     {
         return;
     }
     mWindowed = windowed;
     ApplyDisplayMode();
+    mRenderSystem->Reset(mWindowed);
     Platform::ThreadControl::SleepMilliseconds(kDisplaySwitchPauseMs);
 }
 

@@ -12,6 +12,7 @@ namespace Korrin
 class FileSysManager;
 class LocaleManager;
 class LogManager;
+class RenderSystem;
 class TimerManager;
 
 // The engine's application: the window, the engine's managers and the main loop. The game derives
@@ -68,6 +69,7 @@ private:
     void OnApplicationActivation(std::uintptr_t activated);
     void OnSetCursor(std::intptr_t hitArea);
     void DeleteManagers();
+    void PresentBackBuffer();
 
     std::string mCaption = "Window";
     std::uint32_t mWidth = 0;
@@ -78,6 +80,7 @@ private:
     std::unique_ptr<TimerManager> mTimerManager;
     std::unique_ptr<LogManager> mLogManager;
     std::unique_ptr<FileSysManager> mFileSysManager;
+    std::unique_ptr<RenderSystem> mRenderSystem;
     std::unique_ptr<LocaleManager> mLocaleManager;
 
     bool mWindowed = true;
