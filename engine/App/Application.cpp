@@ -6,6 +6,7 @@
 #include "engine/Log/LogManager.h"
 #include "engine/Log/ReportAssert.h"
 #include "engine/Render/RenderSystem.h"
+#include "engine/Render/SpriteManager.h"
 #include "engine/Script/LocaleManager.h"
 #include "platform/Services.h"
 #include "platform/ThreadControl.h"
@@ -49,6 +50,7 @@ Application* Application::GetCurrent()
 void Application::DeleteManagers()
 {
     mFileSysManager.reset();
+    mSpriteManager.reset();
     mRenderSystem.reset();
     if (mTimerManager)
     {
@@ -95,6 +97,7 @@ int Application::Run(const std::string& caption, bool windowed)
     }
     PreInit();
     // The managers made once the game has mounted its data folders, in their order.
+    mSpriteManager = std::make_unique<SpriteManager>();
     mLocaleManager = std::make_unique<LocaleManager>();
     if (!Init())
     {

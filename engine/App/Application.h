@@ -13,6 +13,7 @@ class FileSysManager;
 class LocaleManager;
 class LogManager;
 class RenderSystem;
+class SpriteManager;
 class TimerManager;
 
 // The engine's application: the window, the engine's managers and the main loop. The game derives
@@ -80,6 +81,7 @@ private:
     std::unique_ptr<TimerManager> mTimerManager;
     std::unique_ptr<LogManager> mLogManager;
     std::unique_ptr<FileSysManager> mFileSysManager;
+    std::unique_ptr<SpriteManager> mSpriteManager;
     std::unique_ptr<RenderSystem> mRenderSystem;
     std::unique_ptr<LocaleManager> mLocaleManager;
 
