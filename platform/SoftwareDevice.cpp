@@ -12,8 +12,8 @@ namespace Platform
 namespace
 {
 
-// Below this many triangles a draw is not worth waking the worker threads for.
-constexpr std::size_t kTrianglesWorthSharing = 4;
+// A draw over fewer rows than this is not worth waking the worker threads for.
+constexpr double kRowsWorthSharing = 32.0;
 
 bool ValidSize(int width, int height)
 {
@@ -230,6 +230,8 @@ void SoftwareDevice::TransformVertices(std::size_t count)
     const float halfHeight = static_cast<float>(target.Height()) * 0.5f;
     const Vertex* source = mVertices->Data();
     const float(*m)[4] = mTransform.m;
+    double top = 0.0;
+    double bottom = 0.0;
     for (std::size_t i = 0; i < count; ++i)
     {
         const Vertex& vertex = source[i];
@@ -246,7 +248,11 @@ void SoftwareDevice::TransformVertices(std::size_t count)
         out.u = static_cast<double>(vertex.u);
         out.v = static_cast<double>(vertex.v);
         out.colour = vertex.colour;
+        top = i == 0 ? out.y : std::min(top, out.y);
+        bottom = i == 0 ? out.y : std::max(bottom, out.y);
     }
+    mTransformedTop = top;
+    mTransformedBottom = bottom;
 }
 
 void SoftwareDevice::Record(DrawRecord::Kind kind, std::size_t vertices, std::size_t primitives)
@@ -284,7 +290,7 @@ void SoftwareDevice::DrawIndexedTriangles(std::size_t vertexCount, std::size_t t
     job.vertexCount = vertexCount;
     job.indices = mIndices->Data();
     job.triangles = triangleCount;
-    if (triangleCount < kTrianglesWorthSharing)
+    if (mTransformedBottom - mTransformedTop < kRowsWorthSharing)
     {
         RunTriangles(&job, 0, 1);
         return;

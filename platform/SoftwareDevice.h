@@ -100,6 +100,8 @@ private:
     const VertexBuffer* mVertices = nullptr;
     const IndexBuffer* mIndices = nullptr;
     std::vector<ScreenVertex> mScreenVertices;
+    double mTransformedTop = 0.0; // the rows the last transformed vertices span
+    double mTransformedBottom = 0.0;
     DeviceStatistics mStatistics;
     std::vector<DrawRecord> mDrawCalls;
     std::size_t mDrawCallCapacity = 0;

@@ -20,16 +20,16 @@ std::unique_ptr<JpegImage> LoadJpeg(const std::string& name)
     {
         return nullptr;
     }
-    auto image = std::make_unique<JpegImage>();
-    image->width = decoded.width;
-    image->height = decoded.height;
-    image->pixels.resize(decoded.pixels.size());
-    for (std::size_t i = 0; i < decoded.pixels.size(); ++i)
+    // Red, green, blue, 0 in memory order is the word 0x00BBGGRR.
+    for (std::uint32_t& pixel : decoded.pixels)
     {
-        const std::uint32_t argb = decoded.pixels[i];
-        image->pixels[i] = ((argb >> 16) & 0xFF) | (argb & 0xFF00) | ((argb & 0xFF) << 16);
+        pixel = ((pixel >> 16) & 0xFF) | (pixel & 0xFF00) | ((pixel & 0xFF) << 16);
     }
-    return image;
+    JpegImage image;
+    image.width = decoded.width;
+    image.height = decoded.height;
+    image.pixels = std::move(decoded.pixels);
+    return std::make_unique<JpegImage>(std::move(image));
 }
 
 } // namespace Korrin
