@@ -10,6 +10,8 @@
 #include "engine/Script/LocaleManager.h"
 #include "engine/Script/LuaScript.h"
 #include "engine/Script/LuaStackGuard.h"
+#include "engine/Sound/Sound.h"
+#include "engine/Sound/SoundManager.h"
 #include "game/GUI/ClipGui.h"
 #include "game/GUI/GameGuiManager.h"
 #include "game/GUI/MainMenu.h"
@@ -17,6 +19,7 @@
 #include "game/GameGlobals.h"
 #include "game/Main.h"
 #include "game/Map.h"
+#include "game/Profile.h"
 #include "platform/Services.h"
 
 GameApplication::GameApplication() = default;
@@ -70,7 +73,16 @@ bool GameApplication::Init()
     CreateFrameSprites();
     mMain = std::make_unique<Main>();
     CreateScreens();
+    if (Profile* profile = Profile::Peek())
+    {
+        profile->LoadUserList(false);
+        profile->LoadSettings(true);
+    }
     mStarted = false;
+    if (Korrin::SoundManager* sounds = Korrin::SoundManager::GetInstance())
+    {
+        sounds->LoadScript("audiolist1.audio", "audiolist1");
+    }
     if (Korrin::RenderSystem* render = Korrin::RenderSystem::GetInstance())
     {
         render->SetClearColour(Korrin::Colour{0.0f, 0.0f, 0.0f, 0.0f});
@@ -108,6 +120,11 @@ void GameApplication::CreateScreens()
 
 void GameApplication::Shutdown()
 {
+    if (Profile* profile = Profile::Peek(); profile != nullptr && mStarted)
+    {
+        profile->SaveAll();
+        profile->SaveGame();
+    }
     mMain.reset();
 }
 
@@ -206,6 +223,18 @@ void GameApplication::StartFirstFrame()
         mMain->Load();
         mMain->ResetAll();
         mMain->SetCurrent(Main::kMainMenuScreen);
+        StartMenuMusic();
+    }
+}
+
+void GameApplication::StartMenuMusic()
+{
+    Korrin::SoundManager* sounds = Korrin::SoundManager::GetInstance();
+    Korrin::Sound* music = sounds != nullptr ? sounds->GetSound("MainMenu") : nullptr;
+    mMain->SetMusic(music);
+    if (music != nullptr)
+    {
+        music->Play(true);
     }
 }
 
@@ -256,7 +285,14 @@ std::intptr_t GameApplication::WndProc(Platform::WindowHandle window, std::uint3
     }
     else if (message == Platform::MessageCode::SysCommand && second == Platform::SysCommandCode::AltEnter)
     {
-        ResetDevice(!IsWindowed());
+        // The player's display mode follows the switch, so that the next Alt+Enter switches back.
+        Profile* profile = Profile::Peek();
+        const bool windowed = profile != nullptr ? profile->displayMode == 0 : !IsWindowed();
+        ResetDevice(windowed);
+        if (profile != nullptr)
+        {
+            profile->displayMode = windowed ? 1 : 0;
+        }
     }
     return Korrin::Application::WndProc(window, message, first, second);
 }

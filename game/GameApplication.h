@@ -46,6 +46,7 @@ private:
     void DrawBorders(float borderX, float borderY, float scaleX, float scaleY);
     void CreateScreens();
     void StartFirstFrame();
+    void StartMenuMusic();
     void PauseWhenInactive();
     bool UpdateScreens(float dt);
 

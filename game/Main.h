@@ -7,7 +7,15 @@
 #include <cstdint>
 #include <memory>
 
+class AchievementSystem;
 class GameGuiManager;
+class GameInfo;
+class TableCost;
+
+namespace Korrin
+{
+class Sound;
+} // namespace Korrin
 
 // The screen manager: owns the screens (by index: 0 "Game", 1 "Map", 2 "MainMenu", 3 "ScriptMoview"),
 // the modal window registry and the game-wide managers, and updates and draws the current screen.
@@ -41,10 +49,17 @@ public:
     std::uint16_t GetCurrent() const { return mCurrent; }
 
     GameGuiManager* GetGameGuiManager() const { return mGuiManager.get(); }
+    // The music that plays now (owned by the sound manager); null for none.
+    Korrin::Sound* GetMusic() const { return mMusic; }
+    void SetMusic(Korrin::Sound* music) { mMusic = music; }
 
 private:
     std::uint16_t mCurrent = 0;
+    std::unique_ptr<TableCost> mTableCost;
+    std::unique_ptr<GameInfo> mGameInfo;
+    std::unique_ptr<AchievementSystem> mAchievements;
     std::unique_ptr<GameGuiManager> mGuiManager;
+    Korrin::Sound* mMusic = nullptr;
 };
 
 // The screen manager; reports "Main::mSingleton==NULL" when there is none.

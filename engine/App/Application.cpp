@@ -8,6 +8,7 @@
 #include "engine/Render/RenderSystem.h"
 #include "engine/Render/SpriteManager.h"
 #include "engine/Script/LocaleManager.h"
+#include "engine/Sound/SoundManager.h"
 #include "platform/Services.h"
 #include "platform/ThreadControl.h"
 
@@ -52,6 +53,7 @@ void Application::DeleteManagers()
     mFileSysManager.reset();
     mSpriteManager.reset();
     mRenderSystem.reset();
+    mSoundManager.reset();
     if (mTimerManager)
     {
         Platform::ThreadControl::SetCurrentThreadAffinity(mTimerManager->GetPreviousAffinity());
@@ -98,6 +100,7 @@ int Application::Run(const std::string& caption, bool windowed)
     PreInit();
     // The managers made once the game has mounted its data folders, in their order.
     mSpriteManager = std::make_unique<SpriteManager>();
+    mSoundManager = std::make_unique<SoundManager>(mWindow);
     mLocaleManager = std::make_unique<LocaleManager>();
     if (!Init())
     {
@@ -282,6 +285,10 @@ void Application::OnApplicationActivation(std::uintptr_t activated)
     if (activated == 0 && mActive)
     {
         mActive = false;
+        if (mSoundManager)
+        {
+            mSoundManager->MuteAll();
+        }
         if (!mWindowed)
         {
             Windows().SendMessage(mWindow, Platform::MessageCode::SysCommand,
@@ -291,6 +298,10 @@ void Application::OnApplicationActivation(std::uintptr_t activated)
     else if (activated == 1 && !mActive)
     {
         mActive = true;
+        if (mSoundManager)
+        {
+            mSoundManager->RestoreAll();
+        }
     }
 }
 

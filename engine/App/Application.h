@@ -14,6 +14,7 @@ class LocaleManager;
 class LogManager;
 class RenderSystem;
 class SpriteManager;
+class SoundManager;
 class TimerManager;
 
 // The engine's application: the window, the engine's managers and the main loop. The game derives
@@ -84,6 +85,7 @@ private:
     std::unique_ptr<SpriteManager> mSpriteManager;
     std::unique_ptr<RenderSystem> mRenderSystem;
     std::unique_ptr<LocaleManager> mLocaleManager;
+    std::unique_ptr<SoundManager> mSoundManager;
 
     bool mWindowed = true;
     bool mActive = false;
