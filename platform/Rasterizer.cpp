@@ -3,6 +3,10 @@
 #include <algorithm>
 #include <cmath>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace Platform
 {
 
@@ -215,6 +219,67 @@ inline std::uint32_t PackChannels(const std::int64_t channel[4])
     return result;
 }
 
+#if defined(__SSE2__)
+// Four pixels a x (256 - weight) + b x weight per channel, weights 0 to 256 given per pixel in 16-bit lanes
+// (pixels 0 and 1 in low, 2 and 3 in high): the same arithmetic as Lerp.
+WF_ALWAYS_INLINE __m128i LerpFour(__m128i a, __m128i b, __m128i weightLow, __m128i weightHigh)
+{
+    const __m128i zero = _mm_setzero_si128();
+    const __m128i full = _mm_set1_epi16(256);
+    const __m128i low = _mm_srli_epi16(
+        _mm_add_epi16(_mm_mullo_epi16(_mm_unpacklo_epi8(a, zero), _mm_sub_epi16(full, weightLow)),
+                      _mm_mullo_epi16(_mm_unpacklo_epi8(b, zero), weightLow)),
+        8);
+    const __m128i high = _mm_srli_epi16(
+        _mm_add_epi16(_mm_mullo_epi16(_mm_unpackhi_epi8(a, zero), _mm_sub_epi16(full, weightHigh)),
+                      _mm_mullo_epi16(_mm_unpackhi_epi8(b, zero), weightHigh)),
+        8);
+    return _mm_packus_epi16(low, high);
+}
+
+WF_ALWAYS_INLINE __m128i PixelWeights(std::uint32_t first, std::uint32_t second)
+{
+    return _mm_set_epi16(static_cast<short>(second), static_cast<short>(second), static_cast<short>(second),
+                         static_cast<short>(second), static_cast<short>(first), static_cast<short>(first),
+                         static_cast<short>(first), static_cast<short>(first));
+}
+
+// The source alpha of each of four pixels as a blend weight (alpha + alpha / 128), spread over its lanes.
+WF_ALWAYS_INLINE __m128i AlphaWeights(__m128i pixels16)
+{
+    const __m128i alpha = _mm_shufflehi_epi16(_mm_shufflelo_epi16(pixels16, 0xFF), 0xFF);
+    return _mm_add_epi16(alpha, _mm_srli_epi16(alpha, 7));
+}
+
+// BlendPixel for four pixels whose alpha test passes (or changes nothing): alpha, add or replace.
+template <Blend Mode>
+WF_ALWAYS_INLINE __m128i BlendFour(__m128i source, __m128i destination)
+{
+    const __m128i opaque = _mm_set1_epi32(static_cast<int>(0xFF000000u));
+    if constexpr (Mode == Blend::Replace)
+    {
+        return _mm_or_si128(source, opaque);
+    }
+    else
+    {
+        const __m128i zero = _mm_setzero_si128();
+        const __m128i weightLow = AlphaWeights(_mm_unpacklo_epi8(source, zero));
+        const __m128i weightHigh = AlphaWeights(_mm_unpackhi_epi8(source, zero));
+        if constexpr (Mode == Blend::Alpha)
+        {
+            return _mm_or_si128(LerpFour(destination, source, weightLow, weightHigh), opaque);
+        }
+        else
+        {
+            const __m128i scaled = _mm_packus_epi16(
+                _mm_srli_epi16(_mm_mullo_epi16(_mm_unpacklo_epi8(source, zero), weightLow), 8),
+                _mm_srli_epi16(_mm_mullo_epi16(_mm_unpackhi_epi8(source, zero), weightHigh), 8));
+            return _mm_or_si128(_mm_adds_epu8(destination, scaled), opaque);
+        }
+    }
+}
+#endif
+
 template <Sampler Kind, TextureAddress Address, Blend Mode, ColourMode Colours>
 void DrawSpan(const Span& span, const TextureView& texture)
 {
@@ -248,6 +313,190 @@ void DrawSpan(const Span& span, const TextureView& texture)
             t += span.dt;
         }
     }
+}
+
+// Row kernels: spans whose texel row does not change along them (dt is 0, as on every quad whose sides
+// run along the axes) and whose vertices are opaque white. The row is addressed once per span; a point
+// sampled column only when it falls outside the texture. Linear filtering blends down the two rows
+// first, then across (DrawSpan blends across first: the last bit of a channel may differ between the
+// two, which is why the choice depends only on the span itself, never on the band drawing it).
+constexpr std::int64_t kRowBufferTexels = 8192;
+
+// The texel columns low..high of two texture rows blended down by fy, addressed, into out.
+template <TextureAddress Address>
+void BlendRows(const TextureView& texture, const std::uint32_t* rowA, const std::uint32_t* rowB,
+               std::uint32_t fy, std::int64_t low, std::int64_t high, std::uint32_t* out)
+{
+    std::int64_t column = low;
+    auto one = [&](std::int64_t at)
+    {
+        const int x = AddressCoordinate<Address>(static_cast<int>(at), texture.width, texture.maskX);
+        out[at - low] = fy == 0 ? rowA[x] : Lerp(rowA[x], rowB[x], fy);
+    };
+    for (; column <= high && column < 0; ++column)
+    {
+        one(column);
+    }
+#if defined(__SSE2__)
+    const __m128i weight = _mm_set1_epi16(static_cast<short>(fy));
+    for (; column + 3 <= high && column + 4 <= texture.width; column += 4)
+    {
+        const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i*>(rowA + column));
+        const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i*>(rowB + column));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(out + (column - low)),
+                         fy == 0 ? a : LerpFour(a, b, weight, weight));
+    }
+#endif
+    for (; column <= high; ++column)
+    {
+        one(column);
+    }
+}
+
+template <Sampler Kind, TextureAddress Address, Blend Mode>
+void DrawRowSpan(const Span& span, const TextureView& texture)
+{
+    std::uint32_t* dest = span.dest;
+    std::int64_t s = span.s;
+    const std::uint32_t reference = span.alphaReference;
+    const int lastColumn = texture.width - 1;
+    if constexpr (Kind == Sampler::Point)
+    {
+        const int y =
+            AddressCoordinate<Address>(static_cast<int>(span.t >> 16), texture.height, texture.maskY);
+        const std::uint32_t* row = texture.pixels + static_cast<std::ptrdiff_t>(y) * texture.pitch;
+        for (int i = 0; i < span.count; ++i, s += span.ds)
+        {
+            const int column = static_cast<int>(s >> 16);
+            const std::uint32_t source =
+                row[static_cast<unsigned>(column) <= static_cast<unsigned>(lastColumn)
+                        ? column
+                        : AddressCoordinate<Address>(column, texture.width, texture.maskX)];
+            if ((source >> 24) >= reference)
+            {
+                dest[i] = BlendPixel<Mode>(source, dest[i]);
+            }
+        }
+    }
+    else
+    {
+        const int y0 = static_cast<int>(span.t >> 16);
+        const std::uint32_t fy = static_cast<std::uint32_t>((span.t >> 8) & 0xFF);
+        const std::uint32_t* rowA =
+            texture.pixels +
+            static_cast<std::ptrdiff_t>(AddressCoordinate<Address>(y0, texture.height, texture.maskY)) *
+                texture.pitch;
+        const std::uint32_t* rowB =
+            texture.pixels +
+            static_cast<std::ptrdiff_t>(AddressCoordinate<Address>(y0 + 1, texture.height, texture.maskY)) *
+                texture.pitch;
+        // The texel columns the span reads, blended down the rows once each; every pixel then blends
+        // two neighbours across. Columns are addressed while the row is built.
+        const std::int64_t lastS = s + span.ds * (span.count - 1);
+        const std::int64_t low = std::min(s, lastS) >> 16;
+        const std::int64_t high = (std::max(s, lastS) >> 16) + 1;
+        thread_local std::uint32_t blended[kRowBufferTexels];
+        if (high - low < kRowBufferTexels)
+        {
+            BlendRows<Address>(texture, rowA, rowB, fy, low, high, blended);
+            const std::uint32_t* columns = blended - low;
+            int i = 0;
+#if defined(__SSE2__)
+            // Four pixels at a time while the alpha test has nothing to take out.
+            for (; i + 4 <= span.count && reference <= 1; i += 4)
+            {
+                const std::int64_t s1 = s + span.ds;
+                const std::int64_t s2 = s1 + span.ds;
+                const std::int64_t s3 = s2 + span.ds;
+                const std::int64_t x[4] = {s >> 16, s1 >> 16, s2 >> 16, s3 >> 16};
+                const __m128i left =
+                    _mm_set_epi32(static_cast<int>(columns[x[3]]), static_cast<int>(columns[x[2]]),
+                                  static_cast<int>(columns[x[1]]), static_cast<int>(columns[x[0]]));
+                const __m128i right =
+                    _mm_set_epi32(static_cast<int>(columns[x[3] + 1]), static_cast<int>(columns[x[2] + 1]),
+                                  static_cast<int>(columns[x[1] + 1]), static_cast<int>(columns[x[0] + 1]));
+                auto weight = [](std::int64_t position)
+                { return static_cast<std::uint32_t>((position >> 8) & 0xFF); };
+                const __m128i source = LerpFour(left, right, PixelWeights(weight(s), weight(s1)),
+                                                PixelWeights(weight(s2), weight(s3)));
+                const __m128i destination = _mm_loadu_si128(reinterpret_cast<const __m128i*>(dest + i));
+                if constexpr (Mode == Blend::Replace || Mode == Blend::InverseColour)
+                {
+                    // These take no part in the alpha test's pass-through: keep the exact per-pixel rule.
+                    alignas(16) std::uint32_t sources[4];
+                    _mm_store_si128(reinterpret_cast<__m128i*>(sources), source);
+                    for (int k = 0; k < 4; ++k)
+                    {
+                        if ((sources[k] >> 24) >= reference)
+                        {
+                            dest[i + k] = BlendPixel<Mode>(sources[k], dest[i + k]);
+                        }
+                    }
+                }
+                else
+                {
+                    _mm_storeu_si128(reinterpret_cast<__m128i*>(dest + i),
+                                     BlendFour<Mode>(source, destination));
+                }
+                s = s3 + span.ds;
+            }
+#endif
+            for (; i < span.count; ++i, s += span.ds)
+            {
+                const std::int64_t x0 = s >> 16;
+                const std::uint32_t source =
+                    Lerp(columns[x0], columns[x0 + 1], static_cast<std::uint32_t>((s >> 8) & 0xFF));
+                if ((source >> 24) >= reference)
+                {
+                    dest[i] = BlendPixel<Mode>(source, dest[i]);
+                }
+            }
+            return;
+        }
+        for (int i = 0; i < span.count; ++i, s += span.ds)
+        {
+            const int x0 = static_cast<int>(s >> 16);
+            const std::uint32_t fx = static_cast<std::uint32_t>((s >> 8) & 0xFF);
+            const int xa = AddressCoordinate<Address>(x0, texture.width, texture.maskX);
+            const int xb = AddressCoordinate<Address>(x0 + 1, texture.width, texture.maskX);
+            const std::uint32_t left = fy == 0 ? rowA[xa] : Lerp(rowA[xa], rowB[xa], fy);
+            const std::uint32_t right = fy == 0 ? rowA[xb] : Lerp(rowA[xb], rowB[xb], fy);
+            const std::uint32_t source = Lerp(left, right, fx);
+            if ((source >> 24) >= reference)
+            {
+                dest[i] = BlendPixel<Mode>(source, dest[i]);
+            }
+        }
+    }
+}
+
+// Contiguous kernel: one texel per pixel along a texture row that the span never leaves, blended alpha
+// or add with an alpha test of at most 1 (which these blends pass through unchanged: a texel of alpha 0
+// leaves the pixel as it was). Same arithmetic as BlendPixel, four pixels at a time where SSE2 is there.
+template <Blend Mode>
+void DrawContiguousSpan(const std::uint32_t* source, std::uint32_t* dest, int count)
+{
+    int i = 0;
+#if defined(__SSE2__)
+    for (; i + 4 <= count; i += 4)
+    {
+        const __m128i s = _mm_loadu_si128(reinterpret_cast<const __m128i*>(source + i));
+        const __m128i d = _mm_loadu_si128(reinterpret_cast<const __m128i*>(dest + i));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(dest + i), BlendFour<Mode>(s, d));
+    }
+#endif
+    for (; i < count; ++i)
+    {
+        dest[i] = BlendPixel<Mode>(source[i], dest[i]);
+    }
+}
+
+template <Blend Mode>
+void DrawContiguousRow(const Span& span, const TextureView& texture)
+{
+    const int y = static_cast<int>(span.t >> 16);
+    DrawContiguousSpan<Mode>(texture.pixels + static_cast<std::ptrdiff_t>(y) * texture.pitch + (span.s >> 16),
+                             span.dest, span.count);
 }
 
 template <Sampler Kind, TextureAddress Address, Blend Mode>
@@ -335,17 +584,65 @@ struct SpanFunctions
 {
     SpanFunction main = nullptr;
     SpanFunction onTexelCentres = nullptr;
+    // For spans along one texel row with white vertices (null where they do not apply).
+    SpanFunction row = nullptr;
+    SpanFunction rowOnTexelCentres = nullptr;
+    SpanFunction contiguous = nullptr;
 };
+
+template <Sampler Kind, TextureAddress Address>
+SpanFunction SelectRowByBlend(Blend mode)
+{
+    switch (mode)
+    {
+    case Blend::Replace:
+        return &DrawRowSpan<Kind, Address, Blend::Replace>;
+    case Blend::Alpha:
+        return &DrawRowSpan<Kind, Address, Blend::Alpha>;
+    case Blend::InverseColour:
+        return &DrawRowSpan<Kind, Address, Blend::InverseColour>;
+    case Blend::Add:
+        break;
+    }
+    return &DrawRowSpan<Kind, Address, Blend::Add>;
+}
+
+template <Sampler Kind>
+SpanFunction SelectRow(TextureAddress address, Blend mode)
+{
+    return address == TextureAddress::Clamp ? SelectRowByBlend<Kind, TextureAddress::Clamp>(mode)
+                                            : SelectRowByBlend<Kind, TextureAddress::Wrap>(mode);
+}
 
 SpanFunctions SelectSpans(const RasterState& state, ColourMode colours)
 {
     SpanFunctions functions;
     functions.main = SelectSpan(state, colours);
-    if (SamplerOf(state) == Sampler::Linear)
+    const Sampler sampler = SamplerOf(state);
+    if (sampler == Sampler::Linear)
     {
         RasterState point = state;
         point.filter = TextureFilter::Point;
         functions.onTexelCentres = SelectSpan(point, colours);
+    }
+    if (sampler == Sampler::None || colours != ColourMode::White)
+    {
+        return functions;
+    }
+    // A render target reads opaque: blending it alpha under white vertices copies it.
+    const Blend mode =
+        BlendOf(state) == Blend::Alpha && state.texture->IsRenderTarget() ? Blend::Replace : BlendOf(state);
+    functions.rowOnTexelCentres = SelectRow<Sampler::Point>(state.address, mode);
+    functions.row = sampler == Sampler::Linear ? SelectRow<Sampler::Linear>(state.address, mode)
+                                               : functions.rowOnTexelCentres;
+    const bool passesAlphaTest = !state.alphaTest || state.alphaReference <= 1;
+    if (passesAlphaTest && mode == Blend::Alpha)
+    {
+        functions.contiguous = &DrawContiguousRow<Blend::Alpha>;
+    }
+    else if (passesAlphaTest && mode == Blend::Add)
+    {
+        functions.contiguous = &DrawContiguousRow<Blend::Add>;
     }
     return functions;
 }
@@ -489,6 +786,19 @@ void FillSpan(const DrawContext& context, const SpanFunctions& functions, const 
     // point sampling gives the same pixels, faster (a frame copied one to one).
     const bool onTexelCentres = functions.onTexelCentres != nullptr && (span.s & 0xFF00) == 0 &&
                                 (span.t & 0xFF00) == 0 && (span.ds & 0xFFFF) == 0 && (span.dt & 0xFFFF) == 0;
+    const bool pointSampled = functions.onTexelCentres == nullptr || onTexelCentres;
+    if (functions.row != nullptr && span.dt == 0)
+    {
+        const std::int64_t firstColumn = span.s >> 16;
+        const bool contiguous = pointSampled && span.ds == 65536 && functions.contiguous != nullptr &&
+                                firstColumn >= 0 && firstColumn + span.count <= context.texture.width &&
+                                (span.t >> 16) >= 0 && (span.t >> 16) < context.texture.height;
+        const SpanFunction rowFunction = contiguous
+                                             ? functions.contiguous
+                                             : (onTexelCentres ? functions.rowOnTexelCentres : functions.row);
+        rowFunction(span, context.texture);
+        return;
+    }
     (onTexelCentres ? functions.onTexelCentres : functions.main)(span, context.texture);
 }
 

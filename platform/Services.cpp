@@ -96,7 +96,7 @@ void Services::SetScreenshot(std::uint64_t frame, const std::string& path)
     mScreenshotPath = path;
 }
 
-void Services::FramePresented(const GraphicsDevice& device)
+void Services::FramePresented(GraphicsDevice& device)
 {
     if (mScreenshotFrame == 0 || mFramesCompleted + 1 != mScreenshotFrame)
     {

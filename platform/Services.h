@@ -43,7 +43,7 @@ public:
     // Writes the back buffer as a PNG once the given frame (counted from 1) has been presented.
     void SetScreenshot(std::uint64_t frame, const std::string& path);
     // The engine calls this after each presentation.
-    void FramePresented(const GraphicsDevice& device);
+    void FramePresented(GraphicsDevice& device);
 
     // SIGINT and SIGTERM become a request to close the window, so the game saves on its way out.
     static void CatchTerminationSignals();
