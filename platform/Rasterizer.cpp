@@ -478,9 +478,25 @@ void DrawContiguousSpan(const std::uint32_t* source, std::uint32_t* dest, int co
 {
     int i = 0;
 #if defined(__SSE2__)
+    const __m128i alphaMask = _mm_set1_epi32(static_cast<int>(0xFF000000u));
     for (; i + 4 <= count; i += 4)
     {
         const __m128i s = _mm_loadu_si128(reinterpret_cast<const __m128i*>(source + i));
+        // Four texels of alpha 0 change nothing; four opaque ones blended alpha are copied.
+        const int transparent =
+            _mm_movemask_epi8(_mm_cmpeq_epi32(_mm_and_si128(s, alphaMask), _mm_setzero_si128()));
+        if (transparent == 0xFFFF)
+        {
+            continue;
+        }
+        if constexpr (Mode == Blend::Alpha)
+        {
+            if (_mm_movemask_epi8(_mm_cmpeq_epi32(_mm_and_si128(s, alphaMask), alphaMask)) == 0xFFFF)
+            {
+                _mm_storeu_si128(reinterpret_cast<__m128i*>(dest + i), s);
+                continue;
+            }
+        }
         const __m128i d = _mm_loadu_si128(reinterpret_cast<const __m128i*>(dest + i));
         _mm_storeu_si128(reinterpret_cast<__m128i*>(dest + i), BlendFour<Mode>(s, d));
     }
