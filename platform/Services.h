@@ -38,8 +38,8 @@ public:
     // The graphics device for a back buffer of the given size, showing its frames in the window.
     std::unique_ptr<GraphicsDevice> CreateGraphicsDevice(const PresentParameters& parameters);
     // How many threads share the drawing (0: one per processor, at most 8). The pictures are the same.
-    void SetRenderBands(int bands) { mRenderBands = bands; }
-    static int DefaultRenderBands();
+    void SetRenderThreads(int threads) { mRenderThreads = threads; }
+    static int DefaultRenderThreads();
     // Writes the back buffer as a PNG once the given frame (counted from 1) has been presented.
     void SetScreenshot(std::uint64_t frame, const std::string& path);
     // The engine calls this after each presentation.
@@ -53,7 +53,7 @@ private:
     std::unique_ptr<Clock> mClock;
     std::uint64_t mFrameLimit = 0;
     std::uint64_t mFramesCompleted = 0;
-    int mRenderBands = 0;
+    int mRenderThreads = 0;
     std::uint64_t mScreenshotFrame = 0;
     std::string mScreenshotPath;
 };

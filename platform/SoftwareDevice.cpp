@@ -20,8 +20,8 @@ bool ValidSize(int width, int height)
 
 } // namespace
 
-SoftwareDevice::SoftwareDevice(WindowSystem* windows, int bands, const PresentParameters& parameters)
-    : mWindows(windows), mWorkers(bands),
+SoftwareDevice::SoftwareDevice(WindowSystem* windows, int threads, const PresentParameters& parameters)
+    : mWindows(windows), mWorkers(threads),
       mBackBuffer(std::make_unique<DeviceTexture>(std::max(parameters.backBufferWidth, 1),
                                                   std::max(parameters.backBufferHeight, 1),
                                                   TextureUsage::RenderTarget))
@@ -52,7 +52,8 @@ AdapterFacts SoftwareDevice::GetAdapterFacts() const
 {
     AdapterFacts facts;
     facts.driver = "wf_software";
-    facts.description = "Wrenfold software rasterizer (" + std::to_string(mWorkers.BandCount()) + " bands)";
+    facts.description =
+        "Wrenfold software rasterizer (" + std::to_string(mWorkers.ThreadCount()) + " threads)";
     facts.driverVersion = (1ull << 48) | (0ull << 32) | (0ull << 16) | 1ull;
     facts.videoMemoryBytes = 0; // it draws in main memory
     facts.maxTextureWidth = kMaxTextureSide;

@@ -24,8 +24,8 @@ class SoftwareDevice : public GraphicsDevice
 public:
     static constexpr int kMaxTextureSide = 4096;
 
-    // windows may be null (no display); bands is the number of threads that share the drawing.
-    SoftwareDevice(WindowSystem* windows, int bands, const PresentParameters& parameters);
+    // windows may be null (no display); threads is the number of threads that share the drawing.
+    SoftwareDevice(WindowSystem* windows, int threads, const PresentParameters& parameters);
     ~SoftwareDevice() override;
 
     bool GetDisplayMode(DisplayMode& out) const override;
@@ -72,7 +72,7 @@ public:
     void RecordDrawCalls(std::size_t capacity) override;
     const std::vector<DrawRecord>& DrawCalls() const override { return mDrawCalls; }
 
-    int BandCount() const { return mWorkers.BandCount(); }
+    int ThreadCount() const { return mWorkers.ThreadCount(); }
 
 private:
     enum class Life

@@ -61,7 +61,7 @@ std::unique_ptr<DeviceTexture> Checker(Platform::GraphicsDevice& device)
 class Scene
 {
 public:
-    explicit Scene(int bands) : mDevice(nullptr, bands, {kWidth, kHeight, true})
+    explicit Scene(int threads) : mDevice(nullptr, threads, {kWidth, kHeight, true})
     {
         mVertices = mDevice.CreateVertexBuffer(64);
         mIndices = mDevice.CreateIndexBuffer(96);
@@ -197,9 +197,9 @@ void Addressing(Scene& scene, const DeviceTexture& checker)
                  {94, 50, 0.5f, 0x80FF00FFu, 0, 0}});
 }
 
-Platform::Image Draw(const SceneBuilder& builder, int bands)
+Platform::Image Draw(const SceneBuilder& builder, int threads)
 {
-    Scene scene(bands);
+    Scene scene(threads);
     const auto checker = Checker(scene.Device());
     builder(scene, *checker);
     return scene.Finish();
