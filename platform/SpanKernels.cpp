@@ -1,3 +1,5 @@
+// The rasterizer's pixel loops. Texel coordinates and colours step along a span in 16.16 fixed point and
+// every channel is blended in integers, so the pictures are the same on every machine and build.
 #include "platform/SpanKernels.h"
 
 #include <algorithm>
@@ -226,6 +228,7 @@ WF_ALWAYS_INLINE __m128i BlendFour(__m128i source, __m128i destination)
 }
 #endif
 
+// The general kernel: any sampler, addressing, blend and colours, every texel addressed.
 template <Sampler Kind, TextureAddress Address, Blend Mode, SpanColours Colours>
 void DrawSpan(const Span& span, const TextureView& texture)
 {
