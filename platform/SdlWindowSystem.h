@@ -4,6 +4,8 @@
 
 #include <stdexcept>
 
+struct SDL_Renderer;
+struct SDL_Texture;
 struct SDL_Window;
 union SDL_Event;
 
@@ -24,7 +26,7 @@ public:
 
     DisplayMetrics Metrics() const override;
     void SetArrowCursorVisible(bool visible) override;
-    WindowRect ClientRect() const override;
+    void PresentPixels(const std::uint32_t* pixels, int width, int height, int pitch) override;
     SDL_Window* NativeWindow() const { return mWindow; }
 
 protected:
@@ -40,10 +42,17 @@ private:
     void HandleWindowEvent(const SDL_Event& event);
     void HandleKey(const SDL_Event& event, bool down);
     void HandleText(const char* utf8);
-    void PaintBlack();
+    bool EnsureRenderer();
+    // Shows the last frame again (black before the first), after the window was uncovered.
+    void Repaint();
+    void DestroyRenderer();
 
     SDL_Window* mWindow = nullptr;
     std::uint8_t mLastKeyDown = 0; // text events follow the key that typed them
+    SDL_Renderer* mRenderer = nullptr;
+    SDL_Texture* mFrame = nullptr;
+    int mFrameWidth = 0;
+    int mFrameHeight = 0;
 };
 
 } // namespace Platform

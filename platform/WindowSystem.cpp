@@ -103,6 +103,12 @@ WindowRect WindowSystem::OuterRectForClient(const DisplayMetrics& metrics, int w
             width + 2 * metrics.frameWidth, height + 2 * metrics.frameWidth + metrics.captionHeight};
 }
 
+WindowRect WindowSystem::ClientRect() const
+{
+    const WindowRect frame = OuterRectForClient(Metrics(), 0, 0, mStyle);
+    return {0, 0, mPlacement.width - frame.width, mPlacement.height - frame.height};
+}
+
 bool WindowSystem::PeekMessage(Message& out)
 {
     if (TakeDeferredWork(out))
@@ -238,17 +244,6 @@ void WindowSystem::ReleaseAllKeys()
     {
         key = static_cast<std::uint8_t>(key & ~KeyDownBit);
     }
-}
-
-WindowRect WindowSystem::ClientRect() const
-{
-    if ((mStyle & WindowStyle::Caption) != WindowStyle::Caption)
-    {
-        return {0, 0, mPlacement.width, mPlacement.height};
-    }
-    const DisplayMetrics metrics = Metrics();
-    return {0, 0, mPlacement.width - 2 * metrics.frameWidth,
-            mPlacement.height - 2 * metrics.frameWidth - metrics.captionHeight};
 }
 
 char16_t WindowSystem::CharacterForKey(std::uint8_t virtualKey, const KeyboardState& state) const

@@ -8,7 +8,9 @@
 #include "engine/Log/LogManager.h"
 #include "engine/Log/ReportAssert.h"
 #include "engine/Particle/ParticleManager.h"
+#include "engine/Render/RenderSystem.h"
 #include "engine/Render/SkeletonManager.h"
+#include "engine/Render/SpriteManager.h"
 #include "engine/Script/LocaleManager.h"
 #include "engine/Sound/SoundManager.h"
 #include "platform/Services.h"
@@ -56,7 +58,9 @@ void Application::DeleteManagers()
     mFileSysManager.reset();
     mSkeletonManager.reset();
     mParticleManager.reset();
+    mSpriteManager.reset();
     mCursorManager.reset();
+    mRenderSystem.reset();
     mSoundManager.reset();
     if (mTimerManager)
     {
@@ -104,6 +108,7 @@ int Application::Run(const std::string& caption, bool windowed)
     PreInit();
     // The managers made once the game has mounted its data folders, in their order.
     mInputManager = std::make_unique<InputManager>(mWindow);
+    mSpriteManager = std::make_unique<SpriteManager>();
     mSoundManager = std::make_unique<SoundManager>(mWindow);
     mLocaleManager = std::make_unique<LocaleManager>();
     mParticleManager = std::make_unique<ParticleManager>();
@@ -173,6 +178,7 @@ bool Application::CreateAppWindow()
         return false;
     }
     ApplyDisplayMode();
+    mRenderSystem = std::make_unique<RenderSystem>(mWindow, mWidth, mHeight, mWindowed);
     Windows().ShowWindow(mWindow, Platform::ShowCommand::Normal);
     return true;
 }
@@ -224,11 +230,31 @@ bool Application::Frame()
     {
         return false;
     }
+    if (mRenderSystem)
+    {
+        mRenderSystem->BeginFrame();
+    }
     Render();
+    PresentBackBuffer();
 
     mFrameDrawn = true;
     Platform::Services::Current().FrameEnded();
     return true;
+}
+
+void Application::PresentBackBuffer()
+{
+    Platform::GraphicsDevice* device = mRenderSystem ? mRenderSystem->GetDevice() : nullptr;
+    if (device == nullptr)
+    {
+        return;
+    }
+    if (device->Present() == Platform::DeviceResult::DeviceLost)
+    {
+        mRenderSystem->SetDeviceLost(true);
+        return;
+    }
+    Platform::Services::Current().FramePresented(*device);
 }
 
 void Application::UpdateFps(float elapsed)
@@ -318,12 +344,18 @@ void Application::OnSetCursor(std::intptr_t hitArea)
 
 void Application::ResetDevice(bool windowed)
 {
+    if (!mRenderSystem)
+    {
+        ReportAndBreak("mRenderSystem==NULL (Application::ResetDevice)", kEngineModule, kSource, 227);
+        return;
+    }
     if (windowed == mWindowed)
     {
         return;
     }
     mWindowed = windowed;
     ApplyDisplayMode();
+    mRenderSystem->Reset(mWindowed);
     Platform::ThreadControl::SleepMilliseconds(kDisplaySwitchPauseMs);
 }
 

@@ -16,6 +16,8 @@ class LocaleManager;
 class LogManager;
 class ParticleManager;
 class SkeletonManager;
+class RenderSystem;
+class SpriteManager;
 class SoundManager;
 class TimerManager;
 
@@ -73,6 +75,7 @@ private:
     void OnApplicationActivation(std::uintptr_t activated);
     void OnSetCursor(std::intptr_t hitArea);
     void DeleteManagers();
+    void PresentBackBuffer();
 
     std::string mCaption = "Window";
     std::uint32_t mWidth = 0;
@@ -84,6 +87,8 @@ private:
     std::unique_ptr<LogManager> mLogManager;
     std::unique_ptr<FileSysManager> mFileSysManager;
     std::unique_ptr<InputManager> mInputManager;
+    std::unique_ptr<SpriteManager> mSpriteManager;
+    std::unique_ptr<RenderSystem> mRenderSystem;
     std::unique_ptr<LocaleManager> mLocaleManager;
     std::unique_ptr<ParticleManager> mParticleManager;
     std::unique_ptr<CursorManager> mCursorManager;
