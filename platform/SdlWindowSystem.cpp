@@ -220,6 +220,15 @@ void SdlWindowSystem::HandleWindowEvent(const SDL_Event& event)
     case SDL_WINDOWEVENT_FOCUS_LOST:
         NotifyFocus(false);
         break;
+    case SDL_WINDOWEVENT_ENTER:
+    {
+        // The pointer came back over the window: the window decides again which cursor shows.
+        int x = 0;
+        int y = 0;
+        SDL_GetMouseState(&x, &y);
+        MoveCursor({x, y});
+        break;
+    }
     case SDL_WINDOWEVENT_EXPOSED:
         Repaint();
         InvalidateWindow(MainWindow());
