@@ -89,6 +89,7 @@ int WinMain(const CommandLine& line)
     }
     Platform::Services services(std::move(windows), MakeClock(line.fixedStep));
     services.SetFrameLimit(line.frames);
+    services.SetScreenshot(line.screenshotFrame, line.screenshotPath);
     Platform::Services::CatchTerminationSignals();
     Platform::MessageBox::SetInteractive(!line.headless);
     Platform::MessageBox::SetHeadlessAnswer(line.reportAnswer);

@@ -12,6 +12,8 @@ namespace Korrin
 class FileSysManager;
 class LocaleManager;
 class LogManager;
+class RenderSystem;
+class SpriteManager;
 class SoundManager;
 class TimerManager;
 
@@ -69,6 +71,7 @@ private:
     void OnApplicationActivation(std::uintptr_t activated);
     void OnSetCursor(std::intptr_t hitArea);
     void DeleteManagers();
+    void PresentBackBuffer();
 
     std::string mCaption = "Window";
     std::uint32_t mWidth = 0;
@@ -79,6 +82,8 @@ private:
     std::unique_ptr<TimerManager> mTimerManager;
     std::unique_ptr<LogManager> mLogManager;
     std::unique_ptr<FileSysManager> mFileSysManager;
+    std::unique_ptr<SpriteManager> mSpriteManager;
+    std::unique_ptr<RenderSystem> mRenderSystem;
     std::unique_ptr<LocaleManager> mLocaleManager;
     std::unique_ptr<SoundManager> mSoundManager;
 
