@@ -27,6 +27,7 @@ public:
     DisplayMetrics Metrics() const override;
     void SetArrowCursorVisible(bool visible) override;
     void PresentPixels(const std::uint32_t* pixels, int width, int height, int pitch) override;
+    WindowRect ClientRect() const override;
     SDL_Window* NativeWindow() const { return mWindow; }
 
 protected:
@@ -41,6 +42,7 @@ private:
     void HandleEvent(const SDL_Event& event);
     void HandleWindowEvent(const SDL_Event& event);
     void HandleKey(const SDL_Event& event, bool down);
+    void HandleText(const char* utf8);
     bool EnsureRenderer();
     // Shows the last frame again (black before the first), after the window was uncovered.
     void Repaint();
@@ -51,6 +53,7 @@ private:
     SDL_Texture* mFrame = nullptr;
     int mFrameWidth = 0;
     int mFrameHeight = 0;
+    std::uint8_t mLastKeyDown = 0; // text events follow the key that typed them
 };
 
 } // namespace Platform
