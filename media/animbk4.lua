@@ -1,7 +1,11 @@
--- Animated scenery of the levels: a waving flag.
+-- Animated scenery of the levels: a waving flag in four frames.
 Flag = {
     Image = "scenery_flag.png",
-    SrcRect = { 0, 0, 256, 64 },
-    Animation = { FramesCols = 4, FramesRows = 1, NumFrames = 4, Loop = 1, Speed = 6 },
+    SrcRect = { 0, 0, 64, 64 },
+    Animation = {
+        Loop = 1,
+        Speed = 6,
+        FramesList = { { 0, 0, 64, 64 }, { 64, 0, 128, 64 }, { 128, 0, 192, 64 }, { 192, 0, 256, 64 } },
+    },
     DrawScale = { { 0, 0, 64, 64, 0 } },
 }

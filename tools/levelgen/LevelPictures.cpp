@@ -289,26 +289,32 @@ bool WriteBackdrop(const std::string& folder, int index, int height, float horiz
         {Argb(255, 140, 160, 110), Argb(255, 80, 110, 70)},
     }};
     const auto& colours = land[static_cast<std::size_t>(index)];
-    const Platform::Image image =
-        Paint(1024, height,
-              [&](int x, int y)
-              {
-                  const float hill =
-                      horizon + 30.0f * std::sin(static_cast<float>(x) * 0.006f + static_cast<float>(index)) +
-                      12.0f * std::sin(static_cast<float>(x) * 0.021f);
-                  if (static_cast<float>(y) < hill || water(x, y))
-                  {
-                      return 0u;
-                  }
-                  const float t = (static_cast<float>(y) - hill) / (static_cast<float>(height) - hill);
-                  std::uint32_t colour = Mix(colours[0], colours[1], t);
-                  // Furrows across the fields.
-                  if ((y / 18) % 3 == 0 && y > static_cast<int>(hill) + 40)
-                  {
-                      colour = Mix(colour, Argb(255, 60, 50, 30), 0.15f);
-                  }
-                  return colour;
-              });
+    const Platform::Image image = Paint(
+        1024, height,
+        [&](int x, int y)
+        {
+            const float hill = horizon +
+                               30.0f * std::sin(static_cast<float>(x) * 0.006f + static_cast<float>(index)) +
+                               12.0f * std::sin(static_cast<float>(x) * 0.021f);
+            if (index == 0 && x >= 200 && x <= 290 && y >= 120 + std::abs(x - 245) / 4 &&
+                static_cast<float>(y) < hill + 20.0f)
+            {
+                // The mill's tower under its sails.
+                return ((x / 12 + y / 10) % 2 == 0) ? Argb(255, 200, 190, 170) : Argb(255, 185, 175, 155);
+            }
+            if (static_cast<float>(y) < hill || water(x, y))
+            {
+                return 0u;
+            }
+            const float t = (static_cast<float>(y) - hill) / (static_cast<float>(height) - hill);
+            std::uint32_t colour = Mix(colours[0], colours[1], t);
+            // Furrows across the fields.
+            if ((y / 18) % 3 == 0 && y > static_cast<int>(hill) + 40)
+            {
+                colour = Mix(colour, Argb(255, 60, 50, 30), 0.15f);
+            }
+            return colour;
+        });
     return WriteJpeg(image, folder + "bk" + std::to_string(index + 1) + ".jpg", true);
 }
 
