@@ -48,6 +48,9 @@ public:
     int Run(const std::string& caption, bool windowed);
     // Switches between window and full screen.
     void ResetDevice(bool windowed);
+    // Presents the back buffer (a lost device is flagged for the next frame to reset); frames drawn
+    // from inside a long load present through it too.
+    void PresentBackBuffer();
 
     // The application that is running (set by the constructor); null before and after.
     static Application* GetCurrent();
@@ -75,7 +78,6 @@ private:
     void OnApplicationActivation(std::uintptr_t activated);
     void OnSetCursor(std::intptr_t hitArea);
     void DeleteManagers();
-    void PresentBackBuffer();
 
     std::string mCaption = "Window";
     std::uint32_t mWidth = 0;

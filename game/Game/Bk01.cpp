@@ -2,8 +2,9 @@
 
 #include "engine/Log/LogManager.h"
 #include "engine/Render/Mesh.h"
-#include "engine/Render/Sprite.h"
+#include "engine/Render/RenderData.h"
 #include "engine/Render/SpriteManager.h"
+#include "game/Util/RotateMesh.h"
 
 namespace
 {
@@ -16,6 +17,13 @@ constexpr float kRiver[4][2][2] = {
 };
 constexpr float kSailPositions[3][2] = {{268.0f, 85.0f}, {236.0f, 65.0f}, {148.0f, 95.0f}};
 constexpr float kSailSpeed = 0.1f;
+constexpr std::uint16_t kSailSize = 96;
+// Each sail's corners are pulled a little out of square, so the three look like one mill seen askew.
+constexpr float kSailSkew[3][4][2] = {
+    {{5.0f, 0.0f}, {-6.0f, 8.0f}, {0.0f, -5.0f}, {7.0f, 6.0f}},
+    {{8.0f, 5.0f}, {0.0f, -7.0f}, {-5.0f, 0.0f}, {6.0f, -10.0f}},
+    {{-5.0f, 6.0f}, {10.0f, 0.0f}, {0.0f, 8.0f}, {-7.0f, -5.0f}},
+};
 } // namespace
 
 Bk01::Bk01() : LevelBackdrop({"bk01_sky.lua", "bk1.jpg", 722.0f, "bk01_birds.lua", 0.5f}) {}
@@ -45,31 +53,45 @@ void Bk01::LoadWater()
 
 void Bk01::LoadExtras()
 {
-    if (Korrin::SpriteManager* sprites = Korrin::SpriteManager::Peek())
+    Korrin::SpriteManager* sprites = Korrin::SpriteManager::Peek();
+    if (sprites == nullptr)
     {
-        for (Korrin::Sprite*& sail : mSails)
+        return;
+    }
+    for (std::size_t s = 0; s < mSails.size(); ++s)
+    {
+        mSails[s] = sprites->CreateMesh("Mill01.png", kSailSize, kSailSize);
+        mSails[s]->SetAddressing(Korrin::RenderData::kAddressClamp);
+        const std::uint16_t corners[4][2] = {{0, 0}, {0, 1}, {1, 0}, {1, 1}};
+        for (std::size_t c = 0; c < 4; ++c)
         {
-            sail = sprites->CreateSprite("Mill01.png");
+            Korrin::Vertex& vertex = mSails[s]->GridVertex(corners[c][0], corners[c][1]);
+            vertex.x += kSailSkew[s][c][0];
+            vertex.y += kSailSkew[s][c][1];
         }
     }
 }
 
 void Bk01::UpdateExtras(float dt)
 {
-    mSailAngle += dt * kSailSpeed;
+    mTime += dt;
+    for (Korrin::Mesh* sail : mSails)
+    {
+        if (sail != nullptr)
+        {
+            RotateMesh(*sail, mTime, kSailSpeed, 0.5f, 0.5f);
+        }
+    }
 }
 
 void Bk01::DrawAfterBirds()
 {
     for (std::size_t s = 0; s < mSails.size(); ++s)
     {
-        if (mSails[s] == nullptr)
+        if (mSails[s] != nullptr)
         {
-            continue;
+            mSails[s]->DrawCells(static_cast<int>(kSailPositions[s][0]),
+                                 static_cast<int>(kSailPositions[s][1]), 1, 1);
         }
-        // Each sail turns about its middle; the three are a little out of step.
-        const float half = static_cast<float>(mSails[s]->GetTextureWidth()) * 0.5f;
-        mSails[s]->DrawEx(kSailPositions[s][0] + half, kSailPositions[s][1] + half, 1.0f, 1.0f,
-                          mSailAngle + static_cast<float>(s) * 0.4f, 0.0f, 0.0f);
     }
 }

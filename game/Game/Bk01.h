@@ -6,7 +6,7 @@
 
 namespace Korrin
 {
-class Sprite;
+class Mesh;
 } // namespace Korrin
 
 // The mill backdrop: a river whose course is set here to match the picture, and three turning sails.
@@ -23,6 +23,6 @@ protected:
     void DrawAfterBirds() override;
 
 private:
-    std::array<Korrin::Sprite*, 3> mSails{};
-    float mSailAngle = 0.0f;
+    std::array<Korrin::Mesh*, 3> mSails{};
+    float mTime = 0.0f;
 };

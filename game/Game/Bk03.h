@@ -1,10 +1,11 @@
 #pragma once
 
 #include "game/Game/LevelBackdrop.h"
+#include "game/Util/AnimatedObjectList.h"
 
 namespace Korrin
 {
-class Sprite;
+class Mesh;
 } // namespace Korrin
 
 // The river backdrop: a river and a pond, and a water wheel.
@@ -19,8 +20,10 @@ protected:
     void LoadExtras() override;
     void UpdateExtras(float dt) override;
     void DrawBeforeBirds() override;
+    void DrawAfterBirds() override;
 
 private:
-    Korrin::Sprite* mWheel = nullptr;
-    float mWheelAngle = 0.0f;
+    Korrin::Mesh* mWheel = nullptr;
+    float mTime = 0.0f;
+    AnimatedObjectList mAnimals;
 };

@@ -117,7 +117,7 @@ void Game::ShowMap()
     }
 }
 
-void Game::ChooseMapBoard(std::uint16_t highestLevel)
+void Game::ShowProgressOnMap(std::uint16_t highestLevel)
 {
     Main* main = Main::Peek();
     auto* map = main != nullptr ? dynamic_cast<Map*>(main->Find("Map")) : nullptr;
@@ -125,15 +125,26 @@ void Game::ChooseMapBoard(std::uint16_t highestLevel)
     {
         return;
     }
-    const std::int32_t first = map->GetSettings().GetProgressStartLevel();
-    const std::int32_t second = map->GetSettings().GetProgressSwapLevel();
-    const std::int32_t reached = highestLevel;
-    if (reached < first)
+    const MapSettings& settings = map->GetSettings();
+    if (highestLevel < settings.GetLevelCount())
+    {
+        // The item of the level now reached fades in.
+        const std::int32_t item = settings.GetLevel(highestLevel).sceneryItem;
+        if (item >= 0 && static_cast<std::uint32_t>(item) < map->GetItemCount())
+        {
+            MapItem* shown = map->GetItem(static_cast<std::uint32_t>(item));
+            shown->time = 0.0f;
+            shown->visible = !shown->visible;
+            shown->running = !shown->running;
+        }
+    }
+    if (highestLevel < map->firstProgressLevel)
     {
         return;
     }
-    const std::uint32_t chosen =
-        reached < second ? ProgressBoardManager::kCompanionBoard : ProgressBoardManager::kRivalsBoard;
+    const std::uint32_t chosen = highestLevel < map->secondProgressLevel
+                                     ? ProgressBoardManager::kCompanionBoard
+                                     : ProgressBoardManager::kRivalsBoard;
     ProgressBoardManager::Boards boards = map->GetBoards().GetBoards();
     if (boards.shownIndex == ProgressBoardManager::kRivalsBoard)
     {
@@ -161,7 +172,7 @@ void Game::CompleteLevel()
     if (info->highestLevel < level)
     {
         info->highestLevel = std::min(level, kHighestLevel);
-        ChooseMapBoard(info->highestLevel);
+        ShowProgressOnMap(info->highestLevel);
         if (achievements != nullptr)
         {
             achievements->AddProgress(kNewLevelAchievement, 1);

@@ -46,7 +46,8 @@ public:
 
 private:
     void PlayLevelMusic(std::uint16_t levelNumber);
-    void ChooseMapBoard(std::uint16_t highestLevel);
+    // The reached level's item fades in on the map, and the map shows the board of that progress.
+    void ShowProgressOnMap(std::uint16_t highestLevel);
 
     Level* mLevel = nullptr;
     std::unique_ptr<PersAnimationManager> mAnimations;

@@ -18,12 +18,14 @@
 #include "game/Entity/EntityWaterWell.h"
 #include "game/GUI/GameGuiManager.h"
 #include "game/GUI/InputLocks.h"
+#include "game/GUI/StoreHouseGUI.h"
 #include "game/Game/FieldGeometry.h"
 #include "game/Game/GameField.h"
 #include "game/Game/LevelBackdrop.h"
 #include "game/Game/LevelFile.h"
 #include "game/Game/LevelTaskInfo.h"
 #include "game/Game/SaveLoadManager.h"
+#include "game/LevelLoadScreen.h"
 #include "game/Main.h"
 #include "game/Pers/Pers.h"
 #include "game/Pers/PersManager.h"
@@ -129,6 +131,7 @@ void Level::Build(const LevelFile& file)
     AddMembers(file.backgroundType);
     ReadGoals(file);
     AddThieves(file);
+    OfferStorehouseGoods(file);
     AddBuyers(file);
     FillField(file);
     ScanEntities();
@@ -190,6 +193,23 @@ void Level::AddThieves(const LevelFile& file)
                                                      record.seconds);
         thief->SetIJ({record.I, record.J});
         thief->SetActive(false);
+    }
+}
+
+void Level::OfferStorehouseGoods(const LevelFile& file)
+{
+    Main* main = Main::Peek();
+    GameGuiManager* windows = main != nullptr ? main->GetGameGuiManager() : nullptr;
+    auto* storehouse =
+        windows != nullptr ? dynamic_cast<StoreHouseGUI*>(windows->Get(StoreHouseGUI::kWindowId)) : nullptr;
+    if (storehouse == nullptr)
+    {
+        return;
+    }
+    storehouse->GetGoods().clear();
+    for (const std::uint8_t code : file.storeGoods)
+    {
+        storehouse->GetGoods()[GoodsFromFileCode(code)] = 1;
     }
 }
 
@@ -457,7 +477,22 @@ void Level::CheckComplete() const
 
 void Level::InitAll()
 {
-    NamedObjectContainer::InitAll();
+    if (mUpdateList.empty())
+    {
+        return;
+    }
+    LevelLoadScreen screen;
+    screen.Draw(0.0f);
+    screen.Draw(0.02f);
+    const auto count = static_cast<float>(mUpdateList.size());
+    float done = 0.0f;
+    for (Blank* member : mUpdateList)
+    {
+        member->Init();
+        done += 1.0f;
+        screen.Draw(done / count);
+    }
+    screen.Draw(1.0f);
 }
 
 void Level::Reset()

@@ -73,6 +73,7 @@ private:
     void AddMembers(std::uint32_t backgroundType);
     void ReadGoals(const LevelFile& file);
     void AddThieves(const LevelFile& file);
+    void OfferStorehouseGoods(const LevelFile& file);
     void AddBuyers(const LevelFile& file);
     void FillField(const LevelFile& file);
     void ScanEntities();

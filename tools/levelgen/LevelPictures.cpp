@@ -391,6 +391,26 @@ bool WriteSceneryPictures(const std::string& folder)
                              return rim || spoke ? Argb(255, 110, 75, 40) : 0u;
                          }),
                    folder + "bk03_whell.png");
+    // A sheep grazing in four frames: the head goes down to the grass and up again.
+    ok &= WritePng(Paint(256, 48,
+                         [](int x, int y)
+                         {
+                             const int frame = x / 64;
+                             const int local = x % 64;
+                             const float bx = (static_cast<float>(local) - 30.0f) / 20.0f;
+                             const float by = (static_cast<float>(y) - 24.0f) / 11.0f;
+                             if (bx * bx + by * by <= 1.0f)
+                             {
+                                 return Argb(255, 245, 245, 235);
+                             }
+                             const bool leg = (local == 18 || local == 19 || local == 40 || local == 41) &&
+                                              y > 32 && y < 46;
+                             const int headY = 16 + (frame == 0 || frame == 3 ? 0 : frame * 8);
+                             const float hx = (static_cast<float>(local) - 52.0f) / 6.0f;
+                             const float hy = (static_cast<float>(y - headY)) / 5.0f;
+                             return leg || hx * hx + hy * hy <= 1.0f ? Argb(255, 50, 45, 40) : 0u;
+                         }),
+                   folder + "animals.png");
     // Scenery: a flag waving in four frames.
     ok &= WritePng(
         Paint(256, 64,

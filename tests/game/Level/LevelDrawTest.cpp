@@ -11,6 +11,8 @@
 #include "tests/support/ReportRecorder.h"
 
 #include <filesystem>
+#include <memory>
+#include <typeinfo>
 #include <gtest/gtest.h>
 
 using TestSupport::ReportRecorder;
@@ -65,4 +67,44 @@ TEST_F(LevelDrawTest, TheFirstLevelShowsItsBackdropTilesAndEntities)
     const std::uint32_t shopPixel =
         frame.At(static_cast<int>(shop->GetRect().left) + 20, static_cast<int>(shop->GetRect().top) + 10);
     EXPECT_GT((shopPixel >> 16) & 0xFF, (shopPixel >> 8) & 0xFF) << std::hex << shopPixel;
+}
+
+TEST_F(LevelDrawTest, EverySampleLevelDrawsWithoutReports)
+{
+    mGame.Init();
+    for (std::uint16_t number = 1; number <= 3; ++number)
+    {
+        ReportRecorder::Clear();
+        mGame.StartLevel(number);
+        // A frame of updates first, so that the animations have chosen their frames.
+        mGame.Update(1.0f / 60.0f);
+        const Platform::Image frame = DrawFrame();
+        Platform::PngCodec::Write(frame, "level" + std::to_string(number) + ".png");
+        EXPECT_TRUE(ReportRecorder::Boxes().empty()) << number << ": " << ReportRecorder::LastDescription();
+        EXPECT_EQ(mGame.GetLevel()->GetGameField()->GetStyle(), number - 1);
+    }
+}
+
+TEST_F(LevelDrawTest, BackdropsByTypeWithBirdsThatStartTheirFramesAgain)
+{
+    const std::pair<std::uint32_t, const char*> types[] = {{0, "Bk01"}, {1, "Bk02"}, {2, "Bk03"}, {3, "Bk04"}, {4, "Bk01"},
+                                                           {255, "Bk01"}};
+    for (const auto& [type, name] : types)
+    {
+        std::unique_ptr<LevelBackdrop> backdrop(LevelBackdrop::Create(type));
+        EXPECT_NE(std::string(typeid(*backdrop).name()).find(name), std::string::npos) << type;
+    }
+    std::unique_ptr<LevelBackdrop> backdrop(LevelBackdrop::Create(0));
+    backdrop->Init();
+    ASSERT_EQ(backdrop->GetBirds().size(), 2u);
+    // The first bird shows 10 frames a second and the sheet has 4: at 0.35 s it shows frame 3.5, and the
+    // step that reaches 4 starts it again at 0.
+    for (int step = 0; step < 7; ++step)
+    {
+        backdrop->Update(0.05f);
+    }
+    EXPECT_NEAR(backdrop->GetBirds()[0].frame, 3.5f, 1e-4f);
+    backdrop->Update(0.05f);
+    EXPECT_EQ(backdrop->GetBirds()[0].frame, 0.0f);
+    EXPECT_GT(backdrop->GetBirds()[0].position.x, -60.0f) << "the bird flies along its path";
 }
