@@ -2,6 +2,8 @@
 
 #include "game/Blank.h"
 
+#include <cstdint>
+
 namespace Korrin
 {
 class Sprite;
@@ -12,13 +14,15 @@ class MainMenu : public Blank
 {
 public:
     static constexpr const char* kBackgroundScript = "menu_background.lua";
+    static constexpr std::uint8_t kSampleLevels = 3;
 
     MainMenu() = default;
 
     // Loads the menu's pictures; reads the player list and the selected player's files.
     void Init() override;
     void Reset() override {}
-    bool Update(float /*dt*/) override { return true; }
+    // Until the menu has its buttons, the keys 1 to 3 start the sample levels.
+    bool Update(float dt) override;
     void Draw() override;
 
 private:

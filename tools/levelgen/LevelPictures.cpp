@@ -463,13 +463,29 @@ bool LevelPictures::WriteAll(const std::string& folderName)
     }
     // The mill backdrop's river runs down its middle; the river backdrop has a river and a pond; the lake
     // backdrop a river across its foot.
-    ok &= WriteBackdrop(folder, 0, 722, 300.0f,
-                        [](int x, int y)
-                        {
-                            const float centre = 450.0f + 80.0f * std::sin(static_cast<float>(y) * 0.012f);
-                            return y > 306 &&
-                                   std::abs(static_cast<float>(x) - centre) < 40.0f + (y - 306) * 0.1f;
-                        });
+    // The first backdrop's river lies where the game lays its water mesh: banks given row by row.
+    ok &= WriteBackdrop(
+        folder, 0, 722, 300.0f,
+        [](int x, int y)
+        {
+            constexpr float kBanks[4][3] = {{306.0f, 0.0f, 410.0f},
+                                            {448.0f, 500.0f, 577.0f},
+                                            {580.0f, 451.0f, 559.0f},
+                                            {721.0f, 578.0f, 1007.0f}};
+            const float fy = static_cast<float>(y);
+            for (int row = 0; row < 3; ++row)
+            {
+                if (fy >= kBanks[row][0] && fy <= kBanks[row + 1][0])
+                {
+                    const float t = (fy - kBanks[row][0]) / (kBanks[row + 1][0] - kBanks[row][0]);
+                    const float left = kBanks[row][1] + (kBanks[row + 1][1] - kBanks[row][1]) * t;
+                    const float right = kBanks[row][2] + (kBanks[row + 1][2] - kBanks[row][2]) * t;
+                    const float fx = static_cast<float>(x);
+                    return fx > left + 6.0f && fx < right - 6.0f;
+                }
+            }
+            return false;
+        });
     ok &= WriteBackdrop(folder, 1, 678, 280.0f, [](int, int) { return false; });
     ok &= WriteBackdrop(folder, 2, 710, 290.0f,
                         [](int x, int y)

@@ -11,9 +11,9 @@
 #include "tests/support/ReportRecorder.h"
 
 #include <filesystem>
+#include <gtest/gtest.h>
 #include <memory>
 #include <typeinfo>
-#include <gtest/gtest.h>
 
 using TestSupport::ReportRecorder;
 
@@ -87,8 +87,8 @@ TEST_F(LevelDrawTest, EverySampleLevelDrawsWithoutReports)
 
 TEST_F(LevelDrawTest, BackdropsByTypeWithBirdsThatStartTheirFramesAgain)
 {
-    const std::pair<std::uint32_t, const char*> types[] = {{0, "Bk01"}, {1, "Bk02"}, {2, "Bk03"}, {3, "Bk04"}, {4, "Bk01"},
-                                                           {255, "Bk01"}};
+    const std::pair<std::uint32_t, const char*> types[] = {{0, "Bk01"}, {1, "Bk02"}, {2, "Bk03"},
+                                                           {3, "Bk04"}, {4, "Bk01"}, {255, "Bk01"}};
     for (const auto& [type, name] : types)
     {
         std::unique_ptr<LevelBackdrop> backdrop(LevelBackdrop::Create(type));
