@@ -33,6 +33,7 @@
 #include "game/Pers/ThiefBag.h"
 
 #include <algorithm>
+#include <climits>
 #include <cstdio>
 
 namespace
@@ -172,13 +173,20 @@ void Level::ReadGoals(const LevelFile& file)
     mTaskInfo->goldSeconds = file.goldSeconds;
     mTaskInfo->silverMinutes = file.silverMinutes;
     mTaskInfo->silverSeconds = file.silverSeconds;
-    mTaskInfo->money = file.money;
+    // The money is never below 0, and a target beyond the signed range would count as met at once.
+    if (file.money < 0)
+    {
+        Korrin::LogManager::GetInstance()->Write("Level: starting money %d taken as 0",
+                                                 static_cast<int>(file.money));
+    }
+    mTaskInfo->money = std::max(file.money, 0);
     mTaskInfo->ClearGoals();
     for (const LevelFile::Goal& goal : file.goals)
     {
         if (goal.code != 0)
         {
-            mTaskInfo->AddGoal(GoodsFromFileCode(goal.code), static_cast<std::int32_t>(goal.target));
+            const auto target = static_cast<std::int32_t>(std::min<std::uint32_t>(goal.target, INT32_MAX));
+            mTaskInfo->AddGoal(GoodsFromFileCode(goal.code), target);
         }
     }
 }

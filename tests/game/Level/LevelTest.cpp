@@ -18,6 +18,7 @@
 #include "tests/support/ReportRecorder.h"
 
 #include <algorithm>
+#include <climits>
 #include <filesystem>
 #include <gtest/gtest.h>
 
@@ -313,6 +314,23 @@ TEST_F(LevelTest, ThievesBuyersAndGoalsComeFromTheFile)
     EXPECT_EQ(targets[0].entity->GetType(), Entity::kStartShelf);
     EXPECT_EQ(mLevel.GetGameField()->GetObjectCode(4, 15), 0);
     EXPECT_TRUE(ReportRecorder::Boxes().empty()) << "a zero buyer code still counts toward nine";
+}
+
+TEST_F(LevelTest, NegativeMoneyAndHugeTargetsAreKeptInRange)
+{
+    LevelFileBuilder level = LevelFileBuilder::Complete();
+    level.money = -500;
+    level.goals = {{1, 0xFFFFFFF0u}, {2, 0x80000000u}};
+    mLevel.Build(level.Parsed());
+    const LevelTaskInfo& task = *LevelTaskInfo::GetInstance();
+    EXPECT_EQ(task.money, 0);
+    ASSERT_EQ(task.goals.size(), 2u);
+    for (const LevelTaskInfo::Obj& goal : task.goals)
+    {
+        EXPECT_EQ(goal.target, INT32_MAX);
+        EXPECT_EQ(goal.remaining, INT32_MAX) << "an open goal";
+    }
+    EXPECT_EQ(task.allGoalsMet, 0);
 }
 
 TEST_F(LevelTest, AnIncompleteLevelIsReportedAndStillBuilt)
