@@ -108,18 +108,20 @@ TEST_F(LevelInputTest, OnlyTheFirstObjectUnderTheMouseIsHoveredAndClicked)
 
 TEST_F(LevelInputTest, InputLocksKeepClicksAwayAndTheThirdStopsTheClock)
 {
-    const float before = LevelTaskInfo::GetInstance()->levelTime;
+    LevelTaskInfo* task = LevelTaskInfo::Peek();
+    ASSERT_NE(task, nullptr);
+    const float before = task->levelTime;
     InputLocks::second = true;
     Click(*mShop);
     EXPECT_EQ(mLevel.GetPendingObject(), nullptr);
-    EXPECT_NEAR(LevelTaskInfo::GetInstance()->levelTime, before + 0.2f, 1e-5f);
+    EXPECT_NEAR(task->levelTime, before + 0.2f, 1e-5f);
     InputLocks::second = false;
     Click(*mShop);
     ASSERT_EQ(mLevel.GetPendingObject(), mShop);
     InputLocks::third = true;
     Frame(0.0f, 0.0f, false);
     EXPECT_EQ(mShop->GetPressed(), -1) << "every object drops its pressed state";
-    EXPECT_NEAR(LevelTaskInfo::GetInstance()->levelTime, before + 0.4f, 1e-5f);
+    EXPECT_NEAR(task->levelTime, before + 0.4f, 1e-5f);
 }
 
 TEST_F(LevelInputTest, ASwitchedOffSelectionIsDropped)
@@ -134,7 +136,9 @@ TEST_F(LevelInputTest, ASwitchedOffSelectionIsDropped)
 
 TEST_F(LevelInputTest, TheLevelEndsOneSecondAfterTheLastGoal)
 {
-    LevelTaskInfo::GetInstance()->allGoalsMet = 1;
+    LevelTaskInfo* task = LevelTaskInfo::Peek();
+    ASSERT_NE(task, nullptr);
+    task->allGoalsMet = 1;
     EXPECT_TRUE(Frame(0.0f, 0.0f, false, 0.5f));
     EXPECT_TRUE(Frame(0.0f, 0.0f, false, 0.5f));
     EXPECT_FALSE(Frame(0.0f, 0.0f, false, 0.01f));
