@@ -20,6 +20,7 @@
 #include "game/Game/TableCost.h"
 #include "game/GameGlobals.h"
 #include "game/Main.h"
+#include "game/Map.h"
 #include "game/SaveFormat.h"
 #include "platform/Folders.h"
 #include "platform/Services.h"
@@ -576,7 +577,7 @@ Profile::LoadGameResult Profile::LoadGame()
     }
     if (Game* game = Game::Peek())
     {
-        game->StartLevel(static_cast<std::uint32_t>(levelInPlay + 1));
+        game->StartLevel(static_cast<std::uint16_t>(levelInPlay + 1));
     }
     std::vector<std::uint8_t> bytes;
     if (!Read(GetSaveFileName(kLevelInPlay, currentPlayer), bytes))
@@ -627,7 +628,7 @@ void Profile::RestartDamagedLevel()
     }
     if (Game* game = Game::Peek())
     {
-        game->StartLevel(static_cast<std::uint32_t>(levelInPlay + 1));
+        game->StartLevel(static_cast<std::uint16_t>(levelInPlay + 1));
     }
     Main* main = Main::Peek();
     if (GameGuiManager* windows = main != nullptr ? main->GetGameGuiManager() : nullptr)
@@ -686,6 +687,16 @@ void Profile::ResetMap()
     // A new player starts the story from its beginning, not with the flags of the player before.
     storyFlags.fill(false);
     mapHint = 0;
+    if (Map* map = FindMap())
+    {
+        map->ResetItems();
+    }
+}
+
+Map* Profile::FindMap()
+{
+    Main* main = Main::Peek();
+    return main != nullptr ? dynamic_cast<Map*>(main->Find("Map")) : nullptr;
 }
 
 void Profile::LoadMap()
@@ -728,6 +739,10 @@ void Profile::LoadMap()
     storyStage = stage;
     storyFlags = flags;
     std::copy(passes.begin(), passes.end(), info->passTypes.begin());
+    if (Map* map = FindMap())
+    {
+        map->ShowReachedItems();
+    }
 }
 
 // ---- Best times ----

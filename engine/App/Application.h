@@ -14,10 +14,10 @@ class FileSysManager;
 class InputManager;
 class LocaleManager;
 class LogManager;
-class ParticleManager;
-class SkeletonManager;
 class RenderSystem;
 class SpriteManager;
+class ParticleManager;
+class SkeletonManager;
 class SoundManager;
 class TimerManager;
 
@@ -48,6 +48,9 @@ public:
     int Run(const std::string& caption, bool windowed);
     // Switches between window and full screen.
     void ResetDevice(bool windowed);
+    // Presents the back buffer (a lost device is flagged for the next frame to reset); frames drawn
+    // from inside a long load present through it too.
+    void PresentBackBuffer();
 
     // The file that the log stream "log.log" writes to, opened as soon as the log manager exists so
     // that the start-up lines are kept; empty (the default) keeps no log.
@@ -79,7 +82,6 @@ private:
     void OnApplicationActivation(std::uintptr_t activated);
     void OnSetCursor(std::intptr_t hitArea);
     void DeleteManagers();
-    void PresentBackBuffer();
 
     std::string mCaption = "Window";
     std::string mLogFile;
@@ -91,9 +93,9 @@ private:
     std::unique_ptr<TimerManager> mTimerManager;
     std::unique_ptr<LogManager> mLogManager;
     std::unique_ptr<FileSysManager> mFileSysManager;
-    std::unique_ptr<InputManager> mInputManager;
     std::unique_ptr<SpriteManager> mSpriteManager;
     std::unique_ptr<RenderSystem> mRenderSystem;
+    std::unique_ptr<InputManager> mInputManager;
     std::unique_ptr<LocaleManager> mLocaleManager;
     std::unique_ptr<ParticleManager> mParticleManager;
     std::unique_ptr<CursorManager> mCursorManager;

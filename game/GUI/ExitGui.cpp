@@ -1,7 +1,9 @@
 #include "game/GUI/ExitGui.h"
 
 #include "engine/App/Application.h"
+#include "game/GUI/GameGuiManager.h"
 #include "game/GameGlobals.h"
+#include "game/Main.h"
 #include "platform/Services.h"
 
 ExitGui::ExitGui()
@@ -12,10 +14,20 @@ ExitGui::ExitGui()
 void ExitGui::Reset()
 {
     mConfirmed = false;
+    mCancelled = false;
 }
 
 bool ExitGui::Update(float /*dt*/)
 {
+    if (mCancelled)
+    {
+        mCancelled = false;
+        if (Main* main = Main::Peek(); main != nullptr && main->GetGameGuiManager() != nullptr)
+        {
+            main->GetGameGuiManager()->Show(GameGuiManager::kNoWindow);
+        }
+        return false;
+    }
     if (!mConfirmed)
     {
         return true;

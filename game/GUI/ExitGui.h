@@ -16,7 +16,10 @@ public:
 
     // The player confirmed leaving; acted on in the next Update.
     void Confirm() { mConfirmed = true; }
+    // The player stayed; the window closes in the next Update.
+    void Cancel() { mCancelled = true; }
 
 private:
     bool mConfirmed = false;
+    bool mCancelled = false;
 };

@@ -82,8 +82,12 @@ TEST_F(ProgramScenario, AHeadlessRunOfThreeHundredFramesEndsWithZero)
 TEST_F(ProgramScenario, TheScreenshotIsTheLetterboxedFrame)
 {
     const std::string shot = (mFolder / "out.png").string();
-    ASSERT_TRUE(ExitedWith(
-        Wait(Start(Headless({"--fullscreen", "--frames", "12", "--screenshot", "12:" + shot}))), 0));
+    const std::string script = (mFolder / "skip-logos.txt").string();
+    std::ofstream(script) << "1 click left\n3 click left\n";
+    // The logos are skipped, the loading screen runs its frames, then the main menu is shown.
+    ASSERT_TRUE(ExitedWith(Wait(Start(Headless({"--fullscreen", "--frames", "120", "--input", script,
+                                                "--screenshot", "120:" + shot}))),
+                           0));
     std::ifstream file(shot, std::ios::binary);
     const std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(file),
                                           std::istreambuf_iterator<char>()};
@@ -93,9 +97,11 @@ TEST_F(ProgramScenario, TheScreenshotIsTheLetterboxedFrame)
     ASSERT_EQ(picture.width, 1920);
     ASSERT_EQ(picture.height, 1080);
     auto green = [](std::uint32_t pixel) { return ((pixel >> 8) & 0xFF) > ((pixel >> 16) & 0xFF) + 20; };
+    auto blue = [](std::uint32_t pixel) { return (pixel & 0xFF) > ((pixel >> 16) & 0xFF) + 40; };
     EXPECT_TRUE(green(picture.At(150, 540))) << std::hex << picture.At(150, 540);
     EXPECT_TRUE(green(picture.At(1920 - 150, 540)));
-    EXPECT_EQ(picture.At(960, 540), 0xFF000000u) << "the game draws nothing yet: the cleared frame";
+    EXPECT_TRUE(blue(picture.At(960, 20))) << "the menu's sky: " << std::hex << picture.At(960, 20);
+    EXPECT_TRUE(green(picture.At(960, 1000))) << "the menu's meadow: " << std::hex << picture.At(960, 1000);
     EXPECT_EQ(picture.At(10, 540), 0xFF000000u) << "beyond the bars";
 
     // In a window of the virtual size there are no bars: the frame fills it.

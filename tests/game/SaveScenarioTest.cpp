@@ -1,5 +1,6 @@
 #include "ProfileTestSupport.h"
 
+#include <fstream>
 #include <spawn.h>
 #include <sys/wait.h>
 
@@ -10,16 +11,26 @@ using namespace ProfileTestSupport;
 namespace
 {
 
-// The real game, started headless on a save folder of the test's own for a few frames.
+// The real game, started headless on a save folder of the test's own: two clicks skip the logos, then
+// it loads, shows the main menu for a few frames and is closed.
 class SaveScenario : public SaveFolderTest
 {
 protected:
     int RunGame()
     {
-        std::vector<std::string> arguments = {
-            WF_GAME_BINARY,   "--headless", "--fixed-step",
-            "--frames",       "5",          "--save-dir",
-            mFolder.string(), "--data",     std::filesystem::path(WF_GAME_BINARY).parent_path().string()};
+        const std::string script = (mFolder / "skip-logos.txt").string();
+        std::ofstream(script) << "1 click left\n3 click left\n";
+        std::vector<std::string> arguments = {WF_GAME_BINARY,
+                                              "--headless",
+                                              "--fixed-step",
+                                              "--frames",
+                                              "120",
+                                              "--input",
+                                              script,
+                                              "--save-dir",
+                                              mFolder.string(),
+                                              "--data",
+                                              std::filesystem::path(WF_GAME_BINARY).parent_path().string()};
         std::vector<char*> argv;
         for (std::string& argument : arguments)
         {
