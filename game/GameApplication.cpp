@@ -23,13 +23,16 @@
 #include "game/Profile.h"
 #include "platform/Services.h"
 
-GameApplication::GameApplication() = default;
+GameApplication::GameApplication()
+{
+    // The log goes to the working folder, beside the error report and the crash dump.
+    SetLogFile(Korrin::LogManager::kDefaultLog);
+}
 
 GameApplication::~GameApplication() = default;
 
 void GameApplication::PreInit()
 {
-    Korrin::LogManager::GetInstance()->Open(Korrin::LogManager::kDefaultLog, Korrin::LogManager::kDefaultLog);
     MountDataFolders();
 }
 
@@ -83,13 +86,13 @@ bool GameApplication::Init()
         profile->LoadSettings(true);
     }
     mStarted = false;
-    if (Korrin::RenderSystem* render = Korrin::RenderSystem::GetInstance())
-    {
-        render->SetClearColour(Korrin::Colour{0.0f, 0.0f, 0.0f, 0.0f});
-    }
     if (Korrin::SoundManager* sounds = Korrin::SoundManager::GetInstance())
     {
         sounds->LoadScript("audiolist1.audio", "audiolist1");
+    }
+    if (Korrin::RenderSystem* render = Korrin::RenderSystem::GetInstance())
+    {
+        render->SetClearColour(Korrin::Colour{0.0f, 0.0f, 0.0f, 0.0f});
     }
     return true;
 }

@@ -52,6 +52,10 @@ public:
     // from inside a long load present through it too.
     void PresentBackBuffer();
 
+    // The file that the log stream "log.log" writes to, opened as soon as the log manager exists so
+    // that the start-up lines are kept; empty (the default) keeps no log.
+    void SetLogFile(const std::string& path) { mLogFile = path; }
+
     // The application that is running (set by the constructor); null before and after.
     static Application* GetCurrent();
 
@@ -80,6 +84,7 @@ private:
     void DeleteManagers();
 
     std::string mCaption = "Window";
+    std::string mLogFile;
     std::uint32_t mWidth = 0;
     std::uint32_t mHeight = 0;
     std::uint32_t mWindowStyle = Platform::WindowStyle::Overlapped;
