@@ -6,6 +6,8 @@
 #include "engine/Script/LocaleManager.h"
 #include "engine/Script/LuaScript.h"
 #include "engine/Script/LuaStackGuard.h"
+#include "engine/Sound/Sound.h"
+#include "engine/Sound/SoundManager.h"
 #include "game/GUI/ClipGui.h"
 #include "game/GUI/GameGuiManager.h"
 #include "game/GUI/MainMenu.h"
@@ -66,6 +68,10 @@ bool GameApplication::Init()
     mMain = std::make_unique<Main>();
     CreateScreens();
     mStarted = false;
+    if (Korrin::SoundManager* sounds = Korrin::SoundManager::GetInstance())
+    {
+        sounds->LoadScript("audiolist1.audio", "audiolist1");
+    }
     return true;
 }
 
@@ -116,6 +122,18 @@ void GameApplication::StartFirstFrame()
         mMain->Load();
         mMain->ResetAll();
         mMain->SetCurrent(Main::kMainMenuScreen);
+        StartMenuMusic();
+    }
+}
+
+void GameApplication::StartMenuMusic()
+{
+    Korrin::SoundManager* sounds = Korrin::SoundManager::GetInstance();
+    Korrin::Sound* music = sounds != nullptr ? sounds->GetSound("MainMenu") : nullptr;
+    mMain->SetMusic(music);
+    if (music != nullptr)
+    {
+        music->Play(true);
     }
 }
 

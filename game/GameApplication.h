@@ -36,6 +36,7 @@ private:
     void MountDataFolders();
     void CreateScreens();
     void StartFirstFrame();
+    void StartMenuMusic();
     void PauseWhenInactive();
     bool UpdateScreens(float dt);
 

@@ -9,6 +9,11 @@
 
 class GameGuiManager;
 
+namespace Korrin
+{
+class Sound;
+} // namespace Korrin
+
 // The screen manager: owns the screens (by index: 0 "Game", 1 "Map", 2 "MainMenu", 3 "ScriptMoview"),
 // the modal window registry and the game-wide managers, and updates and draws the current screen.
 class Main : public Blank, public NamedObjectContainer, public Korrin::Singleton<Main>
@@ -41,10 +46,14 @@ public:
     std::uint16_t GetCurrent() const { return mCurrent; }
 
     GameGuiManager* GetGameGuiManager() const { return mGuiManager.get(); }
+    // The music that plays now (owned by the sound manager); null for none.
+    Korrin::Sound* GetMusic() const { return mMusic; }
+    void SetMusic(Korrin::Sound* music) { mMusic = music; }
 
 private:
     std::uint16_t mCurrent = 0;
     std::unique_ptr<GameGuiManager> mGuiManager;
+    Korrin::Sound* mMusic = nullptr;
 };
 
 // The screen manager; reports "Main::mSingleton==NULL" when there is none.

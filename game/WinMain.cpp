@@ -9,6 +9,7 @@
 #include "platform/SdlWindowSystem.h"
 #include "platform/Services.h"
 #include "platform/SingleInstance.h"
+#include "platform/SoundDevice.h"
 #include "platform/SteadyClock.h"
 
 #include <cstdio>
@@ -90,6 +91,8 @@ int WinMain(const CommandLine& line)
     Platform::Services::CatchTerminationSignals();
     Platform::MessageBox::SetInteractive(!line.headless);
     Platform::MessageBox::SetHeadlessAnswer(line.reportAnswer);
+    Platform::SoundDevice::SetOutputKind(line.headless ? Platform::SoundOutputKind::Clocked
+                                                       : Platform::SoundOutputKind::Speakers);
 
     const bool windowed = line.windowed.value_or(false);
     int result = 0;

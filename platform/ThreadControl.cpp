@@ -44,4 +44,11 @@ void ThreadControl::SleepMilliseconds(std::uint32_t milliseconds)
     std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
 }
 
+void ThreadControl::RaiseCurrentThreadPriority()
+{
+    sched_param parameters{};
+    parameters.sched_priority = sched_get_priority_min(SCHED_FIFO);
+    pthread_setschedparam(pthread_self(), SCHED_FIFO, &parameters); // refused without the right: stays normal
+}
+
 } // namespace Platform

@@ -6,6 +6,7 @@
 #include "engine/Log/LogManager.h"
 #include "engine/Log/ReportAssert.h"
 #include "engine/Script/LocaleManager.h"
+#include "engine/Sound/SoundManager.h"
 #include "platform/Services.h"
 #include "platform/ThreadControl.h"
 
@@ -48,6 +49,7 @@ Application* Application::GetCurrent()
 void Application::DeleteManagers()
 {
     mFileSysManager.reset();
+    mSoundManager.reset();
     if (mTimerManager)
     {
         Platform::ThreadControl::SetCurrentThreadAffinity(mTimerManager->GetPreviousAffinity());
@@ -93,6 +95,7 @@ int Application::Run(const std::string& caption, bool windowed)
     }
     PreInit();
     // The managers made once the game has mounted its data folders, in their order.
+    mSoundManager = std::make_unique<SoundManager>(mWindow);
     mLocaleManager = std::make_unique<LocaleManager>();
     if (!Init())
     {
@@ -256,6 +259,10 @@ void Application::OnApplicationActivation(std::uintptr_t activated)
     if (activated == 0 && mActive)
     {
         mActive = false;
+        if (mSoundManager)
+        {
+            mSoundManager->MuteAll();
+        }
         if (!mWindowed)
         {
             Windows().SendMessage(mWindow, Platform::MessageCode::SysCommand,
@@ -265,6 +272,10 @@ void Application::OnApplicationActivation(std::uintptr_t activated)
     else if (activated == 1 && !mActive)
     {
         mActive = true;
+        if (mSoundManager)
+        {
+            mSoundManager->RestoreAll();
+        }
     }
 }
 

@@ -12,6 +12,7 @@ namespace Korrin
 class FileSysManager;
 class LocaleManager;
 class LogManager;
+class SoundManager;
 class TimerManager;
 
 // The engine's application: the window, the engine's managers and the main loop. The game derives
@@ -79,6 +80,7 @@ private:
     std::unique_ptr<LogManager> mLogManager;
     std::unique_ptr<FileSysManager> mFileSysManager;
     std::unique_ptr<LocaleManager> mLocaleManager;
+    std::unique_ptr<SoundManager> mSoundManager;
 
     bool mWindowed = true;
     bool mActive = false;

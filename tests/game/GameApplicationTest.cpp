@@ -1,6 +1,8 @@
 #include "game/GameApplication.h"
 
 #include "engine/Log/LogManager.h"
+#include "engine/Sound/Sound.h"
+#include "engine/Sound/SoundManager.h"
 #include "game/GUI/ExitGui.h"
 #include "game/GUI/GameGuiManager.h"
 #include "game/GameGlobals.h"
@@ -117,6 +119,27 @@ TEST_F(GameApplicationTest, TheFirstFrameLoadsMainAndShowsTheMainMenu)
     EXPECT_EQ(mGame.shutdowns, 1);
     EXPECT_EQ(mGame.GetMain(), nullptr) << "shutdown deletes the screen manager";
     EXPECT_TRUE(TestSupport::ReportRecorder::Boxes().empty());
+}
+
+TEST_F(GameApplicationTest, TheFirstFrameStartsTheMenuMusicLooping)
+{
+    mServices.SetFrameLimit(2);
+    Korrin::Sound* music = nullptr;
+    Korrin::Sound* menu = nullptr;
+    bool playing = false;
+    mGame.beforeUpdate = [&](int frame)
+    {
+        if (frame == 2)
+        {
+            music = mGame.GetMain()->GetMusic();
+            menu = Korrin::SoundManager::GetInstance()->GetSound("MainMenu");
+            playing = music != nullptr && music->IsPlaying();
+        }
+    };
+    EXPECT_EQ(mGame.Run(GameApplication::kCaption, true), 0);
+    ASSERT_NE(menu, nullptr) << "the game's sound list is loaded";
+    EXPECT_EQ(music, menu);
+    EXPECT_TRUE(playing);
 }
 
 TEST_F(GameApplicationTest, ConfirmingTheExitWindowEndsTheFrameThenShutsDownOnce)
