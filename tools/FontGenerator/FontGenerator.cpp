@@ -8,12 +8,13 @@
 #include <ft2build.h>
 #include FT_FREETYPE_H
 
+#include "tools/Common/RgbaPicture.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <fstream>
-#include <png.h>
 #include <string>
 #include <vector>
 
@@ -67,13 +68,6 @@ struct Glyph
     int cellY = 0;
 };
 
-struct Picture
-{
-    int width = 0;
-    int height = 0;
-    std::vector<std::uint8_t> rgba;
-};
-
 int NextPowerOfTwo(int value)
 {
     int result = 1;
@@ -123,7 +117,7 @@ bool RenderGlyphs(FT_Face face, int ascent, std::vector<Glyph>& glyphs)
     return true;
 }
 
-Picture PackGlyphs(std::vector<Glyph>& glyphs, int lineHeight)
+RgbaPicture PackGlyphs(std::vector<Glyph>& glyphs, int lineHeight)
 {
     int x = kGap;
     int y = kGap;
@@ -138,11 +132,7 @@ Picture PackGlyphs(std::vector<Glyph>& glyphs, int lineHeight)
         glyph.cellY = y;
         x += glyph.advance + kGap;
     }
-    Picture picture;
-    picture.width = kPictureWidth;
-    picture.height = NextPowerOfTwo(y + lineHeight + kGap);
-    picture.rgba.assign(
-        static_cast<std::size_t>(picture.width) * static_cast<std::size_t>(picture.height) * 4, 0);
+    RgbaPicture picture(kPictureWidth, NextPowerOfTwo(y + lineHeight + kGap));
     for (std::size_t pixel = 0; pixel < picture.rgba.size(); pixel += 4)
     {
         picture.rgba[pixel] = picture.rgba[pixel + 1] = picture.rgba[pixel + 2] = 255;
@@ -184,38 +174,6 @@ Picture PackGlyphs(std::vector<Glyph>& glyphs, int lineHeight)
     return picture;
 }
 
-bool WritePng(const Picture& picture, const std::string& path)
-{
-    std::FILE* file = std::fopen(path.c_str(), "wb");
-    if (file == nullptr)
-    {
-        std::fprintf(stderr, "font generator: cannot write %s\n", path.c_str());
-        return false;
-    }
-    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
-    png_infop info = png != nullptr ? png_create_info_struct(png) : nullptr;
-    if (png == nullptr || info == nullptr || setjmp(png_jmpbuf(png)) != 0)
-    {
-        png_destroy_write_struct(&png, &info);
-        std::fclose(file);
-        std::fprintf(stderr, "font generator: PNG error writing %s\n", path.c_str());
-        return false;
-    }
-    png_init_io(png, file);
-    png_set_IHDR(png, info, static_cast<png_uint_32>(picture.width), static_cast<png_uint_32>(picture.height),
-                 8, PNG_COLOR_TYPE_RGB_ALPHA, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
-                 PNG_FILTER_TYPE_DEFAULT);
-    png_write_info(png, info);
-    for (int row = 0; row < picture.height; ++row)
-    {
-        png_write_row(png, picture.rgba.data() +
-                               static_cast<std::size_t>(row) * static_cast<std::size_t>(picture.width) * 4);
-    }
-    png_write_end(png, nullptr);
-    png_destroy_write_struct(&png, &info);
-    return std::fclose(file) == 0;
-}
-
 bool WriteFontScript(const std::vector<Glyph>& glyphs, int lineHeight, const std::string& imageName,
                      const std::string& path)
 {
@@ -255,9 +213,9 @@ bool GenerateFont(FT_Library library, const FontSpec& spec, const std::string& f
     {
         return false;
     }
-    const Picture picture = PackGlyphs(glyphs, lineHeight);
+    const RgbaPicture picture = PackGlyphs(glyphs, lineHeight);
     const std::string imageName = std::string(spec.name) + ".png";
-    return WritePng(picture, outputFolder + "/" + imageName) &&
+    return picture.WritePng(outputFolder + "/" + imageName) &&
            WriteFontScript(glyphs, lineHeight, imageName, outputFolder + "/" + spec.name + ".fnt");
 }
 
