@@ -461,6 +461,8 @@ void Font::DrawWrappedClippedNamed(const Rect& area, const std::string& name, co
     DrawWrappedClipped(area, TranslatedText(name), clip, flags, colour, ratioX, ratioY);
 }
 
+void Font::DrawPart(const Rect& /*source*/, const Vector2& /*position*/) {}
+
 void Font::Paint(const Placements& /*placements*/, const Colour& /*colour*/, const Rect* /*clip*/) {}
 
 } // namespace Korrin

@@ -77,6 +77,9 @@ public:
     void DrawWrappedClippedNamed(const Rect& area, const std::string& name, const Rect& clip,
                                  std::uint32_t flags, const Colour& colour, float ratioX, float ratioY);
 
+    // Draws a part of the font's picture (the edit field's caret) at its own size.
+    void DrawPart(const Rect& source, const Vector2& position);
+
     // The layouts the draws use, appended to out.
     void LayoutText(const Vector2& position, const std::u16string& text, float spacing,
                     Placements& out) const;

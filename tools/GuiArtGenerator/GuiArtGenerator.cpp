@@ -118,8 +118,9 @@ void Paint(RgbaPicture& picture)
     Arrow(picture, Box{236, 0, 256, 20}, false, white);
 
     // Edit field 200 by 32.
-    Fill(picture, Box{256, 0, 456, 32}, Rgb{250, 245, 230});
-    Outline(picture, Box{256, 0, 456, 32}, bark, 2);
+    // Dark, for the field's text is drawn white.
+    Fill(picture, Box{256, 0, 456, 32}, Rgb{60, 45, 35});
+    Outline(picture, Box{256, 0, 456, 32}, Rgb{180, 150, 110}, 2);
 
     // Horizontal slider: track 160 by 16, filled part 160 by 16, thumb 12 by 24.
     Fill(picture, Box{0, 144, 160, 160}, Rgb{60, 45, 35});
