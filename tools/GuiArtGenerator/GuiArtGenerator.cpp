@@ -129,8 +129,8 @@ void Paint(RgbaPicture& picture)
     Button(picture, Box{160, 144, 172, 168}, Rgb{200, 190, 170}, bark);
 
     // Vertical slider of the list: track 16 by 80, thumb 16 by 16.
-    Fill(picture, Box{176, 144, 192, 224}, Rgb{60, 45, 35});
-    Button(picture, Box{192, 144, 208, 160}, Rgb{200, 190, 170}, bark);
+    Fill(picture, Box{400, 144, 416, 224}, Rgb{60, 45, 35});
+    Button(picture, Box{416, 144, 432, 160}, Rgb{200, 190, 170}, bark);
 
     // List background 200 by 80 and its row bars 190 by 20: selected, hovered (half transparent).
     Fill(picture, Box{0, 176, 200, 256}, Rgb{50, 70, 45}, 230);
