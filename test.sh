@@ -16,3 +16,8 @@ export SDL_VIDEODRIVER="${SDL_VIDEODRIVER:-offscreen}"
 export SDL_AUDIODRIVER="${SDL_AUDIODRIVER:-dummy}"
 cd "$build"
 ctest --output-on-failure -j "$(nproc)" "$@"
+
+# The save-file loaders under libFuzzer for a few seconds each (skipped when only some tests were asked for).
+if [ $# -eq 0 ]; then
+  "$top/tools/scripts/run-fuzz.sh"
+fi

@@ -25,6 +25,7 @@ const char* CommandLine::Usage()
            "  --save-dir DIR        keep players and saves in DIR\n"
            "                        (default: $XDG_DATA_HOME/wrenfold or ~/.local/share/wrenfold)\n"
            "  --data DIR            the folder that holds \"media\" and \"config.cfg\" (default: here)\n"
+           "  --screenshot N:FILE   write the frame N as it was presented to FILE (PNG)\n"
            "  --report-answer A     headless answer to an error report: ok or cancel (default cancel)\n"
            "  --help                show this text\n";
 }
@@ -86,6 +87,22 @@ std::optional<CommandLine> CommandLine::Parse(const std::vector<std::string>& ar
                 return std::nullopt;
             }
             (argument == "--save-dir" ? line.saveDir : line.dataDir) = *value;
+        }
+        else if (argument == "--screenshot")
+        {
+            const std::string* value = needValue();
+            if (value == nullptr)
+            {
+                return std::nullopt;
+            }
+            const std::size_t colon = value->find(':');
+            if (colon == std::string::npos || colon + 1 == value->size() ||
+                !ParseCount(value->substr(0, colon), line.screenshotFrame) || line.screenshotFrame == 0)
+            {
+                error = "--screenshot takes FRAME:FILE.png with a frame above 0, not '" + *value + "'";
+                return std::nullopt;
+            }
+            line.screenshotPath = value->substr(colon + 1);
         }
         else if (argument == "--report-answer")
         {

@@ -3,6 +3,10 @@
 #include "engine/App/TimerManager.h"
 #include "engine/File/FileSysManager.h"
 #include "engine/Log/LogManager.h"
+#include "engine/Render/RenderSystem.h"
+#include "engine/Render/Sprite.h"
+#include "engine/Render/SpriteManager.h"
+#include "engine/Render/TextureManager.h"
 #include "engine/Script/LocaleManager.h"
 #include "engine/Script/LuaScript.h"
 #include "engine/Script/LuaStackGuard.h"
@@ -15,15 +19,19 @@
 #include "game/GameGlobals.h"
 #include "game/Main.h"
 #include "game/Map.h"
+#include "game/Profile.h"
 #include "platform/Services.h"
 
-GameApplication::GameApplication() = default;
+GameApplication::GameApplication()
+{
+    // The log goes to the working folder, beside the error report and the crash dump.
+    SetLogFile(Korrin::LogManager::kDefaultLog);
+}
 
 GameApplication::~GameApplication() = default;
 
 void GameApplication::PreInit()
 {
-    Korrin::LogManager::GetInstance()->Open(Korrin::LogManager::kDefaultLog, Korrin::LogManager::kDefaultLog);
     MountDataFolders();
 }
 
@@ -65,14 +73,44 @@ bool GameApplication::Init()
         texts->Load("strings.xml");
     }
     GameGlobals::quit = false;
+    CreateFrameSprites();
     mMain = std::make_unique<Main>();
     CreateScreens();
+    if (Profile* profile = Profile::Peek())
+    {
+        profile->LoadUserList(false);
+        profile->LoadSettings(true);
+    }
     mStarted = false;
     if (Korrin::SoundManager* sounds = Korrin::SoundManager::GetInstance())
     {
         sounds->LoadScript("audiolist1.audio", "audiolist1");
     }
+    if (Korrin::RenderSystem* render = Korrin::RenderSystem::GetInstance())
+    {
+        render->SetClearColour(Korrin::Colour{0.0f, 0.0f, 0.0f, 0.0f});
+    }
     return true;
+}
+
+void GameApplication::CreateFrameSprites()
+{
+    Korrin::TextureManager* textures = Korrin::TextureManager::GetInstance();
+    Korrin::SpriteManager* sprites = Korrin::SpriteManager::GetInstance();
+    if (textures == nullptr || sprites == nullptr)
+    {
+        return;
+    }
+    mRenderTexture = textures->CreateRenderTexture("RenderTexture");
+    mFrameSprite = sprites->CreateSprite(Korrin::Sprite::kNoImage);
+    if (mRenderTexture != nullptr)
+    {
+        mFrameSprite->SetTexture(mRenderTexture);
+    }
+    mTopBorder = sprites->CreateSprite("topborder.jpg");
+    mTopBorder->SetSrcRect(0, 0, 1024, 60);
+    mLeftBorder = sprites->CreateSprite("leftborder.jpg");
+    mLeftBorder->SetSrcRect(0, 0, 170, 768);
 }
 
 void GameApplication::CreateScreens()
@@ -85,11 +123,20 @@ void GameApplication::CreateScreens()
 
 void GameApplication::Shutdown()
 {
+    if (Profile* profile = Profile::Peek(); profile != nullptr && mStarted)
+    {
+        profile->SaveAll();
+        profile->SaveGame();
+    }
     mMain.reset();
 }
 
 void GameApplication::Render()
 {
+    if (Korrin::RenderSystem* render = Korrin::RenderSystem::GetInstance())
+    {
+        render->BeginScene(mRenderTexture);
+    }
     if (mMain)
     {
         mMain->DrawList();
@@ -97,7 +144,64 @@ void GameApplication::Render()
     PresentFrame(false);
 }
 
-void GameApplication::PresentFrame(bool /*noCursor*/) {}
+void GameApplication::PresentFrame(bool /*noCursor*/)
+{
+    Korrin::RenderSystem* render = Korrin::RenderSystem::GetInstance();
+    if (render == nullptr)
+    {
+        return;
+    }
+    render->EndScene();
+    if (mRenderTexture == nullptr || render->GetScreenWidth() == 0 || render->GetScreenHeight() == 0)
+    {
+        return;
+    }
+    const float virtualWidth = static_cast<float>(kVirtualWidth);
+    const float virtualHeight = static_cast<float>(kVirtualHeight);
+    const float scaleX = virtualWidth / static_cast<float>(render->GetScreenWidth());
+    const float scaleY = virtualHeight / static_cast<float>(render->GetScreenHeight());
+    // The bars' widths in virtual units, from whole screen pixels.
+    const float borderX = static_cast<float>(static_cast<int>(render->GetBorderX())) * scaleX;
+    const float borderY = static_cast<float>(static_cast<int>(render->GetBorderY())) * scaleY;
+
+    render->BeginScene(nullptr);
+    if (mStarted)
+    {
+        DrawBorders(borderX, borderY, scaleX, scaleY);
+    }
+    mFrameSprite->DrawScale(static_cast<int>(borderX), static_cast<int>(borderY),
+                            static_cast<int>(virtualWidth - 2.0f * borderX),
+                            static_cast<int>(virtualHeight - 2.0f * borderY));
+    render->EndScene();
+}
+
+void GameApplication::DrawBorders(float borderX, float borderY, float scaleX, float scaleY)
+{
+    const float virtualWidth = static_cast<float>(kVirtualWidth);
+    const float virtualHeight = static_cast<float>(kVirtualHeight);
+    if (borderY > 0.0f)
+    {
+        const int height = static_cast<int>(60.0f * scaleY);
+        mTopBorder->SetMirrorV(true);
+        mTopBorder->SetSrcRect(0, 0, 1024, 60);
+        mTopBorder->DrawScale(0, static_cast<int>(borderY - 60.0f * scaleY), kVirtualWidth, height);
+        mTopBorder->SetMirrorV(false);
+        mTopBorder->SetSrcRect(0, 0, 1024, 60);
+        mTopBorder->DrawScale(0, static_cast<int>(borderY + (virtualHeight - 2.0f * borderY)), kVirtualWidth,
+                              height);
+    }
+    else if (borderX > 0.0f)
+    {
+        const int width = static_cast<int>(170.0f * scaleX);
+        mLeftBorder->SetMirrorH(true);
+        mLeftBorder->SetSrcRect(0, 0, 170, 768);
+        mLeftBorder->DrawScale(static_cast<int>(borderX - 170.0f * scaleX), 0, width, kVirtualHeight);
+        mLeftBorder->SetMirrorH(false);
+        mLeftBorder->SetSrcRect(0, 0, 170, 768);
+        mLeftBorder->DrawScale(static_cast<int>(borderX + (virtualWidth - 2.0f * borderX)), 0, width,
+                               kVirtualHeight);
+    }
+}
 
 bool GameApplication::Update()
 {
@@ -184,7 +288,14 @@ std::intptr_t GameApplication::WndProc(Platform::WindowHandle window, std::uint3
     }
     else if (message == Platform::MessageCode::SysCommand && second == Platform::SysCommandCode::AltEnter)
     {
-        ResetDevice(!IsWindowed());
+        // The player's display mode follows the switch, so that the next Alt+Enter switches back.
+        Profile* profile = Profile::Peek();
+        const bool windowed = profile != nullptr ? profile->displayMode == 0 : !IsWindowed();
+        ResetDevice(windowed);
+        if (profile != nullptr)
+        {
+            profile->displayMode = windowed ? 1 : 0;
+        }
     }
     return Korrin::Application::WndProc(window, message, first, second);
 }

@@ -6,6 +6,12 @@
 
 class Main;
 
+namespace Korrin
+{
+class Sprite;
+class Texture;
+} // namespace Korrin
+
 // The game's application: the hooks the engine's loop calls.
 class GameApplication : public Korrin::Application
 {
@@ -29,11 +35,15 @@ public:
     void PresentFrame(bool noCursor);
 
     Main* GetMain() const { return mMain.get(); }
+    Korrin::Texture* GetRenderTexture() const { return mRenderTexture; }
     bool IsStarted() const { return mStarted; }
 
 private:
     // Adds "media" and the folders that "config.cfg" lists in its table "FileSysLocal".
     void MountDataFolders();
+    // The texture every frame is drawn into, the sprite that shows it and the letterbox bars.
+    void CreateFrameSprites();
+    void DrawBorders(float borderX, float borderY, float scaleX, float scaleY);
     void CreateScreens();
     void StartFirstFrame();
     void StartMenuMusic();
@@ -42,4 +52,8 @@ private:
 
     std::unique_ptr<Main> mMain;
     bool mStarted = false;
+    Korrin::Texture* mRenderTexture = nullptr; // the texture manager's
+    Korrin::Sprite* mFrameSprite = nullptr;    // the sprite manager's, as are the two below
+    Korrin::Sprite* mTopBorder = nullptr;
+    Korrin::Sprite* mLeftBorder = nullptr;
 };

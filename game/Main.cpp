@@ -2,7 +2,10 @@
 
 #include "engine/App/TimerManager.h"
 #include "engine/Log/LogManager.h"
+#include "game/GUI/AchievementSystem.h"
 #include "game/GUI/GameGuiManager.h"
+#include "game/Game/GameInfo.h"
+#include "game/Game/TableCost.h"
 #include "platform/Process.h"
 
 namespace
@@ -10,11 +13,20 @@ namespace
 constexpr const char* kSource = "Source\\Main";
 } // namespace
 
-Main::Main() : mGuiManager(std::make_unique<GameGuiManager>()) {}
+Main::Main()
+    : mTableCost(std::make_unique<TableCost>()), mGameInfo(std::make_unique<GameInfo>()),
+      mAchievements(std::make_unique<AchievementSystem>()), mGuiManager(std::make_unique<GameGuiManager>())
+{
+    TableCost::BuildLevelTables();
+}
 
 Main::~Main()
 {
+    mTableCost.reset();
+    mGameInfo.reset();
     mGuiManager.reset();
+    mAchievements.reset();
+    TableCost::FreeLevelTables();
 }
 
 Main& _GetMain()

@@ -7,7 +7,10 @@
 #include <cstdint>
 #include <memory>
 
+class AchievementSystem;
 class GameGuiManager;
+class GameInfo;
+class TableCost;
 
 namespace Korrin
 {
@@ -52,6 +55,9 @@ public:
 
 private:
     std::uint16_t mCurrent = 0;
+    std::unique_ptr<TableCost> mTableCost;
+    std::unique_ptr<GameInfo> mGameInfo;
+    std::unique_ptr<AchievementSystem> mAchievements;
     std::unique_ptr<GameGuiManager> mGuiManager;
     Korrin::Sound* mMusic = nullptr;
 };

@@ -2,6 +2,7 @@
 
 #include "game/CrashDumpFilter.h"
 #include "game/GameApplication.h"
+#include "game/Profile.h"
 #include "platform/FixedStepClock.h"
 #include "platform/Folders.h"
 #include "platform/HeadlessWindowSystem.h"
@@ -88,17 +89,26 @@ int WinMain(const CommandLine& line)
     }
     Platform::Services services(std::move(windows), MakeClock(line.fixedStep));
     services.SetFrameLimit(line.frames);
+    services.SetScreenshot(line.screenshotFrame, line.screenshotPath);
     Platform::Services::CatchTerminationSignals();
     Platform::MessageBox::SetInteractive(!line.headless);
     Platform::MessageBox::SetHeadlessAnswer(line.reportAnswer);
     Platform::SoundDevice::SetOutputKind(line.headless ? Platform::SoundOutputKind::Clocked
                                                        : Platform::SoundOutputKind::Speakers);
 
-    const bool windowed = line.windowed.value_or(false);
+    // The player's display mode is needed before the window opens; the command line overrides it.
+    Profile profile;
+    profile.displayMode = 0;
+    profile.LoadUserList(false);
+    profile.LoadSettings(false);
+    if (line.windowed)
+    {
+        profile.ForceDisplayMode(*line.windowed);
+    }
     int result = 0;
     {
         GameApplication application;
-        result = application.Run(GameApplication::kCaption, windowed);
+        result = application.Run(GameApplication::kCaption, profile.displayMode != 0);
     }
     return result;
 }

@@ -104,6 +104,7 @@ void SdlWindowSystem::CreateNative(const std::string& caption, const WindowRect&
 
 void SdlWindowSystem::DestroyNative()
 {
+    DestroyRenderer();
     if (mWindow != nullptr)
     {
         SDL_DestroyWindow(mWindow);
@@ -121,7 +122,7 @@ void SdlWindowSystem::ShowNative(ShowCommand command)
     {
     case ShowCommand::Normal:
         SDL_ShowWindow(mWindow);
-        PaintBlack();
+        Repaint();
         break;
     case ShowCommand::Minimize:
         SDL_MinimizeWindow(mWindow);
@@ -209,7 +210,7 @@ void SdlWindowSystem::HandleWindowEvent(const SDL_Event& event)
         NotifyFocus(false);
         break;
     case SDL_WINDOWEVENT_EXPOSED:
-        PaintBlack();
+        Repaint();
         InvalidateWindow(MainWindow());
         break;
     case SDL_WINDOWEVENT_CLOSE:
@@ -240,14 +241,68 @@ void SdlWindowSystem::HandleKey(const SDL_Event& event, bool down)
     }
 }
 
-void SdlWindowSystem::PaintBlack()
+bool SdlWindowSystem::EnsureRenderer()
 {
-    // Until a graphics device presents frames, the window shows black rather than whatever was below.
-    if (SDL_Surface* surface = SDL_GetWindowSurface(mWindow); surface != nullptr)
+    if (mRenderer == nullptr && mWindow != nullptr)
     {
-        SDL_FillRect(surface, nullptr, SDL_MapRGB(surface->format, 0, 0, 0));
-        SDL_UpdateWindowSurface(mWindow);
+        mRenderer = SDL_CreateRenderer(mWindow, -1, 0);
     }
+    return mRenderer != nullptr;
+}
+
+void SdlWindowSystem::DestroyRenderer()
+{
+    if (mFrame != nullptr)
+    {
+        SDL_DestroyTexture(mFrame);
+        mFrame = nullptr;
+    }
+    if (mRenderer != nullptr)
+    {
+        SDL_DestroyRenderer(mRenderer);
+        mRenderer = nullptr;
+    }
+    mFrameWidth = 0;
+    mFrameHeight = 0;
+}
+
+void SdlWindowSystem::PresentPixels(const std::uint32_t* pixels, int width, int height, int pitch)
+{
+    if (!EnsureRenderer())
+    {
+        return;
+    }
+    if (mFrame == nullptr || width != mFrameWidth || height != mFrameHeight)
+    {
+        if (mFrame != nullptr)
+        {
+            SDL_DestroyTexture(mFrame);
+        }
+        mFrame = SDL_CreateTexture(mRenderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STREAMING, width,
+                                   height);
+        mFrameWidth = mFrame != nullptr ? width : 0;
+        mFrameHeight = mFrame != nullptr ? height : 0;
+    }
+    if (mFrame != nullptr)
+    {
+        SDL_UpdateTexture(mFrame, nullptr, pixels, pitch * 4);
+    }
+    Repaint();
+}
+
+void SdlWindowSystem::Repaint()
+{
+    if (!EnsureRenderer())
+    {
+        return;
+    }
+    SDL_SetRenderDrawColor(mRenderer, 0, 0, 0, 255);
+    SDL_RenderClear(mRenderer);
+    if (mFrame != nullptr)
+    {
+        SDL_RenderCopy(mRenderer, mFrame, nullptr, nullptr);
+    }
+    SDL_RenderPresent(mRenderer);
 }
 
 } // namespace Platform

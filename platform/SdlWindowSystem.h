@@ -4,6 +4,8 @@
 
 #include <stdexcept>
 
+struct SDL_Renderer;
+struct SDL_Texture;
 struct SDL_Window;
 union SDL_Event;
 
@@ -24,6 +26,7 @@ public:
 
     DisplayMetrics Metrics() const override;
     void SetArrowCursorVisible(bool visible) override;
+    void PresentPixels(const std::uint32_t* pixels, int width, int height, int pitch) override;
     SDL_Window* NativeWindow() const { return mWindow; }
 
 protected:
@@ -38,9 +41,16 @@ private:
     void HandleEvent(const SDL_Event& event);
     void HandleWindowEvent(const SDL_Event& event);
     void HandleKey(const SDL_Event& event, bool down);
-    void PaintBlack();
+    bool EnsureRenderer();
+    // Shows the last frame again (black before the first), after the window was uncovered.
+    void Repaint();
+    void DestroyRenderer();
 
     SDL_Window* mWindow = nullptr;
+    SDL_Renderer* mRenderer = nullptr;
+    SDL_Texture* mFrame = nullptr;
+    int mFrameWidth = 0;
+    int mFrameHeight = 0;
 };
 
 } // namespace Platform

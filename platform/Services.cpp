@@ -1,11 +1,14 @@
 #include "platform/Services.h"
 
+#include "platform/PngCodec.h"
 #include "platform/SingleInstance.h"
+#include "platform/SoftwareDevice.h"
 
 #include <atomic>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <thread>
 
 namespace Platform
 {
@@ -71,6 +74,39 @@ void Services::FrameEnded()
     if (mFrameLimit != 0 && mFramesCompleted == mFrameLimit)
     {
         mWindow->RequestClose();
+    }
+}
+
+int Services::DefaultRenderThreads()
+{
+    const unsigned processors = std::thread::hardware_concurrency();
+    constexpr unsigned kMostThreads = 8;
+    return static_cast<int>(processors == 0 ? 1 : (processors > kMostThreads ? kMostThreads : processors));
+}
+
+std::unique_ptr<GraphicsDevice> Services::CreateGraphicsDevice(const PresentParameters& parameters)
+{
+    const int threads = mRenderThreads > 0 ? mRenderThreads : DefaultRenderThreads();
+    return std::make_unique<SoftwareDevice>(mWindow.get(), threads, parameters);
+}
+
+void Services::SetScreenshot(std::uint64_t frame, const std::string& path)
+{
+    mScreenshotFrame = frame;
+    mScreenshotPath = path;
+}
+
+void Services::FramePresented(GraphicsDevice& device)
+{
+    if (mScreenshotFrame == 0 || mFramesCompleted + 1 != mScreenshotFrame)
+    {
+        return;
+    }
+    Image image;
+    device.ReadBackBuffer(image);
+    if (!PngCodec::Write(image, mScreenshotPath))
+    {
+        std::fprintf(stderr, "wrenfold: cannot write the screenshot '%s'\n", mScreenshotPath.c_str());
     }
 }
 

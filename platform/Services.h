@@ -1,10 +1,12 @@
 #pragma once
 
 #include "platform/Clock.h"
+#include "platform/GraphicsDevice.h"
 #include "platform/WindowSystem.h"
 
 #include <cstdint>
 #include <memory>
+#include <string>
 
 namespace Platform
 {
@@ -33,6 +35,16 @@ public:
     void FrameEnded();
     std::uint64_t FramesCompleted() const { return mFramesCompleted; }
 
+    // The graphics device for a back buffer of the given size, showing its frames in the window.
+    std::unique_ptr<GraphicsDevice> CreateGraphicsDevice(const PresentParameters& parameters);
+    // How many threads share the drawing (0: one per processor, at most 8). The pictures are the same.
+    void SetRenderThreads(int threads) { mRenderThreads = threads; }
+    static int DefaultRenderThreads();
+    // Writes the back buffer as a PNG once the given frame (counted from 1) has been presented.
+    void SetScreenshot(std::uint64_t frame, const std::string& path);
+    // The engine calls this after each presentation.
+    void FramePresented(GraphicsDevice& device);
+
     // SIGINT and SIGTERM become a request to close the window, so the game saves on its way out.
     static void CatchTerminationSignals();
 
@@ -41,6 +53,9 @@ private:
     std::unique_ptr<Clock> mClock;
     std::uint64_t mFrameLimit = 0;
     std::uint64_t mFramesCompleted = 0;
+    int mRenderThreads = 0;
+    std::uint64_t mScreenshotFrame = 0;
+    std::string mScreenshotPath;
 };
 
 } // namespace Platform

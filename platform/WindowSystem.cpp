@@ -102,6 +102,12 @@ WindowRect WindowSystem::OuterRectForClient(const DisplayMetrics& metrics, int w
             width + 2 * metrics.frameWidth, height + 2 * metrics.frameWidth + metrics.captionHeight};
 }
 
+WindowRect WindowSystem::ClientRect() const
+{
+    const WindowRect frame = OuterRectForClient(Metrics(), 0, 0, mStyle);
+    return {0, 0, mPlacement.width - frame.width, mPlacement.height - frame.height};
+}
+
 bool WindowSystem::PeekMessage(Message& out)
 {
     if (TakeDeferredWork(out))

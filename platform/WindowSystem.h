@@ -79,6 +79,14 @@ public:
     // The system's arrow cursor over the client area, shown or hidden.
     virtual void SetArrowCursorVisible(bool visible) = 0;
 
+    // The client area's size, from the placement and the style.
+    WindowRect ClientRect() const;
+    // Shows a finished frame (0xAARRGGBB rows, pitch in pixels), scaled to the client area. Nothing
+    // to show it on headless.
+    virtual void PresentPixels(const std::uint32_t* /*pixels*/, int /*width*/, int /*height*/, int /*pitch*/)
+    {
+    }
+
     // Backends and scripted input feed the keyboard through these.
     void SetKeyDown(std::uint8_t virtualKey, bool down);
     void ReleaseAllKeys();

@@ -5,6 +5,8 @@
 #include "engine/File/FileSysManager.h"
 #include "engine/Log/LogManager.h"
 #include "engine/Log/ReportAssert.h"
+#include "engine/Render/RenderSystem.h"
+#include "engine/Render/SpriteManager.h"
 #include "engine/Script/LocaleManager.h"
 #include "engine/Sound/SoundManager.h"
 #include "platform/Services.h"
@@ -49,6 +51,8 @@ Application* Application::GetCurrent()
 void Application::DeleteManagers()
 {
     mFileSysManager.reset();
+    mSpriteManager.reset();
+    mRenderSystem.reset();
     mSoundManager.reset();
     if (mTimerManager)
     {
@@ -78,6 +82,10 @@ bool Application::Update()
 int Application::Run(const std::string& caption, bool windowed)
 {
     mLogManager = std::make_unique<LogManager>();
+    if (!mLogFile.empty())
+    {
+        mLogManager->Open(LogManager::kDefaultLog, mLogFile);
+    }
     mFileSysManager = std::make_unique<FileSysManager>();
     mTimerManager = std::make_unique<TimerManager>();
 
@@ -95,6 +103,7 @@ int Application::Run(const std::string& caption, bool windowed)
     }
     PreInit();
     // The managers made once the game has mounted its data folders, in their order.
+    mSpriteManager = std::make_unique<SpriteManager>();
     mSoundManager = std::make_unique<SoundManager>(mWindow);
     mLocaleManager = std::make_unique<LocaleManager>();
     if (!Init())
@@ -160,6 +169,7 @@ bool Application::CreateAppWindow()
         return false;
     }
     ApplyDisplayMode();
+    mRenderSystem = std::make_unique<RenderSystem>(mWindow, mWidth, mHeight, mWindowed);
     Windows().ShowWindow(mWindow, Platform::ShowCommand::Normal);
     return true;
 }
@@ -198,11 +208,31 @@ bool Application::Frame()
     {
         return false;
     }
+    if (mRenderSystem)
+    {
+        mRenderSystem->BeginFrame();
+    }
     Render();
+    PresentBackBuffer();
 
     mFrameDrawn = true;
     Platform::Services::Current().FrameEnded();
     return true;
+}
+
+void Application::PresentBackBuffer()
+{
+    Platform::GraphicsDevice* device = mRenderSystem ? mRenderSystem->GetDevice() : nullptr;
+    if (device == nullptr)
+    {
+        return;
+    }
+    if (device->Present() == Platform::DeviceResult::DeviceLost)
+    {
+        mRenderSystem->SetDeviceLost(true);
+        return;
+    }
+    Platform::Services::Current().FramePresented(*device);
 }
 
 void Application::UpdateFps(float elapsed)
@@ -287,12 +317,18 @@ void Application::OnSetCursor(std::intptr_t /*hitArea*/)
 
 void Application::ResetDevice(bool windowed)
 {
+    if (!mRenderSystem)
+    {
+        ReportAndBreak("mRenderSystem==NULL (Application::ResetDevice)", kEngineModule, kSource, 227);
+        return;
+    }
     if (windowed == mWindowed)
     {
         return;
     }
     mWindowed = windowed;
     ApplyDisplayMode();
+    mRenderSystem->Reset(mWindowed);
     Platform::ThreadControl::SleepMilliseconds(kDisplaySwitchPauseMs);
 }
 

@@ -12,6 +12,8 @@ namespace Korrin
 class FileSysManager;
 class LocaleManager;
 class LogManager;
+class RenderSystem;
+class SpriteManager;
 class SoundManager;
 class TimerManager;
 
@@ -43,6 +45,10 @@ public:
     // Switches between window and full screen.
     void ResetDevice(bool windowed);
 
+    // The file that the log stream "log.log" writes to, opened as soon as the log manager exists so
+    // that the start-up lines are kept; empty (the default) keeps no log.
+    void SetLogFile(const std::string& path) { mLogFile = path; }
+
     // The application that is running (set by the constructor); null before and after.
     static Application* GetCurrent();
 
@@ -69,8 +75,10 @@ private:
     void OnApplicationActivation(std::uintptr_t activated);
     void OnSetCursor(std::intptr_t hitArea);
     void DeleteManagers();
+    void PresentBackBuffer();
 
     std::string mCaption = "Window";
+    std::string mLogFile;
     std::uint32_t mWidth = 0;
     std::uint32_t mHeight = 0;
     std::uint32_t mWindowStyle = Platform::WindowStyle::Overlapped;
@@ -79,6 +87,8 @@ private:
     std::unique_ptr<TimerManager> mTimerManager;
     std::unique_ptr<LogManager> mLogManager;
     std::unique_ptr<FileSysManager> mFileSysManager;
+    std::unique_ptr<SpriteManager> mSpriteManager;
+    std::unique_ptr<RenderSystem> mRenderSystem;
     std::unique_ptr<LocaleManager> mLocaleManager;
     std::unique_ptr<SoundManager> mSoundManager;
 

@@ -8,7 +8,8 @@ class MainMenu : public Blank
 public:
     MainMenu() = default;
 
-    void Init() override {}
+    // Reads the player list and the selected player's files.
+    void Init() override;
     void Reset() override {}
     bool Update(float /*dt*/) override { return true; }
     void Draw() override {}

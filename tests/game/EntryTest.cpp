@@ -14,10 +14,10 @@ namespace
 TEST(CommandLine, ReadsEveryOption)
 {
     std::string error;
-    const auto line =
-        CommandLine::Parse({"--headless", "--fixed-step", "--frames", "300", "--save-dir", "saves", "--data",
-                            "game data", "--windowed", "--report-answer", "ok"},
-                           error);
+    const auto line = CommandLine::Parse({"--headless", "--fixed-step", "--frames", "300", "--save-dir",
+                                          "saves", "--data", "game data", "--windowed", "--report-answer",
+                                          "ok", "--screenshot", "120:shots/out.png"},
+                                         error);
     ASSERT_TRUE(line) << error;
     EXPECT_TRUE(line->headless);
     EXPECT_TRUE(line->fixedStep);
@@ -26,6 +26,8 @@ TEST(CommandLine, ReadsEveryOption)
     EXPECT_EQ(line->dataDir, "game data");
     EXPECT_EQ(line->windowed, true);
     EXPECT_EQ(line->reportAnswer, 1);
+    EXPECT_EQ(line->screenshotFrame, 120u);
+    EXPECT_EQ(line->screenshotPath, "shots/out.png");
 
     const auto none = CommandLine::Parse({}, error);
     ASSERT_TRUE(none);
@@ -36,9 +38,16 @@ TEST(CommandLine, ReadsEveryOption)
 TEST(CommandLine, RefusesMistakesWithAReason)
 {
     const std::vector<std::vector<std::string>> mistakes = {
-        {"--frames"},       {"--frames", "0"}, {"--frames", "12x"},
-        {"--frames", "-5"}, {"--save-dir"},    {"--report-answer", "maybe"},
+        {"--frames"},
+        {"--frames", "0"},
+        {"--frames", "12x"},
+        {"--frames", "-5"},
+        {"--save-dir"},
+        {"--report-answer", "maybe"},
         {"--colour"},
+        {"--screenshot", "out.png"},
+        {"--screenshot", "0:out.png"},
+        {"--screenshot", "5:"},
     };
     for (const auto& arguments : mistakes)
     {

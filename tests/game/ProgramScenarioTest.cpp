@@ -1,8 +1,13 @@
+#include "platform/PngCodec.h"
+
+#include <algorithm>
 #include <chrono>
 #include <csignal>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <gtest/gtest.h>
+#include <iterator>
 #include <spawn.h>
 #include <string>
 #include <sys/wait.h>
@@ -72,6 +77,39 @@ TEST_F(ProgramScenario, AHeadlessRunOfThreeHundredFramesEndsWithZero)
     EXPECT_TRUE(ExitedWith(Wait(Start(Headless({"--frames", "300"}))), 0));
     EXPECT_TRUE(std::filesystem::is_directory(mFolder / "saves")) << "the save folder is made at start-up";
     EXPECT_TRUE(std::filesystem::exists(mFolder / "log.log"));
+}
+
+TEST_F(ProgramScenario, TheScreenshotIsTheLetterboxedFrame)
+{
+    const std::string shot = (mFolder / "out.png").string();
+    ASSERT_TRUE(ExitedWith(
+        Wait(Start(Headless({"--fullscreen", "--frames", "12", "--screenshot", "12:" + shot}))), 0));
+    std::ifstream file(shot, std::ios::binary);
+    const std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(file),
+                                          std::istreambuf_iterator<char>()};
+    Platform::Image picture;
+    ASSERT_TRUE(Platform::PngCodec::Decode(bytes.data(), bytes.size(), picture));
+    // The headless display is 1920 x 1080: the 4:3 frame sits between bars 240 pixels wide.
+    ASSERT_EQ(picture.width, 1920);
+    ASSERT_EQ(picture.height, 1080);
+    auto green = [](std::uint32_t pixel) { return ((pixel >> 8) & 0xFF) > ((pixel >> 16) & 0xFF) + 20; };
+    EXPECT_TRUE(green(picture.At(150, 540))) << std::hex << picture.At(150, 540);
+    EXPECT_TRUE(green(picture.At(1920 - 150, 540)));
+    EXPECT_EQ(picture.At(960, 540), 0xFF000000u) << "the game draws nothing yet: the cleared frame";
+    EXPECT_EQ(picture.At(10, 540), 0xFF000000u) << "beyond the bars";
+
+    // In a window of the virtual size there are no bars: the frame fills it.
+    const std::string windowed = (mFolder / "windowed.png").string();
+    ASSERT_TRUE(ExitedWith(
+        Wait(Start(Headless({"--windowed", "--frames", "3", "--screenshot", "3:" + windowed}))), 0));
+    std::ifstream second(windowed, std::ios::binary);
+    const std::vector<std::uint8_t> secondBytes{std::istreambuf_iterator<char>(second),
+                                                std::istreambuf_iterator<char>()};
+    ASSERT_TRUE(Platform::PngCodec::Decode(secondBytes.data(), secondBytes.size(), picture));
+    EXPECT_EQ(picture.width, 1024);
+    EXPECT_EQ(picture.height, 768);
+    EXPECT_TRUE(std::all_of(picture.pixels.begin(), picture.pixels.end(),
+                            [](std::uint32_t pixel) { return pixel == 0xFF000000u; }));
 }
 
 TEST_F(ProgramScenario, ASecondInstanceEndsAtOnceWithZero)

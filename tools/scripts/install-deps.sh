@@ -7,6 +7,7 @@ packages=(
   libsdl2-dev liblua5.1-0-dev libjpeg-dev libpng-dev libvorbis-dev libogg-dev
   libpugixml-dev libutfcpp-dev libfreetype-dev fonts-dejavu-core
   libgtest-dev libgmock-dev libbenchmark-dev
+  clang libclang-rt-14-dev
 )
 
 missing=()

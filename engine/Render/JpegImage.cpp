@@ -1,0 +1,35 @@
+#include "engine/Render/JpegImage.h"
+
+#include "engine/File/FileData.h"
+#include "engine/File/FileSysManager.h"
+#include "platform/JpegDecoder.h"
+
+namespace Korrin
+{
+
+std::unique_ptr<JpegImage> LoadJpeg(const std::string& name)
+{
+    FileSysManager* files = FileSysManager::Peek();
+    FileData data;
+    if (files == nullptr || !files->FindFileData(name, data, "rb") || !data.HasData())
+    {
+        return nullptr;
+    }
+    Platform::Image decoded;
+    if (!Platform::JpegDecoder::Decode(data.GetData(), data.GetSize(), decoded))
+    {
+        return nullptr;
+    }
+    // Red, green, blue, 0 in memory order is the word 0x00BBGGRR.
+    for (std::uint32_t& pixel : decoded.pixels)
+    {
+        pixel = ((pixel >> 16) & 0xFF) | (pixel & 0xFF00) | ((pixel & 0xFF) << 16);
+    }
+    JpegImage image;
+    image.width = decoded.width;
+    image.height = decoded.height;
+    image.pixels = std::move(decoded.pixels);
+    return std::make_unique<JpegImage>(std::move(image));
+}
+
+} // namespace Korrin

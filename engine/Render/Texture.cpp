@@ -1,0 +1,127 @@
+#include "engine/Render/Texture.h"
+
+#include "engine/File/FileData.h"
+#include "engine/File/FileSysManager.h"
+#include "engine/Log/LogManager.h"
+#include "engine/Log/ReportAssert.h"
+#include "engine/Render/JpegImage.h"
+
+namespace Korrin
+{
+
+namespace
+{
+
+constexpr const char* kSource = "Source\\Render\\Texture";
+
+} // namespace
+
+Texture::Texture(Platform::GraphicsDevice* device) : mDevice(device) {}
+
+Texture::~Texture() = default;
+
+void Texture::Release()
+{
+    mTexture.reset();
+}
+
+bool Texture::CreateRenderTarget(int width, int height)
+{
+    if (mDevice == nullptr || mDevice->BackBufferWidth() <= 0)
+    {
+        return false;
+    }
+    mTexture = mDevice->CreateTexture(width, height, Platform::TextureUsage::RenderTarget);
+    if (!mTexture)
+    {
+        ReportAndBreak("Create RenderTexture  Failed", kEngineModule, kSource, 71);
+        return false;
+    }
+    mWidth = static_cast<float>(width);
+    mHeight = static_cast<float>(height);
+    return true;
+}
+
+bool Texture::Load(const std::string& name)
+{
+    if (name.find(".jpg") != std::string::npos && LoadJpegWithAlpha(name))
+    {
+        return true;
+    }
+    return LoadPicture(name);
+}
+
+bool Texture::LoadJpegWithAlpha(const std::string& name)
+{
+    const std::string alphaName = name.substr(0, name.rfind('.')) + "_a.jpg";
+    const std::unique_ptr<JpegImage> alpha = LoadJpeg(alphaName);
+    if (!alpha)
+    {
+        return false;
+    }
+    const std::unique_ptr<JpegImage> colour = LoadJpeg(name);
+    if (!colour || colour->width != alpha->width || colour->height != alpha->height)
+    {
+        return false;
+    }
+    mTexture = mDevice != nullptr
+                   ? mDevice->CreateTexture(colour->width, colour->height, Platform::TextureUsage::Plain)
+                   : nullptr;
+    if (!mTexture)
+    {
+        ReportAndBreak("Create Texture *.jpg  Failed", kEngineModule, kSource, 120);
+        return false;
+    }
+    const Platform::DeviceTexture::LockedRect locked = mTexture->Lock();
+    if (locked.bits == nullptr)
+    {
+        ReportAndBreak("LockRect *.jpg  Failed", kEngineModule, kSource, 126);
+        mTexture.reset();
+        return false;
+    }
+    for (std::int32_t y = 0; y < colour->height; ++y)
+    {
+        auto* row =
+            reinterpret_cast<std::uint32_t*>(locked.bits + static_cast<std::ptrdiff_t>(locked.pitch) * y);
+        for (std::int32_t x = 0; x < colour->width; ++x)
+        {
+            const std::size_t index = static_cast<std::size_t>(y) * static_cast<std::size_t>(colour->width) +
+                                      static_cast<std::size_t>(x);
+            row[x] = (static_cast<std::uint32_t>(alpha->Red(index)) << 24) |
+                     (static_cast<std::uint32_t>(colour->Red(index)) << 16) |
+                     (static_cast<std::uint32_t>(colour->Green(index)) << 8) | colour->Blue(index);
+        }
+    }
+    mTexture->Unlock();
+    mWidth = static_cast<float>(colour->width);
+    mHeight = static_cast<float>(colour->height);
+    LogManager::GetInstance()->Write("_Create Texture: %s", name.c_str());
+    return true;
+}
+
+bool Texture::LoadPicture(const std::string& name)
+{
+    FileSysManager* files = FileSysManager::Peek();
+    FileData data;
+    if (files == nullptr || !files->FindFileData(name, data, "rb") || !data.HasData())
+    {
+        LogManager::GetInstance()->Write("File not load: %s", name.c_str());
+        return false;
+    }
+    int width = 0;
+    int height = 0;
+    mTexture = mDevice != nullptr
+                   ? mDevice->CreateTextureFromFileInMemory(data.GetData(), data.GetSize(), width, height)
+                   : nullptr;
+    if (!mTexture)
+    {
+        LogManager::GetInstance()->Write("Create Texture Failed: %s", name.c_str());
+        return false;
+    }
+    mWidth = static_cast<float>(width);
+    mHeight = static_cast<float>(height);
+    LogManager::GetInstance()->Write("Create Texture: %s", name.c_str());
+    return true;
+}
+
+} // namespace Korrin

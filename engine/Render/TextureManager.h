@@ -1,0 +1,47 @@
+#pragma once
+
+#include "engine/Util/Singleton.h"
+#include "platform/GraphicsDevice.h"
+
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace Korrin
+{
+
+class Texture;
+
+// Loads every picture once and keeps it by its lower-cased file name with a reference count; makes the
+// render textures that screens draw into and brings them back after a device reset.
+class TextureManager : public Singleton<TextureManager>
+{
+public:
+    static constexpr int kRenderTextureWidth = 1024;
+    static constexpr int kRenderTextureHeight = 768;
+
+    explicit TextureManager(Platform::GraphicsDevice* device);
+    ~TextureManager();
+
+    static TextureManager* GetInstance();
+
+    // The texture of that file (any letter case), loaded on the first request; null when it cannot be.
+    Texture* GetTexture(const std::string& name);
+    // Gives one reference back; the last one unloads the texture.
+    void UnloadTexture(Texture* texture);
+    Texture* CreateRenderTexture(const std::string& name);
+    void ReleaseRenderTextures();
+    void RestoreAllTextures();
+    void UnloadAll();
+
+    std::size_t GetTextureCount() const { return mTextures.size(); }
+    const std::vector<Texture*>& GetRenderTextures() const { return mRenderTextures; }
+
+private:
+    Platform::GraphicsDevice* mDevice = nullptr;
+    std::map<std::string, std::unique_ptr<Texture>> mTextures;
+    std::vector<Texture*> mRenderTextures;
+};
+
+} // namespace Korrin

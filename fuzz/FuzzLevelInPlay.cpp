@@ -1,0 +1,10 @@
+#include "fuzz/SaveFuzzHarness.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    SaveFuzzHarness& harness = SaveFuzzHarness::Get();
+    harness.Put("Save0_4.dat", data, size);
+    harness.profile.GetSavedGameLevel();
+    harness.profile.LoadGame();
+    return 0;
+}

@@ -1,0 +1,9 @@
+#include "fuzz/SaveFuzzHarness.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    SaveFuzzHarness& harness = SaveFuzzHarness::Get();
+    harness.Put("Save0_1.dat", data, size);
+    harness.profile.LoadSettings(true);
+    return 0;
+}

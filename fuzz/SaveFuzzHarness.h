@@ -1,0 +1,68 @@
+#pragma once
+
+#include "game/GUI/ProgressBoardManager.h"
+#include "game/Game/LevelTaskInfo.h"
+#include "game/Game/SaveLoadManager.h"
+#include "game/Main.h"
+#include "game/Profile.h"
+#include "platform/Folders.h"
+
+#include <cstdint>
+#include <cstdio>
+#include <filesystem>
+#include <string>
+#include <unistd.h>
+
+// A profile with one listed player (number 0) on a save folder of its own, with the objects its files
+// fill, made once per fuzzing process. Each input is written as one file and loaded.
+class SaveFuzzHarness
+{
+public:
+    static SaveFuzzHarness& Get()
+    {
+        static SaveFuzzHarness harness;
+        return harness;
+    }
+
+    // Writes the input where the loader looks for it.
+    void Put(const std::string& name, const std::uint8_t* data, std::size_t size)
+    {
+        const std::string path = mFolder + "/" + name;
+        std::FILE* file = std::fopen(path.c_str(), "wb");
+        if (file == nullptr)
+        {
+            return;
+        }
+        if (size > 0)
+        {
+            std::fwrite(data, 1, size, file);
+        }
+        std::fclose(file);
+    }
+
+    ~SaveFuzzHarness()
+    {
+        std::error_code error;
+        std::filesystem::remove_all(mFolder, error);
+    }
+
+    Profile profile;
+    Main main;
+    ProgressBoardManager boards;
+    SaveLoadManager records;
+    LevelTaskInfo task;
+
+private:
+    SaveFuzzHarness()
+    {
+        mFolder =
+            (std::filesystem::temp_directory_path() / ("wf_fuzz_" + std::to_string(::getpid()))).string();
+        std::filesystem::create_directories(mFolder);
+        Platform::Folders::SetSaveFolder(mFolder);
+        profile.CreateUser(u"Fuzz");
+        task.level = 1;
+        profile.levelInPlay = 0;
+    }
+
+    std::string mFolder;
+};

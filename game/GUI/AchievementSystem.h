@@ -1,0 +1,55 @@
+#pragma once
+
+#include "engine/Util/Singleton.h"
+
+#include <cstdint>
+#include <map>
+#include <string>
+
+// The player's achievements: progress towards each defined achievement and the prizes won. The
+// definitions come from Define (the achievement data is loaded by Init once the front end has it).
+class AchievementSystem : public Korrin::Singleton<AchievementSystem>
+{
+public:
+    static constexpr std::uint32_t kCompleteFlag = 1;
+
+    AchievementSystem() = default;
+
+    static AchievementSystem* GetInstance()
+    {
+        return CheckedInstance("AchievementSystem::mSingleton==NULL", Korrin::kGameModule,
+                               "Source\\GUI\\AchievementSystem", 20);
+    }
+
+    void Define(std::uint32_t id, std::uint32_t maximum, std::uint32_t prize);
+    // True when this call completed the achievement.
+    bool AddProgress(std::uint32_t id, std::uint32_t amount);
+
+    // The player's achievement file; false when it cannot be written.
+    bool Save(const std::string& fileName) const;
+    // Clears every achievement first; false when the file is missing, from another version or does
+    // not match the defined achievements (which then stay cleared).
+    bool Load(const std::string& fileName);
+
+    std::uint32_t GetPrizeTotal() const { return mPrizeTotal; }
+    std::uint32_t GetProgress(std::uint32_t id) const;
+    bool IsComplete(std::uint32_t id) const;
+
+    // Achievements completed since the count was last cleared.
+    std::uint32_t newlyCompleted = 0;
+
+private:
+    struct Achievement
+    {
+        std::uint32_t maximum = 0;
+        std::uint32_t prize = 0;
+        std::uint32_t progress = 0;
+        std::uint32_t flags = 0;
+    };
+
+    void ClearProgress();
+    void ResetRewardWindow();
+
+    std::map<std::uint32_t, Achievement> mAchievements;
+    std::uint32_t mPrizeTotal = 0;
+};

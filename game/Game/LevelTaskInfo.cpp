@@ -1,0 +1,144 @@
+#include "game/Game/LevelTaskInfo.h"
+
+#include "game/Game/SaveLoadManager.h"
+
+#include <algorithm>
+#include <cmath>
+
+LevelTaskInfo::LevelTaskInfo()
+{
+    if (SaveLoadManager* manager = SaveLoadManager::Peek())
+    {
+        manager->Register(this);
+    }
+}
+
+void LevelTaskInfo::Save(Korrin::BinaryWriter& out)
+{
+    out.WriteI32(money);
+    out.WriteU8(reserved[0]);
+    out.WriteU8(reserved[1]);
+    out.WriteF32(levelTime);
+}
+
+void LevelTaskInfo::Load(Korrin::BinaryReader& in)
+{
+    const std::int32_t loadedMoney = in.ReadI32();
+    const std::uint8_t first = in.ReadU8();
+    const std::uint8_t second = in.ReadU8();
+    const float loadedTime = in.ReadF32();
+    if (!in.Ok())
+    {
+        return;
+    }
+    // The money never goes below 0 and the clock never runs backwards, whatever the file says.
+    money = std::max(loadedMoney, 0);
+    reserved[0] = first;
+    reserved[1] = second;
+    levelTime = (std::isfinite(loadedTime) && loadedTime > 0.0f) ? loadedTime : 0.0f;
+}
+
+void LevelTaskInfo::ClearGoals()
+{
+    goals.clear();
+    buyerKinds.clear();
+}
+
+void LevelTaskInfo::AddGoal(std::uint8_t goods, std::int32_t target)
+{
+    goals.push_back(Obj{goods, target, target});
+    std::stable_sort(goals.begin(), goals.end(), CompareGoals);
+}
+
+bool LevelTaskInfo::CompareGoals(const Obj& a, const Obj& b)
+{
+    if (a.goods == kMoneyGoods || b.goods == kMoneyGoods)
+    {
+        return a.goods == kMoneyGoods && b.goods != kMoneyGoods;
+    }
+    return a.goods < b.goods;
+}
+
+bool LevelTaskInfo::AddMoney(std::int32_t amount)
+{
+    const std::int64_t total = static_cast<std::int64_t>(money) + amount;
+    if (total < 0 || total > INT32_MAX)
+    {
+        return false;
+    }
+    money = static_cast<std::int32_t>(total);
+    CountGoods(kMoneyGoods, money);
+    return true;
+}
+
+void LevelTaskInfo::CountGoods(std::uint8_t goods, std::int32_t amount)
+{
+    bool justMet = false;
+    for (Obj& goal : goals)
+    {
+        if (goal.goods != goods || goal.remaining == 0)
+        {
+            continue;
+        }
+        if (amount == kCountOne)
+        {
+            --goal.remaining;
+        }
+        else
+        {
+            const std::int64_t left = static_cast<std::int64_t>(goal.target) - amount;
+            goal.remaining = left > 0 ? static_cast<std::int32_t>(left) : 0;
+        }
+        justMet = justMet || goal.remaining <= 0;
+        goal.remaining = std::max(goal.remaining, 0);
+    }
+    if (!justMet)
+    {
+        return;
+    }
+    allGoalsMet = 1;
+    for (const Obj& goal : goals)
+    {
+        if (goal.remaining > 0)
+        {
+            allGoalsMet = 0;
+        }
+    }
+}
+
+namespace
+{
+
+std::uint32_t WholeSeconds(float time)
+{
+    constexpr float kLongest = 1.0e9f;
+    if (!std::isfinite(time) || time <= 0.0f)
+    {
+        return 0;
+    }
+    return static_cast<std::uint32_t>(std::min(time, kLongest));
+}
+
+} // namespace
+
+std::uint32_t LevelTaskInfo::ClockMinutes() const
+{
+    return (WholeSeconds(levelTime) / 60) % 60;
+}
+
+std::uint32_t LevelTaskInfo::ClockSeconds() const
+{
+    return WholeSeconds(levelTime) % 60;
+}
+
+LevelPassType LevelTaskInfo::RateTime() const
+{
+    const std::uint32_t time = ClockMinutes() * 60 + ClockSeconds();
+    const std::uint32_t gold = goldMinutes * 60u + goldSeconds;
+    const std::uint32_t silver = silverMinutes * 60u + silverSeconds;
+    if (time <= gold)
+    {
+        return kLevelPassedGold;
+    }
+    return time <= silver ? kLevelPassedSilver : kLevelNotPassed;
+}

@@ -1,0 +1,93 @@
+#include "game/MapSettings.h"
+
+#include "engine/Script/LuaScript.h"
+#include "engine/Script/LuaStackGuard.h"
+
+#include <cmath>
+#include <limits>
+
+namespace
+{
+
+// A script number cut towards zero; what lies outside 32 bits is held at the nearest end.
+std::int32_t ToInteger(const LuaValue& value)
+{
+    const double number = lua_tonumber(value.GetState(), value.GetIndex());
+    if (std::isnan(number))
+    {
+        return 0;
+    }
+    if (number >= static_cast<double>(std::numeric_limits<std::int32_t>::max()))
+    {
+        return std::numeric_limits<std::int32_t>::max();
+    }
+    if (number <= static_cast<double>(std::numeric_limits<std::int32_t>::min()))
+    {
+        return std::numeric_limits<std::int32_t>::min();
+    }
+    return static_cast<std::int32_t>(std::trunc(number));
+}
+
+// 0 when the key is missing or not a number.
+std::int32_t IntegerField(const LuaValue& table, const char* key)
+{
+    Korrin::LuaStackGuard guard(table.GetState());
+    const LuaValue value = table.GetField(key);
+    return value.IsNumber() ? ToInteger(value) : 0;
+}
+
+MapSettings::LevelSettings ReadLevel(const LuaValue& entry)
+{
+    MapSettings::LevelSettings level;
+    Korrin::LuaStackGuard guard(entry.GetState());
+    const LuaValue scenery = entry.GetField("sceneryItem");
+    level.sceneryItem = scenery.IsNumber() ? ToInteger(scenery) : -1;
+    entry.GetField("shopItems")
+        .ForEachEntry(
+            [&level](const LuaValue& /*key*/, const LuaValue& item)
+            {
+                if (item.IsTable())
+                {
+                    level.shopItems.push_back({IntegerField(item, "id"), IntegerField(item, "upgrade")});
+                }
+            });
+    return level;
+}
+
+} // namespace
+
+void MapSettings::Load()
+{
+    Korrin::LuaScript script;
+    script.LoadFile("MapSettings.lua", Korrin::LuaScript::IfMissing::Report);
+    Korrin::LuaStackGuard guard(script.GetState());
+    script.GetGlobal("MapSettings")
+        .ForEachEntry(
+            [this](const LuaValue& /*key*/, const LuaValue& entry)
+            {
+                if (entry.IsTable())
+                {
+                    mLevels.push_back(ReadLevel(entry));
+                }
+            });
+    const LuaValue start = script.GetGlobal("ProgressStartLevel");
+    if (start.IsNumber())
+    {
+        mProgressStartLevel = ToInteger(start);
+    }
+    const LuaValue swap = script.GetGlobal("ProgressSwapLevel");
+    if (swap.IsNumber())
+    {
+        mProgressSwapLevel = ToInteger(swap);
+    }
+}
+
+const MapSettings::LevelSettings& MapSettings::GetLevel(std::uint32_t index) const
+{
+    if (index >= mLevels.size())
+    {
+        Korrin::ReportAndBreak("Trying to get wrong level while loading map settings!", Korrin::kGameModule,
+                               "Source\\MapSettings", 108);
+    }
+    return mLevels[index];
+}

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "engine/Util/SafeVector.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// What the world map needs per level (index 0 = level 1): the scenery item it shows and the shop items
+// with their upgrade levels, plus the two levels that steer the progress display. Read once from
+// "MapSettings.lua".
+class MapSettings
+{
+public:
+    struct ShopItem
+    {
+        std::int32_t id = 0;
+        std::int32_t upgrade = 0;
+    };
+
+    struct LevelSettings
+    {
+        std::int32_t sceneryItem = -1;
+        std::vector<ShopItem> shopItems;
+        std::string name;
+    };
+
+    virtual ~MapSettings() = default;
+
+    void Load();
+    const LevelSettings& GetLevel(std::uint32_t index) const;
+    std::uint32_t GetLevelCount() const { return static_cast<std::uint32_t>(mLevels.size()); }
+    std::int32_t GetProgressStartLevel() const { return mProgressStartLevel; }
+    std::int32_t GetProgressSwapLevel() const { return mProgressSwapLevel; }
+
+private:
+    std::int32_t mProgressStartLevel = 0;
+    std::int32_t mProgressSwapLevel = 0;
+    Korrin::SafeVector<LevelSettings> mLevels{"MapSettings::levels"};
+};

@@ -1,0 +1,75 @@
+-- The world map per level, in level order: the scenery item the map shows once the level is reached
+-- and the things its shop offers from that level on, with the upgrade level they are sold at.
+
+ProgressStartLevel = 5
+ProgressSwapLevel = 20
+
+MapSettings = {
+    { sceneryItem = 0, shopItems = {} }, -- level 1
+    { sceneryItem = 1, shopItems = {} }, -- level 2
+    { sceneryItem = 2, shopItems = { { id = 1, upgrade = 0 } } }, -- level 3
+    { sceneryItem = 3, shopItems = { { id = 30, upgrade = 0 }, { id = 133, upgrade = 0 } } }, -- level 4
+    { sceneryItem = 4, shopItems = {} }, -- level 5
+    { sceneryItem = 5, shopItems = { { id = 34, upgrade = 0 } } }, -- level 6
+    { sceneryItem = 6, shopItems = {} }, -- level 7
+    { sceneryItem = 7, shopItems = {} }, -- level 8
+    { sceneryItem = 8, shopItems = {} }, -- level 9
+    { sceneryItem = 9, shopItems = {} }, -- level 10
+    { sceneryItem = 10, shopItems = { { id = 62, upgrade = 0 } } }, -- level 11
+    { sceneryItem = 11, shopItems = {} }, -- level 12
+    { sceneryItem = 12, shopItems = {} }, -- level 13
+    { sceneryItem = 13, shopItems = {} }, -- level 14
+    { sceneryItem = 14, shopItems = {} }, -- level 15
+    { sceneryItem = 15, shopItems = { { id = 50, upgrade = 0 } } }, -- level 16
+    { sceneryItem = 16, shopItems = { { id = 66, upgrade = 0 }, { id = 134, upgrade = 0 }, { id = 138, upgrade = 0 } } }, -- level 17
+    { sceneryItem = 17, shopItems = {} }, -- level 18
+    { sceneryItem = 18, shopItems = {} }, -- level 19
+    { sceneryItem = 19, shopItems = {} }, -- level 20
+    { sceneryItem = 20, shopItems = {} }, -- level 21
+    { sceneryItem = 21, shopItems = {} }, -- level 22
+    { sceneryItem = 22, shopItems = {} }, -- level 23
+    { sceneryItem = 23, shopItems = {} }, -- level 24
+    { sceneryItem = 24, shopItems = {} }, -- level 25
+    { sceneryItem = 25, shopItems = {} }, -- level 26
+    { sceneryItem = 26, shopItems = {} }, -- level 27
+    { sceneryItem = 27, shopItems = { { id = 26, upgrade = 0 } } }, -- level 28
+    { sceneryItem = 0, shopItems = { { id = 58, upgrade = 0 } } }, -- level 29
+    { sceneryItem = 1, shopItems = {} }, -- level 30
+    { sceneryItem = 2, shopItems = { { id = 46, upgrade = 0 } } }, -- level 31
+    { sceneryItem = 3, shopItems = {} }, -- level 32
+    { sceneryItem = 4, shopItems = {} }, -- level 33
+    { sceneryItem = 5, shopItems = {} }, -- level 34
+    { sceneryItem = 6, shopItems = { { id = 42, upgrade = 0 } } }, -- level 35
+    { sceneryItem = 7, shopItems = {} }, -- level 36
+    { sceneryItem = 8, shopItems = {} }, -- level 37
+    { sceneryItem = 9, shopItems = {} }, -- level 38
+    { sceneryItem = 10, shopItems = {} }, -- level 39
+    { sceneryItem = 11, shopItems = {} }, -- level 40
+    { sceneryItem = 12, shopItems = {} }, -- level 41
+    { sceneryItem = 13, shopItems = {} }, -- level 42
+    { sceneryItem = 14, shopItems = { { id = 38, upgrade = 0 } } }, -- level 43
+    { sceneryItem = 15, shopItems = {} }, -- level 44
+    { sceneryItem = 16, shopItems = {} }, -- level 45
+    { sceneryItem = 17, shopItems = {} }, -- level 46
+    { sceneryItem = 18, shopItems = {} }, -- level 47
+    { sceneryItem = 19, shopItems = {} }, -- level 48
+    { sceneryItem = 20, shopItems = {} }, -- level 49
+    { sceneryItem = 21, shopItems = {} }, -- level 50
+    { sceneryItem = 22, shopItems = {} }, -- level 51
+    { sceneryItem = 23, shopItems = { { id = 54, upgrade = 0 } } }, -- level 52
+    { sceneryItem = 24, shopItems = {} }, -- level 53
+    { sceneryItem = 25, shopItems = {} }, -- level 54
+    { sceneryItem = 26, shopItems = {} }, -- level 55
+    { sceneryItem = 27, shopItems = {} }, -- level 56
+    { sceneryItem = 0, shopItems = {} }, -- level 57
+    { sceneryItem = 1, shopItems = {} }, -- level 58
+    { sceneryItem = 2, shopItems = {} }, -- level 59
+    { sceneryItem = 3, shopItems = {} }, -- level 60
+    { sceneryItem = 4, shopItems = {} }, -- level 61
+    { sceneryItem = 5, shopItems = {} }, -- level 62
+    { sceneryItem = 6, shopItems = {} }, -- level 63
+    { sceneryItem = 7, shopItems = {} }, -- level 64
+    { sceneryItem = 8, shopItems = {} }, -- level 65
+    { sceneryItem = 9, shopItems = {} }, -- level 66
+    { sceneryItem = 10, shopItems = {} }, -- level 67
+}

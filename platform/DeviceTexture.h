@@ -1,0 +1,67 @@
+#pragma once
+
+#include "platform/GraphicsTypes.h"
+
+#include <cstdint>
+#include <memory>
+
+namespace Platform
+{
+
+// A picture the device draws from or into: 32-bit ARGB pixels in rows of a pitch that may exceed the
+// width. A render target has no alpha channel: whatever is written, it reads back opaque.
+class GraphicsDevice;
+
+class DeviceTexture
+{
+public:
+    DeviceTexture(int width, int height, TextureUsage usage);
+    ~DeviceTexture();
+    DeviceTexture(const DeviceTexture&) = delete;
+    DeviceTexture& operator=(const DeviceTexture&) = delete;
+    DeviceTexture(DeviceTexture&&) noexcept = default;
+    DeviceTexture& operator=(DeviceTexture&&) = delete;
+
+    // The device that may still hold work drawing from this texture, told when the texture goes. The
+    // link empties when the device goes first.
+    void SetOwner(std::shared_ptr<GraphicsDevice*> owner) { mOwner = std::move(owner); }
+
+    int Width() const { return mWidth; }
+    int Height() const { return mHeight; }
+    TextureUsage Usage() const { return mUsage; }
+    bool IsRenderTarget() const { return mUsage == TextureUsage::RenderTarget; }
+
+    struct LockedRect
+    {
+        std::uint8_t* bits = nullptr;
+        int pitch = 0; // bytes from one row to the next
+    };
+    // The pixels for writing; a render target keeps its alpha at opaque when unlocked.
+    LockedRect Lock();
+    void Unlock();
+
+    // Pixel rows for the rasterizer.
+    std::uint32_t* Row(int y) { return mPixels.get() + static_cast<std::ptrdiff_t>(y) * mPitchPixels; }
+    const std::uint32_t* Row(int y) const
+    {
+        return mPixels.get() + static_cast<std::ptrdiff_t>(y) * mPitchPixels;
+    }
+    int PitchPixels() const { return mPitchPixels; }
+    std::uint32_t At(int x, int y) const { return Row(y)[x]; }
+
+    // Masks for wrapping texel coordinates when the size is a power of two, else 0.
+    int WrapMaskX() const { return mWrapMaskX; }
+    int WrapMaskY() const { return mWrapMaskY; }
+
+private:
+    int mWidth = 0;
+    int mHeight = 0;
+    int mPitchPixels = 0;
+    int mWrapMaskX = 0;
+    int mWrapMaskY = 0;
+    TextureUsage mUsage = TextureUsage::Plain;
+    std::unique_ptr<std::uint32_t[]> mPixels;
+    std::shared_ptr<GraphicsDevice*> mOwner;
+};
+
+} // namespace Platform

@@ -1,0 +1,103 @@
+#pragma once
+
+#include "platform/DeviceTexture.h"
+#include "platform/GraphicsTypes.h"
+#include "platform/Image.h"
+#include "platform/IndexBuffer.h"
+#include "platform/Matrix4.h"
+#include "platform/VertexBuffer.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+namespace Platform
+{
+
+// The graphics device the engine draws through: textures and render targets, one stream of 24-byte
+// vertices with 16-bit indices, the few states the engine changes, scenes, presentation, and the
+// lost / needs-reset / working life of a device whose display was taken away.
+class GraphicsDevice
+{
+public:
+    GraphicsDevice() : mLink(std::make_shared<GraphicsDevice*>(this)) {}
+    virtual ~GraphicsDevice() { *mLink = nullptr; }
+    GraphicsDevice(const GraphicsDevice&) = delete;
+    GraphicsDevice& operator=(const GraphicsDevice&) = delete;
+
+    // Facts of the display and the adapter.
+    virtual bool GetDisplayMode(DisplayMode& out) const = 0;
+    virtual AdapterFacts GetAdapterFacts() const = 0;
+
+    // Resources; null when they cannot be made (too large, or the device is lost).
+    virtual std::unique_ptr<DeviceTexture> CreateTexture(int width, int height, TextureUsage usage) = 0;
+    // A texture from a picture file held in memory (PNG or JPEG), at the picture's own size.
+    virtual std::unique_ptr<DeviceTexture> CreateTextureFromFileInMemory(const std::uint8_t* data,
+                                                                         std::size_t size, int& imageWidth,
+                                                                         int& imageHeight) = 0;
+    virtual std::unique_ptr<VertexBuffer> CreateVertexBuffer(std::size_t vertices) = 0;
+    virtual std::unique_ptr<IndexBuffer> CreateIndexBuffer(std::size_t indices) = 0;
+
+    // Where drawing goes: a render-target texture, or the back buffer for null.
+    virtual bool SetRenderTarget(DeviceTexture* target) = 0;
+    virtual DeviceTexture* GetRenderTarget() const = 0;
+    virtual int BackBufferWidth() const = 0;
+    virtual int BackBufferHeight() const = 0;
+
+    // States.
+    virtual void SetTexture(const DeviceTexture* texture) = 0;
+    virtual void SetAlphaBlendEnabled(bool enabled) = 0;
+    // Only the source factor SourceAlpha is drawn; the destination factors are One,
+    // InverseSourceColour and InverseSourceAlpha.
+    virtual void SetSourceBlend(BlendFactor factor) = 0;
+    virtual void SetDestinationBlend(BlendFactor factor) = 0;
+    // Pixels whose alpha is below the reference are not drawn while the test is on.
+    virtual void SetAlphaTest(bool enabled, std::uint8_t reference) = 0;
+    virtual void SetFilter(TextureFilter filter) = 0;
+    virtual void SetAddress(TextureAddress address) = 0;
+    virtual void SetProjection(const Matrix4& projection) = 0;
+    virtual void SetView(const Matrix4& view) = 0;
+    virtual void SetStreamSource(const VertexBuffer* vertices) = 0;
+    virtual void SetIndices(const IndexBuffer* indices) = 0;
+
+    // Drawing, between BeginScene and EndScene.
+    virtual void Clear(std::uint32_t argb) = 0;
+    virtual bool BeginScene() = 0;
+    virtual void EndScene() = 0;
+    // Triangles from the indices at the start of the index buffer, over the first vertices.
+    virtual void DrawIndexedTriangles(std::size_t vertexCount, std::size_t triangleCount) = 0;
+    // Lines between vertex pairs from the start of the vertex buffer.
+    virtual void DrawLines(std::size_t lineCount) = 0;
+
+    // Shows the back buffer; DeviceLost when the device has been lost.
+    virtual DeviceResult Present() = 0;
+    // Ok, DeviceLost (wait) or DeviceNotReset (reset now).
+    virtual DeviceResult TestCooperativeLevel() = 0;
+    // Sizes the back buffer anew; the device works again when this succeeds.
+    virtual bool Reset(const PresentParameters& parameters) = 0;
+
+    // Reading pixels back, opaque (render targets and the back buffer have no alpha).
+    virtual void ReadBackBuffer(Image& out) = 0;
+    static void ReadTexture(const DeviceTexture& texture, Image& out);
+
+    // A texture made by this device is going: nothing may draw from it any more.
+    virtual void ForgetTexture(const DeviceTexture* /*texture*/) {}
+
+    // Tests: loses the device as a display change would, then lets it be reset.
+    virtual void MakeLost() = 0;
+    virtual void AllowReset() = 0;
+    virtual const DeviceStatistics& Statistics() const = 0;
+    // Keeps a record of the next draw calls, up to capacity (0 stops recording).
+    virtual void RecordDrawCalls(std::size_t capacity) = 0;
+    virtual const std::vector<DrawRecord>& DrawCalls() const = 0;
+
+protected:
+    // Handed to the textures this device makes (see DeviceTexture::SetOwner).
+    const std::shared_ptr<GraphicsDevice*>& Link() const { return mLink; }
+
+private:
+    std::shared_ptr<GraphicsDevice*> mLink;
+};
+
+} // namespace Platform

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "platform/Image.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+namespace Platform
+{
+
+// PNG pictures through libpng.
+class PngCodec
+{
+public:
+    // The largest side a decoded picture may have; larger files are refused as hostile.
+    static constexpr int kMaxSide = 16384;
+
+    static bool IsPng(const std::uint8_t* data, std::size_t size);
+    // Decodes a PNG held in memory into ARGB pixels; false (and out empty) for a broken file.
+    static bool Decode(const std::uint8_t* data, std::size_t size, Image& out);
+    // Writes the picture with its alpha channel.
+    static bool Write(const Image& image, const std::string& path);
+};
+
+} // namespace Platform

@@ -1,0 +1,424 @@
+#include "platform/SoftwareDevice.h"
+
+#include "platform/JpegDecoder.h"
+#include "platform/PngCodec.h"
+#include "platform/WindowSystem.h"
+
+#include <algorithm>
+
+namespace Platform
+{
+
+namespace
+{
+
+bool ValidSize(int width, int height)
+{
+    return width > 0 && height > 0 && width <= SoftwareDevice::kMaxTextureSide &&
+           height <= SoftwareDevice::kMaxTextureSide;
+}
+
+} // namespace
+
+SoftwareDevice::SoftwareDevice(WindowSystem* windows, int threads, const PresentParameters& parameters)
+    : mWindows(windows), mWorkers(threads),
+      mBackBuffer(std::make_unique<DeviceTexture>(std::max(parameters.backBufferWidth, 1),
+                                                  std::max(parameters.backBufferHeight, 1),
+                                                  TextureUsage::RenderTarget))
+{
+}
+
+SoftwareDevice::~SoftwareDevice()
+{
+    Execute();
+}
+
+bool SoftwareDevice::GetDisplayMode(DisplayMode& out) const
+{
+    if (mWindows != nullptr)
+    {
+        const DisplayMetrics metrics = mWindows->Metrics();
+        if (metrics.screenWidth > 0 && metrics.screenHeight > 0)
+        {
+            out = {metrics.screenWidth, metrics.screenHeight, 60};
+            return true;
+        }
+    }
+    out = {mBackBuffer->Width(), mBackBuffer->Height(), 60};
+    return true;
+}
+
+AdapterFacts SoftwareDevice::GetAdapterFacts() const
+{
+    AdapterFacts facts;
+    facts.driver = "wf_software";
+    facts.description =
+        "Wrenfold software rasterizer (" + std::to_string(mWorkers.ThreadCount()) + " threads)";
+    facts.driverVersion = (1ull << 48) | (0ull << 32) | (0ull << 16) | 1ull;
+    facts.videoMemoryBytes = 0; // it draws in main memory
+    facts.maxTextureWidth = kMaxTextureSide;
+    facts.maxTextureHeight = kMaxTextureSide;
+    return facts;
+}
+
+std::unique_ptr<DeviceTexture> SoftwareDevice::CreateTexture(int width, int height, TextureUsage usage)
+{
+    if (!ValidSize(width, height) || (usage == TextureUsage::RenderTarget && mLife != Life::Working))
+    {
+        return nullptr;
+    }
+    auto texture = std::make_unique<DeviceTexture>(width, height, usage);
+    texture->SetOwner(Link());
+    return texture;
+}
+
+std::unique_ptr<DeviceTexture> SoftwareDevice::CreateTextureFromFileInMemory(const std::uint8_t* data,
+                                                                             std::size_t size,
+                                                                             int& imageWidth,
+                                                                             int& imageHeight)
+{
+    Image image;
+    const bool decoded = PngCodec::IsPng(data, size) ? PngCodec::Decode(data, size, image)
+                                                     : JpegDecoder::Decode(data, size, image);
+    if (!decoded || !ValidSize(image.width, image.height))
+    {
+        return nullptr;
+    }
+    auto texture = std::make_unique<DeviceTexture>(image.width, image.height, TextureUsage::Plain);
+    texture->SetOwner(Link());
+    for (int y = 0; y < image.height; ++y)
+    {
+        std::copy_n(image.pixels.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(image.width),
+                    image.width, texture->Row(y));
+    }
+    imageWidth = image.width;
+    imageHeight = image.height;
+    return texture;
+}
+
+std::unique_ptr<VertexBuffer> SoftwareDevice::CreateVertexBuffer(std::size_t vertices)
+{
+    if (vertices == 0 || mLife != Life::Working)
+    {
+        return nullptr;
+    }
+    return std::make_unique<VertexBuffer>(vertices);
+}
+
+std::unique_ptr<IndexBuffer> SoftwareDevice::CreateIndexBuffer(std::size_t indices)
+{
+    if (indices == 0 || mLife != Life::Working)
+    {
+        return nullptr;
+    }
+    return std::make_unique<IndexBuffer>(indices);
+}
+
+bool SoftwareDevice::SetRenderTarget(DeviceTexture* target)
+{
+    if (target != nullptr && !target->IsRenderTarget())
+    {
+        return false;
+    }
+    if (target != mRenderTarget)
+    {
+        Execute();
+    }
+    mRenderTarget = target;
+    return true;
+}
+
+void SoftwareDevice::SetTexture(const DeviceTexture* texture)
+{
+    if (texture != mState.texture)
+    {
+        ++mStatistics.textureChanges;
+    }
+    mState.texture = texture;
+}
+
+void SoftwareDevice::SetDestinationBlend(BlendFactor factor)
+{
+    if (factor != mState.destinationBlend)
+    {
+        ++mStatistics.blendChanges;
+    }
+    mState.destinationBlend = factor;
+}
+
+void SoftwareDevice::SetAlphaTest(bool enabled, std::uint8_t reference)
+{
+    mState.alphaTest = enabled;
+    mState.alphaReference = reference;
+}
+
+void SoftwareDevice::SetFilter(TextureFilter filter)
+{
+    if (filter != mState.filter)
+    {
+        ++mStatistics.filterChanges;
+    }
+    mState.filter = filter;
+}
+
+void SoftwareDevice::SetAddress(TextureAddress address)
+{
+    if (address != mState.address)
+    {
+        ++mStatistics.addressChanges;
+    }
+    mState.address = address;
+}
+
+void SoftwareDevice::SetProjection(const Matrix4& projection)
+{
+    mProjection = projection;
+    mTransform = mView * mProjection;
+}
+
+void SoftwareDevice::SetView(const Matrix4& view)
+{
+    mView = view;
+    mTransform = mView * mProjection;
+}
+
+void SoftwareDevice::Clear(std::uint32_t argb)
+{
+    if (mLife != Life::Working)
+    {
+        return;
+    }
+    ++mStatistics.clears;
+    Command command;
+    command.kind = Command::Kind::Clear;
+    command.target = &Target();
+    command.colour = argb;
+    mCommands.push_back(command);
+}
+
+bool SoftwareDevice::BeginScene()
+{
+    if (mInScene)
+    {
+        return false;
+    }
+    mInScene = true;
+    return true;
+}
+
+void SoftwareDevice::EndScene()
+{
+    Execute();
+    mInScene = false;
+}
+
+bool SoftwareDevice::CanDraw() const
+{
+    return mLife == Life::Working && mInScene && mVertices != nullptr && !mVertices->IsLocked();
+}
+
+std::size_t SoftwareDevice::TransformVertices(std::size_t count)
+{
+    const DeviceTexture& target = mRenderTarget != nullptr ? *mRenderTarget : *mBackBuffer;
+    const float halfWidth = static_cast<float>(target.Width()) * 0.5f;
+    const float halfHeight = static_cast<float>(target.Height()) * 0.5f;
+    const Vertex* source = mVertices->Data();
+    const float(*m)[4] = mTransform.m;
+    const std::size_t first = mCommandVertices.size();
+    mCommandVertices.resize(first + count);
+    for (std::size_t i = 0; i < count; ++i)
+    {
+        const Vertex& vertex = source[i];
+        const float x = vertex.x * m[0][0] + vertex.y * m[1][0] + vertex.z * m[2][0] + m[3][0];
+        const float y = vertex.x * m[0][1] + vertex.y * m[1][1] + vertex.z * m[2][1] + m[3][1];
+        float w = vertex.x * m[0][3] + vertex.y * m[1][3] + vertex.z * m[2][3] + m[3][3];
+        if (w == 0.0f)
+        {
+            w = 1.0f;
+        }
+        ScreenVertex& out = mCommandVertices[first + i];
+        out.x = static_cast<double>((x / w + 1.0f) * halfWidth);
+        out.y = static_cast<double>((1.0f - y / w) * halfHeight);
+        out.u = static_cast<double>(vertex.u);
+        out.v = static_cast<double>(vertex.v);
+        out.colour = vertex.colour;
+    }
+    return first;
+}
+
+void SoftwareDevice::Record(DrawRecord::Kind kind, std::size_t vertices, std::size_t primitives)
+{
+    ++mStatistics.drawCalls;
+    if (mDrawCalls.size() < mDrawCallCapacity)
+    {
+        DrawRecord record;
+        record.kind = kind;
+        record.vertices = static_cast<std::uint32_t>(vertices);
+        record.primitives = static_cast<std::uint32_t>(primitives);
+        record.texture = mState.texture;
+        record.destinationBlend = mState.destinationBlend;
+        record.filter = mState.filter;
+        record.address = mState.address;
+        mDrawCalls.push_back(record);
+    }
+}
+
+void SoftwareDevice::DrawIndexedTriangles(std::size_t vertexCount, std::size_t triangleCount)
+{
+    if (!CanDraw() || mIndices == nullptr || mIndices->IsLocked())
+    {
+        return;
+    }
+    vertexCount = std::min(vertexCount, mVertices->Capacity());
+    triangleCount = std::min(triangleCount, mIndices->Capacity() / 3);
+    Record(DrawRecord::Kind::Triangles, vertexCount, triangleCount);
+    mStatistics.triangles += triangleCount;
+    Command command;
+    command.kind = Command::Kind::Triangles;
+    command.target = &Target();
+    command.state = mState;
+    command.firstVertex = TransformVertices(vertexCount);
+    command.vertexCount = vertexCount;
+    command.firstIndex = mCommandIndices.size();
+    command.primitives = triangleCount;
+    mCommandIndices.insert(mCommandIndices.end(), mIndices->Data(), mIndices->Data() + triangleCount * 3);
+    mCommands.push_back(command);
+}
+
+void SoftwareDevice::DrawLines(std::size_t lineCount)
+{
+    if (!CanDraw())
+    {
+        return;
+    }
+    lineCount = std::min(lineCount, mVertices->Capacity() / 2);
+    Record(DrawRecord::Kind::Lines, lineCount * 2, lineCount);
+    mStatistics.lines += lineCount;
+    Command command;
+    command.kind = Command::Kind::Lines;
+    command.target = &Target();
+    command.state = mState;
+    command.firstVertex = TransformVertices(lineCount * 2);
+    command.vertexCount = lineCount * 2;
+    command.primitives = lineCount;
+    mCommands.push_back(command);
+}
+
+void SoftwareDevice::Execute()
+{
+    if (mCommands.empty())
+    {
+        return;
+    }
+    mWorkers.Run(&SoftwareDevice::RunCommands, this);
+    mCommands.clear();
+    mCommandVertices.clear();
+    mCommandIndices.clear();
+}
+
+void SoftwareDevice::ForgetTexture(const DeviceTexture* /*texture*/)
+{
+    Execute();
+}
+
+void SoftwareDevice::RunCommands(void* context, int band, int bandCount)
+{
+    static_cast<const SoftwareDevice*>(context)->RunCommandsInBand(band, bandCount);
+}
+
+void SoftwareDevice::RunCommandsInBand(int band, int bandCount) const
+{
+    for (const Command& command : mCommands)
+    {
+        const int rows = command.target->Height();
+        const int first = RasterWorkers::BandStart(rows, band, bandCount);
+        const int end = RasterWorkers::BandStart(rows, band + 1, bandCount);
+        const ScreenVertex* vertices = mCommandVertices.data() + command.firstVertex;
+        switch (command.kind)
+        {
+        case Command::Kind::Clear:
+            Rasterizer::Clear(*command.target, command.colour, first, end);
+            break;
+        case Command::Kind::Triangles:
+            Rasterizer::DrawTriangles(*command.target, command.state, vertices, command.vertexCount,
+                                      mCommandIndices.data() + command.firstIndex, command.primitives, first,
+                                      end);
+            break;
+        case Command::Kind::Lines:
+            Rasterizer::DrawLines(*command.target, command.state, vertices, command.primitives, first, end);
+            break;
+        }
+    }
+}
+
+DeviceResult SoftwareDevice::Present()
+{
+    Execute();
+    if (mLife != Life::Working)
+    {
+        return DeviceResult::DeviceLost;
+    }
+    ++mStatistics.presents;
+    if (mWindows != nullptr)
+    {
+        mWindows->PresentPixels(mBackBuffer->Row(0), mBackBuffer->Width(), mBackBuffer->Height(),
+                                mBackBuffer->PitchPixels());
+    }
+    return DeviceResult::Ok;
+}
+
+DeviceResult SoftwareDevice::TestCooperativeLevel()
+{
+    switch (mLife)
+    {
+    case Life::Working:
+        return DeviceResult::Ok;
+    case Life::Lost:
+        return DeviceResult::DeviceLost;
+    case Life::NeedsReset:
+        break;
+    }
+    return DeviceResult::DeviceNotReset;
+}
+
+bool SoftwareDevice::Reset(const PresentParameters& parameters)
+{
+    if (mLife == Life::Lost || mInScene ||
+        !ValidSize(parameters.backBufferWidth, parameters.backBufferHeight))
+    {
+        return false;
+    }
+    Execute();
+    ++mStatistics.resets;
+    mBackBuffer = std::make_unique<DeviceTexture>(parameters.backBufferWidth, parameters.backBufferHeight,
+                                                  TextureUsage::RenderTarget);
+    mRenderTarget = nullptr;
+    mState = RasterState{};
+    mVertices = nullptr;
+    mIndices = nullptr;
+    mLife = Life::Working;
+    return true;
+}
+
+void SoftwareDevice::AllowReset()
+{
+    if (mLife == Life::Lost)
+    {
+        mLife = Life::NeedsReset;
+    }
+}
+
+void SoftwareDevice::ReadBackBuffer(Image& out)
+{
+    Execute();
+    ReadTexture(*mBackBuffer, out);
+}
+
+void SoftwareDevice::RecordDrawCalls(std::size_t capacity)
+{
+    mDrawCalls.clear();
+    mDrawCalls.reserve(capacity);
+    mDrawCallCapacity = capacity;
+}
+
+} // namespace Platform

@@ -1,0 +1,138 @@
+#pragma once
+
+#include "platform/GraphicsDevice.h"
+#include "platform/RasterWorkers.h"
+#include "platform/Rasterizer.h"
+
+#include <memory>
+#include <vector>
+
+namespace Platform
+{
+
+class WindowSystem;
+
+// The graphics device drawn by our own rasterizer. Its pictures are the same bit for bit on every
+// run and with any number of worker threads; Present hands the back buffer to the window system (none
+// headless, where the pixels are only kept and read back).
+//
+// Clears and draws are recorded and run together, each worker thread taking its band of rows through the
+// whole list, when the scene ends, the target changes, a texture goes, or the pixels are read or shown.
+// The lists keep their memory from frame to frame, so a steady frame allocates nothing.
+class SoftwareDevice : public GraphicsDevice
+{
+public:
+    static constexpr int kMaxTextureSide = 4096;
+
+    // windows may be null (no display); threads is the number of threads that share the drawing.
+    SoftwareDevice(WindowSystem* windows, int threads, const PresentParameters& parameters);
+    ~SoftwareDevice() override;
+
+    bool GetDisplayMode(DisplayMode& out) const override;
+    AdapterFacts GetAdapterFacts() const override;
+
+    std::unique_ptr<DeviceTexture> CreateTexture(int width, int height, TextureUsage usage) override;
+    std::unique_ptr<DeviceTexture> CreateTextureFromFileInMemory(const std::uint8_t* data, std::size_t size,
+                                                                 int& imageWidth, int& imageHeight) override;
+    std::unique_ptr<VertexBuffer> CreateVertexBuffer(std::size_t vertices) override;
+    std::unique_ptr<IndexBuffer> CreateIndexBuffer(std::size_t indices) override;
+
+    bool SetRenderTarget(DeviceTexture* target) override;
+    DeviceTexture* GetRenderTarget() const override { return mRenderTarget; }
+    int BackBufferWidth() const override { return mBackBuffer->Width(); }
+    int BackBufferHeight() const override { return mBackBuffer->Height(); }
+
+    void SetTexture(const DeviceTexture* texture) override;
+    void SetAlphaBlendEnabled(bool enabled) override { mState.blendEnabled = enabled; }
+    void SetSourceBlend(BlendFactor /*factor*/) override {}
+    void SetDestinationBlend(BlendFactor factor) override;
+    void SetAlphaTest(bool enabled, std::uint8_t reference) override;
+    void SetFilter(TextureFilter filter) override;
+    void SetAddress(TextureAddress address) override;
+    void SetProjection(const Matrix4& projection) override;
+    void SetView(const Matrix4& view) override;
+    void SetStreamSource(const VertexBuffer* vertices) override { mVertices = vertices; }
+    void SetIndices(const IndexBuffer* indices) override { mIndices = indices; }
+
+    void Clear(std::uint32_t argb) override;
+    bool BeginScene() override;
+    void EndScene() override;
+    void DrawIndexedTriangles(std::size_t vertexCount, std::size_t triangleCount) override;
+    void DrawLines(std::size_t lineCount) override;
+
+    DeviceResult Present() override;
+    DeviceResult TestCooperativeLevel() override;
+    bool Reset(const PresentParameters& parameters) override;
+
+    void ReadBackBuffer(Image& out) override;
+
+    void MakeLost() override { mLife = Life::Lost; }
+    void AllowReset() override;
+    const DeviceStatistics& Statistics() const override { return mStatistics; }
+    void RecordDrawCalls(std::size_t capacity) override;
+    const std::vector<DrawRecord>& DrawCalls() const override { return mDrawCalls; }
+
+    int ThreadCount() const { return mWorkers.ThreadCount(); }
+
+private:
+    enum class Life
+    {
+        Working,
+        Lost,
+        NeedsReset,
+    };
+
+    struct Command
+    {
+        enum class Kind : std::uint8_t
+        {
+            Clear,
+            Triangles,
+            Lines,
+        };
+        Kind kind = Kind::Clear;
+        DeviceTexture* target = nullptr;
+        RasterState state;
+        std::uint32_t colour = 0;
+        std::size_t firstVertex = 0;
+        std::size_t vertexCount = 0;
+        std::size_t firstIndex = 0;
+        std::size_t primitives = 0;
+    };
+
+    static void RunCommands(void* context, int band, int bandCount);
+    void RunCommandsInBand(int band, int bandCount) const;
+
+    DeviceTexture& Target() { return mRenderTarget != nullptr ? *mRenderTarget : *mBackBuffer; }
+    bool CanDraw() const;
+    // Appends the first count vertices of the stream, transformed; returns where they start.
+    std::size_t TransformVertices(std::size_t count);
+    void Record(DrawRecord::Kind kind, std::size_t vertices, std::size_t primitives);
+
+public:
+    // Runs whatever is recorded; a texture about to go calls this so that nothing draws from it later.
+    void Execute();
+    void ForgetTexture(const DeviceTexture* texture) override;
+
+private:
+    WindowSystem* mWindows = nullptr;
+    RasterWorkers mWorkers;
+    Life mLife = Life::Working;
+    bool mInScene = false;
+    std::unique_ptr<DeviceTexture> mBackBuffer;
+    DeviceTexture* mRenderTarget = nullptr;
+    RasterState mState;
+    Matrix4 mProjection = Matrix4::Identity();
+    Matrix4 mView = Matrix4::Identity();
+    Matrix4 mTransform = Matrix4::Identity();
+    const VertexBuffer* mVertices = nullptr;
+    const IndexBuffer* mIndices = nullptr;
+    std::vector<Command> mCommands;
+    std::vector<ScreenVertex> mCommandVertices;
+    std::vector<std::uint16_t> mCommandIndices;
+    DeviceStatistics mStatistics;
+    std::vector<DrawRecord> mDrawCalls;
+    std::size_t mDrawCallCapacity = 0;
+};
+
+} // namespace Platform

@@ -1,0 +1,115 @@
+#include "engine/File/FileSysManager.h"
+#include "platform/JpegWriter.h"
+#include "platform/PngCodec.h"
+#include "tests/engine/Render/RenderFixture.h"
+#include "tests/engine/TempFolder.h"
+#include "tests/support/ReportRecorder.h"
+
+#include <gtest/gtest.h>
+
+using Korrin::Texture;
+using Korrin::TextureManager;
+using TestSupport::ReportRecorder;
+
+namespace
+{
+
+Platform::Image Flat(int width, int height, std::uint32_t argb)
+{
+    Platform::Image image;
+    image.width = width;
+    image.height = height;
+    image.pixels.assign(static_cast<std::size_t>(width * height), argb);
+    return image;
+}
+
+class TextureManagerTest : public testing::Test
+{
+protected:
+    TextureManagerTest()
+    {
+        ReportRecorder::Clear();
+        mFiles.AddDirectory("media");
+        mFolder.Write("media/.keep", "");
+        const std::string media = mFolder.Path() + "/media/";
+        Platform::JpegWriter::WriteFile(Flat(8, 4, 0xFF2080F0u), 100, false, media + "Tree.jpg");
+        Platform::JpegWriter::WriteFile(Flat(8, 4, 0xFF808080u), 100, true, media + "Tree_a.jpg");
+        Platform::JpegWriter::WriteFile(Flat(8, 4, 0xFF2080F0u), 100, false, media + "rock.jpg");
+        Platform::JpegWriter::WriteFile(Flat(4, 4, 0xFF808080u), 100, true, media + "rock_a.jpg");
+        Platform::JpegWriter::WriteFile(Flat(8, 4, 0xFF2080F0u), 100, false, media + "bare.jpg");
+        Platform::PngCodec::Write(Flat(5, 3, 0x40FF0000u), media + "glass.png");
+    }
+
+    static std::uint32_t Texel(Texture* texture, int x, int y)
+    {
+        return texture->GetDeviceTexture()->At(x, y);
+    }
+
+    TestSupport::TempFolder mFolder{"textures"};
+    Korrin::FileSysManager mFiles{mFolder.Path()};
+    TestSupport::RenderFixture mFixture;
+    TextureManager& mTextures = *TextureManager::GetInstance();
+};
+
+} // namespace
+
+TEST_F(TextureManagerTest, NamesDifferingInCaseShareOneCountedTexture)
+{
+    Texture* first = mTextures.GetTexture("Glass.PNG");
+    ASSERT_NE(first, nullptr);
+    Texture* second = mTextures.GetTexture("glass.png");
+    EXPECT_EQ(first, second);
+    EXPECT_EQ(first->GetReferenceCount(), 1);
+    mTextures.UnloadTexture(first);
+    EXPECT_EQ(mTextures.GetTextureCount(), 1u);
+    mTextures.UnloadTexture(second);
+    EXPECT_EQ(mTextures.GetTextureCount(), 0u);
+    EXPECT_NE(mFixture.Log().Text().find("Unload Texture: glass.png"), std::string::npos);
+}
+
+TEST_F(TextureManagerTest, AJpegTakesItsAlphaFromTheAlphaJpegOfTheSameSize)
+{
+    Texture* tree = mTextures.GetTexture("tree.jpg");
+    ASSERT_NE(tree, nullptr);
+    EXPECT_EQ(tree->GetWidth(), 8.0f);
+    EXPECT_EQ(tree->GetHeight(), 4.0f);
+    const std::uint32_t texel = Texel(tree, 3, 2);
+    EXPECT_NEAR(static_cast<int>(texel >> 24), 0x80, 2);
+    EXPECT_NEAR(static_cast<int>((texel >> 16) & 0xFF), 0x20, 3);
+    EXPECT_NEAR(static_cast<int>(texel & 0xFF), 0xF0, 3);
+    EXPECT_NE(mFixture.Log().Text().find("_Create Texture: tree.jpg"), std::string::npos);
+
+    // An alpha picture of another size, or none, leaves the picture opaque.
+    for (const char* name : {"rock.jpg", "bare.jpg"})
+    {
+        Texture* opaque = mTextures.GetTexture(name);
+        ASSERT_NE(opaque, nullptr) << name;
+        EXPECT_EQ(Texel(opaque, 3, 2) >> 24, 0xFFu) << name;
+        EXPECT_EQ(opaque->GetWidth(), 8.0f) << name;
+    }
+}
+
+TEST_F(TextureManagerTest, APngKeepsItsAlphaAndSize)
+{
+    Texture* glass = mTextures.GetTexture("glass.png");
+    ASSERT_NE(glass, nullptr);
+    EXPECT_EQ(glass->GetWidth(), 5.0f);
+    EXPECT_EQ(glass->GetHeight(), 3.0f);
+    EXPECT_EQ(Texel(glass, 4, 2), 0x40FF0000u);
+}
+
+TEST_F(TextureManagerTest, MissingOrBrokenFilesGiveNullAndAreLogged)
+{
+    mFolder.Write("media/broken.png", "\x89PNG\r\n\x1a\nnot really");
+    EXPECT_EQ(mTextures.GetTexture("nothere.png"), nullptr);
+    EXPECT_EQ(mTextures.GetTexture("broken.png"), nullptr);
+    EXPECT_EQ(mTextures.GetTextureCount(), 0u);
+    const std::string log = mFixture.Log().Text();
+    EXPECT_NE(log.find("File not load: nothere.png"), std::string::npos);
+    EXPECT_NE(log.find("NULL nothere.png"), std::string::npos);
+    EXPECT_NE(log.find("Create Texture Failed: broken.png"), std::string::npos);
+    Texture stranger(nullptr);
+    mTextures.UnloadTexture(&stranger);
+    EXPECT_NE(mFixture.Log().Text().find("Texture not find"), std::string::npos);
+    EXPECT_TRUE(ReportRecorder::Boxes().empty());
+}

@@ -1,0 +1,317 @@
+#include "platform/Rasterizer.h"
+
+#include <cstdint>
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+namespace
+{
+
+using Platform::BlendFactor;
+using Platform::DeviceTexture;
+using Platform::Rasterizer;
+using Platform::RasterState;
+using Platform::ScreenVertex;
+using Platform::TextureAddress;
+using Platform::TextureFilter;
+using Platform::TextureUsage;
+
+constexpr std::uint16_t kQuadIndices[6] = {0, 1, 2, 2, 3, 0};
+
+// A quad in pixel space, corners in the order the engine writes them: bottom-left, bottom-right,
+// top-right, top-left, with the texture's bottom edge at the bottom.
+struct Quad
+{
+    ScreenVertex corners[4];
+};
+
+Quad MakeQuad(double left, double top, double right, double bottom, std::uint32_t colour = 0xFFFFFFFFu)
+{
+    Quad quad;
+    quad.corners[0] = {left, bottom, 0.0, 1.0, colour};
+    quad.corners[1] = {right, bottom, 1.0, 1.0, colour};
+    quad.corners[2] = {right, top, 1.0, 0.0, colour};
+    quad.corners[3] = {left, top, 0.0, 0.0, colour};
+    return quad;
+}
+
+void Draw(DeviceTexture& target, const RasterState& state, const Quad& quad)
+{
+    Rasterizer::DrawTriangles(target, state, quad.corners, 4, kQuadIndices, 2, 0, target.Height());
+}
+
+// The covered pixels as a picture of '#' and '.', one string per row.
+std::vector<std::string> Coverage(const DeviceTexture& target)
+{
+    std::vector<std::string> rows;
+    for (int y = 0; y < target.Height(); ++y)
+    {
+        std::string row;
+        for (int x = 0; x < target.Width(); ++x)
+        {
+            row += (target.At(x, y) & 0xFFFFFFu) != 0 ? '#' : '.';
+        }
+        rows.push_back(row);
+    }
+    return rows;
+}
+
+DeviceTexture BlackTarget(int width, int height)
+{
+    DeviceTexture target(width, height, TextureUsage::RenderTarget);
+    Rasterizer::Clear(target, 0, 0, height);
+    return target;
+}
+
+DeviceTexture TextureOf(int width, int height, const std::vector<std::uint32_t>& pixels)
+{
+    DeviceTexture texture(width, height, TextureUsage::Plain);
+    DeviceTexture::LockedRect locked = texture.Lock();
+    for (int y = 0; y < height; ++y)
+    {
+        auto* row = reinterpret_cast<std::uint32_t*>(locked.bits + y * locked.pitch);
+        for (int x = 0; x < width; ++x)
+        {
+            row[x] = pixels[static_cast<std::size_t>(y * width + x)];
+        }
+    }
+    texture.Unlock();
+    return texture;
+}
+
+TEST(Rasterizer, CoversPixelCentresWithTheTopLeftRule)
+{
+    struct Case
+    {
+        const char* name;
+        double left, top, right, bottom;
+        std::vector<std::string> expected;
+    };
+    const std::vector<Case> cases = {
+        {"centres on the left and top edges are in, on the right and bottom edges out",
+         1.0,
+         1.0,
+         3.0,
+         2.0,
+         {"....", ".##.", "....", "...."}},
+        {"edges between centres", 0.5, 0.5, 2.5, 2.5, {"....", ".##.", ".##.", "...."}},
+        {"a quad narrower than a pixel that holds no centre draws nothing",
+         1.2,
+         1.2,
+         1.8,
+         1.8,
+         {"....", "....", "....", "...."}},
+        {"clipped at the target's edges", -5.0, -5.0, 1.5, 10.0, {"##..", "##..", "##..", "##.."}},
+    };
+    for (const Case& testCase : cases)
+    {
+        DeviceTexture target = BlackTarget(4, 4);
+        Draw(target, RasterState{}, MakeQuad(testCase.left, testCase.top, testCase.right, testCase.bottom));
+        EXPECT_EQ(Coverage(target), testCase.expected) << testCase.name;
+    }
+}
+
+TEST(Rasterizer, TrianglesSharingAnEdgeCoverEachPixelOnce)
+{
+    // A rotated quad goes through the triangle path; with additive blending a pixel drawn twice shows.
+    DeviceTexture target = BlackTarget(16, 16);
+    RasterState state;
+    state.destinationBlend = BlendFactor::One;
+    const std::uint32_t grey = 0xFF404040u;
+    const ScreenVertex corners[4] = {
+        {2.3, 8.1, 0, 0, grey}, {8.2, 1.7, 0, 0, grey}, {14.1, 7.9, 0, 0, grey}, {8.0, 14.6, 0, 0, grey}};
+    Rasterizer::DrawTriangles(target, state, corners, 4, kQuadIndices, 2, 0, 16);
+    int covered = 0;
+    for (int y = 0; y < 16; ++y)
+    {
+        for (int x = 0; x < 16; ++x)
+        {
+            const std::uint32_t pixel = target.At(x, y) & 0xFFFFFFu;
+            EXPECT_TRUE(pixel == 0 || pixel == 0x404040u) << x << "," << y;
+            covered += pixel != 0 ? 1 : 0;
+        }
+    }
+    EXPECT_GT(covered, 60);
+}
+
+TEST(Rasterizer, BlendsTexelTimesColourBySourceAlpha)
+{
+    struct Case
+    {
+        const char* name;
+        BlendFactor destination;
+        std::uint32_t texel;
+        std::uint32_t colour;
+        std::uint32_t expected;
+    };
+    // The target holds 0x806040 before each draw.
+    const std::vector<Case> cases = {
+        {"alpha, opaque", BlendFactor::InverseSourceAlpha, 0xFF102030u, 0xFFFFFFFFu, 0xFF102030u},
+        {"alpha, half", BlendFactor::InverseSourceAlpha, 0x80FFFFFFu, 0xFFFFFFFFu, 0xFFBFB0A0u},
+        {"alpha, vertex colour halves the texel", BlendFactor::InverseSourceAlpha, 0xFFFFFFFFu, 0xFF808080u,
+         0xFF808080u},
+        {"add", BlendFactor::One, 0xFF204060u, 0xFFFFFFFFu, 0xFFA0A0A0u},
+        {"add saturates", BlendFactor::One, 0xFFFFFFFFu, 0xFFFFFFFFu, 0xFFFFFFFFu},
+        {"add weighs the source by its alpha", BlendFactor::One, 0x80404040u, 0xFFFFFFFFu, 0xFFA08060u},
+        {"inverse colour, white source over the target gives the source", BlendFactor::InverseSourceColour,
+         0xFFFFFFFFu, 0xFFFFFFFFu, 0xFFFFFFFFu},
+        {"inverse colour, black source keeps the target", BlendFactor::InverseSourceColour, 0xFF000000u,
+         0xFFFFFFFFu, 0xFF806040u},
+        {"inverse colour, texels of alpha 0 fail the alpha test", BlendFactor::InverseSourceColour,
+         0x00FFFFFFu, 0xFFFFFFFFu, 0xFF806040u},
+        {"alpha, texels of alpha 0 fail the alpha test", BlendFactor::InverseSourceAlpha, 0x00FFFFFFu,
+         0xFFFFFFFFu, 0xFF806040u},
+        {"colour of alpha 0 fails the alpha test", BlendFactor::One, 0xFFFFFFFFu, 0x00FFFFFFu, 0xFF806040u},
+    };
+    for (const Case& testCase : cases)
+    {
+        DeviceTexture target(2, 2, TextureUsage::RenderTarget);
+        Rasterizer::Clear(target, 0x806040u, 0, 2);
+        const DeviceTexture texture = TextureOf(1, 1, {testCase.texel});
+        RasterState state;
+        state.texture = &texture;
+        state.filter = TextureFilter::Point;
+        state.destinationBlend = testCase.destination;
+        Draw(target, state, MakeQuad(-0.5, -0.5, 1.5, 1.5, testCase.colour));
+        EXPECT_EQ(target.At(0, 0), testCase.expected) << testCase.name;
+        EXPECT_EQ(target.At(1, 1), testCase.expected) << testCase.name;
+    }
+}
+
+TEST(Rasterizer, WithoutTextureDrawsTheVertexColour)
+{
+    DeviceTexture target = BlackTarget(2, 1);
+    Draw(target, RasterState{}, MakeQuad(-0.5, -0.5, 0.5, 0.5, 0xFF336699u));
+    EXPECT_EQ(target.At(0, 0), 0xFF336699u);
+    EXPECT_EQ(target.At(1, 0), 0xFF000000u);
+}
+
+TEST(Rasterizer, PointAndLinearFiltering)
+{
+    // A 2 x 1 texture black | white stretched over 8 pixels.
+    const DeviceTexture texture = TextureOf(2, 1, {0xFF000000u, 0xFFFFFFFFu});
+    RasterState state;
+    state.texture = &texture;
+    state.address = TextureAddress::Clamp;
+    state.filter = TextureFilter::Point;
+    DeviceTexture pointTarget = BlackTarget(8, 1);
+    Draw(pointTarget, state, MakeQuad(-0.5, -0.5, 7.5, 0.5));
+    std::vector<std::uint32_t> pointRow;
+    for (int x = 0; x < 8; ++x)
+    {
+        pointRow.push_back(pointTarget.At(x, 0) & 0xFFu);
+    }
+    EXPECT_EQ(pointRow, (std::vector<std::uint32_t>{0, 0, 0, 0, 255, 255, 255, 255}));
+
+    state.filter = TextureFilter::Linear;
+    DeviceTexture linearTarget = BlackTarget(8, 1);
+    Draw(linearTarget, state, MakeQuad(-0.5, -0.5, 7.5, 0.5));
+    std::vector<std::uint32_t> linearRow;
+    for (int x = 0; x < 8; ++x)
+    {
+        linearRow.push_back(linearTarget.At(x, 0) & 0xFFu);
+    }
+    // Clamped at both ends, a ramp between the two texel centres.
+    EXPECT_EQ(linearRow.front(), 0u);
+    EXPECT_EQ(linearRow.back(), 255u);
+    for (std::size_t i = 1; i < linearRow.size(); ++i)
+    {
+        EXPECT_LE(linearRow[i - 1], linearRow[i]);
+    }
+    EXPECT_GT(linearRow[3], 0u);
+    EXPECT_LT(linearRow[4], 255u);
+}
+
+TEST(Rasterizer, WrapRepeatsAndClampStretchesTheEdge)
+{
+    const DeviceTexture texture = TextureOf(2, 1, {0xFF0000FFu, 0xFFFF0000u});
+    RasterState state;
+    state.texture = &texture;
+    state.filter = TextureFilter::Point;
+    auto row = [&](TextureAddress address)
+    {
+        state.address = address;
+        DeviceTexture target = BlackTarget(8, 1);
+        Quad quad = MakeQuad(-0.5, -0.5, 7.5, 0.5);
+        quad.corners[1].u = 2.0; // u from 0 to 2 across the quad
+        quad.corners[2].u = 2.0;
+        Draw(target, state, quad);
+        std::string colours;
+        for (int x = 0; x < 8; ++x)
+        {
+            colours += (target.At(x, 0) & 0xFFu) != 0 ? 'b' : 'r';
+        }
+        return colours;
+    };
+    EXPECT_EQ(row(TextureAddress::Wrap), "bbrrbbrr");
+    EXPECT_EQ(row(TextureAddress::Clamp), "bbrrrrrr");
+}
+
+TEST(Rasterizer, LinesLeaveOutTheirLastPixel)
+{
+    DeviceTexture target = BlackTarget(6, 3);
+    const ScreenVertex ends[2] = {{1.0, 1.0, 0, 0, 0xFFFFFFFFu}, {5.0, 1.0, 0, 0, 0xFFFFFFFFu}};
+    Rasterizer::DrawLines(target, RasterState{}, ends, 1, 0, 3);
+    EXPECT_EQ(Coverage(target), (std::vector<std::string>{"......", ".####.", "......"}));
+}
+
+TEST(Rasterizer, BandsGiveTheSamePictureAsOnePass)
+{
+    const int size = 64;
+    std::vector<std::uint32_t> texels;
+    for (int i = 0; i < 16 * 16; ++i)
+    {
+        texels.push_back(static_cast<std::uint32_t>(i * 0x01030507u) | 0x40000000u);
+    }
+    const DeviceTexture texture = TextureOf(16, 16, texels);
+    std::vector<ScreenVertex> vertices;
+    std::vector<std::uint16_t> indices;
+    std::uint32_t seed = 12345;
+    auto next = [&seed]
+    {
+        seed = seed * 214013u + 2531011u;
+        return static_cast<double>((seed >> 16) & 0x7FFF) / 32767.0;
+    };
+    for (int triangle = 0; triangle < 60; ++triangle)
+    {
+        for (int corner = 0; corner < 3; ++corner)
+        {
+            indices.push_back(static_cast<std::uint16_t>(vertices.size()));
+            vertices.push_back({next() * 80 - 8, next() * 80 - 8, next() * 3, next() * 3,
+                                0xFF000000u | static_cast<std::uint32_t>(next() * 0xFFFFFF)});
+        }
+    }
+    RasterState state;
+    state.texture = &texture;
+    DeviceTexture whole = BlackTarget(size, size);
+    Rasterizer::DrawTriangles(whole, state, vertices.data(), vertices.size(), indices.data(), 60, 0, size);
+    DeviceTexture banded = BlackTarget(size, size);
+    const int bounds[] = {0, 7, 30, 31, 64};
+    for (int band = 0; band < 4; ++band)
+    {
+        Rasterizer::DrawTriangles(banded, state, vertices.data(), vertices.size(), indices.data(), 60,
+                                  bounds[band], bounds[band + 1]);
+    }
+    for (int y = 0; y < size; ++y)
+    {
+        for (int x = 0; x < size; ++x)
+        {
+            ASSERT_EQ(whole.At(x, y), banded.At(x, y)) << x << "," << y;
+        }
+    }
+}
+
+TEST(Rasterizer, IgnoresIndicesPastTheVerticesAndNonFiniteCorners)
+{
+    DeviceTexture target = BlackTarget(4, 4);
+    const Quad quad = MakeQuad(0, 0, 4, 4);
+    const std::uint16_t badIndices[6] = {0, 1, 9, 9, 3, 0};
+    Rasterizer::DrawTriangles(target, RasterState{}, quad.corners, 4, badIndices, 2, 0, 4);
+    Quad broken = MakeQuad(0, 0, 4, 4);
+    broken.corners[2].x = std::numeric_limits<double>::quiet_NaN();
+    Rasterizer::DrawTriangles(target, RasterState{}, broken.corners, 4, kQuadIndices, 2, 0, 4);
+    EXPECT_EQ(Coverage(target), (std::vector<std::string>{"....", "....", "....", "...."}));
+}
+
+} // namespace

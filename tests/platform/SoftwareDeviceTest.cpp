@@ -1,0 +1,187 @@
+#include "platform/SoftwareDevice.h"
+
+#include "platform/PngCodec.h"
+
+#include <cstdio>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <iterator>
+
+namespace
+{
+
+using Platform::DeviceResult;
+using Platform::Matrix4;
+using Platform::SoftwareDevice;
+
+// Vertices in target pixels: the projection maps (0, 0)-(w, h) onto the target with y downwards.
+Matrix4 PixelProjection(float width, float height)
+{
+    return Matrix4::Scaling(1.0f, -1.0f, 1.0f) * Matrix4::Translation(-0.5f, height + 0.5f, 0.0f) *
+           Matrix4::OrthoOffCenterLH(0.0f, width, 0.0f, height, 0.0f, 1.0f);
+}
+
+struct DeviceFixture
+{
+    explicit DeviceFixture(int threads, int width = 64, int height = 48)
+        : device(nullptr, threads, {width, height, true}), vertices(device.CreateVertexBuffer(400)),
+          indices(device.CreateIndexBuffer(600))
+    {
+        std::uint16_t* index = indices->Lock();
+        for (std::uint16_t quad = 0; quad < 100; ++quad)
+        {
+            const std::uint16_t base = static_cast<std::uint16_t>(quad * 4);
+            const std::uint16_t pattern[6] = {base,
+                                              static_cast<std::uint16_t>(base + 1),
+                                              static_cast<std::uint16_t>(base + 2),
+                                              static_cast<std::uint16_t>(base + 2),
+                                              static_cast<std::uint16_t>(base + 3),
+                                              base};
+            std::copy(std::begin(pattern), std::end(pattern), index + quad * 6);
+        }
+        indices->Unlock();
+        device.SetStreamSource(vertices.get());
+        device.SetIndices(indices.get());
+        device.SetProjection(PixelProjection(static_cast<float>(width), static_cast<float>(height)));
+    }
+
+    // Quads of the given corners in virtual pixels, all in one draw call.
+    void DrawQuads(const std::vector<Platform::Vertex>& corners)
+    {
+        Platform::Vertex* out = vertices->Lock(true);
+        std::copy(corners.begin(), corners.end(), out);
+        vertices->Unlock();
+        device.DrawIndexedTriangles(corners.size(), corners.size() / 2);
+    }
+
+    SoftwareDevice device;
+    std::unique_ptr<Platform::VertexBuffer> vertices;
+    std::unique_ptr<Platform::IndexBuffer> indices;
+};
+
+std::vector<Platform::Vertex> Quad(float x, float y, float w, float h, std::uint32_t colour)
+{
+    return {{x, y + h, 0.5f, colour, 0, 1},
+            {x + w, y + h, 0.5f, colour, 1, 1},
+            {x + w, y, 0.5f, colour, 1, 0},
+            {x, y, 0.5f, colour, 0, 0}};
+}
+
+TEST(SoftwareDevice, WorkerBandsDrawTheSamePictureAsOneThread)
+{
+    std::vector<Platform::Vertex> scene;
+    std::uint32_t seed = 7;
+    auto next = [&seed](int range)
+    {
+        seed = seed * 214013u + 2531011u;
+        return static_cast<float>(((seed >> 16) & 0x7FFF) % static_cast<std::uint32_t>(range));
+    };
+    for (int i = 0; i < 90; ++i)
+    {
+        const std::uint32_t colour = 0x80000000u | (static_cast<std::uint32_t>(next(0x7FFF)) * 0x201u);
+        const auto quad = Quad(next(70) - 6.5f, next(60) - 6.25f, next(30) + 0.5f, next(30) + 1.0f, colour);
+        scene.insert(scene.end(), quad.begin(), quad.end());
+    }
+    Platform::Image pictures[2];
+    const int threads[2] = {1, 5};
+    for (int run = 0; run < 2; ++run)
+    {
+        DeviceFixture fixture(threads[run]);
+        fixture.device.BeginScene();
+        fixture.device.Clear(0x123456u);
+        fixture.DrawQuads(scene);
+        fixture.device.EndScene();
+        fixture.device.ReadBackBuffer(pictures[run]);
+    }
+    EXPECT_EQ(pictures[0].pixels, pictures[1].pixels);
+}
+
+TEST(SoftwareDevice, ProjectionMapsVirtualPixelsOntoTargetPixels)
+{
+    DeviceFixture fixture(1, 8, 4);
+    fixture.device.BeginScene();
+    fixture.device.Clear(0);
+    fixture.DrawQuads(Quad(2, 1, 3, 2, 0xFFFFFFFFu));
+    fixture.device.EndScene();
+    Platform::Image picture;
+    fixture.device.ReadBackBuffer(picture);
+    std::string covered;
+    for (int y = 0; y < 4; ++y)
+    {
+        for (int x = 0; x < 8; ++x)
+        {
+            covered += (picture.At(x, y) & 0xFFFFFF) != 0 ? '#' : '.';
+        }
+        covered += '/';
+    }
+    EXPECT_EQ(covered, "......../..###.../..###.../......../");
+}
+
+TEST(SoftwareDevice, LostDeviceDrawsNothingUntilReset)
+{
+    DeviceFixture fixture(2);
+    EXPECT_EQ(fixture.device.TestCooperativeLevel(), DeviceResult::Ok);
+    fixture.device.MakeLost();
+    EXPECT_EQ(fixture.device.Present(), DeviceResult::DeviceLost);
+    EXPECT_EQ(fixture.device.TestCooperativeLevel(), DeviceResult::DeviceLost);
+    EXPECT_FALSE(fixture.device.Reset({64, 48, true}));
+    EXPECT_EQ(fixture.device.CreateTexture(16, 16, Platform::TextureUsage::RenderTarget), nullptr);
+    fixture.device.BeginScene();
+    fixture.DrawQuads(Quad(0, 0, 64, 48, 0xFFFFFFFFu));
+    fixture.device.EndScene();
+    EXPECT_EQ(fixture.device.Statistics().drawCalls, 0u);
+
+    fixture.device.AllowReset();
+    EXPECT_EQ(fixture.device.TestCooperativeLevel(), DeviceResult::DeviceNotReset);
+    ASSERT_TRUE(fixture.device.Reset({32, 16, true}));
+    EXPECT_EQ(fixture.device.TestCooperativeLevel(), DeviceResult::Ok);
+    EXPECT_EQ(fixture.device.BackBufferWidth(), 32);
+    EXPECT_EQ(fixture.device.Present(), DeviceResult::Ok);
+}
+
+TEST(SoftwareDevice, RenderTargetsReadBackOpaqueAndRecordsDrawCalls)
+{
+    DeviceFixture fixture(1);
+    auto target = fixture.device.CreateTexture(16, 16, Platform::TextureUsage::RenderTarget);
+    ASSERT_NE(target, nullptr);
+    EXPECT_FALSE(fixture.device.SetRenderTarget(
+        fixture.device.CreateTexture(4, 4, Platform::TextureUsage::Plain).get()));
+    ASSERT_TRUE(fixture.device.SetRenderTarget(target.get()));
+    fixture.device.RecordDrawCalls(4);
+    fixture.device.BeginScene();
+    fixture.device.Clear(0x00FF0000u);
+    fixture.DrawQuads(Quad(0, 0, 4, 4, 0x40FFFFFFu));
+    fixture.device.EndScene();
+    fixture.device.SetRenderTarget(nullptr);
+    Platform::Image picture;
+    Platform::GraphicsDevice::ReadTexture(*target, picture);
+    EXPECT_EQ(picture.At(10, 10), 0xFFFF0000u);
+    EXPECT_EQ(picture.At(1, 1) >> 24, 0xFFu);
+    ASSERT_EQ(fixture.device.DrawCalls().size(), 1u);
+    EXPECT_EQ(fixture.device.DrawCalls()[0].primitives, 2u);
+    EXPECT_EQ(fixture.device.DrawCalls()[0].vertices, 4u);
+}
+
+TEST(SoftwareDevice, MakesTexturesFromPictureFilesAtTheirOwnSize)
+{
+    Platform::Image image;
+    image.width = 3;
+    image.height = 5;
+    image.pixels.assign(15, 0x80112233u);
+    ASSERT_TRUE(Platform::PngCodec::Write(image, "device.png"));
+    std::ifstream file("device.png", std::ios::binary);
+    const std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(file),
+                                          std::istreambuf_iterator<char>()};
+    std::remove("device.png");
+    DeviceFixture fixture(1);
+    int width = 0;
+    int height = 0;
+    auto texture = fixture.device.CreateTextureFromFileInMemory(bytes.data(), bytes.size(), width, height);
+    ASSERT_NE(texture, nullptr);
+    EXPECT_EQ(width, 3);
+    EXPECT_EQ(height, 5);
+    EXPECT_EQ(texture->At(2, 4), 0x80112233u);
+    EXPECT_EQ(fixture.device.CreateTextureFromFileInMemory(bytes.data(), 10, width, height), nullptr);
+}
+
+} // namespace

@@ -1,0 +1,127 @@
+// Writes the sample data set's placeholder pictures: our own flat shapes and gradients, as PNG and
+// JPEG (a JPEG's alpha goes into a greyscale "_a.jpg" beside it).
+//
+//   wf_picturegen OUTPUT_FOLDER
+
+#include "platform/Image.h"
+#include "platform/JpegWriter.h"
+#include "platform/PngCodec.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <functional>
+#include <string>
+
+namespace
+{
+
+constexpr int kJpegQuality = 92;
+
+using Painter = std::function<std::uint32_t(int x, int y)>;
+
+Platform::Image Paint(int width, int height, const Painter& painter)
+{
+    Platform::Image image;
+    image.width = width;
+    image.height = height;
+    image.pixels.resize(static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
+    for (int y = 0; y < height; ++y)
+    {
+        for (int x = 0; x < width; ++x)
+        {
+            image.pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(width) +
+                         static_cast<std::size_t>(x)] = painter(x, y);
+        }
+    }
+    return image;
+}
+
+std::uint32_t Argb(int a, int r, int g, int b)
+{
+    auto clamp = [](int value) { return static_cast<std::uint32_t>(std::clamp(value, 0, 255)); };
+    return (clamp(a) << 24) | (clamp(r) << 16) | (clamp(g) << 8) | clamp(b);
+}
+
+std::uint32_t Mix(std::uint32_t from, std::uint32_t to, float t)
+{
+    auto channel = [&](int shift)
+    {
+        const float a = static_cast<float>((from >> shift) & 0xFF);
+        const float b = static_cast<float>((to >> shift) & 0xFF);
+        return static_cast<std::uint32_t>(a + (b - a) * t + 0.5f) << shift;
+    };
+    return channel(24) | channel(16) | channel(8) | channel(0);
+}
+
+// The letterbox bars: a gilded edge where they meet the picture (row or column 0), then a hedge-green
+// gradient with a soft leaf pattern outwards.
+std::uint32_t Border(int across, int along, int depth)
+{
+    if (across < 3)
+    {
+        return Argb(255, 214, 176, 84);
+    }
+    if (across < 5)
+    {
+        return Argb(255, 120, 86, 34);
+    }
+    const float t = static_cast<float>(across) / static_cast<float>(depth);
+    const std::uint32_t base = Mix(Argb(255, 46, 92, 48), Argb(255, 18, 40, 22), t);
+    const float leaf =
+        std::sin(static_cast<float>(along) * 0.21f) * std::sin(static_cast<float>(across) * 0.35f);
+    return leaf > 0.55f ? Mix(base, Argb(255, 84, 140, 70), 0.5f) : base;
+}
+
+// An arrow pointing up and left, white with a dark outline, on transparency.
+std::uint32_t Cursor(int x, int y)
+{
+    const bool insideArrow = x <= y && x + y / 2 <= 40 && y <= 44;
+    const bool insideStem = x >= 12 && x <= 20 && y >= x + 4 && y <= 56 && y >= 30;
+    const bool inside = insideArrow || insideStem;
+    if (!inside)
+    {
+        return 0;
+    }
+    const bool edge =
+        x == 0 || x == y || x + y / 2 >= 39 || y >= 43 || (insideStem && (x <= 13 || x >= 19 || y >= 55));
+    return edge && !(insideArrow && insideStem && y < 43) ? Argb(255, 30, 24, 18) : Argb(255, 250, 246, 232);
+}
+
+bool WriteJpeg(const Platform::Image& image, const std::string& path)
+{
+    if (!Platform::JpegWriter::WriteFile(image, kJpegQuality, false, path))
+    {
+        std::fprintf(stderr, "wf_picturegen: cannot write %s\n", path.c_str());
+        return false;
+    }
+    return true;
+}
+
+bool WritePng(const Platform::Image& image, const std::string& path)
+{
+    if (!Platform::PngCodec::Write(image, path))
+    {
+        std::fprintf(stderr, "wf_picturegen: cannot write %s\n", path.c_str());
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc != 2)
+    {
+        std::fprintf(stderr, "usage: wf_picturegen OUTPUT_FOLDER\n");
+        return 2;
+    }
+    const std::string folder = std::string(argv[1]) + "/";
+    bool ok = true;
+    ok &= WriteJpeg(Paint(1024, 60, [](int x, int y) { return Border(y, x, 60); }), folder + "topborder.jpg");
+    ok &=
+        WriteJpeg(Paint(170, 768, [](int x, int y) { return Border(x, y, 170); }), folder + "leftborder.jpg");
+    ok &= WritePng(Paint(62, 62, Cursor), folder + "cursor.png");
+    return ok ? 0 : 1;
+}
