@@ -1,7 +1,9 @@
 #include "engine/Gui/Font.h"
 
+#include "engine/Gui/GuiDrawing.h"
 #include "engine/Log/LogManager.h"
 #include "engine/Log/ReportAssert.h"
+#include "engine/Render/Sprite.h"
 #include "engine/Script/LocaleManager.h"
 #include "engine/Script/LuaScript.h"
 #include "engine/Script/LuaStackGuard.h"
@@ -63,6 +65,7 @@ void Font::Load(const std::string& fileName)
     if (image.IsString())
     {
         mImageName = image.ToString();
+        mSprite = GuiDrawing::CreateSprite(mImageName);
     }
     else
     {
@@ -461,8 +464,38 @@ void Font::DrawWrappedClippedNamed(const Rect& area, const std::string& name, co
     DrawWrappedClipped(area, TranslatedText(name), clip, flags, colour, ratioX, ratioY);
 }
 
-void Font::DrawPart(const Rect& /*source*/, const Vector2& /*position*/) {}
+void Font::DrawPart(const Rect& source, const Vector2& position)
+{
+    GuiDrawing::DrawPart(mSprite, source, position);
+}
 
-void Font::Paint(const Placements& /*placements*/, const Colour& /*colour*/, const Rect* /*clip*/) {}
+void Font::Paint(const Placements& placements, const Colour& colour, const Rect* clip)
+{
+    if (mSprite == nullptr || placements.empty())
+    {
+        return;
+    }
+    const Colour saved = mSprite->GetColour();
+    mSprite->SetColourV(colour);
+    for (const GlyphPlacement& placement : placements)
+    {
+        if (clip != nullptr)
+        {
+            const Rect source{
+                static_cast<float>(placement.sourceLeft), static_cast<float>(placement.sourceTop),
+                static_cast<float>(placement.sourceRight), static_cast<float>(placement.sourceBottom)};
+            mSprite->DrawInRect(source, *clip, static_cast<float>(placement.x),
+                                static_cast<float>(placement.y));
+        }
+        else
+        {
+            mSprite->SetSrcRect(placement.sourceLeft, placement.sourceTop, placement.sourceRight,
+                                placement.sourceBottom);
+            mSprite->DrawScale(placement.x, placement.y, static_cast<int>(placement.width),
+                               static_cast<int>(placement.height));
+        }
+    }
+    mSprite->SetColourV(saved);
+}
 
 } // namespace Korrin

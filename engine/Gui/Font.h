@@ -16,6 +16,8 @@ namespace Korrin
 // rectangle in it. Measures texts and lays them out on one line, aligned in a rectangle, or
 // word-wrapped in an area. The layouts are computed as glyph placements first, so what a draw puts
 // where can be read without drawing.
+class Sprite;
+
 class Font
 {
 public:
@@ -99,6 +101,7 @@ public:
     std::uint32_t GetGlyphCount() const { return mGlyphCount; }
     float GetLineHeight() const { return mLineHeight; }
     const std::string& GetImageName() const { return mImageName; }
+    Sprite* GetSprite() const { return mSprite; }
 
 private:
     // A word with its blank, or a line end; a range of the text being laid out.
@@ -127,6 +130,8 @@ private:
     void Paint(const Placements& placements, const Colour& colour, const Rect* clip);
 
     std::unique_ptr<Glyph[]> mGlyphs;
+    // The glyph picture, owned by the sprite manager; null when the font has none.
+    Sprite* mSprite = nullptr;
     std::uint32_t mGlyphCount = 0;
     float mLineHeight = 0.0f;
     std::string mImageName;
