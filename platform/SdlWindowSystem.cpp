@@ -96,6 +96,18 @@ void SdlWindowSystem::SetArrowCursorVisible(bool visible)
     SDL_ShowCursor(visible ? SDL_ENABLE : SDL_DISABLE);
 }
 
+WindowRect SdlWindowSystem::ClientRect() const
+{
+    if (mWindow == nullptr)
+    {
+        return WindowSystem::ClientRect();
+    }
+    int width = 0;
+    int height = 0;
+    SDL_GetWindowSize(mWindow, &width, &height);
+    return {0, 0, width, height};
+}
+
 void SdlWindowSystem::CreateNative(const std::string& caption, const WindowRect& outer)
 {
     mWindow = SDL_CreateWindow(caption.c_str(), outer.x, outer.y, outer.width > 0 ? outer.width : 1,

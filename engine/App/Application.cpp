@@ -5,6 +5,7 @@
 #include "engine/App/WindowPlacement.h"
 #include "engine/File/FileSysManager.h"
 #include "engine/Gui/CursorManager.h"
+#include "engine/Gui/FontManager.h"
 #include "engine/Log/LogManager.h"
 #include "engine/Log/ReportAssert.h"
 #include "engine/Particle/ParticleManager.h"
@@ -58,6 +59,7 @@ void Application::DeleteManagers()
     mFileSysManager.reset();
     mSkeletonManager.reset();
     mParticleManager.reset();
+    mFontManager.reset();
     mSpriteManager.reset();
     mCursorManager.reset();
     mRenderSystem.reset();
@@ -114,6 +116,7 @@ int Application::Run(const std::string& caption, bool windowed)
     mInputManager = std::make_unique<InputManager>(mWindow);
     mSpriteManager = std::make_unique<SpriteManager>();
     mSoundManager = std::make_unique<SoundManager>(mWindow);
+    mFontManager = std::make_unique<FontManager>();
     mLocaleManager = std::make_unique<LocaleManager>();
     mParticleManager = std::make_unique<ParticleManager>();
     mCursorManager = std::make_unique<CursorManager>();

@@ -11,6 +11,7 @@ namespace Korrin
 
 class CursorManager;
 class FileSysManager;
+class FontManager;
 class InputManager;
 class LocaleManager;
 class LogManager;
@@ -96,6 +97,7 @@ private:
     std::unique_ptr<SpriteManager> mSpriteManager;
     std::unique_ptr<RenderSystem> mRenderSystem;
     std::unique_ptr<InputManager> mInputManager;
+    std::unique_ptr<FontManager> mFontManager;
     std::unique_ptr<LocaleManager> mLocaleManager;
     std::unique_ptr<ParticleManager> mParticleManager;
     std::unique_ptr<CursorManager> mCursorManager;

@@ -50,3 +50,13 @@ void Entity::Place(std::int32_t i, std::int32_t j)
              bottom - footprint.height,
              mX + static_cast<float>(footprint.cellsRight + 1) * FieldGeometry::kCellWidth, bottom});
 }
+
+bool Entity::AddTask(std::uint8_t task)
+{
+    if (mTasks.size() >= kMaxTasks)
+    {
+        return false;
+    }
+    mTasks.push_back(task);
+    return true;
+}

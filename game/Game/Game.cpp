@@ -9,6 +9,7 @@
 #include "game/GUI/InputLocks.h"
 #include "game/GUI/ProgressBoardManager.h"
 #include "game/Game/GameInfo.h"
+#include "game/Game/GameParticleManager.h"
 #include "game/Game/GameTables.h"
 #include "game/Game/Level.h"
 #include "game/Game/LevelTaskInfo.h"
@@ -34,7 +35,9 @@ bool StorehouseWindowRequested()
 }
 } // namespace
 
-Game::Game() : mAnimations(std::make_unique<PersAnimationManager>())
+Game::Game()
+    : mAnimations(std::make_unique<PersAnimationManager>()),
+      mParticles(std::make_unique<GameParticleManager>())
 {
     GameTables::Build();
 }
@@ -46,6 +49,7 @@ Game::~Game()
     DeleteAll();
     mLevel = nullptr;
     mAnimations.reset();
+    mParticles.reset();
 }
 
 void Game::Init()
@@ -56,6 +60,7 @@ void Game::Init()
         Add("Level", mLevel, true);
     }
     NamedObjectContainer::InitAll();
+    mParticles->Load();
 }
 
 std::string Game::MusicTrack(std::uint16_t levelNumber)
@@ -204,6 +209,7 @@ bool Game::Update(float dt)
         // A click that set the lock keeps the level from taking clicks until the button comes up.
         InputLocks::second = false;
     }
+    mParticles->Update();
     if (StorehouseWindowRequested())
     {
         return true;
@@ -218,6 +224,7 @@ void Game::Draw()
         return;
     }
     DrawAll();
+    mParticles->Draw();
     if (mLevel != nullptr)
     {
         mLevel->DrawOverlays();

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <memory>
 
+class GameParticleManager;
 class Level;
 class PersAnimationManager;
 
@@ -51,5 +52,6 @@ private:
 
     Level* mLevel = nullptr;
     std::unique_ptr<PersAnimationManager> mAnimations;
+    std::unique_ptr<GameParticleManager> mParticles;
     std::uint16_t mLevelNumber = 0;
 };

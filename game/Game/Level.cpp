@@ -19,11 +19,14 @@
 #include "game/GUI/GameGuiManager.h"
 #include "game/GUI/InputLocks.h"
 #include "game/GUI/StoreHouseGUI.h"
+#include "game/Game/EducationSlot.h"
 #include "game/Game/FieldGeometry.h"
 #include "game/Game/GameField.h"
+#include "game/Game/GameInfo.h"
 #include "game/Game/LevelBackdrop.h"
 #include "game/Game/LevelFile.h"
 #include "game/Game/LevelTaskInfo.h"
+#include "game/Game/MoneyAnimatedSprite.h"
 #include "game/Game/SaveLoadManager.h"
 #include "game/LevelLoadScreen.h"
 #include "game/Main.h"
@@ -142,6 +145,32 @@ void Level::Build(const LevelFile& file)
     }
     mCharacters->GetThiefManager().ClearShelfCells(*mField);
     CheckComplete();
+    StartTutorial();
+}
+
+void Level::StartTutorial()
+{
+    Main* main = Main::Peek();
+    EducationSlot* slot = main != nullptr ? main->GetEducationSlot() : nullptr;
+    if (slot == nullptr)
+    {
+        return;
+    }
+    const std::uint16_t level = mTaskInfo->level;
+    const GameInfo* info = GameInfo::Peek();
+    const bool firstPlay = info != nullptr && info->highestLevel + 1 == level;
+    static constexpr std::uint16_t kTutorialLevels[] = {1, 2, 3, 4, 8, 21};
+    const bool hasTutorial =
+        std::find(std::begin(kTutorialLevels), std::end(kTutorialLevels), level) != std::end(kTutorialLevels);
+    if (firstPlay && hasTutorial)
+    {
+        slot->Start("Education" + std::to_string(level) + ".lua", Main::kGameScreen, true);
+    }
+    else
+    {
+        // A tutorial of an earlier level must not run on this one.
+        slot->Clear();
+    }
 }
 
 void Level::AddMembers(std::uint32_t backgroundType)
@@ -162,6 +191,8 @@ void Level::AddMembers(std::uint32_t backgroundType)
     AddToDraw(mCharacters);
     AddToDraw(mEntities);
     AddToDraw(mCharacters);
+    mMoney = new MoneyAnimatedSprite();
+    Add("MoneyAnimation", mMoney, true);
     auto* bags = new ThiefBag();
     Add("ThiefBagList", bags, true);
     AddObject(bags);

@@ -113,3 +113,20 @@ void PersManager::Draw()
         }
     }
 }
+
+bool PersManager::IsPersWalkIdle(Korrin::Vector2* position) const
+{
+    for (const auto& pers : mCharacters)
+    {
+        if (pers->GetType() == Pers::kFairy && pers->IsSwitchedOn() &&
+            pers->GetAnimationName() == "walk_idle")
+        {
+            if (position != nullptr)
+            {
+                *position = pers->GetPosition();
+            }
+            return true;
+        }
+    }
+    return false;
+}
