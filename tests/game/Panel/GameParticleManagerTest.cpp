@@ -15,7 +15,11 @@ namespace
 class GameParticleManagerTest : public TestSupport::SampleMediaTest
 {
 protected:
-    GameParticleManagerTest() { mGameParticles->Load(); }
+    GameParticleManagerTest()
+    {
+        mGameParticles->Load();
+        mTimer.Reset();
+    }
 
     // One frame of 1/60 s for the frame timer.
     void Frame()
