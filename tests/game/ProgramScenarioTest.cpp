@@ -118,6 +118,55 @@ TEST_F(ProgramScenario, TheScreenshotIsTheLetterboxedFrame)
                             [](std::uint32_t pixel) { return pixel == 0xFF000000u; }));
 }
 
+TEST_F(ProgramScenario, TheExitButtonAsksAndYesEndsTheGameAfterSaving)
+{
+    const std::string script = (mFolder / "exit.txt").string();
+    // Skip the logos; Exit, then No; Exit again, then Yes. The window slides in within 24 frames.
+    std::ofstream(script) << "1 click left\n3 click left\n"
+                             "100 move 820 438\n101 click left\n"
+                             "150 move 602 458\n151 click left\n"
+                             "200 move 820 438\n201 click left\n"
+                             "250 move 420 458\n251 click left\n";
+    const std::string asking = (mFolder / "asking.png").string();
+    const std::string closed = (mFolder / "closed.png").string();
+    const std::string never = (mFolder / "never.png").string();
+    ASSERT_TRUE(ExitedWith(Wait(Start(Headless({"--fullscreen", "--frames", "2000", "--input", script,
+                                                "--screenshot", "140:" + asking}))),
+                           0));
+    ASSERT_TRUE(std::filesystem::exists(mFolder / "saves" / "Users.dat")) << "the game saved as it ended";
+
+    // The same run again, for two more pictures: after No, and long after Yes.
+    std::filesystem::remove_all(mFolder / "saves");
+    ASSERT_TRUE(ExitedWith(Wait(Start(Headless({"--fullscreen", "--frames", "2000", "--input", script,
+                                                "--screenshot", "190:" + closed}))),
+                           0));
+    std::filesystem::remove_all(mFolder / "saves");
+    ASSERT_TRUE(ExitedWith(Wait(Start(Headless({"--fullscreen", "--frames", "2000", "--input", script,
+                                                "--screenshot", "400:" + never}))),
+                           0));
+    EXPECT_FALSE(std::filesystem::exists(never)) << "Yes ended the game long before the frame limit";
+
+    auto read = [](const std::string& path)
+    {
+        std::ifstream file(path, std::ios::binary);
+        const std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(file),
+                                              std::istreambuf_iterator<char>()};
+        Platform::Image picture;
+        EXPECT_TRUE(Platform::PngCodec::Decode(bytes.data(), bytes.size(), picture)) << path;
+        return picture;
+    };
+    // A virtual-screen point on the 1920 x 1080 screen, between bars 240 pixels wide.
+    auto at = [](const Platform::Image& picture, int x, int y)
+    { return picture.At(240 + x * 1440 / 1024, y * 1080 / 768); };
+    auto red = [](std::uint32_t pixel) { return static_cast<int>((pixel >> 16) & 0xFF); };
+    auto blue = [](std::uint32_t pixel) { return static_cast<int>(pixel & 0xFF); };
+    const Platform::Image open = read(asking);
+    const Platform::Image menu = read(closed);
+    EXPECT_GT(red(at(open, 290, 480)), 200) << "the window's parchment: " << std::hex << at(open, 290, 480);
+    EXPECT_LT(red(at(menu, 290, 480)), 200) << "no window after No";
+    EXPECT_LT(blue(at(open, 512, 10)), blue(at(menu, 512, 10)) * 7 / 10) << "the screen behind is dimmed";
+}
+
 TEST_F(ProgramScenario, ASecondInstanceEndsAtOnceWithZero)
 {
     const pid_t first = Start(Headless({}));
