@@ -21,7 +21,7 @@ namespace
 
 constexpr int kNoDisplayExitCode = 1;
 
-std::unique_ptr<Platform::WindowSystem> MakeWindowSystem(bool headless)
+std::unique_ptr<Platform::WindowSystem> MakeWindowSystem(bool headless, Platform::RendererChoice renderer)
 {
     if (headless)
     {
@@ -29,7 +29,7 @@ std::unique_ptr<Platform::WindowSystem> MakeWindowSystem(bool headless)
     }
     try
     {
-        return std::make_unique<Platform::SdlWindowSystem>();
+        return std::make_unique<Platform::SdlWindowSystem>(renderer != Platform::RendererChoice::Software);
     }
     catch (const Platform::SdlWindowSystem::NoDisplay& error)
     {
@@ -82,13 +82,14 @@ int WinMain(const CommandLine& line)
         return 0;
     }
 
-    std::unique_ptr<Platform::WindowSystem> windows = MakeWindowSystem(line.headless);
+    std::unique_ptr<Platform::WindowSystem> windows = MakeWindowSystem(line.headless, line.renderer);
     if (!windows)
     {
         return kNoDisplayExitCode;
     }
     Platform::Services services(std::move(windows), MakeClock(line.fixedStep));
     services.SetFrameLimit(line.frames);
+    services.SetRenderer(line.renderer);
     services.SetScreenshot(line.screenshotFrame, line.screenshotPath);
     Platform::Services::CatchTerminationSignals();
     Platform::MessageBox::SetInteractive(!line.headless);

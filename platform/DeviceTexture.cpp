@@ -43,6 +43,7 @@ DeviceTexture::LockedRect DeviceTexture::Lock()
 
 void DeviceTexture::Unlock()
 {
+    ++mRevision;
     if (!IsRenderTarget())
     {
         return;

@@ -14,6 +14,9 @@ class DeviceTexture
 {
 public:
     DeviceTexture(int width, int height, TextureUsage usage);
+    virtual ~DeviceTexture() = default;
+    DeviceTexture(DeviceTexture&&) = default;
+    DeviceTexture& operator=(DeviceTexture&&) = default;
 
     int Width() const { return mWidth; }
     int Height() const { return mHeight; }
@@ -42,6 +45,12 @@ public:
     int WrapMaskX() const { return mWrapMaskX; }
     int WrapMaskY() const { return mWrapMaskY; }
 
+    // Counts the unlocks, so a device that keeps its own copy of the pixels knows when to take them anew.
+    std::uint32_t Revision() const { return mRevision; }
+    // A device that draws into its own copy of a render target brings these pixels up to date here
+    // before they are read.
+    virtual void FetchDrawnPixels() const {}
+
 private:
     int mWidth = 0;
     int mHeight = 0;
@@ -49,6 +58,7 @@ private:
     int mWrapMaskX = 0;
     int mWrapMaskY = 0;
     TextureUsage mUsage = TextureUsage::Plain;
+    std::uint32_t mRevision = 0;
     std::unique_ptr<std::uint32_t[]> mPixels;
 };
 
