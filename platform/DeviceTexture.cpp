@@ -1,5 +1,7 @@
 #include "platform/DeviceTexture.h"
 
+#include "platform/GraphicsDevice.h"
+
 namespace Platform
 {
 
@@ -33,6 +35,14 @@ DeviceTexture::DeviceTexture(int width, int height, TextureUsage usage)
                 row[x] = 0xFF000000u;
             }
         }
+    }
+}
+
+DeviceTexture::~DeviceTexture()
+{
+    if (mOwner != nullptr && *mOwner != nullptr)
+    {
+        (*mOwner)->ForgetTexture(this);
     }
 }
 

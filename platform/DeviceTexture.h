@@ -10,13 +10,21 @@ namespace Platform
 
 // A picture the device draws from or into: 32-bit ARGB pixels in rows of a pitch that may exceed the
 // width. A render target has no alpha channel: whatever is written, it reads back opaque.
+class GraphicsDevice;
+
 class DeviceTexture
 {
 public:
     DeviceTexture(int width, int height, TextureUsage usage);
-    virtual ~DeviceTexture() = default;
-    DeviceTexture(DeviceTexture&&) = default;
-    DeviceTexture& operator=(DeviceTexture&&) = default;
+    virtual ~DeviceTexture();
+    DeviceTexture(const DeviceTexture&) = delete;
+    DeviceTexture& operator=(const DeviceTexture&) = delete;
+    DeviceTexture(DeviceTexture&&) noexcept = default;
+    DeviceTexture& operator=(DeviceTexture&&) = delete;
+
+    // The device that may still hold work drawing from this texture, told when the texture goes. The
+    // link empties when the device goes first.
+    void SetOwner(std::shared_ptr<GraphicsDevice*> owner) { mOwner = std::move(owner); }
 
     int Width() const { return mWidth; }
     int Height() const { return mHeight; }
@@ -60,6 +68,7 @@ private:
     TextureUsage mUsage = TextureUsage::Plain;
     std::uint32_t mRevision = 0;
     std::unique_ptr<std::uint32_t[]> mPixels;
+    std::shared_ptr<GraphicsDevice*> mOwner;
 };
 
 } // namespace Platform

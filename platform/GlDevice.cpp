@@ -252,6 +252,7 @@ std::unique_ptr<DeviceTexture> GlDevice::CreateTexture(int width, int height, Te
     {
         return nullptr;
     }
+    texture->SetOwner(Link());
     return texture;
 }
 
@@ -714,9 +715,22 @@ void GlDevice::AllowReset()
     }
 }
 
-void GlDevice::ReadBackBuffer(Image& out) const
+void GlDevice::ReadBackBuffer(Image& out)
 {
     ReadTexture(*mBackBuffer, out);
+}
+
+void GlDevice::ForgetTexture(const DeviceTexture* texture)
+{
+    if (texture == mTextureAsSet)
+    {
+        mTextureAsSet = nullptr;
+        mTexture = nullptr;
+    }
+    if (texture == mRenderTarget)
+    {
+        mRenderTarget = nullptr;
+    }
 }
 
 void GlDevice::RecordDrawCalls(std::size_t capacity)

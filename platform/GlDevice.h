@@ -63,7 +63,8 @@ public:
     DeviceResult TestCooperativeLevel() override;
     bool Reset(const PresentParameters& parameters) override;
 
-    void ReadBackBuffer(Image& out) const override;
+    void ReadBackBuffer(Image& out) override;
+    void ForgetTexture(const DeviceTexture* texture) override;
 
     void MakeLost() override { mLife = Life::Lost; }
     void AllowReset() override;

@@ -21,8 +21,8 @@ namespace Platform
 class GraphicsDevice
 {
 public:
-    GraphicsDevice() = default;
-    virtual ~GraphicsDevice() = default;
+    GraphicsDevice() : mLink(std::make_shared<GraphicsDevice*>(this)) {}
+    virtual ~GraphicsDevice() { *mLink = nullptr; }
     GraphicsDevice(const GraphicsDevice&) = delete;
     GraphicsDevice& operator=(const GraphicsDevice&) = delete;
 
@@ -78,8 +78,11 @@ public:
     virtual bool Reset(const PresentParameters& parameters) = 0;
 
     // Reading pixels back, opaque (render targets and the back buffer have no alpha).
-    virtual void ReadBackBuffer(Image& out) const = 0;
+    virtual void ReadBackBuffer(Image& out) = 0;
     static void ReadTexture(const DeviceTexture& texture, Image& out);
+
+    // A texture made by this device is going: nothing may draw from it any more.
+    virtual void ForgetTexture(const DeviceTexture* /*texture*/) {}
 
     // Tests: loses the device as a display change would, then lets it be reset.
     virtual void MakeLost() = 0;
@@ -88,6 +91,13 @@ public:
     // Keeps a record of the next draw calls, up to capacity (0 stops recording).
     virtual void RecordDrawCalls(std::size_t capacity) = 0;
     virtual const std::vector<DrawRecord>& DrawCalls() const = 0;
+
+protected:
+    // Handed to the textures this device makes (see DeviceTexture::SetOwner).
+    const std::shared_ptr<GraphicsDevice*>& Link() const { return mLink; }
+
+private:
+    std::shared_ptr<GraphicsDevice*> mLink;
 };
 
 } // namespace Platform

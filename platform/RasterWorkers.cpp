@@ -7,12 +7,14 @@
 namespace Platform
 {
 
-RasterWorkers::RasterWorkers(int bandCount) : mBandCount(bandCount < 1 ? 1 : bandCount)
+RasterWorkers::RasterWorkers(int threads)
+    : mThreadCount(threads < 1 ? 1 : threads),
+      mBandCount(mThreadCount == 1 ? 1 : mThreadCount * kBandsPerThread)
 {
-    mThreads.reserve(static_cast<std::size_t>(mBandCount - 1));
-    for (int band = 1; band < mBandCount; ++band)
+    mThreads.reserve(static_cast<std::size_t>(mThreadCount - 1));
+    for (int thread = 1; thread < mThreadCount; ++thread)
     {
-        mThreads.emplace_back([this, band] { WorkerLoop(band); });
+        mThreads.emplace_back([this] { WorkerLoop(); });
     }
 }
 
@@ -29,20 +31,29 @@ RasterWorkers::~RasterWorkers()
 
 void RasterWorkers::Run(Job job, void* context)
 {
-    if (mBandCount == 1)
+    if (mThreadCount == 1)
     {
         job(context, 0, 1);
         return;
     }
     mJob = job;
     mContext = context;
-    mPending.store(mBandCount - 1);
+    mNextBand.store(0);
+    mPending.store(mThreadCount - 1);
     mGeneration.fetch_add(1);
     mGeneration.notify_all();
-    job(context, 0, mBandCount);
+    TakeBands();
     for (int pending = mPending.load(); pending != 0; pending = mPending.load())
     {
         mPending.wait(pending);
+    }
+}
+
+void RasterWorkers::TakeBands()
+{
+    for (int band = mNextBand.fetch_add(1); band < mBandCount; band = mNextBand.fetch_add(1))
+    {
+        mJob(mContext, band, mBandCount);
     }
 }
 
@@ -65,7 +76,7 @@ void AllowEveryProcessor()
 
 } // namespace
 
-void RasterWorkers::WorkerLoop(int band)
+void RasterWorkers::WorkerLoop()
 {
     AllowEveryProcessor();
     std::uint32_t seen = 0;
@@ -77,7 +88,7 @@ void RasterWorkers::WorkerLoop(int band)
         {
             return;
         }
-        mJob(mContext, band, mBandCount);
+        TakeBands();
         if (mPending.fetch_sub(1) == 1)
         {
             mPending.notify_one();

@@ -8,20 +8,23 @@
 namespace Platform
 {
 
-// Threads that share a frame's rows: each job runs once per band, the caller's thread taking band 0,
-// and Run returns when every band is done. Nothing is allocated per job.
+// Threads that share a frame's rows. A job is cut into bands of rows, a few per thread, and each thread
+// (the caller's among them) takes the next band not yet taken until none is left, so a thread that the
+// system holds back does not hold the others up. Run returns when every band is done. Nothing is
+// allocated per job.
 class RasterWorkers
 {
 public:
     using Job = void (*)(void* context, int band, int bandCount);
+    static constexpr int kBandsPerThread = 4;
 
-    // bandCount 1 runs every job on the caller's thread alone.
-    explicit RasterWorkers(int bandCount);
+    // threads 1 runs every job on the caller's thread alone, as one band.
+    explicit RasterWorkers(int threads);
     ~RasterWorkers();
     RasterWorkers(const RasterWorkers&) = delete;
     RasterWorkers& operator=(const RasterWorkers&) = delete;
 
-    int BandCount() const { return mBandCount; }
+    int ThreadCount() const { return mThreadCount; }
     void Run(Job job, void* context);
 
     // The rows of a band: [first, end).
@@ -31,9 +34,12 @@ public:
     }
 
 private:
-    void WorkerLoop(int band);
+    void WorkerLoop();
+    void TakeBands();
 
+    int mThreadCount = 1;
     int mBandCount = 1;
+    std::atomic<int> mNextBand{0};
     std::vector<std::thread> mThreads;
     Job mJob = nullptr;
     void* mContext = nullptr;

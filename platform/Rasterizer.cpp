@@ -1,5 +1,7 @@
 #include "platform/Rasterizer.h"
 
+#include "platform/SpanKernels.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -9,59 +11,10 @@ namespace Platform
 namespace
 {
 
-enum class Sampler
-{
-    None, // no texture: the texel is opaque white
-    Point,
-    Linear,
-};
-
-enum class Blend
-{
-    Replace, // blending off
-    Alpha,
-    InverseColour,
-    Add,
-};
-
-enum class ColourMode
-{
-    White,    // every vertex opaque white: the texel stands as it is
-    Constant, // one colour for the whole primitive
-    Gradient, // colours interpolated across the primitive
-};
-
 // Fixed point with 16 fractional bits for texel coordinates and colour channels along a span.
 constexpr double kFixedOne = 65536.0;
 // Texel coordinates beyond this many texels are clamped before they turn into integers.
 constexpr double kFixedLimit = 1099511627776.0; // 2^40
-
-struct TextureView
-{
-    const std::uint32_t* pixels = nullptr;
-    int pitch = 0;
-    int width = 1;
-    int height = 1;
-    int maskX = 0;
-    int maskY = 0;
-};
-
-// One run of pixels on one row, with the attributes at its first pixel and their steps.
-struct Span
-{
-    std::uint32_t* dest = nullptr;
-    int count = 0;
-    std::int64_t s = 0;
-    std::int64_t t = 0;
-    std::int64_t ds = 0;
-    std::int64_t dt = 0;
-    std::uint32_t colour = 0xFFFFFFFFu;
-    std::int64_t channel[4] = {}; // a, r, g, b in 16.16
-    std::int64_t channelStep[4] = {};
-    std::uint8_t alphaReference = 0; // 0 when the alpha test is off
-};
-
-using SpanFunction = void (*)(const Span&, const TextureView&);
 
 std::int64_t ToFixed(double value)
 {
@@ -77,286 +30,18 @@ std::int64_t ToFixed(double value)
     return static_cast<std::int64_t>(std::floor(scaled));
 }
 
-#define WF_ALWAYS_INLINE inline __attribute__((always_inline))
-
-template <TextureAddress Address>
-WF_ALWAYS_INLINE int AddressCoordinate(int coordinate, int size, int mask)
-{
-    if constexpr (Address == TextureAddress::Clamp)
-    {
-        return coordinate < 0 ? 0 : (coordinate >= size ? size - 1 : coordinate);
-    }
-    else
-    {
-        if (mask != 0)
-        {
-            return coordinate & mask;
-        }
-        if (static_cast<unsigned>(coordinate) < static_cast<unsigned>(size))
-        {
-            return coordinate;
-        }
-        const int wrapped = coordinate % size;
-        return wrapped < 0 ? wrapped + size : wrapped;
-    }
-}
-
-// a x (256 - weight) + b x weight, per channel, for a weight of 0 to 256.
-WF_ALWAYS_INLINE std::uint32_t Lerp(std::uint32_t a, std::uint32_t b, std::uint32_t weight)
-{
-    const std::uint32_t inverse = 256 - weight;
-    const std::uint32_t redBlue =
-        (((a & 0x00FF00FFu) * inverse + (b & 0x00FF00FFu) * weight) >> 8) & 0x00FF00FFu;
-    const std::uint32_t alphaGreen =
-        (((a >> 8) & 0x00FF00FFu) * inverse + ((b >> 8) & 0x00FF00FFu) * weight) & 0xFF00FF00u;
-    return redBlue | alphaGreen;
-}
-
-template <Sampler Kind, TextureAddress Address>
-WF_ALWAYS_INLINE std::uint32_t Sample(const TextureView& texture, std::int64_t s, std::int64_t t)
-{
-    if constexpr (Kind == Sampler::None)
-    {
-        return 0xFFFFFFFFu;
-    }
-    else if constexpr (Kind == Sampler::Point)
-    {
-        const int x = AddressCoordinate<Address>(static_cast<int>(s >> 16), texture.width, texture.maskX);
-        const int y = AddressCoordinate<Address>(static_cast<int>(t >> 16), texture.height, texture.maskY);
-        return texture.pixels[static_cast<std::ptrdiff_t>(y) * texture.pitch + x];
-    }
-    else
-    {
-        const int x0 = static_cast<int>(s >> 16);
-        const int y0 = static_cast<int>(t >> 16);
-        const std::uint32_t fx = static_cast<std::uint32_t>((s >> 8) & 0xFF);
-        const std::uint32_t fy = static_cast<std::uint32_t>((t >> 8) & 0xFF);
-        const int xa = AddressCoordinate<Address>(x0, texture.width, texture.maskX);
-        const int xb = AddressCoordinate<Address>(x0 + 1, texture.width, texture.maskX);
-        const int ya = AddressCoordinate<Address>(y0, texture.height, texture.maskY);
-        const int yb = AddressCoordinate<Address>(y0 + 1, texture.height, texture.maskY);
-        const std::uint32_t* rowA = texture.pixels + static_cast<std::ptrdiff_t>(ya) * texture.pitch;
-        const std::uint32_t* rowB = texture.pixels + static_cast<std::ptrdiff_t>(yb) * texture.pitch;
-        const std::uint32_t top = Lerp(rowA[xa], rowA[xb], fx);
-        const std::uint32_t bottom = Lerp(rowB[xa], rowB[xb], fx);
-        return Lerp(top, bottom, fy);
-    }
-}
-
-WF_ALWAYS_INLINE std::uint32_t Channel(std::uint32_t argb, int shift)
+std::uint32_t Channel(std::uint32_t argb, int shift)
 {
     return (argb >> shift) & 0xFFu;
 }
 
-// Texel times colour per channel; 255 leaves a channel as it is, 0 clears it.
-WF_ALWAYS_INLINE std::uint32_t Modulate(std::uint32_t texel, std::uint32_t colour)
-{
-    std::uint32_t result = 0;
-    for (int shift = 0; shift < 32; shift += 8)
-    {
-        result |= ((Channel(texel, shift) * (Channel(colour, shift) + 1)) >> 8) << shift;
-    }
-    return result;
-}
-
-inline std::uint32_t SaturatedChannel(std::uint32_t value)
-{
-    return value > 255 ? 255 : value;
-}
-
-template <Blend Mode>
-WF_ALWAYS_INLINE std::uint32_t BlendPixel(std::uint32_t source, std::uint32_t destination)
-{
-    const std::uint32_t alpha = source >> 24;
-    const std::uint32_t weight = alpha + (alpha >> 7); // 0 to 256
-    if constexpr (Mode == Blend::Replace)
-    {
-        return source | 0xFF000000u;
-    }
-    else if constexpr (Mode == Blend::Alpha)
-    {
-        return Lerp(destination, source, weight) | 0xFF000000u;
-    }
-    else if constexpr (Mode == Blend::Add)
-    {
-        std::uint32_t result = 0xFF000000u;
-        for (int shift = 0; shift < 24; shift += 8)
-        {
-            const std::uint32_t value =
-                Channel(destination, shift) + ((Channel(source, shift) * weight) >> 8);
-            result |= SaturatedChannel(value) << shift;
-        }
-        return result;
-    }
-    else
-    {
-        std::uint32_t result = 0xFF000000u;
-        for (int shift = 0; shift < 24; shift += 8)
-        {
-            const std::uint32_t sourceChannel = Channel(source, shift);
-            const std::uint32_t inverse = 256 - (sourceChannel + (sourceChannel >> 7));
-            const std::uint32_t value =
-                ((sourceChannel * weight) >> 8) + ((Channel(destination, shift) * inverse) >> 8);
-            result |= SaturatedChannel(value) << shift;
-        }
-        return result;
-    }
-}
-
-inline std::uint32_t PackChannels(const std::int64_t channel[4])
-{
-    std::uint32_t result = 0;
-    const int shifts[4] = {24, 16, 8, 0};
-    for (int i = 0; i < 4; ++i)
-    {
-        const std::int64_t value = channel[i] >> 16;
-        result |= static_cast<std::uint32_t>(value < 0 ? 0 : (value > 255 ? 255 : value)) << shifts[i];
-    }
-    return result;
-}
-
-template <Sampler Kind, TextureAddress Address, Blend Mode, ColourMode Colours>
-void DrawSpan(const Span& span, const TextureView& texture)
-{
-    std::uint32_t* dest = span.dest;
-    std::int64_t s = span.s;
-    std::int64_t t = span.t;
-    std::int64_t channel[4] = {span.channel[0], span.channel[1], span.channel[2], span.channel[3]};
-    const std::uint32_t reference = span.alphaReference;
-    for (int i = 0; i < span.count; ++i)
-    {
-        std::uint32_t source = Sample<Kind, Address>(texture, s, t);
-        if constexpr (Colours == ColourMode::Constant)
-        {
-            source = Modulate(source, span.colour);
-        }
-        else if constexpr (Colours == ColourMode::Gradient)
-        {
-            source = Modulate(source, PackChannels(channel));
-            for (int c = 0; c < 4; ++c)
-            {
-                channel[c] += span.channelStep[c];
-            }
-        }
-        if ((source >> 24) >= reference)
-        {
-            dest[i] = BlendPixel<Mode>(source, dest[i]);
-        }
-        if constexpr (Kind != Sampler::None)
-        {
-            s += span.ds;
-            t += span.dt;
-        }
-    }
-}
-
-template <Sampler Kind, TextureAddress Address, Blend Mode>
-SpanFunction SelectByColour(ColourMode colours)
-{
-    switch (colours)
-    {
-    case ColourMode::White:
-        return &DrawSpan<Kind, Address, Mode, ColourMode::White>;
-    case ColourMode::Constant:
-        return &DrawSpan<Kind, Address, Mode, ColourMode::Constant>;
-    case ColourMode::Gradient:
-        break;
-    }
-    return &DrawSpan<Kind, Address, Mode, ColourMode::Gradient>;
-}
-
-template <Sampler Kind, TextureAddress Address>
-SpanFunction SelectByBlend(Blend mode, ColourMode colours)
-{
-    switch (mode)
-    {
-    case Blend::Replace:
-        return SelectByColour<Kind, Address, Blend::Replace>(colours);
-    case Blend::Alpha:
-        return SelectByColour<Kind, Address, Blend::Alpha>(colours);
-    case Blend::InverseColour:
-        return SelectByColour<Kind, Address, Blend::InverseColour>(colours);
-    case Blend::Add:
-        break;
-    }
-    return SelectByColour<Kind, Address, Blend::Add>(colours);
-}
-
-template <Sampler Kind>
-SpanFunction SelectByAddress(TextureAddress address, Blend mode, ColourMode colours)
-{
-    return address == TextureAddress::Clamp ? SelectByBlend<Kind, TextureAddress::Clamp>(mode, colours)
-                                            : SelectByBlend<Kind, TextureAddress::Wrap>(mode, colours);
-}
-
-Blend BlendOf(const RasterState& state)
-{
-    if (!state.blendEnabled)
-    {
-        return Blend::Replace;
-    }
-    switch (state.destinationBlend)
-    {
-    case BlendFactor::InverseSourceColour:
-        return Blend::InverseColour;
-    case BlendFactor::One:
-        return Blend::Add;
-    default:
-        return Blend::Alpha;
-    }
-}
-
-Sampler SamplerOf(const RasterState& state)
-{
-    if (state.texture == nullptr)
-    {
-        return Sampler::None;
-    }
-    return state.filter == TextureFilter::Point ? Sampler::Point : Sampler::Linear;
-}
-
-SpanFunction SelectSpan(const RasterState& state, ColourMode colours)
-{
-    const Blend mode = BlendOf(state);
-    switch (SamplerOf(state))
-    {
-    case Sampler::None:
-        return SelectByBlend<Sampler::None, TextureAddress::Wrap>(mode, colours);
-    case Sampler::Point:
-        return SelectByAddress<Sampler::Point>(state.address, mode, colours);
-    case Sampler::Linear:
-        break;
-    }
-    return SelectByAddress<Sampler::Linear>(state.address, mode, colours);
-}
-
-// The span function of a primitive and, for linear filtering, its point-sampling twin.
-struct SpanFunctions
-{
-    SpanFunction main = nullptr;
-    SpanFunction onTexelCentres = nullptr;
-};
-
-SpanFunctions SelectSpans(const RasterState& state, ColourMode colours)
-{
-    SpanFunctions functions;
-    functions.main = SelectSpan(state, colours);
-    if (SamplerOf(state) == Sampler::Linear)
-    {
-        RasterState point = state;
-        point.filter = TextureFilter::Point;
-        functions.onTexelCentres = SelectSpan(point, colours);
-    }
-    return functions;
-}
-
-ColourMode ColourModeOf(std::uint32_t a, std::uint32_t b, std::uint32_t c)
+SpanColours ColourModeOf(std::uint32_t a, std::uint32_t b, std::uint32_t c)
 {
     if (a != b || a != c)
     {
-        return ColourMode::Gradient;
+        return SpanColours::Gradient;
     }
-    return a == 0xFFFFFFFFu ? ColourMode::White : ColourMode::Constant;
+    return a == 0xFFFFFFFFu ? SpanColours::White : SpanColours::Constant;
 }
 
 TextureView ViewOf(const DeviceTexture* texture)
@@ -450,7 +135,7 @@ struct Attributes
     Plane u;
     Plane v;
     Plane channel[4];
-    ColourMode colours = ColourMode::White;
+    SpanColours colours = SpanColours::White;
     std::uint32_t colour = 0xFFFFFFFFu;
 };
 
@@ -477,7 +162,7 @@ void FillSpan(const DrawContext& context, const SpanFunctions& functions, const 
         span.ds = ToFixed(attributes.u.dx * width);
         span.dt = ToFixed(attributes.v.dx * height);
     }
-    if (attributes.colours == ColourMode::Gradient)
+    if (attributes.colours == SpanColours::Gradient)
     {
         for (int c = 0; c < 4; ++c)
         {
@@ -489,6 +174,19 @@ void FillSpan(const DrawContext& context, const SpanFunctions& functions, const 
     // point sampling gives the same pixels, faster (a frame copied one to one).
     const bool onTexelCentres = functions.onTexelCentres != nullptr && (span.s & 0xFF00) == 0 &&
                                 (span.t & 0xFF00) == 0 && (span.ds & 0xFFFF) == 0 && (span.dt & 0xFFFF) == 0;
+    const bool pointSampled = functions.onTexelCentres == nullptr || onTexelCentres;
+    if (functions.row != nullptr && span.dt == 0)
+    {
+        const std::int64_t firstColumn = span.s >> 16;
+        const bool contiguous = pointSampled && span.ds == 65536 && functions.contiguous != nullptr &&
+                                firstColumn >= 0 && firstColumn + span.count <= context.texture.width &&
+                                (span.t >> 16) >= 0 && (span.t >> 16) < context.texture.height;
+        const SpanFunction rowFunction = contiguous
+                                             ? functions.contiguous
+                                             : (onTexelCentres ? functions.rowOnTexelCentres : functions.row);
+        rowFunction(span, context.texture);
+        return;
+    }
     (onTexelCentres ? functions.onTexelCentres : functions.main)(span, context.texture);
 }
 
@@ -529,7 +227,7 @@ void DrawTriangle(const DrawContext& context, const ScreenVertex& a, const Scree
     attributes.v = PlaneThrough(a, b, c, a.v, b.v, c.v, area);
     attributes.colours = ColourModeOf(a.colour, b.colour, c.colour);
     attributes.colour = a.colour;
-    if (attributes.colours == ColourMode::Gradient)
+    if (attributes.colours == SpanColours::Gradient)
     {
         const int shifts[4] = {24, 16, 8, 0};
         for (int i = 0; i < 4; ++i)
@@ -539,7 +237,7 @@ void DrawTriangle(const DrawContext& context, const ScreenVertex& a, const Scree
                              Channel(c.colour, shifts[i]), area);
         }
     }
-    const SpanFunctions functions = SelectSpans(*context.state, attributes.colours);
+    const SpanFunctions functions = SpanKernels::Select(*context.state, attributes.colours);
 
     for (int row = firstRow; row < endRow; ++row)
     {
@@ -581,7 +279,7 @@ bool DrawAxisAlignedQuad(const DrawContext& context, const ScreenVertex& p0, con
     attributes.v.base = p0.v - attributes.v.dy * p0.y;
     attributes.colours = ColourModeOf(p0.colour, p0.colour, p0.colour);
     attributes.colour = p0.colour;
-    const SpanFunctions functions = SelectSpans(*context.state, attributes.colours);
+    const SpanFunctions functions = SpanKernels::Select(*context.state, attributes.colours);
     const int first = FirstPixelAt(std::min(p0.x, p1.x));
     const int last = FirstPixelAt(std::max(p0.x, p1.x));
     for (int row = firstRow; row < endRow; ++row)
@@ -659,7 +357,7 @@ void Rasterizer::DrawLines(DeviceTexture& target, const RasterState& state, cons
         Attributes attributes;
         attributes.colours = ColourModeOf(a.colour, a.colour, a.colour);
         attributes.colour = a.colour;
-        const SpanFunctions functions = SelectSpans(state, attributes.colours);
+        const SpanFunctions functions = SpanKernels::Select(state, attributes.colours);
         for (int step = 0; step < steps; ++step)
         {
             const double along = static_cast<double>(step) / steps;

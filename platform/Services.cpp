@@ -80,11 +80,11 @@ void Services::FrameEnded()
     }
 }
 
-int Services::DefaultRenderBands()
+int Services::DefaultRenderThreads()
 {
     const unsigned processors = std::thread::hardware_concurrency();
-    constexpr unsigned kMostBands = 8;
-    return static_cast<int>(processors == 0 ? 1 : (processors > kMostBands ? kMostBands : processors));
+    constexpr unsigned kMostThreads = 8;
+    return static_cast<int>(processors == 0 ? 1 : (processors > kMostThreads ? kMostThreads : processors));
 }
 
 std::unique_ptr<GraphicsDevice> Services::CreateGraphicsDevice(const PresentParameters& parameters)
@@ -108,8 +108,8 @@ std::unique_ptr<GraphicsDevice> Services::CreateGraphicsDevice(const PresentPara
                          error.c_str());
         }
     }
-    const int bands = mRenderBands > 0 ? mRenderBands : DefaultRenderBands();
-    return std::make_unique<SoftwareDevice>(mWindow.get(), bands, parameters);
+    const int threads = mRenderThreads > 0 ? mRenderThreads : DefaultRenderThreads();
+    return std::make_unique<SoftwareDevice>(mWindow.get(), threads, parameters);
 }
 
 void Services::SetScreenshot(std::uint64_t frame, const std::string& path)
@@ -118,7 +118,7 @@ void Services::SetScreenshot(std::uint64_t frame, const std::string& path)
     mScreenshotPath = path;
 }
 
-void Services::FramePresented(const GraphicsDevice& device)
+void Services::FramePresented(GraphicsDevice& device)
 {
     if (mScreenshotFrame == 0 || mFramesCompleted + 1 != mScreenshotFrame)
     {

@@ -42,12 +42,12 @@ public:
     std::unique_ptr<GraphicsDevice> CreateGraphicsDevice(const PresentParameters& parameters);
     void SetRenderer(RendererChoice choice) { mRenderer = choice; }
     // How many threads share the drawing (0: one per processor, at most 8). The pictures are the same.
-    void SetRenderBands(int bands) { mRenderBands = bands; }
-    static int DefaultRenderBands();
+    void SetRenderThreads(int threads) { mRenderThreads = threads; }
+    static int DefaultRenderThreads();
     // Writes the back buffer as a PNG once the given frame (counted from 1) has been presented.
     void SetScreenshot(std::uint64_t frame, const std::string& path);
     // The engine calls this after each presentation.
-    void FramePresented(const GraphicsDevice& device);
+    void FramePresented(GraphicsDevice& device);
 
     // SIGINT and SIGTERM become a request to close the window, so the game saves on its way out.
     static void CatchTerminationSignals();
@@ -57,7 +57,7 @@ private:
     std::unique_ptr<Clock> mClock;
     std::uint64_t mFrameLimit = 0;
     std::uint64_t mFramesCompleted = 0;
-    int mRenderBands = 0;
+    int mRenderThreads = 0;
     RendererChoice mRenderer = RendererChoice::Automatic;
     std::uint64_t mScreenshotFrame = 0;
     std::string mScreenshotPath;

@@ -12,9 +12,6 @@ namespace Platform
 namespace
 {
 
-// A draw over fewer rows than this is not worth waking the worker threads for.
-constexpr double kRowsWorthSharing = 32.0;
-
 bool ValidSize(int width, int height)
 {
     return width > 0 && height > 0 && width <= SoftwareDevice::kMaxTextureSide &&
@@ -23,26 +20,18 @@ bool ValidSize(int width, int height)
 
 } // namespace
 
-struct SoftwareDevice::Job
-{
-    DeviceTexture* target = nullptr;
-    const RasterState* state = nullptr;
-    const ScreenVertex* vertices = nullptr;
-    std::size_t vertexCount = 0;
-    const std::uint16_t* indices = nullptr;
-    std::size_t triangles = 0;
-    std::uint32_t colour = 0;
-};
-
-SoftwareDevice::SoftwareDevice(WindowSystem* windows, int bands, const PresentParameters& parameters)
-    : mWindows(windows), mWorkers(bands),
+SoftwareDevice::SoftwareDevice(WindowSystem* windows, int threads, const PresentParameters& parameters)
+    : mWindows(windows), mWorkers(threads),
       mBackBuffer(std::make_unique<DeviceTexture>(std::max(parameters.backBufferWidth, 1),
                                                   std::max(parameters.backBufferHeight, 1),
                                                   TextureUsage::RenderTarget))
 {
 }
 
-SoftwareDevice::~SoftwareDevice() = default;
+SoftwareDevice::~SoftwareDevice()
+{
+    Execute();
+}
 
 bool SoftwareDevice::GetDisplayMode(DisplayMode& out) const
 {
@@ -63,7 +52,8 @@ AdapterFacts SoftwareDevice::GetAdapterFacts() const
 {
     AdapterFacts facts;
     facts.driver = "wf_software";
-    facts.description = "Wrenfold software rasterizer (" + std::to_string(mWorkers.BandCount()) + " bands)";
+    facts.description =
+        "Wrenfold software rasterizer (" + std::to_string(mWorkers.ThreadCount()) + " threads)";
     facts.driverVersion = (1ull << 48) | (0ull << 32) | (0ull << 16) | 1ull;
     facts.videoMemoryBytes = 0; // it draws in main memory
     facts.maxTextureWidth = kMaxTextureSide;
@@ -77,7 +67,9 @@ std::unique_ptr<DeviceTexture> SoftwareDevice::CreateTexture(int width, int heig
     {
         return nullptr;
     }
-    return std::make_unique<DeviceTexture>(width, height, usage);
+    auto texture = std::make_unique<DeviceTexture>(width, height, usage);
+    texture->SetOwner(Link());
+    return texture;
 }
 
 std::unique_ptr<DeviceTexture> SoftwareDevice::CreateTextureFromFileInMemory(const std::uint8_t* data,
@@ -93,6 +85,7 @@ std::unique_ptr<DeviceTexture> SoftwareDevice::CreateTextureFromFileInMemory(con
         return nullptr;
     }
     auto texture = std::make_unique<DeviceTexture>(image.width, image.height, TextureUsage::Plain);
+    texture->SetOwner(Link());
     for (int y = 0; y < image.height; ++y)
     {
         std::copy_n(image.pixels.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(image.width),
@@ -108,11 +101,6 @@ std::unique_ptr<VertexBuffer> SoftwareDevice::CreateVertexBuffer(std::size_t ver
     if (vertices == 0 || mLife != Life::Working)
     {
         return nullptr;
-    }
-    // The transformed copy is sized here, once, so drawing never allocates.
-    if (mScreenVertices.size() < vertices)
-    {
-        mScreenVertices.resize(vertices);
     }
     return std::make_unique<VertexBuffer>(vertices);
 }
@@ -131,6 +119,10 @@ bool SoftwareDevice::SetRenderTarget(DeviceTexture* target)
     if (target != nullptr && !target->IsRenderTarget())
     {
         return false;
+    }
+    if (target != mRenderTarget)
+    {
+        Execute();
     }
     mRenderTarget = target;
     return true;
@@ -197,10 +189,11 @@ void SoftwareDevice::Clear(std::uint32_t argb)
         return;
     }
     ++mStatistics.clears;
-    Job job;
-    job.target = &Target();
-    job.colour = argb;
-    mWorkers.Run(&SoftwareDevice::RunClear, &job);
+    Command command;
+    command.kind = Command::Kind::Clear;
+    command.target = &Target();
+    command.colour = argb;
+    mCommands.push_back(command);
 }
 
 bool SoftwareDevice::BeginScene()
@@ -215,6 +208,7 @@ bool SoftwareDevice::BeginScene()
 
 void SoftwareDevice::EndScene()
 {
+    Execute();
     mInScene = false;
 }
 
@@ -223,15 +217,15 @@ bool SoftwareDevice::CanDraw() const
     return mLife == Life::Working && mInScene && mVertices != nullptr && !mVertices->IsLocked();
 }
 
-void SoftwareDevice::TransformVertices(std::size_t count)
+std::size_t SoftwareDevice::TransformVertices(std::size_t count)
 {
     const DeviceTexture& target = mRenderTarget != nullptr ? *mRenderTarget : *mBackBuffer;
     const float halfWidth = static_cast<float>(target.Width()) * 0.5f;
     const float halfHeight = static_cast<float>(target.Height()) * 0.5f;
     const Vertex* source = mVertices->Data();
     const float(*m)[4] = mTransform.m;
-    double top = 0.0;
-    double bottom = 0.0;
+    const std::size_t first = mCommandVertices.size();
+    mCommandVertices.resize(first + count);
     for (std::size_t i = 0; i < count; ++i)
     {
         const Vertex& vertex = source[i];
@@ -242,17 +236,14 @@ void SoftwareDevice::TransformVertices(std::size_t count)
         {
             w = 1.0f;
         }
-        ScreenVertex& out = mScreenVertices[i];
+        ScreenVertex& out = mCommandVertices[first + i];
         out.x = static_cast<double>((x / w + 1.0f) * halfWidth);
         out.y = static_cast<double>((1.0f - y / w) * halfHeight);
         out.u = static_cast<double>(vertex.u);
         out.v = static_cast<double>(vertex.v);
         out.colour = vertex.colour;
-        top = i == 0 ? out.y : std::min(top, out.y);
-        bottom = i == 0 ? out.y : std::max(bottom, out.y);
     }
-    mTransformedTop = top;
-    mTransformedBottom = bottom;
+    return first;
 }
 
 void SoftwareDevice::Record(DrawRecord::Kind kind, std::size_t vertices, std::size_t primitives)
@@ -282,20 +273,16 @@ void SoftwareDevice::DrawIndexedTriangles(std::size_t vertexCount, std::size_t t
     triangleCount = std::min(triangleCount, mIndices->Capacity() / 3);
     Record(DrawRecord::Kind::Triangles, vertexCount, triangleCount);
     mStatistics.triangles += triangleCount;
-    TransformVertices(vertexCount);
-    Job job;
-    job.target = &Target();
-    job.state = &mState;
-    job.vertices = mScreenVertices.data();
-    job.vertexCount = vertexCount;
-    job.indices = mIndices->Data();
-    job.triangles = triangleCount;
-    if (mTransformedBottom - mTransformedTop < kRowsWorthSharing)
-    {
-        RunTriangles(&job, 0, 1);
-        return;
-    }
-    mWorkers.Run(&SoftwareDevice::RunTriangles, &job);
+    Command command;
+    command.kind = Command::Kind::Triangles;
+    command.target = &Target();
+    command.state = mState;
+    command.firstVertex = TransformVertices(vertexCount);
+    command.vertexCount = vertexCount;
+    command.firstIndex = mCommandIndices.size();
+    command.primitives = triangleCount;
+    mCommandIndices.insert(mCommandIndices.end(), mIndices->Data(), mIndices->Data() + triangleCount * 3);
+    mCommands.push_back(command);
 }
 
 void SoftwareDevice::DrawLines(std::size_t lineCount)
@@ -307,30 +294,66 @@ void SoftwareDevice::DrawLines(std::size_t lineCount)
     lineCount = std::min(lineCount, mVertices->Capacity() / 2);
     Record(DrawRecord::Kind::Lines, lineCount * 2, lineCount);
     mStatistics.lines += lineCount;
-    TransformVertices(lineCount * 2);
-    DeviceTexture& target = Target();
-    Rasterizer::DrawLines(target, mState, mScreenVertices.data(), lineCount, 0, target.Height());
+    Command command;
+    command.kind = Command::Kind::Lines;
+    command.target = &Target();
+    command.state = mState;
+    command.firstVertex = TransformVertices(lineCount * 2);
+    command.vertexCount = lineCount * 2;
+    command.primitives = lineCount;
+    mCommands.push_back(command);
 }
 
-void SoftwareDevice::RunTriangles(void* context, int band, int bandCount)
+void SoftwareDevice::Execute()
 {
-    const Job& job = *static_cast<const Job*>(context);
-    const int rows = job.target->Height();
-    Rasterizer::DrawTriangles(*job.target, *job.state, job.vertices, job.vertexCount, job.indices,
-                              job.triangles, RasterWorkers::BandStart(rows, band, bandCount),
-                              RasterWorkers::BandStart(rows, band + 1, bandCount));
+    if (mCommands.empty())
+    {
+        return;
+    }
+    mWorkers.Run(&SoftwareDevice::RunCommands, this);
+    mCommands.clear();
+    mCommandVertices.clear();
+    mCommandIndices.clear();
 }
 
-void SoftwareDevice::RunClear(void* context, int band, int bandCount)
+void SoftwareDevice::ForgetTexture(const DeviceTexture* /*texture*/)
 {
-    const Job& job = *static_cast<const Job*>(context);
-    const int rows = job.target->Height();
-    Rasterizer::Clear(*job.target, job.colour, RasterWorkers::BandStart(rows, band, bandCount),
-                      RasterWorkers::BandStart(rows, band + 1, bandCount));
+    Execute();
+}
+
+void SoftwareDevice::RunCommands(void* context, int band, int bandCount)
+{
+    static_cast<const SoftwareDevice*>(context)->RunCommandsInBand(band, bandCount);
+}
+
+void SoftwareDevice::RunCommandsInBand(int band, int bandCount) const
+{
+    for (const Command& command : mCommands)
+    {
+        const int rows = command.target->Height();
+        const int first = RasterWorkers::BandStart(rows, band, bandCount);
+        const int end = RasterWorkers::BandStart(rows, band + 1, bandCount);
+        const ScreenVertex* vertices = mCommandVertices.data() + command.firstVertex;
+        switch (command.kind)
+        {
+        case Command::Kind::Clear:
+            Rasterizer::Clear(*command.target, command.colour, first, end);
+            break;
+        case Command::Kind::Triangles:
+            Rasterizer::DrawTriangles(*command.target, command.state, vertices, command.vertexCount,
+                                      mCommandIndices.data() + command.firstIndex, command.primitives, first,
+                                      end);
+            break;
+        case Command::Kind::Lines:
+            Rasterizer::DrawLines(*command.target, command.state, vertices, command.primitives, first, end);
+            break;
+        }
+    }
 }
 
 DeviceResult SoftwareDevice::Present()
 {
+    Execute();
     if (mLife != Life::Working)
     {
         return DeviceResult::DeviceLost;
@@ -365,6 +388,7 @@ bool SoftwareDevice::Reset(const PresentParameters& parameters)
     {
         return false;
     }
+    Execute();
     ++mStatistics.resets;
     mBackBuffer = std::make_unique<DeviceTexture>(parameters.backBufferWidth, parameters.backBufferHeight,
                                                   TextureUsage::RenderTarget);
@@ -384,8 +408,9 @@ void SoftwareDevice::AllowReset()
     }
 }
 
-void SoftwareDevice::ReadBackBuffer(Image& out) const
+void SoftwareDevice::ReadBackBuffer(Image& out)
 {
+    Execute();
     ReadTexture(*mBackBuffer, out);
 }
 

@@ -15,13 +15,17 @@ class WindowSystem;
 // The graphics device drawn by our own rasterizer. Its pictures are the same bit for bit on every
 // run and with any number of worker threads; Present hands the back buffer to the window system (none
 // headless, where the pixels are only kept and read back).
+//
+// Clears and draws are recorded and run together, each worker thread taking its band of rows through the
+// whole list, when the scene ends, the target changes, a texture goes, or the pixels are read or shown.
+// The lists keep their memory from frame to frame, so a steady frame allocates nothing.
 class SoftwareDevice : public GraphicsDevice
 {
 public:
     static constexpr int kMaxTextureSide = 4096;
 
-    // windows may be null (no display); bands is the number of threads that share the drawing.
-    SoftwareDevice(WindowSystem* windows, int bands, const PresentParameters& parameters);
+    // windows may be null (no display); threads is the number of threads that share the drawing.
+    SoftwareDevice(WindowSystem* windows, int threads, const PresentParameters& parameters);
     ~SoftwareDevice() override;
 
     bool GetDisplayMode(DisplayMode& out) const override;
@@ -60,7 +64,7 @@ public:
     DeviceResult TestCooperativeLevel() override;
     bool Reset(const PresentParameters& parameters) override;
 
-    void ReadBackBuffer(Image& out) const override;
+    void ReadBackBuffer(Image& out) override;
 
     void MakeLost() override { mLife = Life::Lost; }
     void AllowReset() override;
@@ -68,7 +72,7 @@ public:
     void RecordDrawCalls(std::size_t capacity) override;
     const std::vector<DrawRecord>& DrawCalls() const override { return mDrawCalls; }
 
-    int BandCount() const { return mWorkers.BandCount(); }
+    int ThreadCount() const { return mWorkers.ThreadCount(); }
 
 private:
     enum class Life
@@ -78,15 +82,39 @@ private:
         NeedsReset,
     };
 
-    struct Job;
-    static void RunTriangles(void* context, int band, int bandCount);
-    static void RunClear(void* context, int band, int bandCount);
+    struct Command
+    {
+        enum class Kind : std::uint8_t
+        {
+            Clear,
+            Triangles,
+            Lines,
+        };
+        Kind kind = Kind::Clear;
+        DeviceTexture* target = nullptr;
+        RasterState state;
+        std::uint32_t colour = 0;
+        std::size_t firstVertex = 0;
+        std::size_t vertexCount = 0;
+        std::size_t firstIndex = 0;
+        std::size_t primitives = 0;
+    };
+
+    static void RunCommands(void* context, int band, int bandCount);
+    void RunCommandsInBand(int band, int bandCount) const;
 
     DeviceTexture& Target() { return mRenderTarget != nullptr ? *mRenderTarget : *mBackBuffer; }
     bool CanDraw() const;
-    void TransformVertices(std::size_t count);
+    // Appends the first count vertices of the stream, transformed; returns where they start.
+    std::size_t TransformVertices(std::size_t count);
     void Record(DrawRecord::Kind kind, std::size_t vertices, std::size_t primitives);
 
+public:
+    // Runs whatever is recorded; a texture about to go calls this so that nothing draws from it later.
+    void Execute();
+    void ForgetTexture(const DeviceTexture* texture) override;
+
+private:
     WindowSystem* mWindows = nullptr;
     RasterWorkers mWorkers;
     Life mLife = Life::Working;
@@ -99,9 +127,9 @@ private:
     Matrix4 mTransform = Matrix4::Identity();
     const VertexBuffer* mVertices = nullptr;
     const IndexBuffer* mIndices = nullptr;
-    std::vector<ScreenVertex> mScreenVertices;
-    double mTransformedTop = 0.0; // the rows the last transformed vertices span
-    double mTransformedBottom = 0.0;
+    std::vector<Command> mCommands;
+    std::vector<ScreenVertex> mCommandVertices;
+    std::vector<std::uint16_t> mCommandIndices;
     DeviceStatistics mStatistics;
     std::vector<DrawRecord> mDrawCalls;
     std::size_t mDrawCallCapacity = 0;

@@ -1,5 +1,6 @@
 #include "platform/PngCodec.h"
 
+#include <algorithm>
 #include <chrono>
 #include <csignal>
 #include <cstdlib>
@@ -96,6 +97,19 @@ TEST_F(ProgramScenario, TheScreenshotIsTheLetterboxedFrame)
     EXPECT_TRUE(green(picture.At(1920 - 150, 540)));
     EXPECT_EQ(picture.At(960, 540), 0xFF000000u) << "the game draws nothing yet: the cleared frame";
     EXPECT_EQ(picture.At(10, 540), 0xFF000000u) << "beyond the bars";
+
+    // In a window of the virtual size there are no bars: the frame fills it.
+    const std::string windowed = (mFolder / "windowed.png").string();
+    ASSERT_TRUE(ExitedWith(
+        Wait(Start(Headless({"--windowed", "--frames", "3", "--screenshot", "3:" + windowed}))), 0));
+    std::ifstream second(windowed, std::ios::binary);
+    const std::vector<std::uint8_t> secondBytes{std::istreambuf_iterator<char>(second),
+                                                std::istreambuf_iterator<char>()};
+    ASSERT_TRUE(Platform::PngCodec::Decode(secondBytes.data(), secondBytes.size(), picture));
+    EXPECT_EQ(picture.width, 1024);
+    EXPECT_EQ(picture.height, 768);
+    EXPECT_TRUE(std::all_of(picture.pixels.begin(), picture.pixels.end(),
+                            [](std::uint32_t pixel) { return pixel == 0xFF000000u; }));
 }
 
 TEST_F(ProgramScenario, ASecondInstanceEndsAtOnceWithZero)

@@ -23,8 +23,8 @@ Matrix4 PixelProjection(float width, float height)
 
 struct DeviceFixture
 {
-    explicit DeviceFixture(int bands, int width = 64, int height = 48)
-        : device(nullptr, bands, {width, height, true}), vertices(device.CreateVertexBuffer(400)),
+    explicit DeviceFixture(int threads, int width = 64, int height = 48)
+        : device(nullptr, threads, {width, height, true}), vertices(device.CreateVertexBuffer(400)),
           indices(device.CreateIndexBuffer(600))
     {
         std::uint16_t* index = indices->Lock();
@@ -83,10 +83,10 @@ TEST(SoftwareDevice, WorkerBandsDrawTheSamePictureAsOneThread)
         scene.insert(scene.end(), quad.begin(), quad.end());
     }
     Platform::Image pictures[2];
-    const int bands[2] = {1, 5};
+    const int threads[2] = {1, 5};
     for (int run = 0; run < 2; ++run)
     {
-        DeviceFixture fixture(bands[run]);
+        DeviceFixture fixture(threads[run]);
         fixture.device.BeginScene();
         fixture.device.Clear(0x123456u);
         fixture.DrawQuads(scene);

@@ -284,3 +284,22 @@ TEST_F(RenderSystemTest, ARenderTextureGivenBackLeavesTheResetList)
     mRender.Reset(true);
     EXPECT_NE(kept->GetDeviceTexture(), nullptr);
 }
+
+TEST_F(RenderSystemTest, ANewFrameKeepsTheDeviceFilterThatTheBatchRemembers)
+{
+    // The frame's render states would otherwise put the device back to linear while the batch still
+    // believes it is point, and the next point-filtered block would be drawn smoothed.
+    QuadBlock sharp(0, 0, 4, 4);
+    sharp.data.mFilter = RenderData::kFilterPoint;
+    mRender.BeginFrame();
+    mRender.BeginScene(nullptr);
+    mRender.AddRenderData(&sharp.data);
+    mRender.EndScene();
+    mDevice.RecordDrawCalls(4);
+    mRender.BeginFrame();
+    mRender.BeginScene(nullptr);
+    mRender.AddRenderData(&sharp.data);
+    mRender.EndScene();
+    ASSERT_EQ(mDevice.DrawCalls().size(), 1u);
+    EXPECT_EQ(mDevice.DrawCalls()[0].filter, Platform::TextureFilter::Point);
+}

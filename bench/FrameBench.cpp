@@ -1,0 +1,429 @@
+// The frame benchmark: a busy scene (a full-screen background, 300 alpha-blended sprites from 32 to 256
+// pixels, 500 additive 16-pixel particles, then the scaled copy of the 1024 x 768 frame into a 1920 x 1080
+// window) drawn by our software device on one thread and on its worker threads, and by SDL2's own
+// software renderer, in the same run. It prints frames per second and the ratios at the end.
+//
+//   wf_frame_bench [--benchmark_min_time=2]
+
+#include "platform/SoftwareDevice.h"
+
+#include <SDL.h>
+#include <algorithm>
+#include <benchmark/benchmark.h>
+#include <cstdio>
+#include <map>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace
+{
+
+constexpr int kFrameWidth = 1024;
+constexpr int kFrameHeight = 768;
+constexpr int kWindowWidth = 1920;
+constexpr int kWindowHeight = 1080;
+constexpr int kSpriteCount = 300;
+constexpr int kParticleCount = 500;
+constexpr int kParticleSize = 16;
+constexpr int kSpriteSizes[4] = {32, 64, 128, 256};
+
+struct Placement
+{
+    int texture = 0; // index into kSpriteSizes
+    int x = 0;
+    int y = 0;
+};
+
+// The same scene for both renderers, from the engine's random rule.
+struct SceneLayout
+{
+    std::vector<Placement> sprites;
+    std::vector<Placement> particles;
+
+    SceneLayout()
+    {
+        std::uint32_t seed = 1;
+        auto next = [&seed](int range)
+        {
+            seed = seed * 214013u + 2531011u;
+            return static_cast<int>((seed >> 16) & 0x7FFF) % range;
+        };
+        for (int i = 0; i < kSpriteCount; ++i)
+        {
+            const int texture = next(4);
+            const int size = kSpriteSizes[texture];
+            sprites.push_back(
+                {texture, next(kFrameWidth - size / 2) - size / 4, next(kFrameHeight - size / 2) - size / 4});
+        }
+        for (int i = 0; i < kParticleCount; ++i)
+        {
+            particles.push_back({0, next(kFrameWidth), next(kFrameHeight)});
+        }
+    }
+};
+
+const SceneLayout& Layout()
+{
+    static const SceneLayout layout;
+    return layout;
+}
+
+// A round blob with soft alpha edges: the usual sprite.
+std::vector<std::uint32_t> Blob(int size, std::uint32_t colour)
+{
+    std::vector<std::uint32_t> pixels(static_cast<std::size_t>(size * size));
+    const float radius = static_cast<float>(size) * 0.5f;
+    for (int y = 0; y < size; ++y)
+    {
+        for (int x = 0; x < size; ++x)
+        {
+            const float dx = (static_cast<float>(x) + 0.5f - radius) / radius;
+            const float dy = (static_cast<float>(y) + 0.5f - radius) / radius;
+            const float fall = std::max(0.0f, 1.0f - (dx * dx + dy * dy));
+            const auto alpha = static_cast<std::uint32_t>(std::min(255.0f, fall * 400.0f));
+            pixels[static_cast<std::size_t>(y * size + x)] = (alpha << 24) | (colour & 0xFFFFFF);
+        }
+    }
+    return pixels;
+}
+
+std::vector<std::uint32_t> Background()
+{
+    std::vector<std::uint32_t> pixels(static_cast<std::size_t>(kFrameWidth * kFrameHeight));
+    for (int y = 0; y < kFrameHeight; ++y)
+    {
+        for (int x = 0; x < kFrameWidth; ++x)
+        {
+            pixels[static_cast<std::size_t>(y * kFrameWidth + x)] =
+                0xFF000000u | static_cast<std::uint32_t>((x / 4) << 16) |
+                static_cast<std::uint32_t>((y / 3) << 8) | 0x40u;
+        }
+    }
+    return pixels;
+}
+
+std::uint32_t SpriteColour(int texture)
+{
+    const std::uint32_t colours[4] = {0xE04040u, 0x40E040u, 0x4040E0u, 0xE0E040u};
+    return colours[texture];
+}
+
+// Our device, driven as the render system drives it: one vertex buffer, quads batched by state.
+class DeviceScene
+{
+public:
+    explicit DeviceScene(int threads) : mDevice(nullptr, threads, {kWindowWidth, kWindowHeight, true})
+    {
+        mVertices = mDevice.CreateVertexBuffer(4000);
+        mIndices = mDevice.CreateIndexBuffer(6000);
+        std::uint16_t* index = mIndices->Lock();
+        for (std::uint16_t quad = 0; quad < 1000; ++quad)
+        {
+            const auto base = static_cast<std::uint16_t>(quad * 4);
+            const std::uint16_t pattern[6] = {base,
+                                              static_cast<std::uint16_t>(base + 1),
+                                              static_cast<std::uint16_t>(base + 2),
+                                              static_cast<std::uint16_t>(base + 2),
+                                              static_cast<std::uint16_t>(base + 3),
+                                              base};
+            std::copy(std::begin(pattern), std::end(pattern), index + quad * 6);
+        }
+        mIndices->Unlock();
+        mDevice.SetStreamSource(mVertices.get());
+        mDevice.SetIndices(mIndices.get());
+        mDevice.SetAlphaTest(true, 1);
+        mFrame = mDevice.CreateTexture(kFrameWidth, kFrameHeight, Platform::TextureUsage::RenderTarget);
+        mBackground = Upload(kFrameWidth, kFrameHeight, Background());
+        for (int i = 0; i < 4; ++i)
+        {
+            mSprites.push_back(
+                Upload(kSpriteSizes[i], kSpriteSizes[i], Blob(kSpriteSizes[i], SpriteColour(i))));
+        }
+        mParticle = Upload(kParticleSize, kParticleSize, Blob(kParticleSize, 0xFFC080u));
+        const float width = kFrameWidth;
+        const float height = kFrameHeight;
+        mDevice.SetProjection(Platform::Matrix4::Scaling(1.0f, -1.0f, 1.0f) *
+                              Platform::Matrix4::Translation(-0.5f, height + 0.5f, 0.0f) *
+                              Platform::Matrix4::OrthoOffCenterLH(0.0f, width, 0.0f, height, 0.0f, 1.0f));
+    }
+
+    void DrawFrame()
+    {
+        mDevice.SetRenderTarget(mFrame.get());
+        mDevice.BeginScene();
+        mDevice.Clear(0);
+        mDevice.SetDestinationBlend(Platform::BlendFactor::InverseSourceAlpha);
+        Quad(mBackground.get(), 0, 0, kFrameWidth, kFrameHeight);
+        for (const Placement& sprite : Layout().sprites)
+        {
+            const int size = kSpriteSizes[sprite.texture];
+            Quad(mSprites[static_cast<std::size_t>(sprite.texture)].get(), sprite.x, sprite.y, size, size);
+        }
+        Flush();
+        mDevice.SetDestinationBlend(Platform::BlendFactor::One);
+        for (const Placement& particle : Layout().particles)
+        {
+            Quad(mParticle.get(), particle.x, particle.y, kParticleSize, kParticleSize);
+        }
+        Flush();
+        mDevice.EndScene();
+        // The scaled copy: the 4:3 frame between the bars of a wide window.
+        mDevice.SetRenderTarget(nullptr);
+        mDevice.BeginScene();
+        mDevice.Clear(0);
+        mDevice.SetDestinationBlend(Platform::BlendFactor::InverseSourceAlpha);
+        Quad(mFrame.get(), 128, 0, kFrameWidth - 256, kFrameHeight);
+        Flush();
+        mDevice.EndScene();
+        mDevice.Present();
+    }
+
+private:
+    std::unique_ptr<Platform::DeviceTexture> Upload(int width, int height,
+                                                    const std::vector<std::uint32_t>& pixels)
+    {
+        auto texture = mDevice.CreateTexture(width, height, Platform::TextureUsage::Plain);
+        Platform::DeviceTexture::LockedRect locked = texture->Lock();
+        for (int y = 0; y < height; ++y)
+        {
+            std::copy_n(pixels.data() + static_cast<std::size_t>(y * width), width,
+                        reinterpret_cast<std::uint32_t*>(locked.bits + y * locked.pitch));
+        }
+        texture->Unlock();
+        return texture;
+    }
+
+    void Quad(const Platform::DeviceTexture* texture, int x, int y, int w, int h)
+    {
+        if (texture != mTexture || mQuads == 999)
+        {
+            Flush();
+            mDevice.SetTexture(texture);
+            mTexture = texture;
+        }
+        if (mLocked == nullptr)
+        {
+            mLocked = mVertices->Lock(true);
+        }
+        const float left = static_cast<float>(x);
+        const float top = static_cast<float>(y);
+        const float right = static_cast<float>(x + w);
+        const float bottom = static_cast<float>(y + h);
+        Platform::Vertex* out = mLocked + mQuads * 4;
+        out[0] = {left, bottom, 0.5f, 0xFFFFFFFFu, 0.0f, 1.0f};
+        out[1] = {right, bottom, 0.5f, 0xFFFFFFFFu, 1.0f, 1.0f};
+        out[2] = {right, top, 0.5f, 0xFFFFFFFFu, 1.0f, 0.0f};
+        out[3] = {left, top, 0.5f, 0xFFFFFFFFu, 0.0f, 0.0f};
+        ++mQuads;
+    }
+
+    void Flush()
+    {
+        if (mQuads == 0)
+        {
+            return;
+        }
+        mVertices->Unlock();
+        mLocked = nullptr;
+        mDevice.DrawIndexedTriangles(static_cast<std::size_t>(mQuads) * 4,
+                                     static_cast<std::size_t>(mQuads) * 2);
+        mQuads = 0;
+        mTexture = nullptr;
+    }
+
+    Platform::SoftwareDevice mDevice;
+    std::unique_ptr<Platform::VertexBuffer> mVertices;
+    std::unique_ptr<Platform::IndexBuffer> mIndices;
+    std::unique_ptr<Platform::DeviceTexture> mFrame;
+    std::unique_ptr<Platform::DeviceTexture> mBackground;
+    std::vector<std::unique_ptr<Platform::DeviceTexture>> mSprites;
+    std::unique_ptr<Platform::DeviceTexture> mParticle;
+    const Platform::DeviceTexture* mTexture = nullptr;
+    Platform::Vertex* mLocked = nullptr;
+    int mQuads = 0;
+};
+
+// The same scene through SDL2's software renderer, drawing into a window-sized surface in memory.
+class SdlScene
+{
+public:
+    SdlScene()
+    {
+        mWindow =
+            SDL_CreateRGBSurfaceWithFormat(0, kWindowWidth, kWindowHeight, 32, SDL_PIXELFORMAT_ARGB8888);
+        mRenderer = SDL_CreateSoftwareRenderer(mWindow);
+        mFrame = SDL_CreateTexture(mRenderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_TARGET, kFrameWidth,
+                                   kFrameHeight);
+        SDL_SetTextureScaleMode(mFrame, SDL_ScaleModeLinear);
+        mBackground = Upload(kFrameWidth, kFrameHeight, Background(), SDL_BLENDMODE_NONE);
+        for (int i = 0; i < 4; ++i)
+        {
+            mSprites.push_back(Upload(kSpriteSizes[i], kSpriteSizes[i],
+                                      Blob(kSpriteSizes[i], SpriteColour(i)), SDL_BLENDMODE_BLEND));
+        }
+        mParticle = Upload(kParticleSize, kParticleSize, Blob(kParticleSize, 0xFFC080u), SDL_BLENDMODE_ADD);
+    }
+
+    ~SdlScene()
+    {
+        for (SDL_Texture* texture : mSprites)
+        {
+            SDL_DestroyTexture(texture);
+        }
+        SDL_DestroyTexture(mParticle);
+        SDL_DestroyTexture(mBackground);
+        SDL_DestroyTexture(mFrame);
+        SDL_DestroyRenderer(mRenderer);
+        SDL_FreeSurface(mWindow);
+    }
+
+    SdlScene(const SdlScene&) = delete;
+    SdlScene& operator=(const SdlScene&) = delete;
+
+    bool Ready() const { return mRenderer != nullptr && mFrame != nullptr; }
+
+    void DrawFrame()
+    {
+        SDL_SetRenderTarget(mRenderer, mFrame);
+        SDL_SetRenderDrawColor(mRenderer, 0, 0, 0, 255);
+        SDL_RenderClear(mRenderer);
+        SDL_RenderCopy(mRenderer, mBackground, nullptr, nullptr);
+        for (const Placement& sprite : Layout().sprites)
+        {
+            const int size = kSpriteSizes[sprite.texture];
+            const SDL_Rect place{sprite.x, sprite.y, size, size};
+            SDL_RenderCopy(mRenderer, mSprites[static_cast<std::size_t>(sprite.texture)], nullptr, &place);
+        }
+        for (const Placement& particle : Layout().particles)
+        {
+            const SDL_Rect place{particle.x, particle.y, kParticleSize, kParticleSize};
+            SDL_RenderCopy(mRenderer, mParticle, nullptr, &place);
+        }
+        SDL_SetRenderTarget(mRenderer, nullptr);
+        SDL_RenderClear(mRenderer);
+        const SDL_Rect window{240, 0, kWindowWidth - 480, kWindowHeight};
+        SDL_RenderCopy(mRenderer, mFrame, nullptr, &window);
+        SDL_RenderPresent(mRenderer);
+    }
+
+private:
+    SDL_Texture* Upload(int width, int height, const std::vector<std::uint32_t>& pixels, SDL_BlendMode mode)
+    {
+        SDL_Texture* texture =
+            SDL_CreateTexture(mRenderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STATIC, width, height);
+        SDL_UpdateTexture(texture, nullptr, pixels.data(), width * 4);
+        SDL_SetTextureBlendMode(texture, mode);
+        return texture;
+    }
+
+    SDL_Surface* mWindow = nullptr;
+    SDL_Renderer* mRenderer = nullptr;
+    SDL_Texture* mFrame = nullptr;
+    SDL_Texture* mBackground = nullptr;
+    std::vector<SDL_Texture*> mSprites;
+    SDL_Texture* mParticle = nullptr;
+};
+
+int WorkerThreads()
+{
+    const unsigned processors = std::thread::hardware_concurrency();
+    return static_cast<int>(std::clamp(processors, 1u, 8u));
+}
+
+void FramesPerSecond(benchmark::State& state)
+{
+    state.counters["fps"] =
+        benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
+}
+
+void OurDevice(benchmark::State& state)
+{
+    DeviceScene scene(static_cast<int>(state.range(0)));
+    for (auto _ : state)
+    {
+        scene.DrawFrame();
+    }
+    FramesPerSecond(state);
+}
+
+void SdlSoftwareRenderer(benchmark::State& state)
+{
+    SdlScene scene;
+    if (!scene.Ready())
+    {
+        state.SkipWithError(SDL_GetError());
+        return;
+    }
+    for (auto _ : state)
+    {
+        scene.DrawFrame();
+    }
+    FramesPerSecond(state);
+}
+
+// Keeps each benchmark's frames per second to print the ratios after the table.
+class RatioReporter : public benchmark::ConsoleReporter
+{
+public:
+    void ReportRuns(const std::vector<Run>& runs) override
+    {
+        ConsoleReporter::ReportRuns(runs);
+        for (const Run& run : runs)
+        {
+            if (const auto fps = run.counters.find("fps"); fps != run.counters.end())
+            {
+                mFps[run.benchmark_name()] = fps->second.value;
+            }
+        }
+    }
+
+    // With repetitions only the medians are compared.
+    void PrintRatios() const
+    {
+        const bool medians =
+            std::any_of(mFps.begin(), mFps.end(), [](const auto& entry) { return IsMedian(entry.first); });
+        auto compared = [medians](const std::string& name) { return !medians || IsMedian(name); };
+        const auto sdl =
+            std::find_if(mFps.begin(), mFps.end(),
+                         [&](const auto& entry)
+                         { return entry.first.find("Sdl") != std::string::npos && compared(entry.first); });
+        if (sdl == mFps.end() || sdl->second <= 0.0)
+        {
+            return;
+        }
+        std::printf("\nFrames per second against SDL2's software renderer (%.1f fps):\n", sdl->second);
+        for (const auto& [name, fps] : mFps)
+        {
+            if (compared(name))
+            {
+                std::printf("  %-40s %8.1f fps  %5.2f x\n", name.c_str(), fps, fps / sdl->second);
+            }
+        }
+    }
+
+private:
+    static bool IsMedian(const std::string& name) { return name.ends_with("_median"); }
+
+    std::map<std::string, double> mFps;
+};
+
+} // namespace
+
+BENCHMARK(OurDevice)
+    ->Arg(1)
+    ->Arg(WorkerThreads())
+    ->ArgName("threads")
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+BENCHMARK(SdlSoftwareRenderer)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+int main(int argc, char** argv)
+{
+    benchmark::Initialize(&argc, argv);
+    RatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    reporter.PrintRatios();
+    benchmark::Shutdown();
+    return 0;
+}

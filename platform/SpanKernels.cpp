@@ -1,0 +1,606 @@
+// The rasterizer's pixel loops. Texel coordinates and colours step along a span in 16.16 fixed point and
+// every channel is blended in integers, so the pictures are the same on every machine and build.
+#include "platform/SpanKernels.h"
+
+#include <algorithm>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
+namespace Platform
+{
+
+namespace
+{
+
+enum class Sampler
+{
+    None, // no texture: the texel is opaque white
+    Point,
+    Linear,
+};
+
+enum class Blend
+{
+    Replace, // blending off
+    Alpha,
+    InverseColour,
+    Add,
+};
+
+#define WF_ALWAYS_INLINE inline __attribute__((always_inline))
+
+template <TextureAddress Address>
+WF_ALWAYS_INLINE int AddressCoordinate(int coordinate, int size, int mask)
+{
+    if constexpr (Address == TextureAddress::Clamp)
+    {
+        return coordinate < 0 ? 0 : (coordinate >= size ? size - 1 : coordinate);
+    }
+    else
+    {
+        if (mask != 0)
+        {
+            return coordinate & mask;
+        }
+        if (static_cast<unsigned>(coordinate) < static_cast<unsigned>(size))
+        {
+            return coordinate;
+        }
+        const int wrapped = coordinate % size;
+        return wrapped < 0 ? wrapped + size : wrapped;
+    }
+}
+
+// a x (256 - weight) + b x weight, per channel, for a weight of 0 to 256.
+WF_ALWAYS_INLINE std::uint32_t Lerp(std::uint32_t a, std::uint32_t b, std::uint32_t weight)
+{
+    const std::uint32_t inverse = 256 - weight;
+    const std::uint32_t redBlue =
+        (((a & 0x00FF00FFu) * inverse + (b & 0x00FF00FFu) * weight) >> 8) & 0x00FF00FFu;
+    const std::uint32_t alphaGreen =
+        (((a >> 8) & 0x00FF00FFu) * inverse + ((b >> 8) & 0x00FF00FFu) * weight) & 0xFF00FF00u;
+    return redBlue | alphaGreen;
+}
+
+template <Sampler Kind, TextureAddress Address>
+WF_ALWAYS_INLINE std::uint32_t Sample(const TextureView& texture, std::int64_t s, std::int64_t t)
+{
+    if constexpr (Kind == Sampler::None)
+    {
+        return 0xFFFFFFFFu;
+    }
+    else if constexpr (Kind == Sampler::Point)
+    {
+        const int x = AddressCoordinate<Address>(static_cast<int>(s >> 16), texture.width, texture.maskX);
+        const int y = AddressCoordinate<Address>(static_cast<int>(t >> 16), texture.height, texture.maskY);
+        return texture.pixels[static_cast<std::ptrdiff_t>(y) * texture.pitch + x];
+    }
+    else
+    {
+        const int x0 = static_cast<int>(s >> 16);
+        const int y0 = static_cast<int>(t >> 16);
+        const std::uint32_t fx = static_cast<std::uint32_t>((s >> 8) & 0xFF);
+        const std::uint32_t fy = static_cast<std::uint32_t>((t >> 8) & 0xFF);
+        const int xa = AddressCoordinate<Address>(x0, texture.width, texture.maskX);
+        const int xb = AddressCoordinate<Address>(x0 + 1, texture.width, texture.maskX);
+        const int ya = AddressCoordinate<Address>(y0, texture.height, texture.maskY);
+        const int yb = AddressCoordinate<Address>(y0 + 1, texture.height, texture.maskY);
+        const std::uint32_t* rowA = texture.pixels + static_cast<std::ptrdiff_t>(ya) * texture.pitch;
+        const std::uint32_t* rowB = texture.pixels + static_cast<std::ptrdiff_t>(yb) * texture.pitch;
+        const std::uint32_t top = Lerp(rowA[xa], rowA[xb], fx);
+        const std::uint32_t bottom = Lerp(rowB[xa], rowB[xb], fx);
+        return Lerp(top, bottom, fy);
+    }
+}
+
+WF_ALWAYS_INLINE std::uint32_t Channel(std::uint32_t argb, int shift)
+{
+    return (argb >> shift) & 0xFFu;
+}
+
+// Texel times colour per channel; 255 leaves a channel as it is, 0 clears it.
+WF_ALWAYS_INLINE std::uint32_t Modulate(std::uint32_t texel, std::uint32_t colour)
+{
+    std::uint32_t result = 0;
+    for (int shift = 0; shift < 32; shift += 8)
+    {
+        result |= ((Channel(texel, shift) * (Channel(colour, shift) + 1)) >> 8) << shift;
+    }
+    return result;
+}
+
+inline std::uint32_t SaturatedChannel(std::uint32_t value)
+{
+    return value > 255 ? 255 : value;
+}
+
+template <Blend Mode>
+WF_ALWAYS_INLINE std::uint32_t BlendPixel(std::uint32_t source, std::uint32_t destination)
+{
+    const std::uint32_t alpha = source >> 24;
+    const std::uint32_t weight = alpha + (alpha >> 7); // 0 to 256
+    if constexpr (Mode == Blend::Replace)
+    {
+        return source | 0xFF000000u;
+    }
+    else if constexpr (Mode == Blend::Alpha)
+    {
+        return Lerp(destination, source, weight) | 0xFF000000u;
+    }
+    else if constexpr (Mode == Blend::Add)
+    {
+        std::uint32_t result = 0xFF000000u;
+        for (int shift = 0; shift < 24; shift += 8)
+        {
+            const std::uint32_t value =
+                Channel(destination, shift) + ((Channel(source, shift) * weight) >> 8);
+            result |= SaturatedChannel(value) << shift;
+        }
+        return result;
+    }
+    else
+    {
+        std::uint32_t result = 0xFF000000u;
+        for (int shift = 0; shift < 24; shift += 8)
+        {
+            const std::uint32_t sourceChannel = Channel(source, shift);
+            const std::uint32_t inverse = 256 - (sourceChannel + (sourceChannel >> 7));
+            const std::uint32_t value =
+                ((sourceChannel * weight) >> 8) + ((Channel(destination, shift) * inverse) >> 8);
+            result |= SaturatedChannel(value) << shift;
+        }
+        return result;
+    }
+}
+
+inline std::uint32_t PackChannels(const std::int64_t channel[4])
+{
+    std::uint32_t result = 0;
+    const int shifts[4] = {24, 16, 8, 0};
+    for (int i = 0; i < 4; ++i)
+    {
+        const std::int64_t value = channel[i] >> 16;
+        result |= static_cast<std::uint32_t>(value < 0 ? 0 : (value > 255 ? 255 : value)) << shifts[i];
+    }
+    return result;
+}
+
+#if defined(__SSE2__)
+// Four pixels a x (256 - weight) + b x weight per channel, weights 0 to 256 given per pixel in 16-bit lanes
+// (pixels 0 and 1 in low, 2 and 3 in high): the same arithmetic as Lerp.
+WF_ALWAYS_INLINE __m128i LerpFour(__m128i a, __m128i b, __m128i weightLow, __m128i weightHigh)
+{
+    const __m128i zero = _mm_setzero_si128();
+    const __m128i full = _mm_set1_epi16(256);
+    const __m128i low = _mm_srli_epi16(
+        _mm_add_epi16(_mm_mullo_epi16(_mm_unpacklo_epi8(a, zero), _mm_sub_epi16(full, weightLow)),
+                      _mm_mullo_epi16(_mm_unpacklo_epi8(b, zero), weightLow)),
+        8);
+    const __m128i high = _mm_srli_epi16(
+        _mm_add_epi16(_mm_mullo_epi16(_mm_unpackhi_epi8(a, zero), _mm_sub_epi16(full, weightHigh)),
+                      _mm_mullo_epi16(_mm_unpackhi_epi8(b, zero), weightHigh)),
+        8);
+    return _mm_packus_epi16(low, high);
+}
+
+WF_ALWAYS_INLINE __m128i PixelWeights(std::uint32_t first, std::uint32_t second)
+{
+    return _mm_set_epi16(static_cast<short>(second), static_cast<short>(second), static_cast<short>(second),
+                         static_cast<short>(second), static_cast<short>(first), static_cast<short>(first),
+                         static_cast<short>(first), static_cast<short>(first));
+}
+
+// The source alpha of each of four pixels as a blend weight (alpha + alpha / 128), spread over its lanes.
+WF_ALWAYS_INLINE __m128i AlphaWeights(__m128i pixels16)
+{
+    const __m128i alpha = _mm_shufflehi_epi16(_mm_shufflelo_epi16(pixels16, 0xFF), 0xFF);
+    return _mm_add_epi16(alpha, _mm_srli_epi16(alpha, 7));
+}
+
+// BlendPixel for four pixels whose alpha test passes (or changes nothing): alpha, add or replace.
+template <Blend Mode>
+WF_ALWAYS_INLINE __m128i BlendFour(__m128i source, __m128i destination)
+{
+    const __m128i opaque = _mm_set1_epi32(static_cast<int>(0xFF000000u));
+    if constexpr (Mode == Blend::Replace)
+    {
+        return _mm_or_si128(source, opaque);
+    }
+    else
+    {
+        const __m128i zero = _mm_setzero_si128();
+        const __m128i weightLow = AlphaWeights(_mm_unpacklo_epi8(source, zero));
+        const __m128i weightHigh = AlphaWeights(_mm_unpackhi_epi8(source, zero));
+        if constexpr (Mode == Blend::Alpha)
+        {
+            return _mm_or_si128(LerpFour(destination, source, weightLow, weightHigh), opaque);
+        }
+        else
+        {
+            const __m128i scaled = _mm_packus_epi16(
+                _mm_srli_epi16(_mm_mullo_epi16(_mm_unpacklo_epi8(source, zero), weightLow), 8),
+                _mm_srli_epi16(_mm_mullo_epi16(_mm_unpackhi_epi8(source, zero), weightHigh), 8));
+            return _mm_or_si128(_mm_adds_epu8(destination, scaled), opaque);
+        }
+    }
+}
+#endif
+
+// The general kernel: any sampler, addressing, blend and colours, every texel addressed.
+template <Sampler Kind, TextureAddress Address, Blend Mode, SpanColours Colours>
+void DrawSpan(const Span& span, const TextureView& texture)
+{
+    std::uint32_t* dest = span.dest;
+    std::int64_t s = span.s;
+    std::int64_t t = span.t;
+    std::int64_t channel[4] = {span.channel[0], span.channel[1], span.channel[2], span.channel[3]};
+    const std::uint32_t reference = span.alphaReference;
+    for (int i = 0; i < span.count; ++i)
+    {
+        std::uint32_t source = Sample<Kind, Address>(texture, s, t);
+        if constexpr (Colours == SpanColours::Constant)
+        {
+            source = Modulate(source, span.colour);
+        }
+        else if constexpr (Colours == SpanColours::Gradient)
+        {
+            source = Modulate(source, PackChannels(channel));
+            for (int c = 0; c < 4; ++c)
+            {
+                channel[c] += span.channelStep[c];
+            }
+        }
+        if ((source >> 24) >= reference)
+        {
+            dest[i] = BlendPixel<Mode>(source, dest[i]);
+        }
+        if constexpr (Kind != Sampler::None)
+        {
+            s += span.ds;
+            t += span.dt;
+        }
+    }
+}
+
+// Row kernels: spans whose texel row does not change along them (dt is 0, as on every quad whose sides
+// run along the axes) and whose vertices are opaque white. The row is addressed once per span; a point
+// sampled column only when it falls outside the texture. Linear filtering blends down the two rows
+// first, then across (DrawSpan blends across first: the last bit of a channel may differ between the
+// two, which is why the choice depends only on the span itself, never on the band drawing it).
+constexpr std::int64_t kRowBufferTexels = 8192;
+
+// The texel columns low..high of two texture rows blended down by fy, addressed, into out.
+template <TextureAddress Address>
+void BlendRows(const TextureView& texture, const std::uint32_t* rowA, const std::uint32_t* rowB,
+               std::uint32_t fy, std::int64_t low, std::int64_t high, std::uint32_t* out)
+{
+    std::int64_t column = low;
+    auto one = [&](std::int64_t at)
+    {
+        const int x = AddressCoordinate<Address>(static_cast<int>(at), texture.width, texture.maskX);
+        out[at - low] = fy == 0 ? rowA[x] : Lerp(rowA[x], rowB[x], fy);
+    };
+    for (; column <= high && column < 0; ++column)
+    {
+        one(column);
+    }
+#if defined(__SSE2__)
+    const __m128i weight = _mm_set1_epi16(static_cast<short>(fy));
+    for (; column + 3 <= high && column + 4 <= texture.width; column += 4)
+    {
+        const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i*>(rowA + column));
+        const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i*>(rowB + column));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(out + (column - low)),
+                         fy == 0 ? a : LerpFour(a, b, weight, weight));
+    }
+#endif
+    for (; column <= high; ++column)
+    {
+        one(column);
+    }
+}
+
+template <Sampler Kind, TextureAddress Address, Blend Mode>
+void DrawRowSpan(const Span& span, const TextureView& texture)
+{
+    std::uint32_t* dest = span.dest;
+    std::int64_t s = span.s;
+    const std::uint32_t reference = span.alphaReference;
+    const int lastColumn = texture.width - 1;
+    if constexpr (Kind == Sampler::Point)
+    {
+        const int y =
+            AddressCoordinate<Address>(static_cast<int>(span.t >> 16), texture.height, texture.maskY);
+        const std::uint32_t* row = texture.pixels + static_cast<std::ptrdiff_t>(y) * texture.pitch;
+        for (int i = 0; i < span.count; ++i, s += span.ds)
+        {
+            const int column = static_cast<int>(s >> 16);
+            const std::uint32_t source =
+                row[static_cast<unsigned>(column) <= static_cast<unsigned>(lastColumn)
+                        ? column
+                        : AddressCoordinate<Address>(column, texture.width, texture.maskX)];
+            if ((source >> 24) >= reference)
+            {
+                dest[i] = BlendPixel<Mode>(source, dest[i]);
+            }
+        }
+    }
+    else
+    {
+        const int y0 = static_cast<int>(span.t >> 16);
+        const std::uint32_t fy = static_cast<std::uint32_t>((span.t >> 8) & 0xFF);
+        const std::uint32_t* rowA =
+            texture.pixels +
+            static_cast<std::ptrdiff_t>(AddressCoordinate<Address>(y0, texture.height, texture.maskY)) *
+                texture.pitch;
+        const std::uint32_t* rowB =
+            texture.pixels +
+            static_cast<std::ptrdiff_t>(AddressCoordinate<Address>(y0 + 1, texture.height, texture.maskY)) *
+                texture.pitch;
+        // The texel columns the span reads, blended down the rows once each; every pixel then blends
+        // two neighbours across. Columns are addressed while the row is built.
+        const std::int64_t lastS = s + span.ds * (span.count - 1);
+        const std::int64_t low = std::min(s, lastS) >> 16;
+        const std::int64_t high = (std::max(s, lastS) >> 16) + 1;
+        thread_local std::uint32_t blended[kRowBufferTexels];
+        if (high - low < kRowBufferTexels)
+        {
+            BlendRows<Address>(texture, rowA, rowB, fy, low, high, blended);
+            const std::uint32_t* columns = blended - low;
+            int i = 0;
+#if defined(__SSE2__)
+            // Four pixels at a time while the alpha test has nothing to take out.
+            for (; i + 4 <= span.count && reference <= 1; i += 4)
+            {
+                const std::int64_t s1 = s + span.ds;
+                const std::int64_t s2 = s1 + span.ds;
+                const std::int64_t s3 = s2 + span.ds;
+                const std::int64_t x[4] = {s >> 16, s1 >> 16, s2 >> 16, s3 >> 16};
+                const __m128i left =
+                    _mm_set_epi32(static_cast<int>(columns[x[3]]), static_cast<int>(columns[x[2]]),
+                                  static_cast<int>(columns[x[1]]), static_cast<int>(columns[x[0]]));
+                const __m128i right =
+                    _mm_set_epi32(static_cast<int>(columns[x[3] + 1]), static_cast<int>(columns[x[2] + 1]),
+                                  static_cast<int>(columns[x[1] + 1]), static_cast<int>(columns[x[0] + 1]));
+                auto weight = [](std::int64_t position)
+                { return static_cast<std::uint32_t>((position >> 8) & 0xFF); };
+                const __m128i source = LerpFour(left, right, PixelWeights(weight(s), weight(s1)),
+                                                PixelWeights(weight(s2), weight(s3)));
+                const __m128i destination = _mm_loadu_si128(reinterpret_cast<const __m128i*>(dest + i));
+                if constexpr (Mode == Blend::Replace || Mode == Blend::InverseColour)
+                {
+                    // These take no part in the alpha test's pass-through: keep the exact per-pixel rule.
+                    alignas(16) std::uint32_t sources[4];
+                    _mm_store_si128(reinterpret_cast<__m128i*>(sources), source);
+                    for (int k = 0; k < 4; ++k)
+                    {
+                        if ((sources[k] >> 24) >= reference)
+                        {
+                            dest[i + k] = BlendPixel<Mode>(sources[k], dest[i + k]);
+                        }
+                    }
+                }
+                else
+                {
+                    _mm_storeu_si128(reinterpret_cast<__m128i*>(dest + i),
+                                     BlendFour<Mode>(source, destination));
+                }
+                s = s3 + span.ds;
+            }
+#endif
+            for (; i < span.count; ++i, s += span.ds)
+            {
+                const std::int64_t x0 = s >> 16;
+                const std::uint32_t source =
+                    Lerp(columns[x0], columns[x0 + 1], static_cast<std::uint32_t>((s >> 8) & 0xFF));
+                if ((source >> 24) >= reference)
+                {
+                    dest[i] = BlendPixel<Mode>(source, dest[i]);
+                }
+            }
+            return;
+        }
+        for (int i = 0; i < span.count; ++i, s += span.ds)
+        {
+            const int x0 = static_cast<int>(s >> 16);
+            const std::uint32_t fx = static_cast<std::uint32_t>((s >> 8) & 0xFF);
+            const int xa = AddressCoordinate<Address>(x0, texture.width, texture.maskX);
+            const int xb = AddressCoordinate<Address>(x0 + 1, texture.width, texture.maskX);
+            const std::uint32_t left = fy == 0 ? rowA[xa] : Lerp(rowA[xa], rowB[xa], fy);
+            const std::uint32_t right = fy == 0 ? rowA[xb] : Lerp(rowA[xb], rowB[xb], fy);
+            const std::uint32_t source = Lerp(left, right, fx);
+            if ((source >> 24) >= reference)
+            {
+                dest[i] = BlendPixel<Mode>(source, dest[i]);
+            }
+        }
+    }
+}
+
+// Contiguous kernel: one texel per pixel along a texture row that the span never leaves, blended alpha
+// or add with an alpha test of at most 1 (which these blends pass through unchanged: a texel of alpha 0
+// leaves the pixel as it was). Same arithmetic as BlendPixel, four pixels at a time where SSE2 is there.
+template <Blend Mode>
+void DrawContiguousSpan(const std::uint32_t* source, std::uint32_t* dest, int count)
+{
+    int i = 0;
+#if defined(__SSE2__)
+    const __m128i alphaMask = _mm_set1_epi32(static_cast<int>(0xFF000000u));
+    for (; i + 4 <= count; i += 4)
+    {
+        const __m128i s = _mm_loadu_si128(reinterpret_cast<const __m128i*>(source + i));
+        // Four texels of alpha 0 change nothing; four opaque ones blended alpha are copied.
+        const int transparent =
+            _mm_movemask_epi8(_mm_cmpeq_epi32(_mm_and_si128(s, alphaMask), _mm_setzero_si128()));
+        if (transparent == 0xFFFF)
+        {
+            continue;
+        }
+        if constexpr (Mode == Blend::Alpha)
+        {
+            if (_mm_movemask_epi8(_mm_cmpeq_epi32(_mm_and_si128(s, alphaMask), alphaMask)) == 0xFFFF)
+            {
+                _mm_storeu_si128(reinterpret_cast<__m128i*>(dest + i), s);
+                continue;
+            }
+        }
+        const __m128i d = _mm_loadu_si128(reinterpret_cast<const __m128i*>(dest + i));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(dest + i), BlendFour<Mode>(s, d));
+    }
+#endif
+    for (; i < count; ++i)
+    {
+        dest[i] = BlendPixel<Mode>(source[i], dest[i]);
+    }
+}
+
+template <Blend Mode>
+void DrawContiguousRow(const Span& span, const TextureView& texture)
+{
+    const int y = static_cast<int>(span.t >> 16);
+    DrawContiguousSpan<Mode>(texture.pixels + static_cast<std::ptrdiff_t>(y) * texture.pitch + (span.s >> 16),
+                             span.dest, span.count);
+}
+
+template <Sampler Kind, TextureAddress Address, Blend Mode>
+SpanFunction SelectByColour(SpanColours colours)
+{
+    switch (colours)
+    {
+    case SpanColours::White:
+        return &DrawSpan<Kind, Address, Mode, SpanColours::White>;
+    case SpanColours::Constant:
+        return &DrawSpan<Kind, Address, Mode, SpanColours::Constant>;
+    case SpanColours::Gradient:
+        break;
+    }
+    return &DrawSpan<Kind, Address, Mode, SpanColours::Gradient>;
+}
+
+template <Sampler Kind, TextureAddress Address>
+SpanFunction SelectByBlend(Blend mode, SpanColours colours)
+{
+    switch (mode)
+    {
+    case Blend::Replace:
+        return SelectByColour<Kind, Address, Blend::Replace>(colours);
+    case Blend::Alpha:
+        return SelectByColour<Kind, Address, Blend::Alpha>(colours);
+    case Blend::InverseColour:
+        return SelectByColour<Kind, Address, Blend::InverseColour>(colours);
+    case Blend::Add:
+        break;
+    }
+    return SelectByColour<Kind, Address, Blend::Add>(colours);
+}
+
+template <Sampler Kind>
+SpanFunction SelectByAddress(TextureAddress address, Blend mode, SpanColours colours)
+{
+    return address == TextureAddress::Clamp ? SelectByBlend<Kind, TextureAddress::Clamp>(mode, colours)
+                                            : SelectByBlend<Kind, TextureAddress::Wrap>(mode, colours);
+}
+
+Blend BlendOf(const RasterState& state)
+{
+    if (!state.blendEnabled)
+    {
+        return Blend::Replace;
+    }
+    switch (state.destinationBlend)
+    {
+    case BlendFactor::InverseSourceColour:
+        return Blend::InverseColour;
+    case BlendFactor::One:
+        return Blend::Add;
+    default:
+        return Blend::Alpha;
+    }
+}
+
+Sampler SamplerOf(const RasterState& state)
+{
+    if (state.texture == nullptr)
+    {
+        return Sampler::None;
+    }
+    return state.filter == TextureFilter::Point ? Sampler::Point : Sampler::Linear;
+}
+
+SpanFunction SelectSpan(const RasterState& state, SpanColours colours)
+{
+    const Blend mode = BlendOf(state);
+    switch (SamplerOf(state))
+    {
+    case Sampler::None:
+        return SelectByBlend<Sampler::None, TextureAddress::Wrap>(mode, colours);
+    case Sampler::Point:
+        return SelectByAddress<Sampler::Point>(state.address, mode, colours);
+    case Sampler::Linear:
+        break;
+    }
+    return SelectByAddress<Sampler::Linear>(state.address, mode, colours);
+}
+
+template <Sampler Kind, TextureAddress Address>
+SpanFunction SelectRowByBlend(Blend mode)
+{
+    switch (mode)
+    {
+    case Blend::Replace:
+        return &DrawRowSpan<Kind, Address, Blend::Replace>;
+    case Blend::Alpha:
+        return &DrawRowSpan<Kind, Address, Blend::Alpha>;
+    case Blend::InverseColour:
+        return &DrawRowSpan<Kind, Address, Blend::InverseColour>;
+    case Blend::Add:
+        break;
+    }
+    return &DrawRowSpan<Kind, Address, Blend::Add>;
+}
+
+template <Sampler Kind>
+SpanFunction SelectRow(TextureAddress address, Blend mode)
+{
+    return address == TextureAddress::Clamp ? SelectRowByBlend<Kind, TextureAddress::Clamp>(mode)
+                                            : SelectRowByBlend<Kind, TextureAddress::Wrap>(mode);
+}
+
+} // namespace
+
+SpanFunctions SpanKernels::Select(const RasterState& state, SpanColours colours)
+{
+    SpanFunctions functions;
+    functions.main = SelectSpan(state, colours);
+    const Sampler sampler = SamplerOf(state);
+    if (sampler == Sampler::Linear)
+    {
+        RasterState point = state;
+        point.filter = TextureFilter::Point;
+        functions.onTexelCentres = SelectSpan(point, colours);
+    }
+    if (sampler == Sampler::None || colours != SpanColours::White)
+    {
+        return functions;
+    }
+    // A render target reads opaque: blending it alpha under white vertices copies it.
+    const Blend mode =
+        BlendOf(state) == Blend::Alpha && state.texture->IsRenderTarget() ? Blend::Replace : BlendOf(state);
+    functions.rowOnTexelCentres = SelectRow<Sampler::Point>(state.address, mode);
+    functions.row = sampler == Sampler::Linear ? SelectRow<Sampler::Linear>(state.address, mode)
+                                               : functions.rowOnTexelCentres;
+    const bool passesAlphaTest = !state.alphaTest || state.alphaReference <= 1;
+    if (passesAlphaTest && mode == Blend::Alpha)
+    {
+        functions.contiguous = &DrawContiguousRow<Blend::Alpha>;
+    }
+    else if (passesAlphaTest && mode == Blend::Add)
+    {
+        functions.contiguous = &DrawContiguousRow<Blend::Add>;
+    }
+    return functions;
+}
+
+} // namespace Platform
