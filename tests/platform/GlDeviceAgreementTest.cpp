@@ -116,12 +116,13 @@ class Painter
 public:
     Painter(GraphicsDevice& device, Resources& resources) : mDevice(device), mResources(resources) {}
 
-    void Quads(const std::vector<Vertex>& corners)
+    // vertexCount below the corners given leaves out the triangles that reach past it.
+    void Quads(const std::vector<Vertex>& corners, std::size_t vertexCount = 0)
     {
         Vertex* out = mResources.vertices->Lock(true);
         std::copy(corners.begin(), corners.end(), out);
         mResources.vertices->Unlock();
-        mDevice.DrawIndexedTriangles(corners.size(), corners.size() / 2);
+        mDevice.DrawIndexedTriangles(vertexCount != 0 ? vertexCount : corners.size(), corners.size() / 2);
     }
 
     void Lines(const std::vector<Vertex>& ends)
@@ -336,6 +337,19 @@ std::vector<Scene> Scenes()
              paint.Quads(corners);
              paint.End();
          }},
+        {"indices past the vertices drawn leave their triangles out",
+         [](GraphicsDevice& device, Resources& r)
+         {
+             Painter paint(device, r);
+             paint.Begin(nullptr, 0x000000u);
+             paint.States(nullptr, BlendFactor::InverseSourceAlpha, TextureFilter::Linear,
+                          TextureAddress::Wrap);
+             paint.Quads(Join({Quad(4.0f, 4.0f, 30.0f, 20.0f, 0xFFFF0000u),
+                               Quad(40.0f, 4.0f, 30.0f, 20.0f, 0xFF00FF00u),
+                               Quad(80.0f, 4.0f, 30.0f, 20.0f, 0xFF0000FFu)}),
+                         10);
+             paint.End();
+         }},
     };
 }
 
@@ -446,6 +460,62 @@ TEST_F(GlDeviceAgreement, EveryDrawingSceneLooksAsOnTheSoftwareDevice)
     GraphicsDevice::ReadTexture(*softwareResources.target, targets[0]);
     GraphicsDevice::ReadTexture(*glResources.target, targets[1]);
     EXPECT_EQ(Disagreement(targets[0], targets[1]), "") << "the render target read back";
+}
+
+TEST_F(GlDeviceAgreement, BothDevicesLoseAndResetAlikeAndDrawIntoRenderTargetsAfterwards)
+{
+    Platform::SoftwareDevice software(nullptr, 1, {kWidth, kHeight, true});
+    GraphicsDevice* devices[2] = {&software, mGl.get()};
+    for (GraphicsDevice* device : devices)
+    {
+        const std::string name = device == &software ? "software" : "gl";
+        Resources resources = MakeResources(*device);
+        device->MakeLost();
+        EXPECT_EQ(device->Present(), Platform::DeviceResult::DeviceLost) << name;
+        EXPECT_EQ(device->TestCooperativeLevel(), Platform::DeviceResult::DeviceLost) << name;
+        EXPECT_FALSE(device->Reset({64, 32, true})) << name;
+        EXPECT_EQ(device->CreateTexture(8, 8, TextureUsage::RenderTarget), nullptr) << name;
+        Painter paint(*device, resources);
+        paint.Begin(nullptr, 0x000000u);
+        paint.Quads(Quad(0.0f, 0.0f, 64.0f, 32.0f, 0xFFFFFFFFu));
+        paint.End();
+        EXPECT_EQ(device->Statistics().drawCalls, 0u) << name;
+
+        device->AllowReset();
+        EXPECT_EQ(device->TestCooperativeLevel(), Platform::DeviceResult::DeviceNotReset) << name;
+        resources.vertices.reset();
+        resources.indices.reset();
+        resources.target.reset();
+        ASSERT_TRUE(device->Reset({64, 32, true})) << name;
+        EXPECT_EQ(device->BackBufferWidth(), 64) << name;
+        EXPECT_EQ(device->BackBufferHeight(), 32) << name;
+
+        // What the render system does after a reset: its buffers and render textures made anew.
+        Resources remade = MakeResources(*device);
+        ASSERT_NE(remade.target, nullptr) << name;
+        Painter repaint(*device, remade);
+        repaint.Begin(remade.target.get(), 0xFF0000u);
+        repaint.States(nullptr, BlendFactor::InverseSourceAlpha, TextureFilter::Point, TextureAddress::Clamp);
+        repaint.Quads(Quad(10.0f, 10.0f, 10.0f, 10.0f, 0xFF00FF00u));
+        repaint.End();
+        repaint.Begin(nullptr, 0x0000FFu);
+        repaint.States(remade.target.get(), BlendFactor::InverseSourceAlpha, TextureFilter::Point,
+                       TextureAddress::Clamp);
+        repaint.Quads(Quad(0.0f, 0.0f, 20.0f, 15.0f, 0xFFFFFFFFu, 0.0f, 0.0f, 0.5f, 0.5f));
+        repaint.End();
+        EXPECT_EQ(device->Present(), Platform::DeviceResult::Ok) << name;
+
+        Platform::Image target;
+        GraphicsDevice::ReadTexture(*remade.target, target);
+        EXPECT_EQ(target.At(2, 2), 0xFFFF0000u) << name;
+        EXPECT_EQ(target.At(12, 12), 0xFF00FF00u) << name;
+        Platform::Image back;
+        device->ReadBackBuffer(back);
+        ASSERT_EQ(back.width, 64) << name;
+        EXPECT_EQ(back.At(2, 2), 0xFFFF0000u) << name;
+        EXPECT_EQ(back.At(12, 12), 0xFF00FF00u) << name;
+        EXPECT_EQ(back.At(40, 20), 0xFF0000FFu) << name;
+    }
 }
 
 } // namespace
