@@ -21,11 +21,21 @@ constexpr GLuint kPositionSlot = 0;
 constexpr GLuint kColourSlot = 1;
 constexpr GLuint kTexCoordSlot = 2;
 
-// How far drawing is moved off the pixel grid, in pixels: triangles up and left, so an edge through a
-// pixel centre takes in the pixels right of and below it (the top-left rule); lines down and right, so a
-// line through the middle between two pixels takes the lower one, as the software device rounds. More
-// than GL's finest sub-pixel step, too little to move a texel visibly.
-constexpr float kEdgeNudge = 1.0f / 128.0f;
+// A corner this close to a pixel centre is moved this far off it, to the side the software device
+// finds it on (up and left when exactly on it: the top-left rule), so that GL, which rounds corners to
+// 1/256 of a pixel, covers the same pixels. Too little to move a texel visibly.
+constexpr double kCentreGap = 1.0 / 128.0;
+
+double AwayFromPixelCentre(double coordinate)
+{
+    const double centre = std::round(coordinate);
+    const double offset = coordinate - centre;
+    if (std::fabs(offset) >= kCentreGap)
+    {
+        return coordinate;
+    }
+    return offset > 0.0 ? centre + kCentreGap : centre - kCentreGap;
+}
 
 const char* const kVertexShader = R"(#version 120
 attribute vec3 aPosition;
@@ -49,11 +59,12 @@ void main()
 const char* const kFragmentShader = R"(#version 120
 uniform sampler2D uTexture;
 uniform float uAlphaReference;
+uniform vec2 uTexelBias;
 varying vec4 vColour;
 varying vec2 vTexCoord;
 void main()
 {
-    vec4 colour = texture2D(uTexture, vTexCoord) * vColour;
+    vec4 colour = texture2D(uTexture, vTexCoord + uTexelBias) * vColour;
     if (floor(colour.a * 255.0 + 0.5) < uAlphaReference)
     {
         discard;
@@ -72,6 +83,11 @@ Matrix4 TargetPixelsToClip(int width, int height)
     matrix.m[3][1] = 1.0f;
     return matrix;
 }
+
+// Point sampling exactly between two texels: the software device rounds texel coordinates down (and
+// steps them along a row rounded down), so it mostly takes the earlier texel; GL's interpolation lands a
+// hair either side of the boundary, so it samples this fraction of a texel back.
+constexpr float kPointSampleBias = 1.0f / 4096.0f;
 
 bool ValidSize(int width, int height, int limit)
 {
@@ -196,6 +212,7 @@ bool GlDevice::MakeProgram(std::string& error)
     mTransformLocation = gl.GetUniformLocation(mProgram, "uTransform");
     mPixelOffsetLocation = gl.GetUniformLocation(mProgram, "uPixelOffset");
     mAlphaReferenceLocation = gl.GetUniformLocation(mProgram, "uAlphaReference");
+    mTexelBiasLocation = gl.GetUniformLocation(mProgram, "uTexelBias");
     return true;
 }
 
@@ -290,6 +307,11 @@ std::unique_ptr<VertexBuffer> GlDevice::CreateVertexBuffer(std::size_t vertices)
     if (vertices == 0 || mLife != Life::Working)
     {
         return nullptr;
+    }
+    // The transformed copy is sized here, once, so drawing never allocates.
+    if (mScreenVertices.size() < vertices)
+    {
+        mScreenVertices.resize(vertices);
     }
     return std::make_unique<VertexBuffer>(vertices);
 }
@@ -477,7 +499,7 @@ void GlDevice::PointAttributes(const void* vertices)
     gl.VertexAttribPointer(kTexCoordSlot, 2, GL_FLOAT, GL_FALSE, stride, bytes + offsetof(Vertex, u));
 }
 
-void GlDevice::PrepareDraw(const Vertex* vertices, const Matrix4& transform, float nudge)
+void GlDevice::PrepareDraw(const Vertex* targetPixels)
 {
     mContext->MakeCurrent();
     const GlFunctions& gl = mContext->Gl();
@@ -485,7 +507,11 @@ void GlDevice::PrepareDraw(const Vertex* vertices, const Matrix4& transform, flo
     BindFramebuffer(target.Framebuffer(), target.Width(), target.Height());
     gl.UseProgram(mProgram);
 
-    (mTexture != nullptr ? *mTexture : *mWhite).BindForDrawing(mFilter, mAddress);
+    GlTexture& texture = mTexture != nullptr ? *mTexture : *mWhite;
+    texture.BindForDrawing(mFilter, mAddress);
+    const bool point = mFilter == TextureFilter::Point;
+    gl.Uniform2f(mTexelBiasLocation, point ? -kPointSampleBias / static_cast<float>(texture.Width()) : 0.0f,
+                 point ? -kPointSampleBias / static_cast<float>(texture.Height()) : 0.0f);
     if (mBlendEnabled)
     {
         gl.Enable(GL_BLEND);
@@ -505,10 +531,12 @@ void GlDevice::PrepareDraw(const Vertex* vertices, const Matrix4& transform, flo
         gl.Disable(GL_BLEND);
     }
     gl.Uniform1f(mAlphaReferenceLocation, mAlphaTest ? static_cast<float>(mAlphaReference) : 0.0f);
-    gl.UniformMatrix4fv(mTransformLocation, 1, GL_FALSE, &transform.m[0][0]);
-    gl.Uniform2f(mPixelOffsetLocation, (1.0f + 2.0f * nudge) / static_cast<float>(target.Width()),
-                 (1.0f + 2.0f * nudge) / static_cast<float>(target.Height()));
-    PointAttributes(vertices);
+    const Matrix4 toClip = TargetPixelsToClip(target.Width(), target.Height());
+    gl.UniformMatrix4fv(mTransformLocation, 1, GL_FALSE, &toClip.m[0][0]);
+    // GL's pixel centres lie half a pixel from ours.
+    gl.Uniform2f(mPixelOffsetLocation, 1.0f / static_cast<float>(target.Width()),
+                 1.0f / static_cast<float>(target.Height()));
+    PointAttributes(targetPixels);
     target.MarkDrawn();
 }
 
@@ -551,7 +579,8 @@ void GlDevice::DrawIndexedTriangles(std::size_t vertexCount, std::size_t triangl
     {
         return;
     }
-    PrepareDraw(mVertices->Data(), mTransform, -kEdgeNudge);
+    TransformVertices(vertexCount);
+    PrepareDraw(mScreenVertices.data());
     const std::uint16_t* indices = SafeIndices(vertexCount, triangleCount);
     mContext->Gl().DrawElements(GL_TRIANGLES, static_cast<GLsizei>(triangleCount * 3), GL_UNSIGNED_SHORT,
                                 indices);
@@ -571,31 +600,48 @@ void GlDevice::DrawLines(std::size_t lineCount)
     {
         return;
     }
-    const GlTexture& target = Target();
-    PrepareDraw(mLinePoints.data(), TargetPixelsToClip(target.Width(), target.Height()), 0.0f);
+    PrepareDraw(mLinePoints.data());
     mContext->Gl().DrawArrays(GL_POINTS, 0, static_cast<GLsizei>(mLinePoints.size()));
+}
+
+void GlDevice::ToTarget(const Vertex& vertex, double& x, double& y) const
+{
+    // The software device's own arithmetic, step for step, so that corners land where it puts them.
+    const GlTexture& target = Target();
+    const float halfWidth = static_cast<float>(target.Width()) * 0.5f;
+    const float halfHeight = static_cast<float>(target.Height()) * 0.5f;
+    const float(*m)[4] = mTransform.m;
+    const float clipX = vertex.x * m[0][0] + vertex.y * m[1][0] + vertex.z * m[2][0] + m[3][0];
+    const float clipY = vertex.x * m[0][1] + vertex.y * m[1][1] + vertex.z * m[2][1] + m[3][1];
+    float w = vertex.x * m[0][3] + vertex.y * m[1][3] + vertex.z * m[2][3] + m[3][3];
+    if (w == 0.0f)
+    {
+        w = 1.0f;
+    }
+    x = static_cast<double>((clipX / w + 1.0f) * halfWidth);
+    y = static_cast<double>((1.0f - clipY / w) * halfHeight);
+}
+
+void GlDevice::TransformVertices(std::size_t count)
+{
+    const Vertex* source = mVertices->Data();
+    for (std::size_t i = 0; i < count; ++i)
+    {
+        double x = 0.0;
+        double y = 0.0;
+        ToTarget(source[i], x, y);
+        Vertex& out = mScreenVertices[i];
+        out = source[i];
+        out.x = static_cast<float>(AwayFromPixelCentre(x));
+        out.y = static_cast<float>(AwayFromPixelCentre(y));
+        out.z = 0.0f;
+    }
 }
 
 void GlDevice::StepLines(std::size_t lineCount)
 {
     // GL's own lines pick their pixels by another rule; these are the software device's steps, pixel by
     // pixel, with the vertices transformed in the same order of operations.
-    const GlTexture& target = Target();
-    const float halfWidth = static_cast<float>(target.Width()) * 0.5f;
-    const float halfHeight = static_cast<float>(target.Height()) * 0.5f;
-    const float(*m)[4] = mTransform.m;
-    auto toTarget = [&](const Vertex& vertex, double& x, double& y)
-    {
-        const float clipX = vertex.x * m[0][0] + vertex.y * m[1][0] + vertex.z * m[2][0] + m[3][0];
-        const float clipY = vertex.x * m[0][1] + vertex.y * m[1][1] + vertex.z * m[2][1] + m[3][1];
-        float w = vertex.x * m[0][3] + vertex.y * m[1][3] + vertex.z * m[2][3] + m[3][3];
-        if (w == 0.0f)
-        {
-            w = 1.0f;
-        }
-        x = static_cast<double>((clipX / w + 1.0f) * halfWidth);
-        y = static_cast<double>((1.0f - clipY / w) * halfHeight);
-    };
     mLinePoints.clear();
     const Vertex* ends = mVertices->Data();
     for (std::size_t line = 0; line < lineCount; ++line)
@@ -606,8 +652,8 @@ void GlDevice::StepLines(std::size_t lineCount)
         double ay = 0.0;
         double bx = 0.0;
         double by = 0.0;
-        toTarget(a, ax, ay);
-        toTarget(b, bx, by);
+        ToTarget(a, ax, ay);
+        ToTarget(b, bx, by);
         if (!std::isfinite(ax) || !std::isfinite(ay) || !std::isfinite(bx) || !std::isfinite(by) ||
             !std::isfinite(a.u) || !std::isfinite(a.v) || !std::isfinite(b.u) || !std::isfinite(b.v))
         {
@@ -663,6 +709,7 @@ DeviceResult GlDevice::Present()
     gl.Uniform1f(mAlphaReferenceLocation, 0.0f);
     gl.UniformMatrix4fv(mTransformLocation, 1, GL_FALSE, &identity.m[0][0]);
     gl.Uniform2f(mPixelOffsetLocation, 0.0f, 0.0f);
+    gl.Uniform2f(mTexelBiasLocation, 0.0f, 0.0f);
     PointAttributes(kWindowQuad);
     gl.DrawArrays(GL_TRIANGLE_FAN, 0, 4);
     mContext->SwapWindow();

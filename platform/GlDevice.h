@@ -88,9 +88,13 @@ private:
     bool MakeBackBuffer(int width, int height);
     GlTexture& Target() const;
     bool CanDraw() const;
-    // Binds the target and the program and sets every state a draw depends on: the vertices, their
-    // transform and how far they are moved off the pixel grid.
-    void PrepareDraw(const Vertex* vertices, const Matrix4& transform, float nudge);
+    // Binds the target and the program and sets every state a draw depends on, for vertices already in
+    // target pixels.
+    void PrepareDraw(const Vertex* targetPixels);
+    // A vertex in target pixels, centres at whole coordinates, as the software device computes it.
+    void ToTarget(const Vertex& vertex, double& x, double& y) const;
+    // The first vertices into target pixels, corners kept off pixel centres.
+    void TransformVertices(std::size_t count);
     // The pixels of the lines, as points at pixel centres in target pixels.
     void StepLines(std::size_t lineCount);
     void BindFramebuffer(unsigned framebuffer, int width, int height);
@@ -105,6 +109,7 @@ private:
     int mTransformLocation = -1;
     int mPixelOffsetLocation = -1;
     int mAlphaReferenceLocation = -1;
+    int mTexelBiasLocation = -1;
     unsigned mBoundFramebuffer = ~0u;
     std::unique_ptr<GlTexture> mBackBuffer;
     std::unique_ptr<GlTexture> mWhite; // drawn from when no texture is set
@@ -123,6 +128,7 @@ private:
     const VertexBuffer* mVertices = nullptr;
     const IndexBuffer* mIndices = nullptr;
     std::vector<std::uint16_t> mSafeIndices; // sized when index buffers are made, so drawing never allocates
+    std::vector<Vertex> mScreenVertices;     // sized when vertex buffers are made
     std::vector<Vertex> mLinePoints;         // grows to the longest lines drawn, then stays
     Life mLife = Life::Working;
     bool mInScene = false;
