@@ -550,6 +550,10 @@ const std::uint16_t* GlDevice::SafeIndices(std::size_t vertexCount, std::size_t 
         return indices;
     }
     // GL would read past the vertices: only the triangles whose corners all exist are drawn.
+    if (mSafeIndices.size() < count)
+    {
+        mSafeIndices.resize(count); // an index buffer made elsewhere than CreateIndexBuffer
+    }
     std::size_t kept = 0;
     for (std::size_t i = 0; i < count; i += 3)
     {
@@ -624,6 +628,10 @@ void GlDevice::ToTarget(const Vertex& vertex, double& x, double& y) const
 
 void GlDevice::TransformVertices(std::size_t count)
 {
+    if (mScreenVertices.size() < count)
+    {
+        mScreenVertices.resize(count); // a vertex buffer made elsewhere than CreateVertexBuffer
+    }
     const Vertex* source = mVertices->Data();
     for (std::size_t i = 0; i < count; ++i)
     {

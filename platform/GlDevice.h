@@ -15,9 +15,10 @@ class WindowSystem;
 
 // The graphics device on OpenGL 2.1, for play in a window: the same operations and pictures as the
 // software device (within a few levels per channel), drawn by the graphics card. The back buffer is a
-// render target of its own size; Present stretches it over the window. Drawing is placed half a pixel
-// over, so pixel centres lie at whole coordinates as the engine expects, and a hair off the edges, so
-// that edges through pixel centres fall as the software device's fill rule has them.
+// render target of its own size; Present stretches it over the window. Vertices are transformed here,
+// with the software device's arithmetic, into target pixels (centres at whole coordinates, half a pixel
+// from GL's), and corners on or next to a pixel centre are kept a hair to the side the software device
+// finds them on, so both fill the same pixels; lines are stepped pixel by pixel as it steps them.
 class GlDevice : public GraphicsDevice
 {
 public:
