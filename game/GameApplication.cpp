@@ -22,13 +22,16 @@
 #include "game/Profile.h"
 #include "platform/Services.h"
 
-GameApplication::GameApplication() = default;
+GameApplication::GameApplication()
+{
+    // The log goes to the working folder, beside the error report and the crash dump.
+    SetLogFile(Korrin::LogManager::kDefaultLog);
+}
 
 GameApplication::~GameApplication() = default;
 
 void GameApplication::PreInit()
 {
-    Korrin::LogManager::GetInstance()->Open(Korrin::LogManager::kDefaultLog, Korrin::LogManager::kDefaultLog);
     MountDataFolders();
 }
 

@@ -82,6 +82,10 @@ bool Application::Update()
 int Application::Run(const std::string& caption, bool windowed)
 {
     mLogManager = std::make_unique<LogManager>();
+    if (!mLogFile.empty())
+    {
+        mLogManager->Open(LogManager::kDefaultLog, mLogFile);
+    }
     mFileSysManager = std::make_unique<FileSysManager>();
     mTimerManager = std::make_unique<TimerManager>();
 

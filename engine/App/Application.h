@@ -45,6 +45,10 @@ public:
     // Switches between window and full screen.
     void ResetDevice(bool windowed);
 
+    // The file that the log stream "log.log" writes to, opened as soon as the log manager exists so
+    // that the start-up lines are kept; empty (the default) keeps no log.
+    void SetLogFile(const std::string& path) { mLogFile = path; }
+
     // The application that is running (set by the constructor); null before and after.
     static Application* GetCurrent();
 
@@ -74,6 +78,7 @@ private:
     void PresentBackBuffer();
 
     std::string mCaption = "Window";
+    std::string mLogFile;
     std::uint32_t mWidth = 0;
     std::uint32_t mHeight = 0;
     std::uint32_t mWindowStyle = Platform::WindowStyle::Overlapped;
