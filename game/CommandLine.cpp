@@ -25,6 +25,7 @@ const char* CommandLine::Usage()
            "  --save-dir DIR        keep players and saves in DIR\n"
            "                        (default: $XDG_DATA_HOME/wrenfold or ~/.local/share/wrenfold)\n"
            "  --data DIR            the folder that holds \"media\" and \"config.cfg\" (default: here)\n"
+           "  --input FILE          play the mouse and key events of FILE, frame by frame\n"
            "  --screenshot N:FILE   write the frame N as it was presented to FILE (PNG)\n"
            "  --renderer NAME       draw with gl (OpenGL 2.1) or software (default: gl in a window when\n"
            "                        it can be had; always software with --headless)\n"
@@ -81,14 +82,16 @@ std::optional<CommandLine> CommandLine::Parse(const std::vector<std::string>& ar
                 return std::nullopt;
             }
         }
-        else if (argument == "--save-dir" || argument == "--data")
+        else if (argument == "--save-dir" || argument == "--data" || argument == "--input")
         {
             const std::string* value = needValue();
             if (value == nullptr)
             {
                 return std::nullopt;
             }
-            (argument == "--save-dir" ? line.saveDir : line.dataDir) = *value;
+            (argument == "--save-dir" ? line.saveDir
+             : argument == "--data"   ? line.dataDir
+                                      : line.inputFile) = *value;
         }
         else if (argument == "--screenshot")
         {

@@ -7,6 +7,7 @@
 #include "platform/Folders.h"
 #include "platform/HeadlessWindowSystem.h"
 #include "platform/MessageBox.h"
+#include "platform/ScriptedInput.h"
 #include "platform/SdlWindowSystem.h"
 #include "platform/Services.h"
 #include "platform/SingleInstance.h"
@@ -20,6 +21,7 @@ namespace
 {
 
 constexpr int kNoDisplayExitCode = 1;
+constexpr int kBadInputScriptExitCode = 2;
 
 std::unique_ptr<Platform::WindowSystem> MakeWindowSystem(bool headless, Platform::RendererChoice renderer)
 {
@@ -76,6 +78,18 @@ int WinMain(const CommandLine& line)
     }
     SetUpFolders(line);
 
+    std::unique_ptr<Platform::ScriptedInput> script;
+    if (!line.inputFile.empty())
+    {
+        script = std::make_unique<Platform::ScriptedInput>();
+        std::string error;
+        if (!script->LoadFile(line.inputFile, error))
+        {
+            std::fprintf(stderr, "wrenfold: %s\n", error.c_str());
+            return kBadInputScriptExitCode;
+        }
+    }
+
     Platform::SingleInstance instance(Platform::Folders::SaveFolder());
     if (instance.GetResult() == Platform::SingleInstance::Result::AlreadyRunning)
     {
@@ -90,6 +104,7 @@ int WinMain(const CommandLine& line)
     Platform::Services services(std::move(windows), MakeClock(line.fixedStep));
     services.SetFrameLimit(line.frames);
     services.SetRenderer(line.renderer);
+    services.SetScriptedInput(std::move(script));
     services.SetScreenshot(line.screenshotFrame, line.screenshotPath);
     Platform::Services::CatchTerminationSignals();
     Platform::MessageBox::SetInteractive(!line.headless);

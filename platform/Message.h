@@ -53,6 +53,8 @@ inline constexpr std::intptr_t AltEnter = 13;
 
 // Low word of the set-cursor message's second parameter when the pointer is over the client area.
 inline constexpr std::intptr_t HitClient = 1;
+// ... and when it is over no part of the window.
+inline constexpr std::intptr_t HitNowhere = 0;
 
 // Window styles the engine uses.
 namespace WindowStyle

@@ -43,6 +43,17 @@ constexpr KeyPair kNamedKeys[] = {
     {SDL_SCANCODE_RCTRL, VirtualKey::RightControl},
     {SDL_SCANCODE_LALT, VirtualKey::LeftMenu},
     {SDL_SCANCODE_RALT, VirtualKey::RightMenu},
+    {SDL_SCANCODE_SEMICOLON, VirtualKey::OemSemicolon},
+    {SDL_SCANCODE_EQUALS, VirtualKey::OemPlus},
+    {SDL_SCANCODE_COMMA, VirtualKey::OemComma},
+    {SDL_SCANCODE_MINUS, VirtualKey::OemMinus},
+    {SDL_SCANCODE_PERIOD, VirtualKey::OemPeriod},
+    {SDL_SCANCODE_SLASH, VirtualKey::OemSlash},
+    {SDL_SCANCODE_GRAVE, VirtualKey::OemTilde},
+    {SDL_SCANCODE_LEFTBRACKET, VirtualKey::OemOpenBracket},
+    {SDL_SCANCODE_BACKSLASH, VirtualKey::OemBackslash},
+    {SDL_SCANCODE_RIGHTBRACKET, VirtualKey::OemCloseBracket},
+    {SDL_SCANCODE_APOSTROPHE, VirtualKey::OemQuote},
 };
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include "platform/GlContext.h"
 #include "platform/SdlKeyMap.h"
+#include "platform/Utf8.h"
 #include "platform/VirtualKey.h"
 
 #include <SDL.h>
@@ -31,18 +32,21 @@ std::uint8_t GenericModifier(std::uint8_t virtualKey)
     }
 }
 
-std::uint8_t VirtualKeyOfButton(std::uint8_t button)
+// The mouse device's button number of an SDL button; -1 for none.
+int DeviceButton(std::uint8_t button)
 {
     switch (button)
     {
     case SDL_BUTTON_LEFT:
-        return VirtualKey::LeftButton;
-    case SDL_BUTTON_RIGHT:
-        return VirtualKey::RightButton;
-    case SDL_BUTTON_MIDDLE:
-        return VirtualKey::MiddleButton;
-    default:
         return 0;
+    case SDL_BUTTON_RIGHT:
+        return 1;
+    case SDL_BUTTON_MIDDLE:
+        return 2;
+    case SDL_BUTTON_X1:
+        return 3;
+    default:
+        return -1;
     }
 }
 
@@ -214,12 +218,19 @@ void SdlWindowSystem::HandleEvent(const SDL_Event& event)
     case SDL_KEYUP:
         HandleKey(event, false);
         break;
+    case SDL_TEXTINPUT:
+        HandleText(event.text.text);
+        break;
+    case SDL_MOUSEMOTION:
+        MoveCursor({event.motion.x, event.motion.y});
+        break;
     case SDL_MOUSEBUTTONDOWN:
     case SDL_MOUSEBUTTONUP:
-        if (const std::uint8_t key = VirtualKeyOfButton(event.button.button); key != 0)
-        {
-            SetKeyDown(key, event.type == SDL_MOUSEBUTTONDOWN);
-        }
+        PressMouseButton(DeviceButton(event.button.button), event.type == SDL_MOUSEBUTTONDOWN);
+        break;
+    case SDL_MOUSEWHEEL:
+        Mouse().TurnWheel((event.wheel.direction == SDL_MOUSEWHEEL_FLIPPED ? -event.wheel.y : event.wheel.y) *
+                          kWheelUnitsPerNotch);
         break;
     default:
         break;
@@ -236,6 +247,15 @@ void SdlWindowSystem::HandleWindowEvent(const SDL_Event& event)
     case SDL_WINDOWEVENT_FOCUS_LOST:
         NotifyFocus(false);
         break;
+    case SDL_WINDOWEVENT_ENTER:
+    {
+        // The pointer came back over the window: the window decides again which cursor shows.
+        int x = 0;
+        int y = 0;
+        SDL_GetMouseState(&x, &y);
+        MoveCursor({x, y});
+        break;
+    }
     case SDL_WINDOWEVENT_EXPOSED:
         Repaint();
         InvalidateWindow(MainWindow());
@@ -253,7 +273,11 @@ void SdlWindowSystem::HandleKey(const SDL_Event& event, bool down)
     const std::uint8_t key = VirtualKeyFromScancode(event.key.keysym.scancode);
     if (key != 0)
     {
-        SetKeyDown(key, down);
+        PressKey(key, down);
+        if (down)
+        {
+            mLastKeyDown = key;
+        }
         if (const std::uint8_t generic = GenericModifier(key); generic != 0)
         {
             SetKeyDown(generic, down);
@@ -265,6 +289,15 @@ void SdlWindowSystem::HandleKey(const SDL_Event& event, bool down)
     if (altEnter)
     {
         PostMessage(MainWindow(), MessageCode::SysCommand, SysCommandCode::KeyMenu, SysCommandCode::AltEnter);
+    }
+}
+
+void SdlWindowSystem::HandleText(const char* utf8)
+{
+    for (const char16_t unit : Utf8ToUtf16(utf8))
+    {
+        const bool surrogate = unit >= 0xD800 && unit <= 0xDFFF;
+        TypeCharacter(surrogate ? 0 : mLastKeyDown, unit);
     }
 }
 

@@ -51,6 +51,7 @@ private:
     void HandleEvent(const SDL_Event& event);
     void HandleWindowEvent(const SDL_Event& event);
     void HandleKey(const SDL_Event& event, bool down);
+    void HandleText(const char* utf8);
     bool EnsureRenderer();
     // Shows the last frame again (black before the first), after the window was uncovered.
     void Repaint();
@@ -59,6 +60,7 @@ private:
     bool mForOpenGl = false;
     std::shared_ptr<GlContext> mGlContext;
     SDL_Window* mWindow = nullptr;
+    std::uint8_t mLastKeyDown = 0; // text events follow the key that typed them
     SDL_Renderer* mRenderer = nullptr;
     SDL_Texture* mFrame = nullptr;
     int mFrameWidth = 0;

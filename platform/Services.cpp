@@ -3,6 +3,7 @@
 #include "platform/GlContext.h"
 #include "platform/GlDevice.h"
 #include "platform/PngCodec.h"
+#include "platform/ScriptedInput.h"
 #include "platform/SdlWindowSystem.h"
 #include "platform/SingleInstance.h"
 #include "platform/SoftwareDevice.h"
@@ -58,9 +59,19 @@ bool Services::Exists()
     return gCurrent != nullptr;
 }
 
+void Services::SetScriptedInput(std::unique_ptr<ScriptedInput> script)
+{
+    mScriptedInput = std::move(script);
+}
+
 void Services::FrameStarted()
 {
     mClock->AdvanceFrame();
+    ++mFramesStarted;
+    if (mScriptedInput)
+    {
+        mScriptedInput->Play(mFramesStarted, *mWindow);
+    }
     if (gTerminationRequested.exchange(false))
     {
         mWindow->RequestClose();

@@ -12,6 +12,8 @@
 namespace Platform
 {
 
+class ScriptedInput;
+
 // The platform services chosen at start-up (real or headless), reachable by the engine while they
 // exist. The engine tells them where frames begin and end: the fixed-step clock, the frame limit and
 // the requests that arrive from outside (a signal to close, a second start) hang on that.
@@ -32,6 +34,8 @@ public:
 
     // After this many completed frames the window is asked to close (0: no limit).
     void SetFrameLimit(std::uint64_t frames) { mFrameLimit = frames; }
+    // Events played into the window at the start of their frames.
+    void SetScriptedInput(std::unique_ptr<ScriptedInput> script);
     void FrameStarted();
     void FrameEnded();
     std::uint64_t FramesCompleted() const { return mFramesCompleted; }
@@ -55,7 +59,9 @@ public:
 private:
     std::unique_ptr<WindowSystem> mWindow;
     std::unique_ptr<Clock> mClock;
+    std::unique_ptr<ScriptedInput> mScriptedInput;
     std::uint64_t mFrameLimit = 0;
+    std::uint64_t mFramesStarted = 0;
     std::uint64_t mFramesCompleted = 0;
     int mRenderThreads = 0;
     RendererChoice mRenderer = RendererChoice::Automatic;

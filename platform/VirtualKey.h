@@ -11,6 +11,7 @@ namespace VirtualKey
 inline constexpr std::uint8_t LeftButton = 0x01;
 inline constexpr std::uint8_t RightButton = 0x02;
 inline constexpr std::uint8_t MiddleButton = 0x04;
+inline constexpr std::uint8_t ExtraButton = 0x05;
 inline constexpr std::uint8_t Back = 0x08;
 inline constexpr std::uint8_t Tab = 0x09;
 inline constexpr std::uint8_t Return = 0x0D;
@@ -43,6 +44,20 @@ inline constexpr std::uint8_t LeftControl = 0xA2;
 inline constexpr std::uint8_t RightControl = 0xA3;
 inline constexpr std::uint8_t LeftMenu = 0xA4;
 inline constexpr std::uint8_t RightMenu = 0xA5;
+// The punctuation keys of the common (US) layout.
+inline constexpr std::uint8_t OemSemicolon = 0xBA;
+inline constexpr std::uint8_t OemPlus = 0xBB;
+inline constexpr std::uint8_t OemComma = 0xBC;
+inline constexpr std::uint8_t OemMinus = 0xBD;
+inline constexpr std::uint8_t OemPeriod = 0xBE;
+inline constexpr std::uint8_t OemSlash = 0xBF;
+inline constexpr std::uint8_t OemTilde = 0xC0;
+inline constexpr std::uint8_t OemOpenBracket = 0xDB;
+inline constexpr std::uint8_t OemBackslash = 0xDC;
+inline constexpr std::uint8_t OemCloseBracket = 0xDD;
+inline constexpr std::uint8_t OemQuote = 0xDE;
+// A key that stands for a character no key of the layout gives.
+inline constexpr std::uint8_t Packet = 0xE7;
 } // namespace VirtualKey
 
 // Bits of a keyboard-state byte.

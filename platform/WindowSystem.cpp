@@ -1,5 +1,6 @@
 #include "platform/WindowSystem.h"
 
+#include "platform/KeyText.h"
 #include "platform/VirtualKey.h"
 
 namespace Platform
@@ -245,6 +246,50 @@ void WindowSystem::ReleaseAllKeys()
     }
 }
 
+char16_t WindowSystem::CharacterForKey(std::uint8_t virtualKey, const KeyboardState& state) const
+{
+    if (mTypedCharacters[virtualKey] != 0)
+    {
+        return mTypedCharacters[virtualKey];
+    }
+    return KeyText::Translate(virtualKey, state);
+}
+
+void WindowSystem::PressKey(std::uint8_t virtualKey, bool down)
+{
+    SetKeyDown(virtualKey, down);
+    PostMessage(mWindow, down ? MessageCode::KeyDown : MessageCode::KeyUp, virtualKey, 0);
+}
+
+void WindowSystem::TypeCharacter(std::uint8_t virtualKey, char16_t character)
+{
+    if (virtualKey != 0)
+    {
+        mTypedCharacters[virtualKey] = character;
+    }
+    PostMessage(mWindow, MessageCode::Char, character, 0);
+}
+
+void WindowSystem::MoveCursor(CursorPoint client)
+{
+    mMouse.MoveTo(client);
+    const WindowRect area = ClientRect();
+    const bool inside = client.x >= 0 && client.y >= 0 && client.x < area.width && client.y < area.height;
+    PostMessage(mWindow, MessageCode::SetCursor, mWindow, inside ? HitClient : HitNowhere);
+}
+
+void WindowSystem::PressMouseButton(int button, bool down)
+{
+    static constexpr std::uint8_t kButtonKeys[] = {VirtualKey::LeftButton, VirtualKey::RightButton,
+                                                   VirtualKey::MiddleButton, VirtualKey::ExtraButton};
+    if (button < 0 || button >= MouseInput::kButtonCount)
+    {
+        return;
+    }
+    mMouse.SetButton(button, down);
+    SetKeyDown(kButtonKeys[button], down);
+}
+
 void WindowSystem::NotifyFocus(bool focused)
 {
     if (mWindow == 0 || focused == mFocused)
@@ -252,6 +297,11 @@ void WindowSystem::NotifyFocus(bool focused)
         return;
     }
     mFocused = focused;
+    if (!focused)
+    {
+        ++mFocusLosses;
+        mMouse.ReleaseButtons();
+    }
     if (focused)
     {
         PostMessage(mWindow, MessageCode::ActivateApp, 1, 0);

@@ -2,6 +2,7 @@
 
 #include "platform/DisplayMetrics.h"
 #include "platform/Message.h"
+#include "platform/MouseInput.h"
 
 #include <array>
 #include <atomic>
@@ -79,6 +80,15 @@ public:
     // The system's arrow cursor over the client area, shown or hidden.
     virtual void SetArrowCursorVisible(bool visible) = 0;
 
+    // The pointer and buttons; the pointer's position is in client pixels, as the system cursor's.
+    MouseInput& Mouse() { return mMouse; }
+    const MouseInput& Mouse() const { return mMouse; }
+    // The character a key types with a keyboard state: the one the backend last reported for that key,
+    // else the common layout's; 0 for none.
+    char16_t CharacterForKey(std::uint8_t virtualKey, const KeyboardState& state) const;
+    bool HasFocus() const { return mFocused; }
+    // Counts every loss of the focus; a mouse device compares it to notice that its input was lost.
+    std::uint64_t FocusLosses() const { return mFocusLosses; }
     // The client area's size, from the placement and the style.
     WindowRect ClientRect() const;
     // Shows a finished frame (0xAARRGGBB rows, pitch in pixels), scaled to the client area. Nothing
@@ -90,6 +100,14 @@ public:
     // Backends and scripted input feed the keyboard through these.
     void SetKeyDown(std::uint8_t virtualKey, bool down);
     void ReleaseAllKeys();
+    // A key pressed or released: its state and the key message.
+    void PressKey(std::uint8_t virtualKey, bool down);
+    // A character typed with a key: the character message, and the key's character from now on.
+    void TypeCharacter(std::uint8_t virtualKey, char16_t character);
+    // The pointer moved (client pixels): the set-cursor message tells the window where it is.
+    void MoveCursor(CursorPoint client);
+    // Mouse buttons 0 (left), 1 (right), 2 (middle), 3: the device's byte and the key state.
+    void PressMouseButton(int button, bool down);
     // The window gained or lost the focus: delivers the activation messages in the system's order.
     void NotifyFocus(bool focused);
 
@@ -119,6 +137,9 @@ private:
     int mQuitCode = 0;
     std::deque<Message> mQueue;
     KeyboardState mKeys{};
+    MouseInput mMouse;
+    std::array<char16_t, 256> mTypedCharacters{};
+    std::uint64_t mFocusLosses = 0;
     std::atomic<bool> mCloseRequested{false};
     std::atomic<bool> mRaiseRequested{false};
 };

@@ -1,11 +1,15 @@
 #include "engine/App/Application.h"
 
+#include "engine/App/InputManager.h"
 #include "engine/App/TimerManager.h"
 #include "engine/App/WindowPlacement.h"
 #include "engine/File/FileSysManager.h"
+#include "engine/Gui/CursorManager.h"
 #include "engine/Log/LogManager.h"
 #include "engine/Log/ReportAssert.h"
+#include "engine/Particle/ParticleManager.h"
 #include "engine/Render/RenderSystem.h"
+#include "engine/Render/SkeletonManager.h"
 #include "engine/Render/SpriteManager.h"
 #include "engine/Script/LocaleManager.h"
 #include "engine/Sound/SoundManager.h"
@@ -50,8 +54,12 @@ Application* Application::GetCurrent()
 
 void Application::DeleteManagers()
 {
+    mInputManager.reset();
     mFileSysManager.reset();
+    mSkeletonManager.reset();
+    mParticleManager.reset();
     mSpriteManager.reset();
+    mCursorManager.reset();
     mRenderSystem.reset();
     mSoundManager.reset();
     if (mTimerManager)
@@ -103,9 +111,14 @@ int Application::Run(const std::string& caption, bool windowed)
     }
     PreInit();
     // The managers made once the game has mounted its data folders, in their order.
+    mInputManager = std::make_unique<InputManager>(mWindow);
     mSpriteManager = std::make_unique<SpriteManager>();
     mSoundManager = std::make_unique<SoundManager>(mWindow);
     mLocaleManager = std::make_unique<LocaleManager>();
+    mParticleManager = std::make_unique<ParticleManager>();
+    mCursorManager = std::make_unique<CursorManager>();
+    CursorManager::MarkCreated();
+    mSkeletonManager = std::make_unique<SkeletonManager>();
     if (!Init())
     {
         return 0;
@@ -186,6 +199,11 @@ void Application::ApplyDisplayMode()
 
 bool Application::FrameManagersExist()
 {
+    if (!mInputManager)
+    {
+        ReportAndBreak("mInputManager==NULL", kEngineModule, kSource, 433);
+        return false;
+    }
     if (!mTimerManager)
     {
         ReportAndBreak("mGuiManager==NULL", kEngineModule, kSource, 435);
@@ -203,6 +221,14 @@ bool Application::Frame()
     Platform::Services::Current().FrameStarted();
     mTimerManager->Update();
     UpdateFps(mTimerManager->GetElapsed());
+    if (mActive)
+    {
+        mInputManager->Update();
+    }
+    else
+    {
+        mInputManager->Clear();
+    }
 
     if (!Update())
     {
@@ -309,10 +335,15 @@ void Application::OnApplicationActivation(std::uintptr_t activated)
     }
 }
 
-void Application::OnSetCursor(std::intptr_t /*hitArea*/)
+void Application::OnSetCursor(std::intptr_t hitArea)
 {
-    // The arrow shows everywhere while no cursor manager draws a cursor of its own.
-    Windows().SetArrowCursorVisible(true);
+    const bool overClient = (hitArea & 0xFFFF) == Platform::HitClient;
+    const bool hideArrow = mActive && overClient && mCursorManager && !mCursorManager->WantsSystemArrow();
+    if (mCursorManager)
+    {
+        mCursorManager->SetSystemCursorHidden(hideArrow);
+    }
+    Windows().SetArrowCursorVisible(!hideArrow);
 }
 
 void Application::ResetDevice(bool windowed)

@@ -9,9 +9,13 @@
 namespace Korrin
 {
 
+class CursorManager;
 class FileSysManager;
+class InputManager;
 class LocaleManager;
 class LogManager;
+class ParticleManager;
+class SkeletonManager;
 class RenderSystem;
 class SpriteManager;
 class SoundManager;
@@ -87,9 +91,13 @@ private:
     std::unique_ptr<TimerManager> mTimerManager;
     std::unique_ptr<LogManager> mLogManager;
     std::unique_ptr<FileSysManager> mFileSysManager;
+    std::unique_ptr<InputManager> mInputManager;
     std::unique_ptr<SpriteManager> mSpriteManager;
     std::unique_ptr<RenderSystem> mRenderSystem;
     std::unique_ptr<LocaleManager> mLocaleManager;
+    std::unique_ptr<ParticleManager> mParticleManager;
+    std::unique_ptr<CursorManager> mCursorManager;
+    std::unique_ptr<SkeletonManager> mSkeletonManager;
     std::unique_ptr<SoundManager> mSoundManager;
 
     bool mWindowed = true;
