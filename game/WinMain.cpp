@@ -23,7 +23,8 @@ namespace
 constexpr int kNoDisplayExitCode = 1;
 constexpr int kBadInputScriptExitCode = 2;
 
-std::unique_ptr<Platform::WindowSystem> MakeWindowSystem(bool headless, Platform::RendererChoice renderer)
+std::unique_ptr<Platform::WindowSystem> MakeWindowSystem(bool headless, bool fixedStep,
+                                                         Platform::RendererChoice renderer)
 {
     if (headless)
     {
@@ -31,7 +32,10 @@ std::unique_ptr<Platform::WindowSystem> MakeWindowSystem(bool headless, Platform
     }
     try
     {
-        return std::make_unique<Platform::SdlWindowSystem>(renderer != Platform::RendererChoice::Software);
+        auto windows =
+            std::make_unique<Platform::SdlWindowSystem>(renderer != Platform::RendererChoice::Software);
+        windows->SetSyncToDisplay(!fixedStep);
+        return windows;
     }
     catch (const Platform::SdlWindowSystem::NoDisplay& error)
     {
@@ -96,7 +100,8 @@ int WinMain(const CommandLine& line)
         return 0;
     }
 
-    std::unique_ptr<Platform::WindowSystem> windows = MakeWindowSystem(line.headless, line.renderer);
+    std::unique_ptr<Platform::WindowSystem> windows =
+        MakeWindowSystem(line.headless, line.fixedStep, line.renderer);
     if (!windows)
     {
         return kNoDisplayExitCode;

@@ -306,6 +306,10 @@ std::shared_ptr<GlContext> SdlWindowSystem::OpenGlContext(std::string& error)
     if (!mGlContext && mRenderer == nullptr)
     {
         mGlContext = GlContext::Create(mWindow, error);
+        if (mGlContext && mSyncToDisplay)
+        {
+            SDL_GL_SetSwapInterval(1);
+        }
     }
     else if (!mGlContext)
     {
@@ -323,7 +327,7 @@ bool SdlWindowSystem::EnsureRenderer()
     }
     if (mRenderer == nullptr && mWindow != nullptr)
     {
-        mRenderer = SDL_CreateRenderer(mWindow, -1, 0);
+        mRenderer = SDL_CreateRenderer(mWindow, -1, mSyncToDisplay ? SDL_RENDERER_PRESENTVSYNC : 0);
     }
     return mRenderer != nullptr;
 }

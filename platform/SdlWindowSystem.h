@@ -29,6 +29,10 @@ public:
     explicit SdlWindowSystem(bool forOpenGl = false);
     ~SdlWindowSystem() override;
 
+    // Shown frames wait for the display's refresh, so that a real run does not draw frames nobody
+    // sees; fixed-step runs leave it off and go as fast as they can.
+    void SetSyncToDisplay(bool sync) { mSyncToDisplay = sync; }
+
     DisplayMetrics Metrics() const override;
     void SetArrowCursorVisible(bool visible) override;
     void PresentPixels(const std::uint32_t* pixels, int width, int height, int pitch) override;
@@ -60,6 +64,7 @@ private:
     bool mForOpenGl = false;
     std::shared_ptr<GlContext> mGlContext;
     SDL_Window* mWindow = nullptr;
+    bool mSyncToDisplay = false;
     std::uint8_t mLastKeyDown = 0; // text events follow the key that typed them
     SDL_Renderer* mRenderer = nullptr;
     SDL_Texture* mFrame = nullptr;
