@@ -23,7 +23,7 @@ namespace
 constexpr int kNoDisplayExitCode = 1;
 constexpr int kBadInputScriptExitCode = 2;
 
-std::unique_ptr<Platform::WindowSystem> MakeWindowSystem(bool headless)
+std::unique_ptr<Platform::WindowSystem> MakeWindowSystem(bool headless, Platform::RendererChoice renderer)
 {
     if (headless)
     {
@@ -31,7 +31,7 @@ std::unique_ptr<Platform::WindowSystem> MakeWindowSystem(bool headless)
     }
     try
     {
-        return std::make_unique<Platform::SdlWindowSystem>();
+        return std::make_unique<Platform::SdlWindowSystem>(renderer != Platform::RendererChoice::Software);
     }
     catch (const Platform::SdlWindowSystem::NoDisplay& error)
     {
@@ -96,13 +96,14 @@ int WinMain(const CommandLine& line)
         return 0;
     }
 
-    std::unique_ptr<Platform::WindowSystem> windows = MakeWindowSystem(line.headless);
+    std::unique_ptr<Platform::WindowSystem> windows = MakeWindowSystem(line.headless, line.renderer);
     if (!windows)
     {
         return kNoDisplayExitCode;
     }
     Platform::Services services(std::move(windows), MakeClock(line.fixedStep));
     services.SetFrameLimit(line.frames);
+    services.SetRenderer(line.renderer);
     services.SetScriptedInput(std::move(script));
     services.SetScreenshot(line.screenshotFrame, line.screenshotPath);
     Platform::Services::CatchTerminationSignals();
