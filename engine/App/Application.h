@@ -11,6 +11,8 @@ namespace Korrin
 
 class CursorManager;
 class FileSysManager;
+class FontManager;
+class GuiManager;
 class InputManager;
 class LocaleManager;
 class LogManager;
@@ -99,6 +101,8 @@ private:
     std::unique_ptr<CursorManager> mCursorManager;
     std::unique_ptr<SkeletonManager> mSkeletonManager;
     std::unique_ptr<SoundManager> mSoundManager;
+    std::unique_ptr<GuiManager> mGuiManager;
+    std::unique_ptr<FontManager> mFontManager;
 
     bool mWindowed = true;
     bool mActive = false;
