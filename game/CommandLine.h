@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/RendererChoice.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -10,6 +12,7 @@ struct CommandLine
 {
     std::optional<bool> windowed; // unset: the player's setting decides
     bool headless = false;
+    Platform::RendererChoice renderer = Platform::RendererChoice::Automatic;
     bool fixedStep = false;
     std::uint64_t frames = 0; // 0: run until closed
     std::string saveDir;

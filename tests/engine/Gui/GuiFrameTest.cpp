@@ -297,8 +297,8 @@ TEST_F(GuiFrameTest, TheEditTakesTypedCharactersUpToItsLimitAndMovesItsCaret)
 {
     // The test font has glyphs for a to f and the blank: g is not typed, blanks are never inserted.
     Run("2 type ab gfed\n20 type a\n24 key Left\n26 key Left\n28 key Back\n30 key Home\n32 key Back\n"
-        "34 key Delete\n36 key End\n38 key Delete\n",
-        80);
+        "34 key Delete\n36 key End\n38 key Delete\n40 key Shift\n",
+        105);
     EXPECT_EQ(Frame(18).edited, u"abfed");
     EXPECT_EQ(Frame(23).edited, u"abfed") << "full at MaxChars 5";
     EXPECT_EQ(Frame(23).caret, 5);
@@ -309,9 +309,11 @@ TEST_F(GuiFrameTest, TheEditTakesTypedCharactersUpToItsLimitAndMovesItsCaret)
     EXPECT_EQ(Frame(34).edited, u"bed");
     EXPECT_EQ(Frame(38).edited, u"bed") << "delete at the end does nothing";
     EXPECT_EQ(Frame(38).caret, 3);
+    EXPECT_EQ(Frame(41).edited, u"bed") << "Shift alone types nothing";
 
-    // No key after frame 38: the caret shows, then blinks each half second (30 frames).
-    EXPECT_TRUE(Frame(38).caretShown);
-    EXPECT_TRUE(Frame(66).caretShown);
-    EXPECT_FALSE(Frame(70).caretShown);
+    // No key after frame 40: the caret shows, then blinks each half second (30 frames).
+    EXPECT_TRUE(Frame(40).caretShown);
+    EXPECT_TRUE(Frame(68).caretShown);
+    EXPECT_FALSE(Frame(72).caretShown);
+    EXPECT_TRUE(Frame(102).caretShown);
 }
