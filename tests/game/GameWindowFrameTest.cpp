@@ -129,4 +129,19 @@ TEST_F(GameWindowFrameTest, TheScreenBehindIsDimmedAsFarAsTheFrameHasFadedIn)
     EXPECT_NEAR(static_cast<double>(dimmed), undimmed * 0.6, 2.0) << undimmed;
 }
 
+TEST_F(GameWindowFrameTest, ACentredWindowSlidesToItsPlaceWithoutDrifting)
+{
+    Script("centred.gui", R"(Centred = { Image = "sheet.png", SrcRect = { 0, 0, 64, 32 }, Pos = { 512, 384 },
+                                         HAlign = "center", VAlign = "center" })");
+    GameWindowFrame centred("Centred", "centred.gui");
+    centred.Show();
+    for (int frame = 0; frame < 60; ++frame)
+    {
+        centred.UpdateAnimation(kFrame);
+    }
+    // The slide works on the place before anchoring, so the window rests centred on its place.
+    EXPECT_EQ(centred.GetPlace(), (Korrin::Vector2{512.0f, 384.0f}));
+    EXPECT_EQ(centred.GetPosition(), (Korrin::Vector2{480.0f, 368.0f}));
+}
+
 } // namespace
