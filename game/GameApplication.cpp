@@ -20,6 +20,7 @@
 #include "game/GUI/MainMenu.h"
 #include "game/Game/Game.h"
 #include "game/GameGlobals.h"
+#include "game/LogoScreen.h"
 #include "game/Main.h"
 #include "game/Map.h"
 #include "game/Profile.h"
@@ -80,6 +81,9 @@ bool GameApplication::Init()
     SetUpCursor();
     mMain = std::make_unique<Main>();
     CreateScreens();
+    mLogo = std::make_unique<LogoScreen>();
+    mLogo->Init();
+    mLogo->Reset();
     if (Profile* profile = Profile::Peek())
     {
         profile->LoadUserList(false);
@@ -148,6 +152,7 @@ void GameApplication::Shutdown()
         profile->SaveGame();
     }
     mMain.reset();
+    mLogo.reset();
 }
 
 void GameApplication::Render()
@@ -156,7 +161,11 @@ void GameApplication::Render()
     {
         render->BeginScene(mRenderTexture);
     }
-    if (mMain)
+    if (mLogo && mLogo->IsRunning())
+    {
+        mLogo->Draw();
+    }
+    else if (mMain)
     {
         mMain->DrawList();
     }
@@ -250,7 +259,19 @@ void GameApplication::DrawBorders(float borderX, float borderY, float scaleX, fl
 
 bool GameApplication::Update()
 {
+    const bool goOn = UpdateFrame();
+    ReleaseHeldMessages();
+    return goOn;
+}
+
+bool GameApplication::UpdateFrame()
+{
     const float dt = Korrin::TimerManager::GetInstance()->GetDelta();
+    if (mLogo && mLogo->IsRunning())
+    {
+        mLogo->Update(dt);
+        return true;
+    }
     if (!mStarted)
     {
         StartFirstFrame();
@@ -322,6 +343,63 @@ bool GameApplication::UpdateScreens(float dt)
         "be updated again; the frame goes on",
         kMaxScreenUpdatesPerFrame);
     return true;
+}
+
+GameApplication* GameApplication::GetCurrentGame()
+{
+    return dynamic_cast<GameApplication*>(Korrin::Application::GetCurrent());
+}
+
+void GameApplication::PumpWindowMessages()
+{
+    Platform::WindowSystem& windows = Platform::Services::Current().Window();
+    Platform::Message message;
+    while (windows.PeekMessage(message))
+    {
+        switch (message.code)
+        {
+        case Platform::MessageCode::Close:
+            mCloseHeld = true;
+            break;
+        case Platform::MessageCode::Destroy:
+            mDestroyHeld = true;
+            break;
+        case Platform::MessageCode::Quit:
+            mQuitHeld = true;
+            mQuitCode = static_cast<int>(message.first);
+            break;
+        case Platform::MessageCode::Paint:
+            // The loading screen draws every pass itself; a paint would draw the screens mid-load.
+            break;
+        default:
+            windows.DispatchMessage(message);
+            break;
+        }
+    }
+}
+
+void GameApplication::ReleaseHeldMessages()
+{
+    if (!HasHeldMessages())
+    {
+        return;
+    }
+    Platform::WindowSystem& windows = Platform::Services::Current().Window();
+    if (mDestroyHeld)
+    {
+        windows.DestroyWindow(GetWindow());
+    }
+    else if (mCloseHeld)
+    {
+        windows.RequestClose();
+    }
+    if (mQuitHeld)
+    {
+        windows.PostQuitMessage(mQuitCode);
+    }
+    mCloseHeld = false;
+    mDestroyHeld = false;
+    mQuitHeld = false;
 }
 
 std::intptr_t GameApplication::WndProc(Platform::WindowHandle window, std::uint32_t message,

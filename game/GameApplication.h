@@ -4,6 +4,7 @@
 
 #include <memory>
 
+class LogoScreen;
 class Main;
 
 namespace Korrin
@@ -37,8 +38,17 @@ public:
 
     // Ends drawing into the frame and puts it on the screen; also called from inside long loads.
     void PresentFrame(bool noCursor);
+    // The game's application while it runs; null in tests that run no application.
+    static GameApplication* GetCurrentGame();
+
+    // For the loading screens, which run frames of their own inside a long load: dispatches the
+    // window's waiting messages, but holds a close, a destroy or the quit until the load is over, so
+    // that nothing is shut down under the load (released at the end of the frame's update).
+    void PumpWindowMessages();
+    bool HasHeldMessages() const { return mCloseHeld || mDestroyHeld || mQuitHeld; }
 
     Main* GetMain() const { return mMain.get(); }
+    LogoScreen* GetLogo() const { return mLogo.get(); }
     Korrin::Texture* GetRenderTexture() const { return mRenderTexture; }
     bool IsStarted() const { return mStarted; }
 
@@ -56,11 +66,18 @@ private:
     void StartMenuMusic();
     void PauseWhenInactive();
     bool UpdateScreens(float dt);
+    bool UpdateFrame();
+    void ReleaseHeldMessages();
 
     std::unique_ptr<Main> mMain;
+    std::unique_ptr<LogoScreen> mLogo;
     bool mStarted = false;
     Korrin::Texture* mRenderTexture = nullptr; // the texture manager's
     Korrin::Sprite* mFrameSprite = nullptr;    // the sprite manager's, as are the two below
     Korrin::Sprite* mTopBorder = nullptr;
     Korrin::Sprite* mLeftBorder = nullptr;
+    bool mCloseHeld = false;
+    bool mDestroyHeld = false;
+    bool mQuitHeld = false;
+    int mQuitCode = 0;
 };

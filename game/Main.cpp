@@ -2,10 +2,15 @@
 
 #include "engine/App/TimerManager.h"
 #include "engine/Log/LogManager.h"
+#include "engine/Render/SpriteManager.h"
+#include "engine/Script/LuaScript.h"
+#include "engine/Script/LuaStackGuard.h"
+#include "engine/Sound/SoundManager.h"
 #include "game/GUI/AchievementSystem.h"
 #include "game/GUI/GameGuiManager.h"
 #include "game/Game/GameInfo.h"
 #include "game/Game/TableCost.h"
+#include "game/MainLoadScreen.h"
 #include "platform/Process.h"
 
 namespace
@@ -43,11 +48,54 @@ Main& _GetMain()
 
 void Main::Load()
 {
+    MainLoadScreen loading;
+    loading.Load();
+    loading.ShowProgress(0.0f);
+    loading.ShowProgress(0.05f);
+    loading.ShowProgress(0.2f);
+    if (mAchievements)
+    {
+        mAchievements->Init();
+    }
+    loading.ShowProgress(0.3f);
     if (mGuiManager)
     {
         mGuiManager->Init();
     }
+    loading.ShowProgress(0.5f);
+    Korrin::SoundManager* sounds = Korrin::SoundManager::Peek();
+    mMusic = sounds != nullptr ? sounds->GetSound("MainMenu") : nullptr;
     NamedObjectContainer::InitAll();
+    loading.ShowProgress(0.7f);
+    CacheList();
+    loading.ShowProgress(1.0f);
+    loading.Release();
+}
+
+void Main::CacheList()
+{
+    Korrin::SpriteManager* sprites = Korrin::SpriteManager::Peek();
+    Korrin::LuaScript script;
+    script.LoadFile(kCacheList, Korrin::LuaScript::IfMissing::Report);
+    Korrin::LuaStackGuard guard(script.GetState());
+    const LuaValue list = script.GetGlobal("List");
+    std::vector<std::string> pictures;
+    list.ForEachEntry(
+        [&pictures](const LuaValue& /*key*/, const LuaValue& value)
+        {
+            if (value.IsString())
+            {
+                pictures.push_back(value.ToString());
+            }
+        });
+    // The sprites stay in the sprite manager's list, which keeps their pictures loaded for good.
+    for (const std::string& picture : pictures)
+    {
+        if (sprites != nullptr)
+        {
+            sprites->CreateSprite(picture);
+        }
+    }
 }
 
 void Main::ResetAll()

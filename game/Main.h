@@ -36,8 +36,12 @@ public:
     bool Update(float dt) override { return UpdateAll(dt); }
     void Draw() override { DrawAll(); }
 
-    // Loads every member and screen, once, on the first frame after the logo.
+    static constexpr const char* kCacheList = "CacheList.lua";
+
+    // Loads every member and screen, once, on the first frame after the logo, behind a progress bar.
     void Load();
+    // Keeps the pictures that "CacheList.lua" names loaded for the program's life.
+    void CacheList();
     void InitAll() override { Load(); }
     void ResetAll() override;
     bool UpdateAll(float dt) override { return UpdateList(dt); }
@@ -49,6 +53,9 @@ public:
     std::uint16_t GetCurrent() const { return mCurrent; }
 
     GameGuiManager* GetGameGuiManager() const { return mGuiManager.get(); }
+    AchievementSystem* GetAchievementSystem() const { return mAchievements.get(); }
+    TableCost* GetTableCost() const { return mTableCost.get(); }
+    GameInfo* GetGameInfo() const { return mGameInfo.get(); }
     // The music that plays now (owned by the sound manager); null for none.
     Korrin::Sound* GetMusic() const { return mMusic; }
     void SetMusic(Korrin::Sound* music) { mMusic = music; }

@@ -1,6 +1,14 @@
 #include "game/NamedObjectContainer.h"
 
+#include "engine/Log/ReportAssert.h"
+
 #include <algorithm>
+#include <set>
+
+namespace
+{
+constexpr const char* kSource = "Source\\NamedObjectContainer";
+} // namespace
 
 NamedObjectContainer::~NamedObjectContainer()
 {
@@ -9,7 +17,18 @@ NamedObjectContainer::~NamedObjectContainer()
 
 void NamedObjectContainer::Add(const std::string& name, Blank* object, bool draw)
 {
-    mNames.emplace(name, object); // an existing name keeps its first object
+    const auto [entry, added] = mNames.emplace(name, object); // an existing name keeps its first object
+    if (!added && entry->second != object)
+    {
+        // The second object still joins the lists, as callers expect, but nothing would ever delete it:
+        // the container keeps it aside and deletes it with the rest.
+        Korrin::ReportAndBreak("NamedObjectContainer::Add: the name '" + name + "' is already taken",
+                               Korrin::kGameModule, kSource, 20);
+        if (!Owns(object))
+        {
+            mUnnamed.push_back(object);
+        }
+    }
     mUpdateList.push_back(object);
     if (draw)
     {
@@ -39,9 +58,17 @@ void NamedObjectContainer::RemoveFromLists(const Blank* object)
     std::erase(mDrawList.Elements(), object);
 }
 
+bool NamedObjectContainer::Owns(const Blank* object) const
+{
+    return std::ranges::find(mUnnamed, object) != mUnnamed.end() ||
+           std::ranges::any_of(mNames, [object](const auto& entry) { return entry.second == object; });
+}
+
 void NamedObjectContainer::Remove(Blank* object)
 {
     RemoveFromLists(object);
+    // An object without a name entry goes back to the caller, undeleted.
+    std::erase(mUnnamed, object);
     const auto found = std::find_if(mNames.begin(), mNames.end(),
                                     [object](const auto& entry) { return entry.second == object; });
     if (found != mNames.end())
@@ -131,11 +158,24 @@ void NamedObjectContainer::DrawAll()
 
 void NamedObjectContainer::DeleteAll()
 {
+    // An object filed twice is deleted once.
+    std::set<const Blank*> deleted;
     for (auto& entry : mNames)
     {
-        delete entry.second;
+        if (deleted.insert(entry.second).second)
+        {
+            delete entry.second;
+        }
         entry.second = nullptr;
     }
     mNames.clear();
+    for (Blank* object : mUnnamed)
+    {
+        if (deleted.insert(object).second)
+        {
+            delete object;
+        }
+    }
+    mUnnamed.clear();
     mDrawList.clear();
 }

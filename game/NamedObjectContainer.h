@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <map>
 #include <string>
+#include <vector>
 
 // Holds game objects under names (and owns them), keeps them in an update list and a draw list, and
 // drives the active ones each frame in the order they were added.
@@ -34,8 +35,11 @@ protected:
     // Deletes every named member (in the names' byte order) and empties the map and the draw list.
     void DeleteAll();
     void RemoveFromLists(const Blank* object);
+    bool Owns(const Blank* object) const;
 
     std::map<std::string, Blank*> mNames;
     Korrin::SafeVector<Blank*> mUpdateList;
     Korrin::SafeVector<Blank*> mDrawList;
+    // Objects added under a name already taken: in the lists, not in the map, still owned.
+    std::vector<Blank*> mUnnamed;
 };

@@ -20,6 +20,7 @@
 #include "game/Game/TableCost.h"
 #include "game/GameGlobals.h"
 #include "game/Main.h"
+#include "game/Map.h"
 #include "game/SaveFormat.h"
 #include "platform/Folders.h"
 #include "platform/Services.h"
@@ -686,6 +687,16 @@ void Profile::ResetMap()
     // A new player starts the story from its beginning, not with the flags of the player before.
     storyFlags.fill(false);
     mapHint = 0;
+    if (Map* map = FindMap())
+    {
+        map->ResetItems();
+    }
+}
+
+Map* Profile::FindMap()
+{
+    Main* main = Main::Peek();
+    return main != nullptr ? dynamic_cast<Map*>(main->Find("Map")) : nullptr;
 }
 
 void Profile::LoadMap()
@@ -728,6 +739,10 @@ void Profile::LoadMap()
     storyStage = stage;
     storyFlags = flags;
     std::copy(passes.begin(), passes.end(), info->passTypes.begin());
+    if (Map* map = FindMap())
+    {
+        map->ShowReachedItems();
+    }
 }
 
 // ---- Best times ----

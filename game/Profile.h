@@ -11,6 +11,8 @@
 // The players and every file that belongs to one: the player list, each player's settings,
 // achievements, upgrades, level in play and map progress, and the best times all players share. Created
 // before the application so that the player's display mode is known before the window opens.
+class Map;
+
 class Profile : public Korrin::Singleton<Profile>
 {
 public:
@@ -116,6 +118,8 @@ private:
     void TakeLiveVolumes();
     void RemovePlayerFiles(std::uint32_t player);
     void ResetMap();
+    // The world-map screen, found through the screen manager; null before there is one.
+    static Map* FindMap();
     bool LoadLevelRecords(const std::vector<std::uint8_t>& bytes);
     void RestartDamagedLevel();
 

@@ -50,6 +50,9 @@ public:
     int Run(const std::string& caption, bool windowed);
     // Switches between window and full screen.
     void ResetDevice(bool windowed);
+    // Presents the back buffer (a lost device is flagged for the next frame to reset); frames drawn
+    // from inside a long load present through it too.
+    void PresentBackBuffer();
 
     // The file that the log stream "log.log" writes to, opened as soon as the log manager exists so
     // that the start-up lines are kept; empty (the default) keeps no log.
@@ -81,7 +84,6 @@ private:
     void OnApplicationActivation(std::uintptr_t activated);
     void OnSetCursor(std::intptr_t hitArea);
     void DeleteManagers();
-    void PresentBackBuffer();
 
     std::string mCaption = "Window";
     std::string mLogFile;

@@ -27,6 +27,18 @@ public:
 
     const std::vector<Frame>& GetFrames() const { return mFrames; }
     float GetTime() const { return mTime; }
+    void SetTime(float time) { mTime = time; }
+    // Mirrors every key frame left to right (each x negated).
+    void FlipFramesHorizontal()
+    {
+        for (Frame& frame : mFrames)
+        {
+            for (Vector2& position : frame.positions)
+            {
+                position.x = -position.x;
+            }
+        }
+    }
     bool IsLooping() const { return mLoop; }
     void SetLoop(bool loop) { mLoop = loop; }
 

@@ -35,6 +35,14 @@ public:
     void LoadImage(const std::string& name);
     // Draws from the given texture (the game's render texture) at its full size; null changes nothing.
     void SetTexture(Texture* texture);
+    // Draws from another texture (or none) until swapped back: no references change and the texture
+    // coordinates stay; gives the texture it replaced.
+    Texture* SwapDrawTexture(Texture* texture)
+    {
+        Texture* previous = mRenderData.mTexture;
+        mRenderData.mTexture = texture;
+        return previous;
+    }
     // Writes the four vertices as a w x h quad over the whole texture, in opaque white.
     void BuildQuad(float width, float height);
     void Load(const LuaValue& table);

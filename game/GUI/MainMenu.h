@@ -2,15 +2,32 @@
 
 #include "game/Blank.h"
 
-// The main-menu screen.
+namespace Korrin
+{
+class GuiContainer;
+class Sprite;
+} // namespace Korrin
+
+// The main-menu screen: its picture and its button box (play, options, exit).
 class MainMenu : public Blank
 {
 public:
+    static constexpr const char* kBackgroundScript = "menu_background.lua";
+    static constexpr const char* kButtonScript = "menu_button.lua";
+
     MainMenu() = default;
 
-    // Reads the player list and the selected player's files.
+    // Loads the menu's pictures and buttons; reads the player list and the selected player's files.
     void Init() override;
     void Reset() override {}
-    bool Update(float /*dt*/) override { return true; }
-    void Draw() override {}
+    // False on the frame in which a button switched the screen.
+    bool Update(float dt) override;
+    void Draw() override;
+    void SetActive(bool active) override;
+
+    Korrin::GuiContainer* GetButtons() const { return mButtons; }
+
+private:
+    Korrin::Sprite* mBackground = nullptr;    // the sprite manager's
+    Korrin::GuiContainer* mButtons = nullptr; // the widget manager's
 };

@@ -18,6 +18,9 @@ public:
     void Save(Korrin::BinaryWriter& out) const;
     // False (queue left empty) when the data is short or its count impossible.
     bool Load(Korrin::BinaryReader& in);
+    // Polled every frame: would open this window for rewards waiting to be shown. The alerts are drawn
+    // by the window itself, so until it can show them they wait in the queue (and in the save).
+    void ShowPending() {}
     void Init() override {}
     void Reset() override { mPending.clear(); }
     bool Update(float /*dt*/) override { return true; }

@@ -3,6 +3,7 @@
 #include "engine/Util/Singleton.h"
 #include "game/Blank.h"
 #include "game/Game/GameTables.h"
+#include "game/Main.h"
 #include "game/NamedObjectContainer.h"
 
 #include <cstdint>
@@ -23,6 +24,8 @@ public:
     // Starts the level of that number afresh from its level file.
     void StartLevel(std::uint32_t levelNumber) { mLevelNumber = levelNumber; }
     std::uint32_t GetLevelNumber() const { return mLevelNumber; }
+    // Records the won level and goes on to the map.
+    void CompleteLevel() { _GetMain().SetCurrent(Main::kMapScreen); }
 
 private:
     std::uint32_t mLevelNumber = 0;

@@ -1,7 +1,10 @@
 #include "game/GUI/GameGuiManager.h"
 #include "game/GUI/InputLocks.h"
+#include "game/GUI/RewardAlertSystemGui.h"
 #include "game/NamedObjectContainer.h"
+#include "tests/support/ReportRecorder.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
@@ -35,6 +38,7 @@ private:
 
 TEST(NamedObjectContainer, ASecondObjectUnderAKnownNameJoinsTheListsButNotTheMap)
 {
+    TestSupport::ReportRecorder::Clear();
     std::vector<std::string> journal;
     {
         NamedObjectContainer container;
@@ -52,6 +56,28 @@ TEST(NamedObjectContainer, ASecondObjectUnderAKnownNameJoinsTheListsButNotTheMap
         journal.clear();
     }
     EXPECT_EQ(journal, (std::vector<std::string>{"~a"}));
+    EXPECT_EQ(TestSupport::ReportRecorder::LastDescription(),
+              "NamedObjectContainer::Add: the name 'x' is already taken");
+}
+
+TEST(NamedObjectContainer, AnObjectUnderATakenNameIsStillDeletedWithTheContainer)
+{
+    TestSupport::ReportRecorder::Clear();
+    std::vector<std::string> journal;
+    {
+        NamedObjectContainer container;
+        auto* shared = new Member("s", journal);
+        container.Add("one", new Member("a", journal), false);
+        container.Add("one", new Member("b", journal), false);
+        // The same object under two names, and again under its own name: deleted once.
+        container.Add("two", shared, false);
+        container.Add("three", shared, false);
+        container.Add("two", shared, false);
+        EXPECT_EQ(container.Count(), 5u);
+    }
+    std::sort(journal.begin(), journal.end());
+    EXPECT_EQ(journal, (std::vector<std::string>{"~a", "~b", "~s"}));
+    EXPECT_EQ(TestSupport::ReportRecorder::Boxes().size(), 1u) << "only the second object under a taken name";
 }
 
 TEST(NamedObjectContainer, UpdatesStopAtTheFirstRefusalAndInactiveMembersAreSkipped)
@@ -116,6 +142,28 @@ TEST(GameGuiManager, ShowActsOnceAndAnUnknownIdClosesEverything)
 
     windows.Show(GameGuiManager::kNoWindow); // the same id again: nothing happens
     EXPECT_EQ(windows.GetShown(), GameGuiManager::kNoWindow);
+}
+
+TEST(GameGuiManager, EveryIdHasItsWindowAndShowingOneHidesTheOthers)
+{
+    GameGuiManager windows;
+    for (std::uint8_t id = 0; id < GameGuiManager::kNoWindow; ++id)
+    {
+        ASSERT_NE(windows.Get(id), nullptr) << int{id};
+        windows.Show(id);
+        EXPECT_EQ(windows.GetShownWindow(), windows.Get(id));
+        EXPECT_EQ(windows.GetRequested(), id);
+        for (std::uint8_t other = 0; other < GameGuiManager::kNoWindow; ++other)
+        {
+            EXPECT_EQ(windows.Get(other)->IsActive(), other == id) << int{id} << " " << int{other};
+        }
+    }
+    EXPECT_EQ(windows.Get(GameGuiManager::kNoWindow), nullptr);
+    EXPECT_EQ(static_cast<Blank*>(windows.GetRewardWindow()), windows.Get(7));
+    windows.Show(200); // an id without a window closes what was shown
+    EXPECT_EQ(windows.GetShownWindow(), nullptr);
+    EXPECT_EQ(windows.GetRequested(), GameGuiManager::kNoWindow);
+    EXPECT_FALSE(InputLocks::first || InputLocks::second || InputLocks::third);
 }
 
 TEST(GameGuiManager, TheFirstShowActsWhateverTheId)

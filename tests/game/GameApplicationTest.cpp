@@ -10,6 +10,7 @@
 #include "platform/FixedStepClock.h"
 #include "platform/Folders.h"
 #include "platform/HeadlessWindowSystem.h"
+#include "platform/ScriptedInput.h"
 #include "platform/Services.h"
 #include "tests/support/ReportRecorder.h"
 
@@ -27,9 +28,12 @@ class ProbeGame : public GameApplication
 {
 public:
     std::function<void(int frame)> beforeUpdate = [](int) {};
+    // The window is closed after this frame's update (0: never).
+    int closeAfter = 0;
     int frames = 0;
     int shutdowns = 0;
     bool mainExistedAtShutdown = false;
+    std::uint16_t currentAtShutdown = 99;
     bool mainDeletedDuringUpdate = false;
 
     bool Update() override
@@ -37,6 +41,10 @@ public:
         beforeUpdate(++frames);
         const bool result = GameApplication::Update();
         mainDeletedDuringUpdate = mainDeletedDuringUpdate || GetMain() == nullptr;
+        if (frames == closeAfter)
+        {
+            Platform::Services::Current().Window().RequestClose();
+        }
         return result;
     }
 
@@ -44,6 +52,7 @@ public:
     {
         ++shutdowns;
         mainExistedAtShutdown = GetMain() != nullptr;
+        currentAtShutdown = GetMain() != nullptr ? GetMain()->GetCurrent() : 99;
         GameApplication::Shutdown();
     }
 };
@@ -75,6 +84,9 @@ private:
     ScreenJournal& mJournal;
 };
 
+// Clicks at frames 1 and 3 skip the two sample logos; frame 4 loads the game and shows the main menu.
+constexpr int kFirstMenuFrame = 4;
+
 class GameApplicationTest : public testing::Test
 {
 protected:
@@ -83,6 +95,10 @@ protected:
                     std::make_unique<Platform::FixedStepClock>())
     {
         TestSupport::ReportRecorder::Clear();
+        auto script = std::make_unique<Platform::ScriptedInput>();
+        std::string error;
+        EXPECT_TRUE(script->Parse("1 click left\n3 click left\n", error)) << error;
+        mServices.SetScriptedInput(std::move(script));
         // The game reads "config.cfg" and "strings.xml" from the sample data the build made.
         Platform::Folders::SetDataFolder(std::filesystem::path(WF_GAME_BINARY).parent_path().string());
     }
@@ -102,18 +118,24 @@ protected:
     std::unique_ptr<Blank> mReplacedMenu;
 };
 
-TEST_F(GameApplicationTest, TheFirstFrameLoadsMainAndShowsTheMainMenu)
+TEST_F(GameApplicationTest, TheFirstFrameAfterTheLogosLoadsMainAndShowsTheMainMenu)
 {
-    mServices.SetFrameLimit(2);
+    mGame.closeAfter = kFirstMenuFrame + 1;
     std::uint16_t current = 99;
+    bool startedDuringLogos = true;
     mGame.beforeUpdate = [&](int frame)
     {
-        if (frame == 2)
+        if (frame == kFirstMenuFrame)
+        {
+            startedDuringLogos = mGame.IsStarted();
+        }
+        if (frame == kFirstMenuFrame + 1)
         {
             current = mGame.GetMain()->GetCurrent();
         }
     };
     EXPECT_EQ(mGame.Run(GameApplication::kCaption, true), 0);
+    EXPECT_FALSE(startedDuringLogos);
     EXPECT_EQ(current, Main::kMainMenuScreen);
     EXPECT_TRUE(mGame.IsStarted());
     EXPECT_EQ(mGame.shutdowns, 1);
@@ -123,13 +145,13 @@ TEST_F(GameApplicationTest, TheFirstFrameLoadsMainAndShowsTheMainMenu)
 
 TEST_F(GameApplicationTest, TheFirstFrameStartsTheMenuMusicLooping)
 {
-    mServices.SetFrameLimit(2);
+    mGame.closeAfter = kFirstMenuFrame + 1;
     Korrin::Sound* music = nullptr;
     Korrin::Sound* menu = nullptr;
     bool playing = false;
     mGame.beforeUpdate = [&](int frame)
     {
-        if (frame == 2)
+        if (frame == kFirstMenuFrame + 1)
         {
             music = mGame.GetMain()->GetMusic();
             menu = Korrin::SoundManager::GetInstance()->GetSound("MainMenu");
@@ -146,7 +168,7 @@ TEST_F(GameApplicationTest, ConfirmingTheExitWindowEndsTheFrameThenShutsDownOnce
 {
     mGame.beforeUpdate = [&](int frame)
     {
-        if (frame == 2)
+        if (frame == kFirstMenuFrame + 1)
         {
             GameGuiManager* windows = mGame.GetMain()->GetGameGuiManager();
             windows->Show(GameGuiManager::kExit);
@@ -154,7 +176,7 @@ TEST_F(GameApplicationTest, ConfirmingTheExitWindowEndsTheFrameThenShutsDownOnce
         }
     };
     EXPECT_EQ(mGame.Run(GameApplication::kCaption, true), 0);
-    EXPECT_EQ(mGame.frames, 2);
+    EXPECT_EQ(mGame.frames, kFirstMenuFrame + 1);
     EXPECT_FALSE(mGame.mainDeletedDuringUpdate) << "nothing is deleted under the exit window's update";
     EXPECT_EQ(mGame.shutdowns, 1);
     EXPECT_TRUE(mGame.mainExistedAtShutdown);
@@ -165,7 +187,7 @@ TEST_F(GameApplicationTest, ConfirmingTheExitWindowEndsTheFrameThenShutsDownOnce
 
 TEST_F(GameApplicationTest, AScreenUpdateRefusedTwiceRunsAgainWithTheSameDt)
 {
-    mServices.SetFrameLimit(2);
+    mGame.closeAfter = kFirstMenuFrame + 1;
     mGame.beforeUpdate = [&](int frame)
     {
         if (frame == 1)
@@ -181,7 +203,7 @@ TEST_F(GameApplicationTest, AScreenUpdateRefusedTwiceRunsAgainWithTheSameDt)
 TEST_F(GameApplicationTest, AScreenThatAlwaysRefusesCannotHoldTheGameInOneFrame)
 {
     Korrin::LogManager* log = nullptr;
-    mServices.SetFrameLimit(3);
+    mGame.closeAfter = kFirstMenuFrame + 2;
     mGame.beforeUpdate = [&](int frame)
     {
         if (frame == 1)
@@ -192,12 +214,26 @@ TEST_F(GameApplicationTest, AScreenThatAlwaysRefusesCannotHoldTheGameInOneFrame)
         }
     };
     EXPECT_EQ(mGame.Run(GameApplication::kCaption, true), 0);
-    EXPECT_EQ(mGame.frames, 3) << "the frames went on";
+    EXPECT_EQ(mGame.frames, kFirstMenuFrame + 2) << "the frames went on";
     EXPECT_EQ(mJournal.updates, 3 * GameApplication::kMaxScreenUpdatesPerFrame);
     std::ifstream file("insistent.log");
     std::stringstream text;
     text << file.rdbuf();
     EXPECT_NE(text.str().find("asked 32 times in one frame"), std::string::npos) << text.str();
+}
+
+TEST_F(GameApplicationTest, AWindowClosedDuringTheLoadingScreenShutsDownOnceTheLoadIsOver)
+{
+    // The frame limit closes the window at the loading screen's sixth frame, inside Main::Load.
+    mServices.SetFrameLimit(kFirstMenuFrame + 6);
+    EXPECT_EQ(mGame.Run(GameApplication::kCaption, true), 0);
+    EXPECT_EQ(mGame.frames, kFirstMenuFrame) << "no frame after the one that loaded";
+    EXPECT_EQ(mGame.shutdowns, 1);
+    EXPECT_TRUE(mGame.mainExistedAtShutdown);
+    EXPECT_EQ(mGame.currentAtShutdown, Main::kMainMenuScreen) << "the load and the first frame finished";
+    EXPECT_FALSE(mGame.mainDeletedDuringUpdate);
+    EXPECT_FALSE(mGame.HasHeldMessages());
+    EXPECT_TRUE(TestSupport::ReportRecorder::Boxes().empty());
 }
 
 TEST_F(GameApplicationTest, AltEnterSwitchesTheDisplayModeAndReachesTheEngine)

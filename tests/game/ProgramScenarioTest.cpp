@@ -41,19 +41,26 @@ TEST_F(ProgramScenario, AHeadlessRunOfThreeHundredFramesEndsWithZero)
 
 TEST_F(ProgramScenario, TheScreenshotIsTheLetterboxedFrame)
 {
-    ASSERT_TRUE(mGame.Run(mGame.Headless({"--fullscreen", "--frames", "12", "--screenshot", "12:out.png"}))
+    // The logos are skipped, the loading screen runs its frames, then the main menu is shown.
+    mGame.WriteFile("skip-logos.txt", "1 click left\n3 click left\n");
+    ASSERT_TRUE(mGame
+                    .Run(mGame.Headless({"--fullscreen", "--frames", "120", "--input", "skip-logos.txt",
+                                         "--screenshot", "120:out.png"}))
                     .ExitedWith(0));
     Platform::Image picture = ReadPicture("out.png");
     // The headless display is 1920 x 1080: the 4:3 frame sits between bars 240 pixels wide.
     ASSERT_EQ(picture.width, 1920);
     ASSERT_EQ(picture.height, 1080);
     auto green = [](std::uint32_t pixel) { return ((pixel >> 8) & 0xFF) > ((pixel >> 16) & 0xFF) + 20; };
+    auto blue = [](std::uint32_t pixel) { return (pixel & 0xFF) > ((pixel >> 16) & 0xFF) + 40; };
     EXPECT_TRUE(green(picture.At(150, 540))) << std::hex << picture.At(150, 540);
     EXPECT_TRUE(green(picture.At(1920 - 150, 540)));
-    EXPECT_EQ(picture.At(960, 540), 0xFF000000u) << "the game draws nothing yet: the cleared frame";
+    EXPECT_TRUE(blue(picture.At(960, 20))) << "the menu's sky: " << std::hex << picture.At(960, 20);
+    EXPECT_TRUE(green(picture.At(960, 1000))) << "the menu's meadow: " << std::hex << picture.At(960, 1000);
     EXPECT_EQ(picture.At(10, 540), 0xFF000000u) << "beyond the bars";
 
-    // In a window of the virtual size there are no bars: the frame fills it.
+    // In a window of the virtual size there are no bars: the frame fills it (the first logo is still
+    // black in its first second).
     ASSERT_TRUE(mGame.Run(mGame.Headless({"--windowed", "--frames", "3", "--screenshot", "3:windowed.png"}))
                     .ExitedWith(0));
     picture = ReadPicture("windowed.png");
@@ -61,6 +68,45 @@ TEST_F(ProgramScenario, TheScreenshotIsTheLetterboxedFrame)
     EXPECT_EQ(picture.height, 768);
     EXPECT_TRUE(std::all_of(picture.pixels.begin(), picture.pixels.end(),
                             [](std::uint32_t pixel) { return pixel == 0xFF000000u; }));
+}
+
+TEST_F(ProgramScenario, TheExitButtonAsksAndYesEndsTheGameAfterSaving)
+{
+    // Skip the logos; Exit, then No; Exit again, then Yes. The window slides in within 24 frames.
+    mGame.WriteFile("exit.txt", "1 click left\n3 click left\n"
+                                "100 move 820 438\n101 click left\n"
+                                "150 move 602 458\n151 click left\n"
+                                "200 move 820 438\n201 click left\n"
+                                "250 move 420 458\n251 click left\n");
+    ASSERT_TRUE(mGame
+                    .Run(mGame.Headless({"--fullscreen", "--frames", "2000", "--input", "exit.txt",
+                                         "--screenshot", "140:asking.png"}))
+                    .ExitedWith(0));
+    ASSERT_TRUE(std::filesystem::exists(mGame.PathOf("saves/Users.dat"))) << "the game saved as it ended";
+
+    // The same run again, for two more pictures: after No, and long after Yes.
+    std::filesystem::remove_all(mGame.PathOf("saves"));
+    ASSERT_TRUE(mGame
+                    .Run(mGame.Headless({"--fullscreen", "--frames", "2000", "--input", "exit.txt",
+                                         "--screenshot", "190:closed.png"}))
+                    .ExitedWith(0));
+    std::filesystem::remove_all(mGame.PathOf("saves"));
+    ASSERT_TRUE(mGame
+                    .Run(mGame.Headless({"--fullscreen", "--frames", "2000", "--input", "exit.txt",
+                                         "--screenshot", "400:never.png"}))
+                    .ExitedWith(0));
+    EXPECT_FALSE(std::filesystem::exists(mGame.PathOf("never.png"))) << "Yes ended the game before the limit";
+
+    // A virtual-screen point on the 1920 x 1080 screen, between bars 240 pixels wide.
+    auto at = [](const Platform::Image& picture, int x, int y)
+    { return picture.At(240 + x * 1440 / 1024, y * 1080 / 768); };
+    auto red = [](std::uint32_t pixel) { return static_cast<int>((pixel >> 16) & 0xFF); };
+    auto blue = [](std::uint32_t pixel) { return static_cast<int>(pixel & 0xFF); };
+    const Platform::Image open = ReadPicture("asking.png");
+    const Platform::Image menu = ReadPicture("closed.png");
+    EXPECT_GT(red(at(open, 290, 480)), 200) << "the window's parchment: " << std::hex << at(open, 290, 480);
+    EXPECT_LT(red(at(menu, 290, 480)), 200) << "no window after No";
+    EXPECT_LT(blue(at(open, 512, 10)), blue(at(menu, 512, 10)) * 7 / 10) << "the screen behind is dimmed";
 }
 
 TEST_F(ProgramScenario, ASecondInstanceEndsAtOnceWithZero)

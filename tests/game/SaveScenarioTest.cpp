@@ -6,15 +6,18 @@ using namespace ProfileTestSupport;
 namespace
 {
 
-// The real game, started headless on a save folder of the test's own for a few frames.
+// The real game, started headless on a save folder of the test's own: two clicks skip the logos, then
+// it loads, shows the main menu for a few frames and is closed.
 class SaveScenario : public SaveFolderTest
 {
 protected:
     int RunGame()
     {
         GameProcess game;
+        game.WriteFile("skip-logos.txt", "1 click left\n3 click left\n");
         const GameProcess::Ending ending =
-            game.Run({"--headless", "--fixed-step", "--frames", "5", "--save-dir", mFolder.string(), "--data",
+            game.Run({"--headless", "--fixed-step", "--frames", "120", "--input",
+                      game.PathOf("skip-logos.txt").string(), "--save-dir", mFolder.string(), "--data",
                       GameProcess::SampleData()});
         return ending.exited ? ending.code : -1;
     }

@@ -1,0 +1,50 @@
+#include "game/Util/HintArrow.h"
+
+#include "engine/Render/AnimatedMesh.h"
+#include "engine/Util/Vector2.h"
+#include "game/Util/AniMeshContainer.h"
+
+#include <cmath>
+
+HintArrow::HintArrow() = default;
+
+HintArrow::~HintArrow() = default;
+
+void HintArrow::Create()
+{
+    mContainer = std::make_unique<AniMeshContainer>();
+}
+
+void HintArrow::Load()
+{
+    if (!mContainer)
+    {
+        return;
+    }
+    mContainer->Load(kScript, true);
+    // The arrow bobs for as long as it is shown.
+    mContainer->SetLoop(1);
+}
+
+void HintArrow::Update(float dt)
+{
+    if (mContainer)
+    {
+        mContainer->Update(dt);
+    }
+}
+
+void HintArrow::Draw(const Korrin::Vector2& target)
+{
+    if (!mContainer)
+    {
+        return;
+    }
+    mContainer->Draw(0, static_cast<int>(std::lround(target.x + kOffsetX)),
+                     static_cast<int>(std::lround(target.y + kOffsetY)), false);
+}
+
+void HintArrow::Release()
+{
+    mContainer.reset();
+}
