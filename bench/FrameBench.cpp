@@ -1,10 +1,15 @@
 // The frame benchmark: a busy scene (a full-screen background, 300 alpha-blended sprites from 32 to 256
 // pixels, 500 additive 16-pixel particles, then the scaled copy of the 1024 x 768 frame into a 1920 x 1080
-// window) drawn by our software device on one thread and on its worker threads, and by SDL2's own
-// software renderer, in the same run. It prints frames per second and the ratios at the end.
+// window) drawn by our software device on one thread and on its worker threads, by our OpenGL device
+// (when a context can be had: a real display, or SDL_VIDEODRIVER=offscreen with Mesa's software
+// renderer), and by SDL2's own software renderer, in the same run. It prints frames per second and the
+// ratios at the end.
 //
 //   wf_frame_bench [--benchmark_min_time=2]
 
+#include "platform/GlContext.h"
+#include "platform/GlDevice.h"
+#include "platform/SdlWindowSystem.h"
 #include "platform/SoftwareDevice.h"
 
 #include <SDL.h>
@@ -14,6 +19,7 @@
 #include <map>
 #include <string>
 #include <thread>
+#include <utility>
 #include <vector>
 
 namespace
@@ -113,7 +119,7 @@ std::uint32_t SpriteColour(int texture)
 class DeviceScene
 {
 public:
-    explicit DeviceScene(int threads) : mDevice(nullptr, threads, {kWindowWidth, kWindowHeight, true})
+    explicit DeviceScene(Platform::GraphicsDevice& device) : mDevice(device)
     {
         mVertices = mDevice.CreateVertexBuffer(4000);
         mIndices = mDevice.CreateIndexBuffer(6000);
@@ -232,7 +238,7 @@ private:
         mTexture = nullptr;
     }
 
-    Platform::SoftwareDevice mDevice;
+    Platform::GraphicsDevice& mDevice;
     std::unique_ptr<Platform::VertexBuffer> mVertices;
     std::unique_ptr<Platform::IndexBuffer> mIndices;
     std::unique_ptr<Platform::DeviceTexture> mFrame;
@@ -339,10 +345,56 @@ void FramesPerSecond(benchmark::State& state)
 
 void OurDevice(benchmark::State& state)
 {
-    DeviceScene scene(static_cast<int>(state.range(0)));
+    Platform::SoftwareDevice device(nullptr, static_cast<int>(state.range(0)),
+                                    {kWindowWidth, kWindowHeight, true});
+    DeviceScene scene(device);
     for (auto _ : state)
     {
         scene.DrawFrame();
+    }
+    FramesPerSecond(state);
+}
+
+void OurGlDevice(benchmark::State& state)
+{
+    std::unique_ptr<Platform::SdlWindowSystem> windows;
+    try
+    {
+        windows = std::make_unique<Platform::SdlWindowSystem>(true);
+    }
+    catch (const Platform::SdlWindowSystem::NoDisplay& error)
+    {
+        state.SkipWithError((std::string("no display: ") + error.what()).c_str());
+        return;
+    }
+    windows->CreateAppWindow("frame benchmark", 0, {0, 0, kWindowWidth, kWindowHeight},
+                             [&windows](Platform::WindowHandle window, std::uint32_t code,
+                                        std::uintptr_t first, std::intptr_t second)
+                             { return windows->DefaultProcedure(window, code, first, second); });
+    std::string error;
+    std::shared_ptr<Platform::GlContext> context = windows->OpenGlContext(error);
+    std::unique_ptr<Platform::GlDevice> device =
+        context
+            ? Platform::GlDevice::Create(context, windows.get(), {kWindowWidth, kWindowHeight, true}, error)
+            : nullptr;
+    if (!device)
+    {
+        state.SkipWithError(("no OpenGL 2.1 device: " + error).c_str());
+        return;
+    }
+    static bool described = false;
+    if (!std::exchange(described, true))
+    {
+        std::printf("OpenGL: %s\n", context->Describe().c_str());
+    }
+    {
+        DeviceScene scene(*device);
+        for (auto _ : state)
+        {
+            scene.DrawFrame();
+            // A frame counts once the card has drawn it, not when it was handed over.
+            device->Finish();
+        }
     }
     FramesPerSecond(state);
 }
@@ -416,6 +468,7 @@ BENCHMARK(OurDevice)
     ->ArgName("threads")
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime();
+BENCHMARK(OurGlDevice)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(SdlSoftwareRenderer)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 int main(int argc, char** argv)

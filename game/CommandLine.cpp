@@ -27,6 +27,8 @@ const char* CommandLine::Usage()
            "  --data DIR            the folder that holds \"media\" and \"config.cfg\" (default: here)\n"
            "  --input FILE          play the mouse and key events of FILE, frame by frame\n"
            "  --screenshot N:FILE   write the frame N as it was presented to FILE (PNG)\n"
+           "  --renderer NAME       draw with gl (OpenGL 2.1) or software (default: gl in a window when\n"
+           "                        it can be had; always software with --headless)\n"
            "  --report-answer A     headless answer to an error report: ok or cancel (default cancel)\n"
            "  --help                show this text\n";
 }
@@ -107,6 +109,21 @@ std::optional<CommandLine> CommandLine::Parse(const std::vector<std::string>& ar
             }
             line.screenshotPath = value->substr(colon + 1);
         }
+        else if (argument == "--renderer")
+        {
+            const std::string* value = needValue();
+            if (value == nullptr)
+            {
+                return std::nullopt;
+            }
+            if (*value != "software" && *value != "gl")
+            {
+                error = "--renderer takes software or gl, not '" + *value + "'";
+                return std::nullopt;
+            }
+            line.renderer =
+                *value == "gl" ? Platform::RendererChoice::OpenGl : Platform::RendererChoice::Software;
+        }
         else if (argument == "--report-answer")
         {
             const std::string* value = needValue();
@@ -126,6 +143,11 @@ std::optional<CommandLine> CommandLine::Parse(const std::vector<std::string>& ar
             error = "unknown option '" + argument + "'";
             return std::nullopt;
         }
+    }
+    if (line.headless && line.renderer == Platform::RendererChoice::OpenGl)
+    {
+        error = "--renderer gl needs a window; --headless always draws with the software device";
+        return std::nullopt;
     }
     return line;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/RendererChoice.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -10,14 +12,15 @@ struct CommandLine
 {
     std::optional<bool> windowed; // unset: the player's setting decides
     bool headless = false;
+    Platform::RendererChoice renderer = Platform::RendererChoice::Automatic;
     bool fixedStep = false;
     std::uint64_t frames = 0; // 0: run until closed
     std::string saveDir;
     std::string dataDir;
+    std::string inputFile;             // scripted input; empty: none
     std::uint64_t screenshotFrame = 0; // 0: no screenshot
     std::string screenshotPath;
-    std::string inputFile; // scripted input; empty: none
-    int reportAnswer = 2;  // the answer to a report box when there is nobody to ask (Cancel)
+    int reportAnswer = 2; // the answer to a report box when there is nobody to ask (Cancel)
     bool testCrash = false;
     bool help = false;
 

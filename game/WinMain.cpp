@@ -23,7 +23,8 @@ namespace
 constexpr int kNoDisplayExitCode = 1;
 constexpr int kBadInputScriptExitCode = 2;
 
-std::unique_ptr<Platform::WindowSystem> MakeWindowSystem(bool headless)
+std::unique_ptr<Platform::WindowSystem> MakeWindowSystem(bool headless, bool fixedStep,
+                                                         Platform::RendererChoice renderer)
 {
     if (headless)
     {
@@ -31,7 +32,10 @@ std::unique_ptr<Platform::WindowSystem> MakeWindowSystem(bool headless)
     }
     try
     {
-        return std::make_unique<Platform::SdlWindowSystem>();
+        auto windows =
+            std::make_unique<Platform::SdlWindowSystem>(renderer != Platform::RendererChoice::Software);
+        windows->SetSyncToDisplay(!fixedStep);
+        return windows;
     }
     catch (const Platform::SdlWindowSystem::NoDisplay& error)
     {
@@ -96,15 +100,17 @@ int WinMain(const CommandLine& line)
         return 0;
     }
 
-    std::unique_ptr<Platform::WindowSystem> windows = MakeWindowSystem(line.headless);
+    std::unique_ptr<Platform::WindowSystem> windows =
+        MakeWindowSystem(line.headless, line.fixedStep, line.renderer);
     if (!windows)
     {
         return kNoDisplayExitCode;
     }
     Platform::Services services(std::move(windows), MakeClock(line.fixedStep));
     services.SetFrameLimit(line.frames);
-    services.SetScreenshot(line.screenshotFrame, line.screenshotPath);
+    services.SetRenderer(line.renderer);
     services.SetScriptedInput(std::move(script));
+    services.SetScreenshot(line.screenshotFrame, line.screenshotPath);
     Platform::Services::CatchTerminationSignals();
     Platform::MessageBox::SetInteractive(!line.headless);
     Platform::MessageBox::SetHeadlessAnswer(line.reportAnswer);

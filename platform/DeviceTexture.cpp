@@ -53,6 +53,7 @@ DeviceTexture::LockedRect DeviceTexture::Lock()
 
 void DeviceTexture::Unlock()
 {
+    ++mRevision;
     if (!IsRenderTarget())
     {
         return;

@@ -16,7 +16,7 @@ class DeviceTexture
 {
 public:
     DeviceTexture(int width, int height, TextureUsage usage);
-    ~DeviceTexture();
+    virtual ~DeviceTexture();
     DeviceTexture(const DeviceTexture&) = delete;
     DeviceTexture& operator=(const DeviceTexture&) = delete;
     DeviceTexture(DeviceTexture&&) noexcept = default;
@@ -53,6 +53,12 @@ public:
     int WrapMaskX() const { return mWrapMaskX; }
     int WrapMaskY() const { return mWrapMaskY; }
 
+    // Counts the unlocks, so a device that keeps its own copy of the pixels knows when to take them anew.
+    std::uint32_t Revision() const { return mRevision; }
+    // A device that draws into its own copy of a render target brings these pixels up to date here
+    // before they are read.
+    virtual void FetchDrawnPixels() const {}
+
 private:
     int mWidth = 0;
     int mHeight = 0;
@@ -60,6 +66,7 @@ private:
     int mWrapMaskX = 0;
     int mWrapMaskY = 0;
     TextureUsage mUsage = TextureUsage::Plain;
+    std::uint32_t mRevision = 0;
     std::unique_ptr<std::uint32_t[]> mPixels;
     std::shared_ptr<GraphicsDevice*> mOwner;
 };

@@ -5,6 +5,7 @@ namespace Platform
 
 void GraphicsDevice::ReadTexture(const DeviceTexture& texture, Image& out)
 {
+    texture.FetchDrawnPixels();
     out.width = texture.Width();
     out.height = texture.Height();
     out.pixels.resize(static_cast<std::size_t>(out.width) * static_cast<std::size_t>(out.height));

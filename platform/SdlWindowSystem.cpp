@@ -1,5 +1,6 @@
 #include "platform/SdlWindowSystem.h"
 
+#include "platform/GlContext.h"
 #include "platform/SdlKeyMap.h"
 #include "platform/Utf8.h"
 #include "platform/VirtualKey.h"
@@ -51,7 +52,7 @@ int DeviceButton(std::uint8_t button)
 
 } // namespace
 
-SdlWindowSystem::SdlWindowSystem()
+SdlWindowSystem::SdlWindowSystem(bool forOpenGl) : mForOpenGl(forOpenGl)
 {
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0)
     {
@@ -96,30 +97,44 @@ void SdlWindowSystem::SetArrowCursorVisible(bool visible)
     SDL_ShowCursor(visible ? SDL_ENABLE : SDL_DISABLE);
 }
 
-WindowRect SdlWindowSystem::ClientRect() const
-{
-    if (mWindow == nullptr)
-    {
-        return WindowSystem::ClientRect();
-    }
-    int width = 0;
-    int height = 0;
-    SDL_GetWindowSize(mWindow, &width, &height);
-    return {0, 0, width, height};
-}
-
 void SdlWindowSystem::CreateNative(const std::string& caption, const WindowRect& outer)
 {
-    mWindow = SDL_CreateWindow(caption.c_str(), outer.x, outer.y, outer.width > 0 ? outer.width : 1,
-                               outer.height > 0 ? outer.height : 1, SDL_WINDOW_HIDDEN);
+    const int width = outer.width > 0 ? outer.width : 1;
+    const int height = outer.height > 0 ? outer.height : 1;
+    if (mForOpenGl)
+    {
+        // A 2.1 context with a plain colour buffer: the device draws into its own framebuffers.
+        SDL_GL_SetAttribute(SDL_GL_CONTEXT_MAJOR_VERSION, 2);
+        SDL_GL_SetAttribute(SDL_GL_CONTEXT_MINOR_VERSION, 1);
+        SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
+        SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, 0);
+        SDL_GL_SetAttribute(SDL_GL_STENCIL_SIZE, 0);
+        mWindow = SDL_CreateWindow(caption.c_str(), outer.x, outer.y, width, height,
+                                   SDL_WINDOW_HIDDEN | SDL_WINDOW_OPENGL);
+    }
+    // Without OpenGL the window is still made, for the software device.
+    if (mWindow == nullptr)
+    {
+        mWindow = SDL_CreateWindow(caption.c_str(), outer.x, outer.y, width, height, SDL_WINDOW_HIDDEN);
+    }
     if (mWindow == nullptr)
     {
         throw NoDisplay(SDL_GetError());
     }
 }
 
+void SdlWindowSystem::CloseOpenGlContext()
+{
+    if (mGlContext)
+    {
+        mGlContext->Release();
+        mGlContext.reset();
+    }
+}
+
 void SdlWindowSystem::DestroyNative()
 {
+    CloseOpenGlContext();
     DestroyRenderer();
     if (mWindow != nullptr)
     {
@@ -286,11 +301,33 @@ void SdlWindowSystem::HandleText(const char* utf8)
     }
 }
 
+std::shared_ptr<GlContext> SdlWindowSystem::OpenGlContext(std::string& error)
+{
+    if (!mGlContext && mRenderer == nullptr)
+    {
+        mGlContext = GlContext::Create(mWindow, error);
+        if (mGlContext && mSyncToDisplay)
+        {
+            SDL_GL_SetSwapInterval(1);
+        }
+    }
+    else if (!mGlContext)
+    {
+        error = "the window already shows frames through its own renderer";
+    }
+    return mGlContext;
+}
+
 bool SdlWindowSystem::EnsureRenderer()
 {
+    // The frames of an OpenGL device are its own to show; a second renderer would take its window.
+    if (mGlContext)
+    {
+        return false;
+    }
     if (mRenderer == nullptr && mWindow != nullptr)
     {
-        mRenderer = SDL_CreateRenderer(mWindow, -1, 0);
+        mRenderer = SDL_CreateRenderer(mWindow, -1, mSyncToDisplay ? SDL_RENDERER_PRESENTVSYNC : 0);
     }
     return mRenderer != nullptr;
 }

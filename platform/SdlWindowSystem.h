@@ -2,7 +2,9 @@
 
 #include "platform/WindowSystem.h"
 
+#include <memory>
 #include <stdexcept>
+#include <string>
 
 struct SDL_Renderer;
 struct SDL_Texture;
@@ -11,6 +13,8 @@ union SDL_Event;
 
 namespace Platform
 {
+
+class GlContext;
 
 // The real window on SDL2. Construction fails with NoDisplay when no video device can be opened.
 class SdlWindowSystem : public WindowSystem
@@ -21,14 +25,23 @@ public:
         using std::runtime_error::runtime_error;
     };
 
-    SdlWindowSystem();
+    // forOpenGl: the window is made so that an OpenGL context can draw on it (when the system allows).
+    explicit SdlWindowSystem(bool forOpenGl = false);
     ~SdlWindowSystem() override;
+
+    // Shown frames wait for the display's refresh, so that a real run does not draw frames nobody
+    // sees; fixed-step runs leave it off and go as fast as they can.
+    void SetSyncToDisplay(bool sync) { mSyncToDisplay = sync; }
 
     DisplayMetrics Metrics() const override;
     void SetArrowCursorVisible(bool visible) override;
     void PresentPixels(const std::uint32_t* pixels, int width, int height, int pitch) override;
-    WindowRect ClientRect() const override;
     SDL_Window* NativeWindow() const { return mWindow; }
+    // An OpenGL context on the window, made once; null, with the reason, when none can be had. While it
+    // exists the frames are the context's to show and the window system shows none of its own.
+    std::shared_ptr<GlContext> OpenGlContext(std::string& error);
+    // Ends the context (no device could use it), so the window shows frames again.
+    void CloseOpenGlContext();
 
 protected:
     void CreateNative(const std::string& caption, const WindowRect& outer) override;
@@ -48,12 +61,15 @@ private:
     void Repaint();
     void DestroyRenderer();
 
+    bool mForOpenGl = false;
+    std::shared_ptr<GlContext> mGlContext;
     SDL_Window* mWindow = nullptr;
+    bool mSyncToDisplay = false;
+    std::uint8_t mLastKeyDown = 0; // text events follow the key that typed them
     SDL_Renderer* mRenderer = nullptr;
     SDL_Texture* mFrame = nullptr;
     int mFrameWidth = 0;
     int mFrameHeight = 0;
-    std::uint8_t mLastKeyDown = 0; // text events follow the key that typed them
 };
 
 } // namespace Platform

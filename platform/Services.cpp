@@ -1,7 +1,10 @@
 #include "platform/Services.h"
 
+#include "platform/GlContext.h"
+#include "platform/GlDevice.h"
 #include "platform/PngCodec.h"
 #include "platform/ScriptedInput.h"
+#include "platform/SdlWindowSystem.h"
 #include "platform/SingleInstance.h"
 #include "platform/SoftwareDevice.h"
 
@@ -97,6 +100,25 @@ int Services::DefaultRenderThreads()
 
 std::unique_ptr<GraphicsDevice> Services::CreateGraphicsDevice(const PresentParameters& parameters)
 {
+    auto* window = dynamic_cast<SdlWindowSystem*>(mWindow.get());
+    if (window != nullptr && mRenderer != RendererChoice::Software)
+    {
+        std::string error;
+        if (std::shared_ptr<GlContext> context = window->OpenGlContext(error))
+        {
+            if (std::unique_ptr<GraphicsDevice> device = GlDevice::Create(context, window, parameters, error))
+            {
+                return device;
+            }
+            window->CloseOpenGlContext();
+        }
+        if (mRenderer == RendererChoice::OpenGl)
+        {
+            std::fprintf(stderr,
+                         "wrenfold: OpenGL 2.1 cannot be had (%s); drawing with the software device\n",
+                         error.c_str());
+        }
+    }
     const int threads = mRenderThreads > 0 ? mRenderThreads : DefaultRenderThreads();
     return std::make_unique<SoftwareDevice>(mWindow.get(), threads, parameters);
 }

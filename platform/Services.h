@@ -2,6 +2,7 @@
 
 #include "platform/Clock.h"
 #include "platform/GraphicsDevice.h"
+#include "platform/RendererChoice.h"
 #include "platform/WindowSystem.h"
 
 #include <cstdint>
@@ -39,8 +40,11 @@ public:
     void FrameEnded();
     std::uint64_t FramesCompleted() const { return mFramesCompleted; }
 
-    // The graphics device for a back buffer of the given size, showing its frames in the window.
+    // The graphics device for a back buffer of the given size, showing its frames in the window: the
+    // chosen one, or the software device when OpenGL cannot be had (said on stderr when it was asked
+    // for) and always without a window.
     std::unique_ptr<GraphicsDevice> CreateGraphicsDevice(const PresentParameters& parameters);
+    void SetRenderer(RendererChoice choice) { mRenderer = choice; }
     // How many threads share the drawing (0: one per processor, at most 8). The pictures are the same.
     void SetRenderThreads(int threads) { mRenderThreads = threads; }
     static int DefaultRenderThreads();
@@ -60,6 +64,7 @@ private:
     std::uint64_t mFramesStarted = 0;
     std::uint64_t mFramesCompleted = 0;
     int mRenderThreads = 0;
+    RendererChoice mRenderer = RendererChoice::Automatic;
     std::uint64_t mScreenshotFrame = 0;
     std::string mScreenshotPath;
 };

@@ -6,6 +6,7 @@
 #include "engine/File/FileSysManager.h"
 #include "engine/Gui/CursorManager.h"
 #include "engine/Gui/FontManager.h"
+#include "engine/Gui/GuiManager.h"
 #include "engine/Log/LogManager.h"
 #include "engine/Log/ReportAssert.h"
 #include "engine/Particle/ParticleManager.h"
@@ -58,8 +59,9 @@ void Application::DeleteManagers()
     mInputManager.reset();
     mFileSysManager.reset();
     mSkeletonManager.reset();
-    mParticleManager.reset();
+    mGuiManager.reset();
     mFontManager.reset();
+    mParticleManager.reset();
     mSpriteManager.reset();
     mCursorManager.reset();
     mRenderSystem.reset();
@@ -116,6 +118,7 @@ int Application::Run(const std::string& caption, bool windowed)
     mInputManager = std::make_unique<InputManager>(mWindow);
     mSpriteManager = std::make_unique<SpriteManager>();
     mSoundManager = std::make_unique<SoundManager>(mWindow);
+    mGuiManager = std::make_unique<GuiManager>();
     mFontManager = std::make_unique<FontManager>();
     mLocaleManager = std::make_unique<LocaleManager>();
     mParticleManager = std::make_unique<ParticleManager>();
@@ -207,6 +210,11 @@ bool Application::FrameManagersExist()
         ReportAndBreak("mInputManager==NULL", kEngineModule, kSource, 433);
         return false;
     }
+    if (!mGuiManager)
+    {
+        ReportAndBreak("mGuiManager==NULL", kEngineModule, kSource, 434);
+        return false;
+    }
     if (!mTimerManager)
     {
         ReportAndBreak("mGuiManager==NULL", kEngineModule, kSource, 435);
@@ -233,10 +241,14 @@ bool Application::Frame()
         mInputManager->Clear();
     }
 
+    // The widgets' input pass, the game, the widgets' update; the click message lives for this frame.
+    mGuiManager->HandleInput();
     if (!Update())
     {
         return false;
     }
+    mGuiManager->Update();
+    mGuiManager->RemoveMessage();
     if (mRenderSystem)
     {
         mRenderSystem->BeginFrame();

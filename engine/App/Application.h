@@ -12,13 +12,14 @@ namespace Korrin
 class CursorManager;
 class FileSysManager;
 class FontManager;
+class GuiManager;
 class InputManager;
 class LocaleManager;
 class LogManager;
-class RenderSystem;
-class SpriteManager;
 class ParticleManager;
 class SkeletonManager;
+class RenderSystem;
+class SpriteManager;
 class SoundManager;
 class TimerManager;
 
@@ -94,15 +95,16 @@ private:
     std::unique_ptr<TimerManager> mTimerManager;
     std::unique_ptr<LogManager> mLogManager;
     std::unique_ptr<FileSysManager> mFileSysManager;
+    std::unique_ptr<InputManager> mInputManager;
     std::unique_ptr<SpriteManager> mSpriteManager;
     std::unique_ptr<RenderSystem> mRenderSystem;
-    std::unique_ptr<InputManager> mInputManager;
-    std::unique_ptr<FontManager> mFontManager;
     std::unique_ptr<LocaleManager> mLocaleManager;
     std::unique_ptr<ParticleManager> mParticleManager;
     std::unique_ptr<CursorManager> mCursorManager;
     std::unique_ptr<SkeletonManager> mSkeletonManager;
     std::unique_ptr<SoundManager> mSoundManager;
+    std::unique_ptr<GuiManager> mGuiManager;
+    std::unique_ptr<FontManager> mFontManager;
 
     bool mWindowed = true;
     bool mActive = false;

@@ -1,19 +1,26 @@
 #pragma once
 
 #include "game/Blank.h"
+#include "game/GUI/WindowDialog.h"
 
 #include <cstdint>
 
-// The window of the credits (window 4).
+// The window of the credits (window 4). It shows its layout and closes on its controls.
 class AboutGui : public Blank
 {
 public:
     static constexpr std::uint8_t kWindowId = 4;
 
-    AboutGui() { mActive = false; }
+    AboutGui();
 
-    void Init() override {}
+    void Init() override { mDialog.Init(); }
     void Reset() override {}
-    bool Update(float /*dt*/) override { return true; }
-    void Draw() override {}
+    bool Update(float dt) override;
+    void Draw() override { mDialog.Draw(); }
+    void SetActive(bool active) override;
+
+    WindowDialog& GetDialog() { return mDialog; }
+
+private:
+    WindowDialog mDialog;
 };

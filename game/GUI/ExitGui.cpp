@@ -6,7 +6,7 @@
 #include "game/Main.h"
 #include "platform/Services.h"
 
-ExitGui::ExitGui()
+ExitGui::ExitGui() : mDialog("ExitGui", "ExitGui.gui", "EXIT_GAME_OK", "EXIT_GAME_CANCEL")
 {
     mActive = true;
 }
@@ -17,9 +17,43 @@ void ExitGui::Reset()
     mCancelled = false;
 }
 
-bool ExitGui::Update(float /*dt*/)
+void ExitGui::SetActive(bool active)
 {
-    if (mCancelled)
+    Blank::SetActive(active);
+    mDialog.SetActive(active);
+}
+
+void ExitGui::Cancel()
+{
+    mCancelled = true;
+    mDialog.Choose(WindowDialog::Choice::Cancel);
+}
+
+bool ExitGui::Quit()
+{
+    mConfirmed = false;
+    if (const Korrin::Application* application = Korrin::Application::GetCurrent(); application != nullptr)
+    {
+        Platform::Services::Current().Window().DestroyWindow(application->GetWindow());
+    }
+    GameGlobals::quit = true;
+    return false;
+}
+
+bool ExitGui::Update(float dt)
+{
+    if (mConfirmed)
+    {
+        return Quit();
+    }
+    const bool closed = mDialog.Update(dt);
+    if (mDialog.GetChoice() == WindowDialog::Choice::Ok && mDialog.IsShown())
+    {
+        // Leaving does not wait for the slide-out.
+        return Quit();
+    }
+    const bool cancelledWithoutFrame = mCancelled && mDialog.GetFrame() == nullptr;
+    if (closed || cancelledWithoutFrame)
     {
         mCancelled = false;
         if (Main* main = Main::Peek(); main != nullptr && main->GetGameGuiManager() != nullptr)
@@ -28,15 +62,5 @@ bool ExitGui::Update(float /*dt*/)
         }
         return false;
     }
-    if (!mConfirmed)
-    {
-        return true;
-    }
-    mConfirmed = false;
-    if (const Korrin::Application* application = Korrin::Application::GetCurrent(); application != nullptr)
-    {
-        Platform::Services::Current().Window().DestroyWindow(application->GetWindow());
-    }
-    GameGlobals::quit = true;
-    return false;
+    return true;
 }

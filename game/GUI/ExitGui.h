@@ -1,25 +1,34 @@
 #pragma once
 
 #include "game/Blank.h"
+#include "game/GUI/WindowDialog.h"
 
-// The window that asks whether to leave the program. Confirming destroys the main window and raises
-// the quit flag, so that the frame in progress ends and the program shuts down.
+#include <cstdint>
+
+// The window that asks whether to leave the program (window 15). Confirming destroys the main window
+// and raises the quit flag, so that the frame in progress ends and the program shuts down.
 class ExitGui : public Blank
 {
 public:
+    static constexpr std::uint8_t kWindowId = 15;
+
     ExitGui();
 
-    void Init() override {}
+    void Init() override { mDialog.Init(); }
     void Reset() override;
     bool Update(float dt) override;
-    void Draw() override {}
+    void Draw() override { mDialog.Draw(); }
+    void SetActive(bool active) override;
 
-    // The player confirmed leaving; acted on in the next Update.
+    // The player confirmed leaving, as the OK control does; acted on in the next Update.
     void Confirm() { mConfirmed = true; }
-    // The player stayed; the window closes in the next Update.
-    void Cancel() { mCancelled = true; }
+    // The player stayed, as the Cancel control does; the window closes.
+    void Cancel();
 
 private:
+    bool Quit();
+
+    WindowDialog mDialog;
     bool mConfirmed = false;
     bool mCancelled = false;
 };

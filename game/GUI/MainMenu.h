@@ -6,25 +6,31 @@
 
 namespace Korrin
 {
+class GuiContainer;
 class Sprite;
 } // namespace Korrin
 
-// The main-menu screen.
+// The main-menu screen: its picture and its button box (play, options, exit).
 class MainMenu : public Blank
 {
 public:
     static constexpr const char* kBackgroundScript = "menu_background.lua";
+    static constexpr const char* kButtonScript = "menu_button.lua";
     static constexpr std::uint8_t kSampleLevels = 3;
 
     MainMenu() = default;
 
-    // Loads the menu's pictures; reads the player list and the selected player's files.
+    // Loads the menu's pictures and buttons; reads the player list and the selected player's files.
     void Init() override;
     void Reset() override {}
-    // Until the menu has its buttons, the keys 1 to 3 start the sample levels.
+    // False on the frame in which a button switched the screen. The keys 1 to 3 start the sample levels.
     bool Update(float dt) override;
     void Draw() override;
+    void SetActive(bool active) override;
+
+    Korrin::GuiContainer* GetButtons() const { return mButtons; }
 
 private:
-    Korrin::Sprite* mBackground = nullptr; // the sprite manager's
+    Korrin::Sprite* mBackground = nullptr;    // the sprite manager's
+    Korrin::GuiContainer* mButtons = nullptr; // the widget manager's
 };

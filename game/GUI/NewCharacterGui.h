@@ -1,6 +1,7 @@
 #pragma once
 
 #include "game/Blank.h"
+#include "game/GUI/WindowDialog.h"
 
 #include <cstdint>
 
@@ -10,17 +11,19 @@ class NewCharacterGui : public Blank
 public:
     static constexpr std::uint8_t kWindowId = 14;
 
-    NewCharacterGui() { mActive = false; }
+    NewCharacterGui();
 
-    void Init() override {}
+    void Init() override { mDialog.Init(); }
     void Reset() override {}
-    bool Update(float /*dt*/) override { return true; }
-    void Draw() override {}
+    bool Update(float dt) override;
+    void Draw() override { mDialog.Draw(); }
+    void SetActive(bool active) override;
 
     // Fills the window from the character description at that index.
     void SetCharacter(std::uint32_t index) { mCharacter = index; }
     std::uint32_t GetCharacter() const { return mCharacter; }
 
 private:
+    WindowDialog mDialog;
     std::uint32_t mCharacter = 0;
 };

@@ -1,19 +1,26 @@
 #pragma once
 
 #include "game/Blank.h"
+#include "game/GUI/WindowDialog.h"
 
 #include <cstdint>
 
-// The window of choosing the player (window 8).
+// The window of choosing the player (window 8). It shows its layout and closes on its controls.
 class PlayerSelectGui : public Blank
 {
 public:
     static constexpr std::uint8_t kWindowId = 8;
 
-    PlayerSelectGui() { mActive = false; }
+    PlayerSelectGui();
 
-    void Init() override {}
+    void Init() override { mDialog.Init(); }
     void Reset() override {}
-    bool Update(float /*dt*/) override { return true; }
-    void Draw() override {}
+    bool Update(float dt) override;
+    void Draw() override { mDialog.Draw(); }
+    void SetActive(bool active) override;
+
+    WindowDialog& GetDialog() { return mDialog; }
+
+private:
+    WindowDialog mDialog;
 };

@@ -1,19 +1,26 @@
 #pragma once
 
 #include "game/Blank.h"
+#include "game/GUI/WindowDialog.h"
 
 #include <cstdint>
 
-// The window of a yes/no warning (window 11).
+// The window of a yes/no warning (window 11). It shows its layout and closes on its controls.
 class YesNoAlertGui : public Blank
 {
 public:
     static constexpr std::uint8_t kWindowId = 11;
 
-    YesNoAlertGui() { mActive = false; }
+    YesNoAlertGui();
 
-    void Init() override {}
+    void Init() override { mDialog.Init(); }
     void Reset() override {}
-    bool Update(float /*dt*/) override { return true; }
-    void Draw() override {}
+    bool Update(float dt) override;
+    void Draw() override { mDialog.Draw(); }
+    void SetActive(bool active) override;
+
+    WindowDialog& GetDialog() { return mDialog; }
+
+private:
+    WindowDialog mDialog;
 };

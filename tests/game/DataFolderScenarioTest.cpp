@@ -1,11 +1,8 @@
-#include <cstdlib>
+#include "tests/game/GameProcess.h"
+
 #include <filesystem>
-#include <fstream>
 #include <gtest/gtest.h>
-#include <sstream>
 #include <string>
-#include <sys/wait.h>
-#include <unistd.h>
 
 namespace
 {
@@ -14,55 +11,31 @@ namespace
 class DataFolderScenarioTest : public testing::Test
 {
 protected:
-    DataFolderScenarioTest()
-        : mRunFolder(std::filesystem::current_path() /
-                     ("run-" + std::to_string(::getpid()) + "-" +
-                      testing::UnitTest::GetInstance()->current_test_info()->name()))
-    {
-        std::filesystem::remove_all(mRunFolder);
-        std::filesystem::create_directories(mRunFolder / "save");
-    }
-    ~DataFolderScenarioTest() override
-    {
-        std::error_code error;
-        std::filesystem::remove_all(mRunFolder, error);
-    }
-
     int RunGame(const std::string& dataFolder) const
     {
-        const std::string command = "cd '" + mRunFolder.string() +
-                                    "' && '" WF_GAME_BINARY "' --headless --fixed-step " +
-                                    "--frames 60 --data '" + dataFolder + "' --save-dir save >/dev/null 2>&1";
-        const int status = std::system(command.c_str());
-        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        const GameProcess::Ending ending = mGame.Run(
+            {"--headless", "--fixed-step", "--frames", "60", "--data", dataFolder, "--save-dir", "save"});
+        return ending.exited ? ending.code : -1;
     }
 
-    std::string ReadRunFile(const std::string& name) const
-    {
-        std::ifstream file(mRunFolder / name);
-        std::stringstream text;
-        text << file.rdbuf();
-        return text.str();
-    }
-
-    std::filesystem::path mRunFolder;
+    GameProcess mGame;
 };
 
 } // namespace
 
 TEST_F(DataFolderScenarioTest, TheGameReadsConfigAndTextsFromItsDataFolder)
 {
-    const std::string dataFolder = std::filesystem::path(WF_GAME_BINARY).parent_path().string();
+    const std::string dataFolder = GameProcess::SampleData();
     ASSERT_EQ(RunGame(dataFolder), 0);
-    const std::string log = ReadRunFile("log.log");
+    const std::string log = mGame.ReadFile("log.log");
     EXPECT_NE(log.find("Data folder " + dataFolder + ", search folders: media"), std::string::npos) << log;
     EXPECT_NE(log.find("LocaleManager::Load strings.xml: "), std::string::npos) << log;
 }
 
 TEST_F(DataFolderScenarioTest, AMissingConfigIsReported)
 {
-    const std::filesystem::path empty = mRunFolder / "no-data";
+    const std::filesystem::path empty = mGame.PathOf("no-data");
     std::filesystem::create_directories(empty);
     EXPECT_EQ(RunGame(empty.string()), 255) << "the report is cancelled, as headless runs answer by default";
-    EXPECT_NE(ReadRunFile("Assert.txt").find("File not load: config.cfg"), std::string::npos);
+    EXPECT_NE(mGame.ReadFile("Assert.txt").find("File not load: config.cfg"), std::string::npos);
 }

@@ -14,10 +14,11 @@ namespace
 TEST(CommandLine, ReadsEveryOption)
 {
     std::string error;
-    const auto line = CommandLine::Parse({"--headless", "--fixed-step", "--frames", "300", "--save-dir",
-                                          "saves", "--data", "game data", "--windowed", "--report-answer",
-                                          "ok", "--screenshot", "120:shots/out.png"},
-                                         error);
+    const auto line =
+        CommandLine::Parse({"--headless", "--fixed-step", "--frames", "300", "--save-dir", "saves", "--data",
+                            "game data", "--windowed", "--report-answer", "ok", "--screenshot",
+                            "120:shots/out.png", "--renderer", "software"},
+                           error);
     ASSERT_TRUE(line) << error;
     EXPECT_TRUE(line->headless);
     EXPECT_TRUE(line->fixedStep);
@@ -28,11 +29,16 @@ TEST(CommandLine, ReadsEveryOption)
     EXPECT_EQ(line->reportAnswer, 1);
     EXPECT_EQ(line->screenshotFrame, 120u);
     EXPECT_EQ(line->screenshotPath, "shots/out.png");
+    EXPECT_EQ(line->renderer, Platform::RendererChoice::Software);
 
     const auto none = CommandLine::Parse({}, error);
     ASSERT_TRUE(none);
     EXPECT_FALSE(none->windowed.has_value()) << "without an option the player's setting decides";
     EXPECT_EQ(none->reportAnswer, 2);
+    EXPECT_EQ(none->renderer, Platform::RendererChoice::Automatic);
+    const auto gl = CommandLine::Parse({"--renderer", "gl"}, error);
+    ASSERT_TRUE(gl) << error;
+    EXPECT_EQ(gl->renderer, Platform::RendererChoice::OpenGl);
 }
 
 TEST(CommandLine, RefusesMistakesWithAReason)
@@ -48,6 +54,9 @@ TEST(CommandLine, RefusesMistakesWithAReason)
         {"--screenshot", "out.png"},
         {"--screenshot", "0:out.png"},
         {"--screenshot", "5:"},
+        {"--renderer"},
+        {"--renderer", "vulkan"},
+        {"--headless", "--renderer", "gl"},
     };
     for (const auto& arguments : mistakes)
     {

@@ -1,98 +1,53 @@
+#include "platform/Image.h"
 #include "platform/PngCodec.h"
+#include "tests/game/GameProcess.h"
 
 #include <algorithm>
 #include <chrono>
 #include <csignal>
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <gtest/gtest.h>
-#include <iterator>
-#include <spawn.h>
 #include <string>
-#include <sys/wait.h>
 #include <thread>
 #include <vector>
-
-extern char** environ;
 
 namespace
 {
 
-// Runs the real game binary and reports how it ended.
+// The real game binary, headless, in a folder of the test's own.
 class ProgramScenario : public testing::Test
 {
 protected:
-    void SetUp() override
+    Platform::Image ReadPicture(const std::string& name) const
     {
-        const auto* info = testing::UnitTest::GetInstance()->current_test_info();
-        mFolder = std::filesystem::current_path() / (std::string("scenario-") + info->name());
-        std::filesystem::remove_all(mFolder);
-        std::filesystem::create_directories(mFolder);
+        const std::string bytes = mGame.ReadFile(name);
+        Platform::Image picture;
+        EXPECT_TRUE(Platform::PngCodec::Decode(reinterpret_cast<const std::uint8_t*>(bytes.data()),
+                                               bytes.size(), picture))
+            << name;
+        return picture;
     }
 
-    pid_t Start(std::vector<std::string> arguments)
-    {
-        arguments.insert(arguments.begin(), WF_GAME_BINARY);
-        std::vector<char*> argv;
-        for (std::string& argument : arguments)
-        {
-            argv.push_back(argument.data());
-        }
-        argv.push_back(nullptr);
-        posix_spawn_file_actions_t actions;
-        posix_spawn_file_actions_init(&actions);
-        posix_spawn_file_actions_addchdir_np(&actions, mFolder.c_str());
-        pid_t child = 0;
-        const int error = posix_spawn(&child, WF_GAME_BINARY, &actions, nullptr, argv.data(), environ);
-        posix_spawn_file_actions_destroy(&actions);
-        EXPECT_EQ(error, 0);
-        return child;
-    }
-
-    static int Wait(pid_t child)
-    {
-        int status = 0;
-        waitpid(child, &status, 0);
-        return status;
-    }
-
-    static bool ExitedWith(int status, int code) { return WIFEXITED(status) && WEXITSTATUS(status) == code; }
-
-    std::vector<std::string> Headless(std::vector<std::string> more)
-    {
-        std::vector<std::string> arguments = {
-            "--headless", "--fixed-step",
-            "--save-dir", (mFolder / "saves").string(),
-            "--data",     std::filesystem::path(WF_GAME_BINARY).parent_path().string()};
-        arguments.insert(arguments.end(), more.begin(), more.end());
-        return arguments;
-    }
-
-    std::filesystem::path mFolder;
+    GameProcess mGame;
 };
 
 TEST_F(ProgramScenario, AHeadlessRunOfThreeHundredFramesEndsWithZero)
 {
-    EXPECT_TRUE(ExitedWith(Wait(Start(Headless({"--frames", "300"}))), 0));
-    EXPECT_TRUE(std::filesystem::is_directory(mFolder / "saves")) << "the save folder is made at start-up";
-    EXPECT_TRUE(std::filesystem::exists(mFolder / "log.log"));
+    EXPECT_TRUE(mGame.Run(mGame.Headless({"--frames", "300"})).ExitedWith(0));
+    EXPECT_TRUE(std::filesystem::is_directory(mGame.PathOf("saves")))
+        << "the save folder is made at start-up";
+    EXPECT_TRUE(std::filesystem::exists(mGame.PathOf("log.log")));
 }
 
 TEST_F(ProgramScenario, TheScreenshotIsTheLetterboxedFrame)
 {
-    const std::string shot = (mFolder / "out.png").string();
-    const std::string script = (mFolder / "skip-logos.txt").string();
-    std::ofstream(script) << "1 click left\n3 click left\n";
     // The logos are skipped, the loading screen runs its frames, then the main menu is shown.
-    ASSERT_TRUE(ExitedWith(Wait(Start(Headless({"--fullscreen", "--frames", "120", "--input", script,
-                                                "--screenshot", "120:" + shot}))),
-                           0));
-    std::ifstream file(shot, std::ios::binary);
-    const std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(file),
-                                          std::istreambuf_iterator<char>()};
-    Platform::Image picture;
-    ASSERT_TRUE(Platform::PngCodec::Decode(bytes.data(), bytes.size(), picture));
+    mGame.WriteFile("skip-logos.txt", "1 click left\n3 click left\n");
+    ASSERT_TRUE(mGame
+                    .Run(mGame.Headless({"--fullscreen", "--frames", "120", "--input", "skip-logos.txt",
+                                         "--screenshot", "120:out.png"}))
+                    .ExitedWith(0));
+    Platform::Image picture = ReadPicture("out.png");
     // The headless display is 1920 x 1080: the 4:3 frame sits between bars 240 pixels wide.
     ASSERT_EQ(picture.width, 1920);
     ASSERT_EQ(picture.height, 1080);
@@ -104,44 +59,80 @@ TEST_F(ProgramScenario, TheScreenshotIsTheLetterboxedFrame)
     EXPECT_TRUE(green(picture.At(960, 1000))) << "the menu's meadow: " << std::hex << picture.At(960, 1000);
     EXPECT_EQ(picture.At(10, 540), 0xFF000000u) << "beyond the bars";
 
-    // In a window of the virtual size there are no bars: the frame fills it.
-    const std::string windowed = (mFolder / "windowed.png").string();
-    ASSERT_TRUE(ExitedWith(
-        Wait(Start(Headless({"--windowed", "--frames", "3", "--screenshot", "3:" + windowed}))), 0));
-    std::ifstream second(windowed, std::ios::binary);
-    const std::vector<std::uint8_t> secondBytes{std::istreambuf_iterator<char>(second),
-                                                std::istreambuf_iterator<char>()};
-    ASSERT_TRUE(Platform::PngCodec::Decode(secondBytes.data(), secondBytes.size(), picture));
+    // In a window of the virtual size there are no bars: the frame fills it (the first logo is still
+    // black in its first second).
+    ASSERT_TRUE(mGame.Run(mGame.Headless({"--windowed", "--frames", "3", "--screenshot", "3:windowed.png"}))
+                    .ExitedWith(0));
+    picture = ReadPicture("windowed.png");
     EXPECT_EQ(picture.width, 1024);
     EXPECT_EQ(picture.height, 768);
     EXPECT_TRUE(std::all_of(picture.pixels.begin(), picture.pixels.end(),
                             [](std::uint32_t pixel) { return pixel == 0xFF000000u; }));
 }
 
+TEST_F(ProgramScenario, TheExitButtonAsksAndYesEndsTheGameAfterSaving)
+{
+    // Skip the logos; Exit, then No; Exit again, then Yes. The window slides in within 24 frames.
+    mGame.WriteFile("exit.txt", "1 click left\n3 click left\n"
+                                "100 move 820 438\n101 click left\n"
+                                "150 move 602 458\n151 click left\n"
+                                "200 move 820 438\n201 click left\n"
+                                "250 move 420 458\n251 click left\n");
+    ASSERT_TRUE(mGame
+                    .Run(mGame.Headless({"--fullscreen", "--frames", "2000", "--input", "exit.txt",
+                                         "--screenshot", "140:asking.png"}))
+                    .ExitedWith(0));
+    ASSERT_TRUE(std::filesystem::exists(mGame.PathOf("saves/Users.dat"))) << "the game saved as it ended";
+
+    // The same run again, for two more pictures: after No, and long after Yes.
+    std::filesystem::remove_all(mGame.PathOf("saves"));
+    ASSERT_TRUE(mGame
+                    .Run(mGame.Headless({"--fullscreen", "--frames", "2000", "--input", "exit.txt",
+                                         "--screenshot", "190:closed.png"}))
+                    .ExitedWith(0));
+    std::filesystem::remove_all(mGame.PathOf("saves"));
+    ASSERT_TRUE(mGame
+                    .Run(mGame.Headless({"--fullscreen", "--frames", "2000", "--input", "exit.txt",
+                                         "--screenshot", "400:never.png"}))
+                    .ExitedWith(0));
+    EXPECT_FALSE(std::filesystem::exists(mGame.PathOf("never.png"))) << "Yes ended the game before the limit";
+
+    // A virtual-screen point on the 1920 x 1080 screen, between bars 240 pixels wide.
+    auto at = [](const Platform::Image& picture, int x, int y)
+    { return picture.At(240 + x * 1440 / 1024, y * 1080 / 768); };
+    auto red = [](std::uint32_t pixel) { return static_cast<int>((pixel >> 16) & 0xFF); };
+    auto blue = [](std::uint32_t pixel) { return static_cast<int>(pixel & 0xFF); };
+    const Platform::Image open = ReadPicture("asking.png");
+    const Platform::Image menu = ReadPicture("closed.png");
+    EXPECT_GT(red(at(open, 290, 480)), 200) << "the window's parchment: " << std::hex << at(open, 290, 480);
+    EXPECT_LT(red(at(menu, 290, 480)), 200) << "no window after No";
+    EXPECT_LT(blue(at(open, 512, 10)), blue(at(menu, 512, 10)) * 7 / 10) << "the screen behind is dimmed";
+}
+
 TEST_F(ProgramScenario, ASecondInstanceEndsAtOnceWithZero)
 {
-    const pid_t first = Start(Headless({}));
+    const pid_t first = mGame.Start(mGame.Headless());
     // Wait until the first holds its lock: its log appears once the engine runs.
-    for (int tries = 0; tries < 200 && !std::filesystem::exists(mFolder / "log.log"); ++tries)
+    for (int tries = 0; tries < 200 && !std::filesystem::exists(mGame.PathOf("log.log")); ++tries)
     {
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
     }
-    EXPECT_TRUE(ExitedWith(Wait(Start(Headless({"--frames", "100000"}))), 0));
+    GameProcess second("second");
+    EXPECT_TRUE(second.Run(mGame.Headless({"--frames", "100000"}), 30).ExitedWith(0));
     kill(first, SIGTERM);
-    EXPECT_TRUE(ExitedWith(Wait(first), 0)) << "a terminated game closes as its window would";
+    EXPECT_TRUE(GameProcess::Wait(first).ExitedWith(0)) << "a terminated game closes as its window would";
 }
 
 TEST_F(ProgramScenario, ACrashWritesTheDumpAndEndsTheProcess)
 {
-    const int status = Wait(Start(Headless({"--test-crash"})));
-    EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGSEGV);
-    EXPECT_TRUE(std::filesystem::exists(mFolder / "OrvaleDump.dmp"));
+    EXPECT_EQ(mGame.Run(mGame.Headless({"--test-crash"})).signal, SIGSEGV);
+    EXPECT_TRUE(std::filesystem::exists(mGame.PathOf("OrvaleDump.dmp")));
 }
 
 TEST_F(ProgramScenario, HelpAndMistakesOnTheCommandLine)
 {
-    EXPECT_TRUE(ExitedWith(Wait(Start({"--help"})), 0));
-    EXPECT_TRUE(ExitedWith(Wait(Start({"--frames"})), 2));
+    EXPECT_TRUE(mGame.Run({"--help"}).ExitedWith(0));
+    EXPECT_TRUE(mGame.Run({"--frames"}).ExitedWith(2));
 }
 
 } // namespace

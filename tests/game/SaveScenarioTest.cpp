@@ -1,10 +1,5 @@
 #include "ProfileTestSupport.h"
-
-#include <fstream>
-#include <spawn.h>
-#include <sys/wait.h>
-
-extern char** environ;
+#include "tests/game/GameProcess.h"
 
 using namespace ProfileTestSupport;
 
@@ -18,38 +13,13 @@ class SaveScenario : public SaveFolderTest
 protected:
     int RunGame()
     {
-        const std::string script = (mFolder / "skip-logos.txt").string();
-        std::ofstream(script) << "1 click left\n3 click left\n";
-        std::vector<std::string> arguments = {WF_GAME_BINARY,
-                                              "--headless",
-                                              "--fixed-step",
-                                              "--frames",
-                                              "120",
-                                              "--input",
-                                              script,
-                                              "--save-dir",
-                                              mFolder.string(),
-                                              "--data",
-                                              std::filesystem::path(WF_GAME_BINARY).parent_path().string()};
-        std::vector<char*> argv;
-        for (std::string& argument : arguments)
-        {
-            argv.push_back(argument.data());
-        }
-        argv.push_back(nullptr);
-        posix_spawn_file_actions_t actions;
-        posix_spawn_file_actions_init(&actions);
-        posix_spawn_file_actions_addchdir_np(&actions, mFolder.c_str());
-        pid_t child = 0;
-        const int error = posix_spawn(&child, WF_GAME_BINARY, &actions, nullptr, argv.data(), environ);
-        posix_spawn_file_actions_destroy(&actions);
-        if (error != 0)
-        {
-            return -1;
-        }
-        int status = 0;
-        waitpid(child, &status, 0);
-        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        GameProcess game;
+        game.WriteFile("skip-logos.txt", "1 click left\n3 click left\n");
+        const GameProcess::Ending ending =
+            game.Run({"--headless", "--fixed-step", "--frames", "120", "--input",
+                      game.PathOf("skip-logos.txt").string(), "--save-dir", mFolder.string(), "--data",
+                      GameProcess::SampleData()});
+        return ending.exited ? ending.code : -1;
     }
 };
 

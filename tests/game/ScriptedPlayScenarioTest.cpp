@@ -1,14 +1,12 @@
 #include "platform/Image.h"
 #include "platform/PngCodec.h"
+#include "tests/game/GameProcess.h"
 
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <gtest/gtest.h>
 #include <sstream>
 #include <string>
-#include <sys/wait.h>
-#include <unistd.h>
+#include <vector>
 
 namespace
 {
@@ -17,51 +15,26 @@ namespace
 class ScriptedPlayScenarioTest : public testing::Test
 {
 protected:
-    ScriptedPlayScenarioTest()
-        : mRunFolder(std::filesystem::current_path() /
-                     ("play-" + std::to_string(::getpid()) + "-" +
-                      testing::UnitTest::GetInstance()->current_test_info()->name()))
+    // The exit code; a run that does not end within a minute counts as -1.
+    int Play(const std::string& script, const std::vector<std::string>& more = {}) const
     {
-        std::filesystem::remove_all(mRunFolder);
-        std::filesystem::create_directories(mRunFolder);
-    }
-    ~ScriptedPlayScenarioTest() override
-    {
-        std::error_code error;
-        std::filesystem::remove_all(mRunFolder, error);
-    }
-
-    // The exit code; a run that does not end within a minute counts as 124.
-    int Play(const std::string& script, const std::string& more = "") const
-    {
-        std::ofstream(mRunFolder / "input.txt") << script;
-        const std::string data = std::filesystem::path(WF_GAME_BINARY).parent_path().string();
-        const std::string command = "cd '" + mRunFolder.string() +
-                                    "' && timeout 60 '" WF_GAME_BINARY
-                                    "' --headless --fixed-step --save-dir save --data '" +
-                                    data + "' --input input.txt " + more + " >out.txt 2>err.txt";
-        const int status = std::system(command.c_str());
-        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        mGame.WriteFile("input.txt", script);
+        std::vector<std::string> options = mGame.Headless({"--input", "input.txt"});
+        options.insert(options.end(), more.begin(), more.end());
+        const GameProcess::Ending ending = mGame.Run(options, 60);
+        return ending.exited ? ending.code : -1;
     }
 
     Platform::Image ReadPicture(const std::string& name) const
     {
-        const std::string bytes = ReadRunFile(name);
+        const std::string bytes = mGame.ReadFile(name);
         Platform::Image picture;
         Platform::PngCodec::Decode(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size(),
                                    picture);
         return picture;
     }
 
-    std::string ReadRunFile(const std::string& name) const
-    {
-        std::ifstream file(mRunFolder / name);
-        std::stringstream text;
-        text << file.rdbuf();
-        return text.str();
-    }
-
-    std::filesystem::path mRunFolder;
+    GameProcess mGame;
 };
 
 } // namespace
@@ -76,22 +49,23 @@ TEST_F(ScriptedPlayScenarioTest, AScriptThatClosesTheWindowEndsTheGame)
 TEST_F(ScriptedPlayScenarioTest, AMistakeInTheScriptStopsTheGameBeforeItStarts)
 {
     EXPECT_EQ(Play("1 move 10 10\n2 jump\n"), 2);
-    EXPECT_NE(ReadRunFile("err.txt").find("input.txt:2: unknown command 'jump'"), std::string::npos)
-        << ReadRunFile("err.txt");
-    EXPECT_FALSE(std::filesystem::exists(mRunFolder / "log.log")) << "nothing ran";
+    EXPECT_NE(mGame.ReadFile("err.txt").find("input.txt:2: unknown command 'jump'"), std::string::npos)
+        << mGame.ReadFile("err.txt");
+    EXPECT_FALSE(std::filesystem::exists(mGame.PathOf("log.log"))) << "nothing ran";
 }
 
 TEST_F(ScriptedPlayScenarioTest, TheDrawnCursorIsWhereTheScriptPutThePointer)
 {
     // The sample player "Bob" plays with the drawn cursor.
-    std::filesystem::create_directories(mRunFolder / "save");
+    std::filesystem::create_directories(mGame.PathOf("saves"));
     for (const char* name : {"Users.dat", "Save2_1.dat"})
     {
-        std::filesystem::copy_file(std::string(WF_FIXTURES_DIR "/saves/") + name, mRunFolder / "save" / name);
+        std::filesystem::copy_file(std::string(WF_FIXTURES_DIR "/saves/") + name,
+                                   mGame.PathOf("saves") / name);
     }
     const std::string script = "1 move 100 100\n10 move 600 400\n11 click left\n";
-    ASSERT_EQ(Play(script, "--windowed --frames 20 --screenshot 5:first.png"), 0);
-    ASSERT_EQ(Play(script, "--windowed --frames 20 --screenshot 15:second.png"), 0);
+    ASSERT_EQ(Play(script, {"--windowed", "--frames", "20", "--screenshot", "5:first.png"}), 0);
+    ASSERT_EQ(Play(script, {"--windowed", "--frames", "20", "--screenshot", "15:second.png"}), 0);
     const Platform::Image first = ReadPicture("first.png");
     const Platform::Image second = ReadPicture("second.png");
     ASSERT_EQ(first.width, 1024);

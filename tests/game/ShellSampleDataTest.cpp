@@ -1,12 +1,15 @@
 #include "engine/File/FileData.h"
 #include "engine/File/FileSysManager.h"
+#include "engine/Script/LocaleManager.h"
 #include "engine/Script/LuaScript.h"
 #include "engine/Script/LuaStackGuard.h"
 #include "tests/support/ReportRecorder.h"
 
 #include <filesystem>
+#include <functional>
 #include <gtest/gtest.h>
 #include <string>
+#include <utility>
 #include <vector>
 
 using Korrin::LuaScript;
@@ -124,5 +127,65 @@ TEST_F(ShellSampleDataTest, TheCacheListNamesPicturesThatExist)
     for (const std::string& picture : pictures)
     {
         EXPECT_TRUE(Exists(picture)) << picture;
+    }
+}
+
+TEST_F(ShellSampleDataTest, EveryWindowLayoutNamesPicturesFontsAndCaptionsThatExist)
+{
+    Korrin::LocaleManager texts;
+    texts.Load("strings.xml");
+    const std::pair<const char*, const char*> layouts[] = {{"TaskLevelGui.gui", "TaskWindowGui"},
+                                                           {"LevelStatistics.lua", "LevelStatisticsWindow"},
+                                                           {"GameMenu.gui", "GameMenu"},
+                                                           {"AboutGui.lua", "AboutGui"},
+                                                           {"Options.gui", "Options"},
+                                                           {"AchievementGui.lua", "AchievementGui"},
+                                                           {"Profiles.gui", "Profiles"},
+                                                           {"TypeNameGui.gui", "TypeNameGui"},
+                                                           {"DeleteUser.gui", "DeleteUserGui"},
+                                                           {"YesNoAlertGui.gui", "YesNoAlertGui"},
+                                                           {"StartNewLevelGui.gui", "StartNewLevelGui"},
+                                                           {"ContinueLevelGui.gui", "ContinueLevelGui"},
+                                                           {"NewCharacterGui.gui", "NewCharacterGui"},
+                                                           {"ExitGui.gui", "ExitGui"},
+                                                           {"menu_button.lua", "MenuBox"}};
+    for (const auto& [file, name] : layouts)
+    {
+        LuaScript script;
+        ASSERT_EQ(script.LoadFile(file, LuaScript::IfMissing::Report), LuaScript::LoadResult::Ran) << file;
+        Korrin::LuaStackGuard guard(script.GetState());
+        const LuaValue window = script.GetGlobal(name);
+        ASSERT_TRUE(window.IsTable()) << file << ": " << name;
+        int buttons = 0;
+        // Every picture, font and caption that a table of the layout names, at any depth below it.
+        std::function<void(const LuaValue&)> check = [&](const LuaValue& table)
+        {
+            for (const char* key : {"Image", "Font"})
+            {
+                if (const LuaValue value = table.GetField(key); value.IsString())
+                {
+                    EXPECT_TRUE(Exists(value.ToString())) << file << ": " << value.ToString();
+                }
+            }
+            if (const LuaValue caption = table.GetField("Caption"); caption.IsString())
+            {
+                EXPECT_FALSE(texts.getStringByNameAsUtf16(caption.ToString()).empty())
+                    << file << ": " << caption.ToString();
+            }
+            if (const LuaValue type = table.GetField("Type"); type.IsString() && type.ToString() == "button")
+            {
+                ++buttons;
+            }
+            table.ForEachEntry(
+                [&](const LuaValue&, const LuaValue& value)
+                {
+                    if (value.IsTable())
+                    {
+                        check(value);
+                    }
+                });
+        };
+        check(window);
+        EXPECT_GE(buttons, 1) << file;
     }
 }

@@ -8,6 +8,7 @@ packages=(
   libpugixml-dev libutfcpp-dev libfreetype-dev fonts-dejavu-core
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
+  libegl1 libegl-mesa0 libgl1-mesa-dri
 )
 
 missing=()

@@ -1,0 +1,26 @@
+-- The main menu's button box: a column of buttons on the right of the menu picture.
+MenuBox = {
+    Pos = {760, 300},
+
+    { Type = "button", Name = "MAINMENU_PLAY", Image = "gui_widgets.png", Pos = {0, 0},
+      Normal = {48, 0, 168, 36}, Over = {48, 36, 168, 72}, Pressed = {48, 72, 168, 108},
+      Disabled = {48, 108, 168, 144}, Caption = "MAINMENU_PLAY",
+      TextNormal = { Font = "font02.fnt", TextArea = {0, 0, 120, 36}, HAlign = "center", VAlign = "center" },
+      TextOver = { Font = "font02.fnt", TextArea = {0, 0, 120, 36}, HAlign = "center", VAlign = "center",
+                   Colour = {1, 1, 0.8, 1} },
+      TextPressed = { Font = "font02.fnt", TextArea = {0, 2, 120, 38}, HAlign = "center", VAlign = "center" } },
+    { Type = "button", Name = "MAINMENU_OPTIONS", Image = "gui_widgets.png", Pos = {0, 60},
+      Normal = {48, 0, 168, 36}, Over = {48, 36, 168, 72}, Pressed = {48, 72, 168, 108},
+      Disabled = {48, 108, 168, 144}, Caption = "MAINMENU_OPTIONS",
+      TextNormal = { Font = "font02.fnt", TextArea = {0, 0, 120, 36}, HAlign = "center", VAlign = "center" },
+      TextOver = { Font = "font02.fnt", TextArea = {0, 0, 120, 36}, HAlign = "center", VAlign = "center",
+                   Colour = {1, 1, 0.8, 1} },
+      TextPressed = { Font = "font02.fnt", TextArea = {0, 2, 120, 38}, HAlign = "center", VAlign = "center" } },
+    { Type = "button", Name = "MAINMENU_EXIT", Image = "gui_widgets.png", Pos = {0, 120},
+      Normal = {48, 0, 168, 36}, Over = {48, 36, 168, 72}, Pressed = {48, 72, 168, 108},
+      Disabled = {48, 108, 168, 144}, Caption = "MAINMENU_EXIT",
+      TextNormal = { Font = "font02.fnt", TextArea = {0, 0, 120, 36}, HAlign = "center", VAlign = "center" },
+      TextOver = { Font = "font02.fnt", TextArea = {0, 0, 120, 36}, HAlign = "center", VAlign = "center",
+                   Colour = {1, 1, 0.8, 1} },
+      TextPressed = { Font = "font02.fnt", TextArea = {0, 2, 120, 38}, HAlign = "center", VAlign = "center" } },
+}

@@ -1,0 +1,806 @@
+#include "platform/GlDevice.h"
+
+#include "platform/GlContext.h"
+#include "platform/GlTexture.h"
+#include "platform/JpegDecoder.h"
+#include "platform/PngCodec.h"
+#include "platform/WindowSystem.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstddef>
+
+namespace Platform
+{
+
+namespace
+{
+
+// Attribute slots of the vertex layout.
+constexpr GLuint kPositionSlot = 0;
+constexpr GLuint kColourSlot = 1;
+constexpr GLuint kTexCoordSlot = 2;
+
+// A corner this close to a pixel centre is moved this far off it, to the side the software device
+// finds it on (up and left when exactly on it: the top-left rule), so that GL, which rounds corners to
+// 1/256 of a pixel, covers the same pixels. Too little to move a texel visibly.
+constexpr double kCentreGap = 1.0 / 128.0;
+
+double AwayFromPixelCentre(double coordinate)
+{
+    const double centre = std::round(coordinate);
+    const double offset = coordinate - centre;
+    if (std::fabs(offset) >= kCentreGap)
+    {
+        return coordinate;
+    }
+    return offset > 0.0 ? centre + kCentreGap : centre - kCentreGap;
+}
+
+const char* const kVertexShader = R"(#version 120
+attribute vec3 aPosition;
+attribute vec4 aColour;
+attribute vec2 aTexCoord;
+uniform mat4 uTransform;
+uniform vec2 uPixelOffset;
+varying vec4 vColour;
+varying vec2 vTexCoord;
+void main()
+{
+    vec4 p = uTransform * vec4(aPosition, 1.0);
+    float w = p.w == 0.0 ? 1.0 : p.w;
+    // Rows are drawn top row first in memory, so y turns over; z plays no part.
+    gl_Position = vec4(p.x + w * uPixelOffset.x, w * uPixelOffset.y - p.y, 0.0, w);
+    vColour = aColour.zyxw; // the bytes of 0xAARRGGBB lie in memory as B, G, R, A
+    vTexCoord = aTexCoord;
+}
+)";
+
+const char* const kFragmentShader = R"(#version 120
+uniform sampler2D uTexture;
+uniform float uAlphaReference;
+uniform vec2 uTexelBias;
+varying vec4 vColour;
+varying vec2 vTexCoord;
+void main()
+{
+    vec4 colour = texture2D(uTexture, vTexCoord + uTexelBias) * vColour;
+    if (floor(colour.a * 255.0 + 0.5) < uAlphaReference)
+    {
+        discard;
+    }
+    gl_FragColor = colour;
+}
+)";
+
+// Maps target pixels (centres at whole coordinates, y downwards) back to clip space.
+Matrix4 TargetPixelsToClip(int width, int height)
+{
+    Matrix4 matrix = Matrix4::Identity();
+    matrix.m[0][0] = 2.0f / static_cast<float>(width);
+    matrix.m[1][1] = -2.0f / static_cast<float>(height);
+    matrix.m[3][0] = -1.0f;
+    matrix.m[3][1] = 1.0f;
+    return matrix;
+}
+
+// Point sampling exactly between two texels: the software device rounds texel coordinates down (and
+// steps them along a row rounded down), so it mostly takes the earlier texel; GL's interpolation lands a
+// hair either side of the boundary, so it samples this fraction of a texel back.
+constexpr float kPointSampleBias = 1.0f / 4096.0f;
+
+bool ValidSize(int width, int height, int limit)
+{
+    return width > 0 && height > 0 && width <= limit && height <= limit;
+}
+
+GLuint CompileShader(const GlFunctions& gl, GLenum kind, const char* source, std::string& error)
+{
+    const GLuint shader = gl.CreateShader(kind);
+    gl.ShaderSource(shader, 1, &source, nullptr);
+    gl.CompileShader(shader);
+    GLint compiled = GL_FALSE;
+    gl.GetShaderiv(shader, GL_COMPILE_STATUS, &compiled);
+    if (compiled != GL_TRUE)
+    {
+        char log[512] = {};
+        gl.GetShaderInfoLog(shader, sizeof(log), nullptr, log);
+        error = std::string("a shader does not compile: ") + log;
+        gl.DeleteShader(shader);
+        return 0;
+    }
+    return shader;
+}
+
+} // namespace
+
+std::unique_ptr<GlDevice> GlDevice::Create(std::shared_ptr<GlContext> context, WindowSystem* windows,
+                                           const PresentParameters& parameters, std::string& error)
+{
+    if (context == nullptr || !context->MakeCurrent())
+    {
+        error = "no OpenGL context";
+        return nullptr;
+    }
+    std::unique_ptr<GlDevice> device(new GlDevice(std::move(context), windows));
+    if (!device->Init(parameters, error))
+    {
+        return nullptr;
+    }
+    return device;
+}
+
+GlDevice::GlDevice(std::shared_ptr<GlContext> context, WindowSystem* windows)
+    : mContext(std::move(context)), mWindows(windows)
+{
+}
+
+GlDevice::~GlDevice()
+{
+    mBackBuffer.reset();
+    mWhite.reset();
+    if (mProgram != 0 && mContext->MakeCurrent())
+    {
+        mContext->Gl().DeleteProgram(mProgram);
+    }
+}
+
+bool GlDevice::Init(const PresentParameters& parameters, std::string& error)
+{
+    const GlFunctions& gl = mContext->Gl();
+    GLint maxSide = 0;
+    gl.GetIntegerv(GL_MAX_TEXTURE_SIZE, &maxSide);
+    mMaxTextureSide = maxSide;
+    if (!MakeProgram(error))
+    {
+        return false;
+    }
+    gl.Disable(GL_DEPTH_TEST);
+    gl.Disable(GL_CULL_FACE);
+    gl.Disable(GL_DITHER);
+    gl.ActiveTexture(GL_TEXTURE0);
+    gl.BindBuffer(GL_ARRAY_BUFFER, 0);
+    gl.BindBuffer(GL_ELEMENT_ARRAY_BUFFER, 0);
+    gl.EnableVertexAttribArray(kPositionSlot);
+    gl.EnableVertexAttribArray(kColourSlot);
+    gl.EnableVertexAttribArray(kTexCoordSlot);
+    mWhite = std::make_unique<GlTexture>(mContext, 1, 1, TextureUsage::Plain);
+    DeviceTexture::LockedRect white = mWhite->Lock();
+    *reinterpret_cast<std::uint32_t*>(white.bits) = 0xFFFFFFFFu;
+    mWhite->Unlock();
+    if (!mWhite->IsValid() || !MakeBackBuffer(parameters.backBufferWidth, parameters.backBufferHeight))
+    {
+        error = "framebuffer objects cannot be drawn into";
+        return false;
+    }
+    return true;
+}
+
+bool GlDevice::MakeProgram(std::string& error)
+{
+    const GlFunctions& gl = mContext->Gl();
+    const GLuint vertex = CompileShader(gl, GL_VERTEX_SHADER, kVertexShader, error);
+    const GLuint fragment = vertex != 0 ? CompileShader(gl, GL_FRAGMENT_SHADER, kFragmentShader, error) : 0;
+    if (fragment == 0)
+    {
+        if (vertex != 0)
+        {
+            gl.DeleteShader(vertex);
+        }
+        return false;
+    }
+    mProgram = gl.CreateProgram();
+    gl.AttachShader(mProgram, vertex);
+    gl.AttachShader(mProgram, fragment);
+    gl.BindAttribLocation(mProgram, kPositionSlot, "aPosition");
+    gl.BindAttribLocation(mProgram, kColourSlot, "aColour");
+    gl.BindAttribLocation(mProgram, kTexCoordSlot, "aTexCoord");
+    gl.LinkProgram(mProgram);
+    gl.DeleteShader(vertex);
+    gl.DeleteShader(fragment);
+    GLint linked = GL_FALSE;
+    gl.GetProgramiv(mProgram, GL_LINK_STATUS, &linked);
+    if (linked != GL_TRUE)
+    {
+        char log[512] = {};
+        gl.GetProgramInfoLog(mProgram, sizeof(log), nullptr, log);
+        error = std::string("the shaders do not link: ") + log;
+        return false;
+    }
+    gl.UseProgram(mProgram);
+    gl.Uniform1i(gl.GetUniformLocation(mProgram, "uTexture"), 0);
+    mTransformLocation = gl.GetUniformLocation(mProgram, "uTransform");
+    mPixelOffsetLocation = gl.GetUniformLocation(mProgram, "uPixelOffset");
+    mAlphaReferenceLocation = gl.GetUniformLocation(mProgram, "uAlphaReference");
+    mTexelBiasLocation = gl.GetUniformLocation(mProgram, "uTexelBias");
+    return true;
+}
+
+bool GlDevice::MakeBackBuffer(int width, int height)
+{
+    auto backBuffer = std::make_unique<GlTexture>(mContext, std::max(width, 1), std::max(height, 1),
+                                                  TextureUsage::RenderTarget);
+    if (!backBuffer->IsValid())
+    {
+        return false;
+    }
+    mBackBuffer = std::move(backBuffer);
+    mBoundFramebuffer = ~0u;
+    return true;
+}
+
+bool GlDevice::GetDisplayMode(DisplayMode& out) const
+{
+    if (mWindows != nullptr)
+    {
+        const DisplayMetrics metrics = mWindows->Metrics();
+        if (metrics.screenWidth > 0 && metrics.screenHeight > 0)
+        {
+            out = {metrics.screenWidth, metrics.screenHeight, 60};
+            return true;
+        }
+    }
+    out = {mBackBuffer->Width(), mBackBuffer->Height(), 60};
+    return true;
+}
+
+AdapterFacts GlDevice::GetAdapterFacts() const
+{
+    AdapterFacts facts;
+    facts.driver = "wf_opengl";
+    facts.description = mContext->Describe();
+    facts.driverVersion = (1ull << 48) | 1ull;
+    facts.videoMemoryBytes = 0; // OpenGL does not tell
+    facts.maxTextureWidth = mMaxTextureSide;
+    facts.maxTextureHeight = mMaxTextureSide;
+    return facts;
+}
+
+std::unique_ptr<DeviceTexture> GlDevice::CreateTexture(int width, int height, TextureUsage usage)
+{
+    if (!ValidSize(width, height, mMaxTextureSide) ||
+        (usage == TextureUsage::RenderTarget && mLife != Life::Working) || !mContext->MakeCurrent())
+    {
+        return nullptr;
+    }
+    auto texture = std::make_unique<GlTexture>(mContext, width, height, usage);
+    mBoundFramebuffer = ~0u;
+    if (!texture->IsValid())
+    {
+        return nullptr;
+    }
+    texture->SetOwner(Link());
+    return texture;
+}
+
+std::unique_ptr<DeviceTexture> GlDevice::CreateTextureFromFileInMemory(const std::uint8_t* data,
+                                                                       std::size_t size, int& imageWidth,
+                                                                       int& imageHeight)
+{
+    Image image;
+    const bool decoded = PngCodec::IsPng(data, size) ? PngCodec::Decode(data, size, image)
+                                                     : JpegDecoder::Decode(data, size, image);
+    if (!decoded)
+    {
+        return nullptr;
+    }
+    std::unique_ptr<DeviceTexture> texture = CreateTexture(image.width, image.height, TextureUsage::Plain);
+    if (!texture)
+    {
+        return nullptr;
+    }
+    DeviceTexture::LockedRect locked = texture->Lock();
+    for (int y = 0; y < image.height; ++y)
+    {
+        std::copy_n(image.pixels.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(image.width),
+                    image.width,
+                    reinterpret_cast<std::uint32_t*>(locked.bits + std::ptrdiff_t{y} * locked.pitch));
+    }
+    texture->Unlock();
+    imageWidth = image.width;
+    imageHeight = image.height;
+    return texture;
+}
+
+std::unique_ptr<VertexBuffer> GlDevice::CreateVertexBuffer(std::size_t vertices)
+{
+    if (vertices == 0 || mLife != Life::Working)
+    {
+        return nullptr;
+    }
+    // The transformed copy is sized here, once, so drawing never allocates.
+    if (mScreenVertices.size() < vertices)
+    {
+        mScreenVertices.resize(vertices);
+    }
+    return std::make_unique<VertexBuffer>(vertices);
+}
+
+std::unique_ptr<IndexBuffer> GlDevice::CreateIndexBuffer(std::size_t indices)
+{
+    if (indices == 0 || mLife != Life::Working)
+    {
+        return nullptr;
+    }
+    if (mSafeIndices.size() < indices)
+    {
+        mSafeIndices.resize(indices);
+    }
+    return std::make_unique<IndexBuffer>(indices);
+}
+
+bool GlDevice::SetRenderTarget(DeviceTexture* target)
+{
+    if (target == nullptr)
+    {
+        mRenderTarget = nullptr;
+        return true;
+    }
+    auto* texture = dynamic_cast<GlTexture*>(target);
+    if (texture == nullptr || !texture->IsRenderTarget())
+    {
+        return false;
+    }
+    mRenderTarget = texture;
+    return true;
+}
+
+DeviceTexture* GlDevice::GetRenderTarget() const
+{
+    return mRenderTarget;
+}
+
+int GlDevice::BackBufferWidth() const
+{
+    return mBackBuffer->Width();
+}
+
+int GlDevice::BackBufferHeight() const
+{
+    return mBackBuffer->Height();
+}
+
+GlTexture& GlDevice::Target() const
+{
+    return mRenderTarget != nullptr ? *mRenderTarget : *mBackBuffer;
+}
+
+void GlDevice::SetTexture(const DeviceTexture* texture)
+{
+    if (texture != mTextureAsSet)
+    {
+        ++mStatistics.textureChanges;
+    }
+    mTextureAsSet = texture;
+    // A texture another device made has no pixels here: it draws as no texture.
+    mTexture = const_cast<GlTexture*>(dynamic_cast<const GlTexture*>(texture));
+}
+
+void GlDevice::SetDestinationBlend(BlendFactor factor)
+{
+    if (factor != mDestinationBlend)
+    {
+        ++mStatistics.blendChanges;
+    }
+    mDestinationBlend = factor;
+}
+
+void GlDevice::SetAlphaTest(bool enabled, std::uint8_t reference)
+{
+    mAlphaTest = enabled;
+    mAlphaReference = reference;
+}
+
+void GlDevice::SetFilter(TextureFilter filter)
+{
+    if (filter != mFilter)
+    {
+        ++mStatistics.filterChanges;
+    }
+    mFilter = filter;
+}
+
+void GlDevice::SetAddress(TextureAddress address)
+{
+    if (address != mAddress)
+    {
+        ++mStatistics.addressChanges;
+    }
+    mAddress = address;
+}
+
+void GlDevice::SetProjection(const Matrix4& projection)
+{
+    mProjection = projection;
+    mTransform = mView * mProjection;
+}
+
+void GlDevice::SetView(const Matrix4& view)
+{
+    mView = view;
+    mTransform = mView * mProjection;
+}
+
+void GlDevice::BindFramebuffer(unsigned framebuffer, int width, int height)
+{
+    if (framebuffer == mBoundFramebuffer)
+    {
+        return;
+    }
+    const GlFunctions& gl = mContext->Gl();
+    gl.BindFramebuffer(GL_FRAMEBUFFER, framebuffer);
+    gl.Viewport(0, 0, width, height);
+    mBoundFramebuffer = framebuffer;
+}
+
+void GlDevice::Clear(std::uint32_t argb)
+{
+    if (mLife != Life::Working || !mContext->MakeCurrent())
+    {
+        return;
+    }
+    ++mStatistics.clears;
+    GlTexture& target = Target();
+    BindFramebuffer(target.Framebuffer(), target.Width(), target.Height());
+    const GlFunctions& gl = mContext->Gl();
+    gl.ClearColor(static_cast<float>((argb >> 16) & 0xFFu) / 255.0f,
+                  static_cast<float>((argb >> 8) & 0xFFu) / 255.0f, static_cast<float>(argb & 0xFFu) / 255.0f,
+                  1.0f);
+    gl.Clear(GL_COLOR_BUFFER_BIT);
+    target.MarkDrawn();
+}
+
+bool GlDevice::BeginScene()
+{
+    if (mInScene)
+    {
+        return false;
+    }
+    mInScene = true;
+    return true;
+}
+
+void GlDevice::EndScene()
+{
+    mInScene = false;
+}
+
+bool GlDevice::CanDraw() const
+{
+    return mLife == Life::Working && mInScene && mVertices != nullptr && !mVertices->IsLocked() &&
+           mContext->IsAlive();
+}
+
+void GlDevice::Record(DrawRecord::Kind kind, std::size_t vertices, std::size_t primitives)
+{
+    ++mStatistics.drawCalls;
+    if (mDrawCalls.size() < mDrawCallCapacity)
+    {
+        DrawRecord record;
+        record.kind = kind;
+        record.vertices = static_cast<std::uint32_t>(vertices);
+        record.primitives = static_cast<std::uint32_t>(primitives);
+        record.texture = mTextureAsSet;
+        record.destinationBlend = mDestinationBlend;
+        record.filter = mFilter;
+        record.address = mAddress;
+        mDrawCalls.push_back(record);
+    }
+}
+
+void GlDevice::PointAttributes(const void* vertices)
+{
+    const GlFunctions& gl = mContext->Gl();
+    const auto* bytes = static_cast<const std::uint8_t*>(vertices);
+    const GLsizei stride = sizeof(Vertex);
+    gl.VertexAttribPointer(kPositionSlot, 3, GL_FLOAT, GL_FALSE, stride, bytes + offsetof(Vertex, x));
+    gl.VertexAttribPointer(kColourSlot, 4, GL_UNSIGNED_BYTE, GL_TRUE, stride,
+                           bytes + offsetof(Vertex, colour));
+    gl.VertexAttribPointer(kTexCoordSlot, 2, GL_FLOAT, GL_FALSE, stride, bytes + offsetof(Vertex, u));
+}
+
+void GlDevice::PrepareDraw(const Vertex* targetPixels)
+{
+    mContext->MakeCurrent();
+    const GlFunctions& gl = mContext->Gl();
+    GlTexture& target = Target();
+    BindFramebuffer(target.Framebuffer(), target.Width(), target.Height());
+    gl.UseProgram(mProgram);
+
+    GlTexture& texture = mTexture != nullptr ? *mTexture : *mWhite;
+    texture.BindForDrawing(mFilter, mAddress);
+    const bool point = mFilter == TextureFilter::Point;
+    gl.Uniform2f(mTexelBiasLocation, point ? -kPointSampleBias / static_cast<float>(texture.Width()) : 0.0f,
+                 point ? -kPointSampleBias / static_cast<float>(texture.Height()) : 0.0f);
+    if (mBlendEnabled)
+    {
+        gl.Enable(GL_BLEND);
+        GLenum destination = GL_ONE_MINUS_SRC_ALPHA;
+        if (mDestinationBlend == BlendFactor::One)
+        {
+            destination = GL_ONE;
+        }
+        else if (mDestinationBlend == BlendFactor::InverseSourceColour)
+        {
+            destination = GL_ONE_MINUS_SRC_COLOR;
+        }
+        gl.BlendFunc(GL_SRC_ALPHA, destination);
+    }
+    else
+    {
+        gl.Disable(GL_BLEND);
+    }
+    gl.Uniform1f(mAlphaReferenceLocation, mAlphaTest ? static_cast<float>(mAlphaReference) : 0.0f);
+    const Matrix4 toClip = TargetPixelsToClip(target.Width(), target.Height());
+    gl.UniformMatrix4fv(mTransformLocation, 1, GL_FALSE, &toClip.m[0][0]);
+    // GL's pixel centres lie half a pixel from ours.
+    gl.Uniform2f(mPixelOffsetLocation, 1.0f / static_cast<float>(target.Width()),
+                 1.0f / static_cast<float>(target.Height()));
+    PointAttributes(targetPixels);
+    target.MarkDrawn();
+}
+
+const std::uint16_t* GlDevice::SafeIndices(std::size_t vertexCount, std::size_t triangleCount)
+{
+    const std::uint16_t* indices = mIndices->Data();
+    const std::size_t count = triangleCount * 3;
+    if (std::all_of(indices, indices + count,
+                    [vertexCount](std::uint16_t index) { return index < vertexCount; }))
+    {
+        return indices;
+    }
+    // GL would read past the vertices: only the triangles whose corners all exist are drawn.
+    if (mSafeIndices.size() < count)
+    {
+        mSafeIndices.resize(count); // an index buffer made elsewhere than CreateIndexBuffer
+    }
+    std::size_t kept = 0;
+    for (std::size_t i = 0; i < count; i += 3)
+    {
+        if (indices[i] < vertexCount && indices[i + 1] < vertexCount && indices[i + 2] < vertexCount)
+        {
+            std::copy_n(indices + i, 3, mSafeIndices.begin() + static_cast<std::ptrdiff_t>(kept));
+            kept += 3;
+        }
+    }
+    std::fill(mSafeIndices.begin() + static_cast<std::ptrdiff_t>(kept),
+              mSafeIndices.begin() + static_cast<std::ptrdiff_t>(count), std::uint16_t{0});
+    // Degenerate triangles fill the rest, so the count stays as asked.
+    return mSafeIndices.data();
+}
+
+void GlDevice::DrawIndexedTriangles(std::size_t vertexCount, std::size_t triangleCount)
+{
+    if (!CanDraw() || mIndices == nullptr || mIndices->IsLocked())
+    {
+        return;
+    }
+    vertexCount = std::min(vertexCount, mVertices->Capacity());
+    triangleCount = std::min(triangleCount, mIndices->Capacity() / 3);
+    Record(DrawRecord::Kind::Triangles, vertexCount, triangleCount);
+    mStatistics.triangles += triangleCount;
+    if (vertexCount == 0 || triangleCount == 0)
+    {
+        return;
+    }
+    TransformVertices(vertexCount);
+    PrepareDraw(mScreenVertices.data());
+    const std::uint16_t* indices = SafeIndices(vertexCount, triangleCount);
+    mContext->Gl().DrawElements(GL_TRIANGLES, static_cast<GLsizei>(triangleCount * 3), GL_UNSIGNED_SHORT,
+                                indices);
+}
+
+void GlDevice::DrawLines(std::size_t lineCount)
+{
+    if (!CanDraw())
+    {
+        return;
+    }
+    lineCount = std::min(lineCount, mVertices->Capacity() / 2);
+    Record(DrawRecord::Kind::Lines, lineCount * 2, lineCount);
+    mStatistics.lines += lineCount;
+    StepLines(lineCount);
+    if (mLinePoints.empty())
+    {
+        return;
+    }
+    PrepareDraw(mLinePoints.data());
+    mContext->Gl().DrawArrays(GL_POINTS, 0, static_cast<GLsizei>(mLinePoints.size()));
+}
+
+void GlDevice::ToTarget(const Vertex& vertex, double& x, double& y) const
+{
+    // The software device's own arithmetic, step for step, so that corners land where it puts them.
+    const GlTexture& target = Target();
+    const float halfWidth = static_cast<float>(target.Width()) * 0.5f;
+    const float halfHeight = static_cast<float>(target.Height()) * 0.5f;
+    const float(*m)[4] = mTransform.m;
+    const float clipX = vertex.x * m[0][0] + vertex.y * m[1][0] + vertex.z * m[2][0] + m[3][0];
+    const float clipY = vertex.x * m[0][1] + vertex.y * m[1][1] + vertex.z * m[2][1] + m[3][1];
+    float w = vertex.x * m[0][3] + vertex.y * m[1][3] + vertex.z * m[2][3] + m[3][3];
+    if (w == 0.0f)
+    {
+        w = 1.0f;
+    }
+    x = static_cast<double>((clipX / w + 1.0f) * halfWidth);
+    y = static_cast<double>((1.0f - clipY / w) * halfHeight);
+}
+
+void GlDevice::TransformVertices(std::size_t count)
+{
+    if (mScreenVertices.size() < count)
+    {
+        mScreenVertices.resize(count); // a vertex buffer made elsewhere than CreateVertexBuffer
+    }
+    const Vertex* source = mVertices->Data();
+    for (std::size_t i = 0; i < count; ++i)
+    {
+        double x = 0.0;
+        double y = 0.0;
+        ToTarget(source[i], x, y);
+        Vertex& out = mScreenVertices[i];
+        out = source[i];
+        out.x = static_cast<float>(AwayFromPixelCentre(x));
+        out.y = static_cast<float>(AwayFromPixelCentre(y));
+        out.z = 0.0f;
+    }
+}
+
+void GlDevice::StepLines(std::size_t lineCount)
+{
+    // GL's own lines pick their pixels by another rule; these are the software device's steps, pixel by
+    // pixel, with the vertices transformed in the same order of operations.
+    mLinePoints.clear();
+    const Vertex* ends = mVertices->Data();
+    for (std::size_t line = 0; line < lineCount; ++line)
+    {
+        const Vertex& a = ends[line * 2];
+        const Vertex& b = ends[line * 2 + 1];
+        double ax = 0.0;
+        double ay = 0.0;
+        double bx = 0.0;
+        double by = 0.0;
+        ToTarget(a, ax, ay);
+        ToTarget(b, bx, by);
+        if (!std::isfinite(ax) || !std::isfinite(ay) || !std::isfinite(bx) || !std::isfinite(by) ||
+            !std::isfinite(a.u) || !std::isfinite(a.v) || !std::isfinite(b.u) || !std::isfinite(b.v))
+        {
+            continue;
+        }
+        const double au = static_cast<double>(a.u);
+        const double av = static_cast<double>(a.v);
+        const double dx = bx - ax;
+        const double dy = by - ay;
+        const double length = std::min(std::max(std::fabs(dx), std::fabs(dy)), 65536.0);
+        const int steps = static_cast<int>(std::floor(length + 0.5));
+        for (int step = 0; step < steps; ++step)
+        {
+            const double along = static_cast<double>(step) / steps;
+            Vertex point;
+            point.x = static_cast<float>(std::floor(ax + along * dx + 0.5));
+            point.y = static_cast<float>(std::floor(ay + along * dy + 0.5));
+            point.colour = a.colour;
+            point.u = static_cast<float>(au + along * (static_cast<double>(b.u) - au));
+            point.v = static_cast<float>(av + along * (static_cast<double>(b.v) - av));
+            mLinePoints.push_back(point);
+        }
+    }
+}
+
+DeviceResult GlDevice::Present()
+{
+    if (mLife != Life::Working)
+    {
+        return DeviceResult::DeviceLost;
+    }
+    ++mStatistics.presents;
+    if (!mContext->MakeCurrent())
+    {
+        return DeviceResult::Ok;
+    }
+    const GlFunctions& gl = mContext->Gl();
+    int width = 0;
+    int height = 0;
+    mContext->DrawableSize(width, height);
+    BindFramebuffer(0, width, height);
+    gl.ClearColor(0.0f, 0.0f, 0.0f, 1.0f);
+    gl.Clear(GL_COLOR_BUFFER_BIT);
+    // The back buffer stretched over the window, top row at the top.
+    static const Vertex kWindowQuad[4] = {{-1.0f, -1.0f, 0.0f, 0xFFFFFFFFu, 0.0f, 0.0f},
+                                          {1.0f, -1.0f, 0.0f, 0xFFFFFFFFu, 1.0f, 0.0f},
+                                          {1.0f, 1.0f, 0.0f, 0xFFFFFFFFu, 1.0f, 1.0f},
+                                          {-1.0f, 1.0f, 0.0f, 0xFFFFFFFFu, 0.0f, 1.0f}};
+    const Matrix4 identity = Matrix4::Identity();
+    gl.UseProgram(mProgram);
+    gl.Disable(GL_BLEND);
+    mBackBuffer->BindForDrawing(TextureFilter::Point, TextureAddress::Clamp);
+    gl.Uniform1f(mAlphaReferenceLocation, 0.0f);
+    gl.UniformMatrix4fv(mTransformLocation, 1, GL_FALSE, &identity.m[0][0]);
+    gl.Uniform2f(mPixelOffsetLocation, 0.0f, 0.0f);
+    gl.Uniform2f(mTexelBiasLocation, 0.0f, 0.0f);
+    PointAttributes(kWindowQuad);
+    gl.DrawArrays(GL_TRIANGLE_FAN, 0, 4);
+    mContext->SwapWindow();
+    return DeviceResult::Ok;
+}
+
+DeviceResult GlDevice::TestCooperativeLevel()
+{
+    switch (mLife)
+    {
+    case Life::Working:
+        return DeviceResult::Ok;
+    case Life::Lost:
+        return DeviceResult::DeviceLost;
+    case Life::NeedsReset:
+        break;
+    }
+    return DeviceResult::DeviceNotReset;
+}
+
+bool GlDevice::Reset(const PresentParameters& parameters)
+{
+    if (mLife == Life::Lost || mInScene ||
+        !ValidSize(parameters.backBufferWidth, parameters.backBufferHeight, mMaxTextureSide) ||
+        !mContext->MakeCurrent() || !MakeBackBuffer(parameters.backBufferWidth, parameters.backBufferHeight))
+    {
+        return false;
+    }
+    ++mStatistics.resets;
+    mRenderTarget = nullptr;
+    mTexture = nullptr;
+    mTextureAsSet = nullptr;
+    mBlendEnabled = true;
+    mDestinationBlend = BlendFactor::InverseSourceAlpha;
+    mAlphaTest = true;
+    mAlphaReference = 1;
+    mFilter = TextureFilter::Linear;
+    mAddress = TextureAddress::Wrap;
+    mVertices = nullptr;
+    mIndices = nullptr;
+    mLife = Life::Working;
+    return true;
+}
+
+void GlDevice::AllowReset()
+{
+    if (mLife == Life::Lost)
+    {
+        mLife = Life::NeedsReset;
+    }
+}
+
+void GlDevice::ReadBackBuffer(Image& out)
+{
+    ReadTexture(*mBackBuffer, out);
+}
+
+void GlDevice::ForgetTexture(const DeviceTexture* texture)
+{
+    if (texture == mTextureAsSet)
+    {
+        mTextureAsSet = nullptr;
+        mTexture = nullptr;
+    }
+    if (texture == mRenderTarget)
+    {
+        mRenderTarget = nullptr;
+    }
+}
+
+void GlDevice::RecordDrawCalls(std::size_t capacity)
+{
+    mDrawCalls.clear();
+    mDrawCalls.reserve(capacity);
+    mDrawCallCapacity = capacity;
+}
+
+void GlDevice::Finish() const
+{
+    if (mContext->MakeCurrent())
+    {
+        mContext->Gl().Finish();
+    }
+}
+
+} // namespace Platform

@@ -1,0 +1,37 @@
+#include "platform/GlFunctions.h"
+
+#include <SDL.h>
+
+namespace Platform
+{
+
+namespace
+{
+
+void* Lookup(const char* name)
+{
+    if (void* address = SDL_GL_GetProcAddress(name))
+    {
+        return address;
+    }
+    // A 2.1 context may offer framebuffer objects only as the older extension.
+    return SDL_GL_GetProcAddress((std::string(name) + "EXT").c_str());
+}
+
+} // namespace
+
+bool GlFunctions::Load(std::string& missing)
+{
+#define WF_GL_LOAD(name, type)                                                                               \
+    name = reinterpret_cast<type>(Lookup("gl" #name));                                                       \
+    if (name == nullptr)                                                                                     \
+    {                                                                                                        \
+        missing = "gl" #name;                                                                                \
+        return false;                                                                                        \
+    }
+    WF_GL_FUNCTIONS(WF_GL_LOAD)
+#undef WF_GL_LOAD
+    return true;
+}
+
+} // namespace Platform

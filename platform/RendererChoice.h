@@ -1,0 +1,14 @@
+#pragma once
+
+namespace Platform
+{
+
+// Which graphics device draws the game.
+enum class RendererChoice
+{
+    Automatic, // OpenGL 2.1 in a window when a context can be had, else the software device
+    Software,
+    OpenGl,
+};
+
+} // namespace Platform

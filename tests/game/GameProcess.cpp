@@ -1,0 +1,100 @@
+#include "tests/game/GameProcess.h"
+
+#include <chrono>
+#include <csignal>
+#include <fcntl.h>
+#include <fstream>
+#include <spawn.h>
+#include <sstream>
+#include <sys/wait.h>
+#include <thread>
+
+extern char** environ;
+
+GameProcess::GameProcess(const std::string& name) : mFolder(std::filesystem::current_path() / name)
+{
+    std::filesystem::remove_all(mFolder);
+    std::filesystem::create_directories(mFolder);
+}
+
+std::string GameProcess::SampleData()
+{
+    return std::filesystem::path(WF_GAME_BINARY).parent_path().string();
+}
+
+std::vector<std::string> GameProcess::Headless(const std::vector<std::string>& more) const
+{
+    std::vector<std::string> options = {
+        "--headless", "--fixed-step", "--save-dir", (mFolder / "saves").string(), "--data", SampleData()};
+    options.insert(options.end(), more.begin(), more.end());
+    return options;
+}
+
+pid_t GameProcess::Start(const std::vector<std::string>& options) const
+{
+    std::vector<std::string> arguments = {WF_GAME_BINARY};
+    arguments.insert(arguments.end(), options.begin(), options.end());
+    std::vector<char*> argv;
+    for (std::string& argument : arguments)
+    {
+        argv.push_back(argument.data());
+    }
+    argv.push_back(nullptr);
+
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addchdir_np(&actions, mFolder.c_str());
+    posix_spawn_file_actions_addopen(&actions, 1, "out.txt", O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    posix_spawn_file_actions_addopen(&actions, 2, "err.txt", O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    pid_t child = -1;
+    if (posix_spawn(&child, WF_GAME_BINARY, &actions, nullptr, argv.data(), environ) != 0)
+    {
+        child = -1;
+    }
+    posix_spawn_file_actions_destroy(&actions);
+    return child;
+}
+
+GameProcess::Ending GameProcess::Wait(pid_t child, int secondsAllowed)
+{
+    Ending ending;
+    if (child <= 0)
+    {
+        return ending;
+    }
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(secondsAllowed);
+    int status = 0;
+    while (waitpid(child, &status, WNOHANG) == 0)
+    {
+        if (std::chrono::steady_clock::now() > deadline)
+        {
+            kill(child, SIGKILL);
+            waitpid(child, &status, 0);
+            ending.timedOut = true;
+            return ending;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    ending.exited = WIFEXITED(status);
+    ending.code = ending.exited ? WEXITSTATUS(status) : -1;
+    ending.signal = WIFSIGNALED(status) ? WTERMSIG(status) : 0;
+    return ending;
+}
+
+GameProcess::Ending GameProcess::Run(const std::vector<std::string>& options, int secondsAllowed) const
+{
+    return Wait(Start(options), secondsAllowed);
+}
+
+std::string GameProcess::ReadFile(const std::string& name) const
+{
+    std::ifstream file(mFolder / name, std::ios::binary);
+    std::stringstream text;
+    text << file.rdbuf();
+    return text.str();
+}
+
+void GameProcess::WriteFile(const std::string& name, const std::string& text) const
+{
+    std::ofstream(mFolder / name, std::ios::binary) << text;
+}

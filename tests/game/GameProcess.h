@@ -1,0 +1,46 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <sys/types.h>
+#include <vector>
+
+// The real game binary, started in a folder of the test's own (where it writes its log, reports and
+// screenshots), with its standard output and error kept in "out.txt" and "err.txt" there.
+class GameProcess
+{
+public:
+    // How a run ended.
+    struct Ending
+    {
+        bool exited = false;
+        int code = -1;  // the exit code, when it exited
+        int signal = 0; // the signal that ended it, when one did
+        bool timedOut = false;
+
+        bool ExitedWith(int expected) const { return exited && code == expected; }
+    };
+
+    // A fresh run folder below the test's working folder.
+    explicit GameProcess(const std::string& name = "game");
+
+    // The build's sample data folder (the one that holds "media" and "config.cfg").
+    static std::string SampleData();
+
+    // The usual headless options: fixed step, the run folder's "saves", the sample data; then more.
+    std::vector<std::string> Headless(const std::vector<std::string>& more = {}) const;
+
+    // Starts the game with these options and returns its process id; Wait gives how it ended (a run
+    // that outlives the time allowed is killed and counts as timed out).
+    pid_t Start(const std::vector<std::string>& options) const;
+    static Ending Wait(pid_t child, int secondsAllowed = 120);
+    Ending Run(const std::vector<std::string>& options, int secondsAllowed = 120) const;
+
+    const std::filesystem::path& Folder() const { return mFolder; }
+    std::filesystem::path PathOf(const std::string& name) const { return mFolder / name; }
+    std::string ReadFile(const std::string& name) const;
+    void WriteFile(const std::string& name, const std::string& text) const;
+
+private:
+    std::filesystem::path mFolder;
+};
