@@ -43,6 +43,9 @@ public:
     bool Update(float dt) override;
     void Draw() override;
     virtual void SetUpgradeLevel(std::uint16_t level) { mUpgradeLevel = level; }
+    // Shows the entity's page on the game panel: the page of its type (its worker's page while that tab
+    // is chosen), its upgrade dots, and itself as the owner of the page's tabs where it has two.
+    void ChangeGui() override;
     // Drawn by the level above the field, after every draw pass.
     virtual void DrawOverlay() {}
 

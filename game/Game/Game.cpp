@@ -1,6 +1,7 @@
 #include "game/Game/Game.h"
 
 #include "engine/App/InputManager.h"
+#include "engine/Gui/GuiContainer.h"
 #include "engine/Log/LogManager.h"
 #include "engine/Sound/Sound.h"
 #include "engine/Sound/SoundManager.h"
@@ -9,6 +10,7 @@
 #include "game/GUI/InputLocks.h"
 #include "game/GUI/ProgressBoardManager.h"
 #include "game/Game/GameInfo.h"
+#include "game/Game/GamePanel.h"
 #include "game/Game/GameParticleManager.h"
 #include "game/Game/GameTables.h"
 #include "game/Game/Level.h"
@@ -48,6 +50,7 @@ Game::~Game()
     GameTables::Free();
     DeleteAll();
     mLevel = nullptr;
+    mPanel = nullptr;
     mAnimations.reset();
     mParticles.reset();
 }
@@ -59,7 +62,14 @@ void Game::Init()
         mLevel = new Level();
         Add("Level", mLevel, true);
     }
+    if (mPanel == nullptr)
+    {
+        mPanel = new GamePanel();
+        Add("GamePanel", mPanel, true);
+    }
     NamedObjectContainer::InitAll();
+    mPanel->SetActive(false);
+    ResetPanelPages();
     mParticles->Load();
 }
 
@@ -104,18 +114,52 @@ void Game::StartLevel(std::uint16_t levelNumber)
     {
         Add("Level", mLevel, true);
     }
+    if (mPanel != nullptr)
+    {
+        mPanel->Reset();
+    }
     mLevel->Load(levelNumber);
     mLevel->InitAll();
     mLevel->Reset();
     PlayLevelMusic(levelNumber);
+    if (mPanel != nullptr)
+    {
+        mPanel->SetActive(true);
+        ResetPanelPages();
+    }
     if (Main* main = Main::Peek(); main != nullptr && main->Count() > Main::kGameScreen)
     {
         main->SetCurrent(Main::kGameScreen);
     }
 }
 
+void Game::ResetPanelPages()
+{
+    if (mPanel == nullptr)
+    {
+        return;
+    }
+    if (Korrin::GuiContainer* page = mPanel->GetPanel(mPanel->GetCurrent()))
+    {
+        page->SetDisabled(true);
+    }
+    if (Korrin::GuiContainer* top = mPanel->GetTopInfo())
+    {
+        top->SetDisabled(false);
+        top->SetVisible(true);
+        for (std::uint16_t i = 0; i < top->GetCount(); ++i)
+        {
+            top->GetByIndex(i)->ClearMouse();
+        }
+    }
+}
+
 void Game::ShowMap()
 {
+    if (mPanel != nullptr)
+    {
+        mPanel->SetActive(false);
+    }
     if (Main* main = Main::Peek(); main != nullptr && main->Count() > Main::kMapScreen)
     {
         main->SetCurrent(Main::kMapScreen);

@@ -23,6 +23,8 @@
 #include "game/Game/FieldGeometry.h"
 #include "game/Game/GameField.h"
 #include "game/Game/GameInfo.h"
+#include "game/Game/GamePanel.h"
+#include "game/Game/GamePanelPers.h"
 #include "game/Game/LevelBackdrop.h"
 #include "game/Game/LevelFile.h"
 #include "game/Game/LevelTaskInfo.h"
@@ -131,9 +133,18 @@ bool Level::Load(std::uint16_t level)
 
 void Level::Build(const LevelFile& file)
 {
+    GamePanel* panel = GamePanel::Peek();
+    if (panel != nullptr)
+    {
+        panel->GetPers().Clear();
+    }
     mTaskInfo->backgroundType = file.backgroundType;
     AddMembers(file.backgroundType);
     ReadGoals(file);
+    if (panel != nullptr)
+    {
+        panel->ResetGoalFlags(mTaskInfo->goals.size());
+    }
     AddThieves(file);
     OfferStorehouseGoods(file);
     AddBuyers(file);
@@ -262,6 +273,10 @@ void Level::AddBuyers(const LevelFile& file)
     {
         const auto kind = static_cast<std::uint8_t>(code + kBuyerCodeOffset);
         AddObject(mCharacters->CreatePers(kind));
+        if (GamePanel* panel = GamePanel::Peek())
+        {
+            panel->GetPers().AddPers(kind);
+        }
         auto& kinds = mTaskInfo->buyerKinds;
         if (std::find(kinds.begin(), kinds.end(), kind) == kinds.end())
         {
@@ -590,7 +605,9 @@ void Level::RouteMouse()
             break;
         }
     }
-    if (!input->IsButtonPressed(Korrin::InputManager::kLeftButton))
+    GamePanel* panel = GamePanel::Peek();
+    if (!input->IsButtonPressed(Korrin::InputManager::kLeftButton) ||
+        (panel != nullptr && panel->IsPointOverPanel(mouse)))
     {
         return;
     }
@@ -606,6 +623,13 @@ void Level::RouteMouse()
             mPending = object;
             break;
         }
+    }
+    const bool character =
+        mPending != nullptr && (mPending->GetType() == Pers::kBuyer || mPending->GetType() == Pers::kThief ||
+                                mPending->GetType() == 137);
+    if (panel != nullptr && (mPending == nullptr || character))
+    {
+        panel->SetCurrent(0);
     }
 }
 

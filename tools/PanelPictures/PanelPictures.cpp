@@ -117,6 +117,98 @@ std::uint32_t Portrait(int x, int y)
     return Argb(255, 220, 230, 210);
 }
 
+// The panel's strips: wood-brown with a lighter rim.
+std::uint32_t Strip(int x, int y, int height)
+{
+    if (y < 3 || y >= height - 2)
+    {
+        return Argb(255, 120, 84, 40);
+    }
+    const int grain = (x / 7 + y * 3) % 11 == 0 ? 12 : 0;
+    return Argb(235, 196 - grain, 156 - grain, 96 - grain);
+}
+
+// The medal: gold, silver, and an empty ring; 32 x 32 each.
+std::uint32_t Medal(int x, int y)
+{
+    const int frame = x / 32;
+    const float dx = static_cast<float>(x % 32) - 15.5f;
+    const float dy = static_cast<float>(y) - 15.5f;
+    const float r = std::sqrt(dx * dx + dy * dy);
+    if (r > 14.0f)
+    {
+        return 0;
+    }
+    if (frame == 2)
+    {
+        return r > 11.0f ? Argb(160, 90, 80, 70) : 0;
+    }
+    const bool rim = r > 11.0f;
+    if (frame == 0)
+    {
+        return rim ? Argb(255, 200, 140, 20) : Argb(255, 250, 204, 60);
+    }
+    return rim ? Argb(255, 130, 130, 140) : Argb(255, 210, 210, 220);
+}
+
+// Upgrade dots: a level still to reach (hollow) and a level reached (filled); 12 x 12 each.
+std::uint32_t Dot(int x, int y)
+{
+    const float dx = static_cast<float>(x % 12) - 5.5f;
+    const float dy = static_cast<float>(y) - 5.5f;
+    const float r = std::sqrt(dx * dx + dy * dy);
+    if (r > 5.5f)
+    {
+        return 0;
+    }
+    if (x < 12)
+    {
+        return r > 3.5f ? Argb(255, 110, 74, 36) : 0;
+    }
+    return Argb(255, 80, 160, 60);
+}
+
+// The tick over a met goal: 24 x 24.
+std::uint32_t Check(int x, int y)
+{
+    const bool first = x >= 3 && x <= 10 && std::abs(y - (x + 8)) <= 2;
+    const bool second = x >= 9 && x <= 21 && std::abs(y - (28 - x)) <= 2;
+    return first || second ? Argb(255, 40, 150, 40) : 0;
+}
+
+// Goods icons of the goal strip: 28 of 24 x 24, each a round fruit of its own colour.
+std::uint32_t Goods(int x, int y)
+{
+    const int frame = x / 24;
+    const float dx = static_cast<float>(x % 24) - 11.5f;
+    const float dy = static_cast<float>(y) - 12.5f;
+    if (dx * dx + dy * dy > 100.0f)
+    {
+        return 0;
+    }
+    if (frame == 27)
+    {
+        return Argb(255, 244, 196, 60); // money: a coin
+    }
+    return Argb(255, 60 + (frame * 53) % 190, 60 + (frame * 97) % 190, 40 + (frame * 31) % 160);
+}
+
+// Entity icons of the panel's pages: 12 of 64 x 64, a framed square with a stripe of the kind's colour.
+std::uint32_t Icon(int x, int y)
+{
+    const int frame = x / 64;
+    const int lx = x % 64;
+    if (lx < 2 || y < 2 || lx > 61 || y > 61)
+    {
+        return Argb(255, 110, 74, 36);
+    }
+    if (y > 40)
+    {
+        return Argb(255, 70 + (frame * 41) % 180, 120 + (frame * 23) % 120, 60 + (frame * 67) % 180);
+    }
+    return Argb(255, 236, 224, 190);
+}
+
 bool WritePng(const Platform::Image& image, const std::string& path)
 {
     if (!Platform::PngCodec::Write(image, path))
@@ -142,5 +234,13 @@ int main(int argc, char** argv)
     ok &= WritePng(Paint(32, 32, HintCorner), folder + "hint_corners.png");
     ok &= WritePng(Paint(24 * 8, 24, Coin), folder + "coin.png");
     ok &= WritePng(Paint(40 * 12, 40, Portrait), folder + "portraits.png");
+    ok &= WritePng(Paint(1024, 95, [](int x, int y) { return Strip(x, y, 95); }), folder + "panel_bottom.png");
+    ok &= WritePng(Paint(1024, 36, [](int x, int y) { return Strip(x, y, 36); }), folder + "panel_top.png");
+    ok &= WritePng(Paint(188, 40, [](int x, int y) { return Strip(x, y, 40); }), folder + "panel_tab.png");
+    ok &= WritePng(Paint(96, 32, Medal), folder + "panel_medal.png");
+    ok &= WritePng(Paint(24, 12, Dot), folder + "panel_dots.png");
+    ok &= WritePng(Paint(24, 24, Check), folder + "panel_check.png");
+    ok &= WritePng(Paint(24 * 28, 24, Goods), folder + "panel_goods.png");
+    ok &= WritePng(Paint(64 * 12, 64, Icon), folder + "panel_icons.png");
     return ok ? 0 : 1;
 }
