@@ -1,5 +1,6 @@
 #include "game/Game/GamePanel.h"
 
+#include "engine/App/InputManager.h"
 #include "engine/Gui/GuiContainer.h"
 #include "engine/Gui/GuiManager.h"
 #include "engine/Gui/GuiText.h"
@@ -8,6 +9,8 @@
 #include "game/Game/GamePanelPers.h"
 #include "game/Game/GameParticleManager.h"
 #include "game/Game/LevelTaskInfo.h"
+#include "game/Util/HintManager.h"
+#include "platform/WindowSystem.h"
 #include "tests/game/Panel/SampleMedia.h"
 
 #include <gtest/gtest.h>
@@ -221,4 +224,76 @@ TEST_F(GamePanelTest, ARowOfFewerThanFourIsReportedEveryFrame)
     row.Update(0.1f);
     EXPECT_EQ(ReportRecorder::Boxes().size(), 2u);
     EXPECT_EQ(ReportRecorder::LastDescription(), "queue's size is less than 4!.");
+}
+
+namespace
+{
+
+// The panel with a mouse and the buyers' hints of the sample data.
+class PortraitHoverTest : public GamePanelTest
+{
+protected:
+    PortraitHoverTest()
+    {
+        mHints.LoadFile("CharacterHint.lua", true);
+        for (std::uint8_t type : {139, 140, 141, 142})
+        {
+            mPanel.GetPers().AddPers(type);
+        }
+    }
+
+    void HoverAt(float x, float y)
+    {
+        mRender.Services().Window().Mouse().MoveTo({static_cast<int>(x), static_cast<int>(y)});
+        mInput.Update();
+        mPanel.GetPers().Update(0.0f);
+    }
+
+    std::size_t HoverLines()
+    {
+        const std::string text = LogText();
+        std::size_t count = 0;
+        for (std::size_t at = text.find("!!! GamePanelPers::Update(Real eltime)"); at != std::string::npos;
+             at = text.find("!!! GamePanelPers::Update(Real eltime)", at + 1))
+        {
+            ++count;
+        }
+        return count;
+    }
+
+    static Platform::WindowHandle ShownWindow(Platform::WindowSystem& windows)
+    {
+        const Platform::WindowHandle window =
+            windows.CreateAppWindow("panel", 0, {0, 0, 1024, 768},
+                                    [](Platform::WindowHandle, std::uint32_t, std::uintptr_t, std::intptr_t)
+                                    { return std::intptr_t{0}; });
+        windows.ShowWindow(window, Platform::ShowCommand::Normal);
+        return window;
+    }
+
+    Korrin::InputManager mInput{ShownWindow(mRender.Services().Window())};
+    HintManager mHints;
+};
+
+} // namespace
+
+TEST_F(PortraitHoverTest, MovingToAnotherPortraitDropsTheHintOnceAndANewLevelStartsFresh)
+{
+    const auto& slots = mPanel.GetPers().GetSlots();
+    HoverAt(slots[1].x, slots[1].y);
+    EXPECT_EQ(HoverLines(), 1u);
+    EXPECT_EQ(mHints.GetByName("BuyerBaker")->pending, 1) << "the front buyer's hint is asked for";
+    HoverAt(slots[2].x + 18.0f, slots[2].y - 18.0f);
+    EXPECT_EQ(HoverLines(), 2u) << "another portrait";
+    HoverAt(slots[2].x, slots[2].y);
+    EXPECT_EQ(HoverLines(), 2u) << "staying on it logs nothing further";
+    EXPECT_EQ(mHints.GetByName("BuyerFarmer")->pending, 1);
+    HoverAt(slots[4].x, slots[4].y);
+    EXPECT_EQ(HoverLines(), 2u) << "the last portrait has no hint";
+
+    // The next level: the portrait hovered in the last one is forgotten.
+    HoverAt(slots[2].x, slots[2].y);
+    mPanel.Reset();
+    HoverAt(slots[2].x, slots[2].y);
+    EXPECT_EQ(HoverLines(), 3u);
 }
