@@ -520,11 +520,14 @@ void GamePanel::DrawTaskTable()
         const float split = base + (money ? 100.0f : 52.0f);
         const float left = base + (money ? 40.0f : 22.0f);
         const float right = base + (money ? 160.0f : 82.0f);
-        mFont->DrawAlignedScaled({left, 4.0f, split, 28.0f}, AnsiToWide(Korrin::ToString(goal.target)), 1.0f,
-                                 1.0f, kGoalScale, kGoalScale, kTargetColour,
+        char target[16];
+        char reached[16];
+        std::snprintf(target, sizeof(target), "%d", static_cast<int>(goal.target));
+        std::snprintf(reached, sizeof(reached), "/%d", static_cast<int>(goal.target - goal.remaining));
+        mFont->DrawAlignedScaled({left, 4.0f, split, 28.0f}, AnsiToWide(target), 1.0f, 1.0f, kGoalScale,
+                                 kGoalScale, kTargetColour,
                                  Korrin::Font::kAlignRight | Korrin::Font::kAlignCentreY);
-        mFont->DrawAlignedScaled({split, 4.0f, right, 28.0f},
-                                 AnsiToWide("/" + Korrin::ToString(goal.target - goal.remaining)), 1.0f, 1.0f,
-                                 kGoalScale, kGoalScale, kReachedColour, 1u | Korrin::Font::kAlignCentreY);
+        mFont->DrawAlignedScaled({split, 4.0f, right, 28.0f}, AnsiToWide(reached), 1.0f, 1.0f, kGoalScale,
+                                 kGoalScale, kReachedColour, 1u | Korrin::Font::kAlignCentreY);
     }
 }

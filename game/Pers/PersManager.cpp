@@ -1,5 +1,7 @@
 #include "game/Pers/PersManager.h"
 
+#include "game/Game/GamePanel.h"
+#include "game/Game/GamePanelPers.h"
 #include "game/Game/SaveLoadManager.h"
 #include "game/Pers/Pers.h"
 #include "game/Pers/PersThiefManager.h"
@@ -129,4 +131,13 @@ bool PersManager::IsPersWalkIdle(Korrin::Vector2* position) const
         }
     }
     return false;
+}
+
+void PersManager::BuyerEntered()
+{
+    ++mBuyersOnField;
+    if (GamePanel* panel = GamePanel::Peek())
+    {
+        panel->GetPers().StartSlide();
+    }
 }

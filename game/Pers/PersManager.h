@@ -44,7 +44,8 @@ public:
     // The buyers walking on the field: one more for each let in, one less (never below 0) for each that
     // reaches a signpost.
     std::int32_t GetBuyersOnField() const { return mBuyersOnField; }
-    void BuyerEntered() { ++mBuyersOnField; }
+    // A waiting buyer goes onto the field: the panel's row of portraits slides forward.
+    void BuyerEntered();
     void BuyerLeft() { mBuyersOnField = mBuyersOnField > 0 ? mBuyersOnField - 1 : 0; }
     // True when a switched-on fairy stands idle; its position is then written to position (when given).
     bool IsPersWalkIdle(Korrin::Vector2* position) const;
