@@ -234,7 +234,8 @@ int main(int argc, char** argv)
     ok &= WritePng(Paint(32, 32, HintCorner), folder + "hint_corners.png");
     ok &= WritePng(Paint(24 * 8, 24, Coin), folder + "coin.png");
     ok &= WritePng(Paint(40 * 12, 40, Portrait), folder + "portraits.png");
-    ok &= WritePng(Paint(1024, 95, [](int x, int y) { return Strip(x, y, 95); }), folder + "panel_bottom.png");
+    ok &=
+        WritePng(Paint(1024, 95, [](int x, int y) { return Strip(x, y, 95); }), folder + "panel_bottom.png");
     ok &= WritePng(Paint(1024, 36, [](int x, int y) { return Strip(x, y, 36); }), folder + "panel_top.png");
     ok &= WritePng(Paint(188, 40, [](int x, int y) { return Strip(x, y, 40); }), folder + "panel_tab.png");
     ok &= WritePng(Paint(96, 32, Medal), folder + "panel_medal.png");
