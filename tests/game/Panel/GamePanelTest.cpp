@@ -5,7 +5,9 @@
 #include "engine/Gui/GuiManager.h"
 #include "engine/Gui/GuiText.h"
 #include "engine/Particle/ParticleSystemList.h"
+#include "game/Entity/EntityGarden.h"
 #include "game/GUI/AchievementSystem.h"
+#include "game/GUI/InputLocks.h"
 #include "game/Game/GamePanelPers.h"
 #include "game/Game/GameParticleManager.h"
 #include "game/Game/LevelTaskInfo.h"
@@ -296,4 +298,37 @@ TEST_F(PortraitHoverTest, MovingToAnotherPortraitDropsTheHintOnceAndANewLevelSta
     mPanel.Reset();
     HoverAt(slots[2].x, slots[2].y);
     EXPECT_EQ(HoverLines(), 3u);
+}
+
+TEST_F(PortraitHoverTest, ATabClickShowsTheWorkersPageOfItsOwner)
+{
+    EntityGarden garden;
+    garden.SetPressed(1);
+    garden.ChangeGui();
+    ASSERT_EQ(mPanel.GetCurrent(), 1);
+    EXPECT_EQ(mPanel.tabOwner, &garden);
+    EXPECT_EQ(mPanel.upgradeMax, 3u);
+    auto press = [&](float x, float y, bool down)
+    {
+        mRender.Services().Window().Mouse().MoveTo({static_cast<int>(x), static_cast<int>(y)});
+        mRender.Services().Window().Mouse().SetButton(0, down);
+        mInput.Update();
+        mPanel.Update(0.0f);
+    };
+    press(250.0f, 650.0f, false);
+    EXPECT_EQ(mPanel.GetHoveredTab(), 1);
+    press(250.0f, 650.0f, true);
+    EXPECT_EQ(garden.GetSelectedTab(), 1u);
+    EXPECT_EQ(mPanel.GetCurrent(), GamePanel::kGardenerPage);
+    press(100.0f, 650.0f, false);
+    EXPECT_EQ(mPanel.GetHoveredTab(), 0);
+    InputLocks::second = true;
+    press(100.0f, 650.0f, true);
+    EXPECT_EQ(mPanel.GetCurrent(), GamePanel::kGardenerPage) << "a window's lock keeps the tabs still";
+    InputLocks::second = false;
+    press(100.0f, 650.0f, false);
+    press(100.0f, 650.0f, true);
+    EXPECT_EQ(mPanel.GetCurrent(), 1);
+    press(500.0f, 300.0f, false);
+    EXPECT_EQ(mPanel.GetHoveredTab(), -1);
 }
