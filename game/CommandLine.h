@@ -14,10 +14,10 @@ struct CommandLine
     std::uint64_t frames = 0; // 0: run until closed
     std::string saveDir;
     std::string dataDir;
+    std::string inputFile;             // scripted input; empty: none
     std::uint64_t screenshotFrame = 0; // 0: no screenshot
     std::string screenshotPath;
-    std::string inputFile; // scripted input; empty: none
-    int reportAnswer = 2;  // the answer to a report box when there is nobody to ask (Cancel)
+    int reportAnswer = 2; // the answer to a report box when there is nobody to ask (Cancel)
     bool testCrash = false;
     bool help = false;
 

@@ -1,8 +1,11 @@
 #include "game/GameApplication.h"
 
+#include "engine/App/InputManager.h"
 #include "engine/App/TimerManager.h"
 #include "engine/File/FileSysManager.h"
+#include "engine/Gui/CursorManager.h"
 #include "engine/Log/LogManager.h"
+#include "engine/Render/AnimatedSprite.h"
 #include "engine/Render/RenderSystem.h"
 #include "engine/Render/Sprite.h"
 #include "engine/Render/SpriteManager.h"
@@ -75,6 +78,7 @@ bool GameApplication::Init()
     }
     GameGlobals::quit = false;
     CreateFrameSprites();
+    SetUpCursor();
     mMain = std::make_unique<Main>();
     CreateScreens();
     mLogo = std::make_unique<LogoScreen>();
@@ -117,6 +121,21 @@ void GameApplication::CreateFrameSprites()
     mLeftBorder->SetSrcRect(0, 0, 170, 768);
 }
 
+void GameApplication::SetUpCursor()
+{
+    Korrin::CursorManager* cursor = Korrin::CursorManager::GetInstance();
+    Korrin::SpriteManager* sprites = Korrin::SpriteManager::GetInstance();
+    if (cursor == nullptr || sprites == nullptr)
+    {
+        return;
+    }
+    Korrin::AnimatedSprite* picture = sprites->CreateAnimatedSprite("cursor.png");
+    cursor->SetCursorSprite(picture);
+    cursor->SetHotSpot(0.0f, 0.0f);
+    cursor->SetDeviceCursor();
+    picture->SetSrcRect(0, 0, kCursorPictureSize, kCursorPictureSize);
+}
+
 void GameApplication::CreateScreens()
 {
     mMain->Add("Game", new Game(), true);
@@ -153,7 +172,7 @@ void GameApplication::Render()
     PresentFrame(false);
 }
 
-void GameApplication::PresentFrame(bool /*noCursor*/)
+void GameApplication::PresentFrame(bool noCursor)
 {
     Korrin::RenderSystem* render = Korrin::RenderSystem::GetInstance();
     if (render == nullptr)
@@ -181,7 +200,33 @@ void GameApplication::PresentFrame(bool /*noCursor*/)
     mFrameSprite->DrawScale(static_cast<int>(borderX), static_cast<int>(borderY),
                             static_cast<int>(virtualWidth - 2.0f * borderX),
                             static_cast<int>(virtualHeight - 2.0f * borderY));
+    if (GameGlobals::prettyCursor && !noCursor)
+    {
+        DrawCursor(*render, borderX, borderY, scaleX, scaleY);
+    }
     render->EndScene();
+}
+
+void GameApplication::DrawCursor(Korrin::RenderSystem& render, float borderX, float borderY, float scaleX,
+                                 float scaleY)
+{
+    const Korrin::CursorManager* cursor = Korrin::CursorManager::Peek();
+    const Korrin::InputManager* input = Korrin::InputManager::Peek();
+    if (cursor == nullptr || cursor->GetCursorSprite() == nullptr || input == nullptr)
+    {
+        return;
+    }
+    // The pointer on the virtual screen, then where that point of the frame lies in the back buffer.
+    const Korrin::Vector2 pointer = *render.WindowToVirtual(Korrin::Vector2{input->GetX(), input->GetY()});
+    const float screenWidth = static_cast<float>(render.GetScreenWidth());
+    const float screenHeight = static_cast<float>(render.GetScreenHeight());
+    const float pixelBorderX = static_cast<float>(static_cast<int>(render.GetBorderX()));
+    const float pixelBorderY = static_cast<float>(static_cast<int>(render.GetBorderY()));
+    const float x = borderX + pointer.x * (screenWidth - 2.0f * pixelBorderX) / screenWidth;
+    const float y = borderY + pointer.y * (screenHeight - 2.0f * pixelBorderY) / screenHeight;
+    cursor->GetCursorSprite()->DrawScale(static_cast<int>(x), static_cast<int>(y),
+                                         static_cast<int>(static_cast<float>(kCursorSize) * scaleX),
+                                         static_cast<int>(static_cast<float>(kCursorSize) * scaleY));
 }
 
 void GameApplication::DrawBorders(float borderX, float borderY, float scaleX, float scaleY)

@@ -9,6 +9,7 @@ class Main;
 
 namespace Korrin
 {
+class RenderSystem;
 class Sprite;
 class Texture;
 } // namespace Korrin
@@ -20,6 +21,9 @@ public:
     static constexpr const char* kCaption = "Wrenfold";
     // A window that keeps asking for the screen update to run again must not hold the frame forever.
     static constexpr int kMaxScreenUpdatesPerFrame = 32;
+    // The drawn cursor's size in screen pixels, and the corner of "cursor.png" that it shows.
+    static constexpr int kCursorSize = 64;
+    static constexpr int kCursorPictureSize = 62;
 
     GameApplication();
     ~GameApplication() override;
@@ -54,6 +58,9 @@ private:
     // The texture every frame is drawn into, the sprite that shows it and the letterbox bars.
     void CreateFrameSprites();
     void DrawBorders(float borderX, float borderY, float scaleX, float scaleY);
+    // The cursor picture, the player's pretty cursor, where the pointer is on the presented frame.
+    void SetUpCursor();
+    void DrawCursor(Korrin::RenderSystem& render, float borderX, float borderY, float scaleX, float scaleY);
     void CreateScreens();
     void StartFirstFrame();
     void StartMenuMusic();

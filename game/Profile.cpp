@@ -5,6 +5,7 @@
 #include "engine/File/BinaryWriter.h"
 #include "engine/File/DiskFile.h"
 #include "engine/File/FileSysManager.h"
+#include "engine/Gui/CursorManager.h"
 #include "engine/Script/LuaScript.h"
 #include "engine/Script/LuaStackGuard.h"
 #include "engine/Sound/SoundManager.h"
@@ -22,6 +23,7 @@
 #include "game/Map.h"
 #include "game/SaveFormat.h"
 #include "platform/Folders.h"
+#include "platform/Services.h"
 
 #include <algorithm>
 #include <cmath>
@@ -426,6 +428,17 @@ void Profile::ApplySettings()
         application != nullptr && application->GetWindow() != 0)
     {
         application->ResetDevice(displayMode != 0);
+    }
+    if (Korrin::CursorManager* cursor = Korrin::CursorManager::Peek())
+    {
+        // The system arrow stands in for the drawn cursor; a set-cursor message makes the change show at
+        // once.
+        cursor->SetShowSystemCursor(!GameGlobals::prettyCursor);
+        if (Platform::Services::Exists())
+        {
+            Platform::WindowSystem& windows = Platform::Services::Current().Window();
+            windows.MoveCursor(windows.Mouse().Position());
+        }
     }
 }
 

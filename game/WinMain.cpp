@@ -103,8 +103,8 @@ int WinMain(const CommandLine& line)
     }
     Platform::Services services(std::move(windows), MakeClock(line.fixedStep));
     services.SetFrameLimit(line.frames);
-    services.SetScreenshot(line.screenshotFrame, line.screenshotPath);
     services.SetScriptedInput(std::move(script));
+    services.SetScreenshot(line.screenshotFrame, line.screenshotPath);
     Platform::Services::CatchTerminationSignals();
     Platform::MessageBox::SetInteractive(!line.headless);
     Platform::MessageBox::SetHeadlessAnswer(line.reportAnswer);

@@ -84,6 +84,18 @@ public:
     // A texture made by this device is going: nothing may draw from it any more.
     virtual void ForgetTexture(const DeviceTexture* /*texture*/) {}
 
+    // The device's own cursor: a picture and its hot spot in whole pixels. Kept for the device's
+    // presentation; the engine never asks for it to be shown (it draws its cursor into the frame).
+    void SetCursorProperties(int hotSpotX, int hotSpotY, const DeviceTexture* image)
+    {
+        mCursorHotSpotX = hotSpotX;
+        mCursorHotSpotY = hotSpotY;
+        mCursorImage = image;
+    }
+    int CursorHotSpotX() const { return mCursorHotSpotX; }
+    int CursorHotSpotY() const { return mCursorHotSpotY; }
+    const DeviceTexture* CursorImage() const { return mCursorImage; }
+
     // Tests: loses the device as a display change would, then lets it be reset.
     virtual void MakeLost() = 0;
     virtual void AllowReset() = 0;
@@ -98,6 +110,9 @@ protected:
 
 private:
     std::shared_ptr<GraphicsDevice*> mLink;
+    int mCursorHotSpotX = 0;
+    int mCursorHotSpotY = 0;
+    const DeviceTexture* mCursorImage = nullptr;
 };
 
 } // namespace Platform

@@ -96,18 +96,6 @@ void SdlWindowSystem::SetArrowCursorVisible(bool visible)
     SDL_ShowCursor(visible ? SDL_ENABLE : SDL_DISABLE);
 }
 
-WindowRect SdlWindowSystem::ClientRect() const
-{
-    if (mWindow == nullptr)
-    {
-        return WindowSystem::ClientRect();
-    }
-    int width = 0;
-    int height = 0;
-    SDL_GetWindowSize(mWindow, &width, &height);
-    return {0, 0, width, height};
-}
-
 void SdlWindowSystem::CreateNative(const std::string& caption, const WindowRect& outer)
 {
     mWindow = SDL_CreateWindow(caption.c_str(), outer.x, outer.y, outer.width > 0 ? outer.width : 1,
@@ -232,6 +220,15 @@ void SdlWindowSystem::HandleWindowEvent(const SDL_Event& event)
     case SDL_WINDOWEVENT_FOCUS_LOST:
         NotifyFocus(false);
         break;
+    case SDL_WINDOWEVENT_ENTER:
+    {
+        // The pointer came back over the window: the window decides again which cursor shows.
+        int x = 0;
+        int y = 0;
+        SDL_GetMouseState(&x, &y);
+        MoveCursor({x, y});
+        break;
+    }
     case SDL_WINDOWEVENT_EXPOSED:
         Repaint();
         InvalidateWindow(MainWindow());

@@ -27,7 +27,6 @@ public:
     DisplayMetrics Metrics() const override;
     void SetArrowCursorVisible(bool visible) override;
     void PresentPixels(const std::uint32_t* pixels, int width, int height, int pitch) override;
-    WindowRect ClientRect() const override;
     SDL_Window* NativeWindow() const { return mWindow; }
 
 protected:
@@ -49,11 +48,11 @@ private:
     void DestroyRenderer();
 
     SDL_Window* mWindow = nullptr;
+    std::uint8_t mLastKeyDown = 0; // text events follow the key that typed them
     SDL_Renderer* mRenderer = nullptr;
     SDL_Texture* mFrame = nullptr;
     int mFrameWidth = 0;
     int mFrameHeight = 0;
-    std::uint8_t mLastKeyDown = 0; // text events follow the key that typed them
 };
 
 } // namespace Platform

@@ -80,14 +80,6 @@ public:
     // The system's arrow cursor over the client area, shown or hidden.
     virtual void SetArrowCursorVisible(bool visible) = 0;
 
-    // The client area's size (x and y are 0).
-    virtual WindowRect ClientRect() const;
-    // Shows a finished frame (0xAARRGGBB rows, pitch in pixels), scaled to the client area. Nothing
-    // to show it on headless.
-    virtual void PresentPixels(const std::uint32_t* /*pixels*/, int /*width*/, int /*height*/, int /*pitch*/)
-    {
-    }
-
     // The pointer and buttons; the pointer's position is in client pixels, as the system cursor's.
     MouseInput& Mouse() { return mMouse; }
     const MouseInput& Mouse() const { return mMouse; }
@@ -97,6 +89,13 @@ public:
     bool HasFocus() const { return mFocused; }
     // Counts every loss of the focus; a mouse device compares it to notice that its input was lost.
     std::uint64_t FocusLosses() const { return mFocusLosses; }
+    // The client area's size, from the placement and the style.
+    WindowRect ClientRect() const;
+    // Shows a finished frame (0xAARRGGBB rows, pitch in pixels), scaled to the client area. Nothing
+    // to show it on headless.
+    virtual void PresentPixels(const std::uint32_t* /*pixels*/, int /*width*/, int /*height*/, int /*pitch*/)
+    {
+    }
 
     // Backends and scripted input feed the keyboard through these.
     void SetKeyDown(std::uint8_t virtualKey, bool down);

@@ -14,10 +14,10 @@ class FileSysManager;
 class InputManager;
 class LocaleManager;
 class LogManager;
-class RenderSystem;
-class SpriteManager;
 class ParticleManager;
 class SkeletonManager;
+class RenderSystem;
+class SpriteManager;
 class SoundManager;
 class TimerManager;
 
@@ -93,9 +93,9 @@ private:
     std::unique_ptr<TimerManager> mTimerManager;
     std::unique_ptr<LogManager> mLogManager;
     std::unique_ptr<FileSysManager> mFileSysManager;
+    std::unique_ptr<InputManager> mInputManager;
     std::unique_ptr<SpriteManager> mSpriteManager;
     std::unique_ptr<RenderSystem> mRenderSystem;
-    std::unique_ptr<InputManager> mInputManager;
     std::unique_ptr<LocaleManager> mLocaleManager;
     std::unique_ptr<ParticleManager> mParticleManager;
     std::unique_ptr<CursorManager> mCursorManager;

@@ -1,5 +1,9 @@
 #include "engine/Gui/CursorManager.h"
 
+#include "engine/Render/RenderSystem.h"
+#include "engine/Render/Sprite.h"
+#include "engine/Render/Texture.h"
+
 namespace Korrin
 {
 
@@ -29,8 +33,17 @@ void CursorManager::MarkCreated()
 
 void CursorManager::SetDeviceCursor()
 {
-    // The frame is presented by our own device, which draws no cursor of its own: the picture is drawn
-    // with the frame instead (the game's pretty cursor), so there is nothing to hand over yet.
+    if (mCursorSprite == nullptr || mCursorSprite->GetTexture() == nullptr)
+    {
+        return;
+    }
+    RenderSystem* render = RenderSystem::Peek();
+    if (render == nullptr || render->GetDevice() == nullptr)
+    {
+        return;
+    }
+    render->GetDevice()->SetCursorProperties(static_cast<int>(mHotSpotX), static_cast<int>(mHotSpotY),
+                                             mCursorSprite->GetTexture()->GetDeviceTexture());
 }
 
 } // namespace Korrin

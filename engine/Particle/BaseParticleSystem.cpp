@@ -1,5 +1,7 @@
 #include "engine/Particle/BaseParticleSystem.h"
 
+#include "engine/Render/AnimatedSprite.h"
+#include "engine/Render/SpriteManager.h"
 #include "engine/Util/Random.h"
 
 #include <algorithm>
@@ -60,12 +62,27 @@ int BaseParticleSystem::ToPixel(float value)
     return static_cast<int>(std::min(value, kFarthest));
 }
 
-BaseParticleSystem::BaseParticleSystem(const SpriteFrames& frames, const Korrin::Vector2& position)
-    : mFrames(frames), mPosition(position)
+BaseParticleSystem::BaseParticleSystem(Korrin::AnimatedSprite* sprite) : mSprite(sprite)
 {
+    if (mSprite != nullptr)
+    {
+        mPosition = mSprite->GetPosition();
+    }
 }
 
-BaseParticleSystem::~BaseParticleSystem() = default;
+BaseParticleSystem::~BaseParticleSystem()
+{
+    if (Korrin::SpriteManager* sprites = Korrin::SpriteManager::Peek();
+        sprites != nullptr && mSprite != nullptr)
+    {
+        sprites->DeleteSprite(mSprite);
+    }
+}
+
+std::size_t BaseParticleSystem::FrameCount() const
+{
+    return mSprite != nullptr ? mSprite->GetFrameCount() : 0;
+}
 
 void BaseParticleSystem::SetQuota(std::size_t n)
 {
@@ -184,11 +201,11 @@ void BaseParticleSystem::Update(float dt, float systemTime)
 
 void BaseParticleSystem::AdvanceParticle(Particle& particle, float dt) const
 {
-    if (mFrames.count > 0)
+    if (const std::size_t frames = FrameCount(); frames > 0)
     {
-        const float count = static_cast<float>(mFrames.count);
+        const float count = static_cast<float>(frames);
         particle.framePosition += particle.frameSpeed * dt;
-        if (mFrames.loop)
+        if (mSprite->IsLooping())
         {
             if (particle.framePosition >= count)
             {
@@ -303,7 +320,31 @@ void BaseParticleSystem::SetUpParticle(Particle& particle) const
     particle.colourKeyPosition = 0.0f;
 
     particle.framePosition = 0.0f;
-    particle.frameSpeed = mFrames.loop ? mFrames.speed : PerLife(static_cast<float>(mFrames.count), life);
+    const bool looping = mSprite != nullptr && mSprite->IsLooping();
+    particle.frameSpeed =
+        looping ? mSprite->GetFrameSpeed() : PerLife(static_cast<float>(FrameCount()), life);
+}
+
+void BaseParticleSystem::Draw(const Korrin::Vector2& offset)
+{
+    if (!mActive || mSprite == nullptr)
+    {
+        return;
+    }
+    const std::size_t frames = FrameCount();
+    for (const Particle* particle : mLive)
+    {
+        if (frames > 0)
+        {
+            const auto frame = static_cast<std::uint16_t>(
+                KeyIndex(particle->framePosition,
+                         static_cast<std::uint32_t>(std::min<std::size_t>(frames, 65536) - 1)));
+            mSprite->SetSrcRectF(mSprite->GetFrameRect(frame));
+        }
+        mSprite->SetColourV(particle->colour);
+        mSprite->DrawEx(particle->x + offset.x, particle->y + offset.y, particle->scaleX, particle->scaleY,
+                        particle->angle, 0.0f, 0.0f);
+    }
 }
 
 void BaseParticleSystem::Reset()

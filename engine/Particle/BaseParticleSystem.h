@@ -11,6 +11,11 @@
 #include <memory>
 #include <vector>
 
+namespace Korrin
+{
+class AnimatedSprite;
+} // namespace Korrin
+
 // One emitter of a particle system: its settings (read from one table of a ".particle" file), a fixed
 // store of particles (its quota) and, optionally, a path that carries it across the screen.
 //
@@ -31,14 +36,6 @@ public:
     {
         float time = 0.0f;
         Korrin::Colour colour{1.0f, 1.0f, 1.0f, 1.0f};
-    };
-
-    // What the emitter needs of its sprite's frame animation.
-    struct SpriteFrames
-    {
-        std::size_t count = 0;
-        bool loop = false;
-        float speed = 1.0f; // frames per second
     };
 
     // Everything read from the emitter's table, with the defaults of a table that gives nothing.
@@ -75,7 +72,9 @@ public:
     // A place cut to whole pixels, as the emitter moves by; a broken or far-off value is held in range.
     static int ToPixel(float value);
 
-    BaseParticleSystem(const SpriteFrames& frames, const Korrin::Vector2& position);
+    // An emitter drawing with the sprite (made by the sprite manager, given back to it by the emitter;
+    // null draws nothing) from the sprite's place.
+    explicit BaseParticleSystem(Korrin::AnimatedSprite* sprite);
     ~BaseParticleSystem();
     BaseParticleSystem(const BaseParticleSystem&) = delete;
     BaseParticleSystem& operator=(const BaseParticleSystem&) = delete;
@@ -86,6 +85,8 @@ public:
 
     // Advances the emitter by dt; systemTime is its system's running time.
     void Update(float dt, float systemTime);
+    // Every live particle at its place moved by offset, in its frame, colour, scale and turn.
+    void Draw(const Korrin::Vector2& offset);
     // The path starts again and every live particle goes back to the pool.
     void Reset();
     // Moves the emitter and every live particle with it.
@@ -93,7 +94,7 @@ public:
 
     Settings& GetSettings() { return mSettings; }
     const Settings& GetSettings() const { return mSettings; }
-    const SpriteFrames& GetFrames() const { return mFrames; }
+    Korrin::AnimatedSprite* GetSprite() const { return mSprite; }
     Korrin::Moveable& GetPath() { return mPath; }
     const Korrin::Moveable& GetPath() const { return mPath; }
     Korrin::Vector2 GetPosition() const { return mPosition; }
@@ -111,7 +112,9 @@ private:
     void Emit(float dt);
     void SetUpParticle(Particle& particle) const;
 
-    SpriteFrames mFrames;
+    std::size_t FrameCount() const;
+
+    Korrin::AnimatedSprite* mSprite = nullptr;
     std::vector<std::unique_ptr<Particle>> mStore;
     std::vector<Particle*> mLive;
     // The free pool, first in first out, as a ring over the store's size.

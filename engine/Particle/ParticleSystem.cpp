@@ -2,6 +2,8 @@
 
 #include "engine/Log/LogManager.h"
 #include "engine/Log/ReportAssert.h"
+#include "engine/Render/AnimatedSprite.h"
+#include "engine/Render/SpriteManager.h"
 #include "engine/Script/LuaScript.h"
 #include "engine/Script/LuaStackGuard.h"
 
@@ -46,54 +48,6 @@ bool AllFinite(std::initializer_list<float> values)
         }
     }
     return true;
-}
-
-// The frame animation of an emitter's "Sprite" table: its place, and how many frames it steps through
-// at what speed, as an animated sprite reads them.
-BaseParticleSystem::SpriteFrames ReadSpriteFrames(const LuaValue& sprite, Vector2& position)
-{
-    LuaStackGuard guard(sprite.GetState());
-    BaseParticleSystem::SpriteFrames frames;
-    Vector2 place;
-    if (sprite.GetField("Pos").GetVector2(place) && AllFinite({place.x, place.y}))
-    {
-        position = place;
-    }
-    const LuaValue animation = sprite.GetField("Animation");
-    if (!animation.IsTable())
-    {
-        return frames;
-    }
-    float number = 0.0f;
-    frames.loop = ReadNumber(animation, "Loop", number) && number > 0.0f;
-    ReadNumber(animation, "Speed", frames.speed);
-    float columns = 1.0f;
-    float rows = 1.0f;
-    ReadNumber(animation, "FramesCols", columns);
-    ReadNumber(animation, "FramesRows", rows);
-    columns = std::trunc(columns) >= 1.0f ? std::trunc(std::fmin(columns, 4096.0f)) : 1.0f;
-    rows = std::trunc(rows) >= 1.0f ? std::trunc(std::fmin(rows, 4096.0f)) : 1.0f;
-    float count = columns * rows;
-    if (ReadNumber(animation, "NumFrames", number))
-    {
-        count = std::fmin(std::fmax(std::trunc(number), 0.0f), count);
-    }
-    frames.count = static_cast<std::size_t>(count);
-    const LuaValue list = animation.GetField("FramesList");
-    if (list.IsTable())
-    {
-        frames.count = 0;
-        list.ForEachEntry(
-            [&](const LuaValue& /*key*/, const LuaValue& entry)
-            {
-                float l = 0.0f, t = 0.0f, r = 0.0f, b = 0.0f;
-                if (entry.IsTable() && entry.GetFloat4(l, t, r, b))
-                {
-                    ++frames.count;
-                }
-            });
-    }
-    return frames;
 }
 
 void ReadSizeList(const LuaValue& list, BaseParticleSystem::Settings& settings)
@@ -141,6 +95,19 @@ void ReadColourList(const LuaValue& list, BaseParticleSystem::Settings& settings
         });
 }
 
+// A sprite of the same image with the prototype's animation settings, for a running copy.
+AnimatedSprite* CopySprite(const AnimatedSprite* prototype)
+{
+    SpriteManager* sprites = SpriteManager::Peek();
+    if (prototype == nullptr || sprites == nullptr)
+    {
+        return nullptr;
+    }
+    AnimatedSprite* copy = sprites->CreateAnimatedSprite(prototype->GetImageName());
+    *copy = *prototype;
+    return copy;
+}
+
 } // namespace
 
 ParticleSystem::ParticleSystem() = default;
@@ -185,9 +152,9 @@ void ParticleSystem::LoadEmitter(const std::string& file, const LuaValue& table)
         LogLine("ParticleSystem: an emitter of " + file + " has no \"Sprite\" table and is left out");
         return;
     }
-    Vector2 position{400.0f, 300.0f};
-    const BaseParticleSystem::SpriteFrames frames = ReadSpriteFrames(sprite, position);
-    mEmitters.push_back(std::make_unique<BaseParticleSystem>(frames, position));
+    SpriteManager* sprites = SpriteManager::GetInstance();
+    mEmitters.push_back(std::make_unique<BaseParticleSystem>(
+        sprites != nullptr ? sprites->CreateAnimatedSpriteFromTable(sprite) : nullptr));
     BaseParticleSystem& emitter = *mEmitters.back();
     BaseParticleSystem::Settings& settings = emitter.GetSettings();
 
@@ -297,12 +264,21 @@ void ParticleSystem::CopyFrom(const ParticleSystem& prototype)
     mEmitters.clear();
     for (const std::unique_ptr<BaseParticleSystem>& source : prototype.mEmitters)
     {
-        auto copy = std::make_unique<BaseParticleSystem>(source->GetFrames(), source->GetPosition());
+        auto copy = std::make_unique<BaseParticleSystem>(CopySprite(source->GetSprite()));
+        copy->SetPosition(source->GetPosition());
         copy->SetQuota(source->GetQuota());
         copy->GetSettings() = source->GetSettings();
         copy->GetPath() = source->GetPath();
         copy->SetActive(true);
         mEmitters.push_back(std::move(copy));
+    }
+}
+
+void ParticleSystem::Draw(const Vector2& offset)
+{
+    for (const std::unique_ptr<BaseParticleSystem>& emitter : mEmitters)
+    {
+        emitter->Draw(offset);
     }
 }
 

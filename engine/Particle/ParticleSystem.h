@@ -34,6 +34,8 @@ public:
     void CopyFrom(const ParticleSystem& prototype);
 
     void Update(float dt);
+    // Every emitter's particles, moved by offset.
+    void Draw(const Vector2& offset);
     void Restart();
     void Stop();
     void SetLoop(bool loop);

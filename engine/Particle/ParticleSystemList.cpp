@@ -32,6 +32,14 @@ void ParticleSystemList::Update()
     }
 }
 
+void ParticleSystemList::Draw()
+{
+    for (const std::unique_ptr<Korrin::ParticleSystem>& system : mSystems)
+    {
+        system->Draw(Korrin::Vector2{0.0f, 0.0f});
+    }
+}
+
 void ParticleSystemList::Clear()
 {
     mSystems.clear();

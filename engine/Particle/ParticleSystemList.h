@@ -24,6 +24,8 @@ public:
     Korrin::ParticleSystem* Add(const Korrin::ParticleSystem& prototype);
     // Advances every system by the frame's time; a system with no active emitter is destroyed instead.
     void Update();
+    // Every emitter of every system, where it is.
+    void Draw();
     void Clear();
 
     std::size_t GetCount() const { return mSystems.size(); }

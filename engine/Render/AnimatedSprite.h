@@ -51,6 +51,7 @@ public:
     std::size_t GetFrameCount() const { return mFrames.size(); }
     std::uint16_t GetCurrentFrame() const { return mCurrentFrame; }
     float GetFramePosition() const { return mFramePosition; }
+    float GetFrameSpeed() const { return mFrameSpeed; }
     void SetFrameSpeed(float speed) { mFrameSpeed = speed; }
     bool IsLooping() const { return mLoop; }
     void SetLoop(bool loop) { mLoop = loop; }

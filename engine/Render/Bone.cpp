@@ -1,5 +1,9 @@
 #include "engine/Render/Bone.h"
 
+#include "engine/Render/AnimatedSprite.h"
+#include "engine/Render/SpriteManager.h"
+
+#include <algorithm>
 #include <cmath>
 
 namespace Korrin
@@ -7,7 +11,42 @@ namespace Korrin
 
 Bone::Bone(std::string name) : mName(std::move(name)) {}
 
-Bone::~Bone() = default;
+Bone::~Bone()
+{
+    if (SpriteManager* sprites = SpriteManager::Peek(); sprites != nullptr && mSprite != nullptr)
+    {
+        sprites->DeleteSprite(mSprite);
+    }
+}
+
+void Bone::Draw()
+{
+    if (mSprite == nullptr)
+    {
+        return;
+    }
+    mSprite->SetMirrorH(mMirrorHorizontal);
+    mSprite->SetMirrorV(mMirrorVertical);
+    mSprite->SetSrcRectF(mSprite->GetSrcRect());
+    Vector2 pivot{mPivot.x * mScale.x, mPivot.y * mScale.y};
+    if (mMirrorHorizontal)
+    {
+        pivot.x = -pivot.x;
+    }
+    if (mMirrorVertical)
+    {
+        pivot.y = -pivot.y;
+    }
+    if (mSprite->GetFrameCount() == 0)
+    {
+        mSprite->DrawEx(mWorldPosition.x, mWorldPosition.y, mScale.x, mScale.y, mAngle, pivot.x, pivot.y);
+        return;
+    }
+    // A frame from an animation's key may be anything: the sprite clamps it to its last frame.
+    const float frame = mFrame > 0.0f ? std::min(mFrame, 65535.0f) : 0.0f;
+    mSprite->DrawFrameEx(static_cast<std::uint16_t>(frame), mWorldPosition.x, mWorldPosition.y, mScale.x,
+                         mScale.y, mAngle, pivot.x, pivot.y);
+}
 
 void Bone::UpdatePosition(bool recursive)
 {

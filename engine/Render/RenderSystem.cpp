@@ -1,5 +1,6 @@
 #include "engine/Render/RenderSystem.h"
 
+#include "engine/Gui/CursorManager.h"
 #include "engine/Log/LogManager.h"
 #include "engine/Log/ReportAssert.h"
 #include "engine/Render/StartupReport.h"
@@ -254,6 +255,10 @@ void RenderSystem::Reset(bool windowed)
     mAddressing = RenderData::kAddressWrap;
     mDevice->SetSourceBlend(Platform::BlendFactor::SourceAlpha);
     mDevice->SetDestinationBlend(Platform::BlendFactor::InverseSourceAlpha);
+    if (CursorManager* cursor = CursorManager::WasCreated() ? CursorManager::Peek() : nullptr)
+    {
+        cursor->SetDeviceCursor();
+    }
 }
 
 bool RenderSystem::CreateBuffers()

@@ -3,6 +3,7 @@
 #include "engine/Log/LogManager.h"
 #include "engine/Log/ReportAssert.h"
 #include "engine/Render/Bone.h"
+#include "engine/Render/SpriteManager.h"
 #include "engine/Script/LuaScript.h"
 #include "engine/Script/LuaStackGuard.h"
 
@@ -20,6 +21,31 @@ constexpr const char* kSource = "Source\\Render\\Skeleton";
 const void* TableIdentity(const LuaValue& table)
 {
     return lua_topointer(table.GetState(), table.GetIndex());
+}
+
+// "Sprite": {table, file} of an animated sprite, or {image}.
+AnimatedSprite* ReadSprite(const LuaValue& bone)
+{
+    const LuaValue sprite = bone.GetField("Sprite");
+    SpriteManager* sprites = SpriteManager::Peek();
+    if (!sprite.IsTable() || sprites == nullptr)
+    {
+        return nullptr;
+    }
+    LuaStackGuard guard(sprite.GetState());
+    lua_rawgeti(sprite.GetState(), sprite.GetIndex(), 1);
+    const LuaValue first(sprite.GetState(), -1);
+    lua_rawgeti(sprite.GetState(), sprite.GetIndex(), 2);
+    const LuaValue second(sprite.GetState(), -1);
+    if (!first.IsString())
+    {
+        return nullptr;
+    }
+    if (second.IsString())
+    {
+        return sprites->LoadAnimatedSprite(first.ToString(), second.ToString());
+    }
+    return sprites->CreateAnimatedSprite(first.ToString());
 }
 
 bool ReadPoint(const LuaValue& table, const char* key, Vector2& point)
@@ -110,6 +136,7 @@ void Skeleton::LoadBones(const LuaValue& table, Bone* parent, int depth)
                 return;
             }
             Bone* bone = AddBone(name.ToString(), parent);
+            bone->SetSprite(ReadSprite(value));
             ReadPoint(value, "Pos", bone->mOffset);
             ReadPoint(value, "Rot", bone->mPivot);
             if (const LuaValue depthValue = value.GetField("Z");

@@ -1,3 +1,6 @@
+#include "platform/Image.h"
+#include "platform/PngCodec.h"
+
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -41,6 +44,15 @@ protected:
         return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     }
 
+    Platform::Image ReadPicture(const std::string& name) const
+    {
+        const std::string bytes = ReadRunFile(name);
+        Platform::Image picture;
+        Platform::PngCodec::Decode(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size(),
+                                   picture);
+        return picture;
+    }
+
     std::string ReadRunFile(const std::string& name) const
     {
         std::ifstream file(mRunFolder / name);
@@ -67,4 +79,29 @@ TEST_F(ScriptedPlayScenarioTest, AMistakeInTheScriptStopsTheGameBeforeItStarts)
     EXPECT_NE(ReadRunFile("err.txt").find("input.txt:2: unknown command 'jump'"), std::string::npos)
         << ReadRunFile("err.txt");
     EXPECT_FALSE(std::filesystem::exists(mRunFolder / "log.log")) << "nothing ran";
+}
+
+TEST_F(ScriptedPlayScenarioTest, TheDrawnCursorIsWhereTheScriptPutThePointer)
+{
+    // The sample player "Bob" plays with the drawn cursor.
+    std::filesystem::create_directories(mRunFolder / "save");
+    for (const char* name : {"Users.dat", "Save2_1.dat"})
+    {
+        std::filesystem::copy_file(std::string(WF_FIXTURES_DIR "/saves/") + name, mRunFolder / "save" / name);
+    }
+    const std::string script = "1 move 100 100\n10 move 600 400\n11 click left\n";
+    ASSERT_EQ(Play(script, "--windowed --frames 20 --screenshot 5:first.png"), 0);
+    ASSERT_EQ(Play(script, "--windowed --frames 20 --screenshot 15:second.png"), 0);
+    const Platform::Image first = ReadPicture("first.png");
+    const Platform::Image second = ReadPicture("second.png");
+    ASSERT_EQ(first.width, 1024);
+    ASSERT_EQ(second.width, 1024);
+
+    // The arrow's tip is at the pointer; its body lies below and to the right of it.
+    auto shows = [](const Platform::Image& picture, int x, int y)
+    { return (picture.At(x + 4, y + 16) & 0xFFFFFF) != 0; };
+    EXPECT_TRUE(shows(first, 100, 100));
+    EXPECT_FALSE(shows(first, 600, 400));
+    EXPECT_TRUE(shows(second, 600, 400));
+    EXPECT_FALSE(shows(second, 100, 100));
 }

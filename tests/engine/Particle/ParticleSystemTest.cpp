@@ -4,12 +4,12 @@
 #include "engine/File/FileSysManager.h"
 #include "engine/Particle/ParticleManager.h"
 #include "engine/Particle/ParticleSystemList.h"
+#include "engine/Render/AnimatedSprite.h"
 #include "engine/Util/Random.h"
 #include "platform/FixedStepClock.h"
 #include "platform/HeadlessWindowSystem.h"
 #include "platform/Services.h"
-#include "tests/engine/LogCapture.h"
-#include "tests/engine/TempFolder.h"
+#include "tests/engine/Render/SpriteFixture.h"
 #include "tests/support/ReportRecorder.h"
 
 #include <cmath>
@@ -24,8 +24,9 @@ using TestSupport::ReportRecorder;
 
 constexpr float kFrame = 1.0f / 60.0f;
 
-// Effects written to "test.particle" in a temporary data folder and loaded through the manager.
-class ParticleSystemTest : public testing::Test
+// Effects written to "test.particle" in a temporary data folder and loaded through the manager, with
+// the render system and the sprite manager their sprites need.
+class ParticleSystemTest : public TestSupport::SpriteTest
 {
 protected:
     void SetUp() override
@@ -37,14 +38,16 @@ protected:
     // One emitter whose table holds `keys`, with a one-frame sprite at (100, 50).
     ParticleSystem* Load(const std::string& keys)
     {
-        return LoadFile("Effect = { { Sprite = { Image = 'spark.png', Pos = {100, 50} }, " + keys + " } }");
+        return LoadFile("Effect = { { Sprite = { Image = 'sheet.png', Pos = {100, 50} }, " + keys + " } }");
     }
 
     ParticleSystem* LoadFile(const std::string& text)
     {
-        mFolder.Write("test.particle", text);
+        Script("test.particle", text);
         return mParticles.CreateParticleSystem("test.particle", "Effect");
     }
+
+    std::string LogText() { return mRender.Log().Text(); }
 
     static BaseParticleSystem& Emitter(ParticleSystem* system) { return *system->GetBaseParticleSystem(0); }
 
@@ -60,9 +63,6 @@ protected:
         return live;
     }
 
-    TestSupport::LogCapture mLog;
-    TestSupport::TempFolder mFolder{"particles"};
-    Korrin::FileSysManager mFiles{mFolder.Path()};
     Korrin::ParticleManager mParticles;
 };
 
@@ -254,8 +254,8 @@ TEST_F(ParticleSystemTest, OversizedFiguresFromTheFileAreCutWithALogLine)
     ParticleSystem* system = Load("Loop = 1, ParticlesQuota = 1e12, PerSecond = 1e30, LifeTime = 1000");
     EXPECT_EQ(Emitter(system).GetQuota(), ParticleSystem::kMaxQuota);
     EXPECT_FLOAT_EQ(Emitter(system).GetSettings().perSecond, ParticleSystem::kMaxPerSecond);
-    EXPECT_NE(mLog.Text().find("\"ParticlesQuota\""), std::string::npos);
-    EXPECT_NE(mLog.Text().find("\"PerSecond\""), std::string::npos);
+    EXPECT_NE(LogText().find("\"ParticlesQuota\""), std::string::npos);
+    EXPECT_NE(LogText().find("\"PerSecond\""), std::string::npos);
     system->Update(kFrame);
     EXPECT_EQ(Emitter(system).GetLiveParticles().size(), 1666u);
 
@@ -276,7 +276,7 @@ TEST_F(ParticleSystemTest, BrokenFilesAreReportedOrSkipped)
     ReportRecorder::Clear();
     ParticleSystem* partly = LoadFile("Effect = { { ParticlesQuota = 3 }, 7, { Sprite = {} } }");
     EXPECT_EQ(partly->GetEmitterCount(), 1u) << "an emitter without its sprite is left out";
-    EXPECT_NE(mLog.Text().find("has no \"Sprite\" table"), std::string::npos);
+    EXPECT_NE(LogText().find("has no \"Sprite\" table"), std::string::npos);
     EXPECT_EQ(partly->GetBaseParticleSystem(1), nullptr);
     EXPECT_EQ(ReportRecorder::LastDescription(), "index>size (ParticleSystem::GetBaseParticleSystem)");
 }
@@ -310,21 +310,15 @@ TEST_F(ParticleSystemTest, PrototypesAreKeptUntilDeleted)
 class ParticleSystemListTest : public ParticleSystemTest
 {
 protected:
-    ParticleSystemListTest()
-        : mServices(std::make_unique<Platform::HeadlessWindowSystem>(),
-                    std::make_unique<Platform::FixedStepClock>())
-    {
-        mTimer.Reset();
-    }
+    ParticleSystemListTest() { mTimer.Reset(); }
 
     void Frame()
     {
-        mServices.FrameStarted();
+        mRender.Services().FrameStarted();
         mTimer.Update();
         mList.Update();
     }
 
-    Platform::Services mServices;
     Korrin::TimerManager mTimer;
     ParticleSystemList mList;
 };
@@ -362,6 +356,29 @@ TEST_F(ParticleSystemListTest, CopiesRunOnTheirOwnAndAFinishedOneLeavesOnTheNext
     mList.Add(*prototype);
     mList.Clear();
     EXPECT_EQ(mList.GetCount(), 0u);
+}
+
+} // namespace
+
+namespace
+{
+
+TEST_F(ParticleSystemTest, EachLiveParticleIsDrawnInItsFrameWhileTheEmitterIsActive)
+{
+    ParticleSystem* system = LoadFile("Effect = { { Sprite = { Image = 'sheet.png', Pos = {100, 50}, "
+                                      "Animation = { FramesCols = 4, FramesRows = 2, NumFrames = 8 } }, "
+                                      "Loop = 1, ParticlesQuota = 3, PerSecond = 60, LifeTime = 100 } }");
+    RunFrames(system, 30);
+    BaseParticleSystem& emitter = Emitter(system);
+    ASSERT_EQ(emitter.GetLiveParticles().size(), 3u);
+    EXPECT_EQ(QuadsDrawn([&] { system->Draw({0.0f, 0.0f}); }), 3u);
+    // Without loop the eight frames play once over the second of life: the oldest is 29 frames old, the
+    // newest 27 (frame 3 of 8).
+    EXPECT_NEAR(emitter.GetLiveParticles().front()->framePosition, 29.0f / 60.0f * 8.0f, 1e-3);
+    EXPECT_EQ(emitter.GetSprite()->GetSrcRect(), (Korrin::Rect{48, 0, 64, 16})) << "frame 3, the last drawn";
+
+    system->Stop();
+    EXPECT_EQ(QuadsDrawn([&] { system->Draw({0.0f, 0.0f}); }), 0u);
 }
 
 } // namespace
