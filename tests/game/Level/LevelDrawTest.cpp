@@ -108,3 +108,27 @@ TEST_F(LevelDrawTest, BackdropsByTypeWithBirdsThatStartTheirFramesAgain)
     EXPECT_EQ(backdrop->GetBirds()[0].frame, 0.0f);
     EXPECT_GT(backdrop->GetBirds()[0].position.x, -60.0f) << "the bird flies along its path";
 }
+
+TEST_F(LevelDrawTest, AFieldOfAnUnknownStyleHasNoTileSheetButDrawsSafely)
+{
+    GameField field;
+    field.LoadTileSheet(7);
+    EXPECT_EQ(field.GetStyle(), 7);
+    field.SetTile(0, 0, 2);
+    field.SetTile(1, 1, 60000);
+    field.AddDecoration(0, 2, 25, 65535);
+    field.AddCellMark(3, 3);
+    field.SetRopeHighlight(0, {4, 4});
+    const Platform::Image frame = [&]
+    {
+        Korrin::RenderSystem& render = mRender.Render();
+        render.BeginFrame();
+        render.BeginScene(nullptr);
+        field.Draw();
+        field.CountDraw();
+        field.Draw();
+        render.EndScene();
+        return mRender.BackBuffer();
+    }();
+    EXPECT_EQ(frame.width, 1024);
+}
