@@ -85,6 +85,18 @@ TEST_F(LevelDrawTest, EverySampleLevelDrawsWithoutReports)
     }
 }
 
+TEST_F(LevelDrawTest, ALevelStartedAgainLeavesNoDrawablesBehind)
+{
+    mGame.Init();
+    mGame.StartLevel(1);
+    const std::size_t afterFirst = mSprites.GetCount();
+    for (std::uint16_t number : {3, 2, 1})
+    {
+        mGame.StartLevel(number);
+    }
+    EXPECT_EQ(mSprites.GetCount(), afterFirst);
+}
+
 TEST_F(LevelDrawTest, BackdropsByTypeWithBirdsThatStartTheirFramesAgain)
 {
     const std::pair<std::uint32_t, const char*> types[] = {{0, "Bk01"}, {1, "Bk02"}, {2, "Bk03"},
