@@ -577,7 +577,7 @@ Profile::LoadGameResult Profile::LoadGame()
     }
     if (Game* game = Game::Peek())
     {
-        game->StartLevel(static_cast<std::uint32_t>(levelInPlay + 1));
+        game->StartLevel(static_cast<std::uint16_t>(levelInPlay + 1));
     }
     std::vector<std::uint8_t> bytes;
     if (!Read(GetSaveFileName(kLevelInPlay, currentPlayer), bytes))
@@ -628,7 +628,7 @@ void Profile::RestartDamagedLevel()
     }
     if (Game* game = Game::Peek())
     {
-        game->StartLevel(static_cast<std::uint32_t>(levelInPlay + 1));
+        game->StartLevel(static_cast<std::uint16_t>(levelInPlay + 1));
     }
     Main* main = Main::Peek();
     if (GameGuiManager* windows = main != nullptr ? main->GetGameGuiManager() : nullptr)

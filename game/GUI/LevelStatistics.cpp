@@ -29,6 +29,7 @@ void LevelStatistics::Complete()
     if (Game* game = Game::Peek())
     {
         game->CompleteLevel();
+        game->ShowMap();
     }
 }
 

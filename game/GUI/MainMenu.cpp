@@ -1,5 +1,6 @@
 #include "game/GUI/MainMenu.h"
 
+#include "engine/App/InputManager.h"
 #include "engine/Gui/GuiManager.h"
 #include "engine/Render/Sprite.h"
 #include "engine/Render/SpriteManager.h"
@@ -7,6 +8,7 @@
 #include "engine/Sound/SoundManager.h"
 #include "game/GUI/GameGuiManager.h"
 #include "game/GUI/Options.h"
+#include "game/Game/Game.h"
 #include "game/Main.h"
 #include "game/Profile.h"
 
@@ -62,6 +64,10 @@ bool MainMenu::Update(float /*dt*/)
     {
         return true;
     }
+    if (StartSampleLevelByKey())
+    {
+        return true;
+    }
     if (mButtons->IsDisabled())
     {
         // Enabling clears the buttons' states, so it is done once, not every frame.
@@ -88,6 +94,25 @@ bool MainMenu::Update(float /*dt*/)
         windows->Show(name == "MAINMENU_OPTIONS" ? Options::kWindowId : GameGuiManager::kExit);
     }
     return true;
+}
+
+bool MainMenu::StartSampleLevelByKey() const
+{
+    const Korrin::InputManager* input = Korrin::InputManager::Peek();
+    Game* game = Game::Peek();
+    if (input == nullptr || game == nullptr)
+    {
+        return false;
+    }
+    for (std::uint8_t level = 1; level <= kSampleLevels; ++level)
+    {
+        if (input->IsKeyPressed(static_cast<std::uint8_t>('0' + level)))
+        {
+            game->StartLevel(level);
+            return true;
+        }
+    }
+    return false;
 }
 
 void MainMenu::Draw()

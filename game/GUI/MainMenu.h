@@ -2,6 +2,8 @@
 
 #include "game/Blank.h"
 
+#include <cstdint>
+
 namespace Korrin
 {
 class GuiContainer;
@@ -14,13 +16,15 @@ class MainMenu : public Blank
 public:
     static constexpr const char* kBackgroundScript = "menu_background.lua";
     static constexpr const char* kButtonScript = "menu_button.lua";
+    static constexpr std::uint8_t kSampleLevels = 3;
 
     MainMenu() = default;
 
     // Loads the menu's pictures and buttons; reads the player list and the selected player's files.
     void Init() override;
     void Reset() override {}
-    // False on the frame in which a button switched the screen.
+    // False on the frame in which a button switched the screen. Until the world map offers the levels,
+    // the keys 1 to 3 start the sample levels.
     bool Update(float dt) override;
     void Draw() override;
     void SetActive(bool active) override;
@@ -28,6 +32,8 @@ public:
     Korrin::GuiContainer* GetButtons() const { return mButtons; }
 
 private:
+    bool StartSampleLevelByKey() const;
+
     Korrin::Sprite* mBackground = nullptr;    // the sprite manager's
     Korrin::GuiContainer* mButtons = nullptr; // the widget manager's
 };

@@ -2,31 +2,54 @@
 
 #include "engine/Util/Singleton.h"
 #include "game/Blank.h"
-#include "game/Game/GameTables.h"
-#include "game/Main.h"
 #include "game/NamedObjectContainer.h"
 
 #include <cstdint>
+#include <memory>
 
-// The screen of a level being played.
+class Level;
+class PersAnimationManager;
+
+// The screen on which the levels are played: it holds the running level, starts a level on request and
+// records a won level in the player's progress.
 class Game : public Blank, public NamedObjectContainer, public Korrin::Singleton<Game>
 {
 public:
-    // The animation tables live as long as the game screen.
-    Game() { GameTables::Build(); }
-    ~Game() override { GameTables::Free(); }
+    static constexpr std::uint16_t kHighestLevel = 66;
 
-    void Init() override {}
-    void Reset() override {}
-    bool Update(float dt) override { return UpdateAll(dt); }
-    void Draw() override { DrawAll(); }
+    // Builds the game's static tables, which live as long as the game screen.
+    Game();
+    ~Game() override;
 
-    // Starts the level of that number afresh from its level file.
-    void StartLevel(std::uint32_t levelNumber) { mLevelNumber = levelNumber; }
-    std::uint32_t GetLevelNumber() const { return mLevelNumber; }
-    // Records the won level and goes on to the map.
-    void CompleteLevel() { _GetMain().SetCurrent(Main::kMapScreen); }
+    static Game* GetInstance()
+    {
+        return CheckedInstance("Game::mSingleton==NULL", Korrin::kGameModule, "Source\\Game\\Game", 30);
+    }
+
+    // Creates an empty level, so that one exists before the first start.
+    void Init() override;
+    void Reset() override { ResetAll(); }
+    bool Update(float dt) override;
+    void Draw() override;
+
+    // Replaces the running level with the level of that number, loaded afresh, and shows it with its music.
+    void StartLevel(std::uint16_t levelNumber);
+    // Records the running level as won: the highest level, the map's board, the achievements, the rating.
+    void CompleteLevel();
+    void ShowMap();
+
+    Level* GetLevel() const { return mLevel; }
+    // The number of the level last started; 0 before the first.
+    std::uint16_t GetLevelNumber() const { return mLevelNumber; }
+    // The music track of a level: Track1, Track2 or Track3.
+    static std::string MusicTrack(std::uint16_t levelNumber);
 
 private:
-    std::uint32_t mLevelNumber = 0;
+    void PlayLevelMusic(std::uint16_t levelNumber);
+    // The reached level's item fades in on the map, and the map shows the board of that progress.
+    void ShowProgressOnMap(std::uint16_t highestLevel);
+
+    Level* mLevel = nullptr;
+    std::unique_ptr<PersAnimationManager> mAnimations;
+    std::uint16_t mLevelNumber = 0;
 };

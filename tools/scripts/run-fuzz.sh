@@ -14,8 +14,10 @@ cmake --build "$build" --target wf_fuzz_targets
 
 declare -A seeds=(
   [UserList]=Users.dat [Settings]=Save2_1.dat [Achievements]=Save2_2.dat [Upgrades]=Save2_3.dat
-  [LevelInPlay]=Save2_4.dat [Map]=Save2_5.dat [BestTimes]=Save0b.dat
+  [LevelInPlay]=Save2_4.dat [Map]=Save2_5.dat [BestTimes]=Save0b.dat [LevelFile]=../level/lev01.lev
 )
+# A level file holds its grids whole: about 5 KB.
+declare -A lengths=([LevelFile]=16384)
 export ASAN_OPTIONS="detect_leaks=1"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 for loader in "${!seeds[@]}"; do
@@ -23,7 +25,7 @@ for loader in "${!seeds[@]}"; do
   mkdir -p "$corpus"
   cp "$top/tests/fixtures/saves/${seeds[$loader]}" "$corpus/"
   echo "Fuzzing the $loader loader for $seconds s"
-  (cd "$build" && "$build/fuzz/wf_fuzz_$loader" -max_total_time="$seconds" -max_len=4096 -seed=1 \
+  (cd "$build" && "$build/fuzz/wf_fuzz_$loader" -max_total_time="$seconds" -max_len="${lengths[$loader]:-4096}" -seed=1 \
     -print_final_stats=0 "$corpus" 2>"$build/fuzz-$loader.log") || {
     tail -40 "$build/fuzz-$loader.log" >&2
     echo "The $loader loader failed under fuzzing; see $build/fuzz-$loader.log" >&2

@@ -1,0 +1,31 @@
+#include "game/Entity/FieldObject.h"
+
+#include "engine/App/InputManager.h"
+#include "game/GUI/InputLocks.h"
+
+bool FieldObject::IsPointInside(const Korrin::Vector2& point)
+{
+    if (point.x < mRect.left || point.x > mRect.right || point.y < mRect.top || point.y > mRect.bottom)
+    {
+        return false;
+    }
+    mHover = 1;
+    return true;
+}
+
+bool FieldObject::TryClick()
+{
+    if (!LeftButtonWentDown() || InputLocks::second || InputLocks::third || mHover < 0)
+    {
+        return false;
+    }
+    ChangeGui();
+    mPressed = 1;
+    return true;
+}
+
+bool FieldObject::LeftButtonWentDown()
+{
+    const Korrin::InputManager* input = Korrin::InputManager::Peek();
+    return input != nullptr && input->IsButtonPressed(Korrin::InputManager::kLeftButton);
+}

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "game/Game/LevelBackdrop.h"
+
+#include <array>
+
+namespace Korrin
+{
+class Mesh;
+} // namespace Korrin
+
+// The mill backdrop: a river whose course is set here to match the picture, and three turning sails.
+class Bk01 : public LevelBackdrop
+{
+public:
+    Bk01();
+    ~Bk01() override;
+
+protected:
+    void LoadWater() override;
+    void LoadExtras() override;
+    void UpdateExtras(float dt) override;
+    void DrawAfterBirds() override;
+
+private:
+    std::array<Korrin::Mesh*, 3> mSails{};
+    float mTime = 0.0f;
+};

@@ -1,0 +1,225 @@
+#include "game/Game/Game.h"
+
+#include "engine/App/InputManager.h"
+#include "engine/Log/LogManager.h"
+#include "engine/Sound/Sound.h"
+#include "engine/Sound/SoundManager.h"
+#include "game/GUI/AchievementSystem.h"
+#include "game/GUI/GameGuiManager.h"
+#include "game/GUI/InputLocks.h"
+#include "game/GUI/ProgressBoardManager.h"
+#include "game/Game/GameInfo.h"
+#include "game/Game/GameTables.h"
+#include "game/Game/Level.h"
+#include "game/Game/LevelTaskInfo.h"
+#include "game/Main.h"
+#include "game/Map.h"
+#include "game/Pers/PersAnimationManager.h"
+#include "game/Profile.h"
+
+#include <algorithm>
+
+namespace
+{
+constexpr std::uint8_t kStorehouseWindow = 0;
+constexpr std::uint32_t kNewLevelAchievement = 6;
+constexpr std::uint32_t kMoneyAchievement = 5;
+constexpr std::int32_t kSalesForAchievement = 100;
+
+bool StorehouseWindowRequested()
+{
+    const Main* main = Main::Peek();
+    return main != nullptr && main->GetGameGuiManager() != nullptr &&
+           main->GetGameGuiManager()->GetRequested() == kStorehouseWindow;
+}
+} // namespace
+
+Game::Game() : mAnimations(std::make_unique<PersAnimationManager>())
+{
+    GameTables::Build();
+}
+
+Game::~Game()
+{
+    Korrin::LogManager::GetInstance()->Write("Game::~Game()");
+    GameTables::Free();
+    DeleteAll();
+    mLevel = nullptr;
+    mAnimations.reset();
+}
+
+void Game::Init()
+{
+    if (mLevel == nullptr)
+    {
+        mLevel = new Level();
+        Add("Level", mLevel, true);
+    }
+    NamedObjectContainer::InitAll();
+}
+
+std::string Game::MusicTrack(std::uint16_t levelNumber)
+{
+    return "Track" + std::to_string(levelNumber % 3 + 1);
+}
+
+void Game::PlayLevelMusic(std::uint16_t levelNumber)
+{
+    Main* main = Main::Peek();
+    Korrin::SoundManager* sounds = Korrin::SoundManager::Peek();
+    if (main == nullptr || sounds == nullptr)
+    {
+        return;
+    }
+    // A missing track is logged by the sound manager; the level then plays without music.
+    Korrin::Sound* music = sounds->GetSound(MusicTrack(levelNumber));
+    main->SetMusic(music);
+    if (music != nullptr)
+    {
+        music->Play(true);
+    }
+}
+
+void Game::StartLevel(std::uint16_t levelNumber)
+{
+    mLevelNumber = levelNumber;
+    if (Korrin::SoundManager* sounds = Korrin::SoundManager::Peek())
+    {
+        sounds->StopMusic();
+    }
+    // One level at a time: the old one goes before the new one is made.
+    Level* old = mLevel;
+    delete old;
+    mLevel = new Level();
+    if (old != nullptr)
+    {
+        Replace("Level", mLevel);
+    }
+    else
+    {
+        Add("Level", mLevel, true);
+    }
+    mLevel->Load(levelNumber);
+    mLevel->InitAll();
+    mLevel->Reset();
+    PlayLevelMusic(levelNumber);
+    if (Main* main = Main::Peek(); main != nullptr && main->Count() > Main::kGameScreen)
+    {
+        main->SetCurrent(Main::kGameScreen);
+    }
+}
+
+void Game::ShowMap()
+{
+    if (Main* main = Main::Peek(); main != nullptr && main->Count() > Main::kMapScreen)
+    {
+        main->SetCurrent(Main::kMapScreen);
+    }
+}
+
+void Game::ShowProgressOnMap(std::uint16_t highestLevel)
+{
+    Main* main = Main::Peek();
+    auto* map = main != nullptr ? dynamic_cast<Map*>(main->Find("Map")) : nullptr;
+    if (map == nullptr)
+    {
+        return;
+    }
+    const MapSettings& settings = map->GetSettings();
+    if (highestLevel < settings.GetLevelCount())
+    {
+        // The item of the level now reached fades in.
+        const std::int32_t item = settings.GetLevel(highestLevel).sceneryItem;
+        if (item >= 0 && static_cast<std::uint32_t>(item) < map->GetItemCount())
+        {
+            MapItem* shown = map->GetItem(static_cast<std::uint32_t>(item));
+            shown->time = 0.0f;
+            shown->visible = !shown->visible;
+            shown->running = !shown->running;
+        }
+    }
+    if (highestLevel < map->firstProgressLevel)
+    {
+        return;
+    }
+    const std::uint32_t chosen = highestLevel < map->secondProgressLevel
+                                     ? ProgressBoardManager::kCompanionBoard
+                                     : ProgressBoardManager::kRivalsBoard;
+    ProgressBoardManager::Boards boards = map->GetBoards().GetBoards();
+    if (boards.shownIndex == ProgressBoardManager::kRivalsBoard)
+    {
+        boards.rivals.shown = 0;
+    }
+    else if (boards.shownIndex == ProgressBoardManager::kCompanionBoard)
+    {
+        boards.companion.shown = 0;
+    }
+    boards.shownIndex = chosen;
+    (chosen == ProgressBoardManager::kRivalsBoard ? boards.rivals.shown : boards.companion.shown) = 1;
+    map->GetBoards().SetBoards(std::move(boards));
+}
+
+void Game::CompleteLevel()
+{
+    LevelTaskInfo* task = LevelTaskInfo::Peek();
+    GameInfo* info = GameInfo::Peek();
+    if (task == nullptr || info == nullptr)
+    {
+        return;
+    }
+    const std::uint16_t level = task->level;
+    AchievementSystem* achievements = AchievementSystem::Peek();
+    if (info->highestLevel < level)
+    {
+        info->highestLevel = std::min(level, kHighestLevel);
+        ShowProgressOnMap(info->highestLevel);
+        if (achievements != nullptr)
+        {
+            achievements->AddProgress(kNewLevelAchievement, 1);
+        }
+    }
+    if (Profile* profile = Profile::Peek(); profile != nullptr && profile->salesCount < kSalesForAchievement)
+    {
+        profile->salesCount = 0;
+    }
+    if (achievements != nullptr)
+    {
+        achievements->AddProgress(kMoneyAchievement, static_cast<std::uint32_t>(std::max(task->money, 0)));
+    }
+    if (level >= 1)
+    {
+        info->SetLevelPassType(task->RateTime(), level - 1u);
+    }
+}
+
+bool Game::Update(float dt)
+{
+    if (InputLocks::third)
+    {
+        dt = 0.0f;
+    }
+    if (const Korrin::InputManager* input = Korrin::InputManager::Peek();
+        input != nullptr && input->IsButtonReleased(Korrin::InputManager::kLeftButton))
+    {
+        // A click that set the lock keeps the level from taking clicks until the button comes up.
+        InputLocks::second = false;
+    }
+    if (StorehouseWindowRequested())
+    {
+        return true;
+    }
+    return UpdateAll(dt);
+}
+
+void Game::Draw()
+{
+    if (StorehouseWindowRequested())
+    {
+        return;
+    }
+    DrawAll();
+    if (mLevel != nullptr)
+    {
+        mLevel->DrawOverlays();
+    }
+}

@@ -1,0 +1,101 @@
+#pragma once
+
+#include "engine/Util/Singleton.h"
+#include "game/Blank.h"
+#include "game/NamedObjectContainer.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+class Entity;
+class EntityManager;
+class EntityRope;
+class FieldObject;
+class GameField;
+class LevelFile;
+class LevelTaskInfo;
+class PersManager;
+class SaveLoadManager;
+
+// The running level: reads its level file, builds the field, the entities and the characters, checks
+// that the level is complete, and then runs its clock, routes the mouse to the objects on the field and
+// ends one second after the last goal is met.
+class Level : public Blank, public NamedObjectContainer, public Korrin::Singleton<Level>
+{
+public:
+    // The object-grid codes the level reads.
+    static constexpr std::uint16_t kRopeCode = 1;
+    static constexpr std::uint16_t kHireMarker = 69;
+    static constexpr std::uint16_t kSideMarker = 78;
+    static constexpr std::uint16_t kFirstQueueMarker = 79;
+    static constexpr std::uint16_t kQueuePlaces = 5;
+    static constexpr std::uint16_t kRopeTile = 66;
+
+    Level();
+    ~Level() override;
+
+    static Level* GetInstance()
+    {
+        return CheckedInstance("Level::mSingleton==NULL", Korrin::kGameModule, "Source\\Game\\Level", 60);
+    }
+
+    // Reads "levNN.lev" and builds the level; false when the file is missing or damaged (reported), which
+    // leaves the level empty.
+    bool Load(std::uint16_t level);
+    // Builds the level from a read level file.
+    void Build(const LevelFile& file);
+
+    void Init() override {}
+    void Reset() override;
+    bool Update(float dt) override;
+    void Draw() override { DrawAll(); }
+    void InitAll() override;
+
+    void AddObject(FieldObject* object);
+    void SetPendingObject(FieldObject* object);
+    FieldObject* GetPendingObject() const { return mPending; }
+    const std::vector<FieldObject*>& GetObjects() const { return mObjects; }
+    static bool CompareObjects(const FieldObject* a, const FieldObject* b);
+    // The overlays of every entity and of every character that shows one.
+    void DrawOverlays();
+
+    EntityManager* GetEntityManager() const { return mEntities; }
+    PersManager* GetPersManager() const { return mCharacters; }
+    GameField* GetGameField() const { return mField; }
+
+    static std::uint8_t GoodsFromFileCode(std::uint8_t code);
+    static std::uint16_t BuildingBaseCode(std::uint8_t code);
+    static std::string FileName(std::uint16_t level);
+
+private:
+    void AddMembers(std::uint32_t backgroundType);
+    void ReadGoals(const LevelFile& file);
+    void AddThieves(const LevelFile& file);
+    void OfferStorehouseGoods(const LevelFile& file);
+    void AddBuyers(const LevelFile& file);
+    void FillField(const LevelFile& file);
+    void ScanEntities();
+    void ScanCell(std::int32_t i, std::int32_t j, EntityRope& rope, int& buildingCells);
+    bool AddRopePoint(std::int32_t i, std::int32_t j, EntityRope& rope);
+    void AddGarden(std::int32_t i, std::int32_t j, std::uint16_t code);
+    void AddBuilding(std::int32_t i, std::int32_t j, std::uint16_t code);
+    void Register(Entity* entity);
+    void LinkWorker(Entity& entity, std::uint8_t workerCode, std::int32_t i, std::int32_t j);
+    void SetSideFromMarkers(Entity& entity, std::int32_t i, std::int32_t j, std::int32_t leftColumn,
+                            std::int32_t rightColumn) const;
+    void AddQueuePlaces();
+    void CheckComplete() const;
+    void RouteMouse();
+
+    std::vector<FieldObject*> mObjects;
+    FieldObject* mPending = nullptr;
+    std::unique_ptr<SaveLoadManager> mSaveManager;
+    std::unique_ptr<LevelTaskInfo> mTaskInfo;
+    EntityManager* mEntities = nullptr;
+    PersManager* mCharacters = nullptr;
+    GameField* mField = nullptr;
+    EntityRope* mRope = nullptr;
+    float mEndTimer = 0.0f;
+};

@@ -1,0 +1,12 @@
+#include "game/Pers/ThiefBag.h"
+
+#include "game/Game/SaveLoadManager.h"
+
+ThiefBag::ThiefBag()
+{
+    mType = kType;
+    if (SaveLoadManager* manager = SaveLoadManager::Peek())
+    {
+        manager->Register(this);
+    }
+}
