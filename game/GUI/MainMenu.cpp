@@ -54,18 +54,6 @@ void MainMenu::SetActive(bool active)
 
 bool MainMenu::Update(float /*dt*/)
 {
-    const Korrin::InputManager* input = Korrin::InputManager::Peek();
-    if (Game* game = Game::Peek(); input != nullptr && game != nullptr)
-    {
-        for (std::uint8_t level = 1; level <= kSampleLevels; ++level)
-        {
-            if (input->IsKeyPressed(static_cast<std::uint8_t>('0' + level)))
-            {
-                game->StartLevel(level);
-                return false;
-            }
-        }
-    }
     GameGuiManager* windows = _GetMain().GetGameGuiManager();
     if (mButtons == nullptr || windows == nullptr)
     {
@@ -73,6 +61,10 @@ bool MainMenu::Update(float /*dt*/)
     }
     // The buttons wait while a window is shown, and come back in the first frame without one.
     if (windows->GetRequested() != GameGuiManager::kNoWindow)
+    {
+        return true;
+    }
+    if (StartSampleLevelByKey())
     {
         return true;
     }
@@ -102,6 +94,25 @@ bool MainMenu::Update(float /*dt*/)
         windows->Show(name == "MAINMENU_OPTIONS" ? Options::kWindowId : GameGuiManager::kExit);
     }
     return true;
+}
+
+bool MainMenu::StartSampleLevelByKey() const
+{
+    const Korrin::InputManager* input = Korrin::InputManager::Peek();
+    Game* game = Game::Peek();
+    if (input == nullptr || game == nullptr)
+    {
+        return false;
+    }
+    for (std::uint8_t level = 1; level <= kSampleLevels; ++level)
+    {
+        if (input->IsKeyPressed(static_cast<std::uint8_t>('0' + level)))
+        {
+            game->StartLevel(level);
+            return true;
+        }
+    }
+    return false;
 }
 
 void MainMenu::Draw()

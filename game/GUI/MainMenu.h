@@ -23,7 +23,8 @@ public:
     // Loads the menu's pictures and buttons; reads the player list and the selected player's files.
     void Init() override;
     void Reset() override {}
-    // False on the frame in which a button switched the screen. The keys 1 to 3 start the sample levels.
+    // False on the frame in which a button switched the screen. Until the world map offers the levels,
+    // the keys 1 to 3 start the sample levels.
     bool Update(float dt) override;
     void Draw() override;
     void SetActive(bool active) override;
@@ -31,6 +32,8 @@ public:
     Korrin::GuiContainer* GetButtons() const { return mButtons; }
 
 private:
+    bool StartSampleLevelByKey() const;
+
     Korrin::Sprite* mBackground = nullptr;    // the sprite manager's
     Korrin::GuiContainer* mButtons = nullptr; // the widget manager's
 };

@@ -31,6 +31,10 @@ Bk01::Bk01() : LevelBackdrop({"bk01_sky.lua", "bk1.jpg", 722.0f, "bk01_birds.lua
 Bk01::~Bk01()
 {
     Korrin::LogManager::GetInstance()->Write("Bk01::~Bk01()");
+    for (Korrin::Mesh*& sail : mSails)
+    {
+        Release(sail);
+    }
 }
 
 void Bk01::LoadWater()

@@ -1,6 +1,7 @@
 #include "game/Game/Bk03.h"
 
 #include "engine/Log/LogManager.h"
+#include "engine/Render/AnimatedSprite.h"
 #include "engine/Render/Mesh.h"
 #include "engine/Render/RenderData.h"
 #include "engine/Render/SpriteManager.h"
@@ -21,6 +22,11 @@ Bk03::Bk03() : LevelBackdrop({"bk03_sky.lua", "bk3.jpg", 710.0f, "bk03_birds.lua
 Bk03::~Bk03()
 {
     Korrin::LogManager::GetInstance()->Write("Bk03::~Bk03()");
+    Release(mWheel);
+    for (std::size_t index = 0; index < mAnimals.GetCount(); ++index)
+    {
+        ReleaseDrawable(mAnimals.Get(index)->GetSprite());
+    }
 }
 
 void Bk03::LoadWater()

@@ -37,7 +37,29 @@ GameField::GameField()
 {
 }
 
-GameField::~GameField() = default;
+GameField::~GameField()
+{
+    // The drawables are the sprite manager's; each level gives its own back.
+    Korrin::SpriteManager* sprites = Korrin::SpriteManager::Peek();
+    if (sprites == nullptr)
+    {
+        return;
+    }
+    std::vector<Korrin::NullSprite*> released;
+    for (const AnimBkObject& object : mAnimatedObjects)
+    {
+        if (object.drawable != nullptr &&
+            std::find(released.begin(), released.end(), object.drawable) == released.end())
+        {
+            released.push_back(object.drawable);
+            sprites->DeleteSprite(object.drawable);
+        }
+    }
+    if (mTileSheet != nullptr)
+    {
+        sprites->DeleteSprite(mTileSheet);
+    }
+}
 
 void GameField::Reset()
 {

@@ -94,7 +94,6 @@ private:
     void RouteMouse();
 
     std::vector<FieldObject*> mObjects;
-    std::string mName;
     FieldObject* mPending = nullptr;
     std::unique_ptr<SaveLoadManager> mSaveManager;
     std::unique_ptr<LevelTaskInfo> mTaskInfo;

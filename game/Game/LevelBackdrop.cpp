@@ -36,6 +36,26 @@ LevelBackdrop* LevelBackdrop::Create(std::uint32_t type)
     }
 }
 
+LevelBackdrop::~LevelBackdrop()
+{
+    Release(mSky);
+    Release(mImage);
+    Release(mBirdSprite);
+    for (Water& water : mWater)
+    {
+        Release(water.mesh);
+    }
+}
+
+void LevelBackdrop::ReleaseDrawable(Korrin::NullSprite* drawable)
+{
+    Korrin::SpriteManager* sprites = Korrin::SpriteManager::Peek();
+    if (drawable != nullptr && sprites != nullptr)
+    {
+        sprites->DeleteSprite(drawable);
+    }
+}
+
 void LevelBackdrop::Init()
 {
     Korrin::SpriteManager* sprites = Korrin::SpriteManager::Peek();

@@ -12,6 +12,7 @@ namespace Korrin
 {
 class AnimatedSprite;
 class Mesh;
+class NullSprite;
 class Sprite;
 } // namespace Korrin
 
@@ -24,7 +25,8 @@ public:
     // The backdrop of a level file's background type: 0 to 3, any other value the first.
     static LevelBackdrop* Create(std::uint32_t type);
 
-    ~LevelBackdrop() override = default;
+    // Gives its drawables back to the sprite manager, so that level after level adds none.
+    ~LevelBackdrop() override;
 
     void Init() override;
     void Reset() override {}
@@ -65,6 +67,14 @@ protected:
     virtual void DrawAfterBirds() {}
 
     void AddWater(const std::string& table, const std::string& script, float scrollRate);
+    // Deletes a drawable through the sprite manager (when there still is one) and clears the pointer.
+    template <typename T>
+    static void Release(T*& drawable)
+    {
+        ReleaseDrawable(drawable);
+        drawable = nullptr;
+    }
+    static void ReleaseDrawable(Korrin::NullSprite* drawable);
 
     std::vector<Water> mWater;
 

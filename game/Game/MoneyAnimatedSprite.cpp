@@ -20,8 +20,24 @@ constexpr float kTextRatioX = 0.9f;
 constexpr float kTextRatioY = 0.7f;
 } // namespace
 
+MoneyAnimatedSprite::~MoneyAnimatedSprite()
+{
+    ReleaseCoin();
+}
+
+void MoneyAnimatedSprite::ReleaseCoin()
+{
+    Korrin::SpriteManager* sprites = Korrin::SpriteManager::Peek();
+    if (sprites != nullptr && mCoin != nullptr)
+    {
+        sprites->DeleteSprite(mCoin);
+    }
+    mCoin = nullptr;
+}
+
 void MoneyAnimatedSprite::Init()
 {
+    ReleaseCoin();
     if (Korrin::SpriteManager* sprites = Korrin::SpriteManager::Peek())
     {
         mCoin = sprites->LoadAnimatedSprite("MoneyAnimatedSprite", "shop.lua");

@@ -34,6 +34,10 @@ public:
     };
 
     MoneyAnimatedSprite() = default;
+    // Gives the coin picture back to the sprite manager: a level's drawables go with it.
+    ~MoneyAnimatedSprite() override;
+    MoneyAnimatedSprite(const MoneyAnimatedSprite&) = delete;
+    MoneyAnimatedSprite& operator=(const MoneyAnimatedSprite&) = delete;
 
     // Loads the coin picture and the font.
     void Init() override;
@@ -50,6 +54,8 @@ public:
     static float Alpha(float u);
 
 private:
+    void ReleaseCoin();
+
     std::list<Entry> mEntries;
     Korrin::AnimatedSprite* mCoin = nullptr;
     Korrin::Font* mFont = nullptr;

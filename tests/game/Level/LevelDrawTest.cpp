@@ -85,6 +85,18 @@ TEST_F(LevelDrawTest, EverySampleLevelDrawsWithoutReports)
     }
 }
 
+TEST_F(LevelDrawTest, ALevelStartedAgainLeavesNoDrawablesBehind)
+{
+    mGame.Init();
+    mGame.StartLevel(1);
+    const std::size_t afterFirst = mSprites.GetCount();
+    for (std::uint16_t number : {3, 2, 1})
+    {
+        mGame.StartLevel(number);
+    }
+    EXPECT_EQ(mSprites.GetCount(), afterFirst);
+}
+
 TEST_F(LevelDrawTest, BackdropsByTypeWithBirdsThatStartTheirFramesAgain)
 {
     const std::pair<std::uint32_t, const char*> types[] = {{0, "Bk01"}, {1, "Bk02"}, {2, "Bk03"},
@@ -107,4 +119,28 @@ TEST_F(LevelDrawTest, BackdropsByTypeWithBirdsThatStartTheirFramesAgain)
     backdrop->Update(0.05f);
     EXPECT_EQ(backdrop->GetBirds()[0].frame, 0.0f);
     EXPECT_GT(backdrop->GetBirds()[0].position.x, -60.0f) << "the bird flies along its path";
+}
+
+TEST_F(LevelDrawTest, AFieldOfAnUnknownStyleHasNoTileSheetButDrawsSafely)
+{
+    GameField field;
+    field.LoadTileSheet(7);
+    EXPECT_EQ(field.GetStyle(), 7);
+    field.SetTile(0, 0, 2);
+    field.SetTile(1, 1, 60000);
+    field.AddDecoration(0, 2, 25, 65535);
+    field.AddCellMark(3, 3);
+    field.SetRopeHighlight(0, {4, 4});
+    const Platform::Image frame = [&]
+    {
+        Korrin::RenderSystem& render = mRender.Render();
+        render.BeginFrame();
+        render.BeginScene(nullptr);
+        field.Draw();
+        field.CountDraw();
+        field.Draw();
+        render.EndScene();
+        return mRender.BackBuffer();
+    }();
+    EXPECT_EQ(frame.width, 1024);
 }
