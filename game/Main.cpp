@@ -8,9 +8,11 @@
 #include "engine/Sound/SoundManager.h"
 #include "game/GUI/AchievementSystem.h"
 #include "game/GUI/GameGuiManager.h"
+#include "game/Game/EducationSlot.h"
 #include "game/Game/GameInfo.h"
 #include "game/Game/TableCost.h"
 #include "game/MainLoadScreen.h"
+#include "game/Util/HintManager.h"
 #include "platform/Process.h"
 
 namespace
@@ -20,7 +22,8 @@ constexpr const char* kSource = "Source\\Main";
 
 Main::Main()
     : mTableCost(std::make_unique<TableCost>()), mGameInfo(std::make_unique<GameInfo>()),
-      mAchievements(std::make_unique<AchievementSystem>()), mGuiManager(std::make_unique<GameGuiManager>())
+      mAchievements(std::make_unique<AchievementSystem>()), mGuiManager(std::make_unique<GameGuiManager>()),
+      mHintManager(std::make_unique<HintManager>()), mEducationSlot(std::make_unique<EducationSlot>())
 {
     TableCost::BuildLevelTables();
 }
@@ -30,7 +33,9 @@ Main::~Main()
     mTableCost.reset();
     mGameInfo.reset();
     mGuiManager.reset();
+    mHintManager.reset();
     mAchievements.reset();
+    mEducationSlot.reset();
     TableCost::FreeLevelTables();
 }
 
@@ -53,6 +58,10 @@ void Main::Load()
     loading.ShowProgress(0.0f);
     loading.ShowProgress(0.05f);
     loading.ShowProgress(0.2f);
+    if (mHintManager)
+    {
+        mHintManager->Load();
+    }
     if (mAchievements)
     {
         mAchievements->Init();
@@ -104,6 +113,10 @@ void Main::ResetAll()
     {
         mGuiManager->Reset();
     }
+    if (mHintManager)
+    {
+        mHintManager->ResetState();
+    }
     NamedObjectContainer::ResetAll();
 }
 
@@ -133,6 +146,15 @@ bool Main::UpdateList(float dt)
         Korrin::ReportAndBreak("Main::UpdateList", Korrin::kGameModule, kSource, 162);
         return true;
     }
+    if (mEducationSlot)
+    {
+        const Korrin::TimerManager* timer = Korrin::TimerManager::Peek();
+        mEducationSlot->Update(mCurrent, timer != nullptr ? timer->GetDelta() : dt);
+    }
+    if (mHintManager)
+    {
+        mHintManager->Update(dt);
+    }
     const bool result = GetByIndex(mCurrent)->Update(dt);
     if (mGuiManager && !mGuiManager->Update(dt))
     {
@@ -152,5 +174,9 @@ void Main::DrawList()
     if (mGuiManager)
     {
         mGuiManager->Draw();
+    }
+    if (mHintManager)
+    {
+        mHintManager->Draw();
     }
 }

@@ -8,8 +8,10 @@
 #include <memory>
 
 class AchievementSystem;
+class EducationSlot;
 class GameGuiManager;
 class GameInfo;
+class HintManager;
 class TableCost;
 
 namespace Korrin
@@ -56,6 +58,8 @@ public:
     AchievementSystem* GetAchievementSystem() const { return mAchievements.get(); }
     TableCost* GetTableCost() const { return mTableCost.get(); }
     GameInfo* GetGameInfo() const { return mGameInfo.get(); }
+    HintManager* GetHintManager() const { return mHintManager.get(); }
+    EducationSlot* GetEducationSlot() const { return mEducationSlot.get(); }
     // The music that plays now (owned by the sound manager); null for none.
     Korrin::Sound* GetMusic() const { return mMusic; }
     void SetMusic(Korrin::Sound* music) { mMusic = music; }
@@ -66,6 +70,8 @@ private:
     std::unique_ptr<GameInfo> mGameInfo;
     std::unique_ptr<AchievementSystem> mAchievements;
     std::unique_ptr<GameGuiManager> mGuiManager;
+    std::unique_ptr<HintManager> mHintManager;
+    std::unique_ptr<EducationSlot> mEducationSlot;
     Korrin::Sound* mMusic = nullptr;
 };
 

@@ -4,7 +4,10 @@
 #include "engine/Render/SpriteManager.h"
 #include "game/Entity/FieldObjectPicture.h"
 #include "game/Game/FieldGeometry.h"
+#include "game/Game/GamePanel.h"
 #include "game/Game/SaveLoadManager.h"
+
+#include <algorithm>
 
 Entity::Entity()
 {
@@ -49,4 +52,42 @@ void Entity::Place(std::int32_t i, std::int32_t j)
     SetRect({mX - static_cast<float>(footprint.cellsLeft) * FieldGeometry::kCellWidth,
              bottom - footprint.height,
              mX + static_cast<float>(footprint.cellsRight + 1) * FieldGeometry::kCellWidth, bottom});
+}
+
+bool Entity::AddTask(std::uint8_t task)
+{
+    if (mTasks.size() >= kMaxTasks)
+    {
+        return false;
+    }
+    mTasks.push_back(task);
+    return true;
+}
+
+void Entity::ChangeGui()
+{
+    GamePanel* panel = GamePanel::Peek();
+    if (panel == nullptr)
+    {
+        return;
+    }
+    const std::uint16_t page = GamePanel::PanelOfType(mType);
+    const bool garden = page == 1;
+    const bool building = page == 3;
+    if (mSelectedTab == 1 && (garden || building))
+    {
+        panel->SetCurrent(garden ? GamePanel::kGardenerPage : GamePanel::kWorkerPage);
+    }
+    else
+    {
+        panel->SetCurrentByType(mType);
+    }
+    if (panel->GetCurrent() == 0)
+    {
+        return;
+    }
+    const bool wideDots = mType == kStorehouse || mType == kRope;
+    panel->upgradeMax = wideDots ? 4 : 3;
+    panel->upgradeLevel = std::min<std::uint32_t>(mUpgradeLevel, panel->upgradeMax - 1);
+    panel->tabOwner = garden || building || mType == kWaterWell ? this : nullptr;
 }

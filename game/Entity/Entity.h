@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 class Pers;
 
@@ -42,6 +43,9 @@ public:
     bool Update(float dt) override;
     void Draw() override;
     virtual void SetUpgradeLevel(std::uint16_t level) { mUpgradeLevel = level; }
+    // Shows the entity's page on the game panel: the page of its type (its worker's page while that tab
+    // is chosen), its upgrade dots, and itself as the owner of the page's tabs where it has two.
+    void ChangeGui() override;
     // Drawn by the level above the field, after every draw pass.
     virtual void DrawOverlay() {}
 
@@ -63,6 +67,15 @@ public:
     // A lot still for sale (a garden bed or a building not yet bought).
     bool IsForSale() const { return mForSale != 0; }
     void SetForSale(bool forSale) { mForSale = forSale ? 1 : 0; }
+    // Which page of a two-tab panel shows for the entity: 0 its own, 1 its worker's.
+    std::uint32_t GetSelectedTab() const { return mSelectedTab; }
+    void SetSelectedTab(std::uint32_t tab) { mSelectedTab = tab; }
+    // The tasks queued on the entity (at most kMaxTasks).
+    static constexpr std::size_t kMaxTasks = 5;
+    std::size_t GetTaskCount() const { return mTasks.size(); }
+    // False when the queue is full.
+    bool AddTask(std::uint8_t task);
+    void ClearTasks() { mTasks.clear(); }
 
 protected:
     // The cells the entity covers: columns from anchor - cellsLeft to anchor + cellsRight, and its
@@ -88,6 +101,8 @@ protected:
     std::uint8_t mSide = kNoSide;
     std::uint8_t mForSale = 0;
     std::uint32_t mSaveId = 0;
+    std::uint32_t mSelectedTab = 0;
+    std::vector<std::uint8_t> mTasks;
 
 private:
     Korrin::Sprite* mPicture = nullptr;

@@ -33,6 +33,7 @@ public:
     void SetRect(const Korrin::Rect& rect) { mRect = rect; }
     std::int32_t GetHover() const { return mHover; }
     std::int32_t GetPressed() const { return mPressed; }
+    void SetPressed(std::int32_t pressed) { mPressed = pressed; }
     bool IsSelected() const { return mPressed != kNone; }
 
     // The left button went down this frame (down now, up in the frame before).

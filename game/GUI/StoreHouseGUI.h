@@ -32,6 +32,7 @@ public:
     // The goods of the level in play (goods id -> 1), filled by the level loader.
     std::map<std::uint8_t, std::uint32_t>& GetGoods() { return mGoods; }
     std::uint8_t GetPageFlag() const { return mPageFlag; }
+    void SetPageFlag(std::uint8_t flag) { mPageFlag = flag; }
 
 private:
     std::map<std::uint8_t, std::uint32_t> mGoods;

@@ -1,6 +1,7 @@
 #include "game/Game/Game.h"
 
 #include "engine/App/InputManager.h"
+#include "engine/Gui/GuiContainer.h"
 #include "engine/Log/LogManager.h"
 #include "engine/Sound/Sound.h"
 #include "engine/Sound/SoundManager.h"
@@ -9,6 +10,8 @@
 #include "game/GUI/InputLocks.h"
 #include "game/GUI/ProgressBoardManager.h"
 #include "game/Game/GameInfo.h"
+#include "game/Game/GamePanel.h"
+#include "game/Game/GameParticleManager.h"
 #include "game/Game/GameTables.h"
 #include "game/Game/Level.h"
 #include "game/Game/LevelTaskInfo.h"
@@ -34,7 +37,9 @@ bool StorehouseWindowRequested()
 }
 } // namespace
 
-Game::Game() : mAnimations(std::make_unique<PersAnimationManager>())
+Game::Game()
+    : mAnimations(std::make_unique<PersAnimationManager>()),
+      mParticles(std::make_unique<GameParticleManager>())
 {
     GameTables::Build();
 }
@@ -45,7 +50,9 @@ Game::~Game()
     GameTables::Free();
     DeleteAll();
     mLevel = nullptr;
+    mPanel = nullptr;
     mAnimations.reset();
+    mParticles.reset();
 }
 
 void Game::Init()
@@ -55,7 +62,15 @@ void Game::Init()
         mLevel = new Level();
         Add("Level", mLevel, true);
     }
+    if (mPanel == nullptr)
+    {
+        mPanel = new GamePanel();
+        Add("GamePanel", mPanel, true);
+    }
     NamedObjectContainer::InitAll();
+    mPanel->SetActive(false);
+    ResetPanelPages();
+    mParticles->Load();
 }
 
 std::string Game::MusicTrack(std::uint16_t levelNumber)
@@ -99,18 +114,52 @@ void Game::StartLevel(std::uint16_t levelNumber)
     {
         Add("Level", mLevel, true);
     }
+    if (mPanel != nullptr)
+    {
+        mPanel->Reset();
+    }
     mLevel->Load(levelNumber);
     mLevel->InitAll();
     mLevel->Reset();
     PlayLevelMusic(levelNumber);
+    if (mPanel != nullptr)
+    {
+        mPanel->SetActive(true);
+        ResetPanelPages();
+    }
     if (Main* main = Main::Peek(); main != nullptr && main->Count() > Main::kGameScreen)
     {
         main->SetCurrent(Main::kGameScreen);
     }
 }
 
+void Game::ResetPanelPages()
+{
+    if (mPanel == nullptr)
+    {
+        return;
+    }
+    if (Korrin::GuiContainer* page = mPanel->GetPanel(mPanel->GetCurrent()))
+    {
+        page->SetDisabled(true);
+    }
+    if (Korrin::GuiContainer* top = mPanel->GetTopInfo())
+    {
+        top->SetDisabled(false);
+        top->SetVisible(true);
+        for (std::uint16_t i = 0; i < top->GetCount(); ++i)
+        {
+            top->GetByIndex(i)->ClearMouse();
+        }
+    }
+}
+
 void Game::ShowMap()
 {
+    if (mPanel != nullptr)
+    {
+        mPanel->SetActive(false);
+    }
     if (Main* main = Main::Peek(); main != nullptr && main->Count() > Main::kMapScreen)
     {
         main->SetCurrent(Main::kMapScreen);
@@ -204,6 +253,7 @@ bool Game::Update(float dt)
         // A click that set the lock keeps the level from taking clicks until the button comes up.
         InputLocks::second = false;
     }
+    mParticles->Update();
     if (StorehouseWindowRequested())
     {
         return true;
@@ -218,6 +268,7 @@ void Game::Draw()
         return;
     }
     DrawAll();
+    mParticles->Draw();
     if (mLevel != nullptr)
     {
         mLevel->DrawOverlays();

@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <memory>
 
+class GameParticleManager;
+class GamePanel;
 class Level;
 class PersAnimationManager;
 
@@ -39,6 +41,7 @@ public:
     void ShowMap();
 
     Level* GetLevel() const { return mLevel; }
+    GamePanel* GetPanel() const { return mPanel; }
     // The number of the level last started; 0 before the first.
     std::uint16_t GetLevelNumber() const { return mLevelNumber; }
     // The music track of a level: Track1, Track2 or Track3.
@@ -49,7 +52,12 @@ private:
     // The reached level's item fades in on the map, and the map shows the board of that progress.
     void ShowProgressOnMap(std::uint16_t highestLevel);
 
+    // The panel's top strip takes input again, its pages none until an object is selected.
+    void ResetPanelPages();
+
     Level* mLevel = nullptr;
+    GamePanel* mPanel = nullptr;
     std::unique_ptr<PersAnimationManager> mAnimations;
+    std::unique_ptr<GameParticleManager> mParticles;
     std::uint16_t mLevelNumber = 0;
 };

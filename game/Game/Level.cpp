@@ -19,11 +19,16 @@
 #include "game/GUI/GameGuiManager.h"
 #include "game/GUI/InputLocks.h"
 #include "game/GUI/StoreHouseGUI.h"
+#include "game/Game/EducationSlot.h"
 #include "game/Game/FieldGeometry.h"
 #include "game/Game/GameField.h"
+#include "game/Game/GameInfo.h"
+#include "game/Game/GamePanel.h"
+#include "game/Game/GamePanelPers.h"
 #include "game/Game/LevelBackdrop.h"
 #include "game/Game/LevelFile.h"
 #include "game/Game/LevelTaskInfo.h"
+#include "game/Game/MoneyAnimatedSprite.h"
 #include "game/Game/SaveLoadManager.h"
 #include "game/LevelLoadScreen.h"
 #include "game/Main.h"
@@ -128,9 +133,18 @@ bool Level::Load(std::uint16_t level)
 
 void Level::Build(const LevelFile& file)
 {
+    GamePanel* panel = GamePanel::Peek();
+    if (panel != nullptr)
+    {
+        panel->GetPers().Clear();
+    }
     mTaskInfo->backgroundType = file.backgroundType;
     AddMembers(file.backgroundType);
     ReadGoals(file);
+    if (panel != nullptr)
+    {
+        panel->ResetGoalFlags(mTaskInfo->goals.size());
+    }
     AddThieves(file);
     OfferStorehouseGoods(file);
     AddBuyers(file);
@@ -142,6 +156,32 @@ void Level::Build(const LevelFile& file)
     }
     mCharacters->GetThiefManager().ClearShelfCells(*mField);
     CheckComplete();
+    StartTutorial();
+}
+
+void Level::StartTutorial()
+{
+    Main* main = Main::Peek();
+    EducationSlot* slot = main != nullptr ? main->GetEducationSlot() : nullptr;
+    if (slot == nullptr)
+    {
+        return;
+    }
+    const std::uint16_t level = mTaskInfo->level;
+    const GameInfo* info = GameInfo::Peek();
+    const bool firstPlay = info != nullptr && info->highestLevel + 1 == level;
+    static constexpr std::uint16_t kTutorialLevels[] = {1, 2, 3, 4, 8, 21};
+    const bool hasTutorial =
+        std::find(std::begin(kTutorialLevels), std::end(kTutorialLevels), level) != std::end(kTutorialLevels);
+    if (firstPlay && hasTutorial)
+    {
+        slot->Start("Education" + std::to_string(level) + ".lua", Main::kGameScreen, true);
+    }
+    else
+    {
+        // A tutorial of an earlier level must not run on this one.
+        slot->Clear();
+    }
 }
 
 void Level::AddMembers(std::uint32_t backgroundType)
@@ -162,6 +202,8 @@ void Level::AddMembers(std::uint32_t backgroundType)
     AddToDraw(mCharacters);
     AddToDraw(mEntities);
     AddToDraw(mCharacters);
+    mMoney = new MoneyAnimatedSprite();
+    Add("MoneyAnimation", mMoney, true);
     auto* bags = new ThiefBag();
     Add("ThiefBagList", bags, true);
     AddObject(bags);
@@ -231,6 +273,10 @@ void Level::AddBuyers(const LevelFile& file)
     {
         const auto kind = static_cast<std::uint8_t>(code + kBuyerCodeOffset);
         AddObject(mCharacters->CreatePers(kind));
+        if (GamePanel* panel = GamePanel::Peek())
+        {
+            panel->GetPers().AddPers(kind);
+        }
         auto& kinds = mTaskInfo->buyerKinds;
         if (std::find(kinds.begin(), kinds.end(), kind) == kinds.end())
         {
@@ -559,7 +605,9 @@ void Level::RouteMouse()
             break;
         }
     }
-    if (!input->IsButtonPressed(Korrin::InputManager::kLeftButton))
+    GamePanel* panel = GamePanel::Peek();
+    if (!input->IsButtonPressed(Korrin::InputManager::kLeftButton) ||
+        (panel != nullptr && panel->IsPointOverPanel(mouse)))
     {
         return;
     }
@@ -575,6 +623,13 @@ void Level::RouteMouse()
             mPending = object;
             break;
         }
+    }
+    const bool character =
+        mPending != nullptr && (mPending->GetType() == Pers::kBuyer || mPending->GetType() == Pers::kThief ||
+                                mPending->GetType() == 137);
+    if (panel != nullptr && (mPending == nullptr || character))
+    {
+        panel->SetCurrent(0);
     }
 }
 

@@ -16,6 +16,7 @@ class FieldObject;
 class GameField;
 class LevelFile;
 class LevelTaskInfo;
+class MoneyAnimatedSprite;
 class PersManager;
 class SaveLoadManager;
 
@@ -64,6 +65,7 @@ public:
     EntityManager* GetEntityManager() const { return mEntities; }
     PersManager* GetPersManager() const { return mCharacters; }
     GameField* GetGameField() const { return mField; }
+    MoneyAnimatedSprite* GetMoneyAnimation() const { return mMoney; }
 
     static std::uint8_t GoodsFromFileCode(std::uint8_t code);
     static std::uint16_t BuildingBaseCode(std::uint8_t code);
@@ -87,6 +89,8 @@ private:
                             std::int32_t rightColumn) const;
     void AddQueuePlaces();
     void CheckComplete() const;
+    // First play of a level with a tutorial starts it; any other load leaves no tutorial running.
+    void StartTutorial();
     void RouteMouse();
 
     std::vector<FieldObject*> mObjects;
@@ -96,6 +100,7 @@ private:
     EntityManager* mEntities = nullptr;
     PersManager* mCharacters = nullptr;
     GameField* mField = nullptr;
+    MoneyAnimatedSprite* mMoney = nullptr;
     EntityRope* mRope = nullptr;
     float mEndTimer = 0.0f;
 };

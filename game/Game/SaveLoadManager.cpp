@@ -2,9 +2,16 @@
 
 #include "game/Game/SaveLoadObject.h"
 
+#include <algorithm>
+
 void SaveLoadManager::Register(SaveLoadObject* object)
 {
     mObjects.push_back(object);
+}
+
+void SaveLoadManager::Unregister(SaveLoadObject* object)
+{
+    mObjects.erase(std::remove(mObjects.begin(), mObjects.end(), object), mObjects.end());
 }
 
 void SaveLoadManager::SaveAll(Korrin::BinaryWriter& out) const

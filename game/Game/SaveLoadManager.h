@@ -25,6 +25,8 @@ public:
 
     // Not owned; the objects belong to the level and die with it.
     void Register(SaveLoadObject* object);
+    // Forgets an object that goes before the level does; nothing when it is not registered.
+    void Unregister(SaveLoadObject* object);
     void SaveAll(Korrin::BinaryWriter& out) const;
     // False at the first record whose length differs from what its object read, or that runs past the end
     // of the data; the caller then drops the save and starts the level afresh, reading nothing more.

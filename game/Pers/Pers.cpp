@@ -68,3 +68,8 @@ void Pers::Draw()
 {
     FieldObjectPicture::Draw(mPicture, GetRect(), GetHover() > 0, IsSelected());
 }
+
+Korrin::Vector2 Pers::GetPosition() const
+{
+    return {GetRect().left, GetRect().top};
+}

@@ -6,6 +6,7 @@
 #include "game/Game/SaveLoadObject.h"
 
 #include <cstdint>
+#include <string>
 
 class Entity;
 
@@ -49,6 +50,10 @@ public:
     void SetEntity(Entity* entity) { mEntity = entity; }
     bool IsSwitchedOn() const { return mSwitchedOn != 0; }
     bool HasOverlay() const { return mOverlay != 0; }
+    // The name of the animation the character plays ("" while it plays none).
+    const std::string& GetAnimationName() const { return mAnimationName; }
+    void SetAnimationName(const std::string& name) { mAnimationName = name; }
+    Korrin::Vector2 GetPosition() const;
 
 private:
     IJ mCell;
@@ -57,4 +62,5 @@ private:
     std::uint8_t mSwitchedOn = 0;
     std::uint8_t mOverlay = 0;
     Korrin::Sprite* mPicture = nullptr;
+    std::string mAnimationName;
 };

@@ -1,5 +1,7 @@
 #include "game/Pers/PersManager.h"
 
+#include "game/Game/GamePanel.h"
+#include "game/Game/GamePanelPers.h"
 #include "game/Game/SaveLoadManager.h"
 #include "game/Pers/Pers.h"
 #include "game/Pers/PersThiefManager.h"
@@ -111,5 +113,31 @@ void PersManager::Draw()
         {
             character->Draw();
         }
+    }
+}
+
+bool PersManager::IsPersWalkIdle(Korrin::Vector2* position) const
+{
+    for (const auto& pers : mCharacters)
+    {
+        if (pers->GetType() == Pers::kFairy && pers->IsSwitchedOn() &&
+            pers->GetAnimationName() == "walk_idle")
+        {
+            if (position != nullptr)
+            {
+                *position = pers->GetPosition();
+            }
+            return true;
+        }
+    }
+    return false;
+}
+
+void PersManager::BuyerEntered()
+{
+    ++mBuyersOnField;
+    if (GamePanel* panel = GamePanel::Peek())
+    {
+        panel->GetPers().StartSlide();
     }
 }

@@ -2,6 +2,7 @@
 
 #include "engine/Util/SafeVector.h"
 #include "engine/Util/Singleton.h"
+#include "engine/Util/Vector2.h"
 #include "game/Blank.h"
 #include "game/Game/SaveLoadObject.h"
 
@@ -40,6 +41,14 @@ public:
     bool IsCellTaken(std::int32_t i, std::int32_t j) const;
 
     PersThiefManager& GetThiefManager() { return *mThiefManager; }
+    // The buyers walking on the field: one more for each let in, one less (never below 0) for each that
+    // reaches a signpost.
+    std::int32_t GetBuyersOnField() const { return mBuyersOnField; }
+    // A waiting buyer goes onto the field: the panel's row of portraits slides forward.
+    void BuyerEntered();
+    void BuyerLeft() { mBuyersOnField = mBuyersOnField > 0 ? mBuyersOnField - 1 : 0; }
+    // True when a switched-on fairy stands idle; its position is then written to position (when given).
+    bool IsPersWalkIdle(Korrin::Vector2* position) const;
     Korrin::SafeVector<BuyersQue>& GetBuyersQueue() { return mBuyersQueue; }
     const std::vector<std::unique_ptr<Pers>>& GetCharacters() const { return mCharacters; }
 
@@ -53,4 +62,5 @@ private:
     std::unique_ptr<PersThiefManager> mThiefManager;
     Korrin::SafeVector<BuyersQue> mBuyersQueue{"PersManager::mBuyersQue"};
     std::vector<std::unique_ptr<Pers>> mCharacters;
+    std::int32_t mBuyersOnField = 0;
 };

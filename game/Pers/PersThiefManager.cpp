@@ -5,6 +5,8 @@
 #include "game/Game/FieldGeometry.h"
 #include "game/Game/GameField.h"
 #include "game/Game/SaveLoadManager.h"
+#include "game/Pers/Pers.h"
+#include "game/Pers/PersManager.h"
 
 PersThiefManager::PersThiefManager()
 {
@@ -44,4 +46,27 @@ void PersThiefManager::ClearShelfCells(GameField& field) const
             field.SetObjectCode(shelf.I, shelf.J + 1, 0);
         }
     }
+}
+
+void PersThiefManager::StartThief(std::uint8_t /*minutes*/, std::uint8_t /*seconds*/, float /*dt*/)
+{
+    // The thieves' timing belongs to the thief characters; the stand-ins do not walk.
+}
+
+bool PersThiefManager::IsThiefInBush() const
+{
+    const PersManager* characters = PersManager::Peek();
+    if (characters == nullptr)
+    {
+        return false;
+    }
+    for (const auto& pers : characters->GetCharacters())
+    {
+        const std::string& animation = pers->GetAnimationName();
+        if (pers->GetType() == Pers::kThief && (animation == "bush" || animation == "bush1"))
+        {
+            return true;
+        }
+    }
+    return false;
 }

@@ -38,10 +38,17 @@ public:
     // Clears the object code of the cell below every start shelf.
     void ClearShelfCells(GameField& field) const;
 
+    // The thieves' start timing, run by the panel every frame with the level clock.
+    void StartThief(std::uint8_t minutes, std::uint8_t seconds, float dt);
+    // True when a thief hides in a bush (plays "bush" or "bush1").
+    bool IsThiefInBush() const;
+    std::uint32_t GetThiefCount() const { return mThiefCount; }
+    void SetThiefCount(std::uint32_t count) { mThiefCount = count; }
     const std::vector<Target>& GetTargets() const { return mTargets; }
     const std::vector<StartShelf>& GetShelves() const { return mShelves; }
 
 private:
     std::vector<Target> mTargets;
     std::vector<StartShelf> mShelves;
+    std::uint32_t mThiefCount = 0;
 };

@@ -40,7 +40,7 @@ TEST_F(GameScreenTest, EachStartReplacesTheLevel)
     mGame.StartLevel(2);
     EXPECT_EQ(mGame.Find("Level"), mGame.GetLevel());
     EXPECT_EQ(Level::GetInstance(), mGame.GetLevel());
-    EXPECT_EQ(mGame.Count(), 1u);
+    EXPECT_EQ(mGame.Count(), 2u) << "the level and the panel";
     EXPECT_EQ(LevelTaskInfo::GetInstance()->level, 2);
     EXPECT_EQ(LevelTaskInfo::GetInstance()->backgroundType, 1u);
     EXPECT_EQ(mGame.GetLevel()->Find("Background")->IsActive(), true);

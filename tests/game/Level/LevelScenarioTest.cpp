@@ -85,7 +85,7 @@ TEST_F(LevelScenario, TheFirstLevelShowsItsFieldAndAClickSelectsTheShop)
     ASSERT_EQ(picture.width, 1920);
     // The backdrop's sky, the grass and earth of the bottom floor (row 22 from y 568), the storehouse's
     // brown placeholder and the shop's red one.
-    const std::uint32_t sky = At(picture, 700.0f, 30.0f);
+    const std::uint32_t sky = At(picture, 700.0f, 60.0f); // below the panel's goal strip
     EXPECT_GT(Blue(sky), Red(sky) + 40) << std::hex << sky;
     const std::uint32_t grass = At(picture, 100.0f, 570.0f);
     EXPECT_GT(Green(grass), Red(grass) + 30) << std::hex << grass;

@@ -78,15 +78,16 @@ TEST_F(LevelTest, ACompleteLevelBuildsItsMembersInOrderWithoutReports)
 {
     mLevel.Build(LevelFileBuilder::Complete().Parsed());
     EXPECT_TRUE(ReportRecorder::Boxes().empty()) << (Reports().empty() ? "" : Reports().front());
-    for (const char* name :
-         {"Background", "EntityTaskManager", "GameField", "EntityManager", "PersManager", "ThiefBagList"})
+    for (const char* name : {"Background", "EntityTaskManager", "GameField", "EntityManager", "PersManager",
+                             "MoneyAnimation", "ThiefBagList"})
     {
         EXPECT_NE(mLevel.Find(name), nullptr) << name;
     }
-    ASSERT_EQ(mLevel.Count(), 6u);
+    ASSERT_EQ(mLevel.Count(), 7u);
     EXPECT_EQ(mLevel.GetByIndex(0), mLevel.Find("Background"));
     EXPECT_EQ(mLevel.GetByIndex(2), mLevel.Find("GameField"));
-    EXPECT_EQ(mLevel.GetByIndex(5), mLevel.Find("ThiefBagList"));
+    EXPECT_EQ(mLevel.GetByIndex(5), mLevel.Find("MoneyAnimation"));
+    EXPECT_EQ(mLevel.GetByIndex(6), mLevel.Find("ThiefBagList"));
     EXPECT_EQ(mLevel.GetEntityManager()->Count(Entity::kShop), 1u);
     EXPECT_EQ(mLevel.GetEntityManager()->GetEntity(Entity::kShop)->GetWalkI(), 7)
         << "the shop stands at its left cell";

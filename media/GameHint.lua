@@ -1,0 +1,70 @@
+-- The hint pop-ups of the level: tutorial tips and the field's explanations. Each hint is a window of
+-- the nine-piece parchment picture with a caption; "HintList" names the hints the manager builds.
+hintCorners = {
+    Image = "hint_corners.png",
+    SrcRect = { 0, 0, 32, 32 },
+    Animation = { FramesCols = 1, FramesRows = 1, NumFrames = 1 },
+}
+
+local function Tip(caption, width, height, delay)
+    return {
+        windowStyle = {
+            Image = "hint_window.png",
+            SrcRect = { 0, 0, 48, 48 },
+            WinSize = { width, height },
+            AngleScrSize = { 12, 12 },
+        },
+        data = {
+            delay = delay or 0.5,
+            {
+                dataType = "text",
+                name = "caption",
+                Font = "font02.fnt",
+                Caption = caption,
+                TextArea = { 14, 10, width - 14, height - 10 },
+                Colour = { 0.36, 0.2, 0.05, 1 },
+                HAlign = "center",
+                VAlign = "center",
+            },
+        },
+    }
+end
+
+HintList = {
+    "EduWelcome", "EduGarden", "EduGardenTask", "EduStorehouse", "EduShop", "EduBuyers", "EduFirstMoney",
+    "EduStoreWindow",
+    "EduGarden2", "EduBuyGarden", "EduGardenAgain", "EduGardenerTab", "EduHireGardener", "EduGardenWork",
+    "EduSpare6", "EduSpare7", "EduWell", "EduWellSelected", "EduWellTask", "EduWellDone",
+    "EduRope", "EduRopePoint", "EduRopeBuilt", "EduThief",
+    "ShopHint", "StorehouseHint",
+}
+
+EduWelcome = Tip("EDU_WELCOME", 300, 96, 0.5)
+EduGarden = Tip("EDU_GARDEN", 260, 80)
+EduGardenTask = Tip("EDU_GARDEN_TASK", 260, 80)
+EduStorehouse = Tip("EDU_STOREHOUSE", 280, 80)
+EduShop = Tip("EDU_SHOP", 260, 80)
+EduBuyers = Tip("EDU_BUYERS", 280, 96)
+EduFirstMoney = Tip("EDU_FIRST_MONEY", 280, 96)
+EduStoreWindow = Tip("EDU_STORE_WINDOW", 280, 80)
+
+EduGarden2 = Tip("EDU_GARDEN", 260, 80)
+EduBuyGarden = Tip("EDU_BUY_GARDEN", 260, 80)
+EduGardenAgain = Tip("EDU_GARDEN", 260, 80)
+EduGardenerTab = Tip("EDU_GARDENER_TAB", 260, 80)
+EduHireGardener = Tip("EDU_HIRE_GARDENER", 260, 80)
+EduGardenWork = Tip("EDU_GARDEN_TASK", 260, 80)
+EduSpare6 = Tip("EDU_GARDEN_TASK", 260, 80)
+EduSpare7 = Tip("EDU_GARDEN_TASK", 260, 80)
+EduWell = Tip("EDU_WELL", 260, 80)
+EduWellSelected = Tip("EDU_WELL_TASK", 260, 80)
+EduWellTask = Tip("EDU_WELL_TASK", 260, 80)
+EduWellDone = Tip("EDU_WELL_DONE", 260, 80)
+
+EduRope = Tip("EDU_ROPE", 260, 80)
+EduRopePoint = Tip("EDU_ROPE_POINT", 260, 80)
+EduRopeBuilt = Tip("EDU_ROPE_BUILT", 260, 80)
+EduThief = Tip("EDU_THIEF", 280, 96)
+
+ShopHint = Tip("HINT_SHOP", 220, 64, 2)
+StorehouseHint = Tip("HINT_STOREHOUSE", 220, 64, 2)

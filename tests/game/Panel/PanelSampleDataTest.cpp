@@ -1,0 +1,119 @@
+#include "engine/File/FileData.h"
+#include "engine/File/FileSysManager.h"
+#include "engine/Script/LocaleManager.h"
+#include "engine/Script/LuaScript.h"
+#include "engine/Script/LuaStackGuard.h"
+#include "engine/Script/LuaValue.h"
+#include "game/Game/Education.h"
+#include "game/Util/HintManager.h"
+#include "tests/game/Panel/SampleMedia.h"
+
+#include <functional>
+#include <gtest/gtest.h>
+
+using TestSupport::ReportRecorder;
+
+namespace
+{
+
+// The panel's, hints' and tutorials' sample data names only pictures, fonts, captions and hints that
+// exist.
+class PanelSampleDataTest : public TestSupport::SampleMediaTest
+{
+protected:
+    PanelSampleDataTest() { mTexts.Load("strings.xml"); }
+
+    bool Exists(const std::string& name)
+    {
+        Korrin::FileData data;
+        return mFiles.FindFileData(name, data);
+    }
+
+    // Every picture, font and caption named by a table of the file, at any depth.
+    void CheckFile(const std::string& file)
+    {
+        mChecked = 0;
+        Korrin::LuaScript script;
+        ASSERT_EQ(script.LoadFile(file, Korrin::LuaScript::IfMissing::Report),
+                  Korrin::LuaScript::LoadResult::Ran)
+            << file;
+        Korrin::LuaStackGuard guard(script.GetState());
+        std::function<void(const LuaValue&, int)> check = [&](const LuaValue& table, int depth)
+        {
+            for (const char* key : {"Image", "Font"})
+            {
+                if (const LuaValue value = table.GetField(key); value.IsString())
+                {
+                    EXPECT_TRUE(Exists(value.ToString())) << file << ": " << value.ToString();
+                }
+            }
+            if (const LuaValue caption = table.GetField("Caption"); caption.IsString())
+            {
+                ++mChecked;
+                EXPECT_FALSE(mTexts.getStringByNameAsUtf16(caption.ToString()).empty())
+                    << file << ": " << caption.ToString();
+            }
+            if (depth < 6)
+            {
+                table.ForEachEntry(
+                    [&](const LuaValue& /*key*/, const LuaValue& value)
+                    {
+                        if (value.IsTable())
+                        {
+                            check(value, depth + 1);
+                        }
+                    });
+            }
+        };
+        lua_pushvalue(script.GetState(), LUA_GLOBALSINDEX);
+        check(LuaValue(script.GetState(), -1), 0);
+        EXPECT_GT(mChecked, 0) << file;
+    }
+
+    void CheckPictures(const std::string& file, const char* table)
+    {
+        Korrin::LuaScript script;
+        ASSERT_EQ(script.LoadFile(file, Korrin::LuaScript::IfMissing::Report),
+                  Korrin::LuaScript::LoadResult::Ran);
+        Korrin::LuaStackGuard guard(script.GetState());
+        const LuaValue image = script.GetGlobal(table).GetField("Image");
+        EXPECT_TRUE(image.IsString() && Exists(image.ToString())) << file << ": " << table;
+    }
+
+    Korrin::LocaleManager mTexts;
+    int mChecked = 0;
+};
+
+} // namespace
+
+TEST_F(PanelSampleDataTest, LayoutsAndScriptsNameWhatExists)
+{
+    for (const char* file : {"Panel.gui", "GameHint.lua", "CharacterHint.lua", "MapHint.lua"})
+    {
+        CheckFile(file);
+    }
+    CheckPictures("MapShop.lua", "icons");
+    CheckPictures("shop.lua", "MoneyAnimatedSprite");
+    EXPECT_TRUE(ReportRecorder::Boxes().empty()) << ReportRecorder::LastDescription();
+}
+
+TEST_F(PanelSampleDataTest, EveryTutorialTipNamesAHint)
+{
+    HintManager hints;
+    hints.Load();
+    EXPECT_EQ(hints.GetCharacterNames().size(), 4u);
+    for (const char* file : {"Education1.lua", "Education2.lua", "Education3.lua"})
+    {
+        Education tutorial(file);
+        tutorial.Init();
+        EXPECT_FALSE(tutorial.GetGroups().empty()) << file;
+        for (const auto& [number, group] : tutorial.GetGroups())
+        {
+            for (const Education::TipEvent& tip : group.events)
+            {
+                EXPECT_NE(hints.GetByName(tip.hintName), nullptr) << file << ": " << tip.hintName;
+            }
+        }
+    }
+    EXPECT_TRUE(ReportRecorder::Boxes().empty()) << ReportRecorder::LastDescription();
+}
