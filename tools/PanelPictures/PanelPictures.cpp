@@ -4,41 +4,19 @@
 //   wf_panel_pictures OUTPUT_FOLDER
 
 #include "platform/Image.h"
-#include "platform/PngCodec.h"
+#include "tools/Common/Painting.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
-#include <functional>
 #include <string>
+
+using Painting::Argb;
+using Painting::Paint;
+using Painting::WritePng;
 
 namespace
 {
-
-using Painter = std::function<std::uint32_t(int x, int y)>;
-
-Platform::Image Paint(int width, int height, const Painter& painter)
-{
-    Platform::Image image;
-    image.width = width;
-    image.height = height;
-    image.pixels.resize(static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
-    for (int y = 0; y < height; ++y)
-    {
-        for (int x = 0; x < width; ++x)
-        {
-            image.pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(width) +
-                         static_cast<std::size_t>(x)] = painter(x, y);
-        }
-    }
-    return image;
-}
-
-std::uint32_t Argb(int a, int r, int g, int b)
-{
-    auto clamp = [](int value) { return static_cast<std::uint32_t>(std::clamp(value, 0, 255)); };
-    return (clamp(a) << 24) | (clamp(r) << 16) | (clamp(g) << 8) | clamp(b);
-}
 
 // The hint window: 48 x 48, corners of 12 x 12 with a rounded brown rim, a parchment centre.
 std::uint32_t HintWindow(int x, int y)
@@ -207,16 +185,6 @@ std::uint32_t Icon(int x, int y)
         return Argb(255, 70 + (frame * 41) % 180, 120 + (frame * 23) % 120, 60 + (frame * 67) % 180);
     }
     return Argb(255, 236, 224, 190);
-}
-
-bool WritePng(const Platform::Image& image, const std::string& path)
-{
-    if (!Platform::PngCodec::Write(image, path))
-    {
-        std::fprintf(stderr, "wf_panel_pictures: cannot write %s\n", path.c_str());
-        return false;
-    }
-    return true;
 }
 
 } // namespace

@@ -5,56 +5,21 @@
 //   wf_shell_pictures OUTPUT_FOLDER
 
 #include "platform/Image.h"
-#include "platform/JpegWriter.h"
-#include "platform/PngCodec.h"
+#include "tools/Common/Painting.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
-#include <functional>
 #include <string>
+
+using Painting::Argb;
+using Painting::Mix;
+using Painting::Paint;
+using Painting::WriteJpeg;
+using Painting::WritePng;
 
 namespace
 {
-
-constexpr int kJpegQuality = 90;
-
-using Painter = std::function<std::uint32_t(int x, int y)>;
-
-Platform::Image Paint(int width, int height, const Painter& painter)
-{
-    Platform::Image image;
-    image.width = width;
-    image.height = height;
-    image.pixels.resize(static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
-    for (int y = 0; y < height; ++y)
-    {
-        for (int x = 0; x < width; ++x)
-        {
-            image.pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(width) +
-                         static_cast<std::size_t>(x)] = painter(x, y);
-        }
-    }
-    return image;
-}
-
-std::uint32_t Argb(int a, int r, int g, int b)
-{
-    auto clamp = [](int value) { return static_cast<std::uint32_t>(std::clamp(value, 0, 255)); };
-    return (clamp(a) << 24) | (clamp(r) << 16) | (clamp(g) << 8) | clamp(b);
-}
-
-std::uint32_t Mix(std::uint32_t from, std::uint32_t to, float t)
-{
-    t = std::clamp(t, 0.0f, 1.0f);
-    auto channel = [&](int shift)
-    {
-        const float a = static_cast<float>((from >> shift) & 0xFF);
-        const float b = static_cast<float>((to >> shift) & 0xFF);
-        return static_cast<std::uint32_t>(a + (b - a) * t + 0.5f) << shift;
-    };
-    return channel(24) | channel(16) | channel(8) | channel(0);
-}
 
 float Distance(float x, float y, float cx, float cy)
 {
@@ -243,26 +208,6 @@ std::uint32_t HintArrowPicture(int x, int y)
         (head && std::fabs(across) > along * 0.75f - 4.0f) || (shaft && std::fabs(across) > 10.0f);
     return edge ? Argb(255, 120, 70, 10)
                 : Mix(Argb(255, 255, 236, 120), Argb(255, 240, 170, 40), along / 170.0f);
-}
-
-bool WriteJpeg(const Platform::Image& image, const std::string& path)
-{
-    if (!Platform::JpegWriter::WriteFile(image, kJpegQuality, false, path))
-    {
-        std::fprintf(stderr, "wf_shell_pictures: cannot write %s\n", path.c_str());
-        return false;
-    }
-    return true;
-}
-
-bool WritePng(const Platform::Image& image, const std::string& path)
-{
-    if (!Platform::PngCodec::Write(image, path))
-    {
-        std::fprintf(stderr, "wf_shell_pictures: cannot write %s\n", path.c_str());
-        return false;
-    }
-    return true;
 }
 
 } // namespace

@@ -2,7 +2,7 @@
 
 #include "platform/Image.h"
 #include "platform/JpegWriter.h"
-#include "platform/PngCodec.h"
+#include "tools/Common/Painting.h"
 
 #include <algorithm>
 #include <array>
@@ -12,6 +12,11 @@
 #include <functional>
 #include <string>
 
+using Painting::Argb;
+using Painting::Mix;
+using Painting::Paint;
+using Painting::WritePng;
+
 namespace
 {
 
@@ -20,42 +25,6 @@ constexpr int kCellWidth = 64;
 constexpr int kCellHeight = 24;
 constexpr int kSheetColumns = 16;
 constexpr int kSheetRows = 14;
-
-using Painter = std::function<std::uint32_t(int x, int y)>;
-
-std::uint32_t Argb(int a, int r, int g, int b)
-{
-    auto clamp = [](int value) { return static_cast<std::uint32_t>(std::clamp(value, 0, 255)); };
-    return (clamp(a) << 24) | (clamp(r) << 16) | (clamp(g) << 8) | clamp(b);
-}
-
-std::uint32_t Mix(std::uint32_t from, std::uint32_t to, float t)
-{
-    auto channel = [&](int shift)
-    {
-        const float a = static_cast<float>((from >> shift) & 0xFF);
-        const float b = static_cast<float>((to >> shift) & 0xFF);
-        return static_cast<std::uint32_t>(a + (b - a) * t + 0.5f) << shift;
-    };
-    return channel(24) | channel(16) | channel(8) | channel(0);
-}
-
-Platform::Image Paint(int width, int height, const Painter& painter)
-{
-    Platform::Image image;
-    image.width = width;
-    image.height = height;
-    image.pixels.resize(static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
-    for (int y = 0; y < height; ++y)
-    {
-        for (int x = 0; x < width; ++x)
-        {
-            image.pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(width) +
-                         static_cast<std::size_t>(x)] = painter(x, y);
-        }
-    }
-    return image;
-}
 
 void Set(Platform::Image& image, int x, int y, std::uint32_t colour)
 {
@@ -127,16 +96,6 @@ void DrawLabel(Platform::Image& image, const std::string& label, int y, int scal
         }
         x += advance;
     }
-}
-
-bool WritePng(const Platform::Image& image, const std::string& path)
-{
-    if (!Platform::PngCodec::Write(image, path))
-    {
-        std::fprintf(stderr, "wf_levelgen: cannot write %s\n", path.c_str());
-        return false;
-    }
-    return true;
 }
 
 // A JPEG, and beside it its alpha as a greyscale "_a.jpg" when the picture has clear parts.

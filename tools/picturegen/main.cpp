@@ -4,56 +4,24 @@
 //   wf_picturegen OUTPUT_FOLDER
 
 #include "platform/Image.h"
-#include "platform/JpegWriter.h"
-#include "platform/PngCodec.h"
+#include "tools/Common/Painting.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
-#include <functional>
 #include <string>
+
+using Painting::Argb;
+using Painting::Mix;
+using Painting::Paint;
+using Painting::WriteJpeg;
+using Painting::WritePng;
 
 namespace
 {
 
 constexpr int kJpegQuality = 92;
-
-using Painter = std::function<std::uint32_t(int x, int y)>;
-
-Platform::Image Paint(int width, int height, const Painter& painter)
-{
-    Platform::Image image;
-    image.width = width;
-    image.height = height;
-    image.pixels.resize(static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
-    for (int y = 0; y < height; ++y)
-    {
-        for (int x = 0; x < width; ++x)
-        {
-            image.pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(width) +
-                         static_cast<std::size_t>(x)] = painter(x, y);
-        }
-    }
-    return image;
-}
-
-std::uint32_t Argb(int a, int r, int g, int b)
-{
-    auto clamp = [](int value) { return static_cast<std::uint32_t>(std::clamp(value, 0, 255)); };
-    return (clamp(a) << 24) | (clamp(r) << 16) | (clamp(g) << 8) | clamp(b);
-}
-
-std::uint32_t Mix(std::uint32_t from, std::uint32_t to, float t)
-{
-    auto channel = [&](int shift)
-    {
-        const float a = static_cast<float>((from >> shift) & 0xFF);
-        const float b = static_cast<float>((to >> shift) & 0xFF);
-        return static_cast<std::uint32_t>(a + (b - a) * t + 0.5f) << shift;
-    };
-    return channel(24) | channel(16) | channel(8) | channel(0);
-}
 
 // The letterbox bars: a gilded edge where they meet the picture (row or column 0), then a hedge-green
 // gradient with a soft leaf pattern outwards.
@@ -140,26 +108,6 @@ std::uint32_t ScarecrowArm(int x, int y)
     return y >= 4 && y < 8 ? Argb(255, 110, 78, 40) : 0;
 }
 
-bool WriteJpeg(const Platform::Image& image, const std::string& path)
-{
-    if (!Platform::JpegWriter::WriteFile(image, kJpegQuality, false, path))
-    {
-        std::fprintf(stderr, "wf_picturegen: cannot write %s\n", path.c_str());
-        return false;
-    }
-    return true;
-}
-
-bool WritePng(const Platform::Image& image, const std::string& path)
-{
-    if (!Platform::PngCodec::Write(image, path))
-    {
-        std::fprintf(stderr, "wf_picturegen: cannot write %s\n", path.c_str());
-        return false;
-    }
-    return true;
-}
-
 } // namespace
 
 int main(int argc, char** argv)
@@ -171,9 +119,10 @@ int main(int argc, char** argv)
     }
     const std::string folder = std::string(argv[1]) + "/";
     bool ok = true;
-    ok &= WriteJpeg(Paint(1024, 60, [](int x, int y) { return Border(y, x, 60); }), folder + "topborder.jpg");
-    ok &=
-        WriteJpeg(Paint(170, 768, [](int x, int y) { return Border(x, y, 170); }), folder + "leftborder.jpg");
+    ok &= WriteJpeg(Paint(1024, 60, [](int x, int y) { return Border(y, x, 60); }), folder + "topborder.jpg",
+                    kJpegQuality);
+    ok &= WriteJpeg(Paint(170, 768, [](int x, int y) { return Border(x, y, 170); }),
+                    folder + "leftborder.jpg", kJpegQuality);
     ok &= WritePng(Paint(62, 62, Cursor), folder + "cursor.png");
     ok &= WritePng(Paint(16, 16, Spark), folder + "spark.png");
     ok &= WritePng(Paint(40, 90, ScarecrowBody), folder + "scarecrow_body.png");
