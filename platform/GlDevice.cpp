@@ -259,7 +259,7 @@ AdapterFacts GlDevice::GetAdapterFacts() const
 std::unique_ptr<DeviceTexture> GlDevice::CreateTexture(int width, int height, TextureUsage usage)
 {
     if (!ValidSize(width, height, mMaxTextureSide) ||
-        (usage == TextureUsage::RenderTarget && mLife != Life::Working) || !mContext->MakeCurrent())
+        (usage == TextureUsage::RenderTarget && !mLife.IsWorking()) || !mContext->MakeCurrent())
     {
         return nullptr;
     }
@@ -304,7 +304,7 @@ std::unique_ptr<DeviceTexture> GlDevice::CreateTextureFromFileInMemory(const std
 
 std::unique_ptr<VertexBuffer> GlDevice::CreateVertexBuffer(std::size_t vertices)
 {
-    if (vertices == 0 || mLife != Life::Working)
+    if (vertices == 0 || !mLife.IsWorking())
     {
         return nullptr;
     }
@@ -318,7 +318,7 @@ std::unique_ptr<VertexBuffer> GlDevice::CreateVertexBuffer(std::size_t vertices)
 
 std::unique_ptr<IndexBuffer> GlDevice::CreateIndexBuffer(std::size_t indices)
 {
-    if (indices == 0 || mLife != Life::Working)
+    if (indices == 0 || !mLife.IsWorking())
     {
         return nullptr;
     }
@@ -435,7 +435,7 @@ void GlDevice::BindFramebuffer(unsigned framebuffer, int width, int height)
 
 void GlDevice::Clear(std::uint32_t argb)
 {
-    if (mLife != Life::Working || !mContext->MakeCurrent())
+    if (!mLife.IsWorking() || !mContext->MakeCurrent())
     {
         return;
     }
@@ -467,7 +467,7 @@ void GlDevice::EndScene()
 
 bool GlDevice::CanDraw() const
 {
-    return mLife == Life::Working && mInScene && mVertices != nullptr && !mVertices->IsLocked() &&
+    return mLife.IsWorking() && mInScene && mVertices != nullptr && !mVertices->IsLocked() &&
            mContext->IsAlive();
 }
 
@@ -689,7 +689,7 @@ void GlDevice::StepLines(std::size_t lineCount)
 
 DeviceResult GlDevice::Present()
 {
-    if (mLife != Life::Working)
+    if (!mLife.IsWorking())
     {
         return DeviceResult::DeviceLost;
     }
@@ -726,21 +726,12 @@ DeviceResult GlDevice::Present()
 
 DeviceResult GlDevice::TestCooperativeLevel()
 {
-    switch (mLife)
-    {
-    case Life::Working:
-        return DeviceResult::Ok;
-    case Life::Lost:
-        return DeviceResult::DeviceLost;
-    case Life::NeedsReset:
-        break;
-    }
-    return DeviceResult::DeviceNotReset;
+    return mLife.Result();
 }
 
 bool GlDevice::Reset(const PresentParameters& parameters)
 {
-    if (mLife == Life::Lost || mInScene ||
+    if (mLife.IsLost() || mInScene ||
         !ValidSize(parameters.backBufferWidth, parameters.backBufferHeight, mMaxTextureSide) ||
         !mContext->MakeCurrent() || !MakeBackBuffer(parameters.backBufferWidth, parameters.backBufferHeight))
     {
@@ -758,16 +749,8 @@ bool GlDevice::Reset(const PresentParameters& parameters)
     mAddress = TextureAddress::Wrap;
     mVertices = nullptr;
     mIndices = nullptr;
-    mLife = Life::Working;
+    mLife.MarkReset();
     return true;
-}
-
-void GlDevice::AllowReset()
-{
-    if (mLife == Life::Lost)
-    {
-        mLife = Life::NeedsReset;
-    }
 }
 
 void GlDevice::ReadBackBuffer(Image& out)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/DeviceLife.h"
 #include "platform/GraphicsDevice.h"
 
 #include <memory>
@@ -67,8 +68,8 @@ public:
     void ReadBackBuffer(Image& out) override;
     void ForgetTexture(const DeviceTexture* texture) override;
 
-    void MakeLost() override { mLife = Life::Lost; }
-    void AllowReset() override;
+    void MakeLost() override { mLife.MakeLost(); }
+    void AllowReset() override { mLife.AllowReset(); }
     const DeviceStatistics& Statistics() const override { return mStatistics; }
     void RecordDrawCalls(std::size_t capacity) override;
     const std::vector<DrawRecord>& DrawCalls() const override { return mDrawCalls; }
@@ -77,12 +78,6 @@ public:
     void Finish() const;
 
 private:
-    enum class Life
-    {
-        Working,
-        Lost,
-        NeedsReset,
-    };
     GlDevice(std::shared_ptr<GlContext> context, WindowSystem* windows);
     bool Init(const PresentParameters& parameters, std::string& error);
     bool MakeProgram(std::string& error);
@@ -131,7 +126,7 @@ private:
     std::vector<std::uint16_t> mSafeIndices; // sized when index buffers are made, so drawing never allocates
     std::vector<Vertex> mScreenVertices;     // sized when vertex buffers are made
     std::vector<Vertex> mLinePoints;         // grows to the longest lines drawn, then stays
-    Life mLife = Life::Working;
+    DeviceLife mLife;
     bool mInScene = false;
     DeviceStatistics mStatistics;
     std::vector<DrawRecord> mDrawCalls;

@@ -63,7 +63,7 @@ AdapterFacts SoftwareDevice::GetAdapterFacts() const
 
 std::unique_ptr<DeviceTexture> SoftwareDevice::CreateTexture(int width, int height, TextureUsage usage)
 {
-    if (!ValidSize(width, height) || (usage == TextureUsage::RenderTarget && mLife != Life::Working))
+    if (!ValidSize(width, height) || (usage == TextureUsage::RenderTarget && !mLife.IsWorking()))
     {
         return nullptr;
     }
@@ -98,7 +98,7 @@ std::unique_ptr<DeviceTexture> SoftwareDevice::CreateTextureFromFileInMemory(con
 
 std::unique_ptr<VertexBuffer> SoftwareDevice::CreateVertexBuffer(std::size_t vertices)
 {
-    if (vertices == 0 || mLife != Life::Working)
+    if (vertices == 0 || !mLife.IsWorking())
     {
         return nullptr;
     }
@@ -107,7 +107,7 @@ std::unique_ptr<VertexBuffer> SoftwareDevice::CreateVertexBuffer(std::size_t ver
 
 std::unique_ptr<IndexBuffer> SoftwareDevice::CreateIndexBuffer(std::size_t indices)
 {
-    if (indices == 0 || mLife != Life::Working)
+    if (indices == 0 || !mLife.IsWorking())
     {
         return nullptr;
     }
@@ -184,7 +184,7 @@ void SoftwareDevice::SetView(const Matrix4& view)
 
 void SoftwareDevice::Clear(std::uint32_t argb)
 {
-    if (mLife != Life::Working)
+    if (!mLife.IsWorking())
     {
         return;
     }
@@ -214,7 +214,7 @@ void SoftwareDevice::EndScene()
 
 bool SoftwareDevice::CanDraw() const
 {
-    return mLife == Life::Working && mInScene && mVertices != nullptr && !mVertices->IsLocked();
+    return mLife.IsWorking() && mInScene && mVertices != nullptr && !mVertices->IsLocked();
 }
 
 std::size_t SoftwareDevice::TransformVertices(std::size_t count)
@@ -354,7 +354,7 @@ void SoftwareDevice::RunCommandsInBand(int band, int bandCount) const
 DeviceResult SoftwareDevice::Present()
 {
     Execute();
-    if (mLife != Life::Working)
+    if (!mLife.IsWorking())
     {
         return DeviceResult::DeviceLost;
     }
@@ -369,22 +369,12 @@ DeviceResult SoftwareDevice::Present()
 
 DeviceResult SoftwareDevice::TestCooperativeLevel()
 {
-    switch (mLife)
-    {
-    case Life::Working:
-        return DeviceResult::Ok;
-    case Life::Lost:
-        return DeviceResult::DeviceLost;
-    case Life::NeedsReset:
-        break;
-    }
-    return DeviceResult::DeviceNotReset;
+    return mLife.Result();
 }
 
 bool SoftwareDevice::Reset(const PresentParameters& parameters)
 {
-    if (mLife == Life::Lost || mInScene ||
-        !ValidSize(parameters.backBufferWidth, parameters.backBufferHeight))
+    if (mLife.IsLost() || mInScene || !ValidSize(parameters.backBufferWidth, parameters.backBufferHeight))
     {
         return false;
     }
@@ -396,16 +386,8 @@ bool SoftwareDevice::Reset(const PresentParameters& parameters)
     mState = RasterState{};
     mVertices = nullptr;
     mIndices = nullptr;
-    mLife = Life::Working;
+    mLife.MarkReset();
     return true;
-}
-
-void SoftwareDevice::AllowReset()
-{
-    if (mLife == Life::Lost)
-    {
-        mLife = Life::NeedsReset;
-    }
 }
 
 void SoftwareDevice::ReadBackBuffer(Image& out)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/DeviceLife.h"
 #include "platform/GraphicsDevice.h"
 #include "platform/RasterWorkers.h"
 #include "platform/Rasterizer.h"
@@ -66,8 +67,8 @@ public:
 
     void ReadBackBuffer(Image& out) override;
 
-    void MakeLost() override { mLife = Life::Lost; }
-    void AllowReset() override;
+    void MakeLost() override { mLife.MakeLost(); }
+    void AllowReset() override { mLife.AllowReset(); }
     const DeviceStatistics& Statistics() const override { return mStatistics; }
     void RecordDrawCalls(std::size_t capacity) override;
     const std::vector<DrawRecord>& DrawCalls() const override { return mDrawCalls; }
@@ -75,13 +76,6 @@ public:
     int ThreadCount() const { return mWorkers.ThreadCount(); }
 
 private:
-    enum class Life
-    {
-        Working,
-        Lost,
-        NeedsReset,
-    };
-
     struct Command
     {
         enum class Kind : std::uint8_t
@@ -117,7 +111,7 @@ public:
 private:
     WindowSystem* mWindows = nullptr;
     RasterWorkers mWorkers;
-    Life mLife = Life::Working;
+    DeviceLife mLife;
     bool mInScene = false;
     std::unique_ptr<DeviceTexture> mBackBuffer;
     DeviceTexture* mRenderTarget = nullptr;
