@@ -1,9 +1,17 @@
 #include "game/Map.h"
 
+#include "engine/Gui/GuiManager.h"
 #include "engine/Log/ReportAssert.h"
+#include "engine/Render/Sprite.h"
+#include "engine/Render/SpriteManager.h"
+#include "engine/Sound/Sound.h"
+#include "engine/Sound/SoundManager.h"
+#include "game/GUI/MainMenu.h"
+#include "game/Game/Game.h"
 #include "game/Game/GameInfo.h"
 
 #include <algorithm>
+#include <string>
 
 Map::Map()
 {
@@ -23,6 +31,81 @@ Map::~Map()
         delete item;
     }
     mItems.clear();
+}
+
+void Map::Init()
+{
+    if (Korrin::SpriteManager* sprites = Korrin::SpriteManager::Peek())
+    {
+        mBackground = sprites->LoadSprite("Background", MainMenu::kBackgroundScript);
+    }
+    if (Korrin::GuiManager* widgets = Korrin::GuiManager::Peek())
+    {
+        mLevelButtons = widgets->CreateContainer("MapLevels", kLevelButtonScript);
+    }
+    SetActive(IsActive());
+}
+
+void Map::SetActive(bool active)
+{
+    Blank::SetActive(active);
+    if (mLevelButtons != nullptr)
+    {
+        mLevelButtons->SetDisabled(!active);
+    }
+}
+
+bool Map::Update(float dt)
+{
+    if (!UpdateAll(dt))
+    {
+        return false;
+    }
+    const std::uint16_t level = ClickedLevel();
+    Game* game = Game::Peek();
+    if (level == 0 || game == nullptr)
+    {
+        return true;
+    }
+    Korrin::SoundManager* sounds = Korrin::SoundManager::Peek();
+    if (Korrin::Sound* click = sounds != nullptr ? sounds->GetSound("click_button") : nullptr)
+    {
+        click->Play(false);
+    }
+    game->StartLevel(level);
+    return true;
+}
+
+std::uint16_t Map::ClickedLevel() const
+{
+    const Korrin::GuiManager* widgets = Korrin::GuiManager::Peek();
+    const Korrin::GuiElement* clicked = widgets != nullptr ? widgets->GetMessage() : nullptr;
+    if (clicked == nullptr || mLevelButtons == nullptr)
+    {
+        return 0;
+    }
+    for (std::uint16_t level = 1; level <= kSampleLevels; ++level)
+    {
+        if (clicked->GetName() == "MAP_LEVEL_" + std::to_string(level))
+        {
+            return level;
+        }
+    }
+    return 0;
+}
+
+void Map::Draw()
+{
+    if (mBackground != nullptr)
+    {
+        mBackground->Draw(static_cast<int>(mBackground->GetPosition().x),
+                          static_cast<int>(mBackground->GetPosition().y));
+    }
+    DrawAll();
+    if (mLevelButtons != nullptr)
+    {
+        mLevelButtons->Draw();
+    }
 }
 
 MapItem* Map::GetItem(std::uint32_t index)

@@ -9,7 +9,14 @@
 
 #include <cstdint>
 
-// The world-map screen.
+namespace Korrin
+{
+class GuiContainer;
+class Sprite;
+} // namespace Korrin
+
+// The world-map screen. Until the map's own pictures and level items come, it shows the menu's picture
+// and a button for each sample level.
 class Map : public Blank, public NamedObjectContainer
 {
 public:
@@ -21,10 +28,14 @@ public:
     Map();
     ~Map() override;
 
-    void Init() override {}
+    static constexpr const char* kLevelButtonScript = "map_levels.lua";
+    static constexpr std::uint16_t kSampleLevels = 3;
+
+    void Init() override;
     void Reset() override {}
-    bool Update(float dt) override { return UpdateAll(dt); }
-    void Draw() override { DrawAll(); }
+    bool Update(float dt) override;
+    void Draw() override;
+    void SetActive(bool active) override;
 
     const MapSettings& GetSettings() const { return mSettings; }
     ProgressBoardManager& GetBoards() { return mBoards; }
@@ -43,6 +54,11 @@ public:
     std::uint32_t secondProgressLevel = 0;
 
 private:
+    // The level whose button was clicked this frame, or 0.
+    std::uint16_t ClickedLevel() const;
+
+    Korrin::Sprite* mBackground = nullptr;         // the sprite manager's
+    Korrin::GuiContainer* mLevelButtons = nullptr; // the widget manager's
     MapSettings mSettings;
     ProgressBoardManager mBoards;
     Korrin::SafeVector<MapItem*> mItems{"Map::items"};

@@ -1,13 +1,8 @@
 #include "platform/PngCodec.h"
+#include "tests/game/GameProcess.h"
 
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
 #include <gtest/gtest.h>
-#include <iterator>
 #include <string>
-#include <sys/wait.h>
-#include <unistd.h>
 
 namespace
 {
@@ -16,37 +11,19 @@ namespace
 class LevelScenario : public testing::Test
 {
 protected:
-    LevelScenario()
-        : mFolder(std::filesystem::current_path() /
-                  ("level-" + std::to_string(::getpid()) + "-" +
-                   testing::UnitTest::GetInstance()->current_test_info()->name()))
-    {
-        std::filesystem::remove_all(mFolder);
-        std::filesystem::create_directories(mFolder);
-    }
-    ~LevelScenario() override
-    {
-        std::error_code error;
-        std::filesystem::remove_all(mFolder, error);
-    }
-
     // Skips the logos, starts level 1 from the main menu with its key, plays the extra lines and takes
     // the picture of frame 640.
     Platform::Image Play(const std::string& moreInput)
     {
-        std::ofstream(mFolder / "input.txt") << "1 click left\n3 click left\n150 key 1\n" << moreInput;
-        const std::string data = std::filesystem::path(WF_GAME_BINARY).parent_path().string();
-        const std::string command = "cd '" + mFolder.string() +
-                                    "' && timeout 120 '" WF_GAME_BINARY
-                                    "' --headless --fixed-step --frames 650 --save-dir save --data '" +
-                                    data + "' --input input.txt --screenshot 640:shot.png >out.txt 2>err.txt";
-        const int status = std::system(command.c_str());
-        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
-        std::ifstream file(mFolder / "shot.png", std::ios::binary);
-        const std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(file),
-                                              std::istreambuf_iterator<char>()};
+        mGame.WriteFile("input.txt", "1 click left\n3 click left\n150 key 1\n" + moreInput);
+        EXPECT_TRUE(mGame
+                        .Run(mGame.Headless(
+                            {"--frames", "650", "--input", "input.txt", "--screenshot", "640:shot.png"}))
+                        .ExitedWith(0));
+        const std::string bytes = mGame.ReadFile("shot.png");
         Platform::Image picture;
-        EXPECT_TRUE(Platform::PngCodec::Decode(bytes.data(), bytes.size(), picture));
+        EXPECT_TRUE(Platform::PngCodec::Decode(reinterpret_cast<const std::uint8_t*>(bytes.data()),
+                                               bytes.size(), picture));
         return picture;
     }
 
@@ -74,7 +51,7 @@ protected:
         return false;
     }
 
-    std::filesystem::path mFolder;
+    GameProcess mGame;
 };
 
 } // namespace
@@ -103,4 +80,19 @@ TEST_F(LevelScenario, WithoutAClickNothingIsSelected)
     const Platform::Image picture = Play("600 move 500 540\n");
     ASSERT_EQ(picture.width, 1920);
     EXPECT_FALSE(ShopFramed(picture));
+}
+
+TEST_F(LevelScenario, PlayLeadsToTheMapWhoseButtonsStartTheLevels)
+{
+    // The menu's Play button, then the map's "Level 2" button, in a window of the virtual size.
+    mGame.WriteFile("input.txt", "1 click left\n3 click left\n200 move 820 317\n201 click left\n"
+                                 "240 move 512 338\n241 click left\n");
+    ASSERT_TRUE(
+        mGame.Run(mGame.Headless({"--windowed", "--frames", "300", "--input", "input.txt"})).ExitedWith(0));
+    const std::string log = mGame.ReadFile("log.log");
+    const std::size_t map = log.find("SetCurrent 1");
+    const std::size_t level = log.find("Load level lev02.lev");
+    EXPECT_NE(map, std::string::npos) << log;
+    EXPECT_NE(level, std::string::npos) << log;
+    EXPECT_LT(map, level) << "the level is started from the map";
 }

@@ -1,0 +1,26 @@
+-- The world map's stand-in: a button for each sample level, in a column in the middle of the picture.
+MapLevels = {
+    Pos = {452, 260},
+
+    { Type = "button", Name = "MAP_LEVEL_1", Image = "gui_widgets.png", Pos = {0, 0},
+      Normal = {48, 0, 168, 36}, Over = {48, 36, 168, 72}, Pressed = {48, 72, 168, 108},
+      Disabled = {48, 108, 168, 144}, Caption = "MAP_LEVEL_1",
+      TextNormal = { Font = "font02.fnt", TextArea = {0, 0, 120, 36}, HAlign = "center", VAlign = "center" },
+      TextOver = { Font = "font02.fnt", TextArea = {0, 0, 120, 36}, HAlign = "center", VAlign = "center",
+                   Colour = {1, 1, 0.8, 1} },
+      TextPressed = { Font = "font02.fnt", TextArea = {0, 2, 120, 38}, HAlign = "center", VAlign = "center" } },
+    { Type = "button", Name = "MAP_LEVEL_2", Image = "gui_widgets.png", Pos = {0, 60},
+      Normal = {48, 0, 168, 36}, Over = {48, 36, 168, 72}, Pressed = {48, 72, 168, 108},
+      Disabled = {48, 108, 168, 144}, Caption = "MAP_LEVEL_2",
+      TextNormal = { Font = "font02.fnt", TextArea = {0, 0, 120, 36}, HAlign = "center", VAlign = "center" },
+      TextOver = { Font = "font02.fnt", TextArea = {0, 0, 120, 36}, HAlign = "center", VAlign = "center",
+                   Colour = {1, 1, 0.8, 1} },
+      TextPressed = { Font = "font02.fnt", TextArea = {0, 2, 120, 38}, HAlign = "center", VAlign = "center" } },
+    { Type = "button", Name = "MAP_LEVEL_3", Image = "gui_widgets.png", Pos = {0, 120},
+      Normal = {48, 0, 168, 36}, Over = {48, 36, 168, 72}, Pressed = {48, 72, 168, 108},
+      Disabled = {48, 108, 168, 144}, Caption = "MAP_LEVEL_3",
+      TextNormal = { Font = "font02.fnt", TextArea = {0, 0, 120, 36}, HAlign = "center", VAlign = "center" },
+      TextOver = { Font = "font02.fnt", TextArea = {0, 0, 120, 36}, HAlign = "center", VAlign = "center",
+                   Colour = {1, 1, 0.8, 1} },
+      TextPressed = { Font = "font02.fnt", TextArea = {0, 2, 120, 38}, HAlign = "center", VAlign = "center" } },
+}
