@@ -231,16 +231,7 @@ bool GlDevice::MakeBackBuffer(int width, int height)
 
 bool GlDevice::GetDisplayMode(DisplayMode& out) const
 {
-    if (mWindows != nullptr)
-    {
-        const DisplayMetrics metrics = mWindows->Metrics();
-        if (metrics.screenWidth > 0 && metrics.screenHeight > 0)
-        {
-            out = {metrics.screenWidth, metrics.screenHeight, 60};
-            return true;
-        }
-    }
-    out = {mBackBuffer->Width(), mBackBuffer->Height(), 60};
+    out = DisplayModeFor(mWindows, mBackBuffer->Width(), mBackBuffer->Height());
     return true;
 }
 

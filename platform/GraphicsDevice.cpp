@@ -1,5 +1,7 @@
 #include "platform/GraphicsDevice.h"
 
+#include "platform/WindowSystem.h"
+
 namespace Platform
 {
 
@@ -19,6 +21,21 @@ void GraphicsDevice::ReadTexture(const DeviceTexture& texture, Image& out)
                        static_cast<std::size_t>(x)] = row[x] | opaque;
         }
     }
+}
+
+DisplayMode GraphicsDevice::DisplayModeFor(const WindowSystem* windows, int backBufferWidth,
+                                           int backBufferHeight)
+{
+    constexpr int kRefreshRate = 60;
+    if (windows != nullptr)
+    {
+        const DisplayMetrics metrics = windows->Metrics();
+        if (metrics.screenWidth > 0 && metrics.screenHeight > 0)
+        {
+            return {metrics.screenWidth, metrics.screenHeight, kRefreshRate};
+        }
+    }
+    return {backBufferWidth, backBufferHeight, kRefreshRate};
 }
 
 } // namespace Platform

@@ -15,6 +15,8 @@
 namespace Platform
 {
 
+class WindowSystem;
+
 // The graphics device the engine draws through: textures and render targets, one stream of 24-byte
 // vertices with 16-bit indices, the few states the engine changes, scenes, presentation, and the
 // lost / needs-reset / working life of a device whose display was taken away.
@@ -105,6 +107,10 @@ public:
     virtual const std::vector<DrawRecord>& DrawCalls() const = 0;
 
 protected:
+    // The display mode both devices report: the screen of the window system when it tells one, else the
+    // back buffer's size; 60 Hz.
+    static DisplayMode DisplayModeFor(const WindowSystem* windows, int backBufferWidth, int backBufferHeight);
+
     // Handed to the textures this device makes (see DeviceTexture::SetOwner).
     const std::shared_ptr<GraphicsDevice*>& Link() const { return mLink; }
 

@@ -35,16 +35,7 @@ SoftwareDevice::~SoftwareDevice()
 
 bool SoftwareDevice::GetDisplayMode(DisplayMode& out) const
 {
-    if (mWindows != nullptr)
-    {
-        const DisplayMetrics metrics = mWindows->Metrics();
-        if (metrics.screenWidth > 0 && metrics.screenHeight > 0)
-        {
-            out = {metrics.screenWidth, metrics.screenHeight, 60};
-            return true;
-        }
-    }
-    out = {mBackBuffer->Width(), mBackBuffer->Height(), 60};
+    out = DisplayModeFor(mWindows, mBackBuffer->Width(), mBackBuffer->Height());
     return true;
 }
 
