@@ -69,7 +69,15 @@ float ReadVolume(Korrin::BinaryReader& in, const std::string& path, const char* 
 {
     const float volume = in.ReadF32();
     const float clean = CleanVolume(volume, fallback);
-    if (in.Ok() && !(clean == volume))
+    if (!in.Ok() || clean == volume)
+    {
+        return clean;
+    }
+    if (std::isnan(volume))
+    {
+        SaveFormat::Clamped(path, "%s not a number read as %g", what, static_cast<double>(clean));
+    }
+    else
     {
         SaveFormat::Clamped(path, "%s %g read as %g", what, static_cast<double>(volume),
                             static_cast<double>(clean));
