@@ -31,7 +31,7 @@ State& Shared()
     return state;
 }
 
-std::string Format(const char* format, va_list arguments)
+__attribute__((format(printf, 1, 0))) std::string Format(const char* format, va_list arguments)
 {
     char line[Korrin::LogManager::kLineLimit + 1];
     std::vsnprintf(line, sizeof(line), format, arguments);
