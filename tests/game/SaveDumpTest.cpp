@@ -127,7 +127,8 @@ TEST_F(SaveDumpTest, TheCheckerSaysWhatTheGameMakesOfEachFile)
         {{"Save2_1.dat", "Save7_3.dat", "Save7_5.dat"}, 2, {"REFUSED: another program version"}},
         {{"Save8_4.dat"}, 2, {"REFUSED: level records"}},
         {{"Save2_4.dat"}, 1, {"NOT CHECKED"}},
-        {{"Users.dat.damaged"}, 2, {"not a save file name"}},
+        {{"Users.dat.damaged"}, 0, {"SKIPPED: not one of the game's save files"}},
+        {{"Save9_1.dat"}, 2, {"cannot be read"}},
     };
     const auto before = ReadFolder();
     for (const Case& c : cases)

@@ -3,7 +3,8 @@
 // Save0b.dat, Save<player>_<kind>.dat). For each file it says whether the game accepts it, accepts it
 // with values taken at their limits, keeps it as it is without reading it, or refuses it, and why; the
 // files themselves are never changed. Exit code: 0 all accepted, 1 something clamped or kept as it is (or
-// a level save that could not be checked), 2 a file refused or not a save file.
+// a level save that could not be checked), 2 a file refused or unreadable. Other files (the lock, kept-aside
+// copies) are skipped, as the game skips them.
 #include "game/Main.h"
 
 #include "engine/File/BinaryReader.h"
@@ -499,9 +500,11 @@ int Check(const std::string& path, const std::string& dataFolder)
     const FileName name = ParseName(std::filesystem::path(path).filename().string());
     if (name.kind == FileKind::Unknown)
     {
-        std::printf("%s\n  not a save file name (Users.dat, Save0b.dat, Save<player>_<1-5>.dat)\n",
+        // The lock, kept-aside copies and the like lie in the save folder too; the game reads none of them.
+        std::printf("%s\n  SKIPPED: not one of the game's save files (Users.dat, Save0b.dat, "
+                    "Save<player>_<1-5>.dat)\n",
                     path.c_str());
-        return kSomethingRefused;
+        return kAllAccepted;
     }
     std::vector<std::uint8_t> bytes;
     if (Korrin::DiskFile::ReadAll(path, SaveFormat::kMaxFileBytes, bytes) != Korrin::DiskFile::ReadResult::Ok)
