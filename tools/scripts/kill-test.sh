@@ -21,11 +21,15 @@ done
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 saves="$work/saves"
-mkdir -p "$saves" "$work/run" "$work/before"
+seed_files="$work/seed"
+mkdir -p "$saves" "$work/run" "$work/before" "$seed_files"
 # The sample player's files; the level in play is left out (its level is not among the sample levels).
 for name in Users.dat Save2_1.dat Save2_2.dat Save2_3.dat Save2_5.dat Save0b.dat; do
-  cp "$top/tests/fixtures/saves/$name" "$saves/"
+  cp "$top/tests/fixtures/saves/$name" "$seed_files/"
 done
+# Highest level 200 in the map file: the game reads it as 66 and saves that, so each run's map file
+# differs from the one before it and a kill can find either.
+printf '\310' | dd of="$seed_files/Save2_5.dat" bs=1 seek=5 conv=notrunc status=none
 printf '1 click left\n3 click left\n' >"$work/run/skip-logos.txt"
 export SDL_VIDEODRIVER="${SDL_VIDEODRIVER:-offscreen}" SDL_AUDIODRIVER="${SDL_AUDIODRIVER:-dummy}"
 export ASAN_OPTIONS="${ASAN_OPTIONS:-detect_leaks=0}"
@@ -66,27 +70,47 @@ check_saves() {
   done
 }
 
+# The save folder as the seed left it, and a copy of it as it was before the run.
+reset_saves() {
+  find "$saves" -mindepth 1 -delete
+  cp -a "$seed_files/." "$saves/"
+  find "$work/before" -mindepth 1 -delete
+  cp -a "$saves/." "$work/before/"
+}
+
 # One whole run first: how long a run lasts, and that it leaves the files complete.
-cp -a "$saves/." "$work/before/"
+reset_saves
 started=$(now_ms)
 start_game
+# The map file is the last one a run saves: when it changes, the saving is done.
+saved_ms=0
+while kill -0 "$game_pid" 2>/dev/null; do
+  if [ "$saved_ms" -eq 0 ] && ! cmp -s "$saves/Save2_5.dat" "$seed_files/Save2_5.dat"; then
+    saved_ms=$(($(now_ms) - started))
+  fi
+  sleep 0.01
+done
 wait "$game_pid" || { echo "kill test: the run without a kill failed" >&2; exit 1; }
 run_ms=$(($(now_ms) - started))
+[ "$saved_ms" -gt 0 ] || saved_ms=$run_ms
 changed=0
 check_saves "a whole run"
+cmp -s "$saves/Save2_5.dat" "$seed_files/Save2_5.dat" && { echo "kill test: the run saved no map file" >&2; exit 1; }
 
 RANDOM=$seed
-echo "kill test: runs of $run_ms ms, killed at random moments for $seconds s (WF_KILL_SEED=$seed)"
+echo "kill test: runs of $run_ms ms, saved by $saved_ms ms; killed at random moments for $seconds s" \
+  "(WF_KILL_SEED=$seed)"
 kills=0
 changed=0
+half_written=0
 deadline=$(($(date +%s) + seconds))
 while [ "$(date +%s)" -lt "$deadline" ]; do
-  rm -rf "$work/before" && mkdir "$work/before" && cp -a "$saves/." "$work/before/"
-  # Mostly late in the run, where it saves, sometimes anywhere.
+  reset_saves
+  # Mostly within half a second of the moment the whole run had saved, sometimes anywhere in the run.
   if [ $((RANDOM % 4)) -eq 0 ]; then
     delay_ms=$((RANDOM % run_ms))
   else
-    delay_ms=$((run_ms * 60 / 100 + RANDOM % (run_ms * 50 / 100 + 1)))
+    delay_ms=$((saved_ms > 500 ? saved_ms - 500 + RANDOM % 1000 : RANDOM % 1000))
   fi
   start_game
   sleep "$(printf '%d.%03d' $((delay_ms / 1000)) $((delay_ms % 1000)))"
@@ -94,13 +118,19 @@ while [ "$(date +%s)" -lt "$deadline" ]; do
   wait "$game_pid" 2>/dev/null || true
   kills=$((kills + 1))
   check_saves "kill $kills after $delay_ms ms"
+  if compgen -G "$saves/*.tmp" >/dev/null; then
+    half_written=$((half_written + 1))
+  fi
 done
 
-# A last whole run removes what a killed save left half written.
+# A last whole run removes what a killed save left half written (one is planted should no kill have
+# left any).
+printf 'half' >"$saves/Users.dat.tmp"
 start_game
 wait "$game_pid" || { echo "kill test: the run after the kills failed" >&2; exit 1; }
 if compgen -G "$saves/*.tmp" >/dev/null; then
   echo "kill test: a half-written file is still there after a start: $(ls "$saves"/*.tmp)" >&2
   exit 1
 fi
-echo "kill test: $kills kills; every save file was old or complete ($changed checked by the save checker)"
+echo "kill test: $kills kills ($half_written inside a save's write); every save file was old or complete" \
+  "($changed new files checked by the save checker)"
