@@ -7,6 +7,7 @@
 //
 //   wf_frame_bench [--benchmark_min_time=2]
 
+#include "bench/BenchArt.h"
 #include "platform/GlContext.h"
 #include "platform/GlDevice.h"
 #include "platform/SdlWindowSystem.h"
@@ -49,12 +50,8 @@ struct SceneLayout
 
     SceneLayout()
     {
-        std::uint32_t seed = 1;
-        auto next = [&seed](int range)
-        {
-            seed = seed * 214013u + 2531011u;
-            return static_cast<int>((seed >> 16) & 0x7FFF) % range;
-        };
+        BenchArt::Random random;
+        auto next = [&random](int range) { return random.Next(range); };
         for (int i = 0; i < kSpriteCount; ++i)
         {
             const int texture = next(4);
@@ -73,40 +70,6 @@ const SceneLayout& Layout()
 {
     static const SceneLayout layout;
     return layout;
-}
-
-// A round blob with soft alpha edges: the usual sprite.
-std::vector<std::uint32_t> Blob(int size, std::uint32_t colour)
-{
-    std::vector<std::uint32_t> pixels(static_cast<std::size_t>(size * size));
-    const float radius = static_cast<float>(size) * 0.5f;
-    for (int y = 0; y < size; ++y)
-    {
-        for (int x = 0; x < size; ++x)
-        {
-            const float dx = (static_cast<float>(x) + 0.5f - radius) / radius;
-            const float dy = (static_cast<float>(y) + 0.5f - radius) / radius;
-            const float fall = std::max(0.0f, 1.0f - (dx * dx + dy * dy));
-            const auto alpha = static_cast<std::uint32_t>(std::min(255.0f, fall * 400.0f));
-            pixels[static_cast<std::size_t>(y * size + x)] = (alpha << 24) | (colour & 0xFFFFFF);
-        }
-    }
-    return pixels;
-}
-
-std::vector<std::uint32_t> Background()
-{
-    std::vector<std::uint32_t> pixels(static_cast<std::size_t>(kFrameWidth * kFrameHeight));
-    for (int y = 0; y < kFrameHeight; ++y)
-    {
-        for (int x = 0; x < kFrameWidth; ++x)
-        {
-            pixels[static_cast<std::size_t>(y * kFrameWidth + x)] =
-                0xFF000000u | static_cast<std::uint32_t>((x / 4) << 16) |
-                static_cast<std::uint32_t>((y / 3) << 8) | 0x40u;
-        }
-    }
-    return pixels;
 }
 
 std::uint32_t SpriteColour(int texture)
@@ -140,13 +103,13 @@ public:
         mDevice.SetIndices(mIndices.get());
         mDevice.SetAlphaTest(true, 1);
         mFrame = mDevice.CreateTexture(kFrameWidth, kFrameHeight, Platform::TextureUsage::RenderTarget);
-        mBackground = Upload(kFrameWidth, kFrameHeight, Background());
+        mBackground = Upload(kFrameWidth, kFrameHeight, BenchArt::Gradient(kFrameWidth, kFrameHeight));
         for (int i = 0; i < 4; ++i)
         {
             mSprites.push_back(
-                Upload(kSpriteSizes[i], kSpriteSizes[i], Blob(kSpriteSizes[i], SpriteColour(i))));
+                Upload(kSpriteSizes[i], kSpriteSizes[i], BenchArt::Blob(kSpriteSizes[i], SpriteColour(i))));
         }
-        mParticle = Upload(kParticleSize, kParticleSize, Blob(kParticleSize, 0xFFC080u));
+        mParticle = Upload(kParticleSize, kParticleSize, BenchArt::Blob(kParticleSize, 0xFFC080u));
         const float width = kFrameWidth;
         const float height = kFrameHeight;
         mDevice.SetProjection(Platform::Matrix4::Scaling(1.0f, -1.0f, 1.0f) *
@@ -262,13 +225,15 @@ public:
         mFrame = SDL_CreateTexture(mRenderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_TARGET, kFrameWidth,
                                    kFrameHeight);
         SDL_SetTextureScaleMode(mFrame, SDL_ScaleModeLinear);
-        mBackground = Upload(kFrameWidth, kFrameHeight, Background(), SDL_BLENDMODE_NONE);
+        mBackground = Upload(kFrameWidth, kFrameHeight, BenchArt::Gradient(kFrameWidth, kFrameHeight),
+                             SDL_BLENDMODE_NONE);
         for (int i = 0; i < 4; ++i)
         {
             mSprites.push_back(Upload(kSpriteSizes[i], kSpriteSizes[i],
-                                      Blob(kSpriteSizes[i], SpriteColour(i)), SDL_BLENDMODE_BLEND));
+                                      BenchArt::Blob(kSpriteSizes[i], SpriteColour(i)), SDL_BLENDMODE_BLEND));
         }
-        mParticle = Upload(kParticleSize, kParticleSize, Blob(kParticleSize, 0xFFC080u), SDL_BLENDMODE_ADD);
+        mParticle =
+            Upload(kParticleSize, kParticleSize, BenchArt::Blob(kParticleSize, 0xFFC080u), SDL_BLENDMODE_ADD);
     }
 
     ~SdlScene()
