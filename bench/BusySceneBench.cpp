@@ -13,6 +13,7 @@
 //   SDL_VIDEODRIVER=offscreen wf_busy_scene_bench [--benchmark_repetitions=5]
 
 #include "bench/BenchArt.h"
+#include "bench/BenchDrawing.h"
 #include "platform/GlContext.h"
 #include "platform/GlDevice.h"
 #include "platform/SdlWindowSystem.h"
@@ -123,6 +124,19 @@ std::array<std::array<float, 2>, 4> Corners(const Placement& place)
     return corners;
 }
 
+// The corners of a placement, or of an upright rectangle of its size wide and this high.
+std::array<std::array<float, 2>, 4> QuadCorners(const Placement& place, float height)
+{
+    if (height == place.size)
+    {
+        return Corners(place);
+    }
+    return {{{place.x, place.y},
+             {place.x + place.size, place.y},
+             {place.x + place.size, place.y + height},
+             {place.x, place.y + height}}};
+}
+
 constexpr float kCornerU[4] = {0.0f, 1.0f, 1.0f, 0.0f};
 constexpr float kCornerV[4] = {0.0f, 0.0f, 1.0f, 1.0f};
 
@@ -140,32 +154,27 @@ std::vector<std::uint16_t> QuadIndices(int quads)
     return indices;
 }
 
-constexpr int kBatchQuads = 1000;
+constexpr int kBatchQuads = BenchDrawing::QuadBatch::kMostQuads;
 
-// Our device, driven as the render system drives it: one vertex buffer, quads batched by texture.
+// Our device, driven as the render system drives it.
 class DeviceScene
 {
 public:
-    explicit DeviceScene(Platform::GraphicsDevice& device) : mDevice(device)
+    explicit DeviceScene(Platform::GraphicsDevice& device) : mDevice(device), mBatch(device)
     {
-        mVertices = mDevice.CreateVertexBuffer(kBatchQuads * 4);
-        mIndices = mDevice.CreateIndexBuffer(kBatchQuads * 6);
-        const std::vector<std::uint16_t> pattern = QuadIndices(kBatchQuads);
-        std::copy(pattern.begin(), pattern.end(), mIndices->Lock());
-        mIndices->Unlock();
-        mDevice.SetStreamSource(mVertices.get());
-        mDevice.SetIndices(mIndices.get());
         mDevice.SetAlphaTest(true, 1);
         mDevice.SetFilter(Platform::TextureFilter::Linear);
         mDevice.SetAddress(Platform::TextureAddress::Clamp);
         mFrame = mDevice.CreateTexture(kFrameWidth, kFrameHeight, Platform::TextureUsage::RenderTarget);
-        mBackground = Upload(kFrameWidth, kFrameHeight, BenchArt::Gradient(kFrameWidth, kFrameHeight));
+        mBackground = BenchDrawing::Upload(mDevice, kFrameWidth, kFrameHeight,
+                                           BenchArt::Gradient(kFrameWidth, kFrameHeight));
         for (int i = 0; i < 4; ++i)
         {
-            mSprites.push_back(
-                Upload(kSpriteSizes[i], kSpriteSizes[i], BenchArt::Blob(kSpriteSizes[i], kSpriteColours[i])));
+            mSprites.push_back(BenchDrawing::Upload(mDevice, kSpriteSizes[i], kSpriteSizes[i],
+                                                    BenchArt::Blob(kSpriteSizes[i], kSpriteColours[i])));
         }
-        mParticle = Upload(kParticleSize, kParticleSize, BenchArt::Blob(kParticleSize, 0xFFFFFFu));
+        mParticle = BenchDrawing::Upload(mDevice, kParticleSize, kParticleSize,
+                                         BenchArt::Blob(kParticleSize, 0xFFFFFFu));
     }
 
     void DrawFrame()
@@ -180,13 +189,13 @@ public:
         {
             Add(mSprites[static_cast<std::size_t>(sprite.texture)].get(), sprite, sprite.size);
         }
-        Flush();
+        mBatch.Flush();
         mDevice.SetDestinationBlend(Platform::BlendFactor::One);
         for (const Placement& particle : Layout().particles)
         {
             Add(mParticle.get(), particle, particle.size);
         }
-        Flush();
+        mBatch.Flush();
         mDevice.EndScene();
         // The frame scaled into the window, as the game draws it.
         mDevice.SetRenderTarget(nullptr);
@@ -194,26 +203,12 @@ public:
         mDevice.BeginScene();
         mDevice.SetDestinationBlend(Platform::BlendFactor::InverseSourceAlpha);
         Add(mFrame.get(), {0, 0.0f, 0.0f, static_cast<float>(kWindowWidth), 0.0f, kWhite}, kWindowHeight);
-        Flush();
+        mBatch.Flush();
         mDevice.EndScene();
         mDevice.Present();
     }
 
 private:
-    std::unique_ptr<Platform::DeviceTexture> Upload(int width, int height,
-                                                    const std::vector<std::uint32_t>& pixels)
-    {
-        auto texture = mDevice.CreateTexture(width, height, Platform::TextureUsage::Plain);
-        Platform::DeviceTexture::LockedRect locked = texture->Lock();
-        for (int y = 0; y < height; ++y)
-        {
-            std::copy_n(pixels.data() + static_cast<std::size_t>(y * width), width,
-                        reinterpret_cast<std::uint32_t*>(locked.bits + y * locked.pitch));
-        }
-        texture->Unlock();
-        return texture;
-    }
-
     void Project(int width, int height)
     {
         const auto w = static_cast<float>(width);
@@ -227,75 +222,33 @@ private:
     // A quad of the placement; height differs from the size only for the full-frame quads.
     void Add(const Platform::DeviceTexture* texture, const Placement& place, float height)
     {
-        if (texture != mTexture || mQuads == kBatchQuads)
+        const auto corners = QuadCorners(place, height);
+        Platform::Vertex quad[4];
+        for (std::size_t i = 0; i < 4; ++i)
         {
-            Flush();
-            mDevice.SetTexture(texture);
-            mTexture = texture;
+            quad[i] = {corners[i][0], corners[i][1], 0.5f, place.tint, kCornerU[i], kCornerV[i]};
         }
-        if (mLocked == nullptr)
-        {
-            mLocked = mVertices->Lock(true);
-        }
-        Platform::Vertex* out = mLocked + mQuads * 4;
-        if (height != place.size)
-        {
-            const float corners[4][2] = {
-                {0.0f, 0.0f}, {place.size, 0.0f}, {place.size, height}, {0.0f, height}};
-            for (int i = 0; i < 4; ++i)
-            {
-                out[i] = {corners[i][0], corners[i][1], 0.5f, place.tint, kCornerU[i], kCornerV[i]};
-            }
-        }
-        else
-        {
-            const auto corners = Corners(place);
-            for (std::size_t i = 0; i < 4; ++i)
-            {
-                out[i] = {corners[i][0], corners[i][1], 0.5f, place.tint, kCornerU[i], kCornerV[i]};
-            }
-        }
-        ++mQuads;
-    }
-
-    void Flush()
-    {
-        if (mQuads == 0)
-        {
-            return;
-        }
-        mVertices->Unlock();
-        mLocked = nullptr;
-        mDevice.DrawIndexedTriangles(static_cast<std::size_t>(mQuads) * 4,
-                                     static_cast<std::size_t>(mQuads) * 2);
-        mQuads = 0;
-        mTexture = nullptr;
+        mBatch.Add(texture, quad);
     }
 
     Platform::GraphicsDevice& mDevice;
-    std::unique_ptr<Platform::VertexBuffer> mVertices;
-    std::unique_ptr<Platform::IndexBuffer> mIndices;
+    BenchDrawing::QuadBatch mBatch;
     std::unique_ptr<Platform::DeviceTexture> mFrame;
     std::unique_ptr<Platform::DeviceTexture> mBackground;
     std::vector<std::unique_ptr<Platform::DeviceTexture>> mSprites;
     std::unique_ptr<Platform::DeviceTexture> mParticle;
-    const Platform::DeviceTexture* mTexture = nullptr;
-    Platform::Vertex* mLocked = nullptr;
-    int mQuads = 0;
 };
 
 // The same scene through SDL2's software renderer, into a window-sized surface in memory.
 class SdlScene
 {
 public:
-    SdlScene()
+    SdlScene() : mCanvas(kWindowWidth, kWindowHeight, kFrameWidth, kFrameHeight)
     {
-        mWindow =
-            SDL_CreateRGBSurfaceWithFormat(0, kWindowWidth, kWindowHeight, 32, SDL_PIXELFORMAT_ARGB8888);
-        mRenderer = SDL_CreateSoftwareRenderer(mWindow);
-        mFrame = SDL_CreateTexture(mRenderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_TARGET, kFrameWidth,
-                                   kFrameHeight);
-        SDL_SetTextureScaleMode(mFrame, SDL_ScaleModeLinear);
+        if (!mCanvas.Ready())
+        {
+            return;
+        }
         mBackground = Upload(kFrameWidth, kFrameHeight, BenchArt::Gradient(kFrameWidth, kFrameHeight),
                              SDL_BLENDMODE_BLEND);
         for (int i = 0; i < 4; ++i)
@@ -308,30 +261,14 @@ public:
             Upload(kParticleSize, kParticleSize, BenchArt::Blob(kParticleSize, 0xFFFFFFu), SDL_BLENDMODE_ADD);
     }
 
-    ~SdlScene()
-    {
-        for (SDL_Texture* texture : mSprites)
-        {
-            SDL_DestroyTexture(texture);
-        }
-        SDL_DestroyTexture(mParticle);
-        SDL_DestroyTexture(mBackground);
-        SDL_DestroyTexture(mFrame);
-        SDL_DestroyRenderer(mRenderer);
-        SDL_FreeSurface(mWindow);
-    }
-
-    SdlScene(const SdlScene&) = delete;
-    SdlScene& operator=(const SdlScene&) = delete;
-
-    bool Ready() const { return mRenderer != nullptr && mFrame != nullptr; }
+    bool Ready() const { return mCanvas.Ready(); }
 
     void DrawFrame()
     {
-        SDL_SetRenderTarget(mRenderer, mFrame);
-        SDL_SetRenderDrawColor(mRenderer, 0, 0, 0, 255);
-        SDL_RenderClear(mRenderer);
-        SDL_RenderCopy(mRenderer, mBackground, nullptr, nullptr);
+        SDL_SetRenderTarget(mCanvas.Renderer(), mCanvas.Frame());
+        SDL_SetRenderDrawColor(mCanvas.Renderer(), 0, 0, 0, 255);
+        SDL_RenderClear(mCanvas.Renderer());
+        SDL_RenderCopy(mCanvas.Renderer(), mBackground, nullptr, nullptr);
         for (const Placement& sprite : Layout().sprites)
         {
             Copy(mSprites[static_cast<std::size_t>(sprite.texture)], sprite);
@@ -340,18 +277,15 @@ public:
         {
             Copy(mParticle, particle);
         }
-        SDL_SetRenderTarget(mRenderer, nullptr);
-        SDL_RenderCopy(mRenderer, mFrame, nullptr, nullptr);
-        SDL_RenderPresent(mRenderer);
+        SDL_SetRenderTarget(mCanvas.Renderer(), nullptr);
+        SDL_RenderCopy(mCanvas.Renderer(), mCanvas.Frame(), nullptr, nullptr);
+        SDL_RenderPresent(mCanvas.Renderer());
     }
 
 private:
     SDL_Texture* Upload(int width, int height, const std::vector<std::uint32_t>& pixels, SDL_BlendMode mode)
     {
-        SDL_Texture* texture =
-            SDL_CreateTexture(mRenderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STATIC, width, height);
-        SDL_UpdateTexture(texture, nullptr, pixels.data(), width * 4);
-        SDL_SetTextureBlendMode(texture, mode);
+        SDL_Texture* texture = mCanvas.Upload(width, height, pixels, mode);
         SDL_SetTextureScaleMode(texture, SDL_ScaleModeLinear);
         return texture;
     }
@@ -365,46 +299,19 @@ private:
                             static_cast<int>(place.size), static_cast<int>(place.size)};
         if (place.degrees == 0.0f)
         {
-            SDL_RenderCopy(mRenderer, texture, nullptr, &rect);
+            SDL_RenderCopy(mCanvas.Renderer(), texture, nullptr, &rect);
         }
         else
         {
-            SDL_RenderCopyEx(mRenderer, texture, nullptr, &rect, place.degrees, nullptr, SDL_FLIP_NONE);
+            SDL_RenderCopyEx(mCanvas.Renderer(), texture, nullptr, &rect, place.degrees, nullptr,
+                             SDL_FLIP_NONE);
         }
     }
 
-    SDL_Surface* mWindow = nullptr;
-    SDL_Renderer* mRenderer = nullptr;
-    SDL_Texture* mFrame = nullptr;
+    BenchDrawing::SdlCanvas mCanvas;
     SDL_Texture* mBackground = nullptr;
     std::vector<SDL_Texture*> mSprites;
     SDL_Texture* mParticle = nullptr;
-};
-
-// A window with an OpenGL context for the OpenGL drawers; empty, with the reason, when none can be had.
-struct GlWindow
-{
-    std::unique_ptr<Platform::SdlWindowSystem> windows;
-    std::shared_ptr<Platform::GlContext> context;
-    std::string error;
-
-    GlWindow()
-    {
-        try
-        {
-            windows = std::make_unique<Platform::SdlWindowSystem>(true);
-        }
-        catch (const Platform::SdlWindowSystem::NoDisplay& noDisplay)
-        {
-            error = std::string("no display: ") + noDisplay.what();
-            return;
-        }
-        windows->CreateAppWindow("busy scene", 0, {0, 0, kWindowWidth, kWindowHeight},
-                                 [this](Platform::WindowHandle window, std::uint32_t code,
-                                        std::uintptr_t first, std::intptr_t second)
-                                 { return windows->DefaultProcedure(window, code, first, second); });
-        context = windows->OpenGlContext(error);
-    }
 };
 
 // Plain OpenGL 2.1: the same quads in the same batches, a shader that only multiplies texel and colour.
@@ -548,17 +455,7 @@ void main()
             mContext->Gl().BindTexture(GL_TEXTURE_2D, texture);
             mTexture = texture;
         }
-        if (height != place.size)
-        {
-            const float corners[4][2] = {
-                {0.0f, 0.0f}, {place.size, 0.0f}, {place.size, height}, {0.0f, height}};
-            for (int i = 0; i < 4; ++i)
-            {
-                mVertices.push_back({corners[i][0], corners[i][1], place.tint, kCornerU[i], kCornerV[i]});
-            }
-            return;
-        }
-        const auto corners = Corners(place);
+        const auto corners = QuadCorners(place, height);
         for (std::size_t i = 0; i < 4; ++i)
         {
             mVertices.push_back({corners[i][0], corners[i][1], place.tint, kCornerU[i], kCornerV[i]});
@@ -598,27 +495,17 @@ void main()
     std::vector<PlainVertex> mVertices;
 };
 
-void FramesPerSecond(benchmark::State& state)
-{
-    state.counters["fps"] =
-        benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
-}
-
 void SoftwareDevice(benchmark::State& state)
 {
     Platform::SoftwareDevice device(nullptr, static_cast<int>(state.range(0)),
                                     {kWindowWidth, kWindowHeight, true});
     DeviceScene scene(device);
-    for (auto _ : state)
-    {
-        scene.DrawFrame();
-    }
-    FramesPerSecond(state);
+    BenchDrawing::DrawFrames(state, scene);
 }
 
 void OpenGlDevice(benchmark::State& state)
 {
-    GlWindow window;
+    BenchDrawing::GlWindow window(kWindowWidth, kWindowHeight);
     std::unique_ptr<Platform::GlDevice> device =
         window.context ? Platform::GlDevice::Create(window.context, window.windows.get(),
                                                     {kWindowWidth, kWindowHeight, true}, window.error)
@@ -630,18 +517,14 @@ void OpenGlDevice(benchmark::State& state)
     }
     {
         DeviceScene scene(*device);
-        for (auto _ : state)
-        {
-            scene.DrawFrame();
-            device->Finish();
-        }
+        // A frame counts once the card has drawn it, not when it was handed over.
+        BenchDrawing::DrawFrames(state, scene, [&] { device->Finish(); });
     }
-    FramesPerSecond(state);
 }
 
 void PlainOpenGl(benchmark::State& state)
 {
-    GlWindow window;
+    BenchDrawing::GlWindow window(kWindowWidth, kWindowHeight);
     if (!window.context)
     {
         state.SkipWithError(("no OpenGL context: " + window.error).c_str());
@@ -658,12 +541,7 @@ void PlainOpenGl(benchmark::State& state)
         state.SkipWithError("the plain shaders or framebuffer cannot be made");
         return;
     }
-    for (auto _ : state)
-    {
-        scene.DrawFrame();
-        window.context->Gl().Finish();
-    }
-    FramesPerSecond(state);
+    BenchDrawing::DrawFrames(state, scene, [&] { window.context->Gl().Finish(); });
 }
 
 void SdlSoftwareRenderer(benchmark::State& state)
@@ -674,11 +552,7 @@ void SdlSoftwareRenderer(benchmark::State& state)
         state.SkipWithError(SDL_GetError());
         return;
     }
-    for (auto _ : state)
-    {
-        scene.DrawFrame();
-    }
-    FramesPerSecond(state);
+    BenchDrawing::DrawFrames(state, scene);
 }
 
 // Keeps each drawer's frames per second (the median where runs repeat) and prints the ratios the
