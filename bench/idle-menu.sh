@@ -5,6 +5,7 @@
 # SDL_VIDEODRIVER says otherwise.
 #
 #   bench/idle-menu.sh BUILD_DIR [gl|software]...      (BUILD_DIR holds wrenfold and its sample data)
+#   WF_ARGS=--fixed-step bench/idle-menu.sh ...         (more options for the game: this one turns pacing off)
 set -euo pipefail
 build="$(cd "${1:?usage: idle-menu.sh BUILD_DIR [gl|software]...}" && pwd)"
 shift
@@ -20,14 +21,14 @@ cpu_ticks() { awk '{ print $14 + $15 }' "/proc/$1/stat"; }
 wall_for_frames() {
   local start end
   start=$(date +%s.%N)
-  (cd "$build" && ./wrenfold --windowed --renderer "$1" --frames "$2" --save-dir "$saves" >/dev/null 2>&1)
+  (cd "$build" && ./wrenfold --windowed --renderer "$1" --frames "$2" --save-dir "$saves" ${WF_ARGS:-} >/dev/null 2>&1)
   end=$(date +%s.%N)
   echo "$end - $start" | bc -l
 }
 
 echo "load: $(cat /proc/loadavg)"
 for renderer in "${renderers[@]}"; do
-  (cd "$build" && exec ./wrenfold --windowed --renderer "$renderer" --save-dir "$saves" >/dev/null 2>&1) &
+  (cd "$build" && exec ./wrenfold --windowed --renderer "$renderer" --save-dir "$saves" ${WF_ARGS:-} >/dev/null 2>&1) &
   pid=$!
   sleep 5 # start-up and the way to the main menu
   before=$(cpu_ticks "$pid")
