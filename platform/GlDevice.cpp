@@ -243,6 +243,7 @@ bool GlDevice::MakeProgram(Program& program, int variant, std::string& error)
         return false;
     }
     gl.UseProgram(program.name);
+    mUsedProgram = program.name;
     gl.Uniform1i(gl.GetUniformLocation(program.name, "uTexture"), 0);
     program.transform = gl.GetUniformLocation(program.name, "uTransform");
     program.pixelOffset = gl.GetUniformLocation(program.name, "uPixelOffset");
@@ -574,49 +575,85 @@ void GlDevice::PrepareDraw(const Vertex* targetPixels, bool oneToOne, bool opaqu
     const bool opaqueTexels = mTexture == nullptr || mTexture->IsRenderTarget();
     const bool replaces =
         opaqueTexels && opaqueColours && mDestinationBlend == BlendFactor::InverseSourceAlpha;
+    const bool blends = mBlendEnabled && !replaces;
+    // Blended alpha or added, a fragment that the test of reference 1 would take out changes the pixel
+    // by less than half a level: the test is left out there too, as the software device leaves it out.
+    const bool alphaPassesThrough =
+        mAlphaReference <= 1 && blends && mDestinationBlend != BlendFactor::InverseSourceColour;
+    const bool alphaTest =
+        mAlphaTest && mAlphaReference != 0 && !(opaqueTexels && opaqueColours) && !alphaPassesThrough;
     // On texel centres the bias changes no texel: only points asked for by the filter need it.
     const bool point = mFilter == TextureFilter::Point;
-    const bool alphaTest = mAlphaTest && mAlphaReference != 0 && !(opaqueTexels && opaqueColours);
-    const Program& program = mPrograms[(alphaTest ? kAlphaTestVariant : 0) |
-                                       (point && mTexture != nullptr ? kTexelBiasVariant : 0)];
-    gl.UseProgram(program.name);
+    Program& program = mPrograms[(alphaTest ? kAlphaTestVariant : 0) |
+                                 (point && mTexture != nullptr ? kTexelBiasVariant : 0)];
+    UseProgram(program);
     GlTexture& texture = mTexture != nullptr ? *mTexture : *mWhite;
     texture.BindForDrawing(point || oneToOne ? TextureFilter::Point : mFilter, mAddress);
-    if (program.texelBias >= 0)
+    if (program.texelBias >= 0 &&
+        (program.biasWidth != texture.Width() || program.biasHeight != texture.Height()))
     {
         gl.Uniform2f(program.texelBias, -kPointSampleBias / static_cast<float>(texture.Width()),
                      -kPointSampleBias / static_cast<float>(texture.Height()));
+        program.biasWidth = texture.Width();
+        program.biasHeight = texture.Height();
     }
-    if (mBlendEnabled && !replaces)
-    {
-        gl.Enable(GL_BLEND);
-        GLenum destination = GL_ONE_MINUS_SRC_ALPHA;
-        if (mDestinationBlend == BlendFactor::One)
-        {
-            destination = GL_ONE;
-        }
-        else if (mDestinationBlend == BlendFactor::InverseSourceColour)
-        {
-            destination = GL_ONE_MINUS_SRC_COLOR;
-        }
-        gl.BlendFunc(GL_SRC_ALPHA, destination);
-    }
-    else
-    {
-        gl.Disable(GL_BLEND);
-    }
-    if (program.alphaReference >= 0)
+    SetBlend(blends);
+    if (program.alphaReference >= 0 && program.alphaReferenceSet != mAlphaReference)
     {
         gl.Uniform1f(program.alphaReference, static_cast<float>(mAlphaReference));
+        program.alphaReferenceSet = mAlphaReference;
     }
     const bool window = target.texture == nullptr;
-    const Matrix4 toClip = TargetPixelsToClip(target.width, target.height, window);
-    gl.UniformMatrix4fv(program.transform, 1, GL_FALSE, &toClip.m[0][0]);
-    // GL's pixel centres lie half a pixel from ours.
-    gl.Uniform2f(program.pixelOffset, 1.0f / static_cast<float>(target.width),
-                 (window ? -1.0f : 1.0f) / static_cast<float>(target.height));
+    if (program.targetFramebuffer != target.framebuffer || program.targetWidth != target.width ||
+        program.targetHeight != target.height)
+    {
+        const Matrix4 toClip = TargetPixelsToClip(target.width, target.height, window);
+        gl.UniformMatrix4fv(program.transform, 1, GL_FALSE, &toClip.m[0][0]);
+        // GL's pixel centres lie half a pixel from ours.
+        gl.Uniform2f(program.pixelOffset, 1.0f / static_cast<float>(target.width),
+                     (window ? -1.0f : 1.0f) / static_cast<float>(target.height));
+        program.targetFramebuffer = target.framebuffer;
+        program.targetWidth = target.width;
+        program.targetHeight = target.height;
+    }
     PointAttributes(targetPixels);
     MarkDrawn(target);
+}
+
+void GlDevice::UseProgram(const Program& program)
+{
+    if (mUsedProgram != program.name)
+    {
+        mContext->Gl().UseProgram(program.name);
+        mUsedProgram = program.name;
+    }
+}
+
+void GlDevice::SetBlend(bool enabled)
+{
+    const GlFunctions& gl = mContext->Gl();
+    const int state = enabled ? static_cast<int>(mDestinationBlend) : -1;
+    if (state == mBlendState)
+    {
+        return;
+    }
+    mBlendState = state;
+    if (!enabled)
+    {
+        gl.Disable(GL_BLEND);
+        return;
+    }
+    gl.Enable(GL_BLEND);
+    GLenum destination = GL_ONE_MINUS_SRC_ALPHA;
+    if (mDestinationBlend == BlendFactor::One)
+    {
+        destination = GL_ONE;
+    }
+    else if (mDestinationBlend == BlendFactor::InverseSourceColour)
+    {
+        destination = GL_ONE_MINUS_SRC_COLOR;
+    }
+    gl.BlendFunc(GL_SRC_ALPHA, destination);
 }
 
 bool GlDevice::MapsTexelsOneToOne(const std::uint16_t* indices, std::size_t triangleCount) const
@@ -844,12 +881,13 @@ void GlDevice::ShowBackBufferTexture()
                                           {1.0f, 1.0f, 0.0f, 0xFFFFFFFFu, 1.0f, 1.0f},
                                           {-1.0f, 1.0f, 0.0f, 0xFFFFFFFFu, 0.0f, 1.0f}};
     const Matrix4 identity = Matrix4::Identity();
-    const Program& program = mPrograms[0];
-    gl.UseProgram(program.name);
-    gl.Disable(GL_BLEND);
+    Program& program = mPrograms[0];
+    UseProgram(program);
+    SetBlend(false);
     mBackBuffer->BindForDrawing(TextureFilter::Point, TextureAddress::Clamp);
     gl.UniformMatrix4fv(program.transform, 1, GL_FALSE, &identity.m[0][0]);
     gl.Uniform2f(program.pixelOffset, 0.0f, 0.0f);
+    program.targetWidth = 0; // these are not a target's: the next draw sets its own
     PointAttributes(kWindowQuad);
     gl.DrawArrays(GL_TRIANGLE_FAN, 0, 4);
 }

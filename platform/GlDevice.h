@@ -89,6 +89,13 @@ private:
         int pixelOffset = -1;
         int alphaReference = -1;
         int texelBias = -1;
+        // The values last given to its uniforms, so that a draw sends only what changed.
+        unsigned targetFramebuffer = 0;
+        int targetWidth = 0;
+        int targetHeight = 0;
+        int alphaReferenceSet = -1;
+        int biasWidth = 0;
+        int biasHeight = 0;
     };
     static constexpr int kAlphaTestVariant = 1;
     static constexpr int kTexelBiasVariant = 2;
@@ -116,6 +123,9 @@ private:
     // opaqueColours: every vertex colour has alpha 255.
     void PrepareDraw(const Vertex* targetPixels, bool oneToOne, bool opaqueColours);
     void MarkDrawn(const DrawTarget& target);
+    void UseProgram(const Program& program);
+    // Blending on with the destination factor, or off; GL is told only of a change.
+    void SetBlend(bool enabled);
     // Whether every triangle of the draw samples its linear texture on texel centres.
     bool MapsTexelsOneToOne(const std::uint16_t* indices, std::size_t triangleCount) const;
     // Puts a back buffer that is a render target onto the window: one framebuffer copy where the
@@ -136,6 +146,8 @@ private:
     WindowSystem* mWindows = nullptr;
     int mMaxTextureSide = 0;
     Program mPrograms[4]; // by variant
+    unsigned mUsedProgram = 0;
+    int mBlendState = -2; // -1 off, else the destination factor on; -2 not known yet
     unsigned mBoundFramebuffer = ~0u;
     int mBackBufferWidth = 1;
     int mBackBufferHeight = 1;
