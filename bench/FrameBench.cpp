@@ -7,6 +7,8 @@
 //
 //   wf_frame_bench [--benchmark_min_time=2]
 
+#include "bench/BenchArt.h"
+#include "bench/BenchDrawing.h"
 #include "platform/GlContext.h"
 #include "platform/GlDevice.h"
 #include "platform/SdlWindowSystem.h"
@@ -49,12 +51,8 @@ struct SceneLayout
 
     SceneLayout()
     {
-        std::uint32_t seed = 1;
-        auto next = [&seed](int range)
-        {
-            seed = seed * 214013u + 2531011u;
-            return static_cast<int>((seed >> 16) & 0x7FFF) % range;
-        };
+        BenchArt::Random random;
+        auto next = [&random](int range) { return random.Next(range); };
         for (int i = 0; i < kSpriteCount; ++i)
         {
             const int texture = next(4);
@@ -75,78 +73,29 @@ const SceneLayout& Layout()
     return layout;
 }
 
-// A round blob with soft alpha edges: the usual sprite.
-std::vector<std::uint32_t> Blob(int size, std::uint32_t colour)
-{
-    std::vector<std::uint32_t> pixels(static_cast<std::size_t>(size * size));
-    const float radius = static_cast<float>(size) * 0.5f;
-    for (int y = 0; y < size; ++y)
-    {
-        for (int x = 0; x < size; ++x)
-        {
-            const float dx = (static_cast<float>(x) + 0.5f - radius) / radius;
-            const float dy = (static_cast<float>(y) + 0.5f - radius) / radius;
-            const float fall = std::max(0.0f, 1.0f - (dx * dx + dy * dy));
-            const auto alpha = static_cast<std::uint32_t>(std::min(255.0f, fall * 400.0f));
-            pixels[static_cast<std::size_t>(y * size + x)] = (alpha << 24) | (colour & 0xFFFFFF);
-        }
-    }
-    return pixels;
-}
-
-std::vector<std::uint32_t> Background()
-{
-    std::vector<std::uint32_t> pixels(static_cast<std::size_t>(kFrameWidth * kFrameHeight));
-    for (int y = 0; y < kFrameHeight; ++y)
-    {
-        for (int x = 0; x < kFrameWidth; ++x)
-        {
-            pixels[static_cast<std::size_t>(y * kFrameWidth + x)] =
-                0xFF000000u | static_cast<std::uint32_t>((x / 4) << 16) |
-                static_cast<std::uint32_t>((y / 3) << 8) | 0x40u;
-        }
-    }
-    return pixels;
-}
-
 std::uint32_t SpriteColour(int texture)
 {
     const std::uint32_t colours[4] = {0xE04040u, 0x40E040u, 0x4040E0u, 0xE0E040u};
     return colours[texture];
 }
 
-// Our device, driven as the render system drives it: one vertex buffer, quads batched by state.
+// Our device, driven as the render system drives it.
 class DeviceScene
 {
 public:
-    explicit DeviceScene(Platform::GraphicsDevice& device) : mDevice(device)
+    explicit DeviceScene(Platform::GraphicsDevice& device) : mDevice(device), mBatch(device)
     {
-        mVertices = mDevice.CreateVertexBuffer(4000);
-        mIndices = mDevice.CreateIndexBuffer(6000);
-        std::uint16_t* index = mIndices->Lock();
-        for (std::uint16_t quad = 0; quad < 1000; ++quad)
-        {
-            const auto base = static_cast<std::uint16_t>(quad * 4);
-            const std::uint16_t pattern[6] = {base,
-                                              static_cast<std::uint16_t>(base + 1),
-                                              static_cast<std::uint16_t>(base + 2),
-                                              static_cast<std::uint16_t>(base + 2),
-                                              static_cast<std::uint16_t>(base + 3),
-                                              base};
-            std::copy(std::begin(pattern), std::end(pattern), index + quad * 6);
-        }
-        mIndices->Unlock();
-        mDevice.SetStreamSource(mVertices.get());
-        mDevice.SetIndices(mIndices.get());
         mDevice.SetAlphaTest(true, 1);
         mFrame = mDevice.CreateTexture(kFrameWidth, kFrameHeight, Platform::TextureUsage::RenderTarget);
-        mBackground = Upload(kFrameWidth, kFrameHeight, Background());
+        mBackground = BenchDrawing::Upload(mDevice, kFrameWidth, kFrameHeight,
+                                           BenchArt::Gradient(kFrameWidth, kFrameHeight));
         for (int i = 0; i < 4; ++i)
         {
-            mSprites.push_back(
-                Upload(kSpriteSizes[i], kSpriteSizes[i], Blob(kSpriteSizes[i], SpriteColour(i))));
+            mSprites.push_back(BenchDrawing::Upload(mDevice, kSpriteSizes[i], kSpriteSizes[i],
+                                                    BenchArt::Blob(kSpriteSizes[i], SpriteColour(i))));
         }
-        mParticle = Upload(kParticleSize, kParticleSize, Blob(kParticleSize, 0xFFC080u));
+        mParticle = BenchDrawing::Upload(mDevice, kParticleSize, kParticleSize,
+                                         BenchArt::Blob(kParticleSize, 0xFFC080u));
         const float width = kFrameWidth;
         const float height = kFrameHeight;
         mDevice.SetProjection(Platform::Matrix4::Scaling(1.0f, -1.0f, 1.0f) *
@@ -166,13 +115,13 @@ public:
             const int size = kSpriteSizes[sprite.texture];
             Quad(mSprites[static_cast<std::size_t>(sprite.texture)].get(), sprite.x, sprite.y, size, size);
         }
-        Flush();
+        mBatch.Flush();
         mDevice.SetDestinationBlend(Platform::BlendFactor::One);
         for (const Placement& particle : Layout().particles)
         {
             Quad(mParticle.get(), particle.x, particle.y, kParticleSize, kParticleSize);
         }
-        Flush();
+        mBatch.Flush();
         mDevice.EndScene();
         // The scaled copy: the 4:3 frame between the bars of a wide window.
         mDevice.SetRenderTarget(nullptr);
@@ -180,152 +129,88 @@ public:
         mDevice.Clear(0);
         mDevice.SetDestinationBlend(Platform::BlendFactor::InverseSourceAlpha);
         Quad(mFrame.get(), 128, 0, kFrameWidth - 256, kFrameHeight);
-        Flush();
+        mBatch.Flush();
         mDevice.EndScene();
         mDevice.Present();
     }
 
 private:
-    std::unique_ptr<Platform::DeviceTexture> Upload(int width, int height,
-                                                    const std::vector<std::uint32_t>& pixels)
-    {
-        auto texture = mDevice.CreateTexture(width, height, Platform::TextureUsage::Plain);
-        Platform::DeviceTexture::LockedRect locked = texture->Lock();
-        for (int y = 0; y < height; ++y)
-        {
-            std::copy_n(pixels.data() + static_cast<std::size_t>(y * width), width,
-                        reinterpret_cast<std::uint32_t*>(locked.bits + y * locked.pitch));
-        }
-        texture->Unlock();
-        return texture;
-    }
-
     void Quad(const Platform::DeviceTexture* texture, int x, int y, int w, int h)
     {
-        if (texture != mTexture || mQuads == 999)
-        {
-            Flush();
-            mDevice.SetTexture(texture);
-            mTexture = texture;
-        }
-        if (mLocked == nullptr)
-        {
-            mLocked = mVertices->Lock(true);
-        }
         const float left = static_cast<float>(x);
         const float top = static_cast<float>(y);
         const float right = static_cast<float>(x + w);
         const float bottom = static_cast<float>(y + h);
-        Platform::Vertex* out = mLocked + mQuads * 4;
-        out[0] = {left, bottom, 0.5f, 0xFFFFFFFFu, 0.0f, 1.0f};
-        out[1] = {right, bottom, 0.5f, 0xFFFFFFFFu, 1.0f, 1.0f};
-        out[2] = {right, top, 0.5f, 0xFFFFFFFFu, 1.0f, 0.0f};
-        out[3] = {left, top, 0.5f, 0xFFFFFFFFu, 0.0f, 0.0f};
-        ++mQuads;
-    }
-
-    void Flush()
-    {
-        if (mQuads == 0)
-        {
-            return;
-        }
-        mVertices->Unlock();
-        mLocked = nullptr;
-        mDevice.DrawIndexedTriangles(static_cast<std::size_t>(mQuads) * 4,
-                                     static_cast<std::size_t>(mQuads) * 2);
-        mQuads = 0;
-        mTexture = nullptr;
+        const Platform::Vertex corners[4] = {{left, bottom, 0.5f, 0xFFFFFFFFu, 0.0f, 1.0f},
+                                             {right, bottom, 0.5f, 0xFFFFFFFFu, 1.0f, 1.0f},
+                                             {right, top, 0.5f, 0xFFFFFFFFu, 1.0f, 0.0f},
+                                             {left, top, 0.5f, 0xFFFFFFFFu, 0.0f, 0.0f}};
+        mBatch.Add(texture, corners);
     }
 
     Platform::GraphicsDevice& mDevice;
-    std::unique_ptr<Platform::VertexBuffer> mVertices;
-    std::unique_ptr<Platform::IndexBuffer> mIndices;
+    BenchDrawing::QuadBatch mBatch;
     std::unique_ptr<Platform::DeviceTexture> mFrame;
     std::unique_ptr<Platform::DeviceTexture> mBackground;
     std::vector<std::unique_ptr<Platform::DeviceTexture>> mSprites;
     std::unique_ptr<Platform::DeviceTexture> mParticle;
-    const Platform::DeviceTexture* mTexture = nullptr;
-    Platform::Vertex* mLocked = nullptr;
-    int mQuads = 0;
 };
 
 // The same scene through SDL2's software renderer, drawing into a window-sized surface in memory.
 class SdlScene
 {
 public:
-    SdlScene()
+    SdlScene() : mCanvas(kWindowWidth, kWindowHeight, kFrameWidth, kFrameHeight)
     {
-        mWindow =
-            SDL_CreateRGBSurfaceWithFormat(0, kWindowWidth, kWindowHeight, 32, SDL_PIXELFORMAT_ARGB8888);
-        mRenderer = SDL_CreateSoftwareRenderer(mWindow);
-        mFrame = SDL_CreateTexture(mRenderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_TARGET, kFrameWidth,
-                                   kFrameHeight);
-        SDL_SetTextureScaleMode(mFrame, SDL_ScaleModeLinear);
-        mBackground = Upload(kFrameWidth, kFrameHeight, Background(), SDL_BLENDMODE_NONE);
+        if (!mCanvas.Ready())
+        {
+            return;
+        }
+        mBackground = Upload(kFrameWidth, kFrameHeight, BenchArt::Gradient(kFrameWidth, kFrameHeight),
+                             SDL_BLENDMODE_NONE);
         for (int i = 0; i < 4; ++i)
         {
             mSprites.push_back(Upload(kSpriteSizes[i], kSpriteSizes[i],
-                                      Blob(kSpriteSizes[i], SpriteColour(i)), SDL_BLENDMODE_BLEND));
+                                      BenchArt::Blob(kSpriteSizes[i], SpriteColour(i)), SDL_BLENDMODE_BLEND));
         }
-        mParticle = Upload(kParticleSize, kParticleSize, Blob(kParticleSize, 0xFFC080u), SDL_BLENDMODE_ADD);
+        mParticle =
+            Upload(kParticleSize, kParticleSize, BenchArt::Blob(kParticleSize, 0xFFC080u), SDL_BLENDMODE_ADD);
     }
 
-    ~SdlScene()
-    {
-        for (SDL_Texture* texture : mSprites)
-        {
-            SDL_DestroyTexture(texture);
-        }
-        SDL_DestroyTexture(mParticle);
-        SDL_DestroyTexture(mBackground);
-        SDL_DestroyTexture(mFrame);
-        SDL_DestroyRenderer(mRenderer);
-        SDL_FreeSurface(mWindow);
-    }
-
-    SdlScene(const SdlScene&) = delete;
-    SdlScene& operator=(const SdlScene&) = delete;
-
-    bool Ready() const { return mRenderer != nullptr && mFrame != nullptr; }
+    bool Ready() const { return mCanvas.Ready(); }
 
     void DrawFrame()
     {
-        SDL_SetRenderTarget(mRenderer, mFrame);
-        SDL_SetRenderDrawColor(mRenderer, 0, 0, 0, 255);
-        SDL_RenderClear(mRenderer);
-        SDL_RenderCopy(mRenderer, mBackground, nullptr, nullptr);
+        SDL_SetRenderTarget(mCanvas.Renderer(), mCanvas.Frame());
+        SDL_SetRenderDrawColor(mCanvas.Renderer(), 0, 0, 0, 255);
+        SDL_RenderClear(mCanvas.Renderer());
+        SDL_RenderCopy(mCanvas.Renderer(), mBackground, nullptr, nullptr);
         for (const Placement& sprite : Layout().sprites)
         {
             const int size = kSpriteSizes[sprite.texture];
             const SDL_Rect place{sprite.x, sprite.y, size, size};
-            SDL_RenderCopy(mRenderer, mSprites[static_cast<std::size_t>(sprite.texture)], nullptr, &place);
+            SDL_RenderCopy(mCanvas.Renderer(), mSprites[static_cast<std::size_t>(sprite.texture)], nullptr,
+                           &place);
         }
         for (const Placement& particle : Layout().particles)
         {
             const SDL_Rect place{particle.x, particle.y, kParticleSize, kParticleSize};
-            SDL_RenderCopy(mRenderer, mParticle, nullptr, &place);
+            SDL_RenderCopy(mCanvas.Renderer(), mParticle, nullptr, &place);
         }
-        SDL_SetRenderTarget(mRenderer, nullptr);
-        SDL_RenderClear(mRenderer);
+        SDL_SetRenderTarget(mCanvas.Renderer(), nullptr);
+        SDL_RenderClear(mCanvas.Renderer());
         const SDL_Rect window{240, 0, kWindowWidth - 480, kWindowHeight};
-        SDL_RenderCopy(mRenderer, mFrame, nullptr, &window);
-        SDL_RenderPresent(mRenderer);
+        SDL_RenderCopy(mCanvas.Renderer(), mCanvas.Frame(), nullptr, &window);
+        SDL_RenderPresent(mCanvas.Renderer());
     }
 
 private:
     SDL_Texture* Upload(int width, int height, const std::vector<std::uint32_t>& pixels, SDL_BlendMode mode)
     {
-        SDL_Texture* texture =
-            SDL_CreateTexture(mRenderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STATIC, width, height);
-        SDL_UpdateTexture(texture, nullptr, pixels.data(), width * 4);
-        SDL_SetTextureBlendMode(texture, mode);
-        return texture;
+        return mCanvas.Upload(width, height, pixels, mode);
     }
 
-    SDL_Surface* mWindow = nullptr;
-    SDL_Renderer* mRenderer = nullptr;
-    SDL_Texture* mFrame = nullptr;
+    BenchDrawing::SdlCanvas mCanvas;
     SDL_Texture* mBackground = nullptr;
     std::vector<SDL_Texture*> mSprites;
     SDL_Texture* mParticle = nullptr;
@@ -337,66 +222,36 @@ int WorkerThreads()
     return static_cast<int>(std::clamp(processors, 1u, 8u));
 }
 
-void FramesPerSecond(benchmark::State& state)
-{
-    state.counters["fps"] =
-        benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
-}
-
 void OurDevice(benchmark::State& state)
 {
     Platform::SoftwareDevice device(nullptr, static_cast<int>(state.range(0)),
                                     {kWindowWidth, kWindowHeight, true});
     DeviceScene scene(device);
-    for (auto _ : state)
-    {
-        scene.DrawFrame();
-    }
-    FramesPerSecond(state);
+    BenchDrawing::DrawFrames(state, scene);
 }
 
 void OurGlDevice(benchmark::State& state)
 {
-    std::unique_ptr<Platform::SdlWindowSystem> windows;
-    try
-    {
-        windows = std::make_unique<Platform::SdlWindowSystem>(true);
-    }
-    catch (const Platform::SdlWindowSystem::NoDisplay& error)
-    {
-        state.SkipWithError((std::string("no display: ") + error.what()).c_str());
-        return;
-    }
-    windows->CreateAppWindow("frame benchmark", 0, {0, 0, kWindowWidth, kWindowHeight},
-                             [&windows](Platform::WindowHandle window, std::uint32_t code,
-                                        std::uintptr_t first, std::intptr_t second)
-                             { return windows->DefaultProcedure(window, code, first, second); });
-    std::string error;
-    std::shared_ptr<Platform::GlContext> context = windows->OpenGlContext(error);
+    BenchDrawing::GlWindow window(kWindowWidth, kWindowHeight);
     std::unique_ptr<Platform::GlDevice> device =
-        context
-            ? Platform::GlDevice::Create(context, windows.get(), {kWindowWidth, kWindowHeight, true}, error)
-            : nullptr;
+        window.context ? Platform::GlDevice::Create(window.context, window.windows.get(),
+                                                    {kWindowWidth, kWindowHeight, true}, window.error)
+                       : nullptr;
     if (!device)
     {
-        state.SkipWithError(("no OpenGL 2.1 device: " + error).c_str());
+        state.SkipWithError(("no OpenGL 2.1 device: " + window.error).c_str());
         return;
     }
     static bool described = false;
     if (!std::exchange(described, true))
     {
-        std::printf("OpenGL: %s\n", context->Describe().c_str());
+        std::printf("OpenGL: %s\n", window.context->Describe().c_str());
     }
     {
         DeviceScene scene(*device);
-        for (auto _ : state)
-        {
-            scene.DrawFrame();
-            // A frame counts once the card has drawn it, not when it was handed over.
-            device->Finish();
-        }
+        // A frame counts once the card has drawn it, not when it was handed over.
+        BenchDrawing::DrawFrames(state, scene, [&] { device->Finish(); });
     }
-    FramesPerSecond(state);
 }
 
 void SdlSoftwareRenderer(benchmark::State& state)
@@ -407,11 +262,7 @@ void SdlSoftwareRenderer(benchmark::State& state)
         state.SkipWithError(SDL_GetError());
         return;
     }
-    for (auto _ : state)
-    {
-        scene.DrawFrame();
-    }
-    FramesPerSecond(state);
+    BenchDrawing::DrawFrames(state, scene);
 }
 
 // Keeps each benchmark's frames per second to print the ratios after the table.

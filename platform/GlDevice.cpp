@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
+#include <utility>
 
 namespace Platform
 {
@@ -56,31 +57,45 @@ void main()
 }
 )";
 
-const char* const kFragmentShader = R"(#version 120
+// Built with ALPHA_TEST and TEXEL_BIAS defined or not: a fragment that may be discarded, and a texel
+// bias, cost on every pixel, so draws that need neither go without.
+const char* const kFragmentShader = R"(
 uniform sampler2D uTexture;
-uniform float uAlphaReference;
-uniform vec2 uTexelBias;
 varying vec4 vColour;
 varying vec2 vTexCoord;
+#ifdef ALPHA_TEST
+uniform float uAlphaReference;
+#endif
+#ifdef TEXEL_BIAS
+uniform vec2 uTexelBias;
+#endif
 void main()
 {
+#ifdef TEXEL_BIAS
     vec4 colour = texture2D(uTexture, vTexCoord + uTexelBias) * vColour;
+#else
+    vec4 colour = texture2D(uTexture, vTexCoord) * vColour;
+#endif
+#ifdef ALPHA_TEST
     if (floor(colour.a * 255.0 + 0.5) < uAlphaReference)
     {
         discard;
     }
+#endif
     gl_FragColor = colour;
 }
 )";
 
-// Maps target pixels (centres at whole coordinates, y downwards) back to clip space.
-Matrix4 TargetPixelsToClip(int width, int height)
+// Maps target pixels (centres at whole coordinates, y downwards) back to clip space. Render targets
+// keep their top row first in memory, which is GL's bottom row, and the vertex shader turns y over for
+// them; the window's bottom row comes first, so for it y is turned over once more here.
+Matrix4 TargetPixelsToClip(int width, int height, bool window)
 {
     Matrix4 matrix = Matrix4::Identity();
     matrix.m[0][0] = 2.0f / static_cast<float>(width);
-    matrix.m[1][1] = -2.0f / static_cast<float>(height);
+    matrix.m[1][1] = (window ? 2.0f : -2.0f) / static_cast<float>(height);
     matrix.m[3][0] = -1.0f;
-    matrix.m[3][1] = 1.0f;
+    matrix.m[3][1] = window ? -1.0f : 1.0f;
     return matrix;
 }
 
@@ -94,10 +109,11 @@ bool ValidSize(int width, int height, int limit)
     return width > 0 && height > 0 && width <= limit && height <= limit;
 }
 
-GLuint CompileShader(const GlFunctions& gl, GLenum kind, const char* source, std::string& error)
+GLuint CompileShader(const GlFunctions& gl, GLenum kind, const std::string& source, std::string& error)
 {
     const GLuint shader = gl.CreateShader(kind);
-    gl.ShaderSource(shader, 1, &source, nullptr);
+    const char* text = source.c_str();
+    gl.ShaderSource(shader, 1, &text, nullptr);
     gl.CompileShader(shader);
     GLint compiled = GL_FALSE;
     gl.GetShaderiv(shader, GL_COMPILE_STATUS, &compiled);
@@ -139,9 +155,22 @@ GlDevice::~GlDevice()
 {
     mBackBuffer.reset();
     mWhite.reset();
-    if (mProgram != 0 && mContext->MakeCurrent())
+    DeletePrograms();
+}
+
+void GlDevice::DeletePrograms()
+{
+    if (!mContext->MakeCurrent())
     {
-        mContext->Gl().DeleteProgram(mProgram);
+        return;
+    }
+    for (Program& program : mPrograms)
+    {
+        if (program.name != 0)
+        {
+            mContext->Gl().DeleteProgram(program.name);
+            program.name = 0;
+        }
     }
 }
 
@@ -151,9 +180,12 @@ bool GlDevice::Init(const PresentParameters& parameters, std::string& error)
     GLint maxSide = 0;
     gl.GetIntegerv(GL_MAX_TEXTURE_SIZE, &maxSide);
     mMaxTextureSide = maxSide;
-    if (!MakeProgram(error))
+    for (int variant = 0; variant < 4; ++variant)
     {
-        return false;
+        if (!MakeProgram(mPrograms[variant], variant, error))
+        {
+            return false;
+        }
     }
     gl.Disable(GL_DEPTH_TEST);
     gl.Disable(GL_CULL_FACE);
@@ -176,11 +208,14 @@ bool GlDevice::Init(const PresentParameters& parameters, std::string& error)
     return true;
 }
 
-bool GlDevice::MakeProgram(std::string& error)
+bool GlDevice::MakeProgram(Program& program, int variant, std::string& error)
 {
     const GlFunctions& gl = mContext->Gl();
+    const std::string fragmentSource =
+        std::string("#version 120\n") + ((variant & kAlphaTestVariant) != 0 ? "#define ALPHA_TEST\n" : "") +
+        ((variant & kTexelBiasVariant) != 0 ? "#define TEXEL_BIAS\n" : "") + kFragmentShader;
     const GLuint vertex = CompileShader(gl, GL_VERTEX_SHADER, kVertexShader, error);
-    const GLuint fragment = vertex != 0 ? CompileShader(gl, GL_FRAGMENT_SHADER, kFragmentShader, error) : 0;
+    const GLuint fragment = vertex != 0 ? CompileShader(gl, GL_FRAGMENT_SHADER, fragmentSource, error) : 0;
     if (fragment == 0)
     {
         if (vertex != 0)
@@ -189,49 +224,69 @@ bool GlDevice::MakeProgram(std::string& error)
         }
         return false;
     }
-    mProgram = gl.CreateProgram();
-    gl.AttachShader(mProgram, vertex);
-    gl.AttachShader(mProgram, fragment);
-    gl.BindAttribLocation(mProgram, kPositionSlot, "aPosition");
-    gl.BindAttribLocation(mProgram, kColourSlot, "aColour");
-    gl.BindAttribLocation(mProgram, kTexCoordSlot, "aTexCoord");
-    gl.LinkProgram(mProgram);
+    program.name = gl.CreateProgram();
+    gl.AttachShader(program.name, vertex);
+    gl.AttachShader(program.name, fragment);
+    gl.BindAttribLocation(program.name, kPositionSlot, "aPosition");
+    gl.BindAttribLocation(program.name, kColourSlot, "aColour");
+    gl.BindAttribLocation(program.name, kTexCoordSlot, "aTexCoord");
+    gl.LinkProgram(program.name);
     gl.DeleteShader(vertex);
     gl.DeleteShader(fragment);
     GLint linked = GL_FALSE;
-    gl.GetProgramiv(mProgram, GL_LINK_STATUS, &linked);
+    gl.GetProgramiv(program.name, GL_LINK_STATUS, &linked);
     if (linked != GL_TRUE)
     {
         char log[512] = {};
-        gl.GetProgramInfoLog(mProgram, sizeof(log), nullptr, log);
+        gl.GetProgramInfoLog(program.name, sizeof(log), nullptr, log);
         error = std::string("the shaders do not link: ") + log;
         return false;
     }
-    gl.UseProgram(mProgram);
-    gl.Uniform1i(gl.GetUniformLocation(mProgram, "uTexture"), 0);
-    mTransformLocation = gl.GetUniformLocation(mProgram, "uTransform");
-    mPixelOffsetLocation = gl.GetUniformLocation(mProgram, "uPixelOffset");
-    mAlphaReferenceLocation = gl.GetUniformLocation(mProgram, "uAlphaReference");
-    mTexelBiasLocation = gl.GetUniformLocation(mProgram, "uTexelBias");
+    gl.UseProgram(program.name);
+    mUsedProgram = program.name;
+    gl.Uniform1i(gl.GetUniformLocation(program.name, "uTexture"), 0);
+    program.transform = gl.GetUniformLocation(program.name, "uTransform");
+    program.pixelOffset = gl.GetUniformLocation(program.name, "uPixelOffset");
+    program.alphaReference = gl.GetUniformLocation(program.name, "uAlphaReference");
+    program.texelBias = gl.GetUniformLocation(program.name, "uTexelBias");
     return true;
 }
 
 bool GlDevice::MakeBackBuffer(int width, int height)
 {
-    auto backBuffer = std::make_unique<GlTexture>(mContext, std::max(width, 1), std::max(height, 1),
-                                                  TextureUsage::RenderTarget);
+    width = std::max(width, 1);
+    height = std::max(height, 1);
+    mBoundFramebuffer = ~0u;
+    mWindowShown = false;
+    const int previousWidth = std::exchange(mBackBufferWidth, width);
+    const int previousHeight = std::exchange(mBackBufferHeight, height);
+    if (WindowMatchesBackBuffer())
+    {
+        mBackBuffer.reset();
+        return true;
+    }
+    auto backBuffer = std::make_unique<GlTexture>(mContext, width, height, TextureUsage::RenderTarget);
     if (!backBuffer->IsValid())
     {
+        mBackBufferWidth = previousWidth;
+        mBackBufferHeight = previousHeight;
         return false;
     }
     mBackBuffer = std::move(backBuffer);
-    mBoundFramebuffer = ~0u;
     return true;
+}
+
+bool GlDevice::WindowMatchesBackBuffer() const
+{
+    int width = 0;
+    int height = 0;
+    mContext->DrawableSize(width, height);
+    return width == mBackBufferWidth && height == mBackBufferHeight;
 }
 
 bool GlDevice::GetDisplayMode(DisplayMode& out) const
 {
-    out = DisplayModeFor(mWindows, mBackBuffer->Width(), mBackBuffer->Height());
+    out = DisplayModeFor(mWindows, mBackBufferWidth, mBackBufferHeight);
     return true;
 }
 
@@ -303,6 +358,7 @@ std::unique_ptr<VertexBuffer> GlDevice::CreateVertexBuffer(std::size_t vertices)
     if (mScreenVertices.size() < vertices)
     {
         mScreenVertices.resize(vertices);
+        mTargetVertices.resize(vertices);
     }
     return std::make_unique<VertexBuffer>(vertices);
 }
@@ -343,17 +399,34 @@ DeviceTexture* GlDevice::GetRenderTarget() const
 
 int GlDevice::BackBufferWidth() const
 {
-    return mBackBuffer->Width();
+    return mBackBufferWidth;
 }
 
 int GlDevice::BackBufferHeight() const
 {
-    return mBackBuffer->Height();
+    return mBackBufferHeight;
 }
 
-GlTexture& GlDevice::Target() const
+GlDevice::DrawTarget GlDevice::Target() const
 {
-    return mRenderTarget != nullptr ? *mRenderTarget : *mBackBuffer;
+    GlTexture* texture = mRenderTarget != nullptr ? mRenderTarget : mBackBuffer.get();
+    if (texture == nullptr)
+    {
+        return {nullptr, 0, mBackBufferWidth, mBackBufferHeight};
+    }
+    return {texture, texture->Framebuffer(), texture->Width(), texture->Height()};
+}
+
+void GlDevice::MarkDrawn(const DrawTarget& target)
+{
+    if (target.texture != nullptr)
+    {
+        target.texture->MarkDrawn();
+    }
+    else
+    {
+        mWindowShown = false;
+    }
 }
 
 void GlDevice::SetTexture(const DeviceTexture* texture)
@@ -431,14 +504,14 @@ void GlDevice::Clear(std::uint32_t argb)
         return;
     }
     ++mStatistics.clears;
-    GlTexture& target = Target();
-    BindFramebuffer(target.Framebuffer(), target.Width(), target.Height());
+    const DrawTarget target = Target();
+    BindFramebuffer(target.framebuffer, target.width, target.height);
     const GlFunctions& gl = mContext->Gl();
     gl.ClearColor(static_cast<float>((argb >> 16) & 0xFFu) / 255.0f,
                   static_cast<float>((argb >> 8) & 0xFFu) / 255.0f, static_cast<float>(argb & 0xFFu) / 255.0f,
                   1.0f);
     gl.Clear(GL_COLOR_BUFFER_BIT);
-    target.MarkDrawn();
+    MarkDrawn(target);
 }
 
 bool GlDevice::BeginScene()
@@ -490,45 +563,115 @@ void GlDevice::PointAttributes(const void* vertices)
     gl.VertexAttribPointer(kTexCoordSlot, 2, GL_FLOAT, GL_FALSE, stride, bytes + offsetof(Vertex, u));
 }
 
-void GlDevice::PrepareDraw(const Vertex* targetPixels)
+void GlDevice::PrepareDraw(const Vertex* targetPixels, bool oneToOne, bool opaqueColours)
 {
     mContext->MakeCurrent();
     const GlFunctions& gl = mContext->Gl();
-    GlTexture& target = Target();
-    BindFramebuffer(target.Framebuffer(), target.Width(), target.Height());
-    gl.UseProgram(mProgram);
+    const DrawTarget target = Target();
+    BindFramebuffer(target.framebuffer, target.width, target.height);
 
-    GlTexture& texture = mTexture != nullptr ? *mTexture : *mWhite;
-    texture.BindForDrawing(mFilter, mAddress);
+    // Where both the texels (no texture, or a render target, which has no alpha) and the vertices are
+    // opaque, blending alpha replaces and the alpha test passes everything: neither needs doing.
+    const bool opaqueTexels = mTexture == nullptr || mTexture->IsRenderTarget();
+    const bool replaces =
+        opaqueTexels && opaqueColours && mDestinationBlend == BlendFactor::InverseSourceAlpha;
+    const bool blends = mBlendEnabled && !replaces;
+    // Blended alpha or added, a fragment that the test of reference 1 would take out changes the pixel
+    // by less than half a level: the test is left out there too, as the software device leaves it out.
+    const bool alphaPassesThrough =
+        mAlphaReference <= 1 && blends && mDestinationBlend != BlendFactor::InverseSourceColour;
+    const bool alphaTest =
+        mAlphaTest && mAlphaReference != 0 && !(opaqueTexels && opaqueColours) && !alphaPassesThrough;
+    // On texel centres the bias changes no texel: only points asked for by the filter need it.
     const bool point = mFilter == TextureFilter::Point;
-    gl.Uniform2f(mTexelBiasLocation, point ? -kPointSampleBias / static_cast<float>(texture.Width()) : 0.0f,
-                 point ? -kPointSampleBias / static_cast<float>(texture.Height()) : 0.0f);
-    if (mBlendEnabled)
+    Program& program = mPrograms[(alphaTest ? kAlphaTestVariant : 0) |
+                                 (point && mTexture != nullptr ? kTexelBiasVariant : 0)];
+    UseProgram(program);
+    GlTexture& texture = mTexture != nullptr ? *mTexture : *mWhite;
+    texture.BindForDrawing(point || oneToOne ? TextureFilter::Point : mFilter, mAddress);
+    if (program.texelBias >= 0 &&
+        (program.biasWidth != texture.Width() || program.biasHeight != texture.Height()))
     {
-        gl.Enable(GL_BLEND);
-        GLenum destination = GL_ONE_MINUS_SRC_ALPHA;
-        if (mDestinationBlend == BlendFactor::One)
-        {
-            destination = GL_ONE;
-        }
-        else if (mDestinationBlend == BlendFactor::InverseSourceColour)
-        {
-            destination = GL_ONE_MINUS_SRC_COLOR;
-        }
-        gl.BlendFunc(GL_SRC_ALPHA, destination);
+        gl.Uniform2f(program.texelBias, -kPointSampleBias / static_cast<float>(texture.Width()),
+                     -kPointSampleBias / static_cast<float>(texture.Height()));
+        program.biasWidth = texture.Width();
+        program.biasHeight = texture.Height();
     }
-    else
+    SetBlend(blends);
+    if (program.alphaReference >= 0 && program.alphaReferenceSet != mAlphaReference)
+    {
+        gl.Uniform1f(program.alphaReference, static_cast<float>(mAlphaReference));
+        program.alphaReferenceSet = mAlphaReference;
+    }
+    const bool window = target.texture == nullptr;
+    if (program.targetFramebuffer != target.framebuffer || program.targetWidth != target.width ||
+        program.targetHeight != target.height)
+    {
+        const Matrix4 toClip = TargetPixelsToClip(target.width, target.height, window);
+        gl.UniformMatrix4fv(program.transform, 1, GL_FALSE, &toClip.m[0][0]);
+        // GL's pixel centres lie half a pixel from ours.
+        gl.Uniform2f(program.pixelOffset, 1.0f / static_cast<float>(target.width),
+                     (window ? -1.0f : 1.0f) / static_cast<float>(target.height));
+        program.targetFramebuffer = target.framebuffer;
+        program.targetWidth = target.width;
+        program.targetHeight = target.height;
+    }
+    PointAttributes(targetPixels);
+    MarkDrawn(target);
+}
+
+void GlDevice::UseProgram(const Program& program)
+{
+    if (mUsedProgram != program.name)
+    {
+        mContext->Gl().UseProgram(program.name);
+        mUsedProgram = program.name;
+    }
+}
+
+void GlDevice::SetBlend(bool enabled)
+{
+    const GlFunctions& gl = mContext->Gl();
+    const int state = enabled ? static_cast<int>(mDestinationBlend) : -1;
+    if (state == mBlendState)
+    {
+        return;
+    }
+    mBlendState = state;
+    if (!enabled)
     {
         gl.Disable(GL_BLEND);
+        return;
     }
-    gl.Uniform1f(mAlphaReferenceLocation, mAlphaTest ? static_cast<float>(mAlphaReference) : 0.0f);
-    const Matrix4 toClip = TargetPixelsToClip(target.Width(), target.Height());
-    gl.UniformMatrix4fv(mTransformLocation, 1, GL_FALSE, &toClip.m[0][0]);
-    // GL's pixel centres lie half a pixel from ours.
-    gl.Uniform2f(mPixelOffsetLocation, 1.0f / static_cast<float>(target.Width()),
-                 1.0f / static_cast<float>(target.Height()));
-    PointAttributes(targetPixels);
-    target.MarkDrawn();
+    gl.Enable(GL_BLEND);
+    GLenum destination = GL_ONE_MINUS_SRC_ALPHA;
+    if (mDestinationBlend == BlendFactor::One)
+    {
+        destination = GL_ONE;
+    }
+    else if (mDestinationBlend == BlendFactor::InverseSourceColour)
+    {
+        destination = GL_ONE_MINUS_SRC_COLOR;
+    }
+    gl.BlendFunc(GL_SRC_ALPHA, destination);
+}
+
+bool GlDevice::MapsTexelsOneToOne(const std::uint16_t* indices, std::size_t triangleCount) const
+{
+    if (mTexture == nullptr || mFilter != TextureFilter::Linear)
+    {
+        return false;
+    }
+    for (std::size_t i = 0; i < triangleCount * 3; i += 3)
+    {
+        if (!Rasterizer::SamplesOnTexelCentres(mTargetVertices[indices[i]], mTargetVertices[indices[i + 1]],
+                                               mTargetVertices[indices[i + 2]], mTexture->Width(),
+                                               mTexture->Height()))
+        {
+            return false;
+        }
+    }
+    return true;
 }
 
 const std::uint16_t* GlDevice::SafeIndices(std::size_t vertexCount, std::size_t triangleCount)
@@ -574,9 +717,9 @@ void GlDevice::DrawIndexedTriangles(std::size_t vertexCount, std::size_t triangl
     {
         return;
     }
-    TransformVertices(vertexCount);
-    PrepareDraw(mScreenVertices.data());
+    const bool opaqueColours = TransformVertices(vertexCount);
     const std::uint16_t* indices = SafeIndices(vertexCount, triangleCount);
+    PrepareDraw(mScreenVertices.data(), MapsTexelsOneToOne(indices, triangleCount), opaqueColours);
     mContext->Gl().DrawElements(GL_TRIANGLES, static_cast<GLsizei>(triangleCount * 3), GL_UNSIGNED_SHORT,
                                 indices);
 }
@@ -595,16 +738,16 @@ void GlDevice::DrawLines(std::size_t lineCount)
     {
         return;
     }
-    PrepareDraw(mLinePoints.data());
+    PrepareDraw(mLinePoints.data(), false, false);
     mContext->Gl().DrawArrays(GL_POINTS, 0, static_cast<GLsizei>(mLinePoints.size()));
 }
 
 void GlDevice::ToTarget(const Vertex& vertex, double& x, double& y) const
 {
     // The software device's own arithmetic, step for step, so that corners land where it puts them.
-    const GlTexture& target = Target();
-    const float halfWidth = static_cast<float>(target.Width()) * 0.5f;
-    const float halfHeight = static_cast<float>(target.Height()) * 0.5f;
+    const DrawTarget target = Target();
+    const float halfWidth = static_cast<float>(target.width) * 0.5f;
+    const float halfHeight = static_cast<float>(target.height) * 0.5f;
     const float(*m)[4] = mTransform.m;
     const float clipX = vertex.x * m[0][0] + vertex.y * m[1][0] + vertex.z * m[2][0] + m[3][0];
     const float clipY = vertex.x * m[0][1] + vertex.y * m[1][1] + vertex.z * m[2][1] + m[3][1];
@@ -617,11 +760,13 @@ void GlDevice::ToTarget(const Vertex& vertex, double& x, double& y) const
     y = static_cast<double>((1.0f - clipY / w) * halfHeight);
 }
 
-void GlDevice::TransformVertices(std::size_t count)
+bool GlDevice::TransformVertices(std::size_t count)
 {
+    bool opaque = true;
     if (mScreenVertices.size() < count)
     {
         mScreenVertices.resize(count); // a vertex buffer made elsewhere than CreateVertexBuffer
+        mTargetVertices.resize(count);
     }
     const Vertex* source = mVertices->Data();
     for (std::size_t i = 0; i < count; ++i)
@@ -629,12 +774,16 @@ void GlDevice::TransformVertices(std::size_t count)
         double x = 0.0;
         double y = 0.0;
         ToTarget(source[i], x, y);
+        mTargetVertices[i] = {x, y, static_cast<double>(source[i].u), static_cast<double>(source[i].v),
+                              source[i].colour};
+        opaque = opaque && (source[i].colour >> 24) == 0xFFu;
         Vertex& out = mScreenVertices[i];
         out = source[i];
         out.x = static_cast<float>(AwayFromPixelCentre(x));
         out.y = static_cast<float>(AwayFromPixelCentre(y));
         out.z = 0.0f;
     }
+    return opaque;
 }
 
 void GlDevice::StepLines(std::size_t lineCount)
@@ -689,30 +838,58 @@ DeviceResult GlDevice::Present()
     {
         return DeviceResult::Ok;
     }
+    if (mBackBuffer != nullptr)
+    {
+        ShowBackBufferTexture();
+    }
+    if (mWindows != nullptr)
+    {
+        mWindows->WaitToPresent();
+    }
+    mContext->SwapWindow();
+    mWindowShown = mBackBuffer == nullptr;
+    // The window may have changed its size: the back buffer follows whether it can be the window's.
+    if ((mBackBuffer == nullptr) != WindowMatchesBackBuffer())
+    {
+        MakeBackBuffer(mBackBufferWidth, mBackBufferHeight);
+    }
+    return DeviceResult::Ok;
+}
+
+void GlDevice::ShowBackBufferTexture()
+{
     const GlFunctions& gl = mContext->Gl();
     int width = 0;
     int height = 0;
     mContext->DrawableSize(width, height);
+    // The whole window is covered either way: nothing to clear first.
+    if (gl.BlitFramebuffer != nullptr)
+    {
+        gl.BindFramebuffer(GL_READ_FRAMEBUFFER, mBackBuffer->Framebuffer());
+        gl.BindFramebuffer(GL_DRAW_FRAMEBUFFER, 0);
+        // The back buffer's top row is its first; the window's first row is its bottom one.
+        gl.BlitFramebuffer(0, 0, mBackBuffer->Width(), mBackBuffer->Height(), 0, height, width, 0,
+                           GL_COLOR_BUFFER_BIT, GL_NEAREST);
+        gl.BindFramebuffer(GL_FRAMEBUFFER, 0);
+        mBoundFramebuffer = ~0u;
+        return;
+    }
     BindFramebuffer(0, width, height);
-    gl.ClearColor(0.0f, 0.0f, 0.0f, 1.0f);
-    gl.Clear(GL_COLOR_BUFFER_BIT);
     // The back buffer stretched over the window, top row at the top.
     static const Vertex kWindowQuad[4] = {{-1.0f, -1.0f, 0.0f, 0xFFFFFFFFu, 0.0f, 0.0f},
                                           {1.0f, -1.0f, 0.0f, 0xFFFFFFFFu, 1.0f, 0.0f},
                                           {1.0f, 1.0f, 0.0f, 0xFFFFFFFFu, 1.0f, 1.0f},
                                           {-1.0f, 1.0f, 0.0f, 0xFFFFFFFFu, 0.0f, 1.0f}};
     const Matrix4 identity = Matrix4::Identity();
-    gl.UseProgram(mProgram);
-    gl.Disable(GL_BLEND);
+    Program& program = mPrograms[0];
+    UseProgram(program);
+    SetBlend(false);
     mBackBuffer->BindForDrawing(TextureFilter::Point, TextureAddress::Clamp);
-    gl.Uniform1f(mAlphaReferenceLocation, 0.0f);
-    gl.UniformMatrix4fv(mTransformLocation, 1, GL_FALSE, &identity.m[0][0]);
-    gl.Uniform2f(mPixelOffsetLocation, 0.0f, 0.0f);
-    gl.Uniform2f(mTexelBiasLocation, 0.0f, 0.0f);
+    gl.UniformMatrix4fv(program.transform, 1, GL_FALSE, &identity.m[0][0]);
+    gl.Uniform2f(program.pixelOffset, 0.0f, 0.0f);
+    program.targetWidth = 0; // these are not a target's: the next draw sets its own
     PointAttributes(kWindowQuad);
     gl.DrawArrays(GL_TRIANGLE_FAN, 0, 4);
-    mContext->SwapWindow();
-    return DeviceResult::Ok;
 }
 
 DeviceResult GlDevice::TestCooperativeLevel()
@@ -746,7 +923,40 @@ bool GlDevice::Reset(const PresentParameters& parameters)
 
 void GlDevice::ReadBackBuffer(Image& out)
 {
-    ReadTexture(*mBackBuffer, out);
+    if (mBackBuffer != nullptr)
+    {
+        ReadTexture(*mBackBuffer, out);
+        return;
+    }
+    out.width = mBackBufferWidth;
+    out.height = mBackBufferHeight;
+    out.pixels.assign(static_cast<std::size_t>(out.width) * static_cast<std::size_t>(out.height),
+                      0xFF000000u);
+    if (!mContext->MakeCurrent())
+    {
+        return;
+    }
+    const GlFunctions& gl = mContext->Gl();
+    BindFramebuffer(0, mBackBufferWidth, mBackBufferHeight);
+    // A presented frame has moved to the front buffer of a double-buffered window.
+    GLint doubleBuffered = GL_FALSE;
+    gl.GetIntegerv(GL_DOUBLEBUFFER, &doubleBuffered);
+    const GLenum usual = doubleBuffered != GL_FALSE ? GL_BACK : GL_FRONT;
+    gl.ReadBuffer(mWindowShown ? GL_FRONT : usual);
+    gl.PixelStorei(GL_PACK_ALIGNMENT, 4);
+    gl.ReadPixels(0, 0, out.width, out.height, GL_BGRA, GL_UNSIGNED_BYTE, out.pixels.data());
+    gl.ReadBuffer(usual);
+    // GL gives the bottom row first.
+    for (int top = 0, bottom = out.height - 1; top < bottom; ++top, --bottom)
+    {
+        std::swap_ranges(out.pixels.begin() + static_cast<std::ptrdiff_t>(top) * out.width,
+                         out.pixels.begin() + static_cast<std::ptrdiff_t>(top + 1) * out.width,
+                         out.pixels.begin() + static_cast<std::ptrdiff_t>(bottom) * out.width);
+    }
+    for (std::uint32_t& pixel : out.pixels)
+    {
+        pixel |= 0xFF000000u;
+    }
 }
 
 void GlDevice::ForgetTexture(const DeviceTexture* texture)

@@ -31,6 +31,13 @@ bool GlFunctions::Load(std::string& missing)
     }
     WF_GL_FUNCTIONS(WF_GL_LOAD)
 #undef WF_GL_LOAD
+    // Any name finds an address on some systems: the version or the extensions tell whether it works.
+    const auto* version = reinterpret_cast<const char*>(GetString(GL_VERSION));
+    const bool blits = (version != nullptr && version[0] >= '3' && version[0] <= '9' && version[1] == '.') ||
+                       SDL_GL_ExtensionSupported("GL_ARB_framebuffer_object") == SDL_TRUE ||
+                       SDL_GL_ExtensionSupported("GL_EXT_framebuffer_blit") == SDL_TRUE;
+    BlitFramebuffer =
+        blits ? reinterpret_cast<PFNGLBLITFRAMEBUFFERPROC>(Lookup("glBlitFramebuffer")) : nullptr;
     return true;
 }
 

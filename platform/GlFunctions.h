@@ -21,6 +21,7 @@ namespace Platform
     X(Clear, decltype(&::glClear))                                                                           \
     X(PixelStorei, decltype(&::glPixelStorei))                                                               \
     X(ReadPixels, decltype(&::glReadPixels))                                                                 \
+    X(ReadBuffer, decltype(&::glReadBuffer))                                                                 \
     X(GenTextures, decltype(&::glGenTextures))                                                               \
     X(DeleteTextures, decltype(&::glDeleteTextures))                                                         \
     X(BindTexture, decltype(&::glBindTexture))                                                               \
@@ -64,8 +65,11 @@ struct GlFunctions
 #define WF_GL_DECLARE(name, type) type name = nullptr;
     WF_GL_FUNCTIONS(WF_GL_DECLARE)
 #undef WF_GL_DECLARE
+    // Null where the context cannot copy between framebuffers (before OpenGL 3.0 without the extension).
+    PFNGLBLITFRAMEBUFFERPROC BlitFramebuffer = nullptr;
 
-    // Looks every entry point up in the current context; false names the first one missing.
+    // Looks every entry point up in the current context; false names the first one missing. The
+    // optional ones are left null where the context does not offer them.
     bool Load(std::string& missing);
 };
 

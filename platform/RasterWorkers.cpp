@@ -1,9 +1,5 @@
 #include "platform/RasterWorkers.h"
 
-#include <pthread.h>
-#include <sched.h>
-#include <unistd.h>
-
 namespace Platform
 {
 
@@ -57,28 +53,8 @@ void RasterWorkers::TakeBands()
     }
 }
 
-namespace
-{
-
-// A worker inherits the mask of the thread that made it, and the main loop pins its thread to one
-// processor: the workers are let onto all of them again.
-void AllowEveryProcessor()
-{
-    const long processors = sysconf(_SC_NPROCESSORS_CONF);
-    cpu_set_t set;
-    CPU_ZERO(&set);
-    for (long processor = 0; processor < processors && processor < CPU_SETSIZE; ++processor)
-    {
-        CPU_SET(static_cast<int>(processor), &set);
-    }
-    pthread_setaffinity_np(pthread_self(), sizeof(set), &set);
-}
-
-} // namespace
-
 void RasterWorkers::WorkerLoop()
 {
-    AllowEveryProcessor();
     std::uint32_t seen = 0;
     for (;;)
     {

@@ -30,6 +30,18 @@ std::int64_t ToFixed(double value)
     return static_cast<std::int64_t>(std::floor(scaled));
 }
 
+// A fixed-point texel coordinate within 1/256 of a texel past a texel's start (its centre, for linear
+// sampling, which samples half a texel back).
+bool IsOnTexelCentre(std::int64_t fixed)
+{
+    return (fixed & 0xFF00) == 0;
+}
+
+bool IsWholeTexels(std::int64_t fixed)
+{
+    return (fixed & 0xFFFF) == 0;
+}
+
 std::uint32_t Channel(std::uint32_t argb, int shift)
 {
     return (argb >> shift) & 0xFFu;
@@ -172,19 +184,22 @@ void FillSpan(const DrawContext& context, const SpanFunctions& functions, const 
     }
     // A linear span that steps one whole texel per pixel from a texel centre weighs every neighbour 0:
     // point sampling gives the same pixels, faster (a frame copied one to one).
-    const bool onTexelCentres = functions.onTexelCentres != nullptr && (span.s & 0xFF00) == 0 &&
-                                (span.t & 0xFF00) == 0 && (span.ds & 0xFFFF) == 0 && (span.dt & 0xFFFF) == 0;
+    const bool onTexelCentres = functions.onTexelCentres != nullptr && IsOnTexelCentre(span.s) &&
+                                IsOnTexelCentre(span.t) && IsWholeTexels(span.ds) && IsWholeTexels(span.dt);
     const bool pointSampled = functions.onTexelCentres == nullptr || onTexelCentres;
-    if (functions.row != nullptr && span.dt == 0)
+    if (span.dt == 0 && functions.contiguous != nullptr && pointSampled && span.ds == 65536)
     {
         const std::int64_t firstColumn = span.s >> 16;
-        const bool contiguous = pointSampled && span.ds == 65536 && functions.contiguous != nullptr &&
-                                firstColumn >= 0 && firstColumn + span.count <= context.texture.width &&
-                                (span.t >> 16) >= 0 && (span.t >> 16) < context.texture.height;
-        const SpanFunction rowFunction = contiguous
-                                             ? functions.contiguous
-                                             : (onTexelCentres ? functions.rowOnTexelCentres : functions.row);
-        rowFunction(span, context.texture);
+        if (firstColumn >= 0 && firstColumn + span.count <= context.texture.width && (span.t >> 16) >= 0 &&
+            (span.t >> 16) < context.texture.height)
+        {
+            functions.contiguous(span, context.texture);
+            return;
+        }
+    }
+    if (functions.row != nullptr && span.dt == 0)
+    {
+        (onTexelCentres ? functions.rowOnTexelCentres : functions.row)(span, context.texture);
         return;
     }
     (onTexelCentres ? functions.onTexelCentres : functions.main)(span, context.texture);
@@ -372,6 +387,32 @@ void Rasterizer::DrawLines(DeviceTexture& target, const RasterState& state, cons
             FillSpan(context, functions, attributes, y, x, x + 1);
         }
     }
+}
+
+bool Rasterizer::SamplesOnTexelCentres(const ScreenVertex& a, const ScreenVertex& b, const ScreenVertex& c,
+                                       int textureWidth, int textureHeight)
+{
+    const double area = ((b.x) - a.x) * ((c.y) - a.y) - ((c.x) - a.x) * ((b.y) - a.y);
+    if (!IsFinite(a) || !IsFinite(b) || !IsFinite(c) || area == 0.0)
+    {
+        return true; // draws nothing
+    }
+    const double width = textureWidth;
+    const double height = textureHeight;
+    const Plane u = PlaneThrough(a, b, c, a.u, b.u, c.u, area);
+    const Plane v = PlaneThrough(a, b, c, a.v, b.v, c.v, area);
+    // Along a row the spans step whole texels; from row to row the starts move by whole texels too, so
+    // every span starts as far from a texel centre as the one through the first corner's pixel.
+    auto nearlyWhole = [](double texels) { return std::fabs(texels - std::round(texels)) * kFixedOne < 1.0; };
+    if (!IsWholeTexels(ToFixed(u.dx * width)) || !IsWholeTexels(ToFixed(v.dx * height)) ||
+        !nearlyWhole(u.dy * width) || !nearlyWhole(v.dy * height))
+    {
+        return false;
+    }
+    const double x = std::round(a.x);
+    const double y = std::round(a.y);
+    return IsOnTexelCentre(ToFixed(u.At(x, y) * width - 0.5)) &&
+           IsOnTexelCentre(ToFixed(v.At(x, y) * height - 0.5));
 }
 
 } // namespace Platform

@@ -50,6 +50,12 @@ public:
     // lines do not draw their joints twice.
     static void DrawLines(DeviceTexture& target, const RasterState& state, const ScreenVertex* vertices,
                           std::size_t lineCount, int rowBegin, int rowEnd);
+
+    // Whether linear filtering of a texture of this size over the triangle lands on texel centres at
+    // every pixel (a texture copied one texel per pixel), so that point sampling gives its pixels: the
+    // rule by which the spans are sampled as points here, for a device that decides per triangle.
+    static bool SamplesOnTexelCentres(const ScreenVertex& a, const ScreenVertex& b, const ScreenVertex& c,
+                                      int textureWidth, int textureHeight);
 };
 
 } // namespace Platform

@@ -369,7 +369,28 @@ void SdlWindowSystem::PresentPixels(const std::uint32_t* pixels, int width, int 
     {
         SDL_UpdateTexture(mFrame, nullptr, pixels, pitch * 4);
     }
+    WaitToPresent();
     Repaint();
+}
+
+void SdlWindowSystem::WaitToPresent()
+{
+    if (mSyncToDisplay)
+    {
+        mPacer.SetRefreshRate(RefreshRate());
+        mPacer.Wait();
+    }
+}
+
+int SdlWindowSystem::RefreshRate() const
+{
+    const int display = mWindow != nullptr ? SDL_GetWindowDisplayIndex(mWindow) : 0;
+    SDL_DisplayMode mode{};
+    if (SDL_GetCurrentDisplayMode(display < 0 ? 0 : display, &mode) != 0)
+    {
+        return 0;
+    }
+    return mode.refresh_rate;
 }
 
 void SdlWindowSystem::Repaint()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/FramePacer.h"
 #include "platform/WindowSystem.h"
 
 #include <memory>
@@ -29,9 +30,13 @@ public:
     explicit SdlWindowSystem(bool forOpenGl = false);
     ~SdlWindowSystem() override;
 
-    // Shown frames wait for the display's refresh, so that a real run does not draw frames nobody
-    // sees; fixed-step runs leave it off and go as fast as they can.
+    // Shown frames wait for the display's refresh (vsync where the driver has it, else a paced wait),
+    // so that a real run does not draw frames nobody sees; fixed-step runs leave it off and go as fast
+    // as they can.
     void SetSyncToDisplay(bool sync) { mSyncToDisplay = sync; }
+    void WaitToPresent() override;
+    // The refresh rate of the window's display in hertz; 0 when it does not say.
+    int RefreshRate() const;
 
     DisplayMetrics Metrics() const override;
     void SetArrowCursorVisible(bool visible) override;
@@ -66,6 +71,7 @@ private:
     std::shared_ptr<GlContext> mGlContext;
     SDL_Window* mWindow = nullptr;
     bool mSyncToDisplay = false;
+    FramePacer mPacer;
     std::uint8_t mLastKeyDown = 0; // text events follow the key that typed them
     SDL_Renderer* mRenderer = nullptr;
     SDL_Texture* mFrame = nullptr;

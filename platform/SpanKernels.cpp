@@ -464,6 +464,37 @@ void DrawContiguousRow(const Span& span, const TextureView& texture)
                              span.dest, span.count);
 }
 
+// The contiguous kernel under one vertex colour: each texel times the colour, then blended. The same
+// arithmetic as Modulate and BlendPixel; a texel that the colour leaves at alpha 0 changes nothing.
+template <Blend Mode>
+void DrawContiguousTintedRow(const Span& span, const TextureView& texture)
+{
+    const std::uint32_t* source =
+        texture.pixels + static_cast<std::ptrdiff_t>(span.t >> 16) * texture.pitch + (span.s >> 16);
+    std::uint32_t* dest = span.dest;
+    const std::uint32_t colour = span.colour;
+    int i = 0;
+#if defined(__SSE2__)
+    const __m128i zero = _mm_setzero_si128();
+    auto factor = [colour](int shift) { return static_cast<short>(Channel(colour, shift) + 1); };
+    const __m128i factors = _mm_set_epi16(factor(24), factor(16), factor(8), factor(0), factor(24),
+                                          factor(16), factor(8), factor(0));
+    for (; i + 4 <= span.count; i += 4)
+    {
+        const __m128i texels = _mm_loadu_si128(reinterpret_cast<const __m128i*>(source + i));
+        const __m128i low = _mm_srli_epi16(_mm_mullo_epi16(_mm_unpacklo_epi8(texels, zero), factors), 8);
+        const __m128i high = _mm_srli_epi16(_mm_mullo_epi16(_mm_unpackhi_epi8(texels, zero), factors), 8);
+        const __m128i tinted = _mm_packus_epi16(low, high);
+        const __m128i destination = _mm_loadu_si128(reinterpret_cast<const __m128i*>(dest + i));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(dest + i), BlendFour<Mode>(tinted, destination));
+    }
+#endif
+    for (; i < span.count; ++i)
+    {
+        dest[i] = BlendPixel<Mode>(Modulate(source[i], colour), dest[i]);
+    }
+}
+
 template <Sampler Kind, TextureAddress Address, Blend Mode>
 SpanFunction SelectByColour(SpanColours colours)
 {
@@ -581,6 +612,18 @@ SpanFunctions SpanKernels::Select(const RasterState& state, SpanColours colours)
         point.filter = TextureFilter::Point;
         functions.onTexelCentres = SelectSpan(point, colours);
     }
+    const bool passesAlphaTest = !state.alphaTest || state.alphaReference <= 1;
+    if (sampler != Sampler::None && colours == SpanColours::Constant && passesAlphaTest)
+    {
+        if (BlendOf(state) == Blend::Alpha)
+        {
+            functions.contiguous = &DrawContiguousTintedRow<Blend::Alpha>;
+        }
+        else if (BlendOf(state) == Blend::Add)
+        {
+            functions.contiguous = &DrawContiguousTintedRow<Blend::Add>;
+        }
+    }
     if (sampler == Sampler::None || colours != SpanColours::White)
     {
         return functions;
@@ -591,7 +634,6 @@ SpanFunctions SpanKernels::Select(const RasterState& state, SpanColours colours)
     functions.rowOnTexelCentres = SelectRow<Sampler::Point>(state.address, mode);
     functions.row = sampler == Sampler::Linear ? SelectRow<Sampler::Linear>(state.address, mode)
                                                : functions.rowOnTexelCentres;
-    const bool passesAlphaTest = !state.alphaTest || state.alphaReference <= 1;
     if (passesAlphaTest && mode == Blend::Alpha)
     {
         functions.contiguous = &DrawContiguousRow<Blend::Alpha>;

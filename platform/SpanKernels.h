@@ -52,9 +52,11 @@ struct SpanFunctions
     SpanFunction main = nullptr;
     // Linear filtering only: the point-sampling twin, for spans that sit on texel centres.
     SpanFunction onTexelCentres = nullptr;
-    // White vertices only: spans along one texel row (dt 0), and spans reading that row texel by texel.
+    // White vertices only: spans along one texel row (dt 0).
     SpanFunction row = nullptr;
     SpanFunction rowOnTexelCentres = nullptr;
+    // White or one-coloured vertices, blended alpha or add with no alpha test to speak of: spans that read
+    // one texture row texel by texel.
     SpanFunction contiguous = nullptr;
 };
 

@@ -10,6 +10,10 @@ namespace Platform
 
 std::uint32_t ThreadControl::SetCurrentThreadAffinity(std::uint32_t mask)
 {
+    if (mask == kLeaveAffinity)
+    {
+        return kLeaveAffinity;
+    }
     cpu_set_t previous;
     CPU_ZERO(&previous);
     std::uint32_t previousMask = 0;
@@ -32,10 +36,7 @@ std::uint32_t ThreadControl::SetCurrentThreadAffinity(std::uint32_t mask)
             CPU_SET(cpu, &wanted);
         }
     }
-    if (mask != 0)
-    {
-        pthread_setaffinity_np(pthread_self(), sizeof(wanted), &wanted); // refused: keep the old mask
-    }
+    pthread_setaffinity_np(pthread_self(), sizeof(wanted), &wanted); // refused: keep the old mask
     return previousMask;
 }
 

@@ -97,6 +97,9 @@ public:
     virtual void PresentPixels(const std::uint32_t* /*pixels*/, int /*width*/, int /*height*/, int /*pitch*/)
     {
     }
+    // Called just before a frame is shown: in real play, waits so that frames come no faster than the
+    // display refreshes. Headless and fixed-step runs go on at once.
+    virtual void WaitToPresent() {}
 
     // Backends and scripted input feed the keyboard through these.
     void SetKeyDown(std::uint8_t virtualKey, bool down);

@@ -101,7 +101,12 @@ int Application::Run(const std::string& caption, bool windowed)
     mFileSysManager = std::make_unique<FileSysManager>();
     mTimerManager = std::make_unique<TimerManager>();
 
-    mTimerManager->SetPreviousAffinity(Platform::ThreadControl::SetCurrentThreadAffinity(1));
+    // Pinning the main thread to one processor keeps a per-processor performance counter steady. The
+    // counter here is the monotonic clock, one for all processors, and a thread inherits its creator's
+    // mask: a pin would crowd the sound thread and the graphics driver's threads onto that processor.
+    // So the mask asked for is none, which leaves the thread as it is and leaves nothing to restore.
+    mTimerManager->SetPreviousAffinity(
+        Platform::ThreadControl::SetCurrentThreadAffinity(Platform::ThreadControl::kLeaveAffinity));
     mTimerManager->ClearTimes();
 
     mCaption = caption;

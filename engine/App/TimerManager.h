@@ -24,7 +24,8 @@ public:
     float GetDelta() const { return mDelta; }
     float GetElapsed() const { return mElapsed; }
 
-    // The affinity mask the main thread had before it was pinned; restored when the timer goes.
+    // The affinity mask the main thread had before it was pinned; restored when the timer goes (the
+    // mask that leaves the thread as it is when nothing was pinned).
     void SetPreviousAffinity(std::uint32_t mask) { mPreviousAffinity = mask; }
     std::uint32_t GetPreviousAffinity() const { return mPreviousAffinity; }
     void ClearTimes();

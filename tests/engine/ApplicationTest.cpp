@@ -6,8 +6,13 @@
 #include "platform/HeadlessWindowSystem.h"
 #include "platform/Services.h"
 
+#include <atomic>
+#include <filesystem>
+#include <fstream>
 #include <functional>
 #include <gtest/gtest.h>
+#include <map>
+#include <thread>
 
 namespace
 {
@@ -264,6 +269,61 @@ TEST_F(ApplicationTest, ResetDeviceSwitchesModeOnlyWhenItChanges)
     EXPECT_EQ(Windows().Style(), Platform::WindowStyle::FullScreen);
     EXPECT_TRUE(Windows().IsTopmost());
     EXPECT_FALSE(mApplication.IsWindowed());
+}
+
+// The processors a thread may run on, as the system lists them ("0-7"), read from its status file.
+std::string AllowedProcessors(const std::filesystem::path& status)
+{
+    std::ifstream file(status);
+    const std::string key = "Cpus_allowed_list:";
+    for (std::string line; std::getline(file, line);)
+    {
+        if (line.rfind(key, 0) == 0)
+        {
+            return line.substr(line.find_first_not_of(" \t", key.size()));
+        }
+    }
+    return {};
+}
+
+// Every thread of the process, by id, with its allowed processors.
+std::map<std::string, std::string> AllowedProcessorsOfEveryThread()
+{
+    std::map<std::string, std::string> threads;
+    for (const auto& task : std::filesystem::directory_iterator("/proc/self/task"))
+    {
+        threads[task.path().filename().string()] = AllowedProcessors(task.path() / "status");
+    }
+    return threads;
+}
+
+TEST_F(ApplicationTest, NoThreadIsPinnedSoAThreadStartedDuringTheRunMayUseEveryProcessor)
+{
+    const std::string processProcessors = AllowedProcessors("/proc/self/status");
+    ASSERT_FALSE(processProcessors.empty());
+    std::map<std::string, std::string> threadsDuringRun;
+    mApplication.onUpdate = [&](int)
+    {
+        std::atomic<bool> seen{false};
+        std::thread started(
+            [&]
+            {
+                while (!seen.load())
+                {
+                    std::this_thread::yield();
+                }
+            });
+        threadsDuringRun = AllowedProcessorsOfEveryThread();
+        seen.store(true);
+        started.join();
+        return false;
+    };
+    mApplication.Run("Probe", true);
+    ASSERT_GE(threadsDuringRun.size(), 2u);
+    for (const auto& [thread, processors] : threadsDuringRun)
+    {
+        EXPECT_EQ(processors, processProcessors) << "thread " << thread;
+    }
 }
 
 TEST(WindowPlacement, AWindowThatFitsIsCentredOnTheWorkArea)

@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 // The OpenGL device must draw what the software device draws: every scene below on both, no channel of
@@ -496,6 +497,62 @@ TEST_F(GlDeviceAgreement, TheGoldenScenesLookAsOnTheSoftwareDevice)
             pictures[i] = scene.Finish();
         }
         EXPECT_EQ(Disagreement(pictures[0], pictures[1]), "") << name;
+    }
+}
+
+// What the window shows after a presentation (the front buffer where it has two), top row first.
+Platform::Image ShownPixels(const Platform::GlContext& context, int width, int height)
+{
+    const Platform::GlFunctions& gl = context.Gl();
+    GLint previous = 0;
+    gl.GetIntegerv(GL_FRAMEBUFFER_BINDING, &previous);
+    gl.BindFramebuffer(GL_FRAMEBUFFER, 0);
+    GLint doubleBuffered = GL_FALSE;
+    gl.GetIntegerv(GL_DOUBLEBUFFER, &doubleBuffered);
+    gl.ReadBuffer(GL_FRONT);
+    Platform::Image bottomUp;
+    bottomUp.width = width;
+    bottomUp.height = height;
+    bottomUp.pixels.resize(static_cast<std::size_t>(width * height));
+    gl.ReadPixels(0, 0, width, height, GL_BGRA, GL_UNSIGNED_BYTE, bottomUp.pixels.data());
+    gl.ReadBuffer(doubleBuffered != GL_FALSE ? GL_BACK : GL_FRONT);
+    gl.BindFramebuffer(GL_FRAMEBUFFER, static_cast<GLuint>(previous));
+    Platform::Image shown = bottomUp;
+    for (int y = 0; y < height; ++y)
+    {
+        for (int x = 0; x < width; ++x)
+        {
+            shown.pixels[static_cast<std::size_t>(y * width + x)] =
+                bottomUp.At(x, height - 1 - y) | 0xFF000000u;
+        }
+    }
+    return shown;
+}
+
+TEST_F(GlDeviceAgreement, TheWindowShowsTheBackBufferUprightWhetherDrawnIntoOrCopiedOver)
+{
+    constexpr std::uint32_t kRed = 0xFFFF0000u;
+    constexpr std::uint32_t kBlue = 0xFF0000FFu;
+    // The window's own size is drawn straight into the window; half of it is copied over it when shown.
+    for (const auto& [width, height] : {std::pair{kWidth, kHeight}, std::pair{kWidth / 2, kHeight / 2}})
+    {
+        ASSERT_TRUE(mGl->Reset({width, height, true}));
+        Resources resources = MakeResources(*mGl);
+        Painter paint(*mGl, resources);
+        paint.Begin(nullptr, kBlue & 0xFFFFFFu);
+        paint.States(nullptr, BlendFactor::InverseSourceAlpha, TextureFilter::Point, TextureAddress::Clamp);
+        paint.Quads(Quad(0.0f, 0.0f, static_cast<float>(width), static_cast<float>(height / 2), kRed));
+        paint.End();
+        ASSERT_EQ(mGl->Present(), Platform::DeviceResult::Ok);
+
+        const Platform::Image shown = ShownPixels(*mContext, kWidth, kHeight);
+        EXPECT_EQ(shown.At(1, 1), kRed) << width << " x " << height;
+        EXPECT_EQ(shown.At(kWidth - 2, kHeight - 2), kBlue) << width << " x " << height;
+        Platform::Image back;
+        mGl->ReadBackBuffer(back);
+        ASSERT_EQ(back.width, width);
+        EXPECT_EQ(back.At(1, 1), kRed) << width << " x " << height << ", read back after presenting";
+        EXPECT_EQ(back.At(width - 2, height - 2), kBlue) << width << " x " << height << ", read back";
     }
 }
 

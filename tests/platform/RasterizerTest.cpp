@@ -179,6 +179,57 @@ TEST(Rasterizer, BlendsTexelTimesColourBySourceAlpha)
     }
 }
 
+// A texture copied one texel per pixel under one vertex colour takes the fast path, four pixels at a time;
+// drawn one column at a time it takes the pixel-by-pixel arithmetic. Both give the same pixels, alpha
+// test included (texels that the colour takes to alpha 0 leave the target as it was).
+TEST(Rasterizer, TintedOneToOneCopiesMatchThePixelByPixelArithmetic)
+{
+    constexpr int kSide = 11;
+    std::vector<std::uint32_t> texels;
+    for (int i = 0; i < kSide * kSide; ++i)
+    {
+        const std::uint32_t alphas[6] = {0u, 1u, 2u, 0x80u, 0xFEu, 0xFFu};
+        texels.push_back((alphas[i % 6] << 24) |
+                         static_cast<std::uint32_t>(i * 0x010305 + 0x203040) % 0x1000000u);
+    }
+    const DeviceTexture texture = TextureOf(kSide, kSide, texels);
+    for (const BlendFactor blend : {BlendFactor::InverseSourceAlpha, BlendFactor::One})
+    {
+        for (const std::uint32_t tint : {0xFF80C040u, 0x80FFFFFFu, 0x01FF8000u})
+        {
+            RasterState state;
+            state.texture = &texture;
+            state.filter = TextureFilter::Point;
+            state.destinationBlend = blend;
+            DeviceTexture whole = BlackTarget(kSide, kSide);
+            DeviceTexture byColumns = BlackTarget(kSide, kSide);
+            for (DeviceTexture* target : {&whole, &byColumns})
+            {
+                Rasterizer::Clear(*target, 0x406080u, 0, kSide);
+            }
+            // Corners half a pixel out: texel centres on pixel centres.
+            Draw(whole, state, MakeQuad(-0.5, -0.5, kSide - 0.5, kSide - 0.5, tint));
+            for (int x = 0; x < kSide; ++x)
+            {
+                Quad column = MakeQuad(x - 0.5, -0.5, x + 0.5, kSide - 0.5, tint);
+                const double u0 = static_cast<double>(x) / kSide;
+                const double u1 = static_cast<double>(x + 1) / kSide;
+                column.corners[0].u = column.corners[3].u = u0;
+                column.corners[1].u = column.corners[2].u = u1;
+                Draw(byColumns, state, column);
+            }
+            for (int y = 0; y < kSide; ++y)
+            {
+                for (int x = 0; x < kSide; ++x)
+                {
+                    ASSERT_EQ(whole.At(x, y), byColumns.At(x, y))
+                        << "pixel " << x << "," << y << " tint " << std::hex << tint;
+                }
+            }
+        }
+    }
+}
+
 TEST(Rasterizer, WithoutTextureDrawsTheVertexColour)
 {
     DeviceTexture target = BlackTarget(2, 1);
