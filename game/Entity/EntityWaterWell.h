@@ -1,12 +1,12 @@
 #pragma once
 
-#include "game/Entity/Entity.h"
+#include "game/Entity/PlaceholderEntity.h"
 
-// The water well: one cell.
-class EntityWaterWell : public Entity
+// The water well: one cell. Its order queue joins the task manager when it is built.
+class EntityWaterWell : public PlaceholderEntity
 {
 public:
-    EntityWaterWell() { mType = kWaterWell; }
+    EntityWaterWell();
 
 protected:
     Footprint GetFootprint() const override { return {0, 0, 72.0f}; }

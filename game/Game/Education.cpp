@@ -7,6 +7,8 @@
 #include "engine/Script/LuaStackGuard.h"
 #include "engine/Script/LuaValue.h"
 #include "game/Entity/Entity.h"
+#include "game/Entity/EntityBuilding.h"
+#include "game/Entity/EntityGarden.h"
 #include "game/Entity/EntityManager.h"
 #include "game/Entity/EntityRope.h"
 #include "game/Entity/EntityShop.h"
@@ -72,12 +74,12 @@ Entity* FindEntity(std::uint8_t type)
 
 bool OwnPage(const Entity& entity)
 {
-    return entity.IsSelected() && entity.GetSelectedTab() == 0;
+    return entity.IsSelected() && entity.GetPanelMode() == 0;
 }
 
 bool WorkerPage(const Entity& entity)
 {
-    return entity.IsSelected() && entity.GetSelectedTab() == 1;
+    return entity.IsSelected() && entity.GetPanelMode() == 1;
 }
 
 // A storehouse or shop holding goods that show.
@@ -467,7 +469,7 @@ void Education::AppointmentTipsIndexLevel2()
     {
         return;
     }
-    Entity* garden = FindEntity(Entity::kGarden);
+    auto* garden = dynamic_cast<EntityGarden*>(FindEntity(Entity::kGarden));
     if (garden == nullptr)
     {
         ReportMissing("Education::AppointmentTipsIndexLevel2() Error with entGarden", 306);
@@ -666,7 +668,7 @@ void Education::AppointmentTipsIndexLevel4()
     {
         return;
     }
-    const Entity* juicer = FindEntity(kJuicer);
+    const auto* juicer = dynamic_cast<const EntityBuilding*>(FindEntity(kJuicer));
     if (juicer == nullptr)
     {
         ReportMissing("Education::AppointmentTipsIndexLevel4() Error with entJuice", 574);

@@ -131,6 +131,15 @@ void GamePanel::Reset()
     mInfoReady = 0;
 }
 
+void GamePanel::SetPanelParam(Clickable* object, std::int32_t picture, std::uint32_t level,
+                              std::uint32_t levels, std::uint32_t /*fourth*/)
+{
+    tabOwner = object;
+    iconIndex = picture;
+    upgradeLevel = level;
+    upgradeMax = levels;
+}
+
 void GamePanel::ClearSelection()
 {
     tabOwner = nullptr;
@@ -318,7 +327,7 @@ void GamePanel::UpdateTabs()
     if (input != nullptr && input->IsButtonPressed(Korrin::InputManager::kLeftButton) &&
         !InputLocks::second && !InputLocks::third)
     {
-        tabOwner->SetSelectedTab(static_cast<std::uint32_t>(mHoveredTab));
+        tabOwner->SetPanelMode(static_cast<std::uint32_t>(mHoveredTab));
         tabOwner->ChangeGui();
         PlaySound("click_button");
     }

@@ -22,7 +22,7 @@ Pers::Pers(std::uint8_t type, std::uint8_t kind) : mKind(kind)
 void Pers::SetActive(bool on)
 {
     Blank::SetActive(on);
-    SetEnabled(on);
+    SetSelectable(on);
     mOverlay = on ? 1 : 0;
     mSwitchedOn = on ? 1 : 0;
 }
