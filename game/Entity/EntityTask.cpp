@@ -103,7 +103,10 @@ void EntityTask::LoadTasks(Korrin::BinaryReader& in)
     const std::uint32_t count = in.ReadU32();
     if (!in.CheckCount(count, 1, kMaxTasks))
     {
-        Korrin::LogManager::GetInstance()->Write("EntityTask: a saved queue of %u orders refused", count);
+        if (Korrin::LogManager* log = Korrin::LogManager::Peek())
+        {
+            log->Write("EntityTask: a saved queue of %u orders refused", count);
+        }
         in.Fail();
         return;
     }

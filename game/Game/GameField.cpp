@@ -273,7 +273,7 @@ void GameField::Search(PathSearch& searcher, const IJ& start, const IJ& goal, st
     }
 }
 
-void GameField::FindPath(const IJ& start, const IJ& goal, std::vector<IJ>& path)
+bool GameField::FindPath(const IJ& start, const IJ& goal, std::vector<IJ>& path)
 {
     path.clear();
     if (mGridAStale)
@@ -281,9 +281,10 @@ void GameField::FindPath(const IJ& start, const IJ& goal, std::vector<IJ>& path)
         RebuildGridA();
     }
     Search(*mSearcherA, start, goal, path);
+    return !path.empty();
 }
 
-void GameField::FindPathIgnoringRopes(const IJ& start, const IJ& goal, std::vector<IJ>& path)
+bool GameField::FindPathIgnoringRopes(const IJ& start, const IJ& goal, std::vector<IJ>& path)
 {
     path.clear();
     if (mGridBStale)
@@ -291,6 +292,7 @@ void GameField::FindPathIgnoringRopes(const IJ& start, const IJ& goal, std::vect
         RebuildGridB();
     }
     Search(*mSearcherB, start, goal, path);
+    return !path.empty();
 }
 
 bool GameField::Update(float dt)

@@ -241,7 +241,7 @@ void Level::AddThieves(const LevelFile& file)
         AddObject(thief);
         mCharacters->GetThiefManager().AddStartShelf(*mEntities, record.I, record.J, record.minutes,
                                                      record.seconds);
-        thief->SetIJ({record.I, record.J});
+        thief->SetIJ(record.I, record.J);
         thief->SetActive(false);
     }
 }
@@ -456,7 +456,7 @@ void Level::LinkWorker(Entity& entity, std::uint8_t workerCode, std::int32_t i, 
     AddObject(worker);
     worker->SetEntity(&entity);
     entity.SetWorker(worker);
-    worker->SetIJ({i, j});
+    worker->SetIJ(i, j);
     const bool hired = mField->GetObjectCode(i, j - 1) == kHireMarker;
     worker->SetActive(hired);
     if (hired)

@@ -46,8 +46,12 @@ public:
     virtual void DrawOverlay() {}
 
     // Puts the character on a cell: its position and its screen rectangle follow.
-    void SetIJ(const IJ& cell);
-    const IJ& GetIJ() const { return mCell; }
+    void SetIJ(std::int32_t I, std::int32_t J);
+    void GetIJ(std::int32_t& I, std::int32_t& J) const
+    {
+        I = mCell.I;
+        J = mCell.J;
+    }
     std::uint8_t GetKind() const { return mKind; }
     Entity* GetEntity() const { return mEntity; }
     void SetEntity(Entity* entity) { mEntity = entity; }

@@ -465,7 +465,7 @@ TEST_F(EducationTest, LevelEightPutsItsTipAboveTheIdleFairy)
 {
     Start(8, 2);
     Pers* fairy = mLevel->GetPersManager()->CreatePers(38);
-    fairy->SetIJ({5, 10});
+    fairy->SetIJ(5, 10);
     fairy->SetActive(true);
     Appoint();
     EXPECT_EQ(Timer(), Education::kUnarmed) << "the fairy is not idle";
