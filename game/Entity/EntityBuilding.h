@@ -20,7 +20,7 @@ protected:
     Footprint GetFootprint() const override { return {3, 0, 120.0f}; }
     std::string GetPicture() const override
     {
-        return IsForSale() ? "ph_buildingforsale.png" : "ph_building.png";
+        return IsForSale() ? "field_buildingforsale.png" : "field_building" + std::to_string(mType) + ".png";
     }
 
 private:

@@ -18,7 +18,10 @@ public:
 protected:
     Footprint GetFootprint() const override { return {1, 0, 48.0f}; }
     bool DrawsInThisPass() const override { return GetDrawCount() == 1; }
-    std::string GetPicture() const override { return IsForSale() ? "ph_gardenforsale.png" : "ph_garden.png"; }
+    std::string GetPicture() const override
+    {
+        return IsForSale() ? "field_gardenforsale.png" : "field_garden.png";
+    }
 
 private:
     std::uint8_t mForSale = 0;

@@ -27,7 +27,7 @@ public:
     void Draw() override;
 
 protected:
-    std::string GetPicture() const override { return "ph_rope.png"; }
+    std::string GetPicture() const override { return "field_rope.png"; }
 
 private:
     // The link point's clickable box: one cell wide, from the point down to the foot of its cell.

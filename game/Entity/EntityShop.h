@@ -19,7 +19,7 @@ public:
 
 protected:
     Footprint GetFootprint() const override { return {0, 1, 96.0f}; }
-    std::string GetPicture() const override { return "ph_shop.png"; }
+    std::string GetPicture() const override { return "field_shop.png"; }
 
 private:
     StoreCellManager mCells{4, 3};

@@ -21,7 +21,7 @@ public:
 
 protected:
     Footprint GetFootprint() const override { return {0, 1, 96.0f}; }
-    std::string GetPicture() const override { return "ph_storehouse.png"; }
+    std::string GetPicture() const override { return "field_storehouse.png"; }
 
 private:
     StoreCellManager mCells{3, 4};

@@ -10,5 +10,5 @@ public:
 
 protected:
     Footprint GetFootprint() const override { return {0, 0, 72.0f}; }
-    std::string GetPicture() const override { return "ph_well.png"; }
+    std::string GetPicture() const override { return "field_well.png"; }
 };

@@ -6,6 +6,11 @@
 
 #include <algorithm>
 
+namespace
+{
+constexpr float kTaskRowRise = 25.0f;
+} // namespace
+
 PlaceholderEntity::PlaceholderEntity(std::uint8_t type)
 {
     mType = type;
@@ -43,6 +48,8 @@ void PlaceholderEntity::OnPlaced()
     SetRect({mX - static_cast<float>(footprint.cellsLeft) * FieldGeometry::kCellWidth,
              bottom - footprint.height,
              mX + static_cast<float>(footprint.cellsRight + 1) * FieldGeometry::kCellWidth, bottom});
+    // The order queue's icons sit in a row just above the picture.
+    SetTaskPosition(GetRect().left, GetRect().top - kTaskRowRise);
 }
 
 void PlaceholderEntity::ChangeGui()

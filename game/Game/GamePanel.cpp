@@ -47,8 +47,8 @@ constexpr float kFirstTabRight = 188.0f;
 constexpr float kSecondTabRight = 360.0f;
 constexpr Korrin::Colour kFirstMedalColour{0.68f, 0.23f, 0.0f, 1.0f};
 constexpr Korrin::Colour kSecondMedalColour{0.23f, 0.23f, 0.23f, 1.0f};
-constexpr Korrin::Colour kTargetColour{0.42f, 0.14f, 0.01f, 1.0f};
-constexpr Korrin::Colour kReachedColour{0.76f, 0.27f, 0.0f, 1.0f};
+constexpr Korrin::Colour kTargetColour{0.22f, 0.08f, 0.0f, 1.0f};
+constexpr Korrin::Colour kReachedColour{0.55f, 0.12f, 0.0f, 1.0f};
 constexpr float kGoalScale = 0.7f;
 
 bool HasTwoTabs(std::uint16_t panel)
@@ -117,7 +117,8 @@ void GamePanel::Init()
     }
     if (Korrin::FontManager* fonts = Korrin::FontManager::Peek())
     {
-        mFont = fonts->GetFont("font01.fnt");
+        // The goal figures: the bold face, so that they read on the wooden strip.
+        mFont = fonts->GetFont("font03.fnt");
     }
     mPers->Load();
     SetActive(false);
