@@ -1,10 +1,14 @@
 #include "game/Entity/Entity.h"
 
+#include "engine/File/FileSysManager.h"
+#include "engine/Gui/GuiButton.h"
+#include "engine/Script/LuaScript.h"
 #include "game/Entity/EntityGarden.h"
 #include "game/Entity/EntityStartShelf.h"
 #include "game/Game/LevelTaskInfo.h"
 #include "game/Game/TableCost.h"
 #include "tests/engine/LogCapture.h"
+#include "tests/engine/TempFolder.h"
 
 #include <gtest/gtest.h>
 #include <vector>
@@ -190,4 +194,39 @@ TEST_F(EntityTest, WalkTargetIsTheWalkCellAndANullRecordIsNoFault)
     EXPECT_EQ(target.J, 7);
     EXPECT_EQ(target.entity, &shelf);
     EXPECT_TRUE(shelf.GetWalkTarget(nullptr, 0));
+}
+
+TEST_F(EntityTest, TheUpgradeButtonShowsTheSmileTheLockOrThePriceAgainstTheMoney)
+{
+    TestSupport::TempFolder folder("upgrade-button");
+    folder.Write("layout.lua", "Upgrade = { }");
+    Korrin::FileSysManager files(folder.Path());
+    Korrin::LuaScript script;
+    ASSERT_EQ(script.LoadFile("layout.lua", Korrin::LuaScript::IfMissing::Report),
+              Korrin::LuaScript::LoadResult::Ran);
+    Korrin::GuiButton button(script.GetGlobal("Upgrade"));
+    struct Case
+    {
+        std::uint16_t level;
+        std::uint16_t unlocked;
+        std::int32_t money;
+        std::u16string caption;
+        bool disabled;
+    };
+    const Case cases[] = {
+        {4, 4, 1000, u"\u263A", true}, // the garden's last level
+        {1, 1, 1000, u"", true},       // at the unlocked maximum
+        {1, 3, 124, u"125", true},     // the money does not reach
+        {1, 3, 125, u"125", false},
+    };
+    for (const Case& test : cases)
+    {
+        auto garden = Garden(test.unlocked);
+        garden->SetUpgradeLevel(test.level);
+        mTask.money = test.money;
+        button.SetCaptionW(u"old");
+        garden->SetUpgradeButton(125, &button);
+        EXPECT_EQ(button.GetText(Korrin::GuiButton::kNormal).mCaption, test.caption) << test.level;
+        EXPECT_EQ(button.IsDisabled(), test.disabled) << test.level << " " << test.money;
+    }
 }
