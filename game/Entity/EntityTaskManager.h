@@ -7,7 +7,6 @@
 
 #include <array>
 #include <cstdint>
-#include <string>
 #include <vector>
 
 namespace Korrin
@@ -59,6 +58,5 @@ private:
     void DrawQueue(const EntityTask& queue, const Korrin::Vector2* mouse);
 
     std::vector<EntityTask*> mQueues;
-    std::string mName;
     Korrin::AnimatedSprite* mIcons = nullptr;
 };

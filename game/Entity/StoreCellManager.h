@@ -8,7 +8,6 @@
 
 #include <cstdint>
 #include <map>
-#include <string>
 #include <vector>
 
 namespace Korrin
@@ -78,7 +77,6 @@ private:
     void DrawLid(const StoreCell& cell);
 
     std::vector<StoreCell> mCells;
-    std::string mName;
     Korrin::Sprite* mLid = nullptr;
     Korrin::AnimatedSprite* mGoodsIcons = nullptr;
     std::uint32_t mWidth = 0;
