@@ -1,43 +1,48 @@
 #include "game/Entity/Entity.h"
 
-#include "engine/Render/Sprite.h"
-#include "engine/Render/SpriteManager.h"
-#include "game/Entity/FieldObjectPicture.h"
+#include "engine/Gui/GuiButton.h"
+#include "engine/Log/LogManager.h"
+#include "engine/Sound/Sound.h"
+#include "engine/Sound/SoundManager.h"
 #include "game/Game/FieldGeometry.h"
-#include "game/Game/GamePanel.h"
+#include "game/Game/LevelTaskInfo.h"
 #include "game/Game/SaveLoadManager.h"
+#include "game/Game/TableCost.h"
 
-#include <algorithm>
+#include <string>
 
-Entity::Entity()
+namespace
+{
+// The upgrade button's frames: the price or the smile, and the lock.
+constexpr std::uint16_t kButtonFrameOpen = 0;
+constexpr std::uint16_t kButtonFrameLocked = 1;
+constexpr char16_t kSmile = u'\u263A';
+} // namespace
+
+Entity::Entity() : EntityTask(this)
 {
     if (SaveLoadManager* manager = SaveLoadManager::Peek())
     {
         manager->Register(this);
     }
-}
-
-Entity::~Entity()
-{
-    FieldObjectPicture::Release(mPicture);
-}
-
-void Entity::Init()
-{
-    FieldObjectPicture::Release(mPicture);
-    mPicture = FieldObjectPicture::Load(GetPicture());
-}
-
-bool Entity::Update(float /*dt*/)
-{
-    return true;
-}
-
-void Entity::Draw()
-{
-    if (DrawsInThisPass())
+    if (Korrin::LogManager* log = Korrin::LogManager::Peek())
     {
-        FieldObjectPicture::Draw(mPicture, GetRect(), GetHover() > 0, IsSelected());
+        log->Write("Entity::Entity()");
+    }
+}
+
+Entity::~Entity() = default;
+
+void Entity::TakeCostRecord()
+{
+    const TableCost* table = TableCost::Peek();
+    if (table == nullptr || !table->GetCost(mType, mCost))
+    {
+        mCost = CostRecord{};
+        if (Korrin::LogManager* log = Korrin::LogManager::Peek())
+        {
+            log->Write("Don't find cost");
+        }
     }
 }
 
@@ -47,47 +52,95 @@ void Entity::Place(std::int32_t i, std::int32_t j)
     mWalkJ = j;
     mX = FieldGeometry::CellX(i);
     mY = FieldGeometry::CellY(j);
-    const Footprint footprint = GetFootprint();
-    const float bottom = mY + FieldGeometry::kCellHeight;
-    SetRect({mX - static_cast<float>(footprint.cellsLeft) * FieldGeometry::kCellWidth,
-             bottom - footprint.height,
-             mX + static_cast<float>(footprint.cellsRight + 1) * FieldGeometry::kCellWidth, bottom});
+    OnPlaced();
 }
 
-bool Entity::AddTask(std::uint8_t task)
+bool Entity::Upgrade()
 {
-    if (mTasks.size() >= kMaxTasks)
+    ++mUpgradeLevel;
+    if (mUpgradeLevel > mCost.upgradeLevel)
     {
+        mUpgradeLevel = mCost.upgradeLevel;
         return false;
     }
-    mTasks.push_back(task);
+    Korrin::SoundManager* sounds = Korrin::SoundManager::Peek();
+    if (Korrin::Sound* sound = sounds != nullptr ? sounds->GetSound("upgrade") : nullptr)
+    {
+        sound->Play(false);
+    }
     return true;
 }
 
-void Entity::ChangeGui()
+bool Entity::GetWalkTarget(WalkTarget* out, std::uint8_t /*mode*/)
 {
-    GamePanel* panel = GamePanel::Peek();
-    if (panel == nullptr)
+    if (out != nullptr)
+    {
+        *out = {mWalkI, mWalkJ, this};
+    }
+    return true;
+}
+
+void Entity::SetUpgradeButton(std::uint16_t price, Korrin::GuiButton* button) const
+{
+    if (button == nullptr)
     {
         return;
     }
-    const std::uint16_t page = GamePanel::PanelOfType(mType);
-    const bool garden = page == 1;
-    const bool building = page == 3;
-    if (mSelectedTab == 1 && (garden || building))
+    button->SetAlpha(1.0f);
+    button->SetDisabled(false);
+    if (mUpgradeLevel == mCost.maxLevel)
     {
-        panel->SetCurrent(garden ? GamePanel::kGardenerPage : GamePanel::kWorkerPage);
-    }
-    else
-    {
-        panel->SetCurrentByType(mType);
-    }
-    if (panel->GetCurrent() == 0)
-    {
+        button->SetFrame(kButtonFrameOpen);
+        button->SetCaptionW(std::u16string(1, kSmile));
+        button->SetDisabled(true);
         return;
     }
-    const bool wideDots = mType == kStorehouse || mType == kRope;
-    panel->upgradeMax = wideDots ? 4 : 3;
-    panel->upgradeLevel = std::min<std::uint32_t>(mUpgradeLevel, panel->upgradeMax - 1);
-    panel->tabOwner = garden || building || mType == kWaterWell ? this : nullptr;
+    if (mUpgradeLevel >= mCost.upgradeLevel)
+    {
+        button->SetFrame(kButtonFrameLocked);
+        button->SetCaption("");
+        button->SetCaptionW(u"");
+        button->SetDisabled(true);
+        return;
+    }
+    const std::string text = std::to_string(price);
+    button->SetCaptionW(std::u16string(text.begin(), text.end()));
+    button->SetFrame(kButtonFrameOpen);
+    const LevelTaskInfo* task = LevelTaskInfo::Peek();
+    button->SetDisabled(task == nullptr || price > task->money);
+}
+
+void Entity::Save(Korrin::BinaryWriter& out)
+{
+    out.WriteU8(mSelectable);
+    out.WriteU8(mType);
+    SaveTasks(out);
+    out.WriteU16(mUpgradeLevel);
+    out.WriteU8(mSide);
+    out.WriteU8(mStateByte);
+}
+
+void Entity::Load(Korrin::BinaryReader& in)
+{
+    const std::uint8_t selectable = in.ReadU8();
+    const std::uint8_t type = in.ReadU8();
+    if (!in.Ok() || selectable > 1 || type != mType)
+    {
+        in.Fail();
+        return;
+    }
+    LoadTasks(in);
+    const std::uint16_t level = in.ReadU16();
+    const std::uint8_t side = in.ReadU8();
+    const std::uint8_t state = in.ReadU8();
+    const bool sideKnown = side == 0 || side == 1 || side == kNoSide;
+    if (!in.Ok() || level > mCost.maxLevel || !sideKnown)
+    {
+        in.Fail();
+        return;
+    }
+    mSelectable = selectable;
+    mUpgradeLevel = level;
+    mSide = side;
+    mStateByte = state;
 }

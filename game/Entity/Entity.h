@@ -1,24 +1,33 @@
 #pragma once
 
 #include "game/Blank.h"
-#include "game/Entity/FieldObject.h"
+#include "game/Entity/Clickable.h"
+#include "game/Entity/EntityTask.h"
+#include "game/Game/CostRecord.h"
 #include "game/Game/SaveLoadObject.h"
 
 #include <cstdint>
-#include <string>
-#include <vector>
 
+class Entity;
 class Pers;
 
 namespace Korrin
 {
-class Sprite;
+class GuiButton;
 } // namespace Korrin
 
-// Every object that stands on the game field. The level places it on its anchor cell, registers it with
-// the entity manager (which gives it its save id) and links its worker; the entity kinds decide what
-// they draw in which of the manager's passes.
-class Entity : public Blank, public FieldObject, public SaveLoadObject
+// Where a character stands to use an entity.
+struct WalkTarget
+{
+    std::int32_t I = 0;
+    std::int32_t J = 0;
+    Entity* entity = nullptr;
+};
+
+// Every object that stands on the game field. The level places it on its cell, registers it with the
+// entity manager (which gives it its save id), adds it to its clickables and links its worker; the entity
+// kinds decide what they draw in which of the manager's passes.
+class Entity : public Blank, public Clickable, public EntityTask, public SaveLoadObject
 {
 public:
     static constexpr std::uint8_t kNoSide = 255;
@@ -33,26 +42,41 @@ public:
     static constexpr std::uint8_t kShop = 17;
     static constexpr std::uint8_t kStartShelf = 155;
 
-    // Registers its saved record with the level's SaveLoadManager when there is one.
+    // Registers its record with the level's SaveLoadManager when there is one.
     Entity();
     ~Entity() override;
+    Entity(const Entity&) = delete;
+    Entity& operator=(const Entity&) = delete;
 
-    // Loads the entity's picture.
-    void Init() override;
+    void Init() override {}
+    // Back to upgrade level 0.
     void Reset() override { mUpgradeLevel = 0; }
-    bool Update(float dt) override;
-    void Draw() override;
     virtual void SetUpgradeLevel(std::uint16_t level) { mUpgradeLevel = level; }
-    // Shows the entity's page on the game panel: the page of its type (its worker's page while that tab
-    // is chosen), its upgrade dots, and itself as the owner of the page's tabs where it has two.
-    void ChangeGui() override;
-    // Drawn by the level above the field, after every draw pass.
+    // One level up; false, and held at the unlocked maximum, when that maximum is passed.
+    virtual bool Upgrade();
+    // True when the entity holds nothing for a character to act on at the cell.
+    virtual bool IsEmptyFor(std::uint8_t /*mode*/, std::int32_t /*i*/, std::int32_t /*j*/) { return true; }
+    // Lets a character act on the entity at the cell.
+    virtual bool Interact(std::uint8_t /*mode*/, std::int32_t /*i*/, std::int32_t /*j*/) { return true; }
+    // Fills out (when given) with the walk cell and the entity; always true.
+    virtual bool GetWalkTarget(WalkTarget* out, std::uint8_t mode);
+    // Drawn by the level above the field, after every draw pass, for the entities of the overlay list.
     virtual void DrawOverlay() {}
+    virtual void DrawExtra() {}
 
-    // Puts the entity on cell (I, J): its walk cell, its position (the cell's top-left corner) and its
-    // screen rectangle.
+    void Save(Korrin::BinaryWriter& out) override;
+    // Fails the reader on a record that the live entity cannot take (another type code, a side or an
+    // upgrade level out of range, a queue too long).
+    void Load(Korrin::BinaryReader& in) override;
+
+    // Fills a panel's upgrade button with the price of the next level: a smile at the last level, locked
+    // past the unlocked maximum, else the price, disabled while the money does not reach it.
+    void SetUpgradeButton(std::uint16_t price, Korrin::GuiButton* button) const;
+
+    // Puts the entity on cell (I, J): its walk cell and its position (the cell's top-left corner).
     void Place(std::int32_t i, std::int32_t j);
 
+    const CostRecord& GetCost() const { return mCost; }
     std::uint16_t GetUpgradeLevel() const { return mUpgradeLevel; }
     float GetX() const { return mX; }
     float GetY() const { return mY; }
@@ -62,36 +86,18 @@ public:
     void SetWorker(Pers* worker) { mWorker = worker; }
     std::uint8_t GetSide() const { return mSide; }
     void SetSide(std::uint8_t side) { mSide = side; }
+    std::uint8_t GetStateByte() const { return mStateByte; }
     std::uint32_t GetSaveId() const { return mSaveId; }
     void SetSaveId(std::uint32_t id) { mSaveId = id; }
-    // A lot still for sale (a garden bed or a building not yet bought).
-    bool IsForSale() const { return mForSale != 0; }
-    void SetForSale(bool forSale) { mForSale = forSale ? 1 : 0; }
-    // Which page of a two-tab panel shows for the entity: 0 its own, 1 its worker's.
-    std::uint32_t GetSelectedTab() const { return mSelectedTab; }
-    void SetSelectedTab(std::uint32_t tab) { mSelectedTab = tab; }
-    // The tasks queued on the entity (at most kMaxTasks).
-    static constexpr std::size_t kMaxTasks = 5;
-    std::size_t GetTaskCount() const { return mTasks.size(); }
-    // False when the queue is full.
-    bool AddTask(std::uint8_t task);
-    void ClearTasks() { mTasks.clear(); }
 
 protected:
-    // The cells the entity covers: columns from anchor - cellsLeft to anchor + cellsRight, and its
-    // height in pixels up from the bottom of its anchor row.
-    struct Footprint
-    {
-        std::int32_t cellsLeft = 0;
-        std::int32_t cellsRight = 0;
-        float height = 48.0f;
-    };
-    virtual Footprint GetFootprint() const { return {}; }
-    // Whether this draw pass of the entity manager is the one in which this entity draws.
-    virtual bool DrawsInThisPass() const { return true; }
-    // The placeholder picture that stands for the entity until it has art of its own; "" for none.
-    virtual std::string GetPicture() const { return ""; }
+    // The price record of the entity's type code from TableCost; a missing one is logged and leaves
+    // the zero record.
+    void TakeCostRecord();
+    // Called by Place once the position is set: the kinds size their screen rectangle here.
+    virtual void OnPlaced() {}
 
+    CostRecord mCost;
     std::uint16_t mUpgradeLevel = 0;
     float mX = 0.0f;
     float mY = 0.0f;
@@ -99,11 +105,6 @@ protected:
     std::int32_t mWalkJ = 0;
     Pers* mWorker = nullptr;
     std::uint8_t mSide = kNoSide;
-    std::uint8_t mForSale = 0;
+    std::uint8_t mStateByte = 0;
     std::uint32_t mSaveId = 0;
-    std::uint32_t mSelectedTab = 0;
-    std::vector<std::uint8_t> mTasks;
-
-private:
-    Korrin::Sprite* mPicture = nullptr;
 };

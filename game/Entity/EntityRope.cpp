@@ -10,11 +10,6 @@ namespace
 constexpr float kPointRise = 62.0f;
 } // namespace
 
-EntityRope::~EntityRope()
-{
-    FieldObjectPicture::Release(mPointPicture);
-}
-
 void EntityRope::AddPoint(float x, float y, std::uint8_t used)
 {
     mPoints.push_back({x, y, used});
@@ -52,12 +47,6 @@ bool EntityRope::TryClick()
     return true;
 }
 
-void EntityRope::Init()
-{
-    FieldObjectPicture::Release(mPointPicture);
-    mPointPicture = FieldObjectPicture::Load("ph_rope.png");
-}
-
 void EntityRope::Draw()
 {
     for (std::size_t index = 0; index < mPoints.size(); ++index)
@@ -65,7 +54,7 @@ void EntityRope::Draw()
         const LinkPoint& point = mPoints[index];
         const auto number = static_cast<std::int32_t>(index) + 1;
         FieldObjectPicture::Draw(
-            mPointPicture,
+            GetPictureSprite(),
             {point.x, point.y, point.x + FieldGeometry::kCellWidth, point.y + FieldGeometry::kCellHeight},
             mHover > 0 && mHoveredPoint == number, mPressed == number);
     }

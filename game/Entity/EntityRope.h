@@ -1,15 +1,14 @@
 #pragma once
 
-#include "game/Entity/Entity.h"
+#include "game/Entity/PlaceholderEntity.h"
 
 #include <vector>
 
 // The level's ropes and ladders: one entity holding every link point. A click on a link point selects
 // the rope with that point's number (from 1) as its pressed value.
-class EntityRope : public Entity
+class EntityRope : public PlaceholderEntity
 {
 public:
-    ~EntityRope() override;
     struct LinkPoint
     {
         float x = 0.0f;
@@ -17,7 +16,7 @@ public:
         std::uint8_t used = 0;
     };
 
-    EntityRope() { mType = kRope; }
+    EntityRope() : PlaceholderEntity(kRope) {}
 
     void AddPoint(float x, float y, std::uint8_t used);
     const std::vector<LinkPoint>& GetPoints() const { return mPoints; }
@@ -25,8 +24,10 @@ public:
     bool IsPointInside(const Korrin::Vector2& point) override;
     bool TryClick() override;
 
-    void Init() override;
     void Draw() override;
+
+protected:
+    std::string GetPicture() const override { return "field_rope.png"; }
 
 private:
     // The link point's clickable box: one cell wide, from the point down to the foot of its cell.
@@ -34,5 +35,4 @@ private:
 
     std::vector<LinkPoint> mPoints;
     std::int32_t mHoveredPoint = kNone;
-    Korrin::Sprite* mPointPicture = nullptr;
 };

@@ -10,4 +10,6 @@ public:
 
     bool Update(float /*dt*/) override { return false; }
     void Draw() override {}
+    void ChangeGui() override {}
+    void OnGuiEvent() override {}
 };

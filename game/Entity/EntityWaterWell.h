@@ -1,14 +1,14 @@
 #pragma once
 
-#include "game/Entity/Entity.h"
+#include "game/Entity/PlaceholderEntity.h"
 
-// The water well: one cell.
-class EntityWaterWell : public Entity
+// The water well: one cell. Its order queue joins the task manager when it is built.
+class EntityWaterWell : public PlaceholderEntity
 {
 public:
-    EntityWaterWell() { mType = kWaterWell; }
+    EntityWaterWell();
 
 protected:
     Footprint GetFootprint() const override { return {0, 0, 72.0f}; }
-    std::string GetPicture() const override { return "ph_well.png"; }
+    std::string GetPicture() const override { return "field_well.png"; }
 };

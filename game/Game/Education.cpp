@@ -8,6 +8,8 @@
 #include "engine/Script/LuaValue.h"
 #include "engine/Util/CheckedInteger.h"
 #include "game/Entity/Entity.h"
+#include "game/Entity/EntityBuilding.h"
+#include "game/Entity/EntityGarden.h"
 #include "game/Entity/EntityManager.h"
 #include "game/Entity/EntityRope.h"
 #include "game/Entity/EntityShop.h"
@@ -73,12 +75,12 @@ Entity* FindEntity(std::uint8_t type)
 
 bool OwnPage(const Entity& entity)
 {
-    return entity.IsSelected() && entity.GetSelectedTab() == 0;
+    return entity.IsSelected() && entity.GetPanelMode() == 0;
 }
 
 bool WorkerPage(const Entity& entity)
 {
-    return entity.IsSelected() && entity.GetSelectedTab() == 1;
+    return entity.IsSelected() && entity.GetPanelMode() == 1;
 }
 
 // A storehouse or shop holding goods that show.
@@ -468,7 +470,7 @@ void Education::AppointmentTipsIndexLevel2()
     {
         return;
     }
-    Entity* garden = FindEntity(Entity::kGarden);
+    auto* garden = dynamic_cast<EntityGarden*>(FindEntity(Entity::kGarden));
     if (garden == nullptr)
     {
         ReportMissing("Education::AppointmentTipsIndexLevel2() Error with entGarden", 306);
@@ -667,7 +669,7 @@ void Education::AppointmentTipsIndexLevel4()
     {
         return;
     }
-    const Entity* juicer = FindEntity(kJuicer);
+    const auto* juicer = dynamic_cast<const EntityBuilding*>(FindEntity(kJuicer));
     if (juicer == nullptr)
     {
         ReportMissing("Education::AppointmentTipsIndexLevel4() Error with entJuice", 574);

@@ -274,7 +274,7 @@ void GameField::Search(PathSearch& searcher, const IJ& start, const IJ& goal, st
     }
 }
 
-void GameField::FindPath(const IJ& start, const IJ& goal, std::vector<IJ>& path)
+bool GameField::FindPath(const IJ& start, const IJ& goal, std::vector<IJ>& path)
 {
     path.clear();
     if (mGridAStale)
@@ -282,9 +282,10 @@ void GameField::FindPath(const IJ& start, const IJ& goal, std::vector<IJ>& path)
         RebuildGridA();
     }
     Search(*mSearcherA, start, goal, path);
+    return !path.empty();
 }
 
-void GameField::FindPathIgnoringRopes(const IJ& start, const IJ& goal, std::vector<IJ>& path)
+bool GameField::FindPathIgnoringRopes(const IJ& start, const IJ& goal, std::vector<IJ>& path)
 {
     path.clear();
     if (mGridBStale)
@@ -292,6 +293,7 @@ void GameField::FindPathIgnoringRopes(const IJ& start, const IJ& goal, std::vect
         RebuildGridB();
     }
     Search(*mSearcherB, start, goal, path);
+    return !path.empty();
 }
 
 bool GameField::Update(float dt)

@@ -79,11 +79,11 @@ public:
     void AddCellMark(std::int32_t i, std::int32_t j);
     void ShowCellHighlight(std::int32_t i, std::int32_t j);
 
-    // The walking path from start to goal (start, ..., goal) into path; empty when there is none, also
-    // when start or goal lies outside the field. Ropes count only where their tile lies.
-    void FindPath(const IJ& start, const IJ& goal, std::vector<IJ>& path);
+    // The walking path from start to goal (start, ..., goal) into path; false and empty when there is none,
+    // also when start or goal lies outside the field. Ropes count only where their tile lies.
+    bool FindPath(const IJ& start, const IJ& goal, std::vector<IJ>& path);
     // The buyers' path, over every walkable or occupied cell.
-    void FindPathIgnoringRopes(const IJ& start, const IJ& goal, std::vector<IJ>& path);
+    bool FindPathIgnoringRopes(const IJ& start, const IJ& goal, std::vector<IJ>& path);
     // The rope entity marks the walking grid stale when ropes change.
     void MarkGridAStale() { mGridAStale = true; }
     void SetRopeHighlight(std::size_t index, const IJ& top);

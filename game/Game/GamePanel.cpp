@@ -48,8 +48,8 @@ constexpr float kFirstTabRight = 188.0f;
 constexpr float kSecondTabRight = 360.0f;
 constexpr Korrin::Colour kFirstMedalColour{0.68f, 0.23f, 0.0f, 1.0f};
 constexpr Korrin::Colour kSecondMedalColour{0.23f, 0.23f, 0.23f, 1.0f};
-constexpr Korrin::Colour kTargetColour{0.42f, 0.14f, 0.01f, 1.0f};
-constexpr Korrin::Colour kReachedColour{0.76f, 0.27f, 0.0f, 1.0f};
+constexpr Korrin::Colour kTargetColour{0.22f, 0.08f, 0.0f, 1.0f};
+constexpr Korrin::Colour kReachedColour{0.55f, 0.12f, 0.0f, 1.0f};
 constexpr float kGoalScale = 0.7f;
 
 bool HasTwoTabs(std::uint16_t panel)
@@ -118,7 +118,8 @@ void GamePanel::Init()
     }
     if (Korrin::FontManager* fonts = Korrin::FontManager::Peek())
     {
-        mFont = fonts->GetFont("font01.fnt");
+        // The goal figures: the bold face, so that they read on the wooden strip.
+        mFont = fonts->GetFont("font03.fnt");
     }
     mPers->Load();
     SetActive(false);
@@ -130,6 +131,15 @@ void GamePanel::Reset()
     mLastShown = 0;
     ShowPanel(kNoPanel);
     mInfoReady = 0;
+}
+
+void GamePanel::SetPanelParam(Clickable* object, std::int32_t picture, std::uint32_t level,
+                              std::uint32_t levels, std::uint32_t /*fourth*/)
+{
+    tabOwner = object;
+    iconIndex = picture;
+    upgradeLevel = level;
+    upgradeMax = levels;
 }
 
 void GamePanel::ClearSelection()
@@ -319,7 +329,7 @@ void GamePanel::UpdateTabs()
     if (input != nullptr && input->IsButtonPressed(Korrin::InputManager::kLeftButton) &&
         !InputLocks::second && !InputLocks::third)
     {
-        tabOwner->SetSelectedTab(static_cast<std::uint32_t>(mHoveredTab));
+        tabOwner->SetPanelMode(static_cast<std::uint32_t>(mHoveredTab));
         tabOwner->ChangeGui();
         PlaySound("click_button");
     }

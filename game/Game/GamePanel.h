@@ -10,7 +10,7 @@
 #include <memory>
 #include <vector>
 
-class Entity;
+class Clickable;
 class GamePanelPers;
 
 namespace Korrin
@@ -75,11 +75,16 @@ public:
     bool IsInfoReady() const { return mInfoReady != 0; }
     const std::vector<bool>& GetGoalDone() const { return mGoalDone; }
 
-    // Written by the entities when they fill their page.
+    // What an object shows on its page: the owner of the page's tabs (or none), the frame of its picture
+    // (-1 none), the level marks (shown level of a level count). The fourth value is not kept.
+    void SetPanelParam(Clickable* object, std::int32_t picture, std::uint32_t level, std::uint32_t levels,
+                       std::uint32_t fourth);
+
+    // Written by the objects when they fill their page (SetPanelParam).
     std::int32_t iconIndex = -1;
     std::uint32_t upgradeLevel = 0;
     std::uint32_t upgradeMax = 0;
-    Entity* tabOwner = nullptr;
+    Clickable* tabOwner = nullptr;
 
 private:
     void UpdateInfo(float dt);

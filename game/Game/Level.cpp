@@ -241,7 +241,7 @@ void Level::AddThieves(const LevelFile& file)
         AddObject(thief);
         mCharacters->GetThiefManager().AddStartShelf(*mEntities, record.I, record.J, record.minutes,
                                                      record.seconds);
-        thief->SetIJ({record.I, record.J});
+        thief->SetIJ(record.I, record.J);
         thief->SetActive(false);
     }
 }
@@ -435,9 +435,7 @@ void Level::AddGarden(std::int32_t i, std::int32_t j, std::uint16_t code)
 void Level::AddBuilding(std::int32_t i, std::int32_t j, std::uint16_t code)
 {
     const std::uint16_t base = BuildingBaseCode(static_cast<std::uint8_t>(code));
-    auto* building = new EntityBuilding();
-    // Filed under its kind, so the type is set before the building is registered.
-    building->SetType(static_cast<std::uint8_t>(base));
+    auto* building = new EntityBuilding(static_cast<std::uint8_t>(base));
     Register(building);
     building->Place(i, j);
     if (code == base - 1)
@@ -458,7 +456,7 @@ void Level::LinkWorker(Entity& entity, std::uint8_t workerCode, std::int32_t i, 
     AddObject(worker);
     worker->SetEntity(&entity);
     entity.SetWorker(worker);
-    worker->SetIJ({i, j});
+    worker->SetIJ(i, j);
     const bool hired = mField->GetObjectCode(i, j - 1) == kHireMarker;
     worker->SetActive(hired);
     if (hired)
@@ -556,18 +554,18 @@ void Level::Reset()
     mTaskInfo->levelTime = 0.0f;
 }
 
-void Level::AddObject(FieldObject* object)
+void Level::AddObject(Clickable* object)
 {
     mObjects.push_back(object);
     mPending = nullptr;
 }
 
-void Level::SetPendingObject(FieldObject* object)
+void Level::SetPendingObject(Clickable* object)
 {
     mPending = std::find(mObjects.begin(), mObjects.end(), object) != mObjects.end() ? object : nullptr;
 }
 
-bool Level::CompareObjects(const FieldObject* a, const FieldObject* b)
+bool Level::CompareObjects(const Clickable* a, const Clickable* b)
 {
     if (a->GetType() == Entity::kStorehouse)
     {
@@ -582,12 +580,12 @@ bool Level::CompareObjects(const FieldObject* a, const FieldObject* b)
 
 void Level::RouteMouse()
 {
-    if (mPending != nullptr && !mPending->IsEnabled())
+    if (mPending != nullptr && !mPending->IsSelectable())
     {
         mPending->ClearPressed();
         mPending = nullptr;
     }
-    for (FieldObject* object : mObjects)
+    for (Clickable* object : mObjects)
     {
         object->ClearHover();
     }
@@ -598,9 +596,9 @@ void Level::RouteMouse()
         return;
     }
     const Korrin::Vector2 mouse = *render->WindowToVirtual({input->GetX(), input->GetY()});
-    for (FieldObject* object : mObjects)
+    for (Clickable* object : mObjects)
     {
-        if (object->IsEnabled() && object->IsPointInside(mouse))
+        if (object->IsSelectable() && object->IsPointInside(mouse))
         {
             break;
         }
@@ -611,14 +609,14 @@ void Level::RouteMouse()
     {
         return;
     }
-    for (FieldObject* object : mObjects)
+    for (Clickable* object : mObjects)
     {
         object->ClearPressed();
     }
     mPending = nullptr;
-    for (FieldObject* object : mObjects)
+    for (Clickable* object : mObjects)
     {
-        if (object->IsEnabled() && object->TryClick())
+        if (object->IsSelectable() && object->TryClick())
         {
             mPending = object;
             break;
@@ -626,7 +624,7 @@ void Level::RouteMouse()
     }
     const bool character =
         mPending != nullptr && (mPending->GetType() == Pers::kBuyer || mPending->GetType() == Pers::kThief ||
-                                mPending->GetType() == 137);
+                                mPending->GetType() == ThiefBag::kType);
     if (panel != nullptr && (mPending == nullptr || character))
     {
         panel->SetCurrent(0);
@@ -637,7 +635,7 @@ bool Level::Update(float dt)
 {
     if (InputLocks::third)
     {
-        for (FieldObject* object : mObjects)
+        for (Clickable* object : mObjects)
         {
             object->ClearHover();
             object->ClearPressed();

@@ -12,7 +12,7 @@
 class Entity;
 class EntityManager;
 class EntityRope;
-class FieldObject;
+class Clickable;
 class GameField;
 class LevelFile;
 class LevelTaskInfo;
@@ -54,11 +54,11 @@ public:
     void Draw() override { DrawAll(); }
     void InitAll() override;
 
-    void AddObject(FieldObject* object);
-    void SetPendingObject(FieldObject* object);
-    FieldObject* GetPendingObject() const { return mPending; }
-    const std::vector<FieldObject*>& GetObjects() const { return mObjects; }
-    static bool CompareObjects(const FieldObject* a, const FieldObject* b);
+    void AddObject(Clickable* object);
+    void SetPendingObject(Clickable* object);
+    Clickable* GetPendingObject() const { return mPending; }
+    const std::vector<Clickable*>& GetObjects() const { return mObjects; }
+    static bool CompareObjects(const Clickable* a, const Clickable* b);
     // The overlays of every entity and of every character that shows one.
     void DrawOverlays();
 
@@ -93,8 +93,8 @@ private:
     void StartTutorial();
     void RouteMouse();
 
-    std::vector<FieldObject*> mObjects;
-    FieldObject* mPending = nullptr;
+    std::vector<Clickable*> mObjects;
+    Clickable* mPending = nullptr;
     std::unique_ptr<SaveLoadManager> mSaveManager;
     std::unique_ptr<LevelTaskInfo> mTaskInfo;
     EntityManager* mEntities = nullptr;

@@ -22,16 +22,16 @@ Pers::Pers(std::uint8_t type, std::uint8_t kind) : mKind(kind)
 void Pers::SetActive(bool on)
 {
     Blank::SetActive(on);
-    SetEnabled(on);
+    SetSelectable(on);
     mOverlay = on ? 1 : 0;
     mSwitchedOn = on ? 1 : 0;
 }
 
-void Pers::SetIJ(const IJ& cell)
+void Pers::SetIJ(std::int32_t I, std::int32_t J)
 {
-    mCell = cell;
-    const float x = FieldGeometry::CellX(cell.I) + (FieldGeometry::kCellWidth - kWidth) / 2.0f;
-    const float bottom = FieldGeometry::CellY(cell.J) + FieldGeometry::kCellHeight;
+    mCell = {I, J};
+    const float x = FieldGeometry::CellX(I) + (FieldGeometry::kCellWidth - kWidth) / 2.0f;
+    const float bottom = FieldGeometry::CellY(J) + FieldGeometry::kCellHeight;
     SetRect({x, bottom - kHeight, x + kWidth, bottom});
 }
 

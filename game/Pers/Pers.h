@@ -1,7 +1,7 @@
 #pragma once
 
 #include "game/Blank.h"
-#include "game/Entity/FieldObject.h"
+#include "game/Entity/Clickable.h"
 #include "game/Game/IJ.h"
 #include "game/Game/SaveLoadObject.h"
 
@@ -17,7 +17,7 @@ class Sprite;
 
 // A character on the field: a gardener, an errand boy, a fairy, a buyer or a thief. Switched off it is
 // neither drawn nor offered the mouse.
-class Pers : public Blank, public FieldObject, public SaveLoadObject
+class Pers : public Blank, public Clickable, public SaveLoadObject
 {
 public:
     // Type codes of the characters' click interface.
@@ -39,12 +39,19 @@ public:
     void Draw() override;
     // Switches the character on or off: its enabled byte, its overlay flag and its switched-on flag.
     void SetActive(bool on) override;
+    // A character has no panel page of its own yet.
+    void ChangeGui() override {}
+    void OnGuiEvent() override {}
     // Drawn by the level above the field while the overlay flag is set.
     virtual void DrawOverlay() {}
 
     // Puts the character on a cell: its position and its screen rectangle follow.
-    void SetIJ(const IJ& cell);
-    const IJ& GetIJ() const { return mCell; }
+    void SetIJ(std::int32_t I, std::int32_t J);
+    void GetIJ(std::int32_t& I, std::int32_t& J) const
+    {
+        I = mCell.I;
+        J = mCell.J;
+    }
     std::uint8_t GetKind() const { return mKind; }
     Entity* GetEntity() const { return mEntity; }
     void SetEntity(Entity* entity) { mEntity = entity; }

@@ -68,8 +68,12 @@ Pers* PersManager::CreatePers(std::uint8_t type)
 bool PersManager::IsCellTaken(std::int32_t i, std::int32_t j) const
 {
     return std::any_of(mCharacters.begin(), mCharacters.end(),
-                       [i, j](const std::unique_ptr<Pers>& character) {
-                           return character->IsSwitchedOn() && character->GetIJ() == IJ{i, j};
+                       [i, j](const std::unique_ptr<Pers>& character)
+                       {
+                           std::int32_t I = 0;
+                           std::int32_t J = 0;
+                           character->GetIJ(I, J);
+                           return character->IsSwitchedOn() && I == i && J == j;
                        });
 }
 

@@ -1,11 +1,11 @@
 #pragma once
 
 #include "game/Blank.h"
-#include "game/Entity/FieldObject.h"
+#include "game/Entity/Clickable.h"
 #include "game/Game/SaveLoadObject.h"
 
 // The bags a caught thief drops: one list member of the level, clickable as a whole.
-class ThiefBag : public Blank, public FieldObject, public SaveLoadObject
+class ThiefBag : public Blank, public Clickable, public SaveLoadObject
 {
 public:
     static constexpr std::uint8_t kType = 137;
@@ -19,4 +19,6 @@ public:
     void Draw() override {}
     // No bag lies on the field yet.
     bool IsPointInside(const Korrin::Vector2& /*point*/) override { return false; }
+    void ChangeGui() override {}
+    void OnGuiEvent() override {}
 };

@@ -59,6 +59,16 @@ std::uint32_t Mix(std::uint32_t from, std::uint32_t to, float t)
     return channel(24) | channel(16) | channel(8) | channel(0);
 }
 
+std::uint32_t GoodsColour(int denseIndex)
+{
+    if (denseIndex == 27)
+    {
+        return Argb(255, 244, 196, 60);
+    }
+    return Argb(255, 60 + (denseIndex * 53) % 190, 60 + (denseIndex * 97) % 190,
+                40 + (denseIndex * 31) % 160);
+}
+
 bool WritePng(const Platform::Image& image, const std::string& path)
 {
     return Written(Platform::PngCodec::Write(image, path), path);

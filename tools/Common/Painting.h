@@ -21,6 +21,10 @@ std::uint32_t Argb(int a, int r, int g, int b);
 // The colour a fraction t (clamped to 0..1) of the way from one colour to another, channel by channel.
 std::uint32_t Mix(std::uint32_t from, std::uint32_t to, float t);
 
+// The colour of the goods of a dense goods index (27 is money, a coin's gold), the same in every
+// picture that shows goods.
+std::uint32_t GoodsColour(int denseIndex);
+
 // Write the picture; on failure say so on standard error and return false.
 bool WritePng(const Platform::Image& image, const std::string& path);
 bool WriteJpeg(const Platform::Image& image, const std::string& path, int quality = 90);

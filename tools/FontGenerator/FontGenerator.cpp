@@ -42,10 +42,11 @@ struct CodeRange
     char16_t last;
 };
 
-// Latin (ASCII, Latin-1, Latin Extended-A), Cyrillic and the punctuation texts commonly use.
+// Latin (ASCII, Latin-1, Latin Extended-A), Cyrillic, the punctuation texts commonly use, and the smile
+// an upgrade button shows at the last level.
 constexpr CodeRange kRanges[] = {
     {0x0020, 0x007E}, {0x00A0, 0x017F}, {0x0400, 0x045F}, {0x2013, 0x2014}, {0x2018, 0x201E},
-    {0x2022, 0x2022}, {0x2026, 0x2026}, {0x20AC, 0x20AC}, {0x2116, 0x2116},
+    {0x2022, 0x2022}, {0x2026, 0x2026}, {0x20AC, 0x20AC}, {0x2116, 0x2116}, {0x263A, 0x263A},
 };
 
 constexpr int kPictureWidth = 512;

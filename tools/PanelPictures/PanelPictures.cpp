@@ -164,11 +164,7 @@ std::uint32_t Goods(int x, int y)
     {
         return 0;
     }
-    if (frame == 27)
-    {
-        return Argb(255, 244, 196, 60); // money: a coin
-    }
-    return Argb(255, 60 + (frame * 53) % 190, 60 + (frame * 97) % 190, 40 + (frame * 31) % 160);
+    return Painting::GoodsColour(frame);
 }
 
 // Entity icons of the panel's pages: 12 of 64 x 64, a framed square with a stripe of the kind's colour.

@@ -238,6 +238,43 @@ bool WriteTileSheet(const std::string& folder, int style)
 
 // A backdrop: hills and fields in the style's colours; clear where the sky (above the horizon) and the
 // water (given as a test) show through.
+// The first backdrop's mill tower under its sails: a tapering tower of stone courses with offset joints,
+// shaded on its right, with a door at its foot and a window; 0 outside it.
+std::uint32_t MillTower(int x, int y, float foot)
+{
+    constexpr int kCentre = 245;
+    constexpr int kTop = 120;
+    const float fy = static_cast<float>(y);
+    if (y < kTop || fy >= foot)
+    {
+        return 0;
+    }
+    const float half = 26.0f + static_cast<float>(y - kTop) * 0.09f;
+    const float dx = static_cast<float>(x - kCentre);
+    if (std::abs(dx) > half)
+    {
+        return 0;
+    }
+    const std::uint32_t outline = Argb(255, 90, 80, 70);
+    if (std::abs(dx) > half - 1.5f)
+    {
+        return outline;
+    }
+    if (std::abs(dx) <= 9.0f && fy >= foot - 30.0f)
+    {
+        return std::abs(dx) > 7.5f || fy < foot - 28.5f ? outline : Argb(255, 110, 72, 40); // the door
+    }
+    if (std::abs(dx) <= 5.0f && y >= 165 && y <= 180)
+    {
+        return Argb(255, 60, 55, 60); // a window
+    }
+    const int course = (y - kTop) / 9;
+    const bool joint = (y - kTop) % 9 == 0 || (x + (course % 2) * 7) % 14 == 0;
+    std::uint32_t stone = Argb(255, 215, 205, 185);
+    stone = Mix(stone, Argb(255, 150, 140, 125), std::clamp((dx + half * 0.2f) / (half * 1.2f), 0.0f, 1.0f));
+    return joint ? Mix(stone, outline, 0.45f) : stone;
+}
+
 bool WriteBackdrop(const std::string& folder, int index, int height, float horizon,
                    const std::function<bool(int, int)>& water)
 {
@@ -248,33 +285,61 @@ bool WriteBackdrop(const std::string& folder, int index, int height, float horiz
         {Argb(255, 140, 160, 110), Argb(255, 80, 110, 70)},
     }};
     const auto& colours = land[static_cast<std::size_t>(index)];
-    const Platform::Image image = Paint(
-        1024, height,
-        [&](int x, int y)
-        {
-            const float hill = horizon +
-                               30.0f * std::sin(static_cast<float>(x) * 0.006f + static_cast<float>(index)) +
-                               12.0f * std::sin(static_cast<float>(x) * 0.021f);
-            if (index == 0 && x >= 200 && x <= 290 && y >= 120 + std::abs(x - 245) / 4 &&
-                static_cast<float>(y) < hill + 20.0f)
-            {
-                // The mill's tower under its sails.
-                return ((x / 12 + y / 10) % 2 == 0) ? Argb(255, 200, 190, 170) : Argb(255, 185, 175, 155);
-            }
-            if (static_cast<float>(y) < hill || water(x, y))
-            {
-                return 0u;
-            }
-            const float t = (static_cast<float>(y) - hill) / (static_cast<float>(height) - hill);
-            std::uint32_t colour = Mix(colours[0], colours[1], t);
-            // Furrows across the fields.
-            if ((y / 18) % 3 == 0 && y > static_cast<int>(hill) + 40)
-            {
-                colour = Mix(colour, Argb(255, 60, 50, 30), 0.15f);
-            }
-            return colour;
-        });
+    const Platform::Image image =
+        Paint(1024, height,
+              [&](int x, int y)
+              {
+                  const float hill =
+                      horizon + 30.0f * std::sin(static_cast<float>(x) * 0.006f + static_cast<float>(index)) +
+                      12.0f * std::sin(static_cast<float>(x) * 0.021f);
+                  if (index == 0)
+                  {
+                      if (const std::uint32_t tower = MillTower(x, y, hill + 20.0f))
+                      {
+                          return tower;
+                      }
+                  }
+                  if (static_cast<float>(y) < hill || water(x, y))
+                  {
+                      return 0u;
+                  }
+                  const float t = (static_cast<float>(y) - hill) / (static_cast<float>(height) - hill);
+                  std::uint32_t colour = Mix(colours[0], colours[1], t);
+                  // Furrows across the fields.
+                  if ((y / 18) % 3 == 0 && y > static_cast<int>(hill) + 40)
+                  {
+                      colour = Mix(colour, Argb(255, 60, 50, 30), 0.15f);
+                  }
+                  return colour;
+              });
     return WriteJpeg(image, folder + "bk" + std::to_string(index + 1) + ".jpg", true);
+}
+
+// How much cloud covers a point of a sky picture, 0 to 1: soft puffs made of round blobs, measured
+// across the picture's width as if it wrapped round, and kept clear of its top and bottom, so that the
+// tiled sky shows whole clouds and no seams.
+float CloudDensity(int x, int y, int style)
+{
+    struct Puff
+    {
+        float x, y, rx, ry;
+    };
+    static constexpr Puff kPuffs[] = {{40.0f, 70.0f, 46.0f, 18.0f},   {80.0f, 58.0f, 30.0f, 16.0f},
+                                      {210.0f, 140.0f, 56.0f, 20.0f}, {250.0f, 126.0f, 32.0f, 16.0f},
+                                      {360.0f, 80.0f, 40.0f, 16.0f},  {470.0f, 180.0f, 50.0f, 18.0f},
+                                      {500.0f, 168.0f, 28.0f, 14.0f}};
+    constexpr float kWidth = 512.0f;
+    float density = 0.0f;
+    for (const Puff& puff : kPuffs)
+    {
+        float dx =
+            std::abs(static_cast<float>(x) - std::fmod(puff.x + 67.0f * static_cast<float>(style), kWidth));
+        dx = std::min(dx, kWidth - dx);
+        const float dy = static_cast<float>(y) - puff.y;
+        density += std::exp(-(dx * dx) / (puff.rx * puff.rx) - (dy * dy) / (puff.ry * puff.ry));
+    }
+    // A soft edge: thin cloud fades out, thick cloud is white.
+    return std::clamp((density - 0.25f) * 1.6f, 0.0f, 1.0f);
 }
 
 bool WriteSky(const std::string& folder, int index)
@@ -288,10 +353,7 @@ bool WriteSky(const std::string& folder, int index)
                   const float t = static_cast<float>(y) / 256.0f;
                   std::uint32_t colour =
                       Mix(tops[static_cast<std::size_t>(index)], Argb(255, 235, 240, 250), t);
-                  const float cloud =
-                      std::sin(static_cast<float>(x) * 0.05f) * std::sin(static_cast<float>(y) * 0.09f) +
-                      std::sin(static_cast<float>(x) * 0.013f + 1.0f);
-                  return cloud > 1.2f ? Mix(colour, Argb(255, 255, 255, 255), 0.6f) : colour;
+                  return Mix(colour, Argb(255, 255, 255, 255), 0.8f * CloudDensity(x, y, index));
               });
     return WriteJpeg(sky, folder + "sky" + std::to_string(index + 1) + ".jpg", false);
 }
@@ -449,7 +511,8 @@ bool LevelPictures::WriteAll(const std::string& folderName)
     ok &= WriteBackdrop(folder, 2, 710, 290.0f,
                         [](int x, int y)
                         {
-                            const bool river = y > 330 && std::abs(x - 150 - (y - 330) / 3) < 30;
+                            // The river comes down past the water wheel (centred at 296, 350).
+                            const bool river = y > 318 && std::abs(x - 318 - (y - 330) / 3) < 30;
                             const float px = (static_cast<float>(x) - 820.0f) / 120.0f;
                             const float py = (static_cast<float>(y) - 560.0f) / 50.0f;
                             return river || px * px + py * py <= 1.0f;
@@ -466,16 +529,6 @@ bool LevelPictures::WriteAll(const std::string& folderName)
         int height;
     };
     const Placeholder placeholders[] = {
-        {"storehouse", "STORE", Argb(255, 150, 110, 70), 128, 96},
-        {"shop", "SHOP", Argb(255, 200, 90, 80), 128, 96},
-        {"garden", "GARDEN", Argb(255, 110, 80, 50), 128, 48},
-        {"gardenforsale", "FOR SALE", Argb(255, 150, 150, 150), 128, 48},
-        {"building", "WORKSHOP", Argb(255, 170, 140, 90), 256, 120},
-        {"buildingforsale", "FOR SALE", Argb(255, 150, 150, 150), 256, 120},
-        {"well", "WELL", Argb(255, 90, 120, 170), 64, 72},
-        {"in", "IN", Argb(255, 80, 160, 80), 64, 48},
-        {"out", "OUT", Argb(255, 160, 80, 80), 64, 48},
-        {"rope", "ROPE", Argb(255, 200, 170, 110), 64, 24},
         {"gardener", "G", Argb(255, 90, 160, 60), 32, 64},
         {"errandboy", "B", Argb(255, 80, 120, 200), 32, 64},
         {"fairy", "F", Argb(255, 220, 140, 220), 32, 64},

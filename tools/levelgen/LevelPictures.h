@@ -3,8 +3,8 @@
 #include <string>
 
 // The level's sample pictures: the four tile sheets, the four backdrops with their skies, the birds, the
-// water, the mill sail and the water wheel, the animated scenery, and labelled placeholders for the field
-// entities and characters.
+// water, the mill sail and the water wheel, the animated scenery, and labelled placeholders for the
+// characters.
 class LevelPictures
 {
 public:

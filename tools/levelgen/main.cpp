@@ -3,6 +3,7 @@
 //
 //   wf_levelgen MAPS_FOLDER OUTPUT_FOLDER
 
+#include "tools/levelgen/EntityArt.h"
 #include "tools/levelgen/LevelMap.h"
 #include "tools/levelgen/LevelPictures.h"
 
@@ -67,5 +68,6 @@ int main(int argc, char** argv)
         return 1;
     }
     ok &= LevelPictures::WriteAll(output.string());
+    ok &= EntityArt::WriteAll(output.string());
     return ok ? 0 : 1;
 }

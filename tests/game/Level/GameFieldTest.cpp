@@ -73,7 +73,7 @@ TEST_F(GameFieldTest, FreeCellsAvoidTheShopTheStorehouseAndStandingCharacters)
 
     PersManager characters;
     Pers* standing = characters.CreatePers(5);
-    standing->SetIJ({3, 10});
+    standing->SetIJ(3, 10);
     standing->SetActive(true);
     cell = {4, 10};
     ASSERT_TRUE(mField.FindFreeCellNear(cell));
@@ -220,16 +220,16 @@ TEST_F(GameFieldTest, AStartOrGoalOffTheFieldHasNoPathWhateverTheSearchBefore)
         mField.SetTile(i, 5, 2);
     }
     std::vector<IJ> path;
-    mField.FindPath({0, 5}, {4, 5}, path);
+    EXPECT_TRUE(mField.FindPath({0, 5}, {4, 5}, path));
     ASSERT_EQ(path.size(), 5u);
     const IJ outside[] = {{-1, 5}, {16, 5}, {3, -1}, {3, 26}};
     for (const IJ& cell : outside)
     {
-        mField.FindPath(cell, {4, 5}, path);
+        EXPECT_FALSE(mField.FindPath(cell, {4, 5}, path));
         EXPECT_TRUE(path.empty()) << cell.I << "," << cell.J;
-        mField.FindPath({0, 5}, cell, path);
+        EXPECT_FALSE(mField.FindPath({0, 5}, cell, path));
         EXPECT_TRUE(path.empty()) << cell.I << "," << cell.J;
-        mField.FindPathIgnoringRopes({0, 5}, cell, path);
+        EXPECT_FALSE(mField.FindPathIgnoringRopes({0, 5}, cell, path));
         EXPECT_TRUE(path.empty()) << cell.I << "," << cell.J;
     }
 }

@@ -5,6 +5,7 @@
 #include "game/GUI/InputLocks.h"
 #include "game/Game/Level.h"
 #include "game/Game/LevelTaskInfo.h"
+#include "game/Game/MoneyAnimatedSprite.h"
 #include "platform/WindowSystem.h"
 #include "tests/engine/Render/RenderFixture.h"
 #include "tests/game/Level/LevelFileBuilder.h"
@@ -128,7 +129,7 @@ TEST_F(LevelInputTest, ASwitchedOffSelectionIsDropped)
 {
     Click(*mShop);
     ASSERT_EQ(mLevel.GetPendingObject(), mShop);
-    mShop->SetEnabled(false);
+    mShop->SetSelectable(false);
     Frame(0.0f, 0.0f, false);
     EXPECT_EQ(mLevel.GetPendingObject(), nullptr);
     EXPECT_EQ(mShop->GetPressed(), -1);
@@ -142,4 +143,54 @@ TEST_F(LevelInputTest, TheLevelEndsOneSecondAfterTheLastGoal)
     EXPECT_TRUE(Frame(0.0f, 0.0f, false, 0.5f));
     EXPECT_TRUE(Frame(0.0f, 0.0f, false, 0.5f));
     EXPECT_FALSE(Frame(0.0f, 0.0f, false, 0.01f));
+}
+
+TEST_F(LevelInputTest, OfTwoOverlappingObjectsOnlyTheFirstInTheListIsHoveredAndClicked)
+{
+    std::vector<Entity*> wells;
+    for (Clickable* object : mLevel.GetObjects())
+    {
+        if (object->GetType() == Entity::kWaterWell)
+        {
+            wells.push_back(dynamic_cast<Entity*>(object));
+        }
+    }
+    ASSERT_EQ(wells.size(), 2u);
+    wells[1]->SetRect(wells[0]->GetRect());
+    Click(*wells[1]);
+    EXPECT_EQ(wells[0]->GetHover(), 1);
+    EXPECT_EQ(wells[1]->GetHover(), -1);
+    EXPECT_EQ(mLevel.GetPendingObject(), wells[0]);
+    EXPECT_EQ(wells[1]->GetPressed(), -1);
+}
+
+TEST_F(LevelInputTest, NoObjectTakesAClickWithoutTheMouseOverIt)
+{
+    Frame(500.0f, 20.0f, false);
+    Frame(500.0f, 20.0f, true);
+    EXPECT_FALSE(mShop->TryClick()) << "the button went down this frame, but elsewhere";
+    EXPECT_EQ(mShop->GetPressed(), -1);
+}
+
+TEST_F(LevelInputTest, AClickOnAQueuedOrderCancelsItWithARefund)
+{
+    Entity* well = mLevel.GetEntityManager()->GetEntity(Entity::kWaterWell);
+    LevelTaskInfo* task = LevelTaskInfo::Peek();
+    task->money = 15 + 26 + 36;
+    well->SetTaskPosition(300.0f, 100.0f);
+    ASSERT_TRUE(well->AddTask(126));
+    ASSERT_TRUE(well->AddTask(127));
+    ASSERT_TRUE(well->AddTask(128));
+    ASSERT_EQ(task->money, 0);
+    Frame(300.0f + 46.0f + 10.0f, 110.0f, false);
+    Frame(300.0f + 46.0f + 10.0f, 110.0f, true);
+    EXPECT_EQ(task->money, 36);
+    ASSERT_EQ(well->GetTaskCount(), 2u);
+    EXPECT_EQ(well->GetTask(1), 127);
+    ASSERT_EQ(mLevel.GetMoneyAnimation()->GetEntries().size(), 1u) << "the refund rises as a money figure";
+    // On the column shared by the first two icons only the first order goes.
+    Frame(323.0f, 110.0f, false);
+    Frame(323.0f, 110.0f, true);
+    EXPECT_EQ(well->GetTaskCount(), 1u);
+    EXPECT_EQ(well->GetTask(0), 127);
 }

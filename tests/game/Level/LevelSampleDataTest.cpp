@@ -72,12 +72,15 @@ TEST_F(LevelSampleDataTest, EveryPictureAndTableTheLevelsNameExists)
     EXPECT_TRUE(HasTable("bk03_animal.lua", "AllObjects"));
     EXPECT_TRUE(HasTable("bk03_animal.lua", "Sheep"));
     for (const char* picture :
-         {"Mill01.png", "bk03_whell.png", "ph_storehouse.png", "ph_shop.png", "ph_garden.png",
-          "ph_gardenforsale.png", "ph_building.png", "ph_buildingforsale.png", "ph_well.png", "ph_in.png",
-          "ph_out.png", "ph_rope.png", "ph_gardener.png", "ph_errandboy.png", "ph_fairy.png", "ph_buyer.png",
-          "ph_thief.png"})
+         {"Mill01.png", "bk03_whell.png", "field_storehouse.png", "field_shop.png", "field_garden.png",
+          "field_gardenforsale.png", "field_buildingforsale.png", "field_well.png", "field_rope.png",
+          "ph_gardener.png", "ph_errandboy.png", "ph_fairy.png", "ph_buyer.png", "ph_thief.png"})
     {
         EXPECT_TRUE(Exists(picture)) << picture;
+    }
+    for (int kind = 26; kind <= 66; kind += 4)
+    {
+        EXPECT_TRUE(Exists("field_building" + std::to_string(kind) + ".png")) << kind;
     }
 
     // Each sample level's scenery names a table of the scenery script of its style.

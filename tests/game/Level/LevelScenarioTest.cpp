@@ -61,14 +61,14 @@ TEST_F(LevelScenario, TheFirstLevelShowsItsFieldAndAClickSelectsTheShop)
     const Platform::Image picture = Play("600 move 500 540\n601 click left\n");
     ASSERT_EQ(picture.width, 1920);
     // The backdrop's sky, the grass and earth of the bottom floor (row 22 from y 568), the storehouse's
-    // brown placeholder and the shop's red one.
+    // red barn wall and the red stripe of the shop's awning.
     const std::uint32_t sky = At(picture, 700.0f, 60.0f); // below the panel's goal strip
     EXPECT_GT(Blue(sky), Red(sky) + 40) << std::hex << sky;
     const std::uint32_t grass = At(picture, 100.0f, 570.0f);
     EXPECT_GT(Green(grass), Red(grass) + 30) << std::hex << grass;
     const std::uint32_t earth = At(picture, 100.0f, 586.0f);
     EXPECT_GT(Red(earth), Blue(earth) + 40) << std::hex << earth;
-    const std::uint32_t storehouse = At(picture, 845.0f, 505.0f);
+    const std::uint32_t storehouse = At(picture, 925.0f, 530.0f);
     EXPECT_GT(Red(storehouse), Blue(storehouse) + 40) << std::hex << storehouse;
     const std::uint32_t shop = At(picture, 460.0f, 505.0f);
     EXPECT_GT(Red(shop), Green(shop) + 60) << std::hex << shop;

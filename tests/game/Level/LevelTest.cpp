@@ -3,8 +3,12 @@
 #include "engine/File/FileSysManager.h"
 #include "game/Entity/BuyersArrow.h"
 #include "game/Entity/Entity.h"
+#include "game/Entity/EntityBuilding.h"
+#include "game/Entity/EntityGarden.h"
 #include "game/Entity/EntityManager.h"
 #include "game/Entity/EntityRope.h"
+#include "game/Entity/EntityShop.h"
+#include "game/Entity/EntityStorehouse.h"
 #include "game/Game/GameField.h"
 #include "game/Game/LevelFile.h"
 #include "game/Game/LevelTaskInfo.h"
@@ -62,7 +66,7 @@ protected:
         return found;
     }
 
-    bool InObjectList(const FieldObject* object) const
+    bool InObjectList(const Clickable* object) const
     {
         const auto& objects = mLevel.GetObjects();
         return std::find(objects.begin(), objects.end(), object) != objects.end();
@@ -116,9 +120,9 @@ TEST_F(LevelTest, GardensPairUpAndStandAtTheRightCellWithTheirGardener)
     ASSERT_EQ(gardens.size(), 3u);
     EXPECT_EQ(gardens[0]->GetWalkI(), 3);
     EXPECT_EQ(gardens[0]->GetUpgradeLevel(), 0);
-    EXPECT_FALSE(gardens[0]->IsForSale());
+    EXPECT_FALSE(dynamic_cast<EntityGarden&>(*gardens[0]).IsForSale());
     EXPECT_EQ(gardens[1]->GetWalkI(), 6);
-    EXPECT_TRUE(gardens[1]->IsForSale());
+    EXPECT_TRUE(dynamic_cast<EntityGarden&>(*gardens[1]).IsForSale());
     EXPECT_EQ(gardens[2]->GetWalkI(), 14);
     EXPECT_EQ(gardens[2]->GetUpgradeLevel(), 4);
     EXPECT_EQ(gardens[0]->GetX(), 3.0f * 64.0f);
@@ -165,7 +169,7 @@ TEST_F(LevelTest, ABuildingStandsAtEveryFourthBuildingCellCountedAcrossRows)
     ASSERT_EQ(mills.size(), 1u);
     EXPECT_EQ(mills[0]->GetWalkI(), 0);
     EXPECT_EQ(mills[0]->GetWalkJ(), 5);
-    EXPECT_TRUE(mills[0]->IsForSale()) << "code 25 is the mill's lot";
+    EXPECT_TRUE(dynamic_cast<EntityBuilding&>(*mills[0]).IsForSale()) << "code 25 is the mill's lot";
     EXPECT_EQ(mills[0]->GetWorker()->GetType(), Pers::kErrandBoy);
     EXPECT_FALSE(mills[0]->GetWorker()->IsSwitchedOn());
 
@@ -450,5 +454,57 @@ TEST(LevelCodes, GoodsAndBuildingKinds)
     for (const auto& [code, base] : kinds)
     {
         EXPECT_EQ(Level::BuildingBaseCode(code), base) << int(code);
+    }
+}
+
+TEST_F(LevelTest, AResetKeepsTheUpgradeLevelsTheLevelFileGave)
+{
+    LevelFileBuilder level = LevelFileBuilder::Complete();
+    level.Floor(10);
+    level.Object(2, 10, 8); // a garden bed at level 3
+    level.Object(3, 10, 8);
+    for (int i = 6; i <= 9; ++i)
+    {
+        level.Object(i, 10, 32); // the juicer (30) at level 2
+    }
+    mLevel.Build(level.Parsed());
+    for (int start = 0; start < 2; ++start)
+    {
+        mLevel.Reset();
+        EXPECT_EQ(mLevel.GetEntityManager()->GetEntity(Entity::kGarden)->GetUpgradeLevel(), 3) << start;
+        EXPECT_EQ(mLevel.GetEntityManager()->GetEntity(30)->GetUpgradeLevel(), 2) << start;
+    }
+}
+
+TEST(LevelSave, EveryRecordOfASampleLevelReadsBackToTheSameBytes)
+{
+    TestSupport::LogCapture log;
+    Korrin::FileSysManager files(std::filesystem::path(WF_GAME_BINARY).parent_path().string());
+    files.AddDirectory("media");
+    for (std::uint16_t number = 1; number <= 3; ++number)
+    {
+        Korrin::BinaryWriter saved;
+        {
+            Level played;
+            ASSERT_TRUE(played.Load(number)) << number;
+            played.Reset();
+            LevelTaskInfo::GetInstance()->money = 500;
+            EntityManager& entities = *played.GetEntityManager();
+            entities.GetEntity(Entity::kGarden)->AddTask(84);
+            entities.GetEntity(Entity::kGarden)->SetSide(1);
+            dynamic_cast<EntityStorehouse&>(*entities.GetEntity(Entity::kStorehouse)).GetCells().PutGoods(85);
+            dynamic_cast<EntityShop&>(*entities.GetEntity(Entity::kShop)).GetCells().PutGoodsInstant(84);
+            SaveLoadManager::GetInstance()->SaveAll(saved);
+        }
+        Level restarted;
+        ASSERT_TRUE(restarted.Load(number));
+        restarted.Reset();
+        Korrin::BinaryReader in(saved.Bytes());
+        ASSERT_TRUE(SaveLoadManager::GetInstance()->LoadAll(in)) << number;
+        EXPECT_TRUE(in.AtEnd()) << number;
+        EXPECT_EQ(restarted.GetEntityManager()->GetEntity(Entity::kGarden)->GetTask(0), 84) << number;
+        Korrin::BinaryWriter again;
+        SaveLoadManager::GetInstance()->SaveAll(again);
+        EXPECT_EQ(again.Bytes(), saved.Bytes()) << number;
     }
 }

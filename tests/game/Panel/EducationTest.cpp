@@ -2,6 +2,8 @@
 
 #include "engine/App/TimerManager.h"
 #include "game/Entity/Entity.h"
+#include "game/Entity/EntityBuilding.h"
+#include "game/Entity/EntityGarden.h"
 #include "game/Entity/EntityManager.h"
 #include "game/Entity/EntityRope.h"
 #include "game/Entity/EntityShop.h"
@@ -110,7 +112,7 @@ protected:
     void Select(Entity& entity, std::uint32_t tab = 0)
     {
         entity.SetPressed(1);
-        entity.SetSelectedTab(tab);
+        entity.SetPanelMode(tab);
     }
     void SetMoney(std::int32_t money) { LevelTaskInfo::GetInstance()->money = money; }
     bool HintPending(const char* name) { return mMain.GetHintManager()->GetByName(name)->pending != 0; }
@@ -292,19 +294,19 @@ TEST_F(EducationTest, LevelOneLeadsFromTheGardenBedToTheFirstMoney)
     Select(garden);
     Appoint();
     EXPECT_EQ(Step(), 2u) << "selected: next, and step 2 at once finds no task yet";
-    garden.SetSelectedTab(1);
+    garden.SetPanelMode(1);
     Appoint();
     EXPECT_EQ(Step(), 1u) << "the worker page goes back";
-    garden.SetSelectedTab(0);
+    garden.SetPanelMode(0);
     garden.AddTask(1);
     Appoint();
     Appoint();
     EXPECT_EQ(Step(), 3u) << "a queued task at the bed";
-    storehouse.GetCells().Cells().push_back({84, false, 0.0f});
+    storehouse.GetCells().PutGoodsInstant(84);
     Appoint();
     EXPECT_EQ(Timer(), 0.0f) << "goods in the storehouse arm the tip";
-    shop.GetCells().Cells().push_back({84, false, 1.0f});
-    storehouse.GetCells().Cells().clear();
+    shop.GetCells().PutGoods(84);
+    storehouse.GetCells().TakeGoodsInstant(84);
     Appoint();
     EXPECT_EQ(Step(), 4u) << "goods in the shop";
     Appoint();
@@ -366,7 +368,7 @@ TEST_F(EducationTest, LevelTwoPointsAtTheWellOnlyWithMoneyAndNoTaskQueued)
 TEST_F(EducationTest, LevelTwoFollowsTheGardenBedAndItsGardener)
 {
     Start(2, 12);
-    Entity& garden = Find(Entity::kGarden);
+    auto& garden = dynamic_cast<EntityGarden&>(Find(Entity::kGarden));
     Select(garden);
     Appoint();
     EXPECT_EQ(Step(), 1u);
@@ -377,7 +379,7 @@ TEST_F(EducationTest, LevelTwoFollowsTheGardenBedAndItsGardener)
     EXPECT_EQ(Step(), 2u);
     Appoint();
     EXPECT_EQ(Step(), 3u);
-    garden.SetSelectedTab(1);
+    garden.SetPanelMode(1);
     Appoint();
     EXPECT_EQ(Step(), 4u) << "the gardener's page";
     Pers* gardener = mLevel->GetPersManager()->CreatePers(5);
@@ -387,7 +389,7 @@ TEST_F(EducationTest, LevelTwoFollowsTheGardenBedAndItsGardener)
     Appoint();
     EXPECT_EQ(Step(), 5u) << "hired";
     SetMoney(5);
-    garden.SetSelectedTab(0);
+    garden.SetPanelMode(0);
     Appoint();
     EXPECT_EQ(Step(), 8u) << "five or more money skips three tips";
     EXPECT_EQ(Timer(), 0.0f) << "and the tip then current is armed with the own page showing";
@@ -399,7 +401,7 @@ TEST_F(EducationTest, AMissingEntityIsReportedAndTheTipsStayAsTheyStand)
     ReportRecorder::Clear();
     Appoint();
     EXPECT_TRUE(ReportRecorder::Boxes().empty()) << "the juicer stands on this level";
-    Entity& juicer = Find(30);
+    auto& juicer = dynamic_cast<EntityBuilding&>(Find(30));
     Select(juicer);
     SetMoney(100);
     Appoint();
@@ -463,7 +465,7 @@ TEST_F(EducationTest, LevelEightPutsItsTipAboveTheIdleFairy)
 {
     Start(8, 2);
     Pers* fairy = mLevel->GetPersManager()->CreatePers(38);
-    fairy->SetIJ({5, 10});
+    fairy->SetIJ(5, 10);
     fairy->SetActive(true);
     Appoint();
     EXPECT_EQ(Timer(), Education::kUnarmed) << "the fairy is not idle";

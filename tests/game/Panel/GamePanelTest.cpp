@@ -318,7 +318,7 @@ TEST_F(PortraitHoverTest, ATabClickShowsTheWorkersPageOfItsOwner)
     press(250.0f, 650.0f, false);
     EXPECT_EQ(mPanel.GetHoveredTab(), 1);
     press(250.0f, 650.0f, true);
-    EXPECT_EQ(garden.GetSelectedTab(), 1u);
+    EXPECT_EQ(garden.GetPanelMode(), 1u);
     EXPECT_EQ(mPanel.GetCurrent(), GamePanel::kGardenerPage);
     press(100.0f, 650.0f, false);
     EXPECT_EQ(mPanel.GetHoveredTab(), 0);

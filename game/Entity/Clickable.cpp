@@ -1,9 +1,9 @@
-#include "game/Entity/FieldObject.h"
+#include "game/Entity/Clickable.h"
 
 #include "engine/App/InputManager.h"
 #include "game/GUI/InputLocks.h"
 
-bool FieldObject::IsPointInside(const Korrin::Vector2& point)
+bool Clickable::IsPointInside(const Korrin::Vector2& point)
 {
     if (point.x < mRect.left || point.x > mRect.right || point.y < mRect.top || point.y > mRect.bottom)
     {
@@ -13,7 +13,7 @@ bool FieldObject::IsPointInside(const Korrin::Vector2& point)
     return true;
 }
 
-bool FieldObject::TryClick()
+bool Clickable::TryClick()
 {
     if (!LeftButtonWentDown() || InputLocks::second || InputLocks::third || mHover < 0)
     {
@@ -24,7 +24,7 @@ bool FieldObject::TryClick()
     return true;
 }
 
-bool FieldObject::LeftButtonWentDown()
+bool Clickable::LeftButtonWentDown()
 {
     const Korrin::InputManager* input = Korrin::InputManager::Peek();
     return input != nullptr && input->IsButtonPressed(Korrin::InputManager::kLeftButton);

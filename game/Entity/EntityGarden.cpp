@@ -1,0 +1,11 @@
+#include "game/Entity/EntityGarden.h"
+
+#include "game/Entity/EntityTaskManager.h"
+
+EntityGarden::EntityGarden() : PlaceholderEntity(kGarden)
+{
+    if (EntityTaskManager* tasks = EntityTaskManager::Peek())
+    {
+        tasks->Register(this);
+    }
+}
