@@ -2,6 +2,8 @@
 
 #include "platform/GraphicsDevice.h"
 
+#include <algorithm>
+
 namespace Platform
 {
 
@@ -18,23 +20,30 @@ int PowerOfTwoMask(int size)
 
 } // namespace
 
-DeviceTexture::DeviceTexture(int width, int height, TextureUsage usage)
+DeviceTexture::DeviceTexture(int width, int height, TextureUsage usage, InitialPixels initial)
     : mWidth(width), mHeight(height),
       mPitchPixels((width + kRowAlignmentPixels - 1) / kRowAlignmentPixels * kRowAlignmentPixels),
-      mWrapMaskX(PowerOfTwoMask(width)), mWrapMaskY(PowerOfTwoMask(height)), mUsage(usage),
-      mPixels(std::make_unique<std::uint32_t[]>(static_cast<std::size_t>(mPitchPixels) *
-                                                static_cast<std::size_t>(height)))
+      mWrapMaskX(PowerOfTwoMask(width)), mWrapMaskY(PowerOfTwoMask(height)), mUsage(usage)
 {
-    if (IsRenderTarget())
+    const std::size_t count = static_cast<std::size_t>(mPitchPixels) * static_cast<std::size_t>(height);
+    if (initial == InitialPixels::Cleared || IsRenderTarget())
     {
-        for (int y = 0; y < mHeight; ++y)
+        mPixels = std::make_unique<std::uint32_t[]>(count);
+        if (IsRenderTarget())
         {
-            std::uint32_t* row = Row(y);
-            for (int x = 0; x < mWidth; ++x)
+            for (int y = 0; y < mHeight; ++y)
             {
-                row[x] = 0xFF000000u;
+                std::fill(Row(y), Row(y) + mWidth, 0xFF000000u);
             }
         }
+        return;
+    }
+    // Clearing a large picture only to overwrite it at once is a good part of the start-up time. The
+    // padding past each row is never written, so it is cleared: nothing reads an unset pixel.
+    mPixels = std::make_unique_for_overwrite<std::uint32_t[]>(count);
+    for (int y = 0; y < mHeight; ++y)
+    {
+        std::fill(Row(y) + mWidth, Row(y) + mPitchPixels, 0u);
     }
 }
 

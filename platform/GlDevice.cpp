@@ -288,6 +288,7 @@ std::unique_ptr<DeviceTexture> GlDevice::CreateTextureFromFileInMemory(const std
                     reinterpret_cast<std::uint32_t*>(locked.bits + std::ptrdiff_t{y} * locked.pitch));
     }
     texture->Unlock();
+    texture->SetDecodeDamage(image.damage);
     imageWidth = image.width;
     imageHeight = image.height;
     return texture;

@@ -4,6 +4,7 @@
 #include <csetjmp>
 #include <cstdio>
 #include <jpeglib.h>
+#include <string>
 
 namespace Platform
 {
@@ -15,12 +16,14 @@ struct ErrorManager
 {
     jpeg_error_mgr standard;
     std::jmp_buf jump;
+    char firstWarning[JMSG_LENGTH_MAX];
 };
 
 struct MemorySource
 {
     jpeg_source_mgr manager;
     bool ended;
+    JDIMENSION endedAtRow; // the first row the data did not reach
 };
 
 const JOCTET kEndOfImage[2] = {0xFF, JPEG_EOI};
@@ -30,7 +33,15 @@ void OnFatalError(j_common_ptr info)
     std::longjmp(reinterpret_cast<ErrorManager*>(info->err)->jump, 1);
 }
 
-void OnMessage(j_common_ptr /*info*/) {}
+// Only warnings of damaged data reach here; the first says what the damage was.
+void OnMessage(j_common_ptr info)
+{
+    ErrorManager* errors = reinterpret_cast<ErrorManager*>(info->err);
+    if (errors->firstWarning[0] == '\0')
+    {
+        (*errors->standard.format_message)(info, errors->firstWarning);
+    }
+}
 
 void InitSource(j_decompress_ptr /*info*/) {}
 
@@ -40,6 +51,10 @@ void TermSource(j_decompress_ptr /*info*/) {}
 boolean FillInputBuffer(j_decompress_ptr info)
 {
     MemorySource* source = reinterpret_cast<MemorySource*>(info->src);
+    if (!source->ended)
+    {
+        source->endedAtRow = info->output_scanline;
+    }
     source->ended = true;
     source->manager.next_input_byte = kEndOfImage;
     source->manager.bytes_in_buffer = sizeof(kEndOfImage);
@@ -123,6 +138,15 @@ bool DecodeInto(const std::uint8_t* data, std::size_t size, jpeg_decompress_stru
         }
     }
     jpeg_finish_decompress(&info);
+    if (source.ended)
+    {
+        out.damage = "the file ends part-way: rows " + std::to_string(source.endedAtRow) + " to " +
+                     std::to_string(out.height - 1) + " are not in it";
+    }
+    else if (errors.standard.num_warnings > 0)
+    {
+        out.damage = std::string("damaged data (") + errors.firstWarning + ")";
+    }
     return true;
 }
 

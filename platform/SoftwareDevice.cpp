@@ -75,8 +75,10 @@ std::unique_ptr<DeviceTexture> SoftwareDevice::CreateTextureFromFileInMemory(con
     {
         return nullptr;
     }
-    auto texture = std::make_unique<DeviceTexture>(image.width, image.height, TextureUsage::Plain);
+    auto texture = std::make_unique<DeviceTexture>(image.width, image.height, TextureUsage::Plain,
+                                                   DeviceTexture::InitialPixels::WrittenWhole);
     texture->SetOwner(Link());
+    texture->SetDecodeDamage(image.damage);
     for (int y = 0; y < image.height; ++y)
     {
         std::copy_n(image.pixels.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(image.width),
