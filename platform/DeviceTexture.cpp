@@ -26,24 +26,24 @@ DeviceTexture::DeviceTexture(int width, int height, TextureUsage usage, InitialP
       mWrapMaskX(PowerOfTwoMask(width)), mWrapMaskY(PowerOfTwoMask(height)), mUsage(usage)
 {
     const std::size_t count = static_cast<std::size_t>(mPitchPixels) * static_cast<std::size_t>(height);
-    if (initial == InitialPixels::Cleared || IsRenderTarget())
+    if (initial == InitialPixels::Cleared && !IsRenderTarget())
     {
         mPixels = std::make_unique<std::uint32_t[]>(count);
-        if (IsRenderTarget())
-        {
-            for (int y = 0; y < mHeight; ++y)
-            {
-                std::fill(Row(y), Row(y) + mWidth, 0xFF000000u);
-            }
-        }
         return;
     }
-    // Clearing a large picture only to overwrite it at once is a good part of the start-up time. The
-    // padding past each row is never written, so it is cleared: nothing reads an unset pixel.
+    // Clearing a large picture or back buffer only to overwrite it at once is a good part of the start-up
+    // time: each pixel is written once. The padding past each row is cleared, so nothing reads an unset
+    // pixel; a render target starts opaque black.
     mPixels = std::make_unique_for_overwrite<std::uint32_t[]>(count);
+    const bool written = initial == InitialPixels::WrittenWhole;
     for (int y = 0; y < mHeight; ++y)
     {
-        std::fill(Row(y) + mWidth, Row(y) + mPitchPixels, 0u);
+        std::uint32_t* row = Row(y);
+        if (IsRenderTarget() && !written)
+        {
+            std::fill(row, row + mWidth, 0xFF000000u);
+        }
+        std::fill(row + mWidth, row + mPitchPixels, 0u);
     }
 }
 
