@@ -26,7 +26,8 @@ const char* CommandLine::Usage()
            "                        (default: $XDG_DATA_HOME/wrenfold or ~/.local/share/wrenfold)\n"
            "  --data DIR            the folder that holds \"media\" and \"config.cfg\" (default: here)\n"
            "  --input FILE          play the mouse and key events of FILE, frame by frame\n"
-           "  --screenshot N:FILE   write the frame N as it was presented to FILE (PNG)\n"
+           "  --screenshot N:FILE   write the frame N as it was presented to FILE (PNG); may be given\n"
+           "                        several times; one that cannot be written ends with code 2\n"
            "  --renderer NAME       draw with gl (OpenGL 2.1) or software (default: gl in a window when\n"
            "                        it can be had; always software with --headless)\n"
            "  --report-answer A     headless answer to an error report: ok or cancel (default cancel)\n"
@@ -101,13 +102,15 @@ std::optional<CommandLine> CommandLine::Parse(const std::vector<std::string>& ar
                 return std::nullopt;
             }
             const std::size_t colon = value->find(':');
+            Screenshot shot;
             if (colon == std::string::npos || colon + 1 == value->size() ||
-                !ParseCount(value->substr(0, colon), line.screenshotFrame) || line.screenshotFrame == 0)
+                !ParseCount(value->substr(0, colon), shot.frame) || shot.frame == 0)
             {
                 error = "--screenshot takes FRAME:FILE.png with a frame above 0, not '" + *value + "'";
                 return std::nullopt;
             }
-            line.screenshotPath = value->substr(colon + 1);
+            shot.path = value->substr(colon + 1);
+            line.screenshots.push_back(shot);
         }
         else if (argument == "--renderer")
         {
@@ -141,6 +144,16 @@ std::optional<CommandLine> CommandLine::Parse(const std::vector<std::string>& ar
         else
         {
             error = "unknown option '" + argument + "'";
+            return std::nullopt;
+        }
+    }
+    for (const Screenshot& shot : line.screenshots)
+    {
+        if (line.frames != 0 && shot.frame > line.frames)
+        {
+            error = "--screenshot " + std::to_string(shot.frame) + ":" + shot.path +
+                    " asks for a frame beyond --frames " + std::to_string(line.frames) +
+                    ", so it could never be written";
             return std::nullopt;
         }
     }

@@ -15,6 +15,7 @@
 #include "platform/SteadyClock.h"
 
 #include <cstdio>
+#include <filesystem>
 #include <memory>
 
 namespace
@@ -22,6 +23,25 @@ namespace
 
 constexpr int kNoDisplayExitCode = 1;
 constexpr int kBadInputScriptExitCode = 2;
+constexpr int kScreenshotNotWrittenExitCode = 2;
+
+// A screenshot into a folder that does not exist can never be written: said before the game starts.
+bool ScreenshotFoldersExist(const CommandLine& line)
+{
+    bool exist = true;
+    for (const CommandLine::Screenshot& shot : line.screenshots)
+    {
+        const std::filesystem::path folder = std::filesystem::path(shot.path).parent_path();
+        std::error_code error;
+        if (!folder.empty() && !std::filesystem::is_directory(folder, error))
+        {
+            std::fprintf(stderr, "wrenfold: cannot write the screenshot '%s': there is no folder '%s'\n",
+                         shot.path.c_str(), folder.string().c_str());
+            exist = false;
+        }
+    }
+    return exist;
+}
 
 std::unique_ptr<Platform::WindowSystem> MakeWindowSystem(bool headless, bool fixedStep,
                                                          Platform::RendererChoice renderer)
@@ -80,6 +100,10 @@ int WinMain(const CommandLine& line)
     {
         Platform::CrashHandler::TriggerTestCrash();
     }
+    if (!ScreenshotFoldersExist(line))
+    {
+        return kScreenshotNotWrittenExitCode;
+    }
     SetUpFolders(line);
 
     std::unique_ptr<Platform::ScriptedInput> script;
@@ -112,7 +136,10 @@ int WinMain(const CommandLine& line)
     services.SetFrameLimit(line.frames);
     services.SetRenderer(line.renderer);
     services.SetScriptedInput(std::move(script));
-    services.SetScreenshot(line.screenshotFrame, line.screenshotPath);
+    for (const CommandLine::Screenshot& shot : line.screenshots)
+    {
+        services.AddScreenshot(shot.frame, shot.path);
+    }
     Platform::Services::CatchTerminationSignals();
     Platform::MessageBox::SetInteractive(!line.headless);
     Platform::MessageBox::SetHeadlessAnswer(line.reportAnswer);
@@ -133,6 +160,11 @@ int WinMain(const CommandLine& line)
     {
         GameApplication application;
         result = application.Run(GameApplication::kCaption, profile.displayMode != 0);
+    }
+    // The game has saved by now: a missing screenshot fails the run without costing the player anything.
+    if (!services.CheckScreenshotsWritten() && result == 0)
+    {
+        result = kScreenshotNotWrittenExitCode;
     }
     return result;
 }

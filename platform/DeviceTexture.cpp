@@ -2,6 +2,8 @@
 
 #include "platform/GraphicsDevice.h"
 
+#include <algorithm>
+
 namespace Platform
 {
 
@@ -18,23 +20,30 @@ int PowerOfTwoMask(int size)
 
 } // namespace
 
-DeviceTexture::DeviceTexture(int width, int height, TextureUsage usage)
+DeviceTexture::DeviceTexture(int width, int height, TextureUsage usage, InitialPixels initial)
     : mWidth(width), mHeight(height),
       mPitchPixels((width + kRowAlignmentPixels - 1) / kRowAlignmentPixels * kRowAlignmentPixels),
-      mWrapMaskX(PowerOfTwoMask(width)), mWrapMaskY(PowerOfTwoMask(height)), mUsage(usage),
-      mPixels(std::make_unique<std::uint32_t[]>(static_cast<std::size_t>(mPitchPixels) *
-                                                static_cast<std::size_t>(height)))
+      mWrapMaskX(PowerOfTwoMask(width)), mWrapMaskY(PowerOfTwoMask(height)), mUsage(usage)
 {
-    if (IsRenderTarget())
+    const std::size_t count = static_cast<std::size_t>(mPitchPixels) * static_cast<std::size_t>(height);
+    if (initial == InitialPixels::Cleared && !IsRenderTarget())
     {
-        for (int y = 0; y < mHeight; ++y)
+        mPixels = std::make_unique<std::uint32_t[]>(count);
+        return;
+    }
+    // Clearing a large picture or back buffer only to overwrite it at once is a good part of the start-up
+    // time: each pixel is written once. The padding past each row is cleared, so nothing reads an unset
+    // pixel; a render target starts opaque black.
+    mPixels = std::make_unique_for_overwrite<std::uint32_t[]>(count);
+    const bool written = initial == InitialPixels::WrittenWhole;
+    for (int y = 0; y < mHeight; ++y)
+    {
+        std::uint32_t* row = Row(y);
+        if (IsRenderTarget() && !written)
         {
-            std::uint32_t* row = Row(y);
-            for (int x = 0; x < mWidth; ++x)
-            {
-                row[x] = 0xFF000000u;
-            }
+            std::fill(row, row + mWidth, 0xFF000000u);
         }
+        std::fill(row + mWidth, row + mPitchPixels, 0u);
     }
 }
 

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <string>
 
 namespace Platform
 {
@@ -15,7 +16,15 @@ class GraphicsDevice;
 class DeviceTexture
 {
 public:
-    DeviceTexture(int width, int height, TextureUsage usage);
+    // What the pixels hold before the first lock: cleared (transparent black; a render target opaque
+    // black), or nothing in particular, for a creator that writes every pixel at once (a decoded picture).
+    enum class InitialPixels
+    {
+        Cleared,
+        WrittenWhole,
+    };
+
+    DeviceTexture(int width, int height, TextureUsage usage, InitialPixels initial = InitialPixels::Cleared);
     virtual ~DeviceTexture();
     DeviceTexture(const DeviceTexture&) = delete;
     DeviceTexture& operator=(const DeviceTexture&) = delete;
@@ -59,6 +68,11 @@ public:
     // before they are read.
     virtual void FetchDrawnPixels() const {}
 
+    // Why the picture the texture was made from is incomplete (the missing part is filled in); empty
+    // when it decoded whole.
+    const std::string& DecodeDamage() const { return mDecodeDamage; }
+    void SetDecodeDamage(const std::string& damage) { mDecodeDamage = damage; }
+
 private:
     int mWidth = 0;
     int mHeight = 0;
@@ -69,6 +83,7 @@ private:
     std::uint32_t mRevision = 0;
     std::unique_ptr<std::uint32_t[]> mPixels;
     std::shared_ptr<GraphicsDevice*> mOwner;
+    std::string mDecodeDamage;
 };
 
 } // namespace Platform

@@ -2,8 +2,7 @@
 
 #include "platform/GlContext.h"
 #include "platform/GlTexture.h"
-#include "platform/JpegDecoder.h"
-#include "platform/PngCodec.h"
+#include "platform/PictureDecoder.h"
 #include "platform/WindowSystem.h"
 
 #include <algorithm>
@@ -324,8 +323,7 @@ std::unique_ptr<DeviceTexture> GlDevice::CreateTextureFromFileInMemory(const std
                                                                        int& imageHeight)
 {
     Image image;
-    const bool decoded = PngCodec::IsPng(data, size) ? PngCodec::Decode(data, size, image)
-                                                     : JpegDecoder::Decode(data, size, image);
+    const bool decoded = PictureDecoder::Decode(data, size, image);
     if (!decoded)
     {
         return nullptr;
@@ -343,6 +341,7 @@ std::unique_ptr<DeviceTexture> GlDevice::CreateTextureFromFileInMemory(const std
                     reinterpret_cast<std::uint32_t*>(locked.bits + std::ptrdiff_t{y} * locked.pitch));
     }
     texture->Unlock();
+    texture->SetDecodeDamage(image.damage);
     imageWidth = image.width;
     imageHeight = image.height;
     return texture;

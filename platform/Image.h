@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 namespace Platform
@@ -12,6 +13,8 @@ struct Image
     int width = 0;
     int height = 0;
     std::vector<std::uint32_t> pixels;
+    // Why part of the picture could not be decoded (what is missing is filled in); empty when whole.
+    std::string damage;
 
     std::uint32_t At(int x, int y) const
     {

@@ -4,6 +4,7 @@
 #include <csetjmp>
 #include <cstdio>
 #include <jpeglib.h>
+#include <string>
 
 namespace Platform
 {
@@ -15,12 +16,14 @@ struct ErrorManager
 {
     jpeg_error_mgr standard;
     std::jmp_buf jump;
+    char firstWarning[JMSG_LENGTH_MAX];
 };
 
 struct MemorySource
 {
     jpeg_source_mgr manager;
     bool ended;
+    JDIMENSION endedAtRow; // the first row the data did not reach
 };
 
 const JOCTET kEndOfImage[2] = {0xFF, JPEG_EOI};
@@ -30,7 +33,15 @@ void OnFatalError(j_common_ptr info)
     std::longjmp(reinterpret_cast<ErrorManager*>(info->err)->jump, 1);
 }
 
-void OnMessage(j_common_ptr /*info*/) {}
+// Only warnings of damaged data reach here; the first says what the damage was.
+void OnMessage(j_common_ptr info)
+{
+    ErrorManager* errors = reinterpret_cast<ErrorManager*>(info->err);
+    if (errors->firstWarning[0] == '\0')
+    {
+        (*errors->standard.format_message)(info, errors->firstWarning);
+    }
+}
 
 void InitSource(j_decompress_ptr /*info*/) {}
 
@@ -40,6 +51,10 @@ void TermSource(j_decompress_ptr /*info*/) {}
 boolean FillInputBuffer(j_decompress_ptr info)
 {
     MemorySource* source = reinterpret_cast<MemorySource*>(info->src);
+    if (!source->ended)
+    {
+        source->endedAtRow = info->output_scanline;
+    }
     source->ended = true;
     source->manager.next_input_byte = kEndOfImage;
     source->manager.bytes_in_buffer = sizeof(kEndOfImage);
@@ -64,7 +79,7 @@ void SkipInputData(j_decompress_ptr info, long count)
 
 // Everything that lives across the jump is plain data owned by the caller.
 bool DecodeInto(const std::uint8_t* data, std::size_t size, jpeg_decompress_struct& info,
-                ErrorManager& errors, MemorySource& source, Image& out)
+                ErrorManager& errors, MemorySource& source, const PixelStorage& storage, std::string& damage)
 {
     if (setjmp(errors.jump) != 0)
     {
@@ -94,10 +109,12 @@ bool DecodeInto(const std::uint8_t* data, std::size_t size, jpeg_decompress_stru
     const int components = info.output_components;
     JSAMPARRAY row = (*info.mem->alloc_sarray)(reinterpret_cast<j_common_ptr>(&info), JPOOL_IMAGE,
                                                info.output_width * static_cast<JDIMENSION>(components), 1);
-    out.width = static_cast<int>(info.output_width);
-    out.height = static_cast<int>(info.output_height);
-    out.pixels.assign(static_cast<std::size_t>(out.width) * static_cast<std::size_t>(out.height),
-                      0xFF000000u);
+    const int height = static_cast<int>(info.output_height);
+    const PixelRows rows = storage(static_cast<int>(info.output_width), height);
+    if (rows.first == nullptr)
+    {
+        return false;
+    }
     while (info.output_scanline < info.output_height)
     {
         const JDIMENSION y = info.output_scanline;
@@ -105,7 +122,7 @@ bool DecodeInto(const std::uint8_t* data, std::size_t size, jpeg_decompress_stru
         {
             return false;
         }
-        std::uint32_t* target = out.pixels.data() + static_cast<std::size_t>(y) * info.output_width;
+        std::uint32_t* target = rows.first + static_cast<std::ptrdiff_t>(y) * rows.pitch;
         const JSAMPLE* samples = row[0];
         for (JDIMENSION x = 0; x < info.output_width; ++x)
         {
@@ -123,6 +140,15 @@ bool DecodeInto(const std::uint8_t* data, std::size_t size, jpeg_decompress_stru
         }
     }
     jpeg_finish_decompress(&info);
+    if (source.ended)
+    {
+        damage = "the file ends part-way: rows " + std::to_string(source.endedAtRow) + " to " +
+                 std::to_string(height - 1) + " are not in it";
+    }
+    else if (errors.standard.num_warnings > 0)
+    {
+        damage = std::string("damaged data (") + errors.firstWarning + ")";
+    }
     return true;
 }
 
@@ -135,7 +161,20 @@ bool JpegDecoder::IsJpeg(const std::uint8_t* data, std::size_t size)
 
 bool JpegDecoder::Decode(const std::uint8_t* data, std::size_t size, Image& out)
 {
+    Image decoded;
     out = Image{};
+    if (!Decode(data, size, StorageIn(decoded), decoded.damage))
+    {
+        return false;
+    }
+    out = std::move(decoded);
+    return true;
+}
+
+bool JpegDecoder::Decode(const std::uint8_t* data, std::size_t size, const PixelStorage& storage,
+                         std::string& damage)
+{
+    damage.clear();
     if (!IsJpeg(data, size))
     {
         return false;
@@ -146,13 +185,8 @@ bool JpegDecoder::Decode(const std::uint8_t* data, std::size_t size, Image& out)
     info.err = jpeg_std_error(&errors.standard);
     errors.standard.error_exit = OnFatalError;
     errors.standard.output_message = OnMessage;
-    Image decoded;
-    const bool ok = DecodeInto(data, size, info, errors, source, decoded);
+    const bool ok = DecodeInto(data, size, info, errors, source, storage, damage);
     jpeg_destroy_decompress(&info);
-    if (ok)
-    {
-        out = std::move(decoded);
-    }
     return ok;
 }
 

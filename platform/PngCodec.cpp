@@ -15,7 +15,18 @@ bool PngCodec::IsPng(const std::uint8_t* data, std::size_t size)
 
 bool PngCodec::Decode(const std::uint8_t* data, std::size_t size, Image& out)
 {
+    Image decoded;
     out = Image{};
+    if (!Decode(data, size, StorageIn(decoded)))
+    {
+        return false;
+    }
+    out = std::move(decoded);
+    return true;
+}
+
+bool PngCodec::Decode(const std::uint8_t* data, std::size_t size, const PixelStorage& storage)
+{
     if (!IsPng(data, size))
     {
         return false;
@@ -34,16 +45,19 @@ bool PngCodec::Decode(const std::uint8_t* data, std::size_t size, Image& out)
     }
     // Blue, green, red, alpha in memory is 0xAARRGGBB as a little-endian word.
     image.format = PNG_FORMAT_BGRA;
-    Image decoded;
-    decoded.width = static_cast<int>(image.width);
-    decoded.height = static_cast<int>(image.height);
-    decoded.pixels.resize(static_cast<std::size_t>(image.width) * image.height);
-    if (png_image_finish_read(&image, nullptr, decoded.pixels.data(), 0, nullptr) == 0)
+    const PixelRows rows = storage(static_cast<int>(image.width), static_cast<int>(image.height));
+    if (rows.first == nullptr)
     {
         png_image_free(&image);
         return false;
     }
-    out = std::move(decoded);
+    // The row stride counts the format's components: four per pixel.
+    const auto stride = static_cast<png_int_32>(rows.pitch * 4);
+    if (png_image_finish_read(&image, nullptr, rows.first, stride, nullptr) == 0)
+    {
+        png_image_free(&image);
+        return false;
+    }
     return true;
 }
 

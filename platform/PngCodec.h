@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/Image.h"
+#include "platform/PixelStorage.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -19,6 +20,8 @@ public:
     static bool IsPng(const std::uint8_t* data, std::size_t size);
     // Decodes a PNG held in memory into ARGB pixels; false (and out empty) for a broken file.
     static bool Decode(const std::uint8_t* data, std::size_t size, Image& out);
+    // The same into storage the caller gives once the size is known; false for a broken file.
+    static bool Decode(const std::uint8_t* data, std::size_t size, const PixelStorage& storage);
     // Writes the picture with its alpha channel.
     static bool Write(const Image& image, const std::string& path);
 };

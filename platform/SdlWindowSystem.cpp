@@ -283,13 +283,6 @@ void SdlWindowSystem::HandleKey(const SDL_Event& event, bool down)
             SetKeyDown(generic, down);
         }
     }
-    const bool altEnter = down && event.key.repeat == 0 && (event.key.keysym.mod & KMOD_ALT) != 0 &&
-                          (event.key.keysym.scancode == SDL_SCANCODE_RETURN ||
-                           event.key.keysym.scancode == SDL_SCANCODE_KP_ENTER);
-    if (altEnter)
-    {
-        PostMessage(MainWindow(), MessageCode::SysCommand, SysCommandCode::KeyMenu, SysCommandCode::AltEnter);
-    }
 }
 
 void SdlWindowSystem::HandleText(const char* utf8)

@@ -123,24 +123,53 @@ std::unique_ptr<GraphicsDevice> Services::CreateGraphicsDevice(const PresentPara
     return std::make_unique<SoftwareDevice>(mWindow.get(), threads, parameters);
 }
 
-void Services::SetScreenshot(std::uint64_t frame, const std::string& path)
+void Services::AddScreenshot(std::uint64_t frame, const std::string& path)
 {
-    mScreenshotFrame = frame;
-    mScreenshotPath = path;
+    mScreenshots.push_back({frame, path, Screenshot::State::Waiting});
 }
 
 void Services::FramePresented(GraphicsDevice& device)
 {
-    if (mScreenshotFrame == 0 || mFramesCompleted + 1 != mScreenshotFrame)
-    {
-        return;
-    }
+    const std::uint64_t frame = mFramesCompleted + 1;
     Image image;
-    device.ReadBackBuffer(image);
-    if (!PngCodec::Write(image, mScreenshotPath))
+    bool read = false;
+    for (Screenshot& shot : mScreenshots)
     {
-        std::fprintf(stderr, "wrenfold: cannot write the screenshot '%s'\n", mScreenshotPath.c_str());
+        if (shot.frame != frame)
+        {
+            continue;
+        }
+        if (!read)
+        {
+            device.ReadBackBuffer(image);
+            read = true;
+        }
+        if (PngCodec::Write(image, shot.path))
+        {
+            shot.state = Screenshot::State::Written;
+            continue;
+        }
+        shot.state = Screenshot::State::Failed;
+        std::fprintf(stderr, "wrenfold: cannot write the screenshot '%s'\n", shot.path.c_str());
     }
+}
+
+bool Services::CheckScreenshotsWritten() const
+{
+    bool allWritten = true;
+    for (const Screenshot& shot : mScreenshots)
+    {
+        if (shot.state == Screenshot::State::Waiting)
+        {
+            std::fprintf(stderr,
+                         "wrenfold: the screenshot '%s' was not written: the run ended after frame %llu, "
+                         "before frame %llu\n",
+                         shot.path.c_str(), static_cast<unsigned long long>(mFramesCompleted),
+                         static_cast<unsigned long long>(shot.frame));
+        }
+        allWritten = allWritten && shot.state == Screenshot::State::Written;
+    }
+    return allWritten;
 }
 
 void Services::CatchTerminationSignals()

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace Platform
 {
@@ -48,8 +49,12 @@ public:
     // How many threads share the drawing (0: one per processor, at most 8). The pictures are the same.
     void SetRenderThreads(int threads) { mRenderThreads = threads; }
     static int DefaultRenderThreads();
-    // Writes the back buffer as a PNG once the given frame (counted from 1) has been presented.
-    void SetScreenshot(std::uint64_t frame, const std::string& path);
+    // Writes the back buffer as a PNG once the given frame (counted from 1) has been presented; each
+    // screenshot asked for is written, several of one frame too.
+    void AddScreenshot(std::uint64_t frame, const std::string& path);
+    // After the run: says on stderr which screenshots were never shown, and whether every one was
+    // written (a write that failed was said when it failed).
+    bool CheckScreenshotsWritten() const;
     // The engine calls this after each presentation.
     void FramePresented(GraphicsDevice& device);
 
@@ -65,8 +70,18 @@ private:
     std::uint64_t mFramesCompleted = 0;
     int mRenderThreads = 0;
     RendererChoice mRenderer = RendererChoice::Automatic;
-    std::uint64_t mScreenshotFrame = 0;
-    std::string mScreenshotPath;
+    struct Screenshot
+    {
+        std::uint64_t frame = 0;
+        std::string path;
+        enum class State
+        {
+            Waiting,
+            Written,
+            Failed,
+        } state = State::Waiting;
+    };
+    std::vector<Screenshot> mScreenshots;
 };
 
 } // namespace Platform

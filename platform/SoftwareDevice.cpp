@@ -1,7 +1,6 @@
 #include "platform/SoftwareDevice.h"
 
-#include "platform/JpegDecoder.h"
-#include "platform/PngCodec.h"
+#include "platform/PictureDecoder.h"
 #include "platform/WindowSystem.h"
 
 #include <algorithm>
@@ -68,22 +67,28 @@ std::unique_ptr<DeviceTexture> SoftwareDevice::CreateTextureFromFileInMemory(con
                                                                              int& imageWidth,
                                                                              int& imageHeight)
 {
-    Image image;
-    const bool decoded = PngCodec::IsPng(data, size) ? PngCodec::Decode(data, size, image)
-                                                     : JpegDecoder::Decode(data, size, image);
-    if (!decoded || !ValidSize(image.width, image.height))
+    // The picture is decoded straight into the texture: a second copy of a large picture costs more of
+    // the start-up than decoding it.
+    std::unique_ptr<DeviceTexture> texture;
+    const PixelStorage storage = [&texture](int width, int height)
+    {
+        if (!ValidSize(width, height))
+        {
+            return PixelRows{};
+        }
+        texture = std::make_unique<DeviceTexture>(width, height, TextureUsage::Plain,
+                                                  DeviceTexture::InitialPixels::WrittenWhole);
+        return PixelRows{texture->Row(0), texture->PitchPixels()};
+    };
+    std::string damage;
+    if (!PictureDecoder::Decode(data, size, storage, damage) || !texture)
     {
         return nullptr;
     }
-    auto texture = std::make_unique<DeviceTexture>(image.width, image.height, TextureUsage::Plain);
     texture->SetOwner(Link());
-    for (int y = 0; y < image.height; ++y)
-    {
-        std::copy_n(image.pixels.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(image.width),
-                    image.width, texture->Row(y));
-    }
-    imageWidth = image.width;
-    imageHeight = image.height;
+    texture->SetDecodeDamage(damage);
+    imageWidth = texture->Width();
+    imageHeight = texture->Height();
     return texture;
 }
 

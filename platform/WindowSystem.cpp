@@ -266,8 +266,14 @@ char16_t WindowSystem::CharacterForKey(std::uint8_t virtualKey, const KeyboardSt
 
 void WindowSystem::PressKey(std::uint8_t virtualKey, bool down)
 {
+    // Held keys repeat their press; Alt+Enter switches the display mode once per press.
+    const bool firstPress = down && (mKeys[virtualKey] & KeyDownBit) == 0;
     SetKeyDown(virtualKey, down);
     PostMessage(mWindow, down ? MessageCode::KeyDown : MessageCode::KeyUp, virtualKey, 0);
+    if (firstPress && virtualKey == VirtualKey::Return && (mKeys[VirtualKey::Menu] & KeyDownBit) != 0)
+    {
+        PostMessage(mWindow, MessageCode::SysCommand, SysCommandCode::KeyMenu, SysCommandCode::AltEnter);
+    }
 }
 
 void WindowSystem::TypeCharacter(std::uint8_t virtualKey, char16_t character)

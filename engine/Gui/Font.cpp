@@ -29,10 +29,10 @@ bool IsSaneCoordinate(float value)
     return std::isfinite(value) && std::fabs(value) <= kLargestCoordinate;
 }
 
-std::u16string TranslatedText(const std::string& name)
+std::u16string_view TranslatedText(const std::string& name)
 {
     LocaleManager* texts = LocaleManager::GetInstance();
-    return texts != nullptr ? texts->getStringByNameAsUtf16(name) : std::u16string();
+    return texts != nullptr ? texts->getStringByNameAsUtf16(name) : std::u16string_view();
 }
 
 } // namespace
@@ -70,12 +70,14 @@ void Font::Load(const std::string& fileName)
     }
     else
     {
+        script.LogFault("Image is not the name of a picture");
         ReportAndBreak("wrong file (Image)", kEngineModule, kSource, 39);
     }
 
     const LuaValue charList = script.GetGlobal("CharList");
     if (!charList.IsTable())
     {
+        script.LogFault("CharList is not a table of glyphs");
         ReportAndBreak("wrong file", kEngineModule, kSource, 71);
         return;
     }
@@ -126,7 +128,7 @@ const Font::Glyph* Font::FindGlyph(char16_t code) const
     return glyph.code == kNoGlyph ? nullptr : &glyph;
 }
 
-void Font::GetTextSize(const std::u16string& text, Vector2& size, float ratioX, float ratioY, float scaleX,
+void Font::GetTextSize(std::u16string_view text, Vector2& size, float ratioX, float ratioY, float scaleX,
                        float scaleY) const
 {
     size = Vector2{};
@@ -156,8 +158,7 @@ Font::GlyphPlacement Font::Place(const Glyph& glyph, int x, int y, float width, 
     return placement;
 }
 
-void Font::LayoutText(const Vector2& position, const std::u16string& text, float spacing,
-                      Placements& out) const
+void Font::LayoutText(const Vector2& position, std::u16string_view text, float spacing, Placements& out) const
 {
     float pen = 0.0f;
     for (const char16_t code : text)
@@ -176,7 +177,7 @@ void Font::LayoutText(const Vector2& position, const std::u16string& text, float
     }
 }
 
-void Font::LayoutAligned(const Rect& area, const std::u16string& text, std::uint32_t flags, float spacing,
+void Font::LayoutAligned(const Rect& area, std::u16string_view text, std::uint32_t flags, float spacing,
                          Placements& out) const
 {
     Vector2 size;
@@ -197,7 +198,7 @@ void Font::LayoutAligned(const Rect& area, const std::u16string& text, std::uint
     LayoutText(position, text, spacing, out);
 }
 
-void Font::LayoutAlignedScaled(const Rect& area, const std::u16string& text, float ratioX, float ratioY,
+void Font::LayoutAlignedScaled(const Rect& area, std::u16string_view text, float ratioX, float ratioY,
                                float scaleX, float scaleY, std::uint32_t flags, Placements& out) const
 {
     Vector2 size;
@@ -229,7 +230,7 @@ void Font::LayoutAlignedScaled(const Rect& area, const std::u16string& text, flo
     }
 }
 
-void Font::SplitEntries(const std::u16string& text)
+void Font::SplitEntries(std::u16string_view text)
 {
     mEntries.clear();
     std::size_t start = 0;
@@ -249,7 +250,7 @@ void Font::SplitEntries(const std::u16string& text)
     }
 }
 
-Vector2 Font::MeasureEntries(const std::u16string& text, std::size_t first, std::size_t end, float ratioX,
+Vector2 Font::MeasureEntries(std::u16string_view text, std::size_t first, std::size_t end, float ratioX,
                              float ratioY, float scaleX, float scaleY) const
 {
     // As measuring the entries' words, each followed by its blank, joined into one text.
@@ -279,7 +280,7 @@ Vector2 Font::MeasureEntries(const std::u16string& text, std::size_t first, std:
     return size;
 }
 
-void Font::BreakLines(const Rect& area, const std::u16string& text, float ratioX, float ratioY, float scaleX,
+void Font::BreakLines(const Rect& area, std::u16string_view text, float ratioX, float ratioY, float scaleX,
                       float scaleY)
 {
     SplitEntries(text);
@@ -319,7 +320,7 @@ void Font::BreakLines(const Rect& area, const std::u16string& text, float ratioX
     }
 }
 
-std::vector<std::u16string> Font::WrapLines(const Rect& area, const std::u16string& text, float ratioX,
+std::vector<std::u16string> Font::WrapLines(const Rect& area, std::u16string_view text, float ratioX,
                                             float ratioY, float scaleX, float scaleY)
 {
     BreakLines(area, text, ratioX, ratioY, scaleX, scaleY);
@@ -337,21 +338,21 @@ std::vector<std::u16string> Font::WrapLines(const Rect& area, const std::u16stri
     return lines;
 }
 
-void Font::LayoutWrapped(const Rect& area, const std::u16string& text, float scaleX, float scaleY,
+void Font::LayoutWrapped(const Rect& area, std::u16string_view text, float scaleX, float scaleY,
                          std::uint32_t flags, float ratioX, float ratioY, Placements& out)
 {
     BreakLines(area, text, ratioX, ratioY, scaleX, scaleY);
     LayoutLines(area, text, WrapStyle{ratioX, ratioY, scaleX, scaleY, flags, false}, out);
 }
 
-void Font::LayoutWrappedClipped(const Rect& area, const std::u16string& text, std::uint32_t flags,
-                                float ratioX, float ratioY, Placements& out)
+void Font::LayoutWrappedClipped(const Rect& area, std::u16string_view text, std::uint32_t flags, float ratioX,
+                                float ratioY, Placements& out)
 {
     BreakLines(area, text, ratioX, ratioY, 1.0f, 1.0f);
     LayoutLines(area, text, WrapStyle{ratioX, ratioY, 1.0f, 1.0f, flags, true}, out);
 }
 
-void Font::LayoutLines(const Rect& area, const std::u16string& text, const WrapStyle& style, Placements& out)
+void Font::LayoutLines(const Rect& area, std::u16string_view text, const WrapStyle& style, Placements& out)
 {
     float top = area.top;
     if ((style.flags & kAlignCentreY) != 0)
@@ -415,22 +416,22 @@ void Font::LayoutLines(const Rect& area, const std::u16string& text, const WrapS
     }
 }
 
-void Font::DrawText(const Vector2& position, const std::u16string& text, float spacing, const Colour& colour)
+void Font::DrawText(const Vector2& position, std::u16string_view text, float spacing, const Colour& colour)
 {
     mPlacements.clear();
     LayoutText(position, text, spacing, mPlacements);
     Paint(mPlacements, colour, nullptr);
 }
 
-void Font::DrawAligned(const Rect& area, const std::u16string& text, std::uint32_t flags,
-                       const Colour& colour, float spacing)
+void Font::DrawAligned(const Rect& area, std::u16string_view text, std::uint32_t flags, const Colour& colour,
+                       float spacing)
 {
     mPlacements.clear();
     LayoutAligned(area, text, flags, spacing, mPlacements);
     Paint(mPlacements, colour, nullptr);
 }
 
-void Font::DrawAlignedScaled(const Rect& area, const std::u16string& text, float ratioX, float ratioY,
+void Font::DrawAlignedScaled(const Rect& area, std::u16string_view text, float ratioX, float ratioY,
                              float scaleX, float scaleY, const Colour& colour, std::uint32_t flags)
 {
     mPlacements.clear();
@@ -438,7 +439,7 @@ void Font::DrawAlignedScaled(const Rect& area, const std::u16string& text, float
     Paint(mPlacements, colour, nullptr);
 }
 
-void Font::DrawWrapped(const Rect& area, const std::u16string& text, float scaleX, float scaleY,
+void Font::DrawWrapped(const Rect& area, std::u16string_view text, float scaleX, float scaleY,
                        std::uint32_t flags, const Colour& colour, float ratioX, float ratioY)
 {
     mPlacements.clear();
@@ -446,7 +447,7 @@ void Font::DrawWrapped(const Rect& area, const std::u16string& text, float scale
     Paint(mPlacements, colour, nullptr);
 }
 
-void Font::DrawWrappedClipped(const Rect& area, const std::u16string& text, const Rect& clip,
+void Font::DrawWrappedClipped(const Rect& area, std::u16string_view text, const Rect& clip,
                               std::uint32_t flags, const Colour& colour, float ratioX, float ratioY)
 {
     mPlacements.clear();

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace Korrin
@@ -61,18 +62,18 @@ public:
     // The glyph of a code, or null when the font has none.
     const Glyph* FindGlyph(char16_t code) const;
 
-    void GetTextSize(const std::u16string& text, Vector2& size, float ratioX, float ratioY, float scaleX,
+    void GetTextSize(std::u16string_view text, Vector2& size, float ratioX, float ratioY, float scaleX,
                      float scaleY) const;
 
-    void DrawText(const Vector2& position, const std::u16string& text, float spacing, const Colour& colour);
-    void DrawAligned(const Rect& area, const std::u16string& text, std::uint32_t flags, const Colour& colour,
+    void DrawText(const Vector2& position, std::u16string_view text, float spacing, const Colour& colour);
+    void DrawAligned(const Rect& area, std::u16string_view text, std::uint32_t flags, const Colour& colour,
                      float spacing);
-    void DrawAlignedScaled(const Rect& area, const std::u16string& text, float ratioX, float ratioY,
+    void DrawAlignedScaled(const Rect& area, std::u16string_view text, float ratioX, float ratioY,
                            float scaleX, float scaleY, const Colour& colour, std::uint32_t flags);
-    void DrawWrapped(const Rect& area, const std::u16string& text, float scaleX, float scaleY,
+    void DrawWrapped(const Rect& area, std::u16string_view text, float scaleX, float scaleY,
                      std::uint32_t flags, const Colour& colour, float ratioX, float ratioY);
-    void DrawWrappedClipped(const Rect& area, const std::u16string& text, const Rect& clip,
-                            std::uint32_t flags, const Colour& colour, float ratioX, float ratioY);
+    void DrawWrappedClipped(const Rect& area, std::u16string_view text, const Rect& clip, std::uint32_t flags,
+                            const Colour& colour, float ratioX, float ratioY);
     // The same two with the translated text of a name.
     void DrawWrappedNamed(const Rect& area, const std::string& name, float scaleX, float scaleY,
                           std::uint32_t flags, const Colour& colour, float ratioX, float ratioY);
@@ -83,19 +84,18 @@ public:
     void DrawPart(const Rect& source, const Vector2& position);
 
     // The layouts the draws use, appended to out.
-    void LayoutText(const Vector2& position, const std::u16string& text, float spacing,
-                    Placements& out) const;
-    void LayoutAligned(const Rect& area, const std::u16string& text, std::uint32_t flags, float spacing,
+    void LayoutText(const Vector2& position, std::u16string_view text, float spacing, Placements& out) const;
+    void LayoutAligned(const Rect& area, std::u16string_view text, std::uint32_t flags, float spacing,
                        Placements& out) const;
-    void LayoutAlignedScaled(const Rect& area, const std::u16string& text, float ratioX, float ratioY,
+    void LayoutAlignedScaled(const Rect& area, std::u16string_view text, float ratioX, float ratioY,
                              float scaleX, float scaleY, std::uint32_t flags, Placements& out) const;
-    void LayoutWrapped(const Rect& area, const std::u16string& text, float scaleX, float scaleY,
+    void LayoutWrapped(const Rect& area, std::u16string_view text, float scaleX, float scaleY,
                        std::uint32_t flags, float ratioX, float ratioY, Placements& out);
-    void LayoutWrappedClipped(const Rect& area, const std::u16string& text, std::uint32_t flags, float ratioX,
+    void LayoutWrappedClipped(const Rect& area, std::u16string_view text, std::uint32_t flags, float ratioX,
                               float ratioY, Placements& out);
 
     // The wrapped lines of a text as the layouts break it (each line's words with their blanks).
-    std::vector<std::u16string> WrapLines(const Rect& area, const std::u16string& text, float ratioX,
+    std::vector<std::u16string> WrapLines(const Rect& area, std::u16string_view text, float ratioX,
                                           float ratioY, float scaleX, float scaleY);
 
     std::uint32_t GetGlyphCount() const { return mGlyphCount; }
@@ -120,12 +120,12 @@ private:
     struct WrapStyle;
 
     void Load(const std::string& fileName);
-    void SplitEntries(const std::u16string& text);
-    void BreakLines(const Rect& area, const std::u16string& text, float ratioX, float ratioY, float scaleX,
+    void SplitEntries(std::u16string_view text);
+    void BreakLines(const Rect& area, std::u16string_view text, float ratioX, float ratioY, float scaleX,
                     float scaleY);
-    Vector2 MeasureEntries(const std::u16string& text, std::size_t first, std::size_t end, float ratioX,
+    Vector2 MeasureEntries(std::u16string_view text, std::size_t first, std::size_t end, float ratioX,
                            float ratioY, float scaleX, float scaleY) const;
-    void LayoutLines(const Rect& area, const std::u16string& text, const WrapStyle& style, Placements& out);
+    void LayoutLines(const Rect& area, std::u16string_view text, const WrapStyle& style, Placements& out);
     GlyphPlacement Place(const Glyph& glyph, int x, int y, float width, float height) const;
     void Paint(const Placements& placements, const Colour& colour, const Rect* clip);
 

@@ -52,6 +52,7 @@ GuiContainer::GuiContainer(const std::string& name, const std::string& fileName)
     const LuaValue table = script.GetGlobal(name.c_str());
     if (!table.IsTable())
     {
+        script.LogFault("no layout table \"" + name + "\"");
         ReportAndBreak(name + " not found: " + fileName + " (GuiManager::CreateContainer)", kEngineModule,
                        kSource, 72);
         return;

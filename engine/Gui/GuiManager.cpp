@@ -28,6 +28,7 @@ GuiContainer* GuiManager::CreateContainer(const std::string& name, const std::st
         LuaStackGuard guard(script.GetState());
         if (!script.GetGlobal(name.c_str()).IsTable())
         {
+            script.LogFault("no layout table \"" + name + "\"");
             ReportAndBreak(name + " not found: " + fileName + " (GuiManager::CreateContainer)", kEngineModule,
                            "Source\\Gui\\GuiManager", 49);
         }

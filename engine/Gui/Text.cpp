@@ -40,6 +40,7 @@ Text::Text(const std::string& tableName, const std::string& fileName)
     const LuaValue table = script.GetGlobal(tableName.c_str());
     if (!table.IsTable())
     {
+        script.LogFault("no text table \"" + tableName + "\"");
         ReportAndBreak(tableName + " not found: " + fileName + " (GuiManager::CreateContainer)",
                        kEngineModule, "Source\\Gui\\Text", 20);
     }

@@ -2,6 +2,7 @@
 
 #include "engine/File/FileData.h"
 #include "engine/File/FileSysManager.h"
+#include "engine/Log/LogManager.h"
 #include "platform/JpegDecoder.h"
 
 namespace Korrin
@@ -19,6 +20,13 @@ std::unique_ptr<JpegImage> LoadJpeg(const std::string& name)
     if (!Platform::JpegDecoder::Decode(data.GetData(), data.GetSize(), decoded))
     {
         return nullptr;
+    }
+    if (!decoded.damage.empty())
+    {
+        if (LogManager* log = LogManager::Peek())
+        {
+            log->Write("Texture %s: %s", name.c_str(), decoded.damage.c_str());
+        }
     }
     // Red, green, blue, 0 in memory order is the word 0x00BBGGRR.
     for (std::uint32_t& pixel : decoded.pixels)

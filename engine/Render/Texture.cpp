@@ -120,6 +120,10 @@ bool Texture::LoadPicture(const std::string& name)
     }
     mWidth = static_cast<float>(width);
     mHeight = static_cast<float>(height);
+    if (!mTexture->DecodeDamage().empty())
+    {
+        LogManager::GetInstance()->Write("Texture %s: %s", name.c_str(), mTexture->DecodeDamage().c_str());
+    }
     LogManager::GetInstance()->Write("Create Texture: %s", name.c_str());
     return true;
 }

@@ -67,13 +67,25 @@ void LocaleManager::AddEntries(const std::string& fileName, const char* bytes, s
         }
         return;
     }
+    const auto file = static_cast<std::uint32_t>(mFileNames.size());
+    mFileNames.push_back(fileName);
     const std::size_t before = mTexts.size();
     for (const pugi::xml_node entry : document.child("root").children())
     {
-        if (entry.type() == pugi::node_element)
+        if (entry.type() != pugi::node_element)
         {
-            mTexts.insert_or_assign(Content(entry.child("text")), Content(entry.child("translate")));
+            continue;
         }
+        const std::string text = Content(entry.child("translate"));
+        Entry converted;
+        converted.file = file;
+        converted.validUtf8 = utf8::is_valid(text.begin(), text.end());
+        if (converted.validUtf8)
+        {
+            converted.text.reserve(text.size());
+            utf8::utf8to16(text.begin(), text.end(), std::back_inserter(converted.text));
+        }
+        mTexts.insert_or_assign(Content(entry.child("text")), std::move(converted));
     }
     if (LogManager* log = LogManager::Peek())
     {
@@ -82,7 +94,29 @@ void LocaleManager::AddEntries(const std::string& fileName, const char* bytes, s
     }
 }
 
-std::u16string LocaleManager::getStringByNameAsUtf16(const std::string& name) const
+void LocaleManager::LogMissingName(std::string_view name) const
+{
+    LogManager* log = LogManager::Peek();
+    if (log == nullptr)
+    {
+        return;
+    }
+    std::string files;
+    for (const std::string& file : mFileNames)
+    {
+        files += (files.empty() ? "" : ", ") + file;
+    }
+    const std::string nameText(name);
+    if (files.empty())
+    {
+        log->Write("LocaleManager: no text table is loaded, so there is no text named \"%s\"",
+                   nameText.c_str());
+        return;
+    }
+    log->Write("LocaleManager: %s: no text named \"%s\"", files.c_str(), nameText.c_str());
+}
+
+std::u16string_view LocaleManager::getStringByNameAsUtf16(std::string_view name) const
 {
     if (name.empty())
     {
@@ -91,7 +125,8 @@ std::u16string LocaleManager::getStringByNameAsUtf16(const std::string& name) co
     const auto found = mTexts.find(name);
     if (found == mTexts.end())
     {
-        const std::string message = "Don't find getStringByNameAsUtf16: " + name;
+        LogMissingName(name);
+        const std::string message = "Don't find getStringByNameAsUtf16: " + std::string(name);
         if (LogManager* log = LogManager::Peek())
         {
             log->Write("%s", message.c_str());
@@ -99,16 +134,18 @@ std::u16string LocaleManager::getStringByNameAsUtf16(const std::string& name) co
         ReportAndBreak(message, kEngineModule, kSource, 73);
         return {};
     }
-    const std::string& text = found->second;
-    if (!utf8::is_valid(text.begin(), text.end()))
+    const Entry& entry = found->second;
+    if (!entry.validUtf8)
     {
+        if (LogManager* log = LogManager::Peek())
+        {
+            log->Write("LocaleManager: %s: the text named \"%s\" is not valid UTF-8",
+                       mFileNames[entry.file].c_str(), found->first.c_str());
+        }
         ReportAndBreak("No utf8", kEngineModule, kSource, 76);
         return {};
     }
-    std::u16string converted;
-    converted.reserve(text.size());
-    utf8::utf8to16(text.begin(), text.end(), std::back_inserter(converted));
-    return converted;
+    return entry.text;
 }
 
 } // namespace Korrin

@@ -52,6 +52,14 @@ LuaScript::~LuaScript()
 LuaScript::LoadResult LuaScript::LoadFile(const std::string& name, IfMissing ifMissing)
 {
     const std::string lowered = ToLower(name);
+    mFileName = lowered;
+    mError.clear();
+    mLoadResult = Load(lowered, ifMissing);
+    return mLoadResult;
+}
+
+LuaScript::LoadResult LuaScript::Load(const std::string& lowered, IfMissing ifMissing)
+{
     FileData data;
     FileSysManager* files = FileSysManager::GetInstance();
     if (files == nullptr || !files->FindFileData(lowered, data, "rb"))
@@ -89,15 +97,38 @@ LuaScript::LoadResult LuaScript::RunChunk(const std::string& name, const char* b
     {
         // The data's author learns what went wrong; the message is then dropped so the stack stays as the
         // script left it.
+        const char* message = lua_tostring(mState, -1);
+        mError = message != nullptr ? message : "error";
         if (LogManager* log = Log())
         {
-            const char* message = lua_tostring(mState, -1);
-            log->Write("LuaScript::LoadFile %s: %s", name.c_str(), message != nullptr ? message : "error");
+            log->Write("LuaScript::LoadFile %s: %s", name.c_str(), mError.c_str());
         }
         lua_pop(mState, 1);
         return LoadResult::ScriptFailed;
     }
     return LoadResult::Ran;
+}
+
+void LuaScript::LogFault(const std::string& fault) const
+{
+    LogManager* log = Log();
+    if (log == nullptr)
+    {
+        return;
+    }
+    switch (mLoadResult)
+    {
+    case LoadResult::FileMissing:
+        log->Write("%s: %s: the file was not found", mFileName.c_str(), fault.c_str());
+        break;
+    case LoadResult::ScriptFailed:
+        log->Write("%s: %s: the script did not run to its end (%s)", mFileName.c_str(), fault.c_str(),
+                   mError.empty() ? "precompiled or unreadable" : mError.c_str());
+        break;
+    case LoadResult::Ran:
+        log->Write("%s: %s", mFileName.c_str(), fault.c_str());
+        break;
+    }
 }
 
 LuaValue LuaScript::GetGlobal(const char* name)

@@ -41,14 +41,23 @@ public:
     // (LuaStackGuard).
     LuaValue GetGlobal(const char* name);
 
+    // One log line naming the file last loaded, what is wrong with its data and why: said before a report
+    // whose own text names no file.
+    void LogFault(const std::string& fault) const;
+
     bool IsOpen() const { return mOpen; }
     lua_State* GetState() const { return mState; }
 
 private:
+    LoadResult Load(const std::string& lowered, IfMissing ifMissing);
     LoadResult RunChunk(const std::string& name, const char* bytes, std::size_t size);
 
     lua_State* mState = nullptr;
     bool mOpen = false;
+    // The last load: the file's name, how it ended and, for a script that failed, the interpreter's message.
+    std::string mFileName;
+    LoadResult mLoadResult = LoadResult::Ran;
+    std::string mError;
 };
 
 } // namespace Korrin

@@ -38,6 +38,8 @@ bool SoundOGG::Open(const std::string& name)
         LogManager::GetInstance()->Write("File not load: %s", name.c_str());
         return false;
     }
+    mName = name;
+    mCutShortLogged = false;
     mSource = MemorySource{mFileCopy.GetData(), mFileCopy.GetSize(), 0};
     if (ov_open_callbacks(&mSource, &mDecoder, nullptr, 0, kMemoryCallbacks) < 0)
     {
@@ -110,6 +112,7 @@ std::int32_t SoundOGG::Read(std::uint8_t* buffer, std::int32_t bytes, bool loop)
                                : 0;
         if (got <= 0)
         {
+            LogCutShort(got);
             // The decoder has no more to give before the length the file claimed: the stream ends here,
             // so that a looping track starts over instead of staying silent.
             if (got == 0)
@@ -128,6 +131,20 @@ std::int32_t SoundOGG::Read(std::uint8_t* buffer, std::int32_t bytes, bool loop)
     }
     std::memset(buffer + delivered, 0, static_cast<std::size_t>(bytes - delivered));
     return delivered;
+}
+
+void SoundOGG::LogCutShort(long decoderResult)
+{
+    if (mCutShortLogged)
+    {
+        return;
+    }
+    mCutShortLogged = true;
+    if (LogManager* log = LogManager::Peek())
+    {
+        log->Write("SoundOGG %s: %s after %u of %u bytes of sound; the rest is silent", mName.c_str(),
+                   decoderResult == 0 ? "the data ends" : "the data is damaged", mBytesRead, mTotalBytes);
+    }
 }
 
 void SoundOGG::Close()

@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include <vorbis/vorbisfile.h>
 
 namespace Korrin
@@ -38,11 +39,15 @@ public:
 
 private:
     bool OpenDecoder();
+    void LogCutShort(long decoderResult);
 
     OggVorbis_File mDecoder{};
     bool mOpen = false;
     MemorySource mSource;
     FileData mFileCopy;
+    std::string mName;
+    // A stream that ends part-way is said once per opening, not at every read that meets it.
+    bool mCutShortLogged = false;
 };
 
 } // namespace Korrin

@@ -313,9 +313,10 @@ bool GameField::Update(float dt)
     return true;
 }
 
-std::vector<const AnimBkObject*> GameField::SceneryObjectsInDrawOrder() const
+const std::vector<const AnimBkObject*>& GameField::SceneryObjectsInDrawOrder()
 {
-    std::vector<const AnimBkObject*> drawn;
+    std::vector<const AnimBkObject*>& drawn = mSceneryDrawList;
+    drawn.clear();
     auto cursor = mAnimatedObjects.begin();
     const auto drawOrderAt = [&](std::int32_t order)
     {
@@ -417,7 +418,8 @@ void GameField::AddAnimatedObject(const std::string& table, float x, float y, st
 void GameField::UpdateAnimatedObjects(float dt)
 {
     // Objects of one table share their drawable: each drawable advances once.
-    std::vector<const Korrin::NullSprite*> updated;
+    std::vector<const Korrin::NullSprite*>& updated = mUpdatedDrawables;
+    updated.clear();
     for (AnimBkObject& object : mAnimatedObjects)
     {
         if (object.drawable == nullptr ||
@@ -495,7 +497,7 @@ void GameField::DrawAnimatedObject(const AnimBkObject& object)
 void GameField::DrawScenery()
 {
     mTileSheet->SetBlendMode(Korrin::RenderData::kBlendAlpha);
-    const std::vector<const AnimBkObject*> objects = SceneryObjectsInDrawOrder();
+    const std::vector<const AnimBkObject*>& objects = SceneryObjectsInDrawOrder();
     auto next = objects.begin();
     const auto drawObjectsOfOrder = [&](std::int32_t order)
     {

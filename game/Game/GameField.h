@@ -94,7 +94,8 @@ public:
     const IJ& GetRopeHighlight(std::size_t index) const { return mRopeHighlights[index]; }
     // The animated objects the scenery pass draws, in order: after each decoration layer k (and after the
     // last, with k = the number of layers) those at the cursor whose draw order is k.
-    std::vector<const AnimBkObject*> SceneryObjectsInDrawOrder() const;
+    // The list is the field's own, refilled by each call.
+    const std::vector<const AnimBkObject*>& SceneryObjectsInDrawOrder();
 
 private:
     void RebuildGridA();
@@ -117,6 +118,9 @@ private:
     bool mGridBStale = true;
     std::list<WetMark> mWetMarks;
     std::vector<AnimBkObject> mAnimatedObjects;
+    // Working lists of the scenery's update and draw, kept so that a frame allocates nothing.
+    std::vector<const AnimBkObject*> mSceneryDrawList;
+    std::vector<const Korrin::NullSprite*> mUpdatedDrawables;
     std::uint8_t mStyle = 0;
     std::array<IJ, 2> mRopeHighlights{IJ{-1, -1}, IJ{-1, -1}};
 };

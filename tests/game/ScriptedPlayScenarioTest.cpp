@@ -64,8 +64,9 @@ TEST_F(ScriptedPlayScenarioTest, TheDrawnCursorIsWhereTheScriptPutThePointer)
                                    mGame.PathOf("saves") / name);
     }
     const std::string script = "1 move 100 100\n10 move 600 400\n11 click left\n";
-    ASSERT_EQ(Play(script, {"--windowed", "--frames", "20", "--screenshot", "5:first.png"}), 0);
-    ASSERT_EQ(Play(script, {"--windowed", "--frames", "20", "--screenshot", "15:second.png"}), 0);
+    ASSERT_EQ(Play(script, {"--windowed", "--frames", "20", "--screenshot", "5:first.png", "--screenshot",
+                            "15:second.png"}),
+              0);
     const Platform::Image first = ReadPicture("first.png");
     const Platform::Image second = ReadPicture("second.png");
     ASSERT_EQ(first.width, 1024);
@@ -78,4 +79,34 @@ TEST_F(ScriptedPlayScenarioTest, TheDrawnCursorIsWhereTheScriptPutThePointer)
     EXPECT_FALSE(shows(first, 600, 400));
     EXPECT_TRUE(shows(second, 600, 400));
     EXPECT_FALSE(shows(second, 100, 100));
+}
+
+TEST_F(ScriptedPlayScenarioTest, ScriptedAltEnterSwitchesTheDisplayModeAsTheRealKeysDo)
+{
+    // Started in a window of 1024 x 768; full screen on the headless display is 1920 x 1080.
+    ASSERT_EQ(Play("5 keydown Alt\n5 key Return\n6 keyup Alt\n", {"--windowed", "--frames", "10"}), 0);
+    const std::string log = mGame.ReadFile("log.log");
+    EXPECT_NE(log.find("mD3DPP 1920,1080,"), std::string::npos) << log;
+}
+
+TEST_F(ScriptedPlayScenarioTest, AScreenshotThatCannotBeWrittenEndsWithTwo)
+{
+    // Known at start: a folder that does not exist. Nothing runs.
+    ASSERT_EQ(Play("", {"--frames", "10", "--screenshot", "5:nowhere/shot.png"}), 2);
+    EXPECT_NE(mGame.ReadFile("err.txt").find("nowhere/shot.png"), std::string::npos)
+        << mGame.ReadFile("err.txt");
+    EXPECT_FALSE(std::filesystem::exists(mGame.PathOf("log.log"))) << "nothing ran";
+
+    // Known only when written (a folder stands where the file would go), or never shown: the run goes on,
+    // the other screenshots are written, the game saves, and the run ends with 2.
+    std::filesystem::create_directories(mGame.PathOf("taken.png"));
+    ASSERT_EQ(Play("1 click left\n3 click left\n100 close\n",
+                   {"--frames", "200", "--screenshot", "3:taken.png", "--screenshot", "4:shot.png",
+                    "--screenshot", "150:late.png"}),
+              2);
+    const std::string errors = mGame.ReadFile("err.txt");
+    EXPECT_NE(errors.find("cannot write the screenshot 'taken.png'"), std::string::npos) << errors;
+    EXPECT_NE(errors.find("'late.png' was not written"), std::string::npos) << errors;
+    EXPECT_TRUE(std::filesystem::exists(mGame.PathOf("shot.png")));
+    EXPECT_TRUE(std::filesystem::exists(mGame.PathOf("saves/Users.dat"))) << "the game saved as it ended";
 }

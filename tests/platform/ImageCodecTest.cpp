@@ -99,6 +99,10 @@ TEST(JpegDecoder, EndsCleanlyOnTruncatedOrForeignData)
     const std::vector<std::uint8_t> half(bytes.begin(), bytes.begin() + static_cast<long>(bytes.size() / 2));
     EXPECT_TRUE(Platform::JpegDecoder::Decode(half.data(), half.size(), decoded));
     EXPECT_EQ(decoded.width, 64);
+    EXPECT_NE(decoded.damage.find("the file ends part-way: rows "), std::string::npos) << decoded.damage;
+    EXPECT_NE(decoded.damage.find(" to 63 are not in it"), std::string::npos) << decoded.damage;
+    ASSERT_TRUE(Platform::JpegDecoder::Decode(bytes.data(), bytes.size(), decoded));
+    EXPECT_EQ(decoded.damage, "") << "a whole file";
     // Cut inside the header: refused.
     EXPECT_FALSE(Platform::JpegDecoder::Decode(bytes.data(), 20, decoded));
     EXPECT_TRUE(decoded.pixels.empty());

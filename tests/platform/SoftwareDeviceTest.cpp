@@ -181,6 +181,14 @@ TEST(SoftwareDevice, MakesTexturesFromPictureFilesAtTheirOwnSize)
     EXPECT_EQ(width, 3);
     EXPECT_EQ(height, 5);
     EXPECT_EQ(texture->At(2, 4), 0x80112233u);
+    // The storage is not cleared before the picture is copied in, but the padding past each row is.
+    for (int y = 0; y < 5; ++y)
+    {
+        for (int x = 3; x < texture->PitchPixels(); ++x)
+        {
+            EXPECT_EQ(texture->At(x, y), 0u) << x << ", " << y;
+        }
+    }
     EXPECT_EQ(fixture.device.CreateTextureFromFileInMemory(bytes.data(), 10, width, height), nullptr);
 }
 

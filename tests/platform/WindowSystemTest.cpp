@@ -1,6 +1,7 @@
 #include "platform/HeadlessWindowSystem.h"
 #include "platform/VirtualKey.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <vector>
 
@@ -109,6 +110,37 @@ TEST_F(WindowSystemTest, KeyStateKeepsDownAndToggleBits)
     mWindows.SetKeyDown(key, true);
     mWindows.SetKeyDown(key, false);
     EXPECT_EQ(mWindows.GetKeyboardState()[key], 0);
+}
+
+// Real keys and scripted ones both come through PressKey: Alt held and Enter pressed is the
+// display-mode switch, once per press of Enter.
+TEST_F(WindowSystemTest, AltEnterBecomesTheSystemCommandOncePerPress)
+{
+    namespace Key = Platform::VirtualKey;
+    Create();
+    Pump();
+    const auto switches = [this]
+    {
+        const std::vector<std::uint32_t> codes = Pump();
+        return std::count(codes.begin(), codes.end(), Code::SysCommand);
+    };
+    mWindows.PressKey(Key::Return, true);
+    mWindows.PressKey(Key::Return, false);
+    EXPECT_EQ(switches(), 0) << "Enter alone";
+
+    mWindows.PressKey(Key::Menu, true);
+    mWindows.PressKey(Key::Return, true);
+    mWindows.PressKey(Key::Return, true); // the key's repeat
+    EXPECT_EQ(switches(), 1);
+    mWindows.PressKey(Key::Return, false);
+    mWindows.PressKey(Key::Return, true);
+    EXPECT_EQ(switches(), 1) << "a second press while Alt is still held";
+    mWindows.PressKey(Key::Return, false);
+    mWindows.PressKey(Key::Menu, false);
+
+    mWindows.PressKey(Key::Return, true);
+    mWindows.PressKey(Key::Menu, true);
+    EXPECT_EQ(switches(), 0) << "Alt after Enter";
 }
 
 TEST_F(WindowSystemTest, MinimiseAndRestoreBySystemCommand)

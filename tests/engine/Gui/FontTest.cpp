@@ -92,11 +92,24 @@ TEST_F(FontTest, BrokenFontFilesReportAndGiveAFontWithoutGlyphs)
         const char* file;
         std::vector<std::string> reports; // in order
         std::uint32_t glyphs;
+        const char* logged; // the line before the report, naming the file
     };
     const Case cases[] = {
-        {"no_image.fnt", {"wrong file (Image)"}, 65535u},
-        {"no_list.fnt", {"wrong file"}, 0u},
-        {"missing.fnt", {"File not load: missing.fnt", "wrong file (Image)", "wrong file"}, 0u},
+        {"no_image.fnt",
+         {"wrong file (Image)"},
+         65535u,
+         "no_image.fnt: Image is not the name of a picture\n"},
+        {"no_list.fnt", {"wrong file"}, 0u, "no_list.fnt: CharList is not a table of glyphs\n"},
+        {"missing.fnt",
+         {"File not load: missing.fnt", "wrong file (Image)", "wrong file"},
+         0u,
+         "missing.fnt: Image is not the name of a picture: the file was not found"},
+        // A script that stops at its error has set nothing.
+        {"syntax_error.fnt",
+         {"wrong file (Image)", "wrong file"},
+         0u,
+         "syntax_error.fnt: Image is not the name of a picture: the script did not run to its end "
+         "(syntax_error.fnt:3: "},
     };
     for (const Case& each : cases)
     {
@@ -109,6 +122,7 @@ TEST_F(FontTest, BrokenFontFilesReportAndGiveAFontWithoutGlyphs)
                 << each.file << ": " << ReportRecorder::Boxes()[index].text;
         }
         EXPECT_EQ(font.GetGlyphCount(), each.glyphs) << each.file;
+        EXPECT_NE(mLog.Text().find(each.logged), std::string::npos) << mLog.Text();
         Vector2 size{5.0f, 5.0f};
         font.GetTextSize(u"zz", size, 1, 1, 1, 1);
         EXPECT_EQ(size, Vector2{}) << each.file;

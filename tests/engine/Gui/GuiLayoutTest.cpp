@@ -104,6 +104,7 @@ TEST_F(GuiLayoutTest, AMissingLayoutTableIsReportedByTheManagerAndTheLoader)
     }
     EXPECT_TRUE(Contains(reports[0], "GuiManager")) << reports[0];
     EXPECT_TRUE(Contains(reports[1], "GuiContainer")) << reports[1];
+    EXPECT_TRUE(Contains(mLog.Text(), "layout.gui: no layout table \"NotATable\"\n")) << mLog.Text();
 }
 
 TEST_F(GuiLayoutTest, WidgetsWithoutNamesAreReportedWithTheirClassTags)

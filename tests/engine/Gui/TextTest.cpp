@@ -96,4 +96,6 @@ TEST_F(TextTest, AMissingTableIsReportedWithItsFile)
     EXPECT_EQ(ReportRecorder::LastDescription(),
               "NotATable not found: layout.gui (GuiManager::CreateContainer)");
     EXPECT_EQ(text.mFont, nullptr);
+    EXPECT_NE(mLog.Text().find("layout.gui: no text table \"NotATable\"\n"), std::string::npos)
+        << mLog.Text();
 }

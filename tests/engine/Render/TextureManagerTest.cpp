@@ -113,3 +113,31 @@ TEST_F(TextureManagerTest, MissingOrBrokenFilesGiveNullAndAreLogged)
     EXPECT_NE(mFixture.Log().Text().find("Texture not find"), std::string::npos);
     EXPECT_TRUE(ReportRecorder::Boxes().empty());
 }
+
+TEST_F(TextureManagerTest, APictureCutShortIsUsedAndLogged)
+{
+    Platform::Image noise = Flat(64, 64, 0);
+    for (std::size_t i = 0; i < noise.pixels.size(); ++i)
+    {
+        noise.pixels[i] = 0xFF000000u | ((static_cast<std::uint32_t>(i) * 2654435761u) >> 8);
+    }
+    std::vector<std::uint8_t> bytes;
+    ASSERT_TRUE(Platform::JpegWriter::Encode(noise, 90, false, bytes));
+    const std::string half(bytes.begin(), bytes.begin() + static_cast<long>(bytes.size() / 2));
+    mFolder.Write("media/cut.jpg", half);
+    mFolder.Write("media/cutcolour.jpg", half);
+    Platform::JpegWriter::WriteFile(Flat(64, 64, 0xFFFFFFFFu), 100, true,
+                                    mFolder.Path() + "/media/cutcolour_a.jpg");
+
+    for (const char* name : {"cut.jpg", "cutcolour.jpg"})
+    {
+        Texture* texture = mTextures.GetTexture(name);
+        ASSERT_NE(texture, nullptr) << name;
+        EXPECT_EQ(texture->GetWidth(), 64.0f);
+        EXPECT_NE(
+            mFixture.Log().Text().find(std::string("Texture ") + name + ": the file ends part-way: rows "),
+            std::string::npos)
+            << mFixture.Log().Text();
+    }
+    EXPECT_EQ(mFixture.Log().Text().find("Texture rock.jpg: "), std::string::npos);
+}

@@ -17,7 +17,10 @@ class LocaleManagerTest : public testing::Test
 protected:
     void SetUp() override { ReportRecorder::Clear(); }
 
-    std::u16string Text(const std::string& name) const { return mTexts.getStringByNameAsUtf16(name); }
+    std::u16string Text(const std::string& name) const
+    {
+        return std::u16string(mTexts.getStringByNameAsUtf16(name));
+    }
 
     TestSupport::LogCapture mLog;
     Korrin::FileSysManager mFiles{WF_FIXTURES_DIR "/locale"};
@@ -70,7 +73,34 @@ TEST_F(LocaleManagerTest, NamesMatchExactly)
                   std::string("Don't find getStringByNameAsUtf16: ") + name);
         EXPECT_EQ(ReportRecorder::Breaks(), 1);
     }
+    // The report names no file: the line before it does.
+    EXPECT_NE(mLog.Text().find("LocaleManager: strings.xml: no text named \"continue_ok\"\n"),
+              std::string::npos)
+        << mLog.Text();
     EXPECT_NE(mLog.Text().find("Don't find getStringByNameAsUtf16: continue_ok"), std::string::npos);
+}
+
+TEST_F(LocaleManagerTest, AMissingNameIsLoggedWithTheTablesSearched)
+{
+    EXPECT_EQ(Text("Greeting"), u"");
+    EXPECT_NE(mLog.Text().find("no text table is loaded, so there is no text named \"Greeting\""),
+              std::string::npos)
+        << mLog.Text();
+    mTexts.Load("strings.xml");
+    mTexts.Load("later.xml");
+    EXPECT_EQ(Text("Absent"), u"");
+    EXPECT_NE(mLog.Text().find("LocaleManager: strings.xml, later.xml: no text named \"Absent\""),
+              std::string::npos)
+        << mLog.Text();
+}
+
+TEST_F(LocaleManagerTest, LookupsHandOutTheConvertedTextWithoutCopyingIt)
+{
+    mTexts.Load("strings.xml");
+    const std::u16string_view first = mTexts.getStringByNameAsUtf16("Greeting");
+    const std::u16string_view second = mTexts.getStringByNameAsUtf16("Greeting");
+    EXPECT_EQ(first, u"Good day");
+    EXPECT_EQ(first.data(), second.data()) << "converted once, when the table loaded";
 }
 
 TEST_F(LocaleManagerTest, AnEmptyNameGivesAnEmptyTextWithoutAReport)
@@ -87,6 +117,10 @@ TEST_F(LocaleManagerTest, InvalidUtf8IsReportedAndGivesAnEmptyText)
         ReportRecorder::Clear();
         EXPECT_EQ(Text(name), u"") << name;
         EXPECT_EQ(ReportRecorder::LastDescription(), "No utf8") << name;
+        EXPECT_NE(mLog.Text().find(std::string("LocaleManager: invalid_utf8.xml: the text named \"") + name +
+                                   "\" is not valid UTF-8"),
+                  std::string::npos)
+            << mLog.Text();
     }
 }
 

@@ -83,6 +83,41 @@ TEST_F(SoundOGGTest, ADecoderThatRunsDryEndsTheReadInsteadOfSpinning)
     }
 }
 
+TEST_F(SoundOGGTest, SoundThatEndsPartWayIsLoggedOncePerOpening)
+{
+    TestSupport::TempFolder folder("ogg");
+    folder.Write("damaged.ogg", WithDamagedFirstSoundPage(ReadFixture("sale.ogg")));
+    SoundOGG file;
+    ASSERT_TRUE(file.Open(folder.Path() + "/damaged.ogg"));
+    std::vector<std::uint8_t> chunk(4096);
+    for (int read = 0; read < 3; ++read)
+    {
+        file.Read(chunk.data(), 4096, true);
+    }
+    const auto said = [this]
+    {
+        const std::string log = mLog.Text();
+        std::size_t count = 0;
+        for (std::size_t at = log.find("damaged.ogg: the data"); at != std::string::npos;
+             at = log.find("damaged.ogg: the data", at + 1))
+        {
+            ++count;
+        }
+        return count;
+    };
+    EXPECT_EQ(said(), 1u) << mLog.Text();
+
+    ASSERT_TRUE(file.Open(folder.Path() + "/damaged.ogg"));
+    file.Read(chunk.data(), 4096, false);
+    EXPECT_EQ(said(), 2u);
+
+    // A whole file read to its end says nothing.
+    ASSERT_TRUE(file.Open("click.ogg"));
+    std::vector<std::uint8_t> all(file.GetTotalBytes() + 100);
+    file.Read(all.data(), static_cast<std::int32_t>(all.size()), false);
+    EXPECT_EQ(mLog.Text().find("click.ogg: the data"), std::string::npos);
+}
+
 TEST_F(SoundOGGTest, FilesThatAreNotSoundAreRefused)
 {
     TestSupport::TempFolder folder("ogg");

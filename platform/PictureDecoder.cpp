@@ -1,0 +1,23 @@
+#include "platform/PictureDecoder.h"
+
+#include "platform/JpegDecoder.h"
+#include "platform/PngCodec.h"
+
+namespace Platform
+{
+
+bool PictureDecoder::Decode(const std::uint8_t* data, std::size_t size, const PixelStorage& storage,
+                            std::string& damage)
+{
+    damage.clear();
+    return PngCodec::IsPng(data, size) ? PngCodec::Decode(data, size, storage)
+                                       : JpegDecoder::Decode(data, size, storage, damage);
+}
+
+bool PictureDecoder::Decode(const std::uint8_t* data, std::size_t size, Image& out)
+{
+    return PngCodec::IsPng(data, size) ? PngCodec::Decode(data, size, out)
+                                       : JpegDecoder::Decode(data, size, out);
+}
+
+} // namespace Platform
