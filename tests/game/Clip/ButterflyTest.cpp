@@ -163,8 +163,10 @@ TEST_F(ButterflyTest, TwoPointsMakeItFlyBackAndForth)
         butterfly.Update(0.01f);
     }
     const float along = std::fabs(butterfly.x - butterfly.points[butterfly.from].x) / 300.0f;
-    const float expected = 1.0f + (butterfly.to == 1 ? along : 1.0f - along) * 1.0f;
-    EXPECT_NEAR(butterfly.scale, butterfly.to == 1 ? expected : 2.0f - along, 0.02f);
+    const float fromScale = butterfly.points[butterfly.from].scale;
+    const float toScale = butterfly.points[butterfly.to].scale;
+    EXPECT_NEAR(along, 0.5f, 0.02f);
+    EXPECT_NEAR(butterfly.scale, fromScale + along * (toScale - fromScale), 0.02f);
 }
 
 TEST_F(ButterflyTest, TheWobbleFitsAWholeNumberOfPeriodsIntoAFlight)
