@@ -11,6 +11,9 @@ namespace
 constexpr int kSheetWidth = 1024;
 constexpr int kMostHeight = 2048;
 constexpr int kGap = 2;
+// Each part is painted one pixel wider on every side than the rectangle it shows, so that filtering at
+// its edges reads its own colours rather than its neighbours' or clear ones.
+constexpr int kBleed = 1;
 
 } // namespace
 
@@ -23,22 +26,25 @@ Sheet::Sheet(std::string image, std::string prefix) : mImage(std::move(image)), 
 
 void Sheet::Add(const std::string& name, int width, int height, const Painter& painter, std::vector<Key> keys)
 {
-    if (mShelfX + width > kSheetWidth)
+    const int paintedWidth = width + 2 * kBleed;
+    const int paintedHeight = height + 2 * kBleed;
+    if (mShelfX + paintedWidth > kSheetWidth)
     {
         mShelfX = 0;
         mShelfY += mShelfHeight + kGap;
         mShelfHeight = 0;
     }
-    if (mShelfY + height > kMostHeight)
+    if (mShelfY + paintedHeight > kMostHeight)
     {
         std::fprintf(stderr, "%s: the sheet is full at %s\n", mImage.c_str(), name.c_str());
         return;
     }
-    Canvas canvas(mPicture, mShelfX, mShelfY, width, height);
+    Canvas canvas(mPicture, mShelfX, mShelfY, paintedWidth, paintedHeight);
     painter(canvas);
-    mParts.push_back(Part{mPrefix + name, mShelfX, mShelfY, width, height, std::move(keys)});
-    mShelfX += width + kGap;
-    mShelfHeight = std::max(mShelfHeight, height);
+    mParts.push_back(
+        Part{mPrefix + name, mShelfX + kBleed, mShelfY + kBleed, width, height, std::move(keys)});
+    mShelfX += paintedWidth + kGap;
+    mShelfHeight = std::max(mShelfHeight, paintedHeight);
 }
 
 void Sheet::AddStill(const std::string& name, int width, int height, float x, float y, const Painter& painter)
