@@ -6,6 +6,7 @@
 #include "engine/Script/LuaScript.h"
 #include "engine/Script/LuaStackGuard.h"
 #include "engine/Script/LuaValue.h"
+#include "engine/Util/CheckedInteger.h"
 #include "engine/Util/RandomGenerator.h"
 #include "engine/Util/Vector2.h"
 #include "game/ButterflyList.h"
@@ -37,14 +38,14 @@ void ReadFrames(const LuaValue& table, const char* key, std::size_t frameCount,
         {
             float number = 0.0f;
             float unused = 0.0f;
-            if (!entry.GetFloat2(number, unused) || !(std::fabs(number) < 65536.0f))
+            if (!entry.GetFloat2(number, unused))
             {
                 return;
             }
-            const auto frame = static_cast<std::uint16_t>(static_cast<std::int32_t>(number));
-            if (frame >= 1 && frame < frameCount)
+            const auto frame = Korrin::CheckedInteger<std::int32_t>(number);
+            if (frame >= 1 && static_cast<std::size_t>(frame) < frameCount)
             {
-                frames.push_back(frame);
+                frames.push_back(static_cast<std::uint16_t>(frame));
             }
         });
 }
@@ -262,7 +263,7 @@ void Butterfly::UpdateFrame()
         return;
     }
     const float rate = kFrameRates[state < 4 ? state : 3];
-    const auto tick = static_cast<std::uint32_t>(static_cast<std::int32_t>(time * rate)) & 0xFFu;
+    const auto tick = static_cast<std::uint32_t>(Korrin::CheckedInteger<std::int32_t>(time * rate)) & 0xFFu;
     frame = frames[tick % frames.size()];
 }
 

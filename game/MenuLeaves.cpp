@@ -5,6 +5,7 @@
 #include "engine/Script/LuaScript.h"
 #include "engine/Script/LuaStackGuard.h"
 #include "engine/Script/LuaValue.h"
+#include "engine/Util/CheckedInteger.h"
 
 #include <cmath>
 
@@ -77,7 +78,7 @@ void MenuLeaves::LoadFromTable(const LuaValue& table)
                 if (entry.GetFloat9(leaf.x, leaf.y, leaf.baseAngle, leaf.scale, rect, leaf.colour.red,
                                     leaf.colour.green, leaf.colour.blue, leaf.colour.alpha))
                 {
-                    leaf.rect = std::fabs(rect) < 2147483520.0f ? static_cast<std::int32_t>(rect) : -1;
+                    leaf.rect = Korrin::CheckedInteger<std::int32_t>(rect, -1);
                     mLeaves.push_back(leaf);
                 }
             });
