@@ -15,7 +15,7 @@
 #include "engine/Script/LuaStackGuard.h"
 #include "engine/Sound/Sound.h"
 #include "engine/Sound/SoundManager.h"
-#include "game/GUI/ClipGui.h"
+#include "game/ClipGui.h"
 #include "game/GUI/GameGuiManager.h"
 #include "game/GUI/MainMenu.h"
 #include "game/Game/Game.h"

@@ -99,6 +99,9 @@ public:
     std::int32_t GetSavedGameLevel();
     bool SaveMap();
     void LoadMap();
+    // Moves the story on to a stage (n - 1 once clip n has started), clearing the flag of the stage held
+    // so far; a negative stage changes nothing.
+    void SetStoryStage(std::int32_t stage);
     bool SaveBestTimes();
     void LoadBestTimes();
     void SaveAll();

@@ -14,6 +14,8 @@ public:
     virtual std::int64_t Frequency() const = 0;
     // Called once at the start of every frame; only a fixed-step clock moves on it.
     virtual void AdvanceFrame() {}
+    // True when every frame lasts the same time whatever it really took, so that runs repeat.
+    virtual bool IsFixedStep() const { return false; }
 };
 
 } // namespace Platform

@@ -14,6 +14,7 @@ public:
     std::int64_t Counter() const override { return mFrames; }
     std::int64_t Frequency() const override { return kFramesPerSecond; }
     void AdvanceFrame() override { ++mFrames; }
+    bool IsFixedStep() const override { return true; }
 
 private:
     std::int64_t mFrames = 0;

@@ -7,6 +7,7 @@
 #include "engine/Sound/Sound.h"
 #include "engine/Sound/SoundManager.h"
 #include "engine/Util/CheckedInteger.h"
+#include "game/ClipGui.h"
 #include "game/GUI/GameGuiManager.h"
 #include "game/GUI/Options.h"
 #include "game/Game/Game.h"
@@ -85,7 +86,7 @@ bool MainMenu::Update(float /*dt*/)
     {
         PlayClick();
         mButtons->SetDisabled(true);
-        _GetMain().SetCurrent(Main::kMapScreen);
+        Play();
         return false;
     }
     if (name == "MAINMENU_OPTIONS" || name == "MAINMENU_EXIT")
@@ -95,6 +96,21 @@ bool MainMenu::Update(float /*dt*/)
         windows->Show(name == "MAINMENU_OPTIONS" ? Options::kWindowId : GameGuiManager::kExit);
     }
     return true;
+}
+
+void MainMenu::Play()
+{
+    // A player who has seen no clip yet starts the story with the opening clip; any other the map.
+    Profile* profile = Profile::Peek();
+    ClipGui* clips = ClipGui::Peek();
+    if (profile != nullptr && clips != nullptr && profile->storyStage < 0)
+    {
+        profile->SetStoryStage(0);
+        clips->StartClip(1);
+        _GetMain().SetCurrent(Main::kScriptMovieScreen);
+        return;
+    }
+    _GetMain().SetCurrent(Main::kMapScreen);
 }
 
 bool MainMenu::StartSampleLevelByKey() const

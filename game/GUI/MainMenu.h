@@ -32,6 +32,8 @@ public:
     Korrin::GuiContainer* GetButtons() const { return mButtons; }
 
 private:
+    // Play: the opening clip for a player before the story, else the world map.
+    void Play();
     bool StartSampleLevelByKey() const;
 
     Korrin::Sprite* mBackground = nullptr;    // the sprite manager's

@@ -1,6 +1,12 @@
 #include "engine/Util/Random.h"
 
+#include "engine/Util/RandomGenerator.h"
+#include "platform/FixedStepClock.h"
+#include "platform/HeadlessWindowSystem.h"
+#include "platform/Services.h"
+
 #include <gtest/gtest.h>
+#include <memory>
 
 namespace
 {
@@ -28,3 +34,34 @@ TEST(Random, RangeDrawsOnlyWhenItHasWidth)
 }
 
 } // namespace
+
+TEST(RandomGenerator, HasTheEnginesSequenceWithoutTouchingTheSharedOne)
+{
+    Korrin::SeedRand(1);
+    Korrin::RandomGenerator own(1);
+    Korrin::RandomGenerator other(12345);
+    for (int draw = 0; draw < 100; ++draw)
+    {
+        other.Next();
+        EXPECT_EQ(own.Next(), Korrin::Rand()) << "draw " << draw;
+    }
+}
+
+TEST(RandomGenerator, FixedStepRunsAreSeededAlikeAndOthersFromTheClock)
+{
+    {
+        Platform::Services services(std::make_unique<Platform::HeadlessWindowSystem>(),
+                                    std::make_unique<Platform::FixedStepClock>());
+        EXPECT_EQ(Korrin::RandomGenerator::RunSeed(), Korrin::RandomGenerator::kFixedStepSeed);
+    }
+    // A clock that is not stepped gives its count.
+    class CountingClock : public Platform::Clock
+    {
+    public:
+        std::int64_t Counter() const override { return 987654321; }
+        std::int64_t Frequency() const override { return 1000; }
+    };
+    Platform::Services services(std::make_unique<Platform::HeadlessWindowSystem>(),
+                                std::make_unique<CountingClock>());
+    EXPECT_EQ(Korrin::RandomGenerator::RunSeed(), 987654321u);
+}

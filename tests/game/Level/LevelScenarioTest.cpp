@@ -1,6 +1,7 @@
 #include "platform/PngCodec.h"
 #include "tests/game/GameProcess.h"
 
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <string>
 
@@ -84,7 +85,14 @@ TEST_F(LevelScenario, WithoutAClickNothingIsSelected)
 
 TEST_F(LevelScenario, PlayLeadsToTheMapWhoseButtonsStartTheLevels)
 {
-    // The menu's Play button, then the map's "Level 2" button, in a window of the virtual size.
+    // The menu's Play button, then the map's "Level 2" button, in a window of the virtual size, for a
+    // player past the opening clip (the save fixtures' "Bob").
+    std::filesystem::create_directories(mGame.PathOf("saves"));
+    for (const auto& entry :
+         std::filesystem::directory_iterator(std::filesystem::path(WF_FIXTURES_DIR) / "saves"))
+    {
+        std::filesystem::copy_file(entry.path(), mGame.PathOf("saves") / entry.path().filename());
+    }
     mGame.WriteFile("input.txt", "1 click left\n3 click left\n200 move 820 317\n201 click left\n"
                                  "240 move 512 338\n241 click left\n");
     ASSERT_TRUE(
