@@ -82,7 +82,7 @@ void ClipScene6::Apply()
     }
 }
 
-std::u16string ClipScene6::CaptionText() const
+std::u16string_view ClipScene6::CaptionText() const
 {
     if (mTextIndex != kNamedCaption)
     {
@@ -90,8 +90,19 @@ std::u16string ClipScene6::CaptionText() const
     }
     const Korrin::LocaleManager* locale = Korrin::LocaleManager::Peek();
     const GameInfo* info = GameInfo::Peek();
-    std::u16string text = locale != nullptr ? locale->getStringByNameAsUtf16("scene_6_5") : std::u16string();
-    text += info != nullptr ? info->playerName : std::u16string();
-    text += locale != nullptr ? locale->getStringByNameAsUtf16("scene_6_6") : std::u16string();
-    return text;
+    // Built into a kept string, so a caption drawn every frame reuses its storage.
+    mNamedCaption.clear();
+    if (locale != nullptr)
+    {
+        mNamedCaption += locale->getStringByNameAsUtf16("scene_6_5");
+    }
+    if (info != nullptr)
+    {
+        mNamedCaption += info->playerName;
+    }
+    if (locale != nullptr)
+    {
+        mNamedCaption += locale->getStringByNameAsUtf16("scene_6_6");
+    }
+    return mNamedCaption;
 }

@@ -5,6 +5,7 @@
 #include "game/ClipText.h"
 
 #include <array>
+#include <string>
 #include <vector>
 
 // The last clip: fireworks over the estate at night, the owner and the companion, the shop full of
@@ -19,7 +20,7 @@ public:
     ClipScene6();
 
     void Init() override;
-    std::u16string CaptionText() const override;
+    std::u16string_view CaptionText() const override;
     // The colours of the fading parts of the first animation: the windows (parts 14 and 15), the
     // early bursts (16 to 18) and the late bursts (11 to 13).
     const std::vector<Korrin::Colour>& GetColours(std::size_t list) const { return mColours[list]; }
@@ -39,4 +40,5 @@ private:
 
     std::array<std::vector<Korrin::Colour>, 3> mColours;
     std::array<Group, 3> mGroups;
+    mutable std::u16string mNamedCaption;
 };

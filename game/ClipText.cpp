@@ -185,7 +185,7 @@ void ClipText::DrawCover()
     }
 }
 
-std::u16string ClipText::CaptionText() const
+std::u16string_view ClipText::CaptionText() const
 {
     if (mTextIndex < 0 || static_cast<std::size_t>(mTextIndex) >= mTexts.size())
     {
@@ -193,7 +193,7 @@ std::u16string ClipText::CaptionText() const
     }
     const Korrin::LocaleManager* locale = Korrin::LocaleManager::Peek();
     return locale != nullptr ? locale->getStringByNameAsUtf16(mTexts[static_cast<std::size_t>(mTextIndex)])
-                             : std::u16string();
+                             : std::u16string_view();
 }
 
 void ClipText::DrawCaption()
@@ -206,9 +206,8 @@ void ClipText::DrawCaption()
     Korrin::Colour faded = own;
     faded.alpha *= mTextColour.alpha;
     mCaption->SetColourV(faded);
-    const std::u16string text = CaptionText();
     mCaption->mCaptionName.clear();
-    mCaption->mCaption = text;
+    mCaption->mCaption = CaptionText();
     mCaption->Draw();
     mCaption->mCaption.clear();
     mCaption->SetColourV(own);

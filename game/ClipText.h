@@ -78,7 +78,7 @@ public:
     float GetCoverAlpha() const;
     bool IsShown(std::size_t phase) const { return phase < mShown.size() && mShown[phase]; }
     // The caption as drawn this frame (the scene's own text, or one built for the moment).
-    virtual std::u16string CaptionText() const;
+    virtual std::u16string_view CaptionText() const;
 
 protected:
     // The scene's own touches after the common steps of a frame; the phase is -1 between phases.

@@ -277,8 +277,8 @@ TEST_F(ClipSceneTest, TheLastCaptionNamesThePlayer)
     scene.Init();
     RunTo(scene, 28.5f);
     ASSERT_EQ(scene.GetTextIndex(), ClipScene6::kNamedCaption);
-    EXPECT_EQ(scene.CaptionText(), mLocale.getStringByNameAsUtf16("scene_6_5") + u"Ada" +
-                                       mLocale.getStringByNameAsUtf16("scene_6_6"));
+    EXPECT_EQ(scene.CaptionText(), std::u16string(mLocale.getStringByNameAsUtf16("scene_6_5")) + u"Ada" +
+                                       std::u16string(mLocale.getStringByNameAsUtf16("scene_6_6")));
     EXPECT_EQ(scene.CaptionText(), u"Thank you, Ada! The estate flourishes, and its story goes on.");
     // Earlier captions are the scene's own texts.
     ClipScene6 early;
