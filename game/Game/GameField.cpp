@@ -71,8 +71,6 @@ void GameField::SetTile(std::int32_t i, std::int32_t j, std::uint16_t code)
     if (FieldGeometry::IsInside(i, j))
     {
         mTiles[FieldGeometry::Index(i, j)] = code;
-        mGridAStale = true;
-        mGridBStale = true;
     }
 }
 
@@ -86,8 +84,6 @@ void GameField::SetObjectCode(std::int32_t i, std::int32_t j, std::uint16_t code
     if (FieldGeometry::IsInside(i, j))
     {
         mObjects[FieldGeometry::Index(i, j)] = code;
-        mGridAStale = true;
-        mGridBStale = true;
     }
 }
 
