@@ -289,4 +289,23 @@ TEST_F(AnimatedVisualsTest, RotatingTurnsTheTextureFurtherAboutThePivotAtEachCal
     EXPECT_NEAR(wheel->GridVertex(1, 1).v, 1.0f, 1e-5f);
 }
 
+TEST_F(AnimatedVisualsTest, AnHourOfSmallTurnsKeepsTheTexturesSize)
+{
+    Script("wheel.lua", R"(Wheel = { Image = "sheet.png", NumsCell = { 1, 1 }, MeshSize = { 64, 32 },
+                                      SrcRect = { 0, 0, 64, 32 } })");
+    Korrin::Mesh* wheel = mSprites.LoadMesh("Wheel", "wheel.lua");
+    // The corner's distance from the pivot (32, 16), in texture pixels.
+    const auto radius = [&]
+    {
+        const Korrin::Vertex& corner = wheel->GridVertex(0, 0);
+        return std::hypot(corner.u * 64.0f - 32.0f, corner.v * 32.0f - 16.0f);
+    };
+    const float before = radius();
+    for (int frame = 0; frame < 60 * 60 * 60; ++frame)
+    {
+        RotateMesh(*wheel, 1.0f / 60.0f, 0.1f, 0.5f, 0.5f);
+    }
+    EXPECT_NEAR(radius(), before, 0.01f);
+}
+
 } // namespace
