@@ -36,9 +36,8 @@ bool AchievementSystem::AddProgress(std::uint32_t id, std::uint32_t amount)
     return true;
 }
 
-bool AchievementSystem::Save(const std::string& fileName) const
+void AchievementSystem::Write(Korrin::BinaryWriter& out) const
 {
-    Korrin::BinaryWriter out;
     out.WriteU32(SaveFormat::kVersion);
     out.WriteU32(mPrizeTotal);
     out.WriteU32(static_cast<std::uint32_t>(mAchievements.size()));
@@ -48,7 +47,13 @@ bool AchievementSystem::Save(const std::string& fileName) const
         out.WriteU32(achievement.progress);
         out.WriteU32(achievement.flags);
     }
-    return Korrin::DiskFile::WriteReplacing(fileName, out.Bytes());
+}
+
+bool AchievementSystem::Save(const std::string& fileName) const
+{
+    Korrin::BinaryWriter out;
+    Write(out);
+    return SaveFormat::WriteSave(fileName, out.Bytes());
 }
 
 void AchievementSystem::ResetRewardWindow()
@@ -87,17 +92,19 @@ bool AchievementSystem::Load(const std::string& fileName)
     }
     const std::uint32_t prizeTotal = in.ReadU32();
     const std::uint32_t count = in.ReadU32();
-    if (in.Ok() && count != mAchievements.size())
+    constexpr std::size_t kRecordBytes = 12;
+    if (!in.Ok() || in.Remaining() != std::size_t{count} * kRecordBytes)
+    {
+        SaveFormat::Refused(fileName, "achievements");
+        return false;
+    }
+    // A well-formed file of another set of definitions holds the player's progress all the same: it is
+    // kept as it is, not renamed and not written over by the cleared list.
+    if (count != mAchievements.size())
     {
         SaveFormat::Log("несоответствие размеров массивов mAchievementsData (%u) и загружаемого (%u)",
                         static_cast<unsigned>(mAchievements.size()), count);
-        SaveFormat::Refused(fileName, "other achievements");
-        return false;
-    }
-    constexpr std::size_t kRecordBytes = 12;
-    if (!in.CheckCount(count, kRecordBytes, count))
-    {
-        SaveFormat::Refused(fileName, "achievements");
+        SaveFormat::KeepAsItIs(fileName, "other achievements");
         return false;
     }
     std::map<std::uint32_t, Achievement> loaded = mAchievements;
@@ -110,16 +117,16 @@ bool AchievementSystem::Load(const std::string& fileName)
         if (found == loaded.end())
         {
             SaveFormat::Log("load not found mAchievementsData[%u]", id);
-            SaveFormat::Refused(fileName, "other achievements");
+            SaveFormat::KeepAsItIs(fileName, "other achievements");
             return false;
+        }
+        if (progress > found->second.maximum)
+        {
+            SaveFormat::Clamped(fileName, "achievement %u progress %u read as %u", id, progress,
+                                found->second.maximum);
         }
         found->second.progress = std::min(progress, found->second.maximum);
         found->second.flags = flags;
-    }
-    if (!in.Ok() || !in.AtEnd())
-    {
-        SaveFormat::Refused(fileName, "achievements");
-        return false;
     }
     mAchievements = std::move(loaded);
     mPrizeTotal = prizeTotal;

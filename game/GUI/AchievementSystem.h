@@ -6,6 +6,11 @@
 #include <map>
 #include <string>
 
+namespace Korrin
+{
+class BinaryWriter;
+}
+
 // The player's achievements: progress towards each defined achievement and the prizes won. The
 // definitions come from Define (the achievement data is loaded by Init once the front end has it).
 class AchievementSystem : public Korrin::Singleton<AchievementSystem>
@@ -27,10 +32,13 @@ public:
     // True when this call completed the achievement.
     bool AddProgress(std::uint32_t id, std::uint32_t amount);
 
-    // The player's achievement file; false when it cannot be written.
+    // The player's achievement file; false when it is not written (it cannot be, or a file of other
+    // achievements is kept there and nothing changed).
     bool Save(const std::string& fileName) const;
-    // Clears every achievement first; false when the file is missing, from another version or does
-    // not match the defined achievements (which then stay cleared).
+    // The file's bytes.
+    void Write(Korrin::BinaryWriter& out) const;
+    // Clears every achievement first; false when the file is missing, damaged (kept aside), or well
+    // formed but of other achievements than the defined ones (kept as it is; they stay cleared).
     bool Load(const std::string& fileName);
 
     std::uint32_t GetPrizeTotal() const { return mPrizeTotal; }
