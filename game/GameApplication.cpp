@@ -84,15 +84,16 @@ bool GameApplication::Init()
     mLogo = std::make_unique<LogoScreen>();
     mLogo->Init();
     mLogo->Reset();
+    mStarted = false;
+    // The sounds first, so that the player's volumes reach every one of them from the first frame on.
+    if (Korrin::SoundManager* sounds = Korrin::SoundManager::GetInstance())
+    {
+        sounds->LoadScript("audiolist1.audio", "audiolist1");
+    }
     if (Profile* profile = Profile::Peek())
     {
         profile->LoadUserList(false);
         profile->LoadSettings(true);
-    }
-    mStarted = false;
-    if (Korrin::SoundManager* sounds = Korrin::SoundManager::GetInstance())
-    {
-        sounds->LoadScript("audiolist1.audio", "audiolist1");
     }
     if (Korrin::RenderSystem* render = Korrin::RenderSystem::GetInstance())
     {

@@ -13,6 +13,7 @@
 #include "game/GUI/GameGuiManager.h"
 #include "game/GUI/ProgressBoardManager.h"
 #include "game/GUI/RewardAlertSystemGui.h"
+#include "game/Game/EducationSlot.h"
 #include "game/Game/Game.h"
 #include "game/Game/GameInfo.h"
 #include "game/Game/LevelTaskInfo.h"
@@ -123,6 +124,13 @@ std::optional<std::uint64_t> NumberInFileName(const std::string& name)
 bool Read(const std::string& path, std::vector<std::uint8_t>& bytes)
 {
     return !path.empty() && SaveFormat::ReadFile(path, bytes);
+}
+
+// The tutorial slot of the screen manager, which holds the tips switch while the game runs.
+EducationSlot* TipsSlot()
+{
+    Main* main = Main::Peek();
+    return main != nullptr ? main->GetEducationSlot() : nullptr;
 }
 
 } // namespace
@@ -421,6 +429,10 @@ bool Profile::SaveSettings()
         return false;
     }
     TakeLiveVolumes();
+    if (const EducationSlot* tips = TipsSlot())
+    {
+        mSettings.tipsEnabled = tips->IsEnabled() ? 1 : 0;
+    }
     const Korrin::Application* application = Korrin::Application::GetCurrent();
     Korrin::BinaryWriter out;
     out.WriteU32(SaveFormat::kVersion);
@@ -531,6 +543,10 @@ void Profile::TakeLiveVolumes()
 
 void Profile::ApplySettings()
 {
+    if (EducationSlot* tips = TipsSlot())
+    {
+        tips->SetEnabled(mSettings.tipsEnabled != 0);
+    }
     if (Korrin::SoundManager* sound = Korrin::SoundManager::Peek())
     {
         sound->SetVolume(mSettings.musicVolume, kMusicSoundType);

@@ -78,12 +78,11 @@ void Bk01::LoadExtras()
 
 void Bk01::UpdateExtras(float dt)
 {
-    mTime += dt;
     for (Korrin::Mesh* sail : mSails)
     {
         if (sail != nullptr)
         {
-            RotateMesh(*sail, mTime, kSailSpeed, 0.5f, 0.5f);
+            RotateMesh(*sail, dt, kSailSpeed, 0.5f, 0.5f);
         }
     }
 }

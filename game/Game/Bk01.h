@@ -16,6 +16,8 @@ public:
     Bk01();
     ~Bk01() override;
 
+    const std::array<Korrin::Mesh*, 3>& GetSails() const { return mSails; }
+
 protected:
     void LoadWater() override;
     void LoadExtras() override;
@@ -24,5 +26,4 @@ protected:
 
 private:
     std::array<Korrin::Mesh*, 3> mSails{};
-    float mTime = 0.0f;
 };

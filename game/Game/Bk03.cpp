@@ -48,10 +48,9 @@ void Bk03::LoadExtras()
 
 void Bk03::UpdateExtras(float dt)
 {
-    mTime += dt;
     if (mWheel != nullptr)
     {
-        RotateMesh(*mWheel, mTime, kWheelSpeed, 0.5f, 0.5f);
+        RotateMesh(*mWheel, dt, kWheelSpeed, 0.5f, 0.5f);
     }
     for (std::size_t index = 0; index < mAnimals.GetCount(); ++index)
     {

@@ -15,6 +15,8 @@ public:
     Bk03();
     ~Bk03() override;
 
+    Korrin::Mesh* GetWheel() const { return mWheel; }
+
 protected:
     void LoadWater() override;
     void LoadExtras() override;
@@ -24,6 +26,5 @@ protected:
 
 private:
     Korrin::Mesh* mWheel = nullptr;
-    float mTime = 0.0f;
     AnimatedObjectList mAnimals;
 };

@@ -27,7 +27,9 @@ public:
 
     Education* Get() const { return mEducation.get(); }
     std::uint32_t GetScreenIndex() const { return mScreenIndex; }
+    // The player's tutorial-tips switch: while it is off the tutorial does not run.
     bool IsEnabled() const { return mEnabled != 0; }
+    void SetEnabled(bool enabled) { mEnabled = enabled ? 1 : 0; }
 
 private:
     std::unique_ptr<Education> mEducation;

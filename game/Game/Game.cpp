@@ -95,7 +95,7 @@ void Game::PlayLevelMusic(std::uint16_t levelNumber)
     }
 }
 
-void Game::StartLevel(std::uint16_t levelNumber)
+bool Game::StartLevel(std::uint16_t levelNumber)
 {
     mLevelNumber = levelNumber;
     if (Korrin::SoundManager* sounds = Korrin::SoundManager::Peek())
@@ -118,9 +118,14 @@ void Game::StartLevel(std::uint16_t levelNumber)
     {
         mPanel->Reset();
     }
-    mLevel->Load(levelNumber);
+    if (!mLevel->Load(levelNumber))
+    {
+        // Reported by the load; an empty level cannot be played, so the player goes back to the map.
+        ShowMap();
+        return false;
+    }
     mLevel->InitAll();
-    mLevel->Reset();
+    mLevel->ResetLevel();
     PlayLevelMusic(levelNumber);
     if (mPanel != nullptr)
     {
@@ -131,6 +136,7 @@ void Game::StartLevel(std::uint16_t levelNumber)
     {
         main->SetCurrent(Main::kGameScreen);
     }
+    return true;
 }
 
 void Game::ResetPanelPages()

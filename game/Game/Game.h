@@ -35,7 +35,8 @@ public:
     void Draw() override;
 
     // Replaces the running level with the level of that number, loaded afresh, and shows it with its music.
-    void StartLevel(std::uint16_t levelNumber);
+    // A level that fails to load (reported) is not started: the world map shows instead, and false.
+    bool StartLevel(std::uint16_t levelNumber);
     // Records the running level as won: the highest level, the map's board, the achievements, the rating.
     void CompleteLevel();
     void ShowMap();

@@ -72,8 +72,6 @@ void GameField::SetTile(std::int32_t i, std::int32_t j, std::uint16_t code)
     if (FieldGeometry::IsInside(i, j))
     {
         mTiles[FieldGeometry::Index(i, j)] = code;
-        mGridAStale = true;
-        mGridBStale = true;
     }
 }
 
@@ -87,8 +85,6 @@ void GameField::SetObjectCode(std::int32_t i, std::int32_t j, std::uint16_t code
     if (FieldGeometry::IsInside(i, j))
     {
         mObjects[FieldGeometry::Index(i, j)] = code;
-        mGridAStale = true;
-        mGridBStale = true;
     }
 }
 

@@ -84,7 +84,9 @@ public:
     bool FindPath(const IJ& start, const IJ& goal, std::vector<IJ>& path);
     // The buyers' path, over every walkable or occupied cell.
     bool FindPathIgnoringRopes(const IJ& start, const IJ& goal, std::vector<IJ>& path);
-    // The rope entity marks the walking grid stale when ropes change.
+    // The grids are built at the first search after the level is loaded. Changing a tile or an object code
+    // leaves them as they are: only the rope entity marks the walking grid stale, when ropes change, and
+    // the buyers' grid stays as built for the whole level, so that paths never change behind a walker.
     void MarkGridAStale() { mGridAStale = true; }
     void SetRopeHighlight(std::size_t index, const IJ& top);
 

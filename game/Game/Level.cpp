@@ -138,8 +138,9 @@ void Level::Build(const LevelFile& file)
     {
         panel->GetPers().Clear();
     }
-    mTaskInfo->backgroundType = file.backgroundType;
-    AddMembers(file.backgroundType);
+    const std::uint8_t background = BackgroundType(file.backgroundType);
+    mTaskInfo->backgroundType = background;
+    AddMembers(background);
     ReadGoals(file);
     if (panel != nullptr)
     {
@@ -157,6 +158,18 @@ void Level::Build(const LevelFile& file)
     mCharacters->GetThiefManager().ClearShelfCells(*mField);
     CheckComplete();
     StartTutorial();
+}
+
+std::uint8_t Level::BackgroundType(std::uint8_t type)
+{
+    if (type <= kLastBackgroundType)
+    {
+        return type;
+    }
+    // No tile sheet nor scenery script exists for it; the first background stands in for all of them.
+    Korrin::LogManager::GetInstance()->Write("Level: background type %u unknown, background 0 used",
+                                             static_cast<unsigned>(type));
+    return 0;
 }
 
 void Level::StartTutorial()
@@ -184,13 +197,13 @@ void Level::StartTutorial()
     }
 }
 
-void Level::AddMembers(std::uint32_t backgroundType)
+void Level::AddMembers(std::uint8_t backgroundType)
 {
     Add("Background", LevelBackdrop::Create(backgroundType), true);
     auto* tasks = new EntityTaskManager();
     Add("EntityTaskManager", tasks, false);
     mField = new GameField();
-    mField->LoadTileSheet(static_cast<std::uint8_t>(backgroundType));
+    mField->LoadTileSheet(backgroundType);
     Add("GameField", mField, true);
     mEntities = new EntityManager();
     Add("EntityManager", mEntities, true);
@@ -225,10 +238,16 @@ void Level::ReadGoals(const LevelFile& file)
     mTaskInfo->ClearGoals();
     for (const LevelFile::Goal& goal : file.goals)
     {
-        if (goal.code != 0)
+        if (goal.code == 0)
+        {
+            continue;
+        }
+        // A goal of an unknown goods code (logged) could never be met and would keep the level from ending.
+        const std::uint8_t goods = GoodsFromFileCode(goal.code);
+        if (goods != 0)
         {
             const auto target = static_cast<std::int32_t>(std::min<std::uint32_t>(goal.target, INT32_MAX));
-            mTaskInfo->AddGoal(GoodsFromFileCode(goal.code), target);
+            mTaskInfo->AddGoal(goods, target);
         }
     }
 }
@@ -547,7 +566,7 @@ void Level::InitAll()
     screen.Draw(1.0f);
 }
 
-void Level::Reset()
+void Level::ResetLevel()
 {
     NamedObjectContainer::ResetAll();
     std::stable_sort(mObjects.begin(), mObjects.end(), CompareObjects);

@@ -33,6 +33,8 @@ public:
     static constexpr std::uint16_t kFirstQueueMarker = 79;
     static constexpr std::uint16_t kQueuePlaces = 5;
     static constexpr std::uint16_t kRopeTile = 66;
+    // Background types 0 to 3 each have their own backdrop, tile sheet and scenery.
+    static constexpr std::uint8_t kLastBackgroundType = 3;
 
     Level();
     ~Level() override;
@@ -43,13 +45,17 @@ public:
     }
 
     // Reads "levNN.lev" and builds the level; false when the file is missing or damaged (reported), which
-    // leaves the level empty.
+    // leaves the level empty and not to be played.
     bool Load(std::uint16_t level);
     // Builds the level from a read level file.
     void Build(const LevelFile& file);
 
     void Init() override {}
-    void Reset() override;
+    // The screen's reset of its members leaves the level alone: its own reset runs once per start.
+    void Reset() override {}
+    // The level's own reset, called by the game screen when the level starts: resets every member, sorts
+    // the object list and sets the level clock to 0.
+    void ResetLevel();
     bool Update(float dt) override;
     void Draw() override { DrawAll(); }
     void InitAll() override;
@@ -70,9 +76,11 @@ public:
     static std::uint8_t GoodsFromFileCode(std::uint8_t code);
     static std::uint16_t BuildingBaseCode(std::uint8_t code);
     static std::string FileName(std::uint16_t level);
+    // The file's background type, or 0 (logged) for a type above the last.
+    static std::uint8_t BackgroundType(std::uint8_t type);
 
 private:
-    void AddMembers(std::uint32_t backgroundType);
+    void AddMembers(std::uint8_t backgroundType);
     void ReadGoals(const LevelFile& file);
     void AddThieves(const LevelFile& file);
     void OfferStorehouseGoods(const LevelFile& file);

@@ -1,5 +1,7 @@
 #include "game/Game/LevelTaskInfo.h"
 
+#include "game/Entity/FieldObject.h"
+#include "game/Game/Level.h"
 #include "game/Game/SaveLoadManager.h"
 
 #include <algorithm>
@@ -68,6 +70,11 @@ bool LevelTaskInfo::AddMoney(std::int32_t amount)
     }
     money = static_cast<std::int32_t>(total);
     CountGoods(kMoneyGoods, money);
+    // The selected object's panel page shows prices and buttons that depend on the money.
+    if (const Level* running = Level::Peek(); running != nullptr && running->GetPendingObject() != nullptr)
+    {
+        running->GetPendingObject()->ChangeGui();
+    }
     return true;
 }
 

@@ -39,7 +39,8 @@ public:
     void AddGoal(std::uint8_t goods, std::int32_t target);
     // Money first, then ascending goods id.
     static bool CompareGoals(const Obj& a, const Obj& b);
-    // Refuses (false, nothing changed) a change that would take the money below 0.
+    // Refuses (false, nothing changed) a change that would take the money below 0; otherwise counts the
+    // money goal and refreshes the panel page of the level's selected object.
     bool AddMoney(std::int32_t amount);
     // amount -1 counts one unit; any other amount is a running total.
     void CountGoods(std::uint8_t goods, std::int32_t amount);

@@ -9,33 +9,31 @@ void RotateMesh(Korrin::Mesh& mesh, float time, float speed, float pivotX, float
 {
     const std::uint16_t columns = mesh.GetVertexColumns();
     const std::uint16_t rows = mesh.GetVertexRows();
-    if (mesh.GetVertexCount() == 0 || columns < 2 || rows < 2)
+    const double textureWidth = mesh.GetTextureWidth();
+    const double textureHeight = mesh.GetTextureHeight();
+    if (mesh.GetVertexCount() == 0 || columns < 2 || rows < 2 || textureWidth <= 0.0 || textureHeight <= 0.0)
     {
         return;
     }
     const Korrin::Rect& source = mesh.GetSrcRect();
-    const float width = source.right - source.left;
-    const float height = source.bottom - source.top;
     // Turned in texture pixels, so that a picture that is not square keeps its shape.
-    const float centreX = source.left + pivotX * width;
-    const float centreY = source.top + pivotY * height;
-    const float angle = time * speed;
-    const float cosine = std::cos(angle);
-    const float sine = std::sin(angle);
-    const float textureWidth = mesh.GetTextureWidth();
-    const float textureHeight = mesh.GetTextureHeight();
+    const double centreX =
+        static_cast<double>(source.left) + static_cast<double>(pivotX * (source.right - source.left));
+    const double centreY =
+        static_cast<double>(source.top) + static_cast<double>(pivotY * (source.bottom - source.top));
+    // In double: the same small turn, frame after frame, would otherwise let the picture grow or shrink.
+    const double angle = static_cast<double>(time) * static_cast<double>(speed);
+    const double cosine = std::cos(angle);
+    const double sine = std::sin(angle);
     for (std::uint16_t row = 0; row < rows; ++row)
     {
         for (std::uint16_t column = 0; column < columns; ++column)
         {
-            const float x =
-                source.left + static_cast<float>(column) * width / static_cast<float>(columns - 1);
-            const float y = source.top + static_cast<float>(row) * height / static_cast<float>(rows - 1);
-            const float dx = x - centreX;
-            const float dy = y - centreY;
             Korrin::Vertex& vertex = mesh.GridVertex(row, column);
-            vertex.u = (centreX + dx * cosine - dy * sine) / textureWidth;
-            vertex.v = (centreY + dx * sine + dy * cosine) / textureHeight;
+            const double dx = static_cast<double>(vertex.u) * textureWidth - centreX;
+            const double dy = static_cast<double>(vertex.v) * textureHeight - centreY;
+            vertex.u = static_cast<float>((centreX + dx * cosine - dy * sine) / textureWidth);
+            vertex.v = static_cast<float>((centreY + dx * sine + dy * cosine) / textureHeight);
         }
     }
 }

@@ -263,22 +263,49 @@ TEST_F(AnimatedVisualsTest, TheHintArrowStandsAboveAndLeftOfItsTarget)
     EXPECT_EQ(arrow.GetContainer(), nullptr);
 }
 
-TEST_F(AnimatedVisualsTest, RotatingTurnsTheTextureAboutThePivotWithoutAddingUp)
+TEST_F(AnimatedVisualsTest, RotatingTurnsTheTextureFurtherAboutThePivotAtEachCall)
 {
     Script("wheel.lua", R"(Wheel = { Image = "sheet.png", NumsCell = { 2, 2 }, MeshSize = { 64, 32 },
                                       SrcRect = { 0, 0, 64, 32 } })");
     Korrin::Mesh* wheel = mSprites.LoadMesh("Wheel", "wheel.lua");
     const float quarter = 3.14159265f / 2.0f;
-    for (int call = 0; call < 2; ++call)
+    // The top-left corner (0, 0) of the texture, in texture pixels about the pivot (32, 16), after each
+    // call: a quarter turn per call, the last call with no time turning nothing.
+    struct Step
     {
-        RotateMesh(*wheel, 1.0f, quarter, 0.5f, 0.5f);
-        // The top-left corner (0, 0) turns a quarter about (32, 16) to (48, -16) in texture pixels.
-        EXPECT_NEAR(wheel->GridVertex(0, 0).u, 48.0f / 64.0f, 1e-5f);
-        EXPECT_NEAR(wheel->GridVertex(0, 0).v, -16.0f / 32.0f, 1e-5f);
+        float time;
+        float u;
+        float v;
+    };
+    const Step steps[] = {
+        {1.0f, 48.0f, -16.0f}, {1.0f, 64.0f, 32.0f}, {0.0f, 64.0f, 32.0f}, {2.0f, 0.0f, 0.0f}};
+    for (const Step& step : steps)
+    {
+        RotateMesh(*wheel, step.time, quarter, 0.5f, 0.5f);
+        EXPECT_NEAR(wheel->GridVertex(0, 0).u, step.u / 64.0f, 1e-5f) << step.time;
+        EXPECT_NEAR(wheel->GridVertex(0, 0).v, step.v / 32.0f, 1e-5f) << step.time;
     }
-    RotateMesh(*wheel, 0.0f, quarter, 0.5f, 0.5f);
-    EXPECT_NEAR(wheel->GridVertex(1, 1).u, 1.0f, 1e-5f) << "no turn: the plain texture coordinates";
+    EXPECT_NEAR(wheel->GridVertex(1, 1).u, 1.0f, 1e-5f) << "a full turn brings the plain coordinates back";
     EXPECT_NEAR(wheel->GridVertex(1, 1).v, 1.0f, 1e-5f);
+}
+
+TEST_F(AnimatedVisualsTest, AnHourOfSmallTurnsKeepsTheTexturesSize)
+{
+    Script("wheel.lua", R"(Wheel = { Image = "sheet.png", NumsCell = { 1, 1 }, MeshSize = { 64, 32 },
+                                      SrcRect = { 0, 0, 64, 32 } })");
+    Korrin::Mesh* wheel = mSprites.LoadMesh("Wheel", "wheel.lua");
+    // The corner's distance from the pivot (32, 16), in texture pixels.
+    const auto radius = [&]
+    {
+        const Korrin::Vertex& corner = wheel->GridVertex(0, 0);
+        return std::hypot(corner.u * 64.0f - 32.0f, corner.v * 32.0f - 16.0f);
+    };
+    const float before = radius();
+    for (int frame = 0; frame < 60 * 60 * 60; ++frame)
+    {
+        RotateMesh(*wheel, 1.0f / 60.0f, 0.1f, 0.5f, 0.5f);
+    }
+    EXPECT_NEAR(radius(), before, 0.01f);
 }
 
 } // namespace

@@ -7,11 +7,13 @@
 #include "game/GUI/GameGuiManager.h"
 #include "game/GameGlobals.h"
 #include "game/Main.h"
+#include "game/Profile.h"
 #include "platform/FixedStepClock.h"
 #include "platform/Folders.h"
 #include "platform/HeadlessWindowSystem.h"
 #include "platform/ScriptedInput.h"
 #include "platform/Services.h"
+#include "tests/engine/TempFolder.h"
 #include "tests/support/ReportRecorder.h"
 
 #include <filesystem>
@@ -19,6 +21,8 @@
 #include <functional>
 #include <gtest/gtest.h>
 #include <sstream>
+#include <utility>
+#include <vector>
 
 namespace
 {
@@ -162,6 +166,35 @@ TEST_F(GameApplicationTest, TheFirstFrameStartsTheMenuMusicLooping)
     ASSERT_NE(menu, nullptr) << "the game's sound list is loaded";
     EXPECT_EQ(music, menu);
     EXPECT_TRUE(playing);
+}
+
+TEST_F(GameApplicationTest, ThePlayersVolumesReachEverySoundInTheFirstFrame)
+{
+    // The stored player's settings: effects 0.5, music 0.25 (the sound list's own volumes are 0.7 to 0.9).
+    TestSupport::TempFolder saves("volumes");
+    for (const char* name : {"Users.dat", "Save2_1.dat"})
+    {
+        std::filesystem::copy_file(std::filesystem::path(WF_FIXTURES_DIR) / "saves" / name,
+                                   std::filesystem::path(saves.Path()) / name);
+    }
+    Platform::Folders::SetSaveFolder(saves.Path());
+    Profile profile;
+    mGame.closeAfter = 1;
+    std::vector<std::pair<std::string, float>> volumes;
+    mGame.beforeUpdate = [&](int)
+    {
+        Korrin::SoundManager* sounds = Korrin::SoundManager::GetInstance();
+        for (const char* name : {"click_button", "show_window", "MainMenu", "Track1"})
+        {
+            const Korrin::Sound* sound = sounds->GetSound(name);
+            volumes.emplace_back(name, sound != nullptr ? sound->GetTypeVolume() : -1.0f);
+        }
+    };
+    mGame.Run(GameApplication::kCaption, true);
+    Platform::Folders::SetSaveFolder("");
+    EXPECT_EQ(volumes,
+              (std::vector<std::pair<std::string, float>>{
+                  {"click_button", 0.5f}, {"show_window", 0.5f}, {"MainMenu", 0.25f}, {"Track1", 0.25f}}));
 }
 
 TEST_F(GameApplicationTest, ConfirmingTheExitWindowEndsTheFrameThenShutsDownOnce)

@@ -4,6 +4,7 @@
 #include "game/Pers/PersManager.h"
 #include "tests/engine/LogCapture.h"
 
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace
@@ -204,13 +205,66 @@ TEST_F(GameFieldTest, WalkingPathsUseRopesOnlyOnTheirTiles)
     mField.FindPathIgnoringRopes({8, 5}, {8, 10}, path);
     EXPECT_EQ(path.size(), 6u);
     EXPECT_NE(mLog.Text().find("ffff"), std::string::npos);
-    // Rope tiles of a rope kind open the cells of code 1 to the walkers as well.
+    // Rope tiles of a rope kind open the cells of code 1 to the walkers as well, once the rope entity says
+    // that ropes changed.
     for (int j = 6; j < 10; ++j)
     {
         mField.SetTile(8, j, 72);
     }
+    mField.MarkGridAStale();
     mField.FindPath({8, 5}, {8, 10}, path);
     EXPECT_EQ(path.size(), 6u);
+}
+
+TEST_F(GameFieldTest, OnlyARopeChangeRebuildsTheWalkingGridAndTheBuyersGridStaysAsBuilt)
+{
+    // Two floors joined by a ladder column at I = 3, rope foot markers without rope tiles at I = 8.
+    for (int i = 0; i < 16; ++i)
+    {
+        mField.SetTile(i, 5, 2);
+        mField.SetTile(i, 10, 2);
+    }
+    for (int j = 6; j < 10; ++j)
+    {
+        mField.SetTile(3, j, 34);
+        mField.SetObjectCode(8, j, 1);
+    }
+    struct Stage
+    {
+        const char* what;
+        std::function<void()> change;
+        std::size_t downTheRopeColumn; // walking, (8, 5) to (8, 10)
+        std::size_t alongTheFloor;     // walking, (0, 5) to (4, 5)
+        std::size_t buyersAlongTheFloor;
+    };
+    const Stage stages[] = {
+        {"as loaded", [] {}, 16, 5, 5},
+        {"a floor cell goes in play", [&] { mField.SetTile(2, 5, 0); }, 16, 5, 5},
+        {"a rope is built",
+         [&]
+         {
+             for (int j = 6; j < 10; ++j)
+             {
+                 mField.SetTile(8, j, 72);
+             }
+             mField.MarkGridAStale();
+         },
+         6, 0, 5},
+    };
+    std::vector<IJ> path;
+    for (const Stage& stage : stages)
+    {
+        stage.change();
+        mField.FindPath({8, 5}, {8, 10}, path);
+        EXPECT_EQ(path.size(), stage.downTheRopeColumn) << stage.what;
+        mField.FindPath({0, 5}, {4, 5}, path);
+        EXPECT_EQ(path.size(), stage.alongTheFloor) << stage.what;
+        mField.FindPathIgnoringRopes({0, 5}, {4, 5}, path);
+        EXPECT_EQ(path.size(), stage.buyersAlongTheFloor) << stage.what;
+    }
+    const std::string log = mLog.Text();
+    EXPECT_NE(log.find("ffff"), std::string::npos);
+    EXPECT_EQ(log.find("ffff"), log.rfind("ffff")) << "the buyers' grid is built once";
 }
 
 TEST_F(GameFieldTest, AStartOrGoalOffTheFieldHasNoPathWhateverTheSearchBefore)

@@ -1,15 +1,23 @@
 #include "engine/File/FileSysManager.h"
+#include "engine/Render/AnimatedSprite.h"
+#include "engine/Render/Mesh.h"
 #include "engine/Render/SpriteManager.h"
 #include "game/Entity/Entity.h"
 #include "game/Entity/EntityManager.h"
+#include "game/Game/Bk01.h"
+#include "game/Game/Bk03.h"
 #include "game/Game/Game.h"
 #include "game/Game/GameField.h"
 #include "game/Game/Level.h"
 #include "game/Game/LevelBackdrop.h"
+#include "game/Game/LevelTaskInfo.h"
+#include "game/Util/RotateMesh.h"
 #include "platform/PngCodec.h"
 #include "tests/engine/Render/RenderFixture.h"
+#include "tests/game/Level/LevelFileBuilder.h"
 #include "tests/support/ReportRecorder.h"
 
+#include <cmath>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <memory>
@@ -119,6 +127,99 @@ TEST_F(LevelDrawTest, BackdropsByTypeWithBirdsThatStartTheirFramesAgain)
     backdrop->Update(0.05f);
     EXPECT_EQ(backdrop->GetBirds()[0].frame, 0.0f);
     EXPECT_GT(backdrop->GetBirds()[0].position.x, -60.0f) << "the bird flies along its path";
+}
+
+TEST_F(LevelDrawTest, TheMillSailsAndTheWaterWheelTurnWithTheTimeThatPassed)
+{
+    Bk01 mill;
+    mill.Init();
+    Bk03 river;
+    river.Init();
+    // Frames of uneven length: the turn follows the time alone, 0.1 radians a second for the sails and
+    // -0.125 for the wheel, the same as one turn by the whole time from rest.
+    float total = 0.0f;
+    for (const float dt : {1.0f / 60.0f, 1.0f / 30.0f, 0.25f, 1.0f, 2.0f, 1.0f / 60.0f})
+    {
+        mill.Update(dt);
+        river.Update(dt);
+        total += dt;
+    }
+    struct Turning
+    {
+        Korrin::Mesh* mesh;
+        const char* image;
+        float speed;
+    };
+    const Turning turning[] = {{mill.GetSails()[0], "Mill01.png", 0.1f},
+                               {mill.GetSails()[1], "Mill01.png", 0.1f},
+                               {mill.GetSails()[2], "Mill01.png", 0.1f},
+                               {river.GetWheel(), "bk03_whell.png", -0.125f}};
+    for (const Turning& part : turning)
+    {
+        ASSERT_NE(part.mesh, nullptr) << part.image;
+        Korrin::Mesh* expected = mSprites.CreateMesh(part.image, 96, 96);
+        const float restU = expected->GridVertex(0, 0).u;
+        RotateMesh(*expected, total, part.speed, 0.5f, 0.5f);
+        EXPECT_GT(std::abs(expected->GridVertex(0, 0).u - restU), 0.05f) << part.image << " turns at all";
+        for (std::uint16_t row = 0; row < expected->GetVertexRows(); ++row)
+        {
+            for (std::uint16_t column = 0; column < expected->GetVertexColumns(); ++column)
+            {
+                const Korrin::Vertex& got = part.mesh->GridVertex(row, column);
+                EXPECT_NEAR(got.u, expected->GridVertex(row, column).u, 1e-4f) << part.image;
+                EXPECT_NEAR(got.v, expected->GridVertex(row, column).v, 1e-4f) << part.image;
+            }
+        }
+        mSprites.DeleteSprite(expected);
+    }
+}
+
+TEST_F(LevelDrawTest, ABackgroundTypeAboveThreeIsLoggedAndTheFirstBackgroundStandsInForEverything)
+{
+    struct Case
+    {
+        std::uint8_t stored;
+        std::uint8_t used;
+        const char* backdrop;
+    };
+    const Case cases[] = {{0, 0, "Bk01"}, {3, 3, "Bk04"}, {4, 0, "Bk01"}, {255, 0, "Bk01"}};
+    for (const Case& c : cases)
+    {
+        ReportRecorder::Clear();
+        TestSupport::LevelFileBuilder file = TestSupport::LevelFileBuilder::Complete();
+        file.background = c.stored;
+        file.scenery = {{"Flag", 100.0f, 300.0f, 0, 0}};
+        Level level;
+        level.Build(file.Parsed());
+        EXPECT_TRUE(ReportRecorder::Boxes().empty())
+            << +c.stored << ": " << ReportRecorder::LastDescription();
+        EXPECT_EQ(LevelTaskInfo::GetInstance()->backgroundType, c.used) << +c.stored;
+        EXPECT_EQ(level.GetGameField()->GetStyle(), c.used) << +c.stored;
+        const Blank& backdrop = *level.Find("Background");
+        EXPECT_NE(std::string(typeid(backdrop).name()).find(c.backdrop), std::string::npos) << +c.stored;
+        ASSERT_EQ(level.GetGameField()->GetAnimatedObjects().size(), 1u);
+        EXPECT_NE(level.GetGameField()->GetAnimatedObjects()[0].drawable, nullptr)
+            << +c.stored << ": the scenery comes from the used background's script";
+    }
+    EXPECT_NE(mRender.Log().Text().find("background type 255 unknown, background 0 used"), std::string::npos);
+    EXPECT_EQ(mRender.Log().Text().find("background type 3 unknown"), std::string::npos);
+}
+
+TEST_F(LevelDrawTest, SceneryThatSharesADrawableRunsAtItsOwnSpeedHoweverManyUseIt)
+{
+    // The flag shows 6 frames a second; three flags of one table share one drawable.
+    GameField field;
+    for (const float x : {10.0f, 200.0f, 400.0f})
+    {
+        field.AddAnimatedObject("Flag", x, 300.0f, 0, 0);
+    }
+    const auto* flag = static_cast<const Korrin::AnimatedSprite*>(field.GetAnimatedObjects()[0].drawable);
+    ASSERT_NE(flag, nullptr);
+    for (int frame = 0; frame < 20; ++frame)
+    {
+        field.Update(1.0f / 60.0f);
+    }
+    EXPECT_NEAR(flag->GetFramePosition(), 2.0f, 1e-3f) << "a third of a second at 6 frames a second";
 }
 
 TEST_F(LevelDrawTest, AFieldOfAnUnknownStyleHasNoTileSheetButDrawsSafely)

@@ -28,7 +28,7 @@ protected:
         level.Object(4, 10, 14);
         level.Object(10, 10, 14);
         mLevel.Build(level.Parsed());
-        mLevel.Reset();
+        mLevel.ResetLevel();
         mShop = mLevel.GetEntityManager()->GetEntity(Entity::kShop);
     }
     ~LevelInputTest() override { InputLocks::first = InputLocks::second = InputLocks::third = false; }

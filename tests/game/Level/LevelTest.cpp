@@ -10,6 +10,7 @@
 #include "game/Entity/EntityShop.h"
 #include "game/Entity/EntityStorehouse.h"
 #include "game/Game/GameField.h"
+#include "game/Game/GamePanel.h"
 #include "game/Game/LevelFile.h"
 #include "game/Game/LevelTaskInfo.h"
 #include "game/Game/SaveLoadManager.h"
@@ -321,6 +322,58 @@ TEST_F(LevelTest, ThievesBuyersAndGoalsComeFromTheFile)
     EXPECT_TRUE(ReportRecorder::Boxes().empty()) << "a zero buyer code still counts toward nine";
 }
 
+TEST_F(LevelTest, AGoalOfAnUnknownGoodsCodeIsLoggedAndLeftOutSoTheLevelCanEnd)
+{
+    GamePanel panel;
+    LevelFileBuilder level = LevelFileBuilder::Complete();
+    level.goals = {{20, 500}, {21, 3}, {1, 2}, {255, 1}};
+    mLevel.Build(level.Parsed());
+    LevelTaskInfo& task = *LevelTaskInfo::GetInstance();
+    ASSERT_EQ(task.goals.size(), 2u);
+    EXPECT_EQ(task.goals[0].goods, LevelTaskInfo::kMoneyGoods);
+    EXPECT_EQ(task.goals[1].goods, 84);
+    EXPECT_EQ(panel.GetGoalDone().size(), 2u) << "one flag per goal kept";
+    EXPECT_NE(mLog.Text().find("НЕТ ТАКОГО ТИПА !!!"), std::string::npos);
+    task.AddMoney(400);
+    task.CountGoods(84, LevelTaskInfo::kCountOne);
+    task.CountGoods(84, LevelTaskInfo::kCountOne);
+    EXPECT_EQ(task.allGoalsMet, 1) << "the goals the level can meet are all it asks";
+}
+
+TEST_F(LevelTest, AChangeOfMoneyRefreshesThePanelPageOfTheSelectedObject)
+{
+    // Counts its panel refreshes and the money each one saw.
+    struct Selected : FieldObject
+    {
+        void ChangeGui() override { seen.push_back(LevelTaskInfo::GetInstance()->money); }
+        std::vector<std::int32_t> seen;
+    };
+    mLevel.Build(LevelFileBuilder::Complete().Parsed());
+    LevelTaskInfo& task = *LevelTaskInfo::GetInstance();
+    EXPECT_TRUE(task.AddMoney(5)) << "with nothing selected the money still changes";
+    Selected selected;
+    mLevel.AddObject(&selected);
+    mLevel.SetPendingObject(&selected);
+    struct Case
+    {
+        std::int32_t amount;
+        bool accepted;
+    };
+    const Case cases[] = {{50, true}, {-1000, false}, {-155, true}, {0, true}};
+    std::vector<std::int32_t> expected;
+    for (const Case& c : cases)
+    {
+        EXPECT_EQ(task.AddMoney(c.amount), c.accepted) << c.amount;
+        if (c.accepted)
+        {
+            expected.push_back(task.money);
+        }
+    }
+    EXPECT_EQ(selected.seen, expected) << "each accepted change, after the money changed";
+    EXPECT_EQ(selected.seen, (std::vector<std::int32_t>{155, 0, 0}));
+    mLevel.SetPendingObject(nullptr);
+}
+
 TEST_F(LevelTest, NegativeMoneyAndHugeTargetsAreKeptInRange)
 {
     LevelFileBuilder level = LevelFileBuilder::Complete();
@@ -358,7 +411,7 @@ TEST_F(LevelTest, ObjectsSortByTheirTopWithTheStorehouseLast)
     level.Floor(5);
     level.Object(3, 5, 14);
     mLevel.Build(level.Parsed());
-    mLevel.Reset();
+    mLevel.ResetLevel();
     const auto& objects = mLevel.GetObjects();
     ASSERT_GE(objects.size(), 3u);
     EXPECT_EQ(objects.back()->GetType(), Entity::kStorehouse);
