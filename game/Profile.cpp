@@ -721,9 +721,12 @@ Profile::LoadGameResult Profile::LoadGame()
     {
         rewards->Reset();
     }
-    if (Game* game = Game::Peek())
+    // A level that cannot be built says nothing about its save, which is kept for a later start.
+    if (Game* game = Game::Peek();
+        game != nullptr && !game->StartLevel(static_cast<std::uint16_t>(levelInPlay + 1)))
     {
-        game->StartLevel(static_cast<std::uint16_t>(levelInPlay + 1));
+        SaveFormat::Log("The level %d could not be built; its save is kept as it is", levelInPlay + 1);
+        return LoadGameResult::LevelNotStarted;
     }
     std::vector<std::uint8_t> bytes;
     const std::string path = GetSaveFileName(kLevelInPlay, currentPlayer);

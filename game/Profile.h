@@ -51,6 +51,8 @@ public:
         NoSave,
         // The save did not match the level: it was kept aside and the level started afresh.
         Damaged,
+        // The level itself could not be built (the game went back to the map): the save stays as it is.
+        LevelNotStarted,
     };
 
     Profile();

@@ -4,6 +4,7 @@
 #include "game/Game/Level.h"
 #include "game/Game/LevelTaskInfo.h"
 #include "game/Main.h"
+#include "game/Profile.h"
 #include "tests/game/Panel/SampleMedia.h"
 
 #include <gtest/gtest.h>
@@ -78,4 +79,13 @@ TEST_F(LevelStartTest, ALevelThatFailsToLoadLeadsBackToTheWorldMap)
     ASSERT_TRUE(mGame->StartLevel(2));
     EXPECT_EQ(mMain.GetCurrent(), Main::kGameScreen);
     EXPECT_TRUE(mGame->GetPanel()->IsActive());
+}
+
+TEST_F(LevelStartTest, ContinuingALevelThatCannotBeBuiltReadsNoSave)
+{
+    // The level goes back to the map before its save is read, so the save is neither loaded nor set aside.
+    Profile profile;
+    profile.levelInPlay = 98;
+    EXPECT_EQ(profile.LoadGame(), Profile::LoadGameResult::LevelNotStarted);
+    EXPECT_EQ(mMain.GetCurrent(), Main::kMapScreen);
 }

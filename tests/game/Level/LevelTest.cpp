@@ -343,9 +343,10 @@ TEST_F(LevelTest, AGoalOfAnUnknownGoodsCodeIsLoggedAndLeftOutSoTheLevelCanEnd)
 TEST_F(LevelTest, AChangeOfMoneyRefreshesThePanelPageOfTheSelectedObject)
 {
     // Counts its panel refreshes and the money each one saw.
-    struct Selected : FieldObject
+    struct Selected : Clickable
     {
         void ChangeGui() override { seen.push_back(LevelTaskInfo::GetInstance()->money); }
+        void OnGuiEvent() override {}
         std::vector<std::int32_t> seen;
     };
     mLevel.Build(LevelFileBuilder::Complete().Parsed());
