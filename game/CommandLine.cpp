@@ -26,7 +26,7 @@ const char* CommandLine::Usage()
            "                        (default: $XDG_DATA_HOME/wrenfold or ~/.local/share/wrenfold)\n"
            "  --data DIR            the folder that holds \"media\" and \"config.cfg\" (default: here)\n"
            "  --input FILE          play the mouse and key events of FILE, frame by frame\n"
-           "  --screenshot N:FILE   write the frame N as it was presented to FILE (PNG)\n"
+           "  --screenshot N:FILE   write the frame N as it was presented to FILE (PNG); repeatable\n"
            "  --renderer NAME       draw with gl (OpenGL 2.1) or software (default: gl in a window when\n"
            "                        it can be had; always software with --headless)\n"
            "  --report-answer A     headless answer to an error report: ok or cancel (default cancel)\n"
@@ -101,13 +101,15 @@ std::optional<CommandLine> CommandLine::Parse(const std::vector<std::string>& ar
                 return std::nullopt;
             }
             const std::size_t colon = value->find(':');
+            Screenshot shot;
             if (colon == std::string::npos || colon + 1 == value->size() ||
-                !ParseCount(value->substr(0, colon), line.screenshotFrame) || line.screenshotFrame == 0)
+                !ParseCount(value->substr(0, colon), shot.frame) || shot.frame == 0)
             {
                 error = "--screenshot takes FRAME:FILE.png with a frame above 0, not '" + *value + "'";
                 return std::nullopt;
             }
-            line.screenshotPath = value->substr(colon + 1);
+            shot.path = value->substr(colon + 1);
+            line.screenshots.push_back(shot);
         }
         else if (argument == "--renderer")
         {

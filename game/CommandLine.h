@@ -17,10 +17,14 @@ struct CommandLine
     std::uint64_t frames = 0; // 0: run until closed
     std::string saveDir;
     std::string dataDir;
-    std::string inputFile;             // scripted input; empty: none
-    std::uint64_t screenshotFrame = 0; // 0: no screenshot
-    std::string screenshotPath;
-    int reportAnswer = 2; // the answer to a report box when there is nobody to ask (Cancel)
+    std::string inputFile; // scripted input; empty: none
+    struct Screenshot
+    {
+        std::uint64_t frame = 0;
+        std::string path;
+    };
+    std::vector<Screenshot> screenshots; // in the order given
+    int reportAnswer = 2;                // the answer to a report box when there is nobody to ask (Cancel)
     bool testCrash = false;
     bool help = false;
 

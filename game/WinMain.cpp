@@ -110,7 +110,10 @@ int WinMain(const CommandLine& line)
     services.SetFrameLimit(line.frames);
     services.SetRenderer(line.renderer);
     services.SetScriptedInput(std::move(script));
-    services.SetScreenshot(line.screenshotFrame, line.screenshotPath);
+    for (const CommandLine::Screenshot& shot : line.screenshots)
+    {
+        services.AddScreenshot(shot.frame, shot.path);
+    }
     Platform::Services::CatchTerminationSignals();
     Platform::MessageBox::SetInteractive(!line.headless);
     Platform::MessageBox::SetHeadlessAnswer(line.reportAnswer);

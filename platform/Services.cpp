@@ -123,23 +123,29 @@ std::unique_ptr<GraphicsDevice> Services::CreateGraphicsDevice(const PresentPara
     return std::make_unique<SoftwareDevice>(mWindow.get(), threads, parameters);
 }
 
-void Services::SetScreenshot(std::uint64_t frame, const std::string& path)
+void Services::AddScreenshot(std::uint64_t frame, const std::string& path)
 {
-    mScreenshotFrame = frame;
-    mScreenshotPath = path;
+    if (frame != 0)
+    {
+        mScreenshots.emplace(frame, path);
+    }
 }
 
 void Services::FramePresented(GraphicsDevice& device)
 {
-    if (mScreenshotFrame == 0 || mFramesCompleted + 1 != mScreenshotFrame)
+    const auto [first, end] = mScreenshots.equal_range(mFramesCompleted + 1);
+    if (first == end)
     {
         return;
     }
     Image image;
     device.ReadBackBuffer(image);
-    if (!PngCodec::Write(image, mScreenshotPath))
+    for (auto shot = first; shot != end; ++shot)
     {
-        std::fprintf(stderr, "wrenfold: cannot write the screenshot '%s'\n", mScreenshotPath.c_str());
+        if (!PngCodec::Write(image, shot->second))
+        {
+            std::fprintf(stderr, "wrenfold: cannot write the screenshot '%s'\n", shot->second.c_str());
+        }
     }
 }
 

@@ -6,6 +6,7 @@
 #include "platform/WindowSystem.h"
 
 #include <cstdint>
+#include <map>
 #include <memory>
 #include <string>
 
@@ -48,8 +49,9 @@ public:
     // How many threads share the drawing (0: one per processor, at most 8). The pictures are the same.
     void SetRenderThreads(int threads) { mRenderThreads = threads; }
     static int DefaultRenderThreads();
-    // Writes the back buffer as a PNG once the given frame (counted from 1) has been presented.
-    void SetScreenshot(std::uint64_t frame, const std::string& path);
+    // Writes the back buffer as a PNG once the given frame (counted from 1) has been presented; each call
+    // adds one more picture.
+    void AddScreenshot(std::uint64_t frame, const std::string& path);
     // The engine calls this after each presentation.
     void FramePresented(GraphicsDevice& device);
 
@@ -65,8 +67,7 @@ private:
     std::uint64_t mFramesCompleted = 0;
     int mRenderThreads = 0;
     RendererChoice mRenderer = RendererChoice::Automatic;
-    std::uint64_t mScreenshotFrame = 0;
-    std::string mScreenshotPath;
+    std::multimap<std::uint64_t, std::string> mScreenshots; // frame -> file
 };
 
 } // namespace Platform

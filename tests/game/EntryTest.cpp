@@ -17,7 +17,7 @@ TEST(CommandLine, ReadsEveryOption)
     const auto line =
         CommandLine::Parse({"--headless", "--fixed-step", "--frames", "300", "--save-dir", "saves", "--data",
                             "game data", "--windowed", "--report-answer", "ok", "--screenshot",
-                            "120:shots/out.png", "--renderer", "software"},
+                            "120:shots/out.png", "--renderer", "software", "--screenshot", "300:later.png"},
                            error);
     ASSERT_TRUE(line) << error;
     EXPECT_TRUE(line->headless);
@@ -27,8 +27,11 @@ TEST(CommandLine, ReadsEveryOption)
     EXPECT_EQ(line->dataDir, "game data");
     EXPECT_EQ(line->windowed, true);
     EXPECT_EQ(line->reportAnswer, 1);
-    EXPECT_EQ(line->screenshotFrame, 120u);
-    EXPECT_EQ(line->screenshotPath, "shots/out.png");
+    ASSERT_EQ(line->screenshots.size(), 2u) << "each --screenshot adds one";
+    EXPECT_EQ(line->screenshots[0].frame, 120u);
+    EXPECT_EQ(line->screenshots[0].path, "shots/out.png");
+    EXPECT_EQ(line->screenshots[1].frame, 300u);
+    EXPECT_EQ(line->screenshots[1].path, "later.png");
     EXPECT_EQ(line->renderer, Platform::RendererChoice::Software);
 
     const auto none = CommandLine::Parse({}, error);

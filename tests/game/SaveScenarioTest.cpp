@@ -37,8 +37,8 @@ TEST_F(SaveScenario, AStartAndAQuitLoseNothing)
 {
     CopyStoredFixtures();
     ASSERT_EQ(RunGame(), 0);
-    // Achievements are left out: their definitions come with the achievement windows.
-    for (const char* name : {"Users.dat", "Save2_1.dat", "Save2_3.dat", "Save2_5.dat", "Save0b.dat"})
+    for (const char* name :
+         {"Users.dat", "Save2_1.dat", "Save2_2.dat", "Save2_3.dat", "Save2_5.dat", "Save0b.dat"})
     {
         EXPECT_EQ(ReadBytes(PathOf(name)), ReadBytes(FixturePath(name))) << name;
     }
