@@ -1,5 +1,6 @@
 #include "engine/Gui/GuiContainer.h"
 #include "engine/Gui/GuiManager.h"
+#include "engine/Gui/GuiText.h"
 #include "game/GUI/AchievementSystem.h"
 #include "game/GUI/GameGuiManager.h"
 #include "game/GUI/InputLocks.h"
@@ -69,21 +70,24 @@ void Finish(std::uint32_t id)
     Achievements().AddProgress(id, Achievements().GetData(id)->mMaxProgress);
 }
 
+// The element of that name in the widget manager's windows, or null.
+Korrin::GuiElement* Element(const char* name)
+{
+    for (Korrin::GuiElement* window : Korrin::GuiManager::GetInstance()->GetInputOrder())
+    {
+        auto* container = dynamic_cast<Korrin::GuiContainer*>(window);
+        if (Korrin::GuiElement* element = container != nullptr ? container->GetByName(name) : nullptr)
+        {
+            return element;
+        }
+    }
+    return nullptr;
+}
+
 // A click on the alert's OK, as the widget manager reports one.
 void ClickOk()
 {
-    Korrin::GuiManager* widgets = Korrin::GuiManager::GetInstance();
-    for (Korrin::GuiElement* window : widgets->GetInputOrder())
-    {
-        if (auto* container = dynamic_cast<Korrin::GuiContainer*>(window))
-        {
-            if (Korrin::GuiElement* ok = container->GetByName(RewardAlertSystemGui::kOkButton))
-            {
-                widgets->SetMessages(ok);
-                return;
-            }
-        }
-    }
+    Korrin::GuiManager::GetInstance()->SetMessages(Element(RewardAlertSystemGui::kOkButton));
 }
 
 // The reward alerts in the game's own application, on the main menu and over a level.
@@ -132,6 +136,7 @@ TEST_F(RewardAlertScenarioTest, AlertsShowTheHighestFirstTakeOkOnlyWhenShownAndA
     bool silentLeftButtonsLive = false;
     std::uint8_t silentShown = 0;
     std::deque<std::uint32_t> queued;
+    std::string description;
     bool earlyOkIgnored = false;
     std::vector<std::uint32_t> announced;
     std::uint8_t shownAtEnd = 0;
@@ -172,6 +177,8 @@ TEST_F(RewardAlertScenarioTest, AlertsShowTheHighestFirstTakeOkOnlyWhenShownAndA
         if (at(frame, kMenuFrame + 4))
         {
             queued = Alerts().Pending();
+            auto* text = dynamic_cast<Korrin::GuiText*>(Element(RewardAlertSystemGui::kDescriptionText));
+            description = text != nullptr ? text->mCaptionName : "(none)";
             ClickOk();
         }
         if (at(frame, kMenuFrame + 5))
@@ -221,6 +228,7 @@ TEST_F(RewardAlertScenarioTest, AlertsShowTheHighestFirstTakeOkOnlyWhenShownAndA
     EXPECT_EQ(silentShown, GameGuiManager::kNoWindow) << "achievement 6 opens no alert";
     EXPECT_TRUE(silentLeftButtonsLive) << "and the menu's buttons stay live";
     EXPECT_EQ(queued, (std::deque<std::uint32_t>{1, 3, 7}));
+    EXPECT_EQ(description, "ACHIEVEMENT_POTATO_SELLER_DESC") << "the text of the alert shown, achievement 7";
     EXPECT_TRUE(earlyOkIgnored) << "OK before the panel has faded in does nothing";
     EXPECT_EQ(announced, (std::vector<std::uint32_t>{7, 3, 1}));
     EXPECT_EQ(shownAtEnd, GameGuiManager::kNoWindow) << "the last alert closes the window";

@@ -106,6 +106,19 @@ TEST_F(GamePanelTest, OnlyTheShownPageTakesInput)
     }
 }
 
+TEST_F(GamePanelTest, AModalWindowLocksTheShownPageAndTheTopBarUntilItCloses)
+{
+    mPanel.SetCurrent(3);
+    mPanel.GetTopInfo()->SetDisabled(false);
+    mPanel.LockForWindow();
+    EXPECT_TRUE(mPanel.GetPanel(3)->IsDisabled());
+    EXPECT_TRUE(mPanel.GetTopInfo()->IsDisabled());
+    mPanel.UnlockAfterWindow();
+    EXPECT_FALSE(mPanel.GetPanel(3)->IsDisabled());
+    EXPECT_FALSE(mPanel.GetTopInfo()->IsDisabled());
+    EXPECT_TRUE(mPanel.GetPanel(2)->IsDisabled()) << "a page not shown stays as it was";
+}
+
 TEST_F(GamePanelTest, ClicksOnThePanelAndItsTabsAreKeptFromTheField)
 {
     struct Case
