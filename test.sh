@@ -17,7 +17,9 @@ export SDL_AUDIODRIVER="${SDL_AUDIODRIVER:-dummy}"
 cd "$build"
 ctest --output-on-failure -j "$(nproc)" "$@"
 
-# The save-file loaders under libFuzzer for a few seconds each (skipped when only some tests were asked for).
+# The save-file loaders under libFuzzer for a few seconds each, and the game killed at random moments
+# for about a minute while it saves (both skipped when only some tests were asked for).
 if [ $# -eq 0 ]; then
   "$top/tools/scripts/run-fuzz.sh"
+  "$top/tools/scripts/kill-test.sh" "$build"
 fi

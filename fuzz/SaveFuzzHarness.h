@@ -1,10 +1,12 @@
 #pragma once
 
+#include "engine/File/DiskFile.h"
 #include "game/GUI/ProgressBoardManager.h"
 #include "game/Game/LevelTaskInfo.h"
 #include "game/Game/SaveLoadManager.h"
 #include "game/Main.h"
 #include "game/Profile.h"
+#include "game/SaveFormat.h"
 #include "platform/Folders.h"
 #include "tests/support/AchievementDefinitions.h"
 
@@ -25,10 +27,16 @@ public:
         return harness;
     }
 
-    // Writes the input where the loader looks for it.
+    // Writes the input where the loader looks for it, after the copies that earlier inputs left kept
+    // aside, so that every input goes through the same refusal.
     void Put(const std::string& name, const std::uint8_t* data, std::size_t size)
     {
         const std::string path = mFolder + "/" + name;
+        SaveFormat::Forget();
+        for (int copy = 0; copy < Korrin::DiskFile::kMaxKeptAside; ++copy)
+        {
+            std::remove(Korrin::DiskFile::KeptAsideName(path, copy).c_str());
+        }
         std::FILE* file = std::fopen(path.c_str(), "wb");
         if (file == nullptr)
         {

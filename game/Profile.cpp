@@ -27,6 +27,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <filesystem>
+#include <regex>
 
 namespace
 {
@@ -63,6 +65,26 @@ float CleanVolume(float volume, float fallback)
     return std::clamp(volume, 0.0f, 1.0f);
 }
 
+float ReadVolume(Korrin::BinaryReader& in, const std::string& path, const char* what, float fallback)
+{
+    const float volume = in.ReadF32();
+    const float clean = CleanVolume(volume, fallback);
+    if (!in.Ok() || clean == volume)
+    {
+        return clean;
+    }
+    if (std::isnan(volume))
+    {
+        SaveFormat::Clamped(path, "%s not a number read as %g", what, static_cast<double>(clean));
+    }
+    else
+    {
+        SaveFormat::Clamped(path, "%s %g read as %g", what, static_cast<double>(volume),
+                            static_cast<double>(clean));
+    }
+    return clean;
+}
+
 // A volume of the configuration's defaults, 0 to 1; a missing key or one that is not a number gives 0.7.
 float DefaultVolume(const LuaValue& defaults, const char* key)
 {
@@ -82,16 +104,19 @@ RewardAlertSystemGui* RewardWindow()
 
 bool Write(const std::string& path, const Korrin::BinaryWriter& out)
 {
-    if (path.empty())
+    return SaveFormat::WriteSave(path, out.Bytes());
+}
+
+// The player number in a player's file name ("Save<n>_<kind>.dat", also kept aside or half written).
+std::optional<std::uint64_t> NumberInFileName(const std::string& name)
+{
+    static const std::regex playerFile(R"(Save(\d{1,19})_\d+\.dat(\..*)?)", std::regex::icase);
+    std::smatch match;
+    if (!std::regex_match(name, match, playerFile))
     {
-        return false;
+        return std::nullopt;
     }
-    if (!Korrin::DiskFile::WriteReplacing(path, out.Bytes()))
-    {
-        SaveFormat::Log("Cannot write '%s'; the previous file is kept", path.c_str());
-        return false;
-    }
-    return true;
+    return std::stoull(match[1].str());
 }
 
 // Reads a save file; false when it is missing, has no name (no player, no save folder) or cannot be read.
@@ -102,9 +127,35 @@ bool Read(const std::string& path, std::vector<std::uint8_t>& bytes)
 
 } // namespace
 
-Profile::Profile() = default;
+// Files kept as they are belong to one run of the profile.
+Profile::Profile()
+{
+    SaveFormat::Forget();
+}
 
-Profile::~Profile() = default;
+Profile::~Profile()
+{
+    SaveFormat::Forget();
+}
+
+void Profile::OpenPlayerFiles(std::uint32_t player)
+{
+    currentPlayer = player;
+    mLoaded = true;
+}
+
+void Profile::RemoveLeftoverTemporaries()
+{
+    const std::string folder = GetSaveFolder();
+    if (folder.empty())
+    {
+        return;
+    }
+    for (const std::string& path : Korrin::DiskFile::RemoveTemporaries(folder))
+    {
+        SaveFormat::Log("Removed '%s', left by a save that did not finish", path.c_str());
+    }
+}
 
 std::string Profile::GetSaveFolder() const
 {
@@ -160,6 +211,8 @@ bool Profile::SaveUserList()
 
 void Profile::LoadUserList(bool refreshList)
 {
+    // The program's first read of the list runs before the log exists; its lines go out now.
+    SaveFormat::FlushPendingLog();
     mLoaded = false;
     const std::string path = GetUserListFileName();
     std::vector<std::uint8_t> bytes;
@@ -199,6 +252,8 @@ void Profile::LoadUserList(bool refreshList)
             // A new player must never take the number (and so the files) of a listed one.
             if (player.number >= next)
             {
+                SaveFormat::Clamped(path, "next player number %u raised above player %u", next,
+                                    player.number);
                 next = player.number + 1;
             }
             players.push_back(std::move(player));
@@ -217,6 +272,11 @@ void Profile::LoadUserList(bool refreshList)
         // A stored selection outside the list selects the first player, so that the name shown and the
         // files used belong to the same player.
         const bool inside = selected >= 0 && static_cast<std::size_t>(selected) < mPlayers.size();
+        if (!inside)
+        {
+            SaveFormat::Clamped(path, "selected index %d outside the list; the first player is selected",
+                                selected);
+        }
         mSelectedIndex = inside ? selected : 0;
         currentPlayer = mPlayers[static_cast<std::size_t>(mSelectedIndex)].number;
     }
@@ -263,19 +323,71 @@ void Profile::RemovePlayerFiles(std::uint32_t player)
     }
 }
 
+bool Profile::IsListed(std::uint32_t player) const
+{
+    return std::any_of(mPlayers.begin(), mPlayers.end(),
+                       [player](const Player& listed) { return listed.number == player; });
+}
+
+// Above the stored next number, every listed number and every number that has a file in the save folder
+// (also a kept-aside or half-written one): a refused or stale list must not hand out a number whose
+// files belong to someone.
+std::optional<std::uint32_t> Profile::FreePlayerNumber() const
+{
+    std::uint64_t free = nextPlayerNumber;
+    for (const Player& player : mPlayers)
+    {
+        free = std::max<std::uint64_t>(free, std::uint64_t{player.number} + 1);
+    }
+    std::error_code error;
+    const std::string folder = GetSaveFolder();
+    if (!folder.empty())
+    {
+        for (const auto& entry : std::filesystem::directory_iterator(folder, error))
+        {
+            if (const std::optional<std::uint64_t> number =
+                    NumberInFileName(entry.path().filename().string()))
+            {
+                free = std::max(free, *number + 1);
+            }
+        }
+    }
+    if (error && error != std::errc::no_such_file_or_directory)
+    {
+        SaveFormat::Log("Cannot list the save folder '%s'; no player is created", folder.c_str());
+        return std::nullopt;
+    }
+    if (free > UINT32_MAX)
+    {
+        SaveFormat::Log("No player number is free in '%s'; no player is created", folder.c_str());
+        return std::nullopt;
+    }
+    return static_cast<std::uint32_t>(free);
+}
+
 void Profile::CreateUser(const std::u16string& name)
 {
     if (mPlayers.size() >= kMaxPlayers)
     {
         return;
     }
-    mPlayers.push_back(Player{name.substr(0, kMaxNameUnits), nextPlayerNumber});
+    const std::optional<std::uint32_t> number = FreePlayerNumber();
+    if (!number)
+    {
+        return;
+    }
+    // The player being left is saved only when the list names one: after a refused list the current
+    // number is a default that may be another player's.
+    const bool leavingListedPlayer = mLoaded && IsListed(currentPlayer);
+    mPlayers.push_back(Player{name.substr(0, kMaxNameUnits), *number});
     mSelectedIndex = static_cast<std::int32_t>(mPlayers.size() - 1);
-    ++nextPlayerNumber;
-    mLoaded = true;
-    SaveAll();
+    nextPlayerNumber = *number + 1;
+    if (leavingListedPlayer)
+    {
+        SaveAll();
+    }
     SelectCurrentPlayer();
-    RemovePlayerFiles(currentPlayer);
+    // The new number has no files, so every value takes its default.
     SaveUserList();
     LoadAll();
     SaveAll();
@@ -345,8 +457,8 @@ bool Profile::LoadSettings(bool apply)
     {
         return false;
     }
-    settings.soundVolume = CleanVolume(in.ReadF32(), settings.soundVolume);
-    settings.musicVolume = CleanVolume(in.ReadF32(), settings.musicVolume);
+    settings.soundVolume = ReadVolume(in, path, "sound volume", settings.soundVolume);
+    settings.musicVolume = ReadVolume(in, path, "music volume", settings.musicVolume);
     settings.tipsEnabled = in.ReadU8() != 0 ? 1 : 0;
     settings.displayMode = in.ReadU8() != 0 ? 1 : 0;
     settings.prettyCursor = in.ReadU8() != 0 ? 1 : 0;
@@ -448,7 +560,15 @@ void Profile::LoadAchievements()
 {
     if (AchievementSystem* achievements = AchievementSystem::Peek())
     {
-        achievements->Load(GetSaveFileName(kAchievements, currentPlayer));
+        const std::string path = GetSaveFileName(kAchievements, currentPlayer);
+        achievements->Load(path);
+        if (SaveFormat::IsKeptAsItIs(path))
+        {
+            // What a save would write while the player earns nothing: then the kept file stays.
+            Korrin::BinaryWriter unchanged;
+            achievements->Write(unchanged);
+            SaveFormat::SetUnchangedBytes(path, unchanged.Bytes());
+        }
     }
     if (Main* main = Main::Peek())
     {
@@ -506,7 +626,12 @@ void Profile::LoadUpgrades()
     for (auto& [id, record] : records)
     {
         // A level past the last row would price upgrades that do not exist.
-        record.upgradeLevel = std::min(in.ReadU16(), record.maxLevel);
+        const std::uint16_t level = in.ReadU16();
+        if (in.Ok() && level > record.maxLevel)
+        {
+            SaveFormat::Clamped(path, "record %u upgrade level %u read as %u", id, level, record.maxLevel);
+        }
+        record.upgradeLevel = std::min(level, record.maxLevel);
         record.owned = in.ReadU8() != 0 ? 1 : 0;
     }
     ProgressBoardManager::Boards loadedBoards;
@@ -548,22 +673,27 @@ bool Profile::SaveGame()
     return Write(GetSaveFileName(kLevelInPlay, currentPlayer), out);
 }
 
+// A question only: a file that cannot answer is logged and left where it is; it is judged (and kept aside
+// when damaged) when the level is really loaded.
 std::int32_t Profile::GetSavedGameLevel()
 {
     const std::string path = GetSaveFileName(kLevelInPlay, currentPlayer);
     std::vector<std::uint8_t> bytes;
-    if (!Read(path, bytes))
+    if (path.empty() ||
+        Korrin::DiskFile::ReadAll(path, SaveFormat::kMaxFileBytes, bytes) != Korrin::DiskFile::ReadResult::Ok)
     {
         return -1;
     }
     Korrin::BinaryReader in(bytes);
-    if (!SaveFormat::ReadVersion(in, path, kWrongVersion))
-    {
-        return -1;
-    }
+    const std::uint32_t version = in.ReadU32();
     const std::int32_t stored = in.ReadI32();
-    if (!in.Ok())
+    if (in.Ok() && version != SaveFormat::kVersion)
     {
+        SaveFormat::Log("%s", kWrongVersion);
+    }
+    if (!in.Ok() || version != SaveFormat::kVersion)
+    {
+        SaveFormat::Log("The saved level '%s' cannot be continued", path.c_str());
         return -1;
     }
     return stored == levelInPlay ? levelInPlay : -1;
@@ -580,19 +710,20 @@ Profile::LoadGameResult Profile::LoadGame()
         game->StartLevel(static_cast<std::uint16_t>(levelInPlay + 1));
     }
     std::vector<std::uint8_t> bytes;
-    if (!Read(GetSaveFileName(kLevelInPlay, currentPlayer), bytes))
+    const std::string path = GetSaveFileName(kLevelInPlay, currentPlayer);
+    if (!Read(path, bytes))
     {
         return LoadGameResult::NoSave;
     }
-    if (LoadLevelRecords(bytes))
+    if (LoadLevelRecords(path, bytes))
     {
         return LoadGameResult::Loaded;
     }
-    RestartDamagedLevel();
+    RestartDamagedLevel(path);
     return LoadGameResult::Damaged;
 }
 
-bool Profile::LoadLevelRecords(const std::vector<std::uint8_t>& bytes)
+bool Profile::LoadLevelRecords(const std::string& path, const std::vector<std::uint8_t>& bytes)
 {
     Korrin::BinaryReader in(bytes);
     const std::uint32_t version = in.ReadU32();
@@ -606,22 +737,28 @@ bool Profile::LoadLevelRecords(const std::vector<std::uint8_t>& bytes)
     {
         return false;
     }
+    // The reward queue was added to the layout later: a save that ends after the records has none. One
+    // that begins but is cut short is damaged.
     RewardAlertSystemGui* rewards = RewardWindow();
-    if (rewards != nullptr && !rewards->Load(in))
+    if (rewards != nullptr && !in.AtEnd() && (!rewards->Load(in) || !in.AtEnd()))
     {
         return false;
     }
-    salesCount = std::clamp(sales, 0, kSalesGoal);
+    const std::int32_t clean = std::clamp(sales, 0, kSalesGoal);
+    if (clean != sales)
+    {
+        SaveFormat::Clamped(path, "sales count %d read as %d", sales, clean);
+    }
+    salesCount = clean;
     return true;
 }
 
 // The saved level did not fit the level as built: the half-read level is thrown away and started afresh
-// with its goals window; nothing more is read from the save.
-void Profile::RestartDamagedLevel()
+// with its goals window; the save is kept aside, not deleted.
+void Profile::RestartDamagedLevel(const std::string& path)
 {
-    SaveFormat::Log("The saved level %d does not match its level; it is deleted and the level starts afresh",
-                    levelInPlay + 1);
-    DeleteSavedGame();
+    SaveFormat::Log("The saved level %d does not match its level; the level starts afresh", levelInPlay + 1);
+    SaveFormat::Refused(path, "level records");
     if (RewardAlertSystemGui* rewards = RewardWindow())
     {
         rewards->Reset();
@@ -715,23 +852,44 @@ void Profile::LoadMap()
         return;
     }
     const std::uint8_t hint = in.ReadU8();
-    const std::uint16_t highest = std::min(in.ReadU16(), kLastLevelIndex);
-    const std::int32_t money = std::max(in.ReadI32(), 0);
+    const std::uint16_t storedHighest = in.ReadU16();
+    const std::int32_t storedMoney = in.ReadI32();
+    const std::uint16_t highest = std::min(storedHighest, kLastLevelIndex);
+    const std::int32_t money = std::max(storedMoney, 0);
     const std::int32_t stage = in.ReadI32();
     std::array<bool, kStoryFlagCount> flags{};
     for (bool& flag : flags)
     {
         flag = in.ReadU8() != 0;
     }
-    std::vector<LevelPassType> passes;
+    std::vector<std::int32_t> storedPasses;
     for (std::size_t level = 0; level < info->passTypes.size(); ++level)
     {
-        passes.push_back(static_cast<LevelPassType>(std::clamp(in.ReadI32(), -1, 2)));
+        storedPasses.push_back(in.ReadI32());
     }
     if (!in.Ok() || !in.AtEnd())
     {
         SaveFormat::Refused(path, "map progress");
         return;
+    }
+    if (highest != storedHighest)
+    {
+        SaveFormat::Clamped(path, "highest level %u read as %u", storedHighest, highest);
+    }
+    if (money != storedMoney)
+    {
+        SaveFormat::Clamped(path, "money %d read as %d", storedMoney, money);
+    }
+    std::vector<LevelPassType> passes;
+    for (std::size_t level = 0; level < storedPasses.size(); ++level)
+    {
+        const std::int32_t pass = std::clamp(storedPasses[level], -1, 2);
+        if (pass != storedPasses[level])
+        {
+            SaveFormat::Clamped(path, "level %zu pass type %d read as %d", level + 1, storedPasses[level],
+                                pass);
+        }
+        passes.push_back(static_cast<LevelPassType>(pass));
     }
     mapHint = hint;
     info->highestLevel = highest;

@@ -49,7 +49,7 @@ public:
     {
         Loaded,
         NoSave,
-        // The save did not match the level: it was deleted and the level started afresh.
+        // The save did not match the level: it was kept aside and the level started afresh.
         Damaged,
     };
 
@@ -66,6 +66,10 @@ public:
     std::string GetSaveFileName(std::uint32_t kind, std::uint32_t player) const;
     std::string GetUserListFileName() const;
     std::string GetBestTimesFileName() const;
+    // Makes this player's files the ones read and written without a player list (the save checker).
+    void OpenPlayerFiles(std::uint32_t player);
+    // Removes what a killed save left half written; at start-up, before any file is read.
+    void RemoveLeftoverTemporaries();
 
     // The player list. The player-selection window shows it and changes the selection.
     bool SaveUserList();
@@ -117,11 +121,13 @@ private:
     void ApplySettings();
     void TakeLiveVolumes();
     void RemovePlayerFiles(std::uint32_t player);
+    bool IsListed(std::uint32_t player) const;
+    std::optional<std::uint32_t> FreePlayerNumber() const;
     void ResetMap();
     // The world-map screen, found through the screen manager; null before there is one.
     static Map* FindMap();
-    bool LoadLevelRecords(const std::vector<std::uint8_t>& bytes);
-    void RestartDamagedLevel();
+    bool LoadLevelRecords(const std::string& path, const std::vector<std::uint8_t>& bytes);
+    void RestartDamagedLevel(const std::string& path);
 
     std::vector<Player> mPlayers;
     std::int32_t mSelectedIndex = 0;

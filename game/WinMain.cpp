@@ -97,6 +97,8 @@ int WinMain(const CommandLine& line)
     Platform::SingleInstance instance(Platform::Folders::SaveFolder());
     if (instance.GetResult() == Platform::SingleInstance::Result::AlreadyRunning)
     {
+        std::fprintf(stderr, "wrenfold: already running with save folder %s; asked it to come to the front\n",
+                     Platform::Folders::SaveFolder().c_str());
         return 0;
     }
 
@@ -123,6 +125,7 @@ int WinMain(const CommandLine& line)
     // The player's display mode is needed before the window opens; the command line overrides it.
     Profile profile;
     profile.displayMode = 0;
+    profile.RemoveLeftoverTemporaries();
     profile.LoadUserList(false);
     profile.LoadSettings(false);
     if (line.windowed)

@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
+#include <filesystem>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -29,6 +30,43 @@ bool WriteFully(int descriptor, const std::vector<std::uint8_t>& bytes)
         written += static_cast<std::size_t>(result);
     }
     return true;
+}
+
+// After a rename the new name lives in the folder's own data: without this a power loss can bring back
+// the old name (or none).
+void SyncFolderOf(const std::string& path)
+{
+    const std::filesystem::path parent = std::filesystem::path(path).parent_path();
+    const std::string folder = parent.empty() ? std::string(".") : parent.string();
+    const int descriptor = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (descriptor >= 0)
+    {
+        ::fsync(descriptor);
+        ::close(descriptor);
+    }
+}
+
+// Renames without replacing an existing file; false (errno EEXIST) when target exists.
+bool RenameNoReplace(const std::string& from, const std::string& to)
+{
+    if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0)
+    {
+        return true;
+    }
+    if (errno != EINVAL && errno != ENOSYS)
+    {
+        return false;
+    }
+    // A file system without the flag: only one game runs per save folder, so a check first is enough.
+    struct stat status
+    {
+    };
+    if (::lstat(to.c_str(), &status) == 0)
+    {
+        errno = EEXIST;
+        return false;
+    }
+    return std::rename(from.c_str(), to.c_str()) == 0;
 }
 
 } // namespace
@@ -69,7 +107,7 @@ DiskFile::ReadResult DiskFile::ReadAll(const std::string& path, std::size_t maxB
 
 bool DiskFile::WriteReplacing(const std::string& path, const std::vector<std::uint8_t>& bytes)
 {
-    const std::string temporary = path + ".tmp";
+    const std::string temporary = path + kTemporarySuffix;
     const int descriptor = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
     if (descriptor < 0)
     {
@@ -79,6 +117,7 @@ bool DiskFile::WriteReplacing(const std::string& path, const std::vector<std::ui
     ok = (::close(descriptor) == 0) && ok;
     if (ok && std::rename(temporary.c_str(), path.c_str()) == 0)
     {
+        SyncFolderOf(path);
         return true;
     }
     std::remove(temporary.c_str());
@@ -98,10 +137,46 @@ bool DiskFile::Remove(const std::string& path)
     return std::remove(path.c_str()) == 0 || errno == ENOENT;
 }
 
-void DiskFile::KeepAside(const std::string& path)
+std::string DiskFile::KeptAsideName(const std::string& path, int copy)
 {
-    const std::string aside = path + ".bad";
-    std::rename(path.c_str(), aside.c_str());
+    return copy == 0 ? path + ".bad" : path + ".bad." + std::to_string(copy);
+}
+
+std::optional<std::string> DiskFile::KeepAside(const std::string& path)
+{
+    for (int copy = 0; copy < kMaxKeptAside; ++copy)
+    {
+        const std::string aside = KeptAsideName(path, copy);
+        if (RenameNoReplace(path, aside))
+        {
+            SyncFolderOf(path);
+            return aside;
+        }
+        if (errno != EEXIST)
+        {
+            return std::nullopt;
+        }
+    }
+    return std::nullopt;
+}
+
+std::vector<std::string> DiskFile::RemoveTemporaries(const std::string& folder)
+{
+    std::vector<std::string> removed;
+    std::error_code error;
+    const std::string suffix = kTemporarySuffix;
+    for (const auto& entry : std::filesystem::directory_iterator(folder, error))
+    {
+        const std::string name = entry.path().filename().string();
+        const bool temporary = name.size() > suffix.size() && name.ends_with(suffix);
+        std::error_code entryError;
+        if (temporary && entry.is_regular_file(entryError) &&
+            std::filesystem::remove(entry.path(), entryError))
+        {
+            removed.push_back(entry.path().string());
+        }
+    }
+    return removed;
 }
 
 } // namespace Korrin

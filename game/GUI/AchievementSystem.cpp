@@ -2,7 +2,6 @@
 
 #include "engine/File/BinaryReader.h"
 #include "engine/File/BinaryWriter.h"
-#include "engine/File/DiskFile.h"
 #include "engine/Script/LuaScript.h"
 #include "engine/Script/LuaStackGuard.h"
 #include "game/GUI/GameGuiManager.h"
@@ -122,14 +121,13 @@ void AchievementSystem::ClearCompleted()
     }
 }
 
-bool AchievementSystem::Save(const std::string& path) const
+void AchievementSystem::Write(Korrin::BinaryWriter& out) const
 {
     std::map<std::uint32_t, Record> records = mForeignRecords;
     for (const auto& [id, data] : mAchievementsData)
     {
         records[id] = Record{data->mProgress, data->mFlags};
     }
-    Korrin::BinaryWriter out;
     out.WriteU32(SaveFormat::kVersion);
     out.WriteU32(mPrizeTotal);
     out.WriteU32(static_cast<std::uint32_t>(records.size()));
@@ -139,7 +137,13 @@ bool AchievementSystem::Save(const std::string& path) const
         out.WriteU32(record.progress);
         out.WriteU32(record.flags);
     }
-    return Korrin::DiskFile::WriteReplacing(path, out.Bytes());
+}
+
+bool AchievementSystem::Save(const std::string& path) const
+{
+    Korrin::BinaryWriter out;
+    Write(out);
+    return SaveFormat::WriteSave(path, out.Bytes());
 }
 
 void AchievementSystem::ResetRewardWindow()
@@ -152,7 +156,7 @@ void AchievementSystem::ResetRewardWindow()
     }
 }
 
-void AchievementSystem::ApplyRecord(std::uint32_t id, const Record& record)
+void AchievementSystem::ApplyRecord(const std::string& path, std::uint32_t id, const Record& record)
 {
     AchievementData* data = GetData(id);
     if (data == nullptr)
@@ -160,6 +164,11 @@ void AchievementSystem::ApplyRecord(std::uint32_t id, const Record& record)
         SaveFormat::Log("load not found mAchievementsData[%u]", id);
         mForeignRecords[id] = record;
         return;
+    }
+    if (record.progress > data->mMaxProgress)
+    {
+        SaveFormat::Clamped(path, "achievement %u progress %u read as %u", id, record.progress,
+                            data->mMaxProgress);
     }
     data->mProgress = std::min(record.progress, data->mMaxProgress);
     data->mFlags = record.flags;
@@ -212,7 +221,7 @@ bool AchievementSystem::Load(const std::string& path)
     }
     for (const auto& [id, record] : records)
     {
-        ApplyRecord(id, record);
+        ApplyRecord(path, id, record);
     }
     mPrizeTotal = prizeTotal;
     return true;

@@ -10,6 +10,11 @@
 
 class LuaValue;
 
+namespace Korrin
+{
+class BinaryWriter;
+} // namespace Korrin
+
 // The player's achievements by id: the definitions read from "AchievementGui.lua", the progress the
 // game's events add, the prizes won, and the player's achievements file.
 class AchievementSystem : public Korrin::Singleton<AchievementSystem>
@@ -38,8 +43,10 @@ public:
     AchievementData* GetData(std::uint32_t id) const;
     void ClearCompleted();
 
-    // The player's achievements file; false when it cannot be written (the previous file stays).
+    // The player's achievements file; false when it is not written (the previous file stays).
     bool Save(const std::string& path) const;
+    // The file's bytes.
+    void Write(Korrin::BinaryWriter& out) const;
     // Starts every achievement at 0, then applies the file's records by id. False when the file is
     // missing, short, damaged or of another version (then kept aside and everything stays at 0).
     bool Load(const std::string& path);
@@ -58,7 +65,7 @@ private:
     };
 
     static void ResetRewardWindow();
-    void ApplyRecord(std::uint32_t id, const Record& record);
+    void ApplyRecord(const std::string& path, std::uint32_t id, const Record& record);
 
     // Records of the player's file for ids this program does not define: written back unchanged, so a
     // file from another set of definitions loses nothing.

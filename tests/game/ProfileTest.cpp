@@ -105,7 +105,7 @@ TEST_F(ProfileTest, TheLevelInPlayRoundTrips)
     EXPECT_EQ(world.profile.LoadGame(), Profile::LoadGameResult::NoSave);
 }
 
-TEST_F(ProfileTest, ADamagedLevelSaveIsDeletedAndTheLevelStartsWithItsGoals)
+TEST_F(ProfileTest, ADamagedLevelSaveIsKeptAsideAndTheLevelStartsWithItsGoals)
 {
     CopyStoredFixtures();
     World world;
@@ -131,17 +131,28 @@ TEST_F(ProfileTest, ADamagedLevelSaveIsDeletedAndTheLevelStartsWithItsGoals)
     std::vector<std::uint8_t> wrongVersion = fixture;
     wrongVersion[0] = 0x6E;
     cases.push_back({"another version", wrongVersion});
+    // Cut anywhere but at the end of the records (a save without its reward queue, which loads).
+    constexpr std::size_t kRewardQueueBytes = 4;
     for (std::size_t size = 0; size < fixture.size(); ++size)
     {
-        cases.push_back({"truncated", std::vector<std::uint8_t>(fixture.begin(), fixture.begin() + size)});
+        if (size != fixture.size() - kRewardQueueBytes)
+        {
+            cases.push_back(
+                {"truncated", std::vector<std::uint8_t>(fixture.begin(), fixture.begin() + size)});
+        }
     }
+    std::vector<std::uint8_t> longer = fixture;
+    longer.push_back(0);
+    cases.push_back({"a byte after the reward queue", longer});
     for (const Case& c : cases)
     {
         WriteBytes(PathOf("Save2_4.dat"), c.bytes);
+        std::filesystem::remove(PathOf("Save2_4.dat.bad"));
         world.main.GetGameGuiManager()->Show(GameGuiManager::kNoWindow);
         EXPECT_EQ(world.profile.LoadGame(), Profile::LoadGameResult::Damaged)
             << c.what << " " << c.bytes.size();
         EXPECT_FALSE(std::filesystem::exists(PathOf("Save2_4.dat"))) << c.what;
+        EXPECT_EQ(ReadBytes(PathOf("Save2_4.dat.bad")), c.bytes) << c.what;
         EXPECT_EQ(world.main.GetGameGuiManager()->GetShown(), 1) << c.what;
         EXPECT_EQ(world.profile.salesCount, 0) << c.what;
     }
@@ -208,12 +219,14 @@ TEST_F(ProfileTest, CreateSelectAndDeletePlayers)
     GameInfo::GetInstance()->highestLevel = 7;
     world.profile.SaveAll();
 
-    // A leftover file of an earlier player numbered 1 must not become the new player's progress.
+    // A file of an unlisted player numbered 1 is someone's progress: the new player takes the next number
+    // and the file stays as it is.
     std::vector<std::uint8_t> leftover = ReadBytes(FixturePath("Save2_5.dat"));
     WriteBytes(PathOf("Save1_5.dat"), leftover);
     world.profile.storyFlags[0] = true;
     world.profile.CreateUser(u"Bob");
-    EXPECT_EQ(world.profile.currentPlayer, 1u);
+    EXPECT_EQ(world.profile.currentPlayer, 2u);
+    EXPECT_EQ(ReadBytes(PathOf("Save1_5.dat")), leftover);
     EXPECT_EQ(GameInfo::GetInstance()->highestLevel, 0);
     EXPECT_FALSE(world.profile.storyFlags[0]) << "a new player does not inherit the story of the one before";
     EXPECT_EQ(GameInfo::GetInstance()->playerName, u"Bob");
@@ -225,7 +238,8 @@ TEST_F(ProfileTest, CreateSelectAndDeletePlayers)
 
     world.profile.SetSelectedIndex(1);
     world.profile.DeleteUser();
-    EXPECT_FALSE(std::filesystem::exists(PathOf("Save1_5.dat")));
+    EXPECT_FALSE(std::filesystem::exists(PathOf("Save2_5.dat")));
+    EXPECT_EQ(ReadBytes(PathOf("Save1_5.dat")), leftover);
     ASSERT_EQ(world.profile.GetPlayers().size(), 1u);
     EXPECT_EQ(world.profile.GetPlayers()[0].name, u"Ann");
     EXPECT_EQ(world.profile.currentPlayer, 0u);

@@ -109,7 +109,7 @@ TEST_F(ProgramScenario, TheExitButtonAsksAndYesEndsTheGameAfterSaving)
     EXPECT_LT(blue(at(open, 512, 10)), blue(at(menu, 512, 10)) * 7 / 10) << "the screen behind is dimmed";
 }
 
-TEST_F(ProgramScenario, ASecondInstanceEndsAtOnceWithZero)
+TEST_F(ProgramScenario, ASecondInstanceSaysSoAndEndsAtOnceWithZero)
 {
     const pid_t first = mGame.Start(mGame.Headless());
     // Wait until the first holds its lock: its log appears once the engine runs.
@@ -119,6 +119,9 @@ TEST_F(ProgramScenario, ASecondInstanceEndsAtOnceWithZero)
     }
     GameProcess second("second");
     EXPECT_TRUE(second.Run(mGame.Headless({"--frames", "100000"}), 30).ExitedWith(0));
+    EXPECT_EQ(second.ReadFile("err.txt"), "wrenfold: already running with save folder " +
+                                              mGame.PathOf("saves").string() +
+                                              "; asked it to come to the front\n");
     kill(first, SIGTERM);
     EXPECT_TRUE(GameProcess::Wait(first).ExitedWith(0)) << "a terminated game closes as its window would";
 }

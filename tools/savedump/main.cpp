@@ -1,12 +1,29 @@
-// Prints the fields of the game's save files: the player list, the best times and a player's files of
-// kinds 1 to 5. The kind is taken from the file name (Users.dat, Save0b.dat, Save<player>_<kind>.dat).
+// Checks the game's save files with the game's own loaders and prints their fields: the player list, the
+// best times and a player's files of kinds 1 to 5. The kind is taken from the file name (Users.dat,
+// Save0b.dat, Save<player>_<kind>.dat). For each file it says whether the game accepts it, accepts it
+// with values taken at their limits, keeps it as it is without reading it, or refuses it, and why; the
+// files themselves are never changed. Exit code: 0 all accepted, 1 something clamped or kept as it is (or
+// a level save that could not be checked), 2 a file refused or unreadable. Other files (the lock, kept-aside
+// copies) are skipped, as the game skips them.
+#include "game/Main.h"
+
 #include "engine/File/BinaryReader.h"
 #include "engine/File/DiskFile.h"
+#include "engine/File/FileSysManager.h"
+#include "engine/Log/LogManager.h"
+#include "game/GUI/ProgressBoardManager.h"
+#include "game/Game/Game.h"
 #include "game/Game/TableCost.h"
+#include "game/Profile.h"
 #include "game/SaveFormat.h"
+#include "platform/Folders.h"
 
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <filesystem>
+#include <memory>
+#include <optional>
 #include <regex>
 #include <string>
 #include <vector>
@@ -51,11 +68,23 @@ void SignedField(BinaryReader& in, const char* name, std::int32_t value)
     }
 }
 
+// A float as a number that reads back to the same value; what is not a number is said so.
+std::string Number(float value)
+{
+    if (!std::isfinite(value))
+    {
+        return std::isnan(value) ? "not-a-number" : (value > 0 ? "infinity" : "-infinity");
+    }
+    char text[32];
+    std::snprintf(text, sizeof(text), "%.9g", static_cast<double>(value));
+    return text;
+}
+
 void FloatField(BinaryReader& in, const char* name, float value)
 {
     if (in.Ok())
     {
-        std::printf("  %-28s %g\n", name, static_cast<double>(value));
+        std::printf("  %-28s %s\n", name, Number(value).c_str());
     }
 }
 
@@ -186,12 +215,12 @@ void DumpUpgrades(BinaryReader& in)
         }
         for (int field = 0; field < 2; ++field)
         {
-            std::printf(" %g", static_cast<double>(in.ReadF32()));
+            std::printf(" %s", Number(in.ReadF32()).c_str());
         }
         std::printf(" %u", in.ReadU8());
         for (int field = 0; field < 4; ++field)
         {
-            std::printf(" %g", static_cast<double>(in.ReadF32()));
+            std::printf(" %s", Number(in.ReadF32()).c_str());
         }
         std::printf(" %u\n", in.ReadU32());
     }
@@ -264,86 +293,295 @@ void DumpMap(BinaryReader& in)
     }
 }
 
-int Dump(const std::string& path)
+enum ExitCode
 {
-    std::vector<std::uint8_t> bytes;
-    if (Korrin::DiskFile::ReadAll(path, SaveFormat::kMaxFileBytes, bytes) != Korrin::DiskFile::ReadResult::Ok)
+    kAllAccepted = 0,
+    kSomethingClamped = 1,
+    kSomethingRefused = 2,
+};
+
+enum class FileKind
+{
+    PlayerList,
+    BestTimes,
+    PlayerFile,
+    Unknown,
+};
+
+struct FileName
+{
+    FileKind kind = FileKind::Unknown;
+    std::uint32_t player = 0;
+    std::uint32_t playerKind = 0;
+};
+
+FileName ParseName(const std::string& name)
+{
+    if (name == "Users.dat")
     {
-        std::fprintf(stderr, "%s: cannot read\n", path.c_str());
-        return 1;
+        return {FileKind::PlayerList};
     }
-    std::printf("%s (%zu bytes)\n", path.c_str(), bytes.size());
-    const std::string name = std::filesystem::path(path).filename().string();
-    const bool isList = name == "Users.dat";
+    if (name == "Save0b.dat")
+    {
+        return {FileKind::BestTimes};
+    }
+    static const std::regex playerFile(R"(Save(\d{1,9})_([1-5])\.dat)");
+    std::smatch match;
+    if (std::regex_match(name, match, playerFile))
+    {
+        return {FileKind::PlayerFile, static_cast<std::uint32_t>(std::stoul(match[1].str())),
+                static_cast<std::uint32_t>(std::stoul(match[2].str()))};
+    }
+    return {};
+}
+
+void PrintFields(const FileName& name, const std::vector<std::uint8_t>& bytes)
+{
+    const bool isList = name.kind == FileKind::PlayerList;
     BinaryReader in(isList && bytes.size() >= 8 ? std::span<const std::uint8_t>(bytes).first(bytes.size() - 8)
                                                 : std::span<const std::uint8_t>(bytes));
-    std::smatch match;
-    static const std::regex playerFile(R"(Save(\d+)_(\d)\.dat)", std::regex::icase);
-    if (isList)
+    switch (name.kind)
     {
+    case FileKind::PlayerList:
         DumpUsers(in, bytes);
-    }
-    else if (name == "Save0b.dat")
-    {
+        break;
+    case FileKind::BestTimes:
         DumpBestTimes(in);
-    }
-    else if (std::regex_match(name, match, playerFile))
-    {
-        std::printf("  player %s, kind %s\n", match[1].str().c_str(), match[2].str().c_str());
-        switch (match[2].str()[0])
+        break;
+    case FileKind::PlayerFile:
+        std::printf("  player %u, kind %u\n", name.player, name.playerKind);
+        switch (name.playerKind)
         {
-        case '1':
+        case Profile::kSettings:
             DumpSettings(in);
             break;
-        case '2':
+        case Profile::kAchievements:
             DumpAchievements(in);
             break;
-        case '3':
+        case Profile::kUpgrades:
             DumpUpgrades(in);
             break;
-        case '4':
+        case Profile::kLevelInPlay:
             DumpLevelInPlay(in, bytes);
             break;
-        case '5':
+        default:
             DumpMap(in);
             break;
-        default:
-            std::printf("  unknown kind\n");
-            return 1;
         }
-    }
-    else
-    {
-        std::fprintf(stderr, "%s: not a save file name (Users.dat, Save0b.dat, Save<player>_<kind>.dat)\n",
-                     path.c_str());
-        return 1;
+        break;
+    case FileKind::Unknown:
+        break;
     }
     if (!in.Ok())
     {
-        std::printf("  TRUNCATED: the file ends inside a field\n");
-        return 2;
+        std::printf("  the file ends inside a field\n");
     }
-    if (!in.AtEnd())
+    else if (!in.AtEnd())
     {
         std::printf("  %zu bytes more than the layout holds\n", in.Remaining());
-        return 2;
     }
-    return 0;
+}
+
+// The stored level of a level save, or nothing when the file is too short to hold one.
+std::optional<std::int32_t> StoredLevel(const std::vector<std::uint8_t>& bytes)
+{
+    BinaryReader in(bytes);
+    in.ReadU32();
+    const std::int32_t level = in.ReadI32();
+    return in.Ok() ? std::optional<std::int32_t>(level) : std::nullopt;
+}
+
+// A level save is read against the level it belongs to, built from the game's data as the game does
+// when the player continues it.
+class LevelCheck
+{
+public:
+    explicit LevelCheck(const std::string& dataFolder) : mFiles(dataFolder)
+    {
+        mLog.Open(Korrin::LogManager::kDefaultLog, "/dev/null");
+        mFiles.AddDirectory("media");
+    }
+
+    // False when the level's data is not there to check against.
+    static bool HasLevel(const std::string& dataFolder, std::int32_t levelIndex)
+    {
+        char name[32];
+        std::snprintf(name, sizeof(name), "lev%02d.lev", levelIndex + 1);
+        return std::filesystem::exists(std::filesystem::path(dataFolder) / "media" / name);
+    }
+
+    void Run(Profile& profile, std::int32_t levelIndex)
+    {
+        profile.levelInPlay = levelIndex;
+        profile.LoadGame();
+    }
+
+private:
+    Korrin::LogManager mLog;
+    Korrin::FileSysManager mFiles;
+    Game mGame;
+};
+
+// Runs the game's loader of the file's kind in a world of its own and returns its verdict.
+SaveFormat::Verdict RunLoader(const std::string& path, const FileName& name,
+                              const std::vector<std::uint8_t>& bytes, const std::string& dataFolder,
+                              bool& unchecked)
+{
+    Platform::Folders::SetSaveFolder(std::filesystem::path(path).parent_path().string());
+    Main main;
+    ProgressBoardManager boards;
+    Profile profile;
+    std::string loaderPath;
+    switch (name.kind)
+    {
+    case FileKind::PlayerList:
+        profile.LoadUserList(false);
+        loaderPath = profile.GetUserListFileName();
+        break;
+    case FileKind::BestTimes:
+        profile.LoadBestTimes();
+        loaderPath = profile.GetBestTimesFileName();
+        break;
+    case FileKind::PlayerFile:
+        profile.OpenPlayerFiles(name.player);
+        loaderPath = profile.GetSaveFileName(name.playerKind, name.player);
+        switch (name.playerKind)
+        {
+        case Profile::kSettings:
+            profile.LoadSettings(false);
+            break;
+        case Profile::kAchievements:
+            profile.LoadAchievements();
+            break;
+        case Profile::kUpgrades:
+            profile.LoadUpgrades();
+            break;
+        case Profile::kLevelInPlay:
+        {
+            const std::optional<std::int32_t> level = StoredLevel(bytes);
+            if (!level || *level < 0 || *level >= static_cast<std::int32_t>(kLevelCount))
+            {
+                SaveFormat::Refused(loaderPath, level ? "no such level" : "no level number");
+            }
+            else if (!LevelCheck::HasLevel(dataFolder, *level))
+            {
+                unchecked = true;
+            }
+            else
+            {
+                LevelCheck check(dataFolder);
+                check.Run(profile, *level);
+            }
+            break;
+        }
+        default:
+            profile.LoadMap();
+            break;
+        }
+        break;
+    case FileKind::Unknown:
+        break;
+    }
+    return SaveFormat::GetVerdict(loaderPath);
+}
+
+std::string Joined(const std::vector<std::string>& notes)
+{
+    std::string text;
+    for (const std::string& note : notes)
+    {
+        text += (text.empty() ? "" : "; ") + note;
+    }
+    return text;
+}
+
+int Check(const std::string& path, const std::string& dataFolder)
+{
+    const FileName name = ParseName(std::filesystem::path(path).filename().string());
+    if (name.kind == FileKind::Unknown)
+    {
+        // The lock, kept-aside copies and the like lie in the save folder too; the game reads none of them.
+        std::printf("%s\n  SKIPPED: not one of the game's save files (Users.dat, Save0b.dat, "
+                    "Save<player>_<1-5>.dat)\n",
+                    path.c_str());
+        return kAllAccepted;
+    }
+    std::vector<std::uint8_t> bytes;
+    if (Korrin::DiskFile::ReadAll(path, SaveFormat::kMaxFileBytes, bytes) != Korrin::DiskFile::ReadResult::Ok)
+    {
+        std::printf("%s\n  cannot be read (missing, unreadable or far too large)\n", path.c_str());
+        return kSomethingRefused;
+    }
+    std::printf("%s (%zu bytes)\n", path.c_str(), bytes.size());
+    PrintFields(name, bytes);
+
+    bool unchecked = false;
+    const SaveFormat::Verdict verdict = RunLoader(path, name, bytes, dataFolder, unchecked);
+    for (const std::string& line : SaveFormat::TakePendingLog())
+    {
+        std::printf("  log: %s\n", line.c_str());
+    }
+    const std::string notes = Joined(verdict.notes);
+    if (unchecked)
+    {
+        std::printf("  NOT CHECKED: the level's data is not in '%s' (--data names the game's data folder)\n",
+                    dataFolder.c_str());
+        return kSomethingClamped;
+    }
+    switch (verdict.outcome)
+    {
+    case SaveFormat::Outcome::Accepted:
+        std::printf("  ACCEPTED\n");
+        return kAllAccepted;
+    case SaveFormat::Outcome::Clamped:
+        std::printf("  ACCEPTED WITH CLAMPED VALUES: %s\n", notes.c_str());
+        return kSomethingClamped;
+    case SaveFormat::Outcome::KeptAsItIs:
+        std::printf("  KEPT AS IT IS, NOT READ: %s\n", notes.c_str());
+        return kSomethingClamped;
+    case SaveFormat::Outcome::Refused:
+        std::printf("  REFUSED: %s (the game keeps it aside and starts that data afresh)\n", notes.c_str());
+        return kSomethingRefused;
+    }
+    return kSomethingRefused;
+}
+
+// The game's data folder beside this program, as in a build folder.
+std::string DefaultDataFolder(const char* program)
+{
+    std::error_code error;
+    const std::filesystem::path self = std::filesystem::canonical("/proc/self/exe", error);
+    return (error ? std::filesystem::path(program) : self).parent_path().string();
 }
 
 } // namespace
 
 int main(int argc, char** argv)
 {
-    if (argc < 2)
-    {
-        std::fprintf(stderr, "usage: wf_savedump FILE...\n");
-        return 1;
-    }
-    int result = 0;
+    std::string dataFolder = DefaultDataFolder(argv[0]);
+    std::vector<std::string> files;
     for (int argument = 1; argument < argc; ++argument)
     {
-        result = std::max(result, Dump(argv[argument]));
+        const std::string text = argv[argument];
+        if (text == "--data" && argument + 1 < argc)
+        {
+            dataFolder = argv[++argument];
+        }
+        else
+        {
+            files.push_back(text);
+        }
+    }
+    if (files.empty())
+    {
+        std::fprintf(stderr, "usage: wf_savedump [--data FOLDER] FILE...\n");
+        return kSomethingRefused;
+    }
+    SaveFormat::SetCheckOnly(true);
+    int result = kAllAccepted;
+    for (const std::string& file : files)
+    {
+        result = std::max(result, Check(file, dataFolder));
     }
     return result;
 }
