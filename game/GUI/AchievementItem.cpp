@@ -6,6 +6,7 @@
 #include "engine/Render/SpriteManager.h"
 #include "engine/Script/LuaStackGuard.h"
 #include "engine/Script/LuaValue.h"
+#include "engine/Util/CheckedInteger.h"
 #include "game/GUI/AchievementSystem.h"
 
 #include <algorithm>
@@ -57,10 +58,9 @@ bool AchievementItem::Load(const LuaValue& entry)
         return false;
     }
     const AchievementSystem* achievements = AchievementSystem::Peek();
-    const double number = lua_tonumber(id.GetState(), id.GetIndex());
-    mData = achievements != nullptr && number >= 0.0 && number < 4294967296.0
-                ? achievements->GetData(static_cast<std::uint32_t>(number))
-                : nullptr;
+    const std::uint32_t number =
+        Korrin::CheckedInteger<std::uint32_t>(lua_tonumber(id.GetState(), id.GetIndex()));
+    mData = achievements != nullptr ? achievements->GetData(number) : nullptr;
     return true;
 }
 

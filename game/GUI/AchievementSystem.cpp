@@ -4,13 +4,13 @@
 #include "engine/File/BinaryWriter.h"
 #include "engine/Script/LuaScript.h"
 #include "engine/Script/LuaStackGuard.h"
+#include "engine/Util/CheckedInteger.h"
 #include "game/GUI/GameGuiManager.h"
 #include "game/GUI/RewardAlertSystemGui.h"
 #include "game/Main.h"
 #include "game/SaveFormat.h"
 
 #include <algorithm>
-#include <cmath>
 #include <limits>
 #include <vector>
 
@@ -22,14 +22,7 @@ constexpr std::size_t kRecordBytes = 12;
 // A script number as an unsigned 32-bit value, truncated toward zero; what does not fit is clamped.
 std::uint32_t ToU32(const LuaValue& value)
 {
-    const double number = lua_tonumber(value.GetState(), value.GetIndex());
-    if (!(number > 0.0))
-    {
-        return 0;
-    }
-    constexpr double kLargest = std::numeric_limits<std::uint32_t>::max();
-    return number >= kLargest ? std::numeric_limits<std::uint32_t>::max()
-                              : static_cast<std::uint32_t>(number);
+    return Korrin::CheckedInteger<std::uint32_t>(lua_tonumber(value.GetState(), value.GetIndex()));
 }
 
 std::string ReadText(const LuaValue& entry, const char* key)
