@@ -8,6 +8,7 @@
 #include "game/Profile.h"
 #include "game/SaveFormat.h"
 #include "platform/Folders.h"
+#include "tests/support/AchievementDefinitions.h"
 
 #include <cstdint>
 #include <cstdio>
@@ -67,6 +68,14 @@ private:
             (std::filesystem::temp_directory_path() / ("wf_fuzz_" + std::to_string(::getpid()))).string();
         std::filesystem::create_directories(mFolder);
         Platform::Folders::SetSaveFolder(mFolder);
+        // Achievements 0 to 9, so that the records and queued ids of an input meet definitions and
+        // strangers alike.
+        TestSupport::DefineAchievements(
+            *AchievementSystem::GetInstance(),
+            "{ {Id = 0, MaxProgress = 1}, {Id = 1, MaxProgress = 5}, {Id = 2, MaxProgress = 0},"
+            "  {Id = 3, MaxProgress = 100}, {Id = 4, MaxProgress = 1}, {Id = 5, MaxProgress = 7},"
+            "  {Id = 6, MaxProgress = 1}, {Id = 7, MaxProgress = 2}, {Id = 8, MaxProgress = 3},"
+            "  {Id = 9, MaxProgress = 4} }");
         profile.CreateUser(u"Fuzz");
         task.level = 1;
         profile.levelInPlay = 0;

@@ -1017,7 +1017,7 @@ bool Profile::LoadAll()
     LoadMap();
     if (AchievementSystem* achievements = AchievementSystem::Peek())
     {
-        achievements->newlyCompleted = 0;
+        achievements->mCompletedCount = 0;
     }
     return true;
 }

@@ -2,58 +2,141 @@
 
 #include "engine/File/BinaryReader.h"
 #include "engine/File/BinaryWriter.h"
-#include "engine/File/DiskFile.h"
-#include "engine/Log/LogManager.h"
+#include "engine/Script/LuaScript.h"
+#include "engine/Script/LuaStackGuard.h"
+#include "engine/Util/CheckedInteger.h"
 #include "game/GUI/GameGuiManager.h"
 #include "game/GUI/RewardAlertSystemGui.h"
 #include "game/Main.h"
 #include "game/SaveFormat.h"
 
 #include <algorithm>
+#include <limits>
+#include <vector>
 
-void AchievementSystem::Define(std::uint32_t id, std::uint32_t maximum, std::uint32_t prize)
+namespace
 {
-    mAchievements[id] = Achievement{maximum, prize, 0, 0};
+
+constexpr std::size_t kRecordBytes = 12;
+
+// A script number as an unsigned 32-bit value, truncated toward zero; what does not fit is clamped.
+std::uint32_t ToU32(const LuaValue& value)
+{
+    return Korrin::CheckedInteger<std::uint32_t>(lua_tonumber(value.GetState(), value.GetIndex()));
+}
+
+std::string ReadText(const LuaValue& entry, const char* key)
+{
+    Korrin::LuaStackGuard guard(entry.GetState());
+    const LuaValue value = entry.GetField(key);
+    return value.IsString() ? value.ToString() : std::string();
+}
+
+std::uint32_t ReadNumber(const LuaValue& entry, const char* key)
+{
+    Korrin::LuaStackGuard guard(entry.GetState());
+    const LuaValue value = entry.GetField(key);
+    return value.IsNumber() ? ToU32(value) : 0;
+}
+
+} // namespace
+
+void AchievementSystem::Init()
+{
+    Korrin::LuaScript script;
+    script.LoadFile(kDefinitionsFile, Korrin::LuaScript::IfMissing::Report);
+    Korrin::LuaStackGuard guard(script.GetState());
+    ReadDefinitions(script.GetGlobal("AchievementsData"));
+}
+
+void AchievementSystem::ReadDefinitions(const LuaValue& table)
+{
+    if (!table.IsTable())
+    {
+        return;
+    }
+    table.ForEachEntry(
+        [this](const LuaValue& /*key*/, const LuaValue& entry)
+        {
+            if (!entry.IsTable())
+            {
+                return;
+            }
+            auto data = std::make_unique<AchievementData>();
+            data->mHeader = ReadText(entry, "Header");
+            data->mDescription = ReadText(entry, "Description");
+            data->mPrize = ReadNumber(entry, "Prize");
+            data->mMaxProgress = ReadNumber(entry, "MaxProgress");
+            Korrin::LuaStackGuard guard(entry.GetState());
+            const LuaValue id = entry.GetField("Id");
+            if (id.IsNumber())
+            {
+                mAchievementsData.emplace(ToU32(id), std::move(data));
+            }
+        });
 }
 
 bool AchievementSystem::AddProgress(std::uint32_t id, std::uint32_t amount)
 {
-    const auto found = mAchievements.find(id);
-    if (found == mAchievements.end() || (found->second.flags & kCompleteFlag) != 0)
+    AchievementData* data = GetData(id);
+    if (data == nullptr || data->IsComplete())
     {
         return false;
     }
-    Achievement& achievement = found->second;
-    const std::uint64_t progress = static_cast<std::uint64_t>(achievement.progress) + amount;
-    achievement.progress = static_cast<std::uint32_t>(std::min<std::uint64_t>(progress, achievement.maximum));
-    if (achievement.progress < achievement.maximum)
+    // Saturates rather than wrapping round to a small number.
+    data->mProgress = data->mProgress > std::numeric_limits<std::uint32_t>::max() - amount
+                          ? std::numeric_limits<std::uint32_t>::max()
+                          : data->mProgress + amount;
+    if (data->mProgress < data->mMaxProgress)
     {
         return false;
     }
-    achievement.flags |= kCompleteFlag;
-    mPrizeTotal += achievement.prize;
-    ++newlyCompleted;
+    data->mProgress = data->mMaxProgress;
+    data->mFlags |= AchievementData::kComplete;
+    mPrizeTotal += data->mPrize;
+    ++mCompletedCount;
+    data->mFlags &= ~AchievementData::kAnnounced;
+    mChanged = true;
     return true;
+}
+
+AchievementData* AchievementSystem::GetData(std::uint32_t id) const
+{
+    const auto found = mAchievementsData.find(id);
+    return found != mAchievementsData.end() ? found->second.get() : nullptr;
+}
+
+void AchievementSystem::ClearCompleted()
+{
+    for (auto& entry : mAchievementsData)
+    {
+        entry.second->mFlags &= ~AchievementData::kComplete;
+    }
 }
 
 void AchievementSystem::Write(Korrin::BinaryWriter& out) const
 {
+    std::map<std::uint32_t, Record> records = mForeignRecords;
+    for (const auto& [id, data] : mAchievementsData)
+    {
+        records[id] = Record{data->mProgress, data->mFlags};
+    }
     out.WriteU32(SaveFormat::kVersion);
     out.WriteU32(mPrizeTotal);
-    out.WriteU32(static_cast<std::uint32_t>(mAchievements.size()));
-    for (const auto& [id, achievement] : mAchievements)
+    out.WriteU32(static_cast<std::uint32_t>(records.size()));
+    for (const auto& [id, record] : records)
     {
         out.WriteU32(id);
-        out.WriteU32(achievement.progress);
-        out.WriteU32(achievement.flags);
+        out.WriteU32(record.progress);
+        out.WriteU32(record.flags);
     }
 }
 
-bool AchievementSystem::Save(const std::string& fileName) const
+bool AchievementSystem::Save(const std::string& path) const
 {
     Korrin::BinaryWriter out;
     Write(out);
-    return SaveFormat::WriteSave(fileName, out.Bytes());
+    return SaveFormat::WriteSave(path, out.Bytes());
 }
 
 void AchievementSystem::ResetRewardWindow()
@@ -66,81 +149,73 @@ void AchievementSystem::ResetRewardWindow()
     }
 }
 
-void AchievementSystem::ClearProgress()
+void AchievementSystem::ApplyRecord(const std::string& path, std::uint32_t id, const Record& record)
 {
-    for (auto& [id, achievement] : mAchievements)
+    AchievementData* data = GetData(id);
+    if (data == nullptr)
     {
-        achievement.progress = 0;
-        achievement.flags = 0;
+        SaveFormat::Log("load not found mAchievementsData[%u]", id);
+        mForeignRecords[id] = record;
+        return;
     }
-    mPrizeTotal = 0;
+    if (record.progress > data->mMaxProgress)
+    {
+        SaveFormat::Clamped(path, "achievement %u progress %u read as %u", id, record.progress,
+                            data->mMaxProgress);
+    }
+    data->mProgress = std::min(record.progress, data->mMaxProgress);
+    data->mFlags = record.flags;
 }
 
-bool AchievementSystem::Load(const std::string& fileName)
+bool AchievementSystem::Load(const std::string& path)
 {
-    ClearProgress();
+    ClearCompleted();
     ResetRewardWindow();
+    for (auto& entry : mAchievementsData)
+    {
+        entry.second->mProgress = 0;
+        entry.second->mFlags = 0;
+    }
+    mPrizeTotal = 0;
+    mForeignRecords.clear();
     std::vector<std::uint8_t> bytes;
-    if (!SaveFormat::ReadFile(fileName, bytes))
+    if (!SaveFormat::ReadFile(path, bytes))
     {
         return false;
     }
     Korrin::BinaryReader in(bytes);
-    if (!SaveFormat::ReadVersion(in, fileName, "Wrong vesrion"))
+    if (!SaveFormat::ReadVersion(in, path, "Wrong vesrion"))
     {
         return false;
     }
     const std::uint32_t prizeTotal = in.ReadU32();
     const std::uint32_t count = in.ReadU32();
-    constexpr std::size_t kRecordBytes = 12;
-    if (!in.Ok() || in.Remaining() != std::size_t{count} * kRecordBytes)
+    if (!in.Ok() || !in.CheckCount(count, kRecordBytes, count))
     {
-        SaveFormat::Refused(fileName, "achievements");
+        SaveFormat::Refused(path, "achievements");
         return false;
     }
-    // A well-formed file of another set of definitions holds the player's progress all the same: it is
-    // kept as it is, not renamed and not written over by the cleared list.
-    if (count != mAchievements.size())
+    if (count != mAchievementsData.size())
     {
-        SaveFormat::Log("несоответствие размеров массивов mAchievementsData (%u) и загружаемого (%u)",
-                        static_cast<unsigned>(mAchievements.size()), count);
-        SaveFormat::KeepAsItIs(fileName, "other achievements");
+        SaveFormat::Log("The achievements file holds %u records for %u achievements; they are read by id",
+                        count, static_cast<unsigned>(mAchievementsData.size()));
+    }
+    std::vector<std::pair<std::uint32_t, Record>> records(count);
+    for (auto& [id, record] : records)
+    {
+        id = in.ReadU32();
+        record.progress = in.ReadU32();
+        record.flags = in.ReadU32();
+    }
+    if (!in.Ok() || !in.AtEnd())
+    {
+        SaveFormat::Refused(path, "achievements");
         return false;
     }
-    std::map<std::uint32_t, Achievement> loaded = mAchievements;
-    for (std::uint32_t record = 0; record < count; ++record)
+    for (const auto& [id, record] : records)
     {
-        const std::uint32_t id = in.ReadU32();
-        const std::uint32_t progress = in.ReadU32();
-        const std::uint32_t flags = in.ReadU32();
-        const auto found = loaded.find(id);
-        if (found == loaded.end())
-        {
-            SaveFormat::Log("load not found mAchievementsData[%u]", id);
-            SaveFormat::KeepAsItIs(fileName, "other achievements");
-            return false;
-        }
-        if (progress > found->second.maximum)
-        {
-            SaveFormat::Clamped(fileName, "achievement %u progress %u read as %u", id, progress,
-                                found->second.maximum);
-        }
-        found->second.progress = std::min(progress, found->second.maximum);
-        found->second.flags = flags;
+        ApplyRecord(path, id, record);
     }
-    mAchievements = std::move(loaded);
     mPrizeTotal = prizeTotal;
     return true;
-}
-
-std::uint32_t AchievementSystem::GetProgress(std::uint32_t id) const
-{
-    const auto found = mAchievements.find(id);
-    return found == mAchievements.end() ? 0 : found->second.progress;
-}
-
-bool AchievementSystem::IsComplete(std::uint32_t id) const
-{
-    const auto found = mAchievements.find(id);
-    return found != mAchievements.end() && (found->second.flags & kCompleteFlag) != 0;
 }

@@ -1,24 +1,29 @@
 #pragma once
 
 #include "engine/Util/Singleton.h"
+#include "game/GUI/AchievementData.h"
 
 #include <cstdint>
 #include <map>
+#include <memory>
 #include <string>
+
+class LuaValue;
 
 namespace Korrin
 {
 class BinaryWriter;
-}
+} // namespace Korrin
 
-// The player's achievements: progress towards each defined achievement and the prizes won. The
-// definitions come from Define (the achievement data is loaded by Init once the front end has it).
+// The player's achievements by id: the definitions read from "AchievementGui.lua", the progress the
+// game's events add, the prizes won, and the player's achievements file.
 class AchievementSystem : public Korrin::Singleton<AchievementSystem>
 {
 public:
-    static constexpr std::uint32_t kCompleteFlag = 1;
+    static constexpr const char* kDefinitionsFile = "AchievementGui.lua";
 
     AchievementSystem() = default;
+    virtual ~AchievementSystem() = default;
 
     static AchievementSystem* GetInstance()
     {
@@ -26,40 +31,43 @@ public:
                                "Source\\GUI\\AchievementSystem", 20);
     }
 
-    // Loads the achievement definitions; those come with the achievements window's data.
-    void Init() {}
-    void Define(std::uint32_t id, std::uint32_t maximum, std::uint32_t prize);
-    // True when this call completed the achievement.
-    bool AddProgress(std::uint32_t id, std::uint32_t amount);
+    // Reads the definitions (once, at start-up).
+    void Init();
+    // Adds the definitions of a table of definition tables; an entry without a numeric "Id", or whose
+    // id is already defined, is skipped.
+    void ReadDefinitions(const LuaValue& table);
 
-    // The player's achievement file; false when it is not written (it cannot be, or a file of other
-    // achievements is kept there and nothing changed).
-    bool Save(const std::string& fileName) const;
+    // True only when this call completed the achievement.
+    bool AddProgress(std::uint32_t id, std::uint32_t amount);
+    // Null when no definition has the id. The records live as long as the system.
+    AchievementData* GetData(std::uint32_t id) const;
+    void ClearCompleted();
+
+    // The player's achievements file; false when it is not written (the previous file stays).
+    bool Save(const std::string& path) const;
     // The file's bytes.
     void Write(Korrin::BinaryWriter& out) const;
-    // Clears every achievement first; false when the file is missing, damaged (kept aside), or well
-    // formed but of other achievements than the defined ones (kept as it is; they stay cleared).
-    bool Load(const std::string& fileName);
+    // Starts every achievement at 0, then applies the file's records by id. False when the file is
+    // missing, short, damaged or of another version (then kept aside and everything stays at 0).
+    bool Load(const std::string& path);
 
-    std::uint32_t GetPrizeTotal() const { return mPrizeTotal; }
-    std::uint32_t GetProgress(std::uint32_t id) const;
-    bool IsComplete(std::uint32_t id) const;
-
-    // Achievements completed since the count was last cleared.
-    std::uint32_t newlyCompleted = 0;
+    std::map<std::uint32_t, std::unique_ptr<AchievementData>> mAchievementsData;
+    std::uint32_t mPrizeTotal = 0;
+    bool mChanged = false;
+    // Completions since it was last zeroed.
+    std::uint32_t mCompletedCount = 0;
 
 private:
-    struct Achievement
+    struct Record
     {
-        std::uint32_t maximum = 0;
-        std::uint32_t prize = 0;
         std::uint32_t progress = 0;
         std::uint32_t flags = 0;
     };
 
-    void ClearProgress();
-    void ResetRewardWindow();
+    static void ResetRewardWindow();
+    void ApplyRecord(const std::string& path, std::uint32_t id, const Record& record);
 
-    std::map<std::uint32_t, Achievement> mAchievements;
-    std::uint32_t mPrizeTotal = 0;
+    // Records of the player's file for ids this program does not define: written back unchanged, so a
+    // file from another set of definitions loses nothing.
+    std::map<std::uint32_t, Record> mForeignRecords;
 };

@@ -8,14 +8,20 @@
 #include "engine/Sound/SoundManager.h"
 #include "engine/Util/CheckedInteger.h"
 #include "game/ClipGui.h"
+#include "game/GUI/AchievementSystem.h"
+#include "game/GUI/AchievementSystemGui.h"
 #include "game/GUI/GameGuiManager.h"
 #include "game/GUI/Options.h"
 #include "game/Game/Game.h"
+#include "game/Game/GameInfo.h"
+#include "game/Game/TableCost.h"
 #include "game/Main.h"
 #include "game/Profile.h"
 
 namespace
 {
+
+constexpr std::uint32_t kAllGoldAchievement = 12;
 
 void PlayClick()
 {
@@ -43,6 +49,24 @@ void MainMenu::Init()
         profile->LoadUserList(true);
         profile->LoadAll();
     }
+}
+
+void MainMenu::Reset()
+{
+    GameInfo* info = GameInfo::Peek();
+    AchievementSystem* achievements = AchievementSystem::Peek();
+    if (info == nullptr || achievements == nullptr)
+    {
+        return;
+    }
+    for (std::uint32_t level = 0; level < kLevelCount; ++level)
+    {
+        if (info->GetLevelPassType(level) != kLevelPassedGold)
+        {
+            return;
+        }
+    }
+    achievements->AddProgress(kAllGoldAchievement, 1);
 }
 
 void MainMenu::SetActive(bool active)
@@ -89,11 +113,13 @@ bool MainMenu::Update(float /*dt*/)
         Play();
         return false;
     }
-    if (name == "MAINMENU_OPTIONS" || name == "MAINMENU_EXIT")
+    if (name == "MAINMENU_OPTIONS" || name == "MAINMENU_EXIT" || name == "MAINMENU_ACHIEVEMENTS")
     {
         PlayClick();
         mButtons->SetDisabled(true);
-        windows->Show(name == "MAINMENU_OPTIONS" ? Options::kWindowId : GameGuiManager::kExit);
+        windows->Show(name == "MAINMENU_OPTIONS"        ? Options::kWindowId
+                      : name == "MAINMENU_ACHIEVEMENTS" ? AchievementSystemGui::kWindowId
+                                                        : GameGuiManager::kExit);
     }
     return true;
 }

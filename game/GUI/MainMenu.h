@@ -10,7 +10,7 @@ class GuiContainer;
 class Sprite;
 } // namespace Korrin
 
-// The main-menu screen: its picture and its button box (play, options, exit).
+// The main-menu screen: its picture and its button box (play, achievements, options, exit).
 class MainMenu : public Blank
 {
 public:
@@ -22,7 +22,8 @@ public:
 
     // Loads the menu's pictures and buttons; reads the player list and the selected player's files.
     void Init() override;
-    void Reset() override {}
+    // Each time the menu comes up: a player whose every level holds gold earns the all-gold achievement.
+    void Reset() override;
     // False on the frame in which a button switched the screen. Until the world map offers the levels,
     // the keys 1 to 3 start the sample levels.
     bool Update(float dt) override;

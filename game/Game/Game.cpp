@@ -240,6 +240,8 @@ void Game::CompleteLevel()
     if (achievements != nullptr)
     {
         achievements->AddProgress(kMoneyAchievement, static_cast<std::uint32_t>(std::max(task->money, 0)));
+        // The statistics window asks whether the level itself completed any; these two do not count.
+        achievements->mCompletedCount = 0;
     }
     if (level >= 1)
     {

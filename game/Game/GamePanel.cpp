@@ -83,6 +83,32 @@ Element* Find(Korrin::GuiContainer* container, const char* name)
 
 GamePanel::GamePanel() : mPers(std::make_unique<GamePanelPers>()) {}
 
+void GamePanel::LockForWindow()
+{
+    if (Korrin::GuiContainer* panel = GetPanel(mCurrent))
+    {
+        panel->SetDisabled(true);
+    }
+    if (Korrin::GuiContainer* top = GetTopInfo())
+    {
+        top->SetDisabled(false);
+        top->Update();
+        top->SetDisabled(true); // which also clears every control's hover and press
+    }
+}
+
+void GamePanel::UnlockAfterWindow()
+{
+    if (Korrin::GuiContainer* panel = GetPanel(mCurrent))
+    {
+        panel->SetDisabled(false);
+    }
+    if (Korrin::GuiContainer* top = GetTopInfo())
+    {
+        top->SetDisabled(false);
+    }
+}
+
 GamePanel::~GamePanel() = default;
 
 void GamePanel::Init()

@@ -53,6 +53,11 @@ public:
     void SetCurrent(std::uint16_t index);
     void SetCurrentByType(std::uint16_t type);
     void ShowPanel(std::uint16_t index);
+    // A modal window over the running level holds the panel while it is open: the current page takes
+    // no clicks and the top bar shows its figures as they stand, without hover or press.
+    void LockForWindow();
+    // Gives the panel its clicks back when the window closes.
+    void UnlockAfterWindow();
     bool IsPointOverPanel(const Korrin::Vector2& point) const;
     // The page of an entity type (0 for every type that has none of its own).
     static std::uint16_t PanelOfType(std::uint16_t type);

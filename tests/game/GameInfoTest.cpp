@@ -2,6 +2,7 @@
 
 #include "game/GUI/AchievementSystem.h"
 #include "game/Game/TableCost.h"
+#include "tests/support/AchievementDefinitions.h"
 #include "tests/support/ReportRecorder.h"
 
 #include <gtest/gtest.h>
@@ -12,7 +13,7 @@ protected:
     void SetUp() override
     {
         TableCost::BuildLevelTables();
-        mAchievements.Define(9, 3, 0);
+        TestSupport::DefineAchievements(mAchievements, "{ {Id = 9, MaxProgress = 3} }");
     }
     void TearDown() override { TableCost::FreeLevelTables(); }
 
@@ -39,12 +40,12 @@ TEST_F(GameInfoTest, OnlyAStrictlyBetterTimeReplacesTheBestAndCounts)
     const TimeScoreItem start = mInfo.GetBestTime(0); // 0:49
     mInfo.SetBestTime(0, 0, 49, u"Equal");
     EXPECT_TRUE(mInfo.GetBestTime(0).name.empty());
-    EXPECT_EQ(mAchievements.GetProgress(9), 0u);
+    EXPECT_EQ(mAchievements.GetData(9)->mProgress, 0u);
 
     mInfo.SetBestTime(0, 0, 48, u"Ann");
     EXPECT_EQ(mInfo.GetBestTime(0).name, u"Ann");
     EXPECT_EQ(mInfo.GetBestTime(0).seconds, 48u);
-    EXPECT_EQ(mAchievements.GetProgress(9), 1u);
+    EXPECT_EQ(mAchievements.GetData(9)->mProgress, 1u);
     EXPECT_EQ(start.seconds, 49u);
 
     // Huge times do not wrap round into short ones.

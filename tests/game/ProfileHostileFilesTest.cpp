@@ -66,8 +66,7 @@ std::vector<Variant> HostileVariants(const std::string& name)
     else if (name == "Save2_2.dat")
     {
         huge("achievement count 2^32-1", 8, 0xFFFFFFFFu);
-        huge("unknown achievement id", 12, 77);
-        variants.back().keptAsItIs = true;
+        huge("achievement count one more than the records", 8, 16);
     }
     else if (name == "Save2_3.dat")
     {

@@ -162,14 +162,16 @@ TEST_F(ProfileKeepsEverySaveTest, RefusedFilesAreKeptAsideWithoutOverwritingEach
     EXPECT_NE(log.Text().find("no name is free"), std::string::npos);
 }
 
-// Achievements of another set of definitions are the player's progress all the same: a start and a quit
-// leave the file as it was; once the player earns something here it is written, the old file kept aside.
+// Achievements of another set of definitions are the player's progress all the same: they are read by
+// id, so a start and a quit leave the file as it was, and once the player earns something here every
+// record is written again, the one earned moved on.
 TEST_F(ProfileKeepsEverySaveTest, AchievementsOfOtherDefinitionsSurviveAStartAndAQuit)
 {
     CopyStoredFixtures();
     const std::vector<std::uint8_t> stored = ReadBytes(FixturePath("Save2_2.dat"));
     World world;
-    AchievementSystem::GetInstance()->Define(12, 3, 5);
+    TestSupport::DefineAchievements(*AchievementSystem::GetInstance(),
+                                    "{ {Id = 12, MaxProgress = 3, Prize = 5} }");
     world.StartAndTake();
     world.profile.SaveAll();
     world.profile.SaveAll();
@@ -183,8 +185,10 @@ TEST_F(ProfileKeepsEverySaveTest, AchievementsOfOtherDefinitionsSurviveAStartAnd
 
     AchievementSystem::GetInstance()->AddProgress(12, 1);
     world.profile.SaveAll();
-    EXPECT_EQ(ReadBytes(PathOf("Save2_2.dat.bad")), stored);
-    EXPECT_EQ(std::filesystem::file_size(PathOf("Save2_2.dat")), 12u + 3u * 12u);
+    std::vector<std::uint8_t> earned = stored;
+    earned[12 + 12 * 12 + 4] = 1; // the progress of the record of achievement 12
+    EXPECT_EQ(ReadBytes(PathOf("Save2_2.dat")), earned);
+    EXPECT_FALSE(std::filesystem::exists(PathOf("Save2_2.dat.bad"))) << "nothing to keep aside";
 }
 
 // The program reads the list and the player's settings before the log exists; their refusals reach the
@@ -265,7 +269,7 @@ TEST_F(ProfileKeepsEverySaveTest, ALevelSaveWithoutItsRewardQueueContinuesWithAn
     ASSERT_NE(rewards, nullptr);
 
     WriteBytes(PathOf("Save2_4.dat"), records);
-    rewards->Queue(3);
+    rewards->AddReward(9);
     EXPECT_EQ(world.profile.LoadGame(), Profile::LoadGameResult::Loaded);
     EXPECT_TRUE(rewards->Pending().empty());
     EXPECT_EQ(task.money, 1234);

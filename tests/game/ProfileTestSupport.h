@@ -8,6 +8,7 @@
 #include "game/Main.h"
 #include "game/Profile.h"
 #include "platform/Folders.h"
+#include "tests/support/AchievementDefinitions.h"
 
 #include <filesystem>
 #include <fstream>
@@ -103,8 +104,9 @@ public:
     World()
     {
         GameGlobals::prettyCursor = false;
-        AchievementSystem::GetInstance()->Define(1, 5, 10);
-        AchievementSystem::GetInstance()->Define(9, 1, 50);
+        TestSupport::DefineAchievements(
+            *AchievementSystem::GetInstance(),
+            "{ {Id = 1, MaxProgress = 5, Prize = 10}, {Id = 9, MaxProgress = 1, Prize = 50} }");
     }
 
     Snapshot Take()
@@ -125,9 +127,9 @@ public:
         shot.display = profile.displayMode;
         shot.pretty = GameGlobals::prettyCursor;
         AchievementSystem* achievements = AchievementSystem::GetInstance();
-        shot.achievementProgress = achievements->GetProgress(1);
-        shot.achievementComplete = achievements->IsComplete(9);
-        shot.prizes = achievements->GetPrizeTotal();
+        shot.achievementProgress = achievements->GetData(1)->mProgress;
+        shot.achievementComplete = achievements->GetData(9)->IsComplete();
+        shot.prizes = achievements->mPrizeTotal;
         TableCost* table = TableCost::GetInstance();
         shot.gardenLevel = table->GetCostPtr(5)->upgradeLevel;
         shot.millLevel = table->GetCostPtr(26)->upgradeLevel;

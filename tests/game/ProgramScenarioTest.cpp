@@ -74,9 +74,9 @@ TEST_F(ProgramScenario, TheExitButtonAsksAndYesEndsTheGameAfterSaving)
 {
     // Skip the logos; Exit, then No; Exit again, then Yes. The window slides in within 24 frames.
     mGame.WriteFile("exit.txt", "1 click left\n3 click left\n"
-                                "100 move 820 438\n101 click left\n"
+                                "100 move 820 498\n101 click left\n"
                                 "150 move 602 458\n151 click left\n"
-                                "200 move 820 438\n201 click left\n"
+                                "200 move 820 498\n201 click left\n"
                                 "250 move 420 458\n251 click left\n");
     // Pictures while it asks and after No; the one asked for after Yes is never shown, which fails the
     // run after the game has saved.

@@ -28,6 +28,7 @@ TEST(SampleSounds, EverySoundOfTheGameListLoadsAndPlays)
     } expected[] = {
         {"click_button", false}, {"show_window", false},
         {"hide_window", false},  {"complete_one_goods", false},
+        {"add_reward", false},   {"show_reward_window", false},
         {"MainMenu", true},      {"Track1", true},
         {"Track2", true},        {"Track3", true},
     };

@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <functional>
 #include <gtest/gtest.h>
+#include <set>
 #include <string>
 #include <utility>
 #include <vector>
@@ -148,6 +149,7 @@ TEST_F(ShellSampleDataTest, EveryWindowLayoutNamesPicturesFontsAndCaptionsThatEx
                                                            {"ContinueLevelGui.gui", "ContinueLevelGui"},
                                                            {"NewCharacterGui.gui", "NewCharacterGui"},
                                                            {"ExitGui.gui", "ExitGui"},
+                                                           {"RewardSystem.lua", "RewardGui"},
                                                            {"menu_button.lua", "MenuBox"}};
     for (const auto& [file, name] : layouts)
     {
@@ -187,5 +189,83 @@ TEST_F(ShellSampleDataTest, EveryWindowLayoutNamesPicturesFontsAndCaptionsThatEx
         };
         check(window);
         EXPECT_GE(buttons, 1) << file;
+    }
+}
+
+TEST_F(ShellSampleDataTest, TheAchievementsNameTextsPicturesAndEffectsThatExist)
+{
+    Korrin::LocaleManager texts;
+    texts.Load("strings.xml");
+    auto named = [&texts](const LuaValue& value)
+    { return value.IsString() && !texts.getStringByNameAsUtf16(value.ToString()).empty(); };
+    LuaScript script;
+    ASSERT_EQ(script.LoadFile("AchievementGui.lua", LuaScript::IfMissing::Report),
+              LuaScript::LoadResult::Ran);
+    Korrin::LuaStackGuard guard(script.GetState());
+    ExpectPictureTables(script, "AchievementGui.lua",
+                        {"EnabledItemMount", "DisabledItemMount", "DisabledItemQuad", "ProgressSprite",
+                         "BackProgressSprite", "FullPreviewMark", "EnabledPreviewMark",
+                         "DisabledPreviewMark"});
+    for (const char* font : {"FullPreviewFont", "EnabledPreviewFont", "DisabledPreviewFont", "ItemHeaderFont",
+                             "ItemDescriptionFont", "ItemProgressFont", "ItemPrizeFont"})
+    {
+        Korrin::LuaStackGuard fontGuard(script.GetState());
+        const LuaValue table = script.GetGlobal(font);
+        EXPECT_TRUE(Exists(table.GetField("Font").ToString())) << font;
+        if (const LuaValue caption = table.GetField("Caption"); !caption.IsNil())
+        {
+            EXPECT_TRUE(named(caption)) << font;
+        }
+    }
+    for (const char* area : {"ViewClipArea", "FullPreviewArea", "EnabledPreviewArea", "DisabledPreviewArea"})
+    {
+        Korrin::LuaStackGuard areaGuard(script.GetState());
+        float a = 0, b = 0, c = 0, d = 0;
+        EXPECT_TRUE(script.GetGlobal(area).GetFloat4(a, b, c, d)) << area;
+    }
+    // Every achievement the game's events feed, once, with its texts and both pictures.
+    std::set<int> ids;
+    script.GetGlobal("AchievementsData")
+        .ForEachEntry(
+            [&](const LuaValue&, const LuaValue& entry)
+            {
+                Korrin::LuaStackGuard entryGuard(entry.GetState());
+                const int id = static_cast<int>(entry.GetField("Id").ToFloat());
+                EXPECT_TRUE(ids.insert(id).second) << "id " << id;
+                EXPECT_TRUE(named(entry.GetField("Header"))) << "id " << id;
+                EXPECT_TRUE(named(entry.GetField("Description"))) << "id " << id;
+                EXPECT_GT(entry.GetField("MaxProgress").ToFloat(), 0.0f) << "id " << id;
+                EXPECT_TRUE(entry.GetField("useProgress").IsNumber()) << "id " << id;
+                for (const char* state : {"Enabled", "Disabled"})
+                {
+                    EXPECT_TRUE(Exists(entry.GetField("Image").GetField(state).GetField("Image").ToString()))
+                        << "id " << id << " " << state;
+                }
+            });
+    EXPECT_EQ(ids, (std::set<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14}));
+
+    LuaScript rewards;
+    ASSERT_EQ(rewards.LoadFile("RewardSystem.lua", LuaScript::IfMissing::Report), LuaScript::LoadResult::Ran);
+    ExpectPictureTables(rewards, "RewardSystem.lua", {"Rewards"});
+    {
+        Korrin::LuaStackGuard rewardsGuard(rewards.GetState());
+        const LuaValue animation = rewards.GetGlobal("Rewards").GetField("Animation");
+        EXPECT_GE(animation.GetField("NumFrames").ToFloat(), 15.0f) << "a picture for every achievement";
+    }
+    for (const char* effect : {"ShowRewards", "ShowRewardsFrame"})
+    {
+        LuaScript particles;
+        const std::string file = std::string(effect) + ".particle";
+        ASSERT_EQ(particles.LoadFile(file, LuaScript::IfMissing::Report), LuaScript::LoadResult::Ran) << file;
+        Korrin::LuaStackGuard particleGuard(particles.GetState());
+        int emitters = 0;
+        particles.GetGlobal(effect).ForEachEntry(
+            [&](const LuaValue&, const LuaValue& emitter)
+            {
+                ++emitters;
+                Korrin::LuaStackGuard emitterGuard(emitter.GetState());
+                EXPECT_TRUE(Exists(emitter.GetField("Sprite").GetField("Image").ToString())) << file;
+            });
+        EXPECT_GE(emitters, 1) << file;
     }
 }

@@ -141,6 +141,28 @@ Pcm MakeSaleChime()
     return pcm;
 }
 
+// The badge landing: a low thud under a bright rising triad.
+Pcm MakeRewardLanding()
+{
+    Pcm pcm(2, 44100, 0.9);
+    AddNote(pcm, 0.0, 0.25, 40, 0.6, 0.0, 0.2, false);   // E2
+    AddNote(pcm, 0.02, 0.6, 84, 0.35, -0.3, 1.0, false); // C6
+    AddNote(pcm, 0.1, 0.6, 88, 0.35, 0.0, 1.0, false);   // E6
+    AddNote(pcm, 0.18, 0.7, 91, 0.35, 0.3, 1.0, false);  // G6
+    return pcm;
+}
+
+// The reward panel appearing: a short fanfare of two rising fifths.
+Pcm MakeRewardFanfare()
+{
+    Pcm pcm(2, 44100, 1.2);
+    AddNote(pcm, 0.0, 0.35, 72, 0.4, -0.2, 0.8, false); // C5
+    AddNote(pcm, 0.0, 0.35, 79, 0.3, 0.2, 0.8, false);  // G5
+    AddNote(pcm, 0.3, 0.85, 77, 0.4, -0.2, 0.8, false); // F5
+    AddNote(pcm, 0.3, 0.85, 84, 0.3, 0.2, 0.8, false);  // C6
+    return pcm;
+}
+
 // A loop of bars: a bass note per bar and an arpeggio of its chord per beat. Tails wrap to the start,
 // so the end joins the beginning without a click.
 struct Piece
@@ -214,6 +236,8 @@ int main(int argc, char** argv)
     ok = Save(folder, "show_window.ogg", MakeWindowSound(true), 1.0) && ok;
     ok = Save(folder, "hide_window.ogg", MakeWindowSound(false), 1.0) && ok;
     ok = Save(folder, "sale.ogg", MakeSaleChime(), 1.0) && ok;
+    ok = Save(folder, "add_reward.ogg", MakeRewardLanding(), 1.0) && ok;
+    ok = Save(folder, "show_reward_window.ogg", MakeRewardFanfare(), 1.0) && ok;
     ok = Save(folder, "mainmenu.ogg", MakeMusic(menu), 1.2) && ok;
     ok = Save(folder, "track1.ogg", MakeMusic(track1), 1.2) && ok;
     ok = Save(folder, "track2.ogg", MakeMusic(track2), 1.2) && ok;

@@ -14,6 +14,7 @@
 #include "game/Util/HintManager.h"
 #include "platform/WindowSystem.h"
 #include "tests/game/Panel/SampleMedia.h"
+#include "tests/support/AchievementDefinitions.h"
 
 #include <gtest/gtest.h>
 
@@ -29,7 +30,7 @@ protected:
     GamePanelTest()
     {
         mParticlesOfGame.Load();
-        mAchievements.Define(14, 1000, 1);
+        TestSupport::DefineAchievements(mAchievements, "{ {Id = 14, MaxProgress = 1000, Prize = 1} }");
         mPanel.Init();
         mPanel.Reset();
     }
@@ -105,6 +106,19 @@ TEST_F(GamePanelTest, OnlyTheShownPageTakesInput)
     }
 }
 
+TEST_F(GamePanelTest, AModalWindowLocksTheShownPageAndTheTopBarUntilItCloses)
+{
+    mPanel.SetCurrent(3);
+    mPanel.GetTopInfo()->SetDisabled(false);
+    mPanel.LockForWindow();
+    EXPECT_TRUE(mPanel.GetPanel(3)->IsDisabled());
+    EXPECT_TRUE(mPanel.GetTopInfo()->IsDisabled());
+    mPanel.UnlockAfterWindow();
+    EXPECT_FALSE(mPanel.GetPanel(3)->IsDisabled());
+    EXPECT_FALSE(mPanel.GetTopInfo()->IsDisabled());
+    EXPECT_TRUE(mPanel.GetPanel(2)->IsDisabled()) << "a page not shown stays as it was";
+}
+
 TEST_F(GamePanelTest, ClicksOnThePanelAndItsTabsAreKeptFromTheField)
 {
     struct Case
@@ -130,11 +144,11 @@ TEST_F(GamePanelTest, TheClockShowsMinutesWithinTheHourAndRewardsLongLevels)
     Clock(61.0f * 60.0f + 5.9f);
     EXPECT_EQ(Caption("Time_Text"), "01:05");
     Clock(30.0f * 60.0f);
-    EXPECT_EQ(mAchievements.GetProgress(14), 0u) << "30:00 exactly";
+    EXPECT_EQ(mAchievements.GetData(14)->mProgress, 0u) << "30:00 exactly";
     Clock(30.0f * 60.0f + 1.0f);
-    EXPECT_EQ(mAchievements.GetProgress(14), 1u);
+    EXPECT_EQ(mAchievements.GetData(14)->mProgress, 1u);
     Clock(30.0f * 60.0f + 2.0f);
-    EXPECT_EQ(mAchievements.GetProgress(14), 2u) << "every frame";
+    EXPECT_EQ(mAchievements.GetData(14)->mProgress, 2u) << "every frame";
 }
 
 TEST_F(GamePanelTest, TheMedalFollowsTheTwoTimeLimits)
