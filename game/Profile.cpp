@@ -411,6 +411,19 @@ void Profile::DeleteUser()
     LoadAll();
 }
 
+void Profile::SetStoryStage(std::int32_t stage)
+{
+    if (stage < 0)
+    {
+        return;
+    }
+    if (storyStage >= 0 && static_cast<std::size_t>(storyStage) < storyFlags.size())
+    {
+        storyFlags[static_cast<std::size_t>(storyStage)] = false;
+    }
+    storyStage = stage;
+}
+
 // ---- Settings ----
 
 bool Profile::SaveSettings()

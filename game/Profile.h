@@ -106,6 +106,10 @@ public:
 
     bool IsLoaded() const { return mLoaded; }
 
+    // Moves the story on: the flag of the stage held so far is cleared, then the stage is stored; a
+    // negative stage changes nothing.
+    void SetStoryStage(std::int32_t stage);
+
     std::uint8_t displayMode = 0;
     std::uint32_t currentPlayer = 0;
     std::uint32_t nextPlayerNumber = 0;
