@@ -2,6 +2,7 @@
 
 #include "engine/Render/Sprite.h"
 #include "engine/Render/SpriteManager.h"
+#include "engine/Util/CheckedInteger.h"
 #include "engine/Util/Random.h"
 #include "game/LoadingFrame.h"
 
@@ -121,7 +122,8 @@ void LevelLoadScreen::DrawSprite(Part part)
     Korrin::Sprite* sprite = mSprites[static_cast<std::size_t>(part)];
     if (sprite != nullptr)
     {
-        sprite->Draw(static_cast<int>(sprite->GetPosition().x), static_cast<int>(sprite->GetPosition().y));
+        sprite->Draw(Korrin::CheckedInteger<int>(sprite->GetPosition().x),
+                     Korrin::CheckedInteger<int>(sprite->GetPosition().y));
     }
 }
 
@@ -133,8 +135,8 @@ void LevelLoadScreen::DrawGrowing(Part part, float shown)
         return;
     }
     const Korrin::Rect& source = sprite->GetSrcRect();
-    const float x = static_cast<float>(static_cast<int>(sprite->GetPosition().x));
-    const float y = static_cast<float>(static_cast<int>(sprite->GetPosition().y));
+    const float x = static_cast<float>(Korrin::CheckedInteger<int>(sprite->GetPosition().x));
+    const float y = static_cast<float>(Korrin::CheckedInteger<int>(sprite->GetPosition().y));
     const Korrin::Rect clip{x, y, x + (source.right - source.left) * shown, y + (source.bottom - source.top)};
     sprite->DrawInRectRestoring(clip, x, y);
     sprite->SetPosition(Korrin::Vector2{x, y});

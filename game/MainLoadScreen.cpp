@@ -3,6 +3,7 @@
 #include "engine/Render/RenderSystem.h"
 #include "engine/Render/Sprite.h"
 #include "engine/Render/SpriteManager.h"
+#include "engine/Util/CheckedInteger.h"
 #include "game/LoadingFrame.h"
 
 #include <algorithm>
@@ -90,8 +91,8 @@ void MainLoadScreen::DrawSprites()
     {
         if (sprite != nullptr)
         {
-            sprite->Draw(static_cast<int>(sprite->GetPosition().x),
-                         static_cast<int>(sprite->GetPosition().y));
+            sprite->Draw(Korrin::CheckedInteger<int>(sprite->GetPosition().x),
+                         Korrin::CheckedInteger<int>(sprite->GetPosition().y));
         }
     }
 }

@@ -6,6 +6,7 @@
 #include "engine/Render/SpriteManager.h"
 #include "engine/Sound/Sound.h"
 #include "engine/Sound/SoundManager.h"
+#include "engine/Util/CheckedInteger.h"
 #include "game/GUI/MainMenu.h"
 #include "game/Game/Game.h"
 #include "game/Game/GameInfo.h"
@@ -98,8 +99,8 @@ void Map::Draw()
 {
     if (mBackground != nullptr)
     {
-        mBackground->Draw(static_cast<int>(mBackground->GetPosition().x),
-                          static_cast<int>(mBackground->GetPosition().y));
+        mBackground->Draw(Korrin::CheckedInteger<int>(mBackground->GetPosition().x),
+                          Korrin::CheckedInteger<int>(mBackground->GetPosition().y));
     }
     DrawAll();
     if (mLevelButtons != nullptr)

@@ -2,6 +2,7 @@
 
 #include "engine/Script/LuaScript.h"
 #include "engine/Script/LuaStackGuard.h"
+#include "engine/Util/CheckedInteger.h"
 
 #include <cmath>
 #include <limits>
@@ -12,20 +13,7 @@ namespace
 // A script number cut towards zero; what lies outside 32 bits is held at the nearest end.
 std::int32_t ToInteger(const LuaValue& value)
 {
-    const double number = lua_tonumber(value.GetState(), value.GetIndex());
-    if (std::isnan(number))
-    {
-        return 0;
-    }
-    if (number >= static_cast<double>(std::numeric_limits<std::int32_t>::max()))
-    {
-        return std::numeric_limits<std::int32_t>::max();
-    }
-    if (number <= static_cast<double>(std::numeric_limits<std::int32_t>::min()))
-    {
-        return std::numeric_limits<std::int32_t>::min();
-    }
-    return static_cast<std::int32_t>(std::trunc(number));
+    return Korrin::CheckedInteger<std::int32_t>(lua_tonumber(value.GetState(), value.GetIndex()));
 }
 
 // 0 when the key is missing or not a number.

@@ -50,6 +50,7 @@ protected:
     void PlaceNative(std::uint32_t style, const WindowRect& outer, bool topmost) override;
     void RaiseNative() override;
     void PumpEvents() override;
+    bool ReportsTypedText() const override { return true; }
 
 private:
     void HandleEvent(const SDL_Event& event);

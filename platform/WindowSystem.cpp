@@ -235,6 +235,10 @@ void WindowSystem::SetKeyDown(std::uint8_t virtualKey, bool down)
     {
         key ^= KeyToggleBit;
     }
+    if (!down)
+    {
+        mTypedCharacters[virtualKey] = 0; // what it typed belongs to that press only
+    }
     key = static_cast<std::uint8_t>(down ? (key | KeyDownBit) : (key & ~KeyDownBit));
 }
 
@@ -244,15 +248,20 @@ void WindowSystem::ReleaseAllKeys()
     {
         key = static_cast<std::uint8_t>(key & ~KeyDownBit);
     }
+    mTypedCharacters.fill(0);
 }
 
 char16_t WindowSystem::CharacterForKey(std::uint8_t virtualKey, const KeyboardState& state) const
 {
+    if ((state[VirtualKey::Control] & KeyDownBit) != 0 || (state[VirtualKey::Menu] & KeyDownBit) != 0)
+    {
+        return 0; // a shortcut, not typing
+    }
     if (mTypedCharacters[virtualKey] != 0)
     {
         return mTypedCharacters[virtualKey];
     }
-    return KeyText::Translate(virtualKey, state);
+    return ReportsTypedText() ? 0 : KeyText::Translate(virtualKey, state);
 }
 
 void WindowSystem::PressKey(std::uint8_t virtualKey, bool down)

@@ -83,8 +83,9 @@ public:
     // The pointer and buttons; the pointer's position is in client pixels, as the system cursor's.
     MouseInput& Mouse() { return mMouse; }
     const MouseInput& Mouse() const { return mMouse; }
-    // The character a key types with a keyboard state: the one the backend last reported for that key,
-    // else the common layout's; 0 for none.
+    // The character a key types with a keyboard state: the one the backend reported for the key's
+    // current press; where the backend reports no typed text, the common layout's. 0 for none, and
+    // always 0 while Ctrl or Alt is held.
     char16_t CharacterForKey(std::uint8_t virtualKey, const KeyboardState& state) const;
     bool HasFocus() const { return mFocused; }
     // Counts every loss of the focus; a mouse device compares it to notice that its input was lost.
@@ -102,7 +103,7 @@ public:
     void ReleaseAllKeys();
     // A key pressed or released: its state and the key message.
     void PressKey(std::uint8_t virtualKey, bool down);
-    // A character typed with a key: the character message, and the key's character from now on.
+    // A character typed with a key: the character message, and the key's character until it is released.
     void TypeCharacter(std::uint8_t virtualKey, char16_t character);
     // The pointer moved (client pixels): the set-cursor message tells the window where it is.
     void MoveCursor(CursorPoint client);
@@ -112,6 +113,8 @@ public:
     void NotifyFocus(bool focused);
 
 protected:
+    // A backend that reports the text each key press types: a press it reports nothing for types nothing.
+    virtual bool ReportsTypedText() const { return false; }
     virtual void CreateNative(const std::string& caption, const WindowRect& outer) = 0;
     virtual void DestroyNative() = 0;
     virtual void ShowNative(ShowCommand command) = 0;

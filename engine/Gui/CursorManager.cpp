@@ -3,6 +3,7 @@
 #include "engine/Render/RenderSystem.h"
 #include "engine/Render/Sprite.h"
 #include "engine/Render/Texture.h"
+#include "engine/Util/CheckedInteger.h"
 
 namespace Korrin
 {
@@ -42,7 +43,7 @@ void CursorManager::SetDeviceCursor()
     {
         return;
     }
-    render->GetDevice()->SetCursorProperties(static_cast<int>(mHotSpotX), static_cast<int>(mHotSpotY),
+    render->GetDevice()->SetCursorProperties(CheckedInteger<int>(mHotSpotX), CheckedInteger<int>(mHotSpotY),
                                              mCursorSprite->GetTexture()->GetDeviceTexture());
 }
 

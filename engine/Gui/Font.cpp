@@ -7,6 +7,7 @@
 #include "engine/Script/LocaleManager.h"
 #include "engine/Script/LuaScript.h"
 #include "engine/Script/LuaStackGuard.h"
+#include "engine/Util/CheckedInteger.h"
 
 #include <cmath>
 
@@ -144,10 +145,10 @@ void Font::GetTextSize(const std::u16string& text, Vector2& size, float ratioX, 
 Font::GlyphPlacement Font::Place(const Glyph& glyph, int x, int y, float width, float height) const
 {
     GlyphPlacement placement;
-    placement.sourceLeft = static_cast<int>(glyph.x);
-    placement.sourceTop = static_cast<int>(glyph.y);
-    placement.sourceRight = static_cast<int>(glyph.x + glyph.w);
-    placement.sourceBottom = static_cast<int>(glyph.y + glyph.h);
+    placement.sourceLeft = CheckedInteger<int>(glyph.x);
+    placement.sourceTop = CheckedInteger<int>(glyph.y);
+    placement.sourceRight = CheckedInteger<int>(glyph.x + glyph.w);
+    placement.sourceBottom = CheckedInteger<int>(glyph.y + glyph.h);
     placement.x = x;
     placement.y = y;
     placement.width = width;
@@ -167,7 +168,7 @@ void Font::LayoutText(const Vector2& position, const std::u16string& text, float
             continue;
         }
         const GlyphPlacement placement =
-            Place(*glyph, static_cast<int>(position.x + pen), static_cast<int>(position.y), 0.0f, 0.0f);
+            Place(*glyph, CheckedInteger<int>(position.x + pen), CheckedInteger<int>(position.y), 0.0f, 0.0f);
         out.push_back(placement);
         out.back().width = static_cast<float>(placement.sourceRight - placement.sourceLeft);
         out.back().height = static_cast<float>(placement.sourceBottom - placement.sourceTop);
@@ -183,7 +184,7 @@ void Font::LayoutAligned(const Rect& area, const std::u16string& text, std::uint
     Vector2 position{area.left, area.top};
     if ((flags & kAlignCentreX) != 0)
     {
-        position.x = (area.left + area.right) * 0.5f - static_cast<float>(static_cast<int>(size.x) / 2);
+        position.x = (area.left + area.right) * 0.5f - static_cast<float>(CheckedInteger<int>(size.x) / 2);
     }
     else if ((flags & kAlignRight) != 0)
     {
@@ -204,7 +205,7 @@ void Font::LayoutAlignedScaled(const Rect& area, const std::u16string& text, flo
     Vector2 position{area.left, area.top};
     if ((flags & kAlignCentreX) != 0)
     {
-        position.x = (area.left + area.right) * 0.5f - static_cast<float>(static_cast<int>(size.x) / 2);
+        position.x = (area.left + area.right) * 0.5f - static_cast<float>(CheckedInteger<int>(size.x) / 2);
     }
     else if ((flags & kAlignRight) != 0)
     {
@@ -222,7 +223,7 @@ void Font::LayoutAlignedScaled(const Rect& area, const std::u16string& text, flo
         {
             continue;
         }
-        out.push_back(Place(*glyph, static_cast<int>(position.x + pen), static_cast<int>(position.y),
+        out.push_back(Place(*glyph, CheckedInteger<int>(position.x + pen), CheckedInteger<int>(position.y),
                             glyph->w * scaleX, glyph->h * scaleY));
         pen += glyph->w * ratioX * scaleX;
     }
@@ -377,8 +378,9 @@ void Font::LayoutLines(const Rect& area, const std::u16string& text, const WrapS
         float left = area.left;
         if ((style.flags & kAlignCentreX) != 0)
         {
-            left = style.clipped ? static_cast<float>(static_cast<int>(area.left + area.right - size.x) / 2)
-                                 : area.left + (area.right - area.left) * 0.5f - size.x * 0.5f;
+            left = style.clipped
+                       ? static_cast<float>(CheckedInteger<int>(area.left + area.right - size.x) / 2)
+                       : area.left + (area.right - area.left) * 0.5f - size.x * 0.5f;
         }
         else if ((style.flags & kAlignRight) != 0)
         {
@@ -391,12 +393,12 @@ void Font::LayoutLines(const Rect& area, const std::u16string& text, const WrapS
             {
                 return;
             }
-            const int x = static_cast<int>(left + pen);
-            const int y = static_cast<int>(top + offsetY);
+            const int x = CheckedInteger<int>(left + pen);
+            const int y = CheckedInteger<int>(top + offsetY);
             const float width =
-                style.clipped ? glyph->w : static_cast<float>(static_cast<int>(glyph->w * style.scaleX));
+                style.clipped ? glyph->w : static_cast<float>(CheckedInteger<int>(glyph->w * style.scaleX));
             const float height =
-                style.clipped ? glyph->h : static_cast<float>(static_cast<int>(glyph->h * style.scaleY));
+                style.clipped ? glyph->h : static_cast<float>(CheckedInteger<int>(glyph->h * style.scaleY));
             out.push_back(Place(*glyph, x, y, width, height));
             pen += glyph->w * style.ratioX * style.scaleX;
         };
@@ -491,8 +493,8 @@ void Font::Paint(const Placements& placements, const Colour& colour, const Rect*
         {
             mSprite->SetSrcRect(placement.sourceLeft, placement.sourceTop, placement.sourceRight,
                                 placement.sourceBottom);
-            mSprite->DrawScale(placement.x, placement.y, static_cast<int>(placement.width),
-                               static_cast<int>(placement.height));
+            mSprite->DrawScale(placement.x, placement.y, CheckedInteger<int>(placement.width),
+                               CheckedInteger<int>(placement.height));
         }
     }
     mSprite->SetColourV(saved);

@@ -12,6 +12,7 @@
 #include "engine/Log/ReportAssert.h"
 #include "engine/Script/LuaScript.h"
 #include "engine/Script/LuaStackGuard.h"
+#include "engine/Util/CheckedInteger.h"
 #include "engine/Util/ValueText.h"
 
 #include <algorithm>
@@ -119,7 +120,7 @@ void GuiContainer::ReadChildren(const LuaValue& table)
 {
     // A table's own walk has no stable order; children are made in a fixed one instead: the listed
     // entries in their order, then the named ones by name.
-    std::vector<lua_Integer> positions;
+    std::vector<int> positions;
     std::vector<std::string> names;
     table.ForEachEntry(
         [&positions, &names](const LuaValue& key, const LuaValue& value)
@@ -130,7 +131,13 @@ void GuiContainer::ReadChildren(const LuaValue& table)
             }
             if (lua_type(key.GetState(), key.GetIndex()) == LUA_TNUMBER)
             {
-                positions.push_back(static_cast<lua_Integer>(lua_tonumber(key.GetState(), key.GetIndex())));
+                // Only whole positions list a child; any other number key is no position at all.
+                const double number = lua_tonumber(key.GetState(), key.GetIndex());
+                const int position = CheckedInteger<int>(number);
+                if (static_cast<double>(position) == number)
+                {
+                    positions.push_back(position);
+                }
             }
             else if (lua_type(key.GetState(), key.GetIndex()) == LUA_TSTRING)
             {
@@ -140,10 +147,10 @@ void GuiContainer::ReadChildren(const LuaValue& table)
     std::sort(positions.begin(), positions.end());
     std::sort(names.begin(), names.end());
     lua_State* state = table.GetState();
-    for (const lua_Integer position : positions)
+    for (const int position : positions)
     {
         LuaStackGuard guard(state);
-        lua_rawgeti(state, table.GetIndex(), static_cast<int>(position));
+        lua_rawgeti(state, table.GetIndex(), position);
         AddChild(LuaValue(state, -1));
     }
     for (const std::string& name : names)

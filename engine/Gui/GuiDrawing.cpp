@@ -3,6 +3,7 @@
 #include "engine/Render/AnimatedSprite.h"
 #include "engine/Render/Sprite.h"
 #include "engine/Render/SpriteManager.h"
+#include "engine/Util/CheckedInteger.h"
 
 namespace Korrin
 {
@@ -35,7 +36,7 @@ void GuiDrawing::DrawPart(Sprite* sprite, const Rect& source, const Vector2& pos
     if (sprite != nullptr)
     {
         sprite->SetSrcRectF(source);
-        sprite->Draw(static_cast<int>(position.x), static_cast<int>(position.y));
+        sprite->Draw(CheckedInteger<int>(position.x), CheckedInteger<int>(position.y));
     }
 }
 
@@ -43,7 +44,7 @@ void GuiDrawing::Draw(Sprite* sprite, const Vector2& position)
 {
     if (sprite != nullptr)
     {
-        sprite->Draw(static_cast<int>(position.x), static_cast<int>(position.y));
+        sprite->Draw(CheckedInteger<int>(position.x), CheckedInteger<int>(position.y));
     }
 }
 
@@ -101,7 +102,7 @@ void GuiDrawing::DrawFrame(AnimatedSprite* sprite, std::uint16_t frame, const Ve
 {
     if (sprite != nullptr)
     {
-        sprite->DrawFrame(frame, static_cast<int>(position.x), static_cast<int>(position.y));
+        sprite->DrawFrame(frame, CheckedInteger<int>(position.x), CheckedInteger<int>(position.y));
     }
 }
 

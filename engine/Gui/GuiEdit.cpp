@@ -8,6 +8,7 @@
 #include "engine/Log/ReportAssert.h"
 #include "engine/Script/LuaStackGuard.h"
 #include "engine/Script/LuaValue.h"
+#include "engine/Util/CheckedInteger.h"
 #include "platform/Services.h"
 #include "platform/VirtualKey.h"
 
@@ -72,9 +73,9 @@ GuiEdit::GuiEdit(const LuaValue& table)
         }
     }
     const LuaValue maxChars = table.GetField("MaxChars");
-    if (maxChars.IsNumber() && std::isfinite(maxChars.ToFloat()))
+    if (maxChars.IsNumber())
     {
-        mMaxChars = static_cast<int>(std::clamp(maxChars.ToFloat(), -1.0f, 100000.0f));
+        mMaxChars = std::clamp(CheckedInteger<int>(maxChars.ToFloat(), mMaxChars), -1, 100000);
     }
 }
 
@@ -202,7 +203,7 @@ Vector2 GuiEdit::GetCaretPosition() const
     }
     // The text's left edge as the centred line puts it.
     const float textLeft =
-        (field.left + field.right) * 0.5f - static_cast<float>(static_cast<int>(whole.x) / 2);
+        (field.left + field.right) * 0.5f - static_cast<float>(CheckedInteger<int>(whole.x) / 2);
     return Vector2{textLeft + before - Width(mCursorRect) * 0.5f,
                    (field.top + field.bottom) * 0.5f - Height(mCursorRect) * 0.5f};
 }

@@ -12,6 +12,7 @@
 #include "engine/Log/ReportAssert.h"
 #include "engine/Script/LuaStackGuard.h"
 #include "engine/Script/LuaValue.h"
+#include "engine/Util/CheckedInteger.h"
 
 #include <algorithm>
 
@@ -23,7 +24,7 @@ namespace
 
 constexpr const char* kSource = "Source\\Gui\\GuiList";
 // Rows of a list beyond this come only from a broken layout.
-constexpr float kMostRows = 10000.0f;
+constexpr int kMostRows = 10000;
 
 const GuiList::Item& EmptyItem()
 {
@@ -120,7 +121,7 @@ GuiList::GuiList(const LuaValue& table, GuiContainer* container)
     else
     {
         mRows =
-            static_cast<int>(std::clamp((mListRect.bottom - mListRect.top) / mRowHeight, 0.0f, kMostRows));
+            std::clamp(CheckedInteger<int>((mListRect.bottom - mListRect.top) / mRowHeight), 0, kMostRows);
     }
     UpdateVisibleItems();
 }

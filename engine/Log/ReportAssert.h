@@ -18,8 +18,8 @@ int ReportAssert(const std::string& description, const std::string& module, cons
 std::string FormatAssertReport(const std::string& description, const std::string& module, const char* file,
                                int line);
 
-// What every check does: report, and on OK stop at a breakpoint in the failing code. When a debugger
-// goes on past it, so does the caller, which must then carry on with a safe value.
+// What every check does: report, and on OK stop at a breakpoint in the failing code when a debugger is
+// attached. Without one, and when a debugger goes on past it, the caller goes on with a safe value.
 void ReportAndBreak(const std::string& description, const std::string& module, const char* file, int line);
 
 } // namespace Korrin

@@ -2,6 +2,7 @@
 
 #include "engine/Render/AnimatedSprite.h"
 #include "engine/Render/SpriteManager.h"
+#include "engine/Util/CheckedInteger.h"
 #include "engine/Util/Random.h"
 
 #include <algorithm>
@@ -15,15 +16,7 @@ constexpr float kRadiansPerDegree = 0.017453292f;
 // The key index at a key position: its whole part, within 0 .. last (a broken position reads as 0).
 std::uint32_t KeyIndex(float position, std::uint32_t last)
 {
-    if (!(position > 0.0f))
-    {
-        return 0;
-    }
-    if (position >= static_cast<float>(last))
-    {
-        return last;
-    }
-    return static_cast<std::uint32_t>(position);
+    return std::min(Korrin::CheckedInteger<std::uint32_t>(position), last);
 }
 
 // The fraction of the way from key k to key n at a key position; a zero span counts as 1.
@@ -55,11 +48,7 @@ BaseParticleSystem::Settings::Settings()
 int BaseParticleSystem::ToPixel(float value)
 {
     constexpr float kFarthest = 1.0e6f;
-    if (!(value > -kFarthest))
-    {
-        return value != value ? 0 : -static_cast<int>(kFarthest);
-    }
-    return static_cast<int>(std::min(value, kFarthest));
+    return Korrin::CheckedInteger<int>(std::clamp(value, -kFarthest, kFarthest));
 }
 
 BaseParticleSystem::BaseParticleSystem(Korrin::AnimatedSprite* sprite) : mSprite(sprite)

@@ -6,6 +6,7 @@
 #include "engine/Render/SpriteManager.h"
 #include "engine/Script/LuaScript.h"
 #include "engine/Script/LuaStackGuard.h"
+#include "engine/Util/CheckedInteger.h"
 
 #include <cmath>
 
@@ -179,8 +180,7 @@ void ParticleSystem::LoadEmitter(const std::string& file, const LuaValue& table)
             LogLine("ParticleSystem: " + file + ": \"ParticlesQuota\" " + std::to_string(quota) +
                     " is cut to " + std::to_string(kMaxQuota));
         }
-        emitter.SetQuota(
-            quota > 0.0f ? static_cast<std::size_t>(std::fmin(quota, static_cast<float>(kMaxQuota))) : 0);
+        emitter.SetQuota(CheckedInteger<std::size_t>(std::fmin(quota, static_cast<float>(kMaxQuota))));
     }
     if (ReadNumber(table, "PerSecond", value))
     {

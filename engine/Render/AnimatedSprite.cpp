@@ -3,6 +3,7 @@
 #include "engine/Script/LuaScript.h"
 #include "engine/Script/LuaStackGuard.h"
 #include "engine/Script/LuaValue.h"
+#include "engine/Util/CheckedInteger.h"
 
 #include <algorithm>
 #include <cmath>
@@ -19,15 +20,7 @@ constexpr std::uint32_t kMostFrames = 65535;
 // A script number cut toward zero into 0..limit (a hostile or broken value cannot overflow).
 std::uint32_t WholeNumber(float value, std::uint32_t limit)
 {
-    if (!(value > 0.0f))
-    {
-        return 0;
-    }
-    if (value >= static_cast<float>(limit))
-    {
-        return limit;
-    }
-    return static_cast<std::uint32_t>(value);
+    return std::min(CheckedInteger<std::uint32_t>(value), limit);
 }
 
 template <std::size_t N>
@@ -228,16 +221,16 @@ void AnimatedSprite::SetFrames(std::uint16_t columns, std::uint16_t rows, std::u
 {
     mColumns = columns == 0 ? 1 : columns;
     mRows = rows == 0 ? 1 : rows;
-    const int frameWidth = static_cast<int>(origin.right - origin.left) / mColumns;
-    const int frameHeight = static_cast<int>(origin.bottom - origin.top) / mRows;
+    const int frameWidth = CheckedInteger<int>(origin.right - origin.left) / mColumns;
+    const int frameHeight = CheckedInteger<int>(origin.bottom - origin.top) / mRows;
     count = std::min(count, kMostFrames);
     mFrames.clear();
     for (std::uint32_t row = 0; row < mRows && mFrames.size() < count; ++row)
     {
         for (std::uint32_t column = 0; column < mColumns && mFrames.size() < count; ++column)
         {
-            const float left = origin.left + static_cast<float>(static_cast<int>(column) * frameWidth);
-            const float top = origin.top + static_cast<float>(static_cast<int>(row) * frameHeight);
+            const float left = origin.left + static_cast<float>(column) * static_cast<float>(frameWidth);
+            const float top = origin.top + static_cast<float>(row) * static_cast<float>(frameHeight);
             mFrames.push_back(Rect{left, top, left + static_cast<float>(frameWidth),
                                    top + static_cast<float>(frameHeight)});
         }
@@ -375,8 +368,8 @@ void AnimatedSprite::DrawKeys(float x, float y)
     }
     else if (!mDrawScaleKeys.empty())
     {
-        Sprite::DrawScale(static_cast<int>(x), static_cast<int>(y), static_cast<int>(mDrawScale[2]),
-                          static_cast<int>(mDrawScale[3]));
+        Sprite::DrawScale(CheckedInteger<int>(x), CheckedInteger<int>(y), CheckedInteger<int>(mDrawScale[2]),
+                          CheckedInteger<int>(mDrawScale[3]));
     }
     else if (!mDrawClipKeys.empty())
     {
@@ -401,7 +394,7 @@ void AnimatedSprite::DrawFrame(std::uint16_t frame, int x, int y)
 
 void AnimatedSprite::DrawFrameAt(const Vector2& position, std::uint16_t frame)
 {
-    DrawFrame(frame, static_cast<int>(position.x), static_cast<int>(position.y));
+    DrawFrame(frame, CheckedInteger<int>(position.x), CheckedInteger<int>(position.y));
 }
 
 void AnimatedSprite::DrawFrameTexture(const Vector2& position, std::uint16_t frame, Texture* texture)

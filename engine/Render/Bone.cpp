@@ -2,6 +2,7 @@
 
 #include "engine/Render/AnimatedSprite.h"
 #include "engine/Render/SpriteManager.h"
+#include "engine/Util/CheckedInteger.h"
 
 #include <algorithm>
 #include <cmath>
@@ -43,8 +44,7 @@ void Bone::Draw()
         return;
     }
     // A frame from an animation's key may be anything: the sprite clamps it to its last frame.
-    const float frame = mFrame > 0.0f ? std::min(mFrame, 65535.0f) : 0.0f;
-    mSprite->DrawFrameEx(static_cast<std::uint16_t>(frame), mWorldPosition.x, mWorldPosition.y, mScale.x,
+    mSprite->DrawFrameEx(CheckedInteger<std::uint16_t>(mFrame), mWorldPosition.x, mWorldPosition.y, mScale.x,
                          mScale.y, mAngle, pivot.x, pivot.y);
 }
 

@@ -4,6 +4,7 @@
 #include "engine/Script/LuaScript.h"
 #include "engine/Script/LuaStackGuard.h"
 #include "engine/Script/LuaValue.h"
+#include "engine/Util/CheckedInteger.h"
 
 #include <algorithm>
 
@@ -15,11 +16,7 @@ namespace
 
 std::uint16_t GridSide(float value)
 {
-    if (!(value >= 2.0f))
-    {
-        return 2;
-    }
-    return value >= 65535.0f ? 65535 : static_cast<std::uint16_t>(value);
+    return std::max<std::uint16_t>(CheckedInteger<std::uint16_t>(value), 2);
 }
 
 } // namespace
@@ -99,8 +96,8 @@ void Mesh::Load(const LuaValue& table)
     float source[4] = {};
     if (ReadNumbers(table.GetField("SrcRect"), source, 4))
     {
-        SetTextureRect(static_cast<int>(source[0]), static_cast<int>(source[1]), static_cast<int>(source[2]),
-                       static_cast<int>(source[3]));
+        SetTextureRect(CheckedInteger<int>(source[0]), CheckedInteger<int>(source[1]),
+                       CheckedInteger<int>(source[2]), CheckedInteger<int>(source[3]));
     }
 }
 

@@ -6,6 +6,7 @@
 #include "engine/Render/TextureManager.h"
 #include "engine/Script/LuaStackGuard.h"
 #include "engine/Script/LuaValue.h"
+#include "engine/Util/CheckedInteger.h"
 
 #include <utility>
 
@@ -17,7 +18,7 @@ namespace
 
 std::uint16_t WholePixels(float size)
 {
-    return static_cast<std::uint16_t>(size);
+    return CheckedInteger<std::uint16_t>(size);
 }
 
 } // namespace
@@ -69,8 +70,8 @@ void NullSprite::SetSrcRect(int left, int top, int right, int bottom)
 
 void NullSprite::SetSrcRectF(const Rect& rect)
 {
-    SetSrcRect(static_cast<int>(rect.left), static_cast<int>(rect.top), static_cast<int>(rect.right),
-               static_cast<int>(rect.bottom));
+    SetSrcRect(CheckedInteger<int>(rect.left), CheckedInteger<int>(rect.top), CheckedInteger<int>(rect.right),
+               CheckedInteger<int>(rect.bottom));
 }
 
 void NullSprite::SetColour(float red, float green, float blue, float alpha)
@@ -203,8 +204,8 @@ void NullSprite::Load(const LuaValue& table)
     {
         LoadImage(image.ToString());
     }
-    BuildQuad(static_cast<float>(static_cast<int>(mSrcRect.right)),
-              static_cast<float>(static_cast<int>(mSrcRect.bottom)));
+    BuildQuad(static_cast<float>(CheckedInteger<int>(mSrcRect.right)),
+              static_cast<float>(CheckedInteger<int>(mSrcRect.bottom)));
     float position[2] = {};
     if (ReadNumbers(table.GetField("Pos"), position, 2))
     {

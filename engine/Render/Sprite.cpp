@@ -2,6 +2,7 @@
 
 #include "engine/Script/LuaScript.h"
 #include "engine/Script/LuaStackGuard.h"
+#include "engine/Util/CheckedInteger.h"
 
 #include <cmath>
 
@@ -20,8 +21,8 @@ Sprite::Sprite(const std::string& image)
     {
         LoadImage(image);
     }
-    BuildQuad(static_cast<float>(static_cast<int>(mSrcRect.right)),
-              static_cast<float>(static_cast<int>(mSrcRect.bottom)));
+    BuildQuad(static_cast<float>(CheckedInteger<int>(mSrcRect.right)),
+              static_cast<float>(CheckedInteger<int>(mSrcRect.bottom)));
 }
 
 Sprite::Sprite(const std::string& table, const std::string& file)
@@ -49,16 +50,18 @@ void Sprite::Draw(int x, int y)
 void Sprite::DrawScale(int x, int y, int width, int height)
 {
     mPosition = Vector2{static_cast<float>(x), static_cast<float>(y)};
-    SetCorners(static_cast<float>(x), static_cast<float>(y), static_cast<float>(x + width),
-               static_cast<float>(y + height));
+    SetCorners(static_cast<float>(x), static_cast<float>(y),
+               static_cast<float>(x) + static_cast<float>(width),
+               static_cast<float>(y) + static_cast<float>(height));
     Submit();
 }
 
 void Sprite::DrawEx(float x, float y, float scaleX, float scaleY, float angle, float pivotX, float pivotY)
 {
     mPosition = Vector2{x, y};
-    int width = static_cast<int>(mSrcRect.right - mSrcRect.left);
-    int height = static_cast<int>(mSrcRect.bottom - mSrcRect.top);
+    // Wide enough that making an odd size even cannot overflow.
+    std::int64_t width = CheckedInteger<int>(mSrcRect.right - mSrcRect.left);
+    std::int64_t height = CheckedInteger<int>(mSrcRect.bottom - mSrcRect.top);
     width += width % 2 != 0 ? 1 : 0;
     height += height % 2 != 0 ? 1 : 0;
     const float halfWidth = static_cast<float>(width) * 0.5f * scaleX;
@@ -115,7 +118,7 @@ void Sprite::DrawInRect(const Rect& source, const Rect& clip, float x, float y)
         y = clip.top;
     }
     SetSrcRectF(narrowed);
-    Draw(static_cast<int>(x), static_cast<int>(y));
+    Draw(CheckedInteger<int>(x), CheckedInteger<int>(y));
 }
 
 void Sprite::DrawInRectRestoring(const Rect& clip, float x, float y)

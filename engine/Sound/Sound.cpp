@@ -176,6 +176,9 @@ std::int32_t Sound::FindFreeVoice()
 std::int32_t Sound::Play(bool loop)
 {
     std::lock_guard<std::recursive_mutex> guard(mLock);
+    // A stream that stands at its start holds a ring filled for the last loop flag: a track shorter than
+    // the ring would be followed by silence (or, filled looping, by its start) before the first refill.
+    const bool refill = mSoundFile != nullptr && !mStreaming && loop != mLoop;
     mLoop = loop;
     if (mDevice == nullptr)
     {
@@ -185,6 +188,10 @@ std::int32_t Sound::Play(bool loop)
     if (index < 0)
     {
         return -1;
+    }
+    if (refill)
+    {
+        RefillRingFromStart();
     }
     Voice& voice = mVoices[static_cast<std::size_t>(index)];
     if (!SetVoiceVolumeLocked(index, voice.volume, mTypeVolume))
@@ -225,6 +232,11 @@ void Sound::StopLocked()
             voice.buffer->SetCurrentPosition(0);
         }
     }
+    RefillRingFromStart();
+}
+
+void Sound::RefillRingFromStart()
+{
     if (mSoundFile && mVoices[0].buffer)
     {
         mBytesWritten = 0;

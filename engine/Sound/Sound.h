@@ -77,6 +77,8 @@ private:
     std::int32_t FindFreeVoice();
     void RefillLostBuffer(Platform::SoundBuffer& buffer);
     void StopLocked();
+    // A streamed sound's decoder and ring back at the start, the ring filled anew.
+    void RefillRingFromStart();
     bool SetVoiceVolumeLocked(std::int32_t voice, float voiceVolume, float typeVolume);
 
     // The sound thread refills while the main thread plays, stops and re-volumes.

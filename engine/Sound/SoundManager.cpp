@@ -4,6 +4,7 @@
 #include "engine/Script/LuaScript.h"
 #include "engine/Script/LuaStackGuard.h"
 #include "engine/Sound/Sound.h"
+#include "engine/Util/CheckedInteger.h"
 #include "platform/SoundDevice.h"
 #include "platform/ThreadControl.h"
 
@@ -27,12 +28,7 @@ std::uint16_t VoiceCountOf(const LuaValue& cache)
     {
         return 1;
     }
-    const float value = std::trunc(cache.ToFloat());
-    if (!(value >= 1.0f))
-    {
-        return 1;
-    }
-    return static_cast<std::uint16_t>(std::min(value, 65535.0f));
+    return std::max<std::uint16_t>(CheckedInteger<std::uint16_t>(cache.ToFloat()), 1);
 }
 
 } // namespace

@@ -87,16 +87,20 @@ std::int32_t SoundOGG::Read(std::uint8_t* buffer, std::int32_t bytes, bool loop)
         return 0;
     }
     std::int32_t delivered = 0;
+    // A looping read starts over as often as the request needs (a track shorter than the read plays
+    // several times in it); only a pass from the start that gives nothing ends it, so that a stream
+    // with nothing in it cannot spin here.
     bool rewound = false;
+    std::int32_t sinceRewind = 0;
     while (delivered < bytes)
     {
         if (mBytesRead >= mTotalBytes)
         {
-            // One rewind per read: a stream with nothing in it must not spin here.
-            if (loop && !rewound && mTotalBytes > 0)
+            if (loop && mTotalBytes > 0 && (!rewound || sinceRewind > 0))
             {
                 Rewind();
                 rewound = true;
+                sinceRewind = 0;
                 continue;
             }
             break;
@@ -107,15 +111,20 @@ std::int32_t SoundOGG::Read(std::uint8_t* buffer, std::int32_t bytes, bool loop)
         if (got <= 0)
         {
             // The decoder has no more to give before the length the file claimed: the stream ends here,
-            // so that a looping track starts over on the next read instead of staying silent.
+            // so that a looping track starts over instead of staying silent.
             if (got == 0)
             {
                 mTotalBytes = mBytesRead;
+                if (mBytesRead > 0)
+                {
+                    continue;
+                }
             }
             break;
         }
         mBytesRead += static_cast<std::uint32_t>(got);
         delivered += static_cast<std::int32_t>(got);
+        sinceRewind += static_cast<std::int32_t>(got);
     }
     std::memset(buffer + delivered, 0, static_cast<std::size_t>(bytes - delivered));
     return delivered;

@@ -1,22 +1,17 @@
 #include "engine/Util/Colour.h"
 
+#include "engine/Util/CheckedInteger.h"
+
 namespace Korrin
 {
 
 namespace
 {
 
+// A channel outside 0..1 is held at its end; one that is not a number is 0.
 std::uint32_t ChannelByte(float channel)
 {
-    if (channel >= 1.0f)
-    {
-        return 255;
-    }
-    if (channel <= 0.0f)
-    {
-        return 0;
-    }
-    return static_cast<std::uint32_t>(channel * 255.0f + 0.5f);
+    return CheckedInteger<std::uint8_t>(channel * 255.0f + 0.5f);
 }
 
 } // namespace

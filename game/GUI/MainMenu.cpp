@@ -6,6 +6,7 @@
 #include "engine/Render/SpriteManager.h"
 #include "engine/Sound/Sound.h"
 #include "engine/Sound/SoundManager.h"
+#include "engine/Util/CheckedInteger.h"
 #include "game/GUI/GameGuiManager.h"
 #include "game/GUI/Options.h"
 #include "game/Game/Game.h"
@@ -119,8 +120,8 @@ void MainMenu::Draw()
 {
     if (mBackground != nullptr)
     {
-        mBackground->Draw(static_cast<int>(mBackground->GetPosition().x),
-                          static_cast<int>(mBackground->GetPosition().y));
+        mBackground->Draw(Korrin::CheckedInteger<int>(mBackground->GetPosition().x),
+                          Korrin::CheckedInteger<int>(mBackground->GetPosition().y));
     }
     if (mButtons != nullptr)
     {

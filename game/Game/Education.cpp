@@ -6,6 +6,7 @@
 #include "engine/Script/LuaScript.h"
 #include "engine/Script/LuaStackGuard.h"
 #include "engine/Script/LuaValue.h"
+#include "engine/Util/CheckedInteger.h"
 #include "game/Entity/Entity.h"
 #include "game/Entity/EntityManager.h"
 #include "game/Entity/EntityRope.h"
@@ -138,14 +139,14 @@ void Education::Init()
             }
             TipEvent event;
             entry.GetField("hintPos").GetFloat2(event.hintPos.x, event.hintPos.y);
-            event.eventType = static_cast<std::int32_t>(entry.GetField("eventType").ToFloat());
+            event.eventType = Korrin::CheckedInteger<std::int32_t>(entry.GetField("eventType").ToFloat());
             event.hintName = entry.GetField("hintName").ToString();
             if (const LuaValue start = entry.GetField("startTime"); start.IsNumber())
             {
                 event.timer = start.ToFloat();
             }
-            event.lock = static_cast<std::int32_t>(entry.GetField("lock").ToFloat());
-            mGroups[static_cast<std::int32_t>(group.ToFloat())].events.push_back(std::move(event));
+            event.lock = Korrin::CheckedInteger<std::int32_t>(entry.GetField("lock").ToFloat());
+            mGroups[Korrin::CheckedInteger<std::int32_t>(group.ToFloat())].events.push_back(std::move(event));
         });
 }
 

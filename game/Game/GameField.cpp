@@ -4,6 +4,7 @@
 #include "engine/Render/AnimatedMesh.h"
 #include "engine/Render/AnimatedSprite.h"
 #include "engine/Render/SpriteManager.h"
+#include "engine/Util/CheckedInteger.h"
 #include "game/Game/PathSearch.h"
 #include "game/Pers/PersManager.h"
 
@@ -374,10 +375,10 @@ void GameField::LoadTileSheet(std::uint8_t type)
     const std::string image = "obj" + std::to_string(type + 1) + ".jpg";
     mTileSheet = sprites->CreateAnimatedSprite(image);
     const Korrin::Rect source = mTileSheet->GetSrcRect();
-    const auto columns =
-        static_cast<std::uint16_t>(std::lround((source.right - source.left) / FieldGeometry::kCellWidth));
-    const auto rows =
-        static_cast<std::uint16_t>(std::lround((source.bottom - source.top) / FieldGeometry::kCellHeight));
+    const auto columns = Korrin::CheckedInteger<std::uint16_t>(
+        std::round((source.right - source.left) / FieldGeometry::kCellWidth));
+    const auto rows = Korrin::CheckedInteger<std::uint16_t>(
+        std::round((source.bottom - source.top) / FieldGeometry::kCellHeight));
     mTileSheet->SetFrames(columns, rows, static_cast<std::uint32_t>(columns) * rows, source);
 }
 
@@ -484,8 +485,9 @@ void GameField::DrawAnimatedObject(const AnimBkObject& object)
         return;
     }
     auto* mesh = static_cast<Korrin::AnimatedMesh*>(object.drawable);
-    mesh->DrawCells(static_cast<int>(object.x), static_cast<int>(object.y - kSceneryRise),
-                    mesh->GetVertexColumns(), mesh->GetVertexRows());
+    mesh->DrawCells(Korrin::CheckedInteger<int>(object.x),
+                    Korrin::CheckedInteger<int>(object.y - kSceneryRise), mesh->GetVertexColumns(),
+                    mesh->GetVertexRows());
 }
 
 void GameField::DrawScenery()

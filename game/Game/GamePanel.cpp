@@ -12,6 +12,7 @@
 #include "engine/Render/SpriteManager.h"
 #include "engine/Sound/Sound.h"
 #include "engine/Sound/SoundManager.h"
+#include "engine/Util/CheckedInteger.h"
 #include "engine/Util/ValueText.h"
 #include "game/Entity/Entity.h"
 #include "game/GUI/AchievementSystem.h"
@@ -487,8 +488,8 @@ void GamePanel::DrawTaskTable()
     const bool firstIsMoney = goals.front().goods == LevelTaskInfo::kMoneyGoods;
     if (firstIsMoney && mClosingRod != nullptr)
     {
-        mClosingRod->DrawFrame(0, static_cast<int>(mClosingRod->GetPosition().x),
-                               static_cast<int>(mClosingRod->GetPosition().y));
+        mClosingRod->DrawFrame(0, Korrin::CheckedInteger<int>(mClosingRod->GetPosition().x),
+                               Korrin::CheckedInteger<int>(mClosingRod->GetPosition().y));
     }
     for (std::size_t i = 0; i < goals.size(); ++i)
     {

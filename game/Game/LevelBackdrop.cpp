@@ -4,6 +4,7 @@
 #include "engine/Render/Mesh.h"
 #include "engine/Render/Sprite.h"
 #include "engine/Render/SpriteManager.h"
+#include "engine/Util/CheckedInteger.h"
 #include "game/Game/Bk01.h"
 #include "game/Game/Bk02.h"
 #include "game/Game/Bk03.h"
@@ -150,7 +151,8 @@ void LevelBackdrop::Draw()
         for (const Bird& bird : mBirds)
         {
             const auto frame = static_cast<std::uint16_t>(
-                std::min(std::round(bird.frame), static_cast<float>(mBirdSprite->GetFrameCount() - 1)));
+                std::min<std::size_t>(Korrin::CheckedInteger<std::uint16_t>(std::round(bird.frame)),
+                                      mBirdSprite->GetFrameCount() - 1));
             mBirdSprite->DrawFrameEx(frame, bird.position.x, bird.position.y, kBirdScale, kBirdScale, 0.0f,
                                      0.0f, 0.0f);
         }

@@ -6,6 +6,7 @@
 #include "engine/Render/TextureManager.h"
 #include "engine/Script/LuaScript.h"
 #include "engine/Script/LuaStackGuard.h"
+#include "engine/Util/CheckedInteger.h"
 
 #include <algorithm>
 #include <cmath>
@@ -158,7 +159,7 @@ void AniMeshContainer::SetEntityTextureRect(int index, float x1, float y1, float
     {
         return;
     }
-    auto nearest = [](float value) { return static_cast<int>(std::lround(value)); };
+    auto nearest = [](float value) { return Korrin::CheckedInteger<int>(std::round(value)); };
     part->mesh->SetTextureRect(nearest(x1), nearest(y1), nearest(x2), nearest(y2));
 }
 

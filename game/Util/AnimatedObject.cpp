@@ -2,6 +2,7 @@
 
 #include "engine/Log/LogManager.h"
 #include "engine/Render/AnimatedSprite.h"
+#include "engine/Util/CheckedInteger.h"
 #include "engine/Util/Random.h"
 
 #include <cmath>
@@ -33,7 +34,7 @@ void AnimatedObject::Init(float x, float y, Korrin::AnimatedSprite* sprite, floa
     mX = x;
     mY = y;
     mSprite = sprite;
-    mPeriod = period > 0.0f ? static_cast<std::uint32_t>(period) : 0;
+    mPeriod = Korrin::CheckedInteger<std::uint32_t>(period);
     mScale = scale;
     mEnabled = enabled;
     mAlpha = alpha;

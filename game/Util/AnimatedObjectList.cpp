@@ -3,6 +3,7 @@
 #include "engine/Render/SpriteManager.h"
 #include "engine/Script/LuaScript.h"
 #include "engine/Script/LuaStackGuard.h"
+#include "engine/Util/CheckedInteger.h"
 #include "game/Util/AnimatedObject.h"
 
 #include <cmath>
@@ -53,7 +54,8 @@ Description Describe(const LuaValue& table)
     }
     if (const LuaValue enabled = element(6); enabled.IsNumber())
     {
-        description.enabled = std::lround(enabled.ToFloat()) != 0;
+        description.enabled =
+            Korrin::CheckedInteger<int>(std::round(enabled.ToFloat()), description.enabled) != 0;
     }
     if (const LuaValue alpha = element(7); alpha.IsNumber())
     {

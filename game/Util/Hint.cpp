@@ -5,6 +5,7 @@
 #include "engine/Render/SpriteManager.h"
 #include "engine/Script/LuaStackGuard.h"
 #include "engine/Script/LuaValue.h"
+#include "engine/Util/CheckedInteger.h"
 #include "game/Main.h"
 #include "game/Util/VirtualMouse.h"
 
@@ -17,6 +18,8 @@ namespace
 constexpr float kScreenMiddleX = 512.0f;
 constexpr float kScreenMiddleY = 384.0f;
 constexpr float kFar = std::numeric_limits<float>::max();
+// More pieces than this along one edge come only from a broken window size; drawing them would stall.
+constexpr std::uint32_t kMostRuns = 4096;
 
 // Where the pointer piece stands relative to the window corner it replaces, by corner type.
 constexpr Korrin::Vector2 kPointerShift[4] = {
@@ -38,7 +41,7 @@ std::uint32_t RunCount(float length, float piece)
     {
         return 0;
     }
-    return static_cast<std::uint32_t>(length / piece) + 1;
+    return std::min(Korrin::CheckedInteger<std::uint32_t>(length / piece), kMostRuns) + 1;
 }
 
 } // namespace
@@ -67,12 +70,12 @@ Hint::Hint(const LuaValue& table, const std::string& scriptFile)
     ReadPair(table, "pos", mAnchor);
     if (const LuaValue corner = table.GetField("cornerType"); corner.IsNumber())
     {
-        mCornerType = static_cast<std::uint32_t>(corner.ToFloat()) % 4u;
+        mCornerType = Korrin::CheckedInteger<std::uint32_t>(corner.ToFloat()) % 4u;
         mFixedCorner = 1;
     }
     if (const LuaValue clickable = table.GetField("isClickable"); clickable.IsNumber())
     {
-        mClickable = static_cast<std::uint32_t>(clickable.ToFloat());
+        mClickable = Korrin::CheckedInteger<std::uint32_t>(clickable.ToFloat());
     }
     if (const LuaValue cornered = table.GetField("isCornered");
         cornered.IsNumber() && cornered.ToFloat() == 0.0f)
@@ -148,8 +151,8 @@ void Hint::ReadData(const LuaValue& data)
 
 void Hint::ComputePieces()
 {
-    mWidth = static_cast<std::uint32_t>(std::lround(std::max(mWinSize.x, 0.0f)));
-    mHeight = static_cast<std::uint32_t>(std::lround(std::max(mWinSize.y, 0.0f)));
+    mWidth = Korrin::CheckedInteger<std::uint32_t>(std::round(mWinSize.x));
+    mHeight = Korrin::CheckedInteger<std::uint32_t>(std::round(mWinSize.y));
     if (mStyle != nullptr)
     {
         mStyleRect = mStyle->GetSrcRect();
@@ -307,15 +310,15 @@ void Hint::DrawCorners()
                 mCorners->SetMirrorH(type == kLowerRight || type == kUpperRight);
                 mCorners->SetMirrorV(type == kUpperRight || type == kUpperLeft);
                 mCorners->DrawFrame(static_cast<std::uint16_t>(mCornerFrame),
-                                    static_cast<int>(corner.x + kPointerShift[type].x),
-                                    static_cast<int>(corner.y + kPointerShift[type].y));
+                                    Korrin::CheckedInteger<int>(corner.x + kPointerShift[type].x),
+                                    Korrin::CheckedInteger<int>(corner.y + kPointerShift[type].y));
             }
             continue;
         }
         if (mStyle != nullptr)
         {
             mStyle->SetSrcRectF(mPieces[corner.piece]);
-            mStyle->Draw(static_cast<int>(corner.x), static_cast<int>(corner.y));
+            mStyle->Draw(Korrin::CheckedInteger<int>(corner.x), Korrin::CheckedInteger<int>(corner.y));
         }
     }
 }
@@ -378,8 +381,8 @@ void Hint::DrawItems(const Korrin::Colour& colour)
             extra = found->second;
         }
         image->SetColourV(colour);
-        image->Draw(static_cast<int>(mWindowPos.x + own.x + extra.x),
-                    static_cast<int>(mWindowPos.y + own.y + extra.y));
+        image->Draw(Korrin::CheckedInteger<int>(mWindowPos.x + own.x + extra.x),
+                    Korrin::CheckedInteger<int>(mWindowPos.y + own.y + extra.y));
         image->SetPosition(own);
     }
     for (const auto& [name, text] : mTexts)

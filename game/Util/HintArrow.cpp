@@ -1,6 +1,7 @@
 #include "game/Util/HintArrow.h"
 
 #include "engine/Render/AnimatedMesh.h"
+#include "engine/Util/CheckedInteger.h"
 #include "engine/Util/Vector2.h"
 #include "game/Util/AniMeshContainer.h"
 
@@ -40,8 +41,8 @@ void HintArrow::Draw(const Korrin::Vector2& target)
     {
         return;
     }
-    mContainer->Draw(0, static_cast<int>(std::lround(target.x + kOffsetX)),
-                     static_cast<int>(std::lround(target.y + kOffsetY)), false);
+    mContainer->Draw(0, Korrin::CheckedInteger<int>(std::round(target.x + kOffsetX)),
+                     Korrin::CheckedInteger<int>(std::round(target.y + kOffsetY)), false);
 }
 
 void HintArrow::Release()

@@ -2,8 +2,10 @@
 #include "engine/Log/ReportAssert.h"
 #include "platform/Message.h"
 #include "platform/MessageBox.h"
+#include "platform/Process.h"
 #include "tests/support/ReportRecorder.h"
 
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -93,6 +95,38 @@ TEST(ReportAssertDeathTest, HeadlessWithoutAHandlerAnswersAsTold)
             Korrin::ReportAssert("no one to ask", "Korrin.dll", "Source\\App\\Application", 227);
         },
         testing::ExitedWithCode(255), "no one to ask");
+}
+
+TEST(ReportAssertDeathTest, WithoutADebuggerOkGoesOnAfterTheReportAndCancelEnds)
+{
+    ASSERT_FALSE(Platform::Process::DebuggerAttached()) << "run the tests without a debugger";
+    const struct
+    {
+        int answer;
+        int exitCode;
+        const char* output;
+    } cases[] = {
+        {Platform::DialogButton::Ok, 7, "went on past the report"},
+        {Platform::DialogButton::Cancel, 255, "ERROR NOTIFICATION"},
+    };
+    for (const auto& test : cases)
+    {
+        EXPECT_EXIT(
+            {
+                // The real program: no recorder, no stand-in for a debugger, the headless answer.
+                Platform::MessageBox::SetHandler(nullptr);
+                Platform::Process::SetBreakHandler(nullptr);
+                Platform::MessageBox::SetInteractive(false);
+                Platform::MessageBox::SetHeadlessAnswer(test.answer);
+                Korrin::ReportAndBreak("a slider without its image", "Korrin.dll", "Source\\Gui\\GuiSlider",
+                                       22);
+                std::fprintf(stderr, "went on past the report\n");
+                Platform::Process::EndNow(7);
+            },
+            testing::ExitedWithCode(test.exitCode), test.output)
+            << test.answer;
+    }
+    EXPECT_NE(ReadFile("Assert.txt").find("a slider without its image"), std::string::npos);
 }
 
 } // namespace

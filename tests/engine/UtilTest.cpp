@@ -1,13 +1,17 @@
 #include "engine/Util/Array.h"
+#include "engine/Util/CheckedInteger.h"
 #include "engine/Util/Rect.h"
 #include "engine/Util/SafeVector.h"
 #include "engine/Util/Singleton.h"
 #include "engine/Util/ValueText.h"
 #include "tests/support/ReportRecorder.h"
 
+#include <cmath>
+#include <cstdint>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <limits>
 #include <sstream>
 
 namespace
@@ -131,3 +135,38 @@ TEST_F(UtilTest, ValuesAsText)
 }
 
 } // namespace
+
+TEST(CheckedInteger, NotANumberGivesTheFallbackAndTheRangeHoldsEverythingElse)
+{
+    constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+    constexpr double kInfinity = std::numeric_limits<double>::infinity();
+    const struct
+    {
+        double value;
+        int asInt;
+        int asByte;
+        std::int64_t asWide;
+    } cases[] = {
+        {kNaN, -7, 9, -7},
+        {2.9, 2, 2, 2},
+        {-2.9, -2, 0, -2},
+        {255.5, 255, 255, 255},
+        {1e30, std::numeric_limits<int>::max(), 255, std::numeric_limits<std::int64_t>::max()},
+        {-1e30, std::numeric_limits<int>::min(), 0, std::numeric_limits<std::int64_t>::min()},
+        {kInfinity, std::numeric_limits<int>::max(), 255, std::numeric_limits<std::int64_t>::max()},
+        {-kInfinity, std::numeric_limits<int>::min(), 0, std::numeric_limits<std::int64_t>::min()},
+        {2147483647.0, 2147483647, 255, 2147483647},
+    };
+    for (const auto& test : cases)
+    {
+        EXPECT_EQ(Korrin::CheckedInteger<int>(test.value, -7), test.asInt) << test.value;
+        EXPECT_EQ(Korrin::CheckedInteger<std::uint8_t>(test.value, std::uint8_t{9}), test.asByte)
+            << test.value;
+        EXPECT_EQ(Korrin::CheckedInteger<std::int64_t>(test.value, std::int64_t{-7}), test.asWide)
+            << test.value;
+    }
+    // Floats: the largest float below 2^31 still converts; 2^31 itself is past int.
+    EXPECT_EQ(Korrin::CheckedInteger<int>(2147483520.0f), 2147483520);
+    EXPECT_EQ(Korrin::CheckedInteger<int>(2147483648.0f), std::numeric_limits<int>::max());
+    EXPECT_EQ(Korrin::CheckedInteger<std::uint16_t>(std::nanf("")), 0);
+}

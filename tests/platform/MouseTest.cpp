@@ -4,6 +4,7 @@
 #include "platform/VirtualKey.h"
 
 #include <gtest/gtest.h>
+#include <memory>
 
 namespace
 {
@@ -124,6 +125,62 @@ TEST_F(MouseDeviceTest, TypedCharactersArriveAsMessagesAndBecomeTheirKeysCharact
     EXPECT_EQ(mSeen[0].code, Platform::MessageCode::Char);
     EXPECT_EQ(mSeen[0].first, 0xE4u);
     EXPECT_EQ(mWindows.CharacterForKey(Platform::VirtualKey::LetterA, state), u'\u00e4');
+}
+
+// A backend that, like the real window system, reports the text of every key press.
+class TextReportingWindowSystem : public Platform::HeadlessWindowSystem
+{
+protected:
+    bool ReportsTypedText() const override { return true; }
+};
+
+TEST(KeyCharacters, AKeyGivesOnlyWhatItsCurrentPressTypedAndShortcutsTypeNothing)
+{
+    namespace Key = Platform::VirtualKey;
+    // Each case: A is pressed (with its text when the backend reported one) while the modifier is held,
+    // after an earlier press of A typed "a" and was released.
+    const struct
+    {
+        const char* what;
+        bool reportsText;
+        std::uint8_t modifier;
+        char16_t typedNow;
+        char16_t expected;
+    } cases[] = {
+        {"the text of this press", true, 0, u'\u00e4', u'\u00e4'},
+        {"a press the backend typed nothing for", true, 0, 0, 0},
+        {"Ctrl+A", true, Key::Control, 0, 0},
+        {"Alt+A", true, Key::Menu, 0, 0},
+        {"Ctrl+A with text reported anyway", true, Key::Control, u'a', 0},
+        {"no reported text: the common layout", false, 0, 0, u'a'},
+        {"no reported text, Ctrl held", false, Key::Control, 0, 0},
+    };
+    for (const auto& test : cases)
+    {
+        std::unique_ptr<Platform::WindowSystem> windows =
+            test.reportsText ? std::make_unique<TextReportingWindowSystem>()
+                             : std::make_unique<Platform::HeadlessWindowSystem>();
+        windows->SetKeyDown(Key::LetterA, true);
+        windows->TypeCharacter(Key::LetterA, u'a');
+        windows->SetKeyDown(Key::LetterA, false);
+
+        if (test.modifier != 0)
+        {
+            windows->SetKeyDown(test.modifier, true);
+        }
+        windows->SetKeyDown(Key::LetterA, true);
+        if (test.typedNow != 0)
+        {
+            windows->TypeCharacter(Key::LetterA, test.typedNow);
+        }
+        Platform::WindowSystem::KeyboardState state{};
+        if (test.modifier != 0)
+        {
+            state[test.modifier] = Platform::KeyDownBit;
+        }
+        state[Key::LetterA] = Platform::KeyDownBit;
+        EXPECT_EQ(windows->CharacterForKey(Key::LetterA, state), test.expected) << test.what;
+    }
 }
 
 TEST(KeyText, TranslatesWithShiftAndCapsLockAndFindsTheStrokeOfACharacter)

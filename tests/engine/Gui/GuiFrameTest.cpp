@@ -317,3 +317,14 @@ TEST_F(GuiFrameTest, TheEditTakesTypedCharactersUpToItsLimitAndMovesItsCaret)
     EXPECT_FALSE(Frame(72).caretShown);
     EXPECT_TRUE(Frame(102).caretShown);
 }
+
+TEST_F(GuiFrameTest, CtrlAndAltCombinationsTypeNothingEvenAfterTheKeyTypedBefore)
+{
+    Run("2 type a\n10 keydown ctrl\n12 key a\n14 keyup ctrl\n16 keydown alt\n18 key a\n20 keyup alt\n"
+        "24 key a\n",
+        27);
+    EXPECT_EQ(Frame(4).edited, u"a");
+    EXPECT_EQ(Frame(13).edited, u"a") << "Ctrl+A";
+    EXPECT_EQ(Frame(22).edited, u"a") << "Alt+A";
+    EXPECT_EQ(Frame(26).edited, u"aa") << "A alone types again";
+}

@@ -2,6 +2,7 @@
 #include "engine/Gui/FontManager.h"
 #include "engine/Gui/GuiButton.h"
 #include "engine/Gui/GuiContainer.h"
+#include "engine/Gui/GuiEdit.h"
 #include "engine/Gui/GuiList.h"
 #include "engine/Gui/GuiManager.h"
 #include "engine/Gui/GuiSlider.h"
@@ -156,6 +157,40 @@ TEST_F(GuiLayoutTest, ASliderWithoutTravelAndAListWithoutRowHeightDoNothing)
     flat->AddItem(u"two", 2);
     EXPECT_EQ(flat->GetCount(), 2);
     EXPECT_EQ(flat->GetVisibleCount(), 0);
+}
+
+TEST_F(GuiLayoutTest, NumbersThatAreNotANumberOrTooLargeGiveTheDefaultOrTheLimit)
+{
+    GuiContainer window("Hostile", "layout.gui");
+    const struct
+    {
+        const char* name;
+        int expected;
+    } edits[] = {{"NanChars", 20}, {"HugeChars", 100000}};
+    for (const auto& edit : edits)
+    {
+        const auto* field = dynamic_cast<Korrin::GuiEdit*>(window.GetByName(edit.name));
+        ASSERT_NE(field, nullptr) << edit.name;
+        EXPECT_EQ(field->GetMaxChars(), edit.expected) << edit.name;
+    }
+    const struct
+    {
+        const char* name;
+        int rows;
+    } lists[] = {{"NanRows", 0}, {"HugeRows", 10000}};
+    for (const auto& list : lists)
+    {
+        auto* rows = dynamic_cast<Korrin::GuiList*>(window.GetByName(list.name));
+        ASSERT_NE(rows, nullptr) << list.name;
+        EXPECT_EQ(rows->GetRows(), list.rows) << list.name;
+        rows->AddItem(u"one", 1);
+    }
+    // Number keys that are no whole position make no widget (and are never read as another's).
+    EXPECT_EQ(window.GetCount(), 4u);
+    EXPECT_EQ(window.GetByName("FarPosition"), nullptr);
+    EXPECT_EQ(window.GetByName("HalfPosition"), nullptr);
+    window.UpdatePosition(Vector2{});
+    window.Update();
 }
 
 TEST_F(GuiLayoutTest, AnchorsPlaceTheWindowAndGiveTheAnchorBack)

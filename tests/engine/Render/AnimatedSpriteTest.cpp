@@ -2,6 +2,7 @@
 
 #include "tests/engine/Render/SpriteFixture.h"
 
+#include <cmath>
 #include <vector>
 
 using Korrin::AnimatedSprite;
@@ -134,4 +135,49 @@ TEST_F(AnimatedSpriteTest, FrameDrawsClampTheIndexAndCopiesShareTheLookNotTheTex
     EXPECT_EQ(copy->GetFrameCount(), 6u);
     EXPECT_EQ(copy->GetCurrentFrame(), 2);
     EXPECT_EQ(copy->GetTexture(), nullptr);
+}
+
+TEST_F(AnimatedSpriteTest, NumbersThatAreNotANumberOrTooLargeGiveZeroOrTheLimitAndDrawSafely)
+{
+    // 0/0 is not a number; 1e30 lies far beyond any pixel or frame count.
+    Script("wild.lua", R"(
+WildColour = { Image = "sheet.png", Colour = { 0/0, 1e30, -1e30, 0.5 } }
+WildRect = { Image = "sheet.png", SrcRect = { 0/0, 8, 1e30, -1e30 } }
+WildKeys = { Image = "sheet.png", DrawScale = { { 0/0, 1e30, 1e30, 0/0, 0 }, { 0/0, 0, 0, 0, 1 } } }
+WildFrames = { Image = "sheet.png", SrcRect = { 0, 0, 1e30, 0/0 },
+               Animation = { FramesCols = 0/0, FramesRows = 1e30, NumFrames = 1e30, Speed = 0/0 } }
+)");
+    constexpr float kMostInt = 2147483648.0f;
+    const struct
+    {
+        const char* table;
+        std::uint32_t colour;
+        Rect source;
+    } cases[] = {
+        {"WildColour", 0x8000FF00u, Rect{0, 0, 64, 32}},
+        {"WildRect", 0xFFFFFFFFu, Rect{0, 8, kMostInt, -kMostInt}},
+        {"WildKeys", 0xFFFFFFFFu, Rect{0, 0, 64, 32}},
+        {"WildFrames", 0xFFFFFFFFu, Rect{0, 0, kMostInt, 0}},
+    };
+    for (const auto& test : cases)
+    {
+        AnimatedSprite* sprite = mSprites.LoadAnimatedSprite(test.table, "wild.lua");
+        ASSERT_NE(sprite, nullptr) << test.table;
+        EXPECT_EQ(sprite->GetVertex(0).colour, test.colour) << test.table;
+        EXPECT_EQ(sprite->GetSrcRect(), test.source) << test.table;
+        sprite->Update(0.5f);
+        QuadsDrawn(
+            [&]
+            {
+                sprite->Draw();
+                sprite->DrawAt(Korrin::Vector2{std::nanf(""), 1e30f});
+                sprite->DrawEx(std::nanf(""), 1e30f, 1.0f, 1.0f, 0.0f, 0.0f, 0.0f);
+                sprite->DrawFrameAt(Korrin::Vector2{-1e30f, std::nanf("")}, 0);
+                sprite->DrawInRectRestoring(Rect{0, 0, 100, 100}, std::nanf(""), 1e30f);
+            });
+    }
+    AnimatedSprite* keys = mSprites.LoadAnimatedSprite("WildKeys", "wild.lua");
+    QuadsDrawn([&] { keys->Draw(); });
+    EXPECT_EQ(keys->GetVertex(0).x, 0.0f) << "a position that is not a number draws at 0";
+    EXPECT_EQ(keys->GetVertex(1).x, kMostInt) << "a width too large is held at the largest";
 }

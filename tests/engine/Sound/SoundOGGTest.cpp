@@ -37,12 +37,22 @@ TEST_F(SoundOGGTest, ALoopingReadRunsOnFromTheStartAndAOnceReadPadsWithSilence)
     SoundOGG file;
     ASSERT_TRUE(file.Open("click.ogg"));
     const std::size_t extra = 1000;
-    std::vector<std::uint8_t> looped(reference.size() + extra);
-    EXPECT_EQ(file.Read(looped.data(), static_cast<std::int32_t>(looped.size()), true),
-              static_cast<std::int32_t>(looped.size()));
-    std::vector<std::uint8_t> expected = reference;
-    expected.insert(expected.end(), reference.begin(), reference.begin() + extra);
-    EXPECT_EQ(looped, expected);
+    // Past the end once, and a read so long that the track fits in it several times over.
+    for (const std::size_t repeats : {1u, 5u})
+    {
+        file.Rewind();
+        std::vector<std::uint8_t> looped(reference.size() * repeats + extra);
+        EXPECT_EQ(file.Read(looped.data(), static_cast<std::int32_t>(looped.size()), true),
+                  static_cast<std::int32_t>(looped.size()))
+            << repeats;
+        std::vector<std::uint8_t> expected;
+        for (std::size_t pass = 0; pass < repeats; ++pass)
+        {
+            expected.insert(expected.end(), reference.begin(), reference.end());
+        }
+        expected.insert(expected.end(), reference.begin(), reference.begin() + extra);
+        EXPECT_EQ(looped, expected) << repeats;
+    }
 
     file.Rewind();
     std::vector<std::uint8_t> once(reference.size() + extra, 0xAB);
