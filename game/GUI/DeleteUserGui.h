@@ -1,11 +1,14 @@
 #pragma once
 
 #include "game/Blank.h"
-#include "game/GUI/WindowDialog.h"
 
 #include <cstdint>
+#include <string>
 
-// The window of deleting a player (window 10). It shows its layout and closes on its controls.
+class GameWindowFrame;
+
+// The window of deleting the selected player (window 10); with one player listed it shows a warning
+// layout instead, whose OK deletes nothing. Either way it goes back to the player selection.
 class DeleteUserGui : public Blank
 {
 public:
@@ -13,14 +16,23 @@ public:
 
     DeleteUserGui();
 
-    void Init() override { mDialog.Init(); }
-    void Reset() override {}
+    void Init() override;
+    void Reset() override;
     bool Update(float dt) override;
-    void Draw() override { mDialog.Draw(); }
+    void Draw() override;
     void SetActive(bool active) override;
 
-    WindowDialog& GetDialog() { return mDialog; }
+    // What a click on the control of that name does.
+    void HandleClick(const std::string& name);
+    GameWindowFrame* GetCurrentFrame() const { return mCurrent; }
+    bool IsWarning() const { return mCurrent != nullptr && mCurrent == mWarningFrame; }
+    bool IsShown() const { return mShown; }
 
 private:
-    WindowDialog mDialog;
+    void Hide();
+
+    GameWindowFrame* mCurrent = nullptr;
+    GameWindowFrame* mFrame = nullptr;        // the widget manager's
+    GameWindowFrame* mWarningFrame = nullptr; // the widget manager's
+    bool mShown = false;
 };

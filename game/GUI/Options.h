@@ -1,11 +1,14 @@
 #pragma once
 
 #include "game/Blank.h"
-#include "game/GUI/WindowDialog.h"
 
 #include <cstdint>
+#include <string>
 
-// The window of the settings (window 5). It shows its layout and closes on its controls.
+class GameWindowFrame;
+
+// The window of the settings (window 5): the two volume sliders act while they move; the three check
+// boxes (tips, full screen, decorated cursor) take effect, and the settings file is written, on OK.
 class Options : public Blank
 {
 public:
@@ -13,14 +16,27 @@ public:
 
     Options();
 
-    void Init() override { mDialog.Init(); }
-    void Reset() override {}
+    void Init() override;
+    void Reset() override;
     bool Update(float dt) override;
-    void Draw() override { mDialog.Draw(); }
+    void Draw() override;
     void SetActive(bool active) override;
 
-    WindowDialog& GetDialog() { return mDialog; }
+    // The game menu calls it right after showing this window, so that OK brings the game menu back.
+    void SetReturnToGameMenu() { mReturnToGameMenu = true; }
+    // What a click on the control of that name does.
+    void HandleClick(const std::string& name);
+    GameWindowFrame* GetFrame() const { return mFrame; }
+    bool IsShown() const { return mShown; }
 
 private:
-    WindowDialog mDialog;
+    void ShowCurrentValues();
+    void ApplyMovedSliders();
+    void ApplyAndSave();
+
+    GameWindowFrame* mFrame = nullptr; // the widget manager's
+    bool mShown = false;
+    bool mReturnToGameMenu = false;
+    float mMusicApplied = -1.0f;
+    float mSoundApplied = -1.0f;
 };

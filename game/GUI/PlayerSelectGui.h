@@ -1,11 +1,20 @@
 #pragma once
 
 #include "game/Blank.h"
-#include "game/GUI/WindowDialog.h"
 
 #include <cstdint>
+#include <string>
 
-// The window of choosing the player (window 8). It shows its layout and closes on its controls.
+class GameWindowFrame;
+
+namespace Korrin
+{
+class GuiList;
+} // namespace Korrin
+
+// The window of choosing the player (window 8): the list "PROFILES_LIST" shows the profile's players
+// (the profile keeps the list; the window only shows it and passes the selection on), with OK (the
+// selected player becomes the current one), Cancel, Create (window 9) and Delete (window 10).
 class PlayerSelectGui : public Blank
 {
 public:
@@ -13,14 +22,26 @@ public:
 
     PlayerSelectGui();
 
-    void Init() override { mDialog.Init(); }
+    void Init() override;
     void Reset() override {}
     bool Update(float dt) override;
-    void Draw() override { mDialog.Draw(); }
+    void Draw() override;
     void SetActive(bool active) override;
 
-    WindowDialog& GetDialog() { return mDialog; }
+    // What a click on the control of that name does.
+    void HandleClick(const std::string& name);
+    GameWindowFrame* GetFrame() const { return mFrame; }
+    Korrin::GuiList* GetList() const;
+    bool IsShown() const { return mShown; }
 
 private:
-    WindowDialog mDialog;
+    // Fills the list from the profile and selects the profile's selected player.
+    void ShowPlayers();
+    void SelectCurrentPlayer();
+    void Hide();
+
+    GameWindowFrame* mFrame = nullptr; // the widget manager's
+    bool mShown = false;
+    bool mCreate = false;
+    bool mDelete = false;
 };

@@ -1,24 +1,206 @@
 #include "game/GUI/TypeNameGui.h"
 
+#include "engine/App/InputManager.h"
+#include "engine/Gui/GuiEdit.h"
+#include "engine/Gui/GuiManager.h"
+#include "engine/Gui/GuiText.h"
+#include "engine/Log/LogManager.h"
+#include "engine/Log/ReportAssert.h"
+#include "engine/Script/LuaScript.h"
+#include "engine/Script/LuaStackGuard.h"
 #include "game/GUI/GameGuiManager.h"
+#include "game/GUI/GameWindowFrame.h"
+#include "game/GUI/PlayerSelectGui.h"
+#include "game/GUI/WindowDialog.h"
 #include "game/Main.h"
+#include "game/Profile.h"
 
-TypeNameGui::TypeNameGui() : mDialog("TypeNameGui", "TypeNameGui.gui", "TYPENAME_OK", "TYPENAME_CANCEL")
+#include <algorithm>
+
+namespace
+{
+
+constexpr const char* kEdit = "TYPENAME_PLAYER_EDIT";
+constexpr const char* kHint = "TYPENAME_MAXCHAR_TEXT";
+
+bool IsBlanksOnly(const std::u16string& name)
+{
+    return std::all_of(name.begin(), name.end(), [](char16_t unit) { return unit == u' '; });
+}
+
+bool IsListed(const std::u16string& name)
+{
+    const Profile* profile = Profile::Peek();
+    if (profile == nullptr)
+    {
+        return false;
+    }
+    const std::vector<Profile::Player>& players = profile->GetPlayers();
+    return std::any_of(players.begin(), players.end(),
+                       [&name](const Profile::Player& player) { return player.name == name; });
+}
+
+} // namespace
+
+TypeNameGui::TypeNameGui()
 {
     mActive = false;
 }
 
+void TypeNameGui::Init()
+{
+    if (mFrame == nullptr)
+    {
+        mFrame = GameWindowFrame::Create("TypeNameGui", "TypeNameGui.gui");
+        mFirstRunFrame = GameWindowFrame::Create("TypeNameFirstRunGui", "TypeNameFirstRunGui.gui");
+    }
+    for (GameWindowFrame* frame : {mFrame, mFirstRunFrame})
+    {
+        if (frame != nullptr)
+        {
+            frame->SetDisabled(true);
+        }
+    }
+    mCurrent = mFrame;
+    if (const auto* hint = Find<Korrin::GuiText>(kHint))
+    {
+        mHintCaption = hint->mCaptionName;
+    }
+    ReadWrongUserText();
+}
+
+void TypeNameGui::ReadWrongUserText()
+{
+    Korrin::LuaScript script;
+    script.LoadFile("TypeNameGui.gui", Korrin::LuaScript::IfMissing::Report);
+    Korrin::LuaStackGuard guard(script.GetState());
+    const LuaValue text = script.GetGlobal("WrongUserText");
+    if (text.IsString())
+    {
+        mWrongUserText = text.ToString();
+    }
+}
+
 void TypeNameGui::SetActive(bool active)
 {
+    if (Korrin::LogManager* log = Korrin::LogManager::Peek())
+    {
+        log->Write("TypeNameGui::SetEnabled %s", active ? "true" : "false");
+    }
+    const Profile* profile = Profile::Peek();
+    const bool firstRun = profile == nullptr || profile->GetPlayers().empty();
+    mCurrent = firstRun && mFirstRunFrame != nullptr ? mFirstRunFrame : mFrame;
+    if (auto* edit = Find<Korrin::GuiEdit>(kEdit))
+    {
+        edit->SetText(u"");
+    }
+    mBack = false;
     Blank::SetActive(active);
-    mDialog.SetActive(active);
+    if (mCurrent == nullptr)
+    {
+        return;
+    }
+    mCurrent->SetDisabled(!active);
+    if (active)
+    {
+        mCurrent->Show();
+        mShown = true;
+    }
 }
 
 bool TypeNameGui::Update(float dt)
 {
-    if (mDialog.Update(dt))
+    if (mCurrent == nullptr)
     {
-        _GetMain().GetGameGuiManager()->Show(GameGuiManager::kNoWindow);
+        return true;
+    }
+    mCurrent->UpdateAnimation(dt);
+    if (mCurrent->HasClosed())
+    {
+        if (mShown)
+        {
+            mCurrent->SetDisabled(true);
+            mShown = false;
+            _GetMain().GetGameGuiManager()->Show(mBack ? PlayerSelectGui::kWindowId
+                                                       : GameGuiManager::kNoWindow);
+        }
+        return true;
+    }
+    mShown = true;
+    const auto* edit = Find<Korrin::GuiEdit>(kEdit);
+    auto* hint = Find<Korrin::GuiText>(kHint);
+    if (edit == nullptr || hint == nullptr)
+    {
+        Korrin::ReportAndBreak("PlayerSelectGui access error: null controller.", Korrin::kGameModule,
+                               "Source\\GUI\\TypeNameGui", 101);
+        return true;
+    }
+    if (edit->GetText() != mRejectedName)
+    {
+        hint->mCaptionName = mHintCaption;
+    }
+    if (mCurrent->GetState() == GameWindowFrame::kClosing)
+    {
+        return true;
+    }
+    const Korrin::InputManager* input = Korrin::InputManager::Peek();
+    const Korrin::GuiManager* manager = Korrin::GuiManager::Peek();
+    const Korrin::GuiElement* clicked = manager != nullptr ? manager->GetMessage() : nullptr;
+    const std::string clickedName = clicked != nullptr ? clicked->GetName() : std::string();
+    if ((input != nullptr && input->IsKeyPressed(kEnterKey)) ||
+        clickedName == std::string("TYPENAME_OK") + Suffix())
+    {
+        Confirm();
+    }
+    else if (clickedName == "TYPENAME_CANCEL")
+    {
+        Cancel();
     }
     return true;
+}
+
+void TypeNameGui::Confirm()
+{
+    WindowDialog::PlayClick();
+    const auto* edit = Find<Korrin::GuiEdit>(kEdit);
+    Profile* profile = Profile::Peek();
+    if (edit == nullptr || profile == nullptr || IsBlanksOnly(edit->GetText()))
+    {
+        return;
+    }
+    const std::u16string name = edit->GetText();
+    if (IsListed(name))
+    {
+        mRejectedName = name;
+        if (auto* hint = Find<Korrin::GuiText>(kHint))
+        {
+            hint->mCaptionName = mWrongUserText;
+        }
+        return;
+    }
+    // The profile gives the number: one above every number that has files, so no one's files are lost.
+    profile->CreateUser(name);
+    Hide();
+}
+
+void TypeNameGui::Cancel()
+{
+    Hide();
+    mBack = true;
+}
+
+void TypeNameGui::Hide()
+{
+    if (mCurrent != nullptr && mCurrent->GetState() != GameWindowFrame::kClosing)
+    {
+        mCurrent->Hide();
+    }
+}
+
+void TypeNameGui::Draw()
+{
+    if (mShown && mCurrent != nullptr)
+    {
+        mCurrent->Draw();
+    }
 }

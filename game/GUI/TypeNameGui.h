@@ -1,26 +1,53 @@
 #pragma once
 
 #include "game/Blank.h"
-#include "game/GUI/WindowDialog.h"
+#include "game/GUI/GameWindowFrame.h"
 
 #include <cstdint>
+#include <string>
 
-// The window of typing a new player's name (window 9). It shows its layout and closes on its controls.
+// The window of typing a new player's name (window 9), on its first-run layout while no player exists.
+// Enter or OK creates the player (the profile gives the number); a name already listed is refused with
+// the text "WrongUserText" in place of the hint until the name is changed.
 class TypeNameGui : public Blank
 {
 public:
     static constexpr std::uint8_t kWindowId = 9;
+    static constexpr std::uint8_t kEnterKey = 13;
 
     TypeNameGui();
 
-    void Init() override { mDialog.Init(); }
-    void Reset() override {}
+    void Init() override;
+    void Reset() override { Update(0.0f); }
     bool Update(float dt) override;
-    void Draw() override { mDialog.Draw(); }
+    void Draw() override;
     void SetActive(bool active) override;
 
-    WindowDialog& GetDialog() { return mDialog; }
+    GameWindowFrame* GetCurrentFrame() const { return mCurrent; }
+    bool IsFirstRun() const { return mCurrent != nullptr && mCurrent == mFirstRunFrame; }
+    bool IsShown() const { return mShown; }
+    // The element of the layout in use, by its normal name (the first-run layout adds "_FIRST").
+    template <typename T>
+    T* Find(const std::string& name) const
+    {
+        return mCurrent != nullptr ? dynamic_cast<T*>(mCurrent->GetByName(name + Suffix())) : nullptr;
+    }
+    // The choice of OK: creates the player unless the name is empty, blanks only or taken.
+    void Confirm();
+    // The choice of Cancel: back to the player selection.
+    void Cancel();
 
 private:
-    WindowDialog mDialog;
+    const char* Suffix() const { return IsFirstRun() ? "_FIRST" : ""; }
+    void ReadWrongUserText();
+    void Hide();
+
+    GameWindowFrame* mCurrent = nullptr;
+    GameWindowFrame* mFrame = nullptr;         // the widget manager's
+    GameWindowFrame* mFirstRunFrame = nullptr; // the widget manager's
+    bool mShown = false;
+    bool mBack = false;
+    std::u16string mRejectedName;
+    std::string mHintCaption;
+    std::string mWrongUserText;
 };

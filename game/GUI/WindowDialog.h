@@ -34,9 +34,10 @@ public:
     GameWindowFrame* GetFrame() const { return mFrame; }
     const std::string& GetOkName() const { return mOkName; }
 
-private:
+    // The sound of every control of the windows, when the sound list has it.
     static void PlayClick();
 
+private:
     std::string mContainer;
     std::string mLayout;
     std::string mOkName;

@@ -302,3 +302,29 @@ TEST_F(ProfileTest, SettingsReachTheSoundAndAreSavedAsThePlayerSetThemWhileMuted
     EXPECT_TRUE(world.profile.SaveSettings());
     EXPECT_EQ(ReadBytes(PathOf("Save2_1.dat")), ReadBytes(FixturePath("Save2_1.dat")));
 }
+
+TEST_F(ProfileTest, SettingTheStoryStageClearsOnlyTheFlagOfTheStageHeldSoFar)
+{
+    World world;
+    struct Case
+    {
+        std::int32_t held;
+        std::int32_t next;
+        std::int32_t expectedStage;
+        std::array<bool, Profile::kStoryFlagCount> expectedFlags;
+    };
+    const Case cases[] = {
+        {-1, 0, 0, {true, true, true, true, true, true}},
+        {2, 3, 3, {true, true, false, true, true, true}},
+        {5, 5, 5, {true, true, true, true, true, false}},
+        {2, -1, 2, {true, true, true, true, true, true}},
+    };
+    for (const Case& c : cases)
+    {
+        world.profile.storyStage = c.held;
+        world.profile.storyFlags.fill(true);
+        world.profile.SetStoryStage(c.next);
+        EXPECT_EQ(world.profile.storyStage, c.expectedStage) << c.held << " -> " << c.next;
+        EXPECT_EQ(world.profile.storyFlags, c.expectedFlags) << c.held << " -> " << c.next;
+    }
+}

@@ -143,7 +143,9 @@ TEST_F(ShellSampleDataTest, EveryWindowLayoutNamesPicturesFontsAndCaptionsThatEx
                                                            {"AchievementGui.lua", "AchievementGui"},
                                                            {"Profiles.gui", "Profiles"},
                                                            {"TypeNameGui.gui", "TypeNameGui"},
+                                                           {"TypeNameFirstRunGui.gui", "TypeNameFirstRunGui"},
                                                            {"DeleteUser.gui", "DeleteUserGui"},
+                                                           {"DeleteUserWarning.gui", "DeleteUserWarningGui"},
                                                            {"YesNoAlertGui.gui", "YesNoAlertGui"},
                                                            {"StartNewLevelGui.gui", "StartNewLevelGui"},
                                                            {"ContinueLevelGui.gui", "ContinueLevelGui"},
@@ -190,6 +192,12 @@ TEST_F(ShellSampleDataTest, EveryWindowLayoutNamesPicturesFontsAndCaptionsThatEx
         check(window);
         EXPECT_GE(buttons, 1) << file;
     }
+    LuaScript names;
+    ASSERT_EQ(names.LoadFile("TypeNameGui.gui", LuaScript::IfMissing::Report), LuaScript::LoadResult::Ran);
+    Korrin::LuaStackGuard guard(names.GetState());
+    const LuaValue wrongUser = names.GetGlobal("WrongUserText");
+    ASSERT_TRUE(wrongUser.IsString());
+    EXPECT_FALSE(texts.getStringByNameAsUtf16(wrongUser.ToString()).empty()) << wrongUser.ToString();
 }
 
 TEST_F(ShellSampleDataTest, TheAchievementsNameTextsPicturesAndEffectsThatExist)
