@@ -36,7 +36,10 @@ void ClipScene3::Init()
 
 void ClipScene3::Step(float dt, int /*phase*/)
 {
-    if (mDay.Step(mTime, dt) | mNight.Step(mTime, dt))
+    // Both fades step every frame; either one moving redraws the parts.
+    const bool first = mDay.Step(mTime, dt);
+    const bool second = mNight.Step(mTime, dt);
+    if (first || second)
     {
         Apply();
     }

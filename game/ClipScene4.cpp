@@ -37,7 +37,10 @@ void ClipScene4::Init()
 
 void ClipScene4::Step(float dt, int /*phase*/)
 {
-    if (mMill.Step(mTime, dt) | mBakery.Step(mTime, dt))
+    // Both fades step every frame; either one moving redraws the parts.
+    const bool first = mMill.Step(mTime, dt);
+    const bool second = mBakery.Step(mTime, dt);
+    if (first || second)
     {
         Apply();
     }
