@@ -686,9 +686,10 @@ Motion Harvest(const Moves& moves, const std::string& id, int harvestFrame, int 
                                   {
                                       const float down = 1.0f - Ramp(t, 0.35f, 0.9f);
                                       const float bend = std::min(1.0f, t * 4.0f) * down;
-                                      p.lean = 0.7f * bend;
-                                      p.kneeFront = p.kneeBack = 0.55f * bend;
-                                      p.armFront = 0.35f + 0.9f * (1.0f - down) - 0.1f * bend;
+                                      // Low enough that the hand meets the crop in the ground.
+                                      p.lean = 0.95f * bend;
+                                      p.kneeFront = p.kneeBack = 0.75f * bend;
+                                      p.armFront = 0.35f + 0.9f * (1.0f - down) - 0.4f * bend;
                                       p.armBack = 0.2f * bend;
                                       p.nod = 0.3f * bend;
                                       p.carryX = -2.0f;
