@@ -233,6 +233,18 @@ MainMenu::~MainMenu()
     DeleteButterflies(mButterflies);
 }
 
+float MainMenu::GustTarget(float target, float base, const Korrin::Vector2& previous,
+                           const Korrin::Vector2& current)
+{
+    if (!InGustSquare(previous) || !InGustSquare(current))
+    {
+        return target;
+    }
+    const float push = std::fabs((current.x - previous.x) * 0.25f - (current.y - previous.y) / 3.0f);
+    const auto strength = static_cast<std::uint16_t>(Korrin::CheckedInteger<std::int64_t>(push) & 0xFFFF);
+    return std::min(target + static_cast<float>(strength) * 0.1f, MenuLeaves::kMostSpeedFactor * base);
+}
+
 std::uint16_t MainMenu::EyeFrameAt(float clock)
 {
     const std::int64_t tenths = Korrin::CheckedInteger<std::int64_t>(clock * 10.0f);
@@ -539,12 +551,9 @@ void MainMenu::UpdateMouse(bool windowShown, float dt)
     VirtualMousePosition(mMouse);
     const Korrin::Vector2 previous = mPreviousMouse;
     const bool moved = mMouse.x != previous.x || mMouse.y != previous.y;
-    if (!windowShown && moved && InGustSquare(mMouse) && InGustSquare(previous))
+    if (!windowShown && moved)
     {
-        const float push = std::fabs((mMouse.x - previous.x) * 0.25f - (mMouse.y - previous.y) / 3.0f);
-        const auto strength = static_cast<std::uint16_t>(Korrin::CheckedInteger<std::int64_t>(push) & 0xFFFF);
-        mBranch.targetSpeed = std::min(mBranch.targetSpeed + static_cast<float>(strength) * 0.1f,
-                                       MenuLeaves::kMostSpeedFactor * mBranch.baseSpeed);
+        mBranch.targetSpeed = GustTarget(mBranch.targetSpeed, mBranch.baseSpeed, previous, mMouse);
     }
     mBranch.Update(dt);
     mTree.Update(dt);

@@ -54,6 +54,10 @@ public:
     bool Update(float dt) override;
     void Draw() override;
 
+    // The branch's target speed after the mouse moved from one place to another: a gust while both lie in
+    // the square 900..1000 x 520..620 (edges included), at most five times the base speed.
+    static float GustTarget(float target, float base, const Korrin::Vector2& previous,
+                            const Korrin::Vector2& current);
     // The eye frame at a menu clock: a blink of three frames every 4.3 seconds.
     static std::uint16_t EyeFrameAt(float clock);
 
@@ -66,6 +70,7 @@ public:
     const MenuLeaves& GetBranch() const { return mBranch; }
     TextButton& GetLink() { return mLink; }
     std::uint16_t GetEyeFrame() const { return mEyeFrame; }
+    float GetClock() const { return mClock; }
     bool IsSweepOn(int word) const { return mSweeps[static_cast<std::size_t>(word)].on; }
     Korrin::ParticleSystem* GetSparkle() const { return mSparkle; }
     bool IsThiefShown() const { return mThiefShown; }
