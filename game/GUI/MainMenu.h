@@ -17,6 +17,8 @@
 #include <memory>
 #include <vector>
 
+class LuaValue;
+
 namespace Korrin
 {
 class AnimatedSprite;
@@ -62,6 +64,8 @@ public:
     static std::uint16_t EyeFrameAt(float clock);
 
     void LoadRewards();
+    // One reward item per table of "items" that has a "Key"; the first item of a key stays.
+    void ReadRewardItems(const LuaValue& items);
     void UpdateRewards(float dt);
     void DrawRewards();
 

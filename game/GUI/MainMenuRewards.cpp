@@ -172,7 +172,11 @@ void MainMenu::LoadRewards()
     Korrin::LuaScript script;
     script.LoadFile(kRewardsScript, Korrin::LuaScript::IfMissing::Report);
     Korrin::LuaStackGuard guard(script.GetState());
-    const LuaValue items = script.GetGlobal("items");
+    ReadRewardItems(script.GetGlobal("items"));
+}
+
+void MainMenu::ReadRewardItems(const LuaValue& items)
+{
     if (!items.IsTable())
     {
         return;

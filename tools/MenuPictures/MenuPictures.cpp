@@ -16,6 +16,7 @@ int main(int argc, char** argv)
     const bool written = MenuScene::PaintSky(folder) && MenuScene::PaintBackground(folder) &&
                          MenuScene::PaintTitle(folder, argv[2]) && MenuScene::PaintMill(folder) &&
                          MenuScene::PaintEdges(folder) && MenuScene::PaintGirl(folder) &&
-                         MenuScene::PaintThief(folder) && MenuScene::PaintRewards(folder);
+                         MenuScene::PaintThief(folder) && MenuScene::PaintRewards(folder) &&
+                         MenuScene::PaintNewCharacters(folder);
     return written ? 0 : 1;
 }

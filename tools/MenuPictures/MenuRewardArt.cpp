@@ -296,3 +296,68 @@ bool PaintRewards(const std::string& folder)
 }
 
 } // namespace MenuScene
+
+namespace
+{
+
+// 128 x 128: a head and shoulders in a round frame.
+void Portrait(Canvas& c, std::uint32_t shirt, std::uint32_t hair, bool wings)
+{
+    c.Circle(64, 64, 62, Argb(255, 236, 222, 190));
+    c.Circle(64, 64, 56, Argb(255, 170, 210, 240));
+    if (wings)
+    {
+        c.Ellipse(30, 70, 24, 36, Argb(200, 230, 240, 255));
+        c.Ellipse(98, 70, 24, 36, Argb(200, 230, 240, 255));
+    }
+    c.Ellipse(64, 118, 40, 28, shirt);
+    c.Circle(64, 60, 28, Argb(255, 250, 216, 184));
+    c.Ellipse(64, 40, 30, 16, hair);
+    c.Circle(54, 62, 3, kInk);
+    c.Circle(74, 62, 3, kInk);
+    c.Line(56, 76, 64, 80, 2.5f, Argb(255, 180, 60, 60));
+    c.Line(64, 80, 72, 76, 2.5f, Argb(255, 180, 60, 60));
+}
+
+// 64 x 64: as many boxes as the worker carries at once.
+void Boxes(Canvas& c, int count)
+{
+    for (int box = 0; box < count; ++box)
+    {
+        const float x = 8.0f + static_cast<float>(box) * 16.0f;
+        const float y = 40.0f - static_cast<float>(box) * 12.0f;
+        c.Rect(x, y, x + 24, y + 20, kWood);
+        c.Line(x, y + 10, x + 24, y + 10, 2, kWoodDark);
+    }
+}
+
+} // namespace
+
+namespace MenuScene
+{
+
+bool PaintNewCharacters(const std::string& folder)
+{
+    Platform::Image picture;
+    picture.width = 512;
+    picture.height = 256;
+    picture.pixels.assign(static_cast<std::size_t>(512) * 256, 0u);
+    Canvas boy(picture, 0, 0, 128, 128);
+    Portrait(boy, Argb(255, 220, 120, 50), Argb(255, 90, 60, 30), false);
+    Canvas fairy(picture, 128, 0, 128, 128);
+    Portrait(fairy, Argb(255, 200, 120, 220), Argb(255, 250, 220, 110), true);
+    for (int count = 1; count <= 3; ++count)
+    {
+        Canvas boxes(picture, (count - 1) * 64, 128, 64, 64);
+        Boxes(boxes, count);
+    }
+    // Walks: a boot; flies: a wing.
+    Canvas boot(picture, 192, 128, 64, 64);
+    boot.Polygon({{20, 8}, {36, 8}, {36, 40}, {56, 46}, {56, 56}, {20, 56}}, Argb(255, 110, 70, 40));
+    Canvas wing(picture, 256, 128, 64, 64);
+    wing.Polygon({{8, 52}, {20, 16}, {56, 6}, {44, 30}, {52, 34}, {30, 50}}, Argb(255, 200, 226, 250));
+    wing.Line(8, 52, 56, 6, 2, Argb(255, 140, 170, 210));
+    return Painting::WritePng(picture, folder + "/new_characters.png");
+}
+
+} // namespace MenuScene

@@ -18,5 +18,7 @@ bool PaintGirl(const std::string& folder);
 // The thief's running figure with its part file, and the rewards' decorations.
 bool PaintThief(const std::string& folder);
 bool PaintRewards(const std::string& folder);
+// The new-character card's portraits (errand boy, fairy), carried boxes (1 to 3) and ways of going.
+bool PaintNewCharacters(const std::string& folder);
 
 } // namespace MenuScene

@@ -1,5 +1,7 @@
 #include "game/GUI/MainMenu.h"
 
+#include "engine/Script/LuaScript.h"
+#include "engine/Script/LuaStackGuard.h"
 #include "game/GUI/MenuMill.h"
 
 #include <cmath>
@@ -84,4 +86,34 @@ TEST(MainMenuTest, AGustInTheBranchSquareCountsItsEdgesAndStopsAtFiveTimesTheBas
         EXPECT_FLOAT_EQ(MainMenu::GustTarget(base, base, each.from, each.to), each.target)
             << each.from.x << "," << each.from.y << " -> " << each.to.x << "," << each.to.y;
     }
+}
+
+TEST(MainMenuTest, RewardItemsTakeTheirOwnDefaultsSkipEntriesWithoutAKeyAndKeepTheFirstOfAKey)
+{
+    Korrin::LuaScript script;
+    ASSERT_EQ(
+        luaL_dostring(script.GetState(),
+                      "items = {"
+                      "  { Key = 4, NFrame = 7, Pos = {10, 20}, TimeEffect = 3, HitRect = {1, 2, 3, 4} },"
+                      "  { NFrame = 2, Pos = {5, 5} },"             // no key: skipped
+                      "  { Key = 5 },"                              // defaults, not item 4's
+                      "  { Key = 4, NFrame = 9 },"                  // a second 4: dropped
+                      "  { Key = 6, HitRect = {1, 2, 'wide', 4} }," // a broken rectangle
+                      "  'not a table',"
+                      "}"),
+        0);
+    Korrin::LuaStackGuard guard(script.GetState());
+    MainMenu menu;
+    menu.ReadRewardItems(script.GetGlobal("items"));
+    const std::map<std::int32_t, RewardItem>& items = menu.GetRewardItems();
+    ASSERT_EQ(items.size(), 3u);
+    EXPECT_EQ(items.at(4).frame, 7u);
+    EXPECT_FLOAT_EQ(items.at(4).appearTime, 3.0f);
+    const RewardItem& fresh = items.at(5);
+    EXPECT_EQ(fresh.frame, 0u);
+    EXPECT_FLOAT_EQ(fresh.x, 0.0f);
+    EXPECT_FLOAT_EQ(fresh.y, 0.0f);
+    EXPECT_FLOAT_EQ(fresh.appearTime, RewardItem::kDefaultAppearTime);
+    EXPECT_FLOAT_EQ(fresh.hitRect.right, 0.0f);
+    EXPECT_FLOAT_EQ(items.at(6).hitRect.right, 0.0f) << "a rectangle that is not four numbers is not taken";
 }
