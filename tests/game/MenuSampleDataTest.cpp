@@ -144,3 +144,30 @@ TEST_F(MenuSampleDataTest, TheNewCharacterCardsNameTextsThatExist)
             });
     EXPECT_EQ(cards, 2) << "the errand boy and the fairy";
 }
+
+TEST_F(MenuSampleDataTest, TheCreditsNameTextsAndPicturesThatExist)
+{
+    Korrin::LocaleManager texts;
+    texts.Load("strings.xml");
+    LuaScript credits;
+    ASSERT_EQ(credits.LoadFile("AboutGui.lua", LuaScript::IfMissing::Report), LuaScript::LoadResult::Ran);
+    Korrin::LuaStackGuard guard(credits.GetState());
+    int items = 0;
+    credits.GetGlobal("AboutViewData")
+        .ForEachElement(
+            [&](int, const LuaValue& item)
+            {
+                ++items;
+                const LuaValue data = item.GetField("Data");
+                if (const LuaValue caption = data.GetField("Caption"); caption.IsString())
+                {
+                    EXPECT_FALSE(texts.getStringByNameAsUtf16(caption.ToString()).empty())
+                        << caption.ToString();
+                }
+                if (const LuaValue image = data.GetField("Image"); image.IsString())
+                {
+                    EXPECT_TRUE(Exists(image.ToString())) << image.ToString();
+                }
+            });
+    EXPECT_GT(items, 0);
+}
