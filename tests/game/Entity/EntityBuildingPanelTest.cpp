@@ -1,3 +1,4 @@
+#include "engine/App/InputManager.h"
 #include "engine/Gui/GuiButton.h"
 #include "engine/Gui/GuiContainer.h"
 #include "engine/Gui/GuiManager.h"
@@ -11,6 +12,7 @@
 #include "game/Game/TableCost.h"
 #include "game/Pers/Pers.h"
 #include "game/Util/HintManager.h"
+#include "platform/WindowSystem.h"
 #include "tests/game/Panel/SampleMedia.h"
 #include "tests/support/AchievementDefinitions.h"
 
@@ -73,6 +75,26 @@ protected:
         return seconds;
     }
 
+    // A new press of the left button in this frame (after a frame with it up).
+    void PressLeftButton()
+    {
+        Platform::WindowSystem& windows = mRender.Services().Window();
+        if (mInput == nullptr)
+        {
+            const Platform::WindowHandle window =
+                windows.CreateAppWindow("level", 0, {0, 0, 1024, 768},
+                                        [](Platform::WindowHandle, std::uint32_t, std::uintptr_t,
+                                           std::intptr_t) { return std::intptr_t{0}; });
+            windows.ShowWindow(window, Platform::ShowCommand::Normal);
+            mInput = std::make_unique<Korrin::InputManager>(window);
+        }
+        windows.Mouse().SetButton(0, false);
+        mInput->Update();
+        windows.Mouse().SetButton(0, true);
+        mInput->Update();
+    }
+
+    std::unique_ptr<Korrin::InputManager> mInput;
     Korrin::GuiManager mWidgets;
     TableCost mTable;
     LevelTaskInfo mTask;
@@ -251,4 +273,26 @@ TEST_F(EntityBuildingPanelTest, ALoadedRunKeepsItsMeshTime)
     EXPECT_EQ(level.GetLoop(), 1) << "the work animation loops on";
     EXPECT_EQ(EntityBuilding::MeshTime(level), EntityBuilding::MeshTime(*mJuicer.CurrentLevel()->mesh));
     EXPECT_EQ(copy.GetRemainingWork(), mJuicer.GetRemainingWork());
+}
+
+TEST_F(EntityBuildingPanelTest, AClickOnTheWorkerOpensItsPageAndTheNextClickTheBuildingsPage)
+{
+    mBoy.SetActive(true);
+    const Korrin::Rect& rect = mJuicer.GetRect();
+    // The worker passes its click on: the building hovered and the mode 3.
+    mJuicer.IsPointInside({rect.left, rect.top});
+    mJuicer.SetPanelMode(EntityBuilding::kWorkerClick);
+    PressLeftButton();
+    ASSERT_TRUE(mJuicer.TryClick());
+    EXPECT_EQ(mJuicer.GetPanelMode(), EntityBuilding::kWorkerMode);
+    EXPECT_EQ(mPanel.GetCurrent(), GamePanel::kWorkerPage);
+    EXPECT_EQ(mJuicer.GetPressed(), 1);
+    EXPECT_EQ(mBoy.GetPressed(), 1);
+    PressLeftButton();
+    ASSERT_TRUE(mJuicer.TryClick());
+    EXPECT_EQ(mJuicer.GetPanelMode(), EntityBuilding::kBuildingMode);
+    EXPECT_EQ(mPanel.GetCurrent(), 3);
+    mJuicer.ClearHover();
+    PressLeftButton();
+    EXPECT_FALSE(mJuicer.TryClick()) << "no click without hover";
 }
