@@ -339,7 +339,7 @@ Part WorkPart(const Kind& kind, int level)
     {
         part.name = "Wheel";
         part.w = part.h = 84;
-        part.x = kBodyLeft - 20;
+        part.x = kBodyLeft + 60;
         part.y = RoofTop(level) + 10;
         part.pad = 22;
         part.paint = PaintWheel;
