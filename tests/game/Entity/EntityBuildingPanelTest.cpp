@@ -3,6 +3,7 @@
 #include "engine/Gui/GuiContainer.h"
 #include "engine/Gui/GuiManager.h"
 #include "engine/Render/AnimatedMesh.h"
+#include "engine/Render/RenderSystem.h"
 #include "engine/Render/Sprite.h"
 #include "game/Entity/EntityBuilding.h"
 #include "game/GUI/AchievementSystem.h"
@@ -13,10 +14,15 @@
 #include "game/Pers/Pers.h"
 #include "game/Util/HintManager.h"
 #include "platform/WindowSystem.h"
+#include "tests/engine/TempFolder.h"
 #include "tests/game/Panel/SampleMedia.h"
 #include "tests/support/AchievementDefinitions.h"
 
+#include <filesystem>
+#include <fstream>
 #include <gtest/gtest.h>
+#include <iterator>
+#include <sstream>
 
 namespace
 {
@@ -295,4 +301,47 @@ TEST_F(EntityBuildingPanelTest, AClickOnTheWorkerOpensItsPageAndTheNextClickTheB
     mJuicer.ClearHover();
     PressLeftButton();
     EXPECT_FALSE(mJuicer.TryClick()) << "no click without hover";
+}
+
+TEST_F(EntityBuildingPanelTest, ADoorWithoutOffsetsOpensAtItsOwnPlace)
+{
+    // The juicer's description and looks under another stem, without its door offsets.
+    const std::filesystem::path media = std::filesystem::path(WF_GAME_BINARY).parent_path() / "media";
+    auto read = [&media](const std::string& name)
+    {
+        std::ifstream file(media / name, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+    };
+    TestSupport::TempFolder folder("door-without-offsets");
+    std::string lua;
+    std::istringstream lines(read("Juicer.lua"));
+    for (std::string line; std::getline(lines, line);)
+    {
+        lua += line.rfind("DoorOff", 0) == 0 ? "" : line + "\n";
+    }
+    folder.Write("Bare.lua", lua);
+    for (const char* suffix : {"1.building", "2.building", "3.building", "_up.building"})
+    {
+        folder.Write(std::string("Bare") + suffix, read(std::string("Juicer") + suffix));
+    }
+    mFiles.AddDirectory(folder.Path());
+    EntityBuilding bare{30};
+    bare.Load("Bare");
+    bare.Place(8, 10);
+    bare.SetSide(0);
+    bare.SetWorker(&mBoy);
+    mBoy.SetActive(true);
+    bare.Reset();
+    ASSERT_TRUE(bare.GetLevelRecords()[0].doorOffsets.empty());
+    bare.Update(1.0f / 60.0f); // the meshes take their places from their animations
+    bare.SetDoorFrame(2.0f);
+    Korrin::RenderSystem& render = mRender.Render();
+    render.BeginFrame();
+    render.BeginScene(nullptr);
+    bare.Draw();
+    render.EndScene();
+    // The half-open leaf hangs at the doorway's left post (263 right and 142 down of the drawing origin).
+    const std::uint32_t leaf = mRender.BackBuffer().At(512 - 249 + 263 + 4, 280 - 174 + 142 + 30);
+    EXPECT_GT((leaf >> 16) & 0xFF, 100u) << std::hex << leaf;
+    EXPECT_GT((leaf >> 16) & 0xFF, (leaf & 0xFF) + 40u) << std::hex << leaf;
 }
