@@ -192,6 +192,7 @@ void EntityBuilding::FillOrderButtons(Korrin::GuiContainer& page)
         {
             button->SetDisabled(true);
             button->SetFrame(0);
+            button->SetCaption("");
             button->SetCaptionW(u"");
             continue;
         }
@@ -263,6 +264,7 @@ void EntityBuilding::FillWorkerPage(Korrin::GuiContainer& page)
     {
         upgrade->SetDisabled(true);
         upgrade->SetFrame(kUpgradeLockedFrame);
+        upgrade->SetCaption("");
         upgrade->SetCaptionW(u"");
     }
     else

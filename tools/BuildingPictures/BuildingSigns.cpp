@@ -176,7 +176,17 @@ bool WriteButtons(const std::string& folder)
                                                }
                                                return 0u;
                                            });
+    // The upgrade buttons: an arrow up while an upgrade can be bought, the padlock past the unlocked one.
+    Platform::Image upgrade = Painting::Paint(kIcon * 2, kIcon, [](int, int) { return 0u; });
+    Canvas arrow(upgrade, 0, 0, kIcon, kIcon);
+    arrow.Polygon({{13, 2}, {24, 13}, {17, 13}, {17, 24}, {9, 24}, {9, 13}, {2, 13}}, Argb(255, 70, 160, 60));
+    Canvas padlock(upgrade, kIcon, 0, kIcon, kIcon);
+    padlock.Ellipse(13, 10, 6, 7, Argb(255, 110, 110, 120));
+    padlock.Ellipse(13, 10, 3.5f, 4.5f, 0u);
+    padlock.Rect(6, 11, 20, 23, Argb(255, 200, 160, 40));
+    padlock.Circle(13, 16, 2, kDarkWood);
     bool written = Painting::WritePng(orders, folder + "building_orders.png");
+    written = Painting::WritePng(upgrade, folder + "building_upgrade.png") && written;
     written = Painting::WritePng(hire, folder + "building_hire.png") && written;
     written = Painting::WritePng(sale, folder + "building_sale.png") && written;
     return written;
