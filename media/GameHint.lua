@@ -68,3 +68,21 @@ EduThief = Tip("EDU_THIEF", 280, 96)
 
 ShopHint = Tip("HINT_SHOP", 220, 64, 2)
 StorehouseHint = Tip("HINT_STOREHOUSE", 220, 64, 2)
+
+-- The production buildings: what each makes, the same at every level, and the board of a lot for sale.
+local buildingHints = {
+    { "Mill", "HINT_MILL" }, { "Juicer", "HINT_JUICER" }, { "TomatoB", "HINT_TOMATOB" },
+    { "Roaster", "HINT_ROASTER" }, { "Confectionery", "HINT_CONFECTIONERY" }, { "Bakery", "HINT_BAKERY" },
+    { "OilB", "HINT_OILB" }, { "SandwichB", "HINT_SANDWICHB" }, { "DoughB", "HINT_DOUGHB" },
+    { "Packing", "HINT_PACKING" }, { "FriedPotatoes", "HINT_FRIEDPOTATOES" },
+}
+for _, building in ipairs(buildingHints) do
+    for level = 0, 2 do
+        local name = building[1] .. "Hint" .. level
+        _G[name] = Tip(building[2], 240, 64, 2)
+        table.insert(HintList, name)
+    end
+    local board = "BuyTable" .. building[1] .. "Hint"
+    _G[board] = Tip("HINT_BUY_BUILDING", 240, 64, 2)
+    table.insert(HintList, board)
+end

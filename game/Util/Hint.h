@@ -71,6 +71,8 @@ public:
     std::uint32_t GetHeight() const { return mHeight; }
     float GetDelay() const { return mDelay; }
     bool IsCornered() const { return mCornered != 0; }
+    // While fixed, placing the hint keeps its corner type.
+    void SetFixedCorner(bool fixed) { mFixedCorner = fixed ? 1 : 0; }
     std::uint32_t GetClickable() const { return mClickable; }
     const Korrin::Rect& GetPiece(Piece piece) const { return mPieces[piece]; }
     std::map<std::string, Korrin::Vector2>& GetOffsets() { return mOffsets; }
