@@ -47,7 +47,8 @@ bool PersAnimatedManager::SetAnimation(const std::string& name)
 {
     const PersAnimationManager* animations = PersAnimationManager::Peek();
     Korrin::Animation* found = nullptr;
-    if (animations == nullptr || !animations->Get(mListId, name, found))
+    // A figure made without the skeleton manager has no bones to pose and plays nothing.
+    if (animations == nullptr || mSkeleton == nullptr || !animations->Get(mListId, name, found))
     {
         mCurrent = nullptr;
         return false;

@@ -38,13 +38,25 @@ bool IsWorkerInside(const Pers& character)
     return home != nullptr && home->GetStateByte() != 0;
 }
 
+// A stable sort by insertion: the list is short and mostly in order already, and it allocates nothing
+// (std::stable_sort takes a buffer every frame).
+template <typename Before>
+void StableSort(std::vector<std::unique_ptr<Pers>>& characters, Before before)
+{
+    for (std::size_t i = 1; i < characters.size(); ++i)
+    {
+        for (std::size_t k = i; k > 0 && before(*characters[k], *characters[k - 1]); --k)
+        {
+            std::swap(characters[k], characters[k - 1]);
+        }
+    }
+}
+
 // One stable sort of the drawing order: the characters with the key go first.
 template <typename Key>
 void KeyFirst(std::vector<std::unique_ptr<Pers>>& characters, Key key)
 {
-    std::stable_sort(characters.begin(), characters.end(),
-                     [&key](const std::unique_ptr<Pers>& a, const std::unique_ptr<Pers>& b)
-                     { return key(*a) && !key(*b); });
+    StableSort(characters, [&key](const Pers& a, const Pers& b) { return key(a) && !key(b); });
 }
 
 } // namespace
@@ -232,7 +244,10 @@ bool PersManager::Update(float dt)
         }
     }
     SortForDrawing();
-    mTeleportEffects->Update();
+    if (mTeleportEffects->GetCount() > 0)
+    {
+        mTeleportEffects->Update();
+    }
     return true;
 }
 
@@ -243,9 +258,7 @@ float PersManager::DepthOf(const Pers& character)
 
 void PersManager::SortForDrawing()
 {
-    std::stable_sort(mCharacters.begin(), mCharacters.end(),
-                     [](const std::unique_ptr<Pers>& a, const std::unique_ptr<Pers>& b)
-                     { return DepthOf(*a) < DepthOf(*b); });
+    StableSort(mCharacters, [](const Pers& a, const Pers& b) { return DepthOf(a) < DepthOf(b); });
     KeyFirst(mCharacters, [](const Pers& c) { return c.GetHomeEntity() != nullptr && !IsClimbing(c); });
     KeyFirst(mCharacters, [](const Pers& c) { return !(c.GetType() == Pers::kThief && !IsClimbing(c)); });
     KeyFirst(mCharacters, [](const Pers& c)
