@@ -11,6 +11,7 @@
 #include "engine/File/DiskFile.h"
 #include "engine/File/FileSysManager.h"
 #include "engine/Log/LogManager.h"
+#include "engine/Render/SkeletonManager.h"
 #include "game/GUI/ProgressBoardManager.h"
 #include "game/Game/Game.h"
 #include "game/Game/TableCost.h"
@@ -419,6 +420,8 @@ public:
 private:
     Korrin::LogManager mLog;
     Korrin::FileSysManager mFiles;
+    // The characters' figures are skeletons: their records name the animations these hold.
+    Korrin::SkeletonManager mSkeletons;
     Game mGame;
 };
 
