@@ -109,8 +109,10 @@ std::set<std::string> NamesOf(Kind kind)
         }
         break;
     case Kind::Fairy:
-        for (const char* name : {"run", "magic", "in_fairy", "out_fairy", "idle_fairy11", "idle_fairy12",
-                                 "idle_fairy13", "idle_fairy21", "idle_fairy22", "idle_fairy23"})
+        for (const char* name :
+             {"stand", "run", "moveup_rope", "moveup_ladder", "movedown_rope", "movedown_ladder", "magic",
+              "in_fairy", "out_fairy", "idle_fairy11", "idle_fairy12", "idle_fairy13", "idle_fairy21",
+              "idle_fairy22", "idle_fairy23"})
         {
             AddWithSuffixes(names, name, {"", "1", "2"});
         }

@@ -258,6 +258,37 @@ void WaveArm(Pose& p, float t)
     p.reachFront = 0.9f;
 }
 
+// Both arms up and down once.
+void Stretch(Pose& p, float t)
+{
+    p.armFront = 2.9f * Hump(t);
+    p.armBack = 2.8f * Hump(t);
+}
+
+// Fists on the hips.
+void HandsOnHips(Pose& p)
+{
+    p.armFront = -0.6f;
+    p.armBack = 0.6f;
+    p.reachFront = p.reachBack = 0.65f;
+}
+
+// A hand at the head, rubbing it.
+void HandToHead(Pose& p, float t)
+{
+    p.armFront = 2.75f + 0.1f * Wave(t, 3.0f);
+    p.reachFront = 0.65f;
+}
+
+// Two little jumps, the arms swinging.
+void Hop(Pose& p, float t)
+{
+    const float hop = std::max(0.0f, Wave(t, 2.0f));
+    p.hipY -= 6.0f * hop;
+    p.armFront = 0.8f * hop;
+    p.armBack = -0.8f * hop;
+}
+
 void Add(AnimationSet& list, const std::string& name, const Motion& motion)
 {
     list.emplace_back(name, motion);
@@ -398,17 +429,14 @@ AnimationSet BuyerList(const Look& look)
         moves.Gesture("turn_scratch", 9, 1.2f,
                       [](Pose& p, float t)
                       {
-                          p.armFront = 2.75f + 0.1f * Wave(t, 3.0f);
-                          p.reachFront = 0.65f;
+                          HandToHead(p, t);
                           p.nod = 0.15f;
                       }));
     Add(list, "turn3",
         moves.Gesture("turn_tap", 9, 1.2f,
                       [](Pose& p, float t)
                       {
-                          p.armFront = -0.5f;
-                          p.armBack = 0.5f;
-                          p.reachFront = p.reachBack = 0.7f;
+                          HandsOnHips(p);
                           p.legFront = 0.25f + 0.1f * std::max(0.0f, Wave(t, 3.0f));
                       }));
     Add(list, "walk_idle", WalkIdle(moves, look));
@@ -537,8 +565,7 @@ AnimationSet BoyList(const Look& look)
                  moves.Gesture("idle_stretch", 9, 1.4f,
                                [](Pose& p, float t)
                                {
-                                   p.armFront = 2.9f * Hump(t);
-                                   p.armBack = 2.8f * Hump(t);
+                                   Stretch(p, t);
                                    p.squash = 1.0f + 0.05f * Hump(t);
                                }),
                  2);
@@ -552,24 +579,12 @@ AnimationSet BoyList(const Look& look)
                                    p.reachFront = p.reachBack = 0.7f;
                                }),
                  2);
-    AddWithLoads(list, "idle3",
-                 moves.Gesture("idle_hop", 9, 1.0f,
-                               [](Pose& p, float t)
-                               {
-                                   const float hop = std::max(0.0f, Wave(t, 2.0f));
-                                   p.hipY -= 6.0f * hop;
-                                   p.kneeFront = p.kneeBack = 0.4f * hop;
-                                   p.armFront = 0.8f * hop;
-                                   p.armBack = -0.8f * hop;
-                               }),
-                 2);
+    AddWithLoads(list, "idle3", moves.Gesture("idle_hop", 9, 1.0f, Hop), 2);
     AddWithLoads(list, "idle_p",
                  moves.Gesture("idle_impatient", 9, 1.2f,
                                [](Pose& p, float t)
                                {
-                                   p.armFront = -0.6f;
-                                   p.armBack = 0.6f;
-                                   p.reachFront = p.reachBack = 0.65f;
+                                   HandsOnHips(p);
                                    p.legFront = 0.3f * std::max(0.0f, Wave(t, 3.0f));
                                    p.nod = 0.1f * Wave(t, 3.0f);
                                }),
@@ -601,7 +616,13 @@ AnimationSet FairyList(const Look& look)
 {
     const Moves moves(look);
     AnimationSet list;
+    // She flies everywhere: standing and climbing are hovering too, and nothing moves her root.
+    AddWithLoads(list, "stand", moves.Stand(), 2);
     AddWithLoads(list, "run", moves.Fly(), 2);
+    for (const char* climb : {"moveup_rope", "moveup_ladder", "movedown_rope", "movedown_ladder"})
+    {
+        AddWithLoads(list, climb, moves.Fly(), 2);
+    }
     AddWithLoads(list, "magic", Appear(moves), 2);
     const Motion in = Visit(moves, "in_fairy", true);
     const Motion out = Visit(moves, "out_fairy", false);
@@ -665,9 +686,10 @@ Motion Harvest(const Moves& moves, const std::string& id, int harvestFrame, int 
                                   {
                                       const float down = 1.0f - Ramp(t, 0.35f, 0.9f);
                                       const float bend = std::min(1.0f, t * 4.0f) * down;
-                                      p.lean = 0.7f * bend;
-                                      p.kneeFront = p.kneeBack = 0.55f * bend;
-                                      p.armFront = 0.35f + 0.9f * (1.0f - down) - 0.1f * bend;
+                                      // Low enough that the hand meets the crop in the ground.
+                                      p.lean = 0.95f * bend;
+                                      p.kneeFront = p.kneeBack = 0.75f * bend;
+                                      p.armFront = 0.35f + 0.9f * (1.0f - down) - 0.4f * bend;
                                       p.armBack = 0.2f * bend;
                                       p.nod = 0.3f * bend;
                                       p.carryX = -2.0f;
@@ -746,11 +768,7 @@ AnimationSet GardenerList(const Look& look)
         }
     }
     const std::function<void(Pose&, float)> idles[4] = {
-        [](Pose& p, float t)
-        {
-            p.armFront = 2.9f * Hump(t);
-            p.armBack = 2.8f * Hump(t);
-        },
+        Stretch,
         [](Pose& p, float t)
         {
             // Wipes his brow.
@@ -761,9 +779,7 @@ AnimationSet GardenerList(const Look& look)
         [](Pose& p, float t) { p.nod = -0.35f * Wave(t); },
         [](Pose& p, float t)
         {
-            p.armFront = -0.5f;
-            p.armBack = 0.5f;
-            p.reachFront = p.reachBack = 0.65f;
+            HandsOnHips(p);
             p.lean = -0.1f + 0.05f * Wave(t);
         },
     };
@@ -953,36 +969,17 @@ AnimationSet CompanionList(const Look& look)
             p.reachFront = 0.85f + 0.15f * Wave(t, 3.0f);
             p.lean = 0.15f;
         },
-        [](Pose& p, float t)
-        {
-            p.armFront = 2.9f * Hump(t);
-            p.armBack = 2.8f * Hump(t);
-        },
+        Stretch,
         [](Pose& p, float t) { p.legFront = 0.3f * std::max(0.0f, Wave(t, 3.0f)); },
-        [](Pose& p, float t)
-        {
-            p.armFront = 2.75f + 0.1f * Wave(t, 3.0f);
-            p.reachFront = 0.65f;
-        },
-        [](Pose& p, float /*t*/)
-        {
-            p.armFront = -0.6f;
-            p.armBack = 0.6f;
-            p.reachFront = p.reachBack = 0.65f;
-        },
+        HandToHead,
+        [](Pose& p, float /*t*/) { HandsOnHips(p); },
         [](Pose& p, float t) { WaveArm(p, t); },
         [](Pose& p, float t)
         {
             p.armFront = 2.5f * Hump(t);
             p.nod = -0.3f * Hump(t);
         },
-        [](Pose& p, float t)
-        {
-            const float hop = std::max(0.0f, Wave(t, 2.0f));
-            p.hipY -= 5.0f * hop;
-            p.armFront = 0.8f * hop;
-            p.armBack = -0.8f * hop;
-        },
+        Hop,
     };
     for (int n = 0; n <= 9; ++n)
     {

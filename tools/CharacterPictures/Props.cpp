@@ -476,30 +476,47 @@ void Sign(Canvas& c, int frame)
 
 Platform::Image DreamBubbles()
 {
-    return Sheet(kBubbleFrames, 8, kBubbleWidth, kBubbleHeight, false,
-                 [](Canvas& c, int frame)
-                 {
-                     // The cloud in grey, then in white one pixel smaller: a rim round it.
-                     Cloud(c, Argb(255, 90, 80, 80));
-                     c.Circle(10.0f, 64.0f, 2.0f, kWhite);
-                     c.Circle(17.0f, 57.0f, 3.5f, kWhite);
-                     c.Ellipse(44.0f, 31.0f, 33.0f, 24.0f, kWhite);
-                     c.Circle(22.0f, 22.0f, 13.0f, kWhite);
-                     c.Circle(57.0f, 20.0f, 14.0f, kWhite);
-                     c.Circle(40.0f, 14.0f, 11.0f, kWhite);
-                     const int goods = GoodsOfBubble(frame);
-                     if (goods >= 0)
-                     {
-                         // Goods sit left of the digits (drawn at 49, 36 by the buyer).
-                         PaintGoods(c, goods, 32.0f, 28.0f, 30.0f);
-                         if (frame >= 22)
-                         {
-                             Cross(c, 44.0f, 40.0f, 6.0f);
-                         }
-                         return;
-                     }
-                     Sign(c, frame);
-                 });
+    Platform::Image sheet = Sheet(kBubbleFrames, 8, kBubbleWidth, kBubbleHeight, false,
+                                  [](Canvas& c, int)
+                                  {
+                                      // The cloud in grey, then in white one pixel smaller: a rim round it.
+                                      Cloud(c, Argb(255, 90, 80, 80));
+                                      c.Circle(10.0f, 64.0f, 2.0f, kWhite);
+                                      c.Circle(17.0f, 57.0f, 3.5f, kWhite);
+                                      c.Ellipse(44.0f, 31.0f, 33.0f, 24.0f, kWhite);
+                                      c.Circle(22.0f, 22.0f, 13.0f, kWhite);
+                                      c.Circle(57.0f, 20.0f, 14.0f, kWhite);
+                                      c.Circle(40.0f, 14.0f, 11.0f, kWhite);
+                                  });
+    // What the bubble shows, outlined on its own so that white goods read on the white cloud, then
+    // laid over the cloud.
+    const Platform::Image content = Sheet(kBubbleFrames, 8, kBubbleWidth, kBubbleHeight, true,
+                                          [](Canvas& c, int frame)
+                                          {
+                                              const int goods = GoodsOfBubble(frame);
+                                              if (goods < 0)
+                                              {
+                                                  Sign(c, frame);
+                                                  return;
+                                              }
+                                              // Goods sit left of the digits (drawn at 49, 36 by the buyer).
+                                              PaintGoods(c, goods, 32.0f, 28.0f, 30.0f);
+                                              if (frame >= 22)
+                                              {
+                                                  Cross(c, 44.0f, 40.0f, 6.0f);
+                                              }
+                                          });
+    for (std::size_t i = 0; i < sheet.pixels.size(); ++i)
+    {
+        const std::uint32_t over = content.pixels[i];
+        const float alpha = static_cast<float>(over >> 24) / 255.0f;
+        if (alpha > 0.0f)
+        {
+            sheet.pixels[i] =
+                Mix(sheet.pixels[i], over | 0xFF000000u, alpha) | (sheet.pixels[i] & 0xFF000000u);
+        }
+    }
+    return sheet;
 }
 
 namespace
