@@ -413,6 +413,10 @@ public:
 
     void Run(Profile& profile, std::int32_t levelIndex)
     {
+        // The player's progress and map-shop purchases shape the level (its tutorial, the shop's halves,
+        // the storehouse's rows): read them first, as the game has them when it continues a level.
+        profile.LoadMap();
+        profile.LoadUpgrades();
         profile.levelInPlay = levelIndex;
         profile.LoadGame();
     }

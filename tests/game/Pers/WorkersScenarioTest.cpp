@@ -1,5 +1,6 @@
 #include "platform/PngCodec.h"
 #include "tests/game/GameProcess.h"
+#include "tests/game/ProfileTestSupport.h"
 
 #include <cstdlib>
 #include <filesystem>
@@ -24,15 +25,20 @@ int Blue(std::uint32_t pixel)
 
 } // namespace
 
-// Level 1 of player "Bob" from the saves fixture: the hired errand boy stands at the door of his
+// Level 1 of the saves fixture's player: the hired errand boy stands at the door of his
 // workshop as a skeletal figure; a click on him selects the workshop, and quitting in the middle of the
 // level writes the characters' records into a level save the game reads back.
 TEST(WorkersScenario, AClickOnAWorkerSelectsItsBuildingAndTheLevelSaveKeepsTheCharacters)
 {
     GameProcess game("workers");
     std::filesystem::create_directories(game.PathOf("saves"));
-    std::filesystem::copy_file(WF_FIXTURES_DIR "/saves/Users.dat", game.PathOf("saves/Users.dat"));
-    game.WriteFile("input.txt", "1 click left\n3 click left\n100 key 1\n400 move 483 215\n401 click left\n");
+    for (const std::string& file : ProfileTestSupport::StoredFiles())
+    {
+        std::filesystem::copy_file(ProfileTestSupport::FixturePath(file), game.PathOf("saves") / file);
+    }
+    // Play, then level 1 on the world map.
+    game.WriteFile("input.txt", "1 click left\n3 click left\n140 move 156 368\n141 click left\n"
+                                "170 move 512 278\n171 click left\n400 move 483 215\n401 click left\n");
     ASSERT_TRUE(game.Run(game.Headless({"--windowed", "--frames", "460", "--input", "input.txt",
                                         "--screenshot", "450:workers.png"}))
                     .ExitedWith(0));
