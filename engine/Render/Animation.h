@@ -3,6 +3,7 @@
 #include "engine/Util/SafeVector.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
@@ -54,8 +55,19 @@ public:
     // The frame at an index; past the end, a report and an empty frame.
     const _KeyFrame& GetFrame(std::size_t index) const;
 
+    // Set by the owner after loading.
+    const std::string& GetName() const { return mName; }
+    void SetName(const std::string& name) { mName = name; }
+
+    // An instance used as the playing state of a shared animation holds no frames, only these: the
+    // time into the cycle, the key frame last reached and whether the figure is mirrored.
+    float mTime = 0.0f;
+    std::uint16_t mLastKeyFrame = 0;
+    std::uint8_t mMirror = 0;
+
 private:
     SafeVector<std::unique_ptr<_KeyFrame>> mFrames{"Animation"};
+    std::string mName;
 };
 
 } // namespace Korrin

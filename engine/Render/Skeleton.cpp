@@ -152,8 +152,15 @@ void Skeleton::LoadBones(const LuaValue& table, Bone* parent, int depth)
 
 void Skeleton::SortDrawingList()
 {
-    std::stable_sort(mDrawingList.begin(), mDrawingList.end(),
-                     [](const Bone* a, const Bone* b) { return a->mDepth > b->mDepth; });
+    // Stable by insertion: figures re-sort at every new key frame, and std::stable_sort would take a
+    // buffer from the heap each time.
+    for (std::size_t i = 1; i < mDrawingList.size(); ++i)
+    {
+        for (std::size_t k = i; k > 0 && mDrawingList[k]->mDepth > mDrawingList[k - 1]->mDepth; --k)
+        {
+            std::swap(mDrawingList[k], mDrawingList[k - 1]);
+        }
+    }
 }
 
 Bone* Skeleton::GetBone(std::uint16_t index) const

@@ -2,6 +2,8 @@
 
 #include "engine/Render/Skeleton.h"
 
+#include <algorithm>
+
 namespace Korrin
 {
 
@@ -18,6 +20,19 @@ Skeleton* SkeletonManager::AddSkeleton(const std::string& file, const std::strin
 {
     mSkeletons.push_back(std::make_unique<Skeleton>(file, table));
     return mSkeletons.back().get();
+}
+
+bool SkeletonManager::DeleteSkeleton(Skeleton* skeleton)
+{
+    const auto found =
+        std::find_if(mSkeletons.begin(), mSkeletons.end(),
+                     [skeleton](const std::unique_ptr<Skeleton>& kept) { return kept.get() == skeleton; });
+    if (found == mSkeletons.end())
+    {
+        return false;
+    }
+    mSkeletons.erase(found);
+    return true;
 }
 
 } // namespace Korrin

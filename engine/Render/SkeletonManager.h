@@ -21,6 +21,8 @@ public:
     static SkeletonManager* GetInstance();
 
     Skeleton* AddSkeleton(const std::string& file, const std::string& table);
+    // Removes a skeleton made here from the list and deletes it; false (nothing done) for any other.
+    bool DeleteSkeleton(Skeleton* skeleton);
     std::size_t GetCount() const { return mSkeletons.size(); }
 
 private:

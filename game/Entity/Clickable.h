@@ -35,6 +35,7 @@ public:
     const Korrin::Rect& GetRect() const { return mRect; }
     void SetRect(const Korrin::Rect& rect) { mRect = rect; }
     std::int32_t GetHover() const { return mHover; }
+    void SetHover(std::int32_t hover) { mHover = hover; }
     std::int32_t GetPressed() const { return mPressed; }
     void SetPressed(std::int32_t pressed) { mPressed = pressed; }
     bool IsSelected() const { return mPressed != kNone; }

@@ -15,6 +15,21 @@ void EntityRope::AddPoint(float x, float y, std::uint8_t used)
     mPoints.push_back({x, y, used});
 }
 
+void EntityRope::MarkPointAtCell(std::int32_t I, std::int32_t J)
+{
+    for (LinkPoint& point : mPoints)
+    {
+        const auto pointI =
+            static_cast<std::int32_t>((point.x - FieldGeometry::kOriginX) / FieldGeometry::kCellWidth);
+        const auto pointJ = static_cast<std::int32_t>((point.y + kPointRise - FieldGeometry::kOriginY) /
+                                                      FieldGeometry::kCellHeight);
+        if (pointI == I && pointJ == J)
+        {
+            point.used = 1;
+        }
+    }
+}
+
 Korrin::Rect EntityRope::PointRect(const LinkPoint& point)
 {
     return {point.x, point.y, point.x + FieldGeometry::kCellWidth,

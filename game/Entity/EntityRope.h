@@ -19,6 +19,8 @@ public:
     EntityRope() : PlaceholderEntity(kRope) {}
 
     void AddPoint(float x, float y, std::uint8_t used);
+    // Flags every link point in the cell: a character's route would need a rope there.
+    void MarkPointAtCell(std::int32_t I, std::int32_t J);
     const std::vector<LinkPoint>& GetPoints() const { return mPoints; }
 
     bool IsPointInside(const Korrin::Vector2& point) override;

@@ -43,7 +43,7 @@ constexpr std::int32_t kGardenerMoney = 5;
 constexpr std::int32_t kRopeMoney = 120;
 constexpr std::int32_t kJuicerMoney = 70;
 constexpr float kFirstMoneyDelay = 3.0f;
-constexpr float kFairyTipRise = 50.0f;
+constexpr float kIdleBuyerTipRise = 50.0f;
 constexpr std::int32_t kRopeTileI = 4;
 constexpr std::int32_t kRopeTileJ = 11;
 
@@ -522,7 +522,7 @@ void Education::AppointmentTipsIndexLevel2()
     case 4:
     {
         const Pers* gardener = garden->GetWorker();
-        if (gardener != nullptr && gardener->IsSwitchedOn())
+        if (gardener != nullptr && gardener->IsActive())
         {
             NextTip();
         }
@@ -720,12 +720,12 @@ void Education::AppointTipsLevel8()
         return;
     }
     const PersManager* characters = PersManager::Peek();
-    Korrin::Vector2 fairy;
-    if (CurrentGroup()->local == 0 && characters != nullptr && characters->IsPersWalkIdle(&fairy))
+    Korrin::Vector2 buyer;
+    if (CurrentGroup()->local == 0 && characters != nullptr && characters->IsPersWalkIdle(&buyer))
     {
         if (TipEvent* event = GetCurrentEvent())
         {
-            event->hintPos = {fairy.x, fairy.y - kFairyTipRise};
+            event->hintPos = {buyer.x, buyer.y - kIdleBuyerTipRise};
         }
         ArmCurrentTip();
     }

@@ -58,6 +58,11 @@ constexpr std::uint16_t kFirstBuildingCode = 25;
 constexpr std::uint16_t kLastBuildingCode = 68;
 constexpr int kCellsPerBuilding = 4;
 
+bool IsWorker(std::uint8_t type)
+{
+    return type == Pers::kGardener || type == Pers::kErrandBoy || type == Pers::kFairy;
+}
+
 void ReportLevel(const char* text, int line)
 {
     Korrin::ReportAndBreak(text, Korrin::kGameModule, kSource, line);
@@ -473,7 +478,7 @@ void Level::LinkWorker(Entity& entity, std::uint8_t workerCode, std::int32_t i, 
 {
     Pers* worker = mCharacters->CreatePers(workerCode);
     AddObject(worker);
-    worker->SetEntity(&entity);
+    worker->SetHomeEntity(&entity);
     entity.SetWorker(worker);
     worker->SetIJ(i, j);
     const bool hired = mField->GetObjectCode(i, j - 1) == kHireMarker;
@@ -637,7 +642,11 @@ void Level::RouteMouse()
     {
         if (object->IsSelectable() && object->TryClick())
         {
-            mPending = object;
+            // A worker's click has already made its home entity the selection.
+            if (!IsWorker(object->GetType()))
+            {
+                mPending = object;
+            }
             break;
         }
     }
@@ -704,9 +713,9 @@ void Level::DrawOverlays()
     {
         for (const auto& character : mCharacters->GetCharacters())
         {
-            if (character->HasOverlay())
+            if (character->IsActive())
             {
-                character->DrawOverlay();
+                character->DrawDream();
             }
         }
     }

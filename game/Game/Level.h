@@ -65,7 +65,7 @@ public:
     Clickable* GetPendingObject() const { return mPending; }
     const std::vector<Clickable*>& GetObjects() const { return mObjects; }
     static bool CompareObjects(const Clickable* a, const Clickable* b);
-    // The overlays of every entity and of every character that shows one.
+    // The overlays of every entity, then the dream bubbles of the active characters.
     void DrawOverlays();
 
     EntityManager* GetEntityManager() const { return mEntities; }

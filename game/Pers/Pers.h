@@ -1,23 +1,33 @@
 #pragma once
 
-#include "game/Blank.h"
+#include "engine/Util/Vector2.h"
 #include "game/Entity/Clickable.h"
+#include "game/Game/CostRecord.h"
 #include "game/Game/IJ.h"
 #include "game/Game/SaveLoadObject.h"
 
 #include <cstdint>
+#include <memory>
 #include <string>
+#include <vector>
 
+class CorrectionTable;
 class Entity;
+class PersAnimatedManager;
+struct WalkTarget;
 
 namespace Korrin
 {
+class AnimatedSprite;
+class Bone;
+class ParticleSystem;
 class Sprite;
 } // namespace Korrin
 
-// A character on the field: a gardener, an errand boy, a fairy, a buyer or a thief. Switched off it is
-// neither drawn nor offered the mouse.
-class Pers : public Blank, public Clickable, public SaveLoadObject
+// A character on the field: a gardener, an errand boy, a fairy, a buyer or the thief. It stands at a
+// pixel position that its skeletal figures follow, shows a dream bubble and a selection mark, and passes
+// clicks on to its home entity. The character manager creates, updates, draws and destroys it.
+class Pers : public Clickable, public SaveLoadObject
 {
 public:
     // Type codes of the characters' click interface.
@@ -27,47 +37,169 @@ public:
     static constexpr std::uint8_t kBuyer = 135;
     static constexpr std::uint8_t kThief = 136;
 
-    // type: the character's type code; kind: the code it was made for (a building's base code, a
-    // buyer's kind code).
-    Pers(std::uint8_t type, std::uint8_t kind);
+    // Facings; kKeepFacing as an argument keeps the current one.
+    static constexpr std::uint8_t kLeft = 0;
+    static constexpr std::uint8_t kRight = 1;
+    static constexpr std::uint8_t kUp = 2;
+    static constexpr std::uint8_t kDown = 3;
+    static constexpr std::uint8_t kKeepFacing = 200;
+
+    static constexpr std::int32_t kNoDream = -1;
+    // The character record before the current figure's record.
+    static constexpr std::size_t kRecordBytes = 109;
+
     ~Pers() override;
+    Pers(const Pers&) = delete;
+    Pers& operator=(const Pers&) = delete;
 
-    // Loads the character's picture.
-    void Init() override;
-    void Reset() override {}
-    bool Update(float /*dt*/) override { return true; }
-    void Draw() override;
-    // Switches the character on or off: its enabled byte, its overlay flag and its switched-on flag.
-    void SetActive(bool on) override;
-    // A character has no panel page of its own yet.
-    void ChangeGui() override {}
-    void OnGuiEvent() override {}
-    // Drawn by the level above the field while the overlay flag is set.
-    virtual void DrawOverlay() {}
+    // A click passes on to the home entity.
+    void ChangeGui() override;
+    void OnGuiEvent() override;
+    // The hit box lies around the root bone of the current figure: 32 pixels to each side, 64 up, 32 down.
+    bool IsPointInside(const Korrin::Vector2& point) override;
+    // Shows the route, hands the click to the home entity and makes it the level's selection.
+    bool TryClick() override;
 
-    // Puts the character on a cell: its position and its screen rectangle follow.
-    void SetIJ(std::int32_t I, std::int32_t J);
-    void GetIJ(std::int32_t& I, std::int32_t& J) const
-    {
-        I = mCell.I;
-        J = mCell.J;
-    }
+    // Selects figure 0, loads the mark, the bubble and the effects, finds the carry bone and reads the
+    // head offset from the skeleton file. The concrete class fills the figure list first.
+    virtual void Init();
+    virtual void Reset() {}
+    virtual void ShowPath() {}
+    virtual void SetActive(bool on);
+    // One level up; false, and held at the highest level, past it.
+    virtual bool Upgrade();
+    virtual void SetIJ(std::int32_t I, std::int32_t J);
+    // The cell under the position, truncated toward zero.
+    virtual void GetIJ(std::int32_t& I, std::int32_t& J) const;
+    virtual bool IsBusy() const { return false; }
+    virtual void SetDream(std::int32_t frame) { mDreamFrame = frame; }
+    virtual std::int32_t GetFrameIndexDream() const { return mDreamFrame; }
+    // The name to look up: with "1" appended while goods are carried.
+    virtual std::string GetAnimationVariant(const std::string& name) const;
+    // Turns to the facing (unless kKeepFacing) and plays the animation's variant; one that already plays
+    // goes on untouched.
+    virtual void PlayAnimation(const std::string& name, std::uint8_t facing);
+    virtual bool GoTo(const WalkTarget& target, std::uint8_t mode);
+    virtual void StartAction(std::int32_t /*code*/) {}
+    virtual void PlayIdle(float /*dt*/) {}
+    // Called when the current animation completes a cycle.
+    virtual bool OnAnimationEnd() { return true; }
+    virtual bool Update(float dt);
+    // The bubble over the head, drawn by the level above the field.
+    virtual void DrawDream();
+    virtual void Draw();
+
+    // Nothing at all without a current figure.
+    void Save(Korrin::BinaryWriter& out) override;
+    // Fails the reader on a record the character cannot take: another type code, a figure, carry bone,
+    // facing or upgrade level out of range, a damaged figure record, a time that is not a finite number.
+    void Load(Korrin::BinaryReader& in) override;
+
+    // Makes figure `index` the current one; past the list, reported and nothing changes.
+    void SetPersAnimated(std::uint16_t index);
+    // Facings 0 and 1 also mirror the current figure (1 mirrored).
+    void SetDirection(std::uint8_t facing);
+    // The price of the next upgrade, for the home entity's upgrade button.
+    std::uint16_t GetNextFrameId() const;
+    // Places the carried goods (frame id) on the bone as the correction of the playing animation says.
+    void ApplyCarriedCorrection(Korrin::Bone* bone, std::uint32_t id, std::uint8_t facing, bool scaleOnly);
+    // The pulsing selection mark and the route effects.
+    void DrawMark();
+
+    // The world position of the current figure's root bone; the position itself without a figure.
+    Korrin::Vector2 GetRootPosition() const;
+    // The name of the current figure's animation ("" while it plays none).
+    const std::string& GetAnimationName() const;
+
+    bool IsActive() const { return mActive != 0; }
     std::uint8_t GetKind() const { return mKind; }
-    Entity* GetEntity() const { return mEntity; }
-    void SetEntity(Entity* entity) { mEntity = entity; }
-    bool IsSwitchedOn() const { return mSwitchedOn != 0; }
-    bool HasOverlay() const { return mOverlay != 0; }
-    // The name of the animation the character plays ("" while it plays none).
-    const std::string& GetAnimationName() const { return mAnimationName; }
-    void SetAnimationName(const std::string& name) { mAnimationName = name; }
-    Korrin::Vector2 GetPosition() const;
+    void SetKind(std::uint8_t kind) { mKind = kind; }
+    Entity* GetHomeEntity() const { return mHomeEntity; }
+    void SetHomeEntity(Entity* entity) { mHomeEntity = entity; }
+    Entity* GetWalkTarget() const { return mWalkTarget; }
+    const IJ& GetTargetCell() const { return mTargetCell; }
+    const Korrin::Vector2& GetPosition() const { return mPosition; }
+    void SetPosition(const Korrin::Vector2& position) { mPosition = position; }
+    std::uint8_t GetFacing() const { return mFacing; }
+    std::uint16_t GetUpgradeLevel() const { return mUpgradeLevel; }
+    const CostRecord& GetCost() const { return mCost; }
+    std::uint8_t GetCarriedGoods() const { return mCarriedGoods; }
+    void SetCarriedGoods(std::uint8_t goods) { mCarriedGoods = goods; }
+    std::int32_t GetCarryBone() const { return mCarryBone; }
+    bool GetBusyFlag() const { return mBusy != 0; }
+    void SetBusy(bool busy) { mBusy = busy ? 1 : 0; }
+    bool IsFirstVisitPending() const { return mFirstVisitPending != 0; }
+    void SetFirstVisitPending(bool pending) { mFirstVisitPending = pending ? 1 : 0; }
+    float GetAnimationSpeed() const { return mAnimationSpeed; }
+    void SetAnimationSpeed(float speed) { mAnimationSpeed = speed; }
+    float GetWalkSpeed() const { return mWalkSpeed; }
+    void SetWalkSpeed(float speed) { mWalkSpeed = speed; }
+    float GetAnimationTimer() const { return mAnimationTimer; }
+    std::uint16_t GetQueueWord() const { return mQueueWord; }
+    void SetQueueWord(std::uint16_t word) { mQueueWord = word; }
+    std::uint32_t GetSaveNumber() const { return mSaveNumber; }
+    void SetSaveNumber(std::uint32_t number) { mSaveNumber = number; }
+    bool IsBubbleHidden() const { return mBubbleHidden != 0; }
+    const Korrin::Vector2& GetBubblePosition() const { return mBubblePosition; }
+    const Korrin::Vector2& GetHeadOffset() const { return mHeadOffset; }
+    PersAnimatedManager* GetFigure() const { return mFigure; }
+    std::uint16_t GetFigureIndex() const { return mFigureIndex; }
+    const std::vector<std::unique_ptr<PersAnimatedManager>>& GetFigures() const { return mFigures; }
+    CorrectionTable& GetCorrections() { return *mCorrections; }
+    const std::vector<Korrin::ParticleSystem*>& GetPathEffects() const { return mPathEffects; }
+    Korrin::ParticleSystem* GetUpgradeEffect() const { return mUpgradeEffect; }
+
+protected:
+    // Registers the character's record with the level's save list; the concrete class then copies its
+    // price record (TakeCostRecord) and makes its figures in its Init.
+    explicit Pers(std::uint8_t type);
+
+    // The price record of the type code from TableCost; a missing one is logged and leaves it empty.
+    void TakeCostRecord();
+    // Drops every figure (their skeletons go back to the pool); no figure is current afterwards.
+    void ClearFigures();
+    // Appends a figure of the look (list id, list file) that follows the character's position.
+    void AddFigure(std::int32_t listId, const std::string& listFile);
+    // Runs the current figure's skeleton file and reads one number of it; false when it gives none.
+    bool ReadSkeletonNumber(const char* name, float& value) const;
+
+    // The fields in the order of the character's data; the concrete classes use them directly.
+    CostRecord mCost;
+    PersAnimatedManager* mFigure = nullptr;
+    std::vector<std::unique_ptr<PersAnimatedManager>> mFigures;
+    std::uint16_t mFigureIndex = 0;
+    std::uint16_t mUpgradeLevel = 0;
+    Korrin::Vector2 mPosition;
+    Entity* mHomeEntity = nullptr;
+    IJ mTargetCell;
+    Entity* mWalkTarget = nullptr;
+    std::uint8_t mFacing = kLeft;
+    std::uint8_t mActive = 0;
+    Korrin::Sprite* mMark = nullptr;
+    Korrin::AnimatedSprite* mDream = nullptr;
+    std::int32_t mDreamFrame = kNoDream;
+    std::uint8_t mBusy = 0;
+    std::int32_t mCarryBone = -1;
+    std::uint8_t mCarriedGoods = 0;
+    float mAnimationSpeed = 1.0f;
+    float mWalkSpeed = 1.0f;
+    std::uint8_t mFirstVisitPending = 1;
+    float mAnimationTimer = 0.0f;
+    std::vector<Korrin::ParticleSystem*> mPathEffects;
+    std::uint16_t mQueueWord = 0;
+    std::uint8_t mKind = 0;
+    std::unique_ptr<CorrectionTable> mCorrections;
+    std::uint8_t mClicked = 0;
+    Korrin::Vector2 mHeadOffset{0.0f, -40.0f};
+    Korrin::Vector2 mBubblePosition;
+    Korrin::ParticleSystem* mUpgradeEffect = nullptr;
+    std::uint32_t mSaveNumber = 0;
+    std::uint8_t mBubbleHidden = 0;
 
 private:
-    IJ mCell;
-    Entity* mEntity = nullptr;
-    std::uint8_t mKind = 0;
-    std::uint8_t mSwitchedOn = 0;
-    std::uint8_t mOverlay = 0;
-    Korrin::Sprite* mPicture = nullptr;
-    std::string mAnimationName;
+    void LoadEffects();
+    void FindCarryBone();
+    void UpdatePathEffects(float dt);
+    // Reads the figure's record and the fields after it, once the fields before it were taken.
+    void LoadFigureAndTarget(Korrin::BinaryReader& in);
 };

@@ -1,80 +1,215 @@
 #include "game/Pers/PersManager.h"
 
+#include "engine/Log/LogManager.h"
+#include "engine/Particle/BaseParticleSystem.h"
+#include "engine/Particle/ParticleManager.h"
+#include "engine/Particle/ParticleSystem.h"
+#include "engine/Particle/ParticleSystemList.h"
+#include "game/Entity/Entity.h"
+#include "game/Game/FieldGeometry.h"
 #include "game/Game/GamePanel.h"
 #include "game/Game/GamePanelPers.h"
 #include "game/Game/SaveLoadManager.h"
 #include "game/Pers/Pers.h"
+#include "game/Pers/PersFairy.h"
+#include "game/Pers/PersRunBoy.h"
+#include "game/Pers/PersRunBuyer.h"
+#include "game/Pers/PersRunGardener.h"
+#include "game/Pers/PersRunThief.h"
 #include "game/Pers/PersThiefManager.h"
 
 #include <algorithm>
+#include <array>
+#include <cmath>
 
 namespace
 {
 
-constexpr std::uint8_t kGardenerCode = 5;
-constexpr std::uint8_t kThiefCode = 136;
+constexpr std::uint8_t kIdleBuyerKind = 142;
 
-bool IsErrandBoyCode(std::uint8_t code)
+bool IsClimbing(const Pers& character)
 {
-    return code == 26 || code == 30 || code == 34 || code == 46 || code == 50 || code == 62;
+    return character.GetFacing() == Pers::kUp || character.GetFacing() == Pers::kDown;
 }
 
-bool IsFairyCode(std::uint8_t code)
+bool IsWorkerInside(const Pers& character)
 {
-    return code == 38 || code == 42 || code == 54 || code == 58 || code == 66;
+    const Entity* home = character.GetHomeEntity();
+    return home != nullptr && home->GetStateByte() != 0;
+}
+
+// A stable sort by insertion: the list is short and mostly in order already, and it allocates nothing
+// (std::stable_sort takes a buffer every frame).
+template <typename Before>
+void StableSort(std::vector<std::unique_ptr<Pers>>& characters, Before before)
+{
+    for (std::size_t i = 1; i < characters.size(); ++i)
+    {
+        for (std::size_t k = i; k > 0 && before(*characters[k], *characters[k - 1]); --k)
+        {
+            std::swap(characters[k], characters[k - 1]);
+        }
+    }
+}
+
+// One stable sort of the drawing order: the characters with the key go first.
+template <typename Key>
+void KeyFirst(std::vector<std::unique_ptr<Pers>>& characters, Key key)
+{
+    StableSort(characters, [&key](const Pers& a, const Pers& b) { return key(a) && !key(b); });
 }
 
 } // namespace
 
 PersManager::PersManager()
+    : mThiefManager(std::make_unique<PersThiefManager>()),
+      mTeleportEffects(std::make_unique<ParticleSystemList>())
 {
     if (SaveLoadManager* manager = SaveLoadManager::Peek())
     {
         manager->Register(this);
     }
-    mThiefManager = std::make_unique<PersThiefManager>();
+    if (Korrin::ParticleManager* particles = Korrin::ParticleManager::Peek())
+    {
+        mTeleportPrototype = particles->CreateParticleSystem("TeleportingPS.particle", "TeleportingPS");
+        for (std::size_t i = 0; i < mTeleportPrototype->GetEmitterCount(); ++i)
+        {
+            mTeleportPrototype->GetBaseParticleSystem(i)->SetActive(false);
+        }
+    }
 }
 
-PersManager::~PersManager() = default;
-
-Pers* PersManager::CreatePers(std::uint8_t type)
+PersManager::~PersManager()
 {
-    std::uint8_t characterType = Pers::kBuyer;
-    if (type == kGardenerCode)
+    if (Korrin::LogManager* log = Korrin::LogManager::Peek())
     {
-        characterType = Pers::kGardener;
+        log->Write("PersManager::~PersManager()");
     }
-    else if (IsErrandBoyCode(type))
+    mBuyersPersList.clear();
+    mCharacters.clear();
+    mThiefManager.reset();
+    if (Korrin::ParticleManager* particles = Korrin::ParticleManager::Peek(); particles && mTeleportPrototype)
     {
-        characterType = Pers::kErrandBoy;
+        particles->DeleteParticleSystem(mTeleportPrototype);
     }
-    else if (IsFairyCode(type))
+    mTeleportEffects.reset();
+    if (SaveLoadManager* manager = SaveLoadManager::Peek())
     {
-        characterType = Pers::kFairy;
+        manager->Unregister(this);
     }
-    else if (type == kThiefCode)
-    {
-        characterType = Pers::kThief;
-    }
-    auto character = std::make_unique<Pers>(characterType, type);
-    if (characterType == Pers::kBuyer)
-    {
-        character->SetActive(false);
-    }
-    mCharacters.push_back(std::move(character));
-    return mCharacters.back().get();
 }
 
-bool PersManager::IsCellTaken(std::int32_t i, std::int32_t j) const
+Pers* PersManager::MakeCharacter(std::uint8_t kindCode) const
+{
+    if (kindCode == PersRunGardener::kKindCode)
+    {
+        return new PersRunGardener();
+    }
+    if (!PersRunBoy::KindListFile(kindCode).empty())
+    {
+        return new PersRunBoy(kindCode);
+    }
+    if (!PersFairy::KindListFile(kindCode).empty())
+    {
+        return new PersFairy(kindCode);
+    }
+    if (kindCode == Pers::kThief)
+    {
+        return new PersRunThief();
+    }
+    return new PersRunBuyer(kindCode);
+}
+
+Pers* PersManager::CreatePers(std::uint8_t kindCode)
+{
+    mCharacters.emplace_back(MakeCharacter(kindCode));
+    Pers* character = mCharacters.back().get();
+    if (auto* buyer = dynamic_cast<PersRunBuyer*>(character))
+    {
+        buyer->SetActive(false);
+        ++mLastBuyerNumber;
+        buyer->SetNumber(mLastBuyerNumber);
+        mBuyersPersList[mLastBuyerNumber] = buyer;
+    }
+    character->SetSaveNumber(mNextCharacterIndex++);
+    return character;
+}
+
+bool PersManager::IsCellTaken(std::int32_t I, std::int32_t J, const Pers* asking) const
 {
     return std::any_of(mCharacters.begin(), mCharacters.end(),
-                       [i, j](const std::unique_ptr<Pers>& character)
+                       [I, J, asking](const std::unique_ptr<Pers>& character)
                        {
-                           std::int32_t I = 0;
-                           std::int32_t J = 0;
-                           character->GetIJ(I, J);
-                           return character->IsSwitchedOn() && I == i && J == j;
+                           if (character.get() == asking || !character->IsActive())
+                           {
+                               return false;
+                           }
+                           std::int32_t i = 0;
+                           std::int32_t j = 0;
+                           character->GetIJ(i, j);
+                           return i == I && j == J;
                        });
+}
+
+IJ PersManager::GetQueuePlace(std::uint16_t place) const
+{
+    const std::size_t count = mBuyersQue.size();
+    if (place == kTailPlace && count > 0)
+    {
+        place = static_cast<std::uint16_t>(count - 1);
+    }
+    if (place >= count)
+    {
+        return {-1, -1};
+    }
+    return {mBuyersQue[place].I, mBuyersQue[place].J};
+}
+
+void PersManager::SetQueuePlaceTaken(std::int32_t place, bool taken)
+{
+    if (place >= 0 && static_cast<std::size_t>(place) < mBuyersQue.size())
+    {
+        mBuyersQue.Elements()[static_cast<std::size_t>(place)].taken = taken ? 1 : 0;
+    }
+}
+
+bool PersManager::IsPersWalkIdle(Korrin::Vector2* position) const
+{
+    for (const auto& [number, buyer] : mBuyersPersList)
+    {
+        if (buyer->IsActive() && buyer->GetKind() == kIdleBuyerKind &&
+            buyer->GetAnimationName() == "walk_idle")
+        {
+            if (position != nullptr)
+            {
+                *position = buyer->GetPosition();
+            }
+            return true;
+        }
+    }
+    return false;
+}
+
+void PersManager::PlaceTeleportEffect(std::int32_t fromI, std::int32_t fromJ, std::int32_t toI,
+                                      std::int32_t toJ)
+{
+    if (mTeleportPrototype == nullptr)
+    {
+        return;
+    }
+    static constexpr std::array<Korrin::Vector2, 3> kEmitterOffsets{
+        {{33.0f, 10.0f}, {17.0f, 15.0f}, {17.0f, -25.0f}}};
+    for (const IJ end : {IJ{fromI, fromJ}, IJ{toI, toJ}})
+    {
+        const float x = FieldGeometry::CellX(end.I);
+        const float y = FieldGeometry::CellY(end.J);
+        for (std::size_t e = 0; e < kEmitterOffsets.size() && e < mTeleportPrototype->GetEmitterCount(); ++e)
+        {
+            mTeleportPrototype->GetBaseParticleSystem(e)->SetPosition(
+                {x + kEmitterOffsets[e].x, y + kEmitterOffsets[e].y});
+        }
+        mTeleportEffects->Add(*mTeleportPrototype);
+    }
 }
 
 void PersManager::Init()
@@ -95,6 +230,12 @@ void PersManager::Reset()
 
 bool PersManager::Update(float dt)
 {
+    mAdmissionTimer += dt;
+    if (mAdmissionTimer > kAdmissionPeriod)
+    {
+        mAdmissionTimer = 0.0f;
+        AdmitBuyer();
+    }
     for (auto& character : mCharacters)
     {
         if (character->IsActive())
@@ -102,39 +243,47 @@ bool PersManager::Update(float dt)
             character->Update(dt);
         }
     }
+    SortForDrawing();
+    if (mTeleportEffects->GetCount() > 0)
+    {
+        mTeleportEffects->Update();
+    }
     return true;
+}
+
+float PersManager::DepthOf(const Pers& character)
+{
+    return IsClimbing(character) ? character.GetRootPosition().y : character.GetPosition().y;
+}
+
+void PersManager::SortForDrawing()
+{
+    StableSort(mCharacters, [](const Pers& a, const Pers& b) { return DepthOf(a) < DepthOf(b); });
+    KeyFirst(mCharacters, [](const Pers& c) { return c.GetHomeEntity() != nullptr && !IsClimbing(c); });
+    KeyFirst(mCharacters, [](const Pers& c) { return !(c.GetType() == Pers::kThief && !IsClimbing(c)); });
+    KeyFirst(mCharacters, [](const Pers& c)
+             { return c.GetType() == Pers::kFairy && c.GetHomeEntity() != nullptr && !IsWorkerInside(c); });
+    KeyFirst(mCharacters, [](const Pers& c) { return IsWorkerInside(c); });
 }
 
 void PersManager::Draw()
 {
-    if (mDrawCount != 1)
+    const std::uint16_t pass = GetDrawCount();
+    if (pass > 1)
     {
         return;
     }
     for (auto& character : mCharacters)
     {
-        if (character->IsActive())
+        if (character->IsActive() && (character->GetType() == Pers::kGardener) == (pass == 0))
         {
             character->Draw();
         }
     }
-}
-
-bool PersManager::IsPersWalkIdle(Korrin::Vector2* position) const
-{
-    for (const auto& pers : mCharacters)
+    if (pass == 1)
     {
-        if (pers->GetType() == Pers::kFairy && pers->IsSwitchedOn() &&
-            pers->GetAnimationName() == "walk_idle")
-        {
-            if (position != nullptr)
-            {
-                *position = pers->GetPosition();
-            }
-            return true;
-        }
+        mTeleportEffects->Draw();
     }
-    return false;
 }
 
 void PersManager::BuyerEntered()
@@ -144,4 +293,49 @@ void PersManager::BuyerEntered()
     {
         panel->GetPers().StartSlide();
     }
+}
+
+void PersManager::Save(Korrin::BinaryWriter& out)
+{
+    out.WriteF32(mAdmissionTimer);
+    out.WriteI32(mBuyersOnField);
+    out.WriteU8(mCounterTaken);
+    out.WriteU32(static_cast<std::uint32_t>(mBuyersQue.size()));
+    for (const BuyersQue& place : mBuyersQue.Elements())
+    {
+        out.WriteI32(place.I);
+        out.WriteI32(place.J);
+        out.WriteU8(place.taken);
+    }
+}
+
+void PersManager::Load(Korrin::BinaryReader& in)
+{
+    const float timer = in.ReadF32();
+    const std::int32_t buyersOnField = in.ReadI32();
+    const std::uint8_t counterTaken = in.ReadU8();
+    const std::uint32_t count = in.ReadU32();
+    if (!in.Ok() || !std::isfinite(timer) || buyersOnField < 0 || count != mBuyersQue.size() ||
+        !in.CheckCount(count, 9, kMaxQueuePlaces))
+    {
+        in.Fail();
+        return;
+    }
+    std::vector<BuyersQue> places;
+    for (std::uint32_t k = 0; k < count; ++k)
+    {
+        BuyersQue place;
+        place.I = in.ReadI32();
+        place.J = in.ReadI32();
+        place.taken = in.ReadU8();
+        places.push_back(place);
+    }
+    if (!in.Ok())
+    {
+        return;
+    }
+    mAdmissionTimer = timer;
+    mBuyersOnField = buyersOnField;
+    mCounterTaken = counterTaken;
+    mBuyersQue.Elements() = std::move(places);
 }

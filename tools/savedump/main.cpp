@@ -11,6 +11,7 @@
 #include "engine/File/DiskFile.h"
 #include "engine/File/FileSysManager.h"
 #include "engine/Log/LogManager.h"
+#include "engine/Render/SkeletonManager.h"
 #include "game/GUI/ProgressBoardManager.h"
 #include "game/Game/Game.h"
 #include "game/Game/TableCost.h"
@@ -412,6 +413,10 @@ public:
 
     void Run(Profile& profile, std::int32_t levelIndex)
     {
+        // The player's progress and map-shop purchases shape the level (its tutorial, the shop's halves,
+        // the storehouse's rows): read them first, as the game has them when it continues a level.
+        profile.LoadMap();
+        profile.LoadUpgrades();
         profile.levelInPlay = levelIndex;
         profile.LoadGame();
     }
@@ -419,6 +424,8 @@ public:
 private:
     Korrin::LogManager mLog;
     Korrin::FileSysManager mFiles;
+    // The characters' figures are skeletons: their records name the animations these hold.
+    Korrin::SkeletonManager mSkeletons;
     Game mGame;
 };
 

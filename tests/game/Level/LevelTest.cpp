@@ -134,15 +134,15 @@ TEST_F(LevelTest, GardensPairUpAndStandAtTheRightCellWithTheirGardener)
     for (Entity* garden : gardens)
     {
         ASSERT_NE(garden->GetWorker(), nullptr);
-        EXPECT_EQ(garden->GetWorker()->GetEntity(), garden);
+        EXPECT_EQ(garden->GetWorker()->GetHomeEntity(), garden);
         EXPECT_EQ(garden->GetWorker()->GetType(), Pers::kGardener);
         // The garden joins the object list behind its gardener.
         const auto& objects = mLevel.GetObjects();
         const auto gardener = std::find(objects.begin(), objects.end(), garden->GetWorker());
         EXPECT_EQ(std::find(objects.begin(), objects.end(), garden), gardener + 1);
     }
-    EXPECT_TRUE(gardens[0]->GetWorker()->IsSwitchedOn());
-    EXPECT_FALSE(gardens[1]->GetWorker()->IsSwitchedOn());
+    EXPECT_TRUE(gardens[0]->GetWorker()->IsActive());
+    EXPECT_FALSE(gardens[1]->GetWorker()->IsActive());
     EXPECT_EQ(mLevel.GetGameField()->GetObjectCode(3, 9), 0);
     // A side marker below the garden's left cell gives side 1; none leaves 255.
     EXPECT_EQ(gardens[2]->GetSide(), 1);
@@ -172,13 +172,13 @@ TEST_F(LevelTest, ABuildingStandsAtEveryFourthBuildingCellCountedAcrossRows)
     EXPECT_EQ(mills[0]->GetWalkJ(), 5);
     EXPECT_TRUE(dynamic_cast<EntityBuilding&>(*mills[0]).IsForSale()) << "code 25 is the mill's lot";
     EXPECT_EQ(mills[0]->GetWorker()->GetType(), Pers::kErrandBoy);
-    EXPECT_FALSE(mills[0]->GetWorker()->IsSwitchedOn());
+    EXPECT_FALSE(mills[0]->GetWorker()->IsActive());
 
     const std::vector<Entity*> juicers = Entities(30);
     ASSERT_EQ(juicers.size(), 1u);
     EXPECT_EQ(juicers[0]->GetWalkI(), 6);
     EXPECT_EQ(juicers[0]->GetUpgradeLevel(), 1);
-    EXPECT_TRUE(juicers[0]->GetWorker()->IsSwitchedOn());
+    EXPECT_TRUE(juicers[0]->GetWorker()->IsActive());
     EXPECT_EQ(juicers[0]->GetSide(), 1) << "a marker under the left end column";
     EXPECT_EQ(mLevel.GetEntityManager()->Count(), 2u + 5u)
         << "two buildings besides the complete level's five";
@@ -309,7 +309,7 @@ TEST_F(LevelTest, ThievesBuyersAndGoalsComeFromTheFile)
         thieves += character->GetType() == Pers::kThief ? 1 : 0;
         if (character->GetType() != Pers::kGardener)
         {
-            EXPECT_FALSE(character->IsSwitchedOn());
+            EXPECT_FALSE(character->IsActive());
         }
     }
     EXPECT_EQ(buyers, 8u);

@@ -1,6 +1,7 @@
 #include "game/Game/Education.h"
 
 #include "engine/App/TimerManager.h"
+#include "engine/Render/SkeletonManager.h"
 #include "game/Entity/Entity.h"
 #include "game/Entity/EntityBuilding.h"
 #include "game/Entity/EntityGarden.h"
@@ -18,16 +19,19 @@
 #include "game/Game/SaveLoadManager.h"
 #include "game/Main.h"
 #include "game/Pers/Pers.h"
+#include "game/Pers/PersAnimationManager.h"
 #include "game/Pers/PersManager.h"
 #include "game/Pers/PersThiefManager.h"
 #include "game/Util/HintManager.h"
 #include "tests/game/Level/LevelFileBuilder.h"
 #include "tests/game/Panel/HintScripts.h"
+#include "tests/game/Pers/PersLooks.h"
 
 #include <gtest/gtest.h>
 #include <memory>
 
 using TestSupport::LevelFileBuilder;
+using TestSupport::PersLooks;
 using TestSupport::ReportRecorder;
 
 namespace
@@ -70,6 +74,7 @@ protected:
             level.Object(i, 10, 29);
         }
         mLevel->Build(level.Parsed());
+        PersLooks::Write(mFolder, "media/");
         InputLocks::first = InputLocks::second = InputLocks::third = false;
     }
     ~EducationTest() override { InputLocks::first = InputLocks::second = InputLocks::third = false; }
@@ -119,6 +124,8 @@ protected:
 
     Korrin::TimerManager mTimer;
     Main mMain;
+    Korrin::SkeletonManager mSkeletons;
+    PersAnimationManager mAnimations;
     std::unique_ptr<Level> mLevel = std::make_unique<Level>();
     EducationSlot& mSlot = *mMain.GetEducationSlot();
 };
@@ -452,28 +459,30 @@ TEST_F(EducationTest, LevelThreeTurnsToTheThiefInTheBush)
     SetMoney(200);
     PersManager& characters = *mLevel->GetPersManager();
     Pers* thief = characters.CreatePers(136);
+    thief->Init();
     characters.GetThiefManager().SetThiefCount(1);
     Appoint();
     EXPECT_EQ(Tutorial().GetCurrentGroup(), 0);
-    thief->SetAnimationName("bush1");
+    thief->PlayAnimation("bush1", Pers::kKeepFacing);
     Appoint();
     EXPECT_EQ(Tutorial().GetCurrentGroup(), 1);
     EXPECT_TRUE(Locked());
 }
 
-TEST_F(EducationTest, LevelEightPutsItsTipAboveTheIdleFairy)
+TEST_F(EducationTest, LevelEightPutsItsTipAboveTheIdleSleeper)
 {
     Start(8, 2);
-    Pers* fairy = mLevel->GetPersManager()->CreatePers(38);
-    fairy->SetIJ(5, 10);
-    fairy->SetActive(true);
+    Pers* sleeper = mLevel->GetPersManager()->CreatePers(142);
+    sleeper->Init();
+    sleeper->SetIJ(5, 10);
+    sleeper->SetActive(true);
     Appoint();
-    EXPECT_EQ(Timer(), Education::kUnarmed) << "the fairy is not idle";
-    fairy->SetAnimationName("walk_idle");
+    EXPECT_EQ(Timer(), Education::kUnarmed) << "the sleeper is not idle";
+    sleeper->PlayAnimation("walk_idle", Pers::kKeepFacing);
     Appoint();
     EXPECT_EQ(Timer(), 0.0f);
     EXPECT_EQ(Tutorial().GetCurrentEvent()->hintPos,
-              (Korrin::Vector2{fairy->GetPosition().x, fairy->GetPosition().y - 50.0f}));
+              (Korrin::Vector2{sleeper->GetPosition().x, sleeper->GetPosition().y - 50.0f}));
 }
 
 TEST_F(EducationTest, LevelTwentyOneEndsItsFieldTipsWhenTheStorehouseOpens)

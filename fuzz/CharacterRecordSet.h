@@ -1,0 +1,43 @@
+#pragma once
+
+#include "engine/File/FileSysManager.h"
+#include "engine/Render/SkeletonManager.h"
+#include "game/Game/SaveLoadManager.h"
+#include "game/Game/TableCost.h"
+#include "game/Pers/Pers.h"
+#include "game/Pers/PersAnimationManager.h"
+#include "game/Pers/PersManager.h"
+#include "tests/engine/TempFolder.h"
+#include "tests/game/Pers/PersLooks.h"
+
+// The character manager and one character of every class, made from the small data set of PersLooks
+// and registered with a save manager of their own, so that a saved level's character records
+// (tests/fixtures/saves/CharacterRecords.dat) can be read by every class's loader.
+struct CharacterRecordSet
+{
+    static constexpr std::uint8_t kCodes[] = {5, 26, 38, 139, 136};
+
+    CharacterRecordSet()
+    {
+        for (int place = 0; place < 4; ++place)
+        {
+            characters.GetBuyersQueue().push_back({place + 1, 22, 0});
+        }
+        for (const std::uint8_t code : kCodes)
+        {
+            characters.CreatePers(code)->Init();
+        }
+    }
+
+    Pers& Character(std::size_t index) { return *characters.GetCharacters()[index]; }
+
+    TestSupport::TempFolder folder{"character-records"};
+    // The data set is written before anything reads it.
+    int written = (TestSupport::PersLooks::Write(folder), 0);
+    Korrin::FileSysManager files{folder.Path()};
+    Korrin::SkeletonManager skeletons;
+    PersAnimationManager animations;
+    TableCost table;
+    SaveLoadManager records;
+    PersManager characters;
+};

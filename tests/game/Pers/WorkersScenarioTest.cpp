@@ -1,0 +1,71 @@
+#include "platform/PngCodec.h"
+#include "tests/game/GameProcess.h"
+#include "tests/game/ProfileTestSupport.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <string>
+
+namespace
+{
+
+int Red(std::uint32_t pixel)
+{
+    return static_cast<int>((pixel >> 16) & 0xFF);
+}
+int Green(std::uint32_t pixel)
+{
+    return static_cast<int>((pixel >> 8) & 0xFF);
+}
+int Blue(std::uint32_t pixel)
+{
+    return static_cast<int>(pixel & 0xFF);
+}
+
+} // namespace
+
+// Level 1 of the saves fixture's player: the hired errand boy stands at the door of his
+// workshop as a skeletal figure; a click on him selects the workshop, and quitting in the middle of the
+// level writes the characters' records into a level save the game reads back.
+TEST(WorkersScenario, AClickOnAWorkerSelectsItsBuildingAndTheLevelSaveKeepsTheCharacters)
+{
+    GameProcess game("workers");
+    std::filesystem::create_directories(game.PathOf("saves"));
+    for (const std::string& file : ProfileTestSupport::StoredFiles())
+    {
+        std::filesystem::copy_file(ProfileTestSupport::FixturePath(file), game.PathOf("saves") / file);
+    }
+    // Play, then level 1 on the world map.
+    game.WriteFile("input.txt", "1 click left\n3 click left\n140 move 156 368\n141 click left\n"
+                                "170 move 512 278\n171 click left\n400 move 483 215\n401 click left\n");
+    ASSERT_TRUE(game.Run(game.Headless({"--windowed", "--frames", "460", "--input", "input.txt",
+                                        "--screenshot", "450:workers.png"}))
+                    .ExitedWith(0));
+    EXPECT_FALSE(std::filesystem::exists(game.PathOf("Assert.txt"))) << game.ReadFile("Assert.txt");
+
+    const std::string bytes = game.ReadFile("workers.png");
+    Platform::Image picture;
+    ASSERT_TRUE(Platform::PngCodec::Decode(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size(),
+                                           picture));
+    ASSERT_EQ(picture.width, 1024);
+    // The boy's blue shirt where the placeholder picture used to stand.
+    const std::uint32_t shirt = picture.At(483, 212);
+    EXPECT_GT(Blue(shirt), Red(shirt) + 40) << std::hex << shirt;
+    // The selection frame along the workshop's left edge.
+    bool framed = false;
+    for (int x = 255; x <= 260 && !framed; ++x)
+    {
+        const std::uint32_t pixel = picture.At(x, 200);
+        framed = Red(pixel) > 220 && Green(pixel) > 200 && Blue(pixel) < 120;
+    }
+    EXPECT_TRUE(framed) << "the worker's building is selected";
+
+    // The save checker builds level 1 from the sample data as the game does and reads every record back.
+    const std::string save = game.PathOf("saves/Save2_4.dat").string();
+    ASSERT_TRUE(std::filesystem::exists(save));
+    const std::string check = std::string(WF_SAVEDUMP_BINARY) + " --data " + GameProcess::SampleData() + " " +
+                              save + " > " + game.PathOf("dump.txt").string() + " 2>&1";
+    EXPECT_EQ(std::system(check.c_str()), 0);
+    EXPECT_NE(game.ReadFile("dump.txt").find("ACCEPTED"), std::string::npos) << game.ReadFile("dump.txt");
+}
