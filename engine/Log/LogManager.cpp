@@ -61,7 +61,7 @@ void LogManager::WriteDefault(const std::string& text)
     }
 }
 
-void LogManager::WriteStamped(std::ostream& stream, const std::string& text)
+void LogManager::WriteStamped(std::ostream& stream, std::string_view text)
 {
     const std::time_t now = std::time(nullptr);
     std::tm local{};

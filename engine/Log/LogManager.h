@@ -7,6 +7,7 @@
 #include <memory>
 #include <mutex>
 #include <string>
+#include <string_view>
 
 namespace Korrin
 {
@@ -29,7 +30,7 @@ public:
 
     void Write(const char* format, ...) __attribute__((format(printf, 2, 3)));
     void WriteDefault(const std::string& text);
-    static void WriteStamped(std::ostream& stream, const std::string& text);
+    static void WriteStamped(std::ostream& stream, std::string_view text);
 
 private:
     std::map<std::string, std::unique_ptr<std::ofstream>> mStreams;

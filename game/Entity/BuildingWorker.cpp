@@ -4,59 +4,90 @@
 
 bool BuildingWorker::IsActive(const Pers* worker)
 {
-    return worker != nullptr && worker->IsSwitchedOn();
+    return worker != nullptr && worker->IsActive();
 }
 
-bool BuildingWorker::IsBusy(const Pers* /*worker*/)
+bool BuildingWorker::IsBusy(const Pers* worker)
 {
-    return false;
+    return worker != nullptr && worker->IsBusy();
 }
 
-void BuildingWorker::SetBusy(Pers* /*worker*/, bool /*busy*/) {}
-
-bool BuildingWorker::IsFirstVisitPending(const Pers* /*worker*/)
+void BuildingWorker::SetBusy(Pers* worker, bool busy)
 {
-    return false;
+    if (worker != nullptr)
+    {
+        worker->SetBusy(busy);
+    }
 }
 
-std::uint8_t BuildingWorker::GetCarriedGoods(const Pers* /*worker*/)
+bool BuildingWorker::IsFirstVisitPending(const Pers* worker)
 {
-    return 0;
+    return worker != nullptr && worker->IsFirstVisitPending();
 }
 
-void BuildingWorker::SetCarriedGoods(Pers* /*worker*/, std::uint8_t /*goods*/) {}
+std::uint8_t BuildingWorker::GetCarriedGoods(const Pers* worker)
+{
+    return worker != nullptr ? worker->GetCarriedGoods() : 0;
+}
 
+void BuildingWorker::SetCarriedGoods(Pers* worker, std::uint8_t goods)
+{
+    if (worker != nullptr)
+    {
+        worker->SetCarriedGoods(goods);
+    }
+}
+
+// The fairy's double load comes with her own errands; until then every worker carries one unit.
 bool BuildingWorker::HasDoubleLoad(const Pers* /*worker*/)
 {
     return false;
 }
 
-std::uint16_t BuildingWorker::GetUpgradeLevel(const Pers* /*worker*/)
+std::uint16_t BuildingWorker::GetUpgradeLevel(const Pers* worker)
 {
-    return 0;
+    return worker != nullptr ? worker->GetUpgradeLevel() : 0;
 }
 
-const CostRecord& BuildingWorker::GetCost(const Pers* /*worker*/)
+const CostRecord& BuildingWorker::GetCost(const Pers* worker)
 {
     static const CostRecord none;
-    return none;
+    return worker != nullptr ? worker->GetCost() : none;
 }
 
-bool BuildingWorker::Upgrade(Pers* /*worker*/)
+bool BuildingWorker::Upgrade(Pers* worker)
 {
-    return false;
+    return worker != nullptr && worker->Upgrade();
 }
 
-bool BuildingWorker::GoTo(Pers* /*worker*/, const WalkTarget& /*target*/, std::uint8_t /*mode*/)
+bool BuildingWorker::GoTo(Pers* worker, const WalkTarget& target, std::uint8_t mode)
 {
-    return false;
+    return worker != nullptr && worker->GoTo(target, mode);
 }
 
-void BuildingWorker::SetDream(Pers* /*worker*/, std::int32_t /*frame*/) {}
+void BuildingWorker::SetDream(Pers* worker, std::int32_t frame)
+{
+    if (worker != nullptr)
+    {
+        worker->SetDream(frame);
+    }
+}
 
-void BuildingWorker::StartAction(Pers* /*worker*/, std::int32_t /*code*/) {}
+void BuildingWorker::StartAction(Pers* worker, std::int32_t code)
+{
+    if (worker != nullptr)
+    {
+        worker->StartAction(code);
+    }
+}
 
-void BuildingWorker::PlayIdle(Pers* /*worker*/, float /*dt*/) {}
+void BuildingWorker::PlayIdle(Pers* worker, float dt)
+{
+    if (worker != nullptr)
+    {
+        worker->PlayIdle(dt);
+    }
+}
 
 bool BuildingWorker::IsFairy(const Pers* worker)
 {

@@ -344,7 +344,7 @@ void EntityBuilding::Reset()
         }
     }
     mDoorRate = -kDoorRate;
-    if (mWorker != nullptr && mWorker->IsSwitchedOn())
+    if (mWorker != nullptr && mWorker->IsActive())
     {
         mWorker->SetIJ(mSide == 0 ? mWalkI : mWalkI - 3, mWalkJ);
     }

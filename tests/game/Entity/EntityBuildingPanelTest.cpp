@@ -12,6 +12,7 @@
 #include "game/Game/LevelTaskInfo.h"
 #include "game/Game/TableCost.h"
 #include "game/Pers/Pers.h"
+#include "game/Pers/PersRunBoy.h"
 #include "game/Util/HintManager.h"
 #include "platform/WindowSystem.h"
 #include "tests/engine/TempFolder.h"
@@ -48,7 +49,7 @@ protected:
         building.Place(i, 10);
         building.SetSide(0);
         building.SetWorker(&worker);
-        worker.SetEntity(&building);
+        worker.SetHomeEntity(&building);
         building.Reset();
     }
 
@@ -73,7 +74,7 @@ protected:
     static float SecondsOfSale(EntityBuilding& building, Pers& worker)
     {
         float seconds = 0.0f;
-        while (worker.IsSwitchedOn() && seconds < 10.0f)
+        while (worker.IsActive() && seconds < 10.0f)
         {
             building.Update(1.0f / 60.0f);
             seconds += 1.0f / 60.0f;
@@ -108,7 +109,7 @@ protected:
     GameParticleManager mParticlesOfGame;
     GamePanel mPanel;
     HintManager mHints;
-    Pers mBoy{Pers::kErrandBoy, 30};
+    PersRunBoy mBoy{30};
     EntityBuilding mJuicer{30};
 };
 
@@ -162,7 +163,7 @@ TEST_F(EntityBuildingPanelTest, TheWorkersPageHiresSellsAndStopsTheSale)
     EXPECT_TRUE(Page(9).GetByName("CHAR_BUY")->IsVisible());
     EXPECT_FALSE(Page(9).GetByName("CHAR_SALE")->IsVisible());
     Click(9, "CHAR_BUY", mJuicer);
-    EXPECT_TRUE(mBoy.IsSwitchedOn());
+    EXPECT_TRUE(mBoy.IsActive());
     EXPECT_FALSE(Page(9).GetByName("CHAR_BUY")->IsVisible());
     EXPECT_TRUE(Page(9).GetByName("CHAR_SALE")->IsVisible());
     Click(9, "CHAR_SALE", mJuicer);
@@ -180,12 +181,12 @@ TEST_F(EntityBuildingPanelTest, TheWorkersPageHiresSellsAndStopsTheSale)
     EXPECT_EQ(mJuicer.GetSaleTimer(), EntityBuilding::kNoSale);
     EXPECT_TRUE(Page(9).GetByName("CHAR_SALE")->IsVisible());
     EXPECT_FALSE(Page(9).GetByName("CHAR_CANCEL_PROGRESS")->IsVisible());
-    EXPECT_TRUE(mBoy.IsSwitchedOn()) << "a stopped sale keeps the worker";
+    EXPECT_TRUE(mBoy.IsActive()) << "a stopped sale keeps the worker";
 }
 
 TEST_F(EntityBuildingPanelTest, ASaleEndsSoonerWithItsPageShownAndOnlyThatBuildingMovesThePage)
 {
-    Pers otherBoy{Pers::kErrandBoy, 30};
+    PersRunBoy otherBoy{30};
     EntityBuilding other{30};
     Prepare(other, otherBoy, 13);
     mBoy.SetActive(true);
@@ -216,7 +217,7 @@ TEST_F(EntityBuildingPanelTest, AnUpgradeThatWouldBeRefusedTakesNoMoney)
     EXPECT_EQ(mTask.money, money) << "a new player has no unlocked upgrade to pay for";
     mTable.GetCostPtr(30)->upgradeLevel = 2;
     EntityBuilding unlocked{30};
-    Pers boy{Pers::kErrandBoy, 30};
+    PersRunBoy boy{30};
     Prepare(unlocked, boy, 13);
     unlocked.ChangeGui();
     Click(3, "BUILDING_UPGRADE", unlocked);
@@ -233,7 +234,7 @@ TEST_F(EntityBuildingPanelTest, TheHintIsNamedAfterTheKindAndLevelAndTheLotsHint
     EXPECT_EQ(mHints.GetByName("JuicerHint1")->pending, 1);
     EXPECT_FALSE(mJuicer.IsPointInside({rect.right + 1, rect.top}));
     EntityBuilding lot{30};
-    Pers boy{Pers::kErrandBoy, 30};
+    PersRunBoy boy{30};
     Prepare(lot, boy, 13);
     lot.SetForSale(true);
     const Korrin::Rect& sign = lot.GetSignRect();
@@ -269,7 +270,7 @@ TEST_F(EntityBuildingPanelTest, ALoadedRunKeepsItsMeshTime)
     }
     Korrin::BinaryWriter out;
     mJuicer.Save(out);
-    Pers boy{Pers::kErrandBoy, 30};
+    PersRunBoy boy{30};
     EntityBuilding copy{30};
     Prepare(copy, boy, 8);
     Korrin::BinaryReader in(out.Bytes());

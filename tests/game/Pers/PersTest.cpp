@@ -188,7 +188,7 @@ TEST_F(PersTest, AClickOnAWorkerSelectsItsBuilding)
     }
     EXPECT_EQ(level.GetPendingObject(), juicer);
     EXPECT_EQ(juicer->GetPressed(), 1);
-    EXPECT_EQ(juicer->GetPanelMode(), 3u);
+    EXPECT_EQ(juicer->GetPanelMode(), 1u) << "the building shows its worker's page";
     EXPECT_EQ(boy->GetPressed(), 1) << "the worker's mark pulses";
 }
 

@@ -52,14 +52,18 @@ TEST(WorkersScenario, AClickOnAWorkerSelectsItsBuildingAndTheLevelSaveKeepsTheCh
     // The boy's blue shirt where the placeholder picture used to stand.
     const std::uint32_t shirt = picture.At(483, 212);
     EXPECT_GT(Blue(shirt), Red(shirt) + 40) << std::hex << shirt;
-    // The selection frame along the workshop's left edge.
-    bool framed = false;
-    for (int x = 255; x <= 260 && !framed; ++x)
+    // The clicked worker's mark: a yellow ring pulsing about his feet (the selection of his workshop
+    // itself is checked in process, where the level's selection can be read).
+    bool marked = false;
+    for (int y = 215; y <= 235 && !marked; ++y)
     {
-        const std::uint32_t pixel = picture.At(x, 200);
-        framed = Red(pixel) > 220 && Green(pixel) > 200 && Blue(pixel) < 120;
+        for (int x = 440; x <= 530 && !marked; ++x)
+        {
+            const std::uint32_t pixel = picture.At(x, y);
+            marked = Red(pixel) > 240 && Green(pixel) > 200 && Blue(pixel) < 120;
+        }
     }
-    EXPECT_TRUE(framed) << "the worker's building is selected";
+    EXPECT_TRUE(marked) << "the clicked worker's mark shows";
 
     // The save checker builds level 1 from the sample data as the game does and reads every record back.
     const std::string save = game.PathOf("saves/Save2_4.dat").string();
