@@ -36,7 +36,7 @@ HintList = {
     "EduGarden2", "EduBuyGarden", "EduGardenAgain", "EduGardenerTab", "EduHireGardener", "EduGardenWork",
     "EduSpare6", "EduSpare7", "EduWell", "EduWellSelected", "EduWellTask", "EduWellDone",
     "EduRope", "EduRopePoint", "EduRopeBuilt", "EduThief",
-    "ShopHint", "StorehouseHint",
+    "ShopHint", "StorehouseHint", "FlagHint", "ShopBoxHint",
 }
 
 EduWelcome = Tip("EDU_WELCOME", 300, 96, 0.5)
@@ -68,6 +68,8 @@ EduThief = Tip("EDU_THIEF", 280, 96)
 
 ShopHint = Tip("HINT_SHOP", 220, 64, 2)
 StorehouseHint = Tip("HINT_STOREHOUSE", 220, 64, 2)
+FlagHint = Tip("HINT_FLAG", 220, 64, 2)
+ShopBoxHint = Tip("HINT_SHOP_BOX", 220, 64, 2)
 
 -- The production buildings: what each makes, the same at every level, and the board of a lot for sale.
 local buildingHints = {

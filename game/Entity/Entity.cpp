@@ -82,20 +82,29 @@ bool Entity::GetWalkTarget(WalkTarget* out, std::uint8_t /*mode*/)
 
 void Entity::SetUpgradeButton(std::uint16_t price, Korrin::GuiButton* button) const
 {
+    FillUpgradeButton(mUpgradeLevel, mCost, price, button, true);
+}
+
+void Entity::FillUpgradeButton(std::uint16_t level, const CostRecord& cost, std::uint16_t price,
+                               Korrin::GuiButton* button, bool smileFrame)
+{
     if (button == nullptr)
     {
         return;
     }
     button->SetAlpha(1.0f);
     button->SetDisabled(false);
-    if (mUpgradeLevel == mCost.maxLevel)
+    if (level == cost.maxLevel)
     {
-        button->SetFrame(kButtonFrameOpen);
+        if (smileFrame)
+        {
+            button->SetFrame(kButtonFrameOpen);
+        }
         button->SetCaptionW(std::u16string(1, kSmile));
         button->SetDisabled(true);
         return;
     }
-    if (mUpgradeLevel >= mCost.upgradeLevel)
+    if (level >= cost.upgradeLevel)
     {
         button->SetFrame(kButtonFrameLocked);
         button->SetCaption("");

@@ -72,6 +72,10 @@ public:
     // Fills a panel's upgrade button with the price of the next level: a smile at the last level, locked
     // past the unlocked maximum, else the price, disabled while the money does not reach it.
     void SetUpgradeButton(std::uint16_t price, Korrin::GuiButton* button) const;
+    // The same rule for anything with a level and a price record (a shop's shelf half); smileFrame says
+    // whether the last level's smile also sets the button's frame.
+    static void FillUpgradeButton(std::uint16_t level, const CostRecord& cost, std::uint16_t price,
+                                  Korrin::GuiButton* button, bool smileFrame);
 
     // Puts the entity on cell (I, J): its walk cell and its position (the cell's top-left corner).
     void Place(std::int32_t i, std::int32_t j);

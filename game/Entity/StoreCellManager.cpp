@@ -287,6 +287,14 @@ void StoreCellManager::DrawLids()
     }
 }
 
+void StoreCellManager::DrawLidOf(std::uint32_t number)
+{
+    if (mLid != nullptr && number < mCells.size())
+    {
+        DrawLid(mCells[number]);
+    }
+}
+
 void StoreCellManager::DrawGoods(const Korrin::Rect& clip)
 {
     if (mGoodsIcons == nullptr || mGoodsIcons->GetFrameCount() == 0)

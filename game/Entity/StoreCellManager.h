@@ -58,6 +58,8 @@ public:
     std::map<std::uint8_t, std::uint32_t> GetGoodsCounts() const;
     void Update(float dt);
     void DrawLids();
+    // The lid of one cell, as DrawLids draws it (for owners that draw their halves apart).
+    void DrawLidOf(std::uint32_t number);
     void DrawGoods(const Korrin::Rect& clip);
 
     void Save(Korrin::BinaryWriter& out) const;

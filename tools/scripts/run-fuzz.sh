@@ -15,7 +15,7 @@ cmake --build "$build" --target wf_fuzz_targets
 declare -A seeds=(
   [UserList]=Users.dat [Settings]=Save2_1.dat [Achievements]=Save2_2.dat [Upgrades]=Save2_3.dat
   [LevelInPlay]=Save2_4.dat [Map]=Save2_5.dat [BestTimes]=Save0b.dat [LevelFile]=../level/lev01.lev
-  [EntityRecords]=EntityRecords.dat [CharacterRecords]=CharacterRecords.dat
+  [EntityRecords]=EntityRecords.dat [CharacterRecords]=CharacterRecords.dat [StoreRecords]=StoreRecords.dat
 )
 # A level file holds its grids whole: about 5 KB.
 declare -A lengths=([LevelFile]=16384)

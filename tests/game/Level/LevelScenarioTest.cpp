@@ -46,18 +46,12 @@ protected:
     static int Red(std::uint32_t pixel) { return static_cast<int>((pixel >> 16) & 0xFF); }
     static int Green(std::uint32_t pixel) { return static_cast<int>((pixel >> 8) & 0xFF); }
     static int Blue(std::uint32_t pixel) { return static_cast<int>(pixel & 0xFF); }
-    // The selection frame runs along the inside of the shop's left edge (x 448, rows 496 to 592).
+    // A selected shop is drawn lit: the wood of its counter's front (the shop stands at x 448, its
+    // counter from y 542 to 590) turns pale.
     static bool ShopFramed(const Platform::Image& picture)
     {
-        for (float x = 447.0f; x <= 451.0f; x += 0.5f)
-        {
-            const std::uint32_t pixel = At(picture, x, 540.0f);
-            if (Red(pixel) > 220 && Green(pixel) > 200 && Blue(pixel) < 120)
-            {
-                return true;
-            }
-        }
-        return false;
+        const std::uint32_t pixel = At(picture, 464.0f, 560.0f);
+        return Red(pixel) > 240 && Green(pixel) > 200;
     }
 
     GameProcess mGame;
@@ -67,10 +61,10 @@ protected:
 
 TEST_F(LevelScenario, TheFirstLevelShowsItsFieldAndAClickSelectsTheShop)
 {
-    const Platform::Image picture = Play("600 move 500 540\n601 click left\n");
+    const Platform::Image picture = Play("600 move 500 540\n601 click left\n620 move 100 100\n");
     ASSERT_EQ(picture.width, 1920);
     // The backdrop's sky, the grass and earth of the bottom floor (row 22 from y 568), the storehouse's
-    // red barn wall and the red stripe of the shop's awning.
+    // red barn wall and the wooden front of the shop's counter.
     const std::uint32_t sky = At(picture, 700.0f, 60.0f); // below the panel's goal strip
     EXPECT_GT(Blue(sky), Red(sky) + 40) << std::hex << sky;
     const std::uint32_t grass = At(picture, 100.0f, 570.0f);
@@ -79,14 +73,14 @@ TEST_F(LevelScenario, TheFirstLevelShowsItsFieldAndAClickSelectsTheShop)
     EXPECT_GT(Red(earth), Blue(earth) + 40) << std::hex << earth;
     const std::uint32_t storehouse = At(picture, 925.0f, 530.0f);
     EXPECT_GT(Red(storehouse), Blue(storehouse) + 40) << std::hex << storehouse;
-    const std::uint32_t shop = At(picture, 460.0f, 505.0f);
-    EXPECT_GT(Red(shop), Green(shop) + 60) << std::hex << shop;
+    const std::uint32_t shop = At(picture, 460.0f, 575.0f);
+    EXPECT_GT(Red(shop), Blue(shop) + 40) << std::hex << shop;
     EXPECT_TRUE(ShopFramed(picture)) << "the clicked shop is selected";
 }
 
 TEST_F(LevelScenario, WithoutAClickNothingIsSelected)
 {
-    const Platform::Image picture = Play("600 move 500 540\n");
+    const Platform::Image picture = Play("600 move 500 540\n620 move 100 100\n");
     ASSERT_EQ(picture.width, 1920);
     EXPECT_FALSE(ShopFramed(picture));
 }

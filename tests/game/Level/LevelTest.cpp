@@ -541,7 +541,7 @@ TEST(LevelSave, EveryRecordOfASampleLevelReadsBackToTheSameBytes)
         {
             Level played;
             ASSERT_TRUE(played.Load(number)) << number;
-            played.Reset();
+            played.ResetLevel();
             LevelTaskInfo::GetInstance()->money = 500;
             EntityManager& entities = *played.GetEntityManager();
             entities.GetEntity(Entity::kGarden)->AddTask(84);
@@ -552,7 +552,7 @@ TEST(LevelSave, EveryRecordOfASampleLevelReadsBackToTheSameBytes)
         }
         Level restarted;
         ASSERT_TRUE(restarted.Load(number));
-        restarted.Reset();
+        restarted.ResetLevel();
         Korrin::BinaryReader in(saved.Bytes());
         ASSERT_TRUE(SaveLoadManager::GetInstance()->LoadAll(in)) << number;
         EXPECT_TRUE(in.AtEnd()) << number;
