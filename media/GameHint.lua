@@ -37,6 +37,7 @@ HintList = {
     "EduSpare6", "EduSpare7", "EduWell", "EduWellSelected", "EduWellTask", "EduWellDone",
     "EduRope", "EduRopePoint", "EduRopeBuilt", "EduThief",
     "ShopHint", "StorehouseHint",
+    "GardenHint", "BuyTableGardenHint", "WaterwellHint",
 }
 
 EduWelcome = Tip("EDU_WELCOME", 300, 96, 0.5)
@@ -68,3 +69,6 @@ EduThief = Tip("EDU_THIEF", 280, 96)
 
 ShopHint = Tip("HINT_SHOP", 220, 64, 2)
 StorehouseHint = Tip("HINT_STOREHOUSE", 220, 64, 2)
+GardenHint = Tip("HINT_GARDEN", 240, 64, 2)
+BuyTableGardenHint = Tip("HINT_BUY_GARDEN", 240, 64, 2)
+WaterwellHint = Tip("HINT_WATERWELL", 240, 64, 2)
