@@ -653,7 +653,7 @@ void EntityGarden::FillGardenPage()
         {
             const std::uint16_t price = CostRecord::GetLevelValue(0, mCost);
             const LevelTaskInfo* task = LevelTaskInfo::Peek();
-            buy->SetCaptionW(Decimal(price));
+            PanelControls::SetCaption(*buy, Decimal(price));
             buy->SetDisabled(task == nullptr || task->money < price);
         }
         PanelControls::Show("GARDEN_UPGRADE", false);
@@ -687,7 +687,7 @@ void EntityGarden::FillTaskButtons()
             const std::uint16_t price = TableCost::GetGoodsCost(static_cast<std::int32_t>(k));
             button->SetFrame(static_cast<std::uint16_t>(k + 1));
             button->SetCaptionOffset({15.0f, 5.0f});
-            button->SetCaptionW(Decimal(price));
+            PanelControls::SetCaption(*button, Decimal(price));
             button->SetAlpha(hired ? 1.0f : kLockedAlpha);
             button->SetDisabled(!hired || money < price);
         }
@@ -697,7 +697,7 @@ void EntityGarden::FillTaskButtons()
             button->SetAlpha(1.0f);
             button->SetDisabled(true);
             button->SetCaptionOffset({1.0f, 0.0f});
-            button->SetCaptionW(u"");
+            PanelControls::SetCaption(*button, u"");
         }
     }
 }
@@ -725,7 +725,7 @@ void EntityGarden::FillGardenerPage()
         if (Korrin::GuiButton* buy = PanelControls::FindButton("CHAR_BUY"))
         {
             const std::uint16_t price = CostRecord::GetLevelValue(0, cost);
-            buy->SetCaptionW(Decimal(price));
+            PanelControls::SetCaption(*buy, Decimal(price));
             buy->SetDisabled(money < price);
         }
         return;
@@ -736,7 +736,7 @@ void EntityGarden::FillGardenerPage()
     }
     if (Korrin::GuiButton* sale = PanelControls::FindButton("CHAR_SALE"))
     {
-        sale->SetCaptionW(Decimal(CostRecord::GetLevelValue(0, cost) / 2));
+        PanelControls::SetCaption(*sale, Decimal(CostRecord::GetLevelValue(0, cost) / 2));
         const LevelTaskInfo* info = LevelTaskInfo::Peek();
         sale->SetDisabled(info == nullptr || info->level < kSaleAllowedFromLevel);
     }
@@ -745,13 +745,13 @@ void EntityGarden::FillGardenerPage()
         if (level == cost.maxLevel)
         {
             upgrade->SetFrame(0);
-            upgrade->SetCaptionW(std::u16string(1, kSmile));
+            PanelControls::SetCaption(*upgrade, std::u16string(1, kSmile));
             upgrade->SetDisabled(true);
         }
         else if (level >= cost.upgradeLevel)
         {
             upgrade->SetFrame(1);
-            upgrade->SetCaptionW(u"");
+            PanelControls::SetCaption(*upgrade, u"");
             upgrade->SetDisabled(true);
         }
         else
@@ -759,7 +759,7 @@ void EntityGarden::FillGardenerPage()
             const std::uint16_t price =
                 CostRecord::GetLevelValue(static_cast<std::uint16_t>(level + 1), cost);
             upgrade->SetFrame(0);
-            upgrade->SetCaptionW(Decimal(price));
+            PanelControls::SetCaption(*upgrade, Decimal(price));
             upgrade->SetDisabled(money < price);
         }
     }

@@ -301,7 +301,7 @@ void EntityWaterWell::FillTaskButtons()
             const std::uint16_t price = OrderPrice(static_cast<std::uint8_t>(kSmallPail + i));
             button->SetFrame(static_cast<std::uint16_t>(i + 1));
             button->SetDisabledSpritePosition({15.0f, 5.0f});
-            button->SetCaptionW(Decimal(price));
+            PanelControls::SetCaption(*button, Decimal(price));
             button->SetAlpha(1.0f);
             button->SetDisabled(price > money);
         }
@@ -310,7 +310,7 @@ void EntityWaterWell::FillTaskButtons()
             button->SetFrame(0);
             button->SetDisabled(true);
             button->SetDisabledSpritePosition({1.0f, 0.0f});
-            button->SetCaptionW(u"");
+            PanelControls::SetCaption(*button, u"");
         }
     }
 }

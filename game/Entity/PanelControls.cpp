@@ -38,6 +38,12 @@ void PlaySound(const char* name)
     }
 }
 
+void SetCaption(Korrin::GuiButton& button, const std::u16string& text)
+{
+    button.SetCaption("");
+    button.SetCaptionW(text);
+}
+
 void Show(const std::string& name, bool shown)
 {
     Korrin::GuiElement* element = Find(name);

@@ -22,6 +22,8 @@ Korrin::GuiButton* FindButton(const std::string& name);
 std::string Clicked();
 // Plays a sound once, when the sound manager has it.
 void PlaySound(const char* name);
+// A caption of its own in every state of the button (an empty one shows nothing, not the layout's).
+void SetCaption(Korrin::GuiButton& button, const std::u16string& text);
 // Shows (enabled) or hides (disabled) an element; a missing one is skipped.
 void Show(const std::string& name, bool shown);
 
