@@ -329,3 +329,38 @@ TEST_F(EntityGardenTest, ARecordWithItsBedsReadsBackAndHostileOnesAreRefused)
         EXPECT_FALSE(in.Ok()) << i;
     }
 }
+
+TEST_F(EntityGardenTest, TheBoughtGardenIsBuiltOnceAndItsVisualSwaysOnlyWhileABedGrows)
+{
+    EntityGarden lot;
+    lot.Place(9, 10);
+    lot.SetForSale(true);
+    lot.SetUpgradeLevel(1);
+    lot.Init();
+    lot.Reset();
+    Click(lot, "TABGARDEN_BUY");
+    ASSERT_TRUE(lot.IsConstructing());
+    for (int i = 0; i < 3 * 60 && lot.IsConstructing(); ++i)
+    {
+        lot.Update(1.0f / 60.0f);
+    }
+    EXPECT_FALSE(lot.IsConstructing()) << "the construction plays once";
+
+    Plant& bed = lot.GetBed(0);
+    bed.SetType(Plant::kCarrot);
+    bed.SetFruitCount(1);
+    lot.Update(1.0f / 60.0f);
+    EXPECT_EQ(Record(lot)[26], 1) << "the stage visual loops while the carrot grows";
+    for (int i = 0; i < 6 * 60; ++i)
+    {
+        lot.Update(1.0f / 60.0f);
+    }
+    ASSERT_TRUE(bed.IsRipe());
+    EXPECT_EQ(Record(lot)[26], 0) << "and comes to rest once it is ripe";
+    for (std::uint16_t pass = 0; pass < 2; ++pass)
+    {
+        lot.Draw();
+        lot.CountDraw();
+    }
+    EXPECT_TRUE(Reports().empty()) << Reports().front();
+}
