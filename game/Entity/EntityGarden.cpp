@@ -342,7 +342,9 @@ void EntityGarden::UpdateGardenerPage()
     {
         return;
     }
-    Korrin::GuiElement* progress = PanelControls::Find("CHAR_CANCEL_PROGRESS");
+    // A name of its own, so that the frames of a shown page allocate nothing.
+    static const std::string kProgressName = "CHAR_CANCEL_PROGRESS";
+    Korrin::GuiElement* progress = PanelControls::Find(kProgressName);
     if (progress == nullptr || !progress->IsVisible())
     {
         return;
