@@ -37,6 +37,7 @@ HintList = {
     "EduSpare6", "EduSpare7", "EduWell", "EduWellSelected", "EduWellTask", "EduWellDone",
     "EduRope", "EduRopePoint", "EduRopeBuilt", "EduThief",
     "ShopHint", "StorehouseHint", "FlagHint", "ShopBoxHint",
+    "GardenHint", "BuyTableGardenHint", "WaterwellHint",
 }
 
 EduWelcome = Tip("EDU_WELCOME", 300, 96, 0.5)
@@ -88,3 +89,6 @@ for _, building in ipairs(buildingHints) do
     _G[board] = Tip("HINT_BUY_BUILDING", 240, 64, 2)
     table.insert(HintList, board)
 end
+GardenHint = Tip("HINT_GARDEN", 240, 64, 2)
+BuyTableGardenHint = Tip("HINT_BUY_GARDEN", 240, 64, 2)
+WaterwellHint = Tip("HINT_WATERWELL", 240, 64, 2)

@@ -147,7 +147,8 @@ void GuiButton::Update()
     {
         for (StateText& text : mTexts)
         {
-            text.text.mTextArea = Moved(text.relativeArea, mPosition);
+            text.text.mTextArea = Moved(
+                text.relativeArea, Vector2{mPosition.x + mCaptionOffset.x, mPosition.y + mCaptionOffset.y});
         }
     }
     GuiManager* manager = GuiManager::Peek();

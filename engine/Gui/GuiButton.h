@@ -44,6 +44,13 @@ public:
     void SetDisabled(bool disabled) { mDisabled = disabled; }
     // Shows that frame of each state's animated sprite that has it; the button never animates them.
     void SetFrame(std::uint16_t frame);
+    // Moves every state's caption by an offset from where the layout put it.
+    void SetCaptionOffset(const Vector2& offset) { mCaptionOffset = offset; }
+    // Where the disabled look's animated sprite sits, relative to the button.
+    void SetDisabledSpritePosition(const Vector2& position)
+    {
+        mAnimations[kDisabled].relativePosition = position;
+    }
 
     // The look the button shows now.
     State GetShownState() const;
@@ -83,6 +90,7 @@ private:
     std::array<StateAnimation, kStateCount> mAnimations{};
     Sound* mHoverSound = nullptr;
     Sound* mPressedSound = nullptr;
+    Vector2 mCaptionOffset;
 };
 
 } // namespace Korrin

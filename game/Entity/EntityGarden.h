@@ -1,28 +1,131 @@
 #pragma once
 
-#include "game/Entity/PlaceholderEntity.h"
+#include "engine/Util/Vector2.h"
+#include "game/Entity/Entity.h"
+#include "game/Entity/Plant.h"
+#include "game/Util/AniMeshContainer.h"
 
-// A garden bed on two cells, anchored at the right one. It draws in two passes: the bed under the
-// characters, the plants over them. Its order queue joins the task manager when it is built.
-class EntityGarden : public PlaceholderEntity
+#include <array>
+#include <cstdint>
+#include <memory>
+
+class HintArrow;
+
+namespace Korrin
+{
+class AnimatedSprite;
+class Font;
+class ParticleSystem;
+} // namespace Korrin
+
+// A garden of two beds on two cells, anchored at the right one. The player buys it, upgrades it and
+// orders seeds; its hired gardener sows, fetches water, harvests and carries the crops to the
+// storehouse, sent by the garden's decisions every 0.3 s. It draws its ground in the entity manager's
+// first pass, its table, sale sign and seeds in the second.
+class EntityGarden : public Entity
 {
 public:
-    EntityGarden();
+    static constexpr std::uint16_t kStages = 5;
+    static constexpr std::size_t kBeds = 2;
+    static constexpr std::uint32_t kNoBed = kBeds;
+    // Panel modes: the garden's page, the gardener's; a click on the gardener leaves 3.
+    static constexpr std::uint32_t kGardenPage = 0;
+    static constexpr std::uint32_t kGardenerPage = 1;
+    static constexpr std::uint32_t kGardenerClicked = 3;
+    static constexpr float kNoDismissal = -1.0f;
+    static constexpr float kDecisionInterval = 0.3f;
 
-    // The upgrade level stays as the level file gave it.
-    void Reset() override {}
+    EntityGarden();
+    ~EntityGarden() override;
+
+    void Init() override;
+    void Reset() override;
+    bool Update(float dt) override;
+    void Draw() override;
+    bool IsEmptyFor(std::uint8_t mode, std::int32_t i, std::int32_t j) override;
+    // The thief takes a growing crop from the bed on the cell.
+    bool Interact(std::uint8_t mode, std::int32_t i, std::int32_t j) override;
+    bool GetWalkTarget(WalkTarget* out, std::uint8_t kind) override;
+    void DrawOverlay() override;
+
+    void ChangeGui() override;
+    void OnGuiEvent() override;
+    bool IsPointInside(const Korrin::Vector2& point) override;
+    bool TryClick() override;
+
+    void Save(Korrin::BinaryWriter& out) override;
+    // Fails the reader on flags, a stage or a bed index out of range, timers that are not numbers, or a
+    // bed record that fails.
+    void Load(Korrin::BinaryReader& in) override;
+
     // A bed still for sale (not yet bought).
     bool IsForSale() const { return mForSale != 0; }
     void SetForSale(bool forSale) { mForSale = forSale ? 1 : 0; }
+    bool IsGardenerHired() const;
+    bool IsUnattended() const { return mUnattended != 0; }
+    bool IsConstructing() const { return mConstructing != 0; }
+    float GetSaleCountdown() const { return mSaleCountdown; }
+    std::uint32_t GetCurrentBed() const { return mCurrentBed; }
+    Plant& GetBed(std::size_t index) { return *mBeds[index]; }
 
-protected:
-    Footprint GetFootprint() const override { return {1, 0, 48.0f}; }
-    bool DrawsInThisPass() const override { return GetDrawCount() == 1; }
-    std::string GetPicture() const override
-    {
-        return IsForSale() ? "field_gardenforsale.png" : "field_garden.png";
-    }
+    // The floor tiles of the beds: the unattended look or the tended soil; optionally clearing the
+    // object codes under them.
+    void MarkBedCells(bool unattended, bool clearObjects);
+    // The look of a garden without a gardener (weeds on the beds, the dry-soil tiles), or the tended one.
+    void SetUnattended(bool unattended);
+
+    // The gardener's operations, on the beds in order.
+    void MarkFirstUnmarkedBed();
+    void FillFirstEmptyBed(std::uint8_t fruits);
+    // The crop of the current bed when it is ripe (its fruit count in count); 0 otherwise.
+    std::uint8_t IsCurrentBedRipe(std::uint8_t& count);
+    void HarvestCurrentBed();
+    // The nearest well with an order, by the length of the path from (I, J): found wells count even
+    // when no path reaches them (a target without entity), but only while no reachable one was seen.
+    bool FindNearestWaterWell(std::int32_t i, std::int32_t j, WalkTarget& out);
+    // The gardener's next errand, decided every 0.3 s.
+    void UpdateTask(float dt);
 
 private:
+    AniMeshContainer* CurrentStage() const;
+    Korrin::AnimatedSprite* StageSprite(std::uint16_t level) const;
+    void SetPartFrames(AniMeshContainer* visual, Korrin::AnimatedSprite* sprite, bool unattended);
+    void UpdateDismissal(float dt);
+    void FinishDismissal();
+    void UpdateGardenerPage();
+    void AnimateStage(float dt);
+    bool HasGrowingBed() const;
+    bool IsHighlighted() const { return mHover == 1 || mPressed == 1; }
+    void DrawSign();
+    WalkTarget IdlePlace() const;
+    std::uint16_t PriceOfNextLevel() const;
+    bool CanRise() const { return mUpgradeLevel < mCost.upgradeLevel && mUpgradeLevel < mCost.maxLevel; }
+    void FillGardenPage();
+    void FillGardenerPage();
+    void FillTaskButtons();
+    bool Pay(std::int32_t price);
+    void BuyGarden();
+    void HireGardener();
+    void UpgradeGarden();
+    void UpgradeGardener();
+
+    std::array<std::unique_ptr<AniMeshContainer>, kStages> mStages;
+    std::unique_ptr<AniMeshContainer> mConstruction;
+    std::array<std::unique_ptr<Plant>, kBeds> mBeds;
+    float mDecisionTimer = 0.0f;
     std::uint8_t mForSale = 0;
+    AniMeshContainer mTable;
+    std::array<Korrin::AnimatedSprite*, kStages> mStageSprites{};
+    Korrin::AnimatedSprite* mSign = nullptr;
+    Korrin::Vector2 mSignOffset;
+    Korrin::Font* mFont = nullptr;
+    float mSaleCountdown = kNoDismissal;
+    std::uint8_t mConstructing = 0;
+    std::unique_ptr<HintArrow> mArrow;
+    Korrin::ParticleSystem* mBuildEffect = nullptr;
+    Korrin::ParticleSystem* mUpgradeEffect = nullptr;
+    std::uint8_t mUnattended = 0;
+    std::uint32_t mCurrentBed = 0;
+    // The loop flag a record gave, kept for a garden whose visuals are not loaded (it is saved again).
+    std::uint8_t mLoadedLoop = 0;
 };

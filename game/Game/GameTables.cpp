@@ -72,27 +72,23 @@ Bytes Join(std::initializer_list<Bytes> parts)
     return out;
 }
 
-// Repeats the loop after the opening until the sequence has the length asked for.
-Bytes LoopTo(Bytes opening, const Bytes& loop, std::size_t length)
-{
-    for (std::size_t index = 0; opening.size() < length; ++index)
-    {
-        opening.push_back(loop[index % loop.size()]);
-    }
-    opening.resize(length);
-    return opening;
-}
-
 Bytes Zeros(std::size_t count)
 {
     return Bytes(count, 0);
 }
 
-// The frame sequences of the plants, the well and the bags, arrays 0 to 24, 33 to 38 and 40.
+// The first 38 steps of every growing tomato: a sprout that wobbles, then a bush that fills out.
+Bytes TomatoOpening()
+{
+    return {1, 2, 4, 3, 4, 5, 4, 3, 4, 5, 4, 3, 4, 5, 4, 3, 2, 1, 10,
+            9, 8, 7, 6, 7, 8, 7, 6, 7, 8, 7, 6, 7, 8, 7, 6, 7, 8, 7};
+}
+
+// The frame sequences of the plants, the well and the bags, arrays 0 to 24, 33 to 38 and 40. Arrays 1
+// to 3 carrot, 4 to 8 tomato, 9 to 12 potatoes, 13 to 18 sunflower, 19 to 24 wheat.
 Bytes FrameSequence(std::uint32_t array)
 {
     const Bytes bagSequence = {1, 2, 3, 4, 5, 6, 7, 8, 8, 9, 10, 5, 6};
-    const Bytes growOpening = Join({{1, 2, 4, 3, 4, 5, 4, 3}, Ramp(4, 10), Ramp(9, 6), {7, 8, 7}});
     switch (array)
     {
     case 0:
@@ -101,84 +97,104 @@ Bytes FrameSequence(std::uint32_t array)
     case 1:
         return {1, 2, 3, 4, 5, 6, 5, 7, 5, 6, 5, 7};
     case 2:
-        return Join({Ramp(1, 6), {5, 6, 7}});
+        return {1, 2, 3, 4, 5, 6, 5, 3, 5};
     case 3:
-        return Join({Ramp(8, 12), {11, 12, 13, 12}});
+        return {1, 2, 3, 4, 3, 5, 3, 6, 3};
     case 4:
-        return LoopTo(Join({growOpening, Ramp(8, 23)}), {24, 25, 26, 27}, 64);
+        return Join({TomatoOpening(), {9,  10, 11, 12, 15, 16, 17, 18, 19, 20, 21, 22, 23,
+                                       24, 25, 26, 27, 24, 25, 26, 27, 24, 25, 26, 27, 24}});
     case 5:
-        return LoopTo(Join({growOpening, Ramp(8, 28)}), {29, 30, 31, 30}, 71);
+        return Join({TomatoOpening(), {9,  10, 11, 12, 13, 14, 13, 15, 16, 17, 18, 19, 28, 29, 30, 31, 32,
+                                       33, 34, 35, 36, 37, 38, 39, 36, 37, 38, 39, 36, 37, 38, 39, 36}});
     case 6:
-        return LoopTo(Join({growOpening, Ramp(8, 32)}), {33, 34, 35, 34}, 75);
+        return Join(
+            {TomatoOpening(), {9,  10, 11, 12, 13, 14, 13, 15, 16, 17, 18, 19, 28, 29, 30, 40, 41, 42, 43,
+                               44, 45, 46, 47, 48, 49, 50, 49, 52, 49, 50, 49, 52, 49, 50, 49, 52, 49}});
     case 7:
-        return Ramp(36, 45);
+        return {13, 13, 13, 13, 13, 13, 12, 11, 10, 1};
     case 8:
         return {49, 36, 24, 13};
     case 9:
-        return LoopTo(Ramp(1, 20), {21, 22, 23, 22}, 72);
+        return {16, 14, 13, 14, 15, 14, 13, 14, 15, 14, 13, 14, 15, 14, 13, 14, 16, 3, 2,  1, 2,  3,  2,  1,
+                4,  1,  2,  3,  2,  1,  4,  1,  2,  3,  2,  1,  4,  1,  2,  3,  2,  1, 4,  5, 6,  7,  8,  9,
+                10, 9,  11, 12, 11, 9,  10, 9,  11, 12, 11, 9,  10, 9,  11, 12, 11, 9, 10, 9, 11, 12, 11, 9};
     case 10:
-        return LoopTo(Ramp(1, 18), {19, 20, 21, 20}, 64);
+        return {12, 13, 14, 13, 12, 13, 14, 13, 12, 13, 14, 13, 12, 13, 14, 13, 15, 16, 1, 2, 3, 2,
+                1,  16, 1,  2,  3,  2,  1,  16, 1,  2,  3,  2,  1,  16, 1,  2,  3,  4,  5, 6, 7, 8,
+                9,  8,  10, 11, 10, 8,  9,  8,  10, 11, 10, 8,  9,  8,  10, 11, 10, 8,  9, 8};
     case 11:
-        return LoopTo(Ramp(1, 16), {17, 18, 19, 18}, 63);
+        return {13, 14, 15, 14, 13, 14, 15, 14, 13, 14, 15, 14, 13, 14, 15, 14, 13, 16, 3,  2,  1,
+                4,  1,  2,  3,  2,  1,  4,  1,  2,  3,  2,  1,  4,  1,  2,  3,  2,  1,  4,  5,  6,
+                7,  8,  9,  10, 9,  11, 12, 11, 9,  10, 9,  11, 12, 11, 9,  10, 9,  11, 12, 11, 9};
     case 12:
         return Ramp(1, 11);
     case 13:
-        return LoopTo(Ramp(1, 12), {13, 14, 13, 12}, 56);
+        return {1,  2,  3,  4,  5,  4, 6,  3,  6,  4,  5,  4, 6,  3,  6,  4,  5,  4,  6,
+                3,  6,  4,  5,  4,  6, 3,  2,  3,  6,  7,  8, 9,  10, 11, 12, 11, 10, 9,
+                10, 11, 12, 11, 10, 9, 10, 11, 12, 11, 10, 9, 10, 11, 12, 11, 10, 9};
     case 14:
-        return LoopTo(Join({Zeros(34), Ramp(1, 9)}), {10, 11, 12, 11}, 56);
+        return Join({Zeros(34), {1, 2, 3, 4, 5, 6, 7, 8, 9, 8, 9, 7, 8, 9, 8, 7, 8, 9, 8, 7, 8, 9}});
     case 15:
         return Join({Zeros(38), Ramp(1, 9)});
     case 16:
         return Join({Zeros(44), Ramp(1, 9)});
     case 17:
-        return Ramp(10, 15);
+        return {9, 11, 6, 3, 2, 1};
     case 18:
         return {14, 15, 16, 9};
     case 19:
-        return LoopTo(Ramp(1, 20), {21, 22, 23, 22}, 68);
+        return {1,  2,  3,  4,  5,  6,  25, 26, 27, 26, 25, 28, 25, 26, 27, 26, 25, 28, 25, 26, 27, 26, 25,
+                28, 25, 26, 27, 26, 25, 28, 7,  8,  9,  10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22,
+                21, 20, 24, 20, 21, 22, 21, 20, 24, 20, 21, 22, 21, 20, 24, 20, 21, 22, 21, 20, 24, 20};
     case 20:
-        return LoopTo(Ramp(1, 22), {23, 24, 25, 24}, 71);
+        return {1,  2,  3,  4,  5,  6,  7,  8,  9,  8,  7,  10, 7,  8,  9,  8,  7,  10,
+                7,  8,  9,  8,  7,  10, 7,  8,  9,  8,  7,  10, 11, 12, 13, 14, 15, 16,
+                17, 18, 19, 20, 21, 22, 23, 24, 25, 26, 29, 30, 31, 32, 33, 32, 31, 30,
+                31, 32, 33, 32, 31, 30, 31, 32, 33, 32, 31, 30, 31, 32, 33, 32, 31};
     case 21:
-        return LoopTo(Ramp(1, 18), {19, 20, 19, 18}, 53);
+        return {1,  2,  3,  4,  5,  6,  7,  8,  9,  8,  7,  31, 10, 11, 12, 13, 14, 15,
+                16, 15, 17, 21, 20, 23, 24, 23, 25, 26, 27, 28, 29, 28, 27, 30, 27, 28,
+                29, 28, 27, 30, 27, 28, 29, 28, 27, 30, 27, 28, 29, 28, 27, 30, 27};
     case 22:
-        return Join({Ramp(16, 4), {2, 1}});
+        return {7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 6, 5, 4, 2, 1};
     case 23:
-        return Join({Ramp(10, 4), {2, 1}});
+        return {31, 7, 7, 7, 6, 5, 4, 2, 1};
     case 24:
-        return Join({{27}, Ramp(8, 1)});
+        return {27, 7, 7, 7, 6, 5, 4, 2, 1};
     case 33:
-        return Join({Ramp(1, 5), {1}, Ramp(6, 17)});
+        return {1, 2, 3, 4, 5, 1, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17};
     case 34:
+        return {1, 1, 2, 3, 4, 5, 6, 7, 8, 1, 9, 10, 11, 12, 13, 14, 15, 8};
     case 35:
-        return Ramp(1, 18);
+        return {1, 1, 1, 1, 1, 1, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12};
     case 36:
     case 37:
     case 38:
-        return Join({{1, 1, 1, 1}, Ramp(1, 14)});
+        return {1, 1, 1, 1, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14};
     default:
         return {};
     }
 }
 
+// The sunflower heads' offsets from their place, one per stalk frame (1 to 12, index frame - 1), so that
+// the heads follow the stalk as it bends.
 std::vector<Korrin::Vector2> OffsetSequence(std::uint32_t array)
 {
     std::vector<Korrin::Vector2> offsets;
     if (array == 30)
     {
         offsets.assign(7, {});
-        offsets.insert(offsets.end(),
-                       {{2, 1}, {3, 2}, {4, 3}, {5, 4}, {6, 5}, {7, 6}, {8, 7}, {9, 8}, {10, 9}, {11, 10}});
+        offsets.insert(offsets.end(), {{-7, -26}, {-7, -26}, {-5, -21}, {-3, -11}, {-5, -12}});
     }
     else if (array == 31)
     {
         offsets.assign(8, {});
-        offsets.insert(offsets.end(),
-                       {{14, 1}, {14, 6}, {15, 9}, {14, 1}, {14, 6}, {15, 9}, {14, 12}, {0, 12}});
+        offsets.insert(offsets.end(), {{14, 1}, {14, 6}, {15, 9}, {14, 12}});
     }
     else if (array == 32)
     {
         offsets.assign(8, {});
-        offsets.insert(offsets.end(), {{3, 2}, {5, 4}, {7, 6}, {9, 8}});
+        offsets.insert(offsets.end(), {{-20, 8}, {-22, 11}, {-20, 12}, {-21, 16}});
     }
     return offsets;
 }

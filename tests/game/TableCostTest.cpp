@@ -171,10 +171,13 @@ TEST(GameTables, ArraysHaveTheirLengthsAndDescribeEachOther)
         EXPECT_EQ(GameTables::Frames(array).Size(), 18u) << array;
     }
     EXPECT_EQ(GameTables::Frames(40).Size(), 13u);
-    EXPECT_EQ(GameTables::Offsets(30).Size(), 17u);
-    EXPECT_EQ(GameTables::Offsets(31).Size(), 16u);
-    EXPECT_EQ(GameTables::Offsets(32).Size(), 12u);
-    EXPECT_EQ(GameTables::Offsets(31)[15], (Korrin::Vector2{0, 12}));
+    // The sunflower heads' offsets, one per stalk frame (the stalk's frames run 1 to 12).
+    for (std::uint32_t array = 30; array <= 32; ++array)
+    {
+        EXPECT_EQ(GameTables::Offsets(array).Size(), 12u) << array;
+    }
+    EXPECT_EQ(GameTables::Offsets(30)[7], (Korrin::Vector2{-7, -26}));
+    EXPECT_EQ(GameTables::Offsets(32)[11], (Korrin::Vector2{-21, 16}));
 
     // Each count is the last index of the sequence it describes.
     EXPECT_EQ(GameTables::LastIndexes(25)[1], 8.0f);

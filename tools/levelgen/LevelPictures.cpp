@@ -3,6 +3,7 @@
 #include "platform/Image.h"
 #include "platform/JpegWriter.h"
 #include "tools/Common/Painting.h"
+#include "tools/GardenPictures/GardenTiles.h"
 
 #include <algorithm>
 #include <array>
@@ -174,10 +175,9 @@ std::uint32_t TileCell(int style, int code, int x, int y)
     {
         return rope(Argb(255, 255, 240, 120));
     }
-    if (code == 98 || code == 114)
+    if (std::uint32_t soil = 0; GardenTiles::Cell(code, x, y, soil))
     {
-        const bool edge = x < 2 || x > 61 || (code == 98 ? y < 2 : y > 21);
-        return edge ? Argb(200, 255, 255, 255) : Argb(50, 255, 255, 255);
+        return soil;
     }
     if (code == 100)
     {

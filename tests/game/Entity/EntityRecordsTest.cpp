@@ -25,6 +25,11 @@ TEST(EntityRecords, TheHandBuiltRecordsOfEveryKindReadBackByteForByte)
     ASSERT_TRUE(set.records.LoadAll(in));
     EXPECT_TRUE(in.AtEnd());
     EXPECT_EQ(set.garden.GetTask(1), 85);
+    EXPECT_EQ(set.garden.GetBed(0).GetCrop(), 84);
+    EXPECT_EQ(set.garden.GetBed(0).GetFruitCount(), 2);
+    EXPECT_FALSE(set.garden.GetBed(1).HasCrop());
+    EXPECT_TRUE(set.well.IsBusy());
+    EXPECT_EQ(set.well.GetWinding(), 6.5f);
     EXPECT_EQ(set.juicer.GetStateByte(), 1);
     Korrin::BinaryWriter again;
     set.records.SaveAll(again);

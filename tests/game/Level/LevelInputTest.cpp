@@ -175,6 +175,11 @@ TEST_F(LevelInputTest, NoObjectTakesAClickWithoutTheMouseOverIt)
 TEST_F(LevelInputTest, AClickOnAQueuedOrderCancelsItWithARefund)
 {
     Entity* well = mLevel.GetEntityManager()->GetEntity(Entity::kWaterWell);
+    // The level's prepaid pails make room for three orders of our own.
+    while (well->GetTaskCount() > 0)
+    {
+        well->RemoveTask(0, false);
+    }
     LevelTaskInfo* task = LevelTaskInfo::Peek();
     task->money = 15 + 26 + 36;
     well->SetTaskPosition(300.0f, 100.0f);

@@ -321,7 +321,7 @@ TEST_F(PortraitHoverTest, ATabClickShowsTheWorkersPageOfItsOwner)
     garden.ChangeGui();
     ASSERT_EQ(mPanel.GetCurrent(), 1);
     EXPECT_EQ(mPanel.tabOwner, &garden);
-    EXPECT_EQ(mPanel.upgradeMax, 3u);
+    EXPECT_EQ(mPanel.upgradeMax, 5u) << "a garden has five levels";
     auto press = [&](float x, float y, bool down)
     {
         mRender.Services().Window().Mouse().MoveTo({static_cast<int>(x), static_cast<int>(y)});
