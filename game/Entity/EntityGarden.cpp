@@ -123,7 +123,7 @@ EntityGarden::~EntityGarden()
 
 bool EntityGarden::IsGardenerHired() const
 {
-    return mWorker != nullptr && mWorker->IsSwitchedOn();
+    return mWorker != nullptr && mWorker->IsActive();
 }
 
 AniMeshContainer* EntityGarden::CurrentStage() const

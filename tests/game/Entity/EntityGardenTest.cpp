@@ -2,6 +2,7 @@
 
 #include "engine/Gui/GuiImage.h"
 #include "game/Pers/Pers.h"
+#include "game/Pers/PersRunGardener.h"
 #include "tests/game/Entity/GardenPanelFixture.h"
 
 #include <cstring>
@@ -19,7 +20,7 @@ protected:
     EntityGardenTest()
     {
         mGarden.SetWorker(&mGardener);
-        mGardener.SetEntity(&mGarden);
+        mGardener.SetHomeEntity(&mGarden);
         mGarden.Place(5, 10);
         mGarden.Reset();
     }
@@ -47,7 +48,7 @@ protected:
         return out.Bytes();
     }
 
-    Pers mGardener{Pers::kGardener, Entity::kGarden};
+    PersRunGardener mGardener;
     EntityGarden mGarden;
 };
 
@@ -199,7 +200,7 @@ TEST_F(EntityGardenTest, ADismissalGivesBackHalfTheHireAndCanBeCancelled)
 
 TEST_F(EntityGardenTest, OnlyTheGardenThePanelShowsFillsTheGardenerPage)
 {
-    Pers other{Pers::kGardener, Entity::kGarden};
+    PersRunGardener other;
     EntityGarden second;
     second.SetWorker(&other);
     second.Place(10, 10);
