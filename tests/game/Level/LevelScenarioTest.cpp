@@ -85,8 +85,8 @@ TEST_F(LevelScenario, WithoutAClickNothingIsSelected)
 
 TEST_F(LevelScenario, PlayLeadsToTheMapWhoseButtonsStartTheLevels)
 {
-    // The menu's Play button, then the map's "Level 2" button, in a window of the virtual size, for a
-    // player past the opening clip (the save fixtures' "Bob").
+    // The menu's Play button, then the map's button of level 2 and the start window's OK, in a window
+    // of the virtual size, for a player past the opening clip (the save fixtures' "Bob").
     std::filesystem::create_directories(mGame.PathOf("saves"));
     for (const auto& entry :
          std::filesystem::directory_iterator(std::filesystem::path(WF_FIXTURES_DIR) / "saves"))
@@ -94,9 +94,10 @@ TEST_F(LevelScenario, PlayLeadsToTheMapWhoseButtonsStartTheLevels)
         std::filesystem::copy_file(entry.path(), mGame.PathOf("saves") / entry.path().filename());
     }
     mGame.WriteFile("input.txt", "1 click left\n3 click left\n200 move 820 317\n201 click left\n"
-                                 "240 move 512 338\n241 click left\n");
+                                 "240 move 89 731\n241 click left\n"
+                                 "290 move 422 458\n291 click left\n");
     ASSERT_TRUE(
-        mGame.Run(mGame.Headless({"--windowed", "--frames", "300", "--input", "input.txt"})).ExitedWith(0));
+        mGame.Run(mGame.Headless({"--windowed", "--frames", "360", "--input", "input.txt"})).ExitedWith(0));
     const std::string log = mGame.ReadFile("log.log");
     const std::size_t map = log.find("SetCurrent 1");
     const std::size_t level = log.find("Load level lev02.lev");
