@@ -991,8 +991,9 @@ bool Map::Update(float dt)
     {
         mSky->Update(dt);
     }
+    // Disabling clears the buttons' mouse states, so it is done only when the state changes.
     const bool windowShown = WindowShown();
-    if (mMenuButtons != nullptr)
+    if (mMenuButtons != nullptr && mMenuButtons->IsDisabled() != windowShown)
     {
         mMenuButtons->SetDisabled(windowShown);
     }

@@ -374,7 +374,8 @@ bool MapShopGui::IsTutorialLocked() const
 
 bool MapShopGui::Update(float dt)
 {
-    if (mContainer != nullptr)
+    // Disabling clears the buttons' mouse states, so it is done only when the state changes.
+    if (mContainer != nullptr && mContainer->IsDisabled() != IsTutorialLocked())
     {
         mContainer->SetDisabled(IsTutorialLocked());
     }

@@ -20,7 +20,7 @@ end
 
 -- The level's number and best time; rows of needed goods follow below them.
 local function LevelHint(goods, heading)
-    local top = heading and 84 or 64
+    local top = heading and 104 or 84
     local data = {
         delay = 0.2,
         Text(nil, "MAP_LEVEL", { 14, 8, 120, 30 }),
@@ -30,7 +30,7 @@ local function LevelHint(goods, heading)
         Text("bestTimeUserName", "MAP_NO_HOLDER", { 14, 54, 206, 76 }, "center"),
     }
     if heading then
-        data[#data + 1] = Text(nil, heading, { 14, 62, 206, 84 }, "center")
+        data[#data + 1] = Text(nil, heading, { 14, 80, 206, 102 }, "center")
     end
     for k = 1, goods do
         local y = top + (k - 1) * 58
@@ -42,7 +42,7 @@ local function LevelHint(goods, heading)
         data[#data + 1] = { dataType = "image", name = "stuffMark" .. k, Image = "mapshop_parts.png",
                             SrcRect = { 96, 125, 136, 165 }, Pos = { 176, y + 6 } }
     end
-    return { windowStyle = Window(220, top + goods * 58 + 6), data = data }
+    return { windowStyle = Window(220, (goods > 0 and top + goods * 58 or 82) + 6), data = data }
 end
 
 local names = { "StartGameHint", "NormalMapHint", "_shintEdu_1" }
@@ -97,3 +97,30 @@ EduShopRope = {
     data = { delay = 0, Text(nil, "MAPSHOP_ROPE_TIP", { 12, 8, 228, 62 }, "center") },
 }
 HintList[#HintList + 1] = "EduShopRope"
+
+-- The map shop's hints over a good that can still be bought: its name and what the next purchase does,
+-- one per good and number of purchase levels already bought ("GardenerHint0", "RopeUpgradeHint2"...).
+local shopGoods = {
+    { "Gardener", "GOODS_GARDENER", 3 }, { "Boy", "GOODS_BOY", 3 }, { "Fairy", "GOODS_FAIRY", 3 },
+    { "ShopBox", "GOODS_SHOPBOX", 3 }, { "Storehouse", "GOODS_STOREHOUSE", 4 }, { "Mill", "GOODS_MILL", 3 },
+    { "OilB", "GOODS_OIL", 3 }, { "Packing", "GOODS_PACKING", 3 }, { "Juicer", "GOODS_JUICER", 3 },
+    { "Confectionery", "GOODS_CONFECTIONERY", 3 }, { "TomatoB", "GOODS_TOMATO", 3 },
+    { "Bakery", "GOODS_BAKERY", 3 }, { "Roaster", "GOODS_ROASTER", 3 }, { "SandwichB", "GOODS_SANDWICH", 3 },
+    { "FriedPotatoes", "GOODS_FRIES", 3 }, { "DoughB", "GOODS_DOUGH", 3 }, { "Garden", "GOODS_GARDEN", 5 },
+    { "Shop", "GOODS_SHOP", 5 }, { "Waterwell", "GOODS_WATERWELL", 3 }, { "Cage", "GOODS_CAGE", 3 },
+    { "RopeUpgrade", "GOODS_ROPE", 4 },
+}
+for _, good in ipairs(shopGoods) do
+    for points = 0, good[3] - 1 do
+        local name = good[1] .. "Hint" .. points
+        _G[name] = {
+            windowStyle = Window(240, 90),
+            data = {
+                delay = 0.3,
+                Text(nil, good[2], { 12, 8, 228, 30 }, "center"),
+                Text(nil, points == 0 and "MAPSHOP_HINT_BUY" or "MAPSHOP_HINT_UPGRADE", { 12, 34, 228, 82 }, "center"),
+            },
+        }
+        HintList[#HintList + 1] = name
+    end
+end

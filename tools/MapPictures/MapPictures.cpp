@@ -219,7 +219,8 @@ public:
             for (int x = 0; x < kWidth; ++x)
             {
                 raw[Index(x, y)] =
-                    MapLayout::IsWater(static_cast<float>(x) + 0.5f, static_cast<float>(y) + 0.5f) ? 1.0f : 0.0f;
+                    MapLayout::IsWater(static_cast<float>(x) + 0.5f, static_cast<float>(y) + 0.5f) ? 1.0f
+                                                                                                   : 0.0f;
             }
         }
         Blur(raw, mCover, 7);
@@ -685,11 +686,12 @@ bool WriteBoardPictures(const std::string& folder)
     Platform::Image board = Blank(780, 400);
     for (int stage = 0; stage < 3; ++stage)
     {
-        Canvas c(board, stage * 260, 0, 260, 280);
-        c.Rect(2, 2, 258, 278, Argb(255, 96, 62, 34));
-        c.Rect(7, 7, 253, 273, Argb(235, 244, 230, 196));
-        // A pennant per rival still in the race along the top.
+        // The board holds one row per rival still in the race, with a pennant for each along the top.
         const int rivals = stage == 0 ? 5 : stage == 1 ? 3 : 2;
+        const float height = 60.0f + 51.0f * static_cast<float>(rivals);
+        Canvas c(board, stage * 260, 0, 260, 280);
+        c.Rect(2, 2, 258, height - 2, Argb(255, 96, 62, 34));
+        c.Rect(7, 7, 253, height - 7, Argb(235, 244, 230, 196));
         for (int flag = 0; flag < rivals; ++flag)
         {
             const float x = 40.0f + static_cast<float>(flag) * 40.0f;
@@ -697,7 +699,7 @@ bool WriteBoardPictures(const std::string& folder)
                       flag % 2 == 0 ? Argb(255, 220, 70, 60) : Argb(255, 60, 120, 200));
         }
         // The finish line at the right of the bars.
-        for (int y = 30; y < 270; y += 8)
+        for (int y = 30; y < static_cast<int>(height) - 12; y += 8)
         {
             c.Rect(238, static_cast<float>(y), 244, static_cast<float>(y + 4), Argb(255, 40, 40, 40));
         }

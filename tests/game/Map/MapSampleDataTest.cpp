@@ -6,6 +6,7 @@
 #include "game/Game/TableCost.h"
 #include "game/Map.h"
 #include "game/MapSettings.h"
+#include "game/MapShopGui.h"
 #include "tests/engine/LogCapture.h"
 
 #include <filesystem>
@@ -133,6 +134,17 @@ TEST_F(MapSampleDataTest, EverySettingNamesAnItemOnceAndRequiresGoodsOnSaleThen)
         EXPECT_EQ(hintNames.count("BuyStuffMapHintCross" + std::to_string(n)), 1u) << n;
     }
     EXPECT_EQ(Names(hints, "mapHintTitles", "").size(), 25u);
+    // The shop's hover hint of every good at every number of levels bought but the last.
+    for (std::size_t index = 0; index < MapShopGui::kGoodsCount; ++index)
+    {
+        CostRecord record;
+        ASSERT_TRUE(table.GetCost(MapShopGui::GetIdByIndex(static_cast<int>(index)), record));
+        for (std::uint16_t points = 0; points <= record.maxLevel; ++points)
+        {
+            EXPECT_EQ(hintNames.count(MapShopGui::HintName(index, points)), 1u)
+                << MapShopGui::HintName(index, points);
+        }
+    }
 }
 
 TEST_F(MapSampleDataTest, TheShopLayoutHasItsButtonsFirstAndEveryNamedElement)

@@ -1,3 +1,4 @@
+#include "engine/Gui/GuiContainer.h"
 #include "game/ClipGui.h"
 #include "game/GUI/AchievementData.h"
 #include "game/GUI/AchievementSystem.h"
