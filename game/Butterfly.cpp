@@ -321,6 +321,18 @@ void Butterfly::Draw() const
     sprite->DrawEx(x, y, scale, scale, 0.0f, 0.0f, 0.0f);
 }
 
+bool Butterfly::HasPoint(float pointX, float pointY) const
+{
+    for (const ButterflyPoint& point : points.Elements())
+    {
+        if (point.x == pointX && point.y == pointY)
+        {
+            return true;
+        }
+    }
+    return false;
+}
+
 void LoadButterfly(ButterflyList& list, const std::string& file, const std::string& butterflyTable,
                    const std::string& pathTable, float baseScale)
 {

@@ -44,6 +44,8 @@ public:
     void UpdatePosition();
     void UpdateFrame();
     bool IsUnderCursor() const;
+    // Whether one of its resting points lies exactly at (x, y).
+    bool HasPoint(float pointX, float pointY) const;
     void Draw() const;
 
     Korrin::AnimatedSprite* sprite = nullptr; // the sprite manager's

@@ -35,3 +35,11 @@ BuyerBaker = Buyer("BUYER_BAKER")
 BuyerFarmer = Buyer("BUYER_FARMER")
 BuyerTeacher = Buyer("BUYER_TEACHER")
 BuyerSailor = Buyer("BUYER_SAILOR")
+
+-- The pointing finger over a buyer that is giving a show (a click sends it on its way): six frames of
+-- a glove bobbing down, played in a loop.
+characterFinger = {
+    Image = "character_finger.png",
+    SrcRect = { 0, 0, 192, 40 },
+    Animation = { FramesCols = 6, FramesRows = 1, NumFrames = 6 },
+}

@@ -1,6 +1,8 @@
 -- The world map per level, in level order: the scenery item the map shows once the level is reached
 -- and the goods the level requires from the map shop before it can be played, each with the purchase
--- level it needs (the world map's block at the end of this file sets both).
+-- level it needs (the world map's block at the end of this file sets both); a level that brings a new
+-- worker has its card ("newCharacter": the text key of its description and its pictures' rectangles in
+-- "new_characters.png").
 
 ProgressStartLevel = 5
 ProgressSwapLevel = 20
@@ -9,7 +11,9 @@ MapSettings = {
     { sceneryItem = 0, shopItems = {} }, -- level 1
     { sceneryItem = 1, shopItems = {} }, -- level 2
     { sceneryItem = 2, shopItems = { { id = 1, upgrade = 0 } } }, -- level 3
-    { sceneryItem = 3, shopItems = { { id = 30, upgrade = 0 }, { id = 133, upgrade = 0 } } }, -- level 4
+    { sceneryItem = 3, shopItems = { { id = 30, upgrade = 0 }, { id = 133, upgrade = 0 } }, -- level 4
+      newCharacter = { description = "NC_ERRAND_BOY", iconRect = {0, 0, 128, 128},
+                       maxStuffRect = {64, 128, 128, 192}, walkTypeRect = {192, 128, 256, 192} } },
     { sceneryItem = 4, shopItems = {} }, -- level 5
     { sceneryItem = 5, shopItems = { { id = 34, upgrade = 0 } } }, -- level 6
     { sceneryItem = 6, shopItems = {} }, -- level 7
@@ -22,7 +26,9 @@ MapSettings = {
     { sceneryItem = 13, shopItems = {} }, -- level 14
     { sceneryItem = 14, shopItems = {} }, -- level 15
     { sceneryItem = 15, shopItems = { { id = 50, upgrade = 0 } } }, -- level 16
-    { sceneryItem = 16, shopItems = { { id = 66, upgrade = 0 }, { id = 134, upgrade = 0 }, { id = 138, upgrade = 0 } } }, -- level 17
+    { sceneryItem = 16, shopItems = { { id = 66, upgrade = 0 }, { id = 134, upgrade = 0 }, { id = 138, upgrade = 0 } }, -- level 17
+      newCharacter = { description = "NC_FAIRY", iconRect = {128, 0, 256, 128},
+                       maxStuffRect = {128, 128, 192, 192}, walkTypeRect = {256, 128, 320, 192} } },
     { sceneryItem = 17, shopItems = {} }, -- level 18
     { sceneryItem = 18, shopItems = {} }, -- level 19
     { sceneryItem = 19, shopItems = {} }, -- level 20

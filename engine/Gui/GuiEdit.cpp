@@ -29,6 +29,12 @@ constexpr std::uint8_t kLeft = 37;
 constexpr std::uint8_t kRight = 39;
 constexpr std::uint8_t kDelete = 46;
 
+// Shift, Control and Alt, and their left and right keys.
+bool IsModifier(std::uint8_t key)
+{
+    return (key >= 16 && key <= 18) || (key >= 160 && key <= 165);
+}
+
 float Width(const Rect& rect)
 {
     return rect.right - rect.left;
@@ -110,13 +116,26 @@ void GuiEdit::Update()
     {
         return;
     }
+    // Shift, Ctrl and Alt have lower codes than the letters: pressed in the same frame as a letter (as a
+    // quick hand or a script types a capital) they must not take the letter's place.
+    int modifier = -1;
     for (int key = 0; key < 256; ++key)
     {
-        if (input->IsKeyPressed(static_cast<std::uint8_t>(key)))
+        if (!input->IsKeyPressed(static_cast<std::uint8_t>(key)))
         {
-            HandleKey(static_cast<std::uint8_t>(key));
-            return;
+            continue;
         }
+        if (IsModifier(static_cast<std::uint8_t>(key)))
+        {
+            modifier = modifier < 0 ? key : modifier;
+            continue;
+        }
+        HandleKey(static_cast<std::uint8_t>(key));
+        return;
+    }
+    if (modifier >= 0)
+    {
+        HandleKey(static_cast<std::uint8_t>(modifier));
     }
 }
 

@@ -1,48 +1,309 @@
 #include "game/GUI/MainMenu.h"
 
-#include "engine/App/InputManager.h"
+#include "engine/Gui/Font.h"
+#include "engine/Gui/FontManager.h"
+#include "engine/Gui/GuiContainer.h"
 #include "engine/Gui/GuiManager.h"
+#include "engine/Gui/GuiText.h"
+#include "engine/Log/LogManager.h"
+#include "engine/Particle/ParticleManager.h"
+#include "engine/Particle/ParticleSystem.h"
+#include "engine/Render/AnimatedSprite.h"
+#include "engine/Render/Mesh.h"
 #include "engine/Render/Sprite.h"
 #include "engine/Render/SpriteManager.h"
+#include "engine/Script/LocaleManager.h"
+#include "engine/Script/LuaScript.h"
+#include "engine/Script/LuaStackGuard.h"
+#include "engine/Script/LuaValue.h"
 #include "engine/Sound/Sound.h"
 #include "engine/Sound/SoundManager.h"
 #include "engine/Util/CheckedInteger.h"
+#include "game/Butterfly.h"
 #include "game/ClipGui.h"
+#include "game/GUI/AboutGui.h"
 #include "game/GUI/AchievementSystem.h"
 #include "game/GUI/AchievementSystemGui.h"
 #include "game/GUI/GameGuiManager.h"
 #include "game/GUI/Options.h"
-#include "game/Game/Game.h"
+#include "game/GUI/PlayerSelectGui.h"
+#include "game/GUI/TypeNameGui.h"
 #include "game/Game/GameInfo.h"
+#include "game/Game/LevelPassType.h"
 #include "game/Game/TableCost.h"
 #include "game/Main.h"
 #include "game/Profile.h"
+#include "game/Util/VirtualMouse.h"
+
+#include <cmath>
 
 namespace
 {
 
 constexpr std::uint32_t kAllGoldAchievement = 12;
+constexpr const char* kHelloText = "MAINMENU_HELLO_TEXT";
+constexpr const char* kHelloUserText = "MAINMENU_HELLO_USER_TEXT";
+constexpr float kThiefPeriod = 10.0f;
+constexpr int kThiefX = 452;
+constexpr int kThiefY = 37;
+constexpr float kSweepOnTime = 10.0f;
+constexpr float kUvSlide = 0.1f;
 
-void PlayClick()
+// The branch answers the mouse in this square, edges included.
+constexpr float kGustLeft = 900.0f;
+constexpr float kGustTop = 520.0f;
+constexpr float kGustRight = 1000.0f;
+constexpr float kGustBottom = 620.0f;
+
+// The girl's sway, by column then row: skirt and apron sideways, the body up and down.
+using Table = std::array<std::array<float, MainMenu::kGrid>, MainMenu::kGrid>;
+constexpr Table kSkirtFrequency = {
+    {{0, 1.0f, 3.0f, 4.0f}, {0, 1.0f, 3.0f, 4.0f}, {0, 1.0f, 3.0f, 4.0f}, {0, 1.0f, 3.0f, 4.0f}}};
+constexpr Table kApronFrequency = {
+    {{0, 1.1f, 3.3f, 4.4f}, {0, 1.1f, 3.3f, 4.4f}, {0, 1.1f, 3.3f, 4.4f}, {0, 1.1f, 3.3f, 4.4f}}};
+constexpr Table kClothAmplitude = {
+    {{0, 1.2f, 1.3f, 1.2f}, {0, 1.2f, 1.4f, 1.4f}, {0, 1.2f, 1.4f, 1.4f}, {0, 1.2f, 1.3f, 1.2f}}};
+constexpr Table kBodyFrequency = {{{0, 0, 0, 0}, {0, 1.5f, 0.4f, 0}, {0, 1.5f, 0.4f, 0}, {0, 1.0f, 0, 0}}};
+constexpr Table kBodyAmplitude = {{{0, 0, 0, 0}, {0, 0.9f, 1.5f, 0}, {0, 0.9f, 1.5f, 0}, {0, 0, 0, 0}}};
+
+// Screen places of the light sweeps' vertices, by row then column (kNone: none given).
+constexpr float kNone = -1.0f;
+constexpr std::array<std::array<std::array<float, 2>, 4>, 2> kFirstSweep = {
+    {{{{463, 36}, {512, 30}, {621, 61}, {kNone, kNone}}},
+     {{{437, 114}, {497, 114}, {603, 114}, {kNone, kNone}}}}};
+constexpr std::array<std::array<std::array<float, 2>, 4>, 2> kSecondSweep = {
+    {{{{408, 117}, {415, 117}, {643, 117}, {639, 117}}}, {{{407, 139}, {414, 145}, {634, 145}, {639, 140}}}}};
+
+void PlaySound(const char* name)
 {
     Korrin::SoundManager* sounds = Korrin::SoundManager::Peek();
-    if (Korrin::Sound* click = sounds != nullptr ? sounds->GetSound("click_button") : nullptr)
+    if (Korrin::Sound* sound = sounds != nullptr ? sounds->GetSound(name) : nullptr)
     {
-        click->Play(false);
+        sound->Play(false);
+    }
+}
+
+bool NoWindowShown()
+{
+    const Main* main = Main::Peek();
+    const GameGuiManager* windows = main != nullptr ? main->GetGameGuiManager() : nullptr;
+    return windows == nullptr || windows->GetShownWindow() == nullptr;
+}
+
+void ShowWindow(std::uint8_t id)
+{
+    const Main* main = Main::Peek();
+    if (GameGuiManager* windows = main != nullptr ? main->GetGameGuiManager() : nullptr)
+    {
+        windows->Show(id);
+    }
+}
+
+void DrawAtOwnPlace(Korrin::Sprite* sprite)
+{
+    if (sprite != nullptr)
+    {
+        sprite->Draw(Korrin::CheckedInteger<int>(sprite->GetPosition().x),
+                     Korrin::CheckedInteger<int>(sprite->GetPosition().y));
+    }
+}
+
+void DrawMesh(Korrin::Mesh* mesh, int x, int y)
+{
+    if (mesh != nullptr)
+    {
+        mesh->DrawCells(x, y, static_cast<std::uint16_t>(mesh->GetVertexColumns() - 1),
+                        static_cast<std::uint16_t>(mesh->GetVertexRows() - 1));
+    }
+}
+
+void DrawMeshAtOwnPlace(Korrin::Mesh* mesh)
+{
+    if (mesh != nullptr)
+    {
+        DrawMesh(mesh, Korrin::CheckedInteger<int>(mesh->GetPosition().x),
+                 Korrin::CheckedInteger<int>(mesh->GetPosition().y));
+    }
+}
+
+template <std::size_t Rows>
+void PlaceSweep(Korrin::Mesh* mesh, const std::array<std::array<std::array<float, 2>, 4>, Rows>& places)
+{
+    if (mesh == nullptr)
+    {
+        return;
+    }
+    for (std::uint16_t row = 0; row < Rows && row < mesh->GetVertexRows(); ++row)
+    {
+        for (std::uint16_t column = 0; column < 4 && column < mesh->GetVertexColumns(); ++column)
+        {
+            const std::array<float, 2>& place = places[row][column];
+            if (place[0] != kNone)
+            {
+                mesh->GridVertex(row, column).x = place[0];
+                mesh->GridVertex(row, column).y = place[1];
+            }
+        }
+    }
+}
+
+template <typename Grid>
+void KeepRest(Korrin::Mesh* mesh, Grid& rest)
+{
+    if (mesh == nullptr)
+    {
+        return;
+    }
+    for (std::uint16_t row = 0; row < MainMenu::kGrid && row < mesh->GetVertexRows(); ++row)
+    {
+        for (std::uint16_t column = 0; column < MainMenu::kGrid && column < mesh->GetVertexColumns();
+             ++column)
+        {
+            const Korrin::Vertex& vertex = mesh->GridVertex(row, column);
+            rest[row][column] = Korrin::Vector2{vertex.x, vertex.y};
+        }
+    }
+}
+
+// Moves each vertex from its rest place by amplitude x sin(frequency x clock), sideways or up and down.
+template <typename Grid>
+void Sway(Korrin::Mesh* mesh, const Grid& rest, const Table& frequency, const Table& amplitude, float clock,
+          bool sideways)
+{
+    if (mesh == nullptr)
+    {
+        return;
+    }
+    for (std::uint16_t row = 0; row < MainMenu::kGrid && row < mesh->GetVertexRows(); ++row)
+    {
+        for (std::uint16_t column = 0; column < MainMenu::kGrid && column < mesh->GetVertexColumns();
+             ++column)
+        {
+            const float offset = amplitude[column][row] * std::sin(frequency[column][row] * clock);
+            Korrin::Vertex& vertex = mesh->GridVertex(row, column);
+            vertex.x = rest[row][column].x + (sideways ? offset : 0.0f);
+            vertex.y = rest[row][column].y + (sideways ? 0.0f : offset);
+        }
+    }
+}
+
+bool InGustSquare(const Korrin::Vector2& point)
+{
+    return point.x >= kGustLeft && point.x <= kGustRight && point.y >= kGustTop && point.y <= kGustBottom;
+}
+
+bool ReadColour(const LuaValue& value, Korrin::Colour& colour)
+{
+    float channels[4] = {};
+    if (!value.IsTable() || !value.GetFloat4(channels[0], channels[1], channels[2], channels[3]))
+    {
+        return false;
+    }
+    colour = Korrin::Colour{channels[0], channels[1], channels[2], channels[3]};
+    return true;
+}
+
+void ReadNumber(Korrin::LuaScript& script, const char* name, float& out)
+{
+    if (const LuaValue value = script.GetGlobal(name); value.IsNumber())
+    {
+        out = value.ToFloat();
     }
 }
 
 } // namespace
 
+MainMenu::MainMenu() : mRandom(Korrin::RandomGenerator::RunSeed()), mButterflies(mRandom) {}
+
+MainMenu::~MainMenu()
+{
+    if (Korrin::LogManager* log = Korrin::LogManager::Peek())
+    {
+        log->Write("MainMenu::~MainMenu()");
+    }
+    mPending.clear();
+    if (Korrin::SpriteManager* sprites = Korrin::SpriteManager::Peek())
+    {
+        for (Sweep& sweep : mSweeps)
+        {
+            sprites->DeleteSprite(sweep.mesh);
+            sweep.mesh = nullptr;
+        }
+    }
+    DeleteButterflies(mButterflies);
+}
+
+float MainMenu::GustTarget(float target, float base, const Korrin::Vector2& previous,
+                           const Korrin::Vector2& current)
+{
+    if (!InGustSquare(previous) || !InGustSquare(current))
+    {
+        return target;
+    }
+    const float push = std::fabs((current.x - previous.x) * 0.25f - (current.y - previous.y) / 3.0f);
+    const auto strength = static_cast<std::uint16_t>(Korrin::CheckedInteger<std::int64_t>(push) & 0xFFFF);
+    return std::min(target + static_cast<float>(strength) * 0.1f, MenuLeaves::kMostSpeedFactor * base);
+}
+
+std::uint16_t MainMenu::EyeFrameAt(float clock)
+{
+    const std::int64_t tenths = Korrin::CheckedInteger<std::int64_t>(clock * 10.0f);
+    const int count = static_cast<int>(static_cast<std::uint64_t>(tenths) & 0xFFu) % 43;
+    if (count == 41)
+    {
+        return 2;
+    }
+    return count == 40 || count == 42 ? 1 : 0;
+}
+
 void MainMenu::Init()
 {
-    if (Korrin::SpriteManager* sprites = Korrin::SpriteManager::Peek())
+    LoadTitle();
+    Korrin::SpriteManager* sprites = Korrin::SpriteManager::Peek();
+    if (sprites != nullptr)
     {
         mBackground = sprites->LoadSprite("Background", kBackgroundScript);
     }
     if (Korrin::GuiManager* widgets = Korrin::GuiManager::Peek())
     {
         mButtons = widgets->CreateContainer("MenuBox", kButtonScript);
+    }
+    mBranch.Load("Branch", kLeavesScript);
+    mTree.Load("Tree", kLeavesScript);
+    LoadGirl();
+    if (sprites != nullptr)
+    {
+        mMillSprite = sprites->LoadSprite("Mill", "menu_animated_object.lua");
+    }
+    mThief.Load("menu_thief.mesh", true);
+    LoadButterfly(mButterflies, "menu_fly.lua", "Butterfly1", "Path1", 0.4f);
+    LoadButterfly(mButterflies, "menu_fly.lua", "Butterfly2", "Path2", 0.6f);
+    LoadButterfly(mButterflies, "menu_fly.lua", "Butterfly3", "Path3", 0.6f);
+    LoadButterfly(mButterflies, "menu_fly.lua", "Butterfly4", "Path4", 1.0f);
+    if (sprites != nullptr)
+    {
+        const char* covers[] = {"LeftHide", "RightHide", "BottomLeftHide", "BottomRightHide"};
+        for (std::size_t index = 0; index < mEdgeCovers.size(); ++index)
+        {
+            mEdgeCovers[index] = sprites->LoadSprite(covers[index], kBackgroundScript);
+        }
+    }
+    LoadRewards();
+    if (Korrin::ParticleManager* particles = Korrin::ParticleManager::Peek())
+    {
+        mSparkle = particles->CreateParticleSystem("menu_Button_game.particle", "menu_Button_game");
+    }
+    mSparkleTimer = 0.0f;
+    mSparkleDelay = 5.0f;
+    if (mSparkle != nullptr)
+    {
+        mSparkle->Stop();
+    }
+    LoadLink();
+    if (mButtons != nullptr)
+    {
+        mButtons->Update();
+        mButtons->SetDisabled(true);
     }
     if (Profile* profile = Profile::Peek())
     {
@@ -51,7 +312,126 @@ void MainMenu::Init()
     }
 }
 
+void MainMenu::LoadTitle()
+{
+    Korrin::SpriteManager* sprites = Korrin::SpriteManager::Peek();
+    if (sprites == nullptr)
+    {
+        return;
+    }
+    mSky = sprites->LoadAnimatedSprite("Sky", kBackgroundScript);
+    mTitle1 = sprites->LoadSprite("TextTitle1", kBackgroundScript);
+    mTitle2 = sprites->LoadSprite("TextTitle2", kBackgroundScript);
+    mSweeps[0].mesh = sprites->LoadMesh("TextTitle1Highlight", kBackgroundScript);
+    mSweeps[1].mesh = sprites->LoadMesh("TextTitle2Highlight", kBackgroundScript);
+    PlaceSweep(mSweeps[0].mesh, kFirstSweep);
+    PlaceSweep(mSweeps[1].mesh, kSecondSweep);
+}
+
+void MainMenu::LoadGirl()
+{
+    Korrin::SpriteManager* sprites = Korrin::SpriteManager::Peek();
+    if (sprites == nullptr)
+    {
+        return;
+    }
+    mSkirt = sprites->LoadMesh("Skirt", kGirlScript);
+    mApron = sprites->LoadMesh("Apron", kGirlScript);
+    mBody = sprites->LoadMesh("Body", kGirlScript);
+    KeepRest(mSkirt, mSkirtRest);
+    KeepRest(mApron, mApronRest);
+    KeepRest(mBody, mBodyRest);
+    mHead = sprites->LoadSprite("Head", kGirlScript);
+    mHair.Load("HairPap", kGirlScript);
+    mTail1 = sprites->LoadAnimatedSprite("Tail1", kGirlScript);
+    mTail2 = sprites->LoadAnimatedSprite("Tail2", kGirlScript);
+    mFlower = sprites->LoadSprite("Flower", kGirlScript);
+    mEyes = sprites->LoadAnimatedSprite("Eyes", kGirlScript);
+}
+
+void MainMenu::LoadLink()
+{
+    Korrin::LuaScript script;
+    script.LoadFile(kButtonScript, Korrin::LuaScript::IfMissing::Report);
+    Korrin::LuaStackGuard guard(script.GetState());
+    if (const LuaValue rect = script.GetGlobal("UserLinkRect"); rect.IsTable())
+    {
+        rect.GetRect(mLink.mRect);
+    }
+    Korrin::Colour colours[3] = {{1, 1, 1, 1}, {1, 1, 1, 1}, {1, 1, 1, 1}};
+    const char* colourNames[3] = {"UserLinkNormalColour", "UserLinkHoverColour", "UserLinkPressedColour"};
+    for (int index = 0; index < 3; ++index)
+    {
+        ReadColour(script.GetGlobal(colourNames[index]), colours[index]);
+    }
+    if (const LuaValue caption = script.GetGlobal("UserLinkCaption"); caption.IsString())
+    {
+        if (const Korrin::LocaleManager* locale = Korrin::LocaleManager::Peek())
+        {
+            mLink.mText = std::u16string(locale->getStringByNameAsUtf16(caption.ToString()));
+        }
+    }
+    mLink.SetColours(colours[0], colours[1], colours[2]);
+    if (Korrin::GuiElement* hello = mButtons != nullptr ? mButtons->GetByName(kHelloText) : nullptr)
+    {
+        hello->SetVisible(false);
+    }
+    ReadNumber(script, "UserLinkSizeW", mLink.mScaleX);
+    ReadNumber(script, "UserLinkSizeH", mLink.mScaleY);
+    ReadNumber(script, "UserLinkSRatio", mLink.mSpacingRatio);
+    ReadNumber(script, "UserLinkHRatio", mLink.mHeightRatio);
+    // Without a font of its own the link takes the buttons' font, so that it can always be read.
+    const LuaValue fontName = script.GetGlobal("UserLinkFontName");
+    Korrin::FontManager* fonts = Korrin::FontManager::Peek();
+    if (fonts != nullptr)
+    {
+        mLink.mFont = fonts->GetFont(fontName.IsString() ? fontName.ToString() : kLinkFallbackFont);
+    }
+    if (mLink.mFont != nullptr)
+    {
+        Korrin::Vector2 size;
+        mLink.mFont->GetTextSize(mLink.mText, size, mLink.mSpacingRatio, mLink.mHeightRatio, mLink.mScaleX,
+                                 mLink.mScaleY);
+        mLink.mUnderlineWidth = size.x > 0.0f ? Korrin::CheckedInteger<std::uint32_t>(size.x) : 0u;
+    }
+}
+
 void MainMenu::Reset()
+{
+    PlayMusic();
+    if (mButtons != nullptr)
+    {
+        mButtons->SetDisabled(false);
+    }
+    mThiefTimer = 0.0f;
+    if (RebuildPendingRewards())
+    {
+        CheckAllGold();
+    }
+}
+
+void MainMenu::PlayMusic()
+{
+    Korrin::SoundManager* sounds = Korrin::SoundManager::Peek();
+    Main* main = Main::Peek();
+    if (sounds == nullptr || main == nullptr)
+    {
+        return;
+    }
+    Korrin::Sound* music = sounds->GetSound("MainMenu");
+    if (music == main->GetMusic())
+    {
+        return;
+    }
+    sounds->StopMusic();
+    main->SetMusic(music);
+    if (music != nullptr)
+    {
+        music->Play(true);
+    }
+}
+
+void MainMenu::CheckAllGold()
 {
     GameInfo* info = GameInfo::Peek();
     AchievementSystem* achievements = AchievementSystem::Peek();
@@ -69,59 +449,186 @@ void MainMenu::Reset()
     achievements->AddProgress(kAllGoldAchievement, 1);
 }
 
-void MainMenu::SetActive(bool active)
+bool MainMenu::Update(float dt)
 {
-    Blank::SetActive(active);
-    if (mButtons != nullptr)
+    const bool windowShown = !NoWindowShown();
+    if (!windowShown && mButtons != nullptr && mButtons->IsDisabled())
     {
-        mButtons->SetDisabled(!active);
+        mButtons->SetDisabled(false);
+    }
+    mClock += dt;
+    SwayGirl(dt);
+    mEyeFrame = EyeFrameAt(mClock);
+    if (mSky != nullptr)
+    {
+        mSky->Update(dt);
+    }
+    UpdateSweep(mSweeps[0], dt);
+    UpdateSweep(mSweeps[1], dt);
+    UpdateThief(dt);
+    UpdateMouse(windowShown, dt);
+    // A resting butterfly takes off under the pointer only while no window lies over the picture.
+    mButterflies.reaction = !windowShown;
+    for (Butterfly* butterfly : mButterflies.butterflies.Elements())
+    {
+        butterfly->Update(dt);
+    }
+
+    const Korrin::GuiManager* widgets = Korrin::GuiManager::Peek();
+    const Korrin::GuiElement* clicked = widgets != nullptr ? widgets->GetMessage() : nullptr;
+    bool switched = false;
+    if (clicked != nullptr && HandleButton(clicked->GetName(), switched))
+    {
+        return !switched;
+    }
+    UpdateRewards(dt);
+    UpdateSparkle(dt);
+    if (!windowShown && mLink.Update())
+    {
+        PlaySound("click_button");
+        DisableButtons();
+        ShowWindow(PlayerSelectGui::kWindowId);
+        return true;
+    }
+    const Profile* profile = Profile::Peek();
+    if (profile != nullptr && !profile->IsLoaded())
+    {
+        DisableButtons();
+        ShowWindow(TypeNameGui::kWindowId);
+    }
+    return true;
+}
+
+void MainMenu::SwayGirl(float /*dt*/)
+{
+    Sway(mSkirt, mSkirtRest, kSkirtFrequency, kClothAmplitude, mClock, true);
+    Sway(mApron, mApronRest, kApronFrequency, kClothAmplitude, mClock, true);
+    Sway(mBody, mBodyRest, kBodyFrequency, kBodyAmplitude, mClock, false);
+}
+
+void MainMenu::UpdateSweep(Sweep& sweep, float dt)
+{
+    sweep.timer += dt;
+    if (sweep.timer > sweep.limit)
+    {
+        sweep.timer = 0.0f;
+        sweep.limit = sweep.on ? 2.0f + static_cast<float>(mRandom.Next() % 4) : kSweepOnTime;
+        sweep.on = !sweep.on;
+    }
+    if (!sweep.on || sweep.mesh == nullptr)
+    {
+        return;
+    }
+    for (std::uint16_t row = 0; row < sweep.mesh->GetVertexRows(); ++row)
+    {
+        for (std::uint16_t column = 0; column < sweep.mesh->GetVertexColumns(); ++column)
+        {
+            sweep.mesh->GridVertex(row, column).u -= kUvSlide * dt;
+        }
     }
 }
 
-bool MainMenu::Update(float /*dt*/)
+void MainMenu::UpdateThief(float dt)
 {
-    GameGuiManager* windows = _GetMain().GetGameGuiManager();
-    if (mButtons == nullptr || windows == nullptr)
+    if (!mThiefShown)
     {
-        return true;
+        return;
     }
-    // The buttons wait while a window is shown, and come back in the first frame without one.
-    if (windows->GetRequested() != GameGuiManager::kNoWindow)
+    mThiefTimer += dt;
+    if (mThiefTimer > kThiefPeriod)
     {
-        return true;
+        mThief.SetAnimationTime(0.0f);
+        mThiefTimer = 0.0f;
     }
-    if (StartSampleLevelByKey())
+    if (!mThief.Update(dt) && mThiefLeaving)
     {
-        return true;
+        mThiefShown = false;
     }
-    if (mButtons->IsDisabled())
+}
+
+void MainMenu::UpdateMouse(bool windowShown, float dt)
+{
+    VirtualMousePosition(mMouse);
+    const Korrin::Vector2 previous = mPreviousMouse;
+    const bool moved = mMouse.x != previous.x || mMouse.y != previous.y;
+    if (!windowShown && moved)
     {
-        // Enabling clears the buttons' states, so it is done once, not every frame.
-        mButtons->SetDisabled(false);
+        mBranch.targetSpeed = GustTarget(mBranch.targetSpeed, mBranch.baseSpeed, previous, mMouse);
     }
-    const Korrin::GuiManager* widgets = Korrin::GuiManager::Peek();
-    const Korrin::GuiElement* clicked = widgets != nullptr ? widgets->GetMessage() : nullptr;
-    if (clicked == nullptr)
+    mBranch.Update(dt);
+    mTree.Update(dt);
+    mHair.Update(dt);
+    if (mMillSprite != nullptr && !windowShown && moved)
     {
-        return true;
+        const Korrin::Vector2 centre = mMillSprite->GetPosition();
+        const Korrin::Rect& source = mMillSprite->GetSrcRect();
+        const float halfWidth = (source.right - source.left) / 2.0f;
+        const float halfHeight = (source.bottom - source.top) / 2.0f;
+        const auto inside = [&](const Korrin::Vector2& point)
+        {
+            return point.x >= centre.x - halfWidth && point.x <= centre.x + halfWidth &&
+                   point.y >= centre.y - halfHeight && point.y <= centre.y + halfHeight;
+        };
+        if (inside(mMouse) && inside(previous))
+        {
+            mMill.Drag(previous, mMouse, centre, dt);
+        }
     }
-    const std::string& name = clicked->GetName();
+    mPreviousMouse = mMouse;
+    mMill.Turn(dt);
+}
+
+void MainMenu::UpdateSparkle(float dt)
+{
+    if (mSparkle == nullptr)
+    {
+        return;
+    }
+    if (!mSparkle->HasActiveEmitter())
+    {
+        mSparkleTimer += dt;
+        if (mSparkleTimer > mSparkleDelay)
+        {
+            mSparkleTimer = 0.0f;
+            mSparkleDelay = static_cast<float>(mRandom.Next() % 10 + 5);
+            mSparkle->Restart();
+        }
+    }
+    mSparkle->Update(dt);
+}
+
+bool MainMenu::HandleButton(const std::string& name, bool& switched)
+{
+    struct Action
+    {
+        const char* button;
+        std::uint8_t window;
+    };
+    static constexpr Action kActions[] = {
+        {"MAINMENU_ABOUT", AboutGui::kWindowId},
+        {"MAINMENU_OPTIONS", Options::kWindowId},
+        {"MAINMENU_ACHIEVEMENTS", AchievementSystemGui::kWindowId},
+        {"MAINMENU_EXIT", GameGuiManager::kExit},
+    };
     if (name == "MAINMENU_PLAY")
     {
-        PlayClick();
-        mButtons->SetDisabled(true);
+        PlaySound("click_button");
+        DisableButtons();
         Play();
-        return false;
+        switched = true;
+        return true;
     }
-    if (name == "MAINMENU_OPTIONS" || name == "MAINMENU_EXIT" || name == "MAINMENU_ACHIEVEMENTS")
+    for (const Action& action : kActions)
     {
-        PlayClick();
-        mButtons->SetDisabled(true);
-        windows->Show(name == "MAINMENU_OPTIONS"        ? Options::kWindowId
-                      : name == "MAINMENU_ACHIEVEMENTS" ? AchievementSystemGui::kWindowId
-                                                        : GameGuiManager::kExit);
+        if (name == action.button)
+        {
+            PlaySound("click_button");
+            DisableButtons();
+            ShowWindow(action.window);
+            return true;
+        }
     }
-    return true;
+    return false;
 }
 
 void MainMenu::Play()
@@ -139,34 +646,94 @@ void MainMenu::Play()
     _GetMain().SetCurrent(Main::kMapScreen);
 }
 
-bool MainMenu::StartSampleLevelByKey() const
+void MainMenu::DisableButtons()
 {
-    const Korrin::InputManager* input = Korrin::InputManager::Peek();
-    Game* game = Game::Peek();
-    if (input == nullptr || game == nullptr)
+    if (mButtons != nullptr)
     {
-        return false;
+        mButtons->SetDisabled(true);
     }
-    for (std::uint8_t level = 1; level <= kSampleLevels; ++level)
+}
+
+void MainMenu::ShowGreeting()
+{
+    auto* hello =
+        mButtons != nullptr ? dynamic_cast<Korrin::GuiText*>(mButtons->GetByName(kHelloText)) : nullptr;
+    auto* greeting =
+        mButtons != nullptr ? dynamic_cast<Korrin::GuiText*>(mButtons->GetByName(kHelloUserText)) : nullptr;
+    const Korrin::LocaleManager* locale = Korrin::LocaleManager::Peek();
+    const GameInfo* info = GameInfo::Peek();
+    // A layout without either label shows no greeting.
+    if (hello == nullptr || greeting == nullptr || locale == nullptr)
     {
-        if (input->IsKeyPressed(static_cast<std::uint8_t>('0' + level)))
-        {
-            game->StartLevel(level);
-            return true;
-        }
+        return;
     }
-    return false;
+    greeting->mCaption = std::u16string(locale->getStringByNameAsUtf16(hello->mCaptionName));
+    if (info != nullptr)
+    {
+        greeting->mCaption += info->playerName;
+    }
 }
 
 void MainMenu::Draw()
 {
-    if (mBackground != nullptr)
+    ShowGreeting();
+    DrawAtOwnPlace(mSky);
+    DrawAtOwnPlace(mTitle1);
+    if (mSweeps[0].on)
     {
-        mBackground->Draw(Korrin::CheckedInteger<int>(mBackground->GetPosition().x),
-                          Korrin::CheckedInteger<int>(mBackground->GetPosition().y));
+        DrawMesh(mSweeps[0].mesh, 0, 0);
+    }
+    DrawAtOwnPlace(mTitle2);
+    if (mSweeps[1].on)
+    {
+        DrawMesh(mSweeps[1].mesh, 0, 0);
+    }
+    DrawAtOwnPlace(mBackground);
+    DrawGirl();
+    if (mMillSprite != nullptr)
+    {
+        mMillSprite->DrawEx(mMillSprite->GetPosition().x, mMillSprite->GetPosition().y, 1.0f, 1.0f,
+                            mMill.angle, 0.0f, 0.0f);
+    }
+    if (mThiefShown)
+    {
+        mThief.Draw(0, kThiefX, kThiefY, false);
+    }
+    DrawRewards();
+    mBranch.Draw();
+    mTree.SetColour(1.0f, 1.0f, 1.0f, 1.0f);
+    mTree.Draw();
+    mLink.Draw();
+    DrawButterflies(mButterflies);
+    for (Korrin::Sprite* cover : mEdgeCovers)
+    {
+        DrawAtOwnPlace(cover);
     }
     if (mButtons != nullptr)
     {
         mButtons->Draw();
     }
+    if (mSparkle != nullptr)
+    {
+        mSparkle->Draw(Korrin::Vector2{0.0f, 0.0f});
+    }
+}
+
+void MainMenu::DrawGirl()
+{
+    // The tails are drawn as plain pictures: their animation is never advanced.
+    DrawAtOwnPlace(mTail1);
+    DrawAtOwnPlace(mTail2);
+    DrawMeshAtOwnPlace(mSkirt);
+    DrawMeshAtOwnPlace(mApron);
+    DrawAtOwnPlace(mHead);
+    if (mEyes != nullptr && mEyes->GetFrameCount() > 0)
+    {
+        const auto last = static_cast<std::uint16_t>(mEyes->GetFrameCount() - 1);
+        mEyes->SetSrcRectF(mEyes->GetFrameRect(std::min(mEyeFrame, last)));
+        DrawAtOwnPlace(mEyes);
+    }
+    DrawMeshAtOwnPlace(mBody);
+    mHair.Draw();
+    DrawAtOwnPlace(mFlower);
 }

@@ -1,29 +1,44 @@
 #pragma once
 
 #include "game/Blank.h"
+#include "game/GUI/NewCharacterDescription.h"
 #include "game/GUI/WindowDialog.h"
 
 #include <cstdint>
+#include <memory>
+#include <vector>
 
-// The window that introduces a new character (window 14).
+class LuaValue;
+
+// The card that introduces the character a level brings (window 14), one description per level from
+// the "newCharacter" tables of "MapSettings.lua". OK closes it and the level's goals (window 1) follow.
 class NewCharacterGui : public Blank
 {
 public:
     static constexpr std::uint8_t kWindowId = 14;
 
     NewCharacterGui();
-
-    void Init() override { mDialog.Init(); }
+    // Builds the window and reads the descriptions.
+    void Init() override;
     void Reset() override {}
     bool Update(float dt) override;
     void Draw() override { mDialog.Draw(); }
     void SetActive(bool active) override;
 
-    // Fills the window from the character description at that index.
-    void SetCharacter(std::uint32_t index) { mCharacter = index; }
-    std::uint32_t GetCharacter() const { return mCharacter; }
+    // One entry per level (table) of "MapSettings", null where the level brings no one.
+    void ReadDescriptions(const LuaValue& levels);
+    // Fills the card for the level of that index; a level without a character shows the goals
+    // (window 1) instead. An index outside the list changes nothing.
+    void SetCharacter(int index);
+
+    std::size_t GetDescriptionCount() const { return mDescriptions.size(); }
+    const NewCharacterDescription* GetDescription(std::size_t index) const
+    {
+        return index < mDescriptions.size() ? mDescriptions[index].get() : nullptr;
+    }
+    WindowDialog& GetDialog() { return mDialog; }
 
 private:
     WindowDialog mDialog;
-    std::uint32_t mCharacter = 0;
+    std::vector<std::unique_ptr<NewCharacterDescription>> mDescriptions;
 };

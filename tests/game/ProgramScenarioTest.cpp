@@ -72,18 +72,19 @@ TEST_F(ProgramScenario, TheScreenshotIsTheLetterboxedFrame)
 
 TEST_F(ProgramScenario, TheExitButtonAsksAndYesEndsTheGameAfterSaving)
 {
-    // Skip the logos; Exit, then No; Exit again, then Yes. The window slides in within 24 frames.
-    mGame.WriteFile("exit.txt", "1 click left\n3 click left\n"
-                                "100 move 820 498\n101 click left\n"
-                                "150 move 602 458\n151 click left\n"
-                                "200 move 820 498\n201 click left\n"
-                                "250 move 420 458\n251 click left\n");
+    // Skip the logos and name the first player; Exit, then No; Exit again, then Yes. The window slides in
+    // within 24 frames.
+    mGame.WriteFile("exit.txt", "1 click left\n3 click left\n100 type Anna\n110 key Return\n"
+                                "160 move 156 576\n161 click left\n"
+                                "210 move 602 458\n211 click left\n"
+                                "260 move 156 576\n261 click left\n"
+                                "310 move 420 458\n311 click left\n");
     // Pictures while it asks and after No; the one asked for after Yes is never shown, which fails the
     // run after the game has saved.
     ASSERT_TRUE(mGame
                     .Run(mGame.Headless({"--fullscreen", "--frames", "2000", "--input", "exit.txt",
-                                         "--screenshot", "140:asking.png", "--screenshot", "190:closed.png",
-                                         "--screenshot", "400:never.png"}))
+                                         "--screenshot", "200:asking.png", "--screenshot", "250:closed.png",
+                                         "--screenshot", "460:never.png"}))
                     .ExitedWith(2));
     ASSERT_TRUE(std::filesystem::exists(mGame.PathOf("saves/Users.dat"))) << "the game saved as it ended";
     EXPECT_FALSE(std::filesystem::exists(mGame.PathOf("never.png"))) << "Yes ended the game before the limit";

@@ -36,7 +36,7 @@ protected:
     bool Run(const std::string& moreInput, const std::vector<std::string>& more)
     {
         mGame.WriteFile("input.txt",
-                        "1 click left\n3 click left\n99 move 820 318\n100 click left\n" + moreInput);
+                        "1 click left\n3 click left\n99 move 156 368\n100 click left\n" + moreInput);
         std::vector<std::string> options = {"--windowed", "--input", "input.txt"};
         options.insert(options.end(), more.begin(), more.end());
         return mGame.Run(mGame.Headless(options)).ExitedWith(0);

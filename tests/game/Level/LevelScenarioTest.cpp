@@ -1,5 +1,6 @@
 #include "platform/PngCodec.h"
 #include "tests/game/GameProcess.h"
+#include "tests/game/ProfileTestSupport.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -12,14 +13,23 @@ namespace
 class LevelScenario : public testing::Test
 {
 protected:
-    // Skips the logos, starts level 1 from the main menu with its key, plays the extra lines and takes
-    // the picture of frame 640.
+    // Skips the logos; the sample player (past the opening clip) plays, the world map's first button and
+    // the start window's OK start level 1, and OK closes its goals window. Then plays the extra lines and
+    // takes the picture of frame 640.
     Platform::Image Play(const std::string& moreInput)
     {
-        mGame.WriteFile("input.txt", "1 click left\n3 click left\n150 key 1\n" + moreInput);
+        std::filesystem::create_directories(mGame.PathOf("saves"));
+        for (const std::string& file : ProfileTestSupport::StoredFiles())
+        {
+            std::filesystem::copy_file(ProfileTestSupport::FixturePath(file), mGame.PathOf("saves") / file);
+        }
+        mGame.WriteFile("input.txt", "1 click left\n3 click left\n140 move 156 368\n141 click left\n"
+                                     "200 move 50 735\n201 click left\n270 move 422 458\n271 click left\n"
+                                     "450 move 512 458\n451 click left\n" +
+                                         moreInput);
         EXPECT_TRUE(mGame
-                        .Run(mGame.Headless(
-                            {"--frames", "650", "--input", "input.txt", "--screenshot", "640:shot.png"}))
+                        .Run(mGame.Headless({"--fullscreen", "--frames", "650", "--input", "input.txt",
+                                             "--screenshot", "640:shot.png"}))
                         .ExitedWith(0));
         const std::string bytes = mGame.ReadFile("shot.png");
         Platform::Image picture;
@@ -93,7 +103,7 @@ TEST_F(LevelScenario, PlayLeadsToTheMapWhoseButtonsStartTheLevels)
     {
         std::filesystem::copy_file(entry.path(), mGame.PathOf("saves") / entry.path().filename());
     }
-    mGame.WriteFile("input.txt", "1 click left\n3 click left\n200 move 820 317\n201 click left\n"
+    mGame.WriteFile("input.txt", "1 click left\n3 click left\n200 move 156 368\n201 click left\n"
                                  "240 move 89 731\n241 click left\n"
                                  "290 move 422 458\n291 click left\n");
     ASSERT_TRUE(

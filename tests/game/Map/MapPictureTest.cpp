@@ -21,7 +21,7 @@ TEST(MapPicture, ANewPlayerSeesTheStartItemsTheFirstButtonsSparkleAndTheStartHin
         std::filesystem::copy_file(entry.path(), game.PathOf("saves") / entry.path().filename());
     }
     game.WriteFile("play.txt",
-                   "1 click left\n3 click left\n200 move 820 317\n201 click left\n300 move 60 700\n");
+                   "1 click left\n3 click left\n200 move 156 368\n201 click left\n300 move 60 700\n");
     ASSERT_TRUE(game.Run(game.Headless({"--windowed", "--input", "play.txt", "--frames", "400",
                                         "--screenshot", "380:map.png"}))
                     .ExitedWith(0));
