@@ -1,15 +1,44 @@
 #pragma once
 
+#include "engine/Util/Vector2.h"
+
 #include <cstdint>
 
-// A decoration or marker of the world map, which fades in when the progress reaches it.
-struct MapItem
+class LuaValue;
+
+// A decoration or marker of the world map: drawn with the item sheet's frame of its index, it appears
+// (or goes) with its effect as the player's progress reaches it.
+class MapItem
 {
-    // Seconds since its appearance started.
-    float time = 0.0f;
-    bool visible = false;
-    // Its appearance is playing.
+public:
+    static constexpr std::uint32_t kBlink = 0;
+    static constexpr std::uint32_t kSink = 1;
+    static constexpr std::uint32_t kFade = 2;
+
+    // What else the item does besides its picture.
+    static constexpr std::uint16_t kMillWheels = 2;
+    static constexpr std::uint16_t kWaterWheel = 3;
+    static constexpr std::uint16_t kWaterWheelGoing = 4;
+    static constexpr std::uint16_t kAnimals = 5;
+
+    MapItem() = default;
+    virtual ~MapItem() = default;
+    MapItem(const MapItem&) = delete;
+    MapItem& operator=(const MapItem&) = delete;
+
+    // Reads an entry of "items"; a key that is missing or of the wrong type leaves the default.
+    virtual void Load(const LuaValue& table);
+
+    // The deeper item first.
+    static bool CompareByZ(const MapItem* first, const MapItem* second) { return first->z > second->z; }
+
+    std::uint32_t effect = kBlink;
     bool running = false;
-    // Its place in the map's list.
+    float time = 0.0f;
+    float timeEffect = 1.5707964f;
+    Korrin::Vector2 pos;
+    bool visible = false;
     std::uint32_t index = 0;
+    std::uint16_t functional = 0;
+    float z = 0.0f;
 };

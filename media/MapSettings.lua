@@ -1,7 +1,8 @@
 -- The world map per level, in level order: the scenery item the map shows once the level is reached
--- and the things its shop offers from that level on, with the upgrade level they are sold at; a level
--- that brings a new worker has its card ("newCharacter": the text key of its description and its pictures'
--- rectangles in "new_characters.png").
+-- and the goods the level requires from the map shop before it can be played, each with the purchase
+-- level it needs (the world map's block at the end of this file sets both); a level that brings a new
+-- worker has its card ("newCharacter": the text key of its description and its pictures' rectangles in
+-- "new_characters.png").
 
 ProgressStartLevel = 5
 ProgressSwapLevel = 20
@@ -79,3 +80,41 @@ MapSettings = {
     { sceneryItem = 9, shopItems = {} }, -- level 66
     { sceneryItem = 10, shopItems = {} }, -- level 67
 }
+
+-- The world map's part of every level: the decoration that appears (or, for 28 and 29, goes) once the
+-- level is reached, each named by one level only, and the goods the level requires from the map shop.
+-- A requirement is always on sale at that level and within the good's purchase levels.
+local worldMapScenery = {
+    [1] = 0, [2] = 30, [3] = 29, [4] = 31, [5] = 1, [6] = 28, [7] = 2, [8] = 3, [9] = 4, [10] = 5, [11] = 6,
+    [12] = 7, [13] = 8, [14] = 9, [15] = 10, [16] = 11, [17] = 12, [18] = 13, [19] = 14, [20] = 15,
+    [21] = 16, [22] = 17, [23] = 18, [24] = 19, [25] = 20, [26] = 21, [27] = 22, [28] = 23, [29] = 24,
+    [30] = 25, [31] = 26, [32] = 27, [33] = 32,
+}
+-- By level number (from 1); "id" is the good's cost id, "upgrade" its purchase level.
+local worldMapRequirements = {
+    [3] = { { id = 1, upgrade = 0 } },
+    [4] = { { id = 30, upgrade = 0 } },
+    [6] = { { id = 34, upgrade = 0 } },
+    [9] = { { id = 1, upgrade = 1 } },
+    [11] = { { id = 62, upgrade = 0 } },
+    [14] = { { id = 1, upgrade = 2 } },
+    [16] = { { id = 50, upgrade = 0 } },
+    [17] = { { id = 66, upgrade = 0 }, { id = 138, upgrade = 1 } },
+    [21] = { { id = 5, upgrade = 2 } },
+    [24] = { { id = 1, upgrade = 3 } },
+    [28] = { { id = 26, upgrade = 0 } },
+    [29] = { { id = 58, upgrade = 0 } },
+    [31] = { { id = 46, upgrade = 0 } },
+    [35] = { { id = 42, upgrade = 0 } },
+    [39] = { { id = 10, upgrade = 2 } },
+    [43] = { { id = 38, upgrade = 0 } },
+    [47] = { { id = 17, upgrade = 3 } },
+    [52] = { { id = 54, upgrade = 0 } },
+    [56] = { { id = 131, upgrade = 1 }, { id = 130, upgrade = 2 } },
+    [61] = { { id = 132, upgrade = 2 }, { id = 133, upgrade = 2 }, { id = 134, upgrade = 1 } },
+}
+for level = 1, 67 do
+    MapSettings[level] = MapSettings[level] or {}
+    MapSettings[level].sceneryItem = worldMapScenery[level] or -1
+    MapSettings[level].shopItems = worldMapRequirements[level] or {}
+end

@@ -5,7 +5,8 @@
 
 #include <cstdint>
 
-// The window of continuing a saved level (window 13). It shows its layout and closes on its controls.
+// The window of continuing a saved level (window 13): its confirmation restores the saved level, its
+// cancel deletes the save.
 class ContinueLevelGui : public Blank
 {
 public:
@@ -20,6 +21,9 @@ public:
     void SetActive(bool active) override;
 
     WindowDialog& GetDialog() { return mDialog; }
+
+    // The saved level (its number - 1), set by the world map.
+    std::uint32_t mLevelIndex = 0;
 
 private:
     WindowDialog mDialog;

@@ -1,123 +1,214 @@
 #include "game/GUI/ProgressBoardManager.h"
 
+#include "game/GUI/CompeteBoard.h"
+#include "game/GUI/QuibProgressGui.h"
+#include "game/Game/GameInfo.h"
+
 namespace
 {
 
-void WriteEntry(Korrin::BinaryWriter& out, const ProgressBoardManager::RivalEntry& entry)
+void WriteRival(Korrin::BinaryWriter& out, const ProgressBoardRecord::Rival& rival)
 {
-    for (const std::uint32_t count : entry.counts)
-    {
-        out.WriteU32(count);
-    }
-    out.WriteF32(entry.position[0]);
-    out.WriteF32(entry.position[1]);
-    out.WriteU8(entry.flag);
-    for (const float value : entry.motion)
-    {
-        out.WriteF32(value);
-    }
-    out.WriteU32(entry.value);
+    out.WriteU32(rival.id);
+    out.WriteU32(rival.state);
+    out.WriteF32(rival.speed);
+    out.WriteF32(rival.score);
+    out.WriteF32(rival.x);
+    out.WriteF32(rival.y);
+    out.WriteU8(rival.flag);
+    out.WriteF32(rival.alpha);
+    out.WriteF32(rival.verticalSpeed);
+    out.WriteF32(rival.targetX);
+    out.WriteF32(rival.targetY);
+    out.WriteF32(rival.phase);
 }
 
-ProgressBoardManager::RivalEntry ReadEntry(Korrin::BinaryReader& in)
+ProgressBoardRecord::Rival ReadRival(Korrin::BinaryReader& in)
 {
-    ProgressBoardManager::RivalEntry entry;
-    for (std::uint32_t& count : entry.counts)
-    {
-        count = in.ReadU32();
-    }
-    entry.position[0] = in.ReadF32();
-    entry.position[1] = in.ReadF32();
-    entry.flag = in.ReadU8();
-    for (float& value : entry.motion)
-    {
-        value = in.ReadF32();
-    }
-    entry.value = in.ReadU32();
-    return entry;
+    ProgressBoardRecord::Rival rival;
+    rival.id = in.ReadU32();
+    rival.state = in.ReadU32();
+    rival.speed = in.ReadF32();
+    rival.score = in.ReadF32();
+    rival.x = in.ReadF32();
+    rival.y = in.ReadF32();
+    rival.flag = in.ReadU8();
+    rival.alpha = in.ReadF32();
+    rival.verticalSpeed = in.ReadF32();
+    rival.targetX = in.ReadF32();
+    rival.targetY = in.ReadF32();
+    rival.phase = in.ReadF32();
+    return rival;
 }
 
-constexpr std::size_t kRivalEntryBytes = 45;
+std::uint32_t HighestLevel()
+{
+    const GameInfo* info = GameInfo::Peek();
+    return info != nullptr ? info->highestLevel : 0;
+}
 
 } // namespace
 
-bool ProgressBoardManager::Load(Korrin::BinaryReader* in)
+ProgressBoardManager::ProgressBoardManager()
+    : mRivals(std::make_unique<CompeteBoard>()), mCompanion(std::make_unique<QuibProgressGui>())
 {
-    if (in == nullptr)
+    mRivals->Reset();
+}
+
+ProgressBoardManager::~ProgressBoardManager() = default;
+
+void ProgressBoardManager::Init()
+{
+    mRivals->Init();
+    mCompanion->Init();
+    mRivals->Reset();
+    mCompanion->Reset();
+}
+
+ProgressBoard* ProgressBoardManager::GetShownBoard() const
+{
+    if (mShown == kRivalsBoard)
     {
-        mBoards = Boards();
-        return true;
+        return mRivals.get();
     }
-    Boards loaded;
-    if (!Read(*in, loaded))
+    if (mShown == kCompanionBoard)
     {
-        return false;
+        return mCompanion.get();
     }
-    mBoards = std::move(loaded);
-    return true;
+    return nullptr;
+}
+
+void ProgressBoardManager::Update(float dt)
+{
+    if (ProgressBoard* board = GetShownBoard())
+    {
+        board->Update(dt);
+    }
+}
+
+void ProgressBoardManager::Draw()
+{
+    if (ProgressBoard* board = GetShownBoard())
+    {
+        board->Draw();
+    }
+}
+
+void ProgressBoardManager::Show(std::uint32_t board)
+{
+    if (ProgressBoard* before = GetShownBoard())
+    {
+        before->shown = 0;
+    }
+    mShown = board;
+    if (ProgressBoard* now = GetShownBoard())
+    {
+        now->shown = 1;
+    }
+}
+
+void ProgressBoardManager::OnNewLevel(std::int32_t highestLevel, std::int32_t startLevel,
+                                      std::int32_t swapLevel)
+{
+    if (highestLevel < startLevel)
+    {
+        return;
+    }
+    Show(highestLevel < swapLevel ? kCompanionBoard : kRivalsBoard);
+    GetShownBoard()->LevelCompleted(static_cast<std::uint32_t>(highestLevel));
+}
+
+void ProgressBoardManager::Load(Korrin::BinaryReader* in)
+{
+    Boards boards;
+    if (in != nullptr && Read(*in, boards))
+    {
+        SetBoards(boards);
+        return;
+    }
+    mShown = kNoBoard;
+    mRivals->Restore(nullptr, HighestLevel());
+    mCompanion->Restore(nullptr);
+}
+
+ProgressBoardManager::Boards ProgressBoardManager::GetBoards() const
+{
+    Boards boards;
+    boards.shownIndex = mShown;
+    boards.rivals = mRivals->Capture();
+    boards.companion = mCompanion->Capture();
+    return boards;
+}
+
+void ProgressBoardManager::SetBoards(const Boards& boards)
+{
+    mRivals->Restore(&boards.rivals, HighestLevel());
+    mCompanion->Restore(&boards.companion);
+    mShown = boards.shownIndex <= kNoBoard ? boards.shownIndex : kNoBoard;
+    if (ProgressBoard* board = GetShownBoard())
+    {
+        board->shown = 1;
+    }
 }
 
 void ProgressBoardManager::Write(Korrin::BinaryWriter& out, const Boards& boards)
 {
     out.WriteU32(boards.shownIndex);
-    const RivalsBoard& rivals = boards.rivals;
+    const ProgressBoardRecord::Rivals& rivals = boards.rivals;
     out.WriteU8(rivals.shown);
-    out.WriteU32(rivals.state);
+    out.WriteU32(rivals.stage);
     out.WriteU32(static_cast<std::uint32_t>(rivals.entries.size()));
-    for (const RivalEntry& entry : rivals.entries)
+    for (const ProgressBoardRecord::Rival& rival : rivals.entries)
     {
-        WriteEntry(out, entry);
+        WriteRival(out, rival);
     }
-    out.WriteF32(rivals.scale[0]);
-    out.WriteF32(rivals.scale[1]);
-    out.WriteU8(rivals.flag);
-    out.WriteF32(rivals.alpha);
-    for (const std::int32_t mark : rivals.marks)
-    {
-        out.WriteI32(mark);
-    }
-    const CompanionBoard& companion = boards.companion;
+    out.WriteF32(rivals.x);
+    out.WriteF32(rivals.y);
+    out.WriteU8(rivals.busy);
+    out.WriteF32(rivals.fadeTimer);
+    out.WriteI32(rivals.swapFirst);
+    out.WriteI32(rivals.swapSecond);
+    out.WriteU32(rivals.finishCounter);
+    out.WriteI32(rivals.pendingRemoval);
+    const ProgressBoardRecord::Companion& companion = boards.companion;
     out.WriteU8(companion.shown);
-    out.WriteU32(companion.first);
-    out.WriteU32(companion.second);
-    out.WriteF32(companion.alpha);
-    out.WriteU32(companion.third);
+    out.WriteU32(companion.maxMoney);
+    out.WriteU32(companion.currentMoney);
+    out.WriteF32(companion.unused);
+    out.WriteU32(companion.levels);
 }
 
 bool ProgressBoardManager::Read(Korrin::BinaryReader& in, Boards& boards)
 {
     boards.shownIndex = in.ReadU32();
-    RivalsBoard& rivals = boards.rivals;
+    ProgressBoardRecord::Rivals& rivals = boards.rivals;
     rivals.shown = in.ReadU8();
-    rivals.state = in.ReadU32();
+    rivals.stage = in.ReadU32();
     const std::uint32_t count = in.ReadU32();
-    if (!in.CheckCount(count, kRivalEntryBytes, kMaxRivalEntries))
+    // More rivals than the race has, or a board that does not exist, is no board of ours.
+    if (!in.Ok() || boards.shownIndex > kNoBoard ||
+        !in.CheckCount(count, ProgressBoardRecord::kRivalBytes, ProgressBoardRecord::kMostRivals))
     {
         return false;
     }
     rivals.entries.clear();
     for (std::uint32_t entry = 0; entry < count; ++entry)
     {
-        rivals.entries.push_back(ReadEntry(in));
+        rivals.entries.push_back(ReadRival(in));
     }
-    rivals.scale[0] = in.ReadF32();
-    rivals.scale[1] = in.ReadF32();
-    rivals.flag = in.ReadU8();
-    rivals.alpha = in.ReadF32();
-    for (std::int32_t& mark : rivals.marks)
-    {
-        mark = in.ReadI32();
-    }
-    CompanionBoard& companion = boards.companion;
+    rivals.x = in.ReadF32();
+    rivals.y = in.ReadF32();
+    rivals.busy = in.ReadU8();
+    rivals.fadeTimer = in.ReadF32();
+    rivals.swapFirst = in.ReadI32();
+    rivals.swapSecond = in.ReadI32();
+    rivals.finishCounter = in.ReadU32();
+    rivals.pendingRemoval = in.ReadI32();
+    ProgressBoardRecord::Companion& companion = boards.companion;
     companion.shown = in.ReadU8();
-    companion.first = in.ReadU32();
-    companion.second = in.ReadU32();
-    companion.alpha = in.ReadF32();
-    companion.third = in.ReadU32();
-    // An unknown board index shows none.
-    if (boards.shownIndex > kNoBoard)
-    {
-        boards.shownIndex = kNoBoard;
-    }
+    companion.maxMoney = in.ReadU32();
+    companion.currentMoney = in.ReadU32();
+    companion.unused = in.ReadF32();
+    companion.levels = in.ReadU32();
     return in.Ok();
 }

@@ -3,60 +3,28 @@
 #include "engine/File/BinaryReader.h"
 #include "engine/File/BinaryWriter.h"
 #include "engine/Util/Singleton.h"
+#include "game/GUI/ProgressBoardRecord.h"
 
-#include <array>
 #include <cstdint>
-#include <utility>
-#include <vector>
+#include <memory>
 
-// The world map's progress boards (the rivals' board and the companion's board) and which one is shown.
-// Holds their saved state; the boards' drawing belongs to the map.
+class CompeteBoard;
+class QuibProgressGui;
+class ProgressBoard;
+
+// The world map's two progress boards (the rivals' and the companion's), which one is shown, and their
+// part of the player's purchases file.
 class ProgressBoardManager : public Korrin::Singleton<ProgressBoardManager>
 {
 public:
     static constexpr std::uint32_t kRivalsBoard = 0;
     static constexpr std::uint32_t kCompanionBoard = 1;
     static constexpr std::uint32_t kNoBoard = 2;
-    static constexpr std::uint32_t kMaxRivalEntries = 1000;
 
-    // One rival's line, 45 bytes in the file.
-    struct RivalEntry
-    {
-        std::array<std::uint32_t, 4> counts{};
-        std::array<float, 2> position{};
-        std::uint8_t flag = 0;
-        std::array<float, 4> motion{};
-        std::uint32_t value = 0;
-    };
+    using Boards = ProgressBoardRecord::Boards;
 
-    struct RivalsBoard
-    {
-        std::uint8_t shown = 0;
-        std::uint32_t state = 0;
-        std::vector<RivalEntry> entries;
-        std::array<float, 2> scale{10.0f, 10.0f};
-        std::uint8_t flag = 0;
-        float alpha = 1.0f;
-        std::array<std::int32_t, 4> marks{-1, -1, 0, -1};
-    };
-
-    struct CompanionBoard
-    {
-        std::uint8_t shown = 0;
-        std::uint32_t first = 0;
-        std::uint32_t second = 0;
-        float alpha = 1.0f;
-        std::uint32_t third = 0;
-    };
-
-    struct Boards
-    {
-        std::uint32_t shownIndex = kNoBoard;
-        RivalsBoard rivals;
-        CompanionBoard companion;
-    };
-
-    ProgressBoardManager() = default;
+    ProgressBoardManager();
+    ~ProgressBoardManager();
 
     static ProgressBoardManager* GetInstance()
     {
@@ -64,17 +32,36 @@ public:
                                "Source\\GUI\\ProgressBoardManager", 20);
     }
 
-    void Save(Korrin::BinaryWriter& out) const { Write(out, mBoards); }
-    // With no data: back to the defaults. With data: the boards read, or false (nothing changed) when
-    // the data is short or its counts are impossible.
-    bool Load(Korrin::BinaryReader* in);
+    // Loads the boards' pictures and layouts.
+    void Init();
+    void Update(float dt);
+    void Draw();
+
+    // At a level reached for the first time: the board the two thresholds choose is shown (the one
+    // shown before hidden) and moves; below the first threshold nothing happens.
+    void OnNewLevel(std::int32_t highestLevel, std::int32_t startLevel, std::int32_t swapLevel);
+
+    void Save(Korrin::BinaryWriter& out) const { Write(out, GetBoards()); }
+    // With no data: both boards from the start, none shown.
+    void Load(Korrin::BinaryReader* in);
 
     static void Write(Korrin::BinaryWriter& out, const Boards& boards);
+    // False when the data is short, names more than five rivals or a board that does not exist.
     static bool Read(Korrin::BinaryReader& in, Boards& boards);
 
-    const Boards& GetBoards() const { return mBoards; }
-    void SetBoards(Boards boards) { mBoards = std::move(boards); }
+    // The boards as the file stores them, and back (a leaving rival's elimination starts again).
+    Boards GetBoards() const;
+    void SetBoards(const Boards& boards);
+
+    std::uint32_t GetShown() const { return mShown; }
+    ProgressBoard* GetShownBoard() const;
+    CompeteBoard& GetRivals() const { return *mRivals; }
+    QuibProgressGui& GetCompanion() const { return *mCompanion; }
 
 private:
-    Boards mBoards;
+    void Show(std::uint32_t board);
+
+    std::uint32_t mShown = kNoBoard;
+    std::unique_ptr<CompeteBoard> mRivals;
+    std::unique_ptr<QuibProgressGui> mCompanion;
 };

@@ -323,6 +323,10 @@ bool Education::Update(float /*dt*/)
 
 void Education::AppointTips()
 {
+    if (!mLevelRoutines)
+    {
+        return;
+    }
     const std::uint8_t window = OpenWindow();
     const std::uint16_t level = LevelNumber();
     if (window == GameGuiManager::kNoWindow)

@@ -64,6 +64,9 @@ public:
 
     bool IsRunning() const { return mFlags[1] != 0; }
     void SetRunning(bool running) { mFlags[1] = running ? 1 : 0; }
+    // A tutorial of another screen than the level's (the map shop's) runs none of the levels' routines.
+    void SetLevelRoutines(bool levelRoutines) { mLevelRoutines = levelRoutines; }
+    bool HasLevelRoutines() const { return mLevelRoutines; }
     std::int32_t GetCurrentGroup() const { return mCurrentGroup; }
     void SetCurrentGroup(std::int32_t group) { mCurrentGroup = group; }
     std::map<std::int32_t, Group>& GetGroups() { return mGroups; }
@@ -92,6 +95,7 @@ private:
 
     std::map<std::int32_t, Group> mGroups;
     std::int32_t mCurrentGroup = 0;
+    bool mLevelRoutines = true;
     std::string mScriptFile;
     std::array<std::uint8_t, 3> mFlags{0, 1, 0};
 

@@ -11,6 +11,7 @@ void EducationSlot::Start(const std::string& scriptFile, std::uint32_t screenInd
     mScreenIndex = screenIndex;
     mEducation.reset();
     mEducation = std::make_unique<Education>(scriptFile);
+    mEducation->SetLevelRoutines(screenIndex == kLevelScreen);
     mEducation->Reset();
     mEducation->Init();
     mEducation->SetRunning(run);

@@ -10,6 +10,9 @@ class Education;
 class EducationSlot
 {
 public:
+    // The screen whose tutorials run the levels' routines.
+    static constexpr std::uint32_t kLevelScreen = 0;
+
     EducationSlot();
     ~EducationSlot();
     EducationSlot(const EducationSlot&) = delete;

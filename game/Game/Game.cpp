@@ -193,25 +193,8 @@ void Game::ShowProgressOnMap(std::uint16_t highestLevel)
             shown->running = !shown->running;
         }
     }
-    if (highestLevel < map->firstProgressLevel)
-    {
-        return;
-    }
-    const std::uint32_t chosen = highestLevel < map->secondProgressLevel
-                                     ? ProgressBoardManager::kCompanionBoard
-                                     : ProgressBoardManager::kRivalsBoard;
-    ProgressBoardManager::Boards boards = map->GetBoards().GetBoards();
-    if (boards.shownIndex == ProgressBoardManager::kRivalsBoard)
-    {
-        boards.rivals.shown = 0;
-    }
-    else if (boards.shownIndex == ProgressBoardManager::kCompanionBoard)
-    {
-        boards.companion.shown = 0;
-    }
-    boards.shownIndex = chosen;
-    (chosen == ProgressBoardManager::kRivalsBoard ? boards.rivals.shown : boards.companion.shown) = 1;
-    map->GetBoards().SetBoards(std::move(boards));
+    map->GetBoards().OnNewLevel(highestLevel, settings.GetProgressStartLevel(),
+                                settings.GetProgressSwapLevel());
 }
 
 void Game::CompleteLevel()
@@ -226,8 +209,13 @@ void Game::CompleteLevel()
     AchievementSystem* achievements = AchievementSystem::Peek();
     if (info->highestLevel < level)
     {
+        const std::uint16_t before = info->highestLevel;
         info->highestLevel = std::min(level, kHighestLevel);
-        ShowProgressOnMap(info->highestLevel);
+        // Winning the last level again keeps the highest level where it is: nothing new appears.
+        if (info->highestLevel > before)
+        {
+            ShowProgressOnMap(info->highestLevel);
+        }
         if (achievements != nullptr)
         {
             achievements->AddProgress(kNewLevelAchievement, 1);

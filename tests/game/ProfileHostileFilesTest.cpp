@@ -71,7 +71,9 @@ std::vector<Variant> HostileVariants(const std::string& name)
     else if (name == "Save2_3.dat")
     {
         huge("rival count 2^32-1", 79, 0xFFFFFFFFu);
-        huge("rival count 2", 79, 2);
+        huge("rival count one more than the records", 79, 3);
+        huge("six rivals, more than the race has", 79, 6);
+        huge("shown board 3, past none", 70, 3);
     }
     else if (name == "Save0b.dat")
     {

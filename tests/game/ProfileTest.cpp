@@ -42,7 +42,8 @@ TEST_F(ProfileTest, LoadingTheFixturesGivesTheirFields)
     EXPECT_EQ(shot.millLevel, 1);
     EXPECT_EQ(shot.millOwned, 1);
     EXPECT_EQ(shot.shownBoard, 0u);
-    EXPECT_EQ(shot.rivalEntries, 1u);
+    // The stored board is at its last stage: two rivals race on.
+    EXPECT_EQ(shot.rivalEntries, 2u);
 
     EXPECT_EQ(shot.hint, 1);
     EXPECT_EQ(shot.highest, 5);

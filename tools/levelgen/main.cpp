@@ -6,6 +6,7 @@
 #include "tools/levelgen/EntityArt.h"
 #include "tools/levelgen/LevelMap.h"
 #include "tools/levelgen/LevelPictures.h"
+#include "tools/levelgen/LevelSeries.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -67,6 +68,7 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "wf_levelgen: cannot read %s\n", maps.string().c_str());
         return 1;
     }
+    ok &= LevelSeries::WriteAll(maps, output);
     ok &= LevelPictures::WriteAll(output.string());
     ok &= EntityArt::WriteAll(output.string());
     return ok ? 0 : 1;

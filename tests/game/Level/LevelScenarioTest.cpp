@@ -13,8 +13,9 @@ namespace
 class LevelScenario : public testing::Test
 {
 protected:
-    // Skips the logos; the sample player (past the opening clip) plays, and the world map starts level 1.
-    // Then plays the extra lines and takes the picture of frame 640.
+    // Skips the logos; the sample player (past the opening clip) plays, the world map's first button and
+    // the start window's OK start level 1, and OK closes its goals window. Then plays the extra lines and
+    // takes the picture of frame 640.
     Platform::Image Play(const std::string& moreInput)
     {
         std::filesystem::create_directories(mGame.PathOf("saves"));
@@ -23,7 +24,8 @@ protected:
             std::filesystem::copy_file(ProfileTestSupport::FixturePath(file), mGame.PathOf("saves") / file);
         }
         mGame.WriteFile("input.txt", "1 click left\n3 click left\n140 move 156 368\n141 click left\n"
-                                     "170 move 512 278\n171 click left\n" +
+                                     "200 move 50 735\n201 click left\n270 move 422 458\n271 click left\n"
+                                     "450 move 512 458\n451 click left\n" +
                                          moreInput);
         EXPECT_TRUE(mGame
                         .Run(mGame.Headless({"--fullscreen", "--frames", "650", "--input", "input.txt",
@@ -87,8 +89,8 @@ TEST_F(LevelScenario, WithoutAClickNothingIsSelected)
 
 TEST_F(LevelScenario, PlayLeadsToTheMapWhoseButtonsStartTheLevels)
 {
-    // The menu's Play button, then the map's "Level 2" button, in a window of the virtual size, for a
-    // player past the opening clip (the save fixtures' "Bob").
+    // The menu's Play button, then the map's button of level 2 and the start window's OK, in a window
+    // of the virtual size, for a player past the opening clip (the save fixtures' "Bob").
     std::filesystem::create_directories(mGame.PathOf("saves"));
     for (const auto& entry :
          std::filesystem::directory_iterator(std::filesystem::path(WF_FIXTURES_DIR) / "saves"))
@@ -96,9 +98,10 @@ TEST_F(LevelScenario, PlayLeadsToTheMapWhoseButtonsStartTheLevels)
         std::filesystem::copy_file(entry.path(), mGame.PathOf("saves") / entry.path().filename());
     }
     mGame.WriteFile("input.txt", "1 click left\n3 click left\n200 move 156 368\n201 click left\n"
-                                 "240 move 512 338\n241 click left\n");
+                                 "240 move 89 731\n241 click left\n"
+                                 "290 move 422 458\n291 click left\n");
     ASSERT_TRUE(
-        mGame.Run(mGame.Headless({"--windowed", "--frames", "300", "--input", "input.txt"})).ExitedWith(0));
+        mGame.Run(mGame.Headless({"--windowed", "--frames", "360", "--input", "input.txt"})).ExitedWith(0));
     const std::string log = mGame.ReadFile("log.log");
     const std::size_t map = log.find("SetCurrent 1");
     const std::size_t level = log.find("Load level lev02.lev");

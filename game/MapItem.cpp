@@ -1,0 +1,31 @@
+#include "game/MapItem.h"
+
+#include "engine/Script/LuaStackGuard.h"
+#include "engine/Script/LuaValue.h"
+#include "engine/Util/CheckedInteger.h"
+
+void MapItem::Load(const LuaValue& table)
+{
+    Korrin::LuaStackGuard guard(table.GetState());
+    table.GetField("Pos").GetVector2(pos);
+    if (const LuaValue depth = table.GetField("Z"); depth.IsNumber())
+    {
+        z = depth.ToFloat();
+    }
+    if (const LuaValue kind = table.GetField("Effect"); kind.IsNumber())
+    {
+        effect = Korrin::CheckedInteger<std::uint16_t>(kind.ToFloat());
+    }
+    if (const LuaValue draw = table.GetField("Draw"); draw.IsNumber())
+    {
+        visible = draw.ToFloat() > 0.0f;
+    }
+    if (const LuaValue length = table.GetField("TimeEffect"); length.IsNumber())
+    {
+        timeEffect = length.ToFloat();
+    }
+    if (const LuaValue extra = table.GetField("AddFunctional"); extra.IsNumber())
+    {
+        functional = Korrin::CheckedInteger<std::uint16_t>(extra.ToFloat());
+    }
+}

@@ -1,0 +1,256 @@
+#include "engine/Gui/GuiContainer.h"
+#include "game/ClipGui.h"
+#include "game/GUI/AchievementData.h"
+#include "game/GUI/AchievementSystem.h"
+#include "game/GUI/CompeteBoard.h"
+#include "game/GUI/QuibProgressGui.h"
+#include "game/GUI/StartNewLevelGui.h"
+#include "game/Game/EducationSlot.h"
+#include "game/Game/Game.h"
+#include "game/Game/GameInfo.h"
+#include "game/Game/LevelTaskInfo.h"
+#include "game/Game/TableCost.h"
+#include "game/Map.h"
+#include "game/MapShopGui.h"
+#include "game/Util/HintManager.h"
+#include "tests/game/GUI/GameRunSupport.h"
+#include "tests/support/ReportRecorder.h"
+
+#include <gtest/gtest.h>
+
+namespace
+{
+
+using GameRunSupport::Step;
+
+class MapScenarioTest : public GameRunSupport::GameRunTest
+{
+protected:
+    Map& TheMap() { return *dynamic_cast<Map*>(mGame.GetMain()->Find("Map")); }
+    GameInfo& Info() { return *GameInfo::GetInstance(); }
+    bool OnMap() { return mGame.GetMain()->GetCurrent() == Main::kMapScreen; }
+    bool Always() { return true; }
+
+    // A new player, with the progress a test gives, enters the map.
+    Step NewPlayerOnMap(std::function<void()> progress = [] {})
+    {
+        return {[] { return true; },
+                [this, progress]
+                {
+                    mProfile.CreateUser(u"Ann");
+                    progress();
+                    mGame.GetMain()->SetCurrent(Main::kMapScreen);
+                }};
+    }
+    // Wins a level as the statistics window's OK does.
+    Step Win(std::uint16_t level)
+    {
+        return {[] { return true; },
+                [level]
+                {
+                    Game::GetInstance()->StartLevel(level);
+                    Game::GetInstance()->CompleteLevel();
+                    Game::GetInstance()->ShowMap();
+                }};
+    }
+};
+
+} // namespace
+
+TEST_F(MapScenarioTest, ANewPlayerSeesTheStartItemsAndOnlyTheFirstLevelOpen)
+{
+    mGame.steps = {NewPlayerOnMap(), {[this] { return OnMap(); }, [] {}}};
+    std::vector<bool> shown;
+    std::vector<std::uint32_t> states;
+    mGame.steps.push_back({[] { return true; },
+                           [&]
+                           {
+                               for (std::uint32_t item : {0u, 1u, 28u, 29u, 30u})
+                               {
+                                   shown.push_back(TheMap().GetItem(item)->visible);
+                               }
+                               for (std::uint32_t button : {0u, 1u, 66u})
+                               {
+                                   states.push_back(TheMap().GetButton(button)->state);
+                               }
+                           }});
+    Run();
+    EXPECT_EQ(shown, (std::vector<bool>{false, false, true, true, false}));
+    EXPECT_EQ(states, (std::vector<std::uint32_t>{MapButton::kOpen, MapButton::kLocked, MapButton::kLocked}));
+    EXPECT_TRUE(TestSupport::ReportRecorder::Boxes().empty());
+}
+
+TEST_F(MapScenarioTest, ANewHighestLevelFadesItsItemInAndWinningTheLastLevelAgainChangesNothing)
+{
+    bool runningAfterWin = false;
+    bool visibleAfterWin = false;
+    bool settled = false;
+    std::uint32_t boardLevels = 99;
+    std::uint32_t boardLevelsAgain = 98;
+    std::uint16_t highestAgain = 0;
+    mGame.steps = {NewPlayerOnMap(),
+                   Win(1),
+                   {[] { return true; },
+                    [&]
+                    {
+                        runningAfterWin = TheMap().GetItem(30)->running;
+                        visibleAfterWin = TheMap().GetItem(30)->visible;
+                    }},
+                   {[&] { return mGame.Settled() && mGame.frames - mGame.lastAct > 100; },
+                    [&]
+                    {
+                        settled = TheMap().GetItem(30)->visible && !TheMap().GetItem(30)->running;
+                        Info().highestLevel = 66;
+                        TheMap().GetBoards().OnNewLevel(66, 5, 20);
+                        boardLevels =
+                            TheMap().GetBoards().GetRivals().GetFinishCounter() +
+                            static_cast<std::uint32_t>(TheMap().GetBoards().GetRivals().GetRivals().size());
+                    }},
+                   Win(67),
+                   {[] { return true; },
+                    [&]
+                    {
+                        highestAgain = Info().highestLevel;
+                        boardLevelsAgain =
+                            TheMap().GetBoards().GetRivals().GetFinishCounter() +
+                            static_cast<std::uint32_t>(TheMap().GetBoards().GetRivals().GetRivals().size());
+                    }}};
+    Run();
+    EXPECT_TRUE(runningAfterWin);
+    EXPECT_TRUE(visibleAfterWin);
+    EXPECT_TRUE(settled) << "the fade ends with the item shown";
+    EXPECT_EQ(highestAgain, 66);
+    EXPECT_EQ(boardLevelsAgain, boardLevels) << "the board moves only when the highest level rises";
+}
+
+TEST_F(MapScenarioTest, ALevelWaitingForTheRopeOpensTheShopWithItsTutorialAndTheRopeIsBought)
+{
+    bool shopOpen = false;
+    bool locked = false;
+    std::uint32_t state = 0;
+    std::uint32_t moneyLeft = 0;
+    std::uint8_t ropeSaved = 0;
+    mGame.steps = {NewPlayerOnMap(
+                       [this]
+                       {
+                           Info().highestLevel = 2;
+                           Info().totalMoney = 100;
+                           TableCost::GetInstance()->GetCostPtr(1)->owned = 0;
+                       }),
+                   {[] { return true; },
+                    [&]
+                    {
+                        state = TheMap().GetButton(2)->state;
+                        shopOpen = TheMap().ClickLevel(2) && TheMap().GetShop()->IsActive();
+                    }},
+                   {[&] { return TheMap().GetShop()->IsTutorialLocked(); },
+                    [&]
+                    {
+                        locked = true;
+                        TheMap().GetShop()->Buy(MapShopGui::kRopeIndex);
+                        moneyLeft = Info().totalMoney;
+                        TheMap().Reset();
+                        mProfile.SaveAll();
+                        TableCost::GetInstance()->Fill();
+                        mProfile.LoadUpgrades();
+                        ropeSaved = TableCost::GetInstance()->GetCostPtr(1)->owned;
+                    }}};
+    Run();
+    EXPECT_EQ(state, MapButton::kWaitingForGoods);
+    EXPECT_TRUE(shopOpen);
+    EXPECT_TRUE(locked) << "the tutorial's tip shades the shop";
+    EXPECT_EQ(moneyLeft, 20u);
+    EXPECT_EQ(ropeSaved, 1) << "the purchase is in the saved file";
+}
+
+TEST_F(MapScenarioTest, ACancelledStartWindowLeavesNoClipForTheNextLevel)
+{
+    std::int32_t clipFirst = 0;
+    std::int32_t levelFirst = 0;
+    std::int32_t clipNext = 0;
+    std::int32_t levelNext = 0;
+    mGame.steps = {NewPlayerOnMap(
+                       [this]
+                       {
+                           mProfile.storyStage = 0;
+                           Info().highestLevel = 3;
+                           TableCost::GetInstance()->GetCostPtr(1)->owned = 1;
+                       }),
+                   {[] { return true; },
+                    [&]
+                    {
+                        TheMap().ClickLevel(2);
+                        clipFirst = mGame.Window<StartNewLevelGui>().mClip;
+                        levelFirst = ClipGui::GetInstance()->levelToStart;
+                    }},
+                   {[&] { return mGame.Showing(StartNewLevelGui::kWindowId) && mGame.Settled(); }, [&]
+                    { mGame.Window<StartNewLevelGui>().GetDialog().Choose(WindowDialog::Choice::Cancel); }},
+                   {[&] { return mGame.Showing(GameGuiManager::kNoWindow); },
+                    [&]
+                    {
+                        TheMap().ClickLevel(1);
+                        clipNext = mGame.Window<StartNewLevelGui>().mClip;
+                        levelNext = ClipGui::GetInstance()->levelToStart;
+                    }}};
+    Run();
+    EXPECT_EQ(clipFirst, 2);
+    EXPECT_EQ(levelFirst, 3);
+    EXPECT_EQ(clipNext, StartNewLevelGui::kNoClip);
+    EXPECT_EQ(levelNext, ClipGui::kNoLevel);
+}
+
+TEST_F(MapScenarioTest, AnAllGoldPlayerCompletesTheAchievementOnTheMapAndItsAlertShows)
+{
+    bool complete = false;
+    mGame.steps = {NewPlayerOnMap(
+                       [this]
+                       {
+                           for (LevelPassType& pass : Info().passTypes)
+                           {
+                               pass = kLevelPassedGold;
+                           }
+                       }),
+                   {[&] { return mGame.Showing(7); },
+                    [&] { complete = AchievementSystem::GetInstance()->GetData(12)->IsComplete(); }}};
+    Run();
+    EXPECT_TRUE(complete);
+}
+
+TEST_F(MapScenarioTest, EveryLevelButtonOpensTheStartWindowOfItsLevelAndTheLevelsStart)
+{
+    std::vector<std::uint32_t> chosen;
+    std::vector<std::uint16_t> started;
+    mGame.steps = {NewPlayerOnMap([this] { Info().highestLevel = 66; }),
+                   {[] { return true; },
+                    [&]
+                    {
+                        for (std::int32_t button = 0; button < static_cast<std::int32_t>(Map::kLevelCount);
+                             ++button)
+                        {
+                            TheMap().ClickLevel(button);
+                            chosen.push_back(mGame.Window<StartNewLevelGui>().mLevelIndex);
+                        }
+                    }}};
+    // Starting a level under the sanitizers takes seconds: the walk starts one level of each hand-written
+    // map and backdrop, and the last level; every level file is checked with the sample data.
+    for (const std::uint16_t level : {4, 8, 12, 16, 67})
+    {
+        mGame.steps.push_back({[] { return true; },
+                               [&, level]
+                               {
+                                   if (Game::GetInstance()->StartLevel(level) &&
+                                       LevelTaskInfo::GetInstance()->level == level)
+                                   {
+                                       started.push_back(level);
+                                   }
+                               }});
+    }
+    Run();
+    ASSERT_EQ(chosen.size(), std::size_t{Map::kLevelCount});
+    for (std::uint32_t button = 0; button < Map::kLevelCount; ++button)
+    {
+        EXPECT_EQ(chosen[button], button);
+    }
+    EXPECT_EQ(started, (std::vector<std::uint16_t>{4, 8, 12, 16, 67}));
+    EXPECT_TRUE(TestSupport::ReportRecorder::Boxes().empty());
+}

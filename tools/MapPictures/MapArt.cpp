@@ -1,0 +1,709 @@
+#include "tools/MapPictures/MapArt.h"
+
+#include "tools/ClipPictures/Art.h"
+#include "tools/Common/Painting.h"
+
+#include <cmath>
+
+namespace MapArt
+{
+
+namespace
+{
+
+using Painting::Argb;
+using Painting::Mix;
+
+constexpr float kPi = 3.14159265f;
+const std::uint32_t kOutline = Argb(255, 60, 40, 26);
+const std::uint32_t kWood = Argb(255, 150, 100, 56);
+const std::uint32_t kDarkWood = Argb(255, 104, 66, 36);
+const std::uint32_t kGold = Argb(255, 246, 196, 40);
+const std::uint32_t kSilver = Argb(255, 206, 214, 226);
+
+float W(const Canvas& c)
+{
+    return static_cast<float>(c.Width());
+}
+float H(const Canvas& c)
+{
+    return static_cast<float>(c.Height());
+}
+
+void Shadow(Canvas& c)
+{
+    c.Ellipse(W(c) / 2, H(c) * 0.92f, W(c) * 0.42f, H(c) * 0.08f, Argb(70, 20, 40, 10));
+}
+
+void Cottage(Canvas& c, std::uint32_t roof)
+{
+    const float w = W(c);
+    const float h = H(c);
+    Shadow(c);
+    c.Rect(w * 0.12f, h * 0.45f, w * 0.88f, h * 0.92f, Argb(255, 238, 226, 196));
+    c.Polygon({{w * 0.02f, h * 0.48f}, {w * 0.5f, h * 0.08f}, {w * 0.98f, h * 0.48f}}, roof);
+    c.Rect(w * 0.66f, h * 0.12f, w * 0.78f, h * 0.3f, Argb(255, 150, 90, 70));
+    c.Rect(w * 0.42f, h * 0.64f, w * 0.58f, h * 0.92f, kDarkWood);
+    c.Rect(w * 0.2f, h * 0.56f, w * 0.34f, h * 0.72f, Argb(255, 110, 150, 200));
+    c.Rect(w * 0.66f, h * 0.56f, w * 0.8f, h * 0.72f, Argb(255, 110, 150, 200));
+}
+
+void Haystack(Canvas& c)
+{
+    const float w = W(c);
+    const float h = H(c);
+    Shadow(c);
+    c.Ellipse(w / 2, h * 0.6f, w * 0.46f, h * 0.36f, Argb(255, 196, 156, 60));
+    c.Ellipse(w / 2, h * 0.45f, w * 0.36f, h * 0.36f, Argb(255, 230, 196, 90));
+    for (int i = 0; i < 5; ++i)
+    {
+        const float x = w * (0.25f + 0.12f * static_cast<float>(i));
+        c.Line(x, h * 0.3f, x - w * 0.05f, h * 0.7f, 1.2f, Argb(160, 170, 130, 40));
+    }
+}
+
+void Well(Canvas& c)
+{
+    const float w = W(c);
+    const float h = H(c);
+    Shadow(c);
+    c.Rect(w * 0.18f, h * 0.2f, w * 0.24f, h * 0.7f, kDarkWood);
+    c.Rect(w * 0.76f, h * 0.2f, w * 0.82f, h * 0.7f, kDarkWood);
+    c.Polygon({{w * 0.05f, h * 0.26f}, {w * 0.5f, 0}, {w * 0.95f, h * 0.26f}}, Argb(255, 170, 70, 50));
+    c.Ellipse(w / 2, h * 0.72f, w * 0.42f, h * 0.2f, Argb(255, 150, 150, 150));
+    c.Ellipse(w / 2, h * 0.66f, w * 0.32f, h * 0.1f, Argb(255, 50, 80, 110));
+}
+
+void Scarecrow(Canvas& c)
+{
+    const float w = W(c);
+    const float h = H(c);
+    c.Rect(w * 0.46f, h * 0.25f, w * 0.54f, h, kDarkWood);
+    c.Rect(w * 0.05f, h * 0.36f, w * 0.95f, h * 0.42f, kDarkWood);
+    c.Polygon({{w * 0.25f, h * 0.34f}, {w * 0.75f, h * 0.34f}, {w * 0.7f, h * 0.72f}, {w * 0.3f, h * 0.72f}},
+              Argb(255, 90, 120, 180));
+    c.Circle(w / 2, h * 0.2f, w * 0.18f, Argb(255, 230, 200, 120));
+    c.Polygon({{w * 0.15f, h * 0.12f}, {w * 0.85f, h * 0.12f}, {w * 0.5f, 0}}, Argb(255, 140, 90, 40));
+}
+
+void Pumpkins(Canvas& c)
+{
+    const float w = W(c);
+    const float h = H(c);
+    c.Ellipse(w / 2, h * 0.7f, w * 0.48f, h * 0.26f, Argb(255, 70, 130, 50));
+    for (int i = 0; i < 4; ++i)
+    {
+        const float x = w * (0.15f + 0.23f * static_cast<float>(i));
+        const float y = h * (0.55f + 0.12f * static_cast<float>(i % 2));
+        c.Ellipse(x, y, w * 0.1f, h * 0.26f, Argb(255, 236, 130, 30));
+        c.Ellipse(x, y, w * 0.04f, h * 0.26f, Argb(255, 210, 100, 20));
+        c.Rect(x - 1, y - h * 0.34f, x + 2, y - h * 0.2f, Argb(255, 60, 100, 40));
+    }
+}
+
+void Chapel(Canvas& c)
+{
+    const float w = W(c);
+    const float h = H(c);
+    Shadow(c);
+    c.Rect(w * 0.3f, h * 0.12f, w * 0.7f, h * 0.9f, Argb(255, 232, 228, 216));
+    c.Polygon({{w * 0.24f, h * 0.16f}, {w * 0.5f, 0}, {w * 0.76f, h * 0.16f}}, Argb(255, 90, 100, 130));
+    c.Rect(w * 0.05f, h * 0.48f, w * 0.95f, h * 0.9f, Argb(255, 238, 234, 222));
+    c.Polygon({{0, h * 0.5f}, {w * 0.5f, h * 0.3f}, {w, h * 0.5f}}, Argb(255, 110, 120, 150));
+    c.Circle(w / 2, h * 0.28f, w * 0.07f, Argb(255, 240, 200, 90));
+    c.Rect(w * 0.42f, h * 0.66f, w * 0.58f, h * 0.9f, kDarkWood);
+}
+
+void Barn(Canvas& c)
+{
+    const float w = W(c);
+    const float h = H(c);
+    Shadow(c);
+    c.Rect(w * 0.06f, h * 0.38f, w * 0.94f, h * 0.92f, Argb(255, 180, 54, 40));
+    c.Polygon({{0, h * 0.42f}, {w * 0.2f, h * 0.08f}, {w * 0.8f, h * 0.08f}, {w, h * 0.42f}},
+              Argb(255, 90, 60, 50));
+    c.Rect(w * 0.36f, h * 0.52f, w * 0.64f, h * 0.92f, Argb(255, 240, 230, 210));
+    c.Line(w * 0.36f, h * 0.52f, w * 0.64f, h * 0.92f, 2.0f, Argb(255, 180, 54, 40));
+    c.Line(w * 0.64f, h * 0.52f, w * 0.36f, h * 0.92f, 2.0f, Argb(255, 180, 54, 40));
+}
+
+void Reeds(Canvas& c)
+{
+    const float w = W(c);
+    const float h = H(c);
+    for (int i = 0; i < 7; ++i)
+    {
+        const float x = w * (0.1f + 0.13f * static_cast<float>(i));
+        c.Line(x, h, x + w * 0.04f * static_cast<float>(i % 3 - 1), h * 0.2f, 2.0f, Argb(255, 80, 130, 50));
+        if (i % 2 == 0)
+        {
+            c.Ellipse(x + w * 0.04f * static_cast<float>(i % 3 - 1), h * 0.28f, 2.5f, 6.0f,
+                      Argb(255, 120, 70, 40));
+        }
+    }
+}
+
+void Cart(Canvas& c)
+{
+    const float w = W(c);
+    const float h = H(c);
+    Shadow(c);
+    c.Rect(w * 0.1f, h * 0.3f, w * 0.8f, h * 0.65f, kWood);
+    c.Ellipse(w * 0.3f, h * 0.3f, w * 0.12f, h * 0.16f, Argb(255, 240, 130, 40));
+    c.Ellipse(w * 0.55f, h * 0.28f, w * 0.12f, h * 0.16f, Argb(255, 120, 180, 60));
+    c.Line(w * 0.8f, h * 0.55f, w, h * 0.45f, 2.5f, kDarkWood);
+    for (float x : {0.28f, 0.64f})
+    {
+        c.Circle(w * x, h * 0.74f, h * 0.22f, kOutline);
+        c.Circle(w * x, h * 0.74f, h * 0.15f, kWood);
+    }
+}
+
+void Beehives(Canvas& c)
+{
+    const float w = W(c);
+    const float h = H(c);
+    for (int i = 0; i < 3; ++i)
+    {
+        const float x = w * (0.18f + 0.32f * static_cast<float>(i));
+        c.Ellipse(x, h * 0.62f, w * 0.13f, h * 0.36f, Argb(255, 214, 170, 80));
+        for (int ring = 0; ring < 3; ++ring)
+        {
+            c.Rect(x - w * 0.12f, h * (0.42f + 0.16f * static_cast<float>(ring)), x + w * 0.12f,
+                   h * (0.44f + 0.16f * static_cast<float>(ring)), Argb(255, 170, 120, 50));
+        }
+        c.Circle(x, h * 0.8f, h * 0.06f, kOutline);
+    }
+}
+
+void Windmill(Canvas& c)
+{
+    Art::Mill(c);
+}
+
+void FallenTree(Canvas& c)
+{
+    const float w = W(c);
+    const float h = H(c);
+    Shadow(c);
+    c.Polygon({{w * 0.02f, h * 0.45f}, {w * 0.9f, h * 0.3f}, {w * 0.95f, h * 0.62f}, {w * 0.06f, h * 0.8f}},
+              Argb(255, 120, 80, 46));
+    c.Ellipse(w * 0.92f, h * 0.46f, w * 0.05f, h * 0.17f, Argb(255, 210, 170, 110));
+    c.Ellipse(w * 0.92f, h * 0.46f, w * 0.025f, h * 0.08f, Argb(255, 170, 120, 70));
+    for (float x : {0.25f, 0.5f, 0.7f})
+    {
+        c.Circle(w * x, h * 0.34f, h * 0.22f, Argb(255, 60, 110, 40));
+    }
+}
+
+void Brambles(Canvas& c)
+{
+    const float w = W(c);
+    const float h = H(c);
+    std::uint32_t seed = 17;
+    for (int i = 0; i < 26; ++i)
+    {
+        seed = seed * 214013u + 2531011u;
+        const float x = w * (0.08f + 0.84f * static_cast<float>((seed >> 16) % 100u) / 100.0f);
+        seed = seed * 214013u + 2531011u;
+        const float y = h * (0.25f + 0.6f * static_cast<float>((seed >> 16) % 100u) / 100.0f);
+        c.Circle(x, y, h * 0.16f, Argb(255, 70, 86, 40));
+        c.Circle(x - 2, y - 2, h * 0.11f, Argb(255, 96, 110, 50));
+    }
+    for (int i = 0; i < 14; ++i)
+    {
+        seed = seed * 214013u + 2531011u;
+        const float x = w * (0.1f + 0.8f * static_cast<float>((seed >> 16) % 100u) / 100.0f);
+        seed = seed * 214013u + 2531011u;
+        const float y = h * (0.2f + 0.6f * static_cast<float>((seed >> 16) % 100u) / 100.0f);
+        c.Line(x, y, x + w * 0.1f, y - h * 0.15f, 1.5f, Argb(255, 110, 60, 50));
+        c.Circle(x + w * 0.1f, y - h * 0.15f, 2.2f, Argb(255, 90, 30, 70));
+    }
+}
+
+void MillHouse(Canvas& c)
+{
+    // The water mill stands on the left bank; its wheels turn in the river on the right, so the
+    // picture leaves the river clear but for the beams that hold them.
+    const float w = W(c);
+    const float h = H(c);
+    c.Ellipse(w * 0.25f, h * 0.9f, w * 0.24f, h * 0.07f, Argb(70, 20, 40, 10));
+    c.Rect(w * 0.04f, h * 0.36f, w * 0.48f, h * 0.9f, Argb(255, 226, 214, 186));
+    for (int row = 0; row < 5; ++row)
+    {
+        c.Rect(w * 0.04f, h * (0.4f + 0.1f * static_cast<float>(row)), w * 0.48f,
+               h * (0.41f + 0.1f * static_cast<float>(row)), Argb(120, 150, 130, 100));
+    }
+    c.Polygon({{0, h * 0.4f}, {w * 0.26f, h * 0.06f}, {w * 0.52f, h * 0.4f}}, Argb(255, 130, 70, 50));
+    c.Rect(w * 0.18f, h * 0.66f, w * 0.3f, h * 0.9f, kDarkWood);
+    c.Rect(w * 0.08f, h * 0.48f, w * 0.16f, h * 0.6f, Argb(255, 100, 140, 190));
+    c.Rect(w * 0.34f, h * 0.48f, w * 0.42f, h * 0.6f, Argb(255, 100, 140, 190));
+    // The axle beam across the river, behind the three wheels.
+    c.Rect(w * 0.46f, h * 0.58f, w * 0.98f, h * 0.63f, kDarkWood);
+    c.Rect(w * 0.94f, h * 0.5f, w * 0.99f, h * 0.8f, kDarkWood);
+}
+
+void WaterMillHut(Canvas& c)
+{
+    const float w = W(c);
+    const float h = H(c);
+    c.Ellipse(w * 0.4f, h * 0.9f, w * 0.36f, h * 0.08f, Argb(70, 20, 40, 10));
+    c.Rect(w * 0.06f, h * 0.4f, w * 0.7f, h * 0.9f, Argb(255, 200, 160, 110));
+    c.Polygon({{0, h * 0.44f}, {w * 0.38f, h * 0.06f}, {w * 0.76f, h * 0.44f}}, Argb(255, 90, 110, 70));
+    c.Rect(w * 0.3f, h * 0.62f, w * 0.44f, h * 0.9f, kDarkWood);
+    c.Rect(w * 0.7f, h * 0.55f, w, h * 0.6f, kDarkWood);
+}
+
+void Jetty(Canvas& c)
+{
+    const float w = W(c);
+    const float h = H(c);
+    c.Rect(0, h * 0.3f, w, h * 0.7f, kWood);
+    for (float x = 2; x < w; x += 8)
+    {
+        c.Rect(x, h * 0.3f, x + 1, h * 0.7f, kDarkWood);
+    }
+    c.Rect(w * 0.1f, h * 0.6f, w * 0.16f, h, kDarkWood);
+    c.Rect(w * 0.84f, h * 0.6f, w * 0.9f, h, kDarkWood);
+}
+
+void Stall(Canvas& c)
+{
+    Shadow(c);
+    Art::Tent(c, Argb(255, 220, 70, 60));
+}
+
+void Cup(Canvas& c, float cx, float cy, float r, std::uint32_t metal)
+{
+    const std::uint32_t shade = Mix(metal, Argb(255, 90, 70, 30), 0.35f);
+    c.Polygon({{cx - r, cy - r * 0.8f},
+               {cx + r, cy - r * 0.8f},
+               {cx + r * 0.55f, cy + r * 0.2f},
+               {cx - r * 0.55f, cy + r * 0.2f}},
+              metal);
+    c.Circle(cx - r, cy - r * 0.4f, r * 0.3f, shade);
+    c.Circle(cx + r, cy - r * 0.4f, r * 0.3f, shade);
+    c.Rect(cx - r * 0.14f, cy + r * 0.2f, cx + r * 0.14f, cy + r * 0.6f, shade);
+    c.Rect(cx - r * 0.5f, cy + r * 0.6f, cx + r * 0.5f, cy + r * 0.8f, metal);
+    c.Rect(cx - r * 0.6f, cy - r * 0.7f, cx - r * 0.3f, cy - r * 0.1f, Argb(160, 255, 255, 255));
+}
+
+} // namespace
+
+void Decoration(Canvas& c, const std::string& kind)
+{
+    if (kind == "tree")
+    {
+        Shadow(c);
+        Art::Tree(c, Argb(255, 78, 150, 58));
+    }
+    else if (kind == "bush")
+    {
+        Art::Bush(c, Argb(255, 70, 140, 56));
+    }
+    else if (kind == "flowers")
+    {
+        Art::Flowers(c, static_cast<std::uint32_t>(c.Width() * 7 + c.Height()));
+    }
+    else if (kind == "fence")
+    {
+        Art::Fence(c);
+    }
+    else if (kind == "hedge")
+    {
+        Art::Hedge(c);
+    }
+    else if (kind == "haystack")
+    {
+        Haystack(c);
+    }
+    else if (kind == "cottage")
+    {
+        Cottage(c, Argb(255, 190, 80, 56));
+    }
+    else if (kind == "well")
+    {
+        Well(c);
+    }
+    else if (kind == "scarecrow")
+    {
+        Scarecrow(c);
+    }
+    else if (kind == "pumpkins")
+    {
+        Pumpkins(c);
+    }
+    else if (kind == "chapel")
+    {
+        Chapel(c);
+    }
+    else if (kind == "barn")
+    {
+        Barn(c);
+    }
+    else if (kind == "reeds")
+    {
+        Reeds(c);
+    }
+    else if (kind == "cart")
+    {
+        Cart(c);
+    }
+    else if (kind == "beehives")
+    {
+        Beehives(c);
+    }
+    else if (kind == "windmill")
+    {
+        Windmill(c);
+    }
+    else if (kind == "fallen tree")
+    {
+        FallenTree(c);
+    }
+    else if (kind == "brambles")
+    {
+        Brambles(c);
+    }
+    else if (kind == "mill")
+    {
+        MillHouse(c);
+    }
+    else if (kind == "water mill")
+    {
+        WaterMillHut(c);
+    }
+    else if (kind == "jetty")
+    {
+        Jetty(c);
+    }
+    else if (kind == "stall")
+    {
+        Stall(c);
+    }
+}
+
+void LevelButton(Canvas& c, int type, int state)
+{
+    const float w = W(c);
+    const float cx = w / 2;
+    const float cy = 25.0f;
+    const float r = 14.0f;
+    // A wooden post under a round plate; the plate tells the state.
+    c.Ellipse(cx, 44.0f, 11.0f, 3.0f, Argb(90, 20, 30, 10));
+    c.Rect(cx - 2.5f, cy, cx + 2.5f, 44.0f, kDarkWood);
+    const std::uint32_t ring = type == 0 ? kWood : Argb(255, 70, 110, 160);
+    c.Circle(cx, cy, r + 2.0f, kOutline);
+    c.Circle(cx, cy, r + 0.5f, ring);
+    switch (state)
+    {
+    case 0: // locked: grey stone with a padlock
+        c.Circle(cx, cy, r - 3.0f, Argb(255, 150, 150, 146));
+        c.Circle(cx, cy - 3.0f, 4.5f, Argb(255, 70, 70, 70));
+        c.Circle(cx, cy - 3.0f, 2.5f, Argb(255, 150, 150, 146));
+        c.Rect(cx - 5.5f, cy - 2.0f, cx + 5.5f, cy + 6.0f, Argb(255, 70, 70, 70));
+        break;
+    case 1: // open: green with a white arrow
+        c.Circle(cx, cy, r - 3.0f, Argb(255, 70, 180, 70));
+        c.Polygon({{cx - 4.0f, cy - 6.0f}, {cx + 6.5f, cy}, {cx - 4.0f, cy + 6.0f}},
+                  Argb(255, 255, 255, 250));
+        break;
+    case 2: // passed: a green tick on light wood
+    case 3:
+    case 4:
+        c.Circle(cx, cy, r - 3.0f, Argb(255, 238, 220, 176));
+        if (state == 2)
+        {
+            c.Line(cx - 6.0f, cy, cx - 1.5f, cy + 5.0f, 3.0f, Argb(255, 40, 150, 50));
+            c.Line(cx - 1.5f, cy + 5.0f, cx + 6.5f, cy - 6.0f, 3.0f, Argb(255, 40, 150, 50));
+        }
+        else
+        {
+            Cup(c, cx, cy - 1.0f, 7.0f, state == 3 ? kGold : kSilver);
+        }
+        break;
+    default: // waiting for goods: orange with a coin
+        c.Circle(cx, cy, r - 3.0f, Argb(255, 240, 150, 40));
+        c.Circle(cx, cy, 6.0f, Argb(255, 160, 100, 20));
+        c.Circle(cx, cy, 4.8f, kGold);
+        c.Rect(cx - 0.8f, cy - 3.0f, cx + 0.8f, cy + 3.0f, Argb(255, 160, 100, 20));
+        break;
+    }
+}
+
+void Selection(Canvas& c, bool cup)
+{
+    const float cx = W(c) / 2;
+    const float cy = 25.0f;
+    const std::uint32_t glow = cup ? Argb(200, 255, 220, 80) : Argb(200, 255, 255, 200);
+    for (int i = 0; i < 24; ++i)
+    {
+        const float a = static_cast<float>(i) * kPi / 12.0f;
+        c.Circle(cx + std::cos(a) * 17.0f, cy + std::sin(a) * 17.0f, 1.6f, glow);
+    }
+}
+
+void WaterWheel(Canvas& c)
+{
+    const float cx = W(c) / 2;
+    const float cy = H(c) / 2;
+    const float r = W(c) * 0.46f;
+    for (int spoke = 0; spoke < 8; ++spoke)
+    {
+        const float a = static_cast<float>(spoke) * kPi / 4.0f;
+        c.Line(cx, cy, cx + std::cos(a) * r, cy + std::sin(a) * r, 3.0f, kDarkWood);
+        c.Polygon({{cx + std::cos(a - 0.12f) * r * 0.8f, cy + std::sin(a - 0.12f) * r * 0.8f},
+                   {cx + std::cos(a - 0.12f) * r, cy + std::sin(a - 0.12f) * r},
+                   {cx + std::cos(a + 0.12f) * r, cy + std::sin(a + 0.12f) * r},
+                   {cx + std::cos(a + 0.12f) * r * 0.8f, cy + std::sin(a + 0.12f) * r * 0.8f}},
+                  kWood);
+    }
+    for (int i = 0; i < 48; ++i)
+    {
+        const float a = static_cast<float>(i) * kPi / 24.0f;
+        c.Circle(cx + std::cos(a) * r * 0.8f, cy + std::sin(a) * r * 0.8f, 1.8f, kDarkWood);
+    }
+    c.Circle(cx, cy, r * 0.16f, kOutline);
+}
+
+void Animal(Canvas& c, const std::string& kind, int frame)
+{
+    const float w = W(c);
+    const float h = H(c);
+    const float bob = (frame % 2 == 0) ? 0.0f : 1.5f;
+    const float headDown = (frame == 1 || frame == 2) ? 4.0f : 0.0f;
+    c.Ellipse(w / 2, h * 0.92f, w * 0.34f, h * 0.06f, Argb(70, 20, 40, 10));
+    if (kind == "sheep" || kind == "cow")
+    {
+        const bool sheep = kind == "sheep";
+        const std::uint32_t body = sheep ? Argb(255, 246, 244, 236) : Argb(255, 250, 250, 250);
+        const std::uint32_t dark = sheep ? Argb(255, 50, 46, 44) : Argb(255, 60, 50, 44);
+        for (float x : {0.3f, 0.42f, 0.62f, 0.72f})
+        {
+            c.Rect(w * x, h * 0.6f, w * x + 3.0f, h * 0.88f, dark);
+        }
+        if (sheep)
+        {
+            for (float x : {0.32f, 0.46f, 0.6f, 0.72f})
+            {
+                c.Circle(w * x, h * 0.5f - bob, h * 0.18f, body);
+            }
+        }
+        else
+        {
+            c.Ellipse(w * 0.52f, h * 0.5f - bob, w * 0.28f, h * 0.2f, body);
+            c.Circle(w * 0.45f, h * 0.45f - bob, h * 0.08f, dark);
+            c.Circle(w * 0.62f, h * 0.55f - bob, h * 0.07f, dark);
+        }
+        c.Ellipse(w * 0.2f, h * 0.42f + headDown, w * 0.09f, h * 0.12f, dark);
+        c.Circle(w * 0.17f, h * 0.38f + headDown, 1.2f, Argb(255, 255, 255, 255));
+    }
+    else if (kind == "duck")
+    {
+        c.Ellipse(w * 0.5f, h * 0.66f, w * 0.26f, h * 0.16f, Argb(255, 250, 250, 246));
+        c.Circle(w * 0.3f, h * 0.42f + headDown, h * 0.12f, Argb(255, 40, 120, 60));
+        c.Polygon({{w * 0.2f, h * 0.42f + headDown},
+                   {w * 0.08f, h * 0.46f + headDown},
+                   {w * 0.2f, h * 0.5f + headDown}},
+                  Argb(255, 240, 170, 40));
+        c.Ellipse(w * 0.5f, h * 0.8f, w * 0.3f, h * 0.05f, Argb(120, 200, 230, 255));
+    }
+    else
+    {
+        c.Rect(w * 0.45f, h * 0.7f, w * 0.47f, h * 0.9f, Argb(255, 230, 160, 40));
+        c.Rect(w * 0.55f, h * 0.7f, w * 0.57f, h * 0.9f, Argb(255, 230, 160, 40));
+        c.Ellipse(w * 0.52f, h * 0.56f - bob, w * 0.2f, h * 0.18f, Argb(255, 240, 236, 226));
+        c.Circle(w * 0.36f, h * 0.38f + headDown, h * 0.1f, Argb(255, 240, 236, 226));
+        c.Circle(w * 0.36f, h * 0.28f + headDown, h * 0.05f, Argb(255, 220, 40, 40));
+        c.Polygon({{w * 0.28f, h * 0.38f + headDown},
+                   {w * 0.22f, h * 0.41f + headDown},
+                   {w * 0.29f, h * 0.43f + headDown}},
+                  Argb(255, 240, 170, 40));
+    }
+}
+
+namespace
+{
+
+void Person(Canvas& c, std::uint32_t coat, std::uint32_t hat, bool wings)
+{
+    const float w = W(c);
+    const float h = H(c);
+    if (wings)
+    {
+        c.Ellipse(w * 0.36f, h * 0.45f, w * 0.12f, h * 0.2f, Argb(150, 200, 230, 255));
+        c.Ellipse(w * 0.64f, h * 0.45f, w * 0.12f, h * 0.2f, Argb(150, 200, 230, 255));
+    }
+    c.Polygon({{w * 0.38f, h * 0.4f}, {w * 0.62f, h * 0.4f}, {w * 0.66f, h * 0.92f}, {w * 0.34f, h * 0.92f}},
+              coat);
+    c.Circle(w * 0.5f, h * 0.3f, h * 0.12f, Argb(255, 242, 200, 160));
+    c.Ellipse(w * 0.5f, h * 0.2f, h * 0.16f, h * 0.05f, hat);
+    c.Rect(w * 0.45f, h * 0.1f, w * 0.55f, h * 0.2f, hat);
+}
+
+void Building(Canvas& c, std::uint32_t wall, std::uint32_t roof, std::uint32_t sign)
+{
+    const float w = W(c);
+    const float h = H(c);
+    c.Rect(w * 0.3f, h * 0.42f, w * 0.7f, h * 0.92f, wall);
+    c.Polygon({{w * 0.24f, h * 0.44f}, {w * 0.5f, h * 0.12f}, {w * 0.76f, h * 0.44f}}, roof);
+    c.Rect(w * 0.45f, h * 0.68f, w * 0.55f, h * 0.92f, kDarkWood);
+    c.Circle(w * 0.5f, h * 0.54f, h * 0.08f, sign);
+}
+
+void Rope(Canvas& c, int level)
+{
+    const float w = W(c);
+    const float h = H(c);
+    if (level == 0)
+    {
+        for (int i = 0; i < 4; ++i)
+        {
+            c.Ellipse(w * 0.5f, h * (0.3f + 0.12f * static_cast<float>(i)), w * 0.14f, h * 0.06f,
+                      Argb(255, 190, 150, 90));
+        }
+        return;
+    }
+    if (level == 3)
+    {
+        c.Ellipse(w * 0.5f, h * 0.8f, w * 0.2f, h * 0.07f, Argb(255, 120, 60, 180));
+        c.Glow(w * 0.5f, h * 0.5f, h * 0.4f, Argb(200, 190, 140, 255));
+        c.Rect(w * 0.44f, h * 0.15f, w * 0.56f, h * 0.8f, Argb(120, 230, 210, 255));
+        return;
+    }
+    const std::uint32_t rail = level == 1 ? Argb(255, 190, 150, 90) : kWood;
+    c.Line(w * 0.4f, h * 0.1f, w * 0.4f, h * 0.92f, level == 1 ? 2.0f : 4.0f, rail);
+    c.Line(w * 0.6f, h * 0.1f, w * 0.6f, h * 0.92f, level == 1 ? 2.0f : 4.0f, rail);
+    for (int rung = 0; rung < 6; ++rung)
+    {
+        const float y = h * (0.18f + 0.13f * static_cast<float>(rung));
+        c.Line(w * 0.4f, y, w * 0.6f, y, 2.5f, kDarkWood);
+    }
+}
+
+} // namespace
+
+void Good(Canvas& c, int costId, int level)
+{
+    const float w = W(c);
+    const float h = H(c);
+    // A round pad behind the good; upgrades show as stars along its bottom.
+    c.Ellipse(w / 2, h * 0.55f, w * 0.3f, h * 0.42f, Argb(90, 255, 250, 220));
+    switch (costId)
+    {
+    case 132:
+        Person(c, Argb(255, 80, 140, 60), Argb(255, 200, 170, 90), false);
+        break;
+    case 133:
+        Person(c, Argb(255, 70, 110, 200), Argb(255, 200, 60, 50), false);
+        break;
+    case 134:
+        Person(c, Argb(255, 230, 140, 210), Argb(255, 250, 220, 100), true);
+        break;
+    case 130:
+    case 131:
+        c.Rect(w * 0.3f, h * 0.35f, w * 0.7f, h * 0.85f, kWood);
+        c.Rect(w * 0.3f, h * 0.35f, w * 0.7f, h * 0.42f, kDarkWood);
+        c.Circle(w * 0.42f, h * 0.32f, h * 0.1f, Argb(255, 230, 60, 40));
+        c.Circle(w * 0.56f, h * 0.3f, h * 0.1f, Argb(255, 240, 200, 60));
+        break;
+    case 10:
+        Barn(c);
+        break;
+    case 26:
+        Art::Mill(c);
+        break;
+    case 50:
+        c.Polygon(
+            {{w * 0.42f, h * 0.2f}, {w * 0.58f, h * 0.2f}, {w * 0.62f, h * 0.9f}, {w * 0.38f, h * 0.9f}},
+            Argb(255, 220, 190, 50));
+        c.Rect(w * 0.45f, h * 0.1f, w * 0.55f, h * 0.2f, kDarkWood);
+        break;
+    case 62:
+        c.Rect(w * 0.3f, h * 0.4f, w * 0.7f, h * 0.85f, Argb(255, 200, 160, 100));
+        c.Rect(w * 0.48f, h * 0.4f, w * 0.52f, h * 0.85f, Argb(255, 200, 60, 60));
+        c.Rect(w * 0.3f, h * 0.58f, w * 0.7f, h * 0.62f, Argb(255, 200, 60, 60));
+        break;
+    case 30:
+        c.Polygon(
+            {{w * 0.38f, h * 0.3f}, {w * 0.62f, h * 0.3f}, {w * 0.58f, h * 0.88f}, {w * 0.42f, h * 0.88f}},
+            Argb(200, 240, 150, 40));
+        c.Circle(w * 0.64f, h * 0.3f, h * 0.1f, Argb(255, 250, 200, 40));
+        break;
+    case 42:
+        c.Rect(w * 0.32f, h * 0.5f, w * 0.68f, h * 0.85f, Argb(255, 250, 220, 230));
+        c.Rect(w * 0.32f, h * 0.5f, w * 0.68f, h * 0.58f, Argb(255, 230, 110, 150));
+        c.Circle(w * 0.5f, h * 0.42f, h * 0.08f, Argb(255, 220, 40, 60));
+        break;
+    case 34:
+        c.Circle(w * 0.5f, h * 0.58f, h * 0.28f, Argb(255, 226, 50, 40));
+        c.Polygon(
+            {{w * 0.44f, h * 0.32f}, {w * 0.5f, h * 0.26f}, {w * 0.56f, h * 0.32f}, {w * 0.5f, h * 0.38f}},
+            Argb(255, 60, 140, 50));
+        break;
+    case 46:
+        c.Ellipse(w * 0.5f, h * 0.6f, w * 0.22f, h * 0.2f, Argb(255, 200, 140, 60));
+        c.Line(w * 0.4f, h * 0.52f, w * 0.46f, h * 0.66f, 2.0f, Argb(255, 240, 210, 150));
+        c.Line(w * 0.52f, h * 0.5f, w * 0.58f, h * 0.64f, 2.0f, Argb(255, 240, 210, 150));
+        break;
+    case 38:
+        c.Ellipse(w * 0.5f, h * 0.62f, w * 0.2f, h * 0.22f, Argb(255, 70, 70, 76));
+        for (float x : {0.44f, 0.5f, 0.56f})
+        {
+            c.Ellipse(w * x, h * 0.3f, w * 0.03f, h * 0.06f, Argb(255, 110, 60, 30));
+        }
+        break;
+    case 54:
+        c.Polygon({{w * 0.3f, h * 0.7f}, {w * 0.7f, h * 0.7f}, {w * 0.5f, h * 0.4f}},
+                  Argb(255, 230, 200, 140));
+        c.Rect(w * 0.32f, h * 0.62f, w * 0.68f, h * 0.67f, Argb(255, 90, 170, 60));
+        break;
+    case 66:
+        c.Polygon(
+            {{w * 0.36f, h * 0.5f}, {w * 0.64f, h * 0.5f}, {w * 0.6f, h * 0.88f}, {w * 0.4f, h * 0.88f}},
+            Argb(255, 220, 50, 50));
+        for (float x : {0.4f, 0.46f, 0.52f, 0.58f})
+        {
+            c.Rect(w * x, h * 0.26f, w * x + 3.0f, h * 0.52f, Argb(255, 250, 210, 80));
+        }
+        break;
+    case 58:
+        c.Ellipse(w * 0.5f, h * 0.62f, w * 0.2f, h * 0.18f, Argb(255, 246, 232, 200));
+        c.Line(w * 0.3f, h * 0.4f, w * 0.7f, h * 0.4f, 4.0f, kWood);
+        break;
+    case 5:
+        c.Rect(w * 0.26f, h * 0.55f, w * 0.74f, h * 0.85f, Argb(255, 120, 80, 50));
+        for (float x : {0.34f, 0.5f, 0.66f})
+        {
+            c.Circle(w * x, h * 0.5f, h * 0.09f, Argb(255, 80, 170, 60));
+        }
+        break;
+    case 17:
+        Building(c, Argb(255, 240, 230, 210), Argb(255, 220, 70, 60), Argb(255, 250, 200, 60));
+        break;
+    case 14:
+        Well(c);
+        break;
+    case 1:
+        Rope(c, level);
+        break;
+    case 138:
+        c.Rect(w * 0.3f, h * 0.3f, w * 0.7f, h * 0.85f, Argb(60, 200, 200, 200));
+        for (float x = 0.3f; x <= 0.71f; x += 0.08f)
+        {
+            c.Line(w * x, h * 0.3f, w * x, h * 0.85f, 2.0f, Argb(255, 120, 120, 130));
+        }
+        c.Ellipse(w * 0.5f, h * 0.3f, w * 0.22f, h * 0.06f, Argb(255, 120, 120, 130));
+        break;
+    default:
+        break;
+    }
+    for (int star = 0; star < level; ++star)
+    {
+        const float x = w * 0.5f + (static_cast<float>(star) - static_cast<float>(level - 1) / 2.0f) * 14.0f;
+        c.Circle(x, h * 0.92f, 5.0f, kGold);
+        c.Circle(x, h * 0.92f, 2.5f, Argb(255, 255, 250, 200));
+    }
+}
+
+} // namespace MapArt

@@ -1,0 +1,143 @@
+#include "tools/levelgen/LevelSeries.h"
+
+#include "tools/levelgen/LevelMap.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace LevelSeries
+{
+
+namespace
+{
+
+// The values of one derived level.
+struct LevelValues
+{
+    int baseMap;    // 1 to 3: the hand-written map it is built on
+    int background; // 0 to 3
+    int goldSeconds;
+    int silverSeconds;
+    int money;
+    float goalScale; // the base map's goal targets are multiplied by it
+};
+
+// The series grows harder level by level; the last level is a short farewell.
+LevelValues ValuesOf(int level)
+{
+    LevelValues values{};
+    values.baseMap = (level - 1) % 3 + 1;
+    values.background = (level / 4) % 4;
+    const float step = static_cast<float>(level - kFirstDerived);
+    values.goalScale = 1.0f + step * 0.06f;
+    values.goldSeconds = 240 + static_cast<int>(step * 4.0f);
+    values.silverSeconds = values.goldSeconds + 120 + static_cast<int>(step * 2.0f);
+    values.money = 200 + (level - 1) * 50;
+    if (level == kLastLevel)
+    {
+        values.goalScale = 0.2f;
+        values.goldSeconds = 60;
+        values.silverSeconds = 120;
+        values.money = 100;
+    }
+    return values;
+}
+
+std::string Clock(int seconds)
+{
+    char text[16];
+    std::snprintf(text, sizeof text, "%d:%02d", seconds / 60, seconds % 60);
+    return text;
+}
+
+bool ReadText(const std::filesystem::path& path, std::string& text)
+{
+    std::ifstream in(path);
+    std::stringstream buffer;
+    buffer << in.rdbuf();
+    text = buffer.str();
+    return static_cast<bool>(in);
+}
+
+// The base map with its header values replaced by the level's.
+std::string Derive(const std::string& base, int level, const LevelValues& values)
+{
+    std::istringstream in(base);
+    std::ostringstream out;
+    out << "# Level " << level << ", derived from map " << values.baseMap << ".\n";
+    out << "background " << values.background << "\n";
+    out << "gold " << Clock(values.goldSeconds) << "\n";
+    out << "silver " << Clock(values.silverSeconds) << "\n";
+    out << "money " << values.money << "\n";
+    std::string line;
+    while (std::getline(in, line))
+    {
+        std::istringstream words(line);
+        std::string key;
+        words >> key;
+        if (key == "background" || key == "gold" || key == "silver" || key == "money")
+        {
+            continue;
+        }
+        if (key == "goal")
+        {
+            int code = 0;
+            double target = 0;
+            words >> code >> target;
+            const auto scaled = std::max(1L, std::lround(target * static_cast<double>(values.goalScale)));
+            out << "goal " << code << " " << scaled << "\n";
+            continue;
+        }
+        out << line << "\n";
+    }
+    return out.str();
+}
+
+std::filesystem::path MapName(const std::filesystem::path& folder, int level, const char* extension)
+{
+    char name[16];
+    std::snprintf(name, sizeof name, "lev%02d%s", level, extension);
+    return folder / name;
+}
+
+} // namespace
+
+bool WriteAll(const std::filesystem::path& maps, const std::filesystem::path& output)
+{
+    bool ok = true;
+    for (int level = kFirstDerived; level <= kLastLevel; ++level)
+    {
+        if (std::filesystem::exists(MapName(maps, level, ".map")))
+        {
+            continue;
+        }
+        const LevelValues values = ValuesOf(level);
+        std::string base;
+        if (!ReadText(MapName(maps, values.baseMap, ".map"), base))
+        {
+            std::fprintf(stderr, "wf_levelgen: level %d: cannot read its base map\n", level);
+            ok = false;
+            continue;
+        }
+        LevelMap map;
+        std::string error;
+        if (!map.Parse(Derive(base, level, values), error))
+        {
+            std::fprintf(stderr, "wf_levelgen: level %d: %s\n", level, error.c_str());
+            ok = false;
+            continue;
+        }
+        const std::vector<std::uint8_t> bytes = map.Compile();
+        std::ofstream out(MapName(output, level, ".lev"), std::ios::binary);
+        out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+        ok &= static_cast<bool>(out);
+    }
+    return ok;
+}
+
+} // namespace LevelSeries
