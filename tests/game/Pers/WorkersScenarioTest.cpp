@@ -36,11 +36,13 @@ TEST(WorkersScenario, AClickOnAWorkerSelectsItsBuildingAndTheLevelSaveKeepsTheCh
     {
         std::filesystem::copy_file(ProfileTestSupport::FixturePath(file), game.PathOf("saves") / file);
     }
-    // Play, then level 1 on the world map.
+    // Play; the world map's first button and the start window's OK start level 1; OK closes its goals
+    // window; then a click on the errand boy.
     game.WriteFile("input.txt", "1 click left\n3 click left\n140 move 156 368\n141 click left\n"
-                                "170 move 512 278\n171 click left\n400 move 483 215\n401 click left\n");
-    ASSERT_TRUE(game.Run(game.Headless({"--windowed", "--frames", "460", "--input", "input.txt",
-                                        "--screenshot", "450:workers.png"}))
+                                "200 move 50 735\n201 click left\n270 move 422 458\n271 click left\n"
+                                "450 move 512 458\n451 click left\n500 move 483 215\n501 click left\n");
+    ASSERT_TRUE(game.Run(game.Headless({"--windowed", "--frames", "560", "--input", "input.txt",
+                                        "--screenshot", "550:workers.png"}))
                     .ExitedWith(0));
     EXPECT_FALSE(std::filesystem::exists(game.PathOf("Assert.txt"))) << game.ReadFile("Assert.txt");
 
