@@ -344,10 +344,11 @@ std::string MeshPart(const std::string& name, const std::string& image, const Ar
 {
     const float w = static_cast<float>(area.w);
     const float h = static_cast<float>(area.h);
-    std::string text = name + " = {\n    Image = \"" + image + "\",\n    NumsCell = { 2, 2 },\n    MeshSize = { " +
-                       Number(w) + ", " + Number(h) + " },\n    SrcRect = { " + std::to_string(area.x) + ", " +
-                       std::to_string(area.y) + ", " + std::to_string(area.x + area.w) + ", " +
-                       std::to_string(area.y + area.h) + " },\n";
+    std::string text = name + " = {\n    Image = \"" + image +
+                       "\",\n    NumsCell = { 2, 2 },\n    MeshSize = { " + Number(w) + ", " + Number(h) +
+                       " },\n    SrcRect = { " + std::to_string(area.x) + ", " + std::to_string(area.y) +
+                       ", " + std::to_string(area.x + area.w) + ", " + std::to_string(area.y + area.h) +
+                       " },\n";
     text += "    Animation = {\n        FramesList = {\n";
     for (const Key& key : keys)
     {

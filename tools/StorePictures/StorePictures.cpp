@@ -8,8 +8,8 @@
 #include "tools/ClipPictures/Canvas.h"
 #include "tools/Common/Painting.h"
 
-#include <cmath>
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -81,7 +81,8 @@ void Goods(Canvas& c, int index, float cx, float cy)
     switch (index)
     {
     case 0: // carrot: an orange root, leaves on top
-        c.Polygon({{cx - 6.0f, cy - 5.0f}, {cx + 6.0f, cy - 5.0f}, {cx + 1.0f, cy + 10.0f}}, Argb(255, 240, 130, 30));
+        c.Polygon({{cx - 6.0f, cy - 5.0f}, {cx + 6.0f, cy - 5.0f}, {cx + 1.0f, cy + 10.0f}},
+                  Argb(255, 240, 130, 30));
         c.Line(cx - 3.0f, cy - 1.0f, cx, cy - 1.0f, 1.0f, Argb(255, 190, 90, 20));
         c.Line(cx, cy - 5.0f, cx - 5.0f, cy - 11.0f, 2.0f, leaf);
         c.Line(cx, cy - 5.0f, cx, cy - 12.0f, 2.0f, leaf);
@@ -126,7 +127,9 @@ void Goods(Canvas& c, int index, float cx, float cy)
     if (index >= 19 && index <= 21)
     {
         // water: a pail
-        c.Polygon({{cx - 8.0f, cy - 6.0f}, {cx + 8.0f, cy - 6.0f}, {cx + 6.0f, cy + 9.0f}, {cx - 6.0f, cy + 9.0f}}, kIron);
+        c.Polygon(
+            {{cx - 8.0f, cy - 6.0f}, {cx + 8.0f, cy - 6.0f}, {cx + 6.0f, cy + 9.0f}, {cx - 6.0f, cy + 9.0f}},
+            kIron);
         c.Ellipse(cx, cy - 6.0f, 8.0f, 2.5f, colour);
         return;
     }
@@ -134,7 +137,10 @@ void Goods(Canvas& c, int index, float cx, float cy)
     {
         // a sack of its colour, tied at the neck
         c.Ellipse(cx, cy + 3.0f, 8.0f, 7.5f, Mix(colour, Argb(255, 220, 200, 160), 0.35f));
-        c.Polygon({{cx - 3.0f, cy - 4.0f}, {cx + 3.0f, cy - 4.0f}, {cx + 5.0f, cy - 10.0f}, {cx - 5.0f, cy - 10.0f}},
+        c.Polygon({{cx - 3.0f, cy - 4.0f},
+                   {cx + 3.0f, cy - 4.0f},
+                   {cx + 5.0f, cy - 10.0f},
+                   {cx - 5.0f, cy - 10.0f}},
                   Mix(colour, Argb(255, 220, 200, 160), 0.5f));
         c.Rect(cx - 4.0f, cy - 5.0f, cx + 4.0f, cy - 3.0f, kDarkWood);
         return;
@@ -165,8 +171,9 @@ std::uint32_t AwningColour(int level, bool stripe)
 {
     const std::uint32_t main[5] = {Argb(255, 150, 110, 70), Argb(255, 200, 50, 50), Argb(255, 50, 140, 70),
                                    Argb(255, 50, 90, 170), Argb(255, 130, 50, 150)};
-    const std::uint32_t second[5] = {Argb(255, 190, 160, 120), Argb(255, 245, 240, 230), Argb(255, 245, 240, 230),
-                                     Argb(255, 240, 210, 90), Argb(255, 245, 215, 90)};
+    const std::uint32_t second[5] = {Argb(255, 190, 160, 120), Argb(255, 245, 240, 230),
+                                     Argb(255, 245, 240, 230), Argb(255, 240, 210, 90),
+                                     Argb(255, 245, 215, 90)};
     return stripe ? second[level] : main[level];
 }
 
@@ -336,7 +343,8 @@ Platform::Image Cabinet()
                 c.Rect(cubby.left - 1.0f, cubby.top - 1.0f, cubby.left + 27.0f, cubby.top + 29.0f, kOutline);
                 c.Rect(cubby.left, cubby.top, cubby.left + 26.0f, cubby.top + 28.0f, kInterior);
                 // The box's front rim below the goods.
-                c.Rect(cubby.left - 2.0f, cubby.top + 24.0f, cubby.left + 28.0f, cubby.top + 29.0f, kLightWood);
+                c.Rect(cubby.left - 2.0f, cubby.top + 24.0f, cubby.left + 28.0f, cubby.top + 29.0f,
+                       kLightWood);
             }
         }
         for (int row = 0; row < 3; ++row)
@@ -344,8 +352,9 @@ Platform::Image Cabinet()
             for (int column = 0; column < 2; ++column)
             {
                 const Cubby cubby = ShopCubby(row, column);
-                Clear(image, level * kWidth, static_cast<int>(cubby.left) + 1, static_cast<int>(cubby.top) + 6,
-                      static_cast<int>(cubby.left) + 25, static_cast<int>(cubby.top) + 17);
+                Clear(image, level * kWidth, static_cast<int>(cubby.left) + 1,
+                      static_cast<int>(cubby.top) + 6, static_cast<int>(cubby.left) + 25,
+                      static_cast<int>(cubby.top) + 17);
             }
         }
     }
@@ -387,7 +396,8 @@ Platform::Image ShopFoundation()
         for (int stone = 0; stone < 6; ++stone)
         {
             const float x = 31.0f + static_cast<float>(stone) * 14.0f;
-            c.Rect(x, 37.0f, x + 13.0f, 45.0f, Mix(kStone, Argb(255, 255, 255, 255), 0.1f * static_cast<float>(stone % 3)));
+            c.Rect(x, 37.0f, x + 13.0f, 45.0f,
+                   Mix(kStone, Argb(255, 255, 255, 255), 0.1f * static_cast<float>(stone % 3)));
             c.Rect(x - 6.0f + (stone == 0 ? 6.0f : 0.0f), 46.0f, x + 7.0f, 54.0f, kStone);
         }
         // Two empty crates waiting on the plinth.
@@ -495,7 +505,8 @@ Platform::Image StorehouseFoundations()
             }
             continue;
         }
-        const std::uint32_t stone = level == 3 ? Argb(255, 170, 80, 60) : (level == 2 ? Argb(255, 175, 170, 160) : kStone);
+        const std::uint32_t stone =
+            level == 3 ? Argb(255, 170, 80, 60) : (level == 2 ? Argb(255, 175, 170, 160) : kStone);
         for (int course = 0; course < 3; ++course)
         {
             const float y = 1.0f + static_cast<float>(course) * 7.0f;
@@ -503,7 +514,8 @@ Platform::Image StorehouseFoundations()
             for (float x = 1.0f - shift; x < 129.0f; x += 16.0f)
             {
                 c.Rect(std::max(x, 1.0f), y, std::min(x + 15.0f, 129.0f), y + 6.0f,
-                       Mix(stone, Argb(255, 255, 255, 255), level == 1 ? 0.08f * static_cast<float>(static_cast<int>(x) % 3) : 0.0f));
+                       Mix(stone, Argb(255, 255, 255, 255),
+                           level == 1 ? 0.08f * static_cast<float>(static_cast<int>(x) % 3) : 0.0f));
             }
         }
         if (level == 3)
@@ -524,7 +536,8 @@ Platform::Image StorehouseLockDoors()
     for (int level = 0; level < 4; ++level)
     {
         Canvas c(image, level * kWidth, 0, kWidth, kHeight);
-        const std::uint32_t wood = Mix(Argb(255, 150, 105, 62), Argb(255, 120, 110, 100), 0.15f * static_cast<float>(level));
+        const std::uint32_t wood =
+            Mix(Argb(255, 150, 105, 62), Argb(255, 120, 110, 100), 0.15f * static_cast<float>(level));
         c.Rect(0.0f, 1.0f, 112.0f, 31.0f, kOutline);
         Planks(c, 1.0f, 2.0f, 111.0f, 30.0f, wood, 7.0f, false);
         c.Line(4.0f, 5.0f, 108.0f, 27.0f, 4.0f, kDarkWood);
@@ -606,7 +619,12 @@ Platform::Image UpgradeIcons()
     Canvas arrow(image, 0, 0, 24, 24);
     arrow.Circle(12.0f, 12.0f, 11.0f, kOutline);
     arrow.Circle(12.0f, 12.0f, 10.0f, Argb(255, 70, 160, 70));
-    arrow.Polygon({{12.0f, 4.0f}, {19.0f, 12.0f}, {15.0f, 12.0f}, {15.0f, 19.0f}, {9.0f, 19.0f}, {9.0f, 12.0f},
+    arrow.Polygon({{12.0f, 4.0f},
+                   {19.0f, 12.0f},
+                   {15.0f, 12.0f},
+                   {15.0f, 19.0f},
+                   {9.0f, 19.0f},
+                   {9.0f, 12.0f},
                    {5.0f, 12.0f}},
                   Argb(255, 250, 250, 240));
     Canvas lock(image, 24, 0, 24, 24);
