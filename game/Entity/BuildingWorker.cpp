@@ -1,6 +1,7 @@
 #include "game/Entity/BuildingWorker.h"
 
 #include "game/Pers/Pers.h"
+#include "game/Pers/PersFairy.h"
 
 bool BuildingWorker::IsActive(const Pers* worker)
 {
@@ -38,10 +39,10 @@ void BuildingWorker::SetCarriedGoods(Pers* worker, std::uint8_t goods)
     }
 }
 
-// The fairy's double load comes with her own errands; until then every worker carries one unit.
-bool BuildingWorker::HasDoubleLoad(const Pers* /*worker*/)
+bool BuildingWorker::HasDoubleLoad(const Pers* worker)
 {
-    return false;
+    const auto* fairy = dynamic_cast<const PersFairy*>(worker);
+    return fairy != nullptr && fairy->HasDoubleLoad();
 }
 
 std::uint16_t BuildingWorker::GetUpgradeLevel(const Pers* worker)

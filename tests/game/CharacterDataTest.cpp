@@ -538,7 +538,8 @@ TEST_F(CharacterDataTest, PicturesAndEffectsAroundTheFiguresLoad)
     } effects[] = {{"char_path.particle", "char_path", 1},
                    {"char_endpath.particle", "char_endpath", 1},
                    {"UpgradeUpPersPS.particle", "UpgradeUpPersPS", 1},
-                   {"TeleportingPS.particle", "TeleportingPS", 3}};
+                   {"TeleportingPS.particle", "TeleportingPS", 3},
+                   {"char_magic.particle", "char_magic", 2}};
     for (const auto& effect : effects)
     {
         Korrin::ParticleSystem* system = mParticles.CreateParticleSystem(effect.file, effect.table);

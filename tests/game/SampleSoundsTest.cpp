@@ -26,11 +26,15 @@ TEST(SampleSounds, EverySoundOfTheGameListLoadsAndPlays)
         const char* name;
         bool music;
     } expected[] = {
-        {"click_button", false}, {"show_window", false},
-        {"hide_window", false},  {"complete_one_goods", false},
-        {"add_reward", false},   {"show_reward_window", false},
-        {"MainMenu", true},      {"Track1", true},
-        {"Track2", true},        {"Track3", true},
+        {"click_button", false},   {"show_window", false},
+        {"hide_window", false},    {"complete_one_goods", false},
+        {"add_reward", false},     {"show_reward_window", false},
+        {"pers_magic", false},     {"adding_goods_to_storehouse", false},
+        {"boy_no", false},         {"fairy_no", false},
+        {"ConstructionOf", false}, {"building_finish_work", false},
+        {"sale_character", false}, {"boy_ok", false},
+        {"MainMenu", true},        {"Track1", true},
+        {"Track2", true},          {"Track3", true},
     };
     for (const auto& entry : expected)
     {
