@@ -2,6 +2,7 @@
 
 #include "engine/Gui/GuiContainer.h"
 #include "engine/Gui/GuiManager.h"
+#include "engine/Render/Animation.h"
 #include "engine/Render/SkeletonManager.h"
 #include "game/Entity/EntityGarden.h"
 #include "game/Entity/EntityManager.h"
