@@ -15,7 +15,7 @@
 // (tests/fixtures/saves/CharacterRecords.dat) can be read by every class's loader.
 struct CharacterRecordSet
 {
-    static constexpr std::uint8_t kCodes[] = {5, 26, 38, 139, 136};
+    static constexpr std::uint8_t kCodes[] = {5, 26, 38, 139, 136, 5};
 
     CharacterRecordSet()
     {

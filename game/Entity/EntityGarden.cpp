@@ -23,7 +23,7 @@
 #include "game/Game/GameParticleManager.h"
 #include "game/Game/LevelTaskInfo.h"
 #include "game/Game/TableCost.h"
-#include "game/Pers/Pers.h"
+#include "game/Pers/PersRunGardener.h"
 #include "game/Util/Hint.h"
 #include "game/Util/HintArrow.h"
 #include "game/Util/HintManager.h"
@@ -52,7 +52,6 @@ constexpr std::uint8_t kFirstSeed = Plant::kCarrot;
 constexpr std::size_t kSeedButtons = 5;
 constexpr std::uint16_t kSaleAllowedFromLevel = 3;
 constexpr float kLockedAlpha = 0.7f;
-constexpr std::int32_t kWellSearchLimit = 500;
 constexpr char16_t kSmile = u'\u263A';
 // The frames of the stage sprites for the visuals' first three parts: tended, then unattended.
 constexpr std::array<std::uint16_t, 3> kTendedFrames = {1, 0, 2};
@@ -316,6 +315,11 @@ void EntityGarden::FinishDismissal()
     if (mWorker != nullptr)
     {
         place = mWorker->GetPosition();
+        // What the gardener holds is not lost with him: the crop is stored, a pail being drawn is let go.
+        if (auto* gardener = dynamic_cast<PersRunGardener*>(mWorker))
+        {
+            gardener->HandBack();
+        }
         mWorker->SetActive(false);
     }
     mTable.SetAnimationTime(0.0f);
@@ -536,90 +540,6 @@ void EntityGarden::HarvestCurrentBed()
     }
 }
 
-bool EntityGarden::FindNearestWaterWell(std::int32_t i, std::int32_t j, WalkTarget& out)
-{
-    out = {i, j, nullptr};
-    EntityManager* entities = LevelLookup::Entities();
-    GameField* field = LevelLookup::Field();
-    if (entities == nullptr || field == nullptr)
-    {
-        return false;
-    }
-    bool found = false;
-    std::int32_t best = kWellSearchLimit;
-    std::vector<IJ> path;
-    const auto [first, last] = entities->GetEntities().equal_range(kWaterWell);
-    for (auto it = first; it != last; ++it)
-    {
-        Entity* well = it->second;
-        if (well->GetTaskCount() == 0)
-        {
-            continue;
-        }
-        found = true;
-        field->FindPath({i, j}, {well->GetWalkI(), well->GetWalkJ()}, path);
-        const auto steps = static_cast<std::int32_t>(path.size());
-        if (path.empty())
-        {
-            if (best == kWellSearchLimit)
-            {
-                out = {well->GetWalkI(), well->GetWalkJ(), nullptr};
-            }
-        }
-        else if (steps < best)
-        {
-            out = {well->GetWalkI(), well->GetWalkJ(), well};
-            best = steps;
-        }
-    }
-    return found;
-}
-
-WalkTarget EntityGarden::IdlePlace() const
-{
-    const bool right = mSide == 0 || (mSide != 1 && mWalkI < FieldGeometry::kColumns / 2);
-    return {right ? mWalkI + 1 : mWalkI - 2, mWalkJ, const_cast<EntityGarden*>(this)};
-}
-
-bool EntityGarden::GetWalkTarget(WalkTarget* out, std::uint8_t kind)
-{
-    switch (kind)
-    {
-    case 0:
-        if (out != nullptr)
-        {
-            *out = IdlePlace();
-        }
-        return true;
-    case 50:
-        if (out != nullptr)
-        {
-            *out = IdlePlace();
-            for (const std::unique_ptr<Plant>& bed : mBeds)
-            {
-                if (bed->HasCrop())
-                {
-                    *out = {bed->GetWalkI(), bed->GetWalkJ(), this};
-                    break;
-                }
-            }
-        }
-        return true;
-    default:
-        return false;
-    }
-}
-
-void EntityGarden::UpdateTask(float dt)
-{
-    mDecisionTimer += dt;
-    if (mDecisionTimer <= kDecisionInterval)
-    {
-        return;
-    }
-    mDecisionTimer = 0.0f;
-}
-
 std::uint16_t EntityGarden::PriceOfNextLevel() const
 {
     return CostRecord::GetLevelValue(static_cast<std::uint16_t>(mUpgradeLevel + 1), mCost);
@@ -707,8 +627,8 @@ void EntityGarden::FillTaskButtons()
 void EntityGarden::FillGardenerPage()
 {
     GamePanel* panel = GamePanel::Peek();
-    const CostRecord cost = GardenerCost();
-    const std::uint16_t level = 0;
+    const CostRecord cost = mWorker != nullptr ? mWorker->GetCost() : GardenerCost();
+    const std::uint16_t level = mWorker != nullptr ? mWorker->GetUpgradeLevel() : 0;
     panel->SetPanelParam(this, level, level, kGardenerLevels, 0);
     const LevelTaskInfo* task = LevelTaskInfo::Peek();
     const std::int32_t money = task != nullptr ? task->money : 0;
@@ -845,7 +765,22 @@ void EntityGarden::UpgradeGarden()
     ChangeGui();
 }
 
-void EntityGarden::UpgradeGardener() {}
+void EntityGarden::UpgradeGardener()
+{
+    if (!IsGardenerHired())
+    {
+        return;
+    }
+    // Refused before paying when the gardener is at its unlocked maximum or its last level.
+    const CostRecord& cost = mWorker->GetCost();
+    const auto next = static_cast<std::uint16_t>(mWorker->GetUpgradeLevel() + 1);
+    if (next > cost.upgradeLevel || next > cost.maxLevel || !Pay(mWorker->GetNextFrameId()))
+    {
+        return;
+    }
+    mWorker->Upgrade();
+    ChangeGui();
+}
 
 void EntityGarden::HireGardener()
 {

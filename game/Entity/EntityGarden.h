@@ -34,6 +34,14 @@ public:
     static constexpr std::uint32_t kGardenerClicked = 3;
     static constexpr float kNoDismissal = -1.0f;
     static constexpr float kDecisionInterval = 0.3f;
+    // Walk-target kinds: the idle place, a bed to sow, the bed that waits for water, a ripe bed, the
+    // storehouse with the crop in hand, the first bed with a crop.
+    static constexpr std::uint8_t kIdleTarget = 0;
+    static constexpr std::uint8_t kSowTarget = 1;
+    static constexpr std::uint8_t kWaterTarget = 2;
+    static constexpr std::uint8_t kHarvestTarget = 3;
+    static constexpr std::uint8_t kStorehouseTarget = 4;
+    static constexpr std::uint8_t kFirstCropTarget = 50;
 
     EntityGarden();
     ~EntityGarden() override;
@@ -98,6 +106,18 @@ private:
     bool IsHighlighted() const { return mHover == 1 || mPressed == 1; }
     void DrawSign();
     WalkTarget IdlePlace() const;
+    WalkTarget BedTarget(std::size_t index) const;
+    // The first bed that passes the test; kBeds when none does.
+    std::size_t FindBed(bool (*test)(const Plant&)) const;
+    // The first bed that passes the test, when allowed, as the target; false when there is none.
+    bool BedTargetIf(bool allowed, bool (*test)(const Plant&), WalkTarget& target) const;
+    // The storehouse with a crop in hand: the gardener's bubble says whether it has room.
+    bool StorehouseTarget(WalkTarget* out);
+    // A walk order that clears the bubble and keeps the gardener busy; a failed one shows "no way" and
+    // lets it idle.
+    bool Send(const WalkTarget& target, std::uint8_t sowing, float dt);
+    // The nearest well with an order for the first sown bed without water; true when the decision ends.
+    bool SendForWater(float dt);
     std::uint16_t PriceOfNextLevel() const;
     bool CanRise() const { return mUpgradeLevel < mCost.upgradeLevel && mUpgradeLevel < mCost.maxLevel; }
     void FillGardenPage();

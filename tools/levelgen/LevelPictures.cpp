@@ -155,9 +155,16 @@ std::uint32_t TileCell(int style, int code, int x, int y)
         }
         return (x > 20 && x < 44 && y % 12 >= 4 && y % 12 <= 6) ? wood : clear;
     };
-    if (InRange(code, 34, 38))
+    // 71 and 147 are the stairs the sample levels use for their fixed ladders, which characters climb;
+    // 147 is a ladder's top, on the floor it leads down from.
+    if (InRange(code, 34, 38) || code == 71)
     {
         return ladder(Argb(255, 150, 100, 50));
+    }
+    if (code == 147)
+    {
+        const std::uint32_t rail = ladder(Argb(255, 150, 100, 50));
+        return y >= 6 && rail != clear ? rail : TileCell(style, 2, x, y);
     }
     const auto rope = [&](std::uint32_t colour)
     {

@@ -94,5 +94,7 @@ TEST_F(GardenSampleDataTest, TheGardensAndTheWellsPicturesHaveTheirFrames)
     }
     EXPECT_GT(mParticles.CreateParticleSystem("GardenUpgrade.particle", "GardenUpgrade")->GetEmitterCount(),
               0u);
+    // The gardener's magic on his first arrival.
+    EXPECT_EQ(mParticles.CreateParticleSystem("char_magic.particle", "char_magic")->GetEmitterCount(), 2u);
     EXPECT_TRUE(Reports().empty()) << Reports().front();
 }

@@ -1,4 +1,5 @@
 #include "fuzz/CharacterRecordSet.h"
+#include "game/Entity/Entity.h"
 #include "tests/engine/LogCapture.h"
 #include "tests/support/ReportRecorder.h"
 
@@ -22,7 +23,8 @@ std::vector<std::uint8_t> Fixture()
     return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
 }
 
-// The set in play: the gardener and the boy hired, the buyer walking with goods, the thief off the field.
+// The set in play: the gardener and the boy hired, the buyer walking with goods, the thief off the field,
+// a second gardener waiting with a pail.
 std::vector<std::uint8_t> PlayedRecords(CharacterRecordSet& set)
 {
     set.Character(0).SetActive(true);
@@ -37,6 +39,14 @@ std::vector<std::uint8_t> PlayedRecords(CharacterRecordSet& set)
     buyer.SetCarriedGoods(85);
     buyer.PlayAnimation("run", Pers::kRight);
     buyer.Update(0.3f);
+    // A second gardener, sent to sow where no field leads, waits with a pail in hand.
+    Pers& gardener = set.Character(5);
+    gardener.SetActive(true);
+    gardener.SetIJ(4, 22);
+    gardener.SetCarriedGoods(127);
+    gardener.SetDream(33);
+    gardener.GoTo({4, 22, nullptr}, 1);
+    gardener.Update(0.5f);
     set.characters.SetQueuePlaceTaken(1, true);
     set.characters.BuyerEntered();
     Korrin::BinaryWriter out;
