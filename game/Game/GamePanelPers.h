@@ -52,6 +52,11 @@ public:
     void StartSlide() { mAnimating = 1; }
 
     const std::vector<std::int32_t>& GetQueue() const { return mQueue; }
+    // The buyer kind of the front portrait, the next to be let in; 0 while the queue is empty.
+    std::int32_t GetCurrentKind() const
+    {
+        return mQueue.empty() ? 0 : mQueue[mHead % mQueue.size()] + kFirstBuyerType;
+    }
     const std::vector<PortraitItem>& GetItems() const { return mItems; }
     const std::vector<PortraitSlot>& GetSlots() const { return mSlots; }
     bool IsAnimating() const { return mAnimating != 0; }

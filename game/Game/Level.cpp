@@ -48,6 +48,7 @@ constexpr const char* kSource = "Source\\Game\\Level";
 constexpr std::uint8_t kStatisticsWindow = 2;
 constexpr float kEndDelay = 1.0f;
 constexpr std::uint8_t kBuyerCodeOffset = 138;
+constexpr unsigned kMostBuyers = 254;
 constexpr std::uint8_t kGardenerCode = 5;
 constexpr std::uint16_t kStorehouseCode = 10;
 constexpr std::uint16_t kWellCode = 14;
@@ -295,6 +296,16 @@ void Level::AddBuyers(const LevelFile& file)
     }
     for (const std::uint8_t code : file.buyers)
     {
+        // The companion's errand keeps a buyer's number in a byte, 255 meaning none.
+        if (mCharacters->GetBuyers().size() >= kMostBuyers)
+        {
+            if (Korrin::LogManager* log = Korrin::LogManager::Peek())
+            {
+                log->Write("The level lists more than %u buyers: the first %u come", kMostBuyers,
+                           kMostBuyers);
+            }
+            break;
+        }
         const auto kind = static_cast<std::uint8_t>(code + kBuyerCodeOffset);
         AddObject(mCharacters->CreatePers(kind));
         if (GamePanel* panel = GamePanel::Peek())

@@ -200,6 +200,47 @@ EntityShop* PersManager::LevelShop()
     return dynamic_cast<EntityShop*>(entities != nullptr ? entities->GetEntity(Entity::kShop) : nullptr);
 }
 
+void PersManager::AdmitBuyer()
+{
+    EntityShop* shop = LevelShop();
+    if (shop == nullptr || shop->IsEmpty())
+    {
+        return;
+    }
+    if (mBuyersOnField > static_cast<std::int32_t>(shop->GetUpgradeLevel()) + 1)
+    {
+        return;
+    }
+    // Without queue places a buyer would take place -1, which means "on the way to the counter".
+    const Level* level = Level::Peek();
+    EntityManager* entities = level != nullptr ? level->GetEntityManager() : nullptr;
+    Entity* entrance = entities != nullptr ? entities->GetEntity(Entity::kBuyersEntry) : nullptr;
+    GamePanel* panel = GamePanel::Peek();
+    if (mBuyersQue.size() == 0 || entrance == nullptr || panel == nullptr ||
+        panel->GetPers().GetQueue().empty())
+    {
+        return;
+    }
+    const auto kind = static_cast<std::uint8_t>(panel->GetPers().GetCurrentKind());
+    for (const auto& [number, buyer] : mBuyersPersList)
+    {
+        if (buyer->IsActive() || buyer->GetKind() != kind || !shop->UpdateDreamBuyers(buyer, number, true))
+        {
+            continue;
+        }
+        WalkTarget cell;
+        entrance->GetWalkTarget(&cell, 1);
+        buyer->SetIJ(cell.I, cell.J);
+        const std::int32_t wish = buyer->GetFrameIndexDream();
+        buyer->SetActive(true);
+        buyer->SetDream(wish);
+        buyer->StartAction(PersRunBuyer::kGoToQueue);
+        buyer->SetQueuePlace(static_cast<std::int32_t>(mBuyersQue.size()) - 1);
+        BuyerEntered();
+        return;
+    }
+}
+
 void PersManager::RecalcBuyersObj()
 {
     if (Korrin::LogManager* log = Korrin::LogManager::Peek())

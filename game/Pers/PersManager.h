@@ -111,8 +111,9 @@ private:
     static EntityShop* LevelShop();
     Pers* MakeCharacter(std::uint8_t kindCode) const;
     void SortForDrawing();
-    // Letting a buyer in belongs to the buyers' own behaviour; the timer that paces it runs here.
-    void AdmitBuyer() {}
+    // Lets in the first waiting buyer of the kind the panel's portraits ask for for whom the shop can set
+    // goods aside, while the shop offers goods and has room: at the entrance signpost, on to the queue.
+    void AdmitBuyer();
 
     std::vector<std::unique_ptr<Pers>> mCharacters;
     std::unique_ptr<PersThiefManager> mThiefManager;

@@ -1,44 +1,55 @@
 #include "game/Pers/PersRunBuyer.h"
 
 #include "engine/Log/LogManager.h"
+#include "engine/Render/AnimatedSprite.h"
+#include "engine/Render/SpriteManager.h"
 #include "engine/Sound/Sound.h"
 #include "engine/Sound/SoundManager.h"
+#include "game/Entity/Entity.h"
+#include "game/Entity/EntityManager.h"
+#include "game/Entity/EntityShop.h"
+#include "game/Game/Level.h"
 #include "game/Pers/BuyerWishFrames.h"
 #include "game/Pers/CorrectionTable.h"
 #include "game/Pers/PersAnimatedManager.h"
+#include "game/Pers/PersManager.h"
 
 #include <array>
+#include <cmath>
 
 namespace
 {
 
-constexpr float kBuyerWalkSpeed = 1.6f;
-
-// What each buyer kind is: its look, how many goods it wants and its voice.
+// What each buyer kind is: its look, how many goods it wants, what climbs it dislikes, its voice, and
+// whether it stops on the way for an extra.
 struct BuyerKind
 {
     const char* listFile;
     std::uint32_t wanted;
+    std::uint8_t dislike;
     PersRunBuyer::Voice voice;
+    bool extra;
 };
 
 using Voice = PersRunBuyer::Voice;
 constexpr std::array<BuyerKind, PersRunBuyer::kLastKind - PersRunBuyer::kFirstKind + 1> kKinds{{
-    {"peasantlist.lua", 2, Voice::OldMale},
-    {"girllist.lua", 1, Voice::YoungFemale},
-    {"princelist.lua", 2, Voice::OldMale},
-    {"sleeperlist.lua", 1, Voice::YoungMale},
-    {"generallist.lua", 1, Voice::OldMale},
-    {"smellylist.lua", 1, Voice::YoungMale},
-    {"professorlist.lua", 3, Voice::OldMale},
-    {"musicianlist.lua", 1, Voice::YoungMale},
-    {"fatBlist.lua", 3, Voice::OldMale},
-    {"princesslist.lua", 3, Voice::YoungFemale},
-    {"smellylist.lua", 1, Voice::None},
-    {"fatlist.lua", 2, Voice::YoungMale},
-    {"countesslist.lua", 4, Voice::OldFemale},
-    {"grandmalist.lua", 2, Voice::OldFemale},
+    {"peasantlist.lua", 2, 0, Voice::OldMale, false},
+    {"girllist.lua", 1, 1, Voice::YoungFemale, false},
+    {"princelist.lua", 2, 1, Voice::OldMale, false},
+    {"sleeperlist.lua", 1, 0, Voice::YoungMale, true},
+    {"generallist.lua", 1, 1, Voice::OldMale, false},
+    {"smellylist.lua", 1, 0, Voice::YoungMale, false},
+    {"professorlist.lua", 3, 0, Voice::OldMale, true},
+    {"musicianlist.lua", 1, 1, Voice::YoungMale, true},
+    {"fatBlist.lua", 3, 2, Voice::OldMale, true},
+    {"princesslist.lua", 3, 2, Voice::YoungFemale, true},
+    {"smellylist.lua", 1, 0, Voice::None, false},
+    {"fatlist.lua", 2, 1, Voice::YoungMale, true},
+    {"countesslist.lua", 4, 3, Voice::OldFemale, false},
+    {"grandmalist.lua", 2, 3, Voice::OldFemale, false},
 }};
+constexpr std::uint32_t kMostWanted = 4;
+constexpr std::uint8_t kMostDislike = 3;
 
 const BuyerKind* KindOf(std::uint8_t kind)
 {
@@ -49,13 +60,14 @@ const BuyerKind* KindOf(std::uint8_t kind)
     return &kKinds[static_cast<std::size_t>(kind - PersRunBuyer::kFirstKind)];
 }
 
-void Log(const char* line)
-{
-    if (Korrin::LogManager* log = Korrin::LogManager::Peek())
-    {
-        log->Write("%s", line);
-    }
-}
+#define BUYER_LOG(...)                                                                                       \
+    do                                                                                                       \
+    {                                                                                                        \
+        if (Korrin::LogManager* buyerLog = Korrin::LogManager::Peek())                                       \
+        {                                                                                                    \
+            buyerLog->Write(__VA_ARGS__);                                                                    \
+        }                                                                                                    \
+    } while (false)
 
 void PlayVoice(PersRunBuyer::Voice voice, bool angry, const char* missingLine)
 {
@@ -65,7 +77,7 @@ void PlayVoice(PersRunBuyer::Voice voice, bool angry, const char* missingLine)
                                                        "grumble_young_female", "grumble_old_female"};
     if (voice == PersRunBuyer::Voice::None)
     {
-        Log(missingLine);
+        BUYER_LOG("%s", missingLine);
         return;
     }
     const char* name = (angry ? kAngry : kClick)[static_cast<std::size_t>(voice)];
@@ -76,16 +88,39 @@ void PlayVoice(PersRunBuyer::Voice voice, bool angry, const char* missingLine)
     }
 }
 
+void DeleteDrawable(Korrin::AnimatedSprite* sprite)
+{
+    if (Korrin::SpriteManager* sprites = Korrin::SpriteManager::Peek();
+        sprites != nullptr && sprite != nullptr)
+    {
+        sprites->DeleteSprite(sprite);
+    }
+}
+
+bool IsShownWish(std::int32_t wish)
+{
+    std::int32_t frame = 0;
+    return BuyerWishFrames::FrameOfWish(wish, frame);
+}
+
 } // namespace
 
 PersRunBuyer::PersRunBuyer(std::uint8_t kind) : PersRun(kBuyer)
 {
     mKind = kind;
     mWantedCount = KindWantedCount(kind);
+    mDislike = KindDislike(kind);
     if (KindOf(kind) != nullptr)
     {
-        mWalkSpeed = kBuyerWalkSpeed;
+        mWalkSpeed = kWalkSpeed;
     }
+    mKeptSpeed = mWalkSpeed;
+}
+
+PersRunBuyer::~PersRunBuyer()
+{
+    DeleteDrawable(mReservedDigits);
+    DeleteDrawable(mWantedDigits);
 }
 
 std::string PersRunBuyer::KindListFile(std::uint8_t kind)
@@ -100,23 +135,50 @@ std::uint32_t PersRunBuyer::KindWantedCount(std::uint8_t kind)
     return found != nullptr ? found->wanted : 1;
 }
 
+std::uint8_t PersRunBuyer::KindDislike(std::uint8_t kind)
+{
+    const BuyerKind* found = KindOf(kind);
+    return found != nullptr ? found->dislike : 0;
+}
+
 PersRunBuyer::Voice PersRunBuyer::KindVoice(std::uint8_t kind)
 {
     const BuyerKind* found = KindOf(kind);
     return found != nullptr ? found->voice : Voice::None;
 }
 
+bool PersRunBuyer::KindHasExtra(std::uint8_t kind)
+{
+    const BuyerKind* found = KindOf(kind);
+    return found != nullptr && found->extra;
+}
+
 void PersRunBuyer::Init()
 {
+    if (Korrin::SpriteManager* sprites = Korrin::SpriteManager::Peek())
+    {
+        DeleteDrawable(mReservedDigits);
+        DeleteDrawable(mWantedDigits);
+        mReservedDigits = sprites->LoadAnimatedSprite("DreamNum", "CharDream.lua");
+        mWantedDigits = sprites->LoadAnimatedSprite("DreamNum1", "CharDream.lua");
+        mFinger = sprites->LoadAnimatedSprite("characterFinger", "CharacterHint.lua");
+    }
     ClearFigures();
+    mMonster.reset();
     const std::string listFile = KindListFile(mKind);
     if (listFile.empty())
     {
-        Log("Ошибка типа в PersRunBuyer::Load()");
+        BUYER_LOG("Ошибка типа в PersRunBuyer::Load()");
     }
     else
     {
         AddFigure(mKind, listFile);
+        if (mKind == kProfessor)
+        {
+            mMonster =
+                std::make_unique<PersAnimatedManager>(kMonsterListId, "monsterlist.lua", &mMonsterPosition);
+            mMonster->SetAnimation("eat_monster");
+        }
         mCorrections->Load(listFile, "ObjList");
     }
     PersRun::Init();
@@ -124,6 +186,21 @@ void PersRunBuyer::Init()
     {
         mFigure->SetAnimation("stand");
     }
+}
+
+void PersRunBuyer::Reset()
+{
+    mBubbleCountdown = 1.0f;
+    mBlinkPhase = 0.0f;
+}
+
+void PersRunBuyer::SetActive(bool on)
+{
+    PersRun::SetActive(on);
+    mFirstVisitPending = 0;
+    mClimbCount = 0;
+    mClimbLatch = 0;
+    mWishBeforeClimb = BuyerWishFrames::kNone;
 }
 
 void PersRunBuyer::SetDream(std::int32_t wish)
@@ -136,9 +213,96 @@ std::int32_t PersRunBuyer::GetFrameIndexDream() const
     return BuyerWishFrames::WishOfFrame(mDreamFrame);
 }
 
+std::string PersRunBuyer::GetAnimationVariant(const std::string& name) const
+{
+    if (mCarriedGoods > 0)
+    {
+        return name + "1";
+    }
+    if (name == "run" && GetFrameIndexDream() == kAngry)
+    {
+        return name + "2";
+    }
+    return name;
+}
+
+void PersRunBuyer::PlayAnimation(const std::string& name, std::uint8_t facing)
+{
+    PersRun::PlayAnimation(name, facing);
+    if (mFigure == nullptr || mDislike == 0)
+    {
+        return;
+    }
+    const std::string& playing = GetAnimationName();
+    const bool onRope = playing == "moveup_rope" || playing == "moveup_rope1" || playing == "movedown_rope" ||
+                        playing == "movedown_rope1";
+    const bool onStairs = playing == "moveup_ladder" || playing == "moveup_ladder1" ||
+                          playing == "movedown_ladder" || playing == "movedown_ladder1";
+    const std::int32_t wish = GetFrameIndexDream();
+    if (onRope || (onStairs && mDislike >= kMostDislike))
+    {
+        if (mClimbLatch == 0)
+        {
+            ++mClimbCount;
+            mClimbLatch = 1;
+            BUYER_LOG("____RETURN +++");
+        }
+        mAnimationSpeed = mWalkSpeed;
+        if (mWishBeforeClimb == BuyerWishFrames::kNone)
+        {
+            mWishBeforeClimb = wish;
+        }
+        // The complaints -3, -4 and -5 by how much the buyer dislikes climbing.
+        SetDream(-2 - static_cast<std::int32_t>(mDislike));
+        return;
+    }
+    if ((mWishBeforeClimb > BuyerWishFrames::kNone || mCarriedGoods != 0) && wish != kAngry)
+    {
+        SetDream(mWishBeforeClimb);
+        mWishBeforeClimb = BuyerWishFrames::kNone;
+        mClimbCount = 0;
+    }
+}
+
+EntityShop* PersRunBuyer::Shop()
+{
+    return dynamic_cast<EntityShop*>(Signpost(Entity::kShop));
+}
+
+Entity* PersRunBuyer::Signpost(std::uint8_t type)
+{
+    const Level* level = Level::Peek();
+    EntityManager* entities = level != nullptr ? level->GetEntityManager() : nullptr;
+    return entities != nullptr ? entities->GetEntity(type) : nullptr;
+}
+
+bool PersRunBuyer::WalkToSignpost(std::uint8_t type)
+{
+    Entity* signpost = Signpost(type);
+    WalkTarget target;
+    if (signpost == nullptr || !signpost->GetWalkTarget(&target, 0))
+    {
+        return false;
+    }
+    GoTo(target, 0);
+    return true;
+}
+
 void PersRunBuyer::StartAction(std::int32_t command)
 {
-    if (command == kTakeGoods)
+    if (command == kGoToQueue)
+    {
+        EntityShop* shop = Shop();
+        PersManager* characters = PersManager::Peek();
+        if (shop != nullptr && characters != nullptr)
+        {
+            const IJ tail = characters->GetQueuePlace(PersManager::kTailPlace);
+            GoTo({tail.I, tail.J, shop}, 0);
+        }
+        mCarriedGoods = 0;
+        PickExtraStop();
+    }
+    else if (command == kTakeGoods)
     {
         // The shop then hands over the goods and the pace of its companion.
         PlayAnimation("drope", kKeepFacing);
@@ -155,6 +319,243 @@ void PersRunBuyer::StartAction(std::int32_t command)
     }
 }
 
+bool PersRunBuyer::OnAnimationEnd()
+{
+    mClimbLatch = 0;
+    if (StartExtraIfAtStop())
+    {
+        return false;
+    }
+    const std::int32_t wish = GetFrameIndexDream();
+    if (mClimbCount > 0 && wish < 0 && wish != kAngry)
+    {
+        TurnBack();
+    }
+    if (mKind == kPrincess && GetFrameIndexDream() == kPrincessWish)
+    {
+        SetDream(mKeptWish);
+    }
+    if (StepExtras())
+    {
+        return true;
+    }
+    if (StepQueue())
+    {
+        return true; // the companion's errand has started
+    }
+    StepLeaving();
+    return true;
+}
+
+void PersRunBuyer::TurnBack()
+{
+    mClimbCount = 1;
+    PersManager* characters = PersManager::Peek();
+    if (characters != nullptr)
+    {
+        characters->SetCounterTaken(false);
+        characters->SetQueuePlaceTaken(mQueuePlace, false);
+    }
+    ReleaseReservedCells();
+    WalkToSignpost(Entity::kBuyersEntry);
+    BuyerAnglySound();
+    SetDream(kAngry);
+    mQueueWord = 0;
+}
+
+void PersRunBuyer::ReleaseReservedCells() const
+{
+    EntityShop* shop = Shop();
+    if (shop == nullptr)
+    {
+        return;
+    }
+    for (StoreCell& cell : shop->GetCells().GetCells())
+    {
+        if (cell.buyer == mNumber)
+        {
+            cell.buyer = 0;
+        }
+    }
+}
+
+bool PersRunBuyer::StepQueue()
+{
+    mHold = 0;
+    if (mCarriedGoods != 0 || mWalkTarget == nullptr || mWalkTarget->GetType() != Entity::kShop)
+    {
+        return false;
+    }
+    auto* shop = dynamic_cast<EntityShop*>(mWalkTarget);
+    PersManager* characters = PersManager::Peek();
+    if (shop == nullptr || characters == nullptr)
+    {
+        return false;
+    }
+    IJ here;
+    GetIJ(here.I, here.J);
+    if (mQueuePlace >= 1)
+    {
+        const IJ place = characters->GetQueuePlace(static_cast<std::uint16_t>(mQueuePlace));
+        if (!(here == place))
+        {
+            return false; // still on its way to its place
+        }
+        const std::size_t front = static_cast<std::size_t>(mQueuePlace) - 1;
+        if (front < characters->GetBuyersQueue().size() && characters->GetBuyersQueue()[front].taken != 0)
+        {
+            PlayAnimation("stand", kKeepFacing);
+            return false;
+        }
+        const IJ next = characters->GetQueuePlace(static_cast<std::uint16_t>(front));
+        if (GoTo({next.I, next.J, shop}, 0))
+        {
+            characters->SetQueuePlaceTaken(mQueuePlace, false);
+            characters->SetQueuePlaceTaken(mQueuePlace - 1, true);
+            --mQueuePlace;
+        }
+        else
+        {
+            PlayAnimation("stand", kKeepFacing);
+        }
+        return false;
+    }
+    WalkTarget counter;
+    shop->GetWalkTarget(&counter, EntityShop::kServingCellMode);
+    if (mQueuePlace == 0)
+    {
+        if (shop->IsBusy() || characters->IsCounterTaken())
+        {
+            PlayAnimation("stand", kKeepFacing);
+            return false;
+        }
+        // The counter is taken only once the walk to it has started: a buyer that cannot get there
+        // stays at the head of the queue instead of holding the counter for ever.
+        if (!GoTo({counter.I, counter.J, shop}, 0))
+        {
+            PlayAnimation("stand", kKeepFacing);
+            return false;
+        }
+        characters->SetCounterTaken(true);
+        BUYER_LOG("shop->GetCommand %i,%i", counter.I, counter.J);
+        mFirstVisitPending = 1;
+        mCarriedGoods = 0;
+        characters->SetQueuePlaceTaken(0, false);
+        mQueuePlace = kToCounter;
+        return false;
+    }
+    if (mQueuePlace == kToCounter)
+    {
+        PlayAnimation("stand", kKeepFacing);
+        if (!(here == IJ{counter.I, counter.J}) || shop->IsBusy())
+        {
+            return false;
+        }
+        mClimbCount = 0;
+        mFirstVisitPending = 0;
+        BUYER_LOG("GOOOOOO QUIB %i,%i", here.I, here.J);
+        mQueuePlace = kAtCounter;
+        shop->GoQuib(this, static_cast<std::uint8_t>(mNumber));
+        return true;
+    }
+    return false;
+}
+
+void PersRunBuyer::StepLeaving()
+{
+    PersManager* characters = PersManager::Peek();
+    if (GetAnimationName() == "idle1")
+    {
+        // The refusal is over: it leaves angry.
+        if (characters != nullptr)
+        {
+            characters->SetCounterTaken(false);
+        }
+        WalkToSignpost(Entity::kBuyersExit);
+        SetDream(kAngry);
+        return;
+    }
+    if (mWalkTarget == nullptr)
+    {
+        PlayAnimation("stand", kKeepFacing);
+        return;
+    }
+    if (mWaitingForAnimationEnd == 0)
+    {
+        return;
+    }
+    mWalkSpeed = kWalkSpeed;
+    if (GetAnimationName() == "drope" || GetAnimationName() == "drope1")
+    {
+        // The goods are caught: it leaves with them.
+        if (characters != nullptr)
+        {
+            characters->SetCounterTaken(false);
+        }
+        WalkToSignpost(Entity::kBuyersExit);
+        SetDream(BuyerWishFrames::kNone);
+        mAnimationSpeed = mWalkSpeed;
+        mQueueWord = 0;
+    }
+    PlayAnimation("stand", kKeepFacing);
+    mWaitingForAnimationEnd = 0;
+}
+
+void PersRunBuyer::OnPathEnd(std::int32_t /*I*/, std::int32_t /*J*/)
+{
+    if (mWalkTarget == nullptr)
+    {
+        PlayAnimation("stand", kKeepFacing);
+        return;
+    }
+    const std::uint8_t type = mWalkTarget->GetType();
+    if (type == Entity::kBuyersEntry || type == Entity::kBuyersExit)
+    {
+        if (PersManager* characters = PersManager::Peek())
+        {
+            characters->BuyerLeft();
+        }
+        SetActive(false);
+        PlayAnimation("stand", kKeepFacing);
+        return;
+    }
+    if (type == Entity::kShop && GetAnimationName() == "idle1")
+    {
+        return;
+    }
+    PlayAnimation("stand", type == Entity::kShop && mQueuePlace == kAtCounter ? kLeft : kKeepFacing);
+}
+
+bool PersRunBuyer::IsPointInside(const Korrin::Vector2& point)
+{
+    if (mKind == kProfessor && GetAnimationName() == "extra")
+    {
+        return false;
+    }
+    return PersRun::IsPointInside(point);
+}
+
+bool PersRunBuyer::TryClick()
+{
+    if (!PersRun::TryClick())
+    {
+        return false;
+    }
+    BuyerClickSound();
+    if (mKind == kSleeper && GetAnimationName() == "sleep")
+    {
+        PlayAnimation("doesnt_awake", kKeepFacing);
+    }
+    else if (GetAnimationName() == "walk_idle")
+    {
+        // Sent on: the extra is skipped.
+        mWalkSpeed = kWalkSpeed;
+        PlayAnimation("run", kKeepFacing);
+        mAnimationSpeed = mKeptSpeed;
+    }
+    return true;
+}
+
 void PersRunBuyer::BuyerClickSound() const
 {
     PlayVoice(KindVoice(mKind), false, "! Error 'No sound' in PersRunBuyer::BuyerClickSound()");
@@ -163,4 +564,108 @@ void PersRunBuyer::BuyerClickSound() const
 void PersRunBuyer::BuyerAnglySound() const
 {
     PlayVoice(KindVoice(mKind), true, "! Error 'No sound' in PersRunBuyer::BuyerAnglySound()");
+}
+
+void PersRunBuyer::Save(Korrin::BinaryWriter& out)
+{
+    PersRun::Save(out);
+    if (mMonster != nullptr)
+    {
+        mMonster->Save(out);
+    }
+    out.WriteU32(static_cast<std::uint32_t>(mExtraStops.size()));
+    for (const IJ& stop : mExtraStops)
+    {
+        out.WriteI32(stop.I);
+        out.WriteI32(stop.J);
+    }
+    out.WriteU32(mNumber);
+    out.WriteI32(mKeptWish);
+    out.WriteI32(mQueuePlace);
+    out.WriteF32(mKeptSpeed);
+    out.WriteF32(mFingerTimer);
+    out.WriteU32(mWantedCount);
+    out.WriteU8(mDislike);
+    out.WriteU16(mClimbCount);
+    out.WriteU8(mClimbLatch);
+    out.WriteI32(mWishBeforeClimb);
+    out.WriteU8(mEffectShown);
+    out.WriteF32(mSleepTimer);
+}
+
+void PersRunBuyer::Load(Korrin::BinaryReader& in)
+{
+    PersRun::Load(in);
+    if (!in.Ok())
+    {
+        return;
+    }
+    const std::int32_t shownFrame = mDreamFrame;
+    if (shownFrame != BuyerWishFrames::kNone && BuyerWishFrames::WishOfFrame(shownFrame) == shownFrame)
+    {
+        in.Fail(); // a frame no wish of a buyer shows
+        return;
+    }
+    if (mMonster != nullptr)
+    {
+        mMonster->Load(in);
+        if (!in.Ok())
+        {
+            return;
+        }
+        mMonster->SetMirror(mFacing == kRight ? 1 : 0);
+    }
+    const std::uint32_t stops = in.ReadU32();
+    if (!in.CheckCount(stops, 8, 1))
+    {
+        in.Fail();
+        return;
+    }
+    std::vector<IJ> extraStops;
+    for (std::uint32_t k = 0; k < stops; ++k)
+    {
+        extraStops.push_back({in.ReadI32(), in.ReadI32()});
+    }
+    const std::uint32_t number = in.ReadU32();
+    const std::int32_t keptWish = in.ReadI32();
+    const std::int32_t queuePlace = in.ReadI32();
+    const float keptSpeed = in.ReadF32();
+    const float fingerTimer = in.ReadF32();
+    const std::uint32_t wanted = in.ReadU32();
+    const std::uint8_t dislike = in.ReadU8();
+    const std::uint16_t climbCount = in.ReadU16();
+    const std::uint8_t climbLatch = in.ReadU8();
+    const std::int32_t wishBeforeClimb = in.ReadI32();
+    const std::uint8_t effectShown = in.ReadU8();
+    const float sleepTimer = in.ReadF32();
+    PersManager* characters = PersManager::Peek();
+    const auto places =
+        static_cast<std::int32_t>(characters != nullptr ? characters->GetBuyersQueue().size() : 0);
+    bool stopsInside = true;
+    for (const IJ& stop : extraStops)
+    {
+        stopsInside = stopsInside && FieldGeometry::IsInside(stop.I, stop.J);
+    }
+    const bool wishesShown = (keptWish == 0 || IsShownWish(keptWish)) && IsShownWish(wishBeforeClimb);
+    const bool placeInQueue = queuePlace >= kAtCounter && queuePlace < places;
+    const bool timesFinite =
+        std::isfinite(keptSpeed) && std::isfinite(fingerTimer) && std::isfinite(sleepTimer);
+    if (!in.Ok() || !stopsInside || number != mNumber || !wishesShown || !placeInQueue || wanted < 1 ||
+        wanted > kMostWanted || dislike > kMostDislike || effectShown > 1 || !timesFinite)
+    {
+        in.Fail();
+        return;
+    }
+    mExtraStops = std::move(extraStops);
+    mKeptWish = keptWish;
+    mQueuePlace = queuePlace;
+    mKeptSpeed = keptSpeed;
+    mFingerTimer = fingerTimer;
+    mWantedCount = wanted;
+    mDislike = dislike;
+    mClimbCount = climbCount;
+    mClimbLatch = climbLatch;
+    mWishBeforeClimb = wishBeforeClimb;
+    mEffectShown = effectShown;
+    mSleepTimer = sleepTimer;
 }

@@ -163,6 +163,59 @@ Pcm MakeRewardFanfare()
     return pcm;
 }
 
+// A voice: a buzzing glottal tone through two vowel formants, its pitch gliding from one value to
+// another; a rising "hm?" answers a click, a falling growl is a grumble. The game plays it faster or
+// slower for each voice.
+Pcm MakeVoice(double seconds, double fromHz, double toHz, double formant1, double formant2, double roughness)
+{
+    Pcm pcm(1, 22050, seconds);
+    Noise noise;
+    double phase = 0.0;
+    for (std::size_t i = 0; i < pcm.Frames(); ++i)
+    {
+        const double t = static_cast<double>(i) / static_cast<double>(pcm.rate);
+        const double pitch = fromHz + (toHz - fromHz) * t / seconds;
+        phase += pitch / static_cast<double>(pcm.rate);
+        const double saw = 2.0 * (phase - std::floor(phase)) - 1.0;
+        // The formants as resonances excited once per pitch period.
+        const double inPeriod = (phase - std::floor(phase)) / pitch;
+        const double vowel = std::exp(-inPeriod * 600.0) * (std::sin(2.0 * kPi * formant1 * inPeriod) +
+                                                            0.5 * std::sin(2.0 * kPi * formant2 * inPeriod));
+        const double envelope = std::min(1.0, t / 0.03) * std::min(1.0, (seconds - t) / 0.08);
+        pcm.Add(i, envelope * (0.5 * vowel + 0.15 * saw + roughness * 0.2 * noise.Next()), 0.0, false);
+    }
+    return pcm;
+}
+
+// The musician's strum: a quick rising chord.
+Pcm MakeStrum()
+{
+    Pcm pcm(2, 44100, 1.0);
+    const int notes[] = {55, 59, 62, 67, 71};
+    for (int k = 0; k < 5; ++k)
+    {
+        AddNote(pcm, 0.04 * k, 0.9 - 0.04 * k, notes[k], 0.3, -0.4 + 0.2 * k, 0.9, false);
+    }
+    return pcm;
+}
+
+// The professor's monster eating: three low gulps.
+Pcm MakeGulps()
+{
+    Pcm pcm(1, 22050, 0.9);
+    for (int k = 0; k < 3; ++k)
+    {
+        Pcm gulp(1, 22050, 0.2);
+        AddSweep(gulp, 220.0, 90.0, 0.6);
+        const auto at = static_cast<std::size_t>(0.3 * k * 22050);
+        for (std::size_t i = 0; i < gulp.Frames(); ++i)
+        {
+            pcm.Add(at + i, gulp.samples[i], 0.0, false);
+        }
+    }
+    return pcm;
+}
+
 // A loop of bars: a bass note per bar and an arpeggio of its chord per beat. Tails wrap to the start,
 // so the end joins the beginning without a click.
 struct Piece
@@ -238,6 +291,10 @@ int main(int argc, char** argv)
     ok = Save(folder, "sale.ogg", MakeSaleChime(), 1.0) && ok;
     ok = Save(folder, "add_reward.ogg", MakeRewardLanding(), 1.0) && ok;
     ok = Save(folder, "show_reward_window.ogg", MakeRewardFanfare(), 1.0) && ok;
+    ok = Save(folder, "voice_hm.ogg", MakeVoice(0.35, 130.0, 190.0, 500.0, 1500.0, 0.1), 1.0) && ok;
+    ok = Save(folder, "voice_grumble.ogg", MakeVoice(0.6, 120.0, 80.0, 600.0, 1000.0, 0.5), 1.0) && ok;
+    ok = Save(folder, "strum.ogg", MakeStrum(), 1.0) && ok;
+    ok = Save(folder, "gulps.ogg", MakeGulps(), 1.0) && ok;
     ok = Save(folder, "mainmenu.ogg", MakeMusic(menu), 1.2) && ok;
     ok = Save(folder, "track1.ogg", MakeMusic(track1), 1.2) && ok;
     ok = Save(folder, "track2.ogg", MakeMusic(track2), 1.2) && ok;

@@ -121,6 +121,13 @@ public:
         }
         folder.Write(dir + "CharDream.lua",
                      "CharDream = { Image = 'mark.png', SrcRect = { 0, 0, 8, 8 },\n"
+                     "  Animation = { FramesCols = 4, FramesRows = 1, NumFrames = 4 } }\n"
+                     "DreamNum = { Image = 'mark.png', SrcRect = { 0, 0, 40, 4 },\n"
+                     "  Animation = { FramesCols = 10, FramesRows = 1, NumFrames = 10 } }\n"
+                     "DreamNum1 = { Image = 'mark.png', SrcRect = { 0, 4, 40, 8 },\n"
+                     "  Animation = { FramesCols = 10, FramesRows = 1, NumFrames = 10 } }\n");
+        folder.Write(dir + "CharacterHint.lua",
+                     "characterFinger = { Image = 'mark.png', SrcRect = { 0, 0, 32, 8 },\n"
                      "  Animation = { FramesCols = 4, FramesRows = 1, NumFrames = 4 } }\n");
         for (const char* effect : {"char_path", "char_endpath", "UpgradeUpPersPS", "TeleportingPS"})
         {
