@@ -21,7 +21,7 @@ constexpr std::uint8_t kTomato = 85;
 const Korrin::Vector2 kShopTabPoint{250.0f, 50.0f};
 const Korrin::Vector2 kStorehouseTabPoint{760.0f, 50.0f};
 
-// The window's shop page over the sample level: its first shelf has 2 open places, 4 after one upgrade.
+// The window over the sample level, whose shop opens the first row of both its shelves: four places.
 class StoreHouseGUITest : public StoreWindowTest
 {
 protected:
@@ -31,10 +31,13 @@ protected:
         const auto place = mWindow->GetArt().ShopCellPlace(cell, EntityShop::kColumns, 0);
         return {place->x + 30.0f, place->y + 30.0f};
     }
-    Korrin::Vector2 StoreCellPoint(std::size_t cell)
+    void DrawWindow()
     {
-        const Korrin::Vector2 place = mWindow->GetArt().StoreCellPlace(cell, EntityStorehouse::kColumns);
-        return {place.x + 30.0f, place.y + 30.0f};
+        Korrin::RenderSystem& render = mRender.Render();
+        render.BeginFrame();
+        render.BeginScene(nullptr);
+        mWindow->Draw();
+        render.EndScene();
     }
 };
 
@@ -391,6 +394,22 @@ TEST_F(StoreHouseGUITest, LocksStandOnTheClosedPlacesOfTheFirstShelf)
     EXPECT_EQ(mWindow->GetLockPlaces(true).count, 0u);
 }
 
+TEST_F(StoreHouseGUITest, LevelsPastThePicturesDrawNothingOfThemAndAShopPastItsLastIsReported)
+{
+    mWindow->GetBuyList() = {{kCarrot, 1}};
+    mStorehouse->SetUpgradeLevel(7);
+    Open();
+    Click(kStorehouseTabPoint);
+    DrawWindow();
+    EXPECT_TRUE(Reports().empty()) << Reports().front();
+
+    Click(kShopTabPoint);
+    mShop->SetUpgradeLevel(5);
+    DrawWindow();
+    ASSERT_EQ(Reports().size(), 1u);
+    EXPECT_EQ(Reports().front(), "Level upgrade >=5 (StoreHouseGUI::DrawBuy)");
+}
+
 // Regenerate the golden pictures with
 //   WF_REGENERATE_GOLDEN=1 ./wf_game_tests --gtest_filter='StoreHouseGUITest.GoldenPictures*'
 TEST_F(StoreHouseGUITest, GoldenPicturesOfBothPages)
@@ -401,6 +420,7 @@ TEST_F(StoreHouseGUITest, GoldenPicturesOfBothPages)
     Task().money = 1000;
     Open();
     Click(CentreOf("1_one"));
+    Frame({900.0f, 700.0f}, false);
     TestSupport::ExpectGoldenPicture(mRender, "store_window_shop_page", 1024, 768,
                                      [this] { mWindow->Draw(); });
     Click(kStorehouseTabPoint);

@@ -4,6 +4,7 @@
 #include "engine/Gui/GuiButton.h"
 #include "engine/Gui/GuiContainer.h"
 #include "engine/Gui/GuiManager.h"
+#include "engine/Script/LocaleManager.h"
 #include "engine/Util/Random.h"
 #include "game/Entity/EntityManager.h"
 #include "game/Entity/EntityShop.h"
@@ -27,13 +28,15 @@ namespace TestSupport
 
 // The storehouse window of the screen manager's window registry over a level of the sample data (the
 // shop on columns 7 and 8, the storehouse on column 12 of the bottom floor), with the panel, the game's
-// effects and the mouse of a headless window. The level file can be changed before the level is built.
+// effects, the translated texts and the mouse of a headless window. The level file can be changed before the
+// level is built.
 class StoreWindowTest : public SampleMediaTest
 {
 protected:
     explicit StoreWindowTest(const std::function<void(LevelFileBuilder&)>& prepare = {})
     {
         Korrin::SeedRand(1);
+        mTexts.Load("strings.xml");
         mEffects.Load();
         mPanel.Init();
         mPanel.Reset();
@@ -143,6 +146,7 @@ protected:
 
     Korrin::InputManager mInput{ShownWindow(mRender.Services().Window())};
     Korrin::GuiManager mWidgets;
+    Korrin::LocaleManager mTexts;
     Main mMain;
     GameParticleManager mEffects;
     GamePanel mPanel;
