@@ -9,6 +9,7 @@
 #include "engine/Script/LuaStackGuard.h"
 #include "engine/Script/LuaValue.h"
 #include "engine/Util/Random.h"
+#include "game/Entity/EntityShopLog.h"
 #include "game/Entity/StoreEntityServices.h"
 #include "game/GUI/AchievementSystem.h"
 #include "game/GUI/GuiSound.h"
@@ -23,6 +24,10 @@
 #include "game/Game/MoneyAnimatedSprite.h"
 #include "game/Game/TableCost.h"
 #include "game/Pers/BuyerWishFrames.h"
+#include "game/Pers/CorrectionTable.h"
+#include "game/Pers/PersAnimatedManager.h"
+#include "game/Pers/PersManager.h"
+#include "game/Pers/PersRunBuyer.h"
 #include "game/Profile.h"
 
 #include <algorithm>
@@ -46,31 +51,12 @@ constexpr float kLockDoorLeft = 10.0f;
 constexpr float kLockDoorTop = 3.0f;
 // Where the right shelf's foundation stands while the right half is missing.
 const Korrin::Vector2 kFoundationOffset{100.0f, -31.0f};
-// The companion stands behind the counter.
-const Korrin::Vector2 kCompanionOffset{42.0f, -30.0f};
 // The companion's pace by shop level.
 constexpr std::array<float, EntityShop::kLastLevel + 1> kSpeedByLevel{1.0f, 1.4f, 1.6f, 1.8f, 2.0f};
 // The panel's picture of the shop at level n is frame n + 54, of a shelf at row level n frame n + 9.
 constexpr std::int32_t kShopPictureBase = 54;
 constexpr std::int32_t kShelfPictureBase = 9;
 constexpr std::uint32_t kShelfLevels = 3;
-// A sale counts towards achievements only for the garden's crops.
-constexpr std::uint8_t kFirstCrop = 84;
-constexpr std::uint8_t kLastCrop = 88;
-constexpr std::array<std::uint32_t, 5> kCropAchievement{7, 8, 10, 3, 1};
-constexpr std::uint32_t kSalesAchievement = 4;
-constexpr std::uint32_t kHundredSalesAchievement = 13;
-constexpr std::int32_t kSalesForAchievement = 100;
-const Korrin::Vector2 kSaleFigureOffset{65.0f, -50.0f};
-
-#define SHOP_LOG(...)                                                                                        \
-    do                                                                                                       \
-    {                                                                                                        \
-        if (Korrin::LogManager* log = Korrin::LogManager::Peek())                                            \
-        {                                                                                                    \
-            log->Write(__VA_ARGS__);                                                                         \
-        }                                                                                                    \
-    } while (false)
 
 Korrin::Vector2 RectCentre(const Korrin::Rect& rect)
 {
@@ -187,6 +173,7 @@ void EntityShop::PlaceCells()
 
 void EntityShop::Init()
 {
+    MakeCompanion();
     LoadPictures();
     LoadOffsets();
     mCells.Init();
@@ -197,7 +184,7 @@ void EntityShop::Reset()
 {
     Entity::Reset();
     SetRect({mX - 13.0f, mY - 180.0f, mX + 127.0f, mY + 10.0f});
-    mCompanionPoint = {mX + kCompanionOffset.x, mY + kCompanionOffset.y};
+    mCompanionPoint = CompanionHome();
     UpdateUnlockedCells();
 }
 
@@ -211,12 +198,6 @@ void EntityShop::UpdateUnlockedCells()
             (static_cast<std::size_t>(left ? mLeftRowLevel : mRightRowLevel) + 1) * kColumns;
         cells[i].unlocked = i < open && (left || HasRightHalf()) ? 1 : 0;
     }
-}
-
-bool EntityShop::Update(float dt)
-{
-    mCells.Update(dt);
-    return true;
 }
 
 bool EntityShop::Upgrade()
@@ -318,6 +299,10 @@ bool EntityShop::StealFromHalf(CellTest inHalf)
     StoreCell& cell = cells[offered[static_cast<std::size_t>(Korrin::Rand()) % offered.size()]];
     cell.Empty();
     StoreEntityServices::ShowStealing({cell.x + 3.0f, cell.y + 17.0f});
+    if (PersManager* characters = PersManager::Peek())
+    {
+        characters->RecalcBuyersObj();
+    }
     return true;
 }
 
@@ -502,246 +487,6 @@ void EntityShop::OnGuiEvent()
     ChangeGui();
 }
 
-bool EntityShop::Reserve(std::int32_t& wish, std::uint32_t wanted, std::uint16_t& reserved,
-                         std::uint16_t buyerId, bool advanceStart)
-{
-    if (wish == BuyerWishFrames::kNone)
-    {
-        return ReserveWithoutWish(wish, wanted, reserved, buyerId, advanceStart);
-    }
-    return ReserveForWish(wish, wanted, reserved, buyerId);
-}
-
-bool EntityShop::ReserveWithoutWish(std::int32_t& wish, std::uint32_t wanted, std::uint16_t& reserved,
-                                    std::uint16_t buyerId, bool advanceStart)
-{
-    std::vector<StoreCell>& cells = mCells.GetCells();
-    const std::size_t n = cells.size();
-    const std::uint32_t start = mIStartFindCellToBuyers;
-    if (n == 0 || start >= n)
-    {
-        SHOP_LOG("ошибка в индексе при выборе товара для покупателя EntityShop::UpdateDreamBuyers");
-        return false;
-    }
-    SHOP_LOG("---стартовый индекс mIStartFindCellToBuyers = %u ", start);
-    std::uint32_t count = 0;
-    std::size_t stop = start;
-    for (std::size_t step = 0; step < n; ++step)
-    {
-        const std::size_t i = (start + step) % n;
-        StoreCell& cell = cells[i];
-        // Goods that no bubble can show are not offered: the buyer would keep no wish and the companion
-        // would carry nothing it can book.
-        const bool qualifies = Offers(cell) && cell.unlocked != 0 && cell.buyer == 0 &&
-                               BuyerWishFrames::IsWishableGoods(cell.goods);
-        if (!qualifies || (count > 0 && cell.goods != wish))
-        {
-            continue;
-        }
-        cell.buyer = buyerId;
-        if (count == 0)
-        {
-            wish = cell.goods;
-        }
-        ++count;
-        reserved = static_cast<std::uint16_t>(count);
-        if (count >= wanted)
-        {
-            stop = i;
-            break;
-        }
-    }
-    if (advanceStart)
-    {
-        mIStartFindCellToBuyers = static_cast<std::uint32_t>((stop + 1) % n);
-    }
-    return count > 0;
-}
-
-bool EntityShop::ReserveForWish(std::int32_t wish, std::uint32_t wanted, std::uint16_t& reserved,
-                                std::uint16_t buyerId)
-{
-    std::uint32_t already = 0;
-    if (mServingId == buyerId && mCarriedGoods == wish)
-    {
-        already = mCarriedCount;
-    }
-    std::vector<StoreCell>& cells = mCells.GetCells();
-    for (const StoreCell& cell : cells)
-    {
-        if (already >= wanted)
-        {
-            break;
-        }
-        if (cell.buyer == buyerId && cell.goods == wish)
-        {
-            ++already;
-        }
-    }
-    reserved = static_cast<std::uint16_t>(already);
-    if (already >= wanted)
-    {
-        return true;
-    }
-    for (StoreCell& cell : cells)
-    {
-        if (cell.goods == wish && cell.buyer == 0)
-        {
-            cell.buyer = buyerId;
-            ++already;
-            reserved = static_cast<std::uint16_t>(already);
-            if (already >= wanted)
-            {
-                return true;
-            }
-        }
-    }
-    return false;
-}
-
-std::uint32_t EntityShop::CountReserved(CellTest inHalf, std::uint16_t buyerId, bool left) const
-{
-    const std::vector<StoreCell>& cells = mCells.GetCells();
-    std::uint32_t count = 0;
-    for (std::size_t i = 0; i < cells.size(); ++i)
-    {
-        if (inHalf(i) && cells[i].buyer == buyerId && cells[i].fadeRate >= 0.0f)
-        {
-            if (left)
-            {
-                SHOP_LOG("shop left %i %u", static_cast<int>(i), static_cast<unsigned>(buyerId));
-            }
-            else
-            {
-                SHOP_LOG("shop right %i %u", static_cast<int>(i), static_cast<unsigned>(buyerId));
-            }
-            ++count;
-        }
-    }
-    return count;
-}
-
-std::uint32_t EntityShop::CountReservedLeft(std::uint16_t buyerId) const
-{
-    return CountReserved(InLeftHalf, buyerId, true);
-}
-
-std::uint32_t EntityShop::CountReservedRight(std::uint16_t buyerId) const
-{
-    return CountReserved(InRightHalf, buyerId, false);
-}
-
-std::uint8_t EntityShop::ChooseSide(std::uint8_t buyerId) const
-{
-    const std::uint32_t left = CountReservedLeft(buyerId);
-    const std::uint32_t right = CountReservedRight(buyerId);
-    SHOP_LOG("слева товара %u справатовара %u", left, right);
-    if (left == 0 && right == 0)
-    {
-        return 0;
-    }
-    return left >= right ? 1 : 2;
-}
-
-std::uint32_t EntityShop::TakeReserved(CellTest inHalf, std::uint8_t buyerId, bool left,
-                                       std::uint8_t* takenGoods)
-{
-    if (left)
-    {
-        SHOP_LOG("пытаемся товар забрае слева");
-    }
-    else
-    {
-        SHOP_LOG("пытаемся товар забрае справа");
-    }
-    std::vector<StoreCell>& cells = mCells.GetCells();
-    std::uint32_t taken = 0;
-    std::uint8_t goods = 0;
-    for (std::size_t i = 0; i < cells.size(); ++i)
-    {
-        const StoreCell& cell = cells[i];
-        if (!inHalf(i) || cell.buyer != buyerId || cell.fadeRate < 0.0f)
-        {
-            continue;
-        }
-        const std::uint8_t cellGoods = cell.goods;
-        if (mCells.PickItemAnimatedByNum(static_cast<std::uint32_t>(i)))
-        {
-            ++taken;
-            goods = cellGoods;
-            if (left)
-            {
-                SHOP_LOG("товар забран слева c номером %i", static_cast<int>(i));
-            }
-            else
-            {
-                SHOP_LOG("товар забран справа с номером %i", static_cast<int>(i));
-            }
-        }
-    }
-    if (left)
-    {
-        SHOP_LOG("Всего забрано товара слева %u", taken);
-    }
-    else
-    {
-        SHOP_LOG("Всего забрано товар справа %u", taken);
-    }
-    if (takenGoods != nullptr)
-    {
-        *takenGoods = goods;
-    }
-    return taken;
-}
-
-std::uint32_t EntityShop::TakeReservedLeft(std::uint8_t buyerId, std::uint8_t* takenGoods)
-{
-    return TakeReserved(InLeftHalf, buyerId, true, takenGoods);
-}
-
-std::uint32_t EntityShop::TakeReservedRight(std::uint8_t buyerId, std::uint8_t* takenGoods)
-{
-    return TakeReserved(InRightHalf, buyerId, false, takenGoods);
-}
-
-void EntityShop::BookSale(std::uint8_t goods, std::uint32_t count)
-{
-    const std::uint32_t price = static_cast<std::uint32_t>(TableCost::GetSalePrice(goods)) * count;
-    if (LevelTaskInfo* task = LevelTaskInfo::Peek())
-    {
-        task->AddMoney(static_cast<std::int32_t>(price));
-        for (std::uint32_t unit = 0; unit < count; ++unit)
-        {
-            task->CountGoods(goods, -1);
-        }
-    }
-    if (MoneyAnimatedSprite* figures = StoreEntityServices::MoneyFigures())
-    {
-        figures->Add(0.0f, std::to_string(price), mX + kSaleFigureOffset.x, mY + kSaleFigureOffset.y,
-                     {1.0f, 1.0f, 1.0f, 1.0f});
-    }
-    StoreEntityServices::PlaySoundOrLog("Sale");
-    if (goods >= kFirstCrop && goods <= kLastCrop)
-    {
-        if (AchievementSystem* achievements = AchievementSystem::Peek())
-        {
-            achievements->AddProgress(kCropAchievement[goods - kFirstCrop], count);
-            achievements->AddProgress(kSalesAchievement, 1);
-        }
-        Profile* profile = Profile::Peek();
-        if (profile != nullptr && profile->salesCount < kSalesForAchievement)
-        {
-            ++profile->salesCount;
-            AchievementSystem* achievements = AchievementSystem::Peek();
-            if (profile->salesCount == kSalesForAchievement && achievements != nullptr)
-            {
-                achievements->AddProgress(kHundredSalesAchievement, 1);
-            }
-        }
-    }
-    mCarriedCount = 0;
-}
-
 void EntityShop::DrawPicture(Korrin::AnimatedSprite* sprite, std::size_t frame, float x, float y, bool lit)
 {
     if (sprite == nullptr || sprite->GetFrameCount() == 0)
@@ -791,6 +536,7 @@ void EntityShop::Draw()
     {
         DrawPicture(mBackPicture, level, mX + mBackOffsets[level].x, mY + mBackOffsets[level].y, false);
     }
+    DrawQuib();
     if (HasRightHalf())
     {
         DrawHalfLids(InRightHalf);
@@ -822,7 +568,7 @@ void EntityShop::Save(Korrin::BinaryWriter& out)
     out.WriteU32(mIStartFindCellToBuyers);
     mCells.Save(out);
     SaveCompanion(out);
-    out.WriteI32(mServingNumber);
+    out.WriteI32(mServingBuyer != nullptr ? static_cast<std::int32_t>(mServingBuyer->GetSaveNumber()) : -1);
     out.WriteU16(mUpgradeLevel);
 }
 
@@ -832,8 +578,15 @@ bool EntityShop::IsCompanionAnimation(const std::string& name)
            kCompanionAnimations.end();
 }
 
-void EntityShop::SaveCompanion(Korrin::BinaryWriter& out) const
+void EntityShop::SaveCompanion(Korrin::BinaryWriter& out)
 {
+    if (CompanionPlays())
+    {
+        mCompanion->Save(out);
+        return;
+    }
+    // Without the characters' data the record keeps the same layout: the errand's animation, his place
+    // and the start of the animation.
     std::array<char, kFigureNameBytes> name{};
     mCompanionAnimation.copy(name.data(), std::min(mCompanionAnimation.size(), name.size() - 1));
     for (const char c : name)
@@ -847,6 +600,16 @@ void EntityShop::SaveCompanion(Korrin::BinaryWriter& out) const
 
 bool EntityShop::LoadCompanion(Korrin::BinaryReader& in)
 {
+    if (CompanionPlays())
+    {
+        mCompanion->Load(in);
+        if (!in.Ok() || !IsCompanionAnimation(mCompanion->GetAnimationName()))
+        {
+            return false;
+        }
+        mCompanionAnimation = mCompanion->GetAnimationName();
+        return true;
+    }
     std::array<char, kFigureNameBytes> bytes{};
     for (char& c : bytes)
     {
@@ -854,17 +617,37 @@ bool EntityShop::LoadCompanion(Korrin::BinaryReader& in)
     }
     const float x = in.ReadF32();
     const float y = in.ReadF32();
-    in.ReadF32(); // the animation starts again from its beginning
+    in.ReadF32(); // without a figure there is no animation to go on with
     const auto end = std::find(bytes.begin(), bytes.end(), '\0');
     const std::string name(bytes.begin(), end);
     if (!in.Ok() || end == bytes.end() || !std::isfinite(x) || !std::isfinite(y) ||
-        (!name.empty() && !IsCompanionAnimation(name)))
+        !IsCompanionAnimation(name))
     {
         return false;
     }
     mCompanionAnimation = name;
     mCompanionPoint = {x, y};
     return true;
+}
+
+void EntityShop::FindServingBuyer(std::int32_t saveNumber)
+{
+    mServingBuyer = nullptr;
+    // Only a running service has a buyer: one set between services would make the next arrival look like a
+    // second buyer at the counter.
+    const PersManager* characters = PersManager::Peek();
+    if (mBusy == 0 || saveNumber < 0 || characters == nullptr)
+    {
+        return;
+    }
+    for (const auto& character : characters->GetCharacters())
+    {
+        if (character->GetSaveNumber() == static_cast<std::uint32_t>(saveNumber))
+        {
+            mServingBuyer = dynamic_cast<PersRunBuyer*>(character.get());
+            return;
+        }
+    }
 }
 
 void EntityShop::Load(Korrin::BinaryReader& in)
@@ -910,7 +693,7 @@ void EntityShop::Load(Korrin::BinaryReader& in)
     mCarriedGoods = goods;
     mSpeedFactor = level >= 1 ? kSpeedByLevel[level] : speed;
     mIStartFindCellToBuyers = start;
-    mServingNumber = servingNumber;
+    FindServingBuyer(servingNumber);
     mUpgradeLevel = level;
     UpdateUnlockedCells();
 }

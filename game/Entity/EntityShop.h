@@ -5,7 +5,12 @@
 #include "game/Entity/StoreCellManager.h"
 
 #include <array>
+#include <memory>
 #include <string>
+
+class CorrectionTable;
+class PersAnimatedManager;
+class PersRunBuyer;
 
 namespace Korrin
 {
@@ -55,10 +60,17 @@ public:
     EntityShop();
     ~EntityShop() override;
 
-    // Loads the pictures, the offsets of "shop.lua" and the cells' pictures, and places the cells.
+    // The companion's look and its list id.
+    static constexpr const char* kCompanionList = "quibanilist.lua";
+    static constexpr std::int32_t kCompanionListId = 154;
+
+    // Makes the companion (playing "idle1") with his goods corrections, loads the pictures, the offsets
+    // of "shop.lua" and the cells' pictures, and places the cells.
     void Init() override;
     // Level 0, the click rectangle and the companion's place; the cells' locks follow the halves.
     void Reset() override;
+    // Plays the companion's animation at the shop's pace and takes the errand's next step each time it
+    // ends; the cells' lids and goods move at the usual pace.
     bool Update(float dt) override;
     void Draw() override;
     // The shop's own next level: the upgrade sparkle, and a faster companion.
@@ -95,6 +107,18 @@ public:
     // No cell offers goods that is unlocked and reserved for nobody: there is nothing for a new buyer.
     bool IsEmpty() const;
 
+    // Sets goods aside for the buyer under its id: a buyer without a wish takes the goods of the first
+    // cell on offer from the search start (advanceStart moves the next search past the cells visited);
+    // one with a wish takes free cells of its goods. Writes the buyer's wish and its count of goods set
+    // aside; false when fewer than it wants (nothing at all, for a buyer without a wish) are set aside.
+    bool UpdateDreamBuyers(PersRunBuyer* buyer, std::uint16_t buyerId, bool advanceStart);
+    // For the buyer at the counter: its goods again, and when none is left for it the first cell of its
+    // goods even if another buyer had it (the others then look again). False without a buyer.
+    bool RecalcStandBuyers(PersRunBuyer* buyer, std::uint8_t buyerId);
+    // One step of the companion's errand: a buyer arriving at the counter (with its id) starts a
+    // service; without one, the animation that just ended leads to the next.
+    void GoQuib(PersRunBuyer* buyer, std::uint8_t buyerId);
+
     // Reserves goods for a buyer: wish is the goods it wants (-1 when it has none yet; a buyer without a
     // wish takes the goods of the first cell found), wanted how many, reserved receives the count of
     // cells (and carried units) now set aside for it. advanceStart moves the next search's start past
@@ -128,6 +152,11 @@ public:
     std::uint8_t GetCarriedGoods() const { return mCarriedGoods; }
     std::uint8_t GetServingId() const { return mServingId; }
     bool IsBusy() const { return mBusy != 0; }
+    PersRunBuyer* GetServingBuyer() const { return mServingBuyer; }
+    PersAnimatedManager* GetCompanion() const { return mCompanion.get(); }
+    // The animation the companion plays ("" before the first).
+    const std::string& GetCompanionAnimation() const { return mCompanionAnimation; }
+    std::int32_t GetGoodsBone() const { return mGoodsBone; }
     const Korrin::Vector2& GetCompanionPoint() const { return mCompanionPoint; }
     const Korrin::Vector2& GetShopOffset(std::size_t level) const { return mShopOffsets[level]; }
     const Korrin::Vector2& GetBackOffset(std::size_t level) const { return mBackOffsets[level]; }
@@ -144,8 +173,22 @@ private:
 
     void LoadPictures();
     void ReleasePictures();
-    void SaveCompanion(Korrin::BinaryWriter& out) const;
+    // The companion's place behind the counter.
+    Korrin::Vector2 CompanionHome() const { return {mX + 42.0f, mY - 30.0f}; }
+    void MakeCompanion();
+    // Whether the companion's figure has a skeleton to pose (not so without the characters' data).
+    bool CompanionPlays() const;
+    // Switches the companion to the animation from its first frame.
+    void PlayCompanion(const std::string& name);
+    void RunErrandStep();
+    void DecideAtCentre();
+    void ComeBackFromHalf(bool left);
+    void EndService();
+    void DrawQuib();
+    void SaveCompanion(Korrin::BinaryWriter& out);
     bool LoadCompanion(Korrin::BinaryReader& in);
+    // The buyer with that save number while a service runs, else none.
+    void FindServingBuyer(std::int32_t saveNumber);
     void LoadOffsets();
     void PlaceCells();
     bool IsHalfEmpty(CellTest inHalf) const;
@@ -188,7 +231,9 @@ private:
     std::uint8_t mCarriedGoods = 0;
     float mSpeedFactor = 1.0f;
     std::uint32_t mIStartFindCellToBuyers = 0;
-    // The record of a serving buyer by its save number, -1 for none (kept until the buyers exist).
-    std::int32_t mServingNumber = -1;
+    PersRunBuyer* mServingBuyer = nullptr;
+    std::unique_ptr<CorrectionTable> mCorrections;
+    std::unique_ptr<PersAnimatedManager> mCompanion;
+    std::int32_t mGoodsBone = -1;
     std::string mCompanionAnimation = "idle1";
 };

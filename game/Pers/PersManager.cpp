@@ -6,9 +6,12 @@
 #include "engine/Particle/ParticleSystem.h"
 #include "engine/Particle/ParticleSystemList.h"
 #include "game/Entity/Entity.h"
+#include "game/Entity/EntityManager.h"
+#include "game/Entity/EntityShop.h"
 #include "game/Game/FieldGeometry.h"
 #include "game/Game/GamePanel.h"
 #include "game/Game/GamePanelPers.h"
+#include "game/Game/Level.h"
 #include "game/Game/SaveLoadManager.h"
 #include "game/Pers/Pers.h"
 #include "game/Pers/PersFairy.h"
@@ -188,6 +191,39 @@ bool PersManager::IsPersWalkIdle(Korrin::Vector2* position) const
         }
     }
     return false;
+}
+
+EntityShop* PersManager::LevelShop()
+{
+    const Level* level = Level::Peek();
+    EntityManager* entities = level != nullptr ? level->GetEntityManager() : nullptr;
+    return dynamic_cast<EntityShop*>(entities != nullptr ? entities->GetEntity(Entity::kShop) : nullptr);
+}
+
+void PersManager::RecalcBuyersObj()
+{
+    if (Korrin::LogManager* log = Korrin::LogManager::Peek())
+    {
+        log->Write("PersManager::RecalcBuyersObj() mBuyersPersList.size()==%u",
+                   static_cast<unsigned>(mBuyersPersList.size()));
+    }
+    EntityShop* shop = LevelShop();
+    if (shop == nullptr)
+    {
+        return;
+    }
+    for (const auto& [number, buyer] : mBuyersPersList)
+    {
+        if (!buyer->IsActive() || buyer->GetCarriedGoods() != 0 || buyer->IsFirstVisitPending())
+        {
+            continue;
+        }
+        if (Korrin::LogManager* log = Korrin::LogManager::Peek())
+        {
+            log->Write("чото там ... (*it).second->GetFrameIndexDream()==%i", buyer->GetFrameIndexDream());
+        }
+        shop->UpdateDreamBuyers(buyer, number, false);
+    }
 }
 
 void PersManager::PlaceTeleportEffect(std::int32_t fromI, std::int32_t fromJ, std::int32_t toI,

@@ -12,6 +12,7 @@
 #include <memory>
 #include <vector>
 
+class EntityShop;
 class ParticleSystemList;
 class Pers;
 class PersRunBuyer;
@@ -65,6 +66,9 @@ public:
     // True when an active buyer of kind 142 plays "walk_idle"; the first such buyer by number writes its
     // position through `position` when given.
     bool IsPersWalkIdle(Korrin::Vector2* position) const;
+    // The shop sets goods aside again for every buyer on the field that waits for its turn (active, carrying
+    // nothing, not on its way to the counter), in ascending number: after goods were taken or stolen.
+    void RecalcBuyersObj();
     // The sparkle at both ends of a teleport link.
     void PlaceTeleportEffect(std::int32_t fromI, std::int32_t fromJ, std::int32_t toI, std::int32_t toJ);
 
@@ -103,6 +107,8 @@ public:
     static float DepthOf(const Pers& character);
 
 private:
+    // The level's shop, or null.
+    static EntityShop* LevelShop();
     Pers* MakeCharacter(std::uint8_t kindCode) const;
     void SortForDrawing();
     // Letting a buyer in belongs to the buyers' own behaviour; the timer that paces it runs here.

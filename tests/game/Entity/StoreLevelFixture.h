@@ -4,6 +4,7 @@
 #include "engine/Gui/GuiButton.h"
 #include "engine/Gui/GuiContainer.h"
 #include "engine/Gui/GuiManager.h"
+#include "engine/Render/SkeletonManager.h"
 #include "engine/Util/Random.h"
 #include "game/Entity/EntityManager.h"
 #include "game/Entity/EntityShop.h"
@@ -15,6 +16,7 @@
 #include "game/Game/Level.h"
 #include "game/Game/LevelTaskInfo.h"
 #include "game/Game/TableCost.h"
+#include "game/Pers/PersAnimationManager.h"
 #include "game/Util/HintManager.h"
 #include "platform/WindowSystem.h"
 #include "tests/game/Level/LevelFileBuilder.h"
@@ -27,8 +29,9 @@ namespace TestSupport
 {
 
 // A level of the sample data on its bottom floor (the shop on columns 7 and 8, the storehouse on column
-// 12), with its entities initialised and reset, the panel, the game's effects, achievements 1 to 13 and
-// the mouse of a headless window. The price table can be changed before the level is built.
+// 12), with its entities initialised and reset, the characters' figures, the panel, the game's effects,
+// achievements 1 to 13 and the mouse of a headless window. The price table and the level file can be
+// changed before the level is built.
 class StoreLevelTest : public SampleMediaTest
 {
 protected:
@@ -105,6 +108,8 @@ protected:
     AchievementSystem mAchievements;
     HintManager mHints;
     GamePanel mPanel;
+    Korrin::SkeletonManager mSkeletons;
+    PersAnimationManager mAnimations;
     Level mLevel;
     EntityShop* mShop = nullptr;
     EntityStorehouse* mStorehouse = nullptr;

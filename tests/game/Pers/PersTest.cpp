@@ -196,7 +196,7 @@ TEST_F(PersTest, TheBubbleHidesAtTheStorehouseAndSwingsWithTheScreenSide)
 {
     BuildLevel();
     auto* buyer = Make<PersRunBuyer>(140);
-    buyer->SetDream(3);
+    buyer->SetDream(88); // a buyer's wish shows as its bubble's frame
     const Entity* storehouse = mLevel.GetEntityManager()->GetEntity(Entity::kStorehouse);
     ASSERT_NE(storehouse, nullptr);
     const Korrin::Rect box = storehouse->GetRect();
@@ -225,7 +225,7 @@ TEST_F(PersTest, WithoutAStorehouseTheBubbleIsDrawn)
     BuildLevel(false);
     ASSERT_EQ(mLevel.GetEntityManager()->GetEntity(Entity::kStorehouse), nullptr);
     Pers* buyer = Make(139);
-    buyer->SetDream(2);
+    buyer->SetDream(86);
     buyer->SetIJ(12, 22);
     buyer->DrawDream();
     EXPECT_FALSE(buyer->IsBubbleHidden());
