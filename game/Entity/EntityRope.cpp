@@ -134,7 +134,11 @@ void EntityRope::LoadNames()
 bool EntityRope::Update(float dt)
 {
     mArrow->Update(dt);
-    mEffects->Update();
+    // The list reads the frame time from the timer: nothing to ask while no rope is being built.
+    if (mEffects->GetCount() > 0)
+    {
+        mEffects->Update();
+    }
     return true;
 }
 

@@ -279,12 +279,16 @@ void PersRunThief::Draw()
     const int x = static_cast<int>(root.x - kCageOffsetX);
     const int y = static_cast<int>(root.y - kCageOffsetY);
     const auto frame = static_cast<std::uint16_t>(mCageProgress);
-    if (Korrin::AnimatedSprite* back = mCageBack[mCageLevel])
+    // The cage stands only while it closes: its first frames already show the back wall and the bars'
+    // top, which would cage every thief on the run.
+    Korrin::AnimatedSprite* back = mCageProgress > 0.0f ? mCageBack[mCageLevel] : nullptr;
+    Korrin::AnimatedSprite* front = mCageProgress > 0.0f ? mCageFront[mCageLevel] : nullptr;
+    if (back != nullptr)
     {
         back->DrawFrame(frame, x, y);
     }
     PersRun::Draw();
-    if (Korrin::AnimatedSprite* front = mCageFront[mCageLevel])
+    if (front != nullptr)
     {
         front->DrawFrame(frame, x, y);
     }
