@@ -7,6 +7,8 @@
 #include "game/Pers/Pers.h"
 #include "game/Pers/PersAnimationManager.h"
 #include "game/Pers/PersManager.h"
+#include "game/Pers/PersThiefManager.h"
+#include "game/Pers/ThiefBag.h"
 #include "tests/engine/TempFolder.h"
 #include "tests/game/Pers/PersLooks.h"
 
@@ -27,6 +29,8 @@ struct CharacterRecordSet
         {
             characters.CreatePers(code)->Init();
         }
+        // The bag list comes last, as the level registers it after its characters here.
+        bags = std::make_unique<ThiefBag>();
     }
 
     Pers& Character(std::size_t index) { return *characters.GetCharacters()[index]; }
@@ -40,4 +44,5 @@ struct CharacterRecordSet
     TableCost table;
     SaveLoadManager records;
     PersManager characters;
+    std::unique_ptr<ThiefBag> bags;
 };

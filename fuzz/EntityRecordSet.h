@@ -6,6 +6,8 @@
 #include "game/Entity/EntityRope.h"
 #include "game/Entity/EntityStartShelf.h"
 #include "game/Entity/EntityWaterWell.h"
+#include "game/Game/FieldGeometry.h"
+#include "game/Game/GameField.h"
 #include "game/Game/SaveLoadManager.h"
 #include "game/Game/TableCost.h"
 
@@ -14,8 +16,22 @@
 // The shop and the storehouse have a set of their own (StoreRecordSet.h).
 struct EntityRecordSet
 {
+    // The rope's field has one link, on column 3 from row 10 (its table's cell) down to row 12, and the
+    // level's table on it.
+    EntityRecordSet()
+    {
+        for (std::int32_t j = 10; j <= 12; ++j)
+        {
+            field.SetObjectCode(3, j, EntityRope::kLinkCode);
+        }
+        field.SetTile(3, 10, 66);
+        rope.SetGameField(&field);
+        rope.AddPoint(FieldGeometry::CellX(3), FieldGeometry::CellY(10) - EntityRope::kTableRise, 0);
+    }
+
     TableCost table;
     SaveLoadManager records;
+    GameField field;
     EntityRope rope;
     BuyersArrow entry{Entity::kBuyersEntry};
     BuyersArrow exit{Entity::kBuyersExit};

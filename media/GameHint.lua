@@ -38,6 +38,7 @@ HintList = {
     "EduRope", "EduRopePoint", "EduRopeBuilt", "EduThief",
     "ShopHint", "StorehouseHint", "FlagHint", "ShopBoxHint",
     "GardenHint", "BuyTableGardenHint", "WaterwellHint",
+    "BuyTableRopeHint", "RopeHint1", "RopeHint2", "RopeHint3", "RopeHint4",
 }
 
 EduWelcome = Tip("EDU_WELCOME", 300, 96, 0.5)
@@ -92,3 +93,7 @@ end
 GardenHint = Tip("HINT_GARDEN", 240, 64, 2)
 BuyTableGardenHint = Tip("HINT_BUY_GARDEN", 240, 64, 2)
 WaterwellHint = Tip("HINT_WATERWELL", 240, 64, 2)
+BuyTableRopeHint = Tip("HINT_BUY_ROPE", 240, 64, 2)
+for kind = 1, 4 do
+    _G["RopeHint" .. kind] = Tip("HINT_ROPE" .. kind, 240, 64, 2)
+end

@@ -134,6 +134,10 @@ Pers* PersManager::CreatePers(std::uint8_t kindCode)
         buyer->SetNumber(mLastBuyerNumber);
         mBuyersPersList[mLastBuyerNumber] = buyer;
     }
+    if (auto* thief = dynamic_cast<PersRunThief*>(character))
+    {
+        mThiefManager->AddThief(thief);
+    }
     character->SetSaveNumber(mNextCharacterIndex++);
     return character;
 }

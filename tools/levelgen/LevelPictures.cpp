@@ -4,6 +4,7 @@
 #include "platform/JpegWriter.h"
 #include "tools/Common/Painting.h"
 #include "tools/GardenPictures/GardenTiles.h"
+#include "tools/RopePictures/LinkTiles.h"
 
 #include <algorithm>
 #include <array>
@@ -136,7 +137,7 @@ std::uint32_t TileCell(int style, int code, int x, int y)
                                                 Argb(255, 70, 140, 110), Argb(255, 120, 150, 90)};
     const bool floor =
         InRange(code, 2, 6) || InRange(code, 180, 184) || InRange(code, 196, 200) || InRange(code, 212, 216);
-    if (floor)
+    const auto floorPixel = [&]()
     {
         if (y < 6)
         {
@@ -146,6 +147,14 @@ std::uint32_t TileCell(int style, int code, int x, int y)
         }
         const float t = static_cast<float>(y - 6) / 18.0f;
         return Mix(Argb(255, 130, 90, 50), Argb(255, 90, 60, 35), t);
+    };
+    if (floor)
+    {
+        return floorPixel();
+    }
+    if (std::uint32_t link = 0; LinkTiles::Cell(code, x, y, floorPixel(), link))
+    {
+        return link;
     }
     const auto ladder = [&](std::uint32_t wood)
     {

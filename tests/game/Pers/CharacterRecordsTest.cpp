@@ -23,8 +23,8 @@ std::vector<std::uint8_t> Fixture()
     return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
 }
 
-// The set in play: the gardener and the boy hired, the buyer walking with goods, the thief off the field,
-// a second gardener waiting with a pail.
+// The set in play: the gardener and the boy hired, the buyer walking with goods, the thief off the field
+// after one start, a bag of his falling, a second gardener waiting with a pail.
 std::vector<std::uint8_t> PlayedRecords(CharacterRecordSet& set)
 {
     set.Character(0).SetActive(true);
@@ -49,6 +49,9 @@ std::vector<std::uint8_t> PlayedRecords(CharacterRecordSet& set)
     gardener.Update(0.5f);
     set.characters.SetQueuePlaceTaken(1, true);
     set.characters.BuyerEntered();
+    set.characters.GetThiefManager().SetThiefCount(1);
+    set.bags->AddBag(300.0f, 200.0f);
+    set.bags->Update(0.6f);
     Korrin::BinaryWriter out;
     set.records.SaveAll(out);
     return out.Bytes();

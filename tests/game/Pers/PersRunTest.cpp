@@ -269,8 +269,8 @@ TEST_F(PersRunTest, ThePreviewRunsAlongTheRouteAndFlagsTheRopeTables)
     walker->ShowPath();
     ASSERT_EQ(walker->GetPreviewPath().size(), 18u);
     EXPECT_EQ(walker->GetPreviewPath().back(), (IJ{1, 10}));
-    EXPECT_EQ(rope->GetPoints()[rope->GetPoints().size() - 2].used, 1);
-    EXPECT_EQ(rope->GetPoints().back().used, 0);
+    EXPECT_EQ(rope->GetPoints()[rope->GetPoints().size() - 2].flagged, 1);
+    EXPECT_EQ(rope->GetPoints().back().flagged, 0);
 
     // The marker turns at each change of row: along row 22, up column 3, along row 10.
     const Korrin::Moveable& marker = walker->GetPathEffects()[0]->GetBaseParticleSystem(0)->GetPath();
