@@ -464,16 +464,36 @@ std::string Bring(const std::string& map, int level, const Requirements& require
     const bool crops =
         text.HasObject(kFirstGardenCode, kLastGardenCode) && text.HasObject(kWellCode, kWellCode);
 
-    // Every building's inputs are made on the level or sold in its storehouse.
+    // Every building's inputs are made on the level or sold in its storehouse: first what no building of
+    // the level makes, then what stays out of reach through a chain of buildings.
     std::string goodsLine;
+    const auto sell = [&](std::uint8_t input)
+    {
+        if (GoodsCode(input) != 0 && store.insert(input).second)
+        {
+            goodsLine += " " + std::to_string(GoodsCode(input));
+        }
+    };
     for (const std::uint8_t type : buildings)
     {
         for (const std::uint8_t input : InputsOf(type))
         {
-            if (Available(crops, store, buildings).count(input) == 0 && GoodsCode(input) != 0)
+            const bool made = (crops && input >= kFirstCrop && input <= kLastCrop) ||
+                              std::any_of(buildings.begin(), buildings.end(),
+                                          [input](std::uint8_t maker) { return ProductOf(maker) == input; });
+            if (!made)
             {
-                store.insert(input);
-                goodsLine += " " + std::to_string(GoodsCode(input));
+                sell(input);
+            }
+        }
+    }
+    for (const std::uint8_t type : buildings)
+    {
+        for (const std::uint8_t input : InputsOf(type))
+        {
+            if (Available(crops, store, buildings).count(input) == 0)
+            {
+                sell(input);
             }
         }
     }
