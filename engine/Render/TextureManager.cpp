@@ -112,6 +112,30 @@ void TextureManager::UnloadAll()
     }
     mTextures.clear();
     mRenderTextures.clear();
+    mHeld.clear();
+}
+
+void TextureManager::HoldAll()
+{
+    ReleaseHeld();
+    for (const auto& [name, texture] : mTextures)
+    {
+        if (std::find(mRenderTextures.begin(), mRenderTextures.end(), texture.get()) == mRenderTextures.end())
+        {
+            texture->SetReferenceCount(texture->GetReferenceCount() + 1);
+            mHeld.push_back(texture.get());
+        }
+    }
+}
+
+void TextureManager::ReleaseHeld()
+{
+    std::vector<Texture*> held;
+    held.swap(mHeld);
+    for (Texture* texture : held)
+    {
+        UnloadTexture(texture);
+    }
 }
 
 } // namespace Korrin

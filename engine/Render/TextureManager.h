@@ -34,6 +34,11 @@ public:
     void ReleaseRenderTextures();
     void RestoreAllTextures();
     void UnloadAll();
+    // Keeps every texture loaded now (render textures aside) until ReleaseHeld, so that what is rebuilt
+    // from the same pictures in between, such as a level started after a level, finds them loaded
+    // instead of reading and decoding them again. A second hold releases the first.
+    void HoldAll();
+    void ReleaseHeld();
 
     std::size_t GetTextureCount() const { return mTextures.size(); }
     const std::vector<Texture*>& GetRenderTextures() const { return mRenderTextures; }
@@ -42,6 +47,7 @@ private:
     Platform::GraphicsDevice* mDevice = nullptr;
     std::map<std::string, std::unique_ptr<Texture>> mTextures;
     std::vector<Texture*> mRenderTextures;
+    std::vector<Texture*> mHeld;
 };
 
 } // namespace Korrin

@@ -3,6 +3,7 @@
 #include "engine/App/InputManager.h"
 #include "engine/Gui/GuiContainer.h"
 #include "engine/Log/LogManager.h"
+#include "engine/Render/TextureManager.h"
 #include "engine/Sound/Sound.h"
 #include "engine/Sound/SoundManager.h"
 #include "game/GUI/AchievementSystem.h"
@@ -95,8 +96,40 @@ void Game::PlayLevelMusic(std::uint16_t levelNumber)
     }
 }
 
+namespace
+{
+
+// The pictures of the level before stay loaded while the next one is built: levels share backdrops, tile
+// sheets, entities and characters, which are then not read and decoded again.
+class HeldTextures
+{
+public:
+    HeldTextures() : mTextures(Korrin::TextureManager::Peek())
+    {
+        if (mTextures != nullptr)
+        {
+            mTextures->HoldAll();
+        }
+    }
+    ~HeldTextures()
+    {
+        if (mTextures != nullptr)
+        {
+            mTextures->ReleaseHeld();
+        }
+    }
+    HeldTextures(const HeldTextures&) = delete;
+    HeldTextures& operator=(const HeldTextures&) = delete;
+
+private:
+    Korrin::TextureManager* mTextures;
+};
+
+} // namespace
+
 bool Game::StartLevel(std::uint16_t levelNumber)
 {
+    const HeldTextures held;
     mLevelNumber = levelNumber;
     if (Korrin::SoundManager* sounds = Korrin::SoundManager::Peek())
     {

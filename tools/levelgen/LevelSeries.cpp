@@ -1,5 +1,8 @@
 #include "tools/levelgen/LevelSeries.h"
 
+#include "engine/File/FileSysManager.h"
+#include "game/MapSettings.h"
+#include "tools/levelgen/LevelContents.h"
 #include "tools/levelgen/LevelMap.h"
 
 #include <algorithm>
@@ -17,6 +20,8 @@ namespace
 {
 
 // The values of one derived level.
+constexpr int kBaseMaps = 3;
+
 struct LevelValues
 {
     int baseMap;    // 1 to 3: the hand-written map it is built on
@@ -105,10 +110,40 @@ std::filesystem::path MapName(const std::filesystem::path& folder, int level, co
     return folder / name;
 }
 
+// The map shop's requirements of every level, from the world map's settings beside the maps folder.
+LevelContents::Requirements ReadRequirements(const std::filesystem::path& maps)
+{
+    Korrin::FileSysManager files(maps.parent_path().string());
+    MapSettings settings;
+    settings.Load();
+    LevelContents::Requirements requirements;
+    for (std::uint32_t index = 0; index < settings.GetLevelCount(); ++index)
+    {
+        std::vector<LevelContents::Requirement>& level = requirements.emplace_back();
+        for (const MapSettings::ShopItem& item : settings.GetLevel(index).shopItems)
+        {
+            level.push_back({item.id, item.upgrade});
+        }
+    }
+    return requirements;
+}
+
 } // namespace
 
 bool WriteAll(const std::filesystem::path& maps, const std::filesystem::path& output)
 {
+    std::vector<std::string> bases(kBaseMaps);
+    std::vector<LevelContents::BaseMap> described(kBaseMaps);
+    for (int base = 1; base <= kBaseMaps; ++base)
+    {
+        if (!ReadText(MapName(maps, base, ".map"), bases[base - 1]))
+        {
+            std::fprintf(stderr, "wf_levelgen: cannot read base map %d\n", base);
+            return false;
+        }
+        described[base - 1] = LevelContents::DescribeBase(bases[base - 1]);
+    }
+    const LevelContents::Requirements requirements = ReadRequirements(maps);
     bool ok = true;
     for (int level = kFirstDerived; level <= kLastLevel; ++level)
     {
@@ -116,17 +151,13 @@ bool WriteAll(const std::filesystem::path& maps, const std::filesystem::path& ou
         {
             continue;
         }
-        const LevelValues values = ValuesOf(level);
-        std::string base;
-        if (!ReadText(MapName(maps, values.baseMap, ".map"), base))
-        {
-            std::fprintf(stderr, "wf_levelgen: level %d: cannot read its base map\n", level);
-            ok = false;
-            continue;
-        }
+        LevelValues values = ValuesOf(level);
+        values.baseMap = LevelContents::BaseMapOf(level, values.baseMap, described, requirements);
+        const std::string derived =
+            LevelContents::Bring(Derive(bases[values.baseMap - 1], level, values), level, requirements);
         LevelMap map;
         std::string error;
-        if (!map.Parse(Derive(base, level, values), error))
+        if (!map.Parse(derived, error))
         {
             std::fprintf(stderr, "wf_levelgen: level %d: %s\n", level, error.c_str());
             ok = false;

@@ -141,3 +141,26 @@ TEST_F(TextureManagerTest, APictureCutShortIsUsedAndLogged)
     }
     EXPECT_EQ(mFixture.Log().Text().find("Texture rock.jpg: "), std::string::npos);
 }
+
+TEST_F(TextureManagerTest, HeldTexturesOutliveTheirOwnersUntilReleasedAndAreNotLoadedAgain)
+{
+    Texture* kept = mTextures.GetTexture("glass.png");
+    Texture* dropped = mTextures.GetTexture("rock.jpg");
+    Texture* target = mTextures.CreateRenderTexture("target");
+    mTextures.HoldAll();
+    mTextures.HoldAll(); // a second hold replaces the first rather than adding to it
+    mTextures.UnloadTexture(kept);
+    mTextures.UnloadTexture(dropped);
+    EXPECT_EQ(mTextures.GetTextureCount(), 3u) << "both pictures are held";
+    EXPECT_EQ(mTextures.GetTexture("GLASS.png"), kept) << "a held picture is taken again, not reloaded";
+
+    mTextures.ReleaseHeld();
+    EXPECT_EQ(mTextures.GetTextureCount(), 2u) << "the picture nobody took again is unloaded";
+    EXPECT_EQ(kept->GetReferenceCount(), 0);
+    mTextures.UnloadTexture(kept);
+    EXPECT_EQ(mTextures.GetTextureCount(), 1u);
+    EXPECT_EQ(mTextures.GetRenderTextures(), std::vector<Texture*>{target})
+        << "render textures are never held";
+    mTextures.ReleaseHeld(); // nothing held: nothing happens
+    EXPECT_EQ(mTextures.GetTextureCount(), 1u);
+}

@@ -2,13 +2,17 @@
 #include "engine/File/FileSysManager.h"
 #include "engine/Script/LuaScript.h"
 #include "engine/Script/LuaStackGuard.h"
+#include "game/Entity/BuildingKind.h"
+#include "game/Game/Level.h"
 #include "game/Game/LevelFile.h"
+#include "game/Game/LevelTaskInfo.h"
 #include "game/Game/TableCost.h"
 #include "game/Map.h"
 #include "game/MapSettings.h"
 #include "game/MapShopGui.h"
 #include "tests/engine/LogCapture.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <set>
@@ -56,6 +60,18 @@ protected:
         ASSERT_TRUE(table.IsTable()) << global;
         const LuaValue image = table.GetField("Image");
         EXPECT_TRUE(image.IsString() && Exists(image.ToString())) << global;
+    }
+
+    // A level file of the build's data folder.
+    LevelFile ReadLevel(int level)
+    {
+        char name[16];
+        std::snprintf(name, sizeof name, "lev%02d.lev", level);
+        Korrin::FileData data;
+        LevelFile file;
+        EXPECT_TRUE(mFiles.FindFileData(name, data) && file.Parse({data.GetData(), data.GetSize()}, name))
+            << name;
+        return file;
     }
 
     TestSupport::LogCapture mLog;
@@ -208,6 +224,112 @@ TEST_F(MapSampleDataTest, EveryLevelHasALevelFileThatReadsWithItsScenery)
         {
             Korrin::LuaStackGuard guard(scenery.GetState());
             EXPECT_TRUE(scenery.GetGlobal(item.table.c_str()).IsTable()) << name << ": " << item.table;
+        }
+    }
+}
+
+namespace
+{
+
+// What a level's field holds, read from its object grid.
+struct FieldContents
+{
+    bool garden = false;
+    bool well = false;
+    bool rope = false;
+    std::set<std::uint8_t> buildings; // type codes
+
+    explicit FieldContents(const LevelFile& file)
+    {
+        for (const std::uint16_t code : file.objects)
+        {
+            garden |= code >= 4 && code <= 9;
+            well |= code == 14;
+            rope |= code == Level::kRopeCode;
+            if (code >= 25 && code <= 68)
+            {
+                buildings.insert(
+                    static_cast<std::uint8_t>(Level::BuildingBaseCode(static_cast<std::uint8_t>(code))));
+            }
+        }
+    }
+
+    // The goods the level can come by: crops from its beds, what its storehouse sells and what its
+    // buildings make of those.
+    std::set<std::uint8_t> Goods(const LevelFile& file) const
+    {
+        std::set<std::uint8_t> goods;
+        for (const std::uint8_t code : file.storeGoods)
+        {
+            goods.insert(Level::GoodsFromFileCode(code));
+        }
+        for (std::uint8_t crop = 84; garden && well && crop <= 88; ++crop)
+        {
+            goods.insert(crop);
+        }
+        for (bool grew = true; grew;)
+        {
+            grew = false;
+            for (const std::uint8_t type : buildings)
+            {
+                const BuildingKind* kind = BuildingKind::Find(type);
+                if (goods.count(kind->firstInput) != 0 && goods.count(kind->secondInput) != 0)
+                {
+                    grew |= goods.insert(kind->product).second;
+                }
+            }
+        }
+        return goods;
+    }
+};
+
+} // namespace
+
+TEST_F(MapSampleDataTest, EveryLevelCanMakeItsGoalsAndHasWhatItsRequirementsBring)
+{
+    MapSettings settings;
+    settings.Load();
+    ASSERT_EQ(settings.GetLevelCount(), Map::kLevelCount);
+    for (int level = 1; level <= static_cast<int>(Map::kLevelCount); ++level)
+    {
+        const LevelFile file = ReadLevel(level);
+        const FieldContents field(file);
+        const std::set<std::uint8_t> goods = field.Goods(file);
+        for (const LevelFile::Goal& goal : file.goals)
+        {
+            const std::uint8_t wanted = goal.code == 0 ? 0 : Level::GoodsFromFileCode(goal.code);
+            if (wanted != 0 && wanted != LevelTaskInfo::kMoneyGoods)
+            {
+                EXPECT_EQ(goods.count(wanted), 1u)
+                    << "level " << level << " cannot make goods " << int{wanted};
+            }
+        }
+        for (const std::uint8_t type : field.buildings)
+        {
+            const BuildingKind* kind = BuildingKind::Find(type);
+            EXPECT_TRUE(goods.count(kind->firstInput) == 1 && goods.count(kind->secondInput) == 1)
+                << "level " << level << ": the " << kind->name << " has no inputs";
+        }
+        for (const MapSettings::ShopItem& required :
+             settings.GetLevel(static_cast<std::uint32_t>(level - 1)).shopItems)
+        {
+            const auto id = static_cast<std::uint8_t>(required.id);
+            if (BuildingKind::Find(id) != nullptr)
+            {
+                EXPECT_EQ(field.buildings.count(id), 1u)
+                    << "level " << level << " lacks building " << required.id;
+            }
+            if (id == 1)
+            {
+                EXPECT_TRUE(field.rope) << "level " << level << " requires the rope but has none";
+            }
+            if (id == 133 || id == 134)
+            {
+                EXPECT_TRUE(std::any_of(field.buildings.begin(), field.buildings.end(),
+                                        [id](std::uint8_t type)
+                                        { return BuildingKind::Find(type)->fairy == (id == 134); }))
+                    << "level " << level << " has no worker for good " << required.id;
+            }
         }
     }
 }
