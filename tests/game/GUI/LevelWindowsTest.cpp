@@ -3,6 +3,7 @@
 // the goals window whichever way the level was entered.
 #include "engine/Gui/GuiContainer.h"
 #include "engine/Gui/GuiManager.h"
+#include "engine/Gui/GuiText.h"
 #include "game/ClipGui.h"
 #include "game/GUI/AchievementSystem.h"
 #include "game/GUI/ContinueLevelGui.h"
@@ -100,6 +101,7 @@ TEST_F(LevelWindowsTest, LeavingSavesFirstRestartSavesNothingAndCancelReturnsToT
     bool restartWarningOnly = false;
     bool heldUnderGoals = false;
     float clockAfterRestart = -1.0f;
+    std::vector<std::u16string> goals;
     StartLevelWithMenu(1);
     mGame.steps.push_back({Open(GameMenu::kWindowId), [&]
                            {
@@ -136,6 +138,13 @@ TEST_F(LevelWindowsTest, LeavingSavesFirstRestartSavesNothingAndCancelReturnsToT
                            {
                                heldUnderGoals = PanelHeld();
                                clockAfterRestart = LevelTaskInfo::GetInstance()->levelTime;
+                               GameWindowFrame* frame = mGame.Window<TaskLevelGui>().GetDialog().GetFrame();
+                               for (const char* name : {"TASKLEVEL_LEVEL_CAPTION", "TASKLEVEL_BONUS_OK",
+                                                        "TASKLEVEL_BONUS_SILVER", "TASKLEVEL_BONUS_GOLD"})
+                               {
+                                   goals.push_back(
+                                       dynamic_cast<Korrin::GuiText&>(*frame->GetByName(name)).mCaption);
+                               }
                            }});
     Run();
     EXPECT_TRUE(heldUnderMenu);
@@ -147,6 +156,7 @@ TEST_F(LevelWindowsTest, LeavingSavesFirstRestartSavesNothingAndCancelReturnsToT
     EXPECT_TRUE(restartWarningOnly);
     EXPECT_TRUE(heldUnderGoals) << "the restarted level's goals hold the panel";
     EXPECT_FLOAT_EQ(clockAfterRestart, 0.0f) << "the level starts afresh";
+    EXPECT_EQ(goals, (std::vector<std::u16string>{u"Level 1", u"15", u"+25", u"+55"}));
 }
 
 TEST_F(LevelWindowsTest, TheMainMenuChoiceSavesAndItsConfirmationLeavesForTheMainMenu)
