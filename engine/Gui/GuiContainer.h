@@ -72,6 +72,11 @@ public:
     std::size_t GetCount() const { return mDrawOrder.size(); }
     void SetDisabled(bool disabled);
     void SetWinSize(const Vector2& windowSize, const Vector2& cornerSize);
+    // The part of the background picture that a framed background is cut from; SetWinSize then
+    // recomputes its nine pieces.
+    void SetFrameSource(const Rect& source) { mSrcRect = source; }
+    const Vector2& GetWinSize() const { return mWindowSize; }
+    const Vector2& GetCornerSize() const { return mCornerSize; }
     void GetAnchorPos(Vector2& position) const;
 
     // The pieces a framed background draws, in drawing order.

@@ -23,6 +23,8 @@ public:
     using Text::SetColour;
 
     const Rect& GetRelativeArea() const { return mRelativeArea; }
+    // Where the text sits in its window from the next update on.
+    void SetRelativeArea(const Rect& area) { mRelativeArea = area; }
 
 private:
     Rect mRelativeArea;

@@ -764,7 +764,7 @@ void Education::AppointTipsLevel21Store()
     const GameGuiManager* windows = main != nullptr ? main->GetGameGuiManager() : nullptr;
     const auto* storehouse =
         windows != nullptr ? dynamic_cast<const StoreHouseGUI*>(windows->Get(kStorehouseWindow)) : nullptr;
-    if (storehouse != nullptr && storehouse->GetPageFlag() == StoreHouseGUI::kSalePage)
+    if (storehouse != nullptr && storehouse->GetPage() == StoreHouseGUI::kStorehousePage)
     {
         NextTip();
     }

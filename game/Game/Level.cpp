@@ -280,10 +280,10 @@ void Level::OfferStorehouseGoods(const LevelFile& file)
     {
         return;
     }
-    storehouse->GetGoods().clear();
+    storehouse->GetBuyList().clear();
     for (const std::uint8_t code : file.storeGoods)
     {
-        storehouse->GetGoods()[GoodsFromFileCode(code)] = 1;
+        storehouse->GetBuyList()[GoodsFromFileCode(code)] = 1;
     }
 }
 

@@ -152,6 +152,9 @@ TEST_F(ShellSampleDataTest, EveryWindowLayoutNamesPicturesFontsAndCaptionsThatEx
                                                            {"NewCharacterGui.gui", "NewCharacterGui"},
                                                            {"ExitGui.gui", "ExitGui"},
                                                            {"RewardSystem.lua", "RewardGui"},
+                                                           {"StoreShop.gui", "StoreShop"},
+                                                           {"StoreShop.gui", "SaleWin"},
+                                                           {"StoreShop.gui", "BuyWin"},
                                                            {"menu_button.lua", "MenuBox"}};
     for (const auto& [file, name] : layouts)
     {

@@ -499,7 +499,7 @@ TEST_F(EducationTest, LevelTwentyOneEndsItsFieldTipsWhenTheStorehouseOpens)
     EXPECT_EQ(Tutorial().GetGroups().at(0).local, 2u);
     EXPECT_EQ(Timer(), 0.0f) << "the window's tip is armed";
     auto* window = dynamic_cast<StoreHouseGUI*>(mMain.GetGameGuiManager()->Get(StoreHouseGUI::kWindowId));
-    window->SetPageFlag(StoreHouseGUI::kSalePage);
+    window->SetPage(StoreHouseGUI::kStorehousePage);
     Appoint();
     EXPECT_EQ(Step(), 1u);
     mMain.GetGameGuiManager()->Show(GameGuiManager::kNoWindow);
