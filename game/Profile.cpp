@@ -11,6 +11,7 @@
 #include "engine/Sound/SoundManager.h"
 #include "game/GUI/AchievementSystem.h"
 #include "game/GUI/GameGuiManager.h"
+#include "game/GUI/NewCharacterGui.h"
 #include "game/GUI/ProgressBoardManager.h"
 #include "game/GUI/RewardAlertSystemGui.h"
 #include "game/Game/EducationSlot.h"
@@ -732,14 +733,34 @@ Profile::LoadGameResult Profile::LoadGame()
     const std::string path = GetSaveFileName(kLevelInPlay, currentPlayer);
     if (!Read(path, bytes))
     {
+        ShowLevelWindows();
         return LoadGameResult::NoSave;
     }
     if (LoadLevelRecords(path, bytes))
     {
+        ShowLevelWindows();
         return LoadGameResult::Loaded;
     }
     RestartDamagedLevel(path);
     return LoadGameResult::Damaged;
+}
+
+// Once the level stands (started, its records read): its new-character card, which falls through to
+// the goals window when the level brings no one. Shown after the start, so the goals window's hold on
+// the panel is not undone by the level's own start.
+void Profile::ShowLevelWindows()
+{
+    Main* main = Main::Peek();
+    GameGuiManager* windows = main != nullptr ? main->GetGameGuiManager() : nullptr;
+    if (windows == nullptr)
+    {
+        return;
+    }
+    windows->Show(NewCharacterGui::kWindowId);
+    if (auto* card = dynamic_cast<NewCharacterGui*>(windows->Get(NewCharacterGui::kWindowId)))
+    {
+        card->SetCharacter(levelInPlay);
+    }
 }
 
 bool Profile::LoadLevelRecords(const std::string& path, const std::vector<std::uint8_t>& bytes)

@@ -133,6 +133,7 @@ private:
     static Map* FindMap();
     bool LoadLevelRecords(const std::string& path, const std::vector<std::uint8_t>& bytes);
     void RestartDamagedLevel(const std::string& path);
+    void ShowLevelWindows();
 
     std::vector<Player> mPlayers;
     std::int32_t mSelectedIndex = 0;

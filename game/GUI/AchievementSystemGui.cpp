@@ -10,6 +10,7 @@
 #include "engine/Script/LuaScript.h"
 #include "engine/Script/LuaStackGuard.h"
 #include "game/GUI/AchievementSystem.h"
+#include "game/GUI/GameEnding.h"
 #include "game/GUI/GameGuiManager.h"
 #include "game/GUI/GameWindowFrame.h"
 #include "game/GUI/GuiSound.h"
@@ -184,6 +185,15 @@ bool AchievementSystemGui::Update(float dt)
     {
         PlayGuiSound("click_button");
         mFrame->Hide();
+        // Only the link of the last level's first win leads to the ending, never a later opening.
+        if (mEndingArmed)
+        {
+            mEndingArmed = false;
+            if (GameEnding::IsDue(GameEnding::kLastLevel))
+            {
+                GameEnding::Start();
+            }
+        }
     }
     // Without its slider the window neither scrolls nor switches modes; nothing changed.
     if (Korrin::GuiSlider* slider = Slider())

@@ -47,6 +47,9 @@ public:
 
     // Remembers the slider of the mode left, rebuilds the new mode's rows and puts its slider back.
     void SetMode(std::uint32_t mode);
+    // The statistics' link of the first win of the last level: this window's OK then ends the game.
+    void ArmEnding() { mEndingArmed = true; }
+    bool IsEndingArmed() const { return mEndingArmed; }
 
     std::uint32_t GetMode() const { return mMode; }
     bool IsOpen() const { return mOpen != 0; }
@@ -88,4 +91,5 @@ private:
     std::uint32_t mMode = kAll;
     Korrin::SafeVector<float> mSliderPos{"AchievementSystemGui slider"};
     std::uint8_t mOpen = 0;
+    bool mEndingArmed = false;
 };

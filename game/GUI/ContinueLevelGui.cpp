@@ -8,6 +8,7 @@ ContinueLevelGui::ContinueLevelGui()
     : mDialog("ContinueLevelGui", "ContinueLevelGui.gui", "CONTINUE_OK", "CONTINUE_CANCEL")
 {
     mActive = false;
+    mDialog.KeepShownAfterSlideOut();
 }
 
 void ContinueLevelGui::SetActive(bool active)
@@ -16,24 +17,49 @@ void ContinueLevelGui::SetActive(bool active)
     mDialog.SetActive(active);
 }
 
+void ContinueLevelGui::Resume()
+{
+    Profile* profile = Profile::Peek();
+    if (profile != nullptr)
+    {
+        profile->levelInPlay = static_cast<std::int32_t>(mLevelIndex);
+        profile->LoadGame();
+    }
+    // A level that could not be built leaves the player on the map, where this window must not stay.
+    const Main* main = Main::Peek();
+    const GameGuiManager* windows = main != nullptr ? main->GetGameGuiManager() : nullptr;
+    if (windows != nullptr && windows->GetShown() == kWindowId)
+    {
+        WindowDialog::ShowWindow(GameGuiManager::kNoWindow);
+    }
+}
+
 bool ContinueLevelGui::Update(float dt)
 {
-    if (!mDialog.Update(dt))
+    if (mDialog.Update(dt))
     {
+        if (mDialog.GetChoice() == WindowDialog::Choice::Ok)
+        {
+            Resume();
+        }
+        else
+        {
+            WindowDialog::ShowWindow(GameGuiManager::kNoWindow);
+        }
         return true;
     }
-    Profile* profile = Profile::Peek();
-    _GetMain().GetGameGuiManager()->Show(GameGuiManager::kNoWindow);
-    if (profile == nullptr)
+    const std::string& clicked = mDialog.GetClicked();
+    if (clicked == "CONTINUE_CANCEL")
     {
-        return true;
+        if (Profile* profile = Profile::Peek())
+        {
+            profile->DeleteSavedGame();
+        }
     }
-    if (mDialog.GetChoice() != WindowDialog::Choice::Ok)
+    else if (!clicked.empty() && !mDialog.IsControl(clicked))
     {
-        profile->DeleteSavedGame();
-        return true;
+        // Any other element of the layout closes the window without loading or deleting anything.
+        mDialog.Choose(WindowDialog::Choice::None);
     }
-    profile->levelInPlay = static_cast<std::int32_t>(mLevelIndex);
-    profile->LoadGame();
-    return false;
+    return true;
 }

@@ -15,7 +15,7 @@ public:
     ContinueLevelGui();
 
     void Init() override { mDialog.Init(); }
-    void Reset() override {}
+    void Reset() override { Update(0.0f); }
     bool Update(float dt) override;
     void Draw() override { mDialog.Draw(); }
     void SetActive(bool active) override;
@@ -26,5 +26,7 @@ public:
     std::uint32_t mLevelIndex = 0;
 
 private:
+    void Resume();
+
     WindowDialog mDialog;
 };

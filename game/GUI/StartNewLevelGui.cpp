@@ -12,12 +12,77 @@ StartNewLevelGui::StartNewLevelGui()
     : mDialog("StartNewLevelGui", "StartNewLevelGui.gui", "STARTNEW_OK", "STARTNEW_CANCEL")
 {
     mActive = false;
+    mDialog.KeepShownAfterSlideOut();
+}
+
+void StartNewLevelGui::Init()
+{
+    mDialog.Init();
 }
 
 void StartNewLevelGui::SetActive(bool active)
 {
+    if (Korrin::LogManager* log = Korrin::LogManager::Peek())
+    {
+        log->Write("StartNewLevelGui::SetEnabled");
+    }
     Blank::SetActive(active);
+    mPhase = kPhaseShown;
     mDialog.SetActive(active);
+}
+
+void StartNewLevelGui::Draw()
+{
+    mDialog.Draw();
+    if (mDialog.IsShown() && mPhase == kPhaseClosed)
+    {
+        mPhase = kPhaseDrawn;
+    }
+}
+
+bool StartNewLevelGui::StartClip()
+{
+    if (mClip >= 1 && mClip <= 6)
+    {
+        if (Profile* profile = Profile::Peek())
+        {
+            profile->SetStoryStage(mClip - 1);
+        }
+    }
+    if (ClipGui* clips = ClipGui::Peek(); clips != nullptr && mClip >= 0 && mClip <= 6)
+    {
+        clips->StartClip(mClip);
+    }
+    mClip = kNoClip;
+    if (Main* main = Main::Peek())
+    {
+        main->SetCurrent(Main::kScriptMovieScreen);
+    }
+    WindowDialog::ShowWindow(GameGuiManager::kNoWindow);
+    return false;
+}
+
+bool StartNewLevelGui::StartLevel()
+{
+    Korrin::LogManager::GetInstance()->Write("StartNewLevelGui::Update %i",
+                                             static_cast<int>(mLevelIndex + 1));
+    // The level first: its start resets the panel that the card's goals window holds.
+    Game* game = Game::Peek();
+    if (game != nullptr && !game->StartLevel(static_cast<std::uint16_t>(mLevelIndex + 1)))
+    {
+        WindowDialog::ShowWindow(GameGuiManager::kNoWindow);
+        return false;
+    }
+    WindowDialog::ShowWindow(NewCharacterGui::kWindowId);
+    const Main* main = Main::Peek();
+    GameGuiManager* windows = main != nullptr ? main->GetGameGuiManager() : nullptr;
+    if (auto* card = windows != nullptr
+                         ? dynamic_cast<NewCharacterGui*>(windows->Get(NewCharacterGui::kWindowId))
+                         : nullptr)
+    {
+        card->SetCharacter(static_cast<int>(mLevelIndex));
+    }
+    return false;
 }
 
 bool StartNewLevelGui::Update(float dt)
@@ -26,40 +91,18 @@ bool StartNewLevelGui::Update(float dt)
     {
         return true;
     }
-    GameGuiManager* windows = _GetMain().GetGameGuiManager();
-    if (mDialog.GetChoice() != WindowDialog::Choice::Ok)
+    if (mPhase == kPhaseShown)
     {
-        windows->Show(GameGuiManager::kNoWindow);
+        mPhase = kPhaseClosed;
+    }
+    if (mPhase != kPhaseDrawn)
+    {
         return true;
     }
-    if (mClip != kNoClip)
+    if (mDialog.GetChoice() != WindowDialog::Choice::Ok)
     {
-        if (mClip >= 1 && mClip <= 6)
-        {
-            if (Profile* profile = Profile::Peek())
-            {
-                profile->SetStoryStage(mClip - 1);
-            }
-        }
-        if (ClipGui* clips = ClipGui::Peek(); clips != nullptr && mClip >= 0 && mClip <= 6)
-        {
-            clips->StartClip(mClip);
-        }
-        mClip = kNoClip;
-        _GetMain().SetCurrent(Main::kScriptMovieScreen);
-        windows->Show(GameGuiManager::kNoWindow);
-        return false;
+        WindowDialog::ShowWindow(GameGuiManager::kNoWindow);
+        return true;
     }
-    windows->Show(NewCharacterGui::kWindowId);
-    if (auto* card = dynamic_cast<NewCharacterGui*>(windows->Get(NewCharacterGui::kWindowId)))
-    {
-        card->SetCharacter(mLevelIndex);
-    }
-    Korrin::LogManager::GetInstance()->Write("StartNewLevelGui::Update %i",
-                                             static_cast<int>(mLevelIndex + 1));
-    if (Game* game = Game::Peek())
-    {
-        game->StartLevel(static_cast<std::uint16_t>(mLevelIndex + 1));
-    }
-    return false;
+    return mClip != kNoClip ? StartClip() : StartLevel();
 }

@@ -1,16 +1,19 @@
 #include "game/GUI/WindowDialog.h"
 
 #include "engine/Gui/GuiManager.h"
-#include "engine/Sound/Sound.h"
-#include "engine/Sound/SoundManager.h"
+#include "game/GUI/GameGuiManager.h"
 #include "game/GUI/GameWindowFrame.h"
+#include "game/GUI/GuiSound.h"
+#include "game/Game/GamePanel.h"
+#include "game/Main.h"
 
+#include <algorithm>
 #include <utility>
 
 WindowDialog::WindowDialog(std::string container, std::string layout, std::string okName,
-                           std::string cancelName)
+                           std::string cancelName, std::vector<std::string> otherControls)
     : mContainer(std::move(container)), mLayout(std::move(layout)), mOkName(std::move(okName)),
-      mCancelName(std::move(cancelName))
+      mCancelName(std::move(cancelName)), mOtherControls(std::move(otherControls))
 {
 }
 
@@ -29,6 +32,7 @@ void WindowDialog::Init()
 void WindowDialog::SetActive(bool active)
 {
     mShown = active;
+    mClicked.clear();
     if (mFrame == nullptr)
     {
         return;
@@ -37,17 +41,60 @@ void WindowDialog::SetActive(bool active)
     if (active)
     {
         mChoice = Choice::None;
+        mControl.clear();
         mFrame->Show();
     }
 }
 
 void WindowDialog::PlayClick()
 {
-    Korrin::SoundManager* sounds = Korrin::SoundManager::Peek();
-    if (Korrin::Sound* click = sounds != nullptr ? sounds->GetSound("click_button") : nullptr)
+    PlayGuiSound("click_button");
+}
+
+void WindowDialog::ShowWindow(std::uint8_t id)
+{
+    const Main* main = Main::Peek();
+    if (GameGuiManager* windows = main != nullptr ? main->GetGameGuiManager() : nullptr)
     {
-        click->Play(false);
+        windows->Show(id);
     }
+}
+
+namespace
+{
+
+GamePanel* PanelOfRunningLevel()
+{
+    const Main* main = Main::Peek();
+    return main != nullptr && main->GetCurrent() == Main::kGameScreen ? GamePanel::Peek() : nullptr;
+}
+
+} // namespace
+
+void WindowDialog::LockPanel()
+{
+    if (GamePanel* panel = PanelOfRunningLevel())
+    {
+        panel->LockForWindow();
+    }
+}
+
+void WindowDialog::UnlockPanel()
+{
+    if (GamePanel* panel = PanelOfRunningLevel())
+    {
+        panel->UnlockAfterWindow();
+    }
+}
+
+bool WindowDialog::IsControl(const std::string& name) const
+{
+    if (name.empty())
+    {
+        return false;
+    }
+    return name == mOkName || name == mCancelName ||
+           std::find(mOtherControls.begin(), mOtherControls.end(), name) != mOtherControls.end();
 }
 
 void WindowDialog::Choose(Choice choice)
@@ -59,8 +106,15 @@ void WindowDialog::Choose(Choice choice)
     }
 }
 
+void WindowDialog::ChooseControl(const std::string& name)
+{
+    mControl = name;
+    Choose(Choice::Other);
+}
+
 bool WindowDialog::Update(float dt)
 {
+    mClicked.clear();
     if (mFrame == nullptr)
     {
         return false;
@@ -73,7 +127,7 @@ bool WindowDialog::Update(float dt)
             return false;
         }
         mFrame->SetDisabled(true);
-        mShown = false;
+        mShown = mKeepShown;
         return true;
     }
     mShown = true;
@@ -83,15 +137,25 @@ bool WindowDialog::Update(float dt)
     {
         return false;
     }
-    if (clicked->GetName() == mOkName)
+    mClicked = clicked->GetName();
+    if (!IsControl(mClicked))
     {
-        PlayClick();
+        return false;
+    }
+    PlayClick();
+    if (mClicked == mOkName)
+    {
+        mControl = mClicked;
         Choose(Choice::Ok);
     }
-    else if (!mCancelName.empty() && clicked->GetName() == mCancelName)
+    else if (mClicked == mCancelName)
     {
-        PlayClick();
+        mControl = mClicked;
         Choose(Choice::Cancel);
+    }
+    else
+    {
+        ChooseControl(mClicked);
     }
     return false;
 }
