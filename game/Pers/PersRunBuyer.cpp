@@ -121,6 +121,7 @@ PersRunBuyer::~PersRunBuyer()
 {
     DeleteDrawable(mReservedDigits);
     DeleteDrawable(mWantedDigits);
+    DeleteDrawable(mFinger);
 }
 
 std::string PersRunBuyer::KindListFile(std::uint8_t kind)
@@ -159,6 +160,7 @@ void PersRunBuyer::Init()
     {
         DeleteDrawable(mReservedDigits);
         DeleteDrawable(mWantedDigits);
+        DeleteDrawable(mFinger);
         mReservedDigits = sprites->LoadAnimatedSprite("DreamNum", "CharDream.lua");
         mWantedDigits = sprites->LoadAnimatedSprite("DreamNum1", "CharDream.lua");
         mFinger = sprites->LoadAnimatedSprite("characterFinger", "CharacterHint.lua");
