@@ -608,8 +608,11 @@ void EntityRope::Load(Korrin::BinaryReader& in)
         point.flagged = in.ReadU8();
         point.x = in.ReadF32();
         point.y = in.ReadF32();
+        // A table far off the field is no table of this level (and its cell would not fit an int).
+        constexpr float kFarOff = 1.0e6f;
         const bool known =
-            std::isfinite(point.x) && std::isfinite(point.y) &&
+            std::isfinite(point.x) && std::isfinite(point.y) && std::fabs(point.x) < kFarOff &&
+            std::fabs(point.y) < kFarOff &&
             std::any_of(mLevelPoints.begin(), mLevelPoints.end(),
                         [&point](const RopeTablePoint& level) { return CellOf(level) == CellOf(point); });
         if (!in.Ok() || point.flagged > 1 || !known)

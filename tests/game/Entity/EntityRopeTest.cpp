@@ -314,6 +314,7 @@ TEST_F(EntityRopeTest, HostileRecordsAreRefused)
         {"a table where the level has none", [&](auto& b) { putFloat(b, tables + 5, 900.0f); }},
         {"a table at no number",
          [&](auto& b) { putFloat(b, tables + 9, std::numeric_limits<float>::quiet_NaN()); }},
+        {"a table far past any int cell", [&](auto& b) { putFloat(b, tables + 5, 9.2e18f); }},
         {"a flag other than 0 or 1", [&](auto& b) { b[tables + 4] = 2; }},
         {"more links than a field holds", [&](auto& b) { put32(b, links, 16 * 13 + 1); }},
         {"a link off the field", [&](auto& b) { put32(b, links + 4, 16); }},
