@@ -13,11 +13,11 @@
 namespace
 {
 
-// The frames of the play-through: the level is won with its clock at 0:22, the statistics window has
-// counted its rows by the "won" frame, the script clicks its OK at frame 2661 and the map shows after.
-constexpr int kWonFrame = 2640;
-constexpr int kMapFrame = 2760;
-constexpr int kLastFrame = 2770;
+// The frames of the play-through: the level is won with its clock at 0:22, the script's first click on
+// the statistics window's OK (frame 2101) shows all its rows, the second (2130) leads to the map.
+constexpr int kWonFrame = 2115;
+constexpr int kMapFrame = 2200;
+constexpr int kLastFrame = 2210;
 
 // Offsets into the map progress file (Save2_5.dat): version u32, map hint u8, highest level u16,
 // money i32, story stage i32, six story flags, then one i32 pass type per level.
