@@ -120,7 +120,7 @@ TEST_F(JuiceRunScenario, TheBoyAndTheFairyFetchTheirInputsAndCarryTheirProductsI
                                               "--screenshot",
                                               "1040:stairs.png",
                                               "--screenshot",
-                                              "3820:fairy.png",
+                                              "3620:fairy.png",
                                               "--screenshot",
                                               "4290:juice.png"};
     ASSERT_TRUE(mGame.Run(options, 300).ExitedWith(0));
