@@ -421,7 +421,10 @@ void PersManager::Load(Korrin::BinaryReader& in)
     }
     const std::uint32_t portraitPlace = in.ReadU32();
     GamePanel* panel = GamePanel::Peek();
-    const bool placeFits = panel != nullptr ? panel->GetPers().IsPlace(portraitPlace) : portraitPlace == 0;
+    // Without the panel (the save checker) the level's buyers stand for its portraits, one each.
+    const bool placeFits = panel != nullptr
+                               ? panel->GetPers().IsPlace(portraitPlace)
+                               : portraitPlace < std::max<std::size_t>(mBuyersPersList.size(), 1);
     if (!in.Ok() || !placeFits)
     {
         in.Fail();
