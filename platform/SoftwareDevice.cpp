@@ -376,8 +376,17 @@ bool SoftwareDevice::Reset(const PresentParameters& parameters)
     }
     Execute();
     ++mStatistics.resets;
-    mBackBuffer = std::make_unique<DeviceTexture>(parameters.backBufferWidth, parameters.backBufferHeight,
-                                                  TextureUsage::RenderTarget);
+    if (mBackBuffer->Width() == parameters.backBufferWidth &&
+        mBackBuffer->Height() == parameters.backBufferHeight)
+    {
+        // The same size: the buffer is kept (its memory already in place) and starts opaque black as new.
+        Rasterizer::Clear(*mBackBuffer, 0xFF000000u, 0, mBackBuffer->Height());
+    }
+    else
+    {
+        mBackBuffer = std::make_unique<DeviceTexture>(parameters.backBufferWidth, parameters.backBufferHeight,
+                                                      TextureUsage::RenderTarget);
+    }
     mRenderTarget = nullptr;
     mState = RasterState{};
     mVertices = nullptr;

@@ -78,8 +78,11 @@ bool RenderSystem::CreateDevice()
         ReportAndBreak("Error GetAdapterDisplayMode", kEngineModule, kSource, 148);
         return false;
     }
-    mPresentParameters.backBufferWidth = static_cast<int>(mVirtualWidth);
-    mPresentParameters.backBufferHeight = static_cast<int>(mVirtualHeight);
+    // The size the first Reset asks for, so that no back buffer is made only to be replaced at once.
+    mPresentParameters.backBufferWidth =
+        static_cast<int>(mWindowed ? mVirtualWidth : std::max(displayWidth, mVirtualWidth));
+    mPresentParameters.backBufferHeight =
+        static_cast<int>(mWindowed ? mVirtualHeight : std::max(displayHeight, mVirtualHeight));
     // Full screen is a window covering the display, so the device is always windowed.
     mPresentParameters.windowed = true;
     mDevice = Platform::Services::Current().CreateGraphicsDevice(mPresentParameters);
@@ -240,9 +243,11 @@ void RenderSystem::Reset(bool windowed)
     {
         return;
     }
-    Platform::ThreadControl::SleepMilliseconds(kResetPauseMs);
+    // A device in use lets the display settle before its textures come back; the first reset, of a new
+    // device with no textures yet, has nothing to wait for (it would only delay the start-up).
     if (mTextureManager)
     {
+        Platform::ThreadControl::SleepMilliseconds(kResetPauseMs);
         mTextureManager->RestoreAllTextures();
     }
     if (!CreateBuffers())
