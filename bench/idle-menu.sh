@@ -6,6 +6,10 @@
 #
 #   bench/idle-menu.sh BUILD_DIR [gl|software]...      (BUILD_DIR holds wrenfold and its sample data)
 #   WF_ARGS=--fixed-step bench/idle-menu.sh ...         (more options for the game: this one turns pacing off)
+#   WF_SETTLE=20 bench/idle-menu.sh ...                 (seconds before measuring; default 20)
+#
+# The logos and the main menu's loading come first: on a loaded machine they take well over 10 s with
+# OpenGL, so the measurement starts only once the menu stands idle.
 set -euo pipefail
 build="$(cd "${1:?usage: idle-menu.sh BUILD_DIR [gl|software]...}" && pwd)"
 shift
@@ -30,7 +34,7 @@ echo "load: $(cat /proc/loadavg)"
 for renderer in "${renderers[@]}"; do
   (cd "$build" && exec ./wrenfold --windowed --renderer "$renderer" --save-dir "$saves" ${WF_ARGS:-} >/dev/null 2>&1) &
   pid=$!
-  sleep 5 # start-up and the way to the main menu
+  sleep "${WF_SETTLE:-20}" # start-up, the logos and the way to the main menu
   before=$(cpu_ticks "$pid")
   sleep 10
   after=$(cpu_ticks "$pid")
