@@ -37,7 +37,8 @@ void LevelTaskInfo::Load(Korrin::BinaryReader& in)
     const std::uint8_t second = in.ReadU8();
     const float loadedTime = in.ReadF32();
     std::vector<std::int32_t> remaining;
-    if (!ReadRemaining(in, remaining))
+    const bool withCounts = !IsEarlierRecord(in);
+    if (withCounts && !ReadRemaining(in, remaining))
     {
         in.Fail();
         return;
@@ -52,6 +53,19 @@ void LevelTaskInfo::Load(Korrin::BinaryReader& in)
         goals[k].remaining = remaining[k];
     }
     RecountAfterLoad();
+}
+
+// Saves of earlier versions end the record after the clock: in a save file the record's own length
+// (10) follows it, where a record of this version holds its goal count. Such a save is continued with
+// the goals as the level file gives them (all that those versions kept) and the money goal recounted.
+bool LevelTaskInfo::IsEarlierRecord(const Korrin::BinaryReader& in) const
+{
+    if (!in.Ok() || in.AtEnd())
+    {
+        return in.Ok();
+    }
+    Korrin::BinaryReader ahead = in;
+    return ahead.ReadU32() == kEarlierRecordBytes && ahead.Ok() && goals.size() != kEarlierRecordBytes;
 }
 
 // The goals themselves come from the level file: the record only says how far each has come, and

@@ -67,6 +67,10 @@ public:
     std::uint32_t backgroundType = 0;
 
 private:
+    // The bytes of the record as versions before the goals' counts wrote it: money, two bytes, the clock.
+    static constexpr std::uint32_t kEarlierRecordBytes = 10;
+
+    bool IsEarlierRecord(const Korrin::BinaryReader& in) const;
     bool ReadRemaining(Korrin::BinaryReader& in, std::vector<std::int32_t>& remaining) const;
     void RecountAfterLoad();
 };

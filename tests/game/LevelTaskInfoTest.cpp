@@ -239,7 +239,8 @@ TEST(LevelTaskInfo, GoalCountsThatDoNotFitTheLevelAreRefused)
         EXPECT_EQ(task.money, 0) << c.what;
         EXPECT_EQ(task.goals[1].remaining, 2) << c.what;
     }
-    for (std::size_t size = 10; size < saved.size(); ++size)
+    // (Cut right after the clock it reads as an earlier version's record: see below.)
+    for (std::size_t size = 11; size < saved.size(); ++size)
     {
         LevelTaskInfo task;
         AddLevelGoals(task);
@@ -248,6 +249,30 @@ TEST(LevelTaskInfo, GoalCountsThatDoNotFitTheLevelAreRefused)
         EXPECT_FALSE(in.Ok()) << "cut at " << size;
         EXPECT_EQ(task.money, 0) << "cut at " << size;
     }
+}
+
+// A save of an earlier version, whose record ends after the clock, still continues: the goals as the
+// level file gives them, the money goal recounted from the money.
+TEST(LevelTaskInfo, AnEarlierVersionsSaveContinuesWithTheLevelsGoals)
+{
+    SaveLoadManager manager;
+    LevelTaskInfo task;
+    AddLevelGoals(task);
+    Korrin::BinaryWriter out;
+    out.WriteI32(450);
+    out.WriteU8(3);
+    out.WriteU8(4);
+    out.WriteF32(75.5f);
+    out.WriteU32(10); // the record's length, as the save file holds it
+    Korrin::BinaryReader in(out.Bytes());
+    ASSERT_TRUE(manager.LoadAll(in));
+    EXPECT_TRUE(in.AtEnd());
+    EXPECT_EQ(task.money, 450);
+    EXPECT_EQ(task.levelTime, 75.5f);
+    EXPECT_EQ(task.goals[0].remaining, 50);
+    EXPECT_EQ(task.goals[1].remaining, 3);
+    EXPECT_EQ(task.goals[2].remaining, 2);
+    EXPECT_EQ(task.allGoalsMet, 0);
 }
 
 TEST(LevelTaskInfo, HostileRecordValuesAreClamped)
