@@ -9,5 +9,5 @@ Education = {
     { iGroup = 0, hintName = "EduStorehouse", hintPos = { 700, 420 }, eventType = 1, startTime = -1, lock = 0 },
     { iGroup = 0, hintName = "EduBuyers", hintPos = { 600, 300 }, eventType = 0, startTime = -1, lock = 1 },
     { iGroup = 0, hintName = "EduFirstMoney", hintPos = { 300, 30 }, eventType = 0, startTime = -1, lock = 1 },
-    { iGroup = 1, hintName = "EduStoreWindow", hintPos = { 512, 300 }, eventType = 1, startTime = -1, lock = 0 },
+    { iGroup = 1, hintName = "EduStoreWindow", hintPos = { 512, 300 }, eventType = 0, startTime = -1, lock = 0 },
 }
