@@ -1,7 +1,8 @@
 -- The tutorial of level 1. Group 0 leads through the field: welcome, the garden bed, its task, the
 -- storehouse, the buyers and the first money; group 1 is the storehouse window's tip.
 -- "startTime" -1: the tip waits for the level to arm it; "lock" 1 holds the level while it shows;
--- "eventType" 0: the tip ends when the mouse is over it.
+-- "eventType" 0: the tip ends when the mouse is over it; the storehouse window's tip must be one of
+-- these, as nothing else ends it and the window's buttons wait while it runs.
 Education = {
     { iGroup = 0, hintName = "EduWelcome", hintPos = { 512, 250 }, eventType = 0, startTime = 2, lock = 0 },
     { iGroup = 0, hintName = "EduGarden", hintPos = { 330, 430 }, eventType = 1, startTime = 0, lock = 0 },

@@ -122,7 +122,8 @@ void StoreHouseGUI::DrawTutorialDim()
         return;
     }
     const auto group = tutorial->GetGroups().find(kStoreTipGroup);
-    if (group == tutorial->GetGroups().end() || group->second.local != 0)
+    // A tip the player has read no longer dims the window: the group stays current at its last tip.
+    if (group == tutorial->GetGroups().end() || group->second.local != 0 || group->second.finished != 0)
     {
         return;
     }

@@ -243,13 +243,17 @@ void PersRunBuyer::PlayAnimation(const std::string& name, std::uint8_t facing)
     const std::int32_t wish = GetFrameIndexDream();
     if (onRope || (onStairs && mDislike >= kMostDislike))
     {
+        mAnimationSpeed = mWalkSpeed;
+        if (wish == kAngry)
+        {
+            return; // already leaving angry: the bubble keeps saying so, and there is nothing to turn from
+        }
         if (mClimbLatch == 0)
         {
             ++mClimbCount;
             mClimbLatch = 1;
             BUYER_LOG("____RETURN +++");
         }
-        mAnimationSpeed = mWalkSpeed;
         if (mWishBeforeClimb == BuyerWishFrames::kNone)
         {
             mWishBeforeClimb = wish;
@@ -329,7 +333,10 @@ bool PersRunBuyer::OnAnimationEnd()
         return false;
     }
     const std::int32_t wish = GetFrameIndexDream();
-    if (mClimbCount > 0 && wish < 0 && wish != kAngry)
+    // Only a buyer still on its way to the shop turns back: one leaving would turn round to the
+    // entrance and free a counter that the next buyer may already hold.
+    const bool toShop = mWalkTarget != nullptr && mWalkTarget->GetType() == Entity::kShop;
+    if (mClimbCount > 0 && wish < 0 && wish != kAngry && toShop)
     {
         TurnBack();
     }

@@ -131,6 +131,8 @@ public:
     bool IsEffectShown() const { return mEffectShown != 0; }
     PersAnimatedManager* GetMonster() const { return mMonster.get(); }
     float GetFingerTimer() const { return mFingerTimer; }
+    // How opaque the wish bubble is drawn: a complaint pulses after its first second.
+    float GetBubbleAlpha() const;
 
     // The voice lines; a buyer without a voice logs that it has none.
     void BuyerClickSound() const;

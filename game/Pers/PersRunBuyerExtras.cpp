@@ -242,6 +242,11 @@ void PersRunBuyer::UpdateBubbleBlink(float dt)
     }
 }
 
+float PersRunBuyer::GetBubbleAlpha() const
+{
+    return mDream != nullptr ? mDream->GetColour().alpha : 1.0f;
+}
+
 void PersRunBuyer::UpdateMonster(float dt)
 {
     if (!InExtra() || mMonster == nullptr)

@@ -355,3 +355,21 @@ TEST_F(ShopErrandTest, ARobbedBuyersGoodsAreSetAsideAgain)
     EXPECT_EQ(Cell(left).buyer, 2);
     EXPECT_EQ(waiting->GetObjBuyCount(), 1);
 }
+
+TEST_F(ShopErrandTest, WhileTheCompanionServesNeitherHalfReadsEmpty)
+{
+    constexpr std::uint8_t kOtherSide = 0;
+    Put(0, kCarrot);
+    EXPECT_TRUE(mShop->IsEmptyFor(kOtherSide, 0, 0)) << "the right half holds nothing";
+    Serve();
+    ASSERT_TRUE(mShop->IsBusy());
+    for (const std::uint8_t side : {kOtherSide, EntityShop::kLeftSide})
+    {
+        EXPECT_FALSE(mShop->IsEmptyFor(side, 0, 0))
+            << "whatever the cells hold, side " << static_cast<int>(side);
+    }
+    PlayUntilIdle();
+    ASSERT_FALSE(mShop->IsBusy());
+    EXPECT_TRUE(mShop->IsEmptyFor(kOtherSide, 0, 0));
+    EXPECT_TRUE(mShop->IsEmptyFor(EntityShop::kLeftSide, 0, 0)) << "the carrot sold";
+}

@@ -1,3 +1,4 @@
+#include "engine/App/TimerManager.h"
 #include "engine/Gui/GuiText.h"
 #include "engine/Particle/ParticleSystem.h"
 #include "engine/Render/Sprite.h"
@@ -5,11 +6,14 @@
 #include "game/Game/EducationSlot.h"
 #include "game/Game/TableCost.h"
 #include "game/Pers/PersManager.h"
+#include "game/Util/Hint.h"
+#include "game/Util/HintManager.h"
 #include "tests/engine/Gui/GoldenPicture.h"
 #include "tests/game/GUI/StoreWindowFixture.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
+#include <optional>
 
 using TestSupport::LevelFileBuilder;
 using TestSupport::StoreWindowTest;
@@ -275,6 +279,55 @@ TEST_F(StoreHouseGUITest, ALevelOneTipHoldsEveryButton)
         EXPECT_EQ(ok->IsDisabled(), test.held) << label << ": the move opens OK unless a tip holds it";
         Press("StoreShop_Cancel");
     }
+}
+
+// The sample tutorial's level-1 tip over the window holds every button, OK and Cancel too, so it must
+// end: it does once the pointer rests on it, and the window is the player's again.
+TEST_F(StoreHouseGUITest, TheLevelOneStorehouseTipEndsUnderThePointerAndFreesTheWindow)
+{
+    Korrin::TimerManager timer;
+    Stock(kCarrot, 1);
+    Task().level = 1;
+    mMain.GetHintManager()->LoadFile("GameHint.lua", false);
+    EducationSlot& slot = *mMain.GetEducationSlot();
+    slot.Start("Education1.lua", Main::kGameScreen, true);
+    slot.SetEnabled(true);
+    // The tutorial and the hint pop-ups run before the window, as in the game's frame.
+    const auto frame = [&](const Korrin::Vector2& point)
+    {
+        mRender.Services().GetClock().AdvanceFrame();
+        timer.Update();
+        slot.Update(Main::kGameScreen, timer.GetDelta());
+        mMain.GetHintManager()->Update(timer.GetDelta());
+        Frame(point, false);
+    };
+    Open();
+    const Korrin::Vector2 away{1000.0f, 760.0f};
+    for (int step = 0; step < 3; ++step)
+    {
+        frame(away);
+    }
+    const auto* cancel =
+        dynamic_cast<Korrin::GuiButton*>(mWindow->GetMainWindow()->GetByName("StoreShop_Cancel"));
+    ASSERT_TRUE(cancel->IsDisabled()) << "the tip holds the window while the storehouse has goods";
+    const HintManager::HintRecord* tip = mMain.GetHintManager()->GetByName("EduStoreWindow");
+    ASSERT_NE(tip, nullptr);
+    std::optional<Korrin::Vector2> over;
+    for (float y = 0.0f; y < 768.0f && !over; y += 8.0f)
+    {
+        for (float x = 0.0f; x < 1024.0f && !over; x += 8.0f)
+        {
+            over = tip->hint->IsPointOver({x, y}) ? std::optional<Korrin::Vector2>({x, y}) : std::nullopt;
+        }
+    }
+    ASSERT_TRUE(over.has_value()) << "the tip is shown";
+    frame(*over);
+    frame(*over);
+    EXPECT_FALSE(cancel->IsDisabled());
+    EXPECT_FALSE(Row(0, false)->IsDisabled());
+    EXPECT_EQ(slot.Get()->GetGroups().at(1).finished, 1) << "so it no longer dims the window either";
+    frame(away);
+    EXPECT_FALSE(cancel->IsDisabled()) << "and it does not come back";
 }
 
 TEST_F(StoreHouseGUITest, AHighlightFollowsTheHoveredNewGoods)

@@ -237,7 +237,7 @@ TEST_F(LevelOneStartTest, ThePanelTheFirstTipsAPageAndAMoneyFigure)
         }
     };
     EXPECT_EQ(mGame.Run(GameApplication::kCaption, true), 0);
-    EXPECT_EQ(Narrow(money), "150") << "the level's money";
+    EXPECT_EQ(Narrow(money), "300") << "the level's money";
     EXPECT_EQ(Narrow(clockEarly), "00:00");
     EXPECT_EQ(Narrow(clockLater), "00:02") << "the clock runs";
     EXPECT_EQ(tipShown, "EduWelcome") << "the first tip appears two seconds into the level";
@@ -245,7 +245,7 @@ TEST_F(LevelOneStartTest, ThePanelTheFirstTipsAPageAndAMoneyFigure)
     EXPECT_TRUE(lockedWhileTipShown) << "the buyers' tip locks the level";
     EXPECT_EQ(lockedTimeA, lockedTimeB) << "and the clock stands while it shows";
     EXPECT_TRUE(unlockedByTheMouse) << "the mouse over the tip ends it";
-    EXPECT_EQ(Narrow(moneyAfter), "175");
+    EXPECT_EQ(Narrow(moneyAfter), "325");
     EXPECT_LT(figureLater, figureEarly) << "the money figure rises";
     EXPECT_TRUE(TestSupport::ReportRecorder::Boxes().empty())
         << TestSupport::ReportRecorder::LastDescription();

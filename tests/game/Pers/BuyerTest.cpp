@@ -1,8 +1,4 @@
-#include "game/Game/GamePanelPers.h"
-#include "game/Pers/PersManager.h"
-#include "game/Pers/PersRunBuyer.h"
-#include "game/Profile.h"
-#include "tests/game/Entity/StoreLevelFixture.h"
+#include "tests/game/Pers/BuyerLevelFixture.h"
 
 #include <gtest/gtest.h>
 #include <set>
@@ -10,51 +6,8 @@
 namespace
 {
 
-constexpr float kFrame = 1.0f / 60.0f;
-constexpr std::uint8_t kCarrot = 84;
-
-// The sample level's buyers (kinds 139, 140, 141 in turn) with their figures from the sample data.
-class BuyerTest : public TestSupport::StoreLevelTest
+class BuyerTest : public TestSupport::BuyerLevelTest
 {
-protected:
-    BuyerTest()
-    {
-        mLevel.GetPersManager()->Init();
-        Task().money = 0;
-        Task().ClearGoals();
-        Task().AddGoal(kCarrot, 10);
-    }
-
-    PersManager& Characters() { return *mLevel.GetPersManager(); }
-    PersRunBuyer* Buyer(std::uint16_t number) { return Characters().GetBuyers().at(number); }
-    void Put(std::size_t i, std::uint8_t goods)
-    {
-        StoreCell& cell = mShop->GetCells().GetCells()[i];
-        cell.goods = goods;
-        cell.buyer = 0;
-        cell.animation = StoreCellManager::kFullValue;
-        cell.fadeRate = 0.0f;
-    }
-    // The next frame tries to let a buyer in.
-    void Admit()
-    {
-        Characters().SetAdmissionTimer(10.0f);
-        mLevel.Update(kFrame);
-    }
-    std::vector<std::uint16_t> OnField()
-    {
-        std::vector<std::uint16_t> numbers;
-        for (const auto& [number, buyer] : Characters().GetBuyers())
-        {
-            if (buyer->IsActive())
-            {
-                numbers.push_back(number);
-            }
-        }
-        return numbers;
-    }
-
-    Profile mProfile;
 };
 
 } // namespace
