@@ -145,7 +145,7 @@ public:
     // The price of the worker's hire, of the worker's next level, and the refund of its sale.
     std::uint16_t WorkerHirePrice() const;
     std::uint16_t WorkerUpgradePrice() const;
-    // The time the parts of a composite mesh have reached (they animate together).
+    // The time a composite mesh has reached: that of its longest-animated part (still parts stay at 0).
     static float MeshTime(AniMeshContainer& mesh);
 
 private:

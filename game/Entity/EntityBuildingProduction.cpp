@@ -107,8 +107,25 @@ int WorkingPart(std::uint8_t type, std::uint16_t level)
 
 float EntityBuilding::MeshTime(AniMeshContainer& mesh)
 {
-    const AniMeshContainer::Entity* part = mesh.GetEntity(0);
-    return part != nullptr && part->mesh != nullptr ? part->mesh->GetTime() : mesh.GetAnimationTime();
+    // A still part rests at 0 whatever the time, so the part with the longest animation stands for the
+    // mesh: it is the last to stop, and its stop opens the door after a run.
+    const Korrin::AnimatedMesh* longest = nullptr;
+    float length = 0.0f;
+    for (std::size_t index = 0; index < mesh.GetEntityCount(); ++index)
+    {
+        const AniMeshContainer::Entity* part = mesh.GetEntity(static_cast<int>(index));
+        if (part == nullptr || part->mesh == nullptr || part->mesh->GetFrames().empty())
+        {
+            continue;
+        }
+        const float partLength = part->mesh->GetFrames().back().time;
+        if (partLength > length)
+        {
+            longest = part->mesh;
+            length = partLength;
+        }
+    }
+    return longest != nullptr ? longest->GetTime() : mesh.GetAnimationTime();
 }
 
 bool EntityBuilding::RemoveTask(std::uint8_t index, bool refund)

@@ -116,6 +116,24 @@ void Goods(Canvas& c, int index, float cx, float cy)
         }
         c.Rect(cx - 4.0f, cy + 1.0f, cx + 4.0f, cy + 3.0f, Argb(255, 150, 90, 40));
         return;
+    case 5: // juice: a glass of it, as on the juicer's sign
+        c.Polygon({{cx - 7.0f, cy - 9.0f},
+                   {cx + 7.0f, cy - 9.0f},
+                   {cx + 5.0f, cy + 10.0f},
+                   {cx - 5.0f, cy + 10.0f}},
+                  Argb(220, 220, 240, 250));
+        c.Polygon(
+            {{cx - 6.0f, cy - 4.0f}, {cx + 6.0f, cy - 4.0f}, {cx + 4.5f, cy + 9.0f}, {cx - 4.5f, cy + 9.0f}},
+            Argb(255, 250, 150, 40));
+        c.Line(cx + 2.0f, cy - 12.0f, cx + 1.0f, cy + 2.0f, 1.5f, Argb(255, 230, 60, 60));
+        return;
+    case 15: // the roaster's beans: three roasted beans with their seams, as on its sign
+        for (const auto& [bx, by] : {std::pair{-4.5f, -3.0f}, {4.0f, -4.0f}, {0.0f, 5.0f}})
+        {
+            c.Ellipse(cx + bx, cy + by, 4.0f, 5.5f, Argb(255, 100, 56, 30));
+            c.Line(cx + bx, cy + by - 4.0f, cx + bx, cy + by + 4.0f, 1.2f, Argb(255, 50, 26, 14));
+        }
+        return;
     case 27: // money
         c.Circle(cx, cy, 9.0f, kOutline);
         c.Circle(cx, cy, 8.0f, kGold);

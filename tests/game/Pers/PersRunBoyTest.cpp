@@ -80,7 +80,7 @@ TEST_F(PersRunBoyTest, ARunSavedInTheMiddleEndsWithTheSameUnitsAsAnUnbrokenOne)
     const float meshTime = EntityBuilding::MeshTime(*mJuicer->CurrentLevel()->mesh);
 
     const auto twoJuices = [&] { return Stored(89) == 2 && mBoy->GetCarriedGoods() == 0 && !mBoy->IsBusy(); };
-    RunUntil(twoJuices, 120.0f);
+    const float unbroken = RunUntil(twoJuices, 120.0f);
     ASSERT_TRUE(twoJuices());
 
     ASSERT_TRUE(LoadLevel(saved));
@@ -90,8 +90,11 @@ TEST_F(PersRunBoyTest, ARunSavedInTheMiddleEndsWithTheSameUnitsAsAnUnbrokenOne)
     EXPECT_FLOAT_EQ(EntityBuilding::MeshTime(*mJuicer->CurrentLevel()->mesh), meshTime);
     EXPECT_EQ(Stored(89), 0u);
     EXPECT_EQ(Stored(84), 0u);
-    RunUntil(twoJuices, 120.0f);
+    const float loaded = RunUntil(twoJuices, 120.0f);
     EXPECT_TRUE(twoJuices()) << "the loaded run ends with the same two juices";
+    // The smoke's phase decides when the door opens after the work: lost on loading, it moved the end
+    // by a planning step or more.
+    EXPECT_FLOAT_EQ(loaded, unbroken) << "and in the same frame";
     EXPECT_EQ(Stored(84), 0u);
     EXPECT_EQ(mJuicer->GetRunsLeft(), EntityBuilding::kNoRun);
 }
