@@ -2,6 +2,8 @@
 
 #include "engine/File/FileSysManager.h"
 #include "engine/Render/SkeletonManager.h"
+#include "game/Game/GamePanel.h"
+#include "game/Game/GamePanelPers.h"
 #include "game/Game/SaveLoadManager.h"
 #include "game/Game/TableCost.h"
 #include "game/Pers/Pers.h"
@@ -21,6 +23,12 @@ struct CharacterRecordSet
 
     CharacterRecordSet()
     {
+        // Five buyer kinds in the panel's portrait queue, whose place the character manager's block holds.
+        panel.GetPers().Reset();
+        for (const std::uint8_t kind : {139, 140, 141, 142, 143})
+        {
+            panel.GetPers().AddPers(kind);
+        }
         for (int place = 0; place < 4; ++place)
         {
             characters.GetBuyersQueue().push_back({place + 1, 22, 0});
@@ -42,6 +50,7 @@ struct CharacterRecordSet
     Korrin::SkeletonManager skeletons;
     PersAnimationManager animations;
     TableCost table;
+    GamePanel panel;
     SaveLoadManager records;
     PersManager characters;
     std::unique_ptr<ThiefBag> bags;

@@ -78,6 +78,10 @@ private:
             "  {Id = 9, MaxProgress = 4} }");
         profile.CreateUser(u"Fuzz");
         task.level = 1;
+        // The goals of the seed's level (tests/fixtures/saves/Save2_4.dat), so that inputs reach their
+        // counts.
+        task.AddGoal(LevelTaskInfo::kMoneyGoods, 2000);
+        task.AddGoal(84, 5);
         profile.levelInPlay = 0;
     }
 

@@ -81,6 +81,41 @@ void GamePanelPers::Advance()
     }
 }
 
+std::uint32_t GamePanelPers::GetPlace() const
+{
+    if (mAnimating == 0 || mQueue.empty() || mItems.size() < kShown)
+    {
+        return mHead;
+    }
+    return mHead + 1 >= mQueue.size() ? 0 : mHead + 1;
+}
+
+bool GamePanelPers::IsPlace(std::uint32_t place) const
+{
+    // Advance never moves a queue that fills no row.
+    if (mQueue.empty() || mItems.size() < kShown)
+    {
+        return place == 0;
+    }
+    return place < mQueue.size();
+}
+
+void GamePanelPers::SetPlace(std::uint32_t place)
+{
+    if (!IsPlace(place))
+    {
+        return;
+    }
+    mProgress = 0.0f;
+    mFade = 1.0f;
+    mAnimating = 0;
+    mHead = place;
+    for (std::size_t k = 0; k < mItems.size(); ++k)
+    {
+        PlaceItem(k, static_cast<std::uint32_t>(mQueue[(mHead + k) % mQueue.size()]), kRow[k + 1]);
+    }
+}
+
 void GamePanelPers::Update(float dt)
 {
     if (mQueue.size() < kShown || mItems.size() < kShown)

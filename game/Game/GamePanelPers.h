@@ -63,6 +63,12 @@ public:
     float GetProgress() const { return mProgress; }
     float GetFade() const { return mFade; }
     std::uint32_t GetHead() const { return mHead; }
+    // The queue's place as a save keeps it: the front portrait once a slide under way has ended.
+    std::uint32_t GetPlace() const;
+    // True when a saved place fits the queue: 0 for a queue too short to move, else below its length.
+    bool IsPlace(std::uint32_t place) const;
+    // The row at rest with the saved place in front; a place that does not fit changes nothing.
+    void SetPlace(std::uint32_t place);
 
 private:
     void Hover();

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 LevelTaskInfo::LevelTaskInfo()
 {
@@ -21,6 +22,12 @@ void LevelTaskInfo::Save(Korrin::BinaryWriter& out)
     out.WriteU8(reserved[0]);
     out.WriteU8(reserved[1]);
     out.WriteF32(levelTime);
+    out.WriteU32(static_cast<std::uint32_t>(goals.size()));
+    for (const Obj& goal : goals)
+    {
+        out.WriteU8(goal.goods);
+        out.WriteI32(goal.remaining);
+    }
 }
 
 void LevelTaskInfo::Load(Korrin::BinaryReader& in)
@@ -29,8 +36,10 @@ void LevelTaskInfo::Load(Korrin::BinaryReader& in)
     const std::uint8_t first = in.ReadU8();
     const std::uint8_t second = in.ReadU8();
     const float loadedTime = in.ReadF32();
-    if (!in.Ok())
+    std::vector<std::int32_t> remaining;
+    if (!ReadRemaining(in, remaining))
     {
+        in.Fail();
         return;
     }
     // The money never goes below 0 and the clock never runs backwards, whatever the file says.
@@ -38,6 +47,49 @@ void LevelTaskInfo::Load(Korrin::BinaryReader& in)
     reserved[0] = first;
     reserved[1] = second;
     levelTime = (std::isfinite(loadedTime) && loadedTime > 0.0f) ? loadedTime : 0.0f;
+    for (std::size_t k = 0; k < remaining.size(); ++k)
+    {
+        goals[k].remaining = remaining[k];
+    }
+    RecountAfterLoad();
+}
+
+// The goals themselves come from the level file: the record only says how far each has come, and
+// must name the same goals in the same order.
+bool LevelTaskInfo::ReadRemaining(Korrin::BinaryReader& in, std::vector<std::int32_t>& remaining) const
+{
+    const std::uint32_t count = in.ReadU32();
+    if (!in.Ok() || count != goals.size())
+    {
+        return false;
+    }
+    for (const Obj& goal : goals)
+    {
+        const std::uint8_t goods = in.ReadU8();
+        const std::int32_t left = in.ReadI32();
+        if (!in.Ok() || goods != goal.goods || left < 0 || left > std::max(goal.target, 0))
+        {
+            return false;
+        }
+        remaining.push_back(left);
+    }
+    return true;
+}
+
+// The money goal follows the money itself, which the record holds; whether every goal is met follows
+// the counts.
+void LevelTaskInfo::RecountAfterLoad()
+{
+    for (Obj& goal : goals)
+    {
+        if (goal.goods == kMoneyGoods && goal.remaining > 0)
+        {
+            const std::int64_t left = static_cast<std::int64_t>(goal.target) - money;
+            goal.remaining = left > 0 ? static_cast<std::int32_t>(left) : 0;
+        }
+    }
+    allGoalsMet =
+        std::all_of(goals.begin(), goals.end(), [](const Obj& goal) { return goal.remaining <= 0; }) ? 1 : 0;
 }
 
 void LevelTaskInfo::ClearGoals()

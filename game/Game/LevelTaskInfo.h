@@ -9,7 +9,8 @@
 #include <vector>
 
 // What a level asks of the player and how far the player has come: goals, money, clock, time limits,
-// buyer kinds. Its saved record is the money, two reserved bytes and the level time.
+// buyer kinds. Its saved record is the money, two reserved bytes, the level time and how many units
+// each goal still asks for.
 class LevelTaskInfo : public SaveLoadObject, public Korrin::Singleton<LevelTaskInfo>
 {
 public:
@@ -64,4 +65,8 @@ public:
     float levelTime = 0.0f;
     std::uint8_t allGoalsMet = 0;
     std::uint32_t backgroundType = 0;
+
+private:
+    bool ReadRemaining(Korrin::BinaryReader& in, std::vector<std::int32_t>& remaining) const;
+    void RecountAfterLoad();
 };

@@ -388,6 +388,14 @@ void PersManager::Save(Korrin::BinaryWriter& out)
         out.WriteI32(place.J);
         out.WriteU8(place.taken);
     }
+    out.WriteU32(PortraitPlace());
+}
+
+// The place of the panel's portrait queue, which decides the kind of the next buyer let in.
+std::uint32_t PersManager::PortraitPlace()
+{
+    GamePanel* panel = GamePanel::Peek();
+    return panel != nullptr ? panel->GetPers().GetPlace() : 0;
 }
 
 void PersManager::Load(Korrin::BinaryReader& in)
@@ -411,9 +419,20 @@ void PersManager::Load(Korrin::BinaryReader& in)
         place.taken = in.ReadU8();
         places.push_back(place);
     }
-    if (!in.Ok())
+    const std::uint32_t portraitPlace = in.ReadU32();
+    GamePanel* panel = GamePanel::Peek();
+    // Without the panel (the save checker) the level's buyers stand for its portraits, one each.
+    const bool placeFits = panel != nullptr
+                               ? panel->GetPers().IsPlace(portraitPlace)
+                               : portraitPlace < std::max<std::size_t>(mBuyersPersList.size(), 1);
+    if (!in.Ok() || !placeFits)
     {
+        in.Fail();
         return;
+    }
+    if (panel != nullptr)
+    {
+        panel->GetPers().SetPlace(portraitPlace);
     }
     mAdmissionTimer = timer;
     mBuyersOnField = buyersOnField;

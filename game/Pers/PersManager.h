@@ -80,10 +80,11 @@ public:
     // teleport sparkles.
     void Draw() override;
 
-    // Fields in order: admission timer, buyers on field, counter taken, the queue places.
+    // Fields in order: admission timer, buyers on field, counter taken, the queue places, the place of the
+    // panel's portrait queue.
     void Save(Korrin::BinaryWriter& out) override;
     // Fails the reader on a timer that is not a finite number, a negative buyer count or a queue whose
-    // number of places differs from the level's.
+    // number of places differs from the level's, or a portrait place the panel's queue does not have.
     void Load(Korrin::BinaryReader& in) override;
 
     PersThiefManager& GetThiefManager() { return *mThiefManager; }
@@ -109,6 +110,7 @@ public:
 private:
     // The level's shop, or null.
     static EntityShop* LevelShop();
+    static std::uint32_t PortraitPlace();
     Pers* MakeCharacter(std::uint8_t kindCode) const;
     void SortForDrawing();
     // Lets in the first waiting buyer of the kind the panel's portraits ask for for whom the shop can set

@@ -263,6 +263,7 @@ TEST_F(ProfileKeepsEverySaveTest, ALevelSaveWithoutItsRewardQueueContinuesWithAn
     SaveLoadManager manager;
     LevelTaskInfo task;
     task.level = 5;
+    AddSavedLevelGoals(task);
     world.profile.levelInPlay = 4;
     auto* rewards = dynamic_cast<RewardAlertSystemGui*>(
         world.main.GetGameGuiManager()->Get(RewardAlertSystemGui::kWindowId));

@@ -85,6 +85,7 @@ TEST_F(ProfileTest, TheLevelInPlayRoundTrips)
     SaveLoadManager records;
     LevelTaskInfo task;
     task.level = 5;
+    AddSavedLevelGoals(task);
     world.profile.levelInPlay = 3;
     EXPECT_EQ(world.profile.GetSavedGameLevel(), -1);
     world.profile.levelInPlay = 4;
@@ -94,6 +95,8 @@ TEST_F(ProfileTest, TheLevelInPlayRoundTrips)
     EXPECT_EQ(task.money, 1234);
     EXPECT_EQ(task.reserved[0], 3);
     EXPECT_EQ(task.levelTime, 75.5f);
+    EXPECT_EQ(task.goals[0].remaining, 766);
+    EXPECT_EQ(task.goals[1].remaining, 2);
     EXPECT_EQ(world.profile.salesCount, 7);
 
     std::filesystem::remove(PathOf("Save2_4.dat"));
@@ -114,6 +117,7 @@ TEST_F(ProfileTest, ADamagedLevelSaveIsKeptAsideAndTheLevelStartsWithItsGoals)
     SaveLoadManager records;
     LevelTaskInfo task;
     task.level = 5;
+    AddSavedLevelGoals(task);
     world.profile.levelInPlay = 4;
 
     std::vector<std::uint8_t> fixture = ReadBytes(FixturePath("Save2_4.dat"));
@@ -123,9 +127,13 @@ TEST_F(ProfileTest, ADamagedLevelSaveIsKeptAsideAndTheLevelStartsWithItsGoals)
         std::vector<std::uint8_t> bytes;
     };
     std::vector<Case> cases;
+    // The goals' record ends with its length, then the reward queue's 4 bytes.
     std::vector<std::uint8_t> wrongLength = fixture;
-    wrongLength[22] = 11;
+    wrongLength[fixture.size() - 8] = 11;
     cases.push_back({"record length differs", wrongLength});
+    std::vector<std::uint8_t> otherGoals = fixture;
+    otherGoals[22] = 3;
+    cases.push_back({"goals the level does not have", otherGoals});
     std::vector<std::uint8_t> wrongLevel = fixture;
     wrongLevel[4] = 9;
     cases.push_back({"another level", wrongLevel});

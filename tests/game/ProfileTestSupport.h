@@ -3,6 +3,7 @@
 #include "game/GUI/AchievementSystem.h"
 #include "game/GUI/ProgressBoardManager.h"
 #include "game/Game/GameInfo.h"
+#include "game/Game/LevelTaskInfo.h"
 #include "game/Game/TableCost.h"
 #include "game/GameGlobals.h"
 #include "game/Main.h"
@@ -60,6 +61,15 @@ inline const std::vector<std::string>& StoredFiles()
     static const std::vector<std::string> files = {"Users.dat",   "Save2_1.dat", "Save2_2.dat",
                                                    "Save2_3.dat", "Save2_5.dat", "Save0b.dat"};
     return files;
+}
+
+// The goals of the level that Save2_4.dat continues, as its level file gives them: 2000 money and 5 units
+// of goods 84 (the save has 766 money and 2 units still to go).
+inline void AddSavedLevelGoals(LevelTaskInfo& task)
+{
+    task.ClearGoals();
+    task.AddGoal(LevelTaskInfo::kMoneyGoods, 2000);
+    task.AddGoal(84, 5);
 }
 
 // Everything the profile's files decide, gathered after a load.

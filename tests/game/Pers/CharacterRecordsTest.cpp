@@ -48,7 +48,8 @@ std::vector<std::uint8_t> PlayedRecords(CharacterRecordSet& set)
     gardener.GoTo({4, 22, nullptr}, 1);
     gardener.Update(0.5f);
     set.characters.SetQueuePlaceTaken(1, true);
-    set.characters.BuyerEntered();
+    set.panel.GetPers().Advance();
+    set.characters.BuyerEntered(); // the portraits slide on to place 2
     set.characters.GetThiefManager().SetThiefCount(1);
     set.bags->AddBag(300.0f, 200.0f);
     set.bags->Update(0.6f);
@@ -82,6 +83,7 @@ TEST(CharacterRecords, TheRecordsOfEveryClassReadBackByteForByte)
     EXPECT_EQ(set.Character(3).GetAnimationName(), "run1");
     EXPECT_EQ(set.Character(3).GetCarriedGoods(), 85);
     EXPECT_EQ(set.characters.GetBuyersOnField(), 1);
+    EXPECT_EQ(set.panel.GetPers().GetHead(), 2u);
     Korrin::BinaryWriter again;
     set.records.SaveAll(again);
     EXPECT_EQ(again.Bytes(), saved);

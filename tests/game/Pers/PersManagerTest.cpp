@@ -4,6 +4,8 @@
 #include "engine/Particle/ParticleSystem.h"
 #include "engine/Particle/ParticleSystemList.h"
 #include "game/Entity/PlaceholderEntity.h"
+#include "game/Game/GamePanel.h"
+#include "game/Game/GamePanelPers.h"
 #include "game/Pers/PersFairy.h"
 #include "game/Pers/PersRunBoy.h"
 #include "game/Pers/PersRunBuyer.h"
@@ -185,7 +187,7 @@ TEST_F(PersManagerTest, TheTeleportSparkleStartsAtBothEnds)
     EXPECT_EQ(systems.back()->GetBaseParticleSystem(2)->GetPosition(), (Korrin::Vector2{128 + 17, 448 - 25}));
 }
 
-TEST_F(PersManagerTest, TheBlockOfFourPlacesIs49BytesAndReadsBack)
+TEST_F(PersManagerTest, TheBlockOfFourPlacesIs53BytesAndReadsBack)
 {
     PersManager& characters = Characters();
     characters.GetBuyersQueue().Elements().clear();
@@ -198,7 +200,7 @@ TEST_F(PersManagerTest, TheBlockOfFourPlacesIs49BytesAndReadsBack)
     characters.SetCounterTaken(true);
     Korrin::BinaryWriter out;
     characters.Save(out);
-    ASSERT_EQ(out.Bytes().size(), 49u);
+    ASSERT_EQ(out.Bytes().size(), 53u);
 
     characters.SetAdmissionTimer(0.0f);
     characters.GetBuyersQueue()[3].taken = 0;
@@ -218,7 +220,8 @@ TEST_F(PersManagerTest, TheBlockOfFourPlacesIs49BytesAndReadsBack)
     } cases[] = {{"a timer that is no number", 0, {}},
                  {"a negative buyer count", 4, {0xFF, 0xFF, 0xFF, 0xFF}},
                  {"another number of places", 9, {5, 0, 0, 0}},
-                 {"a huge number of places", 9, {0xFF, 0xFF, 0xFF, 0x7F}}};
+                 {"a huge number of places", 9, {0xFF, 0xFF, 0xFF, 0x7F}},
+                 {"a portrait place with no portraits", 49, {1, 0, 0, 0}}};
     for (const Case& c : cases)
     {
         std::vector<std::uint8_t> bytes = out.Bytes();
@@ -230,5 +233,57 @@ TEST_F(PersManagerTest, TheBlockOfFourPlacesIs49BytesAndReadsBack)
         Korrin::BinaryReader hostile(bytes);
         characters.Load(hostile);
         EXPECT_FALSE(hostile.Ok()) << c.what;
+    }
+}
+
+// After a continue the buyers once came again from the front of the portrait queue: its place is kept
+// in the block, including a slide under way when the level was saved.
+TEST_F(PersManagerTest, ThePortraitQueuesPlaceIsSavedAndRestored)
+{
+    GamePanel panel;
+    GamePanelPers& portraits = panel.GetPers();
+    portraits.Reset();
+    for (const std::uint8_t kind : {139, 140, 141, 142, 143})
+    {
+        portraits.AddPers(kind);
+    }
+    PersManager& characters = Characters();
+    portraits.Advance();
+    characters.BuyerEntered(); // the row slides on to place 2
+    ASSERT_EQ(portraits.GetCurrentKind(), 140);
+    Korrin::BinaryWriter out;
+    characters.Save(out);
+
+    portraits.Reset(); // a new start of the level: the front again
+    Korrin::BinaryReader in(out.Bytes());
+    characters.Load(in);
+    ASSERT_TRUE(in.Ok());
+    EXPECT_EQ(portraits.GetHead(), 2u);
+    EXPECT_FALSE(portraits.IsAnimating());
+    EXPECT_EQ(portraits.GetCurrentKind(), 141);
+    EXPECT_EQ(portraits.GetItems()[0].id, 2u);
+    EXPECT_EQ(portraits.GetItems()[3].id, 0u); // the row wraps to the start
+    Korrin::BinaryWriter again;
+    characters.Save(again);
+    EXPECT_EQ(again.Bytes(), out.Bytes());
+
+    // The last place wraps to the front.
+    portraits.SetPlace(4);
+    portraits.StartSlide();
+    EXPECT_EQ(portraits.GetPlace(), 0u);
+
+    for (const std::uint32_t place : {5u, 0xFFFFFFFFu})
+    {
+        std::vector<std::uint8_t> bytes = out.Bytes();
+        const std::size_t at = bytes.size() - 4;
+        for (std::size_t k = 0; k < 4; ++k)
+        {
+            bytes[at + k] = static_cast<std::uint8_t>(place >> (8 * k));
+        }
+        portraits.SetPlace(1);
+        Korrin::BinaryReader hostile(bytes);
+        characters.Load(hostile);
+        EXPECT_FALSE(hostile.Ok()) << place;
+        EXPECT_EQ(portraits.GetHead(), 1u) << place;
     }
 }

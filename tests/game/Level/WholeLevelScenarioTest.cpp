@@ -1,0 +1,215 @@
+#include "game/Game/TableCost.h"
+#include "platform/Folders.h"
+#include "platform/PngCodec.h"
+#include "tests/game/GameProcess.h"
+#include "tests/game/ProfileTestSupport.h"
+#include "tools/levelgen/LevelMap.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <sstream>
+#include <string>
+#include <vector>
+
+// The play-through level of tests/fixtures/play ("whole.map", played as level 3 of a copy of the sample
+// data) by the real game and its scripts: won in one run, and saved, quit and continued to the win.
+
+namespace
+{
+
+const std::filesystem::path kPlay = std::filesystem::path(WF_FIXTURES_DIR) / "play";
+
+std::string ReadText(const std::filesystem::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+class WholeLevelScenario : public testing::Test
+{
+protected:
+    WholeLevelScenario() : mData(mFirst.PathOf("data")) { MakeData(); }
+
+    // The sample data with the play-through level in place of level 3.
+    void MakeData() const
+    {
+        std::filesystem::create_directories(mData);
+        std::filesystem::copy(std::filesystem::path(GameProcess::SampleData()) / "media", mData / "media",
+                              std::filesystem::copy_options::recursive);
+        std::filesystem::copy_file(std::filesystem::path(GameProcess::SampleData()) / "config.cfg",
+                                   mData / "config.cfg");
+        LevelMap level;
+        std::string error;
+        ASSERT_TRUE(level.Parse(ReadText(kPlay / "whole.map"), error)) << error;
+        const std::vector<std::uint8_t> bytes = level.Compile();
+        std::ofstream(mData / "media" / "lev03.lev", std::ios::binary | std::ios::trunc)
+            .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    }
+
+    // The sample player's files, with the rope's upgrade to stairs bought in the map shop: the upgrade
+    // file is written by the profile itself.
+    static void MakeSaves(const GameProcess& game)
+    {
+        const std::filesystem::path saves = game.PathOf("saves");
+        std::filesystem::create_directories(saves);
+        for (const std::string& file : ProfileTestSupport::StoredFiles())
+        {
+            std::filesystem::copy_file(ProfileTestSupport::FixturePath(file), saves / file);
+        }
+        Platform::Folders::SetSaveFolder(saves.string());
+        {
+            ProfileTestSupport::World world;
+            world.StartAndTake();
+            CostRecord* rope = TableCost::GetInstance()->GetCostPtr(1);
+            ASSERT_NE(rope, nullptr);
+            rope->upgradeLevel = 1;
+            ASSERT_TRUE(world.profile.SaveUpgrades());
+        }
+        Platform::Folders::SetSaveFolder("");
+    }
+
+    std::vector<std::string> Options(const GameProcess& game, const std::string& script, int frames,
+                                     const std::vector<std::string>& screenshots = {}) const
+    {
+        game.WriteFile("input.txt", ReadText(kPlay / script));
+        std::vector<std::string> options = {"--headless",
+                                            "--fixed-step",
+                                            "--windowed",
+                                            "--save-dir",
+                                            game.PathOf("saves").string(),
+                                            "--data",
+                                            mData.string(),
+                                            "--input",
+                                            "input.txt",
+                                            "--frames",
+                                            std::to_string(frames)};
+        for (const std::string& shot : screenshots)
+        {
+            options.push_back("--screenshot");
+            options.push_back(shot);
+        }
+        return options;
+    }
+
+    static Platform::Image Picture(const GameProcess& game, const std::string& name)
+    {
+        const std::string bytes = game.ReadFile(name);
+        Platform::Image picture;
+        EXPECT_TRUE(Platform::PngCodec::Decode(reinterpret_cast<const std::uint8_t*>(bytes.data()),
+                                               bytes.size(), picture))
+            << name;
+        return picture;
+    }
+
+    // What the save checker makes of a player's file, read against the play-through's data.
+    std::string Dump(const GameProcess& game, const std::string& file) const
+    {
+        const std::string out = game.PathOf("dump-" + file + ".txt").string();
+        const std::string command = std::string(WF_SAVEDUMP_BINARY) + " --data " + mData.string() + " " +
+                                    game.PathOf("saves/" + file).string() + " > " + out + " 2>&1";
+        EXPECT_EQ(std::system(command.c_str()), 0) << command;
+        return ReadText(out);
+    }
+
+    // Pixels of the thief's cage bars (dark grey, near black) in a box of the picture.
+    static int CageBars(const Platform::Image& picture, int left, int top, int right, int bottom)
+    {
+        int count = 0;
+        for (int y = top; y < bottom; ++y)
+        {
+            for (int x = left; x < right; ++x)
+            {
+                const std::uint32_t pixel = picture.At(x, y);
+                const int red = static_cast<int>((pixel >> 16) & 0xFF);
+                const int green = static_cast<int>((pixel >> 8) & 0xFF);
+                const int blue = static_cast<int>(pixel & 0xFF);
+                count += red < 60 && green < 60 && blue < 60 ? 1 : 0;
+            }
+        }
+        return count;
+    }
+
+    // The statistics window's parchment in the middle of the screen.
+    static bool StatisticsShown(const Platform::Image& picture)
+    {
+        const std::uint32_t pixel = picture.At(512, 330);
+        return ((pixel >> 16) & 0xFF) > 220 && ((pixel >> 8) & 0xFF) > 210 && (pixel & 0xFF) > 170;
+    }
+
+    GameProcess mFirst{"whole-first"};
+    std::filesystem::path mData;
+};
+
+} // namespace
+
+// The whole level by one script, twice at once: seeds ordered, the gardener's carrot, the juicer's juice,
+// the rope bought and raised to stairs, both thieves caught (one while stealing at the shop) and a bag
+// collected, goods moved to the shop and sold; the statistics window, its OK to the map, the level passed.
+// Both runs write the same files and pictures.
+TEST_F(WholeLevelScenario, TheLevelIsWonByScriptAndTwoRunsAreAlike)
+{
+    GameProcess second("whole-second");
+    MakeSaves(mFirst);
+    MakeSaves(second);
+    const std::vector<std::string> shots = {"1535:caught.png", "3980:stealing.png", "4890:won.png",
+                                            "5090:map.png"};
+    const pid_t first = mFirst.Start(Options(mFirst, "whole-full.txt", 5100, shots));
+    const pid_t other = second.Start(Options(second, "whole-full.txt", 5100, shots));
+    ASSERT_TRUE(GameProcess::Wait(first).ExitedWith(0));
+    ASSERT_TRUE(GameProcess::Wait(other).ExitedWith(0));
+    EXPECT_FALSE(std::filesystem::exists(mFirst.PathOf("Assert.txt"))) << mFirst.ReadFile("Assert.txt");
+
+    // The first thief in his closing cage on the garden floor; the second caught by the shop.
+    EXPECT_GT(CageBars(Picture(mFirst, "caught.png"), 470, 330, 570, 430), 900);
+    EXPECT_GT(CageBars(Picture(mFirst, "stealing.png"), 290, 480, 390, 590), 800);
+    EXPECT_TRUE(StatisticsShown(Picture(mFirst, "won.png"))) << "every goal met";
+    EXPECT_FALSE(StatisticsShown(Picture(mFirst, "map.png")));
+
+    // The level ended: no level save; the player's map and best times say it was passed.
+    EXPECT_FALSE(std::filesystem::exists(mFirst.PathOf("saves/Save2_4.dat")));
+    const std::string times = Dump(mFirst, "Save0b.dat");
+    EXPECT_NE(times.find("ACCEPTED"), std::string::npos) << times;
+    EXPECT_NE(times.find("0:57 \"Bob\""), std::string::npos) << times;
+    const std::string map = Dump(mFirst, "Save2_5.dat");
+    EXPECT_NE(map.find("ACCEPTED"), std::string::npos) << map;
+
+    for (const char* file : {"saves/Save0b.dat", "saves/Save2_2.dat", "saves/Save2_3.dat",
+                             "saves/Save2_5.dat", "caught.png", "stealing.png", "won.png", "map.png"})
+    {
+        EXPECT_EQ(mFirst.ReadFile(file), second.ReadFile(file)) << file;
+    }
+}
+
+// The level closed in the middle (stairs, a thief out and another just caught with his bag in the air,
+// a buyer at the counter, the juicer's boy on his way, a carrot growing, one goal of two still open):
+// continued from the map's window 13 it writes, before anything moves, the very save it was closed with,
+// and plays on to the win.
+TEST_F(WholeLevelScenario, ALevelClosedMidwayContinuesAsItWasAndIsWon)
+{
+    MakeSaves(mFirst);
+    ASSERT_TRUE(mFirst.Run(Options(mFirst, "whole-quit.txt", 1600)).ExitedWith(0));
+    const std::string quit = mFirst.ReadFile("saves/Save2_4.dat");
+    ASSERT_FALSE(quit.empty());
+    const std::string dump = Dump(mFirst, "Save2_4.dat");
+    EXPECT_NE(dump.find("ACCEPTED"), std::string::npos) << dump;
+
+    // Continued and closed again while the reward window holds the level.
+    GameProcess probe("whole-probe");
+    std::filesystem::copy(mFirst.PathOf("saves"), probe.PathOf("saves"));
+    std::filesystem::remove(probe.PathOf("saves/wrenfold.lock"));
+    ASSERT_TRUE(probe.Run(Options(probe, "whole-continue.txt", 600)).ExitedWith(0));
+    EXPECT_EQ(probe.ReadFile("saves/Save2_4.dat"), quit) << "every record as it was written at the quit";
+
+    ASSERT_TRUE(mFirst.Run(Options(mFirst, "whole-continue.txt", 4050, {"2855:caught.png", "3830:won.png"}))
+                    .ExitedWith(0));
+    EXPECT_FALSE(std::filesystem::exists(mFirst.PathOf("Assert.txt"))) << mFirst.ReadFile("Assert.txt");
+    EXPECT_GT(CageBars(Picture(mFirst, "caught.png"), 280, 480, 380, 590), 800);
+    EXPECT_TRUE(StatisticsShown(Picture(mFirst, "won.png")));
+    EXPECT_FALSE(std::filesystem::exists(mFirst.PathOf("saves/Save2_4.dat")));
+    const std::string times = Dump(mFirst, "Save0b.dat");
+    EXPECT_NE(times.find("0:57 \"Bob\""), std::string::npos) << times;
+}
