@@ -1,12 +1,14 @@
 // The main road through the real game, scripted: a new player names herself, Play shows the opening clip
-// (skipped), level 1 opens under its goals window, a few seconds are played, the game menu leaves for the
-// map (saving the level), the map's menu button leads to the main menu and Exit ends the game. A second
-// run continues the saved level from the map's continue window with the same money and clock.
+// (skipped), level 1 opens under its goals window and is won by selling, the statistics bank the score
+// and the map opens level 2, which is started and played a few seconds; the game menu leaves for the map
+// (saving the level), the map's menu button leads to the main menu and Exit ends the game. A second run
+// continues the saved level from the map's continue window with the same money and clock.
 #include "platform/Image.h"
 #include "platform/PngCodec.h"
 #include "tests/game/GameProcess.h"
 #include "tests/game/ProfileTestSupport.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <gtest/gtest.h>
 #include <memory>
@@ -16,32 +18,11 @@ using namespace ProfileTestSupport;
 namespace
 {
 
-// Logos skipped; the name window of the first run; Play; the opening clip skipped; the goals' OK.
-constexpr const char* kIntoLevelOne = "1 click left\n3 click left\n"
-                                      "200 type Anna\n215 key Return\n"
-                                      "260 move 156 368\n261 click left\n"
-                                      "320 move 940 730\n321 click left\n"
-                                      "560 move 512 458\n561 click left\n";
-// The panel's menu button, the game menu's map button, Yes; the map's menu button; Exit and its OK.
-constexpr const char* kLeaveAndExit = "740 move 990 18\n741 click left\n"
-                                      "790 move 512 354\n791 click left\n"
-                                      "840 move 422 458\n841 click left\n"
-                                      "900 move 952 660\n901 click left\n"
-                                      "960 move 156 576\n961 click left\n"
-                                      "1010 move 422 458\n1011 click left\n";
-// Play (to the map, the story begun), level 1's button, the continue window's Yes, the goals' OK.
-constexpr const char* kContinue = "1 click left\n3 click left\n"
-                                  "140 move 156 368\n141 click left\n"
-                                  "200 move 50 735\n201 click left\n"
-                                  "270 move 422 458\n271 click left\n"
-                                  "520 move 512 458\n521 click left\n";
-
 class MainRoadScenario : public SaveFolderTest
 {
 protected:
-    GameProcess::Ending Run(const std::string& input, int frames, const std::vector<std::string>& shots)
+    GameProcess::Ending Run(const std::string& script, int frames, const std::vector<std::string>& shots)
     {
-        mGame.WriteFile("in.txt", input);
         std::vector<std::string> options = {"--headless",
                                             "--fixed-step",
                                             "--windowed",
@@ -50,7 +31,7 @@ protected:
                                             "--data",
                                             GameProcess::SampleData(),
                                             "--input",
-                                            mGame.PathOf("in.txt").string(),
+                                            std::string(WF_FIXTURES_DIR) + "/play/" + script,
                                             "--frames",
                                             std::to_string(frames)};
         for (const std::string& shot : shots)
@@ -98,34 +79,86 @@ protected:
     GameProcess mGame{"road"};
 };
 
-// The top bar of the panel (goals, money, clock) in two screenshots, pixel for pixel.
-std::size_t DifferingTopBarPixels(const Platform::Image& a, const Platform::Image& b)
+// The rows from `top` to `bottom` of two screenshots, pixel for pixel.
+std::size_t DifferingPixels(const Platform::Image& a, const Platform::Image& b, int top, int bottom)
 {
     std::size_t differing = 0;
-    const std::size_t bar = static_cast<std::size_t>(a.width) * 36;
-    for (std::size_t index = 0; index < bar && index < a.pixels.size() && index < b.pixels.size(); ++index)
+    const auto width = static_cast<std::size_t>(a.width);
+    const std::size_t end =
+        std::min({width * static_cast<std::size_t>(bottom), a.pixels.size(), b.pixels.size()});
+    for (std::size_t index = width * static_cast<std::size_t>(top); index < end; ++index)
     {
         differing += a.pixels[index] != b.pixels[index] ? 1 : 0;
     }
     return differing;
 }
 
+struct Point
+{
+    int x;
+    int y;
+};
+// The statistics' cup, and the play arrow of level 2's button on the map.
+constexpr Point kCup{672, 340};
+constexpr Point kLevelTwoButton{80, 731};
+
+int Channel(std::uint32_t pixel, int shift)
+{
+    return static_cast<int>((pixel >> shift) & 0xFF);
+}
+
+// A cup's gold: bright red and green, far less blue.
+bool Gold(std::uint32_t pixel)
+{
+    return Channel(pixel, 16) > 200 && Channel(pixel, 8) > 150 && Channel(pixel, 16) - Channel(pixel, 0) > 80;
+}
+
+bool Green(std::uint32_t pixel)
+{
+    return Channel(pixel, 8) > Channel(pixel, 16) + 60 && Channel(pixel, 8) > Channel(pixel, 0) + 60;
+}
+
 } // namespace
 
-TEST_F(MainRoadScenario, ANewPlayerReachesLevelOneLeavesItForTheMapAndContinuesItLater)
+TEST_F(MainRoadScenario, ANewPlayerWinsLevelOneStartsLevelTwoLeavesItForTheMapAndContinuesItLater)
 {
     const GameProcess::Ending first =
-        Run(std::string(kIntoLevelOne) + kLeaveAndExit, 3000,
-            {Shot(530, "goals_window"), Shot(739, "level_before_leaving"), Shot(890, "map_after_leaving")});
+        Run("main-road-1.txt", 3420,
+            {Shot(530, "goals_window"), Shot(2200, "statistics_show"), Shot(2440, "statistics_skipped"),
+             Shot(2560, "map_level_two"), Shot(3089, "level_before_leaving")});
     ASSERT_TRUE(first.ExitedWith(0)) << "the exit window ends the game";
-    EXPECT_TRUE(Has(Dump("Users.dat"), "\"Anna\"")) << Dump("Users.dat");
-    const std::string map = Dump("Save0_5.dat");
-    EXPECT_TRUE(Has(map, "story stage                  0")) << map;
-    const std::string level = Dump("Save0_4.dat");
-    EXPECT_TRUE(Has(level, "level in play (level - 1)    0")) << level;
+    const std::string log = mGame.ReadFile("log.log");
+    std::size_t at = 0;
+    for (const char* line :
+         {"SetMessages CLIP_SKIP_BUTTON", "SetMessages TASKLEVEL_OK_BUTTON", "Education::NextTip()",
+          "SetMessages StoreShop_OK", "SetMessages LEV_STAT_OK_BUTTON", "SetMessages LEV_STAT_OK_BUTTON",
+          "SetMessages STARTNEW_OK", "Load level lev02.lev", "SetMessages TASKLEVEL_OK_BUTTON",
+          "SetMessages GAMEMENU_MAPE_BUTTON", "SetMessages YESNO_OK", "SetMessages MAP_MENU",
+          "SetMessages MAINMENU_EXIT", "SetMessages EXIT_GAME_OK"})
+    {
+        at = log.find(line, at);
+        ASSERT_NE(at, std::string::npos) << "missing or out of order: " << line << "\n" << log;
+        ++at;
+    }
 
-    const GameProcess::Ending second = Run(kContinue, 600, {Shot(540, "level_continued")});
+    // The show has not reached its cup one second in; the skip shows it (gold); the map opens level 2.
+    EXPECT_FALSE(Gold(Picture("statistics_show").At(kCup.x, kCup.y)));
+    const Platform::Image skipped = Picture("statistics_skipped");
+    EXPECT_TRUE(Gold(skipped.At(kCup.x, kCup.y))) << std::hex << skipped.At(kCup.x, kCup.y);
+    const std::uint32_t levelTwo = Picture("map_level_two").At(kLevelTwoButton.x, kLevelTwoButton.y);
+    EXPECT_TRUE(Green(levelTwo)) << "level 2's button open " << std::hex << levelTwo;
+
+    EXPECT_TRUE(Has(Dump("Users.dat"), "\"Anna\"")) << Dump("Users.dat");
+    const std::string progress = Dump("Save0_5.dat");
+    EXPECT_TRUE(Has(progress, "highest level                1\n")) << progress;
+    EXPECT_TRUE(Has(progress, "level 1                      pass type 2\n")) << progress;
+    EXPECT_TRUE(Has(progress, "story stage                  0\n")) << progress;
+    EXPECT_TRUE(Has(progress, "money                        70\n")) << "the banked score\n" << progress;
+    const std::string level = Dump("Save0_4.dat");
+    EXPECT_TRUE(Has(level, "level in play (level - 1)    1\n")) << level;
+
+    const GameProcess::Ending second = Run("main-road-2.txt", 560, {Shot(548, "level_continued")});
     ASSERT_TRUE(second.ExitedWith(0));
-    EXPECT_EQ(DifferingTopBarPixels(Picture("level_before_leaving"), Picture("level_continued")), 0u)
+    EXPECT_EQ(DifferingPixels(Picture("level_before_leaving"), Picture("level_continued"), 0, 36), 0u)
         << "the continued level shows the saved money, goals and clock";
 }

@@ -11,6 +11,7 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace LevelSeries
@@ -30,9 +31,20 @@ struct LevelValues
     int silverSeconds;
     int money;
     float goalScale; // the base map's goal targets are multiplied by it
+    // When given, these goals (file code, target) replace the base map's.
+    std::vector<std::pair<int, int>> goals;
 };
 
-// The series grows harder level by level; the last level is a short farewell.
+// The last level's goals: two carrots sold and the money they leave. Its money buys both carrots in
+// the storehouse at once; selling them meets both goals together.
+constexpr int kCarrotCode = 1;
+constexpr int kMoneyCode = 20;
+constexpr int kLastLevelCarrots = 2;
+constexpr int kLastLevelMoneyGoal = 100;
+constexpr int kLastLevelMoney = 200;
+
+// The series grows harder level by level; the last level is a short farewell that stands on its own
+// goals, so that the base map's goals can change without making it long.
 LevelValues ValuesOf(int level)
 {
     LevelValues values{};
@@ -45,10 +57,10 @@ LevelValues ValuesOf(int level)
     values.money = 200 + (level - 1) * 50;
     if (level == kLastLevel)
     {
-        values.goalScale = 0.2f;
         values.goldSeconds = 60;
         values.silverSeconds = 120;
-        values.money = 100;
+        values.money = kLastLevelMoney;
+        values.goals = {{kCarrotCode, kLastLevelCarrots}, {kMoneyCode, kLastLevelMoneyGoal}};
     }
     return values;
 }
@@ -79,6 +91,10 @@ std::string Derive(const std::string& base, int level, const LevelValues& values
     out << "gold " << Clock(values.goldSeconds) << "\n";
     out << "silver " << Clock(values.silverSeconds) << "\n";
     out << "money " << values.money << "\n";
+    for (const auto& [code, target] : values.goals)
+    {
+        out << "goal " << code << " " << target << "\n";
+    }
     std::string line;
     while (std::getline(in, line))
     {
@@ -86,6 +102,10 @@ std::string Derive(const std::string& base, int level, const LevelValues& values
         std::string key;
         words >> key;
         if (key == "background" || key == "gold" || key == "silver" || key == "money")
+        {
+            continue;
+        }
+        if (key == "goal" && !values.goals.empty())
         {
             continue;
         }
