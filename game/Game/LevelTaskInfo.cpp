@@ -102,8 +102,10 @@ void LevelTaskInfo::RecountAfterLoad()
             goal.remaining = left > 0 ? static_cast<std::int32_t>(left) : 0;
         }
     }
-    allGoalsMet =
-        std::all_of(goals.begin(), goals.end(), [](const Obj& goal) { return goal.remaining <= 0; }) ? 1 : 0;
+    // A level without goals is never won by them, in play or after loading.
+    const bool everyGoalMet =
+        std::all_of(goals.begin(), goals.end(), [](const Obj& goal) { return goal.remaining <= 0; });
+    allGoalsMet = !goals.empty() && everyGoalMet ? 1 : 0;
 }
 
 void LevelTaskInfo::ClearGoals()

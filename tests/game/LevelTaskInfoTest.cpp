@@ -166,6 +166,22 @@ TEST(LevelTaskInfo, AContinuedLevelAsksOnlyForWhatWasStillMissing)
     EXPECT_EQ(continued.allGoalsMet, 1);
 }
 
+// A level without goals (a free play or a test field) is not won by loading its save.
+TEST(LevelTaskInfo, ALevelWithoutGoalsIsNotWonByLoading)
+{
+    LevelTaskInfo played;
+    played.AddMoney(50);
+    Korrin::BinaryWriter out;
+    played.Save(out);
+
+    LevelTaskInfo continued;
+    Korrin::BinaryReader in(out.Bytes());
+    continued.Load(in);
+    ASSERT_TRUE(in.Ok());
+    EXPECT_EQ(continued.money, 50);
+    EXPECT_EQ(continued.allGoalsMet, 0);
+}
+
 // The money goal follows the money the record holds, not a count written beside it; a record whose
 // goals are all met says so at once.
 TEST(LevelTaskInfo, TheMoneyGoalIsRecountedFromTheLoadedMoney)
