@@ -1,30 +1,11 @@
 #include "ProfileTestSupport.h"
 #include "platform/Image.h"
-#include "platform/PngCodec.h"
 #include "tests/game/GameProcess.h"
-
-#include <cstdio>
-#include <memory>
 
 using namespace ProfileTestSupport;
 
 namespace
 {
-
-// What the save dumper prints for a file.
-std::string Dump(const std::filesystem::path& file)
-{
-    const std::string dumper = (std::filesystem::path(WF_GAME_BINARY).parent_path() / "wf_savedump").string();
-    const std::string command = "'" + dumper + "' '" + file.string() + "'";
-    std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
-    std::string text;
-    char buffer[256];
-    while (pipe != nullptr && std::fgets(buffer, sizeof(buffer), pipe.get()) != nullptr)
-    {
-        text += buffer;
-    }
-    return text;
-}
 
 int Channel(std::uint32_t pixel, int shift)
 {
@@ -35,16 +16,6 @@ int Channel(std::uint32_t pixel, int shift)
 // achievement, its alert swings in, OK sends it off, and the achievements window shows it earned.
 class AchievementScenario : public SaveFolderTest
 {
-protected:
-    Platform::Image Picture(const GameProcess& game, const char* name)
-    {
-        const std::string bytes = game.ReadFile(name);
-        Platform::Image image;
-        EXPECT_TRUE(Platform::PngCodec::Decode(reinterpret_cast<const std::uint8_t*>(bytes.data()),
-                                               bytes.size(), image))
-            << name;
-        return image;
-    }
 };
 
 } // namespace
@@ -82,17 +53,17 @@ TEST_F(AchievementScenario, AnAllGoldPlayerIsAwardedOnTheMainMenuAndKeepsIt)
                                               "560:" + game.PathOf("window6.png").string()};
     ASSERT_TRUE(game.Run(options).ExitedWith(0)) << game.ReadFile("err.txt");
 
-    const Platform::Image alert = Picture(game, "alert.png");
+    const Platform::Image alert = game.Picture("alert.png");
     ASSERT_EQ(alert.width, 1024);
     const std::uint32_t badge = alert.At(510, 410); // the gold medal, settled above the panel
     EXPECT_TRUE(Channel(badge, 16) > 200 && Channel(badge, 8) > 120 && Channel(badge, 0) < 120)
         << std::hex << badge;
-    const Platform::Image window = Picture(game, "window6.png");
+    const Platform::Image window = game.Picture("window6.png");
     ASSERT_EQ(window.width, 1024);
     const std::uint32_t parchment = window.At(180, 620); // the achievements window, below its list
     EXPECT_TRUE(Channel(parchment, 16) > 200 && Channel(parchment, 8) > 190) << std::hex << parchment;
 
-    const std::string dump = Dump(PathOf("Save2_2.dat"));
+    const std::string dump = GameProcess::SaveDump(PathOf("Save2_2.dat"));
     // Complete, announced by the alert, and its decoration shown on the main menu's picture.
     EXPECT_NE(dump.find("achievement 12               progress 1 flags 7 (complete)"), std::string::npos)
         << dump;

@@ -2,14 +2,11 @@
 // from the map, wins it, and the statistics' OK plays the final clip, which thanks the player by name;
 // its skip leads to the main menu. The player's files then hold the finished story.
 #include "platform/Image.h"
-#include "platform/PngCodec.h"
 #include "tests/game/GameProcess.h"
 #include "tests/game/ProfileTestSupport.h"
 
-#include <cstdio>
 #include <filesystem>
 #include <gtest/gtest.h>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -60,16 +57,7 @@ protected:
 
     std::string Dump(const std::string& file) const
     {
-        const std::string command =
-            "'" + std::string(WF_SAVEDUMP_BINARY) + "' '" + mGame.PathOf("saves/" + file).string() + "'";
-        std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
-        std::string text;
-        char buffer[256];
-        while (pipe != nullptr && std::fgets(buffer, sizeof(buffer), pipe.get()) != nullptr)
-        {
-            text += buffer;
-        }
-        return text;
+        return GameProcess::SaveDump(mGame.PathOf("saves/" + file));
     }
 
     // Achievement 6's progress in the player's achievements file.
@@ -81,16 +69,6 @@ protected:
         return at == std::string::npos
                    ? 0xFFFFFFFFu
                    : static_cast<std::uint32_t>(std::stoul(dump.substr(at + line.size())));
-    }
-
-    Platform::Image Picture(const std::string& name) const
-    {
-        const std::string bytes = mGame.ReadFile(name);
-        Platform::Image picture;
-        EXPECT_TRUE(Platform::PngCodec::Decode(reinterpret_cast<const std::uint8_t*>(bytes.data()),
-                                               bytes.size(), picture))
-            << name;
-        return picture;
     }
 
     // Pixels of the captions' warm white in the caption band.
@@ -146,7 +124,7 @@ TEST_F(EndingScenario, WinningTheLastLevelPlaysTheFinalClipThatThanksThePlayerAn
     EXPECT_EQ(log.find("SetCurrent", at), std::string::npos) << "the game stays on the main menu";
 
     // "Thank you, Bob! ..." fully shown in the caption band.
-    EXPECT_GT(CaptionPixels(Picture("thanks.png")), 2000) << "the last caption";
+    EXPECT_GT(CaptionPixels(mGame.Picture("thanks.png")), 2000) << "the last caption";
 
     const std::string map = Dump("Save2_5.dat");
     EXPECT_TRUE(Has(map, "story stage                  5\n")) << map;

@@ -1,9 +1,14 @@
 #include "tests/game/GameProcess.h"
 
+#include "platform/PngCodec.h"
+
 #include <chrono>
 #include <csignal>
+#include <cstdio>
 #include <fcntl.h>
 #include <fstream>
+#include <gtest/gtest.h>
+#include <memory>
 #include <spawn.h>
 #include <sstream>
 #include <sys/wait.h>
@@ -97,4 +102,32 @@ std::string GameProcess::ReadFile(const std::string& name) const
 void GameProcess::WriteFile(const std::string& name, const std::string& text) const
 {
     std::ofstream(mFolder / name, std::ios::binary) << text;
+}
+
+Platform::Image GameProcess::Picture(const std::string& name) const
+{
+    const std::string bytes = ReadFile(name);
+    Platform::Image picture;
+    EXPECT_TRUE(Platform::PngCodec::Decode(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size(),
+                                           picture))
+        << (mFolder / name).string();
+    return picture;
+}
+
+std::string GameProcess::SaveDump(const std::filesystem::path& file, const std::string& data)
+{
+    std::string command = "'" + std::string(WF_SAVEDUMP_BINARY) + "'";
+    if (!data.empty())
+    {
+        command += " --data '" + data + "'";
+    }
+    command += " '" + file.string() + "' 2>&1";
+    std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
+    std::string text;
+    char buffer[256];
+    while (pipe != nullptr && std::fgets(buffer, sizeof(buffer), pipe.get()) != nullptr)
+    {
+        text += buffer;
+    }
+    return text;
 }

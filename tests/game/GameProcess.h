@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Image.h"
+
 #include <filesystem>
 #include <string>
 #include <sys/types.h>
@@ -40,6 +42,12 @@ public:
     std::filesystem::path PathOf(const std::string& name) const { return mFolder / name; }
     std::string ReadFile(const std::string& name) const;
     void WriteFile(const std::string& name, const std::string& text) const;
+    // A picture the run wrote (a screenshot), decoded; a test failure when it cannot be read.
+    Platform::Image Picture(const std::string& name) const;
+
+    // What the save checker prints for a player's file, standard output and error together; a level
+    // save is read against the levels of the data folder, when one is given.
+    static std::string SaveDump(const std::filesystem::path& file, const std::string& data = {});
 
 private:
     std::filesystem::path mFolder;

@@ -7,12 +7,10 @@
 #include "tests/game/ProfileTestSupport.h"
 #include "tests/support/AchievementDefinitions.h"
 
-#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <iterator>
-#include <memory>
 
 using namespace ProfileTestSupport;
 
@@ -74,21 +72,6 @@ protected:
         EXPECT_EQ(differing, 0u) << name << ": see " << mGame.PathOf(name + ".png");
     }
 
-    std::string Dump(const std::string& file) const
-    {
-        const std::string dumper =
-            (std::filesystem::path(WF_GAME_BINARY).parent_path() / "wf_savedump").string();
-        const std::string command = "'" + dumper + "' '" + PathOf(file).string() + "'";
-        std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
-        std::string text;
-        char buffer[256];
-        while (pipe != nullptr && std::fgets(buffer, sizeof(buffer), pipe.get()) != nullptr)
-        {
-            text += buffer;
-        }
-        return text;
-    }
-
     GameProcess mGame{"menu"};
 };
 
@@ -99,7 +82,7 @@ TEST_F(MainMenuScenario, TheFirstRunAsksForANameAndTheTypedNameBecomesPlayerNoug
     ASSERT_TRUE(Run("200 type Anna\n215 key Return\n",
                     {"--frames", "300", "--screenshot", Shot(190, "name_window")}));
     ExpectGolden("name_window");
-    const std::string players = Dump("Users.dat");
+    const std::string players = GameProcess::SaveDump(PathOf("Users.dat"));
     EXPECT_NE(players.find("player 0                     \"Anna\" number 0"), std::string::npos) << players;
 }
 

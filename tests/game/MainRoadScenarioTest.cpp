@@ -4,14 +4,11 @@
 // (saving the level), the map's menu button leads to the main menu and Exit ends the game. A second run
 // continues the saved level from the map's continue window with the same money and clock.
 #include "platform/Image.h"
-#include "platform/PngCodec.h"
 #include "tests/game/GameProcess.h"
 #include "tests/game/ProfileTestSupport.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <gtest/gtest.h>
-#include <memory>
 
 using namespace ProfileTestSupport;
 
@@ -47,29 +44,7 @@ protected:
         return std::to_string(frame) + ":" + mGame.PathOf(name + ".png").string();
     }
 
-    Platform::Image Picture(const std::string& name) const
-    {
-        const std::string bytes = mGame.ReadFile(name + ".png");
-        Platform::Image image;
-        EXPECT_TRUE(Platform::PngCodec::Decode(reinterpret_cast<const std::uint8_t*>(bytes.data()),
-                                               bytes.size(), image))
-            << name;
-        return image;
-    }
-
-    std::string Dump(const std::string& file) const
-    {
-        const std::string command =
-            "'" + std::string(WF_SAVEDUMP_BINARY) + "' '" + PathOf(file).string() + "'";
-        std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
-        std::string text;
-        char buffer[256];
-        while (pipe != nullptr && std::fgets(buffer, sizeof(buffer), pipe.get()) != nullptr)
-        {
-            text += buffer;
-        }
-        return text;
-    }
+    Platform::Image Picture(const std::string& name) const { return mGame.Picture(name + ".png"); }
 
     static bool Has(const std::string& text, const std::string& part)
     {
@@ -148,13 +123,14 @@ TEST_F(MainRoadScenario, ANewPlayerWinsLevelOneStartsLevelTwoLeavesItForTheMapAn
     const std::uint32_t levelTwo = Picture("map_level_two").At(kLevelTwoButton.x, kLevelTwoButton.y);
     EXPECT_TRUE(Green(levelTwo)) << "level 2's button open " << std::hex << levelTwo;
 
-    EXPECT_TRUE(Has(Dump("Users.dat"), "\"Anna\"")) << Dump("Users.dat");
-    const std::string progress = Dump("Save0_5.dat");
+    EXPECT_TRUE(Has(GameProcess::SaveDump(PathOf("Users.dat")), "\"Anna\""))
+        << GameProcess::SaveDump(PathOf("Users.dat"));
+    const std::string progress = GameProcess::SaveDump(PathOf("Save0_5.dat"));
     EXPECT_TRUE(Has(progress, "highest level                1\n")) << progress;
     EXPECT_TRUE(Has(progress, "level 1                      pass type 2\n")) << progress;
     EXPECT_TRUE(Has(progress, "story stage                  0\n")) << progress;
     EXPECT_TRUE(Has(progress, "money                        70\n")) << "the banked score\n" << progress;
-    const std::string level = Dump("Save0_4.dat");
+    const std::string level = GameProcess::SaveDump(PathOf("Save0_4.dat"));
     EXPECT_TRUE(Has(level, "level in play (level - 1)    1\n")) << level;
 
     const GameProcess::Ending second = Run("main-road-2.txt", 560, {Shot(548, "level_continued")});

@@ -1,5 +1,4 @@
 #include "platform/Image.h"
-#include "platform/PngCodec.h"
 #include "tests/game/GameProcess.h"
 
 #include <algorithm>
@@ -18,16 +17,6 @@ namespace
 class ProgramScenario : public testing::Test
 {
 protected:
-    Platform::Image ReadPicture(const std::string& name) const
-    {
-        const std::string bytes = mGame.ReadFile(name);
-        Platform::Image picture;
-        EXPECT_TRUE(Platform::PngCodec::Decode(reinterpret_cast<const std::uint8_t*>(bytes.data()),
-                                               bytes.size(), picture))
-            << name;
-        return picture;
-    }
-
     GameProcess mGame;
 };
 
@@ -47,7 +36,7 @@ TEST_F(ProgramScenario, TheScreenshotIsTheLetterboxedFrame)
                     .Run(mGame.Headless({"--fullscreen", "--frames", "120", "--input", "skip-logos.txt",
                                          "--screenshot", "120:out.png"}))
                     .ExitedWith(0));
-    Platform::Image picture = ReadPicture("out.png");
+    Platform::Image picture = mGame.Picture("out.png");
     // The headless display is 1920 x 1080: the 4:3 frame sits between bars 240 pixels wide.
     ASSERT_EQ(picture.width, 1920);
     ASSERT_EQ(picture.height, 1080);
@@ -63,7 +52,7 @@ TEST_F(ProgramScenario, TheScreenshotIsTheLetterboxedFrame)
     // black in its first second).
     ASSERT_TRUE(mGame.Run(mGame.Headless({"--windowed", "--frames", "3", "--screenshot", "3:windowed.png"}))
                     .ExitedWith(0));
-    picture = ReadPicture("windowed.png");
+    picture = mGame.Picture("windowed.png");
     EXPECT_EQ(picture.width, 1024);
     EXPECT_EQ(picture.height, 768);
     EXPECT_TRUE(std::all_of(picture.pixels.begin(), picture.pixels.end(),
@@ -96,8 +85,8 @@ TEST_F(ProgramScenario, TheExitButtonAsksAndYesEndsTheGameAfterSaving)
     { return picture.At(240 + x * 1440 / 1024, y * 1080 / 768); };
     auto red = [](std::uint32_t pixel) { return static_cast<int>((pixel >> 16) & 0xFF); };
     auto blue = [](std::uint32_t pixel) { return static_cast<int>(pixel & 0xFF); };
-    const Platform::Image open = ReadPicture("asking.png");
-    const Platform::Image menu = ReadPicture("closed.png");
+    const Platform::Image open = mGame.Picture("asking.png");
+    const Platform::Image menu = mGame.Picture("closed.png");
     EXPECT_GT(red(at(open, 290, 480)), 200) << "the window's parchment: " << std::hex << at(open, 290, 480);
     EXPECT_LT(red(at(menu, 290, 480)), 200) << "no window after No";
     EXPECT_LT(blue(at(open, 512, 10)), blue(at(menu, 512, 10)) * 7 / 10) << "the screen behind is dimmed";

@@ -1,5 +1,4 @@
 #include "platform/Image.h"
-#include "platform/PngCodec.h"
 #include "tests/game/GameProcess.h"
 
 #include <filesystem>
@@ -23,15 +22,6 @@ protected:
         options.insert(options.end(), more.begin(), more.end());
         const GameProcess::Ending ending = mGame.Run(options, 60);
         return ending.exited ? ending.code : -1;
-    }
-
-    Platform::Image ReadPicture(const std::string& name) const
-    {
-        const std::string bytes = mGame.ReadFile(name);
-        Platform::Image picture;
-        Platform::PngCodec::Decode(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size(),
-                                   picture);
-        return picture;
     }
 
     GameProcess mGame;
@@ -67,8 +57,8 @@ TEST_F(ScriptedPlayScenarioTest, TheDrawnCursorIsWhereTheScriptPutThePointer)
     ASSERT_EQ(Play(script, {"--windowed", "--frames", "20", "--screenshot", "5:first.png", "--screenshot",
                             "15:second.png"}),
               0);
-    const Platform::Image first = ReadPicture("first.png");
-    const Platform::Image second = ReadPicture("second.png");
+    const Platform::Image first = mGame.Picture("first.png");
+    const Platform::Image second = mGame.Picture("second.png");
     ASSERT_EQ(first.width, 1024);
     ASSERT_EQ(second.width, 1024);
 

@@ -1,4 +1,3 @@
-#include "platform/PngCodec.h"
 #include "tests/game/GameProcess.h"
 #include "tests/game/ProfileTestSupport.h"
 
@@ -42,16 +41,6 @@ protected:
         return mGame.Run(mGame.Headless(options)).ExitedWith(0);
     }
 
-    Platform::Image Picture(const std::string& name) const
-    {
-        const std::string bytes = mGame.ReadFile(name);
-        Platform::Image picture;
-        EXPECT_TRUE(Platform::PngCodec::Decode(reinterpret_cast<const std::uint8_t*>(bytes.data()),
-                                               bytes.size(), picture))
-            << name;
-        return picture;
-    }
-
     // Pixels of the captions' warm white in the caption band.
     static int CaptionPixels(const Platform::Image& picture)
     {
@@ -79,7 +68,7 @@ TEST_F(ClipScenarioTest, PlayShowsTheOpeningClipWithItsCaption)
 {
     // Ten seconds into the clip: the car has stopped at the gate, under the first caption.
     ASSERT_TRUE(Run("", {"--frames", "710", "--screenshot", "700:clip.png"}));
-    const Platform::Image picture = Picture("clip.png");
+    const Platform::Image picture = mGame.Picture("clip.png");
     ASSERT_EQ(picture.width, 1024);
     EXPECT_GT(CaptionPixels(picture), 200) << "the first caption";
     const std::string log = mGame.ReadFile("log.log");

@@ -13,7 +13,6 @@
 #include "game/Pers/PersRunBuyer.h"
 #include "game/Profile.h"
 #include "platform/Folders.h"
-#include "platform/PngCodec.h"
 #include "tests/game/GameProcess.h"
 #include "tests/game/ProfileTestSupport.h"
 
@@ -31,15 +30,6 @@ namespace
 class StoreWindowScenario : public testing::Test
 {
 protected:
-    Platform::Image Picture(const std::string& name)
-    {
-        const std::string bytes = mGame.ReadFile(name);
-        Platform::Image picture;
-        EXPECT_TRUE(Platform::PngCodec::Decode(reinterpret_cast<const std::uint8_t*>(bytes.data()),
-                                               bytes.size(), picture))
-            << name;
-        return picture;
-    }
     static int Red(std::uint32_t pixel) { return static_cast<int>((pixel >> 16) & 0xFF); }
     static int Green(std::uint32_t pixel) { return static_cast<int>((pixel >> 8) & 0xFF); }
     static int Blue(std::uint32_t pixel) { return static_cast<int>(pixel & 0xFF); }
@@ -212,27 +202,27 @@ TEST_F(StoreWindowScenario, ACarrotBoughtIntoTheStorehouseAndMovedToTheShopIsSol
                                  "1440:shop.png"}))
             .ExitedWith(0));
     EXPECT_FALSE(std::filesystem::exists(mGame.PathOf("Assert.txt"))) << mGame.ReadFile("Assert.txt");
-    const Platform::Image storePage = Picture("store-page.png");
+    const Platform::Image storePage = mGame.Picture("store-page.png");
     EXPECT_TRUE(ActiveTab(storePage, 560, 30));
     EXPECT_FALSE(ActiveTab(storePage, 450, 30));
     EXPECT_TRUE(CarrotAbout(storePage, 602, 170)) << "the carrot bought into the first crate";
 
-    const Platform::Image shopPage = Picture("shop-page.png");
+    const Platform::Image shopPage = mGame.Picture("shop-page.png");
     EXPECT_TRUE(ActiveTab(shopPage, 450, 30));
     EXPECT_TRUE(CarrotAbout(shopPage, 513, 191)) << "the carrot on the first shelf";
 
-    const Platform::Image closed = Picture("closed.png");
+    const Platform::Image closed = mGame.Picture("closed.png");
     EXPECT_GT(Blue(closed.At(760, 50)), Red(closed.At(760, 50))) << "the field's sky again";
 
     // The buyer at the counter: the carrot still on the shop's left shelf, no money figure yet.
-    const Platform::Image counter = Picture("counter.png");
+    const Platform::Image counter = mGame.Picture("counter.png");
     EXPECT_TRUE(CarrotAbout(counter, 380, 467)) << "the carrot in the shop's first cell";
     EXPECT_FALSE(CoinAbout(counter, 525, 460));
     // Sold: the cell is empty and the money figure rises above the counter.
-    const Platform::Image sold = Picture("shop.png");
+    const Platform::Image sold = mGame.Picture("shop.png");
     EXPECT_FALSE(CarrotAbout(sold, 380, 467)) << "the carrot left the shop's cell";
     EXPECT_TRUE(CoinAbout(sold, 525, 460)) << "the money figure over the counter";
-    // The goals' strip of the panel counted the sale (the level save keeps no goals' progress yet).
+    // The goals' strip of the panel counted the sale.
     EXPECT_GT(DifferentPixels(counter, sold, {60, 5, 300, 30}), 0) << "the goals' counts changed";
 
     // The game's own trace: the buyer left the head of the queue for the counter, the companion's

@@ -1,12 +1,9 @@
-#include "platform/PngCodec.h"
 #include "tests/game/GameProcess.h"
 #include "tests/game/ProfileTestSupport.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <filesystem>
 #include <gtest/gtest.h>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -48,29 +45,6 @@ std::vector<std::string> PlayThrough(const GameProcess& game)
                           std::string(WF_FIXTURES_DIR) + "/play/lev01-won.txt", "--screenshot",
                           std::to_string(kWonFrame) + ":won.png", "--screenshot",
                           std::to_string(kMapFrame) + ":map.png"});
-}
-
-Platform::Image Picture(const GameProcess& game, const std::string& name)
-{
-    const std::string bytes = game.ReadFile(name);
-    Platform::Image picture;
-    EXPECT_TRUE(Platform::PngCodec::Decode(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size(),
-                                           picture))
-        << name;
-    return picture;
-}
-
-std::string Dump(const std::filesystem::path& file)
-{
-    const std::string command = "'" + std::string(WF_SAVEDUMP_BINARY) + "' '" + file.string() + "'";
-    std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
-    std::string text;
-    char buffer[256];
-    while (pipe != nullptr && std::fgets(buffer, sizeof(buffer), pipe.get()) != nullptr)
-    {
-        text += buffer;
-    }
-    return text;
 }
 
 // The pixels of a rectangle of the picture that pass the test.
@@ -147,13 +121,13 @@ TEST(SellingPlayScenario, LevelOneIsWonBySellingAndTwoRunsWriteTheSameFiles)
 
     // The statistics window over the field, its gold cup counted; then the world map, whose level-2
     // button now shows the green play arrow.
-    const Platform::Image won = Picture(first, "won.png");
+    const Platform::Image won = first.Picture("won.png");
     EXPECT_GT(Count(won, 300, 400, 600, 440, Cream), 10000) << "the window's paper";
     EXPECT_GT(Count(won, 620, 305, 725, 400, Gold), 1000) << "the gold cup";
-    const Platform::Image map = Picture(first, "map.png");
+    const Platform::Image map = first.Picture("map.png");
     EXPECT_GT(Count(map, 80, 722, 100, 742, Green), 50) << "level 2's button opened";
 
-    const std::string progress = Dump(first.PathOf("saves/Save2_5.dat"));
+    const std::string progress = GameProcess::SaveDump(first.PathOf("saves/Save2_5.dat"));
     EXPECT_TRUE(Has(progress, "highest level                1\n")) << progress;
     EXPECT_TRUE(Has(progress, "level 1                      pass type 2\n")) << "won within the gold time\n"
                                                                              << progress;
