@@ -3,6 +3,7 @@
 // its skip leads to the main menu. The player's files then hold the finished story.
 #include "platform/Image.h"
 #include "tests/game/GameProcess.h"
+#include "tests/game/PicturePixels.h"
 #include "tests/game/ProfileTestSupport.h"
 
 #include <filesystem>
@@ -71,24 +72,6 @@ protected:
                    : static_cast<std::uint32_t>(std::stoul(dump.substr(at + line.size())));
     }
 
-    // Pixels of the captions' warm white in the caption band.
-    static int CaptionPixels(const Platform::Image& picture)
-    {
-        int count = 0;
-        for (int y = 600; y < 690 && y < picture.height; ++y)
-        {
-            for (int x = 112; x < 912 && x < picture.width; ++x)
-            {
-                const std::uint32_t pixel = picture.At(x, y);
-                const int red = static_cast<int>((pixel >> 16) & 0xFF);
-                const int green = static_cast<int>((pixel >> 8) & 0xFF);
-                const int blue = static_cast<int>(pixel & 0xFF);
-                count += red > 240 && green > 230 && blue > 200 ? 1 : 0;
-            }
-        }
-        return count;
-    }
-
     static bool Has(const std::string& text, const std::string& part)
     {
         return text.find(part) != std::string::npos;
@@ -124,7 +107,7 @@ TEST_F(EndingScenario, WinningTheLastLevelPlaysTheFinalClipThatThanksThePlayerAn
     EXPECT_EQ(log.find("SetCurrent", at), std::string::npos) << "the game stays on the main menu";
 
     // "Thank you, Bob! ..." fully shown in the caption band.
-    EXPECT_GT(CaptionPixels(mGame.Picture("thanks.png")), 2000) << "the last caption";
+    EXPECT_GT(TestSupport::CaptionPixels(mGame.Picture("thanks.png")), 2000) << "the last caption";
 
     const std::string map = Dump("Save2_5.dat");
     EXPECT_TRUE(Has(map, "story stage                  5\n")) << map;

@@ -1,4 +1,5 @@
 #include "tests/game/GameProcess.h"
+#include "tests/game/PicturePixels.h"
 #include "tests/game/ProfileTestSupport.h"
 
 #include <filesystem>
@@ -41,24 +42,6 @@ protected:
         return mGame.Run(mGame.Headless(options)).ExitedWith(0);
     }
 
-    // Pixels of the captions' warm white in the caption band.
-    static int CaptionPixels(const Platform::Image& picture)
-    {
-        int count = 0;
-        for (int y = 600; y < 690 && y < picture.height; ++y)
-        {
-            for (int x = 112; x < 912 && x < picture.width; ++x)
-            {
-                const std::uint32_t pixel = picture.At(x, y);
-                const int red = static_cast<int>((pixel >> 16) & 0xFF);
-                const int green = static_cast<int>((pixel >> 8) & 0xFF);
-                const int blue = static_cast<int>(pixel & 0xFF);
-                count += red > 240 && green > 230 && blue > 200 ? 1 : 0;
-            }
-        }
-        return count;
-    }
-
     GameProcess mGame{"clip"};
 };
 
@@ -70,7 +53,7 @@ TEST_F(ClipScenarioTest, PlayShowsTheOpeningClipWithItsCaption)
     ASSERT_TRUE(Run("", {"--frames", "710", "--screenshot", "700:clip.png"}));
     const Platform::Image picture = mGame.Picture("clip.png");
     ASSERT_EQ(picture.width, 1024);
-    EXPECT_GT(CaptionPixels(picture), 200) << "the first caption";
+    EXPECT_GT(TestSupport::CaptionPixels(picture), 200) << "the first caption";
     const std::string log = mGame.ReadFile("log.log");
     EXPECT_NE(log.find("SetCurrent 3"), std::string::npos) << log;
     EXPECT_EQ(log.find("SetCurrent 1"), std::string::npos) << "not the map";

@@ -1,4 +1,5 @@
 #include "tests/game/GameProcess.h"
+#include "tests/game/PicturePixels.h"
 #include "tests/game/ProfileTestSupport.h"
 
 #include <algorithm>
@@ -45,25 +46,6 @@ std::vector<std::string> PlayThrough(const GameProcess& game)
                           std::string(WF_FIXTURES_DIR) + "/play/lev01-won.txt", "--screenshot",
                           std::to_string(kWonFrame) + ":won.png", "--screenshot",
                           std::to_string(kMapFrame) + ":map.png"});
-}
-
-// The pixels of a rectangle of the picture that pass the test.
-template <typename Test>
-int Count(const Platform::Image& picture, int left, int top, int right, int bottom, Test test)
-{
-    int count = 0;
-    for (int y = top; y < bottom && y < picture.height; ++y)
-    {
-        for (int x = left; x < right && x < picture.width; ++x)
-        {
-            const std::uint32_t pixel = picture.At(x, y);
-            count += test(static_cast<int>((pixel >> 16) & 0xFF), static_cast<int>((pixel >> 8) & 0xFF),
-                          static_cast<int>(pixel & 0xFF))
-                         ? 1
-                         : 0;
-        }
-    }
-    return count;
 }
 
 bool Cream(int red, int green, int blue)
@@ -122,10 +104,10 @@ TEST(SellingPlayScenario, LevelOneIsWonBySellingAndTwoRunsWriteTheSameFiles)
     // The statistics window over the field, its gold cup counted; then the world map, whose level-2
     // button now shows the green play arrow.
     const Platform::Image won = first.Picture("won.png");
-    EXPECT_GT(Count(won, 300, 400, 600, 440, Cream), 10000) << "the window's paper";
-    EXPECT_GT(Count(won, 620, 305, 725, 400, Gold), 1000) << "the gold cup";
+    EXPECT_GT(TestSupport::CountPixels(won, 300, 400, 600, 440, Cream), 10000) << "the window's paper";
+    EXPECT_GT(TestSupport::CountPixels(won, 620, 305, 725, 400, Gold), 1000) << "the gold cup";
     const Platform::Image map = first.Picture("map.png");
-    EXPECT_GT(Count(map, 80, 722, 100, 742, Green), 50) << "level 2's button opened";
+    EXPECT_GT(TestSupport::CountPixels(map, 80, 722, 100, 742, Green), 50) << "level 2's button opened";
 
     const std::string progress = GameProcess::SaveDump(first.PathOf("saves/Save2_5.dat"));
     EXPECT_TRUE(Has(progress, "highest level                1\n")) << progress;

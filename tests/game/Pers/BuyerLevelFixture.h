@@ -29,6 +29,17 @@ protected:
     }
 
     PersManager& Characters() { return *mLevel.GetPersManager(); }
+    // How many times the line stands in the log so far.
+    std::size_t LogCount(const std::string& line)
+    {
+        const std::string text = LogText();
+        std::size_t count = 0;
+        for (std::size_t at = text.find(line); at != std::string::npos; at = text.find(line, at + 1))
+        {
+            ++count;
+        }
+        return count;
+    }
     PersRunBuyer* Buyer(std::uint16_t number) { return Characters().GetBuyers().at(number); }
     // Goods on the shop's shelf, settled and set aside for nobody.
     void Put(std::size_t i, std::uint8_t goods)

@@ -45,17 +45,6 @@ protected:
               })
     {
     }
-
-    std::size_t LogCount(const std::string& line)
-    {
-        const std::string text = LogText();
-        std::size_t count = 0;
-        for (std::size_t at = text.find(line); at != std::string::npos; at = text.find(line, at + 1))
-        {
-            ++count;
-        }
-        return count;
-    }
 };
 
 } // namespace
