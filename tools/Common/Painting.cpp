@@ -6,6 +6,9 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
+#include <fstream>
+#include <iterator>
+#include <vector>
 
 namespace Painting
 {
@@ -67,6 +70,19 @@ std::uint32_t GoodsColour(int denseIndex)
     }
     return Argb(255, 60 + (denseIndex * 53) % 190, 60 + (denseIndex * 97) % 190,
                 40 + (denseIndex * 31) % 160);
+}
+
+bool ReadPng(const std::string& path, Platform::Image& out)
+{
+    std::ifstream file(path, std::ios::binary);
+    const std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(file),
+                                          std::istreambuf_iterator<char>()};
+    if (bytes.empty() || !Platform::PngCodec::Decode(bytes.data(), bytes.size(), out))
+    {
+        std::fprintf(stderr, "cannot read %s\n", path.c_str());
+        return false;
+    }
+    return true;
 }
 
 bool WritePng(const Platform::Image& image, const std::string& path)

@@ -25,6 +25,9 @@ std::uint32_t Mix(std::uint32_t from, std::uint32_t to, float t);
 // picture that shows goods.
 std::uint32_t GoodsColour(int denseIndex);
 
+// Read a picture another step wrote; on failure say so on standard error and return false.
+bool ReadPng(const std::string& path, Platform::Image& out);
+
 // Write the picture; on failure say so on standard error and return false.
 bool WritePng(const Platform::Image& image, const std::string& path);
 bool WriteJpeg(const Platform::Image& image, const std::string& path, int quality = 90);

@@ -1,5 +1,6 @@
 // Writes the pictures of the level's panel, hints and money figures: a parchment window cut into nine
-// pieces, the pointer pieces of the hints, a spinning coin, buyer portraits and the panel's strips.
+// pieces, the pointer pieces of the hints, a spinning coin, buyer portraits, the panel's strips and the
+// goal strip's goods. The field's goods picture ("store_goods.png") must already be in OUTPUT_FOLDER.
 //
 //   wf_panel_pictures OUTPUT_FOLDER
 
@@ -13,6 +14,7 @@
 
 using Painting::Argb;
 using Painting::Paint;
+using Painting::ReadPng;
 using Painting::WritePng;
 
 namespace
@@ -154,17 +156,69 @@ std::uint32_t Check(int x, int y)
     return first || second ? Argb(255, 40, 150, 40) : 0;
 }
 
-// Goods icons of the goal strip: 28 of 24 x 24, each a round fruit of its own colour.
-std::uint32_t Goods(int x, int y)
+// The average of the source pixels that one target pixel of a picture shrunk by the scale covers, with
+// each colour weighted by its own opacity, so that edges do not darken.
+std::uint32_t AreaAverage(const Platform::Image& source, int left, float scale, int x, int y)
 {
-    const int frame = x / 24;
-    const float dx = static_cast<float>(x % 24) - 11.5f;
-    const float dy = static_cast<float>(y) - 12.5f;
-    if (dx * dx + dy * dy > 100.0f)
+    const auto x0 = static_cast<int>(static_cast<float>(x) * scale);
+    const auto y0 = static_cast<int>(static_cast<float>(y) * scale);
+    const auto x1 = std::max(x0 + 1, static_cast<int>(static_cast<float>(x + 1) * scale));
+    const auto y1 = std::max(y0 + 1, static_cast<int>(static_cast<float>(y + 1) * scale));
+    float a = 0.0f;
+    float r = 0.0f;
+    float g = 0.0f;
+    float b = 0.0f;
+    int count = 0;
+    for (int sy = y0; sy < y1 && sy < source.height; ++sy)
+    {
+        for (int sx = x0; sx < x1; ++sx)
+        {
+            const std::uint32_t pixel = source.At(left + sx, sy);
+            const float alpha = static_cast<float>(pixel >> 24) / 255.0f;
+            a += alpha;
+            r += alpha * static_cast<float>((pixel >> 16) & 0xFF);
+            g += alpha * static_cast<float>((pixel >> 8) & 0xFF);
+            b += alpha * static_cast<float>(pixel & 0xFF);
+            ++count;
+        }
+    }
+    if (count == 0 || a <= 0.0f)
     {
         return 0;
     }
-    return Painting::GoodsColour(frame);
+    return Argb(static_cast<int>(std::lround(255.0f * a / static_cast<float>(count))),
+                static_cast<int>(std::lround(r / a)), static_cast<int>(std::lround(g / a)),
+                static_cast<int>(std::lround(b / a)));
+}
+
+// Goods icons of the goal strip: 28 of 24 x 24, the field's goods pictures (28 frames of 40 x 28, the
+// goods standing about (24, 13)) shrunk to fit, so a goal shows the very goods it asks for.
+Platform::Image GoalGoods(const Platform::Image& fieldGoods)
+{
+    constexpr int kFrames = 28;
+    constexpr int kSize = 24;
+    constexpr int kSourceWidth = 40;
+    constexpr int kSourceHeight = 28;
+    constexpr int kWindowLeft = 10; // the 28 x 28 square of the source frame around the goods
+    constexpr float kScale = static_cast<float>(kSourceHeight) / static_cast<float>(kSize);
+    Platform::Image image = Paint(kSize * kFrames, kSize, [](int, int) { return 0u; });
+    if (fieldGoods.width < kSourceWidth * kFrames || fieldGoods.height < kSourceHeight)
+    {
+        return image;
+    }
+    for (int frame = 0; frame < kFrames; ++frame)
+    {
+        for (int y = 0; y < kSize; ++y)
+        {
+            for (int x = 0; x < kSize; ++x)
+            {
+                image.pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(image.width) +
+                             static_cast<std::size_t>(frame * kSize + x)] =
+                    AreaAverage(fieldGoods, frame * kSourceWidth + kWindowLeft, kScale, x, y);
+            }
+        }
+    }
+    return image;
 }
 
 // Entity icons of the panel's pages: 12 of 64 x 64, a framed square with a stripe of the kind's colour.
@@ -205,7 +259,9 @@ int main(int argc, char** argv)
     ok &= WritePng(Paint(96, 32, Medal), folder + "panel_medal.png");
     ok &= WritePng(Paint(24, 12, Dot), folder + "panel_dots.png");
     ok &= WritePng(Paint(24, 24, Check), folder + "panel_check.png");
-    ok &= WritePng(Paint(24 * 28, 24, Goods), folder + "panel_goods.png");
+    Platform::Image fieldGoods;
+    ok &= ReadPng(folder + "store_goods.png", fieldGoods);
+    ok &= WritePng(GoalGoods(fieldGoods), folder + "panel_goods.png");
     ok &= WritePng(Paint(64 * 12, 64, Icon), folder + "panel_icons.png");
     return ok ? 0 : 1;
 }

@@ -7,17 +7,13 @@
 //
 // The field's goods picture ("store_goods.png") must already be in OUTPUT_FOLDER.
 
-#include "platform/PngCodec.h"
 #include "tools/ClipPictures/Canvas.h"
 #include "tools/Common/Painting.h"
 #include "tools/StoreWindowPictures/StorePlacePictures.h"
 #include "tools/StoreWindowPictures/StoreWindowPaint.h"
 
 #include <cstdio>
-#include <fstream>
-#include <iterator>
 #include <string>
-#include <vector>
 
 using Painting::Argb;
 using Painting::Mix;
@@ -253,18 +249,6 @@ Platform::Image EnlargedGoods(const Platform::Image& goods)
     return image;
 }
 
-bool ReadPng(const std::string& path, Platform::Image& out)
-{
-    std::ifstream file(path, std::ios::binary);
-    const std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(file),
-                                          std::istreambuf_iterator<char>()};
-    if (bytes.empty() || !Platform::PngCodec::Decode(bytes.data(), bytes.size(), out))
-    {
-        std::fprintf(stderr, "wf_store_window_pictures: cannot read %s\n", path.c_str());
-        return false;
-    }
-    return true;
-}
 } // namespace
 
 int main(int argc, char** argv)
@@ -276,7 +260,7 @@ int main(int argc, char** argv)
     }
     const std::string folder = std::string(argv[1]) + "/";
     Platform::Image goods;
-    bool ok = ReadPng(folder + "store_goods.png", goods);
+    bool ok = Painting::ReadPng(folder + "store_goods.png", goods);
     ok &= Painting::WritePng(EnlargedGoods(goods), folder + "storeshop_goods.png");
     ok &= Painting::WritePng(WindowSheet(), folder + "storeshop_window.png");
     ok &= Painting::WritePng(StorePlacePictures::ShopSheet(), folder + "storeshop_shop.png");
