@@ -1,5 +1,6 @@
 #include "engine/File/FileData.h"
 #include "engine/File/FileSysManager.h"
+#include "engine/Render/AnimatedSprite.h"
 #include "engine/Script/LocaleManager.h"
 #include "engine/Script/LuaScript.h"
 #include "engine/Script/LuaStackGuard.h"
@@ -95,6 +96,18 @@ TEST_F(PanelSampleDataTest, LayoutsAndScriptsNameWhatExists)
     CheckPictures("MapShop.lua", "icons");
     CheckPictures("shop.lua", "MoneyAnimatedSprite");
     EXPECT_TRUE(ReportRecorder::Boxes().empty()) << ReportRecorder::LastDescription();
+}
+
+// The panel draws these by frame: a sprite without frames would draw nothing at all (the met goal's tick
+// once did).
+TEST_F(PanelSampleDataTest, ThePicturesThePanelDrawsByFrameHaveFrames)
+{
+    for (const char* name : {"TaskTableObjList", "CheckSprite", "ClosingRod", "Medal", "UpgradeDots"})
+    {
+        Korrin::AnimatedSprite* sprite = mSprites.LoadAnimatedSprite(name, "Panel.gui");
+        ASSERT_NE(sprite, nullptr) << name;
+        EXPECT_GT(sprite->GetFrameCount(), 0u) << name;
+    }
 }
 
 TEST_F(PanelSampleDataTest, EveryTutorialTipNamesAHint)
