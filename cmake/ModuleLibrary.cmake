@@ -29,6 +29,6 @@ function(wf_module_tests)
     DISCOVERY_TIMEOUT 60
     # Scenario tests run the sanitized game several times; on a machine busy with builds one can take
     # minutes, and a timeout there says nothing about the code.
-    PROPERTIES TIMEOUT 300)
+    PROPERTIES TIMEOUT 600)
   file(MAKE_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}/${ARG_NAME}.work)
 endfunction()

@@ -121,7 +121,6 @@ void StoreHouseGUI::SetActive(bool active)
         }
         return;
     }
-    mWaitForRelease = 1;
     mPage = kShopPage;
     RefreshPage();
     FindPlaces();
@@ -136,6 +135,7 @@ void StoreHouseGUI::SetActive(bool active)
         title->SetColour(Korrin::Colour{1.0f, 1.0f, 1.0f, nothingToBuy ? 0.2f : 1.0f});
     }
     // The window shows its state at once, but takes no click before the opening click is released.
+    // Opened by a released button (the panel's), nothing is held: waiting would swallow the next click.
     SetEnabled(mMainWindow, true);
     RefreshRows();
     RefreshOkCancel();
@@ -143,7 +143,9 @@ void StoreHouseGUI::SetActive(bool active)
     {
         mMainWindow->Update();
     }
-    SetEnabled(mMainWindow, false);
+    const Korrin::InputManager* input = Korrin::InputManager::Peek();
+    mWaitForRelease = input != nullptr && input->IsButtonDown(Korrin::InputManager::kLeftButton) ? 1 : 0;
+    SetEnabled(mMainWindow, mWaitForRelease == 0);
 }
 
 void StoreHouseGUI::FindPlaces()

@@ -240,6 +240,20 @@ TEST_F(StoreHouseGUITest, TheClickThatOpenedTheWindowPressesNothing)
     EXPECT_EQ(NewGoods(Trade().GetShopCells()), 1u);
 }
 
+// Opened by a button that acts on its release (the storehouse's panel page), nothing is held: the
+// player's next click counts.
+TEST_F(StoreHouseGUITest, OpenedWithNothingHeldTheFirstClickCounts)
+{
+    Stock(kCarrot, 1);
+    mWindow->GetBuyList() = {{kCarrot, 1}};
+    Frame(CentreOf("1_one"), false);
+    mMain.GetGameGuiManager()->Show(StoreHouseGUI::kWindowId);
+    EXPECT_FALSE(mWindow->GetMainWindow()->IsDisabled());
+    EXPECT_FALSE(mWindow->IsWaitingForRelease());
+    Click(CentreOf("1_one"));
+    EXPECT_EQ(NewGoods(Trade().GetShopCells()), 1u);
+}
+
 TEST_F(StoreHouseGUITest, ALevelOneTipHoldsEveryButton)
 {
     struct Case
