@@ -1,3 +1,4 @@
+#include "engine/File/BinaryReader.h"
 #include "game/Game/TableCost.h"
 #include "platform/Folders.h"
 #include "platform/PngCodec.h"
@@ -9,8 +10,10 @@
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <span>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 // The play-through level of tests/fixtures/play ("whole.map", played as level 3 of a copy of the sample
@@ -115,8 +118,9 @@ protected:
         return ReadText(out);
     }
 
-    // Pixels of the thief's cage bars (dark grey, near black) in a box of the picture.
-    static int CageBars(const Platform::Image& picture, int left, int top, int right, int bottom)
+    // Pixels in a box of the picture whose red, green and blue pass the test.
+    template <typename Test>
+    static int Pixels(const Platform::Image& picture, int left, int top, int right, int bottom, Test test)
     {
         int count = 0;
         for (int y = top; y < bottom; ++y)
@@ -124,13 +128,34 @@ protected:
             for (int x = left; x < right; ++x)
             {
                 const std::uint32_t pixel = picture.At(x, y);
-                const int red = static_cast<int>((pixel >> 16) & 0xFF);
-                const int green = static_cast<int>((pixel >> 8) & 0xFF);
-                const int blue = static_cast<int>(pixel & 0xFF);
-                count += red < 60 && green < 60 && blue < 60 ? 1 : 0;
+                count += test(static_cast<int>((pixel >> 16) & 0xFF), static_cast<int>((pixel >> 8) & 0xFF),
+                              static_cast<int>(pixel & 0xFF))
+                             ? 1
+                             : 0;
             }
         }
         return count;
+    }
+
+    // Pixels of the thief's cage bars (dark grey, near black) in a box of the picture.
+    static int CageBars(const Platform::Image& picture, int left, int top, int right, int bottom)
+    {
+        return Pixels(picture, left, top, right, bottom,
+                      [](int red, int green, int blue) { return red < 60 && green < 60 && blue < 60; });
+    }
+
+    // Pixels of a buyer's thought bubble (white) in a box of the picture.
+    static int Bubble(const Platform::Image& picture, int left, int top, int right, int bottom)
+    {
+        return Pixels(picture, left, top, right, bottom,
+                      [](int red, int green, int blue) { return red > 240 && green > 240 && blue > 240; });
+    }
+
+    // Pixels of a building's work bar (green) in a box of the picture.
+    static int WorkBar(const Platform::Image& picture, int left, int top, int right, int bottom)
+    {
+        return Pixels(picture, left, top, right, bottom,
+                      [](int red, int green, int blue) { return green > 150 && red < 120 && blue < 120; });
     }
 
     // The statistics window's parchment in the middle of the screen.
@@ -138,6 +163,40 @@ protected:
     {
         const std::uint32_t pixel = picture.At(512, 330);
         return ((pixel >> 16) & 0xFF) > 220 && ((pixel >> 8) & 0xFF) > 210 && (pixel & 0xFF) > 170;
+    }
+
+    // The goals' record, the first of a level save's records (after the version, the level and the sales
+    // count): the money, two reserved bytes, the clock and each goal's goods with the units it still asks
+    // for, then the record's own length.
+    struct Goals
+    {
+        bool read = false;
+        std::int32_t money = 0;
+        float clock = 0.0f;
+        std::vector<std::pair<int, int>> remaining;
+    };
+
+    static Goals ReadGoals(const std::string& save)
+    {
+        Korrin::BinaryReader in(std::span(reinterpret_cast<const std::uint8_t*>(save.data()), save.size()));
+        in.ReadU32();
+        in.ReadI32();
+        in.ReadI32();
+        const std::size_t start = in.Position();
+        Goals goals;
+        goals.money = in.ReadI32();
+        in.ReadU8();
+        in.ReadU8();
+        goals.clock = in.ReadF32();
+        const std::uint32_t count = in.ReadU32();
+        for (std::uint32_t goal = 0; goal < count && goal < 6 && in.Ok(); ++goal)
+        {
+            const int goods = in.ReadU8();
+            goals.remaining.emplace_back(goods, in.ReadI32());
+        }
+        const std::size_t length = in.Position() - start;
+        goals.read = in.ReadU32() == length && in.Ok();
+        return goals;
     }
 
     GameProcess mFirst{"whole-first"};
@@ -184,32 +243,50 @@ TEST_F(WholeLevelScenario, TheLevelIsWonByScriptAndTwoRunsAreAlike)
     }
 }
 
-// The level closed in the middle (stairs, a thief out and another just caught with his bag in the air,
-// a buyer at the counter, the juicer's boy on his way, a carrot growing, one goal of two still open):
-// continued from the map's window 13 it writes, before anything moves, the very save it was closed with,
-// and plays on to the win.
+// The level closed in the middle, at 0:28: stairs; the first thief caught, the second out by the shop;
+// a girl served at the counter while a peasant waits in the queue; the juicer at work; the carrots' goal
+// met and the juice's still open; a second carrot sown. Continued from the map's window 13 it writes,
+// before anything moves, the very save it was closed with, and plays on to the win: the second thief
+// caught stealing a carrot and his bag collected, the juice sold while another thief is caught taking it.
 TEST_F(WholeLevelScenario, ALevelClosedMidwayContinuesAsItWasAndIsWon)
 {
     MakeSaves(mFirst);
-    ASSERT_TRUE(mFirst.Run(Options(mFirst, "whole-quit.txt", 1600)).ExitedWith(0));
+    ASSERT_TRUE(mFirst.Run(Options(mFirst, "whole-quit.txt", 2800, {"2800:quit.png"})).ExitedWith(0));
     const std::string quit = mFirst.ReadFile("saves/Save2_4.dat");
     ASSERT_FALSE(quit.empty());
     const std::string dump = Dump(mFirst, "Save2_4.dat");
     EXPECT_NE(dump.find("ACCEPTED"), std::string::npos) << dump;
 
-    // Continued and closed again while the reward window holds the level.
+    // Both carrots of the first goal counted, the juice still asked for; the clock and the money as shown.
+    constexpr int kCarrot = 84;
+    constexpr int kJuice = 89;
+    const Goals goals = ReadGoals(quit);
+    ASSERT_TRUE(goals.read);
+    EXPECT_EQ(goals.remaining, (std::vector<std::pair<int, int>>{{kCarrot, 0}, {kJuice, 1}}));
+    EXPECT_GE(goals.clock, 28.0f);
+    EXPECT_LT(goals.clock, 29.0f);
+    EXPECT_EQ(goals.money, 155);
+
+    // The juicer's work bar beside it; a wish bubble over the buyer at the counter and one over the
+    // buyer in the queue by the entrance.
+    const Platform::Image closed = Picture(mFirst, "quit.png");
+    EXPECT_GT(WorkBar(closed, 265, 85, 315, 250), 1500);
+    EXPECT_GT(Bubble(closed, 480, 440, 600, 530), 1500) << "at the counter";
+    EXPECT_GT(Bubble(closed, 60, 440, 200, 530), 1500) << "in the queue";
+
+    // Continued and closed again while the goals window holds the level.
     GameProcess probe("whole-probe");
     std::filesystem::copy(mFirst.PathOf("saves"), probe.PathOf("saves"));
     std::filesystem::remove(probe.PathOf("saves/wrenfold.lock"));
     ASSERT_TRUE(probe.Run(Options(probe, "whole-continue.txt", 600)).ExitedWith(0));
     EXPECT_EQ(probe.ReadFile("saves/Save2_4.dat"), quit) << "every record as it was written at the quit";
 
-    ASSERT_TRUE(mFirst.Run(Options(mFirst, "whole-continue.txt", 4050, {"2855:caught.png", "3830:won.png"}))
+    ASSERT_TRUE(mFirst.Run(Options(mFirst, "whole-continue.txt", 3000, {"2100:caught.png", "2940:won.png"}))
                     .ExitedWith(0));
     EXPECT_FALSE(std::filesystem::exists(mFirst.PathOf("Assert.txt"))) << mFirst.ReadFile("Assert.txt");
-    EXPECT_GT(CageBars(Picture(mFirst, "caught.png"), 280, 480, 380, 590), 800);
+    EXPECT_GT(CageBars(Picture(mFirst, "caught.png"), 300, 480, 410, 595), 1300) << "the thief in his cage";
     EXPECT_TRUE(StatisticsShown(Picture(mFirst, "won.png")));
     EXPECT_FALSE(std::filesystem::exists(mFirst.PathOf("saves/Save2_4.dat")));
     const std::string times = Dump(mFirst, "Save0b.dat");
-    EXPECT_NE(times.find("0:57 \"Bob\""), std::string::npos) << times;
+    EXPECT_NE(times.find("0:56 \"Bob\""), std::string::npos) << times;
 }
