@@ -1,12 +1,11 @@
 #include "engine/File/BinaryReader.h"
 #include "game/Game/TableCost.h"
 #include "platform/Folders.h"
-#include "platform/PngCodec.h"
 #include "tests/game/GameProcess.h"
+#include "tests/game/PicturePixels.h"
 #include "tests/game/ProfileTestSupport.h"
 #include "tools/levelgen/LevelMap.h"
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -98,70 +97,41 @@ protected:
         return options;
     }
 
-    static Platform::Image Picture(const GameProcess& game, const std::string& name)
-    {
-        const std::string bytes = game.ReadFile(name);
-        Platform::Image picture;
-        EXPECT_TRUE(Platform::PngCodec::Decode(reinterpret_cast<const std::uint8_t*>(bytes.data()),
-                                               bytes.size(), picture))
-            << name;
-        return picture;
-    }
-
     // What the save checker makes of a player's file, read against the play-through's data.
     std::string Dump(const GameProcess& game, const std::string& file) const
     {
-        const std::string out = game.PathOf("dump-" + file + ".txt").string();
-        const std::string command = std::string(WF_SAVEDUMP_BINARY) + " --data " + mData.string() + " " +
-                                    game.PathOf("saves/" + file).string() + " > " + out + " 2>&1";
-        EXPECT_EQ(std::system(command.c_str()), 0) << command;
-        return ReadText(out);
-    }
-
-    // Pixels in a box of the picture whose red, green and blue pass the test.
-    template <typename Test>
-    static int Pixels(const Platform::Image& picture, int left, int top, int right, int bottom, Test test)
-    {
-        int count = 0;
-        for (int y = top; y < bottom; ++y)
-        {
-            for (int x = left; x < right; ++x)
-            {
-                const std::uint32_t pixel = picture.At(x, y);
-                count += test(static_cast<int>((pixel >> 16) & 0xFF), static_cast<int>((pixel >> 8) & 0xFF),
-                              static_cast<int>(pixel & 0xFF))
-                             ? 1
-                             : 0;
-            }
-        }
-        return count;
+        return GameProcess::SaveDump(game.PathOf("saves/" + file), mData.string());
     }
 
     // Pixels of the thief's cage bars (dark grey, near black) in a box of the picture.
     static int CageBars(const Platform::Image& picture, int left, int top, int right, int bottom)
     {
-        return Pixels(picture, left, top, right, bottom,
-                      [](int red, int green, int blue) { return red < 60 && green < 60 && blue < 60; });
+        return TestSupport::CountPixels(picture, left, top, right, bottom,
+                                        [](int red, int green, int blue)
+                                        { return red < 60 && green < 60 && blue < 60; });
     }
 
     // Pixels of a buyer's thought bubble (white) in a box of the picture.
     static int Bubble(const Platform::Image& picture, int left, int top, int right, int bottom)
     {
-        return Pixels(picture, left, top, right, bottom,
-                      [](int red, int green, int blue) { return red > 240 && green > 240 && blue > 240; });
+        return TestSupport::CountPixels(picture, left, top, right, bottom,
+                                        [](int red, int green, int blue)
+                                        { return red > 240 && green > 240 && blue > 240; });
     }
 
     // Pixels of a building's work bar (green) in a box of the picture.
     static int WorkBar(const Platform::Image& picture, int left, int top, int right, int bottom)
     {
-        return Pixels(picture, left, top, right, bottom,
-                      [](int red, int green, int blue) { return green > 150 && red < 120 && blue < 120; });
+        return TestSupport::CountPixels(picture, left, top, right, bottom,
+                                        [](int red, int green, int blue)
+                                        { return green > 150 && red < 120 && blue < 120; });
     }
 
-    // The statistics window's parchment in the middle of the screen.
-    static bool StatisticsShown(const Platform::Image& picture)
+    // A window's parchment at a point of the screen: the statistics window's in the middle by default,
+    // the goals window's right of its OK.
+    static bool ParchmentShown(const Platform::Image& picture, int x = 512, int y = 330)
     {
-        const std::uint32_t pixel = picture.At(512, 330);
+        const std::uint32_t pixel = picture.At(x, y);
         return ((pixel >> 16) & 0xFF) > 220 && ((pixel >> 8) & 0xFF) > 210 && (pixel & 0xFF) > 170;
     }
 
@@ -223,10 +193,10 @@ TEST_F(WholeLevelScenario, TheLevelIsWonByScriptAndTwoRunsAreAlike)
     EXPECT_FALSE(std::filesystem::exists(mFirst.PathOf("Assert.txt"))) << mFirst.ReadFile("Assert.txt");
 
     // The first thief in his closing cage on the garden floor; the second caught by the shop.
-    EXPECT_GT(CageBars(Picture(mFirst, "caught.png"), 470, 330, 570, 430), 900);
-    EXPECT_GT(CageBars(Picture(mFirst, "stealing.png"), 290, 480, 390, 590), 800);
-    EXPECT_TRUE(StatisticsShown(Picture(mFirst, "won.png"))) << "every goal met";
-    EXPECT_FALSE(StatisticsShown(Picture(mFirst, "map.png")));
+    EXPECT_GT(CageBars(mFirst.Picture("caught.png"), 470, 330, 570, 430), 900);
+    EXPECT_GT(CageBars(mFirst.Picture("stealing.png"), 290, 480, 390, 590), 800);
+    EXPECT_TRUE(ParchmentShown(mFirst.Picture("won.png"))) << "every goal met";
+    EXPECT_FALSE(ParchmentShown(mFirst.Picture("map.png")));
 
     // The level ended: no level save; the player's map and best times say it was passed.
     EXPECT_FALSE(std::filesystem::exists(mFirst.PathOf("saves/Save2_4.dat")));
@@ -269,7 +239,7 @@ TEST_F(WholeLevelScenario, ALevelClosedMidwayContinuesAsItWasAndIsWon)
 
     // The juicer's work bar beside it; a wish bubble over the buyer at the counter and one over the
     // buyer in the queue by the entrance.
-    const Platform::Image closed = Picture(mFirst, "quit.png");
+    const Platform::Image closed = mFirst.Picture("quit.png");
     EXPECT_GT(WorkBar(closed, 265, 85, 315, 250), 1500);
     EXPECT_GT(Bubble(closed, 480, 440, 600, 530), 1500) << "at the counter";
     EXPECT_GT(Bubble(closed, 60, 440, 200, 530), 1500) << "in the queue";
@@ -278,14 +248,17 @@ TEST_F(WholeLevelScenario, ALevelClosedMidwayContinuesAsItWasAndIsWon)
     GameProcess probe("whole-probe");
     std::filesystem::copy(mFirst.PathOf("saves"), probe.PathOf("saves"));
     std::filesystem::remove(probe.PathOf("saves/wrenfold.lock"));
-    ASSERT_TRUE(probe.Run(Options(probe, "whole-continue.txt", 600)).ExitedWith(0));
+    ASSERT_TRUE(probe.Run(Options(probe, "whole-continue.txt", 600, {"590:probe.png"})).ExitedWith(0));
+    // The goals window stands over the continued level: the level was loaded, not left on the map with
+    // its save untouched.
+    EXPECT_TRUE(ParchmentShown(probe.Picture("probe.png"), 800, 500));
     EXPECT_EQ(probe.ReadFile("saves/Save2_4.dat"), quit) << "every record as it was written at the quit";
 
     ASSERT_TRUE(mFirst.Run(Options(mFirst, "whole-continue.txt", 3000, {"2100:caught.png", "2940:won.png"}))
                     .ExitedWith(0));
     EXPECT_FALSE(std::filesystem::exists(mFirst.PathOf("Assert.txt"))) << mFirst.ReadFile("Assert.txt");
-    EXPECT_GT(CageBars(Picture(mFirst, "caught.png"), 300, 480, 410, 595), 1300) << "the thief in his cage";
-    EXPECT_TRUE(StatisticsShown(Picture(mFirst, "won.png")));
+    EXPECT_GT(CageBars(mFirst.Picture("caught.png"), 300, 480, 410, 595), 1300) << "the thief in his cage";
+    EXPECT_TRUE(ParchmentShown(mFirst.Picture("won.png")));
     EXPECT_FALSE(std::filesystem::exists(mFirst.PathOf("saves/Save2_4.dat")));
     const std::string times = Dump(mFirst, "Save0b.dat");
     EXPECT_NE(times.find("0:56 \"Bob\""), std::string::npos) << times;
