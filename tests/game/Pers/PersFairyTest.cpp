@@ -233,10 +233,12 @@ TEST_F(PersFairyTest, SoldAtTheDoorTheFairyLosesNoGoodsAndTheNextFairyFinishesTh
         EXPECT_EQ(mRoaster->GetRunsLeft(), test.runsLeft);
 
         Rehire(*mRoaster);
+        // Done once she is back at her door, ready for the next case's order.
         const auto done = [&]
         {
             return Stored(115) == test.coffeeInTheEnd && mRoaster->GetRunsLeft() == EntityBuilding::kNoRun &&
-                   mFairy->GetCarriedGoods() == 0 && !mFairy->IsBusy();
+                   mFairy->GetCarriedGoods() == 0 && !mFairy->IsBusy() && !Fairy().IsFlying() &&
+                   Fairy().GetTargetCell() == IJ{Door().I, Door().J};
         };
         RunUntil(done, 120.0f);
         EXPECT_TRUE(done()) << Stored(115) << " coffees, runs left " << mRoaster->GetRunsLeft();
