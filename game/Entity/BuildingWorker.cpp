@@ -39,10 +39,28 @@ void BuildingWorker::SetCarriedGoods(Pers* worker, std::uint8_t goods)
     }
 }
 
-bool BuildingWorker::HasDoubleLoad(const Pers* worker)
+bool BuildingWorker::CarriesBothInputs(const Pers* worker)
 {
     const auto* fairy = dynamic_cast<const PersFairy*>(worker);
-    return fairy != nullptr && fairy->HasDoubleLoad();
+    if (fairy == nullptr || fairy->GetCarriedGoods() == 0)
+    {
+        return false;
+    }
+    return fairy->HasDoubleLoad() || fairy->GetAnimationName() == "in_fairy1";
+}
+
+bool BuildingWorker::IsBringingOutAUnit(const Pers* worker)
+{
+    if (worker == nullptr || worker->GetCarriedGoods() != 0)
+    {
+        return false;
+    }
+    if (const auto* fairy = dynamic_cast<const PersFairy*>(worker))
+    {
+        // Called out, she first waits for her hover to come round.
+        return fairy->GetErrand() == PersFairy::kLeaveBuilding || fairy->GetAnimationName() == "out_fairy";
+    }
+    return worker->GetAnimationName() == "out_house";
 }
 
 std::uint16_t BuildingWorker::GetUpgradeLevel(const Pers* worker)

@@ -20,8 +20,12 @@ public:
     // The goods in the worker's hands; 0 for none.
     static std::uint8_t GetCarriedGoods(const Pers* worker);
     static void SetCarriedGoods(Pers* worker, std::uint8_t goods);
-    // A fairy carrying both inputs of one order.
-    static bool HasDoubleLoad(const Pers* worker);
+    // A fairy carrying both inputs of one order, until they are inside: flying in at the door her load
+    // shows only the first, though the second goes in with it.
+    static bool CarriesBothInputs(const Pers* worker);
+    // The worker is bringing out a unit that the building has already counted out of the door and that
+    // is not yet in its hands.
+    static bool IsBringingOutAUnit(const Pers* worker);
     static std::uint16_t GetUpgradeLevel(const Pers* worker);
     static const CostRecord& GetCost(const Pers* worker);
     static bool Upgrade(Pers* worker);

@@ -16,6 +16,7 @@
 #include "game/Entity/EntityStorehouse.h"
 #include "game/Game/GamePanel.h"
 #include "game/Game/GameParticleManager.h"
+#include "game/Game/GameTables.h"
 #include "game/Game/Level.h"
 #include "game/Game/LevelTaskInfo.h"
 #include "game/Pers/Pers.h"
@@ -337,15 +338,23 @@ void EntityBuilding::EndSale()
 {
     // The goods in the worker's hands go back to the storehouse; inputs that never reached the building
     // cancel their run, so that the next worker can take the next order.
-    const std::uint8_t carried = BuildingWorker::GetCarriedGoods(mWorker);
-    if (carried != 0)
+    std::vector<std::uint8_t> goods;
+    if (const std::uint8_t carried = BuildingWorker::GetCarriedGoods(mWorker); carried != 0)
     {
-        EntityStorehouse* store = FindStorehouse();
-        std::vector<std::uint8_t> goods{carried};
-        if (BuildingWorker::HasDoubleLoad(mWorker) && mKind != nullptr)
+        goods.push_back(carried);
+        if (BuildingWorker::CarriesBothInputs(mWorker) && mKind != nullptr)
         {
             goods.push_back(mKind->secondInput);
         }
+    }
+    else if (BuildingWorker::IsBringingOutAUnit(mWorker))
+    {
+        // FinishRun has already taken this unit off the run: it is the worker's, as if in hand.
+        goods.push_back(GetBuildingProduct(mType));
+    }
+    if (!goods.empty())
+    {
+        EntityStorehouse* store = FindStorehouse();
         for (const std::uint8_t item : goods)
         {
             if (store == nullptr || !store->GetCells().PutGoodsInstant(item))

@@ -5,6 +5,7 @@
 
 #include <cmath>
 #include <cstring>
+#include <functional>
 #include <limits>
 #include <numbers>
 
@@ -188,6 +189,80 @@ TEST_F(PersFairyTest, SellingTheFairyWithBothInputsPutsBothBack)
     RunUntil([&] { return !mFairy->IsActive(); }, 5.0f);
     EXPECT_EQ(Stored(114), 1u);
     EXPECT_EQ(Stored(95), 1u);
+    EXPECT_EQ(mRoaster->GetRunsLeft(), EntityBuilding::kNoRun);
+}
+
+TEST_F(PersFairyTest, SoldAtTheDoorTheFairyLosesNoGoodsAndTheNextFairyFinishesTheOrder)
+{
+    // An order of two coffees from both inputs. Sold on her way in, both inputs go back (by then her
+    // load shows only the first) and the run is cancelled; sold on her way out, the coffee already
+    // counted out of the door reaches the storehouse and the next fairy brings out the rest.
+    const struct
+    {
+        const char* moment;
+        std::function<bool()> reached;
+        std::uint32_t inputsBack;
+        std::uint32_t coffeeAtTheSale;
+        std::int32_t runsLeft;
+        std::uint32_t coffeeInTheEnd;
+    } moments[] = {
+        {"flying in at the door", [&] { return mFairy->GetAnimationName() == "in_fairy1"; }, 1, 0,
+         EntityBuilding::kNoRun, 0},
+        {"waiting to fly out", [&] { return Fairy().GetErrand() == PersFairy::kLeaveBuilding; }, 0, 1, 0, 2},
+        {"flying out of the door", [&] { return mFairy->GetAnimationName() == "out_fairy"; }, 0, 1, 0, 2},
+    };
+    for (const auto& test : moments)
+    {
+        SCOPED_TRACE(test.moment);
+        if (!mFairy->IsActive())
+        {
+            Rehire(*mRoaster);
+        }
+        WaitForTheChange(*mFairy);
+        EmptyStorehouse();
+        Stock({114, 95});
+        ASSERT_TRUE(mRoaster->AddTask(116));
+        RunUntil(test.reached, 120.0f);
+        ASSERT_TRUE(test.reached());
+
+        SellNow(*mRoaster);
+        ASSERT_FALSE(mFairy->IsActive());
+        EXPECT_EQ(Stored(114), test.inputsBack);
+        EXPECT_EQ(Stored(95), test.inputsBack);
+        EXPECT_EQ(Stored(115), test.coffeeAtTheSale);
+        EXPECT_EQ(mRoaster->GetRunsLeft(), test.runsLeft);
+
+        Rehire(*mRoaster);
+        // Done once she is back at her door, ready for the next case's order.
+        const auto done = [&]
+        {
+            return Stored(115) == test.coffeeInTheEnd && mRoaster->GetRunsLeft() == EntityBuilding::kNoRun &&
+                   mFairy->GetCarriedGoods() == 0 && !mFairy->IsBusy() && !Fairy().IsFlying() &&
+                   Fairy().GetTargetCell() == IJ{Door().I, Door().J};
+        };
+        RunUntil(done, 120.0f);
+        EXPECT_TRUE(done()) << Stored(115) << " coffees, runs left " << mRoaster->GetRunsLeft();
+    }
+}
+
+TEST_F(PersFairyTest, SoldWithTheStorehouseFullTheInputsThatFindNoBoxAreLogged)
+{
+    WaitForTheChange(*mFairy);
+    Stock({114, 95});
+    ASSERT_TRUE(mRoaster->AddTask(115));
+    RunUntil([&] { return mFairy->GetAnimationName() == "in_fairy1"; }, 60.0f);
+    ASSERT_EQ(mFairy->GetAnimationName(), "in_fairy1");
+    // Room for one of her two inputs.
+    while (mStorehouse->GetCells().PutGoodsInstant(85))
+    {
+    }
+    ASSERT_TRUE(mStorehouse->GetCells().TakeGoodsInstant(85));
+
+    SellNow(*mRoaster);
+    EXPECT_EQ(Stored(114), 1u);
+    EXPECT_EQ(mFairy->GetCarriedGoods(), 0);
+    EXPECT_EQ(LogText().find("no room in the storehouse for goods 114"), std::string::npos);
+    EXPECT_NE(LogText().find("no room in the storehouse for goods 95 of a sold worker"), std::string::npos);
     EXPECT_EQ(mRoaster->GetRunsLeft(), EntityBuilding::kNoRun);
 }
 

@@ -6,6 +6,7 @@
 
 #include <cmath>
 #include <cstring>
+#include <functional>
 #include <limits>
 
 namespace
@@ -190,6 +191,56 @@ TEST_F(PersRunBoyTest, SellingTheBoyWithACarrotInHandPutsItBackAndCancelsTheRun)
     EXPECT_EQ(mBoy->GetCarriedGoods(), 0);
     EXPECT_EQ(Stored(84), 1u) << "the carrot is back in the storehouse";
     EXPECT_EQ(mJuicer->GetRunsLeft(), EntityBuilding::kNoRun) << "the next worker can take the next order";
+}
+
+TEST_F(PersRunBoyTest, SoldAtAnyMomentOfAnOrderTheBoyLosesNoJuiceAndTheNextBoyFinishesIt)
+{
+    // An order of two juices from one carrot. Sold before the carrot is in, the carrot goes back and
+    // the run is cancelled; sold after, the juice already counted out of the door reaches the storehouse
+    // and the next boy brings out the rest.
+    const struct
+    {
+        const char* moment;
+        std::function<bool()> reached;
+        std::uint32_t carrotsBack;
+        std::uint32_t juiceAtTheSale;
+        std::int32_t runsLeft;
+        std::uint32_t juiceInTheEnd;
+    } moments[] = {
+        {"going in with the carrot", [&] { return mBoy->GetAnimationName() == "in_house1"; }, 1, 0,
+         EntityBuilding::kNoRun, 0},
+        {"coming out of the door", [&] { return mBoy->GetAnimationName() == "out_house"; }, 0, 1, 0, 2},
+        {"carrying the first juice", [&] { return mBoy->GetCarriedGoods() == 89; }, 0, 1, 0, 2},
+    };
+    for (const auto& test : moments)
+    {
+        SCOPED_TRACE(test.moment);
+        if (!mBoy->IsActive())
+        {
+            Rehire(*mJuicer);
+        }
+        WaitForTheChange(*mBoy);
+        EmptyStorehouse();
+        Stock({84});
+        ASSERT_TRUE(mJuicer->AddTask(90));
+        RunUntil(test.reached, 120.0f);
+        ASSERT_TRUE(test.reached());
+
+        SellNow(*mJuicer);
+        ASSERT_FALSE(mBoy->IsActive());
+        EXPECT_EQ(Stored(84), test.carrotsBack);
+        EXPECT_EQ(Stored(89), test.juiceAtTheSale);
+        EXPECT_EQ(mJuicer->GetRunsLeft(), test.runsLeft);
+
+        Rehire(*mJuicer);
+        const auto done = [&]
+        {
+            return Stored(89) == test.juiceInTheEnd && mJuicer->GetRunsLeft() == EntityBuilding::kNoRun &&
+                   mBoy->GetCarriedGoods() == 0 && !mBoy->IsBusy();
+        };
+        RunUntil(done, 120.0f);
+        EXPECT_TRUE(done()) << Stored(89) << " juices, runs left " << mJuicer->GetRunsLeft();
+    }
 }
 
 TEST_F(PersRunBoyTest, TheNagTimerOfARecordIsChecked)

@@ -99,6 +99,33 @@ protected:
         ASSERT_EQ(worker.GetFigureIndex(), 1) << "the worker changed on its first visit";
     }
 
+    // Takes every unit out of the storehouse: its few boxes fill after a run or two.
+    void EmptyStorehouse()
+    {
+        for (const auto& [goods, count] : mStorehouse->GetCells().GetGoodsCounts())
+        {
+            for (std::uint32_t unit = 0; unit < count; ++unit)
+            {
+                ASSERT_TRUE(mStorehouse->GetCells().TakeGoodsInstant(goods)) << int(goods);
+            }
+        }
+    }
+
+    // Ends the building's sale of its worker at the next update, in whatever the worker is doing now.
+    void SellNow(EntityBuilding& building)
+    {
+        building.SetSaleTimer(1.0f);
+        mLevel.Update(kFrame);
+    }
+
+    // Hires the building's worker again, as the worker's page does: it starts at the storehouse.
+    void Rehire(EntityBuilding& building)
+    {
+        Pers& worker = *building.GetWorker();
+        worker.SetIJ(mStorehouse->GetWalkI(), mStorehouse->GetWalkJ());
+        worker.SetActive(true);
+    }
+
     std::vector<std::uint8_t> SaveLevel()
     {
         Korrin::BinaryWriter out;
