@@ -25,9 +25,9 @@ class BuyerQueueTest : public TestSupport::BuyerLevelTest
 {
 };
 
-// The store level with a floor on row 10 (columns 0 to 8) reached by stairs on column 3; buyer 1 is a
-// countess (she dislikes ropes and stairs), buyer 2 a sleeper (a kind that stops for an extra), buyer 3 a
-// peasant and buyer 4 a girl.
+// The store level with a floor on row 10 (columns 0 to 8) reached by stairs on column 3; buyers 1 and 10
+// are countesses (they dislike ropes and stairs), buyer 2 a sleeper (a kind that stops for an extra),
+// buyer 3 a peasant and buyer 4 a girl.
 class BuyerStairsTest : public TestSupport::BuyerLevelTest
 {
 protected:
@@ -54,7 +54,7 @@ protected:
                   {
                       level.Tile(3, j, kStairs);
                   }
-                  level.buyers = {13, 4, 1, 2, 3, 1, 2, 3, 1};
+                  level.buyers = {13, 4, 1, 2, 3, 1, 2, 3, 1, 13};
               })
     {
     }
@@ -291,4 +291,27 @@ TEST_F(BuyerStairsTest, ABuyerTurningBackOnItsWayToTheTailLeavesTheCounterToTheB
     EXPECT_EQ(head->GetQueuePlace(), 0) << "the girl still waits at the head place";
     EXPECT_EQ(Characters().GetBuyersQueue()[0].taken, 1);
     EXPECT_TRUE(Characters().IsCounterTaken());
+}
+
+TEST_F(BuyerStairsTest, GoodsSetAsideForABuyerThatIsNotLetInGoToTheNextOfItsKind)
+{
+    PersRunBuyer* countess = CountessOnTheStairs();
+    for (int frame = 0; frame < 60 * 60 && countess->IsActive(); ++frame)
+    {
+        countess->Update(kFrame);
+    }
+    ASSERT_FALSE(countess->IsActive()) << "turned back and gone by the entrance";
+
+    // Three carrots, fewer than a countess wants; the portraits ask for a countess.
+    Put(0, kCarrot);
+    Put(1, kCarrot);
+    Put(2, kCarrot);
+    ASSERT_EQ(mPanel.GetPers().GetCurrentKind(), countess->GetKind());
+    Admit();
+    EXPECT_EQ(OnField(), std::vector<std::uint16_t>{10});
+    EXPECT_EQ(Buyer(10)->GetObjBuyCount(), 3);
+    for (const StoreCell& cell : mShop->GetCells().GetCells())
+    {
+        EXPECT_NE(cell.buyer, 1) << "nothing is kept for a buyer off the field";
+    }
 }
