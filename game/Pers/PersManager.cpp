@@ -228,8 +228,16 @@ void PersManager::AdmitBuyer()
     const auto kind = static_cast<std::uint8_t>(panel->GetPers().GetCurrentKind());
     for (const auto& [number, buyer] : mBuyersPersList)
     {
-        if (buyer->IsActive() || buyer->GetKind() != kind || !shop->UpdateDreamBuyers(buyer, number, true))
+        if (buyer->IsActive() || buyer->GetKind() != kind)
         {
+            continue;
+        }
+        if (!shop->UpdateDreamBuyers(buyer, number, true))
+        {
+            // A buyer that keeps a wish from an earlier visit may have had some goods set aside, short of
+            // its count; it stays off the field, so they go back to the shelf for the next buyer.
+            buyer->ReleaseReservedCells();
+            buyer->SetObjBuyCount(0);
             continue;
         }
         WalkTarget cell;

@@ -362,7 +362,12 @@ void PersRunBuyer::TurnBack()
     PersManager* characters = PersManager::Peek();
     if (characters != nullptr)
     {
-        characters->SetCounterTaken(false);
+        // Only a buyer past the head place holds the counter; one still queueing leaves it to the buyer
+        // walking there or being served.
+        if (mQueuePlace < 0)
+        {
+            characters->SetCounterTaken(false);
+        }
         characters->SetQueuePlaceTaken(mQueuePlace, false);
     }
     ReleaseReservedCells();

@@ -134,6 +134,8 @@ public:
     // How opaque the wish bubble is drawn: a complaint pulses after its first second.
     float GetBubbleAlpha() const;
 
+    // Frees every shop cell set aside under the buyer's number.
+    void ReleaseReservedCells() const;
     // The voice lines; a buyer without a voice logs that it has none.
     void BuyerClickSound() const;
     void BuyerAnglySound() const;
@@ -145,7 +147,6 @@ private:
     // Walks to the signpost's walk cell; false (nothing started) without it.
     bool WalkToSignpost(std::uint8_t type);
     void TurnBack();
-    void ReleaseReservedCells() const;
     bool StartExtraIfAtStop();
     // The extras' steps at the end of a cycle; true when the call ends there.
     bool StepExtras();

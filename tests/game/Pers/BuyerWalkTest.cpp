@@ -25,12 +25,25 @@ class BuyerQueueTest : public TestSupport::BuyerLevelTest
 {
 };
 
-// The store level with a floor on row 10 (columns 0 to 8) reached by stairs on column 3; buyer 1 is a
-// countess (she dislikes ropes and stairs), buyer 2 a sleeper (a kind that stops for an extra).
+// The store level with a floor on row 10 (columns 0 to 8) reached by stairs on column 3; buyers 1 and 10
+// are countesses (they dislike ropes and stairs), buyer 2 a sleeper (a kind that stops for an extra),
+// buyer 3 a peasant and buyer 4 a girl.
 class BuyerStairsTest : public TestSupport::BuyerLevelTest
 {
 protected:
     static constexpr std::uint16_t kStairs = 71;
+
+    // Countess 1, let in with a wish for carrots, walks up the stairs towards the tail place.
+    PersRunBuyer* CountessOnTheStairs()
+    {
+        PersRunBuyer* countess = Buyer(1);
+        countess->SetActive(true);
+        countess->SetDream(kCarrot);
+        countess->SetQueuePlace(static_cast<std::int32_t>(Characters().GetBuyersQueue().size()) - 1);
+        countess->SetIJ(3, 22);
+        EXPECT_TRUE(countess->GoTo({2, 10, mShop}, 0));
+        return countess;
+    }
 
     BuyerStairsTest()
         : BuyerLevelTest(
@@ -41,7 +54,7 @@ protected:
                   {
                       level.Tile(3, j, kStairs);
                   }
-                  level.buyers = {13, 4, 1, 2, 3, 1, 2, 3, 1};
+                  level.buyers = {13, 4, 1, 2, 3, 1, 2, 3, 1, 13};
               })
     {
     }
@@ -235,4 +248,70 @@ TEST_F(BuyerStairsTest, ACountessLeavingWithHerGoodsOverTheStairsGoesOnToTheExit
     EXPECT_EQ(CellOf(*countess), (IJ{target.I, target.J})) << "gone by the exit";
     EXPECT_EQ(countess->GetFrameIndexDream(), -1);
     EXPECT_TRUE(Characters().IsCounterTaken()) << "the next buyer keeps the counter";
+}
+
+TEST_F(BuyerStairsTest, ABuyerTurningBackOnItsWayToTheTailLeavesTheCounterToTheBuyerWalkingThere)
+{
+    // The peasant has left the head place for the counter; the girl waits at the head place behind him.
+    PersRunBuyer* walker = Buyer(3);
+    PersRunBuyer* head = Buyer(4);
+    WalkTarget counter;
+    mShop->GetWalkTarget(&counter, EntityShop::kServingCellMode);
+    walker->SetActive(true);
+    walker->SetIJ(15, 22);
+    ASSERT_TRUE(walker->GoTo({counter.I, counter.J, mShop}, 0));
+    walker->SetQueuePlace(PersRunBuyer::kToCounter);
+    Characters().SetCounterTaken(true);
+    const IJ headCell = Characters().GetQueuePlace(0);
+    head->SetActive(true);
+    head->SetIJ(headCell.I, headCell.J);
+    head->GoTo({headCell.I, headCell.J, mShop}, 0);
+    head->SetQueuePlace(0);
+    Characters().SetQueuePlaceTaken(0, true);
+    PersRunBuyer* countess = CountessOnTheStairs();
+
+    const auto holdsCounter = [this](const PersRunBuyer& buyer)
+    { return buyer.IsActive() && buyer.GetQueuePlace() < 0 && buyer.GetWalkTarget() == mShop; };
+    int turnedBackAt = -1;
+    int mostAtCounter = 0;
+    int frame = 0;
+    for (; frame < 60 * 30 && walker->GetQueuePlace() == PersRunBuyer::kToCounter; ++frame)
+    {
+        mLevel.Update(kFrame);
+        if (turnedBackAt < 0 && countess->GetFrameIndexDream() == PersRunBuyer::kAngry)
+        {
+            turnedBackAt = frame;
+        }
+        mostAtCounter = std::max(mostAtCounter, static_cast<int>(holdsCounter(*walker)) +
+                                                    static_cast<int>(holdsCounter(*head)));
+    }
+    ASSERT_GE(turnedBackAt, 0) << "the countess turned back while the peasant walked";
+    EXPECT_EQ(walker->GetQueuePlace(), PersRunBuyer::kAtCounter) << "he reached the counter at " << frame;
+    EXPECT_EQ(mostAtCounter, 1) << "one buyer at a time goes to the counter";
+    EXPECT_EQ(head->GetQueuePlace(), 0) << "the girl still waits at the head place";
+    EXPECT_EQ(Characters().GetBuyersQueue()[0].taken, 1);
+    EXPECT_TRUE(Characters().IsCounterTaken());
+}
+
+TEST_F(BuyerStairsTest, GoodsSetAsideForABuyerThatIsNotLetInGoToTheNextOfItsKind)
+{
+    PersRunBuyer* countess = CountessOnTheStairs();
+    for (int frame = 0; frame < 60 * 60 && countess->IsActive(); ++frame)
+    {
+        countess->Update(kFrame);
+    }
+    ASSERT_FALSE(countess->IsActive()) << "turned back and gone by the entrance";
+
+    // Three carrots, fewer than a countess wants; the portraits ask for a countess.
+    Put(0, kCarrot);
+    Put(1, kCarrot);
+    Put(2, kCarrot);
+    ASSERT_EQ(mPanel.GetPers().GetCurrentKind(), countess->GetKind());
+    Admit();
+    EXPECT_EQ(OnField(), std::vector<std::uint16_t>{10});
+    EXPECT_EQ(Buyer(10)->GetObjBuyCount(), 3);
+    for (const StoreCell& cell : mShop->GetCells().GetCells())
+    {
+        EXPECT_NE(cell.buyer, 1) << "nothing is kept for a buyer off the field";
+    }
 }
