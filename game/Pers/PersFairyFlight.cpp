@@ -96,7 +96,13 @@ Korrin::Vector2 PersFairy::BendOffset(const Korrin::Vector2& start, const Korrin
 
 bool PersFairy::GoTo(const WalkTarget& target, std::uint8_t mode)
 {
-    if (mTargetCell == IJ{target.I, target.J} && mWalkTarget == target.entity)
+    const bool sameTarget = mTargetCell == IJ{target.I, target.J} && mWalkTarget == target.entity;
+    // Sent again to the storehouse she hovers at (an order placed just after she delivered there), she
+    // flies the little way down to it and arrives: answered at once, her errand would never begin and
+    // she would hover busy for good.
+    const bool hoveringAtTheStorehouse = sameTarget && mFlying == 0 && target.entity != nullptr &&
+                                         target.entity->GetType() == Entity::kStorehouse && mode != 2;
+    if (sameTarget && !hoveringAtTheStorehouse)
     {
         return mode != 2;
     }

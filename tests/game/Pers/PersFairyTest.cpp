@@ -138,6 +138,25 @@ TEST_F(PersFairyTest, FlyingToTheTargetItHasAnswersAtOnceAndAFlightOfNoLengthEnd
     EXPECT_FLOAT_EQ(mRoaster->GetWorkerStepTimer(), PersFairy::kPlanNow) << "its building plans at once";
 }
 
+// An order placed while she still hovers at the storehouse where she just left a coffee: sent there
+// again, she arrives and fetches it instead of hovering busy for good.
+TEST_F(PersFairyTest, AnOrderPlacedWhileSheHoversAtTheStorehouseIsFetched)
+{
+    WaitForTheChange(*mFairy);
+    Stock({114, 95});
+    ASSERT_TRUE(mRoaster->AddTask(115));
+    RunUntil([&] { return Stored(115) == 1; }, 120.0f);
+    ASSERT_EQ(Stored(115), 1u);
+    ASSERT_EQ(Fairy().GetTargetCell(), (IJ{Storehouse().I, Storehouse().J}));
+    ASSERT_FALSE(Fairy().IsFlying());
+
+    Stock({114, 95});
+    ASSERT_TRUE(mRoaster->AddTask(115));
+    RunUntil([&] { return Stored(115) == 2; }, 120.0f);
+    EXPECT_EQ(Stored(115), 2u) << "busy " << mFairy->IsBusy() << ", carrying "
+                               << int(mFairy->GetCarriedGoods());
+}
+
 TEST_F(PersFairyTest, AnErrandStartsAtTheLowPointOfTheHover)
 {
     WaitForTheChange(*mFairy);
