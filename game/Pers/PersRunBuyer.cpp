@@ -198,11 +198,13 @@ void PersRunBuyer::Reset()
 
 void PersRunBuyer::SetActive(bool on)
 {
-    PersRun::SetActive(on);
-    mFirstVisitPending = 0;
+    // The climb's state goes first: the base plays "stand", which would hand a wish from before a climb
+    // back to a buyer that turned back and left, and admission would then wait for all of its old count.
     mClimbCount = 0;
     mClimbLatch = 0;
     mWishBeforeClimb = BuyerWishFrames::kNone;
+    PersRun::SetActive(on);
+    mFirstVisitPending = 0; // buyers have no first visit to make
 }
 
 void PersRunBuyer::SetDream(std::int32_t wish)
