@@ -36,21 +36,10 @@ TEST_F(AchievementScenario, AnAllGoldPlayerIsAwardedOnTheMainMenuAndKeepsIt)
     // Logos skipped; OK of the alert once it stands; then the menu's achievements button.
     game.WriteFile("in.txt", "1 click left\n3 click left\n310 move 512 626\n312 click left\n"
                              "360 move 156 420\n362 click left\n");
-    const std::vector<std::string> options = {"--headless",
-                                              "--fixed-step",
-                                              "--windowed",
-                                              "--save-dir",
-                                              mFolder.string(),
-                                              "--data",
-                                              GameProcess::SampleData(),
-                                              "--input",
-                                              game.PathOf("in.txt").string(),
-                                              "--frames",
-                                              "600",
-                                              "--screenshot",
-                                              "300:" + game.PathOf("alert.png").string(),
-                                              "--screenshot",
-                                              "560:" + game.PathOf("window6.png").string()};
+    const std::vector<std::string> options = GameProcess::WindowedWithSaves(
+        mFolder, {"--input", game.PathOf("in.txt").string(), "--frames", "600", "--screenshot",
+                  "300:" + game.PathOf("alert.png").string(), "--screenshot",
+                  "560:" + game.PathOf("window6.png").string()});
     ASSERT_TRUE(game.Run(options).ExitedWith(0)) << game.ReadFile("err.txt");
 
     const Platform::Image alert = game.Picture("alert.png");

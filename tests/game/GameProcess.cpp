@@ -35,6 +35,15 @@ std::vector<std::string> GameProcess::Headless(const std::vector<std::string>& m
     return options;
 }
 
+std::vector<std::string> GameProcess::WindowedWithSaves(const std::filesystem::path& saves,
+                                                        const std::vector<std::string>& more)
+{
+    std::vector<std::string> options = {"--headless",   "--fixed-step", "--windowed", "--save-dir",
+                                        saves.string(), "--data",       SampleData()};
+    options.insert(options.end(), more.begin(), more.end());
+    return options;
+}
+
 pid_t GameProcess::Start(const std::vector<std::string>& options) const
 {
     std::vector<std::string> arguments = {WF_GAME_BINARY};

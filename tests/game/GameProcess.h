@@ -31,6 +31,9 @@ public:
 
     // The usual headless options: fixed step, the run folder's "saves", the sample data; then more.
     std::vector<std::string> Headless(const std::vector<std::string>& more = {}) const;
+    // The same in a window the size of the game's screen, with the player's files in that folder.
+    static std::vector<std::string> WindowedWithSaves(const std::filesystem::path& saves,
+                                                      const std::vector<std::string>& more = {});
 
     // Starts the game with these options and returns its process id; Wait gives how it ended (a run
     // that outlives the time allowed is killed and counts as timed out). The sanitized game's longest

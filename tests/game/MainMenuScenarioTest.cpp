@@ -23,15 +23,8 @@ protected:
     bool Run(const std::string& input, const std::vector<std::string>& more)
     {
         mGame.WriteFile("in.txt", "1 click left\n3 click left\n" + input);
-        std::vector<std::string> options = {"--headless",
-                                            "--fixed-step",
-                                            "--windowed",
-                                            "--save-dir",
-                                            mFolder.string(),
-                                            "--data",
-                                            GameProcess::SampleData(),
-                                            "--input",
-                                            mGame.PathOf("in.txt").string()};
+        std::vector<std::string> options =
+            GameProcess::WindowedWithSaves(mFolder, {"--input", mGame.PathOf("in.txt").string()});
         options.insert(options.end(), more.begin(), more.end());
         return mGame.Run(options).ExitedWith(0);
     }

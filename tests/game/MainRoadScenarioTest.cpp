@@ -20,17 +20,9 @@ class MainRoadScenario : public SaveFolderTest
 protected:
     GameProcess::Ending Run(const std::string& script, int frames, const std::vector<std::string>& shots)
     {
-        std::vector<std::string> options = {"--headless",
-                                            "--fixed-step",
-                                            "--windowed",
-                                            "--save-dir",
-                                            mFolder.string(),
-                                            "--data",
-                                            GameProcess::SampleData(),
-                                            "--input",
-                                            std::string(WF_FIXTURES_DIR) + "/play/" + script,
-                                            "--frames",
-                                            std::to_string(frames)};
+        std::vector<std::string> options = GameProcess::WindowedWithSaves(
+            mFolder, {"--input", std::string(WF_FIXTURES_DIR) + "/play/" + script, "--frames",
+                      std::to_string(frames)});
         for (const std::string& shot : shots)
         {
             options.push_back("--screenshot");

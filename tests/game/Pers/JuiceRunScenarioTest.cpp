@@ -106,23 +106,9 @@ TEST_F(JuiceRunScenario, TheBoyAndTheFairyFetchTheirInputsAndCarryTheirProductsI
                                  "720 move 670 662\n721 click left\n750 move 800 200\n751 click left\n"
                                  "780 move 390 739\n781 click left\n800 move 520 200\n801 click left\n"
                                  "830 move 390 739\n831 click left\n");
-    const std::vector<std::string> options = {"--headless",
-                                              "--fixed-step",
-                                              "--windowed",
-                                              "--save-dir",
-                                              mFolder.string(),
-                                              "--data",
-                                              GameProcess::SampleData(),
-                                              "--frames",
-                                              "4300",
-                                              "--input",
-                                              "input.txt",
-                                              "--screenshot",
-                                              "1040:stairs.png",
-                                              "--screenshot",
-                                              "3620:fairy.png",
-                                              "--screenshot",
-                                              "4290:juice.png"};
+    const std::vector<std::string> options = GameProcess::WindowedWithSaves(
+        mFolder, {"--frames", "4300", "--input", "input.txt", "--screenshot", "1040:stairs.png",
+                  "--screenshot", "3620:fairy.png", "--screenshot", "4290:juice.png"});
     ASSERT_TRUE(mGame.Run(options, 300).ExitedWith(0));
     EXPECT_FALSE(std::filesystem::exists(mGame.PathOf("Assert.txt"))) << mGame.ReadFile("Assert.txt");
     for (const char* picture : {"stairs.png", "fairy.png", "juice.png"})
