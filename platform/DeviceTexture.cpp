@@ -3,6 +3,7 @@
 #include "platform/GraphicsDevice.h"
 
 #include <algorithm>
+#include <atomic>
 
 namespace Platform
 {
@@ -12,6 +13,8 @@ namespace
 
 // Rows start on 32-byte boundaries, so a caller that ignores the pitch is caught at once.
 constexpr int kRowAlignmentPixels = 8;
+
+std::atomic<std::uint64_t> gNextSerial{1};
 
 int PowerOfTwoMask(int size)
 {
@@ -23,7 +26,8 @@ int PowerOfTwoMask(int size)
 DeviceTexture::DeviceTexture(int width, int height, TextureUsage usage, InitialPixels initial)
     : mWidth(width), mHeight(height),
       mPitchPixels((width + kRowAlignmentPixels - 1) / kRowAlignmentPixels * kRowAlignmentPixels),
-      mWrapMaskX(PowerOfTwoMask(width)), mWrapMaskY(PowerOfTwoMask(height)), mUsage(usage)
+      mWrapMaskX(PowerOfTwoMask(width)), mWrapMaskY(PowerOfTwoMask(height)), mUsage(usage),
+      mSerial(gNextSerial.fetch_add(1, std::memory_order_relaxed))
 {
     const std::size_t count = static_cast<std::size_t>(mPitchPixels) * static_cast<std::size_t>(height);
     if (initial == InitialPixels::Cleared && !IsRenderTarget())

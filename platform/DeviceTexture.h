@@ -64,6 +64,9 @@ public:
 
     // Counts the unlocks, so a device that keeps its own copy of the pixels knows when to take them anew.
     std::uint32_t Revision() const { return mRevision; }
+    // Told apart from every other texture of the run, so that one made where a gone one lay is not taken
+    // for it.
+    std::uint64_t Serial() const { return mSerial; }
     // A device that draws into its own copy of a render target brings these pixels up to date here
     // before they are read.
     virtual void FetchDrawnPixels() const {}
@@ -81,6 +84,7 @@ private:
     int mWrapMaskY = 0;
     TextureUsage mUsage = TextureUsage::Plain;
     std::uint32_t mRevision = 0;
+    std::uint64_t mSerial = 0;
     std::unique_ptr<std::uint32_t[]> mPixels;
     std::shared_ptr<GraphicsDevice*> mOwner;
     std::string mDecodeDamage;

@@ -80,18 +80,22 @@ struct DrawContext
     double texelOffset = 0.0; // linear filtering samples around texel centres
     int rowBegin = 0;
     int rowEnd = 0;
+    int columnBegin = 0;
+    int columnEnd = 0;
     std::uint8_t alphaReference = 0;
 };
 
-DrawContext MakeContext(DeviceTexture& target, const RasterState& state, int rowBegin, int rowEnd)
+DrawContext MakeContext(DeviceTexture& target, const RasterState& state, const PixelRect& clip)
 {
     DrawContext context;
     context.target = &target;
     context.state = &state;
     context.texture = ViewOf(state.texture);
     context.texelOffset = state.texture != nullptr && state.filter == TextureFilter::Linear ? 0.5 : 0.0;
-    context.rowBegin = std::max(rowBegin, 0);
-    context.rowEnd = std::min(rowEnd, target.Height());
+    context.rowBegin = std::max(clip.top, 0);
+    context.rowEnd = std::min(clip.bottom, target.Height());
+    context.columnBegin = std::max(clip.left, 0);
+    context.columnEnd = std::min(clip.right, target.Width());
     context.alphaReference = state.alphaTest ? state.alphaReference : 0;
     return context;
 }
@@ -151,18 +155,32 @@ struct Attributes
     std::uint32_t colour = 0xFFFFFFFFu;
 };
 
+// Moves a span's start right by a number of pixels, exactly as the kernels step along it.
+void SkipPixels(Span& span, int pixels)
+{
+    span.s += span.ds * pixels;
+    span.t += span.dt * pixels;
+    for (int c = 0; c < 4; ++c)
+    {
+        span.channel[c] += span.channelStep[c] * pixels;
+    }
+}
+
 void FillSpan(const DrawContext& context, const SpanFunctions& functions, const Attributes& attributes,
               int row, int first, int last)
 {
+    // The span's values are taken where it enters the target, whatever the clip, and stepped from there,
+    // so a pixel drawn under any clip is the pixel of the whole span.
     first = std::max(first, 0);
-    last = std::min(last, context.target->Width());
-    if (first >= last)
+    const int clippedFirst = std::max(first, context.columnBegin);
+    last = std::min(last, context.columnEnd);
+    if (clippedFirst >= last)
     {
         return;
     }
     Span span;
-    span.dest = context.target->Row(row) + first;
-    span.count = last - first;
+    span.dest = context.target->Row(row) + clippedFirst;
+    span.count = last - clippedFirst;
     span.alphaReference = context.alphaReference;
     span.colour = attributes.colour;
     if (context.state->texture != nullptr)
@@ -182,6 +200,7 @@ void FillSpan(const DrawContext& context, const SpanFunctions& functions, const 
             span.channelStep[c] = ToFixed(attributes.channel[c].dx);
         }
     }
+    SkipPixels(span, clippedFirst - first);
     // A linear span that steps one whole texel per pixel from a texel centre weighs every neighbour 0:
     // point sampling gives the same pixels, faster (a frame copied one to one).
     const bool onTexelCentres = functions.onTexelCentres != nullptr && IsOnTexelCentre(span.s) &&
@@ -203,6 +222,12 @@ void FillSpan(const DrawContext& context, const SpanFunctions& functions, const 
         return;
     }
     (onTexelCentres ? functions.onTexelCentres : functions.main)(span, context.texture);
+}
+
+// Whether pixels whose centres lie in [left, right) can fall inside the clip's columns.
+bool OverlapsColumns(const DrawContext& context, double left, double right)
+{
+    return FirstPixelAt(right) > context.columnBegin && FirstPixelAt(left) < context.columnEnd;
 }
 
 double EdgeCrossing(const ScreenVertex& top, const ScreenVertex& bottom, double row)
@@ -231,7 +256,7 @@ void DrawTriangle(const DrawContext& context, const ScreenVertex& a, const Scree
 
     const int firstRow = std::max(FirstPixelAt(top.y), context.rowBegin);
     const int endRow = std::min(FirstPixelAt(bottom.y), context.rowEnd);
-    if (firstRow >= endRow)
+    if (firstRow >= endRow || !OverlapsColumns(context, std::min({a.x, b.x, c.x}), std::max({a.x, b.x, c.x})))
     {
         return;
     }
@@ -283,7 +308,7 @@ bool DrawAxisAlignedQuad(const DrawContext& context, const ScreenVertex& p0, con
     }
     const int firstRow = std::max(FirstPixelAt(std::min(p0.y, p2.y)), context.rowBegin);
     const int endRow = std::min(FirstPixelAt(std::max(p0.y, p2.y)), context.rowEnd);
-    if (firstRow >= endRow)
+    if (firstRow >= endRow || !OverlapsColumns(context, std::min(p0.x, p1.x), std::max(p0.x, p1.x)))
     {
         return true;
     }
@@ -311,23 +336,25 @@ bool IsQuadPattern(const std::uint16_t* first, const std::uint16_t* second)
 
 } // namespace
 
-void Rasterizer::Clear(DeviceTexture& target, std::uint32_t argb, int rowBegin, int rowEnd)
+void Rasterizer::Clear(DeviceTexture& target, std::uint32_t argb, const PixelRect& clip)
 {
     const std::uint32_t value = argb | 0xFF000000u;
-    const int begin = std::max(rowBegin, 0);
-    const int end = std::min(rowEnd, target.Height());
-    for (int row = begin; row < end; ++row)
+    const int top = std::max(clip.top, 0);
+    const int bottom = std::min(clip.bottom, target.Height());
+    const int left = std::max(clip.left, 0);
+    const int right = std::min(clip.right, target.Width());
+    for (int row = top; row < bottom && left < right; ++row)
     {
-        std::fill_n(target.Row(row), target.Width(), value);
+        std::fill_n(target.Row(row) + left, right - left, value);
     }
 }
 
 void Rasterizer::DrawTriangles(DeviceTexture& target, const RasterState& state, const ScreenVertex* vertices,
                                std::size_t vertexCount, const std::uint16_t* indices,
-                               std::size_t triangleCount, int rowBegin, int rowEnd)
+                               std::size_t triangleCount, const PixelRect& clip)
 {
-    const DrawContext context = MakeContext(target, state, rowBegin, rowEnd);
-    if (context.rowBegin >= context.rowEnd)
+    const DrawContext context = MakeContext(target, state, clip);
+    if (context.rowBegin >= context.rowEnd || context.columnBegin >= context.columnEnd)
     {
         return;
     }
@@ -354,9 +381,9 @@ void Rasterizer::DrawTriangles(DeviceTexture& target, const RasterState& state, 
 }
 
 void Rasterizer::DrawLines(DeviceTexture& target, const RasterState& state, const ScreenVertex* vertices,
-                           std::size_t lineCount, int rowBegin, int rowEnd)
+                           std::size_t lineCount, const PixelRect& clip)
 {
-    const DrawContext context = MakeContext(target, state, rowBegin, rowEnd);
+    const DrawContext context = MakeContext(target, state, clip);
     for (std::size_t line = 0; line < lineCount; ++line)
     {
         const ScreenVertex& a = vertices[line * 2];

@@ -300,21 +300,35 @@ void SoftwareDevice::DrawLines(std::size_t lineCount)
     mCommands.push_back(command);
 }
 
+void SoftwareDevice::SetDrawsChangesOnly(bool enabled)
+{
+    mDrawsChangesOnly = enabled;
+    mTargetDamage.clear();
+}
+
 void SoftwareDevice::Execute()
 {
     if (mCommands.empty())
     {
         return;
     }
-    mWorkers.Run(&SoftwareDevice::RunCommands, this);
+    if (!FindChanges())
+    {
+        mWorkers.Run(&SoftwareDevice::RunCommands, this);
+    }
+    else if (!mChangedPieces.empty())
+    {
+        mWorkers.Run(&SoftwareDevice::RunChangedCommands, this);
+    }
     mCommands.clear();
     mCommandVertices.clear();
     mCommandIndices.clear();
 }
 
-void SoftwareDevice::ForgetTexture(const DeviceTexture* /*texture*/)
+void SoftwareDevice::ForgetTexture(const DeviceTexture* texture)
 {
     Execute();
+    ForgetDamageOf(texture);
 }
 
 void SoftwareDevice::RunCommands(void* context, int band, int bandCount)
@@ -327,22 +341,162 @@ void SoftwareDevice::RunCommandsInBand(int band, int bandCount) const
     for (const Command& command : mCommands)
     {
         const int rows = command.target->Height();
-        const int first = RasterWorkers::BandStart(rows, band, bandCount);
-        const int end = RasterWorkers::BandStart(rows, band + 1, bandCount);
-        const ScreenVertex* vertices = mCommandVertices.data() + command.firstVertex;
-        switch (command.kind)
+        RunCommand(command, PixelRect::Rows(RasterWorkers::BandStart(rows, band, bandCount),
+                                            RasterWorkers::BandStart(rows, band + 1, bandCount)));
+    }
+}
+
+void SoftwareDevice::RunChangedCommands(void* context, int band, int bandCount)
+{
+    const auto* device = static_cast<const SoftwareDevice*>(context);
+    const std::vector<PixelRect>& pieces = device->mChangedPieces;
+    const int count = static_cast<int>(pieces.size());
+    const int first = RasterWorkers::BandStart(count, band, bandCount);
+    const int end = RasterWorkers::BandStart(count, band + 1, bandCount);
+    for (int piece = first; piece < end; ++piece)
+    {
+        for (const Command& command : device->mCommands)
         {
-        case Command::Kind::Clear:
-            Rasterizer::Clear(*command.target, command.colour, first, end);
-            break;
-        case Command::Kind::Triangles:
-            Rasterizer::DrawTriangles(*command.target, command.state, vertices, command.vertexCount,
-                                      mCommandIndices.data() + command.firstIndex, command.primitives, first,
-                                      end);
-            break;
-        case Command::Kind::Lines:
-            Rasterizer::DrawLines(*command.target, command.state, vertices, command.primitives, first, end);
-            break;
+            device->RunCommand(command, pieces[static_cast<std::size_t>(piece)]);
+        }
+    }
+}
+
+void SoftwareDevice::RunCommand(const Command& command, const PixelRect& clip) const
+{
+    const ScreenVertex* vertices = mCommandVertices.data() + command.firstVertex;
+    switch (command.kind)
+    {
+    case Command::Kind::Clear:
+        Rasterizer::Clear(*command.target, command.colour, clip);
+        break;
+    case Command::Kind::Triangles:
+        Rasterizer::DrawTriangles(*command.target, command.state, vertices, command.vertexCount,
+                                  mCommandIndices.data() + command.firstIndex, command.primitives, clip);
+        break;
+    case Command::Kind::Lines:
+        Rasterizer::DrawLines(*command.target, command.state, vertices, command.primitives, clip);
+        break;
+    }
+}
+
+std::uint64_t SoftwareDevice::TextureChanges(const DeviceTexture* texture) const
+{
+    if (texture == nullptr)
+    {
+        return 0;
+    }
+    const std::uint64_t drawn = texture->IsRenderTarget() ? mRenderTargetRuns : 0;
+    return texture->Revision() | (drawn << 32);
+}
+
+SoftwareDevice::TargetDamage& SoftwareDevice::DamageOf(const DeviceTexture& target)
+{
+    for (TargetDamage& known : mTargetDamage)
+    {
+        if (known.target == &target && known.serial == target.Serial())
+        {
+            return known;
+        }
+    }
+    // A few targets at most are drawn into; past that the oldest record makes way.
+    if (mTargetDamage.size() >= kTrackedTargets)
+    {
+        mTargetDamage.erase(mTargetDamage.begin());
+    }
+    TargetDamage& added = mTargetDamage.emplace_back();
+    added.target = &target;
+    added.serial = target.Serial();
+    added.revision = target.Revision();
+    return added;
+}
+
+void SoftwareDevice::ForgetDamageOf(const DeviceTexture* target)
+{
+    std::erase_if(mTargetDamage, [target](const TargetDamage& known) { return known.target == target; });
+}
+
+bool SoftwareDevice::FindChanges()
+{
+    DeviceTexture* target = mCommands.front().target;
+    bool oneTarget = true;
+    for (const Command& command : mCommands)
+    {
+        oneTarget = oneTarget && command.target == target;
+    }
+    if (!oneTarget || target != mBackBuffer.get())
+    {
+        ++mRenderTargetRuns;
+    }
+    // A run into several targets is drawn whole, and so is one whose pixels do not all start from a clear:
+    // they depend on what was there, and no tile of theirs can be trusted afterwards.
+    if (!oneTarget || !mDrawsChangesOnly || mCommands.front().kind != Command::Kind::Clear)
+    {
+        for (const Command& command : mCommands)
+        {
+            ForgetDamageOf(command.target);
+        }
+        return false;
+    }
+    TargetDamage& record = DamageOf(*target);
+    FrameDamage& damage = record.damage;
+    // Pixels written through a lock are not in the hashes.
+    if (record.revision != target->Revision())
+    {
+        record.revision = target->Revision();
+        damage.Forget();
+    }
+    damage.BeginFrame(target->Width(), target->Height());
+    for (const Command& command : mCommands)
+    {
+        HashCommand(damage, command);
+    }
+    SplitIntoPieces(damage.EndFrame());
+    return true;
+}
+
+void SoftwareDevice::HashCommand(FrameDamage& damage, const Command& command)
+{
+    const ScreenVertex* vertices = mCommandVertices.data() + command.firstVertex;
+    if (command.kind == Command::Kind::Clear)
+    {
+        damage.AddClear(command.colour);
+        return;
+    }
+    const DeviceTexture* texture = command.state.texture;
+    const std::uint64_t state = FrameDamage::HashState(
+        command.state, texture != nullptr ? texture->Serial() : 0, TextureChanges(texture));
+    if (command.kind == Command::Kind::Lines)
+    {
+        for (std::size_t line = 0; line < command.primitives; ++line)
+        {
+            damage.AddLine(state, vertices[line * 2], vertices[line * 2 + 1]);
+        }
+        return;
+    }
+    const std::uint16_t* indices = mCommandIndices.data() + command.firstIndex;
+    for (std::size_t triangle = 0; triangle < command.primitives; ++triangle)
+    {
+        const std::uint16_t* corner = indices + triangle * 3;
+        // The rasterizer skips a triangle with an index past the vertices.
+        if (corner[0] < command.vertexCount && corner[1] < command.vertexCount &&
+            corner[2] < command.vertexCount)
+        {
+            damage.AddTriangle(state, vertices[corner[0]], vertices[corner[1]], vertices[corner[2]]);
+        }
+    }
+}
+
+void SoftwareDevice::SplitIntoPieces(const std::vector<PixelRect>& changed)
+{
+    // Pieces a tile high, so that the threads share a tall rectangle as they share whole frames.
+    mChangedPieces.clear();
+    for (const PixelRect& rectangle : changed)
+    {
+        for (int top = rectangle.top; top < rectangle.bottom; top += FrameDamage::kTileSide)
+        {
+            mChangedPieces.push_back({rectangle.left, top, rectangle.right,
+                                      std::min(top + FrameDamage::kTileSide, rectangle.bottom)});
         }
     }
 }
@@ -380,13 +534,14 @@ bool SoftwareDevice::Reset(const PresentParameters& parameters)
         mBackBuffer->Height() == parameters.backBufferHeight)
     {
         // The same size: the buffer is kept (its memory already in place) and starts opaque black as new.
-        Rasterizer::Clear(*mBackBuffer, 0xFF000000u, 0, mBackBuffer->Height());
+        Rasterizer::Clear(*mBackBuffer, 0xFF000000u, PixelRect::Rows(0, mBackBuffer->Height()));
     }
     else
     {
         mBackBuffer = std::make_unique<DeviceTexture>(parameters.backBufferWidth, parameters.backBufferHeight,
                                                       TextureUsage::RenderTarget);
     }
+    mTargetDamage.clear();
     mRenderTarget = nullptr;
     mState = RasterState{};
     mVertices = nullptr;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/DeviceLife.h"
+#include "platform/FrameDamage.h"
 #include "platform/GraphicsDevice.h"
 #include "platform/RasterWorkers.h"
 #include "platform/Rasterizer.h"
@@ -20,6 +21,9 @@ class WindowSystem;
 // Clears and draws are recorded and run together, each worker thread taking its band of rows through the
 // whole list, when the scene ends, the target changes, a texture goes, or the pixels are read or shown.
 // The lists keep their memory from frame to frame, so a steady frame allocates nothing.
+//
+// A run of draws into one target that starts with a clear redraws only the tiles whose draws differ from
+// the last such run into that target (see FrameDamage); the others already hold their pixels.
 class SoftwareDevice : public GraphicsDevice
 {
 public:
@@ -74,6 +78,8 @@ public:
     const std::vector<DrawRecord>& DrawCalls() const override { return mDrawCalls; }
 
     int ThreadCount() const { return mWorkers.ThreadCount(); }
+    // Off: every frame is drawn whole, as a benchmark that repeats one frame needs.
+    void SetDrawsChangesOnly(bool enabled);
 
 private:
     struct Command
@@ -96,6 +102,27 @@ private:
 
     static void RunCommands(void* context, int band, int bandCount);
     void RunCommandsInBand(int band, int bandCount) const;
+    static void RunChangedCommands(void* context, int band, int bandCount);
+    void RunCommand(const Command& command, const PixelRect& clip) const;
+    // What a target's last hashed run drew. The serial tells a texture made where a gone one lay; the
+    // revision, pixels written through a lock since.
+    struct TargetDamage
+    {
+        const DeviceTexture* target = nullptr;
+        std::uint64_t serial = 0;
+        std::uint32_t revision = 0;
+        FrameDamage damage;
+    };
+    static constexpr std::size_t kTrackedTargets = 8;
+
+    // Hashes the recorded commands; true when only mChangedPieces of their target need drawing.
+    bool FindChanges();
+    TargetDamage& DamageOf(const DeviceTexture& target);
+    void ForgetDamageOf(const DeviceTexture* target);
+    void HashCommand(FrameDamage& damage, const Command& command);
+    void SplitIntoPieces(const std::vector<PixelRect>& changed);
+    // How often a texture's pixels changed: unlocks, and for a render target the runs that drew into any.
+    std::uint64_t TextureChanges(const DeviceTexture* texture) const;
 
     DeviceTexture& Target() { return mRenderTarget != nullptr ? *mRenderTarget : *mBackBuffer; }
     bool CanDraw() const;
@@ -127,6 +154,11 @@ private:
     DeviceStatistics mStatistics;
     std::vector<DrawRecord> mDrawCalls;
     std::size_t mDrawCallCapacity = 0;
+    std::vector<TargetDamage> mTargetDamage;
+    bool mDrawsChangesOnly = true;
+    std::vector<PixelRect> mChangedPieces; // of the run's target, to draw when only they changed
+    // Counts the runs that drew into render targets: a texture drawn into changes without a lock.
+    std::uint64_t mRenderTargetRuns = 0;
 };
 
 } // namespace Platform

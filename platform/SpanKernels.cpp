@@ -495,9 +495,47 @@ void DrawContiguousTintedRow(const Span& span, const TextureView& texture)
     }
 }
 
+// Spans without a texture under one colour (a dimming veil, a filled box): the same source pixel all
+// along, blended four pixels at a time where SSE2 is there. The same arithmetic as DrawSpan.
+template <Blend Mode, SpanColours Colours>
+void DrawSolidSpan(const Span& span, const TextureView& /*texture*/)
+{
+    const std::uint32_t source =
+        Colours == SpanColours::Constant ? Modulate(0xFFFFFFFFu, span.colour) : 0xFFFFFFFFu;
+    if ((source >> 24) < span.alphaReference)
+    {
+        return;
+    }
+    std::uint32_t* dest = span.dest;
+    int i = 0;
+#if defined(__SSE2__)
+    const __m128i sources = _mm_set1_epi32(static_cast<int>(source));
+    for (; i + 4 <= span.count; i += 4)
+    {
+        const __m128i destination = _mm_loadu_si128(reinterpret_cast<const __m128i*>(dest + i));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(dest + i), BlendFour<Mode>(sources, destination));
+    }
+#endif
+    for (; i < span.count; ++i)
+    {
+        dest[i] = BlendPixel<Mode>(source, dest[i]);
+    }
+}
+
 template <Sampler Kind, TextureAddress Address, Blend Mode>
 SpanFunction SelectByColour(SpanColours colours)
 {
+    if constexpr (Kind == Sampler::None && Mode != Blend::InverseColour)
+    {
+        if (colours == SpanColours::White)
+        {
+            return &DrawSolidSpan<Mode, SpanColours::White>;
+        }
+        if (colours == SpanColours::Constant)
+        {
+            return &DrawSolidSpan<Mode, SpanColours::Constant>;
+        }
+    }
     switch (colours)
     {
     case SpanColours::White:

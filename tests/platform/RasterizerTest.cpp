@@ -10,6 +10,7 @@ namespace
 
 using Platform::BlendFactor;
 using Platform::DeviceTexture;
+using Platform::PixelRect;
 using Platform::Rasterizer;
 using Platform::RasterState;
 using Platform::ScreenVertex;
@@ -38,7 +39,8 @@ Quad MakeQuad(double left, double top, double right, double bottom, std::uint32_
 
 void Draw(DeviceTexture& target, const RasterState& state, const Quad& quad)
 {
-    Rasterizer::DrawTriangles(target, state, quad.corners, 4, kQuadIndices, 2, 0, target.Height());
+    Rasterizer::DrawTriangles(target, state, quad.corners, 4, kQuadIndices, 2,
+                              PixelRect::Rows(0, target.Height()));
 }
 
 // The covered pixels as a picture of '#' and '.', one string per row.
@@ -60,7 +62,7 @@ std::vector<std::string> Coverage(const DeviceTexture& target)
 DeviceTexture BlackTarget(int width, int height)
 {
     DeviceTexture target(width, height, TextureUsage::RenderTarget);
-    Rasterizer::Clear(target, 0, 0, height);
+    Rasterizer::Clear(target, 0, PixelRect::Rows(0, height));
     return target;
 }
 
@@ -121,7 +123,7 @@ TEST(Rasterizer, TrianglesSharingAnEdgeCoverEachPixelOnce)
     const std::uint32_t grey = 0xFF404040u;
     const ScreenVertex corners[4] = {
         {2.3, 8.1, 0, 0, grey}, {8.2, 1.7, 0, 0, grey}, {14.1, 7.9, 0, 0, grey}, {8.0, 14.6, 0, 0, grey}};
-    Rasterizer::DrawTriangles(target, state, corners, 4, kQuadIndices, 2, 0, 16);
+    Rasterizer::DrawTriangles(target, state, corners, 4, kQuadIndices, 2, PixelRect::Rows(0, 16));
     int covered = 0;
     for (int y = 0; y < 16; ++y)
     {
@@ -167,7 +169,7 @@ TEST(Rasterizer, BlendsTexelTimesColourBySourceAlpha)
     for (const Case& testCase : cases)
     {
         DeviceTexture target(2, 2, TextureUsage::RenderTarget);
-        Rasterizer::Clear(target, 0x806040u, 0, 2);
+        Rasterizer::Clear(target, 0x806040u, PixelRect::Rows(0, 2));
         const DeviceTexture texture = TextureOf(1, 1, {testCase.texel});
         RasterState state;
         state.texture = &texture;
@@ -205,7 +207,7 @@ TEST(Rasterizer, TintedOneToOneCopiesMatchThePixelByPixelArithmetic)
             DeviceTexture byColumns = BlackTarget(kSide, kSide);
             for (DeviceTexture* target : {&whole, &byColumns})
             {
-                Rasterizer::Clear(*target, 0x406080u, 0, kSide);
+                Rasterizer::Clear(*target, 0x406080u, PixelRect::Rows(0, kSide));
             }
             // Corners half a pixel out: texel centres on pixel centres.
             Draw(whole, state, MakeQuad(-0.5, -0.5, kSide - 0.5, kSide - 0.5, tint));
@@ -224,6 +226,62 @@ TEST(Rasterizer, TintedOneToOneCopiesMatchThePixelByPixelArithmetic)
                 {
                     ASSERT_EQ(whole.At(x, y), byColumns.At(x, y))
                         << "pixel " << x << "," << y << " tint " << std::hex << tint;
+                }
+            }
+        }
+    }
+}
+
+// A veil without texture under one colour is blended four pixels at a time; drawn one column at a time it
+// takes the pixel-by-pixel arithmetic. Both give the same pixels over any background, for every blend and
+// alpha test.
+TEST(Rasterizer, UntexturedSpansMatchThePixelByPixelArithmetic)
+{
+    constexpr int kWidthPixels = 13;
+    constexpr int kHeightPixels = 3;
+    struct Case
+    {
+        bool blend;
+        BlendFactor destination;
+        std::uint8_t alphaReference;
+    };
+    const Case cases[] = {{true, BlendFactor::InverseSourceAlpha, 1},
+                          {true, BlendFactor::One, 1},
+                          {true, BlendFactor::InverseSourceColour, 1},
+                          {false, BlendFactor::InverseSourceAlpha, 1},
+                          {true, BlendFactor::InverseSourceAlpha, 0x90}};
+    for (const Case& test : cases)
+    {
+        for (const std::uint32_t colour : {0xFFFFFFFFu, 0x80204060u, 0x01FFFFFFu, 0xC0FF8000u, 0x00FFFFFFu})
+        {
+            RasterState state;
+            state.blendEnabled = test.blend;
+            state.destinationBlend = test.destination;
+            state.alphaReference = test.alphaReference;
+            DeviceTexture whole = BlackTarget(kWidthPixels, kHeightPixels);
+            DeviceTexture byColumns = BlackTarget(kWidthPixels, kHeightPixels);
+            for (DeviceTexture* target : {&whole, &byColumns})
+            {
+                for (int y = 0; y < kHeightPixels; ++y)
+                {
+                    for (int x = 0; x < kWidthPixels; ++x)
+                    {
+                        target->Row(y)[x] =
+                            0xFF000000u | static_cast<std::uint32_t>((x * 37 + y * 91) * 0x010203);
+                    }
+                }
+            }
+            Draw(whole, state, MakeQuad(-0.5, -0.5, kWidthPixels - 0.5, kHeightPixels - 0.5, colour));
+            for (int x = 0; x < kWidthPixels; ++x)
+            {
+                Draw(byColumns, state, MakeQuad(x - 0.5, -0.5, x + 0.5, kHeightPixels - 0.5, colour));
+            }
+            for (int y = 0; y < kHeightPixels; ++y)
+            {
+                for (int x = 0; x < kWidthPixels; ++x)
+                {
+                    ASSERT_EQ(whole.At(x, y), byColumns.At(x, y))
+                        << "case " << (&test - cases) << " colour " << std::hex << colour << " at " << x;
                 }
             }
         }
@@ -303,54 +361,147 @@ TEST(Rasterizer, LinesLeaveOutTheirLastPixel)
 {
     DeviceTexture target = BlackTarget(6, 3);
     const ScreenVertex ends[2] = {{1.0, 1.0, 0, 0, 0xFFFFFFFFu}, {5.0, 1.0, 0, 0, 0xFFFFFFFFu}};
-    Rasterizer::DrawLines(target, RasterState{}, ends, 1, 0, 3);
+    Rasterizer::DrawLines(target, RasterState{}, ends, 1, PixelRect::Rows(0, 3));
     EXPECT_EQ(Coverage(target), (std::vector<std::string>{"......", ".####.", "......"}));
 }
 
-TEST(Rasterizer, BandsGiveTheSamePictureAsOnePass)
+// Triangles at random, and quads along the axes one texel per pixel and stretched, so that every kind of
+// span kernel draws: a scene whose pixels must not depend on the clip they are drawn under.
+struct ClipScene
 {
-    const int size = 64;
-    std::vector<std::uint32_t> texels;
-    for (int i = 0; i < 16 * 16; ++i)
-    {
-        texels.push_back(static_cast<std::uint32_t>(i * 0x01030507u) | 0x40000000u);
-    }
-    const DeviceTexture texture = TextureOf(16, 16, texels);
     std::vector<ScreenVertex> vertices;
     std::vector<std::uint16_t> indices;
+    std::size_t triangles = 0;
+};
+
+ClipScene MakeClipScene(bool gradients)
+{
+    ClipScene scene;
     std::uint32_t seed = 12345;
     auto next = [&seed]
     {
         seed = seed * 214013u + 2531011u;
         return static_cast<double>((seed >> 16) & 0x7FFF) / 32767.0;
     };
+    auto colour = [&]
+    { return gradients ? 0xFF000000u | static_cast<std::uint32_t>(next() * 0xFFFFFF) : 0xFFFFFFFFu; };
     for (int triangle = 0; triangle < 60; ++triangle)
     {
         for (int corner = 0; corner < 3; ++corner)
         {
-            indices.push_back(static_cast<std::uint16_t>(vertices.size()));
-            vertices.push_back({next() * 80 - 8, next() * 80 - 8, next() * 3, next() * 3,
-                                0xFF000000u | static_cast<std::uint32_t>(next() * 0xFFFFFF)});
+            scene.indices.push_back(static_cast<std::uint16_t>(scene.vertices.size()));
+            scene.vertices.push_back({next() * 80 - 8, next() * 80 - 8, next() * 3, next() * 3, colour()});
         }
     }
-    RasterState state;
-    state.texture = &texture;
-    DeviceTexture whole = BlackTarget(size, size);
-    Rasterizer::DrawTriangles(whole, state, vertices.data(), vertices.size(), indices.data(), 60, 0, size);
-    DeviceTexture banded = BlackTarget(size, size);
-    const int bounds[] = {0, 7, 30, 31, 64};
-    for (int band = 0; band < 4; ++band)
+    // left, top, width, height in pixels; texels per pixel across
+    const double quads[][5] = {
+        {3, 5, 16, 16, 1.0}, {-6, 30, 40, 9, 1.0}, {20, 2, 50, 60, 0.37}, {41, 41, 30, 30, 1.0}};
+    const std::uint32_t tint = gradients ? 0xC080FF40u : 0xFFFFFFFFu;
+    for (const auto& quad : quads)
     {
-        Rasterizer::DrawTriangles(banded, state, vertices.data(), vertices.size(), indices.data(), 60,
-                                  bounds[band], bounds[band + 1]);
-    }
-    for (int y = 0; y < size; ++y)
-    {
-        for (int x = 0; x < size; ++x)
+        const auto base = static_cast<std::uint16_t>(scene.vertices.size());
+        const double u = quad[2] * quad[4] / 16.0;
+        const double v = quad[3] * quad[4] / 16.0;
+        // Texel centres fall on pixel centres: the spans of the one-to-one quads sample as points.
+        const double x = quad[0] - 0.5;
+        const double y = quad[1] - 0.5;
+        scene.vertices.push_back({x, y + quad[3], 0.0, v, tint});
+        scene.vertices.push_back({x + quad[2], y + quad[3], u, v, tint});
+        scene.vertices.push_back({x + quad[2], y, u, 0.0, tint});
+        scene.vertices.push_back({x, y, 0.0, 0.0, tint});
+        for (const std::uint16_t index : kQuadIndices)
         {
-            ASSERT_EQ(whole.At(x, y), banded.At(x, y)) << x << "," << y;
+            scene.indices.push_back(static_cast<std::uint16_t>(base + index));
         }
     }
+    scene.triangles = scene.indices.size() / 3;
+    return scene;
+}
+
+TEST(Rasterizer, BandsAndTilesGiveTheSamePictureAsOnePass)
+{
+    const int size = 64;
+    std::vector<std::uint32_t> texels;
+    for (int i = 0; i < 16 * 16; ++i)
+    {
+        // Alphas from clear to opaque, so that the alpha test and every blend have work.
+        texels.push_back(static_cast<std::uint32_t>(i * 0x01030507u) |
+                         (i % 3 == 0 ? 0xFF000000u : 0x40000000u));
+    }
+    const DeviceTexture texture = TextureOf(16, 16, texels);
+    struct Case
+    {
+        TextureFilter filter;
+        TextureAddress address;
+        bool blend;
+        BlendFactor destination;
+        bool alphaTest;
+        bool gradients;
+    };
+    const Case cases[] = {
+        {TextureFilter::Linear, TextureAddress::Wrap, true, BlendFactor::InverseSourceAlpha, true, true},
+        {TextureFilter::Linear, TextureAddress::Clamp, true, BlendFactor::InverseSourceAlpha, false, false},
+        {TextureFilter::Point, TextureAddress::Wrap, true, BlendFactor::One, false, false},
+        {TextureFilter::Point, TextureAddress::Clamp, true, BlendFactor::InverseSourceColour, true, true},
+        {TextureFilter::Linear, TextureAddress::Wrap, false, BlendFactor::InverseSourceAlpha, true, false},
+        {TextureFilter::Linear, TextureAddress::Wrap, true, BlendFactor::One, false, true},
+    };
+    // Uneven tiles, and bands of whole rows as the worker threads take them.
+    std::vector<PixelRect> tiles;
+    const int columns[] = {0, 5, 13, 32, 33, 64};
+    const int rows[] = {0, 7, 30, 31, 64};
+    for (int row = 0; row < 4; ++row)
+    {
+        for (int column = 0; column < 5; ++column)
+        {
+            tiles.push_back({columns[column], rows[row], columns[column + 1], rows[row + 1]});
+        }
+    }
+    for (const Case& test : cases)
+    {
+        const ClipScene scene = MakeClipScene(test.gradients);
+        RasterState state;
+        state.texture = &texture;
+        state.filter = test.filter;
+        state.address = test.address;
+        state.blendEnabled = test.blend;
+        state.destinationBlend = test.destination;
+        state.alphaTest = test.alphaTest;
+        auto draw = [&](DeviceTexture& target, const PixelRect& clip)
+        {
+            Rasterizer::DrawTriangles(target, state, scene.vertices.data(), scene.vertices.size(),
+                                      scene.indices.data(), scene.triangles, clip);
+        };
+        DeviceTexture whole = BlackTarget(size, size);
+        draw(whole, PixelRect::Rows(0, size));
+        DeviceTexture tiled = BlackTarget(size, size);
+        for (const PixelRect& tile : tiles)
+        {
+            draw(tiled, tile);
+        }
+        DeviceTexture banded = BlackTarget(size, size);
+        for (int band = 0; band < 4; ++band)
+        {
+            draw(banded, PixelRect::Rows(rows[band], rows[band + 1]));
+        }
+        for (int y = 0; y < size; ++y)
+        {
+            for (int x = 0; x < size; ++x)
+            {
+                ASSERT_EQ(whole.At(x, y), tiled.At(x, y))
+                    << "tiles, case " << (&test - cases) << " at " << x << "," << y;
+                ASSERT_EQ(whole.At(x, y), banded.At(x, y))
+                    << "bands, case " << (&test - cases) << " at " << x << "," << y;
+            }
+        }
+    }
+}
+
+TEST(Rasterizer, ClearsOnlyInsideItsClip)
+{
+    DeviceTexture target = BlackTarget(5, 3);
+    Rasterizer::Clear(target, 0xFFFFFF, {1, 1, 3, 9});
+    EXPECT_EQ(Coverage(target), (std::vector<std::string>{".....", ".##..", ".##.."}));
 }
 
 TEST(Rasterizer, IgnoresIndicesPastTheVerticesAndNonFiniteCorners)
@@ -358,10 +509,11 @@ TEST(Rasterizer, IgnoresIndicesPastTheVerticesAndNonFiniteCorners)
     DeviceTexture target = BlackTarget(4, 4);
     const Quad quad = MakeQuad(0, 0, 4, 4);
     const std::uint16_t badIndices[6] = {0, 1, 9, 9, 3, 0};
-    Rasterizer::DrawTriangles(target, RasterState{}, quad.corners, 4, badIndices, 2, 0, 4);
+    Rasterizer::DrawTriangles(target, RasterState{}, quad.corners, 4, badIndices, 2, PixelRect::Rows(0, 4));
     Quad broken = MakeQuad(0, 0, 4, 4);
     broken.corners[2].x = std::numeric_limits<double>::quiet_NaN();
-    Rasterizer::DrawTriangles(target, RasterState{}, broken.corners, 4, kQuadIndices, 2, 0, 4);
+    Rasterizer::DrawTriangles(target, RasterState{}, broken.corners, 4, kQuadIndices, 2,
+                              PixelRect::Rows(0, 4));
     EXPECT_EQ(Coverage(target), (std::vector<std::string>{"....", "....", "....", "...."}));
 }
 

@@ -193,3 +193,119 @@ TEST(SoftwareDevice, MakesTexturesFromPictureFilesAtTheirOwnSize)
 }
 
 } // namespace
+
+namespace
+{
+
+// What one step of the frame sequence below does to a device: its textures, and which of them it draws.
+struct FrameSteps
+{
+    explicit FrameSteps(SoftwareDevice& device)
+        : mDevice(device), mTarget(device.CreateTexture(32, 32, Platform::TextureUsage::RenderTarget))
+    {
+        Paint(0);
+    }
+
+    // The picture's pixels, different for every generation.
+    void Paint(std::uint32_t generation)
+    {
+        if (!mPicture || generation == 4)
+        {
+            // A texture made anew, perhaps where the last one lay.
+            mPicture.reset();
+            mPicture = mDevice.CreateTexture(8, 8, Platform::TextureUsage::Plain);
+        }
+        Platform::DeviceTexture::LockedRect locked = mPicture->Lock();
+        for (int y = 0; y < 8; ++y)
+        {
+            auto* row = reinterpret_cast<std::uint32_t*>(locked.bits + y * locked.pitch);
+            for (int x = 0; x < 8; ++x)
+            {
+                row[x] =
+                    0x80000000u | static_cast<std::uint32_t>((x * 31 + y * 17 + generation * 70) * 0x010305);
+            }
+        }
+        mPicture->Unlock();
+    }
+
+    SoftwareDevice& mDevice;
+    std::unique_ptr<Platform::DeviceTexture> mTarget;
+    std::unique_ptr<Platform::DeviceTexture> mPicture;
+};
+
+} // namespace
+
+// A frame drawn only where its draws changed gives the same pixels as the frame drawn whole, through
+// moves, changed and new textures, a render target drawn anew, and frames that draw over the last one.
+TEST(SoftwareDevice, FramesDrawnWhereTheyChangedMatchFramesDrawnWhole)
+{
+    constexpr int kWidth = 100;
+    constexpr int kHeight = 70;
+    struct Step
+    {
+        const char* name;
+        float spriteX;
+        std::uint32_t paint; // the picture's generation
+        bool redrawTarget;
+        bool clear;
+    };
+    const Step steps[] = {
+        {"first", 10, 0, true, true},
+        {"the same again", 10, 0, false, true},
+        {"a sprite moved by a fraction", 10.5f, 0, false, true},
+        {"the picture painted anew", 10.5f, 1, false, true},
+        {"the same again", 10.5f, 1, false, true},
+        {"a new picture", 10.5f, 4, false, true},
+        {"the render target drawn anew", 10.5f, 4, true, true},
+        {"no clear: drawn over the last frame", 40, 4, false, false},
+        {"the same again, with a clear", 40, 4, false, true},
+        {"the same again", 40, 4, false, true},
+    };
+    DeviceFixture changesOnly(3, kWidth, kHeight);
+    DeviceFixture whole(3, kWidth, kHeight);
+    whole.device.SetDrawsChangesOnly(false);
+    FrameSteps changesOnlyTextures(changesOnly.device);
+    FrameSteps wholeTextures(whole.device);
+    for (const Step& step : steps)
+    {
+        Platform::Image pictures[2];
+        int index = 0;
+        for (auto [fixture, textures] :
+             {std::pair{&changesOnly, &changesOnlyTextures}, std::pair{&whole, &wholeTextures}})
+        {
+            SoftwareDevice& device = fixture->device;
+            if (step.paint != 0)
+            {
+                textures->Paint(step.paint);
+            }
+            if (step.redrawTarget)
+            {
+                device.SetRenderTarget(textures->mTarget.get());
+                device.BeginScene();
+                device.Clear(0x102030u + step.paint);
+                device.SetTexture(nullptr);
+                fixture->DrawQuads(
+                    Quad(4, 4, 20, 10, 0xC0FF8040u + static_cast<std::uint32_t>(step.spriteX)));
+                device.EndScene();
+                device.SetRenderTarget(nullptr);
+            }
+            device.BeginScene();
+            if (step.clear)
+            {
+                device.Clear(0x405060u);
+            }
+            device.SetTexture(textures->mTarget.get());
+            fixture->DrawQuads(Quad(60, 30, 32, 32, 0xFFFFFFFFu));
+            device.SetTexture(textures->mPicture.get());
+            std::vector<Platform::Vertex> sprites = Quad(step.spriteX, 8, 24, 16, 0xFFFFFFFFu);
+            const auto still = Quad(70, 2, 20, 20, 0x80FFFFFFu);
+            sprites.insert(sprites.end(), still.begin(), still.end());
+            fixture->DrawQuads(sprites);
+            device.SetTexture(nullptr);
+            fixture->DrawQuads(Quad(5, 50, 40, 12, 0x60FFFFFFu));
+            device.EndScene();
+            device.ReadBackBuffer(pictures[index++]);
+        }
+        ASSERT_EQ(pictures[0].pixels, pictures[1].pixels) << step.name;
+    }
+}
