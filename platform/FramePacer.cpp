@@ -12,7 +12,7 @@ namespace
 {
 
 // A sleep wakes up to a few tenths of a millisecond late on a busy system; the last stretch yields.
-constexpr std::int64_t kYieldSpan = 500'000;
+constexpr std::int64_t kYieldSpan = 200'000;
 
 } // namespace
 

@@ -320,7 +320,16 @@ bool SdlWindowSystem::EnsureRenderer()
     }
     if (mRenderer == nullptr && mWindow != nullptr)
     {
-        mRenderer = SDL_CreateRenderer(mWindow, -1, mSyncToDisplay ? SDL_RENDERER_PRESENTVSYNC : 0);
+        // The frames come drawn in main memory: a copy onto the window's surface shows them. A renderer
+        // on the graphics card would upload each one and draw it again, which on a machine without one
+        // is a second software rasterization of every frame. The pacer keeps to the display's rate.
+        // SDL would otherwise put the window's surface itself on the graphics card's renderer.
+        SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+        mRenderer = SDL_CreateRenderer(mWindow, -1, SDL_RENDERER_SOFTWARE);
+        if (mRenderer == nullptr)
+        {
+            mRenderer = SDL_CreateRenderer(mWindow, -1, mSyncToDisplay ? SDL_RENDERER_PRESENTVSYNC : 0);
+        }
     }
     return mRenderer != nullptr;
 }
@@ -392,8 +401,15 @@ void SdlWindowSystem::Repaint()
     {
         return;
     }
-    SDL_SetRenderDrawColor(mRenderer, 0, 0, 0, 255);
-    SDL_RenderClear(mRenderer);
+    int width = 0;
+    int height = 0;
+    SDL_GetRendererOutputSize(mRenderer, &width, &height);
+    // A frame of the window's size covers it: no clear is needed under it.
+    if (mFrame == nullptr || width != mFrameWidth || height != mFrameHeight)
+    {
+        SDL_SetRenderDrawColor(mRenderer, 0, 0, 0, 255);
+        SDL_RenderClear(mRenderer);
+    }
     if (mFrame != nullptr)
     {
         SDL_RenderCopy(mRenderer, mFrame, nullptr, nullptr);
