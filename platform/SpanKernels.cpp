@@ -421,10 +421,20 @@ void DrawRowSpan(const Span& span, const TextureView& texture)
 
 // Contiguous kernel: one texel per pixel along a texture row that the span never leaves, blended alpha
 // or add with an alpha test of at most 1 (which these blends pass through unchanged: a texel of alpha 0
-// leaves the pixel as it was). Same arithmetic as BlendPixel, four pixels at a time where SSE2 is there.
+// leaves the pixel as it was), or replacing where every texel passes. Same arithmetic as BlendPixel, four
+// pixels at a time where SSE2 is there.
 template <Blend Mode>
 void DrawContiguousSpan(const std::uint32_t* source, std::uint32_t* dest, int count)
 {
+    if constexpr (Mode == Blend::Replace)
+    {
+        // A copy made opaque: a frame drawn into a render target and put on the screen one to one.
+        for (int i = 0; i < count; ++i)
+        {
+            dest[i] = source[i] | 0xFF000000u;
+        }
+        return;
+    }
     int i = 0;
 #if defined(__SSE2__)
     const __m128i alphaMask = _mm_set1_epi32(static_cast<int>(0xFF000000u));
@@ -679,6 +689,11 @@ SpanFunctions SpanKernels::Select(const RasterState& state, SpanColours colours)
     else if (passesAlphaTest && mode == Blend::Add)
     {
         functions.contiguous = &DrawContiguousRow<Blend::Add>;
+    }
+    else if (mode == Blend::Replace && (!state.alphaTest || state.texture->IsRenderTarget()))
+    {
+        // Every texel is written: the test is off, or a render target's texels are all opaque.
+        functions.contiguous = &DrawContiguousRow<Blend::Replace>;
     }
     return functions;
 }

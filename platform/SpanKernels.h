@@ -55,8 +55,8 @@ struct SpanFunctions
     // White vertices only: spans along one texel row (dt 0).
     SpanFunction row = nullptr;
     SpanFunction rowOnTexelCentres = nullptr;
-    // White or one-coloured vertices, blended alpha or add with no alpha test to speak of: spans that read
-    // one texture row texel by texel.
+    // White or one-coloured vertices, blended alpha or add with no alpha test to speak of (or, white,
+    // replacing with every texel passing): spans that read one texture row texel by texel.
     SpanFunction contiguous = nullptr;
 };
 

@@ -288,6 +288,58 @@ TEST(Rasterizer, UntexturedSpansMatchThePixelByPixelArithmetic)
     }
 }
 
+// Copied one texel per pixel without blending, a texture replaces the pixels its alpha test lets through,
+// made opaque; a render target, whose texels are all opaque, replaces every pixel.
+TEST(Rasterizer, OneToOneCopiesReplaceThePixelsTheTestLetsThrough)
+{
+    const std::vector<std::uint32_t> texels = {0x00112233u, 0x80445566u, 0xFF778899u, 0x01AABBCCu};
+    struct Case
+    {
+        const char* name;
+        TextureUsage usage;
+        bool blend;
+        bool alphaTest;
+        std::vector<std::uint32_t> expected;
+    };
+    const std::uint32_t kept = 0xFF806040u;
+    const Case cases[] = {
+        {"no blend, no test",
+         TextureUsage::Plain,
+         false,
+         false,
+         {0xFF112233u, 0xFF445566u, 0xFF778899u, 0xFFAABBCCu}},
+        {"no blend, the test keeps alpha 0",
+         TextureUsage::Plain,
+         false,
+         true,
+         {kept, 0xFF445566u, 0xFF778899u, 0xFFAABBCCu}},
+        {"a render target blended",
+         TextureUsage::RenderTarget,
+         true,
+         true,
+         {0xFF112233u, 0xFF445566u, 0xFF778899u, 0xFFAABBCCu}},
+    };
+    for (const Case& test : cases)
+    {
+        DeviceTexture texture(4, 1, test.usage);
+        DeviceTexture::LockedRect locked = texture.Lock();
+        std::copy(texels.begin(), texels.end(), reinterpret_cast<std::uint32_t*>(locked.bits));
+        texture.Unlock();
+        DeviceTexture target = BlackTarget(4, 1);
+        Rasterizer::Clear(target, kept, PixelRect::Rows(0, 1));
+        RasterState state;
+        state.texture = &texture;
+        state.blendEnabled = test.blend;
+        state.alphaTest = test.alphaTest;
+        Draw(target, state, MakeQuad(-0.5, -0.5, 3.5, 0.5));
+        for (int x = 0; x < 4; ++x)
+        {
+            EXPECT_EQ(target.At(x, 0), test.expected[static_cast<std::size_t>(x)])
+                << test.name << " at " << x;
+        }
+    }
+}
+
 TEST(Rasterizer, WithoutTextureDrawsTheVertexColour)
 {
     DeviceTexture target = BlackTarget(2, 1);
