@@ -4,7 +4,9 @@
 #include "engine/File/FileSysManager.h"
 #include "engine/Log/LogManager.h"
 #include "engine/Log/ReportAssert.h"
+#include "engine/Render/DecodeWorkers.h"
 #include "engine/Render/JpegImage.h"
+#include "platform/PngCodec.h"
 
 namespace Korrin
 {
@@ -22,7 +24,29 @@ Texture::~Texture() = default;
 
 void Texture::Release()
 {
+    mDecoding = {};
     mTexture.reset();
+}
+
+Platform::DeviceTexture* Texture::GetDeviceTexture() const
+{
+    if (mDecoding.valid())
+    {
+        TakeDecoded();
+    }
+    return mTexture.get();
+}
+
+void Texture::TakeDecoded() const
+{
+    std::unique_ptr<Platform::DeviceTexture> decoded = mDecoding.get();
+    mTexture =
+        decoded && mDevice != nullptr ? mDevice->CreateTextureFromDecoded(std::move(decoded)) : nullptr;
+    if (!mTexture)
+    {
+        // Its header was sound, so it was taken as loaded; it draws as a sprite without a picture.
+        LogManager::GetInstance()->Write("Create Texture Failed: %s (broken past its header)", mName.c_str());
+    }
 }
 
 bool Texture::CreateRenderTarget(int width, int height)
@@ -42,13 +66,14 @@ bool Texture::CreateRenderTarget(int width, int height)
     return true;
 }
 
-bool Texture::Load(const std::string& name)
+bool Texture::Load(const std::string& name, DecodeWorkers* workers)
 {
+    mName = name;
     if (name.find(".jpg") != std::string::npos && LoadJpegWithAlpha(name))
     {
         return true;
     }
-    return LoadPicture(name);
+    return LoadPicture(name, workers);
 }
 
 bool Texture::LoadJpegWithAlpha(const std::string& name)
@@ -99,7 +124,28 @@ bool Texture::LoadJpegWithAlpha(const std::string& name)
     return true;
 }
 
-bool Texture::LoadPicture(const std::string& name)
+bool Texture::StartDecoding(const std::string& name, FileData& data, DecodeWorkers& workers)
+{
+    int width = 0;
+    int height = 0;
+    if (mDevice == nullptr || !Platform::PngCodec::ReadSize(data.GetData(), data.GetSize(), width, height))
+    {
+        return false;
+    }
+    // A picture the device refuses for its size fails here and now, as it always has.
+    const Platform::AdapterFacts facts = mDevice->GetAdapterFacts();
+    if (width > facts.maxTextureWidth || height > facts.maxTextureHeight)
+    {
+        return false;
+    }
+    mDecoding = workers.Decode(std::move(data));
+    mWidth = static_cast<float>(width);
+    mHeight = static_cast<float>(height);
+    LogManager::GetInstance()->Write("Create Texture: %s", name.c_str());
+    return true;
+}
+
+bool Texture::LoadPicture(const std::string& name, DecodeWorkers* workers)
 {
     FileSysManager* files = FileSysManager::Peek();
     FileData data;
@@ -107,6 +153,10 @@ bool Texture::LoadPicture(const std::string& name)
     {
         LogManager::GetInstance()->Write("File not load: %s", name.c_str());
         return false;
+    }
+    if (workers != nullptr && StartDecoding(name, data, *workers))
+    {
+        return true;
     }
     int width = 0;
     int height = 0;
