@@ -6,7 +6,7 @@
 #include "engine/Log/ReportAssert.h"
 #include "engine/Render/DecodeWorkers.h"
 #include "engine/Render/JpegImage.h"
-#include "platform/PngCodec.h"
+#include "platform/PictureDecoder.h"
 
 namespace Korrin
 {
@@ -46,6 +46,10 @@ void Texture::TakeDecoded() const
     {
         // Its header was sound, so it was taken as loaded; it draws as a sprite without a picture.
         LogManager::GetInstance()->Write("Create Texture Failed: %s (broken past its header)", mName.c_str());
+    }
+    else if (!mTexture->DecodeDamage().empty())
+    {
+        LogManager::GetInstance()->Write("Texture %s: %s", mName.c_str(), mTexture->DecodeDamage().c_str());
     }
 }
 
@@ -128,7 +132,8 @@ bool Texture::StartDecoding(const std::string& name, FileData& data, DecodeWorke
 {
     int width = 0;
     int height = 0;
-    if (mDevice == nullptr || !Platform::PngCodec::ReadSize(data.GetData(), data.GetSize(), width, height))
+    if (mDevice == nullptr ||
+        !Platform::PictureDecoder::ReadSize(data.GetData(), data.GetSize(), width, height))
     {
         return false;
     }

@@ -23,8 +23,8 @@ public:
     Texture& operator=(const Texture&) = delete;
 
     // Loads a picture file; a ".jpg" with an "_a.jpg" beside it of the same size takes its alpha from it.
-    // With workers, a PNG whose header is sound is decoded by them: its size is known at once, its pixels
-    // become the device's texture when it is first asked for.
+    // With workers, a picture of one file whose header is sound is decoded by them: its size is known at
+    // once, its pixels become the device's texture when it is first asked for.
     bool Load(const std::string& name, DecodeWorkers* workers = nullptr);
     bool CreateRenderTarget(int width, int height);
     // Gives the device's texture back (before a device reset, or when the texture goes).

@@ -41,7 +41,7 @@ public:
     void HoldAll();
     void ReleaseHeld();
 
-    // From here to FinishDecoding, PNG pictures are decoded by a few threads of their own while the
+    // From here to FinishDecoding, pictures are decoded by a few threads of their own while the
     // loading goes on (see Texture::Load); FinishDecoding waits for them all and makes their textures.
     // The pictures are the same either way, and nothing waits on the clock.
     void StartDecoding();

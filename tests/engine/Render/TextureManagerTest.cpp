@@ -165,7 +165,7 @@ TEST_F(TextureManagerTest, HeldTexturesOutliveTheirOwnersUntilReleasedAndAreNotL
     EXPECT_EQ(mTextures.GetTextureCount(), 1u);
 }
 
-// Pictures decoded by the workers must be the pictures decoded here, known in size at once; a file broken
+// Pictures decoded by the workers must be those decoded here, known in size at once; a file broken
 // in its header still fails at once, one broken past it fails when its texture is made.
 TEST_F(TextureManagerTest, PicturesDecodedAlongsideAreThoseDecodedHere)
 {
@@ -194,20 +194,25 @@ TEST_F(TextureManagerTest, PicturesDecodedAlongsideAreThoseDecodedHere)
     mTextures.StartDecoding();
     Texture* decoded = mTextures.GetTexture("noise.png");
     Texture* other = mTextures.GetTexture("glass.png");
-    Texture* jpeg = mTextures.GetTexture("tree.jpg");
+    Texture* paired = mTextures.GetTexture("tree.jpg");
+    Texture* jpeg = mTextures.GetTexture("bare.jpg");
     Texture* cut = mTextures.GetTexture("cut.png");
     EXPECT_EQ(mTextures.GetTexture("broken.png"), nullptr);
-    ASSERT_TRUE(decoded != nullptr && other != nullptr && jpeg != nullptr && cut != nullptr);
+    ASSERT_TRUE(decoded != nullptr && other != nullptr && paired != nullptr && jpeg != nullptr &&
+                cut != nullptr);
     EXPECT_EQ(decoded->GetWidth(), 37.0f);
     EXPECT_EQ(decoded->GetHeight(), 19.0f);
     EXPECT_TRUE(decoded->IsDecoding());
-    EXPECT_FALSE(jpeg->IsDecoding()) << "only PNG pictures are decoded alongside";
+    EXPECT_FALSE(paired->IsDecoding()) << "a picture with its alpha beside it is put together here";
+    EXPECT_TRUE(jpeg->IsDecoding());
+    EXPECT_EQ(jpeg->GetWidth(), 8.0f);
     EXPECT_EQ(pixels(decoded), expected) << "the first use waits for its picture";
     EXPECT_FALSE(decoded->IsDecoding());
 
     mTextures.FinishDecoding();
     EXPECT_FALSE(other->IsDecoding());
     EXPECT_EQ(Texel(other, 4, 2), 0x40FF0000u);
+    EXPECT_EQ(Texel(jpeg, 0, 0) >> 24, 0xFFu);
     EXPECT_EQ(cut->GetWidth(), 37.0f);
     EXPECT_EQ(cut->GetDeviceTexture(), nullptr);
     EXPECT_NE(mFixture.Log().Text().find("Create Texture Failed: cut.png (broken past its header)"),
