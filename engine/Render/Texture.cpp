@@ -93,25 +93,13 @@ bool Texture::LoadJpegWithAlpha(const std::string& name)
     {
         return false;
     }
-    mTexture = mDevice != nullptr
-                   ? mDevice->CreateTexture(colour->width, colour->height, Platform::TextureUsage::Plain)
-                   : nullptr;
-    if (!mTexture)
-    {
-        ReportAndBreak("Create Texture *.jpg  Failed", kEngineModule, kSource, 120);
-        return false;
-    }
-    const Platform::DeviceTexture::LockedRect locked = mTexture->Lock();
-    if (locked.bits == nullptr)
-    {
-        ReportAndBreak("LockRect *.jpg  Failed", kEngineModule, kSource, 126);
-        mTexture.reset();
-        return false;
-    }
+    // Put together in pixels of no device and handed over whole: nothing is cleared only to be written over.
+    auto pixels = std::make_unique<Platform::DeviceTexture>(
+        colour->width, colour->height, Platform::TextureUsage::Plain,
+        Platform::DeviceTexture::InitialPixels::WrittenWhole);
     for (std::int32_t y = 0; y < colour->height; ++y)
     {
-        auto* row =
-            reinterpret_cast<std::uint32_t*>(locked.bits + static_cast<std::ptrdiff_t>(locked.pitch) * y);
+        std::uint32_t* row = pixels->Row(y);
         for (std::int32_t x = 0; x < colour->width; ++x)
         {
             const std::size_t index = static_cast<std::size_t>(y) * static_cast<std::size_t>(colour->width) +
@@ -121,7 +109,12 @@ bool Texture::LoadJpegWithAlpha(const std::string& name)
                      (static_cast<std::uint32_t>(colour->Green(index)) << 8) | colour->Blue(index);
         }
     }
-    mTexture->Unlock();
+    mTexture = mDevice != nullptr ? mDevice->CreateTextureFromDecoded(std::move(pixels)) : nullptr;
+    if (!mTexture)
+    {
+        ReportAndBreak("Create Texture *.jpg  Failed", kEngineModule, kSource, 120);
+        return false;
+    }
     mWidth = static_cast<float>(colour->width);
     mHeight = static_cast<float>(colour->height);
     LogManager::GetInstance()->Write("_Create Texture: %s", name.c_str());
