@@ -9,6 +9,8 @@
 #   WF_RUNS=11 bench/startup.sh ...                        (runs per mode; default 11)
 #   WF_ARGS= bench/startup.sh ...                          (options instead of --fixed-step: this one paces
 #                                                           the loading bar by the clock)
+#   WF_MENU_LINE='SetCurrent 2' bench/startup.sh ...       (the line to wait for: this one, written as the
+#                                                           menu becomes the screen, also older builds write)
 #
 # The log goes through a named pipe, so the moment the line is written is seen at once; the load average
 # is printed with each figure, since the machine is shared.
@@ -48,7 +50,7 @@ one_run() {
     --input "$work/skip-logos.txt" --frames 200 >/dev/null 2>&1) &
   local pid=$!
   {
-    if grep -q -m1 "Main menu shown"; then
+    if grep -q -m1 "${WF_MENU_LINE:-Main menu shown}"; then
       shown=$EPOCHREALTIME
     fi
     cat >/dev/null # the game goes on writing until it ends
