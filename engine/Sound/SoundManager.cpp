@@ -81,17 +81,18 @@ void SoundManager::LoadScript(const std::string& file, const std::string& table)
 
 void SoundManager::ReadScript(const LuaValue& table)
 {
+    EffectSamples decoded;
     table.ForEachEntry(
-        [this](const LuaValue& /*key*/, const LuaValue& value)
+        [this, &decoded](const LuaValue& /*key*/, const LuaValue& value)
         {
             if (value.IsTable())
             {
-                ReadEntry(value);
+                ReadEntry(value, decoded);
             }
         });
 }
 
-void SoundManager::ReadEntry(const LuaValue& entry)
+void SoundManager::ReadEntry(const LuaValue& entry, EffectSamples& decoded)
 {
     LuaStackGuard guard(entry.GetState());
     const std::string name = entry.GetField("Name").ToString();
@@ -110,7 +111,7 @@ void SoundManager::ReadEntry(const LuaValue& entry)
     const LuaValue type = entry.GetField("Type");
     const std::int32_t soundType = type.IsNumber() && type.ToFloat() == 1.0f ? kMusic : kEffects;
 
-    auto sound = std::make_unique<Sound>(mDevice.get(), file, soundType, voices);
+    auto sound = std::make_unique<Sound>(mDevice.get(), file, soundType, voices, &decoded);
     const LuaValue volume = entry.GetField("Volume");
     if (volume.IsNumber())
     {

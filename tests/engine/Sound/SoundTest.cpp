@@ -250,3 +250,38 @@ TEST_F(SoundTest, LostVoicesAreRestoredWithTheirSamplesOnTheNextPlay)
 }
 
 } // namespace
+
+// Sounds of one list that share a file decode it once: the later ones must hold exactly the samples a
+// decode of their own would give, and music is still streamed from its own decoder.
+TEST_F(SoundTest, AnEffectOfAFileAlreadyDecodedTakesThoseSamples)
+{
+    const std::vector<std::uint8_t> reference = ReferenceDecode("click.ogg");
+    const auto samples = [&reference](const Sound& sound)
+    {
+        Platform::SoundBuffer::Regions regions;
+        Platform::SoundBuffer& buffer = *sound.GetVoiceBuffer(0);
+        if (!buffer.Lock(0, static_cast<std::uint32_t>(reference.size()), regions))
+        {
+            return std::vector<std::uint8_t>{};
+        }
+        std::vector<std::uint8_t> bytes(regions.first, regions.first + regions.firstBytes);
+        buffer.Unlock(regions);
+        return bytes;
+    };
+    Korrin::EffectSamples decoded;
+    Sound first(mDevice.get(), "click.ogg", 0, 2, &decoded);
+    ASSERT_NE(decoded.Find("click.ogg"), nullptr);
+    EXPECT_EQ(decoded.Find("click.ogg")->bytes, reference);
+
+    Sound second(mDevice.get(), "click.ogg", 0, 3, &decoded);
+    Sound music(mDevice.get(), "click.ogg", 1, 1, &decoded);
+    Sound missing(mDevice.get(), "missing.ogg", 0, 1, &decoded);
+    ASSERT_TRUE(first.IsEnabled() && second.IsEnabled() && music.IsEnabled());
+    EXPECT_EQ(samples(first), reference);
+    EXPECT_EQ(samples(second), reference);
+    EXPECT_EQ(second.GetVoiceBuffer(0)->GetFormat().channels, first.GetVoiceBuffer(0)->GetFormat().channels);
+    EXPECT_NE(second.GetVoiceBuffer(2), nullptr) << "its other voices are made as before";
+    EXPECT_TRUE(music.IsStreamed());
+    EXPECT_FALSE(missing.IsEnabled());
+    EXPECT_EQ(decoded.Find("missing.ogg"), nullptr);
+}
