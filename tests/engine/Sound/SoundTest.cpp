@@ -7,6 +7,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
+#include <fstream>
+#include <iterator>
 
 namespace
 {
@@ -284,4 +287,39 @@ TEST_F(SoundTest, AnEffectOfAFileAlreadyDecodedTakesThoseSamples)
     EXPECT_TRUE(music.IsStreamed());
     EXPECT_FALSE(missing.IsEnabled());
     EXPECT_EQ(decoded.Find("missing.ogg"), nullptr);
+}
+
+// The effects of a list are decoded together on a few threads: each kept one must be its file's decode, and
+// a file that ends part-way or is no sound is left to its sound, unlogged here.
+TEST_F(SoundTest, EffectsDecodedTogetherAreKeptWholeOrLeftToTheirSound)
+{
+    const auto fileData = [](const std::string& bytes)
+    {
+        Korrin::FileData data;
+        std::memcpy(data.Allocate(static_cast<std::uint32_t>(bytes.size())), bytes.data(), bytes.size());
+        return data;
+    };
+    const auto read = [](const std::string& name)
+    {
+        std::ifstream file(std::string(kFolder) + "/" + name, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+    };
+    const std::string sale = read("sale.ogg");
+    std::vector<std::pair<std::string, Korrin::FileData>> files;
+    files.emplace_back("click.ogg", fileData(read("click.ogg")));
+    files.emplace_back("sale.ogg", fileData(sale));
+    files.emplace_back("cut.ogg", fileData(sale.substr(0, sale.size() / 2)));
+    files.emplace_back("noise.ogg", fileData("not a sound at all"));
+    files.emplace_back("show_window.ogg", fileData(read("show_window.ogg")));
+
+    Korrin::EffectSamples decoded;
+    decoded.DecodeTogether(std::move(files), 3);
+    for (const char* name : {"click.ogg", "sale.ogg", "show_window.ogg"})
+    {
+        ASSERT_NE(decoded.Find(name), nullptr) << name;
+        EXPECT_EQ(decoded.Find(name)->bytes, ReferenceDecode(name)) << name;
+    }
+    EXPECT_EQ(decoded.Find("cut.ogg"), nullptr);
+    EXPECT_EQ(decoded.Find("noise.ogg"), nullptr);
+    EXPECT_EQ(mLog.Text().find("cut.ogg"), std::string::npos) << "its own sound logs it when it decodes it";
 }
