@@ -173,6 +173,17 @@ void GameApplication::Render()
     PresentFrame(false);
 }
 
+void GameApplication::FrameShown()
+{
+    if (mMenuShown || !mMain || !mStarted || mMain->GetCurrent() != Main::kMainMenuScreen)
+    {
+        return;
+    }
+    // The end of the start-up as the player sees it; bench/startup.sh times the launch to this line.
+    mMenuShown = true;
+    Korrin::LogManager::GetInstance()->Write("Main menu shown: its first frame is presented");
+}
+
 void GameApplication::PresentFrame(bool noCursor)
 {
     Korrin::RenderSystem* render = Korrin::RenderSystem::GetInstance();

@@ -35,6 +35,7 @@ public:
     bool Update() override;
     std::intptr_t WndProc(Platform::WindowHandle window, std::uint32_t message, std::uintptr_t first,
                           std::intptr_t second) override;
+    void FrameShown() override;
 
     // Ends drawing into the frame and puts it on the screen; also called from inside long loads.
     void PresentFrame(bool noCursor);
@@ -72,6 +73,7 @@ private:
     std::unique_ptr<Main> mMain;
     std::unique_ptr<LogoScreen> mLogo;
     bool mStarted = false;
+    bool mMenuShown = false;
     Korrin::Texture* mRenderTexture = nullptr; // the texture manager's
     Korrin::Sprite* mFrameSprite = nullptr;    // the sprite manager's, as are the two below
     Korrin::Sprite* mTopBorder = nullptr;

@@ -3,6 +3,7 @@
 #include "engine/App/TimerManager.h"
 #include "engine/Log/LogManager.h"
 #include "engine/Render/SpriteManager.h"
+#include "engine/Render/TextureManager.h"
 #include "engine/Script/LuaScript.h"
 #include "engine/Script/LuaStackGuard.h"
 #include "engine/Sound/SoundManager.h"
@@ -58,6 +59,13 @@ void Main::Load()
     loading.ShowProgress(0.0f);
     loading.ShowProgress(0.05f);
     loading.ShowProgress(0.2f);
+    // Most of what follows is pictures that the main menu does not show (the windows, the level, the
+    // map): they are decoded alongside, and all of them are made before the menu's first frame.
+    Korrin::TextureManager* textures = Korrin::TextureManager::Peek();
+    if (textures != nullptr)
+    {
+        textures->StartDecoding();
+    }
     if (mHintManager)
     {
         mHintManager->Load();
@@ -79,6 +87,10 @@ void Main::Load()
     CacheList();
     loading.ShowProgress(1.0f);
     loading.Release();
+    if (textures != nullptr)
+    {
+        textures->FinishDecoding();
+    }
 }
 
 void Main::CacheList()

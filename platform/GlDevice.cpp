@@ -2,7 +2,6 @@
 
 #include "platform/GlContext.h"
 #include "platform/GlTexture.h"
-#include "platform/PictureDecoder.h"
 #include "platform/WindowSystem.h"
 
 #include <algorithm>
@@ -318,32 +317,35 @@ std::unique_ptr<DeviceTexture> GlDevice::CreateTexture(int width, int height, Te
     return texture;
 }
 
+std::unique_ptr<DeviceTexture> GlDevice::CreateTextureFromDecoded(std::unique_ptr<DeviceTexture> decoded)
+{
+    if (!decoded || !ValidSize(decoded->Width(), decoded->Height(), mMaxTextureSide) ||
+        !mContext->MakeCurrent())
+    {
+        return nullptr;
+    }
+    // The GL texture is made from the decoded pixels themselves: no cleared picture sent first, no copy.
+    auto texture = std::make_unique<GlTexture>(mContext, std::move(*decoded));
+    mBoundFramebuffer = ~0u;
+    if (!texture->IsValid())
+    {
+        return nullptr;
+    }
+    texture->SetOwner(Link());
+    return texture;
+}
+
 std::unique_ptr<DeviceTexture> GlDevice::CreateTextureFromFileInMemory(const std::uint8_t* data,
                                                                        std::size_t size, int& imageWidth,
                                                                        int& imageHeight)
 {
-    Image image;
-    const bool decoded = PictureDecoder::Decode(data, size, image);
-    if (!decoded)
-    {
-        return nullptr;
-    }
-    std::unique_ptr<DeviceTexture> texture = CreateTexture(image.width, image.height, TextureUsage::Plain);
+    std::unique_ptr<DeviceTexture> texture = CreateTextureFromDecoded(DecodePicture(data, size));
     if (!texture)
     {
         return nullptr;
     }
-    DeviceTexture::LockedRect locked = texture->Lock();
-    for (int y = 0; y < image.height; ++y)
-    {
-        std::copy_n(image.pixels.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(image.width),
-                    image.width,
-                    reinterpret_cast<std::uint32_t*>(locked.bits + std::ptrdiff_t{y} * locked.pitch));
-    }
-    texture->Unlock();
-    texture->SetDecodeDamage(image.damage);
-    imageWidth = image.width;
-    imageHeight = image.height;
+    imageWidth = texture->Width();
+    imageHeight = texture->Height();
     return texture;
 }
 

@@ -35,6 +35,7 @@ public:
     AdapterFacts GetAdapterFacts() const override;
 
     std::unique_ptr<DeviceTexture> CreateTexture(int width, int height, TextureUsage usage) override;
+    std::unique_ptr<DeviceTexture> CreateTextureFromDecoded(std::unique_ptr<DeviceTexture> decoded) override;
     std::unique_ptr<DeviceTexture> CreateTextureFromFileInMemory(const std::uint8_t* data, std::size_t size,
                                                                  int& imageWidth, int& imageHeight) override;
     std::unique_ptr<VertexBuffer> CreateVertexBuffer(std::size_t vertices) override;

@@ -11,6 +11,12 @@ GlTexture::GlTexture(std::shared_ptr<GlContext> context, int width, int height, 
     Create();
 }
 
+GlTexture::GlTexture(std::shared_ptr<GlContext> context, DeviceTexture&& pixels)
+    : DeviceTexture(std::move(pixels)), mContext(std::move(context)), mSentRevision(Revision())
+{
+    Create();
+}
+
 GlTexture::~GlTexture()
 {
     // Once the window has gone, so have the context and every GL object in it.

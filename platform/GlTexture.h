@@ -18,6 +18,8 @@ class GlTexture final : public DeviceTexture
 {
 public:
     GlTexture(std::shared_ptr<GlContext> context, int width, int height, TextureUsage usage);
+    // A plain texture of those pixels (a decoded picture), which it takes over.
+    GlTexture(std::shared_ptr<GlContext> context, DeviceTexture&& pixels);
     ~GlTexture() override;
     GlTexture(const GlTexture&) = delete;
     GlTexture& operator=(const GlTexture&) = delete;

@@ -1,5 +1,6 @@
 #include "platform/GraphicsDevice.h"
 
+#include "platform/PictureDecoder.h"
 #include "platform/WindowSystem.h"
 
 namespace Platform
@@ -21,6 +22,26 @@ void GraphicsDevice::ReadTexture(const DeviceTexture& texture, Image& out)
                        static_cast<std::size_t>(x)] = row[x] | opaque;
         }
     }
+}
+
+std::unique_ptr<DeviceTexture> GraphicsDevice::DecodePicture(const std::uint8_t* data, std::size_t size)
+{
+    // Decoded straight into the texture's pixels: a second copy of a large picture costs more of the
+    // start-up than decoding it.
+    std::unique_ptr<DeviceTexture> texture;
+    const PixelStorage storage = [&texture](int width, int height)
+    {
+        texture = std::make_unique<DeviceTexture>(width, height, TextureUsage::Plain,
+                                                  DeviceTexture::InitialPixels::WrittenWhole);
+        return PixelRows{texture->Row(0), texture->PitchPixels()};
+    };
+    std::string damage;
+    if (!PictureDecoder::Decode(data, size, storage, damage) || !texture)
+    {
+        return nullptr;
+    }
+    texture->SetDecodeDamage(damage);
+    return texture;
 }
 
 DisplayMode GraphicsDevice::DisplayModeFor(const WindowSystem* windows, int backBufferWidth,

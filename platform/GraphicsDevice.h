@@ -38,6 +38,13 @@ public:
     virtual std::unique_ptr<DeviceTexture> CreateTextureFromFileInMemory(const std::uint8_t* data,
                                                                          std::size_t size, int& imageWidth,
                                                                          int& imageHeight) = 0;
+    // A picture file held in memory decoded into texture pixels of no device, for
+    // CreateTextureFromDecoded; null for a broken file. It touches no device, so any thread may call it.
+    static std::unique_ptr<DeviceTexture> DecodePicture(const std::uint8_t* data, std::size_t size);
+    // A texture of this device that takes over the pixels of a decoded picture; null when it cannot be
+    // made (too large, or the device is lost).
+    virtual std::unique_ptr<DeviceTexture>
+    CreateTextureFromDecoded(std::unique_ptr<DeviceTexture> decoded) = 0;
     virtual std::unique_ptr<VertexBuffer> CreateVertexBuffer(std::size_t vertices) = 0;
     virtual std::unique_ptr<IndexBuffer> CreateIndexBuffer(std::size_t indices) = 0;
 

@@ -20,4 +20,23 @@ bool PictureDecoder::Decode(const std::uint8_t* data, std::size_t size, Image& o
                                        : JpegDecoder::Decode(data, size, out);
 }
 
+bool PictureDecoder::ReadSize(const std::uint8_t* data, std::size_t size, int& width, int& height)
+{
+    if (PngCodec::IsPng(data, size))
+    {
+        return PngCodec::ReadSize(data, size, width, height);
+    }
+    bool accepted = false;
+    const PixelStorage measure = [&](int measuredWidth, int measuredHeight)
+    {
+        width = measuredWidth;
+        height = measuredHeight;
+        accepted = true;
+        return PixelRows{}; // refused, so nothing is decoded
+    };
+    std::string damage;
+    JpegDecoder::Decode(data, size, measure, damage);
+    return accepted;
+}
+
 } // namespace Platform

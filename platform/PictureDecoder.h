@@ -20,6 +20,8 @@ namespace PictureDecoder
 bool Decode(const std::uint8_t* data, std::size_t size, const PixelStorage& storage, std::string& damage);
 // The same into a picture of its own; false (and out empty) for a broken file.
 bool Decode(const std::uint8_t* data, std::size_t size, Image& out);
+// The size Decode would give, from the header alone; false where Decode refuses the header.
+bool ReadSize(const std::uint8_t* data, std::size_t size, int& width, int& height);
 
 } // namespace PictureDecoder
 

@@ -22,6 +22,8 @@ public:
     static bool Decode(const std::uint8_t* data, std::size_t size, Image& out);
     // The same into storage the caller gives once the size is known; false for a broken file.
     static bool Decode(const std::uint8_t* data, std::size_t size, const PixelStorage& storage);
+    // The size from the header alone, as Decode would give it; false where Decode refuses the header.
+    static bool ReadSize(const std::uint8_t* data, std::size_t size, int& width, int& height);
     // Writes the picture with its alpha channel.
     static bool Write(const Image& image, const std::string& path);
 };

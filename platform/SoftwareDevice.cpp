@@ -92,6 +92,18 @@ std::unique_ptr<DeviceTexture> SoftwareDevice::CreateTextureFromFileInMemory(con
     return texture;
 }
 
+std::unique_ptr<DeviceTexture>
+SoftwareDevice::CreateTextureFromDecoded(std::unique_ptr<DeviceTexture> decoded)
+{
+    // The device draws from main memory: the decoded pixels are the texture.
+    if (!decoded || !ValidSize(decoded->Width(), decoded->Height()))
+    {
+        return nullptr;
+    }
+    decoded->SetOwner(Link());
+    return decoded;
+}
+
 std::unique_ptr<VertexBuffer> SoftwareDevice::CreateVertexBuffer(std::size_t vertices)
 {
     if (vertices == 0 || !mLife.IsWorking())

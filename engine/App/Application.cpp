@@ -260,6 +260,7 @@ bool Application::Frame()
     }
     Render();
     PresentBackBuffer();
+    FrameShown();
 
     mFrameDrawn = true;
     Platform::Services::Current().FrameEnded();

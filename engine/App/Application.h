@@ -24,7 +24,7 @@ class SoundManager;
 class TimerManager;
 
 // The engine's application: the window, the engine's managers and the main loop. The game derives
-// from it and fills the six hooks; Run is its whole life.
+// from it and fills the hooks; Run is its whole life.
 class Application
 {
 public:
@@ -44,6 +44,8 @@ public:
     virtual bool Update();
     virtual std::intptr_t WndProc(Platform::WindowHandle window, std::uint32_t message, std::uintptr_t first,
                                   std::intptr_t second);
+    // A frame of the main loop has been presented.
+    virtual void FrameShown() {}
 
     // Creates the managers and the window, runs the hooks and the loop; 0 when the loop ends, -1 when no
     // window could be made.

@@ -1,10 +1,12 @@
 #include "engine/Render/TextureManager.h"
 
 #include "engine/Log/LogManager.h"
+#include "engine/Render/DecodeWorkers.h"
 #include "engine/Render/Texture.h"
 #include "engine/Util/ValueText.h"
 
 #include <algorithm>
+#include <thread>
 
 namespace Korrin
 {
@@ -31,7 +33,7 @@ Texture* TextureManager::GetTexture(const std::string& name)
         return found->second.get();
     }
     auto texture = std::make_unique<Texture>(mDevice);
-    if (!texture->Load(key))
+    if (!texture->Load(key, mDecodeWorkers.get()))
     {
         LogManager::GetInstance()->Write("NULL %s", key.c_str());
         return nullptr;
@@ -136,6 +138,27 @@ void TextureManager::ReleaseHeld()
     {
         UnloadTexture(texture);
     }
+}
+
+void TextureManager::StartDecoding()
+{
+    if (!mDecodeWorkers)
+    {
+        mDecodeWorkers =
+            std::make_unique<DecodeWorkers>(DecodeWorkers::ThreadsFor(std::thread::hardware_concurrency()));
+    }
+}
+
+void TextureManager::FinishDecoding()
+{
+    for (const auto& [name, texture] : mTextures)
+    {
+        if (texture->IsDecoding())
+        {
+            texture->GetDeviceTexture();
+        }
+    }
+    mDecodeWorkers.reset();
 }
 
 } // namespace Korrin

@@ -11,6 +11,7 @@
 namespace Korrin
 {
 
+class DecodeWorkers;
 class Texture;
 
 // Loads every picture once and keeps it by its lower-cased file name with a reference count; makes the
@@ -40,6 +41,12 @@ public:
     void HoldAll();
     void ReleaseHeld();
 
+    // From here to FinishDecoding, pictures are decoded by a few threads of their own while the
+    // loading goes on (see Texture::Load); FinishDecoding waits for them all and makes their textures.
+    // The pictures are the same either way, and nothing waits on the clock.
+    void StartDecoding();
+    void FinishDecoding();
+
     std::size_t GetTextureCount() const { return mTextures.size(); }
     const std::vector<Texture*>& GetRenderTextures() const { return mRenderTextures; }
 
@@ -48,6 +55,7 @@ private:
     std::map<std::string, std::unique_ptr<Texture>> mTextures;
     std::vector<Texture*> mRenderTextures;
     std::vector<Texture*> mHeld;
+    std::unique_ptr<DecodeWorkers> mDecodeWorkers;
 };
 
 } // namespace Korrin

@@ -4,6 +4,7 @@
 #include "engine/File/FileSysManager.h"
 #include "engine/Log/LogManager.h"
 #include "engine/Log/ReportAssert.h"
+#include "engine/Script/LuaChunkCache.h"
 #include "engine/Util/ValueText.h"
 
 #include <cstring>
@@ -92,8 +93,7 @@ LuaScript::LoadResult LuaScript::RunChunk(const std::string& name, const char* b
         return LoadResult::ScriptFailed;
     }
     const std::string chunkName = "@" + name;
-    if (luaL_loadbuffer(mState, bytes, size, chunkName.c_str()) != 0 ||
-        lua_pcall(mState, 0, LUA_MULTRET, 0) != 0)
+    if (LuaChunkCache::Load(mState, bytes, size, chunkName) != 0 || lua_pcall(mState, 0, LUA_MULTRET, 0) != 0)
     {
         // The data's author learns what went wrong; the message is then dropped so the stack stays as the
         // script left it.

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 namespace Korrin
 {
@@ -24,11 +25,11 @@ float Clamp01(float value)
 } // namespace
 
 Sound::Sound(Platform::SoundDevice* device, const std::string& fileName, std::int32_t type,
-             std::uint16_t voiceCount)
+             std::uint16_t voiceCount, EffectSamples* decoded)
     : mDevice(device), mFileName(fileName), mVoiceCount(std::max<std::int32_t>(1, voiceCount)), mType(type)
 {
     mVoices.resize(static_cast<std::size_t>(mVoiceCount));
-    Load();
+    Load(decoded);
     mTypeVolume = 0.0f;
 }
 
@@ -61,17 +62,15 @@ Platform::SoundBuffer* Sound::GetVoiceBuffer(std::int32_t voice) const
     return mVoices[static_cast<std::size_t>(voice)].buffer.get();
 }
 
-void Sound::Load()
+void Sound::Load(EffectSamples* decoded)
 {
     if (mDevice == nullptr)
     {
         return;
     }
-    if (!mSoundFile)
-    {
-        mSoundFile = std::make_unique<SoundOGG>();
-    }
-    if (!mSoundFile->Open(mFileName) || !MakeFirstVoice())
+    const EffectSamples::Samples* known =
+        decoded != nullptr && mType != kMusic ? decoded->Find(mFileName) : nullptr;
+    if (known != nullptr ? !MakeFirstVoiceFrom(*known) : !DecodeFirstVoice(decoded))
     {
         LogManager::GetInstance()->Write("sound file is bad: %s", mFileName.c_str());
         mSoundFile.reset();
@@ -86,6 +85,23 @@ void Sound::Load()
             break;
         }
     }
+}
+
+bool Sound::DecodeFirstVoice(EffectSamples* decoded)
+{
+    if (!mSoundFile)
+    {
+        mSoundFile = std::make_unique<SoundOGG>();
+    }
+    if (!mSoundFile->Open(mFileName) || !MakeFirstVoice())
+    {
+        return false;
+    }
+    if (decoded != nullptr && !mStreamed)
+    {
+        KeepSamples(*decoded);
+    }
+    return true;
 }
 
 bool Sound::MakeFirstVoice()
@@ -106,6 +122,49 @@ bool Sound::MakeFirstVoice()
         mSoundFile.reset();
     }
     return true;
+}
+
+bool Sound::MakeFirstVoiceFrom(const EffectSamples::Samples& samples)
+{
+    // The same bytes as decoding the file again would give: an effect is decoded whole, from its start.
+    mBytesWritten = 0;
+    mStreamed = false;
+    mBufferSize = static_cast<std::uint32_t>(samples.bytes.size());
+    mVoices[0].buffer = mDevice->CreateBuffer(samples.format, mBufferSize);
+    if (!mVoices[0].buffer)
+    {
+        return false;
+    }
+    Platform::SoundBuffer::Regions regions;
+    if (mVoices[0].buffer->Lock(0, mBufferSize, regions))
+    {
+        std::memcpy(regions.first, samples.bytes.data(), regions.firstBytes);
+        if (regions.secondBytes != 0)
+        {
+            std::memcpy(regions.second, samples.bytes.data() + regions.firstBytes, regions.secondBytes);
+        }
+        mVoices[0].buffer->Unlock(regions);
+    }
+    mBytesWritten += mBufferSize;
+    return true;
+}
+
+void Sound::KeepSamples(EffectSamples& decoded)
+{
+    Platform::SoundBuffer::Regions regions;
+    if (!mVoices[0].buffer->Lock(0, mBufferSize, regions))
+    {
+        return;
+    }
+    EffectSamples::Samples samples{
+        mVoices[0].buffer->GetFormat(),
+        std::vector<std::uint8_t>(regions.first, regions.first + regions.firstBytes)};
+    if (regions.secondBytes != 0)
+    {
+        samples.bytes.insert(samples.bytes.end(), regions.second, regions.second + regions.secondBytes);
+    }
+    mVoices[0].buffer->Unlock(regions);
+    decoded.Keep(mFileName, std::move(samples));
 }
 
 bool Sound::FillBuffer(Platform::SoundBuffer& buffer, SoundFile& file, std::uint32_t offset,

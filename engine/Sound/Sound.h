@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/Sound/EffectSamples.h"
+
 #include <cstdint>
 #include <memory>
 #include <mutex>
@@ -33,9 +35,10 @@ public:
         float volume = 0.0f;
     };
 
-    // A null device, or a file that cannot be decoded, leaves the sound disabled: it never plays.
+    // A null device, or a file that cannot be decoded, leaves the sound disabled: it never plays. An effect
+    // takes its samples from decoded when that file is there, and leaves them there when it decodes it.
     Sound(Platform::SoundDevice* device, const std::string& fileName, std::int32_t type,
-          std::uint16_t voiceCount);
+          std::uint16_t voiceCount, EffectSamples* decoded = nullptr);
     ~Sound();
     Sound(const Sound&) = delete;
     Sound& operator=(const Sound&) = delete;
@@ -70,8 +73,11 @@ public:
     Platform::SoundBuffer* GetVoiceBuffer(std::int32_t voice) const;
 
 private:
-    void Load();
+    void Load(EffectSamples* decoded);
+    bool DecodeFirstVoice(EffectSamples* decoded);
     bool MakeFirstVoice();
+    bool MakeFirstVoiceFrom(const EffectSamples::Samples& samples);
+    void KeepSamples(EffectSamples& decoded);
     bool FillBuffer(Platform::SoundBuffer& buffer, SoundFile& file, std::uint32_t offset,
                     std::uint32_t bytes);
     std::int32_t FindFreeVoice();

@@ -1,5 +1,6 @@
 #include "engine/Sound/SoundManager.h"
 
+#include "engine/File/FileSysManager.h"
 #include "engine/Log/LogManager.h"
 #include "engine/Script/LuaScript.h"
 #include "engine/Script/LuaStackGuard.h"
@@ -11,6 +12,8 @@
 #include <algorithm>
 #include <chrono>
 #include <cmath>
+#include <filesystem>
+#include <thread>
 
 namespace Korrin
 {
@@ -29,6 +32,45 @@ std::uint16_t VoiceCountOf(const LuaValue& cache)
         return 1;
     }
     return std::max<std::uint16_t>(CheckedInteger<std::uint16_t>(cache.ToFloat()), 1);
+}
+
+// More threads than this gain little for a list of short effects.
+constexpr int kMostDecodeThreads = 4;
+
+// The files of the list's effects, each once, read here so that their decoding can run on a few threads;
+// a file that cannot be read is left to its sound, which logs it.
+std::vector<std::pair<std::string, FileData>> EffectFilesOf(const LuaValue& table)
+{
+    std::vector<std::pair<std::string, FileData>> files;
+    FileSysManager* fileSystem = FileSysManager::Peek();
+    std::error_code error;
+    // Without its folder every read is reported: the sounds' own loads do that, once each, as ever.
+    if (fileSystem == nullptr || !std::filesystem::is_directory(fileSystem->GetStartFolder(), error))
+    {
+        return files;
+    }
+    table.ForEachEntry(
+        [fileSystem, &files](const LuaValue& /*key*/, const LuaValue& entry)
+        {
+            if (!entry.IsTable())
+            {
+                return;
+            }
+            LuaStackGuard guard(entry.GetState());
+            const std::string name = entry.GetField("Name").ToString();
+            const std::string file = entry.GetField("File").ToString();
+            const LuaValue type = entry.GetField("Type");
+            const bool music = type.IsNumber() && type.ToFloat() == 1.0f;
+            const bool listed = std::any_of(files.begin(), files.end(),
+                                            [&file](const auto& known) { return known.first == file; });
+            FileData data;
+            if (!name.empty() && !file.empty() && !music && !listed &&
+                fileSystem->FindFileData(file, data, "rb") && data.HasData())
+            {
+                files.emplace_back(file, std::move(data));
+            }
+        });
+    return files;
 }
 
 } // namespace
@@ -81,17 +123,21 @@ void SoundManager::LoadScript(const std::string& file, const std::string& table)
 
 void SoundManager::ReadScript(const LuaValue& table)
 {
+    EffectSamples decoded;
+    decoded.DecodeTogether(
+        EffectFilesOf(table),
+        std::clamp(static_cast<int>(std::thread::hardware_concurrency()) - 1, 1, kMostDecodeThreads));
     table.ForEachEntry(
-        [this](const LuaValue& /*key*/, const LuaValue& value)
+        [this, &decoded](const LuaValue& /*key*/, const LuaValue& value)
         {
             if (value.IsTable())
             {
-                ReadEntry(value);
+                ReadEntry(value, decoded);
             }
         });
 }
 
-void SoundManager::ReadEntry(const LuaValue& entry)
+void SoundManager::ReadEntry(const LuaValue& entry, EffectSamples& decoded)
 {
     LuaStackGuard guard(entry.GetState());
     const std::string name = entry.GetField("Name").ToString();
@@ -110,7 +156,7 @@ void SoundManager::ReadEntry(const LuaValue& entry)
     const LuaValue type = entry.GetField("Type");
     const std::int32_t soundType = type.IsNumber() && type.ToFloat() == 1.0f ? kMusic : kEffects;
 
-    auto sound = std::make_unique<Sound>(mDevice.get(), file, soundType, voices);
+    auto sound = std::make_unique<Sound>(mDevice.get(), file, soundType, voices, &decoded);
     const LuaValue volume = entry.GetField("Volume");
     if (volume.IsNumber())
     {

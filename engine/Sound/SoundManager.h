@@ -22,6 +22,7 @@ class SoundDevice;
 namespace Korrin
 {
 
+class EffectSamples;
 class Sound;
 
 // The engine's sound: opens the sound device, reads sound lists (".audio" files), owns every sound by
@@ -70,7 +71,7 @@ public:
     std::size_t GetStreamedCount();
 
 private:
-    void ReadEntry(const LuaValue& entry);
+    void ReadEntry(const LuaValue& entry, EffectSamples& decoded);
     void StartThread();
     void ThreadProc();
     void UpdateStreamed();

@@ -33,12 +33,25 @@ SoundOGG::~SoundOGG()
 bool SoundOGG::Open(const std::string& name)
 {
     Close();
-    if (!FileSysManager::GetInstance()->FindFileData(name, mFileCopy, "rb") || !mFileCopy.HasData())
+    FileData file;
+    if (!FileSysManager::GetInstance()->FindFileData(name, file, "rb") || !file.HasData())
     {
         LogManager::GetInstance()->Write("File not load: %s", name.c_str());
         return false;
     }
+    return OpenCopy(name, std::move(file), false);
+}
+
+bool SoundOGG::OpenCopy(const std::string& name, FileData file, bool quiet)
+{
+    Close();
+    mFileCopy = std::move(file);
+    if (!mFileCopy.HasData())
+    {
+        return false;
+    }
     mName = name;
+    mQuiet = quiet;
     mCutShortLogged = false;
     mSource = MemorySource{mFileCopy.GetData(), mFileCopy.GetSize(), 0};
     if (ov_open_callbacks(&mSource, &mDecoder, nullptr, 0, kMemoryCallbacks) < 0)
@@ -140,7 +153,7 @@ void SoundOGG::LogCutShort(long decoderResult)
         return;
     }
     mCutShortLogged = true;
-    if (LogManager* log = LogManager::Peek())
+    if (LogManager* log = LogManager::Peek(); log != nullptr && !mQuiet)
     {
         log->Write("SoundOGG %s: %s after %u of %u bytes of sound; the rest is silent", mName.c_str(),
                    decoderResult == 0 ? "the data ends" : "the data is damaged", mBytesRead, mTotalBytes);

@@ -27,6 +27,10 @@ public:
     ~SoundOGG() override;
 
     bool Open(const std::string& name) override;
+    // Opens a copy of the file already read; with quiet, a stream that ends part-way is not logged but
+    // only told by EndedPartWay (for a decode on another thread, whose caller decides).
+    bool OpenCopy(const std::string& name, FileData file, bool quiet);
+    bool EndedPartWay() const { return mCutShortLogged; }
     void Rewind() override;
     std::int32_t Read(std::uint8_t* buffer, std::int32_t bytes, bool loop) override;
     void Close() override;
@@ -48,6 +52,7 @@ private:
     std::string mName;
     // A stream that ends part-way is said once per opening, not at every read that meets it.
     bool mCutShortLogged = false;
+    bool mQuiet = false;
 };
 
 } // namespace Korrin

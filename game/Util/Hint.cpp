@@ -47,12 +47,22 @@ std::uint32_t RunCount(float length, float piece)
 } // namespace
 
 Hint::Hint(const LuaValue& table, const std::string& scriptFile)
+    : Hint(table, Korrin::SpriteManager::Peek() != nullptr
+                      ? Korrin::SpriteManager::Peek()->LoadAnimatedSprite("hintCorners", scriptFile)
+                      : nullptr)
+{
+}
+
+Hint::Hint(const LuaValue& table, const LuaValue& corners)
+    : Hint(table, Korrin::SpriteManager::Peek() != nullptr
+                      ? Korrin::SpriteManager::Peek()->CreateAnimatedSpriteFromTable(corners)
+                      : nullptr)
+{
+}
+
+Hint::Hint(const LuaValue& table, Korrin::AnimatedSprite* corners) : mCorners(corners)
 {
     Korrin::LuaStackGuard guard(table.GetState());
-    if (Korrin::SpriteManager* sprites = Korrin::SpriteManager::Peek())
-    {
-        mCorners = sprites->LoadAnimatedSprite("hintCorners", scriptFile);
-    }
     const LuaValue style = table.GetField("windowStyle");
     const LuaValue data = table.GetField("data");
     if (style.IsTable())

@@ -47,8 +47,12 @@ public:
         kPieceCount,
     };
 
-    // Builds the hint from its script table; scriptFile is the file the table comes from.
+    // Builds the hint from its script table; scriptFile is the file the table comes from, whose table
+    // "hintCorners" gives the window's corners.
     Hint(const LuaValue& table, const std::string& scriptFile);
+    // The same with the corners' table of that file already at hand: its hints then do not run the
+    // whole file again, each for its own copy of it.
+    Hint(const LuaValue& table, const LuaValue& corners);
     virtual ~Hint();
     Hint(const Hint&) = delete;
     Hint& operator=(const Hint&) = delete;
@@ -80,6 +84,7 @@ public:
     const std::map<std::string, std::unique_ptr<Korrin::Text>>& GetTexts() const { return mTexts; }
 
 private:
+    Hint(const LuaValue& table, Korrin::AnimatedSprite* corners);
     void ReadWindowStyle(const LuaValue& style);
     void ReadData(const LuaValue& data);
     void ComputePieces();

@@ -29,6 +29,7 @@ void HintManager::LoadFile(const std::string& file, bool isCharacterList)
     script.LoadFile(file, Korrin::LuaScript::IfMissing::Report);
     Korrin::LuaStackGuard guard(script.GetState());
     const LuaValue list = script.GetGlobal("HintList");
+    const LuaValue corners = script.GetGlobal("hintCorners");
     std::vector<std::string> names;
     list.ForEachEntry(
         [&names](const LuaValue& /*key*/, const LuaValue& value)
@@ -44,7 +45,7 @@ void HintManager::LoadFile(const std::string& file, bool isCharacterList)
         {
             Korrin::LuaStackGuard tableGuard(script.GetState());
             HintRecord record;
-            record.hint = std::make_unique<Hint>(script.GetGlobal(name.c_str()), file);
+            record.hint = std::make_unique<Hint>(script.GetGlobal(name.c_str()), corners);
             mHints.emplace(name, std::move(record));
         }
         if (isCharacterList)

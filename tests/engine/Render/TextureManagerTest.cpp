@@ -164,3 +164,62 @@ TEST_F(TextureManagerTest, HeldTexturesOutliveTheirOwnersUntilReleasedAndAreNotL
     mTextures.ReleaseHeld(); // nothing held: nothing happens
     EXPECT_EQ(mTextures.GetTextureCount(), 1u);
 }
+
+// Pictures decoded by the workers must be those decoded here, known in size at once; a file broken
+// in its header still fails at once, one broken past it fails when its texture is made.
+TEST_F(TextureManagerTest, PicturesDecodedAlongsideAreThoseDecodedHere)
+{
+    Platform::Image noise = Flat(37, 19, 0);
+    for (std::size_t i = 0; i < noise.pixels.size(); ++i)
+    {
+        noise.pixels[i] = static_cast<std::uint32_t>(i) * 2654435761u;
+    }
+    const std::string media = mFolder.Path() + "/media/";
+    ASSERT_TRUE(Platform::PngCodec::Write(noise, media + "noise.png"));
+    const std::string whole = mFolder.Read("media/noise.png");
+    mFolder.Write("media/cut.png", whole.substr(0, whole.size() * 2 / 3));
+    mFolder.Write("media/broken.png", "\x89PNG\r\n\x1a\nnot really");
+    ASSERT_TRUE(Platform::PngCodec::Write(Flat(2, 2, 0xFF00FF00u), media + "after.png"));
+    const auto pixels = [](Texture* texture)
+    {
+        Platform::Image image;
+        Platform::GraphicsDevice::ReadTexture(*texture->GetDeviceTexture(), image);
+        return image.pixels;
+    };
+    Texture* here = mTextures.GetTexture("noise.png");
+    ASSERT_NE(here, nullptr);
+    const std::vector<std::uint32_t> expected = pixels(here);
+    mTextures.UnloadTexture(here);
+
+    mTextures.StartDecoding();
+    Texture* decoded = mTextures.GetTexture("noise.png");
+    Texture* other = mTextures.GetTexture("glass.png");
+    Texture* paired = mTextures.GetTexture("tree.jpg");
+    Texture* jpeg = mTextures.GetTexture("bare.jpg");
+    Texture* cut = mTextures.GetTexture("cut.png");
+    EXPECT_EQ(mTextures.GetTexture("broken.png"), nullptr);
+    ASSERT_TRUE(decoded != nullptr && other != nullptr && paired != nullptr && jpeg != nullptr &&
+                cut != nullptr);
+    EXPECT_EQ(decoded->GetWidth(), 37.0f);
+    EXPECT_EQ(decoded->GetHeight(), 19.0f);
+    EXPECT_TRUE(decoded->IsDecoding());
+    EXPECT_FALSE(paired->IsDecoding()) << "a picture with its alpha beside it is put together here";
+    EXPECT_TRUE(jpeg->IsDecoding());
+    EXPECT_EQ(jpeg->GetWidth(), 8.0f);
+    EXPECT_EQ(pixels(decoded), expected) << "the first use waits for its picture";
+    EXPECT_FALSE(decoded->IsDecoding());
+
+    mTextures.FinishDecoding();
+    EXPECT_FALSE(other->IsDecoding());
+    EXPECT_EQ(Texel(other, 4, 2), 0x40FF0000u);
+    EXPECT_EQ(Texel(jpeg, 0, 0) >> 24, 0xFFu);
+    EXPECT_EQ(cut->GetWidth(), 37.0f);
+    EXPECT_EQ(cut->GetDeviceTexture(), nullptr);
+    EXPECT_NE(mFixture.Log().Text().find("Create Texture Failed: cut.png (broken past its header)"),
+              std::string::npos);
+    EXPECT_NE(mFixture.Log().Text().find("Create Texture Failed: broken.png"), std::string::npos);
+
+    Texture* later = mTextures.GetTexture("after.png");
+    ASSERT_NE(later, nullptr);
+    EXPECT_FALSE(later->IsDecoding()) << "after the finish, pictures are decoded here again";
+}

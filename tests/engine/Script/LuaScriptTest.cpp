@@ -95,3 +95,37 @@ TEST(LuaScript, WithoutAFileSystemNothingIsFound)
     EXPECT_EQ(script.LoadFile("config.cfg", IfMissing::Log), LoadResult::FileMissing);
     EXPECT_EQ(ReportRecorder::LastDescription(), "FileSysManager::mSingleton==NULL");
 }
+
+// Compiled chunks are kept between loads: a file must still run as its text now stands, and an error in a
+// chunk run again must still name its file and line.
+TEST(LuaScript, AFileRunAgainRunsItsPresentTextAndNamesItsErrorsAsBefore)
+{
+    ReportRecorder::Clear();
+    TestSupport::LogCapture log;
+    TestSupport::TempFolder folder("rerun");
+    Korrin::FileSysManager files(folder.Path());
+    const auto valueAfterRun = []
+    {
+        LuaScript script;
+        script.LoadFile("data.lua", IfMissing::Report);
+        LuaStackGuard guard(script.GetState());
+        return script.GetGlobal("Value").ToFloat();
+    };
+    folder.Write("data.lua", "Value = 1\n");
+    EXPECT_EQ(valueAfterRun(), 1.0f);
+    EXPECT_EQ(valueAfterRun(), 1.0f);
+    folder.Write("data.lua", "Value = 2\n");
+    EXPECT_EQ(valueAfterRun(), 2.0f);
+
+    folder.Write("failing.lua", "Before = 1\n\nlocal t = nil\nAfter = t.field\n");
+    for (int run = 0; run < 2; ++run)
+    {
+        LuaScript script;
+        EXPECT_EQ(script.LoadFile("failing.lua", IfMissing::Report), LoadResult::ScriptFailed);
+    }
+    const std::string text = log.Text();
+    const std::string line = "LuaScript::LoadFile failing.lua: failing.lua:4: attempt to index local 't'";
+    const auto first = text.find(line);
+    ASSERT_NE(first, std::string::npos) << text;
+    EXPECT_NE(text.find(line, first + line.size()), std::string::npos) << text;
+}

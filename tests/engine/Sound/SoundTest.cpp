@@ -7,6 +7,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
+#include <fstream>
+#include <iterator>
 
 namespace
 {
@@ -250,3 +253,73 @@ TEST_F(SoundTest, LostVoicesAreRestoredWithTheirSamplesOnTheNextPlay)
 }
 
 } // namespace
+
+// Sounds of one list that share a file decode it once: the later ones must hold exactly the samples a
+// decode of their own would give, and music is still streamed from its own decoder.
+TEST_F(SoundTest, AnEffectOfAFileAlreadyDecodedTakesThoseSamples)
+{
+    const std::vector<std::uint8_t> reference = ReferenceDecode("click.ogg");
+    const auto samples = [&reference](const Sound& sound)
+    {
+        Platform::SoundBuffer::Regions regions;
+        Platform::SoundBuffer& buffer = *sound.GetVoiceBuffer(0);
+        if (!buffer.Lock(0, static_cast<std::uint32_t>(reference.size()), regions))
+        {
+            return std::vector<std::uint8_t>{};
+        }
+        std::vector<std::uint8_t> bytes(regions.first, regions.first + regions.firstBytes);
+        buffer.Unlock(regions);
+        return bytes;
+    };
+    Korrin::EffectSamples decoded;
+    Sound first(mDevice.get(), "click.ogg", 0, 2, &decoded);
+    ASSERT_NE(decoded.Find("click.ogg"), nullptr);
+    EXPECT_EQ(decoded.Find("click.ogg")->bytes, reference);
+
+    Sound second(mDevice.get(), "click.ogg", 0, 3, &decoded);
+    Sound music(mDevice.get(), "click.ogg", 1, 1, &decoded);
+    Sound missing(mDevice.get(), "missing.ogg", 0, 1, &decoded);
+    ASSERT_TRUE(first.IsEnabled() && second.IsEnabled() && music.IsEnabled());
+    EXPECT_EQ(samples(first), reference);
+    EXPECT_EQ(samples(second), reference);
+    EXPECT_EQ(second.GetVoiceBuffer(0)->GetFormat().channels, first.GetVoiceBuffer(0)->GetFormat().channels);
+    EXPECT_NE(second.GetVoiceBuffer(2), nullptr) << "its other voices are made as before";
+    EXPECT_TRUE(music.IsStreamed());
+    EXPECT_FALSE(missing.IsEnabled());
+    EXPECT_EQ(decoded.Find("missing.ogg"), nullptr);
+}
+
+// The effects of a list are decoded together on a few threads: each kept one must be its file's decode, and
+// a file that ends part-way or is no sound is left to its sound, unlogged here.
+TEST_F(SoundTest, EffectsDecodedTogetherAreKeptWholeOrLeftToTheirSound)
+{
+    const auto fileData = [](const std::string& bytes)
+    {
+        Korrin::FileData data;
+        std::memcpy(data.Allocate(static_cast<std::uint32_t>(bytes.size())), bytes.data(), bytes.size());
+        return data;
+    };
+    const auto read = [](const std::string& name)
+    {
+        std::ifstream file(std::string(kFolder) + "/" + name, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+    };
+    const std::string sale = read("sale.ogg");
+    std::vector<std::pair<std::string, Korrin::FileData>> files;
+    files.emplace_back("click.ogg", fileData(read("click.ogg")));
+    files.emplace_back("sale.ogg", fileData(sale));
+    files.emplace_back("cut.ogg", fileData(sale.substr(0, sale.size() / 2)));
+    files.emplace_back("noise.ogg", fileData("not a sound at all"));
+    files.emplace_back("show_window.ogg", fileData(read("show_window.ogg")));
+
+    Korrin::EffectSamples decoded;
+    decoded.DecodeTogether(std::move(files), 3);
+    for (const char* name : {"click.ogg", "sale.ogg", "show_window.ogg"})
+    {
+        ASSERT_NE(decoded.Find(name), nullptr) << name;
+        EXPECT_EQ(decoded.Find(name)->bytes, ReferenceDecode(name)) << name;
+    }
+    EXPECT_EQ(decoded.Find("cut.ogg"), nullptr);
+    EXPECT_EQ(decoded.Find("noise.ogg"), nullptr);
+    EXPECT_EQ(mLog.Text().find("cut.ogg"), std::string::npos) << "its own sound logs it when it decodes it";
+}
