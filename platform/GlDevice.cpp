@@ -339,7 +339,8 @@ std::unique_ptr<DeviceTexture> GlDevice::CreateTextureFromFileInMemory(const std
                                                                        std::size_t size, int& imageWidth,
                                                                        int& imageHeight)
 {
-    std::unique_ptr<DeviceTexture> texture = CreateTextureFromDecoded(DecodePicture(data, size));
+    std::unique_ptr<DeviceTexture> texture =
+        CreateTextureFromDecoded(DecodePicture(data, size, mMaxTextureSide));
     if (!texture)
     {
         return nullptr;

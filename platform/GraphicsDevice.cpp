@@ -24,13 +24,18 @@ void GraphicsDevice::ReadTexture(const DeviceTexture& texture, Image& out)
     }
 }
 
-std::unique_ptr<DeviceTexture> GraphicsDevice::DecodePicture(const std::uint8_t* data, std::size_t size)
+std::unique_ptr<DeviceTexture> GraphicsDevice::DecodePicture(const std::uint8_t* data, std::size_t size,
+                                                             int maxSide)
 {
     // Decoded straight into the texture's pixels: a second copy of a large picture costs more of the
     // start-up than decoding it.
     std::unique_ptr<DeviceTexture> texture;
-    const PixelStorage storage = [&texture](int width, int height)
+    const PixelStorage storage = [&texture, maxSide](int width, int height)
     {
+        if (width <= 0 || height <= 0 || width > maxSide || height > maxSide)
+        {
+            return PixelRows{};
+        }
         texture = std::make_unique<DeviceTexture>(width, height, TextureUsage::Plain,
                                                   DeviceTexture::InitialPixels::WrittenWhole);
         return PixelRows{texture->Row(0), texture->PitchPixels()};

@@ -39,8 +39,10 @@ public:
                                                                          std::size_t size, int& imageWidth,
                                                                          int& imageHeight) = 0;
     // A picture file held in memory decoded into texture pixels of no device, for
-    // CreateTextureFromDecoded; null for a broken file. It touches no device, so any thread may call it.
-    static std::unique_ptr<DeviceTexture> DecodePicture(const std::uint8_t* data, std::size_t size);
+    // CreateTextureFromDecoded; null for a broken file or one wider or taller than maxSide (refused before
+    // its pixels are allocated). It touches no device, so any thread may call it.
+    static std::unique_ptr<DeviceTexture> DecodePicture(const std::uint8_t* data, std::size_t size,
+                                                        int maxSide);
     // A texture of this device that takes over the pixels of a decoded picture; null when it cannot be
     // made (too large, or the device is lost).
     virtual std::unique_ptr<DeviceTexture>

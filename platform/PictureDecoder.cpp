@@ -26,17 +26,10 @@ bool PictureDecoder::ReadSize(const std::uint8_t* data, std::size_t size, int& w
     {
         return PngCodec::ReadSize(data, size, width, height);
     }
-    bool accepted = false;
-    const PixelStorage measure = [&](int measuredWidth, int measuredHeight)
-    {
-        width = measuredWidth;
-        height = measuredHeight;
-        accepted = true;
-        return PixelRows{}; // refused, so nothing is decoded
-    };
+    bool measured = false;
     std::string damage;
-    JpegDecoder::Decode(data, size, measure, damage);
-    return accepted;
+    JpegDecoder::Decode(data, size, MeasuringStorage(width, height, measured), damage);
+    return measured;
 }
 
 } // namespace Platform

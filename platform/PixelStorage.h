@@ -32,4 +32,16 @@ inline PixelStorage StorageIn(Image& image)
     };
 }
 
+// Storage that only notes the size the decoder asks for and refuses it, so that nothing is decoded.
+inline PixelStorage MeasuringStorage(int& width, int& height, bool& measured)
+{
+    return [&width, &height, &measured](int measuredWidth, int measuredHeight)
+    {
+        width = measuredWidth;
+        height = measuredHeight;
+        measured = true;
+        return PixelRows{};
+    };
+}
+
 } // namespace Platform

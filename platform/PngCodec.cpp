@@ -63,16 +63,9 @@ bool PngCodec::Decode(const std::uint8_t* data, std::size_t size, const PixelSto
 
 bool PngCodec::ReadSize(const std::uint8_t* data, std::size_t size, int& width, int& height)
 {
-    bool accepted = false;
-    const PixelStorage measure = [&](int measuredWidth, int measuredHeight)
-    {
-        width = measuredWidth;
-        height = measuredHeight;
-        accepted = true;
-        return PixelRows{}; // refused, so nothing is decoded
-    };
-    Decode(data, size, measure);
-    return accepted;
+    bool measured = false;
+    Decode(data, size, MeasuringStorage(width, height, measured));
+    return measured;
 }
 
 bool PngCodec::Write(const Image& image, const std::string& path)

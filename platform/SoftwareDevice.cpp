@@ -1,6 +1,5 @@
 #include "platform/SoftwareDevice.h"
 
-#include "platform/PictureDecoder.h"
 #include "platform/WindowSystem.h"
 
 #include <algorithm>
@@ -67,26 +66,12 @@ std::unique_ptr<DeviceTexture> SoftwareDevice::CreateTextureFromFileInMemory(con
                                                                              int& imageWidth,
                                                                              int& imageHeight)
 {
-    // The picture is decoded straight into the texture: a second copy of a large picture costs more of
-    // the start-up than decoding it.
-    std::unique_ptr<DeviceTexture> texture;
-    const PixelStorage storage = [&texture](int width, int height)
-    {
-        if (!ValidSize(width, height))
-        {
-            return PixelRows{};
-        }
-        texture = std::make_unique<DeviceTexture>(width, height, TextureUsage::Plain,
-                                                  DeviceTexture::InitialPixels::WrittenWhole);
-        return PixelRows{texture->Row(0), texture->PitchPixels()};
-    };
-    std::string damage;
-    if (!PictureDecoder::Decode(data, size, storage, damage) || !texture)
+    std::unique_ptr<DeviceTexture> texture =
+        CreateTextureFromDecoded(DecodePicture(data, size, kMaxTextureSide));
+    if (!texture)
     {
         return nullptr;
     }
-    texture->SetOwner(Link());
-    texture->SetDecodeDamage(damage);
     imageWidth = texture->Width();
     imageHeight = texture->Height();
     return texture;

@@ -41,11 +41,11 @@ int DecodeWorkers::ThreadsFor(unsigned cores)
     return std::clamp(static_cast<int>(cores) - 1, 1, kMostThreads);
 }
 
-std::future<DecodeWorkers::Result> DecodeWorkers::Decode(FileData file)
+std::future<DecodeWorkers::Result> DecodeWorkers::Decode(FileData file, int maxSide)
 {
     std::packaged_task<Result()> task(
-        [file = std::move(file)]
-        { return Platform::GraphicsDevice::DecodePicture(file.GetData(), file.GetSize()); });
+        [file = std::move(file), maxSide]
+        { return Platform::GraphicsDevice::DecodePicture(file.GetData(), file.GetSize(), maxSide); });
     std::future<Result> result = task.get_future();
     {
         std::lock_guard<std::mutex> guard(mLock);

@@ -31,8 +31,9 @@ public:
     // The threads a machine with that many cores gets: a few, leaving a core to the main thread.
     static int ThreadsFor(unsigned cores);
 
-    // The file's pixels (Platform::GraphicsDevice::DecodePicture), null for a broken file.
-    std::future<Result> Decode(FileData file);
+    // The file's pixels (Platform::GraphicsDevice::DecodePicture), null for a broken file or one wider or
+    // taller than maxSide.
+    std::future<Result> Decode(FileData file, int maxSide);
 
 private:
     void Work();

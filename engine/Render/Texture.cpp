@@ -8,6 +8,8 @@
 #include "engine/Render/JpegImage.h"
 #include "platform/PictureDecoder.h"
 
+#include <algorithm>
+
 namespace Korrin
 {
 
@@ -136,7 +138,7 @@ bool Texture::StartDecoding(const std::string& name, FileData& data, DecodeWorke
     {
         return false;
     }
-    mDecoding = workers.Decode(std::move(data));
+    mDecoding = workers.Decode(std::move(data), std::max(facts.maxTextureWidth, facts.maxTextureHeight));
     mWidth = static_cast<float>(width);
     mHeight = static_cast<float>(height);
     LogManager::GetInstance()->Write("Create Texture: %s", name.c_str());

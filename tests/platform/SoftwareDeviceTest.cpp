@@ -192,6 +192,28 @@ TEST(SoftwareDevice, MakesTexturesFromPictureFilesAtTheirOwnSize)
     EXPECT_EQ(fixture.device.CreateTextureFromFileInMemory(bytes.data(), 10, width, height), nullptr);
 }
 
+TEST(SoftwareDevice, RefusesAPictureWiderThanItsTexturesBeforeDecodingIt)
+{
+    Platform::Image image;
+    image.width = SoftwareDevice::kMaxTextureSide + 1;
+    image.height = 1;
+    image.pixels.assign(static_cast<std::size_t>(image.width), 0xFF405060u);
+    ASSERT_TRUE(Platform::PngCodec::Write(image, "wide.png"));
+    std::ifstream file("wide.png", std::ios::binary);
+    const std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(file),
+                                          std::istreambuf_iterator<char>()};
+    std::remove("wide.png");
+    DeviceFixture fixture(1);
+    int width = 0;
+    int height = 0;
+    EXPECT_EQ(fixture.device.CreateTextureFromFileInMemory(bytes.data(), bytes.size(), width, height),
+              nullptr);
+    EXPECT_EQ(Platform::GraphicsDevice::DecodePicture(bytes.data(), bytes.size(), image.width - 1), nullptr);
+    const auto decoded = Platform::GraphicsDevice::DecodePicture(bytes.data(), bytes.size(), image.width);
+    ASSERT_NE(decoded, nullptr);
+    EXPECT_EQ(decoded->At(image.width - 1, 0), 0xFF405060u);
+}
+
 } // namespace
 
 namespace
