@@ -6,6 +6,7 @@
 #include <fstream>
 #include <gtest/gtest.h>
 #include <iterator>
+#include <string>
 
 namespace
 {
@@ -162,17 +163,25 @@ TEST(SoftwareDevice, RenderTargetsReadBackOpaqueAndRecordsDrawCalls)
     EXPECT_EQ(fixture.device.DrawCalls()[0].vertices, 4u);
 }
 
-TEST(SoftwareDevice, MakesTexturesFromPictureFilesAtTheirOwnSize)
+// The bytes of a PNG file of a picture of one colour.
+std::vector<std::uint8_t> PngFileOf(int width, int height, std::uint32_t colour)
 {
     Platform::Image image;
-    image.width = 3;
-    image.height = 5;
-    image.pixels.assign(15, 0x80112233u);
-    ASSERT_TRUE(Platform::PngCodec::Write(image, "device.png"));
-    std::ifstream file("device.png", std::ios::binary);
-    const std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(file),
-                                          std::istreambuf_iterator<char>()};
-    std::remove("device.png");
+    image.width = width;
+    image.height = height;
+    image.pixels.assign(static_cast<std::size_t>(width) * static_cast<std::size_t>(height), colour);
+    const std::string path = "device-picture.png";
+    EXPECT_TRUE(Platform::PngCodec::Write(image, path));
+    std::ifstream file(path, std::ios::binary);
+    std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+    std::remove(path.c_str());
+    return bytes;
+}
+
+TEST(SoftwareDevice, MakesTexturesFromPictureFilesAtTheirOwnSize)
+{
+    const std::vector<std::uint8_t> bytes = PngFileOf(3, 5, 0x80112233u);
+    ASSERT_FALSE(bytes.empty());
     DeviceFixture fixture(1);
     int width = 0;
     int height = 0;
@@ -194,24 +203,18 @@ TEST(SoftwareDevice, MakesTexturesFromPictureFilesAtTheirOwnSize)
 
 TEST(SoftwareDevice, RefusesAPictureWiderThanItsTexturesBeforeDecodingIt)
 {
-    Platform::Image image;
-    image.width = SoftwareDevice::kMaxTextureSide + 1;
-    image.height = 1;
-    image.pixels.assign(static_cast<std::size_t>(image.width), 0xFF405060u);
-    ASSERT_TRUE(Platform::PngCodec::Write(image, "wide.png"));
-    std::ifstream file("wide.png", std::ios::binary);
-    const std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(file),
-                                          std::istreambuf_iterator<char>()};
-    std::remove("wide.png");
+    const int wide = SoftwareDevice::kMaxTextureSide + 1;
+    const std::vector<std::uint8_t> bytes = PngFileOf(wide, 1, 0xFF405060u);
+    ASSERT_FALSE(bytes.empty());
     DeviceFixture fixture(1);
     int width = 0;
     int height = 0;
     EXPECT_EQ(fixture.device.CreateTextureFromFileInMemory(bytes.data(), bytes.size(), width, height),
               nullptr);
-    EXPECT_EQ(Platform::GraphicsDevice::DecodePicture(bytes.data(), bytes.size(), image.width - 1), nullptr);
-    const auto decoded = Platform::GraphicsDevice::DecodePicture(bytes.data(), bytes.size(), image.width);
+    EXPECT_EQ(Platform::GraphicsDevice::DecodePicture(bytes.data(), bytes.size(), wide - 1), nullptr);
+    const auto decoded = Platform::GraphicsDevice::DecodePicture(bytes.data(), bytes.size(), wide);
     ASSERT_NE(decoded, nullptr);
-    EXPECT_EQ(decoded->At(image.width - 1, 0), 0xFF405060u);
+    EXPECT_EQ(decoded->At(wide - 1, 0), 0xFF405060u);
 }
 
 } // namespace
