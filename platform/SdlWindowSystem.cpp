@@ -6,6 +6,7 @@
 #include "platform/VirtualKey.h"
 
 #include <SDL.h>
+#include <cstring>
 
 namespace Platform
 {
@@ -135,7 +136,7 @@ void SdlWindowSystem::CloseOpenGlContext()
 void SdlWindowSystem::DestroyNative()
 {
     CloseOpenGlContext();
-    DestroyRenderer();
+    ForgetFrameSurface();
     if (mWindow != nullptr)
     {
         SDL_DestroyWindow(mWindow);
@@ -296,7 +297,7 @@ void SdlWindowSystem::HandleText(const char* utf8)
 
 std::shared_ptr<GlContext> SdlWindowSystem::OpenGlContext(std::string& error)
 {
-    if (!mGlContext && mRenderer == nullptr)
+    if (!mGlContext && !mShowsFrames)
     {
         mGlContext = GlContext::Create(mWindow, error);
         if (mGlContext && mSyncToDisplay)
@@ -306,70 +307,84 @@ std::shared_ptr<GlContext> SdlWindowSystem::OpenGlContext(std::string& error)
     }
     else if (!mGlContext)
     {
-        error = "the window already shows frames through its own renderer";
+        error = "the window already shows frames through its own surface";
     }
     return mGlContext;
 }
 
-bool SdlWindowSystem::EnsureRenderer()
+SDL_Surface* SdlWindowSystem::FrameSurface()
 {
-    // The frames of an OpenGL device are its own to show; a second renderer would take its window.
-    if (mGlContext)
+    // The frames of an OpenGL device are its own to show; the window's surface would take its window.
+    if (mGlContext || mWindow == nullptr)
     {
-        return false;
+        return nullptr;
     }
-    if (mRenderer == nullptr && mWindow != nullptr)
+    // Frames come drawn in main memory: a copy onto the window's own surface shows them. A renderer would
+    // copy each one twice more, and one on the graphics card would rasterize it again (on a machine
+    // without one, in software). SDL would otherwise back the surface with such a renderer.
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+    SDL_Surface* surface = SDL_GetWindowSurface(mWindow);
+    mShowsFrames = mShowsFrames || surface != nullptr;
+    if (surface != nullptr && surface != mFrameSurface)
     {
-        // The frames come drawn in main memory: a copy onto the window's surface shows them. A renderer
-        // on the graphics card would upload each one and draw it again, which on a machine without one
-        // is a second software rasterization of every frame. The pacer keeps to the display's rate.
-        // SDL would otherwise put the window's surface itself on the graphics card's renderer.
-        SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
-        mRenderer = SDL_CreateRenderer(mWindow, -1, SDL_RENDERER_SOFTWARE);
-        if (mRenderer == nullptr)
-        {
-            mRenderer = SDL_CreateRenderer(mWindow, -1, mSyncToDisplay ? SDL_RENDERER_PRESENTVSYNC : 0);
-        }
+        SDL_FillRect(surface, nullptr, SDL_MapRGB(surface->format, 0, 0, 0)); // black until a frame comes
     }
-    return mRenderer != nullptr;
+    mFrameSurface = surface;
+    return surface;
 }
 
-void SdlWindowSystem::DestroyRenderer()
+void SdlWindowSystem::ForgetFrameSurface()
 {
-    if (mFrame != nullptr)
+    if (mFrameView != nullptr)
     {
-        SDL_DestroyTexture(mFrame);
-        mFrame = nullptr;
+        SDL_FreeSurface(mFrameView);
+        mFrameView = nullptr;
     }
-    if (mRenderer != nullptr)
+    mFrameSurface = nullptr;
+}
+
+void SdlWindowSystem::CopyFrame(SDL_Surface* surface, const std::uint32_t* pixels, int width, int height,
+                                int pitch)
+{
+    const bool sameLayout = surface->format->format == SDL_PIXELFORMAT_ARGB8888 ||
+                            surface->format->format == SDL_PIXELFORMAT_RGB888;
+    if (sameLayout && surface->w == width && surface->h == height && !SDL_MUSTLOCK(surface))
     {
-        SDL_DestroyRenderer(mRenderer);
-        mRenderer = nullptr;
+        const auto rowBytes = static_cast<std::size_t>(width) * 4;
+        for (int row = 0; row < height; ++row)
+        {
+            std::memcpy(static_cast<std::uint8_t*>(surface->pixels) +
+                            static_cast<std::ptrdiff_t>(row) * surface->pitch,
+                        pixels + static_cast<std::ptrdiff_t>(row) * pitch, rowBytes);
+        }
+        return;
     }
-    mFrameWidth = 0;
-    mFrameHeight = 0;
+    // Another size or format: SDL converts, and stretches the frame over the window as a renderer would.
+    if (mFrameView == nullptr || mFrameView->pixels != pixels || mFrameView->w != width ||
+        mFrameView->h != height || mFrameView->pitch != pitch * 4)
+    {
+        if (mFrameView != nullptr)
+        {
+            SDL_FreeSurface(mFrameView);
+        }
+        mFrameView = SDL_CreateRGBSurfaceWithFormatFrom(const_cast<std::uint32_t*>(pixels), width, height, 32,
+                                                        pitch * 4, SDL_PIXELFORMAT_ARGB8888);
+        if (mFrameView != nullptr)
+        {
+            SDL_SetSurfaceBlendMode(mFrameView, SDL_BLENDMODE_NONE); // frames are opaque: copied, not blended
+        }
+    }
+    if (mFrameView != nullptr)
+    {
+        SDL_BlitScaled(mFrameView, nullptr, surface, nullptr);
+    }
 }
 
 void SdlWindowSystem::PresentPixels(const std::uint32_t* pixels, int width, int height, int pitch)
 {
-    if (!EnsureRenderer())
+    if (SDL_Surface* surface = FrameSurface(); surface != nullptr)
     {
-        return;
-    }
-    if (mFrame == nullptr || width != mFrameWidth || height != mFrameHeight)
-    {
-        if (mFrame != nullptr)
-        {
-            SDL_DestroyTexture(mFrame);
-        }
-        mFrame = SDL_CreateTexture(mRenderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STREAMING, width,
-                                   height);
-        mFrameWidth = mFrame != nullptr ? width : 0;
-        mFrameHeight = mFrame != nullptr ? height : 0;
-    }
-    if (mFrame != nullptr)
-    {
-        SDL_UpdateTexture(mFrame, nullptr, pixels, pitch * 4);
+        CopyFrame(surface, pixels, width, height, pitch);
     }
     WaitToPresent();
     Repaint();
@@ -397,24 +412,11 @@ int SdlWindowSystem::RefreshRate() const
 
 void SdlWindowSystem::Repaint()
 {
-    if (!EnsureRenderer())
+    // Before the first frame the surface is left alone: an OpenGL device may still want the window.
+    if (mShowsFrames && FrameSurface() != nullptr)
     {
-        return;
+        SDL_UpdateWindowSurface(mWindow);
     }
-    int width = 0;
-    int height = 0;
-    SDL_GetRendererOutputSize(mRenderer, &width, &height);
-    // A frame of the window's size covers it: no clear is needed under it.
-    if (mFrame == nullptr || width != mFrameWidth || height != mFrameHeight)
-    {
-        SDL_SetRenderDrawColor(mRenderer, 0, 0, 0, 255);
-        SDL_RenderClear(mRenderer);
-    }
-    if (mFrame != nullptr)
-    {
-        SDL_RenderCopy(mRenderer, mFrame, nullptr, nullptr);
-    }
-    SDL_RenderPresent(mRenderer);
 }
 
 } // namespace Platform

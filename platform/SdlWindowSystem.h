@@ -7,8 +7,7 @@
 #include <stdexcept>
 #include <string>
 
-struct SDL_Renderer;
-struct SDL_Texture;
+struct SDL_Surface;
 struct SDL_Window;
 union SDL_Event;
 
@@ -62,21 +61,23 @@ private:
     void HandleWindowEvent(const SDL_Event& event);
     void HandleKey(const SDL_Event& event, bool down);
     void HandleText(const char* utf8);
-    bool EnsureRenderer();
+    // The window's own pixels, which software frames are copied into; null while an OpenGL context
+    // shows the frames or when the window has none.
+    SDL_Surface* FrameSurface();
+    void CopyFrame(SDL_Surface* surface, const std::uint32_t* pixels, int width, int height, int pitch);
     // Shows the last frame again (black before the first), after the window was uncovered.
     void Repaint();
-    void DestroyRenderer();
+    void ForgetFrameSurface();
 
     bool mForOpenGl = false;
     std::shared_ptr<GlContext> mGlContext;
     SDL_Window* mWindow = nullptr;
     bool mSyncToDisplay = false;
     FramePacer mPacer;
-    std::uint8_t mLastKeyDown = 0; // text events follow the key that typed them
-    SDL_Renderer* mRenderer = nullptr;
-    SDL_Texture* mFrame = nullptr;
-    int mFrameWidth = 0;
-    int mFrameHeight = 0;
+    std::uint8_t mLastKeyDown = 0;        // text events follow the key that typed them
+    SDL_Surface* mFrameSurface = nullptr; // the window's, as last seen: SDL replaces it on a resize
+    bool mShowsFrames = false;            // software frames went to the window's surface
+    SDL_Surface* mFrameView = nullptr;    // a frame of another size or format, for SDL to convert
 };
 
 } // namespace Platform
