@@ -121,6 +121,95 @@ void FrameDamage::AddLine(std::uint64_t stateHash, const ScreenVertex& a, const 
     AddPrimitive(hash, std::min(a.x, b.x), std::min(a.y, b.y), std::max(a.x, b.x), std::max(a.y, b.y));
 }
 
+void FrameDamage::AddTextureChanges(std::uint64_t changeHash, const ScreenVertex& a, const ScreenVertex& b,
+                                    const ScreenVertex& c, int textureWidth, int textureHeight,
+                                    const std::vector<PixelRect>& changedTexels)
+{
+    for (const PixelRect& texels : changedTexels)
+    {
+        // A wrapping sampler reads the texels of one edge beside those of the other, corners included.
+        PixelRect columns[2] = {texels, {}};
+        PixelRect rows[2] = {texels, {}};
+        int columnCount = 1;
+        int rowCount = 1;
+        if (texels.left <= 0 || texels.right >= textureWidth)
+        {
+            columns[columnCount++] =
+                texels.left <= 0 ? PixelRect{textureWidth - 1, 0, textureWidth, 0} : PixelRect{0, 0, 1, 0};
+        }
+        if (texels.top <= 0 || texels.bottom >= textureHeight)
+        {
+            rows[rowCount++] =
+                texels.top <= 0 ? PixelRect{0, textureHeight - 1, 0, textureHeight} : PixelRect{0, 0, 0, 1};
+        }
+        for (int column = 0; column < columnCount; ++column)
+        {
+            for (int row = 0; row < rowCount; ++row)
+            {
+                AddChangedTexels(
+                    changeHash, a, b, c, textureWidth, textureHeight,
+                    {columns[column].left, rows[row].top, columns[column].right, rows[row].bottom});
+            }
+        }
+    }
+}
+
+void FrameDamage::AddChangedTexels(std::uint64_t hash, const ScreenVertex& a, const ScreenVertex& b,
+                                   const ScreenVertex& c, int textureWidth, int textureHeight,
+                                   PixelRect texels)
+{
+    const double left = std::min({a.x, b.x, c.x});
+    const double top = std::min({a.y, b.y, c.y});
+    const double right = std::max({a.x, b.x, c.x});
+    const double bottom = std::max({a.y, b.y, c.y});
+    // The triangle's texel coordinates: the screen is an affine picture of them.
+    const double sa = static_cast<double>(a.u) * textureWidth;
+    const double ta = static_cast<double>(a.v) * textureHeight;
+    const double sb = static_cast<double>(b.u) * textureWidth - sa;
+    const double tb = static_cast<double>(b.v) * textureHeight - ta;
+    const double sc = static_cast<double>(c.u) * textureWidth - sa;
+    const double tc = static_cast<double>(c.v) * textureHeight - ta;
+    const double area = sb * tc - sc * tb;
+    const bool inside =
+        std::min({sa, sa + sb, sa + sc}) >= 0.0 && std::max({sa, sa + sb, sa + sc}) <= textureWidth &&
+        std::min({ta, ta + tb, ta + tc}) >= 0.0 && std::max({ta, ta + tb, ta + tc}) <= textureHeight;
+    if (!IsFinite(a) || !IsFinite(b) || !IsFinite(c) || !std::isfinite(area) || area == 0.0 || !inside)
+    {
+        AddPrimitive(hash, left, top, right, bottom); // repeated or folded texels: all it covers may change
+        return;
+    }
+    // A texel weighs in on samples up to a texel and a half from its own start, filtered or not.
+    constexpr double kReach = 1.5;
+    const double cornersS[2] = {texels.left - kReach, texels.right + kReach};
+    const double cornersT[2] = {texels.top - kReach, texels.bottom + kReach};
+    double mappedLeft = right;
+    double mappedTop = bottom;
+    double mappedRight = left;
+    double mappedBottom = top;
+    for (const double s : cornersS)
+    {
+        for (const double t : cornersT)
+        {
+            const double towardsB = ((s - sa) * tc - (t - ta) * sc) / area;
+            const double towardsC = (sb * (t - ta) - tb * (s - sa)) / area;
+            const double x = a.x + towardsB * ((b.x) - a.x) + towardsC * ((c.x) - a.x);
+            const double y = a.y + towardsB * ((b.y) - a.y) + towardsC * ((c.y) - a.y);
+            mappedLeft = std::min(mappedLeft, x);
+            mappedTop = std::min(mappedTop, y);
+            mappedRight = std::max(mappedRight, x);
+            mappedBottom = std::max(mappedBottom, y);
+        }
+    }
+    mappedLeft = std::max(mappedLeft, left);
+    mappedTop = std::max(mappedTop, top);
+    mappedRight = std::min(mappedRight, right);
+    mappedBottom = std::min(mappedBottom, bottom);
+    if (mappedLeft <= mappedRight && mappedTop <= mappedBottom)
+    {
+        AddPrimitive(hash, mappedLeft, mappedTop, mappedRight, mappedBottom);
+    }
+}
+
 void FrameDamage::AddPrimitive(std::uint64_t hash, double left, double top, double right, double bottom)
 {
     // A pixel further than one from the corners is never touched, under any fill or rounding rule.

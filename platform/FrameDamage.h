@@ -29,6 +29,11 @@ public:
     void AddTriangle(std::uint64_t stateHash, const ScreenVertex& a, const ScreenVertex& b,
                      const ScreenVertex& c);
     void AddLine(std::uint64_t stateHash, const ScreenVertex& a, const ScreenVertex& b);
+    // A triangle (hashed already) samples a texture whose pixels changed since the last frame only inside
+    // these rectangles of texels: the tiles it draws from them may change, under this frame's own hash.
+    void AddTextureChanges(std::uint64_t changeHash, const ScreenVertex& a, const ScreenVertex& b,
+                           const ScreenVertex& c, int textureWidth, int textureHeight,
+                           const std::vector<PixelRect>& changedTexels);
     // Ends the frame and keeps its hashes: the rectangles of tiles whose pixels may differ from the last
     // frame's (the whole target when there is nothing to compare with), in rows from the top.
     const std::vector<PixelRect>& EndFrame();
@@ -38,6 +43,8 @@ public:
 private:
     void AddPrimitive(std::uint64_t hash, double left, double top, double right, double bottom);
     void AddEverywhere(std::uint64_t hash);
+    void AddChangedTexels(std::uint64_t hash, const ScreenVertex& a, const ScreenVertex& b,
+                          const ScreenVertex& c, int textureWidth, int textureHeight, PixelRect texels);
     void CollectRectangles();
     void AddRun(int row, int firstColumn, int endColumn);
 

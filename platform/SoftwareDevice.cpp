@@ -3,6 +3,7 @@
 #include "platform/WindowSystem.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace Platform
 {
@@ -274,6 +275,7 @@ void SoftwareDevice::DrawIndexedTriangles(std::size_t vertexCount, std::size_t t
     command.vertexCount = vertexCount;
     command.firstIndex = mCommandIndices.size();
     command.primitives = triangleCount;
+    command.reach = ReachOf(command.firstVertex, vertexCount);
     mCommandIndices.insert(mCommandIndices.end(), mIndices->Data(), mIndices->Data() + triangleCount * 3);
     mCommands.push_back(command);
 }
@@ -294,7 +296,34 @@ void SoftwareDevice::DrawLines(std::size_t lineCount)
     command.firstVertex = TransformVertices(lineCount * 2);
     command.vertexCount = lineCount * 2;
     command.primitives = lineCount;
+    command.reach = ReachOf(command.firstVertex, command.vertexCount);
     mCommands.push_back(command);
+}
+
+PixelRect SoftwareDevice::ReachOf(std::size_t firstVertex, std::size_t count) const
+{
+    constexpr double kFar = 1.0e9;
+    double left = kFar;
+    double top = kFar;
+    double right = -kFar;
+    double bottom = -kFar;
+    for (std::size_t i = firstVertex; i < firstVertex + count; ++i)
+    {
+        const ScreenVertex& vertex = mCommandVertices[i];
+        if (!std::isfinite(vertex.x) || !std::isfinite(vertex.y))
+        {
+            return {-static_cast<int>(kFar), -static_cast<int>(kFar), static_cast<int>(kFar),
+                    static_cast<int>(kFar)};
+        }
+        left = std::min(left, vertex.x);
+        top = std::min(top, vertex.y);
+        right = std::max(right, vertex.x);
+        bottom = std::max(bottom, vertex.y);
+    }
+    // A pixel is drawn only where its centre lies inside: a pixel beyond the corners' own is never reached.
+    auto bounded = [kFar](double value) { return static_cast<int>(std::clamp(value, -kFar, kFar)); };
+    return {bounded(std::floor(left) - 1.0), bounded(std::floor(top) - 1.0), bounded(std::ceil(right) + 2.0),
+            bounded(std::ceil(bottom) + 2.0)};
 }
 
 void SoftwareDevice::SetDrawsChangesOnly(bool enabled)
@@ -361,6 +390,12 @@ void SoftwareDevice::RunChangedCommands(void* context, int band, int bandCount)
 
 void SoftwareDevice::RunCommand(const Command& command, const PixelRect& clip) const
 {
+    if (command.kind != Command::Kind::Clear &&
+        (command.reach.right <= clip.left || command.reach.left >= clip.right ||
+         command.reach.bottom <= clip.top || command.reach.top >= clip.bottom))
+    {
+        return;
+    }
     const ScreenVertex* vertices = mCommandVertices.data() + command.firstVertex;
     switch (command.kind)
     {
@@ -444,16 +479,64 @@ bool SoftwareDevice::FindChanges()
         damage.Forget();
     }
     damage.BeginFrame(target->Width(), target->Height());
+    record.seenNow.clear();
     for (const Command& command : mCommands)
     {
-        HashCommand(damage, command);
+        HashCommand(record, command);
     }
-    SplitIntoPieces(damage.EndFrame());
+    const std::vector<PixelRect>& changed = damage.EndFrame();
+    record.previousRun = record.lastRun;
+    record.lastRun = ++mHashedRuns;
+    record.lastChanged.assign(changed.begin(), changed.end());
+    record.seen.swap(record.seenNow);
+    SplitIntoPieces(changed);
     return true;
 }
 
-void SoftwareDevice::HashCommand(FrameDamage& damage, const Command& command)
+const SoftwareDevice::TargetDamage* SoftwareDevice::FindDamageOf(const DeviceTexture& target) const
 {
+    for (const TargetDamage& known : mTargetDamage)
+    {
+        if (known.target == &target && known.serial == target.Serial())
+        {
+            return &known;
+        }
+    }
+    return nullptr;
+}
+
+const std::vector<PixelRect>* SoftwareDevice::ChangesSinceSeen(TargetDamage& record,
+                                                               const DeviceTexture& texture)
+{
+    // A target drawn from while drawn into depends on the order of its own pixels: no tile is known.
+    if (!texture.IsRenderTarget() || &texture == record.target)
+    {
+        return nullptr;
+    }
+    const TargetDamage* drawn = FindDamageOf(texture);
+    const std::uint64_t run = drawn != nullptr ? drawn->lastRun : 0;
+    if (std::none_of(record.seenNow.begin(), record.seenNow.end(),
+                     [&](const SeenTarget& seen) { return seen.serial == texture.Serial(); }))
+    {
+        record.seenNow.push_back({texture.Serial(), run});
+    }
+    // Its runs since are known only from a record that saw them all: the one it still has.
+    auto seen = std::find_if(record.seen.begin(), record.seen.end(),
+                             [&](const SeenTarget& known) { return known.serial == texture.Serial(); });
+    if (drawn == nullptr || seen == record.seen.end())
+    {
+        return nullptr;
+    }
+    if (seen->run == drawn->lastRun)
+    {
+        return &mNoChanges;
+    }
+    return seen->run == drawn->previousRun ? &drawn->lastChanged : nullptr;
+}
+
+void SoftwareDevice::HashCommand(TargetDamage& record, const Command& command)
+{
+    FrameDamage& damage = record.damage;
     const ScreenVertex* vertices = mCommandVertices.data() + command.firstVertex;
     if (command.kind == Command::Kind::Clear)
     {
@@ -461,13 +544,23 @@ void SoftwareDevice::HashCommand(FrameDamage& damage, const Command& command)
         return;
     }
     const DeviceTexture* texture = command.state.texture;
-    const std::uint64_t state = FrameDamage::HashState(
-        command.state, texture != nullptr ? texture->Serial() : 0, TextureChanges(texture));
+    const std::vector<PixelRect>* texelChanges =
+        texture != nullptr ? ChangesSinceSeen(record, *texture) : nullptr;
+    // A render target whose changes are known is hashed as unchanged, and its changes added where drawn.
+    const std::uint64_t changes = texelChanges != nullptr ? texture->Revision() : TextureChanges(texture);
+    const std::uint64_t state =
+        FrameDamage::HashState(command.state, texture != nullptr ? texture->Serial() : 0, changes);
+    const std::uint64_t changeHash = FrameDamage::HashState(command.state, mHashedRuns + 1, changes);
     if (command.kind == Command::Kind::Lines)
     {
         for (std::size_t line = 0; line < command.primitives; ++line)
         {
             damage.AddLine(state, vertices[line * 2], vertices[line * 2 + 1]);
+            if (texelChanges != nullptr && !texelChanges->empty())
+            {
+                damage.AddTriangle(changeHash, vertices[line * 2], vertices[line * 2 + 1],
+                                   vertices[line * 2]);
+            }
         }
         return;
     }
@@ -479,7 +572,15 @@ void SoftwareDevice::HashCommand(FrameDamage& damage, const Command& command)
         if (corner[0] < command.vertexCount && corner[1] < command.vertexCount &&
             corner[2] < command.vertexCount)
         {
-            damage.AddTriangle(state, vertices[corner[0]], vertices[corner[1]], vertices[corner[2]]);
+            const ScreenVertex& a = vertices[corner[0]];
+            const ScreenVertex& b = vertices[corner[1]];
+            const ScreenVertex& c = vertices[corner[2]];
+            damage.AddTriangle(state, a, b, c);
+            if (texelChanges != nullptr && !texelChanges->empty())
+            {
+                damage.AddTextureChanges(changeHash, a, b, c, texture->Width(), texture->Height(),
+                                         *texelChanges);
+            }
         }
     }
 }

@@ -99,20 +99,35 @@ private:
         std::size_t vertexCount = 0;
         std::size_t firstIndex = 0;
         std::size_t primitives = 0;
+        // The pixels its vertices can reach: a band of the target that misses it skips it at once.
+        PixelRect reach;
     };
+    PixelRect ReachOf(std::size_t firstVertex, std::size_t count) const;
 
     static void RunCommands(void* context, int band, int bandCount);
     void RunCommandsInBand(int band, int bandCount) const;
     static void RunChangedCommands(void* context, int band, int bandCount);
     void RunCommand(const Command& command, const PixelRect& clip) const;
+    // A render target drawn from, by its serial, and the run into it that the drawing saw.
+    struct SeenTarget
+    {
+        std::uint64_t serial = 0;
+        std::uint64_t run = 0;
+    };
     // What a target's last hashed run drew. The serial tells a texture made where a gone one lay; the
-    // revision, pixels written through a lock since.
+    // revision, pixels written through a lock since. A render target keeps where its last run changed it,
+    // so that drawing it elsewhere redraws only there.
     struct TargetDamage
     {
         const DeviceTexture* target = nullptr;
         std::uint64_t serial = 0;
         std::uint32_t revision = 0;
         FrameDamage damage;
+        std::uint64_t lastRun = 0;     // the runs are numbered across all targets
+        std::uint64_t previousRun = 0; // the one before, which lastChanged tells apart from the last
+        std::vector<PixelRect> lastChanged;
+        std::vector<SeenTarget> seen; // in the last run into this target
+        std::vector<SeenTarget> seenNow;
     };
     static constexpr std::size_t kTrackedTargets = 8;
 
@@ -120,7 +135,11 @@ private:
     bool FindChanges();
     TargetDamage& DamageOf(const DeviceTexture& target);
     void ForgetDamageOf(const DeviceTexture* target);
-    void HashCommand(FrameDamage& damage, const Command& command);
+    const TargetDamage* FindDamageOf(const DeviceTexture& target) const;
+    void HashCommand(TargetDamage& record, const Command& command);
+    // Where a render target drawn from has changed since the target being hashed last saw it: null for
+    // everywhere (or for a texture that is not a render target), else rectangles, empty for nowhere.
+    const std::vector<PixelRect>* ChangesSinceSeen(TargetDamage& record, const DeviceTexture& texture);
     void SplitIntoPieces(const std::vector<PixelRect>& changed);
     // How often a texture's pixels changed: unlocks, and for a render target the runs that drew into any.
     std::uint64_t TextureChanges(const DeviceTexture* texture) const;
@@ -160,6 +179,8 @@ private:
     std::vector<PixelRect> mChangedPieces; // of the run's target, to draw when only they changed
     // Counts the runs that drew into render targets: a texture drawn into changes without a lock.
     std::uint64_t mRenderTargetRuns = 0;
+    std::uint64_t mHashedRuns = 0;
+    const std::vector<PixelRect> mNoChanges;
 };
 
 } // namespace Platform

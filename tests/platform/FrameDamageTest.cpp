@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 #include <limits>
+#include <string>
 #include <utility>
+#include <vector>
 
 namespace
 {
@@ -158,3 +160,72 @@ TEST(FrameDamage, RowsOfTheSameColumnsMergeIntoOneRectangle)
 }
 
 } // namespace
+
+namespace
+{
+
+// Which 32 x 32 tiles of a 256 x 256 target a frame gives as changed, as "column,row" strings.
+std::vector<std::string> ChangedTiles(const std::vector<PixelRect>& rectangles)
+{
+    std::vector<std::string> tiles;
+    for (int row = 0; row < 8; ++row)
+    {
+        for (int column = 0; column < 8; ++column)
+        {
+            if (Covers(rectangles, column * 32, row * 32))
+            {
+                tiles.push_back(std::to_string(column) + "," + std::to_string(row));
+            }
+        }
+    }
+    return tiles;
+}
+
+} // namespace
+
+// A 64 x 64 texture drawn four times its size over a 256 x 256 target, its texels changed in one
+// rectangle: only the tiles that sample those texels change, with their filtered neighbours, and with
+// the far edges a wrapping sampler reads beside the near ones.
+TEST(FrameDamage, ChangedTexelsOfADrawnTextureChangeTheTilesThatSampleThem)
+{
+    const ScreenVertex a{0, 0, 0, 0, 0xFFFFFFFFu};
+    const ScreenVertex b{256, 0, 1, 0, 0xFFFFFFFFu};
+    const ScreenVertex c{256, 256, 1, 1, 0xFFFFFFFFu};
+    const ScreenVertex d{0, 256, 0, 1, 0xFFFFFFFFu};
+    const std::uint64_t state = FrameDamage::HashState(RasterState{}, 7, 0);
+    struct Case
+    {
+        const char* name;
+        PixelRect texels;
+        std::vector<std::string> tiles;
+    };
+    const Case cases[] = {
+        // Texel 25 lands on pixels 100 to 104; its neighbour 24 (pixels 96 on) is filtered with it.
+        {"inside", {25, 25, 26, 26}, {"2,2", "3,2", "2,3", "3,3"}},
+        {"the top-left corner", {0, 0, 1, 1}, {"0,0", "7,0", "0,7", "7,7"}},
+        {"the right edge", {63, 30, 64, 31}, {"0,3", "7,3", "0,4", "7,4"}},
+        {"nowhere", {}, {}},
+    };
+    for (const Case& test : cases)
+    {
+        FrameDamage damage;
+        for (int frame = 0; frame < 2; ++frame)
+        {
+            damage.BeginFrame(256, 256);
+            damage.AddClear(0);
+            damage.AddTriangle(state, a, b, c);
+            damage.AddTriangle(state, c, d, a);
+            if (!test.texels.IsEmpty())
+            {
+                const std::uint64_t change = FrameDamage::HashState(RasterState{}, 100 + frame, 0);
+                damage.AddTextureChanges(change, a, b, c, 64, 64, {test.texels});
+                damage.AddTextureChanges(change, c, d, a, 64, 64, {test.texels});
+            }
+            const std::vector<PixelRect>& changed = damage.EndFrame();
+            if (frame == 1)
+            {
+                EXPECT_EQ(ChangedTiles(changed), test.tiles) << test.name;
+            }
+        }
+    }
+}

@@ -334,3 +334,116 @@ TEST(SoftwareDevice, FramesDrawnWhereTheyChangedMatchFramesDrawnWhole)
         ASSERT_EQ(pictures[0].pixels, pictures[1].pixels) << step.name;
     }
 }
+
+namespace
+{
+
+// How the render target is put on the screen.
+enum class Placing
+{
+    OneToOne,
+    Scaled, // three times, so that a texel's neighbours reach across tiles of the screen
+    Rotated,
+    Repeated, // texture coordinates past the target's edge, wrapped
+};
+
+std::vector<Platform::Vertex> PlacedTarget(Placing placing)
+{
+    switch (placing)
+    {
+    case Placing::OneToOne:
+        return Quad(10, 6, 48, 40, 0xFFFFFFFFu);
+    case Placing::Scaled:
+        return Quad(1, 2.25f, 144, 120, 0xFFFFFFFFu);
+    case Placing::Rotated:
+        return {{60, 125, 0.5f, 0xFFFFFFFFu, 0, 1},
+                {170, 90, 0.5f, 0xFFFFFFFFu, 1, 1},
+                {140, 3, 0.5f, 0xFFFFFFFFu, 1, 0},
+                {25, 40, 0.5f, 0xFFFFFFFFu, 0, 0}};
+    case Placing::Repeated:
+    {
+        std::vector<Platform::Vertex> corners = Quad(5, 5, 160, 100, 0xFFFFFFFFu);
+        for (Platform::Vertex& corner : corners)
+        {
+            corner.u = corner.u * 2.0f - 0.25f;
+            corner.v = corner.v * 1.5f;
+        }
+        return corners;
+    }
+    }
+    return {};
+}
+
+} // namespace
+
+// A render target drawn into the back buffer: the back buffer is redrawn only where the target's own run
+// changed it, wherever and however the target lands, and whole when that cannot be known.
+TEST(SoftwareDevice, ARenderTargetRedrawnInPlacesIsShownAsIfDrawnWhole)
+{
+    using Platform::TextureFilter;
+    struct Step
+    {
+        const char* name;
+        std::vector<float> squares; // a run into the target before the frame for each, the square there
+        Placing placing;
+        TextureFilter filter;
+    };
+    // The target's tiles split at column 32: squares from 32 on change only its right tile.
+    const Step steps[] = {
+        {"first", {6}, Placing::OneToOne, TextureFilter::Point},
+        {"one to one, the square moved", {9}, Placing::OneToOne, TextureFilter::Point},
+        {"one to one, the target untouched", {}, Placing::OneToOne, TextureFilter::Point},
+        {"one to one, filtered", {12}, Placing::OneToOne, TextureFilter::Linear},
+        {"scaled", {15}, Placing::Scaled, TextureFilter::Linear},
+        {"scaled, the square in the right tile", {33}, Placing::Scaled, TextureFilter::Linear},
+        {"scaled, beside the tiles' border", {32}, Placing::Scaled, TextureFilter::Linear},
+        {"scaled, at the edge that wraps", {44}, Placing::Scaled, TextureFilter::Linear},
+        {"scaled, back from the edge", {40}, Placing::Scaled, TextureFilter::Linear},
+        {"two runs between frames", {18, 40}, Placing::Scaled, TextureFilter::Linear},
+        {"scaled, after two runs", {40}, Placing::Scaled, TextureFilter::Point},
+        {"rotated", {21}, Placing::Rotated, TextureFilter::Linear},
+        {"rotated, the square moved", {24}, Placing::Rotated, TextureFilter::Linear},
+        {"rotated, the target untouched", {}, Placing::Rotated, TextureFilter::Linear},
+        {"repeated", {27}, Placing::Repeated, TextureFilter::Linear},
+        {"repeated, the square at the edge", {44}, Placing::Repeated, TextureFilter::Linear},
+    };
+    DeviceFixture changesOnly(3, 200, 130);
+    DeviceFixture whole(3, 200, 130);
+    whole.device.SetDrawsChangesOnly(false);
+    std::unique_ptr<Platform::DeviceTexture> targets[2] = {
+        changesOnly.device.CreateTexture(48, 40, Platform::TextureUsage::RenderTarget),
+        whole.device.CreateTexture(48, 40, Platform::TextureUsage::RenderTarget)};
+    for (const Step& step : steps)
+    {
+        Platform::Image pictures[2];
+        for (int index = 0; index < 2; ++index)
+        {
+            DeviceFixture& fixture = index == 0 ? changesOnly : whole;
+            SoftwareDevice& device = fixture.device;
+            device.SetProjection(PixelProjection(48, 40));
+            for (const float square : step.squares)
+            {
+                device.SetRenderTarget(targets[index].get());
+                device.BeginScene();
+                device.Clear(0x203040u);
+                device.SetTexture(nullptr);
+                fixture.DrawQuads(Quad(square, 12, 4, 5, 0xFFF0C020u));
+                fixture.DrawQuads(Quad(20, 25, 10, 8, 0x8040A0FFu));
+                device.EndScene();
+                device.SetRenderTarget(nullptr);
+            }
+            device.SetProjection(PixelProjection(200, 130));
+            device.BeginScene();
+            device.Clear(0x102010u);
+            device.SetFilter(step.filter);
+            device.SetAddress(Platform::TextureAddress::Wrap);
+            device.SetTexture(targets[index].get());
+            fixture.DrawQuads(PlacedTarget(step.placing));
+            device.SetTexture(nullptr);
+            fixture.DrawQuads(Quad(170, 100, 15, 10, 0x90FFFFFFu));
+            device.EndScene();
+            device.ReadBackBuffer(pictures[index]);
+        }
+        ASSERT_EQ(pictures[0].pixels, pictures[1].pixels) << step.name;
+    }
+}
