@@ -7,6 +7,9 @@
 #   bench/idle-menu.sh BUILD_DIR [gl|software]...      (BUILD_DIR holds wrenfold and its sample data)
 #   WF_ARGS=--fixed-step bench/idle-menu.sh ...         (more options for the game: this one turns pacing off)
 #   WF_SETTLE=20 bench/idle-menu.sh ...                 (seconds before measuring; default 20)
+#   WF_WINDOWS=3 bench/idle-menu.sh ...                 (10-second windows measured one after another, each
+#                                                        printed; default 1: other work on the machine moves
+#                                                        a single window's figure by a fifth)
 #
 # The logos and the main menu's loading come first: on a loaded machine they take well over 10 s with
 # OpenGL, so the measurement starts only once the menu stands idle.
@@ -35,13 +38,17 @@ for renderer in "${renderers[@]}"; do
   (cd "$build" && exec ./wrenfold --windowed --renderer "$renderer" --save-dir "$saves" ${WF_ARGS:-} >/dev/null 2>&1) &
   pid=$!
   sleep "${WF_SETTLE:-20}" # start-up, the logos and the way to the main menu
-  before=$(cpu_ticks "$pid")
-  sleep 10
-  after=$(cpu_ticks "$pid")
+  shares=()
+  for ((window = 0; window < ${WF_WINDOWS:-1}; ++window)); do
+    before=$(cpu_ticks "$pid")
+    sleep 10
+    after=$(cpu_ticks "$pid")
+    shares+=("$(echo "($after - $before) * 100 / ($ticks * 10)" | bc -l | xargs printf '%.1f')")
+  done
   kill -TERM "$pid"
   wait "$pid" || true
   short=$(wall_for_frames "$renderer" 300)
   long=$(wall_for_frames "$renderer" 900)
-  printf '%-9s CPU %5.1f %% of a core over 10 s; %5.1f frames per second\n' "$renderer" \
-    "$(echo "($after - $before) * 100 / ($ticks * 10)" | bc -l)" "$(echo "600 / ($long - $short)" | bc -l)"
+  printf '%-9s CPU %s %% of a core over 10 s; %5.1f frames per second\n' "$renderer" \
+    "${shares[*]}" "$(echo "600 / ($long - $short)" | bc -l)"
 done
