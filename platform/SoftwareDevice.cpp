@@ -11,6 +11,17 @@ namespace Platform
 namespace
 {
 
+bool Contains(const PixelRect& outer, const PixelRect& inner)
+{
+    return !outer.IsEmpty() && outer.left <= inner.left && outer.top <= inner.top &&
+           outer.right >= inner.right && outer.bottom >= inner.bottom;
+}
+
+} // namespace
+
+namespace
+{
+
 bool ValidSize(int width, int height)
 {
     return width > 0 && height > 0 && width <= SoftwareDevice::kMaxTextureSide &&
@@ -277,6 +288,7 @@ void SoftwareDevice::DrawIndexedTriangles(std::size_t vertexCount, std::size_t t
     command.primitives = triangleCount;
     command.reach = ReachOf(command.firstVertex, vertexCount);
     mCommandIndices.insert(mCommandIndices.end(), mIndices->Data(), mIndices->Data() + triangleCount * 3);
+    command.replaces = ReplacedBy(command);
     mCommands.push_back(command);
 }
 
@@ -362,6 +374,42 @@ void SoftwareDevice::RunCommands(void* context, int band, int bandCount)
     static_cast<const SoftwareDevice*>(context)->RunCommandsInBand(band, bandCount);
 }
 
+PixelRect SoftwareDevice::ReplacedBy(const Command& command) const
+{
+    // Blending off and no alpha test: every pixel it covers takes its texel or colour as it is.
+    if (command.state.blendEnabled || command.state.alphaTest || command.primitives < 2)
+    {
+        return {};
+    }
+    const std::uint16_t* first = mCommandIndices.data() + command.firstIndex;
+    const std::uint16_t* second = first + 3;
+    const bool quad = second[0] == first[2] && second[2] == first[0];
+    if (!quad || std::max({first[0], first[1], first[2], second[1]}) >= command.vertexCount)
+    {
+        return {};
+    }
+    const ScreenVertex* vertices = mCommandVertices.data() + command.firstVertex;
+    const ScreenVertex& p0 = vertices[first[0]];
+    const ScreenVertex& p1 = vertices[first[1]];
+    const ScreenVertex& p2 = vertices[first[2]];
+    const ScreenVertex& p3 = vertices[second[1]];
+    const bool alignedSides = p0.y == p1.y && p2.y == p3.y && p0.x == p3.x && p1.x == p2.x;
+    const bool finite = std::isfinite(p0.x) && std::isfinite(p0.y) && std::isfinite(p2.x) &&
+                        std::isfinite(p2.y) && std::isfinite(p0.u) && std::isfinite(p0.v) &&
+                        std::isfinite(p1.u) && std::isfinite(p1.v) && std::isfinite(p2.u) &&
+                        std::isfinite(p2.v) && std::isfinite(p3.u) && std::isfinite(p3.v);
+    constexpr double kFar = 1.0e9;
+    if (!alignedSides || !finite || std::fabs(p0.x) > kFar || std::fabs(p0.y) > kFar ||
+        std::fabs(p2.x) > kFar || std::fabs(p2.y) > kFar)
+    {
+        return {};
+    }
+    // Its two triangles share the diagonal and cover each pixel whose centre lies inside exactly once.
+    return {
+        static_cast<int>(std::ceil(std::min(p0.x, p2.x))), static_cast<int>(std::ceil(std::min(p0.y, p2.y))),
+        static_cast<int>(std::ceil(std::max(p0.x, p2.x))), static_cast<int>(std::ceil(std::max(p0.y, p2.y)))};
+}
+
 void SoftwareDevice::RunCommandsInBand(int band, int bandCount) const
 {
     for (const Command& command : mCommands)
@@ -381,9 +429,17 @@ void SoftwareDevice::RunChangedCommands(void* context, int band, int bandCount)
     const int end = RasterWorkers::BandStart(count, band + 1, bandCount);
     for (int piece = first; piece < end; ++piece)
     {
-        for (const Command& command : device->mCommands)
+        const PixelRect& clip = pieces[static_cast<std::size_t>(piece)];
+        // What lies under the last draw that replaces the whole piece is never seen.
+        std::size_t start = device->mCommands.size();
+        while (start > 0 && !Contains(device->mCommands[start - 1].replaces, clip))
         {
-            device->RunCommand(command, pieces[static_cast<std::size_t>(piece)]);
+            --start;
+        }
+        start = start > 0 ? start - 1 : 0;
+        for (std::size_t command = start; command < device->mCommands.size(); ++command)
+        {
+            device->RunCommand(device->mCommands[command], clip);
         }
     }
 }

@@ -101,8 +101,12 @@ private:
         std::size_t primitives = 0;
         // The pixels its vertices can reach: a band of the target that misses it skips it at once.
         PixelRect reach;
+        // Pixels it surely replaces, whatever was there (its first quad, drawn opaque): the draws before
+        // it need not run there. Empty for most.
+        PixelRect replaces;
     };
     PixelRect ReachOf(std::size_t firstVertex, std::size_t count) const;
+    PixelRect ReplacedBy(const Command& command) const;
 
     static void RunCommands(void* context, int band, int bandCount);
     void RunCommandsInBand(int band, int bandCount) const;

@@ -447,3 +447,67 @@ TEST(SoftwareDevice, ARenderTargetRedrawnInPlacesIsShownAsIfDrawnWhole)
         ASSERT_EQ(pictures[0].pixels, pictures[1].pixels) << step.name;
     }
 }
+
+// A draw that replaces every pixel of a piece of the frame (blending and the alpha test off) hides the
+// draws before it there; one that may leave a pixel as it was hides nothing. The frame's clear colour
+// changes each time, so every piece (a row of tiles) is drawn anew.
+TEST(SoftwareDevice, OnlyADrawThatReplacesAWholePieceHidesWhatLiesUnderIt)
+{
+    struct Case
+    {
+        const char* name;
+        float top; // the cover's top edge (half a pixel above on the target, whose centres lie below it)
+        bool blend;
+        bool alphaTest;
+    };
+    const Case cases[] = {
+        {"covering from the tiles' border", 32, false, false},
+        {"half a pixel short of the border", 33, false, false},
+        {"blended", 32, true, false},
+        {"alpha tested", 32, false, true},
+    };
+    for (const Case& test : cases)
+    {
+        DeviceFixture changesOnly(3, 64, 128);
+        DeviceFixture whole(3, 64, 128);
+        whole.device.SetDrawsChangesOnly(false);
+        std::unique_ptr<Platform::DeviceTexture> pictures[2];
+        for (int frame = 0; frame < 3; ++frame)
+        {
+            Platform::Image shown[2];
+            for (int index = 0; index < 2; ++index)
+            {
+                DeviceFixture& fixture = index == 0 ? changesOnly : whole;
+                SoftwareDevice& device = fixture.device;
+                if (!pictures[index])
+                {
+                    // Texels with alpha 0 in every other column: the alpha test leaves those pixels alone.
+                    pictures[index] = device.CreateTexture(8, 8, Platform::TextureUsage::Plain);
+                    Platform::DeviceTexture::LockedRect locked = pictures[index]->Lock();
+                    for (int y = 0; y < 8; ++y)
+                    {
+                        auto* row = reinterpret_cast<std::uint32_t*>(locked.bits + y * locked.pitch);
+                        for (int x = 0; x < 8; ++x)
+                        {
+                            row[x] = (x % 2 == 0 ? 0xFF000000u : 0u) | 0x00C08040u;
+                        }
+                    }
+                    pictures[index]->Unlock();
+                }
+                device.BeginScene();
+                device.Clear(0x102030u + static_cast<std::uint32_t>(frame) * 0x203010u);
+                device.SetTexture(nullptr);
+                fixture.DrawQuads(Quad(20, 20, 30, 50, 0xFF40FF40u));
+                device.SetAlphaBlendEnabled(test.blend);
+                device.SetAlphaTest(test.alphaTest, 0x40);
+                device.SetTexture(pictures[index].get());
+                fixture.DrawQuads(Quad(0, test.top, 64, 97 - test.top, 0x80FFFFFFu));
+                device.SetAlphaBlendEnabled(false);
+                device.SetAlphaTest(false, 0);
+                device.EndScene();
+                device.ReadBackBuffer(shown[index]);
+            }
+            ASSERT_EQ(shown[0].pixels, shown[1].pixels) << test.name << ", frame " << frame;
+        }
+    }
+}
