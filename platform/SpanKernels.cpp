@@ -226,6 +226,151 @@ WF_ALWAYS_INLINE __m128i BlendFour(__m128i source, __m128i destination)
         }
     }
 }
+
+// Four pixels blended into dest where the alpha test passes (a reference of 0 passes all); the others keep
+// the destination as it is, as BlendPixel's caller does pixel by pixel.
+template <Blend Mode>
+WF_ALWAYS_INLINE void StoreFour(std::uint32_t* dest, __m128i source, std::uint32_t reference)
+{
+    const __m128i alphaMask = _mm_set1_epi32(static_cast<int>(0xFF000000u));
+    const __m128i destination = _mm_loadu_si128(reinterpret_cast<const __m128i*>(dest));
+    __m128i blended;
+    if (Mode == Blend::Alpha &&
+        _mm_movemask_epi8(_mm_cmpeq_epi32(_mm_and_si128(source, alphaMask), alphaMask)) == 0xFFFF)
+    {
+        blended = source; // weight 256: every channel is the source's
+    }
+    else
+    {
+        blended = BlendFour<Mode>(source, destination);
+    }
+    if (reference != 0)
+    {
+        const __m128i passes =
+            _mm_cmpgt_epi32(_mm_srli_epi32(source, 24), _mm_set1_epi32(static_cast<int>(reference) - 1));
+        if (_mm_movemask_epi8(passes) == 0)
+        {
+            return;
+        }
+        blended = _mm_or_si128(_mm_and_si128(passes, blended), _mm_andnot_si128(passes, destination));
+    }
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(dest), blended);
+}
+
+// Each 32-bit lane's low 16 bits repeated over four 16-bit lanes, pixels 0 and 1 (Low) or 2 and 3 (High):
+// per-pixel weights laid out as the widened channels of two pixels.
+WF_ALWAYS_INLINE __m128i SpreadLow(__m128i weights)
+{
+    const __m128i doubled = _mm_or_si128(weights, _mm_slli_epi32(weights, 16));
+    return _mm_unpacklo_epi32(doubled, doubled);
+}
+
+WF_ALWAYS_INLINE __m128i SpreadHigh(__m128i weights)
+{
+    const __m128i doubled = _mm_or_si128(weights, _mm_slli_epi32(weights, 16));
+    return _mm_unpackhi_epi32(doubled, doubled);
+}
+
+// Lerp's arithmetic on channels already widened to 16 bits: (a x (256 - weight) + b x weight) >> 8.
+WF_ALWAYS_INLINE __m128i LerpWide(__m128i a, __m128i b, __m128i weight)
+{
+    const __m128i inverse = _mm_sub_epi16(_mm_set1_epi16(256), weight);
+    return _mm_srli_epi16(_mm_add_epi16(_mm_mullo_epi16(a, inverse), _mm_mullo_epi16(b, weight)), 8);
+}
+
+// The texels under two pixels p and q, per texel row: p's left, q's left, p's right, q's right.
+struct TexelPairs
+{
+    __m128i top;
+    __m128i bottom;
+};
+
+// Two pixels' bilinear samples widened to 16 bits per channel: across first, then down, as Sample does.
+WF_ALWAYS_INLINE __m128i SampleTwo(const TexelPairs& pairs, __m128i across, __m128i down)
+{
+    const __m128i zero = _mm_setzero_si128();
+    const __m128i top =
+        LerpWide(_mm_unpacklo_epi8(pairs.top, zero), _mm_unpackhi_epi8(pairs.top, zero), across);
+    const __m128i bottom =
+        LerpWide(_mm_unpacklo_epi8(pairs.bottom, zero), _mm_unpackhi_epi8(pairs.bottom, zero), across);
+    return LerpWide(top, bottom, down);
+}
+
+// The four texels one pixel samples (top-left, top-right, bottom-left, bottom-right), addressed as Sample
+// addresses them.
+template <TextureAddress Address>
+WF_ALWAYS_INLINE void AddressedTexels(const TextureView& texture, std::int64_t s, std::int64_t t,
+                                      std::uint32_t texels[4])
+{
+    const int x0 = static_cast<int>(s >> 16);
+    const int y0 = static_cast<int>(t >> 16);
+    const int xa = AddressCoordinate<Address>(x0, texture.width, texture.maskX);
+    const int xb = AddressCoordinate<Address>(x0 + 1, texture.width, texture.maskX);
+    const int ya = AddressCoordinate<Address>(y0, texture.height, texture.maskY);
+    const int yb = AddressCoordinate<Address>(y0 + 1, texture.height, texture.maskY);
+    const std::uint32_t* rowA = texture.pixels + static_cast<std::ptrdiff_t>(ya) * texture.pitch;
+    const std::uint32_t* rowB = texture.pixels + static_cast<std::ptrdiff_t>(yb) * texture.pitch;
+    texels[0] = rowA[xa];
+    texels[1] = rowA[xb];
+    texels[2] = rowB[xa];
+    texels[3] = rowB[xb];
+}
+
+template <TextureAddress Address>
+WF_ALWAYS_INLINE TexelPairs AddressedPairs(const TextureView& texture, std::int64_t sp, std::int64_t tp,
+                                           std::int64_t sq, std::int64_t tq)
+{
+    std::uint32_t p[4];
+    std::uint32_t q[4];
+    AddressedTexels<Address>(texture, sp, tp, p);
+    AddressedTexels<Address>(texture, sq, tq, q);
+    auto lanes = [](std::uint32_t a, std::uint32_t b, std::uint32_t c, std::uint32_t d) {
+        return _mm_set_epi32(static_cast<int>(d), static_cast<int>(c), static_cast<int>(b),
+                             static_cast<int>(a));
+    };
+    return {lanes(p[0], q[0], p[1], q[1]), lanes(p[2], q[2], p[3], q[3])};
+}
+
+// The same texels for two pixels whose columns and rows all lie inside the texture: each row's two
+// neighbours are one 8-byte load.
+WF_ALWAYS_INLINE TexelPairs InsidePairs(const TextureView& texture, std::int64_t sp, std::int64_t tp,
+                                        std::int64_t sq, std::int64_t tq)
+{
+    const std::uint32_t* p = texture.pixels + (tp >> 16) * texture.pitch + (sp >> 16);
+    const std::uint32_t* q = texture.pixels + (tq >> 16) * texture.pitch + (sq >> 16);
+    auto pair = [](const std::uint32_t* at) { return _mm_loadl_epi64(reinterpret_cast<const __m128i*>(at)); };
+    return {_mm_unpacklo_epi32(pair(p), pair(q)),
+            _mm_unpacklo_epi32(pair(p + texture.pitch), pair(q + texture.pitch))};
+}
+
+// Whether a texel coordinate's column (or row) and the next one lie inside a texture side of this size.
+WF_ALWAYS_INLINE bool PairInside(std::int64_t fixed, int size)
+{
+    const std::int64_t whole = fixed >> 16;
+    return whole >= 0 && whole < size - 1;
+}
+
+// The per-channel factors of Modulate (channel + 1) for two pixels of one colour.
+WF_ALWAYS_INLINE __m128i ModulateFactors(std::uint32_t colour)
+{
+    auto factor = [colour](int shift) { return static_cast<short>(Channel(colour, shift) + 1); };
+    return _mm_set_epi16(factor(24), factor(16), factor(8), factor(0), factor(24), factor(16), factor(8),
+                         factor(0));
+}
+
+// The low 32 bits of a coordinate at four consecutive pixels: enough for the fractions that weigh texels.
+WF_ALWAYS_INLINE __m128i FourPositions(std::int64_t start, std::int64_t step)
+{
+    return _mm_set_epi32(static_cast<int>(static_cast<std::uint32_t>(start + step * 3)),
+                         static_cast<int>(static_cast<std::uint32_t>(start + step * 2)),
+                         static_cast<int>(static_cast<std::uint32_t>(start + step)),
+                         static_cast<int>(static_cast<std::uint32_t>(start)));
+}
+
+WF_ALWAYS_INLINE __m128i Fractions(__m128i positions)
+{
+    return _mm_and_si128(_mm_srli_epi32(positions, 8), _mm_set1_epi32(0xFF));
+}
 #endif
 
 // The general kernel: any sampler, addressing, blend and colours, every texel addressed.
@@ -263,6 +408,69 @@ void DrawSpan(const Span& span, const TextureView& texture)
         }
     }
 }
+
+#if defined(__SSE2__)
+// The general kernel's linear sampling four pixels at a time, for white or one-coloured vertices blended
+// alpha or add: the same arithmetic in the same order (across, down, times the colour, the alpha test,
+// the blend). The texels are fetched one by one; where the four pixels' texels all lie inside the texture,
+// without addressing them.
+template <TextureAddress Address, Blend Mode, SpanColours Colours>
+void DrawLinearSpanFour(const Span& span, const TextureView& texture)
+{
+    static_assert(Mode == Blend::Alpha || Mode == Blend::Add);
+    static_assert(Colours == SpanColours::White || Colours == SpanColours::Constant);
+    std::uint32_t* dest = span.dest;
+    std::int64_t s = span.s;
+    std::int64_t t = span.t;
+    const std::int64_t ds = span.ds;
+    const std::int64_t dt = span.dt;
+    const __m128i factors = ModulateFactors(span.colour);
+    __m128i sPositions = FourPositions(s, ds);
+    __m128i tPositions = FourPositions(t, dt);
+    const __m128i sAdvance = _mm_set1_epi32(static_cast<int>(static_cast<std::uint32_t>(ds * 4)));
+    const __m128i tAdvance = _mm_set1_epi32(static_cast<int>(static_cast<std::uint32_t>(dt * 4)));
+    int i = 0;
+    for (; i + 4 <= span.count; i += 4)
+    {
+        const std::int64_t s1 = s + ds;
+        const std::int64_t s2 = s1 + ds;
+        const std::int64_t s3 = s2 + ds;
+        const std::int64_t t1 = t + dt;
+        const std::int64_t t2 = t1 + dt;
+        const std::int64_t t3 = t2 + dt;
+        // Coordinates move in a straight line: the first and last pixels bound the four.
+        const bool inside = PairInside(s, texture.width) && PairInside(s3, texture.width) &&
+                            PairInside(t, texture.height) && PairInside(t3, texture.height);
+        const TexelPairs first =
+            inside ? InsidePairs(texture, s, t, s1, t1) : AddressedPairs<Address>(texture, s, t, s1, t1);
+        const TexelPairs second =
+            inside ? InsidePairs(texture, s2, t2, s3, t3) : AddressedPairs<Address>(texture, s2, t2, s3, t3);
+        const __m128i across = Fractions(sPositions);
+        const __m128i down = Fractions(tPositions);
+        __m128i low = SampleTwo(first, SpreadLow(across), SpreadLow(down));
+        __m128i high = SampleTwo(second, SpreadHigh(across), SpreadHigh(down));
+        if constexpr (Colours == SpanColours::Constant)
+        {
+            low = _mm_srli_epi16(_mm_mullo_epi16(low, factors), 8);
+            high = _mm_srli_epi16(_mm_mullo_epi16(high, factors), 8);
+        }
+        StoreFour<Mode>(dest + i, _mm_packus_epi16(low, high), span.alphaReference);
+        s = s3 + ds;
+        t = t3 + dt;
+        sPositions = _mm_add_epi32(sPositions, sAdvance);
+        tPositions = _mm_add_epi32(tPositions, tAdvance);
+    }
+    if (i < span.count)
+    {
+        Span rest = span;
+        rest.dest = dest + i;
+        rest.count = span.count - i;
+        rest.s = s;
+        rest.t = t;
+        DrawSpan<Sampler::Linear, Address, Mode, Colours>(rest, texture);
+    }
+}
+#endif
 
 // Row kernels: spans whose texel row does not change along them (dt is 0, as on every quad whose sides
 // run along the axes) and whose vertices are opaque white. The row is addressed once per span; a point
@@ -546,6 +754,19 @@ SpanFunction SelectByColour(SpanColours colours)
             return &DrawSolidSpan<Mode, SpanColours::Constant>;
         }
     }
+#if defined(__SSE2__)
+    if constexpr (Kind == Sampler::Linear && (Mode == Blend::Alpha || Mode == Blend::Add))
+    {
+        if (colours == SpanColours::White)
+        {
+            return &DrawLinearSpanFour<Address, Mode, SpanColours::White>;
+        }
+        if (colours == SpanColours::Constant)
+        {
+            return &DrawLinearSpanFour<Address, Mode, SpanColours::Constant>;
+        }
+    }
+#endif
     switch (colours)
     {
     case SpanColours::White:

@@ -1,5 +1,6 @@
 #include "platform/Rasterizer.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <gtest/gtest.h>
 #include <string>
@@ -544,6 +545,245 @@ TEST(Rasterizer, BandsAndTilesGiveTheSamePictureAsOnePass)
                     << "tiles, case " << (&test - cases) << " at " << x << "," << y;
                 ASSERT_EQ(whole.At(x, y), banded.At(x, y))
                     << "bands, case " << (&test - cases) << " at " << x << "," << y;
+            }
+        }
+    }
+}
+
+// Linear filtering worked out pixel by pixel from the rules of the device: texel coordinates in 16.16
+// fixed point, half a texel back from the pixel centre; the four texels addressed (wrap: a mask on a power
+// of two, else modulo; clamp); blended across then down, or down then across along a texel row (dt 0)
+// under white vertices; times the colour ((texel x (colour + 1)) >> 8 per channel); the alpha test; the
+// blend. Texture coordinates are planes in multiples of 1/4096 and corners lie on quarter pixels, so the
+// rasterizer's doubles hold them exactly and every pixel's coordinates are known as integers.
+namespace LinearReference
+{
+
+std::uint32_t Lerp(std::uint32_t a, std::uint32_t b, std::uint32_t weight)
+{
+    std::uint32_t result = 0;
+    for (int shift = 0; shift < 32; shift += 8)
+    {
+        result |= ((((a >> shift) & 0xFFu) * (256 - weight) + ((b >> shift) & 0xFFu) * weight) >> 8) << shift;
+    }
+    return result;
+}
+
+int Address(std::int64_t coordinate, int size, TextureAddress address)
+{
+    if (address == TextureAddress::Clamp)
+    {
+        return static_cast<int>(std::clamp<std::int64_t>(coordinate, 0, size - 1));
+    }
+    const std::int64_t wrapped = coordinate % size;
+    return static_cast<int>(wrapped < 0 ? wrapped + size : wrapped);
+}
+
+struct Sampling
+{
+    const std::vector<std::uint32_t>* texels = nullptr;
+    int width = 0;
+    int height = 0;
+    TextureAddress address = TextureAddress::Wrap;
+    bool downFirst = false;
+};
+
+std::uint32_t Sample(const Sampling& sampling, std::int64_t s, std::int64_t t)
+{
+    const int xa = Address(s >> 16, sampling.width, sampling.address);
+    const int xb = Address((s >> 16) + 1, sampling.width, sampling.address);
+    const int ya = Address(t >> 16, sampling.height, sampling.address);
+    const int yb = Address((t >> 16) + 1, sampling.height, sampling.address);
+    auto texel = [&](int x, int y)
+    { return (*sampling.texels)[static_cast<std::size_t>(y * sampling.width + x)]; };
+    const auto fx = static_cast<std::uint32_t>((s >> 8) & 0xFF);
+    const auto fy = static_cast<std::uint32_t>((t >> 8) & 0xFF);
+    if (sampling.downFirst)
+    {
+        return Lerp(Lerp(texel(xa, ya), texel(xa, yb), fy), Lerp(texel(xb, ya), texel(xb, yb), fy), fx);
+    }
+    return Lerp(Lerp(texel(xa, ya), texel(xb, ya), fx), Lerp(texel(xa, yb), texel(xb, yb), fx), fy);
+}
+
+std::uint32_t Modulate(std::uint32_t texel, std::uint32_t colour)
+{
+    std::uint32_t result = 0;
+    for (int shift = 0; shift < 32; shift += 8)
+    {
+        result |= ((((texel >> shift) & 0xFFu) * (((colour >> shift) & 0xFFu) + 1)) >> 8) << shift;
+    }
+    return result;
+}
+
+std::uint32_t Blend(std::uint32_t source, std::uint32_t destination, bool add)
+{
+    const std::uint32_t alpha = source >> 24;
+    const std::uint32_t weight = alpha + (alpha >> 7);
+    if (!add)
+    {
+        return Lerp(destination, source, weight) | 0xFF000000u;
+    }
+    std::uint32_t result = 0xFF000000u;
+    for (int shift = 0; shift < 24; shift += 8)
+    {
+        const std::uint32_t value =
+            ((destination >> shift) & 0xFFu) + ((((source >> shift) & 0xFFu) * weight) >> 8);
+        result |= std::min(value, 255u) << shift;
+    }
+    return result;
+}
+
+// A texture coordinate over the target: (base + x * dx + y * dy) / 4096.
+struct Plane
+{
+    std::int64_t base = 0;
+    std::int64_t dx = 0;
+    std::int64_t dy = 0;
+
+    double At(double x, double y) const { return (static_cast<double>(base) + x * dx + y * dy) / 4096.0; }
+    // The 16.16 texel coordinate the rasterizer samples at a pixel centre.
+    std::int64_t Fixed(int x, int y, int size) const { return (base + x * dx + y * dy) * size * 16 - 32768; }
+};
+
+} // namespace LinearReference
+
+TEST(Rasterizer, LinearSpansMatchTheTexelArithmeticAtEveryPixel)
+{
+    using LinearReference::Plane;
+    constexpr int kTargetWidth = 76;
+    constexpr int kTargetHeight = 20;
+    std::uint32_t seed = 777;
+    auto next = [&seed](int range)
+    {
+        seed = seed * 214013u + 2531011u;
+        return static_cast<int>((seed >> 16) & 0x7FFF) % range;
+    };
+    struct TextureCase
+    {
+        int width;
+        int height;
+    };
+    // A power of two wraps by mask, the other by modulo; only a power of two can step one texel per pixel
+    // in whole 1/4096ths.
+    const TextureCase textures[] = {{16, 8}, {13, 7}};
+    const TextureAddress addresses[] = {TextureAddress::Wrap, TextureAddress::Clamp};
+    const BlendFactor blends[] = {BlendFactor::InverseSourceAlpha, BlendFactor::One};
+    const std::uint32_t colours[] = {0xFFFFFFFFu, 0xC080FF40u, 0x60FFFFFFu};
+    const int alphaReferences[] = {0, 1, 0x80}; // 0: the test is off
+    for (const TextureCase& textureCase : textures)
+    {
+        std::vector<std::uint32_t> texels;
+        for (int i = 0; i < textureCase.width * textureCase.height; ++i)
+        {
+            const std::uint32_t alphas[] = {0u, 1u, 0x7Fu, 0x80u, 0xFFu, 0xFFu, 0xC3u};
+            texels.push_back((alphas[next(7)] << 24) |
+                             static_cast<std::uint32_t>(next(0x8000) * 0x209 + next(512)));
+        }
+        const DeviceTexture texture = TextureOf(textureCase.width, textureCase.height, texels);
+        for (const TextureAddress address : addresses)
+        {
+            for (const BlendFactor blend : blends)
+            {
+                for (const std::uint32_t colour : colours)
+                {
+                    for (const int alphaReference : alphaReferences)
+                    {
+                        RasterState state;
+                        state.texture = &texture;
+                        state.address = address;
+                        state.destinationBlend = blend;
+                        state.alphaTest = alphaReference != 0;
+                        state.alphaReference = static_cast<std::uint8_t>(alphaReference);
+                        for (int triangle = 0; triangle < 6; ++triangle)
+                        {
+                            // Turned and scaled, along texel rows (dt 0), or one texel per pixel across
+                            // with a fraction of a texel's offset; coordinates reach past the texture.
+                            const int kind = triangle % 3;
+                            const bool oneToOne = kind == 2 && textureCase.width == 16;
+                            Plane u{next(40000) - 20000, next(900) - 450, next(900) - 450};
+                            Plane v{next(40000) - 20000, kind == 0 ? next(900) - 450 : 0, next(900) - 450};
+                            if (oneToOne)
+                            {
+                                u.dx = 4096 / textureCase.width;
+                            }
+                            ScreenVertex corners[3];
+                            for (ScreenVertex& corner : corners)
+                            {
+                                corner.x = (next(kTargetWidth * 4 + 40) - 20) / 4.0;
+                                corner.y = (next(kTargetHeight * 4 + 40) - 20) / 4.0;
+                                corner.u = u.At(corner.x, corner.y);
+                                corner.v = v.At(corner.x, corner.y);
+                                corner.colour = colour;
+                            }
+                            const std::uint16_t indices[3] = {0, 1, 2};
+                            // Which pixels the triangle covers, whatever it draws.
+                            DeviceTexture coverage = BlackTarget(kTargetWidth, kTargetHeight);
+                            RasterState solid;
+                            solid.blendEnabled = false;
+                            ScreenVertex white[3] = {corners[0], corners[1], corners[2]};
+                            for (ScreenVertex& corner : white)
+                            {
+                                corner.colour = 0xFFFFFFFFu;
+                            }
+                            Rasterizer::DrawTriangles(coverage, solid, white, 3, indices, 1,
+                                                      PixelRect::Rows(0, kTargetHeight));
+                            DeviceTexture background = BlackTarget(kTargetWidth, kTargetHeight);
+                            for (int y = 0; y < kTargetHeight; ++y)
+                            {
+                                for (int x = 0; x < kTargetWidth; ++x)
+                                {
+                                    background.Row(y)[x] = 0xFF000000u | static_cast<std::uint32_t>(
+                                                                             (x * 53 + y * 97) * 0x010307);
+                                }
+                            }
+                            const LinearReference::Sampling sampling{&texels, textureCase.width,
+                                                                     textureCase.height, address,
+                                                                     colour == 0xFFFFFFFFu && v.dx == 0};
+                            // Drawn whole, then in columns 1 to 9 pixels wide: spans of every short length.
+                            for (int strip = 0; strip <= 9; ++strip)
+                            {
+                                DeviceTexture target = BlackTarget(kTargetWidth, kTargetHeight);
+                                for (int y = 0; y < kTargetHeight; ++y)
+                                {
+                                    std::copy_n(background.Row(y), kTargetWidth, target.Row(y));
+                                }
+                                const int width = strip == 0 ? kTargetWidth : strip;
+                                for (int left = 0; left < kTargetWidth; left += width)
+                                {
+                                    Rasterizer::DrawTriangles(target, state, corners, 3, indices, 1,
+                                                              {left, 0, left + width, kTargetHeight});
+                                }
+                                for (int y = 0; y < kTargetHeight; ++y)
+                                {
+                                    for (int x = 0; x < kTargetWidth; ++x)
+                                    {
+                                        std::uint32_t expected = background.At(x, y);
+                                        if (coverage.At(x, y) == 0xFFFFFFFFu)
+                                        {
+                                            const std::uint32_t source = LinearReference::Modulate(
+                                                LinearReference::Sample(sampling,
+                                                                        u.Fixed(x, y, textureCase.width),
+                                                                        v.Fixed(x, y, textureCase.height)),
+                                                colour);
+                                            if ((source >> 24) >= static_cast<std::uint32_t>(alphaReference))
+                                            {
+                                                expected = LinearReference::Blend(source, expected,
+                                                                                  blend == BlendFactor::One);
+                                            }
+                                        }
+                                        ASSERT_EQ(target.At(x, y), expected)
+                                            << "pixel " << x << "," << y << " texture " << textureCase.width
+                                            << (address == TextureAddress::Wrap ? " wrap" : " clamp")
+                                            << (blend == BlendFactor::One ? " add" : " alpha") << " colour "
+                                            << std::hex << colour << std::dec << " reference "
+                                            << alphaReference << " triangle " << triangle << " strip "
+                                            << strip;
+                                    }
+                                }
+                            }
+                        }
+                    }
+                }
             }
         }
     }
