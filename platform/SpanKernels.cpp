@@ -232,29 +232,45 @@ WF_ALWAYS_INLINE __m128i BlendFour(__m128i source, __m128i destination)
 template <Blend Mode>
 WF_ALWAYS_INLINE void StoreFour(std::uint32_t* dest, __m128i source, std::uint32_t reference)
 {
-    const __m128i alphaMask = _mm_set1_epi32(static_cast<int>(0xFF000000u));
-    const __m128i destination = _mm_loadu_si128(reinterpret_cast<const __m128i*>(dest));
-    __m128i blended;
-    if (Mode == Blend::Alpha &&
-        _mm_movemask_epi8(_mm_cmpeq_epi32(_mm_and_si128(source, alphaMask), alphaMask)) == 0xFFFF)
+    if constexpr (Mode == Blend::InverseColour)
     {
-        blended = source; // weight 256: every channel is the source's
+        // No four-pixel blend of its own: pixel by pixel.
+        alignas(16) std::uint32_t sources[4];
+        _mm_store_si128(reinterpret_cast<__m128i*>(sources), source);
+        for (int k = 0; k < 4; ++k)
+        {
+            if ((sources[k] >> 24) >= reference)
+            {
+                dest[k] = BlendPixel<Mode>(sources[k], dest[k]);
+            }
+        }
     }
     else
     {
-        blended = BlendFour<Mode>(source, destination);
-    }
-    if (reference != 0)
-    {
-        const __m128i passes =
-            _mm_cmpgt_epi32(_mm_srli_epi32(source, 24), _mm_set1_epi32(static_cast<int>(reference) - 1));
-        if (_mm_movemask_epi8(passes) == 0)
+        const __m128i alphaMask = _mm_set1_epi32(static_cast<int>(0xFF000000u));
+        const __m128i destination = _mm_loadu_si128(reinterpret_cast<const __m128i*>(dest));
+        __m128i blended;
+        if (Mode == Blend::Alpha &&
+            _mm_movemask_epi8(_mm_cmpeq_epi32(_mm_and_si128(source, alphaMask), alphaMask)) == 0xFFFF)
         {
-            return;
+            blended = source; // weight 256: every channel is the source's
         }
-        blended = _mm_or_si128(_mm_and_si128(passes, blended), _mm_andnot_si128(passes, destination));
+        else
+        {
+            blended = BlendFour<Mode>(source, destination);
+        }
+        if (reference != 0)
+        {
+            const __m128i passes =
+                _mm_cmpgt_epi32(_mm_srli_epi32(source, 24), _mm_set1_epi32(static_cast<int>(reference) - 1));
+            if (_mm_movemask_epi8(passes) == 0)
+            {
+                return;
+            }
+            blended = _mm_or_si128(_mm_and_si128(passes, blended), _mm_andnot_si128(passes, destination));
+        }
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(dest), blended);
     }
-    _mm_storeu_si128(reinterpret_cast<__m128i*>(dest), blended);
 }
 
 // Each 32-bit lane's low 16 bits repeated over four 16-bit lanes, pixels 0 and 1 (Low) or 2 and 3 (High):
@@ -510,120 +526,182 @@ void BlendRows(const TextureView& texture, const std::uint32_t* rowA, const std:
     }
 }
 
-template <Sampler Kind, TextureAddress Address, Blend Mode>
-void DrawRowSpan(const Span& span, const TextureView& texture)
+// Pixels blended across between neighbouring columns of a texture row (already blended down and
+// addressed): columns[x] is column x.
+template <Blend Mode>
+void DrawBlendedColumns(const Span& span, const std::uint32_t* columns)
+{
+    std::uint32_t* dest = span.dest;
+    std::int64_t s = span.s;
+    const std::uint32_t reference = span.alphaReference;
+    int i = 0;
+#if defined(__SSE2__)
+    if (span.ds == 65536)
+    {
+        // One column per pixel: every pixel weighs its neighbours alike, and four pixels' left and right
+        // columns are two loads.
+        const __m128i weight = _mm_set1_epi16(static_cast<short>((s >> 8) & 0xFF));
+        const std::uint32_t* left = columns + (s >> 16);
+        for (; i + 4 <= span.count; i += 4)
+        {
+            const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i*>(left + i));
+            const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i*>(left + i + 1));
+            StoreFour<Mode>(dest + i, LerpFour(a, b, weight, weight), reference);
+        }
+        s += span.ds * i;
+    }
+    for (; i + 4 <= span.count; i += 4)
+    {
+        const std::int64_t s1 = s + span.ds;
+        const std::int64_t s2 = s1 + span.ds;
+        const std::int64_t s3 = s2 + span.ds;
+        const std::int64_t x[4] = {s >> 16, s1 >> 16, s2 >> 16, s3 >> 16};
+        const __m128i left = _mm_set_epi32(static_cast<int>(columns[x[3]]), static_cast<int>(columns[x[2]]),
+                                           static_cast<int>(columns[x[1]]), static_cast<int>(columns[x[0]]));
+        const __m128i right =
+            _mm_set_epi32(static_cast<int>(columns[x[3] + 1]), static_cast<int>(columns[x[2] + 1]),
+                          static_cast<int>(columns[x[1] + 1]), static_cast<int>(columns[x[0] + 1]));
+        auto weight = [](std::int64_t position)
+        { return static_cast<std::uint32_t>((position >> 8) & 0xFF); };
+        const __m128i source =
+            LerpFour(left, right, PixelWeights(weight(s), weight(s1)), PixelWeights(weight(s2), weight(s3)));
+        StoreFour<Mode>(dest + i, source, reference);
+        s = s3 + span.ds;
+    }
+#endif
+    for (; i < span.count; ++i, s += span.ds)
+    {
+        const std::int64_t x0 = s >> 16;
+        const std::uint32_t source =
+            Lerp(columns[x0], columns[x0 + 1], static_cast<std::uint32_t>((s >> 8) & 0xFF));
+        if ((source >> 24) >= reference)
+        {
+            dest[i] = BlendPixel<Mode>(source, dest[i]);
+        }
+    }
+}
+
+template <TextureAddress Address, Blend Mode>
+void DrawPointRowSpan(const Span& span, const TextureView& texture)
 {
     std::uint32_t* dest = span.dest;
     std::int64_t s = span.s;
     const std::uint32_t reference = span.alphaReference;
     const int lastColumn = texture.width - 1;
-    if constexpr (Kind == Sampler::Point)
+    const int y = AddressCoordinate<Address>(static_cast<int>(span.t >> 16), texture.height, texture.maskY);
+    const std::uint32_t* row = texture.pixels + static_cast<std::ptrdiff_t>(y) * texture.pitch;
+    for (int i = 0; i < span.count; ++i, s += span.ds)
     {
-        const int y =
-            AddressCoordinate<Address>(static_cast<int>(span.t >> 16), texture.height, texture.maskY);
-        const std::uint32_t* row = texture.pixels + static_cast<std::ptrdiff_t>(y) * texture.pitch;
-        for (int i = 0; i < span.count; ++i, s += span.ds)
+        const int column = static_cast<int>(s >> 16);
+        const std::uint32_t source =
+            row[static_cast<unsigned>(column) <= static_cast<unsigned>(lastColumn)
+                    ? column
+                    : AddressCoordinate<Address>(column, texture.width, texture.maskX)];
+        if ((source >> 24) >= reference)
         {
-            const int column = static_cast<int>(s >> 16);
-            const std::uint32_t source =
-                row[static_cast<unsigned>(column) <= static_cast<unsigned>(lastColumn)
-                        ? column
-                        : AddressCoordinate<Address>(column, texture.width, texture.maskX)];
-            if ((source >> 24) >= reference)
-            {
-                dest[i] = BlendPixel<Mode>(source, dest[i]);
-            }
+            dest[i] = BlendPixel<Mode>(source, dest[i]);
         }
     }
-    else
+}
+
+// Pixels from..to of a row span, as a span of their own.
+Span PartOf(const Span& span, int from, int to)
+{
+    Span part = span;
+    part.dest = span.dest + from;
+    part.count = to - from;
+    part.s = span.s + span.ds * from;
+    return part;
+}
+
+template <TextureAddress Address, Blend Mode>
+void DrawAddressedRowSpan(const Span& span, const TextureView& texture)
+{
+    const int y0 = static_cast<int>(span.t >> 16);
+    const std::uint32_t fy = static_cast<std::uint32_t>((span.t >> 8) & 0xFF);
+    const std::uint32_t* rowA =
+        texture.pixels +
+        static_cast<std::ptrdiff_t>(AddressCoordinate<Address>(y0, texture.height, texture.maskY)) *
+            texture.pitch;
+    const std::uint32_t* rowB =
+        texture.pixels +
+        static_cast<std::ptrdiff_t>(AddressCoordinate<Address>(y0 + 1, texture.height, texture.maskY)) *
+            texture.pitch;
+    // The texel columns the span reads, blended down the rows once each; every pixel then blends two
+    // neighbours across. Columns are addressed while the row is built.
+    const std::int64_t lastS = span.s + span.ds * (span.count - 1);
+    const std::int64_t low = std::min(span.s, lastS) >> 16;
+    const std::int64_t high = (std::max(span.s, lastS) >> 16) + 1;
+    if (fy == 0 && low >= 0 && high < texture.width)
     {
-        const int y0 = static_cast<int>(span.t >> 16);
-        const std::uint32_t fy = static_cast<std::uint32_t>((span.t >> 8) & 0xFF);
-        const std::uint32_t* rowA =
-            texture.pixels +
-            static_cast<std::ptrdiff_t>(AddressCoordinate<Address>(y0, texture.height, texture.maskY)) *
-                texture.pitch;
-        const std::uint32_t* rowB =
-            texture.pixels +
-            static_cast<std::ptrdiff_t>(AddressCoordinate<Address>(y0 + 1, texture.height, texture.maskY)) *
-                texture.pitch;
-        // The texel columns the span reads, blended down the rows once each; every pixel then blends
-        // two neighbours across. Columns are addressed while the row is built.
-        const std::int64_t lastS = s + span.ds * (span.count - 1);
-        const std::int64_t low = std::min(s, lastS) >> 16;
-        const std::int64_t high = (std::max(s, lastS) >> 16) + 1;
-        thread_local std::uint32_t blended[kRowBufferTexels];
-        if (high - low < kRowBufferTexels)
+        // On a texel row, inside the texture: the blended columns are the row's own texels.
+        DrawBlendedColumns<Mode>(span, rowA);
+        return;
+    }
+    thread_local std::uint32_t blended[kRowBufferTexels];
+    if (high - low < kRowBufferTexels)
+    {
+        BlendRows<Address>(texture, rowA, rowB, fy, low, high, blended);
+        DrawBlendedColumns<Mode>(span, blended - low);
+        return;
+    }
+    std::uint32_t* dest = span.dest;
+    std::int64_t s = span.s;
+    for (int i = 0; i < span.count; ++i, s += span.ds)
+    {
+        const int x0 = static_cast<int>(s >> 16);
+        const std::uint32_t fx = static_cast<std::uint32_t>((s >> 8) & 0xFF);
+        const int xa = AddressCoordinate<Address>(x0, texture.width, texture.maskX);
+        const int xb = AddressCoordinate<Address>(x0 + 1, texture.width, texture.maskX);
+        const std::uint32_t left = fy == 0 ? rowA[xa] : Lerp(rowA[xa], rowB[xa], fy);
+        const std::uint32_t right = fy == 0 ? rowA[xb] : Lerp(rowA[xb], rowB[xb], fy);
+        const std::uint32_t source = Lerp(left, right, fx);
+        if ((source >> 24) >= span.alphaReference)
         {
-            BlendRows<Address>(texture, rowA, rowB, fy, low, high, blended);
-            const std::uint32_t* columns = blended - low;
-            int i = 0;
-#if defined(__SSE2__)
-            // Four pixels at a time while the alpha test has nothing to take out.
-            for (; i + 4 <= span.count && reference <= 1; i += 4)
+            dest[i] = BlendPixel<Mode>(source, dest[i]);
+        }
+    }
+}
+
+template <TextureAddress Address, Blend Mode>
+void DrawLinearRowSpan(const Span& span, const TextureView& texture)
+{
+    if (span.ds == 65536 && (span.t & 0xFF00) == 0 && span.count >= 8)
+    {
+        // One texel per pixel on a texel row: the pixels whose two columns lie inside the texture read
+        // its row as it stands; only those at its edges need their columns addressed.
+        const std::int64_t firstColumn = span.s >> 16;
+        const std::int64_t count = span.count;
+        const int begin = static_cast<int>(std::clamp<std::int64_t>(-firstColumn, 0, count));
+        const int end =
+            static_cast<int>(std::clamp<std::int64_t>(texture.width - 1 - firstColumn, begin, count));
+        if (end - begin >= 4 && (begin > 0 || end < span.count))
+        {
+            if (begin > 0)
             {
-                const std::int64_t s1 = s + span.ds;
-                const std::int64_t s2 = s1 + span.ds;
-                const std::int64_t s3 = s2 + span.ds;
-                const std::int64_t x[4] = {s >> 16, s1 >> 16, s2 >> 16, s3 >> 16};
-                const __m128i left =
-                    _mm_set_epi32(static_cast<int>(columns[x[3]]), static_cast<int>(columns[x[2]]),
-                                  static_cast<int>(columns[x[1]]), static_cast<int>(columns[x[0]]));
-                const __m128i right =
-                    _mm_set_epi32(static_cast<int>(columns[x[3] + 1]), static_cast<int>(columns[x[2] + 1]),
-                                  static_cast<int>(columns[x[1] + 1]), static_cast<int>(columns[x[0] + 1]));
-                auto weight = [](std::int64_t position)
-                { return static_cast<std::uint32_t>((position >> 8) & 0xFF); };
-                const __m128i source = LerpFour(left, right, PixelWeights(weight(s), weight(s1)),
-                                                PixelWeights(weight(s2), weight(s3)));
-                const __m128i destination = _mm_loadu_si128(reinterpret_cast<const __m128i*>(dest + i));
-                if constexpr (Mode == Blend::Replace || Mode == Blend::InverseColour)
-                {
-                    // These take no part in the alpha test's pass-through: keep the exact per-pixel rule.
-                    alignas(16) std::uint32_t sources[4];
-                    _mm_store_si128(reinterpret_cast<__m128i*>(sources), source);
-                    for (int k = 0; k < 4; ++k)
-                    {
-                        if ((sources[k] >> 24) >= reference)
-                        {
-                            dest[i + k] = BlendPixel<Mode>(sources[k], dest[i + k]);
-                        }
-                    }
-                }
-                else
-                {
-                    _mm_storeu_si128(reinterpret_cast<__m128i*>(dest + i),
-                                     BlendFour<Mode>(source, destination));
-                }
-                s = s3 + span.ds;
+                DrawAddressedRowSpan<Address, Mode>(PartOf(span, 0, begin), texture);
             }
-#endif
-            for (; i < span.count; ++i, s += span.ds)
+            DrawAddressedRowSpan<Address, Mode>(PartOf(span, begin, end), texture);
+            if (end < span.count)
             {
-                const std::int64_t x0 = s >> 16;
-                const std::uint32_t source =
-                    Lerp(columns[x0], columns[x0 + 1], static_cast<std::uint32_t>((s >> 8) & 0xFF));
-                if ((source >> 24) >= reference)
-                {
-                    dest[i] = BlendPixel<Mode>(source, dest[i]);
-                }
+                DrawAddressedRowSpan<Address, Mode>(PartOf(span, end, span.count), texture);
             }
             return;
         }
-        for (int i = 0; i < span.count; ++i, s += span.ds)
-        {
-            const int x0 = static_cast<int>(s >> 16);
-            const std::uint32_t fx = static_cast<std::uint32_t>((s >> 8) & 0xFF);
-            const int xa = AddressCoordinate<Address>(x0, texture.width, texture.maskX);
-            const int xb = AddressCoordinate<Address>(x0 + 1, texture.width, texture.maskX);
-            const std::uint32_t left = fy == 0 ? rowA[xa] : Lerp(rowA[xa], rowB[xa], fy);
-            const std::uint32_t right = fy == 0 ? rowA[xb] : Lerp(rowA[xb], rowB[xb], fy);
-            const std::uint32_t source = Lerp(left, right, fx);
-            if ((source >> 24) >= reference)
-            {
-                dest[i] = BlendPixel<Mode>(source, dest[i]);
-            }
-        }
+    }
+    DrawAddressedRowSpan<Address, Mode>(span, texture);
+}
+
+template <Sampler Kind, TextureAddress Address, Blend Mode>
+void DrawRowSpan(const Span& span, const TextureView& texture)
+{
+    if constexpr (Kind == Sampler::Point)
+    {
+        DrawPointRowSpan<Address, Mode>(span, texture);
+    }
+    else
+    {
+        DrawLinearRowSpan<Address, Mode>(span, texture);
     }
 }
 

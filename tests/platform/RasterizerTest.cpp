@@ -706,6 +706,16 @@ TEST(Rasterizer, LinearSpansMatchTheTexelArithmeticAtEveryPixel)
                             {
                                 u.dx = 4096 / textureCase.width;
                             }
+                            if (oneToOne && triangle == 5)
+                            {
+                                // Near the texture's own columns and on texel rows: spans that read
+                                // the texture's rows as they stand.
+                                const int texelV = 4096 / textureCase.height;
+                                u.base = next(512) - 256 - next(24) * 4096 / textureCase.width;
+                                u.dy = next(64) - 32;
+                                v.base = texelV / 2 + texelV * next(4);
+                                v.dy = texelV * (next(3) - 1);
+                            }
                             ScreenVertex corners[3];
                             for (ScreenVertex& corner : corners)
                             {
