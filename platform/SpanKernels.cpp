@@ -666,7 +666,8 @@ void DrawAddressedRowSpan(const Span& span, const TextureView& texture)
 template <TextureAddress Address, Blend Mode>
 void DrawLinearRowSpan(const Span& span, const TextureView& texture)
 {
-    if (span.ds == 65536 && (span.t & 0xFF00) == 0 && span.count >= 8)
+    const bool onTexelRow = ((span.t >> 8) & 0xFF) == 0;
+    if (span.ds == 65536 && onTexelRow && span.count >= 8)
     {
         // One texel per pixel on a texel row: the pixels whose two columns lie inside the texture read
         // its row as it stands; only those at its edges need their columns addressed.
