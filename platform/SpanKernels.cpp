@@ -426,6 +426,39 @@ void DrawSpan(const Span& span, const TextureView& texture)
 }
 
 #if defined(__SSE2__)
+// Four consecutive pixels' linear samples times the colour, from the first pixel's coordinates, their
+// steps, and the low 32 bits of the four pixels' coordinates (for the weights): the arithmetic of Sample
+// and Modulate, across first, then down.
+template <TextureAddress Address, SpanColours Colours>
+WF_ALWAYS_INLINE __m128i LinearFour(const TextureView& texture, std::int64_t s, std::int64_t t,
+                                    std::int64_t ds, std::int64_t dt, __m128i sPositions, __m128i tPositions,
+                                    __m128i factors)
+{
+    const std::int64_t s1 = s + ds;
+    const std::int64_t s2 = s1 + ds;
+    const std::int64_t s3 = s2 + ds;
+    const std::int64_t t1 = t + dt;
+    const std::int64_t t2 = t1 + dt;
+    const std::int64_t t3 = t2 + dt;
+    // Coordinates move in a straight line: the first and last pixels bound the four.
+    const bool inside = PairInside(s, texture.width) && PairInside(s3, texture.width) &&
+                        PairInside(t, texture.height) && PairInside(t3, texture.height);
+    const TexelPairs first =
+        inside ? InsidePairs(texture, s, t, s1, t1) : AddressedPairs<Address>(texture, s, t, s1, t1);
+    const TexelPairs second =
+        inside ? InsidePairs(texture, s2, t2, s3, t3) : AddressedPairs<Address>(texture, s2, t2, s3, t3);
+    const __m128i across = Fractions(sPositions);
+    const __m128i down = Fractions(tPositions);
+    __m128i low = SampleTwo(first, SpreadLow(across), SpreadLow(down));
+    __m128i high = SampleTwo(second, SpreadHigh(across), SpreadHigh(down));
+    if constexpr (Colours == SpanColours::Constant)
+    {
+        low = _mm_srli_epi16(_mm_mullo_epi16(low, factors), 8);
+        high = _mm_srli_epi16(_mm_mullo_epi16(high, factors), 8);
+    }
+    return _mm_packus_epi16(low, high);
+}
+
 // The general kernel's linear sampling four pixels at a time, for white or one-coloured vertices blended
 // alpha or add: the same arithmetic in the same order (across, down, times the colour, the alpha test,
 // the blend). The texels are fetched one by one; where the four pixels' texels all lie inside the texture,
@@ -448,42 +481,25 @@ void DrawLinearSpanFour(const Span& span, const TextureView& texture)
     int i = 0;
     for (; i + 4 <= span.count; i += 4)
     {
-        const std::int64_t s1 = s + ds;
-        const std::int64_t s2 = s1 + ds;
-        const std::int64_t s3 = s2 + ds;
-        const std::int64_t t1 = t + dt;
-        const std::int64_t t2 = t1 + dt;
-        const std::int64_t t3 = t2 + dt;
-        // Coordinates move in a straight line: the first and last pixels bound the four.
-        const bool inside = PairInside(s, texture.width) && PairInside(s3, texture.width) &&
-                            PairInside(t, texture.height) && PairInside(t3, texture.height);
-        const TexelPairs first =
-            inside ? InsidePairs(texture, s, t, s1, t1) : AddressedPairs<Address>(texture, s, t, s1, t1);
-        const TexelPairs second =
-            inside ? InsidePairs(texture, s2, t2, s3, t3) : AddressedPairs<Address>(texture, s2, t2, s3, t3);
-        const __m128i across = Fractions(sPositions);
-        const __m128i down = Fractions(tPositions);
-        __m128i low = SampleTwo(first, SpreadLow(across), SpreadLow(down));
-        __m128i high = SampleTwo(second, SpreadHigh(across), SpreadHigh(down));
-        if constexpr (Colours == SpanColours::Constant)
-        {
-            low = _mm_srli_epi16(_mm_mullo_epi16(low, factors), 8);
-            high = _mm_srli_epi16(_mm_mullo_epi16(high, factors), 8);
-        }
-        StoreFour<Mode>(dest + i, _mm_packus_epi16(low, high), span.alphaReference);
-        s = s3 + ds;
-        t = t3 + dt;
+        StoreFour<Mode>(dest + i,
+                        LinearFour<Address, Colours>(texture, s, t, ds, dt, sPositions, tPositions, factors),
+                        span.alphaReference);
+        s += ds * 4;
+        t += dt * 4;
         sPositions = _mm_add_epi32(sPositions, sAdvance);
         tPositions = _mm_add_epi32(tPositions, tAdvance);
     }
     if (i < span.count)
     {
-        Span rest = span;
-        rest.dest = dest + i;
-        rest.count = span.count - i;
-        rest.s = s;
-        rest.t = t;
-        DrawSpan<Sampler::Linear, Address, Mode, Colours>(rest, texture);
+        // The last one to three pixels, blended in a copy: the pixels past the span are sampled (their
+        // texels addressed like any other) but never written.
+        const int rest = span.count - i;
+        alignas(16) std::uint32_t pixels[4] = {};
+        std::copy_n(dest + i, rest, pixels);
+        StoreFour<Mode>(pixels,
+                        LinearFour<Address, Colours>(texture, s, t, ds, dt, sPositions, tPositions, factors),
+                        span.alphaReference);
+        std::copy_n(pixels, rest, dest + i);
     }
 }
 #endif
