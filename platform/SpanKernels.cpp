@@ -185,13 +185,6 @@ WF_ALWAYS_INLINE __m128i LerpFour(__m128i a, __m128i b, __m128i weightLow, __m12
     return _mm_packus_epi16(low, high);
 }
 
-WF_ALWAYS_INLINE __m128i PixelWeights(std::uint32_t first, std::uint32_t second)
-{
-    return _mm_set_epi16(static_cast<short>(second), static_cast<short>(second), static_cast<short>(second),
-                         static_cast<short>(second), static_cast<short>(first), static_cast<short>(first),
-                         static_cast<short>(first), static_cast<short>(first));
-}
-
 // The source alpha of each of four pixels as a blend weight (alpha + alpha / 128), spread over its lanes.
 WF_ALWAYS_INLINE __m128i AlphaWeights(__m128i pixels16)
 {
@@ -554,8 +547,7 @@ void DrawBlendedColumns(const Span& span, const std::uint32_t* columns)
 #if defined(__SSE2__)
     if (span.ds == 65536)
     {
-        // One column per pixel: every pixel weighs its neighbours alike, and four pixels' left and right
-        // columns are two loads.
+        // One column per pixel: every pixel weighs its neighbours alike.
         const __m128i weight = _mm_set1_epi16(static_cast<short>((s >> 8) & 0xFF));
         const std::uint32_t* left = columns + (s >> 16);
         for (; i + 4 <= span.count; i += 4)
@@ -566,23 +558,44 @@ void DrawBlendedColumns(const Span& span, const std::uint32_t* columns)
         }
         s += span.ds * i;
     }
+    __m128i positions = FourPositions(s, span.ds);
+    const __m128i advance = _mm_set1_epi32(static_cast<int>(static_cast<std::uint32_t>(span.ds * 4)));
     for (; i + 4 <= span.count; i += 4)
     {
         const std::int64_t s1 = s + span.ds;
         const std::int64_t s2 = s1 + span.ds;
         const std::int64_t s3 = s2 + span.ds;
-        const std::int64_t x[4] = {s >> 16, s1 >> 16, s2 >> 16, s3 >> 16};
-        const __m128i left = _mm_set_epi32(static_cast<int>(columns[x[3]]), static_cast<int>(columns[x[2]]),
-                                           static_cast<int>(columns[x[1]]), static_cast<int>(columns[x[0]]));
-        const __m128i right =
-            _mm_set_epi32(static_cast<int>(columns[x[3] + 1]), static_cast<int>(columns[x[2] + 1]),
-                          static_cast<int>(columns[x[1] + 1]), static_cast<int>(columns[x[0] + 1]));
-        auto weight = [](std::int64_t position)
-        { return static_cast<std::uint32_t>((position >> 8) & 0xFF); };
-        const __m128i source =
-            LerpFour(left, right, PixelWeights(weight(s), weight(s1)), PixelWeights(weight(s2), weight(s3)));
-        StoreFour<Mode>(dest + i, source, reference);
+        const std::int64_t first = s >> 16;
+        const std::int64_t last = s3 >> 16;
+        // Coordinates move in a straight line: four pixels whose first and last columns lie three apart
+        // read four consecutive columns (about a texel per pixel, as a picture copied one to one nearly
+        // is), and their neighbours are two loads; backwards on a mirrored picture.
+        __m128i left;
+        __m128i right;
+        if (last - first == 3)
+        {
+            left = _mm_loadu_si128(reinterpret_cast<const __m128i*>(columns + first));
+            right = _mm_loadu_si128(reinterpret_cast<const __m128i*>(columns + first + 1));
+        }
+        else if (last - first == -3)
+        {
+            left = _mm_shuffle_epi32(_mm_loadu_si128(reinterpret_cast<const __m128i*>(columns + last)), 0x1B);
+            right = _mm_shuffle_epi32(_mm_loadu_si128(reinterpret_cast<const __m128i*>(columns + last + 1)),
+                                      0x1B);
+        }
+        else
+        {
+            const std::int64_t x1 = s1 >> 16;
+            const std::int64_t x2 = s2 >> 16;
+            left = _mm_set_epi32(static_cast<int>(columns[last]), static_cast<int>(columns[x2]),
+                                 static_cast<int>(columns[x1]), static_cast<int>(columns[first]));
+            right = _mm_set_epi32(static_cast<int>(columns[last + 1]), static_cast<int>(columns[x2 + 1]),
+                                  static_cast<int>(columns[x1 + 1]), static_cast<int>(columns[first + 1]));
+        }
+        const __m128i weights = Fractions(positions);
+        StoreFour<Mode>(dest + i, LerpFour(left, right, SpreadLow(weights), SpreadHigh(weights)), reference);
         s = s3 + span.ds;
+        positions = _mm_add_epi32(positions, advance);
     }
 #endif
     for (; i < span.count; ++i, s += span.ds)
@@ -679,19 +692,29 @@ void DrawAddressedRowSpan(const Span& span, const TextureView& texture)
     }
 }
 
+// The first pixel of a span stepping forwards (ds > 0) whose coordinate reaches a fixed-point limit, or
+// the span's length if none does.
+int FirstPixelReaching(const Span& span, std::int64_t limit)
+{
+    if (span.s >= limit)
+    {
+        return 0;
+    }
+    const std::int64_t pixels = (limit - span.s + span.ds - 1) / span.ds;
+    return static_cast<int>(std::min<std::int64_t>(pixels, span.count));
+}
+
 template <TextureAddress Address, Blend Mode>
 void DrawLinearRowSpan(const Span& span, const TextureView& texture)
 {
     const bool onTexelRow = ((span.t >> 8) & 0xFF) == 0;
-    if (span.ds == 65536 && onTexelRow && span.count >= 8)
+    if (span.ds > 0 && onTexelRow && span.count >= 8)
     {
-        // One texel per pixel on a texel row: the pixels whose two columns lie inside the texture read
-        // its row as it stands; only those at its edges need their columns addressed.
-        const std::int64_t firstColumn = span.s >> 16;
-        const std::int64_t count = span.count;
-        const int begin = static_cast<int>(std::clamp<std::int64_t>(-firstColumn, 0, count));
+        // On a texel row, the pixels whose two columns lie inside the texture read its row as it stands;
+        // only those at its edges need their columns addressed.
+        const int begin = FirstPixelReaching(span, 0);
         const int end =
-            static_cast<int>(std::clamp<std::int64_t>(texture.width - 1 - firstColumn, begin, count));
+            std::max(begin, FirstPixelReaching(span, static_cast<std::int64_t>(texture.width - 1) << 16));
         if (end - begin >= 4 && (begin > 0 || end < span.count))
         {
             if (begin > 0)

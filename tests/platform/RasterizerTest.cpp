@@ -704,7 +704,9 @@ TEST(Rasterizer, LinearSpansMatchTheTexelArithmeticAtEveryPixel)
                             Plane v{next(40000) - 20000, kind == 0 ? next(900) - 450 : 0, next(900) - 450};
                             if (oneToOne)
                             {
-                                u.dx = 4096 / textureCase.width;
+                                // About one texel per pixel: exactly, a 256th more or less, or mirrored.
+                                const int direction = triangle == 2 && next(2) == 0 ? -1 : 1;
+                                u.dx = (4096 / textureCase.width + next(3) - 1) * direction;
                             }
                             if (oneToOne && triangle == 5)
                             {
