@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <gtest/gtest.h>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace
@@ -647,153 +648,207 @@ struct Plane
 
 } // namespace LinearReference
 
+// The engine's random rule, for scenes that are the same on every run.
+class SceneRandom
+{
+public:
+    explicit SceneRandom(std::uint32_t seed) : mSeed(seed) {}
+
+    int Next(int range)
+    {
+        mSeed = mSeed * 214013u + 2531011u;
+        return static_cast<int>((mSeed >> 16) & 0x7FFF) % range;
+    }
+
+private:
+    std::uint32_t mSeed;
+};
+
+struct LinearCase
+{
+    int textureWidth;
+    int textureHeight;
+    TextureAddress address;
+    BlendFactor blend;
+    std::uint32_t colour;
+    int alphaReference; // 0: the test is off
+};
+
+// Every combination of texture size (a power of two wraps by mask, the other by modulo; only a power of
+// two steps one texel per pixel in whole 1/4096ths), addressing, blend, colour and alpha test.
+std::vector<LinearCase> LinearCases()
+{
+    std::vector<LinearCase> cases;
+    for (const auto& [width, height] : {std::pair{16, 8}, std::pair{13, 7}})
+    {
+        for (const TextureAddress address : {TextureAddress::Wrap, TextureAddress::Clamp})
+        {
+            for (const BlendFactor blend : {BlendFactor::InverseSourceAlpha, BlendFactor::One})
+            {
+                for (const std::uint32_t colour : {0xFFFFFFFFu, 0xC080FF40u, 0x60FFFFFFu})
+                {
+                    for (const int alphaReference : {0, 1, 0x80})
+                    {
+                        cases.push_back({width, height, address, blend, colour, alphaReference});
+                    }
+                }
+            }
+        }
+    }
+    return cases;
+}
+
+std::vector<std::uint32_t> LinearTexels(const LinearCase& test, SceneRandom& random)
+{
+    std::vector<std::uint32_t> texels;
+    for (int i = 0; i < test.textureWidth * test.textureHeight; ++i)
+    {
+        const std::uint32_t alphas[] = {0u, 1u, 0x7Fu, 0x80u, 0xFFu, 0xFFu, 0xC3u};
+        texels.push_back((alphas[random.Next(7)] << 24) |
+                         static_cast<std::uint32_t>(random.Next(0x8000) * 0x209 + random.Next(512)));
+    }
+    return texels;
+}
+
+struct LinearTriangle
+{
+    LinearReference::Plane u;
+    LinearReference::Plane v;
+    ScreenVertex corners[3];
+};
+
+// Kinds 0 to 2: turned and scaled; along texel rows (dt 0); about one texel per pixel across (exactly, a
+// 256th more or less, or mirrored), which kind 3 also is, on texel rows near the texture's own columns, so
+// that spans read the texture's rows as they stand. Coordinates reach past the texture.
+LinearTriangle RandomLinearTriangle(const LinearCase& test, int kind, SceneRandom& random, int width,
+                                    int height)
+{
+    LinearTriangle triangle;
+    LinearReference::Plane& u = triangle.u;
+    LinearReference::Plane& v = triangle.v;
+    u = {random.Next(40000) - 20000, random.Next(900) - 450, random.Next(900) - 450};
+    v = {random.Next(40000) - 20000, kind == 0 ? random.Next(900) - 450 : 0, random.Next(900) - 450};
+    if (kind >= 2 && test.textureWidth == 16)
+    {
+        const int direction = kind == 2 && random.Next(2) == 0 ? -1 : 1;
+        u.dx = (4096 / test.textureWidth + random.Next(3) - 1) * direction;
+    }
+    if (kind == 3 && test.textureWidth == 16)
+    {
+        const int texelV = 4096 / test.textureHeight;
+        u.base = random.Next(512) - 256 - random.Next(24) * 4096 / test.textureWidth;
+        u.dy = random.Next(64) - 32;
+        v.base = texelV / 2 + texelV * random.Next(4);
+        v.dy = texelV * (random.Next(3) - 1);
+    }
+    for (ScreenVertex& corner : triangle.corners)
+    {
+        corner.x = (random.Next(width * 4 + 40) - 20) / 4.0;
+        corner.y = (random.Next(height * 4 + 40) - 20) / 4.0;
+        corner.u = u.At(corner.x, corner.y);
+        corner.v = v.At(corner.x, corner.y);
+        corner.colour = test.colour;
+    }
+    return triangle;
+}
+
+constexpr std::uint16_t kTriangleIndices[3] = {0, 1, 2};
+
+DeviceTexture PatternTarget(int width, int height)
+{
+    DeviceTexture target = BlackTarget(width, height);
+    for (int y = 0; y < height; ++y)
+    {
+        for (int x = 0; x < width; ++x)
+        {
+            target.Row(y)[x] = 0xFF000000u | static_cast<std::uint32_t>((x * 53 + y * 97) * 0x010307);
+        }
+    }
+    return target;
+}
+
+// The pattern with the triangle drawn over it pixel by pixel by the reference arithmetic.
+std::vector<std::uint32_t> ExpectedLinearPicture(const LinearCase& test,
+                                                 const std::vector<std::uint32_t>& texels,
+                                                 const LinearTriangle& triangle, int width, int height)
+{
+    // Which pixels the triangle covers, whatever it draws.
+    DeviceTexture coverage = BlackTarget(width, height);
+    RasterState solid;
+    solid.blendEnabled = false;
+    ScreenVertex white[3] = {triangle.corners[0], triangle.corners[1], triangle.corners[2]};
+    for (ScreenVertex& corner : white)
+    {
+        corner.colour = 0xFFFFFFFFu;
+    }
+    Rasterizer::DrawTriangles(coverage, solid, white, 3, kTriangleIndices, 1, PixelRect::Rows(0, height));
+    const LinearReference::Sampling sampling{&texels, test.textureWidth, test.textureHeight, test.address,
+                                             test.colour == 0xFFFFFFFFu && triangle.v.dx == 0};
+    const DeviceTexture pattern = PatternTarget(width, height);
+    std::vector<std::uint32_t> expected;
+    for (int y = 0; y < height; ++y)
+    {
+        for (int x = 0; x < width; ++x)
+        {
+            std::uint32_t pixel = pattern.At(x, y);
+            if (coverage.At(x, y) == 0xFFFFFFFFu)
+            {
+                const std::uint32_t source = LinearReference::Modulate(
+                    LinearReference::Sample(sampling, triangle.u.Fixed(x, y, test.textureWidth),
+                                            triangle.v.Fixed(x, y, test.textureHeight)),
+                    test.colour);
+                if ((source >> 24) >= static_cast<std::uint32_t>(test.alphaReference))
+                {
+                    pixel = LinearReference::Blend(source, pixel, test.blend == BlendFactor::One);
+                }
+            }
+            expected.push_back(pixel);
+        }
+    }
+    return expected;
+}
+
 TEST(Rasterizer, LinearSpansMatchTheTexelArithmeticAtEveryPixel)
 {
-    using LinearReference::Plane;
-    constexpr int kTargetWidth = 76;
-    constexpr int kTargetHeight = 20;
-    std::uint32_t seed = 777;
-    auto next = [&seed](int range)
+    constexpr int kWidth = 76;
+    constexpr int kHeight = 20;
+    SceneRandom random(777);
+    for (const LinearCase& test : LinearCases())
     {
-        seed = seed * 214013u + 2531011u;
-        return static_cast<int>((seed >> 16) & 0x7FFF) % range;
-    };
-    struct TextureCase
-    {
-        int width;
-        int height;
-    };
-    // A power of two wraps by mask, the other by modulo; only a power of two can step one texel per pixel
-    // in whole 1/4096ths.
-    const TextureCase textures[] = {{16, 8}, {13, 7}};
-    const TextureAddress addresses[] = {TextureAddress::Wrap, TextureAddress::Clamp};
-    const BlendFactor blends[] = {BlendFactor::InverseSourceAlpha, BlendFactor::One};
-    const std::uint32_t colours[] = {0xFFFFFFFFu, 0xC080FF40u, 0x60FFFFFFu};
-    const int alphaReferences[] = {0, 1, 0x80}; // 0: the test is off
-    for (const TextureCase& textureCase : textures)
-    {
-        std::vector<std::uint32_t> texels;
-        for (int i = 0; i < textureCase.width * textureCase.height; ++i)
+        const std::vector<std::uint32_t> texels = LinearTexels(test, random);
+        const DeviceTexture texture = TextureOf(test.textureWidth, test.textureHeight, texels);
+        RasterState state;
+        state.texture = &texture;
+        state.address = test.address;
+        state.destinationBlend = test.blend;
+        state.alphaTest = test.alphaReference != 0;
+        state.alphaReference = static_cast<std::uint8_t>(test.alphaReference);
+        for (int triangleNumber = 0; triangleNumber < 6; ++triangleNumber)
         {
-            const std::uint32_t alphas[] = {0u, 1u, 0x7Fu, 0x80u, 0xFFu, 0xFFu, 0xC3u};
-            texels.push_back((alphas[next(7)] << 24) |
-                             static_cast<std::uint32_t>(next(0x8000) * 0x209 + next(512)));
-        }
-        const DeviceTexture texture = TextureOf(textureCase.width, textureCase.height, texels);
-        for (const TextureAddress address : addresses)
-        {
-            for (const BlendFactor blend : blends)
+            const int kind = triangleNumber < 4 ? triangleNumber : triangleNumber - 4;
+            const LinearTriangle triangle = RandomLinearTriangle(test, kind, random, kWidth, kHeight);
+            const std::vector<std::uint32_t> expected =
+                ExpectedLinearPicture(test, texels, triangle, kWidth, kHeight);
+            // Drawn whole, then in columns 1 to 9 pixels wide: spans of every short length.
+            for (int strip = 0; strip <= 9; ++strip)
             {
-                for (const std::uint32_t colour : colours)
+                DeviceTexture target = PatternTarget(kWidth, kHeight);
+                const int stripWidth = strip == 0 ? kWidth : strip;
+                for (int left = 0; left < kWidth; left += stripWidth)
                 {
-                    for (const int alphaReference : alphaReferences)
+                    Rasterizer::DrawTriangles(target, state, triangle.corners, 3, kTriangleIndices, 1,
+                                              {left, 0, left + stripWidth, kHeight});
+                }
+                for (int y = 0; y < kHeight; ++y)
+                {
+                    for (int x = 0; x < kWidth; ++x)
                     {
-                        RasterState state;
-                        state.texture = &texture;
-                        state.address = address;
-                        state.destinationBlend = blend;
-                        state.alphaTest = alphaReference != 0;
-                        state.alphaReference = static_cast<std::uint8_t>(alphaReference);
-                        for (int triangle = 0; triangle < 6; ++triangle)
-                        {
-                            // Turned and scaled, along texel rows (dt 0), or one texel per pixel across
-                            // with a fraction of a texel's offset; coordinates reach past the texture.
-                            const int kind = triangle % 3;
-                            const bool oneToOne = kind == 2 && textureCase.width == 16;
-                            Plane u{next(40000) - 20000, next(900) - 450, next(900) - 450};
-                            Plane v{next(40000) - 20000, kind == 0 ? next(900) - 450 : 0, next(900) - 450};
-                            if (oneToOne)
-                            {
-                                // About one texel per pixel: exactly, a 256th more or less, or mirrored.
-                                const int direction = triangle == 2 && next(2) == 0 ? -1 : 1;
-                                u.dx = (4096 / textureCase.width + next(3) - 1) * direction;
-                            }
-                            if (oneToOne && triangle == 5)
-                            {
-                                // Near the texture's own columns and on texel rows: spans that read
-                                // the texture's rows as they stand.
-                                const int texelV = 4096 / textureCase.height;
-                                u.base = next(512) - 256 - next(24) * 4096 / textureCase.width;
-                                u.dy = next(64) - 32;
-                                v.base = texelV / 2 + texelV * next(4);
-                                v.dy = texelV * (next(3) - 1);
-                            }
-                            ScreenVertex corners[3];
-                            for (ScreenVertex& corner : corners)
-                            {
-                                corner.x = (next(kTargetWidth * 4 + 40) - 20) / 4.0;
-                                corner.y = (next(kTargetHeight * 4 + 40) - 20) / 4.0;
-                                corner.u = u.At(corner.x, corner.y);
-                                corner.v = v.At(corner.x, corner.y);
-                                corner.colour = colour;
-                            }
-                            const std::uint16_t indices[3] = {0, 1, 2};
-                            // Which pixels the triangle covers, whatever it draws.
-                            DeviceTexture coverage = BlackTarget(kTargetWidth, kTargetHeight);
-                            RasterState solid;
-                            solid.blendEnabled = false;
-                            ScreenVertex white[3] = {corners[0], corners[1], corners[2]};
-                            for (ScreenVertex& corner : white)
-                            {
-                                corner.colour = 0xFFFFFFFFu;
-                            }
-                            Rasterizer::DrawTriangles(coverage, solid, white, 3, indices, 1,
-                                                      PixelRect::Rows(0, kTargetHeight));
-                            DeviceTexture background = BlackTarget(kTargetWidth, kTargetHeight);
-                            for (int y = 0; y < kTargetHeight; ++y)
-                            {
-                                for (int x = 0; x < kTargetWidth; ++x)
-                                {
-                                    background.Row(y)[x] = 0xFF000000u | static_cast<std::uint32_t>(
-                                                                             (x * 53 + y * 97) * 0x010307);
-                                }
-                            }
-                            const LinearReference::Sampling sampling{&texels, textureCase.width,
-                                                                     textureCase.height, address,
-                                                                     colour == 0xFFFFFFFFu && v.dx == 0};
-                            // Drawn whole, then in columns 1 to 9 pixels wide: spans of every short length.
-                            for (int strip = 0; strip <= 9; ++strip)
-                            {
-                                DeviceTexture target = BlackTarget(kTargetWidth, kTargetHeight);
-                                for (int y = 0; y < kTargetHeight; ++y)
-                                {
-                                    std::copy_n(background.Row(y), kTargetWidth, target.Row(y));
-                                }
-                                const int width = strip == 0 ? kTargetWidth : strip;
-                                for (int left = 0; left < kTargetWidth; left += width)
-                                {
-                                    Rasterizer::DrawTriangles(target, state, corners, 3, indices, 1,
-                                                              {left, 0, left + width, kTargetHeight});
-                                }
-                                for (int y = 0; y < kTargetHeight; ++y)
-                                {
-                                    for (int x = 0; x < kTargetWidth; ++x)
-                                    {
-                                        std::uint32_t expected = background.At(x, y);
-                                        if (coverage.At(x, y) == 0xFFFFFFFFu)
-                                        {
-                                            const std::uint32_t source = LinearReference::Modulate(
-                                                LinearReference::Sample(sampling,
-                                                                        u.Fixed(x, y, textureCase.width),
-                                                                        v.Fixed(x, y, textureCase.height)),
-                                                colour);
-                                            if ((source >> 24) >= static_cast<std::uint32_t>(alphaReference))
-                                            {
-                                                expected = LinearReference::Blend(source, expected,
-                                                                                  blend == BlendFactor::One);
-                                            }
-                                        }
-                                        ASSERT_EQ(target.At(x, y), expected)
-                                            << "pixel " << x << "," << y << " texture " << textureCase.width
-                                            << (address == TextureAddress::Wrap ? " wrap" : " clamp")
-                                            << (blend == BlendFactor::One ? " add" : " alpha") << " colour "
-                                            << std::hex << colour << std::dec << " reference "
-                                            << alphaReference << " triangle " << triangle << " strip "
-                                            << strip;
-                                    }
-                                }
-                            }
-                        }
+                        ASSERT_EQ(target.At(x, y), expected[static_cast<std::size_t>(y * kWidth + x)])
+                            << "pixel " << x << "," << y << " texture " << test.textureWidth
+                            << (test.address == TextureAddress::Wrap ? " wrap" : " clamp")
+                            << (test.blend == BlendFactor::One ? " add" : " alpha") << " colour " << std::hex
+                            << test.colour << std::dec << " reference " << test.alphaReference << " kind "
+                            << kind << " strip " << strip;
                     }
                 }
             }
