@@ -166,8 +166,30 @@ void SkipPixels(Span& span, int pixels)
     }
 }
 
+// What a primitive's spans share from row to row: texel steps, colour, alpha test. Worked out once per
+// primitive rather than per span.
+Span SpanShapeOf(const DrawContext& context, const Attributes& attributes)
+{
+    Span shape;
+    shape.alphaReference = context.alphaReference;
+    shape.colour = attributes.colour;
+    if (context.state->texture != nullptr)
+    {
+        shape.ds = ToFixed(attributes.u.dx * context.texture.width);
+        shape.dt = ToFixed(attributes.v.dx * context.texture.height);
+    }
+    if (attributes.colours == SpanColours::Gradient)
+    {
+        for (int c = 0; c < 4; ++c)
+        {
+            shape.channelStep[c] = ToFixed(attributes.channel[c].dx);
+        }
+    }
+    return shape;
+}
+
 void FillSpan(const DrawContext& context, const SpanFunctions& functions, const Attributes& attributes,
-              int row, int first, int last)
+              const Span& shape, int row, int first, int last)
 {
     // The span's values are taken where it enters the target, whatever the clip, and stepped from there,
     // so a pixel drawn under any clip is the pixel of the whole span.
@@ -178,26 +200,21 @@ void FillSpan(const DrawContext& context, const SpanFunctions& functions, const 
     {
         return;
     }
-    Span span;
+    Span span = shape;
     span.dest = context.target->Row(row) + clippedFirst;
     span.count = last - clippedFirst;
-    span.alphaReference = context.alphaReference;
-    span.colour = attributes.colour;
     if (context.state->texture != nullptr)
     {
         const double width = context.texture.width;
         const double height = context.texture.height;
         span.s = ToFixed(attributes.u.At(first, row) * width - context.texelOffset);
         span.t = ToFixed(attributes.v.At(first, row) * height - context.texelOffset);
-        span.ds = ToFixed(attributes.u.dx * width);
-        span.dt = ToFixed(attributes.v.dx * height);
     }
     if (attributes.colours == SpanColours::Gradient)
     {
         for (int c = 0; c < 4; ++c)
         {
             span.channel[c] = ToFixed(attributes.channel[c].At(first, row));
-            span.channelStep[c] = ToFixed(attributes.channel[c].dx);
         }
     }
     SkipPixels(span, clippedFirst - first);
@@ -278,6 +295,7 @@ void DrawTriangle(const DrawContext& context, const ScreenVertex& a, const Scree
         }
     }
     const SpanFunctions functions = SpanKernels::Select(*context.state, attributes.colours);
+    const Span shape = SpanShapeOf(context, attributes);
 
     for (int row = firstRow; row < endRow; ++row)
     {
@@ -286,7 +304,7 @@ void DrawTriangle(const DrawContext& context, const ScreenVertex& a, const Scree
             row < middleRow ? EdgeCrossing(top, middle, row) : EdgeCrossing(middle, bottom, row);
         const int first = FirstPixelAt(std::min(longEdge, shortEdge));
         const int last = FirstPixelAt(std::max(longEdge, shortEdge));
-        FillSpan(context, functions, attributes, row, first, last);
+        FillSpan(context, functions, attributes, shape, row, first, last);
     }
 }
 
@@ -320,11 +338,12 @@ bool DrawAxisAlignedQuad(const DrawContext& context, const ScreenVertex& p0, con
     attributes.colours = ColourModeOf(p0.colour, p0.colour, p0.colour);
     attributes.colour = p0.colour;
     const SpanFunctions functions = SpanKernels::Select(*context.state, attributes.colours);
+    const Span shape = SpanShapeOf(context, attributes);
     const int first = FirstPixelAt(std::min(p0.x, p1.x));
     const int last = FirstPixelAt(std::max(p0.x, p1.x));
     for (int row = firstRow; row < endRow; ++row)
     {
-        FillSpan(context, functions, attributes, row, first, last);
+        FillSpan(context, functions, attributes, shape, row, first, last);
     }
     return true;
 }
@@ -400,6 +419,7 @@ void Rasterizer::DrawLines(DeviceTexture& target, const RasterState& state, cons
         attributes.colours = ColourModeOf(a.colour, a.colour, a.colour);
         attributes.colour = a.colour;
         const SpanFunctions functions = SpanKernels::Select(state, attributes.colours);
+        const Span shape = SpanShapeOf(context, attributes);
         for (int step = 0; step < steps; ++step)
         {
             const double along = static_cast<double>(step) / steps;
@@ -411,7 +431,7 @@ void Rasterizer::DrawLines(DeviceTexture& target, const RasterState& state, cons
             }
             attributes.u.base = a.u + along * ((b.u) - a.u);
             attributes.v.base = a.v + along * ((b.v) - a.v);
-            FillSpan(context, functions, attributes, y, x, x + 1);
+            FillSpan(context, functions, attributes, shape, y, x, x + 1);
         }
     }
 }

@@ -185,13 +185,6 @@ WF_ALWAYS_INLINE __m128i LerpFour(__m128i a, __m128i b, __m128i weightLow, __m12
     return _mm_packus_epi16(low, high);
 }
 
-WF_ALWAYS_INLINE __m128i PixelWeights(std::uint32_t first, std::uint32_t second)
-{
-    return _mm_set_epi16(static_cast<short>(second), static_cast<short>(second), static_cast<short>(second),
-                         static_cast<short>(second), static_cast<short>(first), static_cast<short>(first),
-                         static_cast<short>(first), static_cast<short>(first));
-}
-
 // The source alpha of each of four pixels as a blend weight (alpha + alpha / 128), spread over its lanes.
 WF_ALWAYS_INLINE __m128i AlphaWeights(__m128i pixels16)
 {
@@ -225,6 +218,167 @@ WF_ALWAYS_INLINE __m128i BlendFour(__m128i source, __m128i destination)
             return _mm_or_si128(_mm_adds_epu8(destination, scaled), opaque);
         }
     }
+}
+
+// Four pixels blended into dest where the alpha test passes (a reference of 0 passes all); the others keep
+// the destination as it is, as BlendPixel's caller does pixel by pixel.
+template <Blend Mode>
+WF_ALWAYS_INLINE void StoreFour(std::uint32_t* dest, __m128i source, std::uint32_t reference)
+{
+    if constexpr (Mode == Blend::InverseColour)
+    {
+        // No four-pixel blend of its own: pixel by pixel.
+        alignas(16) std::uint32_t sources[4];
+        _mm_store_si128(reinterpret_cast<__m128i*>(sources), source);
+        for (int k = 0; k < 4; ++k)
+        {
+            if ((sources[k] >> 24) >= reference)
+            {
+                dest[k] = BlendPixel<Mode>(sources[k], dest[k]);
+            }
+        }
+    }
+    else
+    {
+        const __m128i alphaMask = _mm_set1_epi32(static_cast<int>(0xFF000000u));
+        const __m128i destination = _mm_loadu_si128(reinterpret_cast<const __m128i*>(dest));
+        __m128i blended;
+        if (Mode == Blend::Alpha &&
+            _mm_movemask_epi8(_mm_cmpeq_epi32(_mm_and_si128(source, alphaMask), alphaMask)) == 0xFFFF)
+        {
+            blended = source; // weight 256: every channel is the source's
+        }
+        else
+        {
+            blended = BlendFour<Mode>(source, destination);
+        }
+        if (reference != 0)
+        {
+            const __m128i passes =
+                _mm_cmpgt_epi32(_mm_srli_epi32(source, 24), _mm_set1_epi32(static_cast<int>(reference) - 1));
+            if (_mm_movemask_epi8(passes) == 0)
+            {
+                return;
+            }
+            blended = _mm_or_si128(_mm_and_si128(passes, blended), _mm_andnot_si128(passes, destination));
+        }
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(dest), blended);
+    }
+}
+
+// Each 32-bit lane's low 16 bits repeated over four 16-bit lanes, pixels 0 and 1 (Low) or 2 and 3 (High):
+// per-pixel weights laid out as the widened channels of two pixels.
+WF_ALWAYS_INLINE __m128i SpreadLow(__m128i weights)
+{
+    const __m128i doubled = _mm_or_si128(weights, _mm_slli_epi32(weights, 16));
+    return _mm_unpacklo_epi32(doubled, doubled);
+}
+
+WF_ALWAYS_INLINE __m128i SpreadHigh(__m128i weights)
+{
+    const __m128i doubled = _mm_or_si128(weights, _mm_slli_epi32(weights, 16));
+    return _mm_unpackhi_epi32(doubled, doubled);
+}
+
+// Lerp's arithmetic on channels already widened to 16 bits: (a x (256 - weight) + b x weight) >> 8.
+WF_ALWAYS_INLINE __m128i LerpWide(__m128i a, __m128i b, __m128i weight)
+{
+    const __m128i inverse = _mm_sub_epi16(_mm_set1_epi16(256), weight);
+    return _mm_srli_epi16(_mm_add_epi16(_mm_mullo_epi16(a, inverse), _mm_mullo_epi16(b, weight)), 8);
+}
+
+// The texels under two pixels p and q, per texel row: p's left, q's left, p's right, q's right.
+struct TexelPairs
+{
+    __m128i top;
+    __m128i bottom;
+};
+
+// Two pixels' bilinear samples widened to 16 bits per channel: across first, then down, as Sample does.
+WF_ALWAYS_INLINE __m128i SampleTwo(const TexelPairs& pairs, __m128i across, __m128i down)
+{
+    const __m128i zero = _mm_setzero_si128();
+    const __m128i top =
+        LerpWide(_mm_unpacklo_epi8(pairs.top, zero), _mm_unpackhi_epi8(pairs.top, zero), across);
+    const __m128i bottom =
+        LerpWide(_mm_unpacklo_epi8(pairs.bottom, zero), _mm_unpackhi_epi8(pairs.bottom, zero), across);
+    return LerpWide(top, bottom, down);
+}
+
+// The four texels one pixel samples (top-left, top-right, bottom-left, bottom-right), addressed as Sample
+// addresses them.
+template <TextureAddress Address>
+WF_ALWAYS_INLINE void AddressedTexels(const TextureView& texture, std::int64_t s, std::int64_t t,
+                                      std::uint32_t texels[4])
+{
+    const int x0 = static_cast<int>(s >> 16);
+    const int y0 = static_cast<int>(t >> 16);
+    const int xa = AddressCoordinate<Address>(x0, texture.width, texture.maskX);
+    const int xb = AddressCoordinate<Address>(x0 + 1, texture.width, texture.maskX);
+    const int ya = AddressCoordinate<Address>(y0, texture.height, texture.maskY);
+    const int yb = AddressCoordinate<Address>(y0 + 1, texture.height, texture.maskY);
+    const std::uint32_t* rowA = texture.pixels + static_cast<std::ptrdiff_t>(ya) * texture.pitch;
+    const std::uint32_t* rowB = texture.pixels + static_cast<std::ptrdiff_t>(yb) * texture.pitch;
+    texels[0] = rowA[xa];
+    texels[1] = rowA[xb];
+    texels[2] = rowB[xa];
+    texels[3] = rowB[xb];
+}
+
+template <TextureAddress Address>
+WF_ALWAYS_INLINE TexelPairs AddressedPairs(const TextureView& texture, std::int64_t sp, std::int64_t tp,
+                                           std::int64_t sq, std::int64_t tq)
+{
+    std::uint32_t p[4];
+    std::uint32_t q[4];
+    AddressedTexels<Address>(texture, sp, tp, p);
+    AddressedTexels<Address>(texture, sq, tq, q);
+    auto lanes = [](std::uint32_t a, std::uint32_t b, std::uint32_t c, std::uint32_t d) {
+        return _mm_set_epi32(static_cast<int>(d), static_cast<int>(c), static_cast<int>(b),
+                             static_cast<int>(a));
+    };
+    return {lanes(p[0], q[0], p[1], q[1]), lanes(p[2], q[2], p[3], q[3])};
+}
+
+// The same texels for two pixels whose columns and rows all lie inside the texture: each row's two
+// neighbours are one 8-byte load.
+WF_ALWAYS_INLINE TexelPairs InsidePairs(const TextureView& texture, std::int64_t sp, std::int64_t tp,
+                                        std::int64_t sq, std::int64_t tq)
+{
+    const std::uint32_t* p = texture.pixels + (tp >> 16) * texture.pitch + (sp >> 16);
+    const std::uint32_t* q = texture.pixels + (tq >> 16) * texture.pitch + (sq >> 16);
+    auto pair = [](const std::uint32_t* at) { return _mm_loadl_epi64(reinterpret_cast<const __m128i*>(at)); };
+    return {_mm_unpacklo_epi32(pair(p), pair(q)),
+            _mm_unpacklo_epi32(pair(p + texture.pitch), pair(q + texture.pitch))};
+}
+
+// Whether a texel coordinate's column (or row) and the next one lie inside a texture side of this size.
+WF_ALWAYS_INLINE bool PairInside(std::int64_t fixed, int size)
+{
+    const std::int64_t whole = fixed >> 16;
+    return whole >= 0 && whole < size - 1;
+}
+
+// The per-channel factors of Modulate (channel + 1) for two pixels of one colour.
+WF_ALWAYS_INLINE __m128i ModulateFactors(std::uint32_t colour)
+{
+    auto factor = [colour](int shift) { return static_cast<short>(Channel(colour, shift) + 1); };
+    return _mm_set_epi16(factor(24), factor(16), factor(8), factor(0), factor(24), factor(16), factor(8),
+                         factor(0));
+}
+
+// The low 32 bits of a coordinate at four consecutive pixels: enough for the fractions that weigh texels.
+WF_ALWAYS_INLINE __m128i FourPositions(std::int64_t start, std::int64_t step)
+{
+    return _mm_set_epi32(static_cast<int>(static_cast<std::uint32_t>(start + step * 3)),
+                         static_cast<int>(static_cast<std::uint32_t>(start + step * 2)),
+                         static_cast<int>(static_cast<std::uint32_t>(start + step)),
+                         static_cast<int>(static_cast<std::uint32_t>(start)));
+}
+
+WF_ALWAYS_INLINE __m128i Fractions(__m128i positions)
+{
+    return _mm_and_si128(_mm_srli_epi32(positions, 8), _mm_set1_epi32(0xFF));
 }
 #endif
 
@@ -264,6 +418,85 @@ void DrawSpan(const Span& span, const TextureView& texture)
     }
 }
 
+#if defined(__SSE2__)
+// Four consecutive pixels' linear samples times the colour, from the first pixel's coordinates, their
+// steps, and the low 32 bits of the four pixels' coordinates (for the weights): the arithmetic of Sample
+// and Modulate, across first, then down.
+template <TextureAddress Address, SpanColours Colours>
+WF_ALWAYS_INLINE __m128i LinearFour(const TextureView& texture, std::int64_t s, std::int64_t t,
+                                    std::int64_t ds, std::int64_t dt, __m128i sPositions, __m128i tPositions,
+                                    __m128i factors)
+{
+    const std::int64_t s1 = s + ds;
+    const std::int64_t s2 = s1 + ds;
+    const std::int64_t s3 = s2 + ds;
+    const std::int64_t t1 = t + dt;
+    const std::int64_t t2 = t1 + dt;
+    const std::int64_t t3 = t2 + dt;
+    // Coordinates move in a straight line: the first and last pixels bound the four.
+    const bool inside = PairInside(s, texture.width) && PairInside(s3, texture.width) &&
+                        PairInside(t, texture.height) && PairInside(t3, texture.height);
+    const TexelPairs first =
+        inside ? InsidePairs(texture, s, t, s1, t1) : AddressedPairs<Address>(texture, s, t, s1, t1);
+    const TexelPairs second =
+        inside ? InsidePairs(texture, s2, t2, s3, t3) : AddressedPairs<Address>(texture, s2, t2, s3, t3);
+    const __m128i across = Fractions(sPositions);
+    const __m128i down = Fractions(tPositions);
+    __m128i low = SampleTwo(first, SpreadLow(across), SpreadLow(down));
+    __m128i high = SampleTwo(second, SpreadHigh(across), SpreadHigh(down));
+    if constexpr (Colours == SpanColours::Constant)
+    {
+        low = _mm_srli_epi16(_mm_mullo_epi16(low, factors), 8);
+        high = _mm_srli_epi16(_mm_mullo_epi16(high, factors), 8);
+    }
+    return _mm_packus_epi16(low, high);
+}
+
+// The general kernel's linear sampling four pixels at a time, for white or one-coloured vertices blended
+// alpha or add: the same arithmetic in the same order (across, down, times the colour, the alpha test,
+// the blend). The texels are fetched one by one; where the four pixels' texels all lie inside the texture,
+// without addressing them.
+template <TextureAddress Address, Blend Mode, SpanColours Colours>
+void DrawLinearSpanFour(const Span& span, const TextureView& texture)
+{
+    static_assert(Mode == Blend::Alpha || Mode == Blend::Add);
+    static_assert(Colours == SpanColours::White || Colours == SpanColours::Constant);
+    std::uint32_t* dest = span.dest;
+    std::int64_t s = span.s;
+    std::int64_t t = span.t;
+    const std::int64_t ds = span.ds;
+    const std::int64_t dt = span.dt;
+    const __m128i factors = ModulateFactors(span.colour);
+    __m128i sPositions = FourPositions(s, ds);
+    __m128i tPositions = FourPositions(t, dt);
+    const __m128i sAdvance = _mm_set1_epi32(static_cast<int>(static_cast<std::uint32_t>(ds * 4)));
+    const __m128i tAdvance = _mm_set1_epi32(static_cast<int>(static_cast<std::uint32_t>(dt * 4)));
+    int i = 0;
+    for (; i + 4 <= span.count; i += 4)
+    {
+        StoreFour<Mode>(dest + i,
+                        LinearFour<Address, Colours>(texture, s, t, ds, dt, sPositions, tPositions, factors),
+                        span.alphaReference);
+        s += ds * 4;
+        t += dt * 4;
+        sPositions = _mm_add_epi32(sPositions, sAdvance);
+        tPositions = _mm_add_epi32(tPositions, tAdvance);
+    }
+    if (i < span.count)
+    {
+        // The last one to three pixels, blended in a copy: the pixels past the span are sampled (their
+        // texels addressed like any other) but never written.
+        const int rest = span.count - i;
+        alignas(16) std::uint32_t pixels[4] = {};
+        std::copy_n(dest + i, rest, pixels);
+        StoreFour<Mode>(pixels,
+                        LinearFour<Address, Colours>(texture, s, t, ds, dt, sPositions, tPositions, factors),
+                        span.alphaReference);
+        std::copy_n(pixels, rest, dest + i);
+    }
+}
+#endif
+
 // Row kernels: spans whose texel row does not change along them (dt is 0, as on every quad whose sides
 // run along the axes) and whose vertices are opaque white. The row is addressed once per span; a point
 // sampled column only when it falls outside the texture. Linear filtering blends down the two rows
@@ -302,120 +535,213 @@ void BlendRows(const TextureView& texture, const std::uint32_t* rowA, const std:
     }
 }
 
-template <Sampler Kind, TextureAddress Address, Blend Mode>
-void DrawRowSpan(const Span& span, const TextureView& texture)
+// Pixels blended across between neighbouring columns of a texture row (already blended down and
+// addressed): columns[x] is column x.
+template <Blend Mode>
+void DrawBlendedColumns(const Span& span, const std::uint32_t* columns)
+{
+    std::uint32_t* dest = span.dest;
+    std::int64_t s = span.s;
+    const std::uint32_t reference = span.alphaReference;
+    int i = 0;
+#if defined(__SSE2__)
+    if (span.ds == 65536)
+    {
+        // One column per pixel: every pixel weighs its neighbours alike.
+        const __m128i weight = _mm_set1_epi16(static_cast<short>((s >> 8) & 0xFF));
+        const std::uint32_t* left = columns + (s >> 16);
+        for (; i + 4 <= span.count; i += 4)
+        {
+            const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i*>(left + i));
+            const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i*>(left + i + 1));
+            StoreFour<Mode>(dest + i, LerpFour(a, b, weight, weight), reference);
+        }
+        s += span.ds * i;
+    }
+    __m128i positions = FourPositions(s, span.ds);
+    const __m128i advance = _mm_set1_epi32(static_cast<int>(static_cast<std::uint32_t>(span.ds * 4)));
+    for (; i + 4 <= span.count; i += 4)
+    {
+        const std::int64_t s1 = s + span.ds;
+        const std::int64_t s2 = s1 + span.ds;
+        const std::int64_t s3 = s2 + span.ds;
+        const std::int64_t first = s >> 16;
+        const std::int64_t last = s3 >> 16;
+        // Coordinates move in a straight line: four pixels whose first and last columns lie three apart
+        // read four consecutive columns (about a texel per pixel, as a picture copied one to one nearly
+        // is), and their neighbours are two loads; backwards on a mirrored picture.
+        __m128i left;
+        __m128i right;
+        if (last - first == 3)
+        {
+            left = _mm_loadu_si128(reinterpret_cast<const __m128i*>(columns + first));
+            right = _mm_loadu_si128(reinterpret_cast<const __m128i*>(columns + first + 1));
+        }
+        else if (last - first == -3)
+        {
+            left = _mm_shuffle_epi32(_mm_loadu_si128(reinterpret_cast<const __m128i*>(columns + last)), 0x1B);
+            right = _mm_shuffle_epi32(_mm_loadu_si128(reinterpret_cast<const __m128i*>(columns + last + 1)),
+                                      0x1B);
+        }
+        else
+        {
+            const std::int64_t x1 = s1 >> 16;
+            const std::int64_t x2 = s2 >> 16;
+            left = _mm_set_epi32(static_cast<int>(columns[last]), static_cast<int>(columns[x2]),
+                                 static_cast<int>(columns[x1]), static_cast<int>(columns[first]));
+            right = _mm_set_epi32(static_cast<int>(columns[last + 1]), static_cast<int>(columns[x2 + 1]),
+                                  static_cast<int>(columns[x1 + 1]), static_cast<int>(columns[first + 1]));
+        }
+        const __m128i weights = Fractions(positions);
+        StoreFour<Mode>(dest + i, LerpFour(left, right, SpreadLow(weights), SpreadHigh(weights)), reference);
+        s = s3 + span.ds;
+        positions = _mm_add_epi32(positions, advance);
+    }
+#endif
+    for (; i < span.count; ++i, s += span.ds)
+    {
+        const std::int64_t x0 = s >> 16;
+        const std::uint32_t source =
+            Lerp(columns[x0], columns[x0 + 1], static_cast<std::uint32_t>((s >> 8) & 0xFF));
+        if ((source >> 24) >= reference)
+        {
+            dest[i] = BlendPixel<Mode>(source, dest[i]);
+        }
+    }
+}
+
+template <TextureAddress Address, Blend Mode>
+void DrawPointRowSpan(const Span& span, const TextureView& texture)
 {
     std::uint32_t* dest = span.dest;
     std::int64_t s = span.s;
     const std::uint32_t reference = span.alphaReference;
     const int lastColumn = texture.width - 1;
-    if constexpr (Kind == Sampler::Point)
+    const int y = AddressCoordinate<Address>(static_cast<int>(span.t >> 16), texture.height, texture.maskY);
+    const std::uint32_t* row = texture.pixels + static_cast<std::ptrdiff_t>(y) * texture.pitch;
+    for (int i = 0; i < span.count; ++i, s += span.ds)
     {
-        const int y =
-            AddressCoordinate<Address>(static_cast<int>(span.t >> 16), texture.height, texture.maskY);
-        const std::uint32_t* row = texture.pixels + static_cast<std::ptrdiff_t>(y) * texture.pitch;
-        for (int i = 0; i < span.count; ++i, s += span.ds)
+        const int column = static_cast<int>(s >> 16);
+        const std::uint32_t source =
+            row[static_cast<unsigned>(column) <= static_cast<unsigned>(lastColumn)
+                    ? column
+                    : AddressCoordinate<Address>(column, texture.width, texture.maskX)];
+        if ((source >> 24) >= reference)
         {
-            const int column = static_cast<int>(s >> 16);
-            const std::uint32_t source =
-                row[static_cast<unsigned>(column) <= static_cast<unsigned>(lastColumn)
-                        ? column
-                        : AddressCoordinate<Address>(column, texture.width, texture.maskX)];
-            if ((source >> 24) >= reference)
-            {
-                dest[i] = BlendPixel<Mode>(source, dest[i]);
-            }
+            dest[i] = BlendPixel<Mode>(source, dest[i]);
         }
     }
-    else
+}
+
+// Pixels from..to of a row span, as a span of their own.
+Span PartOf(const Span& span, int from, int to)
+{
+    Span part = span;
+    part.dest = span.dest + from;
+    part.count = to - from;
+    part.s = span.s + span.ds * from;
+    return part;
+}
+
+template <TextureAddress Address, Blend Mode>
+void DrawAddressedRowSpan(const Span& span, const TextureView& texture)
+{
+    const int y0 = static_cast<int>(span.t >> 16);
+    const std::uint32_t fy = static_cast<std::uint32_t>((span.t >> 8) & 0xFF);
+    const std::uint32_t* rowA =
+        texture.pixels +
+        static_cast<std::ptrdiff_t>(AddressCoordinate<Address>(y0, texture.height, texture.maskY)) *
+            texture.pitch;
+    const std::uint32_t* rowB =
+        texture.pixels +
+        static_cast<std::ptrdiff_t>(AddressCoordinate<Address>(y0 + 1, texture.height, texture.maskY)) *
+            texture.pitch;
+    // The texel columns the span reads, blended down the rows once each; every pixel then blends two
+    // neighbours across. Columns are addressed while the row is built.
+    const std::int64_t lastS = span.s + span.ds * (span.count - 1);
+    const std::int64_t low = std::min(span.s, lastS) >> 16;
+    const std::int64_t high = (std::max(span.s, lastS) >> 16) + 1;
+    if (fy == 0 && low >= 0 && high < texture.width)
     {
-        const int y0 = static_cast<int>(span.t >> 16);
-        const std::uint32_t fy = static_cast<std::uint32_t>((span.t >> 8) & 0xFF);
-        const std::uint32_t* rowA =
-            texture.pixels +
-            static_cast<std::ptrdiff_t>(AddressCoordinate<Address>(y0, texture.height, texture.maskY)) *
-                texture.pitch;
-        const std::uint32_t* rowB =
-            texture.pixels +
-            static_cast<std::ptrdiff_t>(AddressCoordinate<Address>(y0 + 1, texture.height, texture.maskY)) *
-                texture.pitch;
-        // The texel columns the span reads, blended down the rows once each; every pixel then blends
-        // two neighbours across. Columns are addressed while the row is built.
-        const std::int64_t lastS = s + span.ds * (span.count - 1);
-        const std::int64_t low = std::min(s, lastS) >> 16;
-        const std::int64_t high = (std::max(s, lastS) >> 16) + 1;
-        thread_local std::uint32_t blended[kRowBufferTexels];
-        if (high - low < kRowBufferTexels)
+        // On a texel row, inside the texture: the blended columns are the row's own texels.
+        DrawBlendedColumns<Mode>(span, rowA);
+        return;
+    }
+    thread_local std::uint32_t blended[kRowBufferTexels];
+    if (high - low < kRowBufferTexels)
+    {
+        BlendRows<Address>(texture, rowA, rowB, fy, low, high, blended);
+        DrawBlendedColumns<Mode>(span, blended - low);
+        return;
+    }
+    std::uint32_t* dest = span.dest;
+    std::int64_t s = span.s;
+    for (int i = 0; i < span.count; ++i, s += span.ds)
+    {
+        const int x0 = static_cast<int>(s >> 16);
+        const std::uint32_t fx = static_cast<std::uint32_t>((s >> 8) & 0xFF);
+        const int xa = AddressCoordinate<Address>(x0, texture.width, texture.maskX);
+        const int xb = AddressCoordinate<Address>(x0 + 1, texture.width, texture.maskX);
+        const std::uint32_t left = fy == 0 ? rowA[xa] : Lerp(rowA[xa], rowB[xa], fy);
+        const std::uint32_t right = fy == 0 ? rowA[xb] : Lerp(rowA[xb], rowB[xb], fy);
+        const std::uint32_t source = Lerp(left, right, fx);
+        if ((source >> 24) >= span.alphaReference)
         {
-            BlendRows<Address>(texture, rowA, rowB, fy, low, high, blended);
-            const std::uint32_t* columns = blended - low;
-            int i = 0;
-#if defined(__SSE2__)
-            // Four pixels at a time while the alpha test has nothing to take out.
-            for (; i + 4 <= span.count && reference <= 1; i += 4)
+            dest[i] = BlendPixel<Mode>(source, dest[i]);
+        }
+    }
+}
+
+// The first pixel of a span stepping forwards (ds > 0) whose coordinate reaches a fixed-point limit, or
+// the span's length if none does.
+int FirstPixelReaching(const Span& span, std::int64_t limit)
+{
+    if (span.s >= limit)
+    {
+        return 0;
+    }
+    const std::int64_t pixels = (limit - span.s + span.ds - 1) / span.ds;
+    return static_cast<int>(std::min<std::int64_t>(pixels, span.count));
+}
+
+template <TextureAddress Address, Blend Mode>
+void DrawLinearRowSpan(const Span& span, const TextureView& texture)
+{
+    const bool onTexelRow = ((span.t >> 8) & 0xFF) == 0;
+    if (span.ds > 0 && onTexelRow && span.count >= 8)
+    {
+        // On a texel row, the pixels whose two columns lie inside the texture read its row as it stands;
+        // only those at its edges need their columns addressed.
+        const int begin = FirstPixelReaching(span, 0);
+        const int end =
+            std::max(begin, FirstPixelReaching(span, static_cast<std::int64_t>(texture.width - 1) << 16));
+        if (end - begin >= 4 && (begin > 0 || end < span.count))
+        {
+            if (begin > 0)
             {
-                const std::int64_t s1 = s + span.ds;
-                const std::int64_t s2 = s1 + span.ds;
-                const std::int64_t s3 = s2 + span.ds;
-                const std::int64_t x[4] = {s >> 16, s1 >> 16, s2 >> 16, s3 >> 16};
-                const __m128i left =
-                    _mm_set_epi32(static_cast<int>(columns[x[3]]), static_cast<int>(columns[x[2]]),
-                                  static_cast<int>(columns[x[1]]), static_cast<int>(columns[x[0]]));
-                const __m128i right =
-                    _mm_set_epi32(static_cast<int>(columns[x[3] + 1]), static_cast<int>(columns[x[2] + 1]),
-                                  static_cast<int>(columns[x[1] + 1]), static_cast<int>(columns[x[0] + 1]));
-                auto weight = [](std::int64_t position)
-                { return static_cast<std::uint32_t>((position >> 8) & 0xFF); };
-                const __m128i source = LerpFour(left, right, PixelWeights(weight(s), weight(s1)),
-                                                PixelWeights(weight(s2), weight(s3)));
-                const __m128i destination = _mm_loadu_si128(reinterpret_cast<const __m128i*>(dest + i));
-                if constexpr (Mode == Blend::Replace || Mode == Blend::InverseColour)
-                {
-                    // These take no part in the alpha test's pass-through: keep the exact per-pixel rule.
-                    alignas(16) std::uint32_t sources[4];
-                    _mm_store_si128(reinterpret_cast<__m128i*>(sources), source);
-                    for (int k = 0; k < 4; ++k)
-                    {
-                        if ((sources[k] >> 24) >= reference)
-                        {
-                            dest[i + k] = BlendPixel<Mode>(sources[k], dest[i + k]);
-                        }
-                    }
-                }
-                else
-                {
-                    _mm_storeu_si128(reinterpret_cast<__m128i*>(dest + i),
-                                     BlendFour<Mode>(source, destination));
-                }
-                s = s3 + span.ds;
+                DrawAddressedRowSpan<Address, Mode>(PartOf(span, 0, begin), texture);
             }
-#endif
-            for (; i < span.count; ++i, s += span.ds)
+            DrawAddressedRowSpan<Address, Mode>(PartOf(span, begin, end), texture);
+            if (end < span.count)
             {
-                const std::int64_t x0 = s >> 16;
-                const std::uint32_t source =
-                    Lerp(columns[x0], columns[x0 + 1], static_cast<std::uint32_t>((s >> 8) & 0xFF));
-                if ((source >> 24) >= reference)
-                {
-                    dest[i] = BlendPixel<Mode>(source, dest[i]);
-                }
+                DrawAddressedRowSpan<Address, Mode>(PartOf(span, end, span.count), texture);
             }
             return;
         }
-        for (int i = 0; i < span.count; ++i, s += span.ds)
-        {
-            const int x0 = static_cast<int>(s >> 16);
-            const std::uint32_t fx = static_cast<std::uint32_t>((s >> 8) & 0xFF);
-            const int xa = AddressCoordinate<Address>(x0, texture.width, texture.maskX);
-            const int xb = AddressCoordinate<Address>(x0 + 1, texture.width, texture.maskX);
-            const std::uint32_t left = fy == 0 ? rowA[xa] : Lerp(rowA[xa], rowB[xa], fy);
-            const std::uint32_t right = fy == 0 ? rowA[xb] : Lerp(rowA[xb], rowB[xb], fy);
-            const std::uint32_t source = Lerp(left, right, fx);
-            if ((source >> 24) >= reference)
-            {
-                dest[i] = BlendPixel<Mode>(source, dest[i]);
-            }
-        }
+    }
+    DrawAddressedRowSpan<Address, Mode>(span, texture);
+}
+
+template <Sampler Kind, TextureAddress Address, Blend Mode>
+void DrawRowSpan(const Span& span, const TextureView& texture)
+{
+    if constexpr (Kind == Sampler::Point)
+    {
+        DrawPointRowSpan<Address, Mode>(span, texture);
+    }
+    else
+    {
+        DrawLinearRowSpan<Address, Mode>(span, texture);
     }
 }
 
@@ -546,6 +872,19 @@ SpanFunction SelectByColour(SpanColours colours)
             return &DrawSolidSpan<Mode, SpanColours::Constant>;
         }
     }
+#if defined(__SSE2__)
+    if constexpr (Kind == Sampler::Linear && (Mode == Blend::Alpha || Mode == Blend::Add))
+    {
+        if (colours == SpanColours::White)
+        {
+            return &DrawLinearSpanFour<Address, Mode, SpanColours::White>;
+        }
+        if (colours == SpanColours::Constant)
+        {
+            return &DrawLinearSpanFour<Address, Mode, SpanColours::Constant>;
+        }
+    }
+#endif
     switch (colours)
     {
     case SpanColours::White:

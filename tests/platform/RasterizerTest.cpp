@@ -1,8 +1,10 @@
 #include "platform/Rasterizer.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <gtest/gtest.h>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace
@@ -544,6 +546,311 @@ TEST(Rasterizer, BandsAndTilesGiveTheSamePictureAsOnePass)
                     << "tiles, case " << (&test - cases) << " at " << x << "," << y;
                 ASSERT_EQ(whole.At(x, y), banded.At(x, y))
                     << "bands, case " << (&test - cases) << " at " << x << "," << y;
+            }
+        }
+    }
+}
+
+// Linear filtering worked out pixel by pixel from the rules of the device: texel coordinates in 16.16
+// fixed point, half a texel back from the pixel centre; the four texels addressed (wrap: a mask on a power
+// of two, else modulo; clamp); blended across then down, or down then across along a texel row (dt 0)
+// under white vertices; times the colour ((texel x (colour + 1)) >> 8 per channel); the alpha test; the
+// blend. Texture coordinates are planes in multiples of 1/4096 and corners lie on quarter pixels, so the
+// rasterizer's doubles hold them exactly and every pixel's coordinates are known as integers.
+namespace LinearReference
+{
+
+std::uint32_t Lerp(std::uint32_t a, std::uint32_t b, std::uint32_t weight)
+{
+    std::uint32_t result = 0;
+    for (int shift = 0; shift < 32; shift += 8)
+    {
+        result |= ((((a >> shift) & 0xFFu) * (256 - weight) + ((b >> shift) & 0xFFu) * weight) >> 8) << shift;
+    }
+    return result;
+}
+
+int Address(std::int64_t coordinate, int size, TextureAddress address)
+{
+    if (address == TextureAddress::Clamp)
+    {
+        return static_cast<int>(std::clamp<std::int64_t>(coordinate, 0, size - 1));
+    }
+    const std::int64_t wrapped = coordinate % size;
+    return static_cast<int>(wrapped < 0 ? wrapped + size : wrapped);
+}
+
+struct Sampling
+{
+    const std::vector<std::uint32_t>* texels = nullptr;
+    int width = 0;
+    int height = 0;
+    TextureAddress address = TextureAddress::Wrap;
+    bool downFirst = false;
+};
+
+std::uint32_t Sample(const Sampling& sampling, std::int64_t s, std::int64_t t)
+{
+    const int xa = Address(s >> 16, sampling.width, sampling.address);
+    const int xb = Address((s >> 16) + 1, sampling.width, sampling.address);
+    const int ya = Address(t >> 16, sampling.height, sampling.address);
+    const int yb = Address((t >> 16) + 1, sampling.height, sampling.address);
+    auto texel = [&](int x, int y)
+    { return (*sampling.texels)[static_cast<std::size_t>(y * sampling.width + x)]; };
+    const auto fx = static_cast<std::uint32_t>((s >> 8) & 0xFF);
+    const auto fy = static_cast<std::uint32_t>((t >> 8) & 0xFF);
+    if (sampling.downFirst)
+    {
+        return Lerp(Lerp(texel(xa, ya), texel(xa, yb), fy), Lerp(texel(xb, ya), texel(xb, yb), fy), fx);
+    }
+    return Lerp(Lerp(texel(xa, ya), texel(xb, ya), fx), Lerp(texel(xa, yb), texel(xb, yb), fx), fy);
+}
+
+std::uint32_t Modulate(std::uint32_t texel, std::uint32_t colour)
+{
+    std::uint32_t result = 0;
+    for (int shift = 0; shift < 32; shift += 8)
+    {
+        result |= ((((texel >> shift) & 0xFFu) * (((colour >> shift) & 0xFFu) + 1)) >> 8) << shift;
+    }
+    return result;
+}
+
+std::uint32_t Blend(std::uint32_t source, std::uint32_t destination, bool add)
+{
+    const std::uint32_t alpha = source >> 24;
+    const std::uint32_t weight = alpha + (alpha >> 7);
+    if (!add)
+    {
+        return Lerp(destination, source, weight) | 0xFF000000u;
+    }
+    std::uint32_t result = 0xFF000000u;
+    for (int shift = 0; shift < 24; shift += 8)
+    {
+        const std::uint32_t value =
+            ((destination >> shift) & 0xFFu) + ((((source >> shift) & 0xFFu) * weight) >> 8);
+        result |= std::min(value, 255u) << shift;
+    }
+    return result;
+}
+
+// A texture coordinate over the target: (base + x * dx + y * dy) / 4096.
+struct Plane
+{
+    std::int64_t base = 0;
+    std::int64_t dx = 0;
+    std::int64_t dy = 0;
+
+    double At(double x, double y) const { return (static_cast<double>(base) + x * dx + y * dy) / 4096.0; }
+    // The 16.16 texel coordinate the rasterizer samples at a pixel centre.
+    std::int64_t Fixed(int x, int y, int size) const { return (base + x * dx + y * dy) * size * 16 - 32768; }
+};
+
+} // namespace LinearReference
+
+// The engine's random rule, for scenes that are the same on every run.
+class SceneRandom
+{
+public:
+    explicit SceneRandom(std::uint32_t seed) : mSeed(seed) {}
+
+    int Next(int range)
+    {
+        mSeed = mSeed * 214013u + 2531011u;
+        return static_cast<int>((mSeed >> 16) & 0x7FFF) % range;
+    }
+
+private:
+    std::uint32_t mSeed;
+};
+
+struct LinearCase
+{
+    int textureWidth;
+    int textureHeight;
+    TextureAddress address;
+    BlendFactor blend;
+    std::uint32_t colour;
+    int alphaReference; // 0: the test is off
+};
+
+// Every combination of texture size (a power of two wraps by mask, the other by modulo; only a power of
+// two steps one texel per pixel in whole 1/4096ths), addressing, blend, colour and alpha test.
+std::vector<LinearCase> LinearCases()
+{
+    std::vector<LinearCase> cases;
+    for (const auto& [width, height] : {std::pair{16, 8}, std::pair{13, 7}})
+    {
+        for (const TextureAddress address : {TextureAddress::Wrap, TextureAddress::Clamp})
+        {
+            for (const BlendFactor blend : {BlendFactor::InverseSourceAlpha, BlendFactor::One})
+            {
+                for (const std::uint32_t colour : {0xFFFFFFFFu, 0xC080FF40u, 0x60FFFFFFu})
+                {
+                    for (const int alphaReference : {0, 1, 0x80})
+                    {
+                        cases.push_back({width, height, address, blend, colour, alphaReference});
+                    }
+                }
+            }
+        }
+    }
+    return cases;
+}
+
+std::vector<std::uint32_t> LinearTexels(const LinearCase& test, SceneRandom& random)
+{
+    std::vector<std::uint32_t> texels;
+    for (int i = 0; i < test.textureWidth * test.textureHeight; ++i)
+    {
+        const std::uint32_t alphas[] = {0u, 1u, 0x7Fu, 0x80u, 0xFFu, 0xFFu, 0xC3u};
+        texels.push_back((alphas[random.Next(7)] << 24) |
+                         static_cast<std::uint32_t>(random.Next(0x8000) * 0x209 + random.Next(512)));
+    }
+    return texels;
+}
+
+struct LinearTriangle
+{
+    LinearReference::Plane u;
+    LinearReference::Plane v;
+    ScreenVertex corners[3];
+};
+
+// Kinds 0 to 2: turned and scaled; along texel rows (dt 0); about one texel per pixel across (exactly, a
+// 256th more or less, or mirrored), which kind 3 also is, on texel rows near the texture's own columns, so
+// that spans read the texture's rows as they stand. Coordinates reach past the texture.
+LinearTriangle RandomLinearTriangle(const LinearCase& test, int kind, SceneRandom& random, int width,
+                                    int height)
+{
+    LinearTriangle triangle;
+    LinearReference::Plane& u = triangle.u;
+    LinearReference::Plane& v = triangle.v;
+    u = {random.Next(40000) - 20000, random.Next(900) - 450, random.Next(900) - 450};
+    v = {random.Next(40000) - 20000, kind == 0 ? random.Next(900) - 450 : 0, random.Next(900) - 450};
+    if (kind >= 2 && test.textureWidth == 16)
+    {
+        const int direction = kind == 2 && random.Next(2) == 0 ? -1 : 1;
+        u.dx = (4096 / test.textureWidth + random.Next(3) - 1) * direction;
+    }
+    if (kind == 3 && test.textureWidth == 16)
+    {
+        const int texelV = 4096 / test.textureHeight;
+        u.base = random.Next(512) - 256 - random.Next(24) * 4096 / test.textureWidth;
+        u.dy = random.Next(64) - 32;
+        v.base = texelV / 2 + texelV * random.Next(4);
+        v.dy = texelV * (random.Next(3) - 1);
+    }
+    for (ScreenVertex& corner : triangle.corners)
+    {
+        corner.x = (random.Next(width * 4 + 40) - 20) / 4.0;
+        corner.y = (random.Next(height * 4 + 40) - 20) / 4.0;
+        corner.u = u.At(corner.x, corner.y);
+        corner.v = v.At(corner.x, corner.y);
+        corner.colour = test.colour;
+    }
+    return triangle;
+}
+
+constexpr std::uint16_t kTriangleIndices[3] = {0, 1, 2};
+
+DeviceTexture PatternTarget(int width, int height)
+{
+    DeviceTexture target = BlackTarget(width, height);
+    for (int y = 0; y < height; ++y)
+    {
+        for (int x = 0; x < width; ++x)
+        {
+            target.Row(y)[x] = 0xFF000000u | static_cast<std::uint32_t>((x * 53 + y * 97) * 0x010307);
+        }
+    }
+    return target;
+}
+
+// The pattern with the triangle drawn over it pixel by pixel by the reference arithmetic.
+std::vector<std::uint32_t> ExpectedLinearPicture(const LinearCase& test,
+                                                 const std::vector<std::uint32_t>& texels,
+                                                 const LinearTriangle& triangle, int width, int height)
+{
+    // Which pixels the triangle covers, whatever it draws.
+    DeviceTexture coverage = BlackTarget(width, height);
+    RasterState solid;
+    solid.blendEnabled = false;
+    ScreenVertex white[3] = {triangle.corners[0], triangle.corners[1], triangle.corners[2]};
+    for (ScreenVertex& corner : white)
+    {
+        corner.colour = 0xFFFFFFFFu;
+    }
+    Rasterizer::DrawTriangles(coverage, solid, white, 3, kTriangleIndices, 1, PixelRect::Rows(0, height));
+    const LinearReference::Sampling sampling{&texels, test.textureWidth, test.textureHeight, test.address,
+                                             test.colour == 0xFFFFFFFFu && triangle.v.dx == 0};
+    const DeviceTexture pattern = PatternTarget(width, height);
+    std::vector<std::uint32_t> expected;
+    for (int y = 0; y < height; ++y)
+    {
+        for (int x = 0; x < width; ++x)
+        {
+            std::uint32_t pixel = pattern.At(x, y);
+            if (coverage.At(x, y) == 0xFFFFFFFFu)
+            {
+                const std::uint32_t source = LinearReference::Modulate(
+                    LinearReference::Sample(sampling, triangle.u.Fixed(x, y, test.textureWidth),
+                                            triangle.v.Fixed(x, y, test.textureHeight)),
+                    test.colour);
+                if ((source >> 24) >= static_cast<std::uint32_t>(test.alphaReference))
+                {
+                    pixel = LinearReference::Blend(source, pixel, test.blend == BlendFactor::One);
+                }
+            }
+            expected.push_back(pixel);
+        }
+    }
+    return expected;
+}
+
+TEST(Rasterizer, LinearSpansMatchTheTexelArithmeticAtEveryPixel)
+{
+    constexpr int kWidth = 76;
+    constexpr int kHeight = 20;
+    SceneRandom random(777);
+    for (const LinearCase& test : LinearCases())
+    {
+        const std::vector<std::uint32_t> texels = LinearTexels(test, random);
+        const DeviceTexture texture = TextureOf(test.textureWidth, test.textureHeight, texels);
+        RasterState state;
+        state.texture = &texture;
+        state.address = test.address;
+        state.destinationBlend = test.blend;
+        state.alphaTest = test.alphaReference != 0;
+        state.alphaReference = static_cast<std::uint8_t>(test.alphaReference);
+        for (int triangleNumber = 0; triangleNumber < 6; ++triangleNumber)
+        {
+            const int kind = triangleNumber < 4 ? triangleNumber : triangleNumber - 4;
+            const LinearTriangle triangle = RandomLinearTriangle(test, kind, random, kWidth, kHeight);
+            const std::vector<std::uint32_t> expected =
+                ExpectedLinearPicture(test, texels, triangle, kWidth, kHeight);
+            // Drawn whole, then in columns 1 to 9 pixels wide: spans of every short length.
+            for (int strip = 0; strip <= 9; ++strip)
+            {
+                DeviceTexture target = PatternTarget(kWidth, kHeight);
+                const int stripWidth = strip == 0 ? kWidth : strip;
+                for (int left = 0; left < kWidth; left += stripWidth)
+                {
+                    Rasterizer::DrawTriangles(target, state, triangle.corners, 3, kTriangleIndices, 1,
+                                              {left, 0, left + stripWidth, kHeight});
+                }
+                for (int y = 0; y < kHeight; ++y)
+                {
+                    for (int x = 0; x < kWidth; ++x)
+                    {
+                        ASSERT_EQ(target.At(x, y), expected[static_cast<std::size_t>(y * kWidth + x)])
+                            << "pixel " << x << "," << y << " texture " << test.textureWidth
+                            << (test.address == TextureAddress::Wrap ? " wrap" : " clamp")
+                            << (test.blend == BlendFactor::One ? " add" : " alpha") << " colour " << std::hex
+                            << test.colour << std::dec << " reference " << test.alphaReference << " kind "
+                            << kind << " strip " << strip;
+                    }
+                }
             }
         }
     }
