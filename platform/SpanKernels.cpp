@@ -64,6 +64,26 @@ WF_ALWAYS_INLINE std::uint32_t Lerp(std::uint32_t a, std::uint32_t b, std::uint3
     return redBlue | alphaGreen;
 }
 
+// The four texels one pixel samples linearly (top-left, top-right, bottom-left, bottom-right), each
+// addressed by the sampler's rule.
+template <TextureAddress Address>
+WF_ALWAYS_INLINE void AddressedTexels(const TextureView& texture, std::int64_t s, std::int64_t t,
+                                      std::uint32_t texels[4])
+{
+    const int x0 = static_cast<int>(s >> 16);
+    const int y0 = static_cast<int>(t >> 16);
+    const int xa = AddressCoordinate<Address>(x0, texture.width, texture.maskX);
+    const int xb = AddressCoordinate<Address>(x0 + 1, texture.width, texture.maskX);
+    const int ya = AddressCoordinate<Address>(y0, texture.height, texture.maskY);
+    const int yb = AddressCoordinate<Address>(y0 + 1, texture.height, texture.maskY);
+    const std::uint32_t* rowA = texture.pixels + static_cast<std::ptrdiff_t>(ya) * texture.pitch;
+    const std::uint32_t* rowB = texture.pixels + static_cast<std::ptrdiff_t>(yb) * texture.pitch;
+    texels[0] = rowA[xa];
+    texels[1] = rowA[xb];
+    texels[2] = rowB[xa];
+    texels[3] = rowB[xb];
+}
+
 template <Sampler Kind, TextureAddress Address>
 WF_ALWAYS_INLINE std::uint32_t Sample(const TextureView& texture, std::int64_t s, std::int64_t t)
 {
@@ -79,18 +99,12 @@ WF_ALWAYS_INLINE std::uint32_t Sample(const TextureView& texture, std::int64_t s
     }
     else
     {
-        const int x0 = static_cast<int>(s >> 16);
-        const int y0 = static_cast<int>(t >> 16);
+        std::uint32_t texels[4];
+        AddressedTexels<Address>(texture, s, t, texels);
         const std::uint32_t fx = static_cast<std::uint32_t>((s >> 8) & 0xFF);
         const std::uint32_t fy = static_cast<std::uint32_t>((t >> 8) & 0xFF);
-        const int xa = AddressCoordinate<Address>(x0, texture.width, texture.maskX);
-        const int xb = AddressCoordinate<Address>(x0 + 1, texture.width, texture.maskX);
-        const int ya = AddressCoordinate<Address>(y0, texture.height, texture.maskY);
-        const int yb = AddressCoordinate<Address>(y0 + 1, texture.height, texture.maskY);
-        const std::uint32_t* rowA = texture.pixels + static_cast<std::ptrdiff_t>(ya) * texture.pitch;
-        const std::uint32_t* rowB = texture.pixels + static_cast<std::ptrdiff_t>(yb) * texture.pitch;
-        const std::uint32_t top = Lerp(rowA[xa], rowA[xb], fx);
-        const std::uint32_t bottom = Lerp(rowB[xa], rowB[xb], fx);
+        const std::uint32_t top = Lerp(texels[0], texels[1], fx);
+        const std::uint32_t bottom = Lerp(texels[2], texels[3], fx);
         return Lerp(top, bottom, fy);
     }
 }
@@ -303,26 +317,6 @@ WF_ALWAYS_INLINE __m128i SampleTwo(const TexelPairs& pairs, __m128i across, __m1
     const __m128i bottom =
         LerpWide(_mm_unpacklo_epi8(pairs.bottom, zero), _mm_unpackhi_epi8(pairs.bottom, zero), across);
     return LerpWide(top, bottom, down);
-}
-
-// The four texels one pixel samples (top-left, top-right, bottom-left, bottom-right), addressed as Sample
-// addresses them.
-template <TextureAddress Address>
-WF_ALWAYS_INLINE void AddressedTexels(const TextureView& texture, std::int64_t s, std::int64_t t,
-                                      std::uint32_t texels[4])
-{
-    const int x0 = static_cast<int>(s >> 16);
-    const int y0 = static_cast<int>(t >> 16);
-    const int xa = AddressCoordinate<Address>(x0, texture.width, texture.maskX);
-    const int xb = AddressCoordinate<Address>(x0 + 1, texture.width, texture.maskX);
-    const int ya = AddressCoordinate<Address>(y0, texture.height, texture.maskY);
-    const int yb = AddressCoordinate<Address>(y0 + 1, texture.height, texture.maskY);
-    const std::uint32_t* rowA = texture.pixels + static_cast<std::ptrdiff_t>(ya) * texture.pitch;
-    const std::uint32_t* rowB = texture.pixels + static_cast<std::ptrdiff_t>(yb) * texture.pitch;
-    texels[0] = rowA[xa];
-    texels[1] = rowA[xb];
-    texels[2] = rowB[xa];
-    texels[3] = rowB[xb];
 }
 
 template <TextureAddress Address>
