@@ -26,6 +26,8 @@ public:
 
     int ThreadCount() const { return mThreadCount; }
     void Run(Job job, void* context);
+    // The whole job on the caller's thread, as one band; the workers sleep on.
+    static void RunAlone(Job job, void* context) { job(context, 0, 1); }
 
     // The rows of a band: [first, end).
     static int BandStart(int rows, int band, int bandCount)

@@ -289,6 +289,7 @@ void SoftwareDevice::DrawIndexedTriangles(std::size_t vertexCount, std::size_t t
     command.reach = ReachOf(command.firstVertex, vertexCount);
     mCommandIndices.insert(mCommandIndices.end(), mIndices->Data(), mIndices->Data() + triangleCount * 3);
     command.replaces = ReplacedBy(command);
+    command.area = AreaOf(command);
     mCommands.push_back(command);
 }
 
@@ -309,6 +310,7 @@ void SoftwareDevice::DrawLines(std::size_t lineCount)
     command.vertexCount = lineCount * 2;
     command.primitives = lineCount;
     command.reach = ReachOf(command.firstVertex, command.vertexCount);
+    command.area = AreaOf(command);
     mCommands.push_back(command);
 }
 
@@ -356,7 +358,18 @@ void SoftwareDevice::Execute()
     }
     else if (!mChangedPieces.empty())
     {
-        mWorkers.Run(&SoftwareDevice::RunChangedCommands, this);
+        // Shared among the threads, a little work costs more processor time than drawn by one (waking
+        // them, each reading the textures into its own cache), and one draws it well within a frame.
+        constexpr double kWorkForOneThread = 6.0e6;
+        if (mWorkers.ThreadCount() > 1 && ChangedWork() > kWorkForOneThread)
+        {
+            ++mSharedChangedRuns;
+            mWorkers.Run(&SoftwareDevice::RunChangedCommands, this);
+        }
+        else
+        {
+            RasterWorkers::RunAlone(&SoftwareDevice::RunChangedCommands, this);
+        }
     }
     mCommands.clear();
     mCommandVertices.clear();
@@ -639,6 +652,66 @@ void SoftwareDevice::HashCommand(TargetDamage& record, const Command& command)
             }
         }
     }
+}
+
+double SoftwareDevice::AreaOf(const Command& command) const
+{
+    const ScreenVertex* vertices = mCommandVertices.data() + command.firstVertex;
+    double area = 0.0;
+    if (command.kind == Command::Kind::Lines)
+    {
+        for (std::size_t line = 0; line < command.primitives; ++line)
+        {
+            const ScreenVertex& a = vertices[line * 2];
+            const ScreenVertex& b = vertices[line * 2 + 1];
+            area += std::max(std::fabs(b.x - a.x), std::fabs(b.y - a.y));
+        }
+        return std::isfinite(area) ? area : 0.0;
+    }
+    const std::uint16_t* indices = mCommandIndices.data() + command.firstIndex;
+    for (std::size_t triangle = 0; triangle < command.primitives; ++triangle)
+    {
+        const std::uint16_t* corner = indices + triangle * 3;
+        if (corner[0] < command.vertexCount && corner[1] < command.vertexCount &&
+            corner[2] < command.vertexCount)
+        {
+            const ScreenVertex& a = vertices[corner[0]];
+            const ScreenVertex& b = vertices[corner[1]];
+            const ScreenVertex& c = vertices[corner[2]];
+            area += std::fabs((b.x - a.x) * (c.y - a.y) - (c.x - a.x) * (b.y - a.y)) / 2.0;
+        }
+    }
+    return std::isfinite(area) ? area : 0.0;
+}
+
+double SoftwareDevice::ChangedWork() const
+{
+    // Each draw's covered pixels, in the share of its reach that lies in the changed pieces.
+    double work = 0.0;
+    for (const Command& command : mCommands)
+    {
+        const PixelRect& reach = command.reach;
+        double changed = 0.0;
+        for (const PixelRect& piece : mChangedPieces)
+        {
+            const PixelRect& inside = command.kind == Command::Kind::Clear ? piece : reach;
+            const int width = std::min(inside.right, piece.right) - std::max(inside.left, piece.left);
+            const int height = std::min(inside.bottom, piece.bottom) - std::max(inside.top, piece.top);
+            if (width > 0 && height > 0)
+            {
+                changed += static_cast<double>(width) * height;
+            }
+        }
+        if (command.kind == Command::Kind::Clear)
+        {
+            work += changed;
+            continue;
+        }
+        const double reachArea =
+            static_cast<double>(reach.right - reach.left) * static_cast<double>(reach.bottom - reach.top);
+        work += reachArea > 0.0 ? command.area * std::min(changed / reachArea, 1.0) : 0.0;
+    }
+    return work;
 }
 
 void SoftwareDevice::SplitIntoPieces(const std::vector<PixelRect>& changed)

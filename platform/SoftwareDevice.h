@@ -79,6 +79,8 @@ public:
     const std::vector<DrawRecord>& DrawCalls() const override { return mDrawCalls; }
 
     int ThreadCount() const { return mWorkers.ThreadCount(); }
+    // Runs drawn only where they changed that were shared among the threads (the others had little work).
+    std::uint64_t SharedChangedRuns() const { return mSharedChangedRuns; }
     // Off: every frame is drawn whole, as a benchmark that repeats one frame needs.
     void SetDrawsChangesOnly(bool enabled);
 
@@ -104,9 +106,12 @@ private:
         // Pixels it surely replaces, whatever was there (its first quad, drawn opaque): the draws before
         // it need not run there. Empty for most.
         PixelRect replaces;
+        // The pixels its primitives cover, overlaps counted again: what drawing it all costs.
+        double area = 0.0;
     };
     PixelRect ReachOf(std::size_t firstVertex, std::size_t count) const;
     PixelRect ReplacedBy(const Command& command) const;
+    double AreaOf(const Command& command) const;
 
     static void RunCommands(void* context, int band, int bandCount);
     void RunCommandsInBand(int band, int bandCount) const;
@@ -145,6 +150,8 @@ private:
     // everywhere (or for a texture that is not a render target), else rectangles, empty for nowhere.
     const std::vector<PixelRect>* ChangesSinceSeen(TargetDamage& record, const DeviceTexture& texture);
     void SplitIntoPieces(const std::vector<PixelRect>& changed);
+    // The pixels the run's draws may touch in the changed pieces, summed over the draws.
+    double ChangedWork() const;
     // How often a texture's pixels changed: unlocks, and for a render target the runs that drew into any.
     std::uint64_t TextureChanges(const DeviceTexture* texture) const;
 
@@ -184,6 +191,7 @@ private:
     // Counts the runs that drew into render targets: a texture drawn into changes without a lock.
     std::uint64_t mRenderTargetRuns = 0;
     std::uint64_t mHashedRuns = 0;
+    std::uint64_t mSharedChangedRuns = 0;
     const std::vector<PixelRect> mNoChanges;
 };
 

@@ -511,3 +511,51 @@ TEST(SoftwareDevice, OnlyADrawThatReplacesAWholePieceHidesWhatLiesUnderIt)
         }
     }
 }
+
+// A run drawn where it changed is shared among the threads only when it has much to draw; either way its
+// pixels are those of the frame drawn whole.
+TEST(SoftwareDevice, ChangedRunsOfMuchWorkAreSharedAndGiveTheSamePixels)
+{
+    struct Step
+    {
+        const char* name;
+        std::uint32_t background;
+        float spriteX;
+        bool shared;
+    };
+    const Step steps[] = {
+        {"first: every layer everywhere", 0x102030u, 100, true},
+        {"a sprite moved: little to draw", 0x102030u, 140, false},
+        {"the background changed: every layer again", 0x302010u, 140, true},
+    };
+    DeviceFixture changesOnly(8, 1024, 768);
+    DeviceFixture whole(1, 1024, 768);
+    whole.device.SetDrawsChangesOnly(false);
+    std::uint64_t shared = 0;
+    for (const Step& step : steps)
+    {
+        Platform::Image pictures[2];
+        for (int index = 0; index < 2; ++index)
+        {
+            DeviceFixture& fixture = index == 0 ? changesOnly : whole;
+            fixture.device.BeginScene();
+            fixture.device.Clear(step.background);
+            fixture.device.SetAlphaBlendEnabled(true);
+            fixture.device.SetTexture(nullptr);
+            std::vector<Platform::Vertex> layers;
+            for (std::uint32_t layer = 0; layer < 10; ++layer)
+            {
+                const auto veil = Quad(0, 0, 1024, 768, 0x20000000u | (layer * 0x1F3D5Bu & 0xFFFFFFu));
+                layers.insert(layers.end(), veil.begin(), veil.end());
+            }
+            const auto sprite = Quad(step.spriteX, 300, 40, 30, 0xFFFFFFFFu);
+            layers.insert(layers.end(), sprite.begin(), sprite.end());
+            fixture.DrawQuads(layers);
+            fixture.device.EndScene();
+            fixture.device.ReadBackBuffer(pictures[index]);
+        }
+        ASSERT_EQ(pictures[0].pixels, pictures[1].pixels) << step.name;
+        shared += step.shared ? 1 : 0;
+        EXPECT_EQ(changesOnly.device.SharedChangedRuns(), shared) << step.name;
+    }
+}
