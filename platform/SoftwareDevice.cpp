@@ -633,6 +633,22 @@ void SoftwareDevice::HashCommand(TargetDamage& record, const Command& command)
         }
         return;
     }
+    ForEachTriangle(command,
+                    [&](const ScreenVertex& a, const ScreenVertex& b, const ScreenVertex& c)
+                    {
+                        damage.AddTriangle(state, a, b, c);
+                        if (texelChanges != nullptr && !texelChanges->empty())
+                        {
+                            damage.AddTextureChanges(changeHash, a, b, c, texture->Width(), texture->Height(),
+                                                     *texelChanges);
+                        }
+                    });
+}
+
+template <typename Visit>
+void SoftwareDevice::ForEachTriangle(const Command& command, Visit visit) const
+{
+    const ScreenVertex* vertices = mCommandVertices.data() + command.firstVertex;
     const std::uint16_t* indices = mCommandIndices.data() + command.firstIndex;
     for (std::size_t triangle = 0; triangle < command.primitives; ++triangle)
     {
@@ -641,15 +657,7 @@ void SoftwareDevice::HashCommand(TargetDamage& record, const Command& command)
         if (corner[0] < command.vertexCount && corner[1] < command.vertexCount &&
             corner[2] < command.vertexCount)
         {
-            const ScreenVertex& a = vertices[corner[0]];
-            const ScreenVertex& b = vertices[corner[1]];
-            const ScreenVertex& c = vertices[corner[2]];
-            damage.AddTriangle(state, a, b, c);
-            if (texelChanges != nullptr && !texelChanges->empty())
-            {
-                damage.AddTextureChanges(changeHash, a, b, c, texture->Width(), texture->Height(),
-                                         *texelChanges);
-            }
+            visit(vertices[corner[0]], vertices[corner[1]], vertices[corner[2]]);
         }
     }
 }
@@ -668,19 +676,8 @@ double SoftwareDevice::AreaOf(const Command& command) const
         }
         return std::isfinite(area) ? area : 0.0;
     }
-    const std::uint16_t* indices = mCommandIndices.data() + command.firstIndex;
-    for (std::size_t triangle = 0; triangle < command.primitives; ++triangle)
-    {
-        const std::uint16_t* corner = indices + triangle * 3;
-        if (corner[0] < command.vertexCount && corner[1] < command.vertexCount &&
-            corner[2] < command.vertexCount)
-        {
-            const ScreenVertex& a = vertices[corner[0]];
-            const ScreenVertex& b = vertices[corner[1]];
-            const ScreenVertex& c = vertices[corner[2]];
-            area += std::fabs((b.x - a.x) * (c.y - a.y) - (c.x - a.x) * (b.y - a.y)) / 2.0;
-        }
-    }
+    ForEachTriangle(command, [&area](const ScreenVertex& a, const ScreenVertex& b, const ScreenVertex& c)
+                    { area += std::fabs((b.x - a.x) * (c.y - a.y) - (c.x - a.x) * (b.y - a.y)) / 2.0; });
     return std::isfinite(area) ? area : 0.0;
 }
 

@@ -112,6 +112,9 @@ private:
     PixelRect ReachOf(std::size_t firstVertex, std::size_t count) const;
     PixelRect ReplacedBy(const Command& command) const;
     double AreaOf(const Command& command) const;
+    // Calls visit(a, b, c) for each triangle of a draw whose indices lie within its vertices.
+    template <typename Visit>
+    void ForEachTriangle(const Command& command, Visit visit) const;
 
     static void RunCommands(void* context, int band, int bandCount);
     void RunCommandsInBand(int band, int bandCount) const;
