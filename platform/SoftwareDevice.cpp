@@ -17,11 +17,6 @@ bool Contains(const PixelRect& outer, const PixelRect& inner)
            outer.right >= inner.right && outer.bottom >= inner.bottom;
 }
 
-} // namespace
-
-namespace
-{
-
 bool ValidSize(int width, int height)
 {
     return width > 0 && height > 0 && width <= SoftwareDevice::kMaxTextureSide &&
