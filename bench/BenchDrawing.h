@@ -32,8 +32,9 @@ inline std::unique_ptr<Platform::DeviceTexture> Upload(Platform::GraphicsDevice&
     return texture;
 }
 
-// SDL2's software renderer drawing into a window-sized surface in memory, with a render-target frame
-// of its own size (scaled linearly when copied) and the textures uploaded to it, all freed together.
+// SDL2's software renderer drawing into a window-sized surface in memory, or into a window that its
+// presentation shows, with a render-target frame of its own size (scaled linearly when copied) and the
+// textures uploaded to it, all freed together.
 class SdlCanvas
 {
 public:
@@ -41,12 +42,13 @@ public:
     {
         mWindow = SDL_CreateRGBSurfaceWithFormat(0, windowWidth, windowHeight, 32, SDL_PIXELFORMAT_ARGB8888);
         mRenderer = mWindow != nullptr ? SDL_CreateSoftwareRenderer(mWindow) : nullptr;
-        if (mRenderer != nullptr)
-        {
-            mFrame = SDL_CreateTexture(mRenderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_TARGET,
-                                       frameWidth, frameHeight);
-            SDL_SetTextureScaleMode(mFrame, SDL_ScaleModeLinear);
-        }
+        CreateFrame(frameWidth, frameHeight);
+    }
+
+    SdlCanvas(SDL_Window* window, int frameWidth, int frameHeight)
+    {
+        mRenderer = window != nullptr ? SDL_CreateRenderer(window, -1, SDL_RENDERER_SOFTWARE) : nullptr;
+        CreateFrame(frameWidth, frameHeight);
     }
 
     ~SdlCanvas()
@@ -84,7 +86,17 @@ public:
     }
 
 private:
-    SDL_Surface* mWindow = nullptr;
+    void CreateFrame(int frameWidth, int frameHeight)
+    {
+        if (mRenderer != nullptr)
+        {
+            mFrame = SDL_CreateTexture(mRenderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_TARGET,
+                                       frameWidth, frameHeight);
+            SDL_SetTextureScaleMode(mFrame, SDL_ScaleModeLinear);
+        }
+    }
+
+    SDL_Surface* mWindow = nullptr; // none when drawing into a window
     SDL_Renderer* mRenderer = nullptr;
     SDL_Texture* mFrame = nullptr;
     std::vector<SDL_Texture*> mTextures;
@@ -153,19 +165,19 @@ private:
     int mQuads = 0;
 };
 
-// A window of the given size with an OpenGL context on it; no context, with the reason, where none
-// can be had (no display: SDL_VIDEODRIVER=offscreen with Mesa gives one).
+// A window of the given size, with an OpenGL context on it when asked for; no context, with the reason,
+// where none can be had (no display: SDL_VIDEODRIVER=offscreen with Mesa gives one).
 struct GlWindow
 {
     std::unique_ptr<Platform::SdlWindowSystem> windows;
     std::shared_ptr<Platform::GlContext> context;
     std::string error;
 
-    GlWindow(int width, int height)
+    GlWindow(int width, int height, bool withOpenGl = true)
     {
         try
         {
-            windows = std::make_unique<Platform::SdlWindowSystem>(true);
+            windows = std::make_unique<Platform::SdlWindowSystem>(withOpenGl);
         }
         catch (const Platform::SdlWindowSystem::NoDisplay& noDisplay)
         {
@@ -176,7 +188,10 @@ struct GlWindow
                                  [this](Platform::WindowHandle window, std::uint32_t code,
                                         std::uintptr_t first, std::intptr_t second)
                                  { return windows->DefaultProcedure(window, code, first, second); });
-        context = windows->OpenGlContext(error);
+        if (withOpenGl)
+        {
+            context = windows->OpenGlContext(error);
+        }
     }
     GlWindow(const GlWindow&) = delete;
     GlWindow& operator=(const GlWindow&) = delete;

@@ -2,9 +2,9 @@
 // background, 300 alpha-blended sprites (most of them small, some rotated, some tinted) and 500 additive
 // 16-pixel particles, all filtered linearly; then the frame is drawn scaled into a 1280 x 960 window.
 // The same scene, with the same frame loop, is drawn by
-//   our software device on one thread and on eight,
+//   our software device on one thread and on eight, shown in a window (and, as measured before, in none),
 //   our OpenGL device,
-//   SDL2's own software renderer,
+//   SDL2's own software renderer, shown in a window (and in none),
 //   plain OpenGL 2.1 with a minimal shader (the same quads, batched alike),
 // and the frames per second are printed side by side with their ratios. Both OpenGL drawers wait for
 // the driver at the end of every frame (glFinish), so that a frame counts once it is drawn. OpenGL needs
@@ -239,11 +239,16 @@ private:
     std::unique_ptr<Platform::DeviceTexture> mParticle;
 };
 
-// The same scene through SDL2's software renderer, into a window-sized surface in memory.
+// The same scene through SDL2's software renderer, into a window-sized surface in memory or into a window.
 class SdlScene
 {
 public:
-    SdlScene() : mCanvas(kWindowWidth, kWindowHeight, kFrameWidth, kFrameHeight)
+    SdlScene() : mCanvas(kWindowWidth, kWindowHeight, kFrameWidth, kFrameHeight) { UploadArt(); }
+    explicit SdlScene(SDL_Window* window) : mCanvas(window, kFrameWidth, kFrameHeight) { UploadArt(); }
+
+    bool Ready() const { return mCanvas.Ready(); }
+
+    void UploadArt()
     {
         if (!mCanvas.Ready())
         {
@@ -260,8 +265,6 @@ public:
         mParticle =
             Upload(kParticleSize, kParticleSize, BenchArt::Blob(kParticleSize, 0xFFFFFFu), SDL_BLENDMODE_ADD);
     }
-
-    bool Ready() const { return mCanvas.Ready(); }
 
     void DrawFrame()
     {
@@ -495,14 +498,32 @@ void main()
     std::vector<PlainVertex> mVertices;
 };
 
-void SoftwareDevice(benchmark::State& state)
+void DrawSoftwareFrames(benchmark::State& state, Platform::WindowSystem* windows)
 {
-    Platform::SoftwareDevice device(nullptr, static_cast<int>(state.range(0)),
+    Platform::SoftwareDevice device(windows, static_cast<int>(state.range(0)),
                                     {kWindowWidth, kWindowHeight, true});
     // Every frame of the scene is the same: drawn whole, as a frame that changes everywhere would be.
     device.SetDrawsChangesOnly(false);
     DeviceScene scene(device);
     BenchDrawing::DrawFrames(state, scene);
+}
+
+// Frames kept in memory, shown nowhere: the figure of earlier releases.
+void SoftwareDevice(benchmark::State& state)
+{
+    DrawSoftwareFrames(state, nullptr);
+}
+
+// Frames shown in a window, as the OpenGL drawers' are.
+void SoftwareDeviceInWindow(benchmark::State& state)
+{
+    BenchDrawing::GlWindow window(kWindowWidth, kWindowHeight, false);
+    if (!window.windows)
+    {
+        state.SkipWithError(window.error.c_str());
+        return;
+    }
+    DrawSoftwareFrames(state, window.windows.get());
 }
 
 void OpenGlDevice(benchmark::State& state)
@@ -557,6 +578,23 @@ void SdlSoftwareRenderer(benchmark::State& state)
     BenchDrawing::DrawFrames(state, scene);
 }
 
+void SdlSoftwareRendererInWindow(benchmark::State& state)
+{
+    BenchDrawing::GlWindow window(kWindowWidth, kWindowHeight, false);
+    if (!window.windows)
+    {
+        state.SkipWithError(window.error.c_str());
+        return;
+    }
+    SdlScene scene(window.windows->NativeWindow());
+    if (!scene.Ready())
+    {
+        state.SkipWithError(SDL_GetError());
+        return;
+    }
+    BenchDrawing::DrawFrames(state, scene);
+}
+
 // Keeps each drawer's frames per second (the median where runs repeat) and prints the ratios the
 // scene is judged by.
 class RatioReporter : public benchmark::ConsoleReporter
@@ -594,6 +632,11 @@ public:
             std::printf("  %-40s %8.1f\n", name.c_str(), fps);
         }
         Ratio("OpenGL device / plain OpenGL", "OpenGlDevice/real_time", "PlainOpenGl/real_time");
+        Ratio("software device, 1 thread / SDL2 software", "SoftwareDeviceInWindow/threads:1/real_time",
+              "SdlSoftwareRendererInWindow/real_time");
+        Ratio("software device, 8 threads / SDL2 software", "SoftwareDeviceInWindow/threads:8/real_time",
+              "SdlSoftwareRendererInWindow/real_time");
+        std::printf("  shown in no window, as measured before:\n");
         Ratio("software device, 1 thread / SDL2 software", "SoftwareDevice/threads:1/real_time",
               "SdlSoftwareRenderer/real_time");
         Ratio("software device, 8 threads / SDL2 software", "SoftwareDevice/threads:8/real_time",
@@ -617,6 +660,13 @@ private:
 
 } // namespace
 
+BENCHMARK(SoftwareDeviceInWindow)
+    ->Arg(1)
+    ->Arg(8)
+    ->ArgName("threads")
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+BENCHMARK(SdlSoftwareRendererInWindow)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(SoftwareDevice)->Arg(1)->Arg(8)->ArgName("threads")->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(OpenGlDevice)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(SdlSoftwareRenderer)->Unit(benchmark::kMillisecond)->UseRealTime();

@@ -160,7 +160,7 @@ void GameApplication::Render()
 {
     if (Korrin::RenderSystem* render = Korrin::RenderSystem::GetInstance())
     {
-        render->BeginScene(mRenderTexture);
+        render->BeginScene(GetFrameTarget());
     }
     if (mLogo && mLogo->IsRunning())
     {
@@ -184,6 +184,19 @@ void GameApplication::FrameShown()
     Korrin::LogManager::GetInstance()->Write("Main menu shown: its first frame is presented");
 }
 
+Korrin::Texture* GameApplication::GetFrameTarget() const
+{
+    return DrawsStraightIntoBackBuffer() ? nullptr : mRenderTexture;
+}
+
+bool GameApplication::DrawsStraightIntoBackBuffer() const
+{
+    const Korrin::RenderSystem* render = Korrin::RenderSystem::Peek();
+    return render != nullptr && mRenderTexture != nullptr && render->GetScreenWidth() == kVirtualWidth &&
+           render->GetScreenHeight() == kVirtualHeight && static_cast<int>(render->GetBorderX()) == 0 &&
+           static_cast<int>(render->GetBorderY()) == 0;
+}
+
 void GameApplication::PresentFrame(bool noCursor)
 {
     Korrin::RenderSystem* render = Korrin::RenderSystem::GetInstance();
@@ -191,9 +204,15 @@ void GameApplication::PresentFrame(bool noCursor)
     {
         return;
     }
-    render->EndScene();
+    // Drawn straight into the back buffer, the frame only wants its cursor on top.
+    const bool straight = DrawsStraightIntoBackBuffer();
+    if (!straight)
+    {
+        render->EndScene();
+    }
     if (mRenderTexture == nullptr || render->GetScreenWidth() == 0 || render->GetScreenHeight() == 0)
     {
+        render->EndScene();
         return;
     }
     const float virtualWidth = static_cast<float>(kVirtualWidth);
@@ -204,14 +223,17 @@ void GameApplication::PresentFrame(bool noCursor)
     const float borderX = static_cast<float>(static_cast<int>(render->GetBorderX())) * scaleX;
     const float borderY = static_cast<float>(static_cast<int>(render->GetBorderY())) * scaleY;
 
-    render->BeginScene(nullptr);
-    if (mStarted)
+    if (!straight)
     {
-        DrawBorders(borderX, borderY, scaleX, scaleY);
+        render->BeginScene(nullptr);
+        if (mStarted)
+        {
+            DrawBorders(borderX, borderY, scaleX, scaleY);
+        }
+        mFrameSprite->DrawScale(static_cast<int>(borderX), static_cast<int>(borderY),
+                                static_cast<int>(virtualWidth - 2.0f * borderX),
+                                static_cast<int>(virtualHeight - 2.0f * borderY));
     }
-    mFrameSprite->DrawScale(static_cast<int>(borderX), static_cast<int>(borderY),
-                            static_cast<int>(virtualWidth - 2.0f * borderX),
-                            static_cast<int>(virtualHeight - 2.0f * borderY));
     if (GameGlobals::prettyCursor && !noCursor)
     {
         DrawCursor(*render, borderX, borderY, scaleX, scaleY);

@@ -50,7 +50,9 @@ public:
 
     Main* GetMain() const { return mMain.get(); }
     LogoScreen* GetLogo() const { return mLogo.get(); }
-    Korrin::Texture* GetRenderTexture() const { return mRenderTexture; }
+    // What a frame is drawn into: the frame's texture, or none (the back buffer itself) while the back
+    // buffer has the frame's size, where the texture would only be copied over it one to one.
+    Korrin::Texture* GetFrameTarget() const;
     bool IsStarted() const { return mStarted; }
 
 private:
@@ -58,6 +60,7 @@ private:
     void MountDataFolders();
     // The texture every frame is drawn into, the sprite that shows it and the letterbox bars.
     void CreateFrameSprites();
+    bool DrawsStraightIntoBackBuffer() const;
     void DrawBorders(float borderX, float borderY, float scaleX, float scaleY);
     // The cursor picture, the player's pretty cursor, where the pointer is on the presented frame.
     void SetUpCursor();

@@ -51,7 +51,7 @@ void LoadingFrame::BeginPass()
     Korrin::RenderSystem* render = Korrin::RenderSystem::Peek();
     if (render != nullptr && game != nullptr)
     {
-        render->BeginScene(game->GetRenderTexture());
+        render->BeginScene(game->GetFrameTarget());
     }
 }
 

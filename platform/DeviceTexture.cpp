@@ -64,6 +64,27 @@ DeviceTexture::LockedRect DeviceTexture::Lock()
     return {reinterpret_cast<std::uint8_t*>(mPixels.get()), mPitchPixels * 4};
 }
 
+bool DeviceTexture::IsOpaque() const
+{
+    if (IsRenderTarget())
+    {
+        return true;
+    }
+    const std::uint64_t seenAt = static_cast<std::uint64_t>(mRevision) + 1;
+    if (mOpaqueSeenAt != seenAt)
+    {
+        mOpaqueSeenAt = seenAt;
+        mOpaque = true;
+        for (int y = 0; y < mHeight && mOpaque; ++y)
+        {
+            const std::uint32_t* row = Row(y);
+            mOpaque =
+                std::all_of(row, row + mWidth, [](std::uint32_t pixel) { return pixel >= 0xFF000000u; });
+        }
+    }
+    return mOpaque;
+}
+
 void DeviceTexture::Unlock()
 {
     ++mRevision;

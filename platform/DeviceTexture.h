@@ -64,6 +64,8 @@ public:
 
     // Counts the unlocks, so a device that keeps its own copy of the pixels knows when to take them anew.
     std::uint32_t Revision() const { return mRevision; }
+    // Whether every pixel is opaque (a render target's always are): looked at once per revision.
+    bool IsOpaque() const;
     // Told apart from every other texture of the run, so that one made where a gone one lay is not taken
     // for it.
     std::uint64_t Serial() const { return mSerial; }
@@ -84,6 +86,8 @@ private:
     int mWrapMaskY = 0;
     TextureUsage mUsage = TextureUsage::Plain;
     std::uint32_t mRevision = 0;
+    mutable std::uint64_t mOpaqueSeenAt = 0; // the revision IsOpaque last looked at, plus one; 0 for none
+    mutable bool mOpaque = false;
     std::uint64_t mSerial = 0;
     std::unique_ptr<std::uint32_t[]> mPixels;
     std::shared_ptr<GraphicsDevice*> mOwner;

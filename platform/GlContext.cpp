@@ -1,7 +1,10 @@
 #include "platform/GlContext.h"
 
 #include <SDL.h>
+#include <algorithm>
+#include <cctype>
 #include <cstdio>
+#include <iterator>
 
 namespace Platform
 {
@@ -114,6 +117,19 @@ std::string GlContext::Text(unsigned name) const
 std::string GlContext::Renderer() const
 {
     return Text(GL_RENDERER);
+}
+
+bool GlContext::NamesProcessorRasterizer(std::string_view renderer)
+{
+    // Mesa's, Google's and Microsoft's rasterizers that run on the processor.
+    static constexpr std::string_view kNames[] = {
+        "llvmpipe", "softpipe",    "swrast",      "software rasterizer",
+        "lavapipe", "swiftshader", "gdi generic", "microsoft basic render"};
+    std::string lower(renderer);
+    std::transform(lower.begin(), lower.end(), lower.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return std::any_of(std::begin(kNames), std::end(kNames),
+                       [&lower](std::string_view name) { return lower.find(name) != std::string::npos; });
 }
 
 std::string GlContext::Describe() const

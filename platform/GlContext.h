@@ -4,6 +4,7 @@
 
 #include <memory>
 #include <string>
+#include <string_view>
 
 struct SDL_Window;
 
@@ -31,6 +32,8 @@ public:
     void DrawableSize(int& width, int& height) const;
     std::string Describe() const; // the renderer, its version and its vendor
     std::string Renderer() const;
+    // Whether an OpenGL renderer string names a rasterizer that draws on the processor.
+    static bool NamesProcessorRasterizer(std::string_view renderer);
     // Ends the context; the window is about to go.
     void Release();
 

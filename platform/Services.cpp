@@ -101,25 +101,45 @@ int Services::DefaultRenderThreads()
 std::unique_ptr<GraphicsDevice> Services::CreateGraphicsDevice(const PresentParameters& parameters)
 {
     auto* window = dynamic_cast<SdlWindowSystem*>(mWindow.get());
-    if (window != nullptr && mRenderer != RendererChoice::Software)
-    {
-        std::string error;
-        if (std::shared_ptr<GlContext> context = window->OpenGlContext(error))
-        {
-            if (std::unique_ptr<GraphicsDevice> device = GlDevice::Create(context, window, parameters, error))
-            {
-                return device;
-            }
-            window->CloseOpenGlContext();
-        }
-        if (mRenderer == RendererChoice::OpenGl)
-        {
-            std::fprintf(stderr,
-                         "wrenfold: OpenGL 2.1 cannot be had (%s); drawing with the software device\n",
-                         error.c_str());
-        }
-    }
     const int threads = mRenderThreads > 0 ? mRenderThreads : DefaultRenderThreads();
+    const std::string software = "the software device (" + std::to_string(threads) + " threads)";
+    if (window == nullptr)
+    {
+        mGraphicsDeviceChoice = software + ": no window";
+        return std::make_unique<SoftwareDevice>(mWindow.get(), threads, parameters);
+    }
+    if (mRenderer == RendererChoice::Software)
+    {
+        mGraphicsDeviceChoice = software + ": asked for";
+        return std::make_unique<SoftwareDevice>(mWindow.get(), threads, parameters);
+    }
+    std::string error;
+    if (std::shared_ptr<GlContext> context = window->OpenGlContext(error))
+    {
+        const std::string renderer = context->Renderer();
+        // OpenGL drawn on the processor costs several times what our own rasterizer does.
+        if (mRenderer == RendererChoice::Automatic && GlContext::NamesProcessorRasterizer(renderer))
+        {
+            window->CloseOpenGlContext();
+            mGraphicsDeviceChoice =
+                software + ": OpenGL would draw on the processor (" + renderer + "); --renderer gl forces it";
+            return std::make_unique<SoftwareDevice>(mWindow.get(), threads, parameters);
+        }
+        if (std::unique_ptr<GraphicsDevice> device = GlDevice::Create(context, window, parameters, error))
+        {
+            mGraphicsDeviceChoice =
+                "OpenGL (" + renderer +
+                "): " + (mRenderer == RendererChoice::OpenGl ? "asked for" : "a graphics card draws");
+            return device;
+        }
+        window->CloseOpenGlContext();
+    }
+    if (mRenderer == RendererChoice::OpenGl)
+    {
+        std::fprintf(stderr, "wrenfold: OpenGL 2.1 cannot be had (%s); drawing with the software device\n",
+                     error.c_str());
+    }
+    mGraphicsDeviceChoice = software + ": OpenGL 2.1 cannot be had (" + error + ")";
     return std::make_unique<SoftwareDevice>(mWindow.get(), threads, parameters);
 }
 

@@ -46,6 +46,8 @@ public:
     // for) and always without a window.
     std::unique_ptr<GraphicsDevice> CreateGraphicsDevice(const PresentParameters& parameters);
     void SetRenderer(RendererChoice choice) { mRenderer = choice; }
+    // Which device CreateGraphicsDevice made last, and why, for the log.
+    const std::string& GraphicsDeviceChoice() const { return mGraphicsDeviceChoice; }
     // How many threads share the drawing (0: one per processor, at most 8). The pictures are the same.
     void SetRenderThreads(int threads) { mRenderThreads = threads; }
     static int DefaultRenderThreads();
@@ -70,6 +72,7 @@ private:
     std::uint64_t mFramesCompleted = 0;
     int mRenderThreads = 0;
     RendererChoice mRenderer = RendererChoice::Automatic;
+    std::string mGraphicsDeviceChoice;
     struct Screenshot
     {
         std::uint64_t frame = 0;

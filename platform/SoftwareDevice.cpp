@@ -384,8 +384,11 @@ void SoftwareDevice::RunCommands(void* context, int band, int bandCount)
 
 PixelRect SoftwareDevice::ReplacedBy(const Command& command) const
 {
-    // Blending off and no alpha test: every pixel it covers takes its texel or colour as it is.
-    if (command.state.blendEnabled || command.state.alphaTest || command.primitives < 2)
+    const RasterState& state = command.state;
+    // The rasterizer blends alpha under every destination factor but add and inverse colour.
+    const bool blendsAlpha = state.destinationBlend != BlendFactor::One &&
+                             state.destinationBlend != BlendFactor::InverseSourceColour;
+    if ((state.blendEnabled && !blendsAlpha) || command.primitives < 2)
     {
         return {};
     }
@@ -413,15 +416,55 @@ PixelRect SoftwareDevice::ReplacedBy(const Command& command) const
         return {};
     }
     // Its two triangles share the diagonal and cover each pixel whose centre lies inside exactly once.
-    return {
+    const PixelRect covered = {
         static_cast<int>(std::ceil(std::min(p0.x, p2.x))), static_cast<int>(std::ceil(std::min(p0.y, p2.y))),
         static_cast<int>(std::ceil(std::max(p0.x, p2.x))), static_cast<int>(std::ceil(std::max(p0.y, p2.y)))};
+    // Blending off and no alpha test: every pixel it covers takes its texel or colour as it is.
+    if (!state.blendEnabled && !state.alphaTest)
+    {
+        return covered;
+    }
+    // Otherwise its source must be opaque everywhere: one opaque colour over an opaque texture (a render
+    // target reads so), which passes any alpha test and blends alpha as a copy. Only a quad that can hold
+    // a whole tile is worth looking at the texture's pixels for.
+    const std::uint32_t colour = p0.colour;
+    const bool oneOpaqueColour =
+        colour >= 0xFF000000u && p1.colour == colour && p2.colour == colour && p3.colour == colour;
+    const bool bigEnough = covered.right - covered.left >= FrameDamage::kTileSide &&
+                           covered.bottom - covered.top >= FrameDamage::kTileSide;
+    if (!oneOpaqueColour || !bigEnough || (state.texture != nullptr && !state.texture->IsOpaque()))
+    {
+        return {};
+    }
+    return covered;
+}
+
+std::size_t SoftwareDevice::FirstShownCommand(const PixelRect& clip) const
+{
+    // What lies under the last draw that replaces the whole clip is never seen.
+    std::size_t start = mCommands.size();
+    while (start > 0 && !Contains(mCommands[start - 1].replaces, clip))
+    {
+        --start;
+    }
+    return start > 0 ? start - 1 : 0;
 }
 
 void SoftwareDevice::RunCommandsInBand(int band, int bandCount) const
 {
-    for (const Command& command : mCommands)
+    // A run into one target skips what its band never shows; into several, a target drawn from may need
+    // the pixels a later draw hides.
+    std::size_t start = 0;
+    if (mRunHasOneTarget)
     {
+        const DeviceTexture& target = *mCommands.front().target;
+        const int rows = target.Height();
+        start = FirstShownCommand({0, RasterWorkers::BandStart(rows, band, bandCount), target.Width(),
+                                   RasterWorkers::BandStart(rows, band + 1, bandCount)});
+    }
+    for (std::size_t index = start; index < mCommands.size(); ++index)
+    {
+        const Command& command = mCommands[index];
         const int rows = command.target->Height();
         RunCommand(command, PixelRect::Rows(RasterWorkers::BandStart(rows, band, bandCount),
                                             RasterWorkers::BandStart(rows, band + 1, bandCount)));
@@ -438,14 +481,8 @@ void SoftwareDevice::RunChangedCommands(void* context, int band, int bandCount)
     for (int piece = first; piece < end; ++piece)
     {
         const PixelRect& clip = pieces[static_cast<std::size_t>(piece)];
-        // What lies under the last draw that replaces the whole piece is never seen.
-        std::size_t start = device->mCommands.size();
-        while (start > 0 && !Contains(device->mCommands[start - 1].replaces, clip))
-        {
-            --start;
-        }
-        start = start > 0 ? start - 1 : 0;
-        for (std::size_t command = start; command < device->mCommands.size(); ++command)
+        for (std::size_t command = device->FirstShownCommand(clip); command < device->mCommands.size();
+             ++command)
         {
             device->RunCommand(device->mCommands[command], clip);
         }
@@ -520,6 +557,7 @@ bool SoftwareDevice::FindChanges()
     {
         oneTarget = oneTarget && command.target == target;
     }
+    mRunHasOneTarget = oneTarget;
     if (!oneTarget || target != mBackBuffer.get())
     {
         ++mRenderTargetRuns;

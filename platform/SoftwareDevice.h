@@ -118,6 +118,8 @@ private:
 
     static void RunCommands(void* context, int band, int bandCount);
     void RunCommandsInBand(int band, int bandCount) const;
+    // The first command that can show in clip, of a run into one target.
+    std::size_t FirstShownCommand(const PixelRect& clip) const;
     static void RunChangedCommands(void* context, int band, int bandCount);
     void RunCommand(const Command& command, const PixelRect& clip) const;
     // A render target drawn from, by its serial, and the run into it that the drawing saw.
@@ -190,6 +192,7 @@ private:
     std::size_t mDrawCallCapacity = 0;
     std::vector<TargetDamage> mTargetDamage;
     bool mDrawsChangesOnly = true;
+    bool mRunHasOneTarget = false;         // the run being drawn
     std::vector<PixelRect> mChangedPieces; // of the run's target, to draw when only they changed
     // Counts the runs that drew into render targets: a texture drawn into changes without a lock.
     std::uint64_t mRenderTargetRuns = 0;

@@ -86,6 +86,8 @@ bool RenderSystem::CreateDevice()
     // Full screen is a window covering the display, so the device is always windowed.
     mPresentParameters.windowed = true;
     mDevice = Platform::Services::Current().CreateGraphicsDevice(mPresentParameters);
+    LogManager::GetInstance()->Write("Drawing with %s",
+                                     Platform::Services::Current().GraphicsDeviceChoice().c_str());
     if (!mDevice)
     {
         ReportAndBreak("Error CreateDevice", kEngineModule, kSource, 176);

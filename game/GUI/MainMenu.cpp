@@ -36,6 +36,7 @@
 #include "game/Util/VirtualMouse.h"
 
 #include <cmath>
+#include <string_view>
 
 namespace
 {
@@ -267,6 +268,10 @@ void MainMenu::Init()
     if (Korrin::GuiManager* widgets = Korrin::GuiManager::Peek())
     {
         mButtons = widgets->CreateContainer("MenuBox", kButtonScript);
+        mHello =
+            mButtons != nullptr ? dynamic_cast<Korrin::GuiText*>(mButtons->GetByName(kHelloText)) : nullptr;
+        mGreeting = mButtons != nullptr ? dynamic_cast<Korrin::GuiText*>(mButtons->GetByName(kHelloUserText))
+                                        : nullptr;
     }
     mBranch.Load("Branch", kLeavesScript);
     mTree.Load("Tree", kLeavesScript);
@@ -656,22 +661,24 @@ void MainMenu::DisableButtons()
 
 void MainMenu::ShowGreeting()
 {
-    auto* hello =
-        mButtons != nullptr ? dynamic_cast<Korrin::GuiText*>(mButtons->GetByName(kHelloText)) : nullptr;
-    auto* greeting =
-        mButtons != nullptr ? dynamic_cast<Korrin::GuiText*>(mButtons->GetByName(kHelloUserText)) : nullptr;
     const Korrin::LocaleManager* locale = Korrin::LocaleManager::Peek();
     const GameInfo* info = GameInfo::Peek();
     // A layout without either label shows no greeting.
-    if (hello == nullptr || greeting == nullptr || locale == nullptr)
+    if (mHello == nullptr || mGreeting == nullptr || locale == nullptr)
     {
         return;
     }
-    greeting->mCaption = std::u16string(locale->getStringByNameAsUtf16(hello->mCaptionName));
-    if (info != nullptr)
+    const std::u16string_view hello = locale->getStringByNameAsUtf16(mHello->mCaptionName);
+    const std::u16string_view name =
+        info != nullptr ? std::u16string_view(info->playerName) : std::u16string_view();
+    // Drawn every frame: the caption is rebuilt only when the greeting or the name changed.
+    std::u16string& caption = mGreeting->mCaption;
+    if (caption.size() == hello.size() + name.size() && caption.starts_with(hello) && caption.ends_with(name))
     {
-        greeting->mCaption += info->playerName;
+        return;
     }
+    caption.assign(hello);
+    caption.append(name);
 }
 
 void MainMenu::Draw()

@@ -23,6 +23,7 @@ namespace Korrin
 {
 class AnimatedSprite;
 class GuiContainer;
+class GuiText;
 class Mesh;
 class ParticleSystem;
 class Sprite;
@@ -120,6 +121,8 @@ private:
     Korrin::Sprite* mTitle2 = nullptr;
     std::array<Sweep, 2> mSweeps{};
     Korrin::GuiContainer* mButtons = nullptr; // the widget manager's
+    Korrin::GuiText* mHello = nullptr;        // in mButtons: the greeting's caption name
+    Korrin::GuiText* mGreeting = nullptr;     // in mButtons: the greeting shown, with the player's name
     MenuLeaves mBranch;
     MenuLeaves mTree;
     std::array<Korrin::Sprite*, 4> mEdgeCovers{};

@@ -62,11 +62,27 @@ void TypeNameGui::Init()
         }
     }
     mCurrent = mFrame;
+    mControls = ControlsOf(mFrame, "");
+    mFirstRunControls = ControlsOf(mFirstRunFrame, "_FIRST");
     if (const auto* hint = Find<Korrin::GuiText>(kHint))
     {
         mHintCaption = hint->mCaptionName;
     }
     ReadWrongUserText();
+}
+
+TypeNameGui::Controls TypeNameGui::ControlsOf(const GameWindowFrame* frame, const std::string& suffix)
+{
+    Controls controls;
+    if (frame == nullptr)
+    {
+        return controls;
+    }
+    controls.edit = dynamic_cast<Korrin::GuiEdit*>(frame->GetByName(kEdit + suffix));
+    controls.hint = dynamic_cast<Korrin::GuiText*>(frame->GetByName(kHint + suffix));
+    controls.ok = frame->GetByName("TYPENAME_OK" + suffix);
+    controls.cancel = frame->GetByName("TYPENAME_CANCEL");
+    return controls;
 }
 
 void TypeNameGui::ReadWrongUserText()
@@ -127,17 +143,17 @@ bool TypeNameGui::Update(float dt)
         return true;
     }
     mShown = true;
-    const auto* edit = Find<Korrin::GuiEdit>(kEdit);
-    auto* hint = Find<Korrin::GuiText>(kHint);
-    if (edit == nullptr || hint == nullptr)
+    // Looked up once, by name, when the layouts were made: a frame compares pointers only.
+    const Controls& controls = IsFirstRun() ? mFirstRunControls : mControls;
+    if (controls.edit == nullptr || controls.hint == nullptr)
     {
         Korrin::ReportAndBreak("PlayerSelectGui access error: null controller.", Korrin::kGameModule,
                                "Source\\GUI\\TypeNameGui", 101);
         return true;
     }
-    if (edit->GetText() != mRejectedName)
+    if (controls.edit->GetText() != mRejectedName)
     {
-        hint->mCaptionName = mHintCaption;
+        controls.hint->mCaptionName = mHintCaption;
     }
     if (mCurrent->GetState() == GameWindowFrame::kClosing)
     {
@@ -146,13 +162,12 @@ bool TypeNameGui::Update(float dt)
     const Korrin::InputManager* input = Korrin::InputManager::Peek();
     const Korrin::GuiManager* manager = Korrin::GuiManager::Peek();
     const Korrin::GuiElement* clicked = manager != nullptr ? manager->GetMessage() : nullptr;
-    const std::string clickedName = clicked != nullptr ? clicked->GetName() : std::string();
     if ((input != nullptr && input->IsKeyPressed(kEnterKey)) ||
-        clickedName == std::string("TYPENAME_OK") + Suffix())
+        (clicked != nullptr && clicked == controls.ok))
     {
         Confirm();
     }
-    else if (clickedName == "TYPENAME_CANCEL")
+    else if (clicked != nullptr && clicked == controls.cancel)
     {
         Cancel();
     }

@@ -6,6 +6,13 @@
 #include <cstdint>
 #include <string>
 
+namespace Korrin
+{
+class GuiEdit;
+class GuiElement;
+class GuiText;
+} // namespace Korrin
+
 // The window of typing a new player's name (window 9), on its first-run layout while no player exists.
 // Enter or OK creates the player (the profile gives the number); a name already listed is refused with
 // the text "WrongUserText" in place of the hint until the name is changed.
@@ -38,6 +45,15 @@ public:
     void Cancel();
 
 private:
+    // The elements a frame reads, in one layout.
+    struct Controls
+    {
+        Korrin::GuiEdit* edit = nullptr;
+        Korrin::GuiText* hint = nullptr;
+        const Korrin::GuiElement* ok = nullptr;
+        const Korrin::GuiElement* cancel = nullptr;
+    };
+    static Controls ControlsOf(const GameWindowFrame* frame, const std::string& suffix);
     const char* Suffix() const { return IsFirstRun() ? "_FIRST" : ""; }
     void ReadWrongUserText();
     void Hide();
@@ -45,6 +61,8 @@ private:
     GameWindowFrame* mCurrent = nullptr;
     GameWindowFrame* mFrame = nullptr;         // the widget manager's
     GameWindowFrame* mFirstRunFrame = nullptr; // the widget manager's
+    Controls mControls;
+    Controls mFirstRunControls;
     bool mShown = false;
     bool mBack = false;
     std::u16string mRejectedName;

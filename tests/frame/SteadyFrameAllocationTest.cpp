@@ -1,4 +1,6 @@
+#include "game/GUI/GameGuiManager.h"
 #include "game/GUI/InputLocks.h"
+#include "game/GUI/TypeNameGui.h"
 #include "game/Game/Game.h"
 #include "game/Game/Level.h"
 #include "game/GameApplication.h"
@@ -34,13 +36,30 @@ public:
 };
 
 constexpr int kStartFrame = 5; // the main menu shows from frame 4
-// Frames after the level's loading screen before counting: the first frames load what the level shows.
+// Frames after the screen stands (a level's loading screen done) before counting: the first frames load
+// what it shows.
 constexpr int kWarmUpFrames = 200;
 constexpr int kCountedFrames = 100;
 // Call stacks printed for the first allocations found, to say where they come from.
 constexpr int kTracedAllocations = 3;
 
-class SteadyFrameAllocationTest : public testing::TestWithParam<int>
+// A screen left to run on its own: the main menu of a new player (the name window over it), the world
+// map, or a level in play.
+struct SteadyScene
+{
+    const char* name;
+    std::uint16_t screen;
+    int level;       // the level started, for the game screen
+    bool nameWindow; // the window of typing a new player's name stands over it
+};
+
+const SteadyScene kScenes[] = {
+    {"MainMenu", Main::kMainMenuScreen, 0, true}, {"Map", Main::kMapScreen, 0, false},
+    {"Level1", Main::kGameScreen, 1, false},      {"Level2", Main::kGameScreen, 2, false},
+    {"Level3", Main::kGameScreen, 3, false},
+};
+
+class SteadyFrameAllocationTest : public testing::TestWithParam<SteadyScene>
 {
 protected:
     SteadyFrameAllocationTest()
@@ -73,13 +92,14 @@ protected:
 } // namespace
 
 // Only the main thread's allocations count: it runs the frame; the drawing threads keep their own work.
-TEST_P(SteadyFrameAllocationTest, ALevelInPlayAllocatesNothingFrameAfterFrame)
+TEST_P(SteadyFrameAllocationTest, AScreenLeftToRunAllocatesNothingFrameAfterFrame)
 {
-    const int level = GetParam();
+    const SteadyScene& scene = GetParam();
     bool started = false;
-    int inPlay = 0; // the first frame with the level in play, after its loading screen
+    int standing = 0; // the first frame the screen stands, after its loading screen
     std::uint64_t allocations = 0;
     bool counted = false;
+    std::uint8_t window = 0; // the window shown while counting
     mGame.beforeUpdate = [&](int frame)
     {
         if (!started)
@@ -87,22 +107,31 @@ TEST_P(SteadyFrameAllocationTest, ALevelInPlayAllocatesNothingFrameAfterFrame)
             // The main menu's loading presents frames of its own: the first update may come later.
             if (frame >= kStartFrame)
             {
-                Game::GetInstance()->StartLevel(static_cast<std::uint16_t>(level));
+                if (scene.screen == Main::kGameScreen)
+                {
+                    Game::GetInstance()->StartLevel(static_cast<std::uint16_t>(scene.level));
+                }
+                else if (scene.screen != Main::kMainMenuScreen)
+                {
+                    mGame.GetMain()->SetCurrent(scene.screen);
+                }
                 started = true;
             }
             return;
         }
-        if (inPlay == 0)
+        if (standing == 0)
         {
-            if (mGame.GetMain()->GetCurrent() != Main::kGameScreen || Level::GetInstance() == nullptr)
+            const bool levelMissing = scene.screen == Main::kGameScreen && Level::GetInstance() == nullptr;
+            if (mGame.GetMain()->GetCurrent() != scene.screen || levelMissing)
             {
                 return;
             }
-            inPlay = frame;
+            standing = frame;
         }
-        const int t = frame - inPlay;
+        const int t = frame - standing;
         if (t == kWarmUpFrames)
         {
+            window = mGame.GetMain()->GetGameGuiManager()->GetShown();
             AllocationCounter::Start(kTracedAllocations);
         }
         else if (t == kWarmUpFrames + kCountedFrames && !counted)
@@ -113,12 +142,15 @@ TEST_P(SteadyFrameAllocationTest, ALevelInPlayAllocatesNothingFrameAfterFrame)
         }
     };
     EXPECT_EQ(mGame.Run(GameApplication::kCaption, true), 0);
-    ASSERT_TRUE(counted) << "the level ran " << kWarmUpFrames + kCountedFrames << " frames";
-    EXPECT_EQ(allocations, 0u) << "allocations in " << kCountedFrames << " frames of level " << level;
+    ASSERT_TRUE(counted) << scene.name << " ran " << kWarmUpFrames + kCountedFrames << " frames";
+    if (scene.nameWindow)
+    {
+        EXPECT_EQ(window, TypeNameGui::kWindowId) << "the name window over " << scene.name;
+    }
+    EXPECT_EQ(allocations, 0u) << "allocations in " << kCountedFrames << " frames of " << scene.name;
     EXPECT_TRUE(TestSupport::ReportRecorder::Boxes().empty())
         << TestSupport::ReportRecorder::LastDescription();
 }
 
-INSTANTIATE_TEST_SUITE_P(SampleLevels, SteadyFrameAllocationTest, testing::Values(1, 2, 3),
-                         [](const testing::TestParamInfo<int>& level)
-                         { return "Level" + std::to_string(level.param); });
+INSTANTIATE_TEST_SUITE_P(SampleScreens, SteadyFrameAllocationTest, testing::ValuesIn(kScenes),
+                         [](const testing::TestParamInfo<SteadyScene>& scene) { return scene.param.name; });

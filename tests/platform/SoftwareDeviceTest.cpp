@@ -512,6 +512,121 @@ TEST(SoftwareDevice, OnlyADrawThatReplacesAWholePieceHidesWhatLiesUnderIt)
     }
 }
 
+// A cover blended alpha hides what lies under it only where its every pixel is surely opaque: one opaque
+// colour over an opaque texture (a render target reads so). Frames drawn where they changed and frames
+// drawn whole must both show what a run that hides nothing shows; the last frame makes one texel of
+// the texture transparent through a lock.
+TEST(SoftwareDevice, ABlendedCoverHidesWhatLiesUnderItOnlyWhereItIsSurelyOpaque)
+{
+    enum class Source
+    {
+        OpaqueTexture,
+        RenderTarget,
+        NoTexture,
+    };
+    struct Case
+    {
+        const char* name;
+        Source source;
+        std::uint32_t colour;
+        Platform::BlendFactor destination;
+        bool alphaTest;
+    };
+    using Platform::BlendFactor;
+    const Case cases[] = {
+        {"opaque texture, white", Source::OpaqueTexture, 0xFFFFFFFFu, BlendFactor::InverseSourceAlpha, true},
+        {"opaque texture, opaque tint", Source::OpaqueTexture, 0xFF80C040u, BlendFactor::InverseSourceAlpha,
+         false},
+        {"opaque texture, alpha 254", Source::OpaqueTexture, 0xFEFFFFFFu, BlendFactor::InverseSourceAlpha,
+         true},
+        {"opaque texture, added", Source::OpaqueTexture, 0xFFFFFFFFu, BlendFactor::One, false},
+        {"opaque texture, inverse colour", Source::OpaqueTexture, 0xFFFFFFFFu,
+         BlendFactor::InverseSourceColour, false},
+        {"render target, white", Source::RenderTarget, 0xFFFFFFFFu, BlendFactor::InverseSourceAlpha, true},
+        {"render target, half transparent", Source::RenderTarget, 0x80FFFFFFu,
+         BlendFactor::InverseSourceAlpha, true},
+        {"no texture, opaque colour", Source::NoTexture, 0xFF336699u, BlendFactor::InverseSourceAlpha, true},
+        {"no texture, alpha 128", Source::NoTexture, 0x80336699u, BlendFactor::InverseSourceAlpha, false},
+    };
+    constexpr int kWidth = 96;
+    constexpr int kHeight = 96;
+    constexpr int kFrames = 3;
+    for (const Case& test : cases)
+    {
+        // Drawn where changed, drawn whole, and drawn whole behind a first quad that covers nothing, which
+        // keeps the draw from counting as a cover.
+        DeviceFixture fixtures[3] = {DeviceFixture(1, kWidth, kHeight), DeviceFixture(3, kWidth, kHeight),
+                                     DeviceFixture(3, kWidth, kHeight)};
+        fixtures[1].device.SetDrawsChangesOnly(false);
+        fixtures[2].device.SetDrawsChangesOnly(false);
+        std::unique_ptr<Platform::DeviceTexture> textures[3];
+        for (int frame = 0; frame < kFrames; ++frame)
+        {
+            Platform::Image shown[3];
+            for (int index = 0; index < 3; ++index)
+            {
+                DeviceFixture& fixture = fixtures[index];
+                SoftwareDevice& device = fixture.device;
+                if (!textures[index] && test.source == Source::RenderTarget)
+                {
+                    textures[index] = device.CreateTexture(16, 16, Platform::TextureUsage::RenderTarget);
+                    device.SetRenderTarget(textures[index].get());
+                    device.BeginScene();
+                    device.Clear(0x00204060u);
+                    fixture.DrawQuads(Quad(2, 3, 9, 7, 0x90FFC080u));
+                    device.EndScene();
+                    device.SetRenderTarget(nullptr);
+                }
+                else if (!textures[index] && test.source == Source::OpaqueTexture)
+                {
+                    textures[index] = device.CreateTexture(16, 16, Platform::TextureUsage::Plain);
+                }
+                if (test.source == Source::OpaqueTexture && (frame == 0 || frame == kFrames - 1))
+                {
+                    Platform::DeviceTexture::LockedRect locked = textures[index]->Lock();
+                    for (int y = 0; y < 16; ++y)
+                    {
+                        auto* row = reinterpret_cast<std::uint32_t*>(locked.bits + y * locked.pitch);
+                        for (int x = 0; x < 16; ++x)
+                        {
+                            const bool holed = frame == kFrames - 1 && x == 5 && y == 9;
+                            row[x] =
+                                (holed ? 0u : 0xFF000000u) | static_cast<std::uint32_t>(x * 0x0F0400 + y * 9);
+                        }
+                    }
+                    textures[index]->Unlock();
+                }
+                device.BeginScene();
+                device.Clear(0x102030u + static_cast<std::uint32_t>(frame) * 0x203010u);
+                device.SetTexture(nullptr);
+                device.SetAlphaBlendEnabled(true);
+                device.SetAlphaTest(true, 1);
+                device.SetDestinationBlend(BlendFactor::InverseSourceAlpha);
+                fixture.DrawQuads(Quad(10, 12, 40, 50, 0xC040FF40u));
+                device.SetTexture(textures[index].get());
+                device.SetDestinationBlend(test.destination);
+                device.SetAlphaTest(test.alphaTest, 0xFF);
+                std::vector<Platform::Vertex> cover = Quad(0, 0, kWidth, kHeight, test.colour);
+                if (index == 2)
+                {
+                    const std::vector<Platform::Vertex> nothing = Quad(1, 1, 0, 0, test.colour);
+                    cover.insert(cover.begin(), nothing.begin(), nothing.end());
+                }
+                fixture.DrawQuads(cover);
+                device.SetTexture(nullptr);
+                device.SetDestinationBlend(BlendFactor::InverseSourceAlpha);
+                device.SetAlphaTest(true, 1);
+                fixture.DrawQuads(Quad(30, 40, 20, 8, 0x80FF2020u));
+                device.EndScene();
+                device.ReadBackBuffer(shown[index]);
+            }
+            ASSERT_EQ(shown[0].pixels, shown[2].pixels)
+                << test.name << ", frame " << frame << ", changes only";
+            ASSERT_EQ(shown[1].pixels, shown[2].pixels) << test.name << ", frame " << frame << ", whole";
+        }
+    }
+}
+
 // A run drawn where it changed is shared among the threads only when it has much to draw; either way its
 // pixels are those of the frame drawn whole.
 TEST(SoftwareDevice, ChangedRunsOfMuchWorkAreSharedAndGiveTheSamePixels)
