@@ -4,7 +4,8 @@
 # by 600 frames, so that the start-up cancels out). Runs under SDL's offscreen video driver unless
 # SDL_VIDEODRIVER says otherwise.
 #
-#   bench/idle-menu.sh BUILD_DIR [gl|software]...      (BUILD_DIR holds wrenfold and its sample data)
+#   bench/idle-menu.sh BUILD_DIR [auto|gl|software]... (BUILD_DIR holds wrenfold and its sample data; auto
+#                                                        leaves the choice to the game, as a player's start)
 #   WF_ARGS=--fixed-step bench/idle-menu.sh ...         (more options for the game: this one turns pacing off)
 #   WF_SETTLE=20 bench/idle-menu.sh ...                 (seconds before measuring; default 20)
 #   WF_WINDOWS=3 bench/idle-menu.sh ...                 (10-second windows measured one after another, each
@@ -14,7 +15,7 @@
 # The logos and the main menu's loading come first: on a loaded machine they take well over 10 s with
 # OpenGL, so the measurement starts only once the menu stands idle.
 set -euo pipefail
-build="$(cd "${1:?usage: idle-menu.sh BUILD_DIR [gl|software]...}" && pwd)"
+build="$(cd "${1:?usage: idle-menu.sh BUILD_DIR [auto|gl|software]...}" && pwd)"
 shift
 renderers=("$@")
 [ ${#renderers[@]} -eq 0 ] && renderers=(gl software)
@@ -24,18 +25,19 @@ saves="$(mktemp -d)"
 trap 'rm -rf "$saves"' EXIT
 
 cpu_ticks() { awk '{ print $14 + $15 }' "/proc/$1/stat"; }
+renderer_option() { [ "$1" = auto ] || echo "--renderer $1"; }
 
 wall_for_frames() {
   local start end
   start=$(date +%s.%N)
-  (cd "$build" && ./wrenfold --windowed --renderer "$1" --frames "$2" --save-dir "$saves" ${WF_ARGS:-} >/dev/null 2>&1)
+  (cd "$build" && ./wrenfold --windowed $(renderer_option "$1") --frames "$2" --save-dir "$saves" ${WF_ARGS:-} >/dev/null 2>&1)
   end=$(date +%s.%N)
   echo "$end - $start" | bc -l
 }
 
 echo "load: $(cat /proc/loadavg)"
 for renderer in "${renderers[@]}"; do
-  (cd "$build" && exec ./wrenfold --windowed --renderer "$renderer" --save-dir "$saves" ${WF_ARGS:-} >/dev/null 2>&1) &
+  (cd "$build" && exec ./wrenfold --windowed $(renderer_option "$renderer") --save-dir "$saves" ${WF_ARGS:-} >/dev/null 2>&1) &
   pid=$!
   sleep "${WF_SETTLE:-20}" # start-up, the logos and the way to the main menu
   shares=()
