@@ -1211,17 +1211,15 @@ void Map::DrawItems()
             alpha = item->running ? std::fabs(std::sin(item->time * 8.0f)) : own.alpha;
             break;
         case MapItem::kFade:
-            alpha = item->running ? (item->visible ? item->time / item->timeEffect
-                                                   : (item->timeEffect - item->time) / item->timeEffect)
-                                  : 1.0f;
+            alpha = item->FadeAlpha();
             break;
         case MapItem::kSink:
         {
             const Korrin::Rect& source = mItemIcons->GetFrameRect(frame);
             const float w = source.right - source.left;
             const float h = source.bottom - source.top;
-            const float top = static_cast<float>(y) + h -
-                              ((item->timeEffect - item->time) * h) / std::max(item->timeEffect, 1e-6f);
+            const float top =
+                static_cast<float>(y) + h - ((item->timeEffect - item->time) * h) / item->EffectLength();
             mItemIcons->DrawFrameInRect(frame, static_cast<float>(x), static_cast<float>(y),
                                         Korrin::Rect{static_cast<float>(x), top, static_cast<float>(x) + w,
                                                      static_cast<float>(y) + h});

@@ -4,6 +4,15 @@
 #include "engine/Script/LuaValue.h"
 #include "engine/Util/CheckedInteger.h"
 
+#include <algorithm>
+
+namespace
+{
+
+constexpr float kShortestEffect = 1e-6f;
+
+} // namespace
+
 void MapItem::Load(const LuaValue& table)
 {
     Korrin::LuaStackGuard guard(table.GetState());
@@ -28,4 +37,19 @@ void MapItem::Load(const LuaValue& table)
     {
         functional = Korrin::CheckedInteger<std::uint16_t>(extra.ToFloat());
     }
+}
+
+float MapItem::FadeAlpha() const
+{
+    if (!running)
+    {
+        return 1.0f;
+    }
+    const float alpha = visible ? time / EffectLength() : (timeEffect - time) / EffectLength();
+    return std::clamp(alpha, 0.0f, 1.0f);
+}
+
+float MapItem::EffectLength() const
+{
+    return timeEffect > kShortestEffect ? timeEffect : kShortestEffect;
 }

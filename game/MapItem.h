@@ -32,6 +32,12 @@ public:
     // The deeper item first.
     static bool CompareByZ(const MapItem* first, const MapItem* second) { return first->z > second->z; }
 
+    // The fade's opacity now: rising while it appears, falling while it goes, whole when it stands.
+    float FadeAlpha() const;
+    // What the effects divide by: their length, or a tiny one when the data gives zero or less (the
+    // effect then ends at once instead of dividing by zero).
+    float EffectLength() const;
+
     std::uint32_t effect = kBlink;
     bool running = false;
     float time = 0.0f;

@@ -51,6 +51,7 @@ public:
     {
         mAnimations[kDisabled].relativePosition = position;
     }
+    const Vector2& GetDisabledSpritePosition() const { return mAnimations[kDisabled].relativePosition; }
 
     // The look the button shows now.
     State GetShownState() const;

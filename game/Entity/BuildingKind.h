@@ -14,7 +14,8 @@ struct BuildingKind
     // The first of the three goods its order buttons make; every order yields units of this one.
     std::uint8_t product = 0;
     std::uint8_t firstInput = 0;
-    // A fairy's building takes two inputs; a boy's takes its first twice over.
+    // A fairy's building also takes this input for each run; a boy's needs only its first, which this
+    // field repeats.
     std::uint8_t secondInput = 0;
     std::int32_t descriptionBase = -1;
     std::uint16_t orderIconFrame = 0;

@@ -38,6 +38,9 @@ constexpr std::uint32_t kLevelMarks = 3;
 constexpr std::int32_t kBoyPicture = 3;
 constexpr std::int32_t kFairyPicture = 6;
 constexpr float kLockedAlpha = 0.7f;
+// Where an order button's goods picture sits in it; a locked button shows its lock instead.
+constexpr Korrin::Vector2 kOrderPicturePosition{15.0f, 5.0f};
+constexpr Korrin::Vector2 kLockedPicturePosition{1.0f, 0.0f};
 constexpr std::uint16_t kUpgradeLockedFrame = 1;
 constexpr char16_t kSmile = u'\u263A';
 constexpr float kHintInset = 30.0f;
@@ -192,11 +195,13 @@ void EntityBuilding::FillOrderButtons(Korrin::GuiContainer& page)
         {
             button->SetDisabled(true);
             button->SetFrame(0);
+            button->SetDisabledSpritePosition(kLockedPicturePosition);
             button->SetCaption("");
             button->SetCaptionW(u"");
             continue;
         }
         button->SetFrame(static_cast<std::uint16_t>(GetOrderIconFrame() + i));
+        button->SetDisabledSpritePosition(kOrderPicturePosition);
         button->SetCaptionW(Decimal(price));
         if (hired)
         {

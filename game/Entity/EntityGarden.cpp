@@ -5,6 +5,7 @@
 #include "engine/Gui/GuiButton.h"
 #include "engine/Gui/GuiImage.h"
 #include "engine/Log/LogManager.h"
+#include "engine/Particle/BaseParticleSystem.h"
 #include "engine/Particle/ParticleManager.h"
 #include "engine/Particle/ParticleSystem.h"
 #include "engine/Render/AnimatedSprite.h"
@@ -44,6 +45,7 @@ constexpr std::uint16_t kTendedFootTile = 114;
 constexpr float kStageRestTime = 1200.0f;
 constexpr float kStageSpeed = 1.4f;
 constexpr float kDismissalRate = 0.33f;
+constexpr float kBuildSpread = 128.0f;
 constexpr float kLeastShownDismissal = 0.13f;
 constexpr std::uint16_t kGardenPicture = 49;
 constexpr std::uint32_t kGardenLevels = 5;
@@ -205,6 +207,11 @@ void EntityGarden::Reset()
     if (mBuildEffect != nullptr)
     {
         mBuildEffect->SetPosition({mX - 64.0f, mY + 20.0f});
+        // The sparkles spread over the width of both beds.
+        if (BaseParticleSystem* sparkles = mBuildEffect->GetBaseParticleSystem(0))
+        {
+            sparkles->GetSettings().randomPosition = Korrin::Vector2{kBuildSpread, 0.0f};
+        }
     }
 }
 

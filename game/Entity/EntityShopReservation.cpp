@@ -98,10 +98,7 @@ bool EntityShop::ReserveWithoutWish(std::int32_t& wish, std::uint32_t wanted, st
     {
         const std::size_t i = (start + step) % n;
         StoreCell& cell = cells[i];
-        // Goods that no bubble can show are not offered: the buyer would keep no wish and the companion
-        // would carry nothing it can book.
-        const bool qualifies = Offers(cell) && cell.unlocked != 0 && cell.buyer == 0 &&
-                               BuyerWishFrames::IsWishableGoods(cell.goods);
+        const bool qualifies = Offers(cell) && cell.unlocked != 0 && cell.buyer == 0;
         if (!qualifies || (count > 0 && cell.goods != wish))
         {
             continue;

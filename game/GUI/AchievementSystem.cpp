@@ -197,8 +197,10 @@ bool AchievementSystem::Load(const std::string& path)
     }
     if (count != mAchievementsData.size())
     {
-        SaveFormat::Log("The achievements file holds %u records for %u achievements; they are read by id",
-                        count, static_cast<unsigned>(mAchievementsData.size()));
+        // Another set of definitions: said as ever, but the records are still read by id, so none is lost.
+        SaveFormat::Log("несоответствие размеров массивов mAchievementsData (%u) и загружаемого (%u)",
+                        static_cast<unsigned>(mAchievementsData.size()), count);
+        SaveFormat::Log("The achievements file's records are read by id");
     }
     std::vector<std::pair<std::uint32_t, Record>> records(count);
     for (auto& [id, record] : records)

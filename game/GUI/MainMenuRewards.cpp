@@ -143,12 +143,6 @@ bool ReadRewardItem(const LuaValue& entry, std::int32_t& key, RewardItem& item)
             Log("Отсутствует рект награды в menu_rewars.lua таблица ");
         }
     }
-    // Every item's hover effect plays on its own decoration, not at one place for all.
-    if (item.selectEffect != nullptr)
-    {
-        item.selectEffect->SetPosition(Korrin::Vector2{(item.hitRect.left + item.hitRect.right) / 2.0f,
-                                                       (item.hitRect.top + item.hitRect.bottom) / 2.0f});
-    }
     if (BaseParticleSystem* shine =
             item.shineEffect != nullptr ? item.shineEffect->GetBaseParticleSystem(0) : nullptr)
     {

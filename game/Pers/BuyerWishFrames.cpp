@@ -39,10 +39,4 @@ std::int32_t WishOfFrame(std::int32_t frame)
     }
     return frame;
 }
-
-bool IsWishableGoods(std::uint8_t goods)
-{
-    std::int32_t frame = kNone;
-    return goods != 0 && FrameOfWish(goods, frame);
-}
 } // namespace BuyerWishFrames

@@ -13,6 +13,4 @@ inline constexpr std::int32_t kNone = -1;
 bool FrameOfWish(std::int32_t wish, std::int32_t& frame);
 // The wish that a frame shows; a frame no wish uses reads back as the frame itself.
 std::int32_t WishOfFrame(std::int32_t frame);
-// Whether goods can be wished for: the bubble has a frame for them.
-bool IsWishableGoods(std::uint8_t goods);
 } // namespace BuyerWishFrames

@@ -4,6 +4,7 @@
 #include "engine/File/BinaryWriter.h"
 #include "game/GUI/RewardAlertSystemGui.h"
 #include "game/SaveFormat.h"
+#include "tests/engine/LogCapture.h"
 #include "tests/engine/TempFolder.h"
 #include "tests/support/AchievementDefinitions.h"
 #include "tests/support/ReportRecorder.h"
@@ -183,6 +184,7 @@ TEST_F(AchievementSystemTest, AFileRoundTripsByteForByte)
 // now nor at the next save.
 TEST_F(AchievementSystemTest, FilesOfFourteenAndSixteenDefinitionsLoadById)
 {
+    TestSupport::LogCapture log;
     TestSupport::DefineAchievements(mAchievements, Definitions(15));
 
     std::vector<std::array<std::uint32_t, 3>> fewer;
@@ -197,6 +199,10 @@ TEST_F(AchievementSystemTest, FilesOfFourteenAndSixteenDefinitionsLoadById)
     EXPECT_EQ(mAchievements.GetData(2)->mFlags, 3u);
     EXPECT_EQ(mAchievements.GetData(14)->mProgress, 0u) << "no record: starts at 0";
     EXPECT_EQ(mAchievements.mPrizeTotal, 5u);
+    // The log names the definitions first, then the file's records.
+    EXPECT_NE(log.Text().find("несоответствие размеров массивов mAchievementsData (15) и загружаемого (14)"),
+              std::string::npos)
+        << log.Text();
 
     std::vector<std::array<std::uint32_t, 3>> more;
     for (std::uint32_t id = 0; id < 16; ++id)
@@ -207,6 +213,7 @@ TEST_F(AchievementSystemTest, FilesOfFourteenAndSixteenDefinitionsLoadById)
     ASSERT_TRUE(mAchievements.Load(PathOf("more.dat")));
     EXPECT_EQ(mAchievements.GetData(14)->mProgress, 7u);
     EXPECT_EQ(mAchievements.GetData(15), nullptr);
+    EXPECT_NE(log.Text().find("mAchievementsData (15) и загружаемого (16)"), std::string::npos) << log.Text();
     EXPECT_TRUE(std::filesystem::exists(PathOf("more.dat"))) << "not kept aside";
     ASSERT_TRUE(mAchievements.Save(PathOf("more-saved.dat")));
     EXPECT_EQ(ReadFile(PathOf("more-saved.dat")), KindTwo(80, more)) << "the unknown record is written back";

@@ -120,6 +120,47 @@ TEST_F(MenuSampleDataTest, EveryAchievementHasOneRewardWithAFrameAndTheLinkAndSo
     EXPECT_TRUE(found);
 }
 
+// A select effect plays where its own file puts it: each decoration's sparks start inside its hit
+// rectangle, not at one place for all.
+TEST_F(MenuSampleDataTest, EveryRewardsSelectEffectStartsOnItsOwnDecoration)
+{
+    LuaScript rewards;
+    ASSERT_EQ(rewards.LoadFile("menu_rewards.lua", LuaScript::IfMissing::Report), LuaScript::LoadResult::Ran);
+    Korrin::LuaStackGuard guard(rewards.GetState());
+    rewards.GetGlobal("items").ForEachElement(
+        [&](int, const LuaValue& entry)
+        {
+            const int key = static_cast<int>(entry.GetField("Key").ToFloat());
+            const LuaValue named = entry.GetField("particleNameSelect");
+            const std::string effect = named.IsString() ? named.ToString() : "menu_Small_Select";
+            float left = 0, top = 0, right = 0, bottom = 0;
+            entry.GetField("HitRect").GetFloat4(left, top, right, bottom);
+            LuaScript script;
+            ASSERT_EQ(script.LoadFile(effect + ".particle", LuaScript::IfMissing::Report),
+                      LuaScript::LoadResult::Ran)
+                << key << ": " << effect;
+            Korrin::LuaStackGuard effectGuard(script.GetState());
+            const LuaValue table = script.GetGlobal(effect.c_str());
+            ASSERT_TRUE(table.IsTable()) << key << ": " << effect;
+            int emitters = 0;
+            table.ForEachEntry(
+                [&](const LuaValue&, const LuaValue& emitter)
+                {
+                    if (!emitter.IsTable())
+                    {
+                        return;
+                    }
+                    ++emitters;
+                    float x = -1, y = -1, spreadX = 0, spreadY = 0;
+                    emitter.GetField("Sprite").GetField("Pos").GetFloat2(x, y);
+                    emitter.GetField("RandPos").GetFloat2(spreadX, spreadY);
+                    EXPECT_TRUE(x >= left && x + spreadX <= right && y >= top && y + spreadY <= bottom)
+                        << key << ": " << effect << " starts at " << x << ", " << y;
+                });
+            EXPECT_GT(emitters, 0) << key << ": " << effect;
+        });
+}
+
 TEST_F(MenuSampleDataTest, TheNewCharacterCardsNameTextsThatExist)
 {
     Korrin::LocaleManager texts;

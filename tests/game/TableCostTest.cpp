@@ -16,6 +16,7 @@ TEST(TableCost, RecordsHoldTheirRowsUnlockLevelsAndOwnedFlags)
     EXPECT_EQ(rope.rows.back().price, 3500u);
     EXPECT_EQ(rope.unlockLevel, 2);
     EXPECT_EQ(rope.owned, 1);
+    EXPECT_EQ(table.GetCostPtr(131)->owned, 1) << "both shop boxes stand from the start";
 
     const CostRecord* shop = table.GetCostPtr(17);
     ASSERT_NE(shop, nullptr);

@@ -115,7 +115,7 @@ protected:
 
 } // namespace
 
-TEST_F(EntityBuildingPanelTest, TheOrderButtonsFollowTheLevelAndTheHiredWorker)
+TEST_F(EntityBuildingPanelTest, TheOrderButtonsFollowTheLevelAndTheHiredWorkerAndPlaceTheirPictures)
 {
     struct Case
     {
@@ -148,6 +148,10 @@ TEST_F(EntityBuildingPanelTest, TheOrderButtonsFollowTheLevelAndTheHiredWorker)
                 std::to_string(EntityTask::OrderPrice(static_cast<std::uint8_t>(89 + i)));
             EXPECT_EQ(Caption(button), test.priced[i] ? price : "") << test.level << " " << names[i];
             EXPECT_EQ(!button.IsDisabled(), test.pressable[i]) << test.level << " " << names[i];
+            // The goods picture sits inside an unlocked button; a locked one shows its lock at the edge.
+            const Korrin::Vector2 picture = button.GetDisabledSpritePosition();
+            EXPECT_EQ(picture.x, test.priced[i] ? 15.0f : 1.0f) << test.level << " " << names[i];
+            EXPECT_EQ(picture.y, test.priced[i] ? 5.0f : 0.0f) << test.level << " " << names[i];
         }
         EXPECT_FLOAT_EQ(Button(3, "BUILDING_TASK1").GetText(Korrin::GuiButton::kNormal).mColour.alpha,
                         test.alpha);

@@ -1,6 +1,8 @@
 #include "game/Entity/EntityGarden.h"
 
 #include "engine/Gui/GuiImage.h"
+#include "engine/Particle/BaseParticleSystem.h"
+#include "engine/Particle/ParticleSystem.h"
 #include "game/Pers/Pers.h"
 #include "game/Pers/PersRunGardener.h"
 #include "tests/game/Entity/GardenPanelFixture.h"
@@ -364,4 +366,34 @@ TEST_F(EntityGardenTest, TheBoughtGardenIsBuiltOnceAndItsVisualSwaysOnlyWhileABe
         lot.CountDraw();
     }
     EXPECT_TRUE(Reports().empty()) << Reports().front();
+}
+
+TEST_F(EntityGardenTest, TheBuildSparklesSpreadOverBothBeds)
+{
+    EntityGarden lot;
+    lot.Place(9, 10);
+    lot.SetForSale(true);
+    lot.Init();
+    lot.Reset();
+    Click(lot, "TABGARDEN_BUY");
+    ASSERT_TRUE(lot.IsConstructing());
+    ASSERT_GT(mParticlesOfGame.GetQueue()->GetCount(), 0u);
+    Korrin::ParticleSystem& effect = *mParticlesOfGame.GetQueue()->GetSystems().back();
+    BaseParticleSystem* sparkles = effect.GetBaseParticleSystem(0);
+    ASSERT_NE(sparkles, nullptr);
+    const float left = lot.GetX() - 64.0f;
+    EXPECT_EQ(sparkles->GetPosition().x, left);
+    EXPECT_EQ(sparkles->GetPosition().y, lot.GetY() + 20.0f);
+
+    // Born anywhere along the 128 pixels of the two beds, not on one point: both beds get some.
+    sparkles->Update(0.25f, 0.25f);
+    const std::vector<Particle*>& born = sparkles->GetLiveParticles();
+    ASSERT_FALSE(born.empty());
+    std::size_t overLeftBed = 0;
+    for (const Particle* particle : born)
+    {
+        overLeftBed += particle->x < lot.GetX() ? 1 : 0;
+    }
+    EXPECT_GT(overLeftBed, 0u);
+    EXPECT_LT(overLeftBed, born.size());
 }

@@ -2,6 +2,8 @@
 
 #include "engine/Particle/ParticleSystemList.h"
 #include "game/Game/MoneyAnimatedSprite.h"
+#include "game/Game/TableCost.h"
+#include "game/Pers/BuyerWishFrames.h"
 #include "game/Profile.h"
 #include "tests/game/Entity/StoreLevelFixture.h"
 
@@ -284,15 +286,42 @@ TEST_F(ShopTest, NoCellOffersAnythingAndTheBuyerStaysWithoutAWish)
     Put(1, 85, 9); // reserved for another buyer
     Put(2, 86);
     Cell(2).fadeRate = -1.0f; // leaving
-    Put(3, 126);              // water: no buyer can wish for it
-    EXPECT_FALSE(mShop->IsEmpty()) << "the pail is goods on offer, though no buyer can wish for it";
+    EXPECT_TRUE(mShop->IsEmpty());
     std::int32_t wish = -1;
     std::uint16_t reserved = 0;
     EXPECT_FALSE(mShop->Reserve(wish, 1, reserved, 1, true));
     EXPECT_EQ(wish, -1);
-    EXPECT_EQ(Cell(3).buyer, 0) << "goods without a bubble are not reserved";
-    Cell(3).goods = 0;
-    EXPECT_TRUE(mShop->IsEmpty());
+    EXPECT_EQ(reserved, 0);
+}
+
+// Goods that the bubble has no picture for are on offer like any other: a buyer without a wish takes
+// them, though its bubble stays empty.
+TEST_F(ShopTest, AWishlessBuyerTakesGoodsThatNoBubbleShows)
+{
+    Put(3, 126); // water
+    EXPECT_FALSE(mShop->IsEmpty());
+    std::int32_t wish = -1;
+    std::uint16_t reserved = 0;
+    EXPECT_TRUE(mShop->Reserve(wish, 1, reserved, 1, true));
+    EXPECT_EQ(wish, 126);
+    EXPECT_EQ(reserved, 1);
+    EXPECT_EQ(Cell(3).buyer, 1);
+}
+
+// Every goods the shop pays for shows in the bubble: the picture's frames cover each one's wish.
+TEST_F(ShopTest, EveryGoodsWithASalePriceHasABubbleFrame)
+{
+    for (int goods = 84; goods <= 128; ++goods)
+    {
+        if (TableCost::GetSalePrice(static_cast<std::uint8_t>(goods)) == 0)
+        {
+            continue;
+        }
+        std::int32_t frame = -1;
+        EXPECT_TRUE(BuyerWishFrames::FrameOfWish(goods, frame)) << goods;
+        EXPECT_GE(frame, 0) << goods;
+        EXPECT_LT(frame, 38) << goods << ": the bubble picture has 38 frames";
+    }
 }
 
 TEST_F(ShopTest, ABuyerWithAWishTakesFreeCellsOfItsGoodsWhereverTheyAre)

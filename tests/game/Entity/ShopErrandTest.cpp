@@ -168,6 +168,22 @@ TEST_F(ShopErrandTest, TheCompanionFetchesFromTheFullerHalfFirstAndThrowsTheGood
     EXPECT_EQ(Progress(7), 5u) << "achievement 7 counts the carrots sold";
 }
 
+// A buyer let in while the shop offers only goods that its bubble cannot show still gets them.
+TEST_F(ShopErrandTest, GoodsWithoutABubbleFrameAreSoldToAWishlessBuyer)
+{
+    constexpr std::uint8_t kWater = 126;
+    Put(0, kWater);
+    mBuyer->SetDream(-1);
+    mBuyer->SetCarriedGoods(0);
+    mShop->SetSearchStart(0);
+    Serve();
+    EXPECT_EQ(mBuyer->GetObjBuyCount(), 1);
+    EXPECT_EQ(PlayUntilIdle(), (Played{"left", "left3", "drop", "idle0"}));
+    EXPECT_EQ(mBuyer->GetCarriedGoods(), kWater);
+    EXPECT_EQ(mBuyer->GetAnimationName(), "drope") << "the buyer catches the goods";
+    EXPECT_TRUE(Cell(0).IsLeaving() || Cell(0).goods == 0);
+}
+
 TEST_F(ShopErrandTest, ACellThatStartsLeavingBeforeTheTakeIsLeftAndHeComesBackEmptyHanded)
 {
     Put(0, kCarrot);
