@@ -3,6 +3,7 @@
 #include "engine/Gui/GuiButton.h"
 #include "engine/Gui/GuiContainer.h"
 #include "engine/Gui/GuiManager.h"
+#include "engine/Gui/GuiText.h"
 #include "engine/Particle/BaseParticleSystem.h"
 #include "engine/Particle/ParticleSystem.h"
 #include "engine/Render/AnimatedMesh.h"
@@ -84,6 +85,16 @@ Korrin::GuiButton* Button(Korrin::GuiContainer& page, const char* name)
     return dynamic_cast<Korrin::GuiButton*>(page.GetByName(name));
 }
 
+// Lets a caption of the page show another translated text.
+void SetCaptionName(Korrin::GuiContainer& page, const char* element, const char* text)
+{
+    if (auto* caption = dynamic_cast<Korrin::GuiText*>(page.GetByName(element)))
+    {
+        caption->mCaption.clear();
+        caption->mCaptionName = text;
+    }
+}
+
 // Shown: visible and enabled; hidden: neither.
 void Show(Korrin::GuiElement* element, bool shown)
 {
@@ -147,8 +158,15 @@ void EntityBuilding::ChangeGui()
     }
 }
 
+const char* EntityBuilding::PageTitle() const
+{
+    return mKind != nullptr ? mKind->title : "PANEL_BUILDING";
+}
+
 void EntityBuilding::FillBuildingPage(Korrin::GuiContainer& page)
 {
+    SetCaptionName(page, "PanelBuilding_Title", PageTitle());
+    SetCaptionName(page, "PanelBuilding_TabText1", PageTitle());
     Korrin::GuiButton* buy = Button(page, "TABBUILDING_BUY");
     Korrin::GuiButton* upgrade = Button(page, "BUILDING_UPGRADE");
     if (IsForSale())
@@ -212,6 +230,8 @@ void EntityBuilding::FillOrderButtons(Korrin::GuiContainer& page)
 
 void EntityBuilding::FillWorkerPage(Korrin::GuiContainer& page)
 {
+    SetCaptionName(page, "PanelWorker_TabText1", PageTitle());
+    SetCaptionName(page, "PanelWorker_Title", mKind != nullptr && mKind->fairy ? "GOODS_FAIRY" : "GOODS_BOY");
     Korrin::GuiButton* hire = Button(page, "CHAR_BUY");
     Korrin::GuiButton* upgrade = Button(page, "CHAR_UPGRADE");
     Korrin::GuiButton* sale = Button(page, "CHAR_SALE");
