@@ -39,6 +39,11 @@ constexpr std::uint32_t kLevelMarks = 3;
 constexpr std::int32_t kBoyPicture = 3;
 constexpr std::int32_t kFairyPicture = 6;
 constexpr float kLockedAlpha = 0.7f;
+// The worker's picture on the hire and sell buttons.
+constexpr std::uint16_t kBoyIcon = 1;
+constexpr std::uint16_t kFairyIcon = 2;
+constexpr std::uint16_t kBoyLeavingIcon = 3;
+constexpr std::uint16_t kFairyLeavingIcon = 4;
 constexpr std::uint16_t kUpgradeLockedFrame = 1;
 constexpr char16_t kSmile = u'\u263A';
 constexpr float kHintInset = 30.0f;
@@ -248,7 +253,7 @@ void EntityBuilding::FillWorkerPage(Korrin::GuiContainer& page)
         {
             const std::uint16_t price = WorkerHirePrice();
             hire->SetCaptionW(Decimal(price));
-            hire->SetFrame(mKind != nullptr && mKind->fairy ? 2 : 1);
+            hire->SetFrame(mKind != nullptr && mKind->fairy ? kFairyIcon : kBoyIcon);
             hire->SetDisabled(price > Money());
         }
         return;
@@ -268,6 +273,7 @@ void EntityBuilding::FillWorkerPage(Korrin::GuiContainer& page)
     if (sale != nullptr)
     {
         sale->SetCaptionW(Decimal(WorkerHirePrice() / 2u));
+        sale->SetFrame(mKind != nullptr && mKind->fairy ? kFairyLeavingIcon : kBoyLeavingIcon);
     }
     if (upgrade == nullptr)
     {
