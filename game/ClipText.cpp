@@ -11,6 +11,7 @@
 #include "game/Util/AniMeshContainer.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 namespace
@@ -185,6 +186,35 @@ void ClipText::DrawCover()
     }
 }
 
+// A dark rim round the light caption, drawn as copies nudged all round it, so that it reads over light
+// roads and skies as well as over dark hedges.
+void ClipText::DrawCaptionOutline(float alpha)
+{
+    constexpr float kRim = 2.0f;
+    constexpr float kDiagonal = 1.5f;
+    constexpr std::array<std::array<float, 2>, 8> kNudges{{{-kRim, 0.0f},
+                                                           {kRim, 0.0f},
+                                                           {0.0f, -kRim},
+                                                           {0.0f, kRim},
+                                                           {-kDiagonal, -kDiagonal},
+                                                           {kDiagonal, -kDiagonal},
+                                                           {-kDiagonal, kDiagonal},
+                                                           {kDiagonal, kDiagonal}}};
+    const Korrin::Rect area = mCaption->mTextArea;
+    // The copies overlap, so while the caption fades they fade faster, not to muddy it.
+    mCaption->SetColourV(Korrin::Colour{0.18f, 0.11f, 0.05f, alpha * alpha * 0.9f});
+    for (const auto& nudge : kNudges)
+    {
+        mCaption->mTextArea = area;
+        mCaption->mTextArea.left += nudge[0];
+        mCaption->mTextArea.right += nudge[0];
+        mCaption->mTextArea.top += nudge[1];
+        mCaption->mTextArea.bottom += nudge[1];
+        mCaption->Draw();
+    }
+    mCaption->mTextArea = area;
+}
+
 std::u16string_view ClipText::CaptionText() const
 {
     if (mTextIndex < 0 || static_cast<std::size_t>(mTextIndex) >= mTexts.size())
@@ -205,9 +235,10 @@ void ClipText::DrawCaption()
     const Korrin::Colour own = mCaption->mColour;
     Korrin::Colour faded = own;
     faded.alpha *= mTextColour.alpha;
-    mCaption->SetColourV(faded);
     mCaption->mCaptionName.clear();
     mCaption->mCaption = CaptionText();
+    DrawCaptionOutline(faded.alpha);
+    mCaption->SetColourV(faded);
     mCaption->Draw();
     mCaption->mCaption.clear();
     mCaption->SetColourV(own);

@@ -92,6 +92,7 @@ protected:
     int CurrentPhase() const;
     void DrawCover();
     void DrawCaption();
+    void DrawCaptionOutline(float alpha);
 
     std::unique_ptr<Korrin::Text> mCaption;
     std::vector<std::string> mTexts;

@@ -30,19 +30,21 @@ local function Line(y, caption, font)
 end
 
 AboutViewData = {
-    { Type = "Sprite", Pos = {164, 70}, Data = { Image = "menu_title.png", SrcRect = {0, 0, 232, 104} } },
-    Line(180, "ABOUT_MADE_BY", "font04.fnt"),
-    Line(230, "ABOUT_ENGINE"),
-    { Type = "AnimatedSprite", Pos = {248, 280},
+    { Type = "Sprite", Pos = {164, 66}, Data = { Image = "menu_title.png", SrcRect = {0, 0, 232, 104} } },
+    { Type = "Sprite", Pos = {146, 155}, Data = { Image = "menu_title.png", SrcRect = {0, 112, 260, 156} } },
+    Line(210, "ABOUT_MADE_BY", "font04.fnt"),
+    Line(256, "ABOUT_ENGINE"),
+    { Type = "AnimatedSprite", Pos = {248, 300},
       Data = { Image = "butterflies.png", SrcRect = {0, 0, 64, 64},
                Animation = { Speed = 8, Loop = 1, FramesList = { {0, 0, 64, 64}, {64, 0, 128, 64},
                              {128, 0, 192, 64}, {192, 0, 256, 64} } } } },
-    Line(350, "ABOUT_ART"),
-    { Type = "Sprite", Pos = {220, 400}, Data = { Image = "menu_girl.png", SrcRect = {0, 0, 120, 136} } },
-    Line(550, "ABOUT_SOUND"),
-    Line(600, "ABOUT_FONTS"),
-    { Type = "Sprite", Pos = {180, 650}, Data = { Image = "menu_mill.png", SrcRect = {28, 28, 228, 228} } },
-    Line(870, "ABOUT_THANKS", "font04.fnt"),
+    -- Below the part shown at first: no line stands across the lower edge before the credits move.
+    Line(380, "ABOUT_ART"),
+    { Type = "Sprite", Pos = {220, 430}, Data = { Image = "menu_girl.png", SrcRect = {0, 0, 120, 136} } },
+    Line(580, "ABOUT_SOUND"),
+    Line(630, "ABOUT_FONTS"),
+    { Type = "Sprite", Pos = {180, 680}, Data = { Image = "menu_mill.png", SrcRect = {28, 28, 228, 228} } },
+    Line(900, "ABOUT_THANKS", "font04.fnt"),
 }
 
 -- On the screen: the credits show only between the title and the slider.

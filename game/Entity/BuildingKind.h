@@ -23,6 +23,8 @@ struct BuildingKind
     // The progress bar's icons: the upper one counts the runs left, the lower shows the product.
     std::uint16_t upperIconBase = 0;
     std::uint16_t lowerIcon = 0;
+    // The translated text that names it on its panel page.
+    const char* title = "";
 
     // The kind of a type code; null for any code that is not one of the eleven.
     static const BuildingKind* Find(std::uint8_t type);

@@ -161,6 +161,8 @@ private:
     void DrawProgress();
     void DrawForSale(bool highlight);
     void DrawDoor(const BuildingStruct& level, std::uint16_t texture, bool highlight);
+    // The translated name of this building, the title of its panel pages.
+    const char* PageTitle() const;
     void FillBuildingPage(Korrin::GuiContainer& page);
     void FillOrderButtons(Korrin::GuiContainer& page);
     void FillWorkerPage(Korrin::GuiContainer& page);

@@ -3,6 +3,7 @@
 #include "engine/Gui/GuiButton.h"
 #include "engine/Gui/GuiContainer.h"
 #include "engine/Gui/GuiManager.h"
+#include "engine/Gui/GuiText.h"
 #include "engine/Particle/BaseParticleSystem.h"
 #include "engine/Particle/ParticleSystem.h"
 #include "engine/Render/AnimatedMesh.h"
@@ -41,6 +42,11 @@ constexpr float kLockedAlpha = 0.7f;
 // Where an order button's goods picture sits in it; a locked button shows its lock instead.
 constexpr Korrin::Vector2 kOrderPicturePosition{15.0f, 5.0f};
 constexpr Korrin::Vector2 kLockedPicturePosition{1.0f, 0.0f};
+// The worker's picture on the hire and sell buttons.
+constexpr std::uint16_t kBoyIcon = 1;
+constexpr std::uint16_t kFairyIcon = 2;
+constexpr std::uint16_t kBoyLeavingIcon = 3;
+constexpr std::uint16_t kFairyLeavingIcon = 4;
 constexpr std::uint16_t kUpgradeLockedFrame = 1;
 constexpr char16_t kSmile = u'\u263A';
 constexpr float kHintInset = 30.0f;
@@ -85,6 +91,16 @@ bool Pay(std::uint16_t price)
 Korrin::GuiButton* Button(Korrin::GuiContainer& page, const char* name)
 {
     return dynamic_cast<Korrin::GuiButton*>(page.GetByName(name));
+}
+
+// Lets a caption of the page show another translated text.
+void SetCaptionName(Korrin::GuiContainer& page, const char* element, const char* text)
+{
+    if (auto* caption = dynamic_cast<Korrin::GuiText*>(page.GetByName(element)))
+    {
+        caption->mCaption.clear();
+        caption->mCaptionName = text;
+    }
 }
 
 // Shown: visible and enabled; hidden: neither.
@@ -150,8 +166,15 @@ void EntityBuilding::ChangeGui()
     }
 }
 
+const char* EntityBuilding::PageTitle() const
+{
+    return mKind != nullptr ? mKind->title : "PANEL_BUILDING";
+}
+
 void EntityBuilding::FillBuildingPage(Korrin::GuiContainer& page)
 {
+    SetCaptionName(page, "PanelBuilding_Title", PageTitle());
+    SetCaptionName(page, "PanelBuilding_TabText1", PageTitle());
     Korrin::GuiButton* buy = Button(page, "TABBUILDING_BUY");
     Korrin::GuiButton* upgrade = Button(page, "BUILDING_UPGRADE");
     if (IsForSale())
@@ -217,6 +240,8 @@ void EntityBuilding::FillOrderButtons(Korrin::GuiContainer& page)
 
 void EntityBuilding::FillWorkerPage(Korrin::GuiContainer& page)
 {
+    SetCaptionName(page, "PanelWorker_TabText1", PageTitle());
+    SetCaptionName(page, "PanelWorker_Title", mKind != nullptr && mKind->fairy ? "GOODS_FAIRY" : "GOODS_BOY");
     Korrin::GuiButton* hire = Button(page, "CHAR_BUY");
     Korrin::GuiButton* upgrade = Button(page, "CHAR_UPGRADE");
     Korrin::GuiButton* sale = Button(page, "CHAR_SALE");
@@ -233,7 +258,7 @@ void EntityBuilding::FillWorkerPage(Korrin::GuiContainer& page)
         {
             const std::uint16_t price = WorkerHirePrice();
             hire->SetCaptionW(Decimal(price));
-            hire->SetFrame(mKind != nullptr && mKind->fairy ? 2 : 1);
+            hire->SetFrame(mKind != nullptr && mKind->fairy ? kFairyIcon : kBoyIcon);
             hire->SetDisabled(price > Money());
         }
         return;
@@ -253,6 +278,7 @@ void EntityBuilding::FillWorkerPage(Korrin::GuiContainer& page)
     if (sale != nullptr)
     {
         sale->SetCaptionW(Decimal(WorkerHirePrice() / 2u));
+        sale->SetFrame(mKind != nullptr && mKind->fairy ? kFairyLeavingIcon : kBoyLeavingIcon);
     }
     if (upgrade == nullptr)
     {

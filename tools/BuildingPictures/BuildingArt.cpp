@@ -26,6 +26,10 @@ constexpr float kBodyLeft = 70.0f;
 constexpr float kBodyRight = 306.0f;
 // The door fills the anchor cell, where the worker stands.
 constexpr float kDoorX = 263.0f;
+// The mill's sails on its gable: their square's left edge, its drop below the roof's top, its side.
+constexpr float kWheelLeft = kBodyLeft + 60.0f;
+constexpr float kWheelDrop = 10.0f;
+constexpr float kWheelSize = 84.0f;
 constexpr float kDoorWidth = 36.0f;
 constexpr float kDoorHeight = 56.0f;
 constexpr int kDoorFrames = 5;
@@ -127,6 +131,15 @@ void PaintBody(Canvas& c, const Kind& kind, int level)
         }
         Window(c, 30, y, 22, 18);
         Window(c, 90, y, 22, 18);
+    }
+    if (kind.work == Kind::kWheel)
+    {
+        // The sails' axle comes out of a timber housing on the gable, so they turn on the house.
+        const float cx = kWheelLeft + kWheelSize / 2 - kBodyLeft;
+        const float cy = kWheelDrop + kWheelSize / 2;
+        c.Rect(cx - 12, cy - 12, cx + 12, cy + 14, kDark);
+        c.Rect(cx - 10, cy - 10, cx + 10, cy + 12, kTimber);
+        c.Circle(cx, cy, 7, kDark);
     }
     const float doorLeft = kDoorX - kBodyLeft;
     c.Rect(doorLeft - 3, height - kDoorHeight - 3, doorLeft + kDoorWidth + 3, height, kTimber);
@@ -338,9 +351,9 @@ Part WorkPart(const Kind& kind, int level)
     if (kind.work == Kind::kWheel)
     {
         part.name = "Wheel";
-        part.w = part.h = 84;
-        part.x = kBodyLeft + 60;
-        part.y = RoofTop(level) + 10;
+        part.w = part.h = static_cast<int>(kWheelSize);
+        part.x = kWheelLeft;
+        part.y = RoofTop(level) + kWheelDrop;
         part.pad = 22;
         part.paint = PaintWheel;
     }

@@ -96,6 +96,34 @@ void PaintWanted(Canvas& c, bool fairy)
     c.Circle(44, 23, 1.5f, Argb(255, 180, 40, 40));
 }
 
+// A worker's head and shoulders for the hire and sell buttons: the errand boy in his red cap, or the
+// fairy with her wings; leaving, a green arrow points out of the picture.
+void PaintWorkerIcon(Canvas& c, bool fairy, bool leaving)
+{
+    if (fairy)
+    {
+        c.Ellipse(7, 15, 5, 8, Argb(220, 150, 210, 240));
+        c.Ellipse(19, 15, 5, 8, Argb(220, 150, 210, 240));
+    }
+    c.Polygon({{5, 26}, {13, 13}, {21, 26}}, Argb(255, 70, 90, 140));
+    c.Circle(13, 10, 6, kDarkWood);
+    c.Circle(13, 10, 5, Argb(255, 240, 200, 160));
+    if (fairy)
+    {
+        c.Ellipse(13, 5, 6, 3, Argb(255, 240, 200, 80));
+    }
+    else
+    {
+        c.Polygon({{7, 8}, {13, 2}, {19, 8}}, Argb(255, 200, 60, 50));
+        c.Rect(7, 7, 23, 9, Argb(255, 200, 60, 50));
+    }
+    if (leaving)
+    {
+        c.Polygon({{17, 16}, {22, 16}, {22, 13}, {26, 19}, {22, 25}, {22, 22}, {17, 22}},
+                  Argb(255, 50, 150, 60));
+    }
+}
+
 std::string WantedMesh(int frame)
 {
     const int left = frame * kTableWidth;
@@ -157,6 +185,13 @@ bool WriteButtons(const std::string& folder)
     PaintWanted(boy, false);
     Canvas fairy(hire, kTableWidth * 2, 0, kTableWidth, kTableHeight);
     PaintWanted(fairy, true);
+    // Frame 0 empty; 1 and 2 hire the boy and the fairy, 3 and 4 let them go.
+    Platform::Image workers = Painting::Paint(kIcon * 5, kIcon, [](int, int) { return 0u; });
+    for (int frame = 1; frame < 5; ++frame)
+    {
+        Canvas icon(workers, kIcon * frame, 0, kIcon, kIcon);
+        PaintWorkerIcon(icon, frame % 2 == 0, frame > 2);
+    }
     Platform::Image sale = Painting::Paint(320, 512,
                                            [](int x, int y)
                                            {
@@ -188,6 +223,7 @@ bool WriteButtons(const std::string& folder)
     bool written = Painting::WritePng(orders, folder + "building_orders.png");
     written = Painting::WritePng(upgrade, folder + "building_upgrade.png") && written;
     written = Painting::WritePng(hire, folder + "building_hire.png") && written;
+    written = Painting::WritePng(workers, folder + "building_workers.png") && written;
     written = Painting::WritePng(sale, folder + "building_sale.png") && written;
     return written;
 }

@@ -374,6 +374,8 @@ void Cloud(Canvas& c, std::uint32_t fill)
     c.Circle(22.0f, 22.0f, 14.0f, fill);
     c.Circle(57.0f, 20.0f, 15.0f, fill);
     c.Circle(40.0f, 14.0f, 12.0f, fill);
+    // The lobe at the lower right holds the count ("2/3", drawn from (49, 36) by the buyer).
+    c.Ellipse(63.0f, 45.0f, 16.0f, 13.0f, fill);
 }
 
 void Cross(Canvas& c, float cx, float cy, float r)
@@ -487,6 +489,7 @@ Platform::Image DreamBubbles()
                                       c.Circle(22.0f, 22.0f, 13.0f, kWhite);
                                       c.Circle(57.0f, 20.0f, 14.0f, kWhite);
                                       c.Circle(40.0f, 14.0f, 11.0f, kWhite);
+                                      c.Ellipse(63.0f, 45.0f, 15.0f, 12.0f, kWhite);
                                   });
     // What the bubble shows, outlined on its own so that white goods read on the white cloud, then
     // laid over the cloud.

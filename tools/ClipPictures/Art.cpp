@@ -449,9 +449,20 @@ void MillSails(Canvas& c)
         auto at = [&](float along, float across) {
             return Canvas::Point{r + cosine * along - sine * across, r + sine * along + cosine * across};
         };
-        c.Line(r, r, r + cosine * r * 0.95f, r + sine * r * 0.95f, 5, Argb(255, 110, 80, 50));
-        c.Polygon({at(r * 0.2f, 2), at(r * 0.95f, 2), at(r * 0.95f, r * 0.22f), at(r * 0.2f, r * 0.16f)},
+        // The cloth is stretched on a lattice: bars from the arm to an outer rail, so it hangs on the arm.
+        const std::uint32_t wood = Argb(255, 110, 80, 50);
+        c.Polygon({at(r * 0.18f, -1), at(r * 0.95f, -1), at(r * 0.95f, r * 0.24f), at(r * 0.18f, r * 0.2f)},
                   Argb(255, 240, 232, 214));
+        for (int bar = 0; bar <= 5; ++bar)
+        {
+            const float t = static_cast<float>(bar) / 5.0f;
+            const float along = r * (0.18f + 0.77f * t);
+            c.Line(at(along, 0).first, at(along, 0).second, at(along, r * (0.2f + 0.04f * t)).first,
+                   at(along, r * (0.2f + 0.04f * t)).second, 1.5f, wood);
+        }
+        c.Line(at(r * 0.18f, r * 0.2f).first, at(r * 0.18f, r * 0.2f).second, at(r * 0.95f, r * 0.24f).first,
+               at(r * 0.95f, r * 0.24f).second, 2, wood);
+        c.Line(r, r, r + cosine * r * 0.95f, r + sine * r * 0.95f, 5, wood);
     }
     c.Circle(r, r, r * 0.08f, Argb(255, 80, 60, 40));
 }

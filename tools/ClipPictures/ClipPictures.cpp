@@ -36,6 +36,25 @@ Sheet::Painter LandscapeOf(const Art::Sky& sky, float phase)
     return [sky, phase](Canvas& c) { Art::Landscape(c, sky, phase); };
 }
 
+// The landscape with a knoll rising from the far hills where a house stands on it, so that the house's
+// foot meets the ground: centre and radii in the backdrop's own pixels (half the screen's).
+Sheet::Painter LandscapeWithKnoll(const Art::Sky& sky, float phase, float cx, float cy, float rx, float ry)
+{
+    return [sky, phase, cx, cy, rx, ry](Canvas& c)
+    {
+        const auto w = static_cast<float>(c.Width());
+        const auto h = static_cast<float>(c.Height());
+        c.Gradient(0, 0, w, h, sky.top, sky.bottom);
+        c.Hills(h * 0.68f, h * 0.16f, 0.018f, phase, sky.farHill,
+                Painting::Mix(sky.farHill, sky.nearHill, 0.5f));
+        c.Ellipse(cx, cy, rx, ry, Painting::Mix(sky.farHill, sky.nearHill, 0.2f));
+        c.Ellipse(cx, cy + ry * 0.35f, rx * 0.92f, ry * 0.7f,
+                  Painting::Mix(sky.farHill, sky.nearHill, 0.45f));
+        c.Hills(h * 0.86f, h * 0.12f, 0.011f, phase + 2.0f, sky.nearHill,
+                Painting::Mix(sky.nearHill, Argb(255, 0, 0, 0), 0.3f));
+    };
+}
+
 void SkyOnly(Canvas& c, const Art::Sky& sky)
 {
     c.Gradient(0, 0, static_cast<float>(c.Width()), static_cast<float>(c.Height()), sky.top, sky.bottom);
@@ -64,7 +83,7 @@ void DriverHead(Canvas& c)
 // house light up. Parts 7 and 8 are the wheels, 5 the lit windows; 3, 4 and 11 to 17 stand in front.
 void SceneOneStreet(Sheet& sheet)
 {
-    AddBackdrop(sheet, "Sky", LandscapeOf(Art::DaySky(), 0.5f));
+    AddBackdrop(sheet, "Sky", LandscapeWithKnoll(Art::DaySky(), 0.5f, 380.0f, 250.0f, 140.0f, 40.0f));
     sheet.Add("Road", 512, 48, Art::Road, {At(0, 0, 600, kScreenW, 96)});
     sheet.AddStill("House", 320, 256, 600, 180, [](Canvas& c) { Art::Manor(c, false); });
     sheet.AddStill("Tree", 240, 420, -40, 230, [](Canvas& c) { Art::Tree(c, Argb(255, 70, 140, 60)); });
@@ -97,7 +116,7 @@ void SceneOneStreet(Sheet& sheet)
 // The meeting at the gate: the owner waits; the companion walks in (a visual of its own).
 void SceneOneMeeting(Sheet& sheet)
 {
-    AddBackdrop(sheet, "Sky", LandscapeOf(Art::DaySky(), 2.0f));
+    AddBackdrop(sheet, "Sky", LandscapeWithKnoll(Art::DaySky(), 2.0f, 360.0f, 250.0f, 150.0f, 40.0f));
     sheet.AddStill("House", 400, 320, 520, 110, [](Canvas& c) { Art::Manor(c, false); });
     sheet.Add("Path", 256, 128, Art::Path, {At(0, 300, 560, 520, 208)});
     sheet.AddStill("Pillar", 70, 250, 220, 400, Art::Pillar);

@@ -102,7 +102,8 @@ void Paint(RgbaPicture& picture)
     Button(picture, Box{48, 0, 168, 36}, leaf, bark);
     Button(picture, Box{48, 36, 168, 72}, Rgb{110, 175, 95}, bark);
     Button(picture, Box{48, 72, 168, 108}, Rgb{55, 105, 50}, bark);
-    Button(picture, Box{48, 108, 168, 144}, Rgb{140, 140, 140}, Rgb{90, 90, 90});
+    // Disabled: a dull dark slate, so that the layouts' light grey captions still read on it.
+    Button(picture, Box{48, 108, 168, 144}, Rgb{84, 88, 82}, Rgb{52, 55, 50});
 
     // Check boxes 24 by 24: unchecked, checked.
     Button(picture, Box{168, 0, 192, 24}, parchment, bark);

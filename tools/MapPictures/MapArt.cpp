@@ -3,6 +3,7 @@
 #include "tools/ClipPictures/Art.h"
 #include "tools/Common/Painting.h"
 
+#include <array>
 #include <cmath>
 
 namespace MapArt
@@ -221,26 +222,54 @@ void Brambles(Canvas& c)
     }
 }
 
+// A wheel's rim, the paddles round it and its hub; the map turns the spokes inside it.
+void MillWheelRim(Canvas& c, float cx, float cy, float r)
+{
+    constexpr int kSteps = 24;
+    constexpr float kTurn = 6.2831853f;
+    for (int i = 0; i < kSteps; ++i)
+    {
+        const float a0 = kTurn * static_cast<float>(i) / kSteps;
+        const float a1 = kTurn * static_cast<float>(i + 1) / kSteps;
+        c.Line(cx + r * std::cos(a0), cy + r * std::sin(a0), cx + r * std::cos(a1), cy + r * std::sin(a1),
+               2.5f, kDarkWood);
+        if (i % 3 == 0)
+        {
+            c.Line(cx + r * std::cos(a0), cy + r * std::sin(a0), cx + (r + 4.0f) * std::cos(a0),
+                   cy + (r + 4.0f) * std::sin(a0), 3.0f, Argb(255, 150, 100, 60));
+        }
+    }
+    c.Circle(cx, cy, 3.0f, kDarkWood);
+}
+
 void MillHouse(Canvas& c)
 {
-    // The water mill stands on the left bank; its wheels turn in the river on the right, so the
-    // picture leaves the river clear but for the beams that hold them.
+    // The water mill stands on the left bank; its three wheels turn on one axle beam, the first against
+    // the house's wall, the others over the river on a trestle. The map turns the wheels' spokes about
+    // these centres (picture pixels; the picture stands at (452, 282)).
+    constexpr std::array<std::array<float, 3>, 3> kWheels{
+        {{44.0f, 102.0f, 17.0f}, {102.0f, 85.0f, 25.0f}, {130.0f, 98.0f, 17.0f}}};
     const float w = W(c);
     const float h = H(c);
-    c.Ellipse(w * 0.25f, h * 0.9f, w * 0.24f, h * 0.07f, Argb(70, 20, 40, 10));
-    c.Rect(w * 0.04f, h * 0.36f, w * 0.48f, h * 0.9f, Argb(255, 226, 214, 186));
+    c.Ellipse(w * 0.2f, h * 0.92f, w * 0.2f, h * 0.06f, Argb(70, 20, 40, 10));
+    c.Rect(w * 0.02f, h * 0.36f, w * 0.36f, h * 0.92f, Argb(255, 226, 214, 186));
     for (int row = 0; row < 5; ++row)
     {
-        c.Rect(w * 0.04f, h * (0.4f + 0.1f * static_cast<float>(row)), w * 0.48f,
+        c.Rect(w * 0.02f, h * (0.4f + 0.1f * static_cast<float>(row)), w * 0.36f,
                h * (0.41f + 0.1f * static_cast<float>(row)), Argb(120, 150, 130, 100));
     }
-    c.Polygon({{0, h * 0.4f}, {w * 0.26f, h * 0.06f}, {w * 0.52f, h * 0.4f}}, Argb(255, 130, 70, 50));
-    c.Rect(w * 0.18f, h * 0.66f, w * 0.3f, h * 0.9f, kDarkWood);
-    c.Rect(w * 0.08f, h * 0.48f, w * 0.16f, h * 0.6f, Argb(255, 100, 140, 190));
-    c.Rect(w * 0.34f, h * 0.48f, w * 0.42f, h * 0.6f, Argb(255, 100, 140, 190));
-    // The axle beam across the river, behind the three wheels.
-    c.Rect(w * 0.46f, h * 0.58f, w * 0.98f, h * 0.63f, kDarkWood);
-    c.Rect(w * 0.94f, h * 0.5f, w * 0.99f, h * 0.8f, kDarkWood);
+    c.Polygon({{0, h * 0.4f}, {w * 0.19f, h * 0.08f}, {w * 0.38f, h * 0.4f}}, Argb(255, 130, 70, 50));
+    c.Rect(w * 0.07f, h * 0.7f, w * 0.15f, h * 0.92f, kDarkWood);
+    c.Rect(w * 0.06f, h * 0.46f, w * 0.13f, h * 0.58f, Argb(255, 100, 140, 190));
+    // The axle beam from the wall through every hub, and the trestle in the river under the last one.
+    c.Line(kWheels[0][0], kWheels[0][1], kWheels[1][0], kWheels[1][1], 4.0f, kDarkWood);
+    c.Line(kWheels[1][0], kWheels[1][1], kWheels[2][0], kWheels[2][1], 4.0f, kDarkWood);
+    c.Line(kWheels[2][0], kWheels[2][1], w * 0.97f, h * 0.8f, 3.0f, kDarkWood);
+    c.Line(w * 0.97f, h * 0.55f, w * 0.97f, h * 0.95f, 4.0f, kDarkWood);
+    for (const auto& wheel : kWheels)
+    {
+        MillWheelRim(c, wheel[0], wheel[1], wheel[2]);
+    }
 }
 
 void WaterMillHut(Canvas& c)

@@ -1,5 +1,6 @@
 #include "tools/MapPictures/MapLayout.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace MapLayout
@@ -101,30 +102,64 @@ const std::vector<Point>& PathBends()
     return bends;
 }
 
-std::vector<Point> ButtonPositions()
+namespace
+{
+
+// The path as points half a pixel apart along it.
+std::vector<Point> SamplePath()
 {
     const std::vector<Point>& bends = PathBends();
-    std::vector<float> lengths;
-    float total = 0.0f;
+    std::vector<Point> samples{bends.front()};
     for (std::size_t i = 0; i + 1 < bends.size(); ++i)
     {
         const float length = std::hypot(bends[i + 1].x - bends[i].x, bends[i + 1].y - bends[i].y);
-        lengths.push_back(length);
-        total += length;
+        const int steps = std::max(1, static_cast<int>(std::ceil(length * 2.0f)));
+        for (int step = 1; step <= steps; ++step)
+        {
+            const float t = static_cast<float>(step) / static_cast<float>(steps);
+            samples.push_back({bends[i].x + (bends[i + 1].x - bends[i].x) * t,
+                               bends[i].y + (bends[i + 1].y - bends[i].y) * t});
+        }
+    }
+    return samples;
+}
+
+// Walks the path and drops a foot wherever the straight distance from the last one reaches gap.
+std::vector<Point> FeetAtGap(const std::vector<Point>& samples, float gap, std::size_t most)
+{
+    std::vector<Point> feet{samples.front()};
+    for (const Point& sample : samples)
+    {
+        if (feet.size() >= most)
+        {
+            break;
+        }
+        if (std::hypot(sample.x - feet.back().x, sample.y - feet.back().y) >= gap)
+        {
+            feet.push_back(sample);
+        }
+    }
+    return feet;
+}
+
+} // namespace
+
+std::vector<Point> ButtonPositions()
+{
+    // Buttons an even straight distance apart, the widest that still fits them all on the path: spaced by
+    // the length along the path instead, those at a sharp bend would come closer and overlap.
+    const std::vector<Point> samples = SamplePath();
+    const auto count = static_cast<std::size_t>(kButtons);
+    float low = 1.0f;
+    float high = 200.0f;
+    for (int round = 0; round < 40; ++round)
+    {
+        const float middle = 0.5f * (low + high);
+        (FeetAtGap(samples, middle, count).size() >= count ? low : high) = middle;
     }
     std::vector<Point> positions;
-    for (int button = 0; button < kButtons; ++button)
+    for (const Point& foot : FeetAtGap(samples, low, count))
     {
-        float along = total * static_cast<float>(button) / static_cast<float>(kButtons - 1);
-        std::size_t leg = 0;
-        while (leg + 1 < lengths.size() && along > lengths[leg])
-        {
-            along -= lengths[leg];
-            ++leg;
-        }
-        const float t = lengths[leg] > 0.0f ? std::min(along / lengths[leg], 1.0f) : 0.0f;
-        const Point foot{bends[leg].x + (bends[leg + 1].x - bends[leg].x) * t,
-                         bends[leg].y + (bends[leg + 1].y - bends[leg].y) * t};
         positions.push_back({std::round(foot.x - kButtonFoot.x), std::round(foot.y - kButtonFoot.y)});
     }
     return positions;

@@ -41,7 +41,7 @@ constexpr Point kButtonFoot{17.0f, 30.0f};
 
 // The path's bends, from the first level to the last.
 const std::vector<Point>& PathBends();
-// The top-left corner of each level button, spaced evenly along the path.
+// The top-left corner of each level button, an even straight distance apart along the path.
 std::vector<Point> ButtonPositions();
 
 struct Item

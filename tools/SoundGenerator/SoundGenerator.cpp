@@ -216,6 +216,92 @@ Pcm MakeGulps()
     return pcm;
 }
 
+// Leaves brushed aside: three soft bursts of bright noise, each swelling and dying, as a hand parts a bed.
+Pcm MakeLeafRustle()
+{
+    Pcm pcm(2, 44100, 0.55);
+    Noise noise;
+    double low = 0.0;
+    const double starts[] = {0.0, 0.14, 0.3};
+    for (std::size_t i = 0; i < pcm.Frames(); ++i)
+    {
+        const double t = static_cast<double>(i) / static_cast<double>(pcm.rate);
+        double envelope = 0.0;
+        for (double start : starts)
+        {
+            const double local = t - start;
+            if (local > 0.0 && local < 0.22)
+            {
+                envelope += std::sin(kPi * local / 0.22) * std::exp(-local * 8.0);
+            }
+        }
+        const double white = noise.Next();
+        low += (white - low) * 0.35;
+        // White minus its low part leaves the hiss of leaves; a little of the low part gives them body.
+        pcm.Add(i, 0.45 * envelope * ((white - low) + 0.3 * low), 0.3 * std::sin(2.0 * kPi * 3.0 * t), false);
+    }
+    return pcm;
+}
+
+// The well's winch: a ratchet's clicks slowing down, then the wooden knock of the bucket on the rim.
+Pcm MakeWellWinch()
+{
+    Pcm pcm(1, 44100, 0.7);
+    Noise noise;
+    double at = 0.0;
+    for (int k = 0; k < 7; ++k)
+    {
+        const auto first = static_cast<std::size_t>(at * 44100.0);
+        for (std::size_t i = 0; i < static_cast<std::size_t>(0.03 * 44100.0); ++i)
+        {
+            const double t = static_cast<double>(i) / 44100.0;
+            const double tone = std::sin(2.0 * kPi * (1100.0 - 40.0 * k) * t);
+            pcm.Add(first + i, std::exp(-t * 160.0) * (0.35 * tone + 0.25 * noise.Next()), 0.0, false);
+        }
+        at += 0.045 + 0.008 * k;
+    }
+    const auto knock = static_cast<std::size_t>(0.52 * 44100.0);
+    double low = 0.0;
+    for (std::size_t i = 0; i < static_cast<std::size_t>(0.15 * 44100.0); ++i)
+    {
+        const double t = static_cast<double>(i) / 44100.0;
+        low += (noise.Next() - low) * 0.2;
+        pcm.Add(knock + i, std::exp(-t * 35.0) * (0.5 * std::sin(2.0 * kPi * 170.0 * t) + 0.6 * low), 0.0,
+                false);
+    }
+    return pcm;
+}
+
+// Water poured from a bucket: a splash of noise and a few bubbles rising in pitch.
+Pcm MakeWaterSplash()
+{
+    Pcm pcm(2, 44100, 0.8);
+    Noise noise;
+    double low = 0.0;
+    for (std::size_t i = 0; i < pcm.Frames(); ++i)
+    {
+        const double t = static_cast<double>(i) / static_cast<double>(pcm.rate);
+        low += (noise.Next() - low) * 0.12;
+        const double envelope = std::min(1.0, t / 0.015) * std::exp(-t * 7.0);
+        pcm.Add(i, 0.9 * envelope * low, 0.0, false);
+    }
+    const double bubbles[][3] = {
+        {0.08, 520.0, -0.3}, {0.17, 700.0, 0.2}, {0.27, 610.0, -0.1}, {0.36, 820.0, 0.3}, {0.47, 740.0, 0.0}};
+    for (const auto& bubble : bubbles)
+    {
+        const auto first = static_cast<std::size_t>(bubble[0] * 44100.0);
+        double phase = 0.0;
+        for (std::size_t i = 0; i < static_cast<std::size_t>(0.07 * 44100.0); ++i)
+        {
+            const double t = static_cast<double>(i) / 44100.0;
+            // A bubble's pitch rises as it closes.
+            phase += 2.0 * kPi * bubble[1] * (1.0 + 6.0 * t) / 44100.0;
+            pcm.Add(first + i, 0.25 * std::exp(-t * 45.0) * std::sin(phase), bubble[2], false);
+        }
+    }
+    return pcm;
+}
+
 // A loop of bars: a bass note per bar and an arpeggio of its chord per beat. Tails wrap to the start,
 // so the end joins the beginning without a click.
 struct Piece
@@ -295,6 +381,9 @@ int main(int argc, char** argv)
     ok = Save(folder, "voice_grumble.ogg", MakeVoice(0.6, 120.0, 80.0, 600.0, 1000.0, 0.5), 1.0) && ok;
     ok = Save(folder, "strum.ogg", MakeStrum(), 1.0) && ok;
     ok = Save(folder, "gulps.ogg", MakeGulps(), 1.0) && ok;
+    ok = Save(folder, "leaf_rustle.ogg", MakeLeafRustle(), 1.0) && ok;
+    ok = Save(folder, "well_winch.ogg", MakeWellWinch(), 1.0) && ok;
+    ok = Save(folder, "water_splash.ogg", MakeWaterSplash(), 1.0) && ok;
     ok = Save(folder, "mainmenu.ogg", MakeMusic(menu), 1.2) && ok;
     ok = Save(folder, "track1.ogg", MakeMusic(track1), 1.2) && ok;
     ok = Save(folder, "track2.ogg", MakeMusic(track2), 1.2) && ok;

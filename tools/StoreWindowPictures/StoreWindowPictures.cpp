@@ -107,11 +107,17 @@ void Frame(Platform::Image& image, int left, int width, std::uint32_t rim, std::
     }
 }
 
-// The list's board, 286 x 600: planks, a header with the page's sign and a band under each row.
+// Dark planks under the window's white figures, so that counts, prices and the total read at a glance.
+std::uint32_t FigureWood()
+{
+    return Mix(DarkWood(), Outline(), 0.35f);
+}
+
+// The list's board, 286 x 600: dark planks, a header with the page's sign and a band under each row.
 void Board(Platform::Image& image, int left, bool sale)
 {
     Canvas c(image, left, 0, 286, 600);
-    Planks(c, 0.0f, 0.0f, 286.0f, 600.0f, Wood());
+    Planks(c, 0.0f, 0.0f, 286.0f, 600.0f, FigureWood());
     c.Rect(12.0f, 10.0f, 274.0f, 50.0f, Outline());
     c.Rect(14.0f, 12.0f, 272.0f, 48.0f, Mix(Wood(), LightWood(), 0.6f));
     if (sale)
@@ -126,7 +132,7 @@ void Board(Platform::Image& image, int left, bool sale)
     for (int row = 0; row < 12; ++row)
     {
         const float y = 56.0f + 44.0f * static_cast<float>(row);
-        c.Rect(16.0f, y, 270.0f, y + 40.0f, Argb(60, 255, 240, 200));
+        c.Rect(16.0f, y, 270.0f, y + 40.0f, Argb(28, 255, 240, 200));
     }
 }
 
@@ -201,7 +207,7 @@ Platform::Image WindowSheet()
     Canvas lock(image, 850, 80, 40, 52);
     Padlock(lock, 20.0f, 26.0f, 16.0f);
     Canvas plaque(image, 800, 140, 220, 70);
-    Planks(plaque, 0.0f, 0.0f, 220.0f, 70.0f, Mix(Wood(), LightWood(), 0.4f));
+    Planks(plaque, 0.0f, 0.0f, 220.0f, 70.0f, FigureWood());
     Coin(plaque, 34.0f, 35.0f, 18.0f);
     TitleStrip(image, 681, true);
     TitleStrip(image, 770, false);

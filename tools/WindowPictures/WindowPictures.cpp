@@ -58,14 +58,16 @@ void Star(Canvas& c, float cx, float cy, float outer, float inner, std::uint32_t
 }
 
 // One board: a wooden frame round a pinned sheet of ruled paper; with a money line, a plank along the
-// bottom carries a coin, where the window writes the money target.
+// bottom carries a coin, where the window writes the money target. The window writes that figure's
+// line 234 pixels below the board's top, so the plank forms the board's foot from 222 down: the
+// digits stand on it, clear of the paper and of the board's edge.
 void Board(Canvas& c, bool moneyLine)
 {
     const float w = static_cast<float>(c.Width());
     const float h = static_cast<float>(c.Height());
     c.Rect(0, 0, w, h, kOutline);
     c.Gradient(3, 3, w - 3, h - 3, Mix(kWood, Argb(255, 255, 230, 180), 0.15f), Mix(kWood, kOutline, 0.25f));
-    const float paperBottom = moneyLine ? h - 56.0f : h - 14.0f;
+    const float paperBottom = moneyLine ? h - 48.0f : h - 14.0f;
     c.Rect(16, 12, w - 16, paperBottom, Mix(kPaper, kOutline, 0.35f));
     c.Rect(18, 14, w - 18, paperBottom - 2.0f, kPaper);
     for (float y = 50.0f; y < paperBottom - 8.0f; y += 39.0f)
@@ -82,10 +84,10 @@ void Board(Canvas& c, bool moneyLine)
     {
         return;
     }
-    const float top = h - 50.0f;
-    c.Rect(10, top, w - 10, h - 8.0f, kOutline);
-    c.Gradient(12, top + 2.0f, w - 12, h - 10.0f, Argb(255, 196, 140, 80), Argb(255, 140, 90, 46));
-    Coin(c, 44.0f, (top + h - 8.0f) * 0.5f, 15.0f);
+    const float top = h - 42.0f;
+    c.Rect(3, top, w - 3, h, kOutline);
+    c.Gradient(5, top + 2.0f, w - 5, h - 2.0f, Argb(255, 150, 100, 56), Argb(255, 100, 64, 34));
+    Coin(c, 44.0f, (top + h) * 0.5f, 15.0f);
 }
 
 Platform::Image TaskBoard()

@@ -254,41 +254,90 @@ bool WriteTileSheet(const std::string& folder, int style)
 
 // A backdrop: hills and fields in the style's colours; clear where the sky (above the horizon) and the
 // water (given as a test) show through.
-// The first backdrop's mill tower under its sails: a tapering tower of stone courses with offset joints,
-// shaded on its right, with a door at its foot and a window; 0 outside it.
-std::uint32_t MillTower(int x, int y, float foot)
+// The first backdrop's windmills, one under each of the three sails that the backdrop turns (their
+// hubs where the skewed sail meshes have their middles): a tapering tower of stone courses with offset
+// joints, shaded on its right, under a dark cap that holds the hub, with a door at its foot and a
+// window; 0 outside every tower.
+struct MillTowerPlace
 {
-    constexpr int kCentre = 245;
-    constexpr int kTop = 120;
+    int centre;
+    int top;
+    float half;
+};
+constexpr std::array<MillTowerPlace, 3> kMillTowers{
+    {{318, 135, 13.0f}, {286, 110, 10.0f}, {196, 145, 15.0f}}};
+
+std::uint32_t MillTowerPixel(const MillTowerPlace& tower, int x, int y, float foot)
+{
     const float fy = static_cast<float>(y);
-    if (y < kTop || fy >= foot)
+    const float dx = static_cast<float>(x - tower.centre);
+    const std::uint32_t outline = Argb(255, 90, 80, 70);
+    // The cap: a rounded roof of dark boards from a little above the hub to the tower's top course.
+    const float capHeight = tower.half * 0.9f;
+    const float capTop = static_cast<float>(tower.top) - capHeight * 0.5f;
+    if (fy >= capTop && fy < capTop + capHeight)
+    {
+        const float u = (fy - capTop) / capHeight;
+        const float capHalf = (tower.half + 3.0f) * std::sqrt(std::max(0.0f, u));
+        if (std::abs(dx) <= capHalf)
+        {
+            return std::abs(dx) > capHalf - 1.5f
+                       ? outline
+                       : Mix(Argb(255, 120, 60, 45), Argb(255, 70, 40, 30),
+                             std::clamp(dx / (capHalf + 1.0f) * 0.5f + 0.5f, 0.0f, 1.0f));
+        }
+        return 0;
+    }
+    if (fy < capTop + capHeight || fy >= foot)
     {
         return 0;
     }
-    const float half = 26.0f + static_cast<float>(y - kTop) * 0.09f;
-    const float dx = static_cast<float>(x - kCentre);
+    const float below = fy - (capTop + capHeight);
+    const float half = tower.half + below * 0.09f;
     if (std::abs(dx) > half)
     {
         return 0;
     }
-    const std::uint32_t outline = Argb(255, 90, 80, 70);
     if (std::abs(dx) > half - 1.5f)
     {
         return outline;
     }
-    if (std::abs(dx) <= 9.0f && fy >= foot - 30.0f)
+    const float door = tower.half * 0.35f;
+    if (std::abs(dx) <= door && fy >= foot - door * 3.3f)
     {
-        return std::abs(dx) > 7.5f || fy < foot - 28.5f ? outline : Argb(255, 110, 72, 40); // the door
+        return std::abs(dx) > door - 1.5f || fy < foot - door * 3.3f + 1.5f ? outline
+                                                                            : Argb(255, 110, 72, 40);
     }
-    if (std::abs(dx) <= 5.0f && y >= 165 && y <= 180)
+    const float window = tower.half * 0.2f;
+    if (std::abs(dx) <= window && below >= tower.half * 1.4f && below <= tower.half * 2.4f)
     {
-        return Argb(255, 60, 55, 60); // a window
+        return Argb(255, 60, 55, 60);
     }
-    const int course = (y - kTop) / 9;
-    const bool joint = (y - kTop) % 9 == 0 || (x + (course % 2) * 7) % 14 == 0;
+    const int course = static_cast<int>(below) / 9;
+    const bool joint = static_cast<int>(below) % 9 == 0 || (x + (course % 2) * 7) % 14 == 0;
     std::uint32_t stone = Argb(255, 215, 205, 185);
     stone = Mix(stone, Argb(255, 150, 140, 125), std::clamp((dx + half * 0.2f) / (half * 1.2f), 0.0f, 1.0f));
     return joint ? Mix(stone, outline, 0.45f) : stone;
+}
+
+// The nearest tower's pixel at (x, y): the lowest top stands in front.
+std::uint32_t MillTower(int x, int y, float foot)
+{
+    std::uint32_t colour = 0;
+    int frontTop = -1;
+    for (const MillTowerPlace& tower : kMillTowers)
+    {
+        if (tower.top <= frontTop)
+        {
+            continue;
+        }
+        if (const std::uint32_t pixel = MillTowerPixel(tower, x, y, foot))
+        {
+            colour = pixel;
+            frontTop = tower.top;
+        }
+    }
+    return colour;
 }
 
 bool WriteBackdrop(const std::string& folder, int index, int height, float horizon,
@@ -412,6 +461,16 @@ bool WriteSceneryPictures(const std::string& folder)
                                  ((dx > 5 && dy < -5 && dy > -20) || (dx < -5 && dy > 5 && dy < 20) ||
                                   (dy > 5 && dx > 5 && dx < 20) || (dy < -5 && dx < -5 && dx > -20)) &&
                                  dx * dx + dy * dy <= 46 * 46;
+                             // The hub that holds the arms: a dark boss with a light rim.
+                             const int hub = dx * dx + dy * dy;
+                             if (hub <= 5 * 5)
+                             {
+                                 return Argb(255, 60, 40, 25);
+                             }
+                             if (hub <= 8 * 8)
+                             {
+                                 return Argb(255, 150, 110, 70);
+                             }
                              return arm ? Argb(255, 120, 80, 40) : cloth ? Argb(230, 240, 235, 220) : 0u;
                          }),
                    folder + "Mill01.png");

@@ -2,6 +2,7 @@
 #include "engine/Gui/GuiButton.h"
 #include "engine/Gui/GuiContainer.h"
 #include "engine/Gui/GuiManager.h"
+#include "engine/Gui/GuiText.h"
 #include "engine/Render/AnimatedMesh.h"
 #include "engine/Render/RenderSystem.h"
 #include "engine/Render/Sprite.h"
@@ -156,6 +157,22 @@ TEST_F(EntityBuildingPanelTest, TheOrderButtonsFollowTheLevelAndTheHiredWorkerAn
         EXPECT_FLOAT_EQ(Button(3, "BUILDING_TASK1").GetText(Korrin::GuiButton::kNormal).mColour.alpha,
                         test.alpha);
     }
+}
+
+TEST_F(EntityBuildingPanelTest, BothPagesAreTitledWithTheBuildingAndTheWorkerPageNamesItsWorker)
+{
+    const auto captionOf = [this](std::uint16_t page, const char* name)
+    { return dynamic_cast<Korrin::GuiText&>(*Page(page).GetByName(name)).mCaptionName; };
+    mJuicer.SetPanelMode(EntityBuilding::kBuildingMode);
+    mJuicer.ChangeGui();
+    ASSERT_EQ(mPanel.GetCurrent(), 3);
+    EXPECT_EQ(captionOf(3, "PanelBuilding_Title"), "GOODS_JUICER");
+    EXPECT_EQ(captionOf(3, "PanelBuilding_TabText1"), "GOODS_JUICER");
+    mJuicer.SetPanelMode(EntityBuilding::kWorkerMode);
+    mJuicer.ChangeGui();
+    ASSERT_EQ(mPanel.GetCurrent(), GamePanel::kWorkerPage);
+    EXPECT_EQ(captionOf(9, "PanelWorker_TabText1"), "GOODS_JUICER");
+    EXPECT_EQ(captionOf(9, "PanelWorker_Title"), "GOODS_BOY");
 }
 
 TEST_F(EntityBuildingPanelTest, TheWorkersPageHiresSellsAndStopsTheSale)
