@@ -448,10 +448,122 @@ std::map<std::uint8_t, std::int32_t> Player::Wanted() const
     return wanted;
 }
 
+std::string Player::KindName(std::uint8_t type)
+{
+    switch (type)
+    {
+    case Entity::kRope:
+        return "the rope";
+    case Entity::kGarden:
+        return "a garden";
+    case Entity::kStorehouse:
+        return "the storehouse";
+    case Entity::kWaterWell:
+        return "the well";
+    case Entity::kShop:
+        return "the shop";
+    case 132:
+        return "the gardener";
+    case EntityBuilding::kBoyType:
+        return "a boy";
+    case EntityBuilding::kFairyType:
+        return "a fairy";
+    case Pers::kBuyer:
+        return "a buyer";
+    case Pers::kThief:
+        return "a thief";
+    default:
+        break;
+    }
+    if (const BuildingKind* kind = BuildingKind::Find(type))
+    {
+        return std::string("the ") + kind->name;
+    }
+    return "object " + std::to_string(type);
+}
+
+namespace
+{
+
+// The rectangle in which an object takes the pointer now: a character's follows its figure.
+Korrin::Rect CurrentRect(const Clickable& object)
+{
+    if (const auto* person = dynamic_cast<const Pers*>(&object))
+    {
+        const Korrin::Vector2 root = person->GetRootPosition();
+        return {root.x - 32.0f, root.y - 64.0f, root.x + 32.0f, root.y + 32.0f};
+    }
+    return object.GetRect();
+}
+
+bool Inside(const Korrin::Vector2& point, const Korrin::Rect& rect)
+{
+    return point.x >= rect.left && point.x <= rect.right && point.y >= rect.top && point.y <= rect.bottom;
+}
+
+} // namespace
+
+const Clickable* Player::TakerOf(const Korrin::Vector2& point) const
+{
+    Level* level = RunningLevel();
+    if (level == nullptr)
+    {
+        return nullptr;
+    }
+    for (const Clickable* other : level->GetObjects())
+    {
+        if (!other->IsSelectable() || dynamic_cast<const ThiefBag*>(other) != nullptr)
+        {
+            continue;
+        }
+        const auto* store = dynamic_cast<const EntityStorehouse*>(other);
+        if (Inside(point, CurrentRect(*other)) || (store != nullptr && Inside(point, store->GetFlagRect())))
+        {
+            return other;
+        }
+    }
+    return nullptr;
+}
+
+bool Player::ClickPart(const Clickable& object, const Korrin::Rect& part, Hands& hands)
+{
+    // A player aims at the middle of what he means. Another object of the field that takes that point
+    // is a fault of the level; a character walking over it is waited for, or clicked around.
+    const Korrin::Vector2 aim = CentreOf(part);
+    const Clickable* taker = TakerOf(aim);
+    if (taker != &object && taker != nullptr && dynamic_cast<const Pers*>(taker) == nullptr)
+    {
+        Lose("a click on the middle of " + KindName(object.GetType()) + " reaches " + KindName(taker->GetType()));
+        return true;
+    }
+    if (taker == &object)
+    {
+        hands.Click(aim.x, aim.y);
+        return true;
+    }
+    for (float dy = 0.0f; dy <= (part.bottom - part.top) * 0.5f; dy += 8.0f)
+    {
+        for (float dx = 0.0f; dx <= (part.right - part.left) * 0.5f; dx += 8.0f)
+        {
+            for (const Korrin::Vector2 at : {Korrin::Vector2{aim.x - dx, aim.y - dy}, Korrin::Vector2{aim.x + dx, aim.y - dy},
+                                             Korrin::Vector2{aim.x - dx, aim.y + dy}, Korrin::Vector2{aim.x + dx, aim.y + dy}})
+            {
+                if (TakerOf(at) == &object)
+                {
+                    hands.Click(at.x, at.y);
+                    return true;
+                }
+            }
+        }
+    }
+    // Covered for now: the character moves on.
+    hands.Wait(10);
+    return true;
+}
+
 void Player::ClickObject(const Clickable& object, Hands& hands)
 {
-    const Korrin::Vector2 at = CentreOf(object.GetRect());
-    hands.Click(at.x, at.y);
+    ClickPart(object, object.GetRect(), hands);
 }
 
 bool Player::PanelButton(const std::string& name, Korrin::Vector2& at) const
@@ -831,8 +943,7 @@ bool Player::OpenStorehouseWindow(Hands& hands)
     mNextStoreVisit = mFrame + kStoreVisitGap;
     mStoreSteps = 0;
     // The storehouse opens its window with a click on its flag.
-    const Korrin::Vector2 flag = CentreOf(store->GetFlagRect());
-    hands.Click(flag.x, flag.y);
+    ClickPart(*store, store->GetFlagRect(), hands);
     hands.Wait(6);
     return true;
 }
@@ -971,14 +1082,20 @@ bool Player::TendStorehouseWindow(Hands& hands)
         }
     }
     // Done: OK commits the page's moves and closes the window.
-    for (const GuiScan::Target& target : targets)
+    // Done: OK commits the page's moves and closes the window; with nothing moved, Cancel closes it.
+    for (const char* ending : {"_OK", "_Cancel"})
     {
-        if (target.name.size() >= 2 && target.name.compare(target.name.size() - 2, 2, "OK") == 0)
+        for (const GuiScan::Target& target : targets)
         {
-            Trace("store window %s", target.name.c_str());
-            hands.Click(target.centre.x, target.centre.y);
-            hands.Wait(4);
-            return true;
+            const std::string end = ending;
+            if (target.name.size() >= end.size() &&
+                target.name.compare(target.name.size() - end.size(), end.size(), end) == 0)
+            {
+                Trace("store window %s", target.name.c_str());
+                hands.Click(target.centre.x, target.centre.y);
+                hands.Wait(4);
+                return true;
+            }
         }
     }
     Trace("store window offers:\n%s", GuiScan::Describe(targets).c_str());

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/Util/Rect.h"
 #include "engine/Util/Vector2.h"
 
 #include <cstdint>
@@ -83,6 +84,11 @@ private:
     // Selects an object by a click inside its rectangle, then clicks a button of the page it opens.
     bool ClickObjectThenButton(Clickable& object, const std::string& button, Hands& hands, int tab = -1);
     void ClickObject(const Clickable& object, Hands& hands);
+    // Clicks a part of an object (its rectangle, the storehouse's flag) where the object takes the click.
+    bool ClickPart(const Clickable& object, const Korrin::Rect& part, Hands& hands);
+    // The object of the field that takes a click at the point (the level asks them in its order).
+    const Clickable* TakerOf(const Korrin::Vector2& point) const;
+    static std::string KindName(std::uint8_t type);
     // The centre of a button of the panel's current page; false when it is not clickable there.
     bool PanelButton(const std::string& name, Korrin::Vector2& at) const;
 
