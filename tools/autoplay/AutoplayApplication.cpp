@@ -3,10 +3,11 @@
 #include "game/GUI/GameGuiManager.h"
 #include "game/Main.h"
 
-bool AutoplayApplication::IsLevelInPlay()
+bool AutoplayApplication::MayGoUndrawn()
 {
     const Main* main = Main::Peek();
-    if (main == nullptr || main->GetCurrent() != Main::kGameScreen)
+    if (main == nullptr ||
+        (main->GetCurrent() != Main::kGameScreen && main->GetCurrent() != Main::kScriptMovieScreen))
     {
         return false;
     }

@@ -3,24 +3,25 @@
 #include "game/GameApplication.h"
 
 // The game as the automatic player runs it: the same application, drawing every frame or, for
-// speed, skipping the frames of a level in play with no window over it. Windows and screens are
-// always drawn: some wait for their closed look to have been drawn once before they go on.
+// speed, skipping the frames of a level in play and of a story clip while no window stands over
+// them. Windows and the other screens are always drawn: some wait for their closed look to have been
+// drawn once before they go on.
 class AutoplayApplication : public GameApplication
 {
 public:
-    explicit AutoplayApplication(bool drawLevels) : mDrawLevels(drawLevels) {}
+    explicit AutoplayApplication(bool drawAll) : mDrawAll(drawAll) {}
 
     void Render() override
     {
-        if (mDrawLevels || !IsLevelInPlay())
+        if (mDrawAll || !MayGoUndrawn())
         {
             GameApplication::Render();
         }
     }
 
-    // The game screen with no modal window over it.
-    static bool IsLevelInPlay();
+    // The game screen or a clip, with no modal window over it.
+    static bool MayGoUndrawn();
 
 private:
-    bool mDrawLevels = true;
+    bool mDrawAll = true;
 };

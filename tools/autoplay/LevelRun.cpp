@@ -4,6 +4,7 @@
 #include "platform/Folders.h"
 #include "tools/autoplay/GameRun.h"
 #include "tools/autoplay/Hands.h"
+#include "tools/autoplay/RoadPlayer.h"
 
 #include <cmath>
 #include <cstdio>
@@ -255,4 +256,76 @@ LevelResult PlayLevel(std::int32_t level, const AutoplayOptions& options, const 
         std::ofstream(options.scriptFile, std::ios::trunc) << run.played;
     }
     return result;
+}
+
+int PlayRoad(const AutoplayOptions& options, const std::string& workFolder)
+{
+    const std::filesystem::path work = workFolder;
+    const std::filesystem::path saves = work / "saves";
+    std::filesystem::remove_all(work);
+    std::filesystem::create_directories(saves);
+    std::filesystem::current_path(work);
+
+    RoadPlayer::Options playing;
+    playing.trace = options.trace;
+    playing.giveUpSeconds = options.giveUpMinutes * 60.0f;
+    std::uint64_t lastFrame = 0;
+    RoadPlayer road(playing,
+                    [&](std::int32_t level, const LevelOutcome& outcome)
+                    {
+                        LevelResult result;
+                        result.level = level;
+                        result.outcome = outcome;
+                        result.frames = lastFrame;
+                        switch (options.format)
+                        {
+                        case AutoplayOptions::Format::Csv:
+                            std::printf("%s\n", result.Csv().c_str());
+                            break;
+                        case AutoplayOptions::Format::Json:
+                            std::printf("%s\n", result.Json().c_str());
+                            break;
+                        case AutoplayOptions::Format::Text:
+                            std::printf("%s\n", result.Text().c_str());
+                            break;
+                        }
+                        std::fflush(stdout);
+                    });
+    GameRun run;
+    run.dataFolder = options.dataFolder;
+    run.saveFolder = saves.string();
+    run.logFile = (work / "log.log").string();
+    run.draw = options.drawLevels;
+    run.brain = [&](std::uint64_t frame, Hands& hands)
+    {
+        lastFrame = frame;
+        return road.Think(frame, hands);
+    };
+    const int code = run.Run();
+    std::string failure = road.Failure();
+    if (std::filesystem::exists(work / "Assert.txt"))
+    {
+        failure = ReportReason((work / "Assert.txt").string());
+    }
+    else if (failure.empty() && !road.ReachedTheEnd())
+    {
+        failure = "the game ended (code " + std::to_string(code) + ") before the end of the road";
+    }
+    else if (failure.empty() && !road.SawFinalClip())
+    {
+        failure = "the main menu came after level 67 without the final clip";
+    }
+    else if (failure.empty() && code != 0)
+    {
+        failure = "the game ended with code " + std::to_string(code);
+    }
+    if (failure.empty())
+    {
+        std::printf("road: the final clip, the main menu and Exit; exit code 0 (%llu frames)\n",
+                    static_cast<unsigned long long>(lastFrame));
+        return 0;
+    }
+    std::printf("road: FAILED: %s (frame %llu)\n", failure.c_str(),
+                static_cast<unsigned long long>(lastFrame));
+    return 1;
 }

@@ -32,3 +32,8 @@ struct LevelResult
 std::string ReportReason(const std::string& reportFile);
 
 LevelResult PlayLevel(std::int32_t level, const AutoplayOptions& options, const std::string& workFolder);
+
+// The whole main road as a new player, in a work folder of its own; prints a line per level as it is
+// won and a last line for the end of the road. The exit code: 0 when the road reached the final clip
+// and the main menu and the game ended with code 0.
+int PlayRoad(const AutoplayOptions& options, const std::string& workFolder);

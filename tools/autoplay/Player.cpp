@@ -122,6 +122,11 @@ void Player::Lose(const std::string& reason)
 
 bool Player::Think(std::uint64_t frame, Hands& hands)
 {
+    if (mFrame == 0 && mStageFrame == 0)
+    {
+        mStageFrame = frame;
+        mLastProgressFrame = frame;
+    }
     mFrame = frame;
     if (mStage == Stage::Done)
     {
@@ -239,7 +244,8 @@ bool Player::ThinkOutsideLevel(Hands& hands)
         }
         return true;
     case Main::kScriptMovieScreen:
-        if (!ClickWindowButton({ClipGui::kSkipButton}, hands, true))
+        mSawClip = true;
+        if (mOptions.watchClips || !ClickWindowButton({ClipGui::kSkipButton}, hands, true))
         {
             hands.Wait(10);
         }
@@ -533,7 +539,8 @@ bool Player::ClickPart(const Clickable& object, const Korrin::Rect& part, Hands&
     const Clickable* taker = TakerOf(aim);
     if (taker != &object && taker != nullptr && dynamic_cast<const Pers*>(taker) == nullptr)
     {
-        Lose("a click on the middle of " + KindName(object.GetType()) + " reaches " + KindName(taker->GetType()));
+        Lose("a click on the middle of " + KindName(object.GetType()) + " reaches " +
+             KindName(taker->GetType()));
         return true;
     }
     if (taker == &object)
@@ -545,8 +552,9 @@ bool Player::ClickPart(const Clickable& object, const Korrin::Rect& part, Hands&
     {
         for (float dx = 0.0f; dx <= (part.right - part.left) * 0.5f; dx += 8.0f)
         {
-            for (const Korrin::Vector2 at : {Korrin::Vector2{aim.x - dx, aim.y - dy}, Korrin::Vector2{aim.x + dx, aim.y - dy},
-                                             Korrin::Vector2{aim.x - dx, aim.y + dy}, Korrin::Vector2{aim.x + dx, aim.y + dy}})
+            for (const Korrin::Vector2 at :
+                 {Korrin::Vector2{aim.x - dx, aim.y - dy}, Korrin::Vector2{aim.x + dx, aim.y - dy},
+                  Korrin::Vector2{aim.x - dx, aim.y + dy}, Korrin::Vector2{aim.x + dx, aim.y + dy}})
             {
                 if (TakerOf(at) == &object)
                 {

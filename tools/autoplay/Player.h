@@ -46,6 +46,8 @@ public:
         // The level clock after which the level counts as lost; 0: twice its silver time.
         float giveUpSeconds = 0.0f;
         bool trace = false;
+        // Story clips play to their end instead of being skipped.
+        bool watchClips = false;
     };
 
     explicit Player(const Options& options) : mOptions(options) {}
@@ -55,6 +57,8 @@ public:
 
     const LevelOutcome& Outcome() const { return mOutcome; }
     bool Finished() const { return mFinished; }
+    // A story clip showed while this level was being reached or after its win.
+    bool SawClip() const { return mSawClip; }
 
 private:
     enum class Stage
@@ -121,4 +125,5 @@ private:
     int mStoreSteps = 0;
     const void* mTip = nullptr;
     int mTipLooks = 0;
+    bool mSawClip = false;
 };

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <string>
+#include <unistd.h>
 #include <vector>
 
 namespace
@@ -72,8 +73,22 @@ int main(int argc, char** argv)
     }
     if (options->road)
     {
-        std::fprintf(stderr, "wf_autoplay: the main road is not played yet\n");
-        return 1;
+        const bool ownWork = options->workFolder.empty();
+        const std::string work = ownWork ? std::filesystem::temp_directory_path() /
+                                               ("wf_autoplay_road." + std::to_string(::getpid()))
+                                         : std::filesystem::path(options->workFolder);
+        const int code = PlayRoad(*options, work);
+        if (ownWork && !options->keep && code == 0)
+        {
+            std::error_code ignored;
+            std::filesystem::current_path("/", ignored);
+            std::filesystem::remove_all(work, ignored);
+        }
+        else
+        {
+            std::fprintf(stderr, "wf_autoplay: the road's save folder and log are in %s\n", work.c_str());
+        }
+        return code;
     }
     return SeriesRun(*options).Run();
 }
