@@ -5,6 +5,7 @@
 #include "tools/autoplay/GameRun.h"
 #include "tools/autoplay/Hands.h"
 #include "tools/autoplay/RoadPlayer.h"
+#include "tools/autoplay/SeriesProfile.h"
 
 #include <cmath>
 #include <cstdio>
@@ -12,50 +13,6 @@
 #include <fstream>
 #include <sstream>
 #include <vector>
-
-namespace
-{
-
-const char* CupName(int cup)
-{
-    switch (cup)
-    {
-    case 2:
-        return "gold";
-    case 1:
-        return "silver";
-    default:
-        return "bronze";
-    }
-}
-
-std::string Clock(float seconds)
-{
-    const int tenths = static_cast<int>(std::lround(seconds * 10.0f));
-    char text[32];
-    std::snprintf(text, sizeof text, "%d:%02d.%d", tenths / 600, (tenths / 10) % 60, tenths % 10);
-    return text;
-}
-
-std::string Clock(std::uint32_t seconds)
-{
-    char text[32];
-    std::snprintf(text, sizeof text, "%u:%02u", seconds / 60, seconds % 60);
-    return text;
-}
-
-// CSV and JSON carry the reason as text without commas, quotes or line ends.
-std::string Plain(const std::string& text)
-{
-    std::string out;
-    for (const char c : text)
-    {
-        out += (c == ',' || c == '"' || c == '\n' || c == '\r' || c == '\\') ? ' ' : c;
-    }
-    return out;
-}
-
-} // namespace
 
 std::string ReportReason(const std::string& report)
 {
@@ -80,119 +37,6 @@ std::string ReportReason(const std::string& report)
     return "the game reported an error" + (description.empty() ? std::string() : ": " + description);
 }
 
-const char* LevelResult::CsvHeader()
-{
-    return "level,result,reason,clock,cup,money,gold,silver,bank,short_at,frames";
-}
-
-std::string LevelResult::Csv() const
-{
-    char text[512];
-    std::snprintf(text, sizeof text, "%d,%s,%s,%.2f,%s,%d,%u,%u,%lld,%d,%llu", level,
-                  outcome.won ? "won" : "lost", Plain(outcome.reason).c_str(),
-                  static_cast<double>(outcome.clock), CupName(outcome.cup), outcome.money,
-                  outcome.goldSeconds, outcome.silverSeconds, static_cast<long long>(bankBefore),
-                  shortAtLevel, static_cast<unsigned long long>(frames));
-    return text;
-}
-
-std::string LevelResult::Json() const
-{
-    char text[640];
-    std::snprintf(
-        text, sizeof text,
-        "{\"level\": %d, \"won\": %s, \"reason\": \"%s\", \"clock\": %.2f, \"cup\": \"%s\", "
-        "\"money\": %d, \"gold\": %u, \"silver\": %u, \"bank\": %lld, \"shortAt\": %d, \"frames\": %llu}",
-        level, outcome.won ? "true" : "false", Plain(outcome.reason).c_str(),
-        static_cast<double>(outcome.clock), CupName(outcome.cup), outcome.money, outcome.goldSeconds,
-        outcome.silverSeconds, static_cast<long long>(bankBefore), shortAtLevel,
-        static_cast<unsigned long long>(frames));
-    return text;
-}
-
-std::string LevelResult::Text() const
-{
-    char text[512];
-    if (outcome.won)
-    {
-        std::snprintf(text, sizeof text,
-                      "level %2d  won   clock %-8s cup %-6s money %-6d (gold %s, silver %s)", level,
-                      Clock(outcome.clock).c_str(), CupName(outcome.cup), outcome.money,
-                      Clock(outcome.goldSeconds).c_str(), Clock(outcome.silverSeconds).c_str());
-    }
-    else
-    {
-        std::snprintf(text, sizeof text, "level %2d  lost  %s (clock %s, money %d)", level,
-                      outcome.reason.c_str(), Clock(outcome.clock).c_str(), outcome.money);
-    }
-    std::string line = text;
-    if (shortAtLevel != 0)
-    {
-        line += "  [the bank could not pay the purchases due at level " + std::to_string(shortAtLevel) + "]";
-    }
-    return line;
-}
-
-bool LevelResult::FromCsv(const std::string& line, LevelResult& out)
-{
-    std::vector<std::string> fields;
-    std::stringstream in(line);
-    std::string field;
-    while (std::getline(in, field, ','))
-    {
-        fields.push_back(field);
-    }
-    if (fields.size() != 11)
-    {
-        return false;
-    }
-    try
-    {
-        out.level = std::stoi(fields[0]);
-        out.outcome.won = fields[1] == "won";
-        out.outcome.reason = fields[2];
-        out.outcome.clock = std::stof(fields[3]);
-        out.outcome.cup = fields[4] == "gold" ? 2 : fields[4] == "silver" ? 1 : 0;
-        out.outcome.money = std::stoi(fields[5]);
-        out.outcome.goldSeconds = static_cast<std::uint32_t>(std::stoul(fields[6]));
-        out.outcome.silverSeconds = static_cast<std::uint32_t>(std::stoul(fields[7]));
-        out.bankBefore = std::stoll(fields[8]);
-        out.shortAtLevel = std::stoi(fields[9]);
-        out.frames = std::stoull(fields[10]);
-    }
-    catch (const std::exception&)
-    {
-        return false;
-    }
-    return true;
-}
-
-bool LevelResult::Passes(std::string& why) const
-{
-    if (!outcome.won)
-    {
-        why = "lost: " + outcome.reason;
-        return false;
-    }
-    if (outcome.cup == 0)
-    {
-        why = "won after its silver time";
-        return false;
-    }
-    const float gold = static_cast<float>(outcome.goldSeconds);
-    if (gold < outcome.clock || gold > 1.6f * outcome.clock)
-    {
-        char text[160];
-        std::snprintf(text, sizeof text, "its gold time %s is %.2f times the clock %s, not 1.0 to 1.6",
-                      Clock(outcome.goldSeconds).c_str(),
-                      static_cast<double>(outcome.clock > 0.0f ? gold / outcome.clock : 0.0f),
-                      Clock(outcome.clock).c_str());
-        why = text;
-        return false;
-    }
-    return true;
-}
-
 LevelResult PlayLevel(std::int32_t level, const AutoplayOptions& options, const std::string& workFolder)
 {
     LevelResult result;
@@ -213,6 +57,8 @@ LevelResult PlayLevel(std::int32_t level, const AutoplayOptions& options, const 
         profile = SeriesProfile::ForLevel(level, options.tips);
         profile.Write();
     }
+    // The player's files as the level starts, kept for a replay of the played events by the game itself.
+    std::filesystem::copy(saves, work / "start-saves", std::filesystem::copy_options::recursive);
     result.bankBefore = profile.MoneyLeft();
     result.shortAtLevel = profile.firstShortLevel;
 

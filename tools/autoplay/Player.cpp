@@ -1167,6 +1167,7 @@ void Player::ThinkInLevel(Hands& hands)
             mOutcome.clock = task->levelTime;
             mOutcome.money = task->money;
             mOutcome.cup = static_cast<int>(task->RateTime());
+            mOutcome.winFrame = mFrame;
             Trace("won at %.1f s", static_cast<double>(task->levelTime));
         }
         if (shown == LevelStatistics::kWindowId)

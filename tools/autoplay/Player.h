@@ -2,6 +2,7 @@
 
 #include "engine/Util/Rect.h"
 #include "engine/Util/Vector2.h"
+#include "tools/autoplay/LevelOutcome.h"
 
 #include <cstdint>
 #include <map>
@@ -21,18 +22,6 @@ namespace Korrin
 {
 class GuiContainer;
 }
-
-// How a level went.
-struct LevelOutcome
-{
-    bool won = false;
-    std::string reason; // why it was lost, or what ended the run
-    float clock = 0.0f; // the level clock at the win, in seconds
-    int cup = 0;        // 0 bronze, 1 silver, 2 gold
-    std::int32_t money = 0;
-    std::uint32_t goldSeconds = 0;
-    std::uint32_t silverSeconds = 0;
-};
 
 // The automatic player of one level: it reads the state of the game's objects and acts only through
 // its hands, as a good player would. From the main menu it goes to the map, starts the level through

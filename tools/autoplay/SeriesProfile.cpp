@@ -1,6 +1,7 @@
 #include "tools/autoplay/SeriesProfile.h"
 
 #include "game/GUI/ProgressBoardManager.h"
+#include "game/Game/EducationSlot.h"
 #include "game/Game/GameInfo.h"
 #include "game/Game/TableCost.h"
 #include "game/Main.h"
@@ -116,6 +117,12 @@ bool SeriesProfile::Write() const
     playerSettings.tipsEnabled = tipsOn ? 1 : 0;
     playerSettings.displayMode = 1;
     player.ChangeSettings(playerSettings);
+    // The settings file takes the tips switch from the tutorial's slot.
+    if (EducationSlot* tips = main.GetEducationSlot())
+    {
+        tips->SetEnabled(tipsOn);
+    }
     player.SaveAll();
+    player.SaveSettings();
     return player.SaveUserList();
 }

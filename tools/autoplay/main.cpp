@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <string>
+#include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
 
@@ -74,21 +75,45 @@ int main(int argc, char** argv)
     if (options->road)
     {
         const bool ownWork = options->workFolder.empty();
-        const std::string work = ownWork ? std::filesystem::temp_directory_path() /
-                                               ("wf_autoplay_road." + std::to_string(::getpid()))
-                                         : std::filesystem::path(options->workFolder);
-        const int code = PlayRoad(*options, work);
+        const std::filesystem::path work = ownWork ? std::filesystem::temp_directory_path() /
+                                                         ("wf_autoplay_road." + std::to_string(::getpid()))
+                                                   : std::filesystem::path(options->workFolder);
+        // The road plays in a child process: an error report's Cancel ends the game's process at once,
+        // and this one is left to say so.
+        std::fflush(stdout);
+        const pid_t child = ::fork();
+        if (child == 0)
+        {
+            const int code = PlayRoad(*options, work.string());
+            std::fflush(stdout);
+            std::fflush(stderr);
+            ::_exit(code);
+        }
+        int status = 0;
+        if (child < 0 || ::waitpid(child, &status, 0) != child)
+        {
+            std::fprintf(stderr, "wf_autoplay: cannot start the road's process\n");
+            return 2;
+        }
+        const int code = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+        if (code > 1)
+        {
+            const std::filesystem::path report = work / "Assert.txt";
+            std::printf("road: FAILED: %s (exit code %d)\n",
+                        std::filesystem::exists(report) ? ReportReason(report.string()).c_str()
+                                                        : "the game's process ended abruptly",
+                        code);
+        }
         if (ownWork && !options->keep && code == 0)
         {
             std::error_code ignored;
-            std::filesystem::current_path("/", ignored);
             std::filesystem::remove_all(work, ignored);
         }
         else
         {
             std::fprintf(stderr, "wf_autoplay: the road's save folder and log are in %s\n", work.c_str());
         }
-        return code;
+        return code == 0 ? 0 : 1;
     }
     return SeriesRun(*options).Run();
 }
