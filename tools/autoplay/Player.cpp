@@ -283,6 +283,17 @@ bool Player::ThinkOutsideLevel(Hands& hands)
         if (task != nullptr && task->level == mOptions.level && mStage == Stage::ToLevel)
         {
             Trace("level %d running", mOptions.level);
+            if (Level* level = RunningLevel(); level != nullptr && mOptions.trace)
+            {
+                for (const auto& [type, entity] : level->GetEntityManager()->GetEntities())
+                {
+                    const auto* building = dynamic_cast<const EntityBuilding*>(entity);
+                    Trace("  %s at %.0f,%.0f%s%s", KindName(type).c_str(),
+                          static_cast<double>(entity->GetX()), static_cast<double>(entity->GetY()),
+                          building != nullptr && building->IsForSale() ? " for sale" : "",
+                          entity->GetWorker() != nullptr && entity->GetWorker()->IsActive() ? " manned" : "");
+                }
+            }
             mStage = Stage::Playing;
             mStageFrame = mFrame;
             mOutcome.goldSeconds = task->goldMinutes * 60u + task->goldSeconds;
@@ -569,6 +580,86 @@ bool Player::ClickPart(const Clickable& object, const Korrin::Rect& part, Hands&
     return true;
 }
 
+std::int32_t Player::Reserve() const
+{
+    // The money the goals' buildings still need: bought and manned before anything else is spent.
+    Level* level = RunningLevel();
+    if (level == nullptr)
+    {
+        return 0;
+    }
+    const std::map<std::uint8_t, std::int32_t> goals = GoalsLeft();
+    std::int32_t reserve = 0;
+    for (EntityBuilding* building : EntitiesOf<EntityBuilding>(*level))
+    {
+        const BuildingKind* kind = building->GetKind();
+        bool wanted = false;
+        for (int k = 0; kind != nullptr && k < 3; ++k)
+        {
+            wanted = wanted || goals.count(static_cast<std::uint8_t>(kind->product + k)) != 0;
+        }
+        if (!wanted)
+        {
+            continue;
+        }
+        if (building->IsForSale())
+        {
+            reserve += CostRecord::GetLevelValue(0, building->GetCost());
+        }
+        if (building->GetWorker() == nullptr || !building->GetWorker()->IsActive())
+        {
+            reserve += building->WorkerHirePrice();
+        }
+    }
+    return reserve;
+}
+
+std::int32_t Player::Missing(std::uint8_t goods, std::int32_t alsoBought) const
+{
+    const std::map<std::uint8_t, std::int32_t> wanted = Wanted();
+    const auto want = wanted.find(goods);
+    return want == wanted.end()
+               ? 0
+               : want->second - InStock(goods) - OnShelves(goods) - InProduction(goods) - alsoBought;
+}
+
+bool Player::WorthBuying(std::uint8_t goods, std::int32_t alsoBought, std::int32_t spent,
+                         bool grownPass) const
+{
+    // What the field cannot make is bought at once; a crop the gardens grow only when all that is
+    // missing of it can be paid now, since seeds cost far less.
+    const std::int32_t missing = Missing(goods, alsoBought);
+    const std::int32_t price = TableCost::GetStoreHousePrice(goods);
+    if (missing <= 0)
+    {
+        return false;
+    }
+    return Growable(goods) ? grownPass && Affords(spent + missing * price)
+                           : !grownPass && Affords(spent + price);
+}
+
+bool Player::Growable(std::uint8_t goods) const
+{
+    Level* level = RunningLevel();
+    if (level == nullptr || goods < Plant::kCarrot || goods > Plant::kWheat)
+    {
+        return false;
+    }
+    for (EntityGarden* garden : EntitiesOf<EntityGarden>(*level))
+    {
+        if (garden->GetUpgradeLevel() >= goods - Plant::kCarrot && !garden->IsForSale())
+        {
+            return true;
+        }
+    }
+    return false;
+}
+
+bool Player::Affords(std::int32_t price) const
+{
+    return Money() - price >= Reserve();
+}
+
 void Player::ClickObject(const Clickable& object, Hands& hands)
 {
     ClickPart(object, object.GetRect(), hands);
@@ -757,7 +848,9 @@ bool Player::TendGardens(Hands& hands)
         {
             continue;
         }
-        // The crop the goals want most that this garden grows; carrots when none is wanted.
+        // The crops the goals (and the goals' buildings) want; a crop above the garden's level asks for
+        // its upgrade.
+        bool upgradeWanted = false;
         for (std::uint8_t k = 0; k < 5; ++k)
         {
             const auto crop = static_cast<std::uint8_t>(Plant::kCarrot + k);
@@ -767,7 +860,12 @@ bool Player::TendGardens(Hands& hands)
             {
                 continue;
             }
-            if (k > garden->GetUpgradeLevel() || Money() < TableCost::GetGoodsCost(k))
+            if (k > garden->GetUpgradeLevel())
+            {
+                upgradeWanted = true;
+                continue;
+            }
+            if (Money() < TableCost::GetGoodsCost(k))
             {
                 continue;
             }
@@ -776,13 +874,22 @@ bool Player::TendGardens(Hands& hands)
                 return true;
             }
         }
-        // Crops sell: with the money goal open, grow what costs least to keep the shop full.
-        if (GoalMoneyLeft() > 0 && garden->GetTaskCount() == 0 && Money() >= TableCost::GetGoodsCost(0) &&
-            InStock(Plant::kCarrot) + OnShelves(Plant::kCarrot) < 6)
+        if (upgradeWanted && ClickObjectThenButton(*garden, "GARDEN_UPGRADE", hands, 0))
         {
-            if (ClickObjectThenButton(*garden, "GARDEN_TASK1", hands, 0))
+            return true;
+        }
+        // Crops sell: with the money goal open, grow the dearest crop the garden has, keeping the money
+        // the goals' buildings need.
+        if (GoalMoneyLeft() > 0 && garden->GetTaskCount() < 2)
+        {
+            for (int k = std::min<int>(garden->GetUpgradeLevel(), 4); k >= 0; --k)
             {
-                return true;
+                const auto crop = static_cast<std::uint8_t>(Plant::kCarrot + k);
+                if (Affords(TableCost::GetGoodsCost(k)) && InStock(crop) + OnShelves(crop) < 8 &&
+                    ClickObjectThenButton(*garden, "GARDEN_TASK" + std::to_string(k + 1), hands, 0))
+                {
+                    return true;
+                }
             }
         }
     }
@@ -934,13 +1041,8 @@ bool Player::OpenStorehouseWindow(Hands& hands)
     {
         for (const auto& [goods, one] : window->GetBuyList())
         {
-            const auto goal = goals.find(goods);
-            if (goal != goals.end() &&
-                InStock(goods) + OnShelves(goods) + InProduction(goods) < goal->second &&
-                Money() >= TableCost::GetStoreHousePrice(goods))
-            {
-                worthIt = true;
-            }
+            worthIt = worthIt || (!store->IsFull() &&
+                                  (WorthBuying(goods, 0, 0, false) || WorthBuying(goods, 0, 0, true)));
         }
     }
     if (!worthIt)
@@ -1056,10 +1158,8 @@ bool Player::TendStorehouseWindow(Hands& hands)
         bool buy = false;
         for (const auto& [goods, one] : trade.GetBuyList())
         {
-            const auto goal = goals.find(goods);
-            buy = buy || (goal != goals.end() &&
-                          InStock(goods) + OnShelves(goods) + InProduction(goods) < goal->second &&
-                          trade.CanAfford(goods) && trade.HasFreeStoreCell());
+            buy = buy || (trade.CanAfford(goods) && trade.HasFreeStoreCell() &&
+                          (WorthBuying(goods, 0, 0, false) || WorthBuying(goods, 0, 0, true)));
         }
         if (buy && !trade.HasNewShopGoods())
         {
@@ -1071,22 +1171,36 @@ bool Player::TendStorehouseWindow(Hands& hands)
     }
     else
     {
-        std::uint32_t row = 0;
-        for (const auto& [goods, one] : trade.GetBuyList())
+        if (mOptions.trace && !mToldBuyList)
         {
-            const auto goal = goals.find(goods);
-            std::int32_t bought = 0;
-            for (const StoreTrade::Cell& cell : trade.GetStoreCells())
+            std::string list;
+            for (const auto& [goods, one] : trade.GetBuyList())
             {
-                bought += cell.HoldsNewGoods() && cell.goods == goods ? 1 : 0;
+                list += " " + std::to_string(goods);
             }
-            if (goal != goals.end() &&
-                InStock(goods) + OnShelves(goods) + InProduction(goods) + bought < goal->second &&
-                trade.CanAfford(goods) && trade.HasFreeStoreCell() && clickRow(row, false))
+            Trace("the storehouse sells%s", list.c_str());
+            mToldBuyList = true;
+        }
+        // What the field cannot make comes first; crops the gardens grow are bought only with money to
+        // spare, since seeds cost far less.
+        const auto total = static_cast<std::int32_t>(trade.GetBuyTotal());
+        for (int pass = 0; pass < 2; ++pass)
+        {
+            std::uint32_t row = 0;
+            for (const auto& [goods, one] : trade.GetBuyList())
             {
-                return true;
+                std::int32_t bought = 0;
+                for (const StoreTrade::Cell& cell : trade.GetStoreCells())
+                {
+                    bought += cell.HoldsNewGoods() && cell.goods == goods ? 1 : 0;
+                }
+                const bool wantedNow = WorthBuying(goods, bought, total, pass == 1);
+                if (wantedNow && trade.CanAfford(goods) && trade.HasFreeStoreCell() && clickRow(row, false))
+                {
+                    return true;
+                }
+                ++row;
             }
-            ++row;
         }
     }
     // Done: OK commits the page's moves and closes the window.

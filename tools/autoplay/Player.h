@@ -91,6 +91,16 @@ private:
     // The goods worth having: goal goods still wanted, then inputs of their buildings.
     std::map<std::uint8_t, std::int32_t> Wanted() const;
     std::int32_t Money() const;
+    // The money kept for the buildings and workers the goals need, and whether a price leaves it.
+    std::int32_t Reserve() const;
+    bool Affords(std::int32_t price) const;
+    // Units of wanted goods not yet in stock, on the shelves or in production (nor bought in this visit).
+    std::int32_t Missing(std::uint8_t goods, std::int32_t alsoBought) const;
+    // Whether the storehouse window's goods are worth buying, with this much already spent in the visit;
+    // grownPass: the pass over crops the gardens could grow.
+    bool WorthBuying(std::uint8_t goods, std::int32_t alsoBought, std::int32_t spent, bool grownPass) const;
+    // A crop one of the level's gardens can grow now.
+    bool Growable(std::uint8_t goods) const;
     std::int32_t InStock(std::uint8_t goods) const;
     std::int32_t OnShelves(std::uint8_t goods) const;
     std::int32_t InProduction(std::uint8_t goods) const;
@@ -115,4 +125,5 @@ private:
     const void* mTip = nullptr;
     int mTipLooks = 0;
     bool mSawClip = false;
+    bool mToldBuyList = false;
 };
