@@ -339,6 +339,17 @@ std::vector<std::string> Check(const SeriesTable& series, const std::map<int, Fi
                                          " before the map shop brings it");
                     }
                 }
+                if (SeriesTable::IsLotName(name) && content.code > 0 &&
+                    content.code == Level::BuildingBaseCode(static_cast<std::uint8_t>(content.code)) - 1)
+                {
+                    // A lot for sale is bought in the level for its first row's value.
+                    CostRecord record;
+                    table.GetCost(static_cast<std::uint8_t>(content.code + 1), record);
+                    if (!record.rows.empty() && static_cast<int>(record.rows[0].value) > entry->money)
+                    {
+                        fault(level, "its starting money cannot buy the lot for sale");
+                    }
+                }
                 if (SeriesTable::IsBedName(name) && content.code > 5 && content.code - 5 > owned[kGardenId])
                 {
                     fault(level, "a bed with a look the player has not bought");
