@@ -22,4 +22,6 @@ ctest --output-on-failure -j "$(nproc)" "$@"
 if [ $# -eq 0 ]; then
   "$top/tools/scripts/run-fuzz.sh"
   "$top/tools/scripts/kill-test.sh" "$build"
+  # The automatic player over every level and the whole main road, in a Release build of its own.
+  "$top/tools/scripts/autoplay-series.sh"
 fi

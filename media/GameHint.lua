@@ -97,3 +97,15 @@ BuyTableRopeHint = Tip("HINT_BUY_ROPE", 240, 64, 2)
 for kind = 1, 4 do
     _G["RopeHint" .. kind] = Tip("HINT_ROPE" .. kind, 240, 64, 2)
 end
+
+-- The tutorials of levels 4 (the juicer), 8 (the dozing buyer) and 21 (buying in the storehouse).
+local laterTips = {
+    { "EduJuicer", "EDU_JUICER", 260, 80 }, { "EduBuyJuicer", "EDU_BUY_JUICER", 260, 80 },
+    { "EduJuicerTask", "EDU_JUICER_TASK", 260, 80 }, { "EduSleeper", "EDU_SLEEPER", 280, 96 },
+    { "EduStorehouseBuy", "EDU_STOREHOUSE_BUY", 280, 80 }, { "EduStoreTab", "EDU_STORE_TAB", 280, 80 },
+    { "EduStoreBuyPage", "EDU_STORE_BUY_PAGE", 300, 96 },
+}
+for _, tip in ipairs(laterTips) do
+    _G[tip[1]] = Tip(tip[2], tip[3], tip[4])
+    table.insert(HintList, tip[1])
+end

@@ -90,19 +90,21 @@ local worldMapScenery = {
     [21] = 16, [22] = 17, [23] = 18, [24] = 19, [25] = 20, [26] = 21, [27] = 22, [28] = 23, [29] = 24,
     [30] = 25, [31] = 26, [32] = 27, [33] = 32,
 }
--- By level number (from 1); "id" is the good's cost id, "upgrade" its purchase level.
+-- By level number (from 1); "id" is the good's cost id, "upgrade" its purchase level. The garden's
+-- looks come when the series first grows their crops: tomatoes at 6, potatoes at 11, sunflowers at 16 and
+-- wheat at 28.
 local worldMapRequirements = {
     [3] = { { id = 1, upgrade = 0 } },
     [4] = { { id = 30, upgrade = 0 } },
-    [6] = { { id = 34, upgrade = 0 } },
+    [6] = { { id = 34, upgrade = 0 }, { id = 5, upgrade = 1 } },
     [9] = { { id = 1, upgrade = 1 } },
-    [11] = { { id = 62, upgrade = 0 } },
+    [11] = { { id = 62, upgrade = 0 }, { id = 5, upgrade = 2 } },
     [14] = { { id = 1, upgrade = 2 } },
-    [16] = { { id = 50, upgrade = 0 } },
+    [16] = { { id = 50, upgrade = 0 }, { id = 5, upgrade = 3 } },
     [17] = { { id = 66, upgrade = 0 }, { id = 138, upgrade = 1 } },
-    [21] = { { id = 5, upgrade = 2 } },
+    [21] = { { id = 10, upgrade = 1 } },
     [24] = { { id = 1, upgrade = 3 } },
-    [28] = { { id = 26, upgrade = 0 } },
+    [28] = { { id = 26, upgrade = 0 }, { id = 5, upgrade = 4 } },
     [29] = { { id = 58, upgrade = 0 } },
     [31] = { { id = 46, upgrade = 0 } },
     [35] = { { id = 42, upgrade = 0 } },

@@ -2,6 +2,7 @@
 // maps folder becomes the binary level file "levNN.lev".
 //
 //   wf_levelgen MAPS_FOLDER OUTPUT_FOLDER
+//   wf_levelgen --table MAPS_FOLDER      prints the series as a Markdown table (for the README)
 
 #include "tools/levelgen/EntityArt.h"
 #include "tools/levelgen/LevelMap.h"
@@ -12,6 +13,7 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <string>
 
 namespace
 {
@@ -44,6 +46,12 @@ bool CompileMap(const std::filesystem::path& map, const std::filesystem::path& o
 
 int main(int argc, char** argv)
 {
+    if (argc == 3 && std::string(argv[1]) == "--table")
+    {
+        const std::string table = LevelSeries::Table(argv[2]);
+        std::fputs(table.c_str(), stdout);
+        return table.empty() ? 1 : 0;
+    }
     if (argc != 3)
     {
         std::fprintf(stderr, "usage: wf_levelgen MAPS_FOLDER OUTPUT_FOLDER\n");

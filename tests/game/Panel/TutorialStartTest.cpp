@@ -46,3 +46,29 @@ TEST_F(TutorialStartTest, OnlyTheFirstPlayOfALevelWithATutorialRunsOne)
     EXPECT_TRUE(TestSupport::ReportRecorder::Boxes().empty())
         << TestSupport::ReportRecorder::LastDescription();
 }
+
+TEST_F(TutorialStartTest, TheFirstPlaysOfLevelsFourEightAndTwentyOneRunTheirTutorials)
+{
+    struct Case
+    {
+        std::uint16_t level;
+        const char* script;
+    };
+    for (const Case& tutorial :
+         {Case{4, "Education4.lua"}, Case{8, "Education8.lua"}, Case{21, "Education21.lua"}})
+    {
+        SCOPED_TRACE(tutorial.script);
+        TestSupport::ReportRecorder::Clear();
+        mMain.GetGameInfo()->highestLevel = static_cast<std::uint16_t>(tutorial.level - 1);
+        ASSERT_TRUE(mGame.StartLevel(tutorial.level));
+        EXPECT_EQ(Running(), tutorial.script);
+        Education* running = mMain.GetEducationSlot()->Get();
+        ASSERT_NE(running, nullptr);
+        // Group 0 holds the tips of the field; its first event is current at the start.
+        ASSERT_TRUE(running->GetGroups().count(0) == 1 && !running->GetGroups().at(0).events.empty());
+        EXPECT_NE(running->GetCurrentEvent(), nullptr);
+        running->Update(0.0f);
+        EXPECT_TRUE(TestSupport::ReportRecorder::Boxes().empty())
+            << TestSupport::ReportRecorder::LastDescription();
+    }
+}
