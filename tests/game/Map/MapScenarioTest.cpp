@@ -254,3 +254,50 @@ TEST_F(MapScenarioTest, EveryLevelButtonOpensTheStartWindowOfItsLevelAndTheLevel
     EXPECT_EQ(started, (std::vector<std::uint16_t>{4, 8, 12, 16, 67}));
     EXPECT_TRUE(TestSupport::ReportRecorder::Boxes().empty());
 }
+
+TEST_F(MapScenarioTest, TheStartHintPointsAtTheNextLevelUntilTheFirstClickOnTheMap)
+{
+    // The name of the hint shown and the level button it points at (-1: none of them).
+    struct Seen
+    {
+        bool startHint = false;
+        int button = -1;
+    };
+    auto look = [this]
+    {
+        Seen seen;
+        const HintManager::HintRecord* shown = HintManager::GetInstance()->GetCurrent();
+        seen.startHint = shown != nullptr && shown == HintManager::GetInstance()->GetByName("StartGameHint");
+        for (int button = 0; shown != nullptr && button < 3; ++button)
+        {
+            const Korrin::Vector2 at = TheMap().GetButton(static_cast<std::uint32_t>(button))->pos;
+            const Korrin::Vector2& anchor = shown->hint->GetAnchor();
+            if (anchor.x == at.x + 22.0f && anchor.y == at.y + 30.0f)
+            {
+                seen.button = button;
+            }
+        }
+        return seen;
+    };
+    auto settled = [this] { return mGame.Settled() && mGame.frames - mGame.lastAct > 30; };
+    Seen fresh;
+    Seen afterFirstWin;
+    Seen afterClick;
+    Seen afterSecondWin;
+    mGame.steps = {NewPlayerOnMap(),
+                   {settled, [&] { fresh = look(); }},
+                   Win(1),
+                   {settled, [&] { afterFirstWin = look(); }},
+                   {[] { return true; }, [this] { mProfile.mapHint = 1; }},
+                   {settled, [&] { afterClick = look(); }},
+                   {[] { return true; }, [this] { mProfile.mapHint = 0; }},
+                   Win(2),
+                   {settled, [&] { afterSecondWin = look(); }}};
+    Run();
+    EXPECT_TRUE(fresh.startHint);
+    EXPECT_EQ(fresh.button, 0);
+    EXPECT_TRUE(afterFirstWin.startHint) << "a player who came to level 1 from the opening clip meets the map";
+    EXPECT_EQ(afterFirstWin.button, 1) << "the hint moves on to the level just opened";
+    EXPECT_FALSE(afterClick.startHint) << "a level clicked on the map once ends the hint for good";
+    EXPECT_FALSE(afterSecondWin.startHint) << "past the second level the map needs no hint";
+}
