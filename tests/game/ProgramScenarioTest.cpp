@@ -123,10 +123,10 @@ TEST_F(ProgramScenario, ASaveFolderThatCannotBeWrittenEndsTheRunWithItsReason)
         bool needsPermissions;
     };
     const std::vector<Case> cases = {
-        {mGame.PathOf("plain/saves").string(), "cannot be made", false},
-        {"/proc/wrenfold-saves", "cannot be made", false},
+        {mGame.PathOf("plain/saves").string(), "it cannot be made", false},
+        {"/proc/wrenfold-saves", "it cannot be made", false},
         {mGame.PathOf("locked").string(), "no file can be written in it", true},
-        {mGame.PathOf("locked/saves").string(), "cannot be made", true},
+        {mGame.PathOf("locked/saves").string(), "it cannot be made", true},
     };
     for (const Case& tried : cases)
     {
