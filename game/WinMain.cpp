@@ -1,5 +1,6 @@
 #include "game/WinMain.h"
 
+#include "engine/Log/LogManager.h"
 #include "game/CrashDumpFilter.h"
 #include "game/GameApplication.h"
 #include "game/Profile.h"
@@ -24,6 +25,7 @@ namespace
 constexpr int kNoDisplayExitCode = 1;
 constexpr int kBadInputScriptExitCode = 2;
 constexpr int kScreenshotNotWrittenExitCode = 2;
+constexpr int kNoSaveFolderExitCode = 3;
 
 // A screenshot into a folder that does not exist can never be written: said before the game starts.
 bool ScreenshotFoldersExist(const CommandLine& line)
@@ -74,7 +76,9 @@ std::unique_ptr<Platform::Clock> MakeClock(bool fixedStep)
     return std::make_unique<Platform::SteadyClock>();
 }
 
-void SetUpFolders(const CommandLine& line)
+// A game that cannot write its save folder would lose every save it makes: it says why (on the standard
+// error and in the log, which is otherwise opened only once the game runs) and does not start.
+bool SetUpFolders(const CommandLine& line)
 {
     if (!line.dataDir.empty())
     {
@@ -85,10 +89,20 @@ void SetUpFolders(const CommandLine& line)
         Platform::Folders::SetSaveFolder(line.saveDir);
     }
     const std::string saveFolder = Platform::Folders::SaveFolder();
-    if (saveFolder.empty() || !Platform::Folders::MakeFolders(saveFolder))
+    std::string reason;
+    if (Platform::Folders::MakeWritableFolder(saveFolder, reason))
     {
-        std::fprintf(stderr, "wrenfold: cannot make the save folder '%s'\n", saveFolder.c_str());
+        return true;
     }
+    const std::string message =
+        "cannot keep players and saves in the save folder '" + saveFolder + "': " + reason;
+    std::fprintf(stderr, "wrenfold: %s\n", message.c_str());
+    Korrin::LogManager log;
+    if (log.Open(Korrin::LogManager::kDefaultLog, Korrin::LogManager::kDefaultLog))
+    {
+        log.Write("%s", message.c_str());
+    }
+    return false;
 }
 
 } // namespace
@@ -104,7 +118,10 @@ int WinMain(const CommandLine& line)
     {
         return kScreenshotNotWrittenExitCode;
     }
-    SetUpFolders(line);
+    if (!SetUpFolders(line))
+    {
+        return kNoSaveFolderExitCode;
+    }
 
     std::unique_ptr<Platform::ScriptedInput> script;
     if (!line.inputFile.empty())

@@ -23,6 +23,10 @@ public:
 
     // Makes the folder and its parents; true when it exists afterwards.
     static bool MakeFolders(const std::string& folder);
+
+    // Makes the folder and its parents and proves that a file can be written and removed in it; when it
+    // cannot, false with the reason in words (what failed and the system's error).
+    static bool MakeWritableFolder(const std::string& folder, std::string& reason);
 };
 
 } // namespace Platform

@@ -46,6 +46,14 @@ void Options::Init()
     {
         mFrame->SetDisabled(true);
     }
+    if (const auto* music = FindIn<Korrin::GuiSlider>(mFrame, kMusicSlider))
+    {
+        mMusicApplied = music->GetValue();
+    }
+    if (const auto* effects = FindIn<Korrin::GuiSlider>(mFrame, kSoundSlider))
+    {
+        mSoundApplied = effects->GetValue();
+    }
 }
 
 void Options::Reset()

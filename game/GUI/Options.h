@@ -37,6 +37,8 @@ private:
     GameWindowFrame* mFrame = nullptr; // the widget manager's
     bool mShown = false;
     bool mReturnToGameMenu = false;
-    float mMusicApplied = -1.0f;
-    float mSoundApplied = -1.0f;
+    // The sliders' values last applied to the sound: a slider that has not moved since is left alone, so
+    // a slider still at its first value never silences the player's volumes.
+    float mMusicApplied = 0.0f;
+    float mSoundApplied = 0.0f;
 };

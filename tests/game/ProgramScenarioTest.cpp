@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 #include <string>
 #include <thread>
+#include <unistd.h>
 #include <vector>
 
 namespace
@@ -107,6 +108,45 @@ TEST_F(ProgramScenario, ASecondInstanceSaysSoAndEndsAtOnceWithZero)
                                               "; asked it to come to the front\n");
     kill(first, SIGTERM);
     EXPECT_TRUE(GameProcess::Wait(first).ExitedWith(0)) << "a terminated game closes as its window would";
+}
+
+TEST_F(ProgramScenario, ASaveFolderThatCannotBeWrittenEndsTheRunWithItsReason)
+{
+    mGame.WriteFile("plain", "a file, not a folder\n");
+    std::filesystem::create_directories(mGame.PathOf("locked"));
+    std::filesystem::permissions(mGame.PathOf("locked"),
+                                 std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+    struct Case
+    {
+        std::string folder;
+        std::string reason;
+        bool needsPermissions;
+    };
+    const std::vector<Case> cases = {
+        {mGame.PathOf("plain/saves").string(), "it cannot be made", false},
+        {"/proc/wrenfold-saves", "it cannot be made", false},
+        {mGame.PathOf("locked").string(), "no file can be written in it", true},
+        {mGame.PathOf("locked/saves").string(), "it cannot be made", true},
+    };
+    for (const Case& tried : cases)
+    {
+        if (tried.needsPermissions && geteuid() == 0)
+        {
+            continue; // permissions do not bind the superuser
+        }
+        SCOPED_TRACE(tried.folder);
+        std::filesystem::remove(mGame.PathOf("log.log"));
+        EXPECT_TRUE(mGame
+                        .Run({"--headless", "--fixed-step", "--save-dir", tried.folder, "--data",
+                              GameProcess::SampleData(), "--frames", "30"})
+                        .ExitedWith(3));
+        const std::string said = "cannot keep players and saves in the save folder '" + tried.folder + "': ";
+        const std::string error = mGame.ReadFile("err.txt");
+        EXPECT_NE(error.find(said + tried.reason), std::string::npos) << error;
+        EXPECT_NE(mGame.ReadFile("log.log").find(said + tried.reason), std::string::npos);
+    }
+    std::filesystem::permissions(mGame.PathOf("locked"), std::filesystem::perms::owner_all);
+    EXPECT_TRUE(std::filesystem::is_empty(mGame.PathOf("locked"))) << "nothing is left behind";
 }
 
 TEST_F(ProgramScenario, ACrashWritesTheDumpAndEndsTheProcess)

@@ -86,4 +86,38 @@ TEST_F(OptionsTest, TheMusicSliderActsAtOnceAndOkSavesTheBoxesAndReturnsToWhereI
     GameGlobals::prettyCursor = false;
 }
 
+TEST_F(OptionsTest, TheSlidersShowThePlayersSavedVolumesAndTheGameKeepsThem)
+{
+    // The stored player "Bob" has 0.5 for the sounds and 0.25 for the music in his settings file.
+    CopyFixture("Users.dat");
+    CopyFixture("Save2_1.dat");
+    mProfile.LoadUserList(false);
+    float musicShown = -1.0f;
+    float soundShown = -1.0f;
+    float musicPlayed = -1.0f;
+    float soundPlayed = -1.0f;
+    When([] { return true; }, [&] { mGame.Windows().Show(Options::kWindowId); });
+    When(Open(Options::kWindowId),
+         [&]
+         {
+             musicShown = Control<Korrin::GuiSlider>("OPT_MUSIC_SLIDER")->GetValue();
+             soundShown = Control<Korrin::GuiSlider>("OPT_SOUND_SLIDER")->GetValue();
+             musicPlayed = Korrin::SoundManager::GetInstance()->GetMusicVolume();
+             soundPlayed = Korrin::SoundManager::GetInstance()->GetEffectsVolume();
+             Window().HandleClick("OPT_OK_BUTTON");
+         });
+    When([&] { return mGame.Showing(GameGuiManager::kNoWindow); }, [] {});
+    Run();
+
+    EXPECT_FLOAT_EQ(musicShown, 0.25f);
+    EXPECT_FLOAT_EQ(soundShown, 0.5f);
+    EXPECT_FLOAT_EQ(musicPlayed, 0.25f) << "opening the window changes no volume";
+    EXPECT_FLOAT_EQ(soundPlayed, 0.5f);
+    const std::vector<std::uint8_t> bytes = ProfileTestSupport::ReadBytes(mFolder / "Save2_1.dat");
+    Korrin::BinaryReader in(bytes);
+    in.ReadU32();
+    EXPECT_FLOAT_EQ(in.ReadF32(), 0.5f) << "OK saves the volumes the player had";
+    EXPECT_FLOAT_EQ(in.ReadF32(), 0.25f);
+}
+
 } // namespace

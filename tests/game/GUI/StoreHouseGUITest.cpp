@@ -344,6 +344,34 @@ TEST_F(StoreHouseGUITest, TheLevelOneStorehouseTipEndsUnderThePointerAndFreesThe
     EXPECT_FALSE(cancel->IsDisabled()) << "and it does not come back";
 }
 
+// The window is shaded while its level-1 tip has not been read, so the tip stands from the first
+// opening on, also before the storehouse holds anything: a shaded window never waits without its tip.
+TEST_F(StoreHouseGUITest, TheLevelOneStorehouseTipStandsTheFirstTimeTheWindowOpensEvenEmpty)
+{
+    Korrin::TimerManager timer;
+    Task().level = 1;
+    mMain.GetHintManager()->LoadFile("GameHint.lua", false);
+    EducationSlot& slot = *mMain.GetEducationSlot();
+    slot.Start("Education1.lua", Main::kGameScreen, true);
+    slot.SetEnabled(true);
+    Open();
+    for (int step = 0; step < 90; ++step)
+    {
+        mRender.Services().GetClock().AdvanceFrame();
+        timer.Update();
+        slot.Update(Main::kGameScreen, timer.GetDelta());
+        mMain.GetHintManager()->Update(timer.GetDelta());
+        Frame({1000.0f, 760.0f}, false);
+    }
+    const HintManager* hints = mMain.GetHintManager();
+    EXPECT_EQ(slot.Get()->GetCurrentGroup(), 1);
+    ASSERT_NE(hints->GetCurrent(), nullptr) << "the tip is up";
+    EXPECT_EQ(hints->GetCurrent(), mMain.GetHintManager()->GetByName("EduStoreWindow"));
+    const auto* cancel =
+        dynamic_cast<Korrin::GuiButton*>(mWindow->GetMainWindow()->GetByName("StoreShop_Cancel"));
+    EXPECT_TRUE(cancel->IsDisabled()) << "and holds the window until the pointer rests on it";
+}
+
 TEST_F(StoreHouseGUITest, AHighlightFollowsTheHoveredNewGoods)
 {
     mShop->UpgradeLeft();

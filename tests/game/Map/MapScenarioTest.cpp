@@ -12,6 +12,7 @@
 #include "game/Game/TableCost.h"
 #include "game/Map.h"
 #include "game/MapShopGui.h"
+#include "game/Util/Hint.h"
 #include "game/Util/HintManager.h"
 #include "tests/game/GUI/GameRunSupport.h"
 #include "tests/support/ReportRecorder.h"
@@ -253,4 +254,59 @@ TEST_F(MapScenarioTest, EveryLevelButtonOpensTheStartWindowOfItsLevelAndTheLevel
     }
     EXPECT_EQ(started, (std::vector<std::uint16_t>{4, 8, 12, 16, 67}));
     EXPECT_TRUE(TestSupport::ReportRecorder::Boxes().empty());
+}
+
+TEST_F(MapScenarioTest, TheStartHintStandsAfterTheFirstWinUntilTheFirstClickOnTheMap)
+{
+    // The name of the hint shown and the level button it points at (-1: none of them).
+    struct Seen
+    {
+        bool startHint = false;
+        int button = -1;
+    };
+    auto look = [this]
+    {
+        Seen seen;
+        const HintManager::HintRecord* shown = HintManager::GetInstance()->GetCurrent();
+        seen.startHint = shown != nullptr && shown == HintManager::GetInstance()->GetByName("StartGameHint");
+        for (int button = 0; shown != nullptr && button < 3; ++button)
+        {
+            const Korrin::Vector2 at = TheMap().GetButton(static_cast<std::uint32_t>(button))->pos;
+            const Korrin::Vector2& anchor = shown->hint->GetAnchor();
+            if (anchor.x == at.x + 22.0f && anchor.y == at.y + 30.0f)
+            {
+                seen.button = button;
+            }
+        }
+        return seen;
+    };
+    auto settled = [this] { return mGame.Settled() && mGame.frames - mGame.lastAct > 30; };
+    Seen fresh;
+    Seen afterFirstWin;
+    Seen afterClick;
+    Seen afterSecondWin;
+    // The map's hints stand only while no window does: the first run's name window is closed first. A
+    // level played between two visits to the map has hints of its own, so the map asks for its hint anew.
+    auto noWindow = [this] {
+        return Step{[] { return true; }, [this] { mGame.Windows().Show(GameGuiManager::kNoWindow); }};
+    };
+    mGame.steps = {NewPlayerOnMap(),
+                   noWindow(),
+                   {settled, [&] { fresh = look(); }},
+                   Win(1),
+                   noWindow(),
+                   {settled, [&] { afterFirstWin = look(); }},
+                   {[] { return true; }, [this] { mProfile.mapHint = 1; }},
+                   {settled, [&] { afterClick = look(); }},
+                   {[] { return true; }, [this] { mProfile.mapHint = 0; }},
+                   Win(2),
+                   noWindow(),
+                   {settled, [&] { afterSecondWin = look(); }}};
+    Run();
+    EXPECT_TRUE(fresh.startHint);
+    EXPECT_EQ(fresh.button, 0);
+    EXPECT_TRUE(afterFirstWin.startHint)
+        << "a player who came to level 1 from the opening clip meets the map";
+    EXPECT_FALSE(afterClick.startHint) << "a level clicked on the map once ends the hint for good";
+    EXPECT_FALSE(afterSecondWin.startHint) << "past the second level the map needs no hint";
 }

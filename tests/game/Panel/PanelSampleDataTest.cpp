@@ -130,3 +130,58 @@ TEST_F(PanelSampleDataTest, EveryTutorialTipNamesAHint)
     }
     EXPECT_TRUE(ReportRecorder::Boxes().empty()) << ReportRecorder::LastDescription();
 }
+
+// A click on the field may go to a worker walking in front of the object meant (the one first in the
+// field's order takes it), so the worker's page opens where another page was expected: the next click,
+// aimed at that page's button, must not dismiss the worker.
+TEST_F(PanelSampleDataTest, NoOtherPagesButtonLiesUnderAWorkersDismissButton)
+{
+    struct Button
+    {
+        std::string page;
+        std::string name;
+        float left, top, right, bottom;
+    };
+    Korrin::LuaScript script;
+    ASSERT_EQ(script.LoadFile("Panel.gui", Korrin::LuaScript::IfMissing::Report),
+              Korrin::LuaScript::LoadResult::Ran);
+    Korrin::LuaStackGuard guard(script.GetState());
+    std::vector<Button> buttons;
+    for (const char* page :
+         {"PanelGarden", "PanelWaterwell", "PanelBuilding", "PanelStorehouse", "PanelShop", "PanelShopStore",
+          "PanelRope", "PanelGardener", "PanelWorker", "PanelBuyTableBuilding", "PanelBuyTableRope"})
+    {
+        const LuaValue table = script.GetGlobal(page);
+        ASSERT_TRUE(table.IsTable()) << page;
+        table.ForEachElement(
+            [&](int /*position*/, const LuaValue& element)
+            {
+                if (!element.IsTable() || element.GetField("Type").ToString() != "button")
+                {
+                    return;
+                }
+                float x = 0.0f, y = 0.0f, left = 0.0f, top = 0.0f, right = 0.0f, bottom = 0.0f;
+                ASSERT_TRUE(element.GetField("Pos").GetFloat2(x, y)) << page;
+                ASSERT_TRUE(element.GetField("Normal").GetFloat4(left, top, right, bottom)) << page;
+                buttons.push_back(
+                    {page, element.GetField("Name").ToString(), x, y, x + right - left, y + bottom - top});
+            });
+    }
+    int dismissButtons = 0;
+    for (const Button& dismiss : buttons)
+    {
+        if (dismiss.name != "CHAR_SALE")
+        {
+            continue;
+        }
+        ++dismissButtons;
+        for (const Button& other : buttons)
+        {
+            const bool overlap = other.left < dismiss.right && dismiss.left < other.right &&
+                                 other.top < dismiss.bottom && dismiss.top < other.bottom;
+            EXPECT_FALSE(other.page != dismiss.page && other.name != dismiss.name && overlap)
+                << dismiss.page << "'s dismiss button covers " << other.page << "'s " << other.name;
+        }
+    }
+    EXPECT_EQ(dismissButtons, 2) << "the gardener's page and the errand worker's page";
+}
