@@ -5,6 +5,7 @@
 #include <chrono>
 #include <csignal>
 #include <cstdio>
+#include <cstring>
 #include <fcntl.h>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -30,7 +31,8 @@ std::string GameProcess::SampleData()
 std::vector<std::string> GameProcess::Headless(const std::vector<std::string>& more) const
 {
     std::vector<std::string> options = {
-        "--headless", "--fixed-step", "--save-dir", (mFolder / "saves").string(), "--data", SampleData()};
+        "--headless", "--fixed-step", "--windowed", "--save-dir", (mFolder / "saves").string(),
+        "--data",     SampleData()};
     options.insert(options.end(), more.begin(), more.end());
     return options;
 }
@@ -72,11 +74,14 @@ pid_t GameProcess::Start(const std::vector<std::string>& options) const
 GameProcess::Ending GameProcess::Wait(pid_t child, int secondsAllowed)
 {
     Ending ending;
+    ending.secondsAllowed = secondsAllowed;
     if (child <= 0)
     {
         return ending;
     }
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(secondsAllowed);
+    // Only a hung run is ever cut short here: the game's own frame count ends every run that works.
+    const auto started = std::chrono::steady_clock::now();
+    const auto deadline = started + std::chrono::seconds(secondsAllowed);
     int status = 0;
     while (waitpid(child, &status, WNOHANG) == 0)
     {
@@ -85,9 +90,14 @@ GameProcess::Ending GameProcess::Wait(pid_t child, int secondsAllowed)
             kill(child, SIGKILL);
             waitpid(child, &status, 0);
             ending.timedOut = true;
-            return ending;
+            break;
         }
         std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    ending.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
+    if (ending.timedOut)
+    {
+        return ending;
     }
     ending.exited = WIFEXITED(status);
     ending.code = ending.exited ? WEXITSTATUS(status) : -1;
@@ -95,9 +105,71 @@ GameProcess::Ending GameProcess::Wait(pid_t child, int secondsAllowed)
     return ending;
 }
 
+GameProcess::Ending GameProcess::Finish(pid_t child, const std::vector<std::string>& options,
+                                        int secondsAllowed) const
+{
+    Ending ending = Wait(child, secondsAllowed);
+    std::string account = "the game in " + mFolder.string() + " with";
+    for (const std::string& option : options)
+    {
+        account += " " + option;
+    }
+    if (child <= 0)
+    {
+        account += " (it could not be started)";
+    }
+    // The end of what it said: a sanitizer's report or the game's own complaint.
+    std::string errors = ReadFile("err.txt");
+    constexpr std::size_t kErrorTail = 4000;
+    if (errors.size() > kErrorTail)
+    {
+        errors = "..." + errors.substr(errors.size() - kErrorTail);
+    }
+    if (!errors.empty())
+    {
+        account += "\nits err.txt:\n" + errors;
+    }
+    ending.account = account;
+    return ending;
+}
+
 GameProcess::Ending GameProcess::Run(const std::vector<std::string>& options, int secondsAllowed) const
 {
-    return Wait(Start(options), secondsAllowed);
+    return Finish(Start(options), options, secondsAllowed);
+}
+
+std::string GameProcess::Ending::Describe() const
+{
+    std::ostringstream text;
+    if (timedOut)
+    {
+        text << "still running after " << secondsAllowed
+             << " s and killed (the frame count given with --frames should have ended it; a hang?)";
+    }
+    else if (exited)
+    {
+        text << "exited with " << code << " after " << static_cast<int>(seconds) << " s";
+    }
+    else if (signal != 0)
+    {
+        text << "killed by signal " << signal << " (" << strsignal(signal) << ") after "
+             << static_cast<int>(seconds) << " s";
+    }
+    else
+    {
+        text << "never started";
+    }
+    return text.str();
+}
+
+testing::AssertionResult GameProcess::Ending::ExitedWith(int expected) const
+{
+    if (exited && code == expected)
+    {
+        return testing::AssertionSuccess();
+    }
+    return testing::AssertionFailure() << "expected an exit with " << expected << ", but the run "
+                                       << Describe() << (account.empty() ? "" : ": ") << account;
 }
 
 std::string GameProcess::ReadFile(const std::string& name) const
