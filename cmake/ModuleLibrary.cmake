@@ -37,13 +37,13 @@ function(wf_module_tests)
   # A hung game is reported by the test itself (GameProcess's own limit) before CTest's.
   if(ARG_LONG)
     gtest_discover_tests(${ARG_NAME} TEST_FILTER "${ARG_LONG}" WORKING_DIRECTORY ${work}
-      DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 1800 COST 1000 LABELS long)
+      DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 3000 COST 1000 LABELS long)
     if(NOT ARG_LONG STREQUAL "*")
       gtest_discover_tests(${ARG_NAME} TEST_FILTER "-${ARG_LONG}" WORKING_DIRECTORY ${work}
-        DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 600 LABELS quick)
+        DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 900 LABELS quick)
     endif()
   else()
     gtest_discover_tests(${ARG_NAME} WORKING_DIRECTORY ${work}
-      DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 600 LABELS quick)
+      DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 900 LABELS quick)
   endif()
 endfunction()

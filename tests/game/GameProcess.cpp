@@ -12,6 +12,7 @@
 #include <memory>
 #include <spawn.h>
 #include <sstream>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <thread>
 
@@ -83,18 +84,21 @@ GameProcess::Ending GameProcess::Wait(pid_t child, int secondsAllowed)
     const auto started = std::chrono::steady_clock::now();
     const auto deadline = started + std::chrono::seconds(secondsAllowed);
     int status = 0;
-    while (waitpid(child, &status, WNOHANG) == 0)
+    rusage usage{};
+    while (wait4(child, &status, WNOHANG, &usage) == 0)
     {
         if (std::chrono::steady_clock::now() > deadline)
         {
             kill(child, SIGKILL);
-            waitpid(child, &status, 0);
+            wait4(child, &status, 0, &usage);
             ending.timedOut = true;
             break;
         }
         std::this_thread::sleep_for(std::chrono::milliseconds(5));
     }
     ending.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
+    ending.processorSeconds = static_cast<double>(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
+                              static_cast<double>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
     if (ending.timedOut)
     {
         return ending;
@@ -143,8 +147,9 @@ std::string GameProcess::Ending::Describe() const
     std::ostringstream text;
     if (timedOut)
     {
-        text << "still running after " << secondsAllowed
-             << " s and killed (the frame count given with --frames should have ended it; a hang?)";
+        // Little processor time in all that while is a hang; much is a machine too busy to run it.
+        text << "still running after " << secondsAllowed << " s (" << static_cast<int>(processorSeconds)
+             << " s of processor time) and killed: the frame count given with --frames should have ended it";
     }
     else if (exited)
     {
