@@ -44,7 +44,7 @@ protected:
         }
     }
 
-    bool Run(const std::string& script, int frames, const std::vector<std::string>& shots)
+    testing::AssertionResult Run(const std::string& script, int frames, const std::vector<std::string>& shots)
     {
         std::vector<std::string> options = {"--windowed", "--frames", std::to_string(frames), "--input",
                                             std::string(WF_FIXTURES_DIR) + "/play/" + script};

@@ -5,12 +5,14 @@
 #include <chrono>
 #include <csignal>
 #include <cstdio>
+#include <cstring>
 #include <fcntl.h>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <memory>
 #include <spawn.h>
 #include <sstream>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <thread>
 
@@ -30,7 +32,8 @@ std::string GameProcess::SampleData()
 std::vector<std::string> GameProcess::Headless(const std::vector<std::string>& more) const
 {
     std::vector<std::string> options = {
-        "--headless", "--fixed-step", "--save-dir", (mFolder / "saves").string(), "--data", SampleData()};
+        "--headless", "--fixed-step", "--windowed", "--save-dir", (mFolder / "saves").string(),
+        "--data",     SampleData()};
     options.insert(options.end(), more.begin(), more.end());
     return options;
 }
@@ -72,22 +75,33 @@ pid_t GameProcess::Start(const std::vector<std::string>& options) const
 GameProcess::Ending GameProcess::Wait(pid_t child, int secondsAllowed)
 {
     Ending ending;
+    ending.secondsAllowed = secondsAllowed;
     if (child <= 0)
     {
         return ending;
     }
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(secondsAllowed);
+    // Only a hung run is ever cut short here: the game's own frame count ends every run that works.
+    const auto started = std::chrono::steady_clock::now();
+    const auto deadline = started + std::chrono::seconds(secondsAllowed);
     int status = 0;
-    while (waitpid(child, &status, WNOHANG) == 0)
+    rusage usage{};
+    while (wait4(child, &status, WNOHANG, &usage) == 0)
     {
         if (std::chrono::steady_clock::now() > deadline)
         {
             kill(child, SIGKILL);
-            waitpid(child, &status, 0);
+            wait4(child, &status, 0, &usage);
             ending.timedOut = true;
-            return ending;
+            break;
         }
         std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    ending.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
+    ending.processorSeconds = static_cast<double>(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
+                              static_cast<double>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+    if (ending.timedOut)
+    {
+        return ending;
     }
     ending.exited = WIFEXITED(status);
     ending.code = ending.exited ? WEXITSTATUS(status) : -1;
@@ -95,9 +109,72 @@ GameProcess::Ending GameProcess::Wait(pid_t child, int secondsAllowed)
     return ending;
 }
 
+GameProcess::Ending GameProcess::Finish(pid_t child, const std::vector<std::string>& options,
+                                        int secondsAllowed) const
+{
+    Ending ending = Wait(child, secondsAllowed);
+    std::string account = "the game in " + mFolder.string() + " with";
+    for (const std::string& option : options)
+    {
+        account += " " + option;
+    }
+    if (child <= 0)
+    {
+        account += " (it could not be started)";
+    }
+    // The end of what it said: a sanitizer's report or the game's own complaint.
+    std::string errors = ReadFile("err.txt");
+    constexpr std::size_t kErrorTail = 4000;
+    if (errors.size() > kErrorTail)
+    {
+        errors = "..." + errors.substr(errors.size() - kErrorTail);
+    }
+    if (!errors.empty())
+    {
+        account += "\nits err.txt:\n" + errors;
+    }
+    ending.account = account;
+    return ending;
+}
+
 GameProcess::Ending GameProcess::Run(const std::vector<std::string>& options, int secondsAllowed) const
 {
-    return Wait(Start(options), secondsAllowed);
+    return Finish(Start(options), options, secondsAllowed);
+}
+
+std::string GameProcess::Ending::Describe() const
+{
+    std::ostringstream text;
+    if (timedOut)
+    {
+        // Little processor time in all that while is a hang; much is a machine too busy to run it.
+        text << "still running after " << secondsAllowed << " s (" << static_cast<int>(processorSeconds)
+             << " s of processor time) and killed: the frame count given with --frames should have ended it";
+    }
+    else if (exited)
+    {
+        text << "exited with " << code << " after " << static_cast<int>(seconds) << " s";
+    }
+    else if (signal != 0)
+    {
+        text << "killed by signal " << signal << " (" << strsignal(signal) << ") after "
+             << static_cast<int>(seconds) << " s";
+    }
+    else
+    {
+        text << "never started";
+    }
+    return text.str();
+}
+
+testing::AssertionResult GameProcess::Ending::ExitedWith(int expected) const
+{
+    if (exited && code == expected)
+    {
+        return testing::AssertionSuccess();
+    }
+    return testing::AssertionFailure() << "expected an exit with " << expected << ", but the run "
+                                       << Describe() << (account.empty() ? "" : ": ") << account;
 }
 
 std::string GameProcess::ReadFile(const std::string& name) const

@@ -20,7 +20,7 @@ namespace
 class MainMenuScenario : public SaveFolderTest
 {
 protected:
-    bool Run(const std::string& input, const std::vector<std::string>& more)
+    testing::AssertionResult Run(const std::string& input, const std::vector<std::string>& more)
     {
         mGame.WriteFile("in.txt", "1 click left\n3 click left\n" + input);
         std::vector<std::string> options =

@@ -96,13 +96,27 @@ TEST_F(ProgramScenario, TheExitButtonAsksAndYesEndsTheGameAfterSaving)
 TEST_F(ProgramScenario, ASecondInstanceSaysSoAndEndsAtOnceWithZero)
 {
     const pid_t first = mGame.Start(mGame.Headless());
-    // Wait until the first holds its lock: its log appears once the engine runs.
-    for (int tries = 0; tries < 200 && !std::filesystem::exists(mGame.PathOf("log.log")); ++tries)
+    // Wait until the first holds its lock: it writes its process id into the lock file once it has it.
+    // However long a busy machine takes to start it, the second starts only then.
+    const std::string holder = std::to_string(first) + "\n";
+    const auto deadline =
+        std::chrono::steady_clock::now() + std::chrono::seconds(GameProcess::kSecondsAllowed);
+    while (mGame.ReadFile("saves/wrenfold.lock") != holder && kill(first, 0) == 0 &&
+           std::chrono::steady_clock::now() < deadline)
     {
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
     }
+    const bool holds = mGame.ReadFile("saves/wrenfold.lock") == holder;
+    if (!holds)
+    {
+        kill(first, SIGKILL);
+        GameProcess::Wait(first);
+    }
+    ASSERT_TRUE(holds) << "the first game never wrote its process id into its lock file: "
+                       << mGame.ReadFile("err.txt");
     GameProcess second("second");
-    EXPECT_TRUE(second.Run(mGame.Headless({"--frames", "100000"}), 30).ExitedWith(0));
+    // It only starts and finds the lock taken; the limit ends it should it play on instead.
+    EXPECT_TRUE(second.Run(mGame.Headless({"--frames", "100000"}), 120).ExitedWith(0));
     EXPECT_EQ(second.ReadFile("err.txt"), "wrenfold: already running with save folder " +
                                               mGame.PathOf("saves").string() +
                                               "; asked it to come to the front\n");

@@ -14,13 +14,14 @@ namespace
 class ScriptedPlayScenarioTest : public testing::Test
 {
 protected:
-    // The exit code; a run that does not end within a minute counts as -1.
+    // The exit code; a run that hangs counts as -1.
     int Play(const std::string& script, const std::vector<std::string>& more = {}) const
     {
         mGame.WriteFile("input.txt", script);
         std::vector<std::string> options = mGame.Headless({"--input", "input.txt"});
         options.insert(options.end(), more.begin(), more.end());
-        const GameProcess::Ending ending = mGame.Run(options, 60);
+        const GameProcess::Ending ending = mGame.Run(options);
+        EXPECT_TRUE(ending.exited) << ending.Describe() << ": " << ending.account;
         return ending.exited ? ending.code : -1;
     }
 

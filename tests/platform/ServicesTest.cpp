@@ -9,6 +9,8 @@
 #include <cstdlib>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <string>
+#include <unistd.h>
 
 namespace
 {
@@ -101,7 +103,9 @@ TEST(Folders, RelativeFoldersResolveAgainstTheStartFolder)
 
 TEST(SingleInstance, ASecondHolderOfTheSameFolderIsRefusedUntilTheFirstEnds)
 {
-    const std::string folder = std::filesystem::temp_directory_path() / "wrenfold-instance-test";
+    // A folder of this process's own: another test run on the machine holds a lock of its own.
+    const std::string folder =
+        std::filesystem::temp_directory_path() / ("wrenfold-instance-test-" + std::to_string(::getpid()));
     ASSERT_TRUE(Platform::Folders::MakeFolders(folder));
     {
         Platform::SingleInstance first(folder);
@@ -109,8 +113,11 @@ TEST(SingleInstance, ASecondHolderOfTheSameFolderIsRefusedUntilTheFirstEnds)
         Platform::SingleInstance second(folder);
         EXPECT_EQ(second.GetResult(), Platform::SingleInstance::Result::AlreadyRunning);
     }
-    Platform::SingleInstance again(folder);
-    EXPECT_EQ(again.GetResult(), Platform::SingleInstance::Result::Acquired);
+    {
+        Platform::SingleInstance again(folder);
+        EXPECT_EQ(again.GetResult(), Platform::SingleInstance::Result::Acquired);
+    }
+    std::filesystem::remove_all(folder);
 }
 
 TEST(ThreadControl, PinningReturnsThePreviousMaskAndCanBeUndone)

@@ -5,12 +5,14 @@ set -euo pipefail
 top="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
 seconds="${WF_FUZZ_SECONDS:-3}"
 build="$top/build/fuzz"
+# test.sh builds this beside its other builds at a lower priority; the fuzzing itself runs at the usual one.
+niceness="${WF_FUZZ_BUILD_NICENESS:-0}"
 
 if [ ! -f "$build/build.ninja" ]; then
   CC=clang CXX=clang++ cmake -S "$top" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DWF_FUZZ=ON \
     -DWF_BUILD_TESTS=OFF >/dev/null
 fi
-cmake --build "$build" --target wf_fuzz_targets
+nice -n "$niceness" cmake --build "$build" --target wf_fuzz_targets
 
 declare -A seeds=(
   [UserList]=Users.dat [Settings]=Save2_1.dat [Achievements]=Save2_2.dat [Upgrades]=Save2_3.dat

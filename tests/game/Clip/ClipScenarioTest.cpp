@@ -33,7 +33,7 @@ protected:
     }
 
     // Skips the logos and clicks the main menu's Play once it shows (frame 100); then the extra lines.
-    bool Run(const std::string& moreInput, const std::vector<std::string>& more)
+    testing::AssertionResult Run(const std::string& moreInput, const std::vector<std::string>& more)
     {
         mGame.WriteFile("input.txt",
                         "1 click left\n3 click left\n99 move 156 368\n100 click left\n" + moreInput);

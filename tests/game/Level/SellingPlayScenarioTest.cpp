@@ -95,10 +95,10 @@ TEST(SellingPlayScenario, LevelOneIsWonBySellingAndTwoRunsWriteTheSameFiles)
     PrepareBeginner(second);
     const pid_t firstRun = first.Start(PlayThrough(first));
     const pid_t secondRun = second.Start(PlayThrough(second));
-    const GameProcess::Ending firstEnding = GameProcess::Wait(firstRun);
-    const GameProcess::Ending secondEnding = GameProcess::Wait(secondRun);
-    ASSERT_TRUE(firstEnding.ExitedWith(0)) << first.ReadFile("err.txt");
-    ASSERT_TRUE(secondEnding.ExitedWith(0)) << second.ReadFile("err.txt");
+    const GameProcess::Ending firstEnding = first.Finish(firstRun, PlayThrough(first));
+    const GameProcess::Ending secondEnding = second.Finish(secondRun, PlayThrough(second));
+    ASSERT_TRUE(firstEnding.ExitedWith(0));
+    ASSERT_TRUE(secondEnding.ExitedWith(0));
     EXPECT_FALSE(std::filesystem::exists(first.PathOf("Assert.txt"))) << first.ReadFile("Assert.txt");
 
     // The statistics window over the field, its gold cup counted; then the world map, whose level-2

@@ -109,7 +109,7 @@ TEST_F(JuiceRunScenario, TheBoyAndTheFairyFetchTheirInputsAndCarryTheirProductsI
     const std::vector<std::string> options = GameProcess::WindowedWithSaves(
         mFolder, {"--frames", "4300", "--input", "input.txt", "--screenshot", "1040:stairs.png",
                   "--screenshot", "3620:fairy.png", "--screenshot", "4290:juice.png"});
-    ASSERT_TRUE(mGame.Run(options, 300).ExitedWith(0));
+    ASSERT_TRUE(mGame.Run(options).ExitedWith(0));
     EXPECT_FALSE(std::filesystem::exists(mGame.PathOf("Assert.txt"))) << mGame.ReadFile("Assert.txt");
     for (const char* picture : {"stairs.png", "fairy.png", "juice.png"})
     {
