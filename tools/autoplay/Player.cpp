@@ -57,8 +57,6 @@ constexpr std::uint64_t kStuckFrames = 60 * 60;
 // Frames between looks at the same kind of chore, so that the field's people get to act.
 constexpr std::uint64_t kStoreVisitGap = 90;
 constexpr std::uint64_t kUpgradeLookGap = 600;
-// Money spent on production for profit only beyond this much (and what the goals' buildings need).
-constexpr std::int32_t kSpareMoney = 300;
 
 Korrin::Vector2 CentreOf(const Korrin::Rect& rect)
 {
@@ -464,51 +462,7 @@ std::map<std::uint8_t, std::int32_t> Player::Wanted() const
     {
         wanted[goods] += count;
     }
-    // While the money goal is open and money is to spare, the inputs of the manned buildings whose
-    // products sell at a profit.
-    if (GoalMoneyLeft() > 0 && Money() >= Reserve() + kSpareMoney)
-    {
-        if (Level* level = RunningLevel())
-        {
-            for (EntityBuilding* building : EntitiesOf<EntityBuilding>(*level))
-            {
-                if (SellsAtProfit(*building))
-                {
-                    const BuildingKind& kind = *building->GetKind();
-                    wanted[kind.firstInput] += 2;
-                    if (kind.fairy && kind.secondInput != kind.firstInput)
-                    {
-                        wanted[kind.secondInput] += 2;
-                    }
-                }
-            }
-        }
-    }
     return wanted;
-}
-
-bool Player::SellsAtProfit(const EntityBuilding& building) const
-{
-    const BuildingKind* kind = building.GetKind();
-    if (kind == nullptr || building.IsForSale() || building.GetWorker() == nullptr ||
-        !building.GetWorker()->IsActive())
-    {
-        return false;
-    }
-    auto inputCost = [this](std::uint8_t goods)
-    {
-        // A crop the gardens grow costs a third of its seeds; anything else the storehouse's price.
-        return Growable(goods) ? TableCost::GetGoodsCost(goods - Plant::kCarrot) / 3
-                               : static_cast<std::int32_t>(TableCost::GetStoreHousePrice(goods));
-    };
-    std::int32_t cost = EntityTask::OrderPrice(kind->product) + inputCost(kind->firstInput);
-    if (kind->fairy)
-    {
-        cost += inputCost(kind->secondInput);
-    }
-    return TableCost::GetStoreHousePrice(kind->firstInput) > 0 || Growable(kind->firstInput)
-               ? static_cast<std::int32_t>(TableCost::GetSalePrice(kind->product)) > cost
-               : false;
 }
 
 std::string Player::KindName(std::uint8_t type)
@@ -758,22 +712,7 @@ bool Player::ClickObjectThenButton(Clickable& object, const std::string& button,
     {
         return false;
     }
-    // A button clicked again and again without effect rests a while, so the other chores go on.
-    const std::string key = std::to_string(reinterpret_cast<std::uintptr_t>(&object)) + button;
-    if (const auto resting = mResting.find(key); resting != mResting.end() && mFrame < resting->second)
-    {
-        return false;
-    }
-    mRepeats = key == mLastButton ? mRepeats + 1 : 0;
-    mLastButton = key;
-    if (mRepeats >= 4)
-    {
-        mResting[key] = mFrame + 600;
-        mRepeats = 0;
-        return false;
-    }
-    Trace("panel button %s (page %d, money %d)", button.c_str(),
-          GamePanel::Peek() != nullptr ? GamePanel::Peek()->GetCurrent() : -1, Money());
+    Trace("panel button %s", button.c_str());
     hands.Click(at.x, at.y);
     hands.Wait(2);
     return true;
@@ -1023,21 +962,6 @@ bool Player::TendBuildings(Hands& hands)
                     break;
                 }
             }
-        }
-        if (order < 0 && GoalMoneyLeft() > 0 && Money() >= Reserve() + kSpareMoney &&
-            SellsAtProfit(*building))
-        {
-            // Its product sells at a profit: made from inputs the goals do not need.
-            const auto goalInput = goals.find(kind->firstInput);
-            const std::int32_t kept = goalInput != goals.end() ? goalInput->second : 0;
-            if (building->GetTaskCount() < std::min<std::size_t>(2, building->GetTaskLimit()) &&
-                InStock(kind->firstInput) > kept + static_cast<std::int32_t>(building->GetTaskCount()) &&
-                Affords(EntityTask::OrderPrice(kind->product)) &&
-                ClickObjectThenButton(*building, "BUILDING_TASK1", hands, 0))
-            {
-                return true;
-            }
-            continue;
         }
         if (order < 0)
         {

@@ -99,8 +99,6 @@ private:
     // Whether the storehouse window's goods are worth buying, with this much already spent in the visit;
     // grownPass: the pass over crops the gardens could grow.
     bool WorthBuying(std::uint8_t goods, std::int32_t alsoBought, std::int32_t spent, bool grownPass) const;
-    // A manned building whose first product sells for more than its order and inputs cost.
-    bool SellsAtProfit(const EntityBuilding& building) const;
     // A crop one of the level's gardens can grow now.
     bool Growable(std::uint8_t goods) const;
     std::int32_t InStock(std::uint8_t goods) const;
@@ -128,7 +126,4 @@ private:
     int mTipLooks = 0;
     bool mSawClip = false;
     bool mToldBuyList = false;
-    std::string mLastButton;
-    int mRepeats = 0;
-    std::map<std::string, std::uint64_t> mResting;
 };
