@@ -712,6 +712,20 @@ bool Player::ClickObjectThenButton(Clickable& object, const std::string& button,
     {
         return false;
     }
+    // A button clicked again and again without effect rests a while, so the other chores go on.
+    const std::string key = std::to_string(reinterpret_cast<std::uintptr_t>(&object)) + button;
+    if (const auto resting = mResting.find(key); resting != mResting.end() && mFrame < resting->second)
+    {
+        return false;
+    }
+    mRepeats = key == mLastButton ? mRepeats + 1 : 0;
+    mLastButton = key;
+    if (mRepeats >= 4)
+    {
+        mResting[key] = mFrame + 600;
+        mRepeats = 0;
+        return false;
+    }
     Trace("panel button %s", button.c_str());
     hands.Click(at.x, at.y);
     hands.Wait(2);

@@ -126,4 +126,7 @@ private:
     int mTipLooks = 0;
     bool mSawClip = false;
     bool mToldBuyList = false;
+    std::string mLastButton;
+    int mRepeats = 0;
+    std::map<std::string, std::uint64_t> mResting;
 };
