@@ -284,7 +284,11 @@ void Level::OfferStorehouseGoods(const LevelFile& file)
     storehouse->GetBuyList().clear();
     for (const std::uint8_t code : file.storeGoods)
     {
-        storehouse->GetBuyList()[GoodsFromFileCode(code)] = 1;
+        // An unknown code (logged) is no goods: it would show an empty row sold at no price.
+        if (const std::uint8_t goods = GoodsFromFileCode(code); goods != 0)
+        {
+            storehouse->GetBuyList()[goods] = 1;
+        }
     }
 }
 
