@@ -94,6 +94,7 @@ std::string FileSysLocal::LocatePath(const std::string& path)
 
 bool FileSysLocal::ReadFile(const std::string& path, FileData& data, const char* mode)
 {
+    const ReportFileScope reportsOfTheFile(path);
     if (!IsReadingMode(mode))
     {
         if (LogManager* log = Log())

@@ -43,6 +43,7 @@ LocaleManager* LocaleManager::GetInstance()
 
 void LocaleManager::Load(const std::string& fileName)
 {
+    mRequestedFiles += (mRequestedFiles.empty() ? "" : ", ") + fileName;
     FileData data;
     FileSysManager* files = FileSysManager::GetInstance();
     if (files == nullptr || !files->FindFileData(fileName, data, "rb"))
@@ -126,6 +127,8 @@ std::u16string_view LocaleManager::getStringByNameAsUtf16(std::string_view name)
     if (found == mTexts.end())
     {
         LogMissingName(name);
+        // A text missing from the tables is a fault of the tables asked for (a damaged one holds less).
+        const ReportFileScope reportsOfTheTables(mRequestedFiles);
         const std::string message = "Don't find getStringByNameAsUtf16: " + std::string(name);
         if (LogManager* log = LogManager::Peek())
         {

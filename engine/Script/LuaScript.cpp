@@ -53,7 +53,10 @@ LuaScript::~LuaScript()
 LuaScript::LoadResult LuaScript::LoadFile(const std::string& name, IfMissing ifMissing)
 {
     const std::string lowered = ToLower(name);
+    // Reports raised while this script's data is read, here or by its caller, are caused by its file.
+    mReportScope.reset();
     mFileName = lowered;
+    mReportScope.emplace(mFileName);
     mError.clear();
     mLoadResult = Load(lowered, ifMissing);
     return mLoadResult;
