@@ -3,6 +3,7 @@
 #include "engine/File/FileData.h"
 #include "engine/Log/LogManager.h"
 #include "engine/Log/ReportAssert.h"
+#include "engine/Log/ReportFileScope.h"
 #include "engine/Util/ValueText.h"
 
 #include <algorithm>

@@ -72,10 +72,4 @@ void LogManager::WriteStamped(std::ostream& stream, std::string_view text)
     stream.flush();
 }
 
-bool LogManager::FirstReportAbout(const std::string& file)
-{
-    const std::lock_guard<std::mutex> hold(mLock);
-    return mReportedFiles.insert(file).second;
-}
-
 } // namespace Korrin

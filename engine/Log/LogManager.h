@@ -6,7 +6,6 @@
 #include <map>
 #include <memory>
 #include <mutex>
-#include <set>
 #include <string>
 #include <string_view>
 
@@ -33,15 +32,10 @@ public:
     void WriteDefault(const std::string& text);
     static void WriteStamped(std::ostream& stream, std::string_view text);
 
-    // True the first time a report is caused by that data file while this log lives; later reports of
-    // the file are only written here.
-    bool FirstReportAbout(const std::string& file);
-
 private:
     std::map<std::string, std::unique_ptr<std::ofstream>> mStreams;
     // Lines may come from the sound thread as well: formatting and writing are one step.
     std::mutex mLock;
-    std::set<std::string> mReportedFiles;
 };
 
 } // namespace Korrin

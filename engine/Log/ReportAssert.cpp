@@ -1,14 +1,11 @@
 #include "engine/Log/ReportAssert.h"
 
-#include "engine/Log/LogManager.h"
+#include "engine/Log/ReportFileScope.h"
 #include "platform/Message.h"
 #include "platform/MessageBox.h"
 #include "platform/Process.h"
 
-#include <algorithm>
 #include <cstdio>
-#include <iterator>
-#include <vector>
 
 namespace Korrin
 {
@@ -33,42 +30,6 @@ void WriteReportFile(const std::string& text)
     std::fclose(file);
 }
 
-// The scopes alive on this thread, oldest first. A scope leaves from wherever it stands, so scopes that
-// end out of order (two scripts of one function) leave the others right.
-thread_local std::vector<const ReportFileScope*> tFileScopes;
-
-// The same file under its other spellings (a folder before it, other capitals) is one file.
-std::string FileKey(std::string_view file)
-{
-    const std::size_t slash = file.find_last_of("/\\");
-    std::string key(slash == std::string_view::npos ? file : file.substr(slash + 1));
-    for (char& c : key)
-    {
-        if (c >= 'A' && c <= 'Z')
-        {
-            c = static_cast<char>(c - 'A' + 'a');
-        }
-    }
-    return key;
-}
-
-// True when the report is one more of a file that has already asked: it is then written to the log.
-bool LoggedOnly(const std::string& description)
-{
-    LogManager* log = LogManager::Peek();
-    if (tFileScopes.empty() || tFileScopes.back()->File().empty() || log == nullptr)
-    {
-        return false;
-    }
-    const std::string file(tFileScopes.back()->File());
-    if (log->FirstReportAbout(FileKey(file)))
-    {
-        return false;
-    }
-    log->Write("Report (not asked again, its file %s is damaged): %s", file.c_str(), description.c_str());
-    return true;
-}
-
 int AskUser(const std::string& description, const std::string& module, const char* file, int line)
 {
     const std::string text = FormatAssertReport(description, module, file, line);
@@ -83,20 +44,6 @@ int AskUser(const std::string& description, const std::string& module, const cha
 
 } // namespace
 
-ReportFileScope::ReportFileScope(std::string_view file) : mFile(file)
-{
-    tFileScopes.push_back(this);
-}
-
-ReportFileScope::~ReportFileScope()
-{
-    const auto self = std::find(tFileScopes.rbegin(), tFileScopes.rend(), this);
-    if (self != tFileScopes.rend())
-    {
-        tFileScopes.erase(std::next(self).base());
-    }
-}
-
 std::string FormatAssertReport(const std::string& description, const std::string& module, const char* file,
                                int line)
 {
@@ -106,7 +53,7 @@ std::string FormatAssertReport(const std::string& description, const std::string
 
 int ReportAssert(const std::string& description, const std::string& module, const char* file, int line)
 {
-    if (LoggedOnly(description))
+    if (ReportFileScope::LoggedOnly(description))
     {
         return Platform::DialogButton::Ok;
     }
@@ -115,7 +62,7 @@ int ReportAssert(const std::string& description, const std::string& module, cons
 
 void ReportAndBreak(const std::string& description, const std::string& module, const char* file, int line)
 {
-    if (LoggedOnly(description))
+    if (ReportFileScope::LoggedOnly(description))
     {
         return;
     }

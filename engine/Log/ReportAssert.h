@@ -1,7 +1,6 @@
 #pragma once
 
 #include <string>
-#include <string_view>
 
 namespace Korrin
 {
@@ -18,25 +17,6 @@ int ReportAssert(const std::string& description, const std::string& module, cons
 // The text of a report, as written to "Assert.txt" and shown in the box.
 std::string FormatAssertReport(const std::string& description, const std::string& module, const char* file,
                                int line);
-
-// The data file being read or used on this thread while it lives: a report raised meanwhile is caused by
-// that file. Only the first report caused by a file asks; later ones go to the log only, so that one
-// damaged file does not hold the player in a row of boxes. Scopes nest; the newest one alive names the
-// file. Without a log open every report asks, as there is nowhere else to say it. The name must outlive
-// the scope.
-class ReportFileScope
-{
-public:
-    explicit ReportFileScope(std::string_view file);
-    ~ReportFileScope();
-    ReportFileScope(const ReportFileScope&) = delete;
-    ReportFileScope& operator=(const ReportFileScope&) = delete;
-
-    std::string_view File() const { return mFile; }
-
-private:
-    std::string_view mFile;
-};
 
 // What every check does: report, and on OK stop at a breakpoint in the failing code when a debugger is
 // attached. Without one, and when a debugger goes on past it, the caller goes on with a safe value.

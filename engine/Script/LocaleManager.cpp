@@ -4,6 +4,7 @@
 #include "engine/File/FileSysManager.h"
 #include "engine/Log/LogManager.h"
 #include "engine/Log/ReportAssert.h"
+#include "engine/Log/ReportFileScope.h"
 
 #include <iterator>
 #include <pugixml.hpp>
@@ -43,11 +44,11 @@ LocaleManager* LocaleManager::GetInstance()
 
 void LocaleManager::Load(const std::string& fileName)
 {
-    mRequestedFiles += (mRequestedFiles.empty() ? "" : ", ") + fileName;
     FileData data;
     FileSysManager* files = FileSysManager::GetInstance();
     if (files == nullptr || !files->FindFileData(fileName, data, "rb"))
     {
+        mDamagedFiles += (mDamagedFiles.empty() ? "" : ", ") + fileName;
         ReportAndBreak("File not load: " + fileName, kEngineModule, kSource, 32);
         return;
     }
@@ -61,6 +62,7 @@ void LocaleManager::AddEntries(const std::string& fileName, const char* bytes, s
     if (!parsed)
     {
         // A damaged table adds nothing rather than whatever came before the damage.
+        mDamagedFiles += (mDamagedFiles.empty() ? "" : ", ") + fileName;
         if (LogManager* log = LogManager::Peek())
         {
             log->Write("LocaleManager::Load %s: %s at byte %lld", fileName.c_str(), parsed.description(),
@@ -127,8 +129,9 @@ std::u16string_view LocaleManager::getStringByNameAsUtf16(std::string_view name)
     if (found == mTexts.end())
     {
         LogMissingName(name);
-        // A text missing from the tables is a fault of the tables asked for (a damaged one holds less).
-        const ReportFileScope reportsOfTheTables(mRequestedFiles);
+        // With a damaged table loaded, a missing text is most likely its fault (it holds less than it
+        // should).
+        const ReportFileScope reportsOfTheTables(mDamagedFiles);
         const std::string message = "Don't find getStringByNameAsUtf16: " + std::string(name);
         if (LogManager* log = LogManager::Peek())
         {

@@ -46,8 +46,8 @@ private:
 
     std::map<std::string, Entry, std::less<>> mTexts;
     std::vector<std::string> mFileNames;
-    // The tables asked for, loaded or not, as the reports of missing texts name them.
-    std::string mRequestedFiles;
+    // The tables that could not be read, which the reports of missing texts are then caused by.
+    std::string mDamagedFiles;
 };
 
 } // namespace Korrin

@@ -1,10 +1,8 @@
 #pragma once
 
-#include "engine/Log/ReportAssert.h"
 #include "engine/Script/LuaValue.h"
 
 #include <lua.hpp>
-#include <optional>
 #include <string>
 
 namespace Korrin
@@ -58,8 +56,6 @@ private:
     bool mOpen = false;
     // The last load: the file's name, how it ended and, for a script that failed, the interpreter's message.
     std::string mFileName;
-    // While the script lives, the reports of its data name its file.
-    std::optional<ReportFileScope> mReportScope;
     LoadResult mLoadResult = LoadResult::Ran;
     std::string mError;
 };
