@@ -47,7 +47,9 @@ void Texture::TakeDecoded() const
     if (!mTexture)
     {
         // Its header was sound, so it was taken as loaded; it draws as a sprite without a picture.
-        LogManager::GetInstance()->Write("Create Texture Failed: %s (broken past its header)", mName.c_str());
+        LogManager::GetInstance()->Write("Create Texture Failed: %s (damaged past its header: cut short or "
+                                         "broken; not used)",
+                                         mName.c_str());
     }
     else if (!mTexture->DecodeDamage().empty())
     {
@@ -165,7 +167,8 @@ bool Texture::LoadPicture(const std::string& name, DecodeWorkers* workers)
                    : nullptr;
     if (!mTexture)
     {
-        LogManager::GetInstance()->Write("Create Texture Failed: %s", name.c_str());
+        LogManager::GetInstance()->Write("Create Texture Failed: %s (%s)", name.c_str(),
+                                         PictureFault(data.GetData(), data.GetSize()).c_str());
         return false;
     }
     mWidth = static_cast<float>(width);
