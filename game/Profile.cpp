@@ -516,6 +516,10 @@ void Profile::ApplyDefaultSettings(bool apply)
             mSettings.musicVolume = DefaultVolume(defaults, "Music");
             mSettings.soundVolume = DefaultVolume(defaults, "Sound");
         }
+        else
+        {
+            config.LogFault("no table \"DefaultSettings\"; the volumes start at 0.7");
+        }
     }
     ApplySettings();
 }

@@ -5,6 +5,7 @@
 #include "engine/Render/AnimatedMesh.h"
 #include "engine/Render/RenderSystem.h"
 #include "engine/Render/Sprite.h"
+#include "game/Entity/BuildingKind.h"
 #include "game/Entity/BuildingWorker.h"
 #include "game/Entity/EntityBuilding.h"
 #include "game/GUI/AchievementSystem.h"
