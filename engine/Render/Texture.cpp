@@ -47,9 +47,7 @@ void Texture::TakeDecoded() const
     if (!mTexture)
     {
         // Its header was sound, so it was taken as loaded; it draws as a sprite without a picture.
-        LogManager::GetInstance()->Write("Create Texture Failed: %s (damaged past its header: cut short or "
-                                         "broken; not used)",
-                                         mName.c_str());
+        LogManager::GetInstance()->Write("Create Texture Failed: %s (broken past its header)", mName.c_str());
     }
     else if (!mTexture->DecodeDamage().empty())
     {
