@@ -105,6 +105,7 @@ public:
         const std::filesystem::path sample = GameProcess::SampleData();
         const std::filesystem::path data = mGame.PathOf("data");
         // Linked, not copied: the damaged file alone is written anew, so the sample data stays whole.
+        std::filesystem::create_directories(data);
         std::filesystem::copy(sample / "media", data / "media",
                               std::filesystem::copy_options::recursive |
                                   std::filesystem::copy_options::create_hard_links);
