@@ -51,6 +51,10 @@ void GameApplication::MountDataFolders()
     Korrin::LuaScript config;
     config.LoadFile("config.cfg", Korrin::LuaScript::IfMissing::Report);
     Korrin::LuaStackGuard guard(config.GetState());
+    if (!config.GetGlobal("FileSysLocal").IsTable())
+    {
+        config.LogFault("no table \"FileSysLocal\"; only \"media\" is searched");
+    }
     config.GetGlobal("FileSysLocal")
         .ForEachElement(
             [files](int, const LuaValue& folder)

@@ -408,7 +408,14 @@ void Profile::DeleteUser()
     {
         return;
     }
-    currentPlayer = mPlayers[static_cast<std::size_t>(mSelectedIndex)].number;
+    const std::uint32_t deleted = mPlayers[static_cast<std::size_t>(mSelectedIndex)].number;
+    // The player being left keeps the progress made since the last save, as when a player is created;
+    // only a listed player is saved, since after a refused list the current number may be another's.
+    if (mPlayers.size() > 1 && mLoaded && currentPlayer != deleted && IsListed(currentPlayer))
+    {
+        SaveAll();
+    }
+    currentPlayer = deleted;
     if (mPlayers.size() <= 1)
     {
         return;
@@ -508,6 +515,10 @@ void Profile::ApplyDefaultSettings(bool apply)
         {
             mSettings.musicVolume = DefaultVolume(defaults, "Music");
             mSettings.soundVolume = DefaultVolume(defaults, "Sound");
+        }
+        else
+        {
+            config.LogFault("no table \"DefaultSettings\"; the volumes start at 0.7");
         }
     }
     ApplySettings();
@@ -687,7 +698,27 @@ bool Profile::SaveGame()
     {
         rewards->Save(out);
     }
-    return Write(GetSaveFileName(kLevelInPlay, currentPlayer), out);
+    const std::string path = GetSaveFileName(kLevelInPlay, currentPlayer);
+    KeepAsideUncontinuableSave(path);
+    return Write(path, out);
+}
+
+// A level save that cannot be continued (another version, too short to name its level) was only logged
+// when asked about; it is still the player's file, kept aside before a new save or a deletion replaces it.
+void Profile::KeepAsideUncontinuableSave(const std::string& path)
+{
+    std::vector<std::uint8_t> bytes;
+    if (!Read(path, bytes))
+    {
+        return;
+    }
+    Korrin::BinaryReader in(bytes);
+    const std::uint32_t version = in.ReadU32();
+    in.ReadI32();
+    if (!in.Ok() || version != SaveFormat::kVersion)
+    {
+        SaveFormat::Refused(path, "a saved level that cannot be continued");
+    }
 }
 
 // A question only: a file that cannot answer is logged and left where it is; it is judged (and kept aside
@@ -779,10 +810,17 @@ bool Profile::LoadLevelRecords(const std::string& path, const std::vector<std::u
     }
     // The reward queue was added to the layout later: a save that ends after the records has none. One
     // that begins but is cut short is damaged.
-    RewardAlertSystemGui* rewards = RewardWindow();
-    if (rewards != nullptr && !in.AtEnd() && (!rewards->Load(in) || !in.AtEnd()))
+    // Nothing of the reward window's reset before the load stays in the queue of a save that has none.
+    if (RewardAlertSystemGui* rewards = RewardWindow(); rewards != nullptr)
     {
-        return false;
+        if (in.AtEnd())
+        {
+            rewards->ClearPending();
+        }
+        else if (!rewards->Load(in) || !in.AtEnd())
+        {
+            return false;
+        }
     }
     const std::int32_t clean = std::clamp(sales, 0, kSalesGoal);
     if (clean != sales)
@@ -817,7 +855,12 @@ void Profile::RestartDamagedLevel(const std::string& path)
 void Profile::DeleteSavedGame()
 {
     const std::string path = GetSaveFileName(kLevelInPlay, currentPlayer);
-    if (!path.empty())
+    if (path.empty())
+    {
+        return;
+    }
+    KeepAsideUncontinuableSave(path);
+    if (!SaveFormat::IsKeptAsItIs(path))
     {
         Korrin::DiskFile::Remove(path);
     }

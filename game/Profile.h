@@ -134,6 +134,7 @@ private:
     bool LoadLevelRecords(const std::string& path, const std::vector<std::uint8_t>& bytes);
     void RestartDamagedLevel(const std::string& path);
     void ShowLevelWindows();
+    static void KeepAsideUncontinuableSave(const std::string& path);
 
     std::vector<Player> mPlayers;
     std::int32_t mSelectedIndex = 0;

@@ -3,6 +3,7 @@
 #include "engine/File/FileData.h"
 #include "engine/Log/LogManager.h"
 #include "engine/Log/ReportAssert.h"
+#include "engine/Log/ReportFileScope.h"
 #include "engine/Util/ValueText.h"
 
 #include <algorithm>
@@ -94,6 +95,7 @@ std::string FileSysLocal::LocatePath(const std::string& path)
 
 bool FileSysLocal::ReadFile(const std::string& path, FileData& data, const char* mode)
 {
+    const ReportFileScope reportsOfTheFile(path);
     if (!IsReadingMode(mode))
     {
         if (LogManager* log = Log())

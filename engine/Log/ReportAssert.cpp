@@ -1,5 +1,6 @@
 #include "engine/Log/ReportAssert.h"
 
+#include "engine/Log/ReportFileScope.h"
 #include "platform/Message.h"
 #include "platform/MessageBox.h"
 #include "platform/Process.h"
@@ -29,16 +30,7 @@ void WriteReportFile(const std::string& text)
     std::fclose(file);
 }
 
-} // namespace
-
-std::string FormatAssertReport(const std::string& description, const std::string& module, const char* file,
-                               int line)
-{
-    return "DLL Name:\n  " + module + "\n\nDeSrciption:\n  " + description + "\n\nFile:\n  " +
-           (file != nullptr ? file : "") + "\n\nLine:\n  " + std::to_string(line);
-}
-
-int ReportAssert(const std::string& description, const std::string& module, const char* file, int line)
+int AskUser(const std::string& description, const std::string& module, const char* file, int line)
 {
     const std::string text = FormatAssertReport(description, module, file, line);
     WriteReportFile(text);
@@ -50,9 +42,31 @@ int ReportAssert(const std::string& description, const std::string& module, cons
     return button;
 }
 
+} // namespace
+
+std::string FormatAssertReport(const std::string& description, const std::string& module, const char* file,
+                               int line)
+{
+    return "DLL Name:\n  " + module + "\n\nDeSrciption:\n  " + description + "\n\nFile:\n  " +
+           (file != nullptr ? file : "") + "\n\nLine:\n  " + std::to_string(line);
+}
+
+int ReportAssert(const std::string& description, const std::string& module, const char* file, int line)
+{
+    if (ReportFileScope::LoggedOnly(description))
+    {
+        return Platform::DialogButton::Ok;
+    }
+    return AskUser(description, module, file, line);
+}
+
 void ReportAndBreak(const std::string& description, const std::string& module, const char* file, int line)
 {
-    if (ReportAssert(description, module, file, line) == Platform::DialogButton::Ok)
+    if (ReportFileScope::LoggedOnly(description))
+    {
+        return;
+    }
+    if (AskUser(description, module, file, line) == Platform::DialogButton::Ok)
     {
         Platform::Process::Break();
     }

@@ -4,9 +4,27 @@
 #include "engine/File/FileSysManager.h"
 #include "engine/Log/LogManager.h"
 #include "platform/JpegDecoder.h"
+#include "platform/PngCodec.h"
 
 namespace Korrin
 {
+
+std::string PictureFault(const std::uint8_t* data, std::size_t size)
+{
+    if (data == nullptr || size == 0)
+    {
+        return "the file is empty";
+    }
+    if (Platform::PngCodec::IsPng(data, size))
+    {
+        return "a damaged PNG (cut short or broken), not used";
+    }
+    if (Platform::JpegDecoder::IsJpeg(data, size))
+    {
+        return "a damaged JPEG (cut short or broken), not used";
+    }
+    return "the file is not a picture (neither PNG nor JPEG), not used";
+}
 
 std::unique_ptr<JpegImage> LoadJpeg(const std::string& name)
 {
@@ -19,6 +37,10 @@ std::unique_ptr<JpegImage> LoadJpeg(const std::string& name)
     Platform::Image decoded;
     if (!Platform::JpegDecoder::Decode(data.GetData(), data.GetSize(), decoded))
     {
+        if (LogManager* log = LogManager::Peek())
+        {
+            log->Write("Texture %s: %s", name.c_str(), PictureFault(data.GetData(), data.GetSize()).c_str());
+        }
         return nullptr;
     }
     if (!decoded.damage.empty())

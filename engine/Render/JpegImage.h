@@ -27,7 +27,10 @@ struct JpegImage
     }
 };
 
-// Decodes a JPEG file of the file system; null when it is missing or broken.
+// Decodes a JPEG file of the file system; null when it is missing or broken (a broken one is logged).
 std::unique_ptr<JpegImage> LoadJpeg(const std::string& name);
+
+// What is wrong with picture bytes that do not decode, for the log line that names the file.
+std::string PictureFault(const std::uint8_t* data, std::size_t size);
 
 } // namespace Korrin

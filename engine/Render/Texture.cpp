@@ -165,7 +165,8 @@ bool Texture::LoadPicture(const std::string& name, DecodeWorkers* workers)
                    : nullptr;
     if (!mTexture)
     {
-        LogManager::GetInstance()->Write("Create Texture Failed: %s", name.c_str());
+        LogManager::GetInstance()->Write("Create Texture Failed: %s (%s)", name.c_str(),
+                                         PictureFault(data.GetData(), data.GetSize()).c_str());
         return false;
     }
     mWidth = static_cast<float>(width);

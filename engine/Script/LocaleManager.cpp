@@ -4,6 +4,7 @@
 #include "engine/File/FileSysManager.h"
 #include "engine/Log/LogManager.h"
 #include "engine/Log/ReportAssert.h"
+#include "engine/Log/ReportFileScope.h"
 
 #include <iterator>
 #include <pugixml.hpp>
@@ -47,6 +48,7 @@ void LocaleManager::Load(const std::string& fileName)
     FileSysManager* files = FileSysManager::GetInstance();
     if (files == nullptr || !files->FindFileData(fileName, data, "rb"))
     {
+        mDamagedFiles += (mDamagedFiles.empty() ? "" : ", ") + fileName;
         ReportAndBreak("File not load: " + fileName, kEngineModule, kSource, 32);
         return;
     }
@@ -60,6 +62,7 @@ void LocaleManager::AddEntries(const std::string& fileName, const char* bytes, s
     if (!parsed)
     {
         // A damaged table adds nothing rather than whatever came before the damage.
+        mDamagedFiles += (mDamagedFiles.empty() ? "" : ", ") + fileName;
         if (LogManager* log = LogManager::Peek())
         {
             log->Write("LocaleManager::Load %s: %s at byte %lld", fileName.c_str(), parsed.description(),
@@ -126,6 +129,9 @@ std::u16string_view LocaleManager::getStringByNameAsUtf16(std::string_view name)
     if (found == mTexts.end())
     {
         LogMissingName(name);
+        // With a damaged table loaded, a missing text is most likely its fault (it holds less than it
+        // should).
+        const ReportFileScope reportsOfTheTables(mDamagedFiles);
         const std::string message = "Don't find getStringByNameAsUtf16: " + std::string(name);
         if (LogManager* log = LogManager::Peek())
         {

@@ -46,6 +46,8 @@ private:
 
     std::map<std::string, Entry, std::less<>> mTexts;
     std::vector<std::string> mFileNames;
+    // The tables that could not be read, which the reports of missing texts are then caused by.
+    std::string mDamagedFiles;
 };
 
 } // namespace Korrin

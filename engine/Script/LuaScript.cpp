@@ -4,6 +4,7 @@
 #include "engine/File/FileSysManager.h"
 #include "engine/Log/LogManager.h"
 #include "engine/Log/ReportAssert.h"
+#include "engine/Log/ReportFileScope.h"
 #include "engine/Script/LuaChunkCache.h"
 #include "engine/Util/ValueText.h"
 
@@ -44,6 +45,7 @@ LuaScript::LuaScript() : mState(luaL_newstate())
 
 LuaScript::~LuaScript()
 {
+    ReportFileScope::Leave(this);
     if (mOpen)
     {
         lua_close(mState);
@@ -54,6 +56,8 @@ LuaScript::LoadResult LuaScript::LoadFile(const std::string& name, IfMissing ifM
 {
     const std::string lowered = ToLower(name);
     mFileName = lowered;
+    // Reports raised while this script's data is read, here or by its caller, are caused by its file.
+    ReportFileScope::Enter(this, mFileName);
     mError.clear();
     mLoadResult = Load(lowered, ifMissing);
     return mLoadResult;

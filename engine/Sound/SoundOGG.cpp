@@ -20,6 +20,30 @@ constexpr std::int64_t kMaxPcmBytes = std::int64_t{1} << 28;
 constexpr ov_callbacks kMemoryCallbacks = {&SoundOGG::MemoryRead, &SoundOGG::MemorySeek,
                                            &SoundOGG::MemoryClose, &SoundOGG::MemoryTell};
 
+// A whole stream ends on a page marked as its last (the page header's flag 4); a file cut between pages
+// ends on an unmarked one and claims only the length up to there, so the decoder cannot tell.
+bool EndsOnItsLastPage(const std::uint8_t* data, std::size_t size)
+{
+    constexpr std::size_t kHeaderBytes = 27;
+    constexpr std::uint8_t kLastPage = 4;
+    for (std::size_t at = size >= kHeaderBytes ? size - kHeaderBytes + 1 : 0; at-- > 0;)
+    {
+        if (std::memcmp(data + at, "OggS", 4) == 0)
+        {
+            return (data[at + 5] & kLastPage) != 0;
+        }
+    }
+    return false;
+}
+
+void LogUnusable(const std::string& name, bool quiet, const char* why)
+{
+    if (LogManager* log = LogManager::Peek(); log != nullptr && !quiet)
+    {
+        log->Write("SoundOGG %s: %s; it stays silent", name.c_str(), why);
+    }
+}
+
 } // namespace
 
 SoundOGG::SoundOGG() = default;
@@ -57,10 +81,25 @@ bool SoundOGG::OpenCopy(const std::string& name, FileData file, bool quiet)
     if (ov_open_callbacks(&mSource, &mDecoder, nullptr, 0, kMemoryCallbacks) < 0)
     {
         Close();
+        LogUnusable(name, quiet, "the file is not an Ogg Vorbis sound, or its headers are damaged");
         return false;
     }
     mOpen = true;
-    return OpenDecoder();
+    if (!OpenDecoder())
+    {
+        LogUnusable(name, quiet, "the sound's format or length cannot be played");
+        return false;
+    }
+    if (!quiet && !EndsOnItsLastPage(mFileCopy.GetData(), mFileCopy.GetSize()))
+    {
+        if (LogManager* log = LogManager::Peek())
+        {
+            log->Write("SoundOGG %s: the data ends before the stream's last page (cut short); it plays as "
+                       "far as it goes",
+                       name.c_str());
+        }
+    }
+    return true;
 }
 
 bool SoundOGG::OpenDecoder()

@@ -153,6 +153,7 @@ private:
     void PlaceRectangles();
     void UpdateSale(float dt);
     void EndSale();
+    void RefundCancelledRun();
     void UpdateSalePage(bool ended);
     void UpdateWork(float dt);
     void UpdateMeshes(float dt);

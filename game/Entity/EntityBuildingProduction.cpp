@@ -370,6 +370,7 @@ void EntityBuilding::EndSale()
     }
     if (mRunsLeft != kNoRun && mWorkProgress == 0.0f && mWorkRate == 0.0f)
     {
+        RefundCancelledRun();
         mRunsLeft = kNoRun;
     }
     if (mWorker != nullptr)
@@ -389,6 +390,22 @@ void EntityBuilding::EndSale()
         effects->AddParticleToDQ(static_cast<NameParticles>(kSaleEffect), mWorker->GetPosition());
     }
     PlaySound("sale_character");
+}
+
+// A run whose inputs never reached the building is its whole order: its runs left still name the order
+// of its block, whose price goes back to the level's money.
+void EntityBuilding::RefundCancelledRun()
+{
+    if (mRunsLeft < 0 || mRunsLeft > 2)
+    {
+        return;
+    }
+    const std::uint16_t price = OrderPrice(GetProductGoods(static_cast<std::uint8_t>(mRunsLeft)));
+    LevelTaskInfo* task = LevelTaskInfo::Peek();
+    if (price != 0 && task != nullptr)
+    {
+        task->AddMoney(price);
+    }
 }
 
 void EntityBuilding::UpdateSalePage(bool ended)

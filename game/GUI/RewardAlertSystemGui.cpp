@@ -409,6 +409,12 @@ void RewardAlertSystemGui::Save(Korrin::BinaryWriter& out) const
     }
 }
 
+void RewardAlertSystemGui::ClearPending()
+{
+    mPending.clear();
+    PrepareCurrent();
+}
+
 bool RewardAlertSystemGui::Load(Korrin::BinaryReader& in)
 {
     mPending.clear();

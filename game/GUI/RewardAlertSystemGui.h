@@ -57,6 +57,8 @@ public:
     // False (queue left empty) when the data is short or its count impossible. Ids without an
     // achievement and repeated ids are dropped.
     bool Load(Korrin::BinaryReader& in);
+    // The queue of a saved level that holds none: empty.
+    void ClearPending();
 
     const std::deque<std::uint32_t>& Pending() const { return mPending; }
     float GetWindowAlpha() const { return mWindowAlpha; }

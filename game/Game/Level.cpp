@@ -5,6 +5,7 @@
 #include "engine/File/FileSysManager.h"
 #include "engine/Log/LogManager.h"
 #include "engine/Log/ReportAssert.h"
+#include "engine/Log/ReportFileScope.h"
 #include "engine/Render/RenderSystem.h"
 #include "engine/Sound/SoundManager.h"
 #include "game/Entity/BuyersArrow.h"
@@ -119,6 +120,8 @@ bool Level::Load(std::uint16_t level)
     mTaskInfo->level = level;
     const std::string name = FileName(level);
     Korrin::LogManager::GetInstance()->Write("Load level %s", name.c_str());
+    // An empty file is reported by its read, and then again as too short: one question for the file.
+    const Korrin::ReportFileScope reportsOfTheFile(name);
     Korrin::FileData data;
     Korrin::FileSysManager* files = Korrin::FileSysManager::Peek();
     if (files == nullptr || !files->FindFileData(name, data))
@@ -284,7 +287,11 @@ void Level::OfferStorehouseGoods(const LevelFile& file)
     storehouse->GetBuyList().clear();
     for (const std::uint8_t code : file.storeGoods)
     {
-        storehouse->GetBuyList()[GoodsFromFileCode(code)] = 1;
+        // An unknown code (logged) is no goods: it would show an empty row sold at no price.
+        if (const std::uint8_t goods = GoodsFromFileCode(code); goods != 0)
+        {
+            storehouse->GetBuyList()[goods] = 1;
+        }
     }
 }
 

@@ -392,9 +392,8 @@ void PersRunGardener::ArriveAtGarden()
         return;
     }
     mSowingFlag = 0;
-    if (garden->GetTaskCount() > 0)
+    if (garden->GetTaskCount() > 0 && Sow(*garden))
     {
-        Sow(*garden);
         return;
     }
     Stand();
@@ -415,22 +414,26 @@ void PersRunGardener::StartHarvest(std::uint8_t crop, std::uint8_t fruits)
     mWorkPhase = kHarvesting;
 }
 
-void PersRunGardener::Sow(EntityGarden& garden)
+bool PersRunGardener::Sow(EntityGarden& garden)
 {
-    mCrop = garden.GetTask(0);
-    for (std::size_t b = 0; b < EntityGarden::kBeds; ++b)
+    std::size_t bed = 0;
+    while (bed < EntityGarden::kBeds && garden.GetBed(bed).HasCrop())
     {
-        if (!garden.GetBed(b).HasCrop())
-        {
-            garden.GetBed(b).SetType(mCrop);
-            break;
-        }
+        ++bed;
     }
+    if (bed == EntityGarden::kBeds)
+    {
+        // Every bed grows: the paid order waits in the queue until one is free.
+        return false;
+    }
+    mCrop = garden.GetTask(0);
+    garden.GetBed(bed).SetType(mCrop);
     garden.RemoveTask(0, false);
     mWorkPhase = kSowing;
     PlayAnimation("drip", kKeepFacing);
     mWaitingForAnimationEnd = 1;
     Log("SET DRIP");
+    return true;
 }
 
 bool PersRunGardener::Update(float dt)

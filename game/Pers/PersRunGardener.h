@@ -114,7 +114,8 @@ private:
     void ArriveAtStorehouse();
     void ArriveAtGarden();
     void StartHarvest(std::uint8_t crop, std::uint8_t fruits);
-    void Sow(EntityGarden& garden);
+    // Sows the first order on the first free bed; false, with the order kept, when every bed grows.
+    bool Sow(EntityGarden& garden);
     void AdvanceWork(float dt);
     void AdvanceHarvest(std::uint32_t frame);
     void RetryStorehouse();

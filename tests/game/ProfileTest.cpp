@@ -3,6 +3,7 @@
 #include "engine/Log/LogManager.h"
 #include "engine/Sound/SoundManager.h"
 #include "game/GUI/GameGuiManager.h"
+#include "game/GUI/RewardAlertSystemGui.h"
 #include "game/Game/LevelTaskInfo.h"
 #include "game/Game/SaveLoadManager.h"
 #include "platform/SoundDevice.h"
@@ -167,6 +168,91 @@ TEST_F(ProfileTest, ADamagedLevelSaveIsKeptAsideAndTheLevelStartsWithItsGoals)
     }
 }
 
+// A level save that the map does not offer to continue is still the player's file: the save of the level
+// started in its place, or its deletion after a win, keeps it aside first. A readable save of another
+// level is the slot's normal replacement.
+TEST_F(ProfileTest, ALevelSaveThatCannotBeContinuedIsKeptAsideBeforeItIsReplaced)
+{
+    CopyStoredFixtures();
+    World world;
+    world.StartAndTake();
+    SaveLoadManager records;
+    LevelTaskInfo task;
+    task.level = 5;
+    AddSavedLevelGoals(task);
+    world.profile.levelInPlay = 4;
+
+    const std::vector<std::uint8_t> fixture = ReadBytes(FixturePath("Save2_4.dat"));
+    std::vector<std::uint8_t> otherVersion = fixture;
+    otherVersion[0] = 0x6E;
+    std::vector<std::uint8_t> otherLevel = fixture;
+    otherLevel[4] = 9;
+    struct Case
+    {
+        const char* what;
+        std::vector<std::uint8_t> bytes;
+        bool keptAside;
+    };
+    const Case cases[] = {
+        {"another version", otherVersion, true},
+        {"cut to 0 bytes", {}, true},
+        {"cut to 4 bytes", std::vector<std::uint8_t>(fixture.begin(), fixture.begin() + 4), true},
+        {"a save of another level", otherLevel, false},
+    };
+    for (const Case& test : cases)
+    {
+        for (const bool deleted : {false, true})
+        {
+            const std::string what = std::string(test.what) + (deleted ? ", deleted" : ", saved over");
+            WriteBytes(PathOf("Save2_4.dat"), test.bytes);
+            std::filesystem::remove(PathOf("Save2_4.dat.bad"));
+            EXPECT_EQ(world.profile.GetSavedGameLevel(), -1) << what;
+            EXPECT_EQ(ReadBytes(PathOf("Save2_4.dat")), test.bytes) << what << ": asking reads only";
+            if (deleted)
+            {
+                world.profile.DeleteSavedGame();
+                EXPECT_FALSE(std::filesystem::exists(PathOf("Save2_4.dat"))) << what;
+            }
+            else
+            {
+                EXPECT_TRUE(world.profile.SaveGame()) << what;
+                EXPECT_EQ(world.profile.GetSavedGameLevel(), 4) << what;
+            }
+            ASSERT_EQ(std::filesystem::exists(PathOf("Save2_4.dat.bad")), test.keptAside) << what;
+            if (test.keptAside)
+            {
+                EXPECT_EQ(ReadBytes(PathOf("Save2_4.dat.bad")), test.bytes) << what;
+            }
+        }
+    }
+}
+
+// A save written before the reward queue existed ends after its records: the queue is empty, not what
+// the reward window's reset before the load queued.
+TEST_F(ProfileTest, ALevelSaveWithoutARewardQueueContinuesWithAnEmptyOne)
+{
+    CopyStoredFixtures();
+    World world;
+    world.StartAndTake();
+    SaveLoadManager records;
+    LevelTaskInfo task;
+    task.level = 5;
+    AddSavedLevelGoals(task);
+    world.profile.levelInPlay = 4;
+    AchievementSystem::GetInstance()->GetData(9)->mFlags = AchievementData::kComplete;
+    auto* rewards = dynamic_cast<RewardAlertSystemGui*>(world.main.GetGameGuiManager()->Get(7));
+    ASSERT_NE(rewards, nullptr);
+    rewards->Reset();
+    ASSERT_EQ(rewards->Pending().size(), 1u) << "the reset queues the unannounced achievement";
+
+    const std::vector<std::uint8_t> fixture = ReadBytes(FixturePath("Save2_4.dat"));
+    constexpr std::size_t kRewardQueueBytes = 4;
+    WriteBytes(PathOf("Save2_4.dat"),
+               std::vector<std::uint8_t>(fixture.begin(), fixture.end() - kRewardQueueBytes));
+    EXPECT_EQ(world.profile.LoadGame(), Profile::LoadGameResult::Loaded);
+    EXPECT_TRUE(rewards->Pending().empty());
+}
+
 TEST_F(ProfileTest, OutOfRangeMapValuesAreClamped)
 {
     CopyStoredFixtures();
@@ -258,6 +344,34 @@ TEST_F(ProfileTest, CreateSelectAndDeletePlayers)
     EXPECT_EQ(ReadBytes(PathOf("Users.dat")), before);
     EXPECT_TRUE(std::filesystem::exists(PathOf("Save0_5.dat")));
     EXPECT_EQ(world.profile.GetPlayers().size(), 1u);
+}
+
+// The player deleted is not the current one, and the current one is not last in the list: the player
+// being left keeps the progress made since the last save.
+TEST_F(ProfileTest, DeletingAnotherPlayerKeepsTheUnsavedProgressOfTheCurrentOne)
+{
+    World world;
+    world.StartAndTake();
+    world.profile.CreateUser(u"Ann");
+    world.profile.CreateUser(u"Ben");
+    world.profile.CreateUser(u"Cat");
+    world.profile.SetSelectedIndex(0);
+    world.profile.LoadAll();
+    ASSERT_EQ(GameInfo::GetInstance()->playerName, u"Ann");
+    GameInfo::GetInstance()->highestLevel = 9;
+    GameInfo::GetInstance()->totalMoney = 777;
+
+    world.profile.SetSelectedIndex(1);
+    world.profile.DeleteUser();
+    ASSERT_EQ(world.profile.GetPlayers().size(), 2u);
+    EXPECT_EQ(GameInfo::GetInstance()->playerName, u"Cat");
+    EXPECT_EQ(GameInfo::GetInstance()->highestLevel, 0);
+
+    world.profile.SetSelectedIndex(0);
+    world.profile.LoadAll();
+    EXPECT_EQ(GameInfo::GetInstance()->playerName, u"Ann");
+    EXPECT_EQ(GameInfo::GetInstance()->highestLevel, 9);
+    EXPECT_EQ(GameInfo::GetInstance()->totalMoney, 777u);
 }
 
 TEST_F(ProfileTest, ThePlayerListIsKeptWhenNoWindowShowsIt)

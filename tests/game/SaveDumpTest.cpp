@@ -123,8 +123,7 @@ TEST_F(SaveDumpTest, TheCheckerSaysWhatTheGameMakesOfEachFile)
         {{"Users.dat", "Save2_1.dat", "Save2_3.dat", "Save2_4.dat", "Save2_5.dat", "Save0b.dat"},
          0,
          {"ACCEPTED"}},
-        // Read by id: the checker defines no achievements, so every record is one to keep and write back.
-        {{"Save2_2.dat"}, 0, {"ACCEPTED", "load not found mAchievementsData[12]"}},
+        {{"Save2_2.dat"}, 0, {"ACCEPTED"}},
         {{"Save7_5.dat"}, 1, {"ACCEPTED WITH CLAMPED VALUES: highest level 200 read as 66"}},
         {{"Save7_1.dat"},
          1,
@@ -147,6 +146,17 @@ TEST_F(SaveDumpTest, TheCheckerSaysWhatTheGameMakesOfEachFile)
         }
     }
     EXPECT_EQ(ReadFolder(), before);
+
+    // Achievements are listed and judged by the definitions of the data folder, as the game reads them;
+    // without definitions every record is one to keep and write back.
+    const DumpRun defined = Dump({"Save2_2.dat"});
+    EXPECT_NE(defined.output.find("ACHIEVEMENT_CARROT_SELLER, target 20000, prize 300"), std::string::npos)
+        << defined.output;
+    EXPECT_EQ(defined.output.find("load not found"), std::string::npos) << defined.output;
+    const DumpRun undefined = Dump({"Save2_2.dat"}, "--data " + mFolder.string());
+    EXPECT_EQ(undefined.code, 0) << undefined.output;
+    EXPECT_NE(undefined.output.find("load not found mAchievementsData[12]"), std::string::npos)
+        << undefined.output;
 
     std::filesystem::rename(PathOf("Users.dat.damaged"), PathOf("Users.dat"));
     const DumpRun refused = Dump({"Users.dat"});

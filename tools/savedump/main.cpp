@@ -12,6 +12,10 @@
 #include "engine/File/FileSysManager.h"
 #include "engine/Log/LogManager.h"
 #include "engine/Render/SkeletonManager.h"
+#include "engine/Script/LuaScript.h"
+#include "engine/Script/LuaStackGuard.h"
+#include "game/GUI/AchievementData.h"
+#include "game/GUI/AchievementSystem.h"
 #include "game/GUI/ProgressBoardManager.h"
 #include "game/Game/Game.h"
 #include "game/Game/TableCost.h"
@@ -23,6 +27,7 @@
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
+#include <map>
 #include <memory>
 #include <optional>
 #include <regex>
@@ -164,8 +169,66 @@ void DumpSettings(BinaryReader& in)
     Field(in, "pretty cursor", in.ReadU8());
 }
 
+// The achievement definitions of the game's data folder, read once as the game reads them; an
+// achievements file is listed and judged against them.
+std::map<std::uint32_t, AchievementData>& Definitions()
+{
+    static std::map<std::uint32_t, AchievementData> definitions;
+    return definitions;
+}
+
+void ReadDefinitions(const std::string& dataFolder)
+{
+    Korrin::LogManager log;
+    log.Open(Korrin::LogManager::kDefaultLog, "/dev/null");
+    Korrin::FileSysManager files(dataFolder);
+    files.AddDirectory("media");
+    AchievementSystem achievements;
+    Korrin::LuaScript script;
+    if (script.LoadFile(AchievementSystem::kDefinitionsFile, Korrin::LuaScript::IfMissing::Log) !=
+        Korrin::LuaScript::LoadResult::Ran)
+    {
+        return;
+    }
+    {
+        Korrin::LuaStackGuard guard(script.GetState());
+        achievements.ReadDefinitions(script.GetGlobal("AchievementsData"));
+    }
+    for (const auto& [id, data] : achievements.mAchievementsData)
+    {
+        Definitions().emplace(id, *data);
+    }
+}
+
+// The loader's world defines what the game defines.
+void DefineAchievements()
+{
+    AchievementSystem* achievements = AchievementSystem::Peek();
+    if (achievements == nullptr)
+    {
+        return;
+    }
+    for (const auto& [id, data] : Definitions())
+    {
+        achievements->mAchievementsData.emplace(id, std::make_unique<AchievementData>(data));
+    }
+}
+
+std::string DefinitionOf(std::uint32_t id)
+{
+    const auto found = Definitions().find(id);
+    if (found == Definitions().end())
+    {
+        return "not defined by the data (kept and written back unchanged)";
+    }
+    const AchievementData& data = found->second;
+    return data.mHeader + ", target " + std::to_string(data.mMaxProgress) + ", prize " +
+           std::to_string(data.mPrize);
+}
+
 void DumpAchievements(BinaryReader& in)
 {
+    std::printf("  %-28s %zu\n", "definitions in the data", Definitions().size());
     if (!Version(in))
     {
         return;
@@ -180,8 +243,8 @@ void DumpAchievements(BinaryReader& in)
         const std::uint32_t flags = in.ReadU32();
         if (in.Ok())
         {
-            std::printf("  achievement %-16u progress %u flags %u%s\n", id, progress, flags,
-                        (flags & 1) != 0 ? " (complete)" : "");
+            std::printf("  achievement %-16u progress %u flags %u%s: %s\n", id, progress, flags,
+                        (flags & 1) != 0 ? " (complete)" : "", DefinitionOf(id).c_str());
         }
     }
 }
@@ -458,6 +521,7 @@ SaveFormat::Verdict RunLoader(const std::string& path, const FileName& name,
             profile.LoadSettings(false);
             break;
         case Profile::kAchievements:
+            DefineAchievements();
             profile.LoadAchievements();
             break;
         case Profile::kUpgrades:
@@ -585,6 +649,7 @@ int main(int argc, char** argv)
         return kSomethingRefused;
     }
     SaveFormat::SetCheckOnly(true);
+    ReadDefinitions(dataFolder);
     int result = kAllAccepted;
     for (const std::string& file : files)
     {

@@ -115,11 +115,14 @@ TEST_F(FontTest, BrokenFontFilesReportAndGiveAFontWithoutGlyphs)
     {
         ReportRecorder::Clear();
         Font font(each.file);
-        ASSERT_EQ(ReportRecorder::Boxes().size(), each.reports.size()) << each.file;
-        for (std::size_t index = 0; index < each.reports.size(); ++index)
+        // The file's first report asks; the others are in the log.
+        ASSERT_EQ(ReportRecorder::Boxes().size(), 1u) << each.file;
+        EXPECT_NE(ReportRecorder::Boxes()[0].text.find(each.reports[0]), std::string::npos)
+            << each.file << ": " << ReportRecorder::Boxes()[0].text;
+        for (std::size_t index = 1; index < each.reports.size(); ++index)
         {
-            EXPECT_NE(ReportRecorder::Boxes()[index].text.find(each.reports[index]), std::string::npos)
-                << each.file << ": " << ReportRecorder::Boxes()[index].text;
+            EXPECT_NE(mLog.Text().find("is damaged): " + each.reports[index]), std::string::npos)
+                << each.file << ": " << mLog.Text();
         }
         EXPECT_EQ(font.GetGlyphCount(), each.glyphs) << each.file;
         EXPECT_NE(mLog.Text().find(each.logged), std::string::npos) << mLog.Text();

@@ -6,6 +6,8 @@
 #include "engine/Render/AnimatedMesh.h"
 #include "engine/Render/RenderSystem.h"
 #include "engine/Render/Sprite.h"
+#include "game/Entity/BuildingKind.h"
+#include "game/Entity/BuildingWorker.h"
 #include "game/Entity/EntityBuilding.h"
 #include "game/GUI/AchievementSystem.h"
 #include "game/Game/GamePanel.h"
@@ -379,4 +381,56 @@ TEST_F(EntityBuildingPanelTest, ADoorWithoutOffsetsOpensAtItsOwnPlace)
     const std::uint32_t leaf = mRender.BackBuffer().At(512 - 249 + 263 + 4, 280 - 174 + 142 + 30);
     EXPECT_GT((leaf >> 16) & 0xFF, 100u) << std::hex << leaf;
     EXPECT_GT((leaf >> 16) & 0xFF, (leaf & 0xFF) + 40u) << std::hex << leaf;
+}
+
+// A worker sold before an order's inputs reached the building cancels that order: its price comes back
+// with half the hire price. A run already at work goes on, so its order is not refunded.
+TEST_F(EntityBuildingPanelTest, SellingAWorkerRefundsTheOrderItsRunCancels)
+{
+    struct Case
+    {
+        std::uint8_t order; // 0 for none
+        bool inHands;       // the worker carries the inputs; else the run has started inside
+        bool refunded;
+    };
+    const Case cases[] = {
+        {0, false, false}, {89, true, true}, {90, true, true}, {91, true, true}, {91, false, false},
+    };
+    std::int32_t saleOnly = -1;
+    for (const Case& test : cases)
+    {
+        PersRunBoy boy{30};
+        EntityBuilding juicer{30};
+        Prepare(juicer, boy, 8);
+        juicer.SetUpgradeLevel(2);
+        boy.SetActive(true);
+        mTask.money = 5000;
+        if (test.order != 0)
+        {
+            ASSERT_TRUE(juicer.AddTask(test.order));
+            juicer.RemoveTask(0, false);
+            if (test.inHands)
+            {
+                BuildingWorker::SetCarriedGoods(&boy, juicer.GetKind()->firstInput);
+            }
+            else
+            {
+                juicer.SetWorkProgress(0.5f);
+                juicer.SetWorkRate(1.0f);
+            }
+        }
+        const std::int32_t before = mTask.money;
+        juicer.SetSaleTimer(0.0f);
+        SecondsOfSale(juicer, boy);
+        ASSERT_FALSE(boy.IsActive());
+        const std::int32_t gained = mTask.money - before;
+        if (test.order == 0)
+        {
+            saleOnly = gained;
+            continue;
+        }
+        const std::int32_t refund = test.refunded ? EntityTask::OrderPrice(test.order) : 0;
+        EXPECT_EQ(gained, saleOnly + refund) << int(test.order) << " " << test.inHands;
+        EXPECT_EQ(juicer.GetRunsLeft() == EntityBuilding::kNoRun, test.refunded) << int(test.order);
+    }
 }

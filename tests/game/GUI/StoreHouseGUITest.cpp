@@ -562,4 +562,29 @@ TEST_F(StoreWindowWithoutStorehouseTest, TheWindowOpensEmptyAndCommitsNothing)
     EXPECT_EQ(earlier.GetGoodsCounts().at(kCarrot), 1u);
 }
 
+// A level whose storehouse goods list holds codes that name no goods (logged when read).
+class StoreWindowWithUnknownGoodsTest : public StoreWindowTest
+{
+protected:
+    StoreWindowWithUnknownGoodsTest()
+        : StoreWindowTest(
+              [](LevelFileBuilder& level) {
+                  level.goods = {1, 21, 0xFF, 2};
+              })
+    {
+    }
+};
+
+TEST_F(StoreWindowWithUnknownGoodsTest, AnUnknownGoodsCodeOffersNoRow)
+{
+    EXPECT_EQ(mWindow->GetBuyList(), (StoreTrade::GoodsCounts{{kCarrot, 1}, {kTomato, 1}}));
+    Task().money = 1000;
+    Open();
+    Click(kStorehouseTabPoint);
+    ASSERT_EQ(mWindow->GetPage(), StoreHouseGUI::kStorehousePage);
+    EXPECT_TRUE(Row(0, false)->IsVisible());
+    EXPECT_TRUE(Row(1, false)->IsVisible());
+    EXPECT_FALSE(Row(2, false)->IsVisible()) << "no row without goods, price or picture";
+}
+
 } // namespace

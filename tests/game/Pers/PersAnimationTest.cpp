@@ -41,7 +41,8 @@ protected:
     {
         return *figure.GetSkeleton()->GetRoot();
     }
-    static bool Reported(const std::string& text)
+    // Asked in a box, or, as a later report of a file that has asked already, written to the log.
+    bool Reported(const std::string& text) const
     {
         for (const auto& box : ReportRecorder::Boxes())
         {
@@ -50,7 +51,7 @@ protected:
                 return true;
             }
         }
-        return false;
+        return mLog.Text().find("is damaged): " + text) != std::string::npos;
     }
     std::size_t Count(const std::string& text) const
     {

@@ -352,6 +352,29 @@ TEST_F(PersRunGardenerTest, SeedOrdersWaitWhileBothBedsGrow)
     EXPECT_EQ(Garden().GetBed(1).GetCrop(), Plant::kTomato);
 }
 
+// The beds were taken while the gardener walked to sow: the paid order stays until a bed is free.
+TEST_F(PersRunGardenerTest, ASeedOrderMetByNoFreeBedWaitsForOne)
+{
+    Build();
+    ASSERT_TRUE(Garden().AddTask(Plant::kCarrot));
+    SendToBed(kRightBed, 1);
+    for (std::size_t b = 0; b < EntityGarden::kBeds; ++b)
+    {
+        Garden().GetBed(b).SetType(Plant::kTomato);
+        Garden().GetBed(b).SetSownMark(Plant::kTomato);
+        Garden().GetBed(b).SetFruitCount(1);
+    }
+    ASSERT_TRUE(RunUntil([&] { return !Walking(); }, 10.0f));
+    RunUntil([] { return false; }, 1.0f);
+    EXPECT_EQ(Garden().GetTaskCount(), 1u) << "the order is kept";
+    EXPECT_NE(Gardener().GetWorkPhase(), PersRunGardener::kSowing);
+
+    Garden().GetBed(0).SetType(Plant::kEmpty);
+    ASSERT_TRUE(RunUntil([&] { return Garden().GetTaskCount() == 0; }, 20.0f));
+    EXPECT_EQ(Garden().GetBed(0).GetCrop(), Plant::kCarrot);
+    EXPECT_EQ(Garden().GetBed(1).GetCrop(), Plant::kTomato);
+}
+
 TEST_F(PersRunGardenerTest, ARecordReadsBackAndHostileOnesAreRefused)
 {
     Build();
