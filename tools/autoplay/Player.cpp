@@ -35,6 +35,7 @@
 #include "game/Util/HintManager.h"
 #include "tools/autoplay/GuiScan.h"
 #include "tools/autoplay/Hands.h"
+#include "tools/autoplay/TraceLine.h"
 
 #include <algorithm>
 #include <cstdarg>
@@ -94,12 +95,10 @@ void Player::Trace(const char* format, ...) const
     {
         return;
     }
-    std::fprintf(stderr, "[%6llu] ", static_cast<unsigned long long>(mFrame));
     va_list arguments;
     va_start(arguments, format);
-    std::vfprintf(stderr, format, arguments);
+    TraceLine(mFrame, "", format, arguments);
     va_end(arguments);
-    std::fputc('\n', stderr);
 }
 
 void Player::Lose(const std::string& reason)

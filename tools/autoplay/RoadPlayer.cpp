@@ -14,6 +14,7 @@
 #include "game/MapShopGui.h"
 #include "tools/autoplay/GuiScan.h"
 #include "tools/autoplay/Hands.h"
+#include "tools/autoplay/TraceLine.h"
 
 #include <cstdarg>
 #include <cstdio>
@@ -43,12 +44,10 @@ void RoadPlayer::Trace(const char* format, ...) const
     {
         return;
     }
-    std::fprintf(stderr, "[%6llu] road: ", static_cast<unsigned long long>(mFrame));
     va_list arguments;
     va_start(arguments, format);
-    std::vfprintf(stderr, format, arguments);
+    TraceLine(mFrame, "road: ", format, arguments);
     va_end(arguments);
-    std::fputc('\n', stderr);
 }
 
 void RoadPlayer::Fail(const std::string& why)
