@@ -2,6 +2,7 @@
 
 #include <cstdarg>
 #include <cstddef>
+#include <cstdint>
 #include <string>
 
 // Formatting into fixed buffers, as the crash and array reports use, and the conversion of byte
@@ -20,6 +21,13 @@ struct TextFormat
 
     // A byte string as UTF-16: read as UTF-8 where it is valid UTF-8, else as Windows-1252.
     static std::u16string AnsiToWide(const std::string& text);
+
+    // A whole number as displayed text: "-35", "1200".
+    static std::u16string Decimal(std::int64_t value)
+    {
+        const std::string text = std::to_string(value);
+        return std::u16string(text.begin(), text.end());
+    }
 
 private:
     static bool FormatInto(char* buffer, std::size_t size, const char* format, va_list arguments)
