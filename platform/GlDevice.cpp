@@ -335,19 +335,9 @@ std::unique_ptr<DeviceTexture> GlDevice::CreateTextureFromDecoded(std::unique_pt
     return texture;
 }
 
-std::unique_ptr<DeviceTexture> GlDevice::CreateTextureFromFileInMemory(const std::uint8_t* data,
-                                                                       std::size_t size, int& imageWidth,
-                                                                       int& imageHeight)
+int GlDevice::MaxTextureSide() const
 {
-    std::unique_ptr<DeviceTexture> texture =
-        CreateTextureFromDecoded(DecodePicture(data, size, mMaxTextureSide));
-    if (!texture)
-    {
-        return nullptr;
-    }
-    imageWidth = texture->Width();
-    imageHeight = texture->Height();
-    return texture;
+    return mMaxTextureSide;
 }
 
 std::unique_ptr<VertexBuffer> GlDevice::CreateVertexBuffer(std::size_t vertices)
@@ -429,6 +419,21 @@ void GlDevice::MarkDrawn(const DrawTarget& target)
     {
         mWindowShown = false;
     }
+}
+
+void GlDevice::SetStreamSource(const VertexBuffer* vertices)
+{
+    mVertices = vertices;
+}
+
+void GlDevice::SetIndices(const IndexBuffer* indices)
+{
+    mIndices = indices;
+}
+
+void GlDevice::SetAlphaBlendEnabled(bool enabled)
+{
+    mBlendEnabled = enabled;
 }
 
 void GlDevice::SetTexture(const DeviceTexture* texture)
@@ -539,19 +544,15 @@ bool GlDevice::CanDraw() const
 
 void GlDevice::Record(DrawRecord::Kind kind, std::size_t vertices, std::size_t primitives)
 {
-    ++mStatistics.drawCalls;
-    if (mDrawCalls.size() < mDrawCallCapacity)
-    {
-        DrawRecord record;
-        record.kind = kind;
-        record.vertices = static_cast<std::uint32_t>(vertices);
-        record.primitives = static_cast<std::uint32_t>(primitives);
-        record.texture = mTextureAsSet;
-        record.destinationBlend = mDestinationBlend;
-        record.filter = mFilter;
-        record.address = mAddress;
-        mDrawCalls.push_back(record);
-    }
+    DrawRecord record;
+    record.kind = kind;
+    record.vertices = static_cast<std::uint32_t>(vertices);
+    record.primitives = static_cast<std::uint32_t>(primitives);
+    record.texture = mTextureAsSet;
+    record.destinationBlend = mDestinationBlend;
+    record.filter = mFilter;
+    record.address = mAddress;
+    RecordDraw(record);
 }
 
 void GlDevice::PointAttributes(const void* vertices)
@@ -972,13 +973,6 @@ void GlDevice::ForgetTexture(const DeviceTexture* texture)
     {
         mRenderTarget = nullptr;
     }
-}
-
-void GlDevice::RecordDrawCalls(std::size_t capacity)
-{
-    mDrawCalls.clear();
-    mDrawCalls.reserve(capacity);
-    mDrawCallCapacity = capacity;
 }
 
 void GlDevice::Finish() const

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "platform/DeviceLife.h"
 #include "platform/GraphicsDevice.h"
 #include "platform/Rasterizer.h"
 
@@ -31,51 +30,7 @@ public:
                                             const PresentParameters& parameters, std::string& error);
     ~GlDevice() override;
 
-    bool GetDisplayMode(DisplayMode& out) const override;
-    AdapterFacts GetAdapterFacts() const override;
-
-    std::unique_ptr<DeviceTexture> CreateTexture(int width, int height, TextureUsage usage) override;
-    std::unique_ptr<DeviceTexture> CreateTextureFromDecoded(std::unique_ptr<DeviceTexture> decoded) override;
-    std::unique_ptr<DeviceTexture> CreateTextureFromFileInMemory(const std::uint8_t* data, std::size_t size,
-                                                                 int& imageWidth, int& imageHeight) override;
-    std::unique_ptr<VertexBuffer> CreateVertexBuffer(std::size_t vertices) override;
-    std::unique_ptr<IndexBuffer> CreateIndexBuffer(std::size_t indices) override;
-
-    bool SetRenderTarget(DeviceTexture* target) override;
-    DeviceTexture* GetRenderTarget() const override;
-    int BackBufferWidth() const override;
-    int BackBufferHeight() const override;
-
-    void SetTexture(const DeviceTexture* texture) override;
-    void SetAlphaBlendEnabled(bool enabled) override { mBlendEnabled = enabled; }
-    void SetSourceBlend(BlendFactor /*factor*/) override {}
-    void SetDestinationBlend(BlendFactor factor) override;
-    void SetAlphaTest(bool enabled, std::uint8_t reference) override;
-    void SetFilter(TextureFilter filter) override;
-    void SetAddress(TextureAddress address) override;
-    void SetProjection(const Matrix4& projection) override;
-    void SetView(const Matrix4& view) override;
-    void SetStreamSource(const VertexBuffer* vertices) override { mVertices = vertices; }
-    void SetIndices(const IndexBuffer* indices) override { mIndices = indices; }
-
-    void Clear(std::uint32_t argb) override;
-    bool BeginScene() override;
-    void EndScene() override;
-    void DrawIndexedTriangles(std::size_t vertexCount, std::size_t triangleCount) override;
-    void DrawLines(std::size_t lineCount) override;
-
-    DeviceResult Present() override;
-    DeviceResult TestCooperativeLevel() override;
-    bool Reset(const PresentParameters& parameters) override;
-
-    void ReadBackBuffer(Image& out) override;
-    void ForgetTexture(const DeviceTexture* texture) override;
-
-    void MakeLost() override { mLife.MakeLost(); }
-    void AllowReset() override { mLife.AllowReset(); }
-    const DeviceStatistics& Statistics() const override { return mStatistics; }
-    void RecordDrawCalls(std::size_t capacity) override;
-    const std::vector<DrawRecord>& DrawCalls() const override { return mDrawCalls; }
+#include "platform/GraphicsDeviceOverrides.inc"
 
     // Waits until the graphics card has drawn everything asked of it (for measuring).
     void Finish() const;
@@ -173,11 +128,7 @@ private:
     std::vector<Vertex> mScreenVertices;     // sized when vertex buffers are made
     std::vector<ScreenVertex> mTargetVertices; // the same before corners are moved off pixel centres
     std::vector<Vertex> mLinePoints;           // grows to the longest lines drawn, then stays
-    DeviceLife mLife;
     bool mInScene = false;
-    DeviceStatistics mStatistics;
-    std::vector<DrawRecord> mDrawCalls;
-    std::size_t mDrawCallCapacity = 0;
 };
 
 } // namespace Platform

@@ -49,6 +49,38 @@ std::unique_ptr<DeviceTexture> GraphicsDevice::DecodePicture(const std::uint8_t*
     return texture;
 }
 
+std::unique_ptr<DeviceTexture> GraphicsDevice::CreateTextureFromFileInMemory(const std::uint8_t* data,
+                                                                             std::size_t size,
+                                                                             int& imageWidth,
+                                                                             int& imageHeight)
+{
+    std::unique_ptr<DeviceTexture> texture =
+        CreateTextureFromDecoded(DecodePicture(data, size, MaxTextureSide()));
+    if (!texture)
+    {
+        return nullptr;
+    }
+    imageWidth = texture->Width();
+    imageHeight = texture->Height();
+    return texture;
+}
+
+void GraphicsDevice::RecordDrawCalls(std::size_t capacity)
+{
+    mDrawCalls.clear();
+    mDrawCalls.reserve(capacity);
+    mDrawCallCapacity = capacity;
+}
+
+void GraphicsDevice::RecordDraw(const DrawRecord& record)
+{
+    ++mStatistics.drawCalls;
+    if (mDrawCalls.size() < mDrawCallCapacity)
+    {
+        mDrawCalls.push_back(record);
+    }
+}
+
 DisplayMode GraphicsDevice::DisplayModeFor(const WindowSystem* windows, int backBufferWidth,
                                            int backBufferHeight)
 {

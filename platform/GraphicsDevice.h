@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/DeviceLife.h"
 #include "platform/DeviceTexture.h"
 #include "platform/GraphicsTypes.h"
 #include "platform/Image.h"
@@ -35,9 +36,8 @@ public:
     // Resources; null when they cannot be made (too large, or the device is lost).
     virtual std::unique_ptr<DeviceTexture> CreateTexture(int width, int height, TextureUsage usage) = 0;
     // A texture from a picture file held in memory (PNG or JPEG), at the picture's own size.
-    virtual std::unique_ptr<DeviceTexture> CreateTextureFromFileInMemory(const std::uint8_t* data,
-                                                                         std::size_t size, int& imageWidth,
-                                                                         int& imageHeight) = 0;
+    std::unique_ptr<DeviceTexture> CreateTextureFromFileInMemory(const std::uint8_t* data, std::size_t size,
+                                                                 int& imageWidth, int& imageHeight);
     // A picture file held in memory decoded into texture pixels of no device, for
     // CreateTextureFromDecoded; null for a broken file or one wider or taller than maxSide (refused before
     // its pixels are allocated). It touches no device, so any thread may call it.
@@ -59,9 +59,9 @@ public:
     // States.
     virtual void SetTexture(const DeviceTexture* texture) = 0;
     virtual void SetAlphaBlendEnabled(bool enabled) = 0;
-    // Only the source factor SourceAlpha is drawn; the destination factors are One,
-    // InverseSourceColour and InverseSourceAlpha.
-    virtual void SetSourceBlend(BlendFactor factor) = 0;
+    // Only the source factor SourceAlpha is drawn, whatever is asked here; the destination factors are
+    // One, InverseSourceColour and InverseSourceAlpha.
+    void SetSourceBlend(BlendFactor /*factor*/) {}
     virtual void SetDestinationBlend(BlendFactor factor) = 0;
     // Pixels whose alpha is below the reference are not drawn while the test is on.
     virtual void SetAlphaTest(bool enabled, std::uint8_t reference) = 0;
@@ -108,14 +108,19 @@ public:
     const DeviceTexture* CursorImage() const { return mCursorImage; }
 
     // Tests: loses the device as a display change would, then lets it be reset.
-    virtual void MakeLost() = 0;
-    virtual void AllowReset() = 0;
-    virtual const DeviceStatistics& Statistics() const = 0;
+    void MakeLost() { mLife.MakeLost(); }
+    void AllowReset() { mLife.AllowReset(); }
+    const DeviceStatistics& Statistics() const { return mStatistics; }
     // Keeps a record of the next draw calls, up to capacity (0 stops recording).
-    virtual void RecordDrawCalls(std::size_t capacity) = 0;
-    virtual const std::vector<DrawRecord>& DrawCalls() const = 0;
+    void RecordDrawCalls(std::size_t capacity);
+    const std::vector<DrawRecord>& DrawCalls() const { return mDrawCalls; }
 
 protected:
+    // The longest side of a texture the device can make.
+    virtual int MaxTextureSide() const = 0;
+    // Counts a draw call and keeps its record while recording.
+    void RecordDraw(const DrawRecord& record);
+
     // The display mode both devices report: the screen of the window system when it tells one, else the
     // back buffer's size; 60 Hz.
     static DisplayMode DisplayModeFor(const WindowSystem* windows, int backBufferWidth, int backBufferHeight);
@@ -123,8 +128,14 @@ protected:
     // Handed to the textures this device makes (see DeviceTexture::SetOwner).
     const std::shared_ptr<GraphicsDevice*>& Link() const { return mLink; }
 
+    // Both devices follow one life and count alike, so the engine and the tests see them the same.
+    DeviceLife mLife;
+    DeviceStatistics mStatistics;
+
 private:
     std::shared_ptr<GraphicsDevice*> mLink;
+    std::vector<DrawRecord> mDrawCalls;
+    std::size_t mDrawCallCapacity = 0;
     int mCursorHotSpotX = 0;
     int mCursorHotSpotY = 0;
     const DeviceTexture* mCursorImage = nullptr;

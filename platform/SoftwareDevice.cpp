@@ -68,20 +68,9 @@ std::unique_ptr<DeviceTexture> SoftwareDevice::CreateTexture(int width, int heig
     return texture;
 }
 
-std::unique_ptr<DeviceTexture> SoftwareDevice::CreateTextureFromFileInMemory(const std::uint8_t* data,
-                                                                             std::size_t size,
-                                                                             int& imageWidth,
-                                                                             int& imageHeight)
+int SoftwareDevice::MaxTextureSide() const
 {
-    std::unique_ptr<DeviceTexture> texture =
-        CreateTextureFromDecoded(DecodePicture(data, size, kMaxTextureSide));
-    if (!texture)
-    {
-        return nullptr;
-    }
-    imageWidth = texture->Width();
-    imageHeight = texture->Height();
-    return texture;
+    return kMaxTextureSide;
 }
 
 std::unique_ptr<DeviceTexture>
@@ -126,6 +115,36 @@ bool SoftwareDevice::SetRenderTarget(DeviceTexture* target)
     }
     mRenderTarget = target;
     return true;
+}
+
+DeviceTexture* SoftwareDevice::GetRenderTarget() const
+{
+    return mRenderTarget;
+}
+
+int SoftwareDevice::BackBufferWidth() const
+{
+    return mBackBuffer->Width();
+}
+
+int SoftwareDevice::BackBufferHeight() const
+{
+    return mBackBuffer->Height();
+}
+
+void SoftwareDevice::SetStreamSource(const VertexBuffer* vertices)
+{
+    mVertices = vertices;
+}
+
+void SoftwareDevice::SetIndices(const IndexBuffer* indices)
+{
+    mIndices = indices;
+}
+
+void SoftwareDevice::SetAlphaBlendEnabled(bool enabled)
+{
+    mState.blendEnabled = enabled;
 }
 
 void SoftwareDevice::SetTexture(const DeviceTexture* texture)
@@ -248,19 +267,15 @@ std::size_t SoftwareDevice::TransformVertices(std::size_t count)
 
 void SoftwareDevice::Record(DrawRecord::Kind kind, std::size_t vertices, std::size_t primitives)
 {
-    ++mStatistics.drawCalls;
-    if (mDrawCalls.size() < mDrawCallCapacity)
-    {
-        DrawRecord record;
-        record.kind = kind;
-        record.vertices = static_cast<std::uint32_t>(vertices);
-        record.primitives = static_cast<std::uint32_t>(primitives);
-        record.texture = mState.texture;
-        record.destinationBlend = mState.destinationBlend;
-        record.filter = mState.filter;
-        record.address = mState.address;
-        mDrawCalls.push_back(record);
-    }
+    DrawRecord record;
+    record.kind = kind;
+    record.vertices = static_cast<std::uint32_t>(vertices);
+    record.primitives = static_cast<std::uint32_t>(primitives);
+    record.texture = mState.texture;
+    record.destinationBlend = mState.destinationBlend;
+    record.filter = mState.filter;
+    record.address = mState.address;
+    RecordDraw(record);
 }
 
 void SoftwareDevice::DrawIndexedTriangles(std::size_t vertexCount, std::size_t triangleCount)
@@ -811,13 +826,6 @@ void SoftwareDevice::ReadBackBuffer(Image& out)
 {
     Execute();
     ReadTexture(*mBackBuffer, out);
-}
-
-void SoftwareDevice::RecordDrawCalls(std::size_t capacity)
-{
-    mDrawCalls.clear();
-    mDrawCalls.reserve(capacity);
-    mDrawCallCapacity = capacity;
 }
 
 } // namespace Platform

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "platform/DeviceLife.h"
 #include "platform/FrameDamage.h"
 #include "platform/GraphicsDevice.h"
 #include "platform/RasterWorkers.h"
@@ -33,54 +32,17 @@ public:
     SoftwareDevice(WindowSystem* windows, int threads, const PresentParameters& parameters);
     ~SoftwareDevice() override;
 
-    bool GetDisplayMode(DisplayMode& out) const override;
-    AdapterFacts GetAdapterFacts() const override;
+#include "platform/GraphicsDeviceOverrides.inc"
 
-    std::unique_ptr<DeviceTexture> CreateTexture(int width, int height, TextureUsage usage) override;
-    std::unique_ptr<DeviceTexture> CreateTextureFromDecoded(std::unique_ptr<DeviceTexture> decoded) override;
-    std::unique_ptr<DeviceTexture> CreateTextureFromFileInMemory(const std::uint8_t* data, std::size_t size,
-                                                                 int& imageWidth, int& imageHeight) override;
-    std::unique_ptr<VertexBuffer> CreateVertexBuffer(std::size_t vertices) override;
-    std::unique_ptr<IndexBuffer> CreateIndexBuffer(std::size_t indices) override;
-
-    bool SetRenderTarget(DeviceTexture* target) override;
-    DeviceTexture* GetRenderTarget() const override { return mRenderTarget; }
-    int BackBufferWidth() const override { return mBackBuffer->Width(); }
-    int BackBufferHeight() const override { return mBackBuffer->Height(); }
-
-    void SetTexture(const DeviceTexture* texture) override;
-    void SetAlphaBlendEnabled(bool enabled) override { mState.blendEnabled = enabled; }
-    void SetSourceBlend(BlendFactor /*factor*/) override {}
-    void SetDestinationBlend(BlendFactor factor) override;
-    void SetAlphaTest(bool enabled, std::uint8_t reference) override;
-    void SetFilter(TextureFilter filter) override;
-    void SetAddress(TextureAddress address) override;
-    void SetProjection(const Matrix4& projection) override;
-    void SetView(const Matrix4& view) override;
-    void SetStreamSource(const VertexBuffer* vertices) override { mVertices = vertices; }
-    void SetIndices(const IndexBuffer* indices) override { mIndices = indices; }
-
-    void Clear(std::uint32_t argb) override;
-    bool BeginScene() override;
-    void EndScene() override;
-    void DrawIndexedTriangles(std::size_t vertexCount, std::size_t triangleCount) override;
-    void DrawLines(std::size_t lineCount) override;
-
-    DeviceResult Present() override;
-    DeviceResult TestCooperativeLevel() override;
-    bool Reset(const PresentParameters& parameters) override;
-
-    void ReadBackBuffer(Image& out) override;
-
-    void MakeLost() override { mLife.MakeLost(); }
-    void AllowReset() override { mLife.AllowReset(); }
-    const DeviceStatistics& Statistics() const override { return mStatistics; }
-    void RecordDrawCalls(std::size_t capacity) override;
-    const std::vector<DrawRecord>& DrawCalls() const override { return mDrawCalls; }
-
-    int ThreadCount() const { return mWorkers.ThreadCount(); }
+    int ThreadCount() const
+    {
+        return mWorkers.ThreadCount();
+    }
     // Runs drawn only where they changed that were shared among the threads (the others had little work).
-    std::uint64_t SharedChangedRuns() const { return mSharedChangedRuns; }
+    std::uint64_t SharedChangedRuns() const
+    {
+        return mSharedChangedRuns;
+    }
     // Off: every frame is drawn whole, as a benchmark that repeats one frame needs.
     void SetDrawsChangesOnly(bool enabled);
 
@@ -160,7 +122,10 @@ private:
     // How often a texture's pixels changed: unlocks, and for a render target the runs that drew into any.
     std::uint64_t TextureChanges(const DeviceTexture* texture) const;
 
-    DeviceTexture& Target() { return mRenderTarget != nullptr ? *mRenderTarget : *mBackBuffer; }
+    DeviceTexture& Target()
+    {
+        return mRenderTarget != nullptr ? *mRenderTarget : *mBackBuffer;
+    }
     bool CanDraw() const;
     // Appends the first count vertices of the stream, transformed; returns where they start.
     std::size_t TransformVertices(std::size_t count);
@@ -169,12 +134,10 @@ private:
 public:
     // Runs whatever is recorded; a texture about to go calls this so that nothing draws from it later.
     void Execute();
-    void ForgetTexture(const DeviceTexture* texture) override;
 
 private:
     WindowSystem* mWindows = nullptr;
     RasterWorkers mWorkers;
-    DeviceLife mLife;
     bool mInScene = false;
     std::unique_ptr<DeviceTexture> mBackBuffer;
     DeviceTexture* mRenderTarget = nullptr;
@@ -187,9 +150,6 @@ private:
     std::vector<Command> mCommands;
     std::vector<ScreenVertex> mCommandVertices;
     std::vector<std::uint16_t> mCommandIndices;
-    DeviceStatistics mStatistics;
-    std::vector<DrawRecord> mDrawCalls;
-    std::size_t mDrawCallCapacity = 0;
     std::vector<TargetDamage> mTargetDamage;
     bool mDrawsChangesOnly = true;
     bool mRunHasOneTarget = false;         // the run being drawn
