@@ -67,4 +67,12 @@ public:
     static SpanFunctions Select(const RasterState& state, SpanColours colours);
 };
 
+#if defined(WF_SPAN_KERNELS_AVX2)
+namespace SpanKernelsAvx2
+{
+// The same loops compiled for AVX2: only for a processor that has it.
+SpanFunctions Select(const RasterState& state, SpanColours colours);
+} // namespace SpanKernelsAvx2
+#endif
+
 } // namespace Platform
