@@ -749,6 +749,53 @@ void DrawRowSpan(const Span& span, const TextureView& texture)
 // or add with an alpha test of at most 1 (which these blends pass through unchanged: a texel of alpha 0
 // leaves the pixel as it was), or replacing where every texel passes. Same arithmetic as BlendPixel, four
 // pixels at a time where SSE2 is there.
+#if defined(WF_SPAN_LOOPS_AVX2)
+// LerpFour's arithmetic on eight pixels, four in each 128-bit half.
+WF_ALWAYS_INLINE __m256i LerpEight(__m256i a, __m256i b, __m256i weightLow, __m256i weightHigh)
+{
+    const __m256i zero = _mm256_setzero_si256();
+    const __m256i full = _mm256_set1_epi16(256);
+    const __m256i low = _mm256_srli_epi16(
+        _mm256_add_epi16(_mm256_mullo_epi16(_mm256_unpacklo_epi8(a, zero), _mm256_sub_epi16(full, weightLow)),
+                         _mm256_mullo_epi16(_mm256_unpacklo_epi8(b, zero), weightLow)),
+        8);
+    const __m256i high =
+        _mm256_srli_epi16(_mm256_add_epi16(_mm256_mullo_epi16(_mm256_unpackhi_epi8(a, zero),
+                                                              _mm256_sub_epi16(full, weightHigh)),
+                                           _mm256_mullo_epi16(_mm256_unpackhi_epi8(b, zero), weightHigh)),
+                          8);
+    return _mm256_packus_epi16(low, high);
+}
+
+WF_ALWAYS_INLINE __m256i AlphaWeightsEight(__m256i pixels16)
+{
+    const __m256i alpha = _mm256_shufflehi_epi16(_mm256_shufflelo_epi16(pixels16, 0xFF), 0xFF);
+    return _mm256_add_epi16(alpha, _mm256_srli_epi16(alpha, 7));
+}
+
+// BlendFour for eight pixels: alpha or add.
+template <Blend Mode>
+WF_ALWAYS_INLINE __m256i BlendEight(__m256i source, __m256i destination)
+{
+    static_assert(Mode == Blend::Alpha || Mode == Blend::Add);
+    const __m256i opaque = _mm256_set1_epi32(static_cast<int>(0xFF000000u));
+    const __m256i zero = _mm256_setzero_si256();
+    const __m256i weightLow = AlphaWeightsEight(_mm256_unpacklo_epi8(source, zero));
+    const __m256i weightHigh = AlphaWeightsEight(_mm256_unpackhi_epi8(source, zero));
+    if constexpr (Mode == Blend::Alpha)
+    {
+        return _mm256_or_si256(LerpEight(destination, source, weightLow, weightHigh), opaque);
+    }
+    else
+    {
+        const __m256i scaled = _mm256_packus_epi16(
+            _mm256_srli_epi16(_mm256_mullo_epi16(_mm256_unpacklo_epi8(source, zero), weightLow), 8),
+            _mm256_srli_epi16(_mm256_mullo_epi16(_mm256_unpackhi_epi8(source, zero), weightHigh), 8));
+        return _mm256_or_si256(_mm256_adds_epu8(destination, scaled), opaque);
+    }
+}
+#endif
+
 template <Blend Mode>
 void DrawContiguousSpan(const std::uint32_t* source, std::uint32_t* dest, int count)
 {
@@ -762,6 +809,31 @@ void DrawContiguousSpan(const std::uint32_t* source, std::uint32_t* dest, int co
         return;
     }
     int i = 0;
+#if defined(WF_SPAN_LOOPS_AVX2)
+    if constexpr (Mode == Blend::Alpha || Mode == Blend::Add)
+    {
+        const __m256i alphaMaskEight = _mm256_set1_epi32(static_cast<int>(0xFF000000u));
+        for (; i + 8 <= count; i += 8)
+        {
+            const __m256i s = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(source + i));
+            const __m256i alpha = _mm256_and_si256(s, alphaMaskEight);
+            if (_mm256_testz_si256(s, alphaMaskEight))
+            {
+                continue; // eight texels of alpha 0
+            }
+            if constexpr (Mode == Blend::Alpha)
+            {
+                if (_mm256_movemask_epi8(_mm256_cmpeq_epi32(alpha, alphaMaskEight)) == -1)
+                {
+                    _mm256_storeu_si256(reinterpret_cast<__m256i*>(dest + i), s);
+                    continue;
+                }
+            }
+            const __m256i d = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(dest + i));
+            _mm256_storeu_si256(reinterpret_cast<__m256i*>(dest + i), BlendEight<Mode>(s, d));
+        }
+    }
+#endif
 #if defined(__SSE2__)
     const __m128i alphaMask = _mm_set1_epi32(static_cast<int>(0xFF000000u));
     for (; i + 4 <= count; i += 4)

@@ -5,17 +5,49 @@
 namespace Platform
 {
 
+#if defined(WF_SPAN_KERNELS_AVX2)
+namespace
+{
+
+bool ProcessorHasAvx2()
+{
+    static const bool hasAvx2 = __builtin_cpu_supports("avx2");
+    return hasAvx2;
+}
+
+} // namespace
+#endif
+
 SpanFunctions SpanKernels::Select(const RasterState& state, SpanColours colours)
 {
-#if defined(WF_SPAN_KERNELS_AVX2)
     // The same loops compiled for AVX2 draw the same pixels in less time where the processor has it.
-    static const bool hasAvx2 = __builtin_cpu_supports("avx2");
-    if (hasAvx2)
+    SpanFunctions functions;
+    if (!SelectWith(SpanInstructions::Avx2, state, colours, functions))
     {
-        return SpanKernelsAvx2::Select(state, colours);
+        functions = SelectSpanFunctions(state, colours);
     }
+    return functions;
+}
+
+bool SpanKernels::SelectWith(SpanInstructions instructions, const RasterState& state, SpanColours colours,
+                             SpanFunctions& out)
+{
+    switch (instructions)
+    {
+    case SpanInstructions::Baseline:
+        out = SelectSpanFunctions(state, colours);
+        return true;
+    case SpanInstructions::Avx2:
+#if defined(WF_SPAN_KERNELS_AVX2)
+        if (ProcessorHasAvx2())
+        {
+            out = SpanKernelsAvx2::Select(state, colours);
+            return true;
+        }
 #endif
-    return SelectSpanFunctions(state, colours);
+        break;
+    }
+    return false;
 }
 
 } // namespace Platform

@@ -60,11 +60,22 @@ struct SpanFunctions
     SpanFunction contiguous = nullptr;
 };
 
+// The instruction sets the pixel loops are built for.
+enum class SpanInstructions
+{
+    Baseline,
+    Avx2, // x86-64 builds, taken where the processor has it
+};
+
 // The pixel loops of the rasterizer, chosen once per primitive.
 class SpanKernels
 {
 public:
+    // With the best instruction set of the processor.
     static SpanFunctions Select(const RasterState& state, SpanColours colours);
+    // With the given one; false when this build or this processor lacks it.
+    static bool SelectWith(SpanInstructions instructions, const RasterState& state, SpanColours colours,
+                           SpanFunctions& out);
 };
 
 #if defined(WF_SPAN_KERNELS_AVX2)

@@ -8,9 +8,13 @@
 #if defined(__SSE2__)
 #include <emmintrin.h>
 #endif
+#if defined(WF_SPAN_KERNELS_AVX2)
+#include <immintrin.h>
+#endif
 
 #if defined(WF_SPAN_KERNELS_AVX2)
 #pragma GCC target("avx2")
+#define WF_SPAN_LOOPS_AVX2 // the loops' eight-pixel steps
 #include "platform/SpanKernelLoops.h"
 
 namespace Platform::SpanKernelsAvx2
