@@ -378,6 +378,9 @@ void SoftwareDevice::Execute()
         }
         else
         {
+            // Drawn alone, the changed rectangles need not be cut a tile high for the threads: each draw
+            // is set up once a rectangle instead of once a tile row.
+            mChangedPieces.swap(mChangedRectangles);
             RasterWorkers::RunAlone(&SoftwareDevice::RunChangedCommands, this);
         }
     }
@@ -762,6 +765,7 @@ double SoftwareDevice::ChangedWork() const
 void SoftwareDevice::SplitIntoPieces(const std::vector<PixelRect>& changed)
 {
     // Pieces a tile high, so that the threads share a tall rectangle as they share whole frames.
+    mChangedRectangles.assign(changed.begin(), changed.end());
     mChangedPieces.clear();
     for (const PixelRect& rectangle : changed)
     {

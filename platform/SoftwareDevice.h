@@ -152,8 +152,9 @@ private:
     std::vector<std::uint16_t> mCommandIndices;
     std::vector<TargetDamage> mTargetDamage;
     bool mDrawsChangesOnly = true;
-    bool mRunHasOneTarget = false;         // the run being drawn
-    std::vector<PixelRect> mChangedPieces; // of the run's target, to draw when only they changed
+    bool mRunHasOneTarget = false;             // the run being drawn
+    std::vector<PixelRect> mChangedPieces;     // of the run's target, to draw when only they changed
+    std::vector<PixelRect> mChangedRectangles; // the same uncut, for a run drawn on one thread
     // Counts the runs that drew into render targets: a texture drawn into changes without a lock.
     std::uint64_t mRenderTargetRuns = 0;
     std::uint64_t mHashedRuns = 0;
