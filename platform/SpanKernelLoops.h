@@ -382,6 +382,114 @@ WF_ALWAYS_INLINE __m128i Fractions(__m128i positions)
 }
 #endif
 
+#if defined(WF_SPAN_LOOPS_AVX2)
+// LerpFour's arithmetic on eight pixels, four in each 128-bit half.
+WF_ALWAYS_INLINE __m256i LerpEight(__m256i a, __m256i b, __m256i weightLow, __m256i weightHigh)
+{
+    const __m256i zero = _mm256_setzero_si256();
+    const __m256i full = _mm256_set1_epi16(256);
+    const __m256i low = _mm256_srli_epi16(
+        _mm256_add_epi16(_mm256_mullo_epi16(_mm256_unpacklo_epi8(a, zero), _mm256_sub_epi16(full, weightLow)),
+                         _mm256_mullo_epi16(_mm256_unpacklo_epi8(b, zero), weightLow)),
+        8);
+    const __m256i high =
+        _mm256_srli_epi16(_mm256_add_epi16(_mm256_mullo_epi16(_mm256_unpackhi_epi8(a, zero),
+                                                              _mm256_sub_epi16(full, weightHigh)),
+                                           _mm256_mullo_epi16(_mm256_unpackhi_epi8(b, zero), weightHigh)),
+                          8);
+    return _mm256_packus_epi16(low, high);
+}
+
+WF_ALWAYS_INLINE __m256i AlphaWeightsEight(__m256i pixels16)
+{
+    const __m256i alpha = _mm256_shufflehi_epi16(_mm256_shufflelo_epi16(pixels16, 0xFF), 0xFF);
+    return _mm256_add_epi16(alpha, _mm256_srli_epi16(alpha, 7));
+}
+
+// BlendFour for eight pixels: alpha or add.
+template <Blend Mode>
+WF_ALWAYS_INLINE __m256i BlendEight(__m256i source, __m256i destination)
+{
+    static_assert(Mode == Blend::Alpha || Mode == Blend::Add);
+    const __m256i opaque = _mm256_set1_epi32(static_cast<int>(0xFF000000u));
+    const __m256i zero = _mm256_setzero_si256();
+    const __m256i weightLow = AlphaWeightsEight(_mm256_unpacklo_epi8(source, zero));
+    const __m256i weightHigh = AlphaWeightsEight(_mm256_unpackhi_epi8(source, zero));
+    if constexpr (Mode == Blend::Alpha)
+    {
+        return _mm256_or_si256(LerpEight(destination, source, weightLow, weightHigh), opaque);
+    }
+    else
+    {
+        const __m256i scaled = _mm256_packus_epi16(
+            _mm256_srli_epi16(_mm256_mullo_epi16(_mm256_unpacklo_epi8(source, zero), weightLow), 8),
+            _mm256_srli_epi16(_mm256_mullo_epi16(_mm256_unpackhi_epi8(source, zero), weightHigh), 8));
+        return _mm256_or_si256(_mm256_adds_epu8(destination, scaled), opaque);
+    }
+}
+
+// StoreFour for eight pixels.
+template <Blend Mode>
+WF_ALWAYS_INLINE void StoreEight(std::uint32_t* dest, __m256i source, std::uint32_t reference)
+{
+    if constexpr (Mode == Blend::Alpha || Mode == Blend::Add)
+    {
+        const __m256i alphaMask = _mm256_set1_epi32(static_cast<int>(0xFF000000u));
+        const __m256i destination = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(dest));
+        __m256i blended;
+        if (Mode == Blend::Alpha &&
+            _mm256_movemask_epi8(_mm256_cmpeq_epi32(_mm256_and_si256(source, alphaMask), alphaMask)) == -1)
+        {
+            blended = source; // weight 256: every channel is the source's
+        }
+        else
+        {
+            blended = BlendEight<Mode>(source, destination);
+        }
+        if (reference != 0)
+        {
+            const __m256i passes = _mm256_cmpgt_epi32(_mm256_srli_epi32(source, 24),
+                                                      _mm256_set1_epi32(static_cast<int>(reference) - 1));
+            if (_mm256_movemask_epi8(passes) == 0)
+            {
+                return;
+            }
+            blended =
+                _mm256_or_si256(_mm256_and_si256(passes, blended), _mm256_andnot_si256(passes, destination));
+        }
+        _mm256_storeu_si256(reinterpret_cast<__m256i*>(dest), blended);
+    }
+    else
+    {
+        StoreFour<Mode>(dest, _mm256_castsi256_si128(source), reference);
+        StoreFour<Mode>(dest + 4, _mm256_extracti128_si256(source, 1), reference);
+    }
+}
+
+WF_ALWAYS_INLINE __m256i EightPositions(std::int64_t start, std::int64_t step)
+{
+    int positions[8];
+    for (int k = 0; k < 8; ++k)
+    {
+        positions[k] = static_cast<int>(static_cast<std::uint32_t>(start + step * k));
+    }
+    return _mm256_loadu_si256(reinterpret_cast<const __m256i*>(positions));
+}
+
+// SpreadLow and SpreadHigh in each 128-bit half: pixels 0, 1 and 4, 5 (Low), 2, 3 and 6, 7 (High).
+WF_ALWAYS_INLINE __m256i SpreadLowEight(__m256i weights)
+{
+    const __m256i doubled = _mm256_or_si256(weights, _mm256_slli_epi32(weights, 16));
+    return _mm256_unpacklo_epi32(doubled, doubled);
+}
+
+WF_ALWAYS_INLINE __m256i SpreadHighEight(__m256i weights)
+{
+    const __m256i doubled = _mm256_or_si256(weights, _mm256_slli_epi32(weights, 16));
+    return _mm256_unpackhi_epi32(doubled, doubled);
+}
+#endif
+
 // The general kernel: any sampler, addressing, blend and colours, every texel addressed.
 template <Sampler Kind, TextureAddress Address, Blend Mode, SpanColours Colours>
 void DrawSpan(const Span& span, const TextureView& texture)
@@ -558,6 +666,31 @@ void DrawBlendedColumns(const Span& span, const std::uint32_t* columns)
         }
         s += span.ds * i;
     }
+#if defined(WF_SPAN_LOOPS_AVX2)
+    {
+        // Eight pixels whose first and last columns lie seven apart read eight consecutive columns, as a
+        // picture drawn nearly one to one does; the first eight that do not go on four at a time.
+        __m256i positions = EightPositions(s, span.ds);
+        const __m256i advance = _mm256_set1_epi32(static_cast<int>(static_cast<std::uint32_t>(span.ds * 8)));
+        for (; i + 8 <= span.count; i += 8)
+        {
+            const std::int64_t first = s >> 16;
+            if (((s + span.ds * 7) >> 16) - first != 7)
+            {
+                break;
+            }
+            const __m256i left = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(columns + first));
+            const __m256i right = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(columns + first + 1));
+            const __m256i weights =
+                _mm256_and_si256(_mm256_srli_epi32(positions, 8), _mm256_set1_epi32(0xFF));
+            StoreEight<Mode>(dest + i,
+                             LerpEight(left, right, SpreadLowEight(weights), SpreadHighEight(weights)),
+                             reference);
+            s += span.ds * 8;
+            positions = _mm256_add_epi32(positions, advance);
+        }
+    }
+#endif
     __m128i positions = FourPositions(s, span.ds);
     const __m128i advance = _mm_set1_epi32(static_cast<int>(static_cast<std::uint32_t>(span.ds * 4)));
     for (; i + 4 <= span.count; i += 4)
@@ -749,52 +882,6 @@ void DrawRowSpan(const Span& span, const TextureView& texture)
 // or add with an alpha test of at most 1 (which these blends pass through unchanged: a texel of alpha 0
 // leaves the pixel as it was), or replacing where every texel passes. Same arithmetic as BlendPixel, four
 // pixels at a time where SSE2 is there.
-#if defined(WF_SPAN_LOOPS_AVX2)
-// LerpFour's arithmetic on eight pixels, four in each 128-bit half.
-WF_ALWAYS_INLINE __m256i LerpEight(__m256i a, __m256i b, __m256i weightLow, __m256i weightHigh)
-{
-    const __m256i zero = _mm256_setzero_si256();
-    const __m256i full = _mm256_set1_epi16(256);
-    const __m256i low = _mm256_srli_epi16(
-        _mm256_add_epi16(_mm256_mullo_epi16(_mm256_unpacklo_epi8(a, zero), _mm256_sub_epi16(full, weightLow)),
-                         _mm256_mullo_epi16(_mm256_unpacklo_epi8(b, zero), weightLow)),
-        8);
-    const __m256i high =
-        _mm256_srli_epi16(_mm256_add_epi16(_mm256_mullo_epi16(_mm256_unpackhi_epi8(a, zero),
-                                                              _mm256_sub_epi16(full, weightHigh)),
-                                           _mm256_mullo_epi16(_mm256_unpackhi_epi8(b, zero), weightHigh)),
-                          8);
-    return _mm256_packus_epi16(low, high);
-}
-
-WF_ALWAYS_INLINE __m256i AlphaWeightsEight(__m256i pixels16)
-{
-    const __m256i alpha = _mm256_shufflehi_epi16(_mm256_shufflelo_epi16(pixels16, 0xFF), 0xFF);
-    return _mm256_add_epi16(alpha, _mm256_srli_epi16(alpha, 7));
-}
-
-// BlendFour for eight pixels: alpha or add.
-template <Blend Mode>
-WF_ALWAYS_INLINE __m256i BlendEight(__m256i source, __m256i destination)
-{
-    static_assert(Mode == Blend::Alpha || Mode == Blend::Add);
-    const __m256i opaque = _mm256_set1_epi32(static_cast<int>(0xFF000000u));
-    const __m256i zero = _mm256_setzero_si256();
-    const __m256i weightLow = AlphaWeightsEight(_mm256_unpacklo_epi8(source, zero));
-    const __m256i weightHigh = AlphaWeightsEight(_mm256_unpackhi_epi8(source, zero));
-    if constexpr (Mode == Blend::Alpha)
-    {
-        return _mm256_or_si256(LerpEight(destination, source, weightLow, weightHigh), opaque);
-    }
-    else
-    {
-        const __m256i scaled = _mm256_packus_epi16(
-            _mm256_srli_epi16(_mm256_mullo_epi16(_mm256_unpacklo_epi8(source, zero), weightLow), 8),
-            _mm256_srli_epi16(_mm256_mullo_epi16(_mm256_unpackhi_epi8(source, zero), weightHigh), 8));
-        return _mm256_or_si256(_mm256_adds_epu8(destination, scaled), opaque);
-    }
-}
-#endif
 
 template <Blend Mode>
 void DrawContiguousSpan(const std::uint32_t* source, std::uint32_t* dest, int count)
