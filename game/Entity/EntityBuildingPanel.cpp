@@ -9,8 +9,7 @@
 #include "engine/Render/AnimatedMesh.h"
 #include "engine/Render/AnimatedSprite.h"
 #include "engine/Render/RenderData.h"
-#include "engine/Sound/Sound.h"
-#include "engine/Sound/SoundManager.h"
+#include "engine/Sound/PlaySoundOnce.h"
 #include "game/Entity/BuildingKind.h"
 #include "game/Entity/BuildingWorker.h"
 #include "game/Entity/EntityBuilding.h"
@@ -21,6 +20,7 @@
 #include "game/Game/LevelTaskInfo.h"
 #include "game/Game/TableCost.h"
 #include "game/Pers/Pers.h"
+#include "game/TextFormat.h"
 #include "game/Util/Hint.h"
 #include "game/Util/HintArrow.h"
 #include "game/Util/HintManager.h"
@@ -59,21 +59,6 @@ constexpr float kIdleSignRise = 70.0f;
 constexpr Korrin::Vector2 kBuildingPageArrow{239.0f, 624.0f};
 constexpr Korrin::Vector2 kWorkerPageArrow{580.0f, 662.0f};
 constexpr std::uint32_t kCentred = 12;
-
-void PlaySound(const char* name)
-{
-    Korrin::SoundManager* sounds = Korrin::SoundManager::Peek();
-    if (Korrin::Sound* sound = sounds != nullptr ? sounds->GetSound(name) : nullptr)
-    {
-        sound->Play(false);
-    }
-}
-
-std::u16string Decimal(std::uint32_t value)
-{
-    const std::string text = std::to_string(value);
-    return {text.begin(), text.end()};
-}
 
 std::int32_t Money()
 {
@@ -188,7 +173,7 @@ void EntityBuilding::FillBuildingPage(Korrin::GuiContainer& page)
         if (buy != nullptr)
         {
             const std::uint16_t price = CostRecord::GetLevelValue(0, mCost);
-            buy->SetCaptionW(Decimal(price));
+            buy->SetCaptionW(TextFormat::Decimal(price));
             buy->SetDisabled(price > Money());
         }
         return;
@@ -225,7 +210,7 @@ void EntityBuilding::FillOrderButtons(Korrin::GuiContainer& page)
         }
         button->SetFrame(static_cast<std::uint16_t>(GetOrderIconFrame() + i));
         button->SetDisabledSpritePosition(kOrderPicturePosition);
-        button->SetCaptionW(Decimal(price));
+        button->SetCaptionW(TextFormat::Decimal(price));
         if (hired)
         {
             button->SetDisabled(price > Money());
@@ -257,7 +242,7 @@ void EntityBuilding::FillWorkerPage(Korrin::GuiContainer& page)
         if (hire != nullptr)
         {
             const std::uint16_t price = WorkerHirePrice();
-            hire->SetCaptionW(Decimal(price));
+            hire->SetCaptionW(TextFormat::Decimal(price));
             hire->SetFrame(mKind != nullptr && mKind->fairy ? kFairyIcon : kBoyIcon);
             hire->SetDisabled(price > Money());
         }
@@ -277,7 +262,7 @@ void EntityBuilding::FillWorkerPage(Korrin::GuiContainer& page)
     }
     if (sale != nullptr)
     {
-        sale->SetCaptionW(Decimal(WorkerHirePrice() / 2u));
+        sale->SetCaptionW(TextFormat::Decimal(WorkerHirePrice() / 2u));
         sale->SetFrame(mKind != nullptr && mKind->fairy ? kFairyLeavingIcon : kBoyLeavingIcon);
     }
     if (upgrade == nullptr)
@@ -301,7 +286,7 @@ void EntityBuilding::FillWorkerPage(Korrin::GuiContainer& page)
     else
     {
         const std::uint16_t price = WorkerUpgradePrice();
-        upgrade->SetCaptionW(Decimal(price));
+        upgrade->SetCaptionW(TextFormat::Decimal(price));
         upgrade->SetFrame(0);
         upgrade->SetDisabled(price > Money());
     }
@@ -338,7 +323,7 @@ void EntityBuilding::OnGuiEvent()
     else if (name == "CHAR_SALE")
     {
         mSaleTimer = 0.0f;
-        PlaySound("click_button");
+        Korrin::PlaySoundOnce("click_button");
     }
     else if (name == "CHAR_BUY")
     {
@@ -358,7 +343,7 @@ void EntityBuilding::OnGuiEvent()
     else if (name == "CHAR_CANCEL_CHARACTER")
     {
         mSaleTimer = kNoSale;
-        PlaySound("click_button");
+        Korrin::PlaySoundOnce("click_button");
     }
     else
     {
@@ -384,10 +369,10 @@ void EntityBuilding::OrderGoods(std::uint8_t order)
     {
         return;
     }
-    PlaySound("click_button");
+    Korrin::PlaySoundOnce("click_button");
     if (mTasks.size() == 1)
     {
-        PlaySound(mWorker != nullptr && mWorker->GetType() == kBoyType ? "boy_ok" : "fairy_ok");
+        Korrin::PlaySoundOnce(mWorker != nullptr && mWorker->GetType() == kBoyType ? "boy_ok" : "fairy_ok");
     }
 }
 
@@ -418,7 +403,7 @@ bool EntityBuilding::HireWorker()
         mWorker->SetIJ(store->GetWalkI(), store->GetWalkJ());
     }
     mWorker->SetActive(true);
-    PlaySound("buy_character");
+    Korrin::PlaySoundOnce("buy_character");
     return true;
 }
 
@@ -479,7 +464,7 @@ bool EntityBuilding::TryClick()
     {
         return false;
     }
-    PlaySound(IsForSale() ? "Board" : "Building");
+    Korrin::PlaySoundOnce(IsForSale() ? "Board" : "Building");
     mPanelMode = mPanelMode == kWorkerClick ? kWorkerMode : kBuildingMode;
     ChangeGui();
     mPressed = 1;
@@ -649,8 +634,8 @@ void EntityBuilding::DrawForSale(bool highlight)
         const Korrin::Colour colour =
             highlight ? Korrin::Colour{0.5f, 0.5f, 0.5f, 0.5f} : Korrin::Colour{1.0f, 1.0f, 1.0f, 1.0f};
         mFont->DrawWrapped({x + 69.0f, y - 1.0f + 61.0f, x + 125.0f, y - 1.0f + 83.0f},
-                           Decimal(CostRecord::GetLevelValue(0, mCost)), 1.0f, 1.0f, kCentred, colour, 0.7f,
-                           1.0f);
+                           TextFormat::Decimal(CostRecord::GetLevelValue(0, mCost)), 1.0f, 1.0f, kCentred,
+                           colour, 0.7f, 1.0f);
     }
 }
 

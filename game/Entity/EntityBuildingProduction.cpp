@@ -7,8 +7,7 @@
 #include "engine/Particle/ParticleSystem.h"
 #include "engine/Render/AnimatedMesh.h"
 #include "engine/Render/AnimatedSprite.h"
-#include "engine/Sound/Sound.h"
-#include "engine/Sound/SoundManager.h"
+#include "engine/Sound/PlaySoundOnce.h"
 #include "game/Entity/BuildingKind.h"
 #include "game/Entity/BuildingWorker.h"
 #include "game/Entity/EntityBuilding.h"
@@ -50,15 +49,6 @@ void Log(const char* line)
     if (Korrin::LogManager* log = Korrin::LogManager::Peek())
     {
         log->Write("%s", line);
-    }
-}
-
-void PlaySound(const char* name)
-{
-    Korrin::SoundManager* sounds = Korrin::SoundManager::Peek();
-    if (Korrin::Sound* sound = sounds != nullptr ? sounds->GetSound(name) : nullptr)
-    {
-        sound->Play(false);
     }
 }
 
@@ -389,7 +379,7 @@ void EntityBuilding::EndSale()
     {
         effects->AddParticleToDQ(static_cast<NameParticles>(kSaleEffect), mWorker->GetPosition());
     }
-    PlaySound("sale_character");
+    Korrin::PlaySoundOnce("sale_character");
 }
 
 // A run whose inputs never reached the building is its whole order: its runs left still name the order
@@ -412,7 +402,7 @@ void EntityBuilding::UpdateSalePage(bool ended)
 {
     GamePanel* panel = GamePanel::Peek();
     // Only the building whose worker the page shows moves its bar.
-    if (panel == nullptr || panel->GetCurrent() != GamePanel::kWorkerPage || panel->tabOwner != this)
+    if (panel == nullptr || panel->GetCurrent() != GamePanel::kWorkerPage || panel->GetTabOwner() != this)
     {
         return;
     }
@@ -476,7 +466,7 @@ void EntityBuilding::UpdateWork(float dt)
     {
         Log("LOOP");
         mesh->SetLoop(0);
-        PlaySound("building_finish_work");
+        Korrin::PlaySoundOnce("building_finish_work");
         if (mCompletion != nullptr)
         {
             mCompletion->Restart();
@@ -575,7 +565,7 @@ void EntityBuilding::UpdateWorkingLook(float dt)
 
 void EntityBuilding::Buy()
 {
-    PlaySound("ConstructionOf");
+    Korrin::PlaySoundOnce("ConstructionOf");
     mForSale = 0;
     mConstructionPlaying = 1;
     if (mConstruction)

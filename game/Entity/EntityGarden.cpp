@@ -11,6 +11,7 @@
 #include "engine/Render/AnimatedSprite.h"
 #include "engine/Render/RenderData.h"
 #include "engine/Render/SpriteManager.h"
+#include "engine/Sound/PlaySoundOnce.h"
 #include "game/Entity/EntityManager.h"
 #include "game/Entity/EntityStorehouse.h"
 #include "game/Entity/EntityTaskManager.h"
@@ -25,6 +26,7 @@
 #include "game/Game/LevelTaskInfo.h"
 #include "game/Game/TableCost.h"
 #include "game/Pers/PersRunGardener.h"
+#include "game/TextFormat.h"
 #include "game/Util/Hint.h"
 #include "game/Util/HintArrow.h"
 #include "game/Util/HintManager.h"
@@ -63,12 +65,6 @@ constexpr Korrin::Vector2 kProgressPlace{470.0f, 53.0f};
 // Where the arrow points while the garden waits for its gardener: the gardener's tab, its hire button.
 constexpr Korrin::Vector2 kArrowAtTab{239.0f, 624.0f};
 constexpr Korrin::Vector2 kArrowAtHire{580.0f, 662.0f};
-
-std::u16string Decimal(std::int64_t value)
-{
-    const std::string text = std::to_string(value);
-    return {text.begin(), text.end()};
-}
 
 CostRecord GardenerCost()
 {
@@ -341,7 +337,7 @@ void EntityGarden::FinishDismissal()
     {
         particles->AddParticleToDQ(kParticleSalePersSecond, place);
     }
-    PanelControls::PlaySound("sale_character");
+    Korrin::PlaySoundOnce("sale_character");
 }
 
 void EntityGarden::UpdateGardenerPage()
@@ -349,7 +345,7 @@ void EntityGarden::UpdateGardenerPage()
     // Only the garden whose page the panel shows fills it: another garden's dismissal would put its own
     // buttons under the player's hand while this one stays selected.
     GamePanel* panel = GamePanel::Peek();
-    if (panel == nullptr || panel->GetCurrent() != GamePanel::kGardenerPage || panel->tabOwner != this)
+    if (panel == nullptr || panel->GetCurrent() != GamePanel::kGardenerPage || panel->GetTabOwner() != this)
     {
         return;
     }
@@ -465,7 +461,7 @@ void EntityGarden::DrawSign()
     }
     const float shade = IsHighlighted() ? 0.5f : 1.0f;
     const Korrin::Rect box{sx + 66.0f, sy - 1.0f + 61.0f, sx + 122.0f, sy - 1.0f + 83.0f};
-    mFont->DrawWrapped(box, Decimal(CostRecord::GetLevelValue(0, mCost)), 0.7f, 0.7f, 12,
+    mFont->DrawWrapped(box, TextFormat::Decimal(CostRecord::GetLevelValue(0, mCost)), 0.7f, 0.7f, 12,
                        Korrin::Colour{shade, shade, shade, shade}, 1.0f, 1.0f);
 }
 
@@ -491,7 +487,7 @@ bool EntityGarden::Interact(std::uint8_t /*mode*/, std::int32_t i, std::int32_t 
     {
         if (bed->HasCrop() && bed->GetWalkI() == i && bed->GetWalkJ() == j)
         {
-            PanelControls::PlaySound("Stealing");
+            Korrin::PlaySoundOnce("Stealing");
             bed->SetType(Plant::kEmpty);
             break;
         }
@@ -582,7 +578,7 @@ void EntityGarden::FillGardenPage()
         {
             const std::uint16_t price = CostRecord::GetLevelValue(0, mCost);
             const LevelTaskInfo* task = LevelTaskInfo::Peek();
-            PanelControls::SetCaption(*buy, Decimal(price));
+            PanelControls::SetCaption(*buy, TextFormat::Decimal(price));
             buy->SetDisabled(task == nullptr || task->money < price);
         }
         PanelControls::Show("GARDEN_UPGRADE", false);
@@ -616,7 +612,7 @@ void EntityGarden::FillTaskButtons()
             const std::uint16_t price = TableCost::GetGoodsCost(static_cast<std::int32_t>(k));
             button->SetFrame(static_cast<std::uint16_t>(k + 1));
             button->SetCaptionOffset({15.0f, 5.0f});
-            PanelControls::SetCaption(*button, Decimal(price));
+            PanelControls::SetCaption(*button, TextFormat::Decimal(price));
             button->SetAlpha(hired ? 1.0f : kLockedAlpha);
             button->SetDisabled(!hired || money < price);
         }
@@ -654,7 +650,7 @@ void EntityGarden::FillGardenerPage()
         if (Korrin::GuiButton* buy = PanelControls::FindButton("CHAR_BUY"))
         {
             const std::uint16_t price = CostRecord::GetLevelValue(0, cost);
-            PanelControls::SetCaption(*buy, Decimal(price));
+            PanelControls::SetCaption(*buy, TextFormat::Decimal(price));
             buy->SetDisabled(money < price);
         }
         return;
@@ -665,7 +661,7 @@ void EntityGarden::FillGardenerPage()
     }
     if (Korrin::GuiButton* sale = PanelControls::FindButton("CHAR_SALE"))
     {
-        PanelControls::SetCaption(*sale, Decimal(CostRecord::GetLevelValue(0, cost) / 2));
+        PanelControls::SetCaption(*sale, TextFormat::Decimal(CostRecord::GetLevelValue(0, cost) / 2));
         const LevelTaskInfo* info = LevelTaskInfo::Peek();
         sale->SetDisabled(info == nullptr || info->level < kSaleAllowedFromLevel);
     }
@@ -688,7 +684,7 @@ void EntityGarden::FillGardenerPage()
             const std::uint16_t price =
                 CostRecord::GetLevelValue(static_cast<std::uint16_t>(level + 1), cost);
             upgrade->SetFrame(0);
-            PanelControls::SetCaption(*upgrade, Decimal(price));
+            PanelControls::SetCaption(*upgrade, TextFormat::Decimal(price));
             upgrade->SetDisabled(money < price);
         }
     }
@@ -717,10 +713,10 @@ void EntityGarden::OnGuiEvent()
         const auto seed = static_cast<std::uint8_t>(kFirstSeed + (clicked[11] - '1'));
         if (AddTask(seed))
         {
-            PanelControls::PlaySound("click_button");
+            Korrin::PlaySoundOnce("click_button");
             if (mTasks.size() == 1)
             {
-                PanelControls::PlaySound("gardener_ok");
+                Korrin::PlaySoundOnce("gardener_ok");
             }
         }
         ChangeGui();
@@ -732,7 +728,7 @@ void EntityGarden::OnGuiEvent()
     else if (clicked == "CHAR_SALE")
     {
         mSaleCountdown = 0.0f;
-        PanelControls::PlaySound("click_button");
+        Korrin::PlaySoundOnce("click_button");
         ChangeGui();
     }
     else if (clicked == "CHAR_BUY")
@@ -746,7 +742,7 @@ void EntityGarden::OnGuiEvent()
     else if (clicked == "CHAR_CANCEL_CHARACTER")
     {
         mSaleCountdown = kNoDismissal;
-        PanelControls::PlaySound("click_button");
+        Korrin::PlaySoundOnce("click_button");
         ChangeGui();
     }
 }
@@ -806,7 +802,7 @@ void EntityGarden::HireGardener()
     }
     mWorker->SetActive(true);
     SetUnattended(false);
-    PanelControls::PlaySound("buy_character");
+    Korrin::PlaySoundOnce("buy_character");
     ChangeGui();
 }
 
@@ -817,7 +813,7 @@ void EntityGarden::BuyGarden()
     {
         return;
     }
-    PanelControls::PlaySound("ConstructionOf");
+    Korrin::PlaySoundOnce("ConstructionOf");
     mForSale = 0;
     mConstructing = 1;
     if (mConstruction != nullptr)
@@ -869,7 +865,7 @@ bool EntityGarden::TryClick()
     {
         return false;
     }
-    PanelControls::PlaySound(IsForSale() ? "Board" : "Garden");
+    Korrin::PlaySoundOnce(IsForSale() ? "Board" : "Garden");
     SetPanelMode(GetPanelMode() == kGardenerClicked ? kGardenerPage : kGardenPage);
     ChangeGui();
     mPressed = 1;

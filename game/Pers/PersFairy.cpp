@@ -6,6 +6,7 @@
 #include "engine/Render/Bone.h"
 #include "engine/Render/Skeleton.h"
 #include "engine/Render/SpriteManager.h"
+#include "engine/Sound/PlaySoundOnce.h"
 #include "game/Entity/BuildingKind.h"
 #include "game/Entity/EntityBuilding.h"
 #include "game/Entity/EntityStorehouse.h"
@@ -317,7 +318,7 @@ void PersFairy::BeginMagic()
     }
     PlayAnimation("magic", kKeepFacing);
     mFirstVisitPending = 0;
-    WorkerErrand::PlaySound("pers_magic");
+    Korrin::PlaySoundOnce("pers_magic");
     mBusy = 1;
 }
 
@@ -427,7 +428,7 @@ bool PersFairy::Update(float dt)
 {
     if (WorkerErrand::NagDue(mNagTimer, dt, kNagInterval, mDreamFrame))
     {
-        WorkerErrand::PlaySound("fairy_no");
+        Korrin::PlaySoundOnce("fairy_no");
     }
     mWingPhase += kWingRate * dt;
     if (mWingPhase > kWingPhaseEnd)

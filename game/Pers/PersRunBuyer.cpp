@@ -3,8 +3,7 @@
 #include "engine/Log/LogManager.h"
 #include "engine/Render/AnimatedSprite.h"
 #include "engine/Render/SpriteManager.h"
-#include "engine/Sound/Sound.h"
-#include "engine/Sound/SoundManager.h"
+#include "engine/Sound/PlaySoundOnce.h"
 #include "game/Entity/Entity.h"
 #include "game/Entity/EntityManager.h"
 #include "game/Entity/EntityShop.h"
@@ -80,12 +79,7 @@ void PlayVoice(PersRunBuyer::Voice voice, bool angry, const char* missingLine)
         BUYER_LOG("%s", missingLine);
         return;
     }
-    const char* name = (angry ? kAngry : kClick)[static_cast<std::size_t>(voice)];
-    Korrin::SoundManager* sounds = Korrin::SoundManager::Peek();
-    if (Korrin::Sound* sound = sounds != nullptr ? sounds->GetSound(name) : nullptr)
-    {
-        sound->Play(false);
-    }
+    Korrin::PlaySoundOnce((angry ? kAngry : kClick)[static_cast<std::size_t>(voice)]);
 }
 
 void DeleteDrawable(Korrin::AnimatedSprite* sprite)
@@ -386,13 +380,7 @@ void PersRunBuyer::ReleaseReservedCells() const
     {
         return;
     }
-    for (StoreCell& cell : shop->GetCells().GetCells())
-    {
-        if (cell.buyer == mNumber)
-        {
-            cell.buyer = 0;
-        }
-    }
+    shop->ReleaseReservations(mNumber);
 }
 
 bool PersRunBuyer::StepQueue()

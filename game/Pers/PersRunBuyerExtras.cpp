@@ -4,10 +4,10 @@
 #include "engine/Render/Animation.h"
 #include "engine/Render/Bone.h"
 #include "engine/Render/Skeleton.h"
-#include "engine/Sound/Sound.h"
-#include "engine/Sound/SoundManager.h"
+#include "engine/Sound/PlaySoundOnce.h"
 #include "engine/Util/Random.h"
 #include "game/Entity/EntityStorehouse.h"
+#include "game/Entity/StoreEntityServices.h"
 #include "game/Game/FieldGeometry.h"
 #include "game/Game/GameParticleManager.h"
 #include "game/Game/GameTables.h"
@@ -38,28 +38,6 @@ constexpr std::uint16_t kProfessorEffectKey = 18;
 // The counts sit at this place of the bubble.
 const Korrin::Vector2 kDigitsOffset{49.0f, 36.0f};
 
-void PlaySoundOrLog(const char* name)
-{
-    Korrin::SoundManager* sounds = Korrin::SoundManager::Peek();
-    if (Korrin::Sound* sound = sounds != nullptr ? sounds->GetSound(name) : nullptr)
-    {
-        sound->Play(false);
-        return;
-    }
-    if (Korrin::LogManager* log = Korrin::LogManager::Peek())
-    {
-        log->Write("File not found: %s", name);
-    }
-}
-
-void PlaySoundIfThere(const char* name)
-{
-    Korrin::SoundManager* sounds = Korrin::SoundManager::Peek();
-    if (Korrin::Sound* sound = sounds != nullptr ? sounds->GetSound(name) : nullptr)
-    {
-        sound->Play(false);
-    }
-}
 } // namespace
 
 Korrin::Vector2 PersRunBuyer::KindFingerOffset(std::uint8_t kind)
@@ -138,7 +116,7 @@ bool PersRunBuyer::StartExtraIfAtStop()
     }
     else if (mKind == kMusician)
     {
-        PlaySoundIfThere("musician_extra");
+        Korrin::PlaySoundOnce("musician_extra");
     }
     return true;
 }
@@ -168,7 +146,7 @@ bool PersRunBuyer::StepExtras()
                 mMonster->SetAnimation("eat_monster");
                 mMonster->GetState().mTime = 0.0f;
             }
-            PlaySoundOrLog("professor_extra");
+            StoreEntityServices::PlaySoundOrLog("professor_extra");
             mKeptWish = GetFrameIndexDream();
             SetDream(-1);
             mWalkSpeed = mKeptSpeed;

@@ -8,8 +8,7 @@
 #include "engine/Render/Animation.h"
 #include "engine/Render/Bone.h"
 #include "engine/Render/Skeleton.h"
-#include "engine/Sound/Sound.h"
-#include "engine/Sound/SoundManager.h"
+#include "engine/Sound/PlaySoundOnce.h"
 #include "engine/Util/Random.h"
 #include "game/Entity/EntityGarden.h"
 #include "game/Entity/EntityManager.h"
@@ -20,6 +19,7 @@
 #include "game/Game/GameField.h"
 #include "game/Pers/CorrectionTable.h"
 #include "game/Pers/PersAnimatedManager.h"
+#include "game/Pers/WorkerErrand.h"
 
 #include <cmath>
 #include <string>
@@ -52,28 +52,12 @@ constexpr std::uint16_t kLastCropFrame = 20;
 constexpr std::uint8_t kFallbackCrop = Plant::kWheat;
 constexpr std::uint8_t kWaterFruitBase = 125;
 
-void PlaySound(const char* name)
-{
-    Korrin::SoundManager* sounds = Korrin::SoundManager::Peek();
-    if (Korrin::Sound* sound = sounds != nullptr ? sounds->GetSound(name) : nullptr)
-    {
-        sound->Play(false);
-    }
-}
-
 void Log(const char* text)
 {
     if (Korrin::LogManager* log = Korrin::LogManager::Peek())
     {
         log->Write("%s", text);
     }
-}
-
-EntityStorehouse* Storehouse()
-{
-    EntityManager* entities = LevelLookup::Entities();
-    return entities != nullptr ? dynamic_cast<EntityStorehouse*>(entities->GetEntity(Entity::kStorehouse))
-                               : nullptr;
 }
 
 // One of the five idle animations with a crop in hand, variant 1 or 2; "idle_wat" for anything else.
@@ -284,7 +268,7 @@ void PersRunGardener::OnPathEnd(std::int32_t I, std::int32_t J)
         mFirstVisitPending = 0;
         PlayAnimation("magic", kKeepFacing);
         mWaitingForAnimationEnd = 1;
-        PlaySound("pers_magic");
+        Korrin::PlaySoundOnce("pers_magic");
         mBusy = 1;
         return;
     }
@@ -350,10 +334,10 @@ void PersRunGardener::ArriveAtWell(std::int32_t I, std::int32_t J)
 void PersRunGardener::ArriveAtStorehouse()
 {
     Log("TE_STOREHOUSE");
-    EntityStorehouse* storehouse = Storehouse();
+    EntityStorehouse* storehouse = WorkerErrand::Storehouse();
     if (storehouse != nullptr && storehouse->GetCells().PutGoods(mCarriedGoods))
     {
-        PlaySound("adding_goods_to_storehouse");
+        Korrin::PlaySoundOnce("adding_goods_to_storehouse");
         mCarriedGoods = 0;
     }
     else
@@ -444,7 +428,7 @@ bool PersRunGardener::Update(float dt)
         mNagTimer = 0.0f;
         if (mDreamFrame == kDreamStorehouseFull || mDreamFrame == kDreamNoWay || mDreamFrame == kDreamNoWater)
         {
-            PlaySound("gardener_no");
+            Korrin::PlaySoundOnce("gardener_no");
         }
     }
     if (mMagic != nullptr)
@@ -602,7 +586,7 @@ bool PersRunGardener::OnAnimationEnd()
 
 void PersRunGardener::RetryStorehouse()
 {
-    EntityStorehouse* storehouse = Storehouse();
+    EntityStorehouse* storehouse = WorkerErrand::Storehouse();
     if (storehouse == nullptr || storehouse->GetCells().IsFull())
     {
         Stand();
@@ -751,7 +735,7 @@ void PersRunGardener::HandBack()
 {
     if (IsCrop(mCarriedGoods))
     {
-        EntityStorehouse* storehouse = Storehouse();
+        EntityStorehouse* storehouse = WorkerErrand::Storehouse();
         if (storehouse == nullptr || !storehouse->GetCells().PutGoodsInstant(mCarriedGoods))
         {
             if (Korrin::LogManager* log = Korrin::LogManager::Peek())
