@@ -227,34 +227,54 @@ void EntityBuilding::WorkerStep(float dt)
     GetWalkTarget(&door, 0);
     if (BuildingWorker::IsFirstVisitPending(mWorker))
     {
-        Log("EntityBuilding:: GetFirstBuy (бежим к зданию)");
-        Log("EntityBuilding:: Нечего  GetFirstBuy");
-        if (BuildingWorker::GoTo(mWorker, door, 0))
-        {
-            Log("EntityBuilding:: GOOO");
-            BuildingWorker::SetDream(mWorker, -1);
-            BuildingWorker::SetBusy(mWorker, true);
-            return;
-        }
-        Log("EntityBuilding:: DREAM");
-        BuildingWorker::SetDream(mWorker, kNothingToDo);
-        BuildingWorker::PlayIdle(mWorker, dt);
+        SendWorkerOnFirstVisit(door, dt);
         return;
     }
     const std::uint8_t carried = BuildingWorker::GetCarriedGoods(mWorker);
-    if (mWorkProgress == 1.0f && IsDoorOpen() && carried == 0)
+    if (TakeWorkerIn(door, carried))
     {
-        std::int32_t i = 0;
-        std::int32_t j = 0;
-        mWorker->GetIJ(i, j);
-        if (i == door.I && j == door.J)
-        {
-            Log("EntityBuilding:: бежим в дом");
-            BuildingWorker::StartAction(mWorker, 0);
-            FinishRun();
-            return;
-        }
+        return;
     }
+    SendWorkerOnErrand(door, carried, dt);
+}
+
+void EntityBuilding::SendWorkerOnFirstVisit(const WalkTarget& door, float dt)
+{
+    Log("EntityBuilding:: GetFirstBuy (бежим к зданию)");
+    Log("EntityBuilding:: Нечего  GetFirstBuy");
+    if (BuildingWorker::GoTo(mWorker, door, 0))
+    {
+        Log("EntityBuilding:: GOOO");
+        BuildingWorker::SetDream(mWorker, -1);
+        BuildingWorker::SetBusy(mWorker, true);
+        return;
+    }
+    Log("EntityBuilding:: DREAM");
+    BuildingWorker::SetDream(mWorker, kNothingToDo);
+    BuildingWorker::PlayIdle(mWorker, dt);
+}
+
+bool EntityBuilding::TakeWorkerIn(const WalkTarget& door, std::uint8_t carried)
+{
+    if (mWorkProgress != 1.0f || !IsDoorOpen() || carried != 0)
+    {
+        return false;
+    }
+    std::int32_t i = 0;
+    std::int32_t j = 0;
+    mWorker->GetIJ(i, j);
+    if (i != door.I || j != door.J)
+    {
+        return false;
+    }
+    Log("EntityBuilding:: бежим в дом");
+    BuildingWorker::StartAction(mWorker, 0);
+    FinishRun();
+    return true;
+}
+
+void EntityBuilding::SendWorkerOnErrand(const WalkTarget& door, std::uint8_t carried, float dt)
+{
     WalkTarget store;
     if (GetWalkTarget(&store, 1))
     {

@@ -592,13 +592,28 @@ void EntityRope::Save(Korrin::BinaryWriter& out)
 void EntityRope::Load(Korrin::BinaryReader& in)
 {
     Entity::Load(in);
-    const std::uint32_t tableCount = in.ReadU32();
-    if (!in.Ok() || tableCount > mLevelPoints.size() || !in.CheckCount(tableCount, 9, kMaxLinks))
+    std::vector<RopeTablePoint> tables;
+    std::vector<Link> links;
+    if (!ReadTables(in, tables) || !ReadLinks(in, links))
     {
         in.Fail();
         return;
     }
-    std::vector<RopeTablePoint> tables;
+    mPoints = std::move(tables);
+    LayLinks(links);
+    if (mField != nullptr)
+    {
+        mField->MarkGridAStale();
+    }
+}
+
+bool EntityRope::ReadTables(Korrin::BinaryReader& in, std::vector<RopeTablePoint>& tables) const
+{
+    const std::uint32_t tableCount = in.ReadU32();
+    if (!in.Ok() || tableCount > mLevelPoints.size() || !in.CheckCount(tableCount, 9, kMaxLinks))
+    {
+        return false;
+    }
     for (std::uint32_t n = 0; n < tableCount; ++n)
     {
         RopeTablePoint point;
@@ -614,18 +629,20 @@ void EntityRope::Load(Korrin::BinaryReader& in)
                         [&point](const RopeTablePoint& level) { return CellOf(level) == CellOf(point); });
         if (!in.Ok() || point.flagged > 1 || !known)
         {
-            in.Fail();
-            return;
+            return false;
         }
         tables.push_back(point);
     }
+    return true;
+}
+
+bool EntityRope::ReadLinks(Korrin::BinaryReader& in, std::vector<Link>& links) const
+{
     const std::uint32_t linkCount = in.ReadU32();
     if (!in.Ok() || !in.CheckCount(linkCount, 12, kMaxLinks) || (linkCount > 0 && mField == nullptr))
     {
-        in.Fail();
-        return;
+        return false;
     }
-    std::vector<Link> links;
     for (std::uint32_t n = 0; n < linkCount; ++n)
     {
         const Link link{in.ReadI32(), in.ReadI32(), in.ReadI32()};
@@ -633,12 +650,15 @@ void EntityRope::Load(Korrin::BinaryReader& in)
         if (!in.Ok() || link.kind < 0 || link.kind > kTeleport || !IsLinkTop(link.I, link.J) ||
             mField->GetRopeKind(link.I, link.J) > link.kind)
         {
-            in.Fail();
-            return;
+            return false;
         }
         links.push_back(link);
     }
-    mPoints = std::move(tables);
+    return true;
+}
+
+void EntityRope::LayLinks(const std::vector<Link>& links)
+{
     for (const Link& link : links)
     {
         if (link.kind == 0 || HasPointAtCell(link.I, link.J))
@@ -655,9 +675,5 @@ void EntityRope::Load(Korrin::BinaryReader& in)
         {
             RaiseLink(link.I, link.J, false);
         }
-    }
-    if (mField != nullptr)
-    {
-        mField->MarkGridAStale();
     }
 }

@@ -248,6 +248,17 @@ bool PersFairy::Plays(const char* name) const
     return GetAnimationName() == name;
 }
 
+bool PersFairy::IsDeliveringBothInputs() const
+{
+    return GetCarriedGoods() != 0 && (HasDoubleLoad() || Plays("in_fairy1"));
+}
+
+bool PersFairy::IsBringingOutAUnit() const
+{
+    // Called out, she first waits for her hover to come round.
+    return GetCarriedGoods() == 0 && (mErrand == kLeaveBuilding || Plays("out_fairy"));
+}
+
 void PersFairy::StartAction(std::int32_t code)
 {
     if (code != 0)

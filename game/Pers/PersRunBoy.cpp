@@ -115,6 +115,11 @@ bool PersRunBoy::Plays(const char* name) const
     return GetAnimationName() == name;
 }
 
+bool PersRunBoy::IsBringingOutAUnit() const
+{
+    return GetCarriedGoods() == 0 && Plays("out_house");
+}
+
 void PersRunBoy::StartAction(std::int32_t code)
 {
     EntityBuilding* building = Building();

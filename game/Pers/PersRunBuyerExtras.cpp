@@ -121,6 +121,26 @@ bool PersRunBuyer::StartExtraIfAtStop()
     return true;
 }
 
+void PersRunBuyer::StartProfessorExtra()
+{
+    // His monster eats at the stop: he lets go of the player's hand and hides his wish meanwhile.
+    if (Level* level = Level::Peek())
+    {
+        level->SetPendingObject(nullptr);
+    }
+    ClearHover();
+    ClearPressed();
+    if (mMonster != nullptr)
+    {
+        mMonster->SetAnimation("eat_monster");
+        mMonster->GetState().mTime = 0.0f;
+    }
+    StoreEntityServices::PlaySoundOrLog("professor_extra");
+    mKeptWish = GetFrameIndexDream();
+    SetDream(-1);
+    mWalkSpeed = mKeptSpeed;
+}
+
 bool PersRunBuyer::StepExtras()
 {
     const std::string animation = GetAnimationName();
@@ -135,21 +155,7 @@ bool PersRunBuyer::StepExtras()
         PlayAnimation("extra", kKeepFacing);
         if (mKind == kProfessor)
         {
-            if (Level* level = Level::Peek())
-            {
-                level->SetPendingObject(nullptr);
-            }
-            ClearHover();
-            ClearPressed();
-            if (mMonster != nullptr)
-            {
-                mMonster->SetAnimation("eat_monster");
-                mMonster->GetState().mTime = 0.0f;
-            }
-            StoreEntityServices::PlaySoundOrLog("professor_extra");
-            mKeptWish = GetFrameIndexDream();
-            SetDream(-1);
-            mWalkSpeed = mKeptSpeed;
+            StartProfessorExtra();
         }
         return true;
     }
