@@ -315,17 +315,9 @@ void Level::ScanCell(std::int32_t i, std::int32_t j, EntityRope& rope, int& buil
         return;
     }
     const std::uint16_t code = mField->GetObjectCode(i, j);
-    PersThiefManager& thieves = mCharacters->GetThiefManager();
     if (code == kStorehouseCode)
     {
-        if (mEntities->GetEntity(Entity::kStorehouse) == nullptr)
-        {
-            auto* storehouse = new EntityStorehouse();
-            Register(storehouse);
-            storehouse->Place(i, j);
-            thieves.AddTarget(storehouse);
-            SetSideFromMarkers(*storehouse, i, j, i, i + 1);
-        }
+        AddStorehouse(i, j);
     }
     else if (code >= kFirstGardenCode && code <= kLastGardenCode)
     {
@@ -344,32 +336,64 @@ void Level::ScanCell(std::int32_t i, std::int32_t j, EntityRope& rope, int& buil
     }
     else if (code == kWellCode)
     {
-        auto* well = new EntityWaterWell();
-        Register(well);
-        well->Place(i, j);
-        thieves.AddTarget(well);
+        AddWell(i, j);
     }
     else if (code == kShopCode)
     {
-        if (mField->GetObjectCode(i - 1, j) == kShopCode && mEntities->GetEntity(Entity::kShop) == nullptr)
+        if (mField->GetObjectCode(i - 1, j) == kShopCode)
         {
-            auto* shop = new EntityShop();
-            Register(shop);
-            shop->Place(i - 1, j);
-            thieves.AddTarget(shop);
+            AddShop(i - 1, j);
         }
     }
     else if (code == Entity::kBuyersEntry || code == Entity::kBuyersExit)
     {
-        const auto type = static_cast<std::uint8_t>(code);
-        if (mEntities->GetEntity(type) == nullptr)
-        {
-            // A signpost takes no hover nor click.
-            auto* arrow = new BuyersArrow(type);
-            mEntities->Register(arrow);
-            arrow->Place(i, j);
-        }
+        AddSignpost(i, j, static_cast<std::uint8_t>(code));
     }
+}
+
+void Level::AddStorehouse(std::int32_t i, std::int32_t j)
+{
+    if (mEntities->GetEntity(Entity::kStorehouse) != nullptr)
+    {
+        return;
+    }
+    auto* storehouse = new EntityStorehouse();
+    Register(storehouse);
+    storehouse->Place(i, j);
+    mCharacters->GetThiefManager().AddTarget(storehouse);
+    SetSideFromMarkers(*storehouse, i, j, i, i + 1);
+}
+
+void Level::AddWell(std::int32_t i, std::int32_t j)
+{
+    auto* well = new EntityWaterWell();
+    Register(well);
+    well->Place(i, j);
+    mCharacters->GetThiefManager().AddTarget(well);
+}
+
+void Level::AddShop(std::int32_t i, std::int32_t j)
+{
+    if (mEntities->GetEntity(Entity::kShop) != nullptr)
+    {
+        return;
+    }
+    auto* shop = new EntityShop();
+    Register(shop);
+    shop->Place(i, j);
+    mCharacters->GetThiefManager().AddTarget(shop);
+}
+
+void Level::AddSignpost(std::int32_t i, std::int32_t j, std::uint8_t type)
+{
+    if (mEntities->GetEntity(type) != nullptr)
+    {
+        return;
+    }
+    // A signpost takes no hover nor click.
+    auto* arrow = new BuyersArrow(type);
+    mEntities->Register(arrow);
+    arrow->Place(i, j);
 }
 
 void Level::AddGarden(std::int32_t i, std::int32_t j, std::uint16_t code)
