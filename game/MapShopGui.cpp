@@ -21,6 +21,7 @@
 #include "game/Game/TableCost.h"
 #include "game/Main.h"
 #include "game/Map.h"
+#include "game/TextFormat.h"
 #include "game/Util/HintArrow.h"
 #include "game/Util/HintManager.h"
 #include "game/Util/VirtualMouse.h"
@@ -51,12 +52,6 @@ constexpr std::uint8_t kRewardAlertsWindow = 7;
 constexpr float kHoverWidth = 150.0f;
 constexpr float kHoverTop = 3.0f;
 constexpr float kHoverBottom = 116.0f;
-
-std::u16string Decimal(std::int64_t value)
-{
-    const std::string text = std::to_string(value);
-    return std::u16string(text.begin(), text.end());
-}
 
 void PlayClick()
 {
@@ -301,7 +296,7 @@ void MapShopGui::UpdateItems()
             if (auto* button =
                     dynamic_cast<Korrin::GuiButton*>(mContainer->GetByName("button" + std::to_string(index))))
             {
-                button->SetCaptionW(Decimal(price));
+                button->SetCaptionW(TextFormat::Decimal(price));
             }
         }
         if (item.state != MapShopItem::kComplete && item.state != MapShopItem::kLocked && price > money)
@@ -481,7 +476,7 @@ void MapShopGui::UpdateMoneyCaption()
                           ? dynamic_cast<Korrin::GuiText*>(mContainer->GetByName("MAP_SHOP_MONEY"))
                           : nullptr)
     {
-        money->mCaption = Decimal(Money());
+        money->mCaption = TextFormat::Decimal(Money());
     }
 }
 

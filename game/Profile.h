@@ -119,8 +119,27 @@ public:
     std::int32_t levelInPlay = -1;
     // Set by the world map once the player has clicked a level button.
     std::uint8_t mapHint = 0;
-    // The shop's sales towards achievement 13; stays at 100 once reached.
+    // The shop's sales towards the hundred-sales achievement; stays at the goal once reached.
+    static constexpr std::int32_t kSalesGoal = 100;
     std::int32_t salesCount = 0;
+    // One sale more while the goal is not reached; true for the sale that reaches it.
+    bool CountSale()
+    {
+        if (salesCount >= kSalesGoal)
+        {
+            return false;
+        }
+        ++salesCount;
+        return salesCount == kSalesGoal;
+    }
+    // The count starts anew with each level until the goal is reached in one.
+    void RestartUnreachedSales()
+    {
+        if (salesCount < kSalesGoal)
+        {
+            salesCount = 0;
+        }
+    }
 
 private:
     void ApplySettings();

@@ -1,7 +1,6 @@
 #include "game/Entity/BuildingWorker.h"
 
 #include "game/Pers/Pers.h"
-#include "game/Pers/PersFairy.h"
 
 bool BuildingWorker::IsActive(const Pers* worker)
 {
@@ -41,26 +40,12 @@ void BuildingWorker::SetCarriedGoods(Pers* worker, std::uint8_t goods)
 
 bool BuildingWorker::CarriesBothInputs(const Pers* worker)
 {
-    const auto* fairy = dynamic_cast<const PersFairy*>(worker);
-    if (fairy == nullptr || fairy->GetCarriedGoods() == 0)
-    {
-        return false;
-    }
-    return fairy->HasDoubleLoad() || fairy->GetAnimationName() == "in_fairy1";
+    return worker != nullptr && worker->IsDeliveringBothInputs();
 }
 
 bool BuildingWorker::IsBringingOutAUnit(const Pers* worker)
 {
-    if (worker == nullptr || worker->GetCarriedGoods() != 0)
-    {
-        return false;
-    }
-    if (const auto* fairy = dynamic_cast<const PersFairy*>(worker))
-    {
-        // Called out, she first waits for her hover to come round.
-        return fairy->GetErrand() == PersFairy::kLeaveBuilding || fairy->GetAnimationName() == "out_fairy";
-    }
-    return worker->GetAnimationName() == "out_house";
+    return worker != nullptr && worker->IsBringingOutAUnit();
 }
 
 std::uint16_t BuildingWorker::GetUpgradeLevel(const Pers* worker)

@@ -2,8 +2,7 @@
 
 #include "engine/Gui/GuiButton.h"
 #include "engine/Log/LogManager.h"
-#include "engine/Sound/Sound.h"
-#include "engine/Sound/SoundManager.h"
+#include "engine/Sound/PlaySoundOnce.h"
 #include "game/Game/FieldGeometry.h"
 #include "game/Game/LevelTaskInfo.h"
 #include "game/Game/SaveLoadManager.h"
@@ -63,11 +62,7 @@ bool Entity::Upgrade()
         mUpgradeLevel = mCost.upgradeLevel;
         return false;
     }
-    Korrin::SoundManager* sounds = Korrin::SoundManager::Peek();
-    if (Korrin::Sound* sound = sounds != nullptr ? sounds->GetSound("upgrade") : nullptr)
-    {
-        sound->Play(false);
-    }
+    Korrin::PlaySoundOnce("upgrade");
     return true;
 }
 

@@ -18,6 +18,7 @@ namespace Korrin
 {
 class AnimatedSprite;
 class Font;
+class GuiButton;
 class GuiContainer;
 class LuaScript;
 class ParticleSystem;
@@ -97,6 +98,11 @@ public:
     void FinishRun();
     // The planning step: every 0.3 seconds the worker's next errand.
     void WorkerStep(float dt);
+    // The worker's steps: its first walk to the door, into the building once the run is done, and
+    // else to the storehouse for an input, back to the door with it, or to the door to wait.
+    void SendWorkerOnFirstVisit(const WalkTarget& door, float dt);
+    bool TakeWorkerIn(const WalkTarget& door, std::uint8_t carried);
+    void SendWorkerOnErrand(const WalkTarget& door, std::uint8_t carried, float dt);
 
     // The panel's buttons, after their checks and payment.
     void Buy();
@@ -167,6 +173,9 @@ private:
     void FillBuildingPage(Korrin::GuiContainer& page);
     void FillOrderButtons(Korrin::GuiContainer& page);
     void FillWorkerPage(Korrin::GuiContainer& page);
+    // The hire button of a building without its worker; the upgrade button of one with it.
+    void FillWorkerHire(Korrin::GuiButton& hire);
+    void FillWorkerUpgrade(Korrin::GuiButton& upgrade);
     void ShowBuildingHint(const std::string& name);
     void OrderGoods(std::uint8_t order);
     bool HireWorker();

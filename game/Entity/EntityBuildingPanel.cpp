@@ -9,8 +9,7 @@
 #include "engine/Render/AnimatedMesh.h"
 #include "engine/Render/AnimatedSprite.h"
 #include "engine/Render/RenderData.h"
-#include "engine/Sound/Sound.h"
-#include "engine/Sound/SoundManager.h"
+#include "engine/Sound/PlaySoundOnce.h"
 #include "game/Entity/BuildingKind.h"
 #include "game/Entity/BuildingWorker.h"
 #include "game/Entity/EntityBuilding.h"
@@ -21,6 +20,7 @@
 #include "game/Game/LevelTaskInfo.h"
 #include "game/Game/TableCost.h"
 #include "game/Pers/Pers.h"
+#include "game/TextFormat.h"
 #include "game/Util/Hint.h"
 #include "game/Util/HintArrow.h"
 #include "game/Util/HintManager.h"
@@ -33,15 +33,19 @@ namespace
 {
 
 constexpr std::array<const char*, 3> kOrderButtons{"BUILDING_TASK1", "BUILDING_TASK2", "BUILDING_TASK3"};
+
 constexpr std::array<const char*, 4> kCancelElements{"CHAR_CANCEL_CHARACTER", "CHAR_CANCEL_PROGRESS",
                                                      "CHAR_CANCEL_BORDER", "CHAR_CANCEL_PROGRESS_PANEL"};
+
 constexpr std::uint32_t kLevelMarks = 3;
 constexpr std::int32_t kBoyPicture = 3;
 constexpr std::int32_t kFairyPicture = 6;
 constexpr float kLockedAlpha = 0.7f;
+
 // Where an order button's goods picture sits in it; a locked button shows its lock instead.
 constexpr Korrin::Vector2 kOrderPicturePosition{15.0f, 5.0f};
 constexpr Korrin::Vector2 kLockedPicturePosition{1.0f, 0.0f};
+
 // The worker's picture on the hire and sell buttons.
 constexpr std::uint16_t kBoyIcon = 1;
 constexpr std::uint16_t kFairyIcon = 2;
@@ -51,29 +55,6 @@ constexpr std::uint16_t kUpgradeLockedFrame = 1;
 constexpr char16_t kSmile = u'\u263A';
 constexpr float kHintInset = 30.0f;
 constexpr float kSignHintRise = 30.0f;
-constexpr float kOffsetX = -249.0f;
-constexpr float kMirroredOffsetX = 121.0f;
-constexpr float kOffsetY = -174.0f;
-constexpr float kIdleSignLeft = 99.0f;
-constexpr float kIdleSignRise = 70.0f;
-constexpr Korrin::Vector2 kBuildingPageArrow{239.0f, 624.0f};
-constexpr Korrin::Vector2 kWorkerPageArrow{580.0f, 662.0f};
-constexpr std::uint32_t kCentred = 12;
-
-void PlaySound(const char* name)
-{
-    Korrin::SoundManager* sounds = Korrin::SoundManager::Peek();
-    if (Korrin::Sound* sound = sounds != nullptr ? sounds->GetSound(name) : nullptr)
-    {
-        sound->Play(false);
-    }
-}
-
-std::u16string Decimal(std::uint32_t value)
-{
-    const std::string text = std::to_string(value);
-    return {text.begin(), text.end()};
-}
 
 std::int32_t Money()
 {
@@ -115,11 +96,6 @@ void Show(Korrin::GuiElement* element, bool shown)
     {
         button->SetDisabled(!shown);
     }
-}
-
-int Whole(float value)
-{
-    return static_cast<int>(value);
 }
 
 } // namespace
@@ -188,7 +164,7 @@ void EntityBuilding::FillBuildingPage(Korrin::GuiContainer& page)
         if (buy != nullptr)
         {
             const std::uint16_t price = CostRecord::GetLevelValue(0, mCost);
-            buy->SetCaptionW(Decimal(price));
+            buy->SetCaptionW(TextFormat::Decimal(price));
             buy->SetDisabled(price > Money());
         }
         return;
@@ -225,7 +201,7 @@ void EntityBuilding::FillOrderButtons(Korrin::GuiContainer& page)
         }
         button->SetFrame(static_cast<std::uint16_t>(GetOrderIconFrame() + i));
         button->SetDisabledSpritePosition(kOrderPicturePosition);
-        button->SetCaptionW(Decimal(price));
+        button->SetCaptionW(TextFormat::Decimal(price));
         if (hired)
         {
             button->SetDisabled(price > Money());
@@ -256,10 +232,7 @@ void EntityBuilding::FillWorkerPage(Korrin::GuiContainer& page)
         Show(hire, true);
         if (hire != nullptr)
         {
-            const std::uint16_t price = WorkerHirePrice();
-            hire->SetCaptionW(Decimal(price));
-            hire->SetFrame(mKind != nullptr && mKind->fairy ? kFairyIcon : kBoyIcon);
-            hire->SetDisabled(price > Money());
+            FillWorkerHire(*hire);
         }
         return;
     }
@@ -277,33 +250,45 @@ void EntityBuilding::FillWorkerPage(Korrin::GuiContainer& page)
     }
     if (sale != nullptr)
     {
-        sale->SetCaptionW(Decimal(WorkerHirePrice() / 2u));
+        sale->SetCaptionW(TextFormat::Decimal(WorkerHirePrice() / 2u));
         sale->SetFrame(mKind != nullptr && mKind->fairy ? kFairyLeavingIcon : kBoyLeavingIcon);
     }
-    if (upgrade == nullptr)
+    if (upgrade != nullptr)
     {
-        return;
+        FillWorkerUpgrade(*upgrade);
     }
+}
+
+void EntityBuilding::FillWorkerHire(Korrin::GuiButton& hire)
+{
+    const std::uint16_t price = WorkerHirePrice();
+    hire.SetCaptionW(TextFormat::Decimal(price));
+    hire.SetFrame(mKind != nullptr && mKind->fairy ? kFairyIcon : kBoyIcon);
+    hire.SetDisabled(price > Money());
+}
+
+void EntityBuilding::FillWorkerUpgrade(Korrin::GuiButton& upgrade)
+{
     const CostRecord& cost = BuildingWorker::GetCost(mWorker);
     const std::uint16_t level = BuildingWorker::GetUpgradeLevel(mWorker);
     if (level == cost.maxLevel)
     {
-        upgrade->SetCaptionW(std::u16string(1, kSmile));
-        upgrade->SetDisabled(true);
+        upgrade.SetCaptionW(std::u16string(1, kSmile));
+        upgrade.SetDisabled(true);
     }
     else if (level >= cost.upgradeLevel)
     {
-        upgrade->SetDisabled(true);
-        upgrade->SetFrame(kUpgradeLockedFrame);
-        upgrade->SetCaption("");
-        upgrade->SetCaptionW(u"");
+        upgrade.SetDisabled(true);
+        upgrade.SetFrame(kUpgradeLockedFrame);
+        upgrade.SetCaption("");
+        upgrade.SetCaptionW(u"");
     }
     else
     {
         const std::uint16_t price = WorkerUpgradePrice();
-        upgrade->SetCaptionW(Decimal(price));
-        upgrade->SetFrame(0);
-        upgrade->SetDisabled(price > Money());
+        upgrade.SetCaptionW(TextFormat::Decimal(price));
+        upgrade.SetFrame(0);
+        upgrade.SetDisabled(price > Money());
     }
 }
 
@@ -338,7 +323,7 @@ void EntityBuilding::OnGuiEvent()
     else if (name == "CHAR_SALE")
     {
         mSaleTimer = 0.0f;
-        PlaySound("click_button");
+        Korrin::PlaySoundOnce("click_button");
     }
     else if (name == "CHAR_BUY")
     {
@@ -358,7 +343,7 @@ void EntityBuilding::OnGuiEvent()
     else if (name == "CHAR_CANCEL_CHARACTER")
     {
         mSaleTimer = kNoSale;
-        PlaySound("click_button");
+        Korrin::PlaySoundOnce("click_button");
     }
     else
     {
@@ -384,10 +369,10 @@ void EntityBuilding::OrderGoods(std::uint8_t order)
     {
         return;
     }
-    PlaySound("click_button");
+    Korrin::PlaySoundOnce("click_button");
     if (mTasks.size() == 1)
     {
-        PlaySound(mWorker != nullptr && mWorker->GetType() == kBoyType ? "boy_ok" : "fairy_ok");
+        Korrin::PlaySoundOnce(mWorker != nullptr && mWorker->GetType() == kBoyType ? "boy_ok" : "fairy_ok");
     }
 }
 
@@ -418,7 +403,7 @@ bool EntityBuilding::HireWorker()
         mWorker->SetIJ(store->GetWalkI(), store->GetWalkJ());
     }
     mWorker->SetActive(true);
-    PlaySound("buy_character");
+    Korrin::PlaySoundOnce("buy_character");
     return true;
 }
 
@@ -479,7 +464,7 @@ bool EntityBuilding::TryClick()
     {
         return false;
     }
-    PlaySound(IsForSale() ? "Board" : "Building");
+    Korrin::PlaySoundOnce(IsForSale() ? "Board" : "Building");
     mPanelMode = mPanelMode == kWorkerClick ? kWorkerMode : kBuildingMode;
     ChangeGui();
     mPressed = 1;
@@ -488,186 +473,6 @@ bool EntityBuilding::TryClick()
         mWorker->SetPressed(1);
     }
     return true;
-}
-
-std::uint16_t EntityBuilding::Texture() const
-{
-    return BuildingWorker::IsActive(mWorker) ? 0 : 1;
-}
-
-Korrin::Vector2 EntityBuilding::DrawOrigin() const
-{
-    return {mX + (mSide == 1 ? kMirroredOffsetX : kOffsetX), mY + kOffsetY};
-}
-
-void EntityBuilding::Draw()
-{
-    const bool highlight = mHover == 1 || mPressed == 1;
-    if (IsForSale())
-    {
-        DrawForSale(highlight);
-        return;
-    }
-    const Korrin::Vector2 origin = DrawOrigin();
-    const std::uint16_t texture = Texture();
-    BuildingStruct* level = CurrentLevel();
-    if (level != nullptr)
-    {
-        if (AniMeshContainer::Entity* door = level->mesh->GetEntity(level->doorPart))
-        {
-            door->visible = mDoorFrame <= 0.0f;
-        }
-    }
-    if (mConstructionPlaying != 0 && mConstruction)
-    {
-        mConstruction->Draw(texture, Whole(origin.x), Whole(origin.y), highlight);
-    }
-    else if (level != nullptr)
-    {
-        level->mesh->DrawFirstEntities(texture, Whole(origin.x), Whole(origin.y), level->backCount,
-                                       highlight);
-        if (!IsWorkerInside())
-        {
-            DrawExtra();
-        }
-    }
-    if (mDoorFrame > 0.0f && level != nullptr)
-    {
-        DrawDoor(*level, texture, highlight);
-    }
-    if (!BuildingWorker::IsActive(mWorker))
-    {
-        mIdleSign.Draw(0, Whole(mX - kIdleSignLeft), Whole(mY - kIdleSignRise), false);
-    }
-}
-
-void EntityBuilding::DrawDoor(const BuildingStruct& level, std::uint16_t texture, bool highlight)
-{
-    if (level.door == nullptr || level.door->GetFrameCount() == 0)
-    {
-        return;
-    }
-    const auto frame = static_cast<std::uint16_t>(mDoorFrame);
-    Korrin::Vector2 vertex;
-    if (AniMeshContainer::Entity* part = level.mesh->GetEntity(level.doorPart); part && part->mesh)
-    {
-        if (part->mesh->GetVertexCount() > 0)
-        {
-            const Korrin::Vertex& first = part->mesh->GridVertex(0, 0);
-            vertex = {first.x, first.y};
-        }
-    }
-    // A level without door offsets draws every door frame at offset 0.
-    const float offset = frame < level.doorOffsets.size() ? level.doorOffsets[frame] : 0.0f;
-    const Korrin::Vector2 origin = DrawOrigin();
-    const Korrin::Rect& rect = level.door->GetFrameRect(frame);
-    const float x =
-        mSide == 1 ? origin.x + vertex.x - offset - (rect.right - rect.left) : origin.x + vertex.x + offset;
-    const Korrin::Vector2 at{static_cast<float>(Whole(x)), static_cast<float>(Whole(origin.y + vertex.y))};
-    Korrin::Texture* look = level.mesh->GetTexture(texture);
-    level.door->SetBlendMode(Korrin::RenderData::kBlendAlpha);
-    level.door->DrawFrameTexture(at, frame, look);
-    if (highlight)
-    {
-        level.door->SetBlendMode(Korrin::RenderData::kBlendAdd);
-        level.door->DrawFrameTexture(at, frame, look);
-        level.door->SetBlendMode(Korrin::RenderData::kBlendAlpha);
-    }
-}
-
-void EntityBuilding::DrawExtra()
-{
-    const bool highlight = mHover == 1 || mPressed == 1;
-    if (BuildingStruct* level = CurrentLevel())
-    {
-        const Korrin::Vector2 origin = DrawOrigin();
-        level->mesh->DrawEntitiesFrom(Texture(), Whole(origin.x), Whole(origin.y), level->backCount,
-                                      highlight);
-    }
-    DrawProgress();
-}
-
-void EntityBuilding::DrawProgress()
-{
-    if (mWorkProgress == 0.0f || mRunsLeft == kNoRun)
-    {
-        return;
-    }
-    const float alpha = mWorkProgress;
-    if (mBar[0] != nullptr)
-    {
-        mBar[0]->SetColour(1.0f, 1.0f, 1.0f, alpha);
-        mBar[0]->Draw(Whole(mBarX), Whole(mBarY));
-    }
-    if (mBar[1] != nullptr)
-    {
-        // The fill rises as the remaining work falls.
-        mBar[1]->SetColour(1.0f, 1.0f, 1.0f, alpha);
-        mBar[1]->SetSrcRectF(
-            {mFillRect.left, mFillRect.top + mRemainingWork, mFillRect.right, mFillRect.bottom});
-        mBar[1]->Draw(Whole(mBarX + 9.0f), Whole(mBarY + 31.0f + mRemainingWork));
-    }
-    if (mCompletion != nullptr)
-    {
-        for (std::size_t i = 0; i < mCompletion->GetEmitterCount(); ++i)
-        {
-            mCompletion->GetBaseParticleSystem(i)->Draw({0.0f, 0.0f});
-        }
-    }
-    if (mIcons != nullptr && mIcons->GetFrameCount() > 0 && mKind != nullptr)
-    {
-        const std::size_t last = mIcons->GetFrameCount() - 1;
-        const auto clamp = [last](std::size_t frame)
-        { return static_cast<std::uint16_t>(std::min(frame, last)); };
-        mIcons->SetColour(1.0f, 1.0f, 1.0f, alpha);
-        mIcons->DrawFrame(clamp(static_cast<std::size_t>(mRunsLeft) + mKind->upperIconBase),
-                          Whole(mBarX + 8.0f), Whole(mBarY + 7.0f));
-        mIcons->DrawFrame(clamp(mKind->lowerIcon), Whole(mBarX + 8.0f), Whole(mBarY + 129.0f));
-    }
-}
-
-void EntityBuilding::DrawForSale(bool highlight)
-{
-    if (mSign == nullptr || mSign->GetFrameCount() == 0)
-    {
-        return;
-    }
-    const float x = mX + mSignOffset.x;
-    const float y = mY + mSignOffset.y;
-    mSign->SetBlendMode(Korrin::RenderData::kBlendAlpha);
-    mSign->DrawFrame(0, Whole(x), Whole(y));
-    if (highlight)
-    {
-        mSign->SetBlendMode(Korrin::RenderData::kBlendAdd);
-        mSign->DrawFrame(0, Whole(x), Whole(y));
-        mSign->SetBlendMode(Korrin::RenderData::kBlendAlpha);
-    }
-    const std::size_t picture = std::min<std::size_t>(GetBuildingOrdinal(), mSign->GetFrameCount() - 1);
-    mSign->DrawFrame(static_cast<std::uint16_t>(picture), Whole(x + 60.0f), Whole(y + 20.0f));
-    if (mFont != nullptr)
-    {
-        const Korrin::Colour colour =
-            highlight ? Korrin::Colour{0.5f, 0.5f, 0.5f, 0.5f} : Korrin::Colour{1.0f, 1.0f, 1.0f, 1.0f};
-        mFont->DrawWrapped({x + 69.0f, y - 1.0f + 61.0f, x + 125.0f, y - 1.0f + 83.0f},
-                           Decimal(CostRecord::GetLevelValue(0, mCost)), 1.0f, 1.0f, kCentred, colour, 0.7f,
-                           1.0f);
-    }
-}
-
-void EntityBuilding::DrawOverlay()
-{
-    if (IsForSale() || BuildingWorker::IsActive(mWorker) || !IsSelected() || !mHintArrow)
-    {
-        return;
-    }
-    if (mPanelMode == kBuildingMode)
-    {
-        mHintArrow->Draw(kBuildingPageArrow);
-    }
-    else if (mPanelMode == kWorkerMode)
-    {
-        mHintArrow->Draw(kWorkerPageArrow);
-    }
 }
 
 void EntityBuilding::Save(Korrin::BinaryWriter& out)

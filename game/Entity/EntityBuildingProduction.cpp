@@ -7,8 +7,7 @@
 #include "engine/Particle/ParticleSystem.h"
 #include "engine/Render/AnimatedMesh.h"
 #include "engine/Render/AnimatedSprite.h"
-#include "engine/Sound/Sound.h"
-#include "engine/Sound/SoundManager.h"
+#include "engine/Sound/PlaySoundOnce.h"
 #include "game/Entity/BuildingKind.h"
 #include "game/Entity/BuildingWorker.h"
 #include "game/Entity/EntityBuilding.h"
@@ -50,15 +49,6 @@ void Log(const char* line)
     if (Korrin::LogManager* log = Korrin::LogManager::Peek())
     {
         log->Write("%s", line);
-    }
-}
-
-void PlaySound(const char* name)
-{
-    Korrin::SoundManager* sounds = Korrin::SoundManager::Peek();
-    if (Korrin::Sound* sound = sounds != nullptr ? sounds->GetSound(name) : nullptr)
-    {
-        sound->Play(false);
     }
 }
 
@@ -237,34 +227,54 @@ void EntityBuilding::WorkerStep(float dt)
     GetWalkTarget(&door, 0);
     if (BuildingWorker::IsFirstVisitPending(mWorker))
     {
-        Log("EntityBuilding:: GetFirstBuy (бежим к зданию)");
-        Log("EntityBuilding:: Нечего  GetFirstBuy");
-        if (BuildingWorker::GoTo(mWorker, door, 0))
-        {
-            Log("EntityBuilding:: GOOO");
-            BuildingWorker::SetDream(mWorker, -1);
-            BuildingWorker::SetBusy(mWorker, true);
-            return;
-        }
-        Log("EntityBuilding:: DREAM");
-        BuildingWorker::SetDream(mWorker, kNothingToDo);
-        BuildingWorker::PlayIdle(mWorker, dt);
+        SendWorkerOnFirstVisit(door, dt);
         return;
     }
     const std::uint8_t carried = BuildingWorker::GetCarriedGoods(mWorker);
-    if (mWorkProgress == 1.0f && IsDoorOpen() && carried == 0)
+    if (TakeWorkerIn(door, carried))
     {
-        std::int32_t i = 0;
-        std::int32_t j = 0;
-        mWorker->GetIJ(i, j);
-        if (i == door.I && j == door.J)
-        {
-            Log("EntityBuilding:: бежим в дом");
-            BuildingWorker::StartAction(mWorker, 0);
-            FinishRun();
-            return;
-        }
+        return;
     }
+    SendWorkerOnErrand(door, carried, dt);
+}
+
+void EntityBuilding::SendWorkerOnFirstVisit(const WalkTarget& door, float dt)
+{
+    Log("EntityBuilding:: GetFirstBuy (бежим к зданию)");
+    Log("EntityBuilding:: Нечего  GetFirstBuy");
+    if (BuildingWorker::GoTo(mWorker, door, 0))
+    {
+        Log("EntityBuilding:: GOOO");
+        BuildingWorker::SetDream(mWorker, -1);
+        BuildingWorker::SetBusy(mWorker, true);
+        return;
+    }
+    Log("EntityBuilding:: DREAM");
+    BuildingWorker::SetDream(mWorker, kNothingToDo);
+    BuildingWorker::PlayIdle(mWorker, dt);
+}
+
+bool EntityBuilding::TakeWorkerIn(const WalkTarget& door, std::uint8_t carried)
+{
+    if (mWorkProgress != 1.0f || !IsDoorOpen() || carried != 0)
+    {
+        return false;
+    }
+    std::int32_t i = 0;
+    std::int32_t j = 0;
+    mWorker->GetIJ(i, j);
+    if (i != door.I || j != door.J)
+    {
+        return false;
+    }
+    Log("EntityBuilding:: бежим в дом");
+    BuildingWorker::StartAction(mWorker, 0);
+    FinishRun();
+    return true;
+}
+
+void EntityBuilding::SendWorkerOnErrand(const WalkTarget& door, std::uint8_t carried, float dt)
+{
     WalkTarget store;
     if (GetWalkTarget(&store, 1))
     {
@@ -389,7 +399,7 @@ void EntityBuilding::EndSale()
     {
         effects->AddParticleToDQ(static_cast<NameParticles>(kSaleEffect), mWorker->GetPosition());
     }
-    PlaySound("sale_character");
+    Korrin::PlaySoundOnce("sale_character");
 }
 
 // A run whose inputs never reached the building is its whole order: its runs left still name the order
@@ -412,7 +422,7 @@ void EntityBuilding::UpdateSalePage(bool ended)
 {
     GamePanel* panel = GamePanel::Peek();
     // Only the building whose worker the page shows moves its bar.
-    if (panel == nullptr || panel->GetCurrent() != GamePanel::kWorkerPage || panel->tabOwner != this)
+    if (panel == nullptr || panel->GetCurrent() != GamePanel::kWorkerPage || panel->GetTabOwner() != this)
     {
         return;
     }
@@ -476,7 +486,7 @@ void EntityBuilding::UpdateWork(float dt)
     {
         Log("LOOP");
         mesh->SetLoop(0);
-        PlaySound("building_finish_work");
+        Korrin::PlaySoundOnce("building_finish_work");
         if (mCompletion != nullptr)
         {
             mCompletion->Restart();
@@ -575,7 +585,7 @@ void EntityBuilding::UpdateWorkingLook(float dt)
 
 void EntityBuilding::Buy()
 {
-    PlaySound("ConstructionOf");
+    Korrin::PlaySoundOnce("ConstructionOf");
     mForSale = 0;
     mConstructionPlaying = 1;
     if (mConstruction)

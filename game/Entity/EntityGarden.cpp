@@ -11,6 +11,7 @@
 #include "engine/Render/AnimatedSprite.h"
 #include "engine/Render/RenderData.h"
 #include "engine/Render/SpriteManager.h"
+#include "engine/Sound/PlaySoundOnce.h"
 #include "game/Entity/EntityManager.h"
 #include "game/Entity/EntityStorehouse.h"
 #include "game/Entity/EntityTaskManager.h"
@@ -25,6 +26,7 @@
 #include "game/Game/LevelTaskInfo.h"
 #include "game/Game/TableCost.h"
 #include "game/Pers/PersRunGardener.h"
+#include "game/TextFormat.h"
 #include "game/Util/Hint.h"
 #include "game/Util/HintArrow.h"
 #include "game/Util/HintManager.h"
@@ -36,41 +38,30 @@
 
 namespace
 {
+
 // The bed tiles: unattended and tended, on the bed's row and the row below.
 constexpr std::uint16_t kUnattendedTile = 97;
 constexpr std::uint16_t kTendedTile = 98;
 constexpr std::uint16_t kUnattendedFootTile = 113;
 constexpr std::uint16_t kTendedFootTile = 114;
+
 // The stage visuals wait at their end until a bed grows.
 constexpr float kStageRestTime = 1200.0f;
 constexpr float kStageSpeed = 1.4f;
 constexpr float kDismissalRate = 0.33f;
 constexpr float kBuildSpread = 128.0f;
-constexpr float kLeastShownDismissal = 0.13f;
-constexpr std::uint16_t kGardenPicture = 49;
-constexpr std::uint32_t kGardenLevels = 5;
-constexpr std::uint32_t kGardenerLevels = 3;
-constexpr std::uint8_t kFirstSeed = Plant::kCarrot;
-constexpr std::size_t kSeedButtons = 5;
-constexpr std::uint16_t kSaleAllowedFromLevel = 3;
-constexpr float kLockedAlpha = 0.7f;
-constexpr char16_t kSmile = u'\u263A';
+
 // The frames of the stage sprites for the visuals' first three parts: tended, then unattended.
 constexpr std::array<std::uint16_t, 3> kTendedFrames = {1, 0, 2};
 constexpr std::array<std::uint16_t, 3> kUnattendedFrames = {4, 3, 5};
-// The dismissal's progress bar on the gardener page.
-constexpr Korrin::Vector2 kProgressPlace{470.0f, 53.0f};
+
 // Where the arrow points while the garden waits for its gardener: the gardener's tab, its hire button.
 constexpr Korrin::Vector2 kArrowAtTab{239.0f, 624.0f};
 constexpr Korrin::Vector2 kArrowAtHire{580.0f, 662.0f};
 
-std::u16string Decimal(std::int64_t value)
-{
-    const std::string text = std::to_string(value);
-    return {text.begin(), text.end()};
-}
+} // namespace
 
-CostRecord GardenerCost()
+CostRecord EntityGarden::GardenerCost()
 {
     CostRecord record;
     if (const TableCost* table = TableCost::Peek())
@@ -79,8 +70,6 @@ CostRecord GardenerCost()
     }
     return record;
 }
-
-} // namespace
 
 EntityGarden::EntityGarden()
 {
@@ -341,36 +330,7 @@ void EntityGarden::FinishDismissal()
     {
         particles->AddParticleToDQ(kParticleSalePersSecond, place);
     }
-    PanelControls::PlaySound("sale_character");
-}
-
-void EntityGarden::UpdateGardenerPage()
-{
-    // Only the garden whose page the panel shows fills it: another garden's dismissal would put its own
-    // buttons under the player's hand while this one stays selected.
-    GamePanel* panel = GamePanel::Peek();
-    if (panel == nullptr || panel->GetCurrent() != GamePanel::kGardenerPage || panel->tabOwner != this)
-    {
-        return;
-    }
-    // A name of its own, so that the frames of a shown page allocate nothing.
-    static const std::string kProgressName = "CHAR_CANCEL_PROGRESS";
-    Korrin::GuiElement* progress = PanelControls::Find(kProgressName);
-    if (progress == nullptr || !progress->IsVisible())
-    {
-        return;
-    }
-    if (mSaleCountdown <= kNoDismissal)
-    {
-        ChangeGui();
-        return;
-    }
-    mSaleCountdown = std::max(mSaleCountdown, kLeastShownDismissal);
-    progress->SetLocalPosition(kProgressPlace);
-    if (auto* image = dynamic_cast<Korrin::GuiImage*>(progress))
-    {
-        image->SetSrcRect({310.0f - mSaleCountdown * 295.0f, 465.0f, 310.0f, 504.0f});
-    }
+    Korrin::PlaySoundOnce("sale_character");
 }
 
 bool EntityGarden::HasGrowingBed() const
@@ -465,7 +425,7 @@ void EntityGarden::DrawSign()
     }
     const float shade = IsHighlighted() ? 0.5f : 1.0f;
     const Korrin::Rect box{sx + 66.0f, sy - 1.0f + 61.0f, sx + 122.0f, sy - 1.0f + 83.0f};
-    mFont->DrawWrapped(box, Decimal(CostRecord::GetLevelValue(0, mCost)), 0.7f, 0.7f, 12,
+    mFont->DrawWrapped(box, TextFormat::Decimal(CostRecord::GetLevelValue(0, mCost)), 0.7f, 0.7f, 12,
                        Korrin::Colour{shade, shade, shade, shade}, 1.0f, 1.0f);
 }
 
@@ -491,7 +451,7 @@ bool EntityGarden::Interact(std::uint8_t /*mode*/, std::int32_t i, std::int32_t 
     {
         if (bed->HasCrop() && bed->GetWalkI() == i && bed->GetWalkJ() == j)
         {
-            PanelControls::PlaySound("Stealing");
+            Korrin::PlaySoundOnce("Stealing");
             bed->SetType(Plant::kEmpty);
             break;
         }
@@ -547,291 +507,6 @@ void EntityGarden::HarvestCurrentBed()
     }
 }
 
-std::uint16_t EntityGarden::PriceOfNextLevel() const
-{
-    return CostRecord::GetLevelValue(static_cast<std::uint16_t>(mUpgradeLevel + 1), mCost);
-}
-
-void EntityGarden::ChangeGui()
-{
-    GamePanel* panel = GamePanel::Peek();
-    if (panel == nullptr)
-    {
-        return;
-    }
-    if (GetPanelMode() == kGardenerPage)
-    {
-        panel->SetCurrent(GamePanel::kGardenerPage);
-        FillGardenerPage();
-    }
-    else
-    {
-        panel->SetCurrentByType(kGarden);
-        FillGardenPage();
-    }
-}
-
-void EntityGarden::FillGardenPage()
-{
-    GamePanel* panel = GamePanel::Peek();
-    panel->SetPanelParam(this, kGardenPicture, mUpgradeLevel, kGardenLevels, 0);
-    if (IsForSale())
-    {
-        PanelControls::Show("TABGARDEN_BUY", true);
-        if (Korrin::GuiButton* buy = PanelControls::FindButton("TABGARDEN_BUY"))
-        {
-            const std::uint16_t price = CostRecord::GetLevelValue(0, mCost);
-            const LevelTaskInfo* task = LevelTaskInfo::Peek();
-            PanelControls::SetCaption(*buy, Decimal(price));
-            buy->SetDisabled(task == nullptr || task->money < price);
-        }
-        PanelControls::Show("GARDEN_UPGRADE", false);
-        for (std::size_t k = 0; k < kSeedButtons; ++k)
-        {
-            PanelControls::Show("GARDEN_TASK" + std::to_string(k + 1), false);
-        }
-        return;
-    }
-    PanelControls::Show("TABGARDEN_BUY", false);
-    PanelControls::Show("GARDEN_UPGRADE", true);
-    SetUpgradeButton(PriceOfNextLevel(), PanelControls::FindButton("GARDEN_UPGRADE"));
-    FillTaskButtons();
-}
-
-void EntityGarden::FillTaskButtons()
-{
-    const LevelTaskInfo* task = LevelTaskInfo::Peek();
-    const std::int32_t money = task != nullptr ? task->money : 0;
-    const bool hired = IsGardenerHired();
-    for (std::size_t k = 0; k < kSeedButtons; ++k)
-    {
-        Korrin::GuiButton* button = PanelControls::FindButton("GARDEN_TASK" + std::to_string(k + 1));
-        if (button == nullptr)
-        {
-            continue;
-        }
-        button->SetVisible(true);
-        if (k <= mUpgradeLevel)
-        {
-            const std::uint16_t price = TableCost::GetGoodsCost(static_cast<std::int32_t>(k));
-            button->SetFrame(static_cast<std::uint16_t>(k + 1));
-            button->SetCaptionOffset({15.0f, 5.0f});
-            PanelControls::SetCaption(*button, Decimal(price));
-            button->SetAlpha(hired ? 1.0f : kLockedAlpha);
-            button->SetDisabled(!hired || money < price);
-        }
-        else
-        {
-            button->SetFrame(0);
-            button->SetAlpha(1.0f);
-            button->SetDisabled(true);
-            button->SetCaptionOffset({1.0f, 0.0f});
-            PanelControls::SetCaption(*button, u"");
-        }
-    }
-}
-
-void EntityGarden::FillGardenerPage()
-{
-    GamePanel* panel = GamePanel::Peek();
-    const CostRecord cost = mWorker != nullptr ? mWorker->GetCost() : GardenerCost();
-    const std::uint16_t level = mWorker != nullptr ? mWorker->GetUpgradeLevel() : 0;
-    panel->SetPanelParam(this, level, level, kGardenerLevels, 0);
-    const LevelTaskInfo* task = LevelTaskInfo::Peek();
-    const std::int32_t money = task != nullptr ? task->money : 0;
-    const bool hired = IsGardenerHired();
-    const bool dismissing = mSaleCountdown > kNoDismissal;
-    PanelControls::Show("CHAR_BUY", !hired);
-    PanelControls::Show("CHAR_UPGRADE", hired && !dismissing);
-    PanelControls::Show("CHAR_SALE", hired && !dismissing);
-    for (const char* name : {"CHAR_CANCEL_CHARACTER", "CHAR_CANCEL_PROGRESS", "CHAR_CANCEL_BORDER",
-                             "CHAR_CANCEL_PROGRESS_PANEL"})
-    {
-        PanelControls::Show(name, hired && dismissing);
-    }
-    if (!hired)
-    {
-        if (Korrin::GuiButton* buy = PanelControls::FindButton("CHAR_BUY"))
-        {
-            const std::uint16_t price = CostRecord::GetLevelValue(0, cost);
-            PanelControls::SetCaption(*buy, Decimal(price));
-            buy->SetDisabled(money < price);
-        }
-        return;
-    }
-    if (dismissing)
-    {
-        return;
-    }
-    if (Korrin::GuiButton* sale = PanelControls::FindButton("CHAR_SALE"))
-    {
-        PanelControls::SetCaption(*sale, Decimal(CostRecord::GetLevelValue(0, cost) / 2));
-        const LevelTaskInfo* info = LevelTaskInfo::Peek();
-        sale->SetDisabled(info == nullptr || info->level < kSaleAllowedFromLevel);
-    }
-    if (Korrin::GuiButton* upgrade = PanelControls::FindButton("CHAR_UPGRADE"))
-    {
-        if (level == cost.maxLevel)
-        {
-            upgrade->SetFrame(0);
-            PanelControls::SetCaption(*upgrade, std::u16string(1, kSmile));
-            upgrade->SetDisabled(true);
-        }
-        else if (level >= cost.upgradeLevel)
-        {
-            upgrade->SetFrame(1);
-            PanelControls::SetCaption(*upgrade, u"");
-            upgrade->SetDisabled(true);
-        }
-        else
-        {
-            const std::uint16_t price =
-                CostRecord::GetLevelValue(static_cast<std::uint16_t>(level + 1), cost);
-            upgrade->SetFrame(0);
-            PanelControls::SetCaption(*upgrade, Decimal(price));
-            upgrade->SetDisabled(money < price);
-        }
-    }
-}
-
-bool EntityGarden::Pay(std::int32_t price)
-{
-    LevelTaskInfo* task = LevelTaskInfo::Peek();
-    return task != nullptr && task->AddMoney(-price);
-}
-
-void EntityGarden::OnGuiEvent()
-{
-    const std::string clicked = PanelControls::Clicked();
-    if (clicked.empty())
-    {
-        return;
-    }
-    if (clicked == "GARDEN_UPGRADE")
-    {
-        UpgradeGarden();
-    }
-    else if (clicked.rfind("GARDEN_TASK", 0) == 0 && clicked.size() == 12 && clicked[11] >= '1' &&
-             clicked[11] <= '5')
-    {
-        const auto seed = static_cast<std::uint8_t>(kFirstSeed + (clicked[11] - '1'));
-        if (AddTask(seed))
-        {
-            PanelControls::PlaySound("click_button");
-            if (mTasks.size() == 1)
-            {
-                PanelControls::PlaySound("gardener_ok");
-            }
-        }
-        ChangeGui();
-    }
-    else if (clicked == "CHAR_UPGRADE")
-    {
-        UpgradeGardener();
-    }
-    else if (clicked == "CHAR_SALE")
-    {
-        mSaleCountdown = 0.0f;
-        PanelControls::PlaySound("click_button");
-        ChangeGui();
-    }
-    else if (clicked == "CHAR_BUY")
-    {
-        HireGardener();
-    }
-    else if (clicked == "TABGARDEN_BUY")
-    {
-        BuyGarden();
-    }
-    else if (clicked == "CHAR_CANCEL_CHARACTER")
-    {
-        mSaleCountdown = kNoDismissal;
-        PanelControls::PlaySound("click_button");
-        ChangeGui();
-    }
-}
-
-void EntityGarden::UpgradeGarden()
-{
-    // Paid only when the level can rise: at the unlocked maximum the upgrade would be refused.
-    if (!CanRise() || !Pay(PriceOfNextLevel()))
-    {
-        return;
-    }
-    Upgrade();
-    SetTaskLimit(static_cast<std::uint8_t>(mUpgradeLevel + 1));
-    SetUnattended(IsUnattended());
-    if (mUpgradeEffect != nullptr)
-    {
-        mUpgradeEffect->SetPosition({mX - 74.0f, mY - 30.0f});
-        if (GameParticleManager* particles = GameParticleManager::Peek())
-        {
-            particles->AddParticleToDQ(mUpgradeEffect);
-        }
-    }
-    ChangeGui();
-}
-
-void EntityGarden::UpgradeGardener()
-{
-    if (!IsGardenerHired())
-    {
-        return;
-    }
-    // Refused before paying when the gardener is at its unlocked maximum or its last level.
-    const CostRecord& cost = mWorker->GetCost();
-    const auto next = static_cast<std::uint16_t>(mWorker->GetUpgradeLevel() + 1);
-    if (next > cost.upgradeLevel || next > cost.maxLevel || !Pay(mWorker->GetNextFrameId()))
-    {
-        return;
-    }
-    mWorker->Upgrade();
-    ChangeGui();
-}
-
-void EntityGarden::HireGardener()
-{
-    // A garden for sale has no gardener to hire, and a hired one is not paid for again.
-    if (IsForSale() || mWorker == nullptr || IsGardenerHired() ||
-        !Pay(CostRecord::GetLevelValue(0, GardenerCost())))
-    {
-        return;
-    }
-    if (EntityManager* entities = LevelLookup::Entities())
-    {
-        if (Entity* storehouse = entities->GetEntity(kStorehouse))
-        {
-            mWorker->SetIJ(storehouse->GetWalkI(), storehouse->GetWalkJ());
-        }
-    }
-    mWorker->SetActive(true);
-    SetUnattended(false);
-    PanelControls::PlaySound("buy_character");
-    ChangeGui();
-}
-
-void EntityGarden::BuyGarden()
-{
-    // A bought garden is not paid for again.
-    if (!IsForSale() || !Pay(CostRecord::GetLevelValue(0, mCost)))
-    {
-        return;
-    }
-    PanelControls::PlaySound("ConstructionOf");
-    mForSale = 0;
-    mConstructing = 1;
-    if (mConstruction != nullptr)
-    {
-        mConstruction->SetAnimationTime(0.0f);
-    }
-    mTable.SetAnimationTime(0.0f);
-    if (GameParticleManager* particles = GameParticleManager::Peek())
-    {
-        particles->AddParticleToDQ(mBuildEffect);
-    }
-    ChangeGui();
-}
-
 bool EntityGarden::IsPointInside(const Korrin::Vector2& point)
 {
     const Korrin::Vector2 centre{(mRect.left + mRect.right) / 2.0f, (mRect.top + mRect.bottom) / 2.0f};
@@ -869,7 +544,7 @@ bool EntityGarden::TryClick()
     {
         return false;
     }
-    PanelControls::PlaySound(IsForSale() ? "Board" : "Garden");
+    Korrin::PlaySoundOnce(IsForSale() ? "Board" : "Garden");
     SetPanelMode(GetPanelMode() == kGardenerClicked ? kGardenerPage : kGardenPage);
     ChangeGui();
     mPressed = 1;

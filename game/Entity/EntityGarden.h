@@ -15,6 +15,7 @@ namespace Korrin
 {
 class AnimatedSprite;
 class Font;
+class GuiButton;
 class ParticleSystem;
 } // namespace Korrin
 
@@ -95,6 +96,8 @@ public:
     void UpdateTask(float dt);
 
 private:
+    // The gardener's price record; empty without the cost table.
+    static CostRecord GardenerCost();
     AniMeshContainer* CurrentStage() const;
     Korrin::AnimatedSprite* StageSprite(std::uint16_t level) const;
     void SetPartFrames(AniMeshContainer* visual, Korrin::AnimatedSprite* sprite, bool unattended);
@@ -122,6 +125,8 @@ private:
     bool CanRise() const { return mUpgradeLevel < mCost.upgradeLevel && mUpgradeLevel < mCost.maxLevel; }
     void FillGardenPage();
     void FillGardenerPage();
+    void FillGardenerUpgrade(Korrin::GuiButton& upgrade, const CostRecord& cost, std::uint16_t level,
+                             std::int32_t money);
     void FillTaskButtons();
     bool Pay(std::int32_t price);
     void BuyGarden();

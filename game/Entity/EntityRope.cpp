@@ -13,6 +13,7 @@
 #include "engine/Render/SpriteManager.h"
 #include "engine/Script/LuaScript.h"
 #include "engine/Script/LuaStackGuard.h"
+#include "engine/Sound/PlaySoundOnce.h"
 #include "game/Entity/LevelLookup.h"
 #include "game/Entity/PanelControls.h"
 #include "game/GUI/InputLocks.h"
@@ -21,6 +22,7 @@
 #include "game/Game/GamePanel.h"
 #include "game/Game/GameParticleManager.h"
 #include "game/Game/LevelTaskInfo.h"
+#include "game/TextFormat.h"
 #include "game/Util/HintArrow.h"
 #include "game/Util/HintManager.h"
 
@@ -42,12 +44,6 @@ constexpr std::int32_t kPanelPictureBase = 62;
 constexpr std::uint32_t kLevelCount = 4;
 constexpr const char* kPanelLayout = "Panel.gui";
 constexpr const char* kUpgradeLabel = "PanelRope_Upgrade";
-
-std::u16string Decimal(std::int32_t value)
-{
-    const std::string text = std::to_string(value);
-    return {text.begin(), text.end()};
-}
 
 // Whole cells relative to the field's origin; a point left of or above it has no cell.
 bool CellAt(const Korrin::Vector2& point, IJ& cell)
@@ -269,12 +265,12 @@ bool EntityRope::TryClick()
     }
     if (mHover > 0)
     {
-        PanelControls::PlaySound("Board");
+        Korrin::PlaySoundOnce("Board");
         mPressed = mHover;
         ChangeGui();
         return true;
     }
-    PanelControls::PlaySound("Rope");
+    Korrin::PlaySoundOnce("Rope");
     mField->SetRopeHighlight(1, hovered);
     ChangeGui();
     return true;
@@ -346,7 +342,7 @@ void EntityRope::FillBuyButton()
     }
     buy->SetVisible(true);
     const std::uint16_t price = CostRecord::GetLevelValue(0, mCost);
-    PanelControls::SetCaption(*buy, Decimal(price));
+    PanelControls::SetCaption(*buy, TextFormat::Decimal(price));
     buy->SetDisabled(price > Money());
 }
 
@@ -371,7 +367,7 @@ void EntityRope::FillUpgradeButton(std::int32_t level)
     else if (level < mCost.upgradeLevel)
     {
         Log("EntityRope::ChangeGui() = 1");
-        PanelControls::SetCaption(*upgrade, Decimal(price));
+        PanelControls::SetCaption(*upgrade, TextFormat::Decimal(price));
         upgrade->SetFrame(0);
         upgrade->SetDisabled(price > Money());
     }
@@ -417,7 +413,7 @@ void EntityRope::UpgradeSelected()
     {
         return;
     }
-    PanelControls::PlaySound("upgrade");
+    Korrin::PlaySoundOnce("upgrade");
     RaiseLink(top.I, top.J, true);
     mField->MarkGridAStale();
 }
@@ -435,7 +431,7 @@ void EntityRope::BuyAtPressedTable()
     {
         return;
     }
-    PanelControls::PlaySound("ConstructionOf");
+    Korrin::PlaySoundOnce("ConstructionOf");
     const auto index = static_cast<std::size_t>(mPressed - 1);
     const IJ cell = CellOf(mPoints[index]);
     mField->SetRopeHighlight(1, cell);
@@ -531,8 +527,9 @@ void EntityRope::Draw()
         if (mFont != nullptr)
         {
             const float shade = lit ? 0.5f : 1.0f;
-            mFont->DrawWrapped({point.x, point.y + 34.0f, point.x + 70.0f, point.y + 56.0f}, Decimal(price),
-                               0.7f, 0.7f, 12, Korrin::Colour{shade, shade, shade, 1.0f}, 1.0f, 1.0f);
+            mFont->DrawWrapped({point.x, point.y + 34.0f, point.x + 70.0f, point.y + 56.0f},
+                               TextFormat::Decimal(price), 0.7f, 0.7f, 12,
+                               Korrin::Colour{shade, shade, shade, 1.0f}, 1.0f, 1.0f);
         }
     }
     mEffects->Draw();
@@ -595,13 +592,28 @@ void EntityRope::Save(Korrin::BinaryWriter& out)
 void EntityRope::Load(Korrin::BinaryReader& in)
 {
     Entity::Load(in);
-    const std::uint32_t tableCount = in.ReadU32();
-    if (!in.Ok() || tableCount > mLevelPoints.size() || !in.CheckCount(tableCount, 9, kMaxLinks))
+    std::vector<RopeTablePoint> tables;
+    std::vector<Link> links;
+    if (!ReadTables(in, tables) || !ReadLinks(in, links))
     {
         in.Fail();
         return;
     }
-    std::vector<RopeTablePoint> tables;
+    mPoints = std::move(tables);
+    LayLinks(links);
+    if (mField != nullptr)
+    {
+        mField->MarkGridAStale();
+    }
+}
+
+bool EntityRope::ReadTables(Korrin::BinaryReader& in, std::vector<RopeTablePoint>& tables) const
+{
+    const std::uint32_t tableCount = in.ReadU32();
+    if (!in.Ok() || tableCount > mLevelPoints.size() || !in.CheckCount(tableCount, 9, kMaxLinks))
+    {
+        return false;
+    }
     for (std::uint32_t n = 0; n < tableCount; ++n)
     {
         RopeTablePoint point;
@@ -617,18 +629,20 @@ void EntityRope::Load(Korrin::BinaryReader& in)
                         [&point](const RopeTablePoint& level) { return CellOf(level) == CellOf(point); });
         if (!in.Ok() || point.flagged > 1 || !known)
         {
-            in.Fail();
-            return;
+            return false;
         }
         tables.push_back(point);
     }
+    return true;
+}
+
+bool EntityRope::ReadLinks(Korrin::BinaryReader& in, std::vector<Link>& links) const
+{
     const std::uint32_t linkCount = in.ReadU32();
     if (!in.Ok() || !in.CheckCount(linkCount, 12, kMaxLinks) || (linkCount > 0 && mField == nullptr))
     {
-        in.Fail();
-        return;
+        return false;
     }
-    std::vector<Link> links;
     for (std::uint32_t n = 0; n < linkCount; ++n)
     {
         const Link link{in.ReadI32(), in.ReadI32(), in.ReadI32()};
@@ -636,12 +650,15 @@ void EntityRope::Load(Korrin::BinaryReader& in)
         if (!in.Ok() || link.kind < 0 || link.kind > kTeleport || !IsLinkTop(link.I, link.J) ||
             mField->GetRopeKind(link.I, link.J) > link.kind)
         {
-            in.Fail();
-            return;
+            return false;
         }
         links.push_back(link);
     }
-    mPoints = std::move(tables);
+    return true;
+}
+
+void EntityRope::LayLinks(const std::vector<Link>& links)
+{
     for (const Link& link : links)
     {
         if (link.kind == 0 || HasPointAtCell(link.I, link.J))
@@ -658,9 +675,5 @@ void EntityRope::Load(Korrin::BinaryReader& in)
         {
             RaiseLink(link.I, link.J, false);
         }
-    }
-    if (mField != nullptr)
-    {
-        mField->MarkGridAStale();
     }
 }

@@ -108,6 +108,11 @@ private:
     // The tiles of the link one kind higher.
     void RaiseLink(std::int32_t I, std::int32_t top, bool withEffects);
     void LoadNames();
+    // The saved tables and links, each checked against the level; false on the first that does not fit.
+    bool ReadTables(Korrin::BinaryReader& in, std::vector<RopeTablePoint>& tables) const;
+    bool ReadLinks(Korrin::BinaryReader& in, std::vector<Link>& links) const;
+    // Lays and raises the loaded links the level file did not build as high.
+    void LayLinks(const std::vector<Link>& links);
 
     GameField* mField = nullptr;
     std::vector<RopeTablePoint> mPoints;

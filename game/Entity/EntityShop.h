@@ -119,12 +119,8 @@ public:
     // service; without one, the animation that just ended leads to the next.
     void GoQuib(PersRunBuyer* buyer, std::uint8_t buyerId);
 
-    // Reserves goods for a buyer: wish is the goods it wants (-1 when it has none yet; a buyer without a
-    // wish takes the goods of the first cell found), wanted how many, reserved receives the count of
-    // cells (and carried units) now set aside for it. advanceStart moves the next search's start past
-    // the cells visited. False when nothing is reserved for it.
-    bool Reserve(std::int32_t& wish, std::uint32_t wanted, std::uint16_t& reserved, std::uint16_t buyerId,
-                 bool advanceStart);
+    // The cells set aside for that buyer are free for the others again.
+    void ReleaseReservations(std::uint32_t buyerId);
     // The cells of a half reserved for the buyer whose goods stay (not leaving).
     std::uint32_t CountReservedLeft(std::uint16_t buyerId) const;
     std::uint32_t CountReservedRight(std::uint16_t buyerId) const;
@@ -134,9 +130,6 @@ public:
     // takenGoods (when given) receives the goods of the cells taken, 0 when none was.
     std::uint32_t TakeReservedLeft(std::uint8_t buyerId, std::uint8_t* takenGoods = nullptr);
     std::uint32_t TakeReservedRight(std::uint8_t buyerId, std::uint8_t* takenGoods = nullptr);
-    // Books a sale of count units of goods: money, goals, the money figure, the sound, achievements and
-    // the level's sales counter.
-    void BookSale(std::uint8_t goods, std::uint32_t count);
 
     StoreCellManager& GetCells() { return mCells; }
     const StoreCellManager& GetCells() const { return mCells; }
@@ -146,7 +139,6 @@ public:
     const CostRecord& GetRightCost() const { return mRightCost; }
     float GetSpeedFactor() const { return mSpeedFactor; }
     std::uint32_t GetSearchStart() const { return mIStartFindCellToBuyers; }
-    void SetSearchStart(std::uint32_t start) { mIStartFindCellToBuyers = start; }
     std::uint32_t GetErrandState() const { return mErrandState; }
     std::uint32_t GetCarriedCount() const { return mCarriedCount; }
     std::uint8_t GetCarriedGoods() const { return mCarriedGoods; }
@@ -164,6 +156,20 @@ public:
     const Korrin::Vector2& GetRightBoxOffset() const { return mRightBoxOffset; }
 
 private:
+    // Tests reach the reservation and the booking directly through it (defined in tests/ only).
+    friend struct EntityShopTestAccess;
+
+    // Reserves goods for a buyer: wish is the goods it wants (-1 when it has none yet; a buyer without a
+    // wish takes the goods of the first cell found), wanted how many, reserved receives the count of
+    // cells (and carried units) now set aside for it. advanceStart moves the next search's start past
+    // the cells visited. False when nothing is reserved for it.
+    bool Reserve(std::int32_t& wish, std::uint32_t wanted, std::uint16_t& reserved, std::uint16_t buyerId,
+                 bool advanceStart);
+    // Books a sale of count units of goods: money, goals, the money figure, the sound, achievements and
+    // the level's sales counter.
+    void BookSale(std::uint8_t goods, std::uint32_t count);
+    void SetSearchStart(std::uint32_t start) { mIStartFindCellToBuyers = start; }
+
     using CellTest = bool (*)(std::size_t index);
     static bool InLeftHalf(std::size_t index) { return index % kColumns < 2; }
     static bool InRightHalf(std::size_t index) { return index % kColumns >= 2; }

@@ -45,7 +45,6 @@ constexpr std::uint8_t kLastCrop = 88;
 constexpr std::array<std::uint32_t, 5> kCropAchievement{7, 8, 10, 3, 1};
 constexpr std::uint32_t kSalesAchievement = 4;
 constexpr std::uint32_t kHundredSalesAchievement = 13;
-constexpr std::int32_t kSalesForAchievement = 100;
 const Korrin::Vector2 kSaleFigureOffset{65.0f, -50.0f};
 
 bool EndsService(const std::string& animation)
@@ -434,11 +433,9 @@ void EntityShop::BookSale(std::uint8_t goods, std::uint32_t count)
             achievements->AddProgress(kSalesAchievement, 1);
         }
         Profile* profile = Profile::Peek();
-        if (profile != nullptr && profile->salesCount < kSalesForAchievement)
+        if (profile != nullptr && profile->CountSale())
         {
-            ++profile->salesCount;
-            AchievementSystem* achievements = AchievementSystem::Peek();
-            if (profile->salesCount == kSalesForAchievement && achievements != nullptr)
+            if (AchievementSystem* achievements = AchievementSystem::Peek())
             {
                 achievements->AddProgress(kHundredSalesAchievement, 1);
             }

@@ -163,3 +163,14 @@ bool EntityShop::ReserveForWish(std::int32_t wish, std::uint32_t wanted, std::ui
     }
     return false;
 }
+
+void EntityShop::ReleaseReservations(std::uint32_t buyerId)
+{
+    for (StoreCell& cell : mCells.GetCells())
+    {
+        if (cell.buyer == buyerId)
+        {
+            cell.buyer = 0;
+        }
+    }
+}

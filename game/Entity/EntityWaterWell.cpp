@@ -6,6 +6,7 @@
 #include "engine/Render/AnimatedSprite.h"
 #include "engine/Render/RenderData.h"
 #include "engine/Render/SpriteManager.h"
+#include "engine/Sound/PlaySoundOnce.h"
 #include "game/Entity/EntityManager.h"
 #include "game/Entity/EntityTaskManager.h"
 #include "game/Entity/LevelLookup.h"
@@ -15,6 +16,7 @@
 #include "game/Game/GameTables.h"
 #include "game/Game/LevelTaskInfo.h"
 #include "game/Game/TableCost.h"
+#include "game/TextFormat.h"
 #include "game/Util/HintArrow.h"
 #include "game/Util/HintManager.h"
 
@@ -48,12 +50,6 @@ std::uint16_t WindingFrame(std::uint32_t table, float winding)
     const auto index =
         static_cast<std::uint32_t>(std::clamp(winding, 0.0f, static_cast<float>(entries.Size() - 1)));
     return entries[index] > 0 ? static_cast<std::uint16_t>(entries[index] - 1) : 0;
-}
-
-std::u16string Decimal(std::uint32_t value)
-{
-    const std::string text = std::to_string(value);
-    return {text.begin(), text.end()};
 }
 
 } // namespace
@@ -236,7 +232,7 @@ bool EntityWaterWell::Interact(std::uint8_t /*mode*/, std::int32_t /*i*/, std::i
     }
     mWinding = 0.0f;
     mBusy = 0;
-    PanelControls::PlaySound("Stealing");
+    Korrin::PlaySoundOnce("Stealing");
     return RemoveTask(0, false);
 }
 
@@ -301,7 +297,7 @@ void EntityWaterWell::FillTaskButtons()
             const std::uint16_t price = OrderPrice(static_cast<std::uint8_t>(kSmallPail + i));
             button->SetFrame(static_cast<std::uint16_t>(i + 1));
             button->SetDisabledSpritePosition({15.0f, 5.0f});
-            PanelControls::SetCaption(*button, Decimal(price));
+            PanelControls::SetCaption(*button, TextFormat::Decimal(price));
             button->SetAlpha(1.0f);
             button->SetDisabled(price > money);
         }
@@ -339,7 +335,7 @@ void EntityWaterWell::OnGuiEvent()
         const auto kind = static_cast<std::uint8_t>(button - kTaskButtons.begin());
         if (AddTask(static_cast<std::uint8_t>(kSmallPail + kind)) && mTasks.size() == 1)
         {
-            PanelControls::PlaySound("WaterWellTask");
+            Korrin::PlaySoundOnce("WaterWellTask");
         }
     }
     ChangeGui();
@@ -365,7 +361,7 @@ bool EntityWaterWell::TryClick()
     {
         return false;
     }
-    PanelControls::PlaySound("WaterWell");
+    Korrin::PlaySoundOnce("WaterWell");
     ChangeGui();
     return true;
 }

@@ -3,8 +3,7 @@
 #include "engine/Gui/GuiButton.h"
 #include "engine/Gui/GuiContainer.h"
 #include "engine/Gui/GuiManager.h"
-#include "engine/Sound/Sound.h"
-#include "engine/Sound/SoundManager.h"
+#include "engine/Sound/PlaySoundOnce.h"
 #include "game/Game/GamePanel.h"
 
 namespace PanelControls
@@ -27,15 +26,6 @@ std::string Clicked()
     const Korrin::GuiManager* widgets = Korrin::GuiManager::Peek();
     const Korrin::GuiElement* clicked = widgets != nullptr ? widgets->GetMessage() : nullptr;
     return clicked != nullptr ? clicked->GetName() : std::string();
-}
-
-void PlaySound(const char* name)
-{
-    Korrin::SoundManager* sounds = Korrin::SoundManager::Peek();
-    if (Korrin::Sound* sound = sounds != nullptr ? sounds->GetSound(name) : nullptr)
-    {
-        sound->Play(false);
-    }
 }
 
 void SetCaption(Korrin::GuiButton& button, const std::u16string& text)

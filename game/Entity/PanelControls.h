@@ -9,7 +9,7 @@ class GuiElement;
 } // namespace Korrin
 
 // What the field entities' panel pages share: their elements by name on the panel's current page, the
-// name of the element clicked this frame, and the sounds of their buttons.
+// name of the element clicked this frame, and their buttons' captions.
 namespace PanelControls
 {
 
@@ -20,8 +20,6 @@ Korrin::GuiElement* Find(const std::string& name);
 Korrin::GuiButton* FindButton(const std::string& name);
 // The name of the element clicked this frame; empty when none was.
 std::string Clicked();
-// Plays a sound once, when the sound manager has it.
-void PlaySound(const char* name);
 // A caption of its own in every state of the button (an empty one shows nothing, not the layout's).
 void SetCaption(Korrin::GuiButton& button, const std::u16string& text);
 // Shows (enabled) or hides (disabled) an element; a missing one is skipped.

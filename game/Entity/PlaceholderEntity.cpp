@@ -76,6 +76,6 @@ void PlaceholderEntity::ChangeGui()
     }
     const std::uint32_t levels = mType == kStorehouse || mType == kRope ? 4 : 3;
     const bool twoTabs = garden || building || mType == kWaterWell;
-    panel->SetPanelParam(twoTabs ? this : nullptr, panel->iconIndex,
+    panel->SetPanelParam(twoTabs ? this : nullptr, panel->GetIconIndex(),
                          std::min<std::uint32_t>(mUpgradeLevel, levels - 1), levels, 0);
 }

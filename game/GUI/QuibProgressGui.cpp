@@ -5,21 +5,11 @@
 #include "engine/Gui/GuiManager.h"
 #include "engine/Gui/GuiText.h"
 #include "engine/Render/Sprite.h"
+#include "game/TextFormat.h"
 
 #include <algorithm>
 #include <cstdlib>
 #include <string>
-
-namespace
-{
-
-std::u16string Decimal(std::uint32_t value)
-{
-    const std::string text = std::to_string(value);
-    return std::u16string(text.begin(), text.end());
-}
-
-} // namespace
 
 void QuibProgressGui::Init()
 {
@@ -56,7 +46,7 @@ void QuibProgressGui::SetMaxMoney(std::uint32_t money)
                          ? dynamic_cast<Korrin::GuiText*>(mContainer->GetByName("QUIB_MAX_MONEY_TEXT"))
                          : nullptr)
     {
-        text->mCaption = Decimal(money);
+        text->mCaption = TextFormat::Decimal(money);
     }
 }
 
@@ -78,7 +68,7 @@ void QuibProgressGui::SetCurrentMoney(std::uint32_t money)
                          ? dynamic_cast<Korrin::GuiText*>(mContainer->GetByName("QUIB_CURRENT_MONEY_TEXT"))
                          : nullptr)
     {
-        text->mCaption = Decimal(mCurrentMoney) + u" / " + Decimal(mMaxMoney);
+        text->mCaption = TextFormat::Decimal(mCurrentMoney) + u" / " + TextFormat::Decimal(mMaxMoney);
     }
 }
 

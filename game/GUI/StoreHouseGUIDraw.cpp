@@ -17,6 +17,7 @@
 #include "game/Game/LevelTaskInfo.h"
 #include "game/Game/TableCost.h"
 #include "game/Main.h"
+#include "game/TextFormat.h"
 
 #include <algorithm>
 #include <string>
@@ -61,12 +62,6 @@ void DrawNumber(Korrin::Font* font, const Korrin::Rect& area, const std::u16stri
     {
         font->DrawAlignedScaled(area, text, kTextSpacing, 1.0f, 1.0f, 1.0f, kWhite, kCentred);
     }
-}
-
-std::u16string Decimal(std::uint32_t value)
-{
-    const std::string digits = std::to_string(value);
-    return {digits.begin(), digits.end()};
 }
 
 // Open places of a shop shelf and the most it can have, from its row level and its price record.
@@ -140,18 +135,18 @@ void StoreHouseGUI::DrawGoodsList()
     for (const auto& [goods, count] : list)
     {
         StoreWindowArt::DrawFrame(mArt.mListIcons, GetGoodsIndex(goods), kIconX, kListTop + d);
-        DrawNumber(mArt.mListFont, Down(kCountArea, d), u"x" + Decimal(count));
+        DrawNumber(mArt.mListFont, Down(kCountArea, d), u"x" + TextFormat::Decimal(count));
         StoreWindowArt::DrawAt(mArt.mMoneyIcon, kMoneyIconX, kListTop + d);
         const std::uint16_t price =
             mPage == kShopPage ? TableCost::GetSalePrice(goods) : TableCost::GetStoreHousePrice(goods);
-        DrawNumber(mArt.mListFont, Down(kPriceArea, d), Decimal(price));
+        DrawNumber(mArt.mListFont, Down(kPriceArea, d), TextFormat::Decimal(price));
         d += kListRowStep;
     }
 }
 
 void StoreHouseGUI::DrawTotal(std::uint32_t total)
 {
-    DrawNumber(mArt.mTotalFont, kTotalArea, Decimal(total));
+    DrawNumber(mArt.mTotalFont, kTotalArea, TextFormat::Decimal(total));
 }
 
 void StoreHouseGUI::DrawGoods(Korrin::AnimatedSprite* sprite, std::uint8_t goods, float x, float y,

@@ -11,6 +11,7 @@
 #include <vector>
 
 class Entity;
+class EntityGarden;
 
 // One tutorial: tips read from a script, grouped so that the game switches between lines of tips by what
 // the player does. Each frame it picks the current group, shows the current tip when its delay has run
@@ -80,6 +81,9 @@ private:
     void AppointTipsLevel1();
     void AppointTipsLevel1Store();
     void AppointmentTipsIndexLevel2();
+    // Level 2's tips in two parts: hiring the gardener (steps 0 to 6), ordering water (8 to 10).
+    void StepLevel2GardenerTips(std::uint32_t step, EntityGarden& garden, std::int32_t money);
+    void StepLevel2WellTips(std::uint32_t step, Entity& well, std::int32_t money, std::size_t wellTasks);
     void AppointmentTipsIndexLevel3();
     void AppointTipsThief();
     void AppointmentTipsIndexLevel4();
@@ -92,6 +96,9 @@ private:
     Group* CurrentGroup();
     void BackTo(std::uint32_t step);
     static void SetInputLocks(bool locked);
+    // The window asked for this frame, and the running level's number (0 without one).
+    static std::uint8_t OpenWindow();
+    static std::uint16_t LevelNumber();
 
     std::map<std::int32_t, Group> mGroups;
     std::int32_t mCurrentGroup = 0;

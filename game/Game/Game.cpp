@@ -28,7 +28,6 @@ namespace
 constexpr std::uint8_t kStorehouseWindow = 0;
 constexpr std::uint32_t kNewLevelAchievement = 6;
 constexpr std::uint32_t kMoneyAchievement = 5;
-constexpr std::int32_t kSalesForAchievement = 100;
 
 bool StorehouseWindowRequested()
 {
@@ -254,9 +253,9 @@ void Game::CompleteLevel()
             achievements->AddProgress(kNewLevelAchievement, 1);
         }
     }
-    if (Profile* profile = Profile::Peek(); profile != nullptr && profile->salesCount < kSalesForAchievement)
+    if (Profile* profile = Profile::Peek())
     {
-        profile->salesCount = 0;
+        profile->RestartUnreachedSales();
     }
     if (achievements != nullptr)
     {

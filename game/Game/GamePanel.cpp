@@ -162,18 +162,18 @@ void GamePanel::Reset()
 void GamePanel::SetPanelParam(Clickable* object, std::int32_t picture, std::uint32_t level,
                               std::uint32_t levels, std::uint32_t /*fourth*/)
 {
-    tabOwner = object;
-    iconIndex = picture;
-    upgradeLevel = level;
-    upgradeMax = levels;
+    mTabOwner = object;
+    mIconIndex = picture;
+    mUpgradeLevel = level;
+    mUpgradeMax = levels;
 }
 
 void GamePanel::ClearSelection()
 {
-    tabOwner = nullptr;
-    upgradeLevel = 0;
-    upgradeMax = 0;
-    iconIndex = -1;
+    mTabOwner = nullptr;
+    mUpgradeLevel = 0;
+    mUpgradeMax = 0;
+    mIconIndex = -1;
 }
 
 void GamePanel::SetActive(bool on)
@@ -330,7 +330,7 @@ bool GamePanel::Update(float dt)
 
 void GamePanel::UpdateTabs()
 {
-    if (tabOwner == nullptr || !HasTwoTabs(mCurrent))
+    if (mTabOwner == nullptr || !HasTwoTabs(mCurrent))
     {
         return;
     }
@@ -355,8 +355,8 @@ void GamePanel::UpdateTabs()
     if (input != nullptr && input->IsButtonPressed(Korrin::InputManager::kLeftButton) &&
         !InputLocks::second && !InputLocks::third)
     {
-        tabOwner->SetPanelMode(static_cast<std::uint32_t>(mHoveredTab));
-        tabOwner->ChangeGui();
+        mTabOwner->SetPanelMode(static_cast<std::uint32_t>(mHoveredTab));
+        mTabOwner->ChangeGui();
         PlaySound("click_button");
     }
 }
@@ -484,10 +484,10 @@ void GamePanel::Draw()
     {
         panel->Draw();
     }
-    if (iconIndex >= 0 && mIcons != nullptr && mIcons->GetFrameCount() > 0)
+    if (mIconIndex >= 0 && mIcons != nullptr && mIcons->GetFrameCount() > 0)
     {
         const std::size_t frame =
-            std::min<std::size_t>(static_cast<std::size_t>(iconIndex), mIcons->GetFrameCount() - 1);
+            std::min<std::size_t>(static_cast<std::size_t>(mIconIndex), mIcons->GetFrameCount() - 1);
         mIcons->DrawFrame(static_cast<std::uint16_t>(frame), 42, 684);
     }
     DrawTaskTable();
@@ -505,9 +505,9 @@ void GamePanel::DrawUpgradeDots()
     {
         return;
     }
-    const int offset = upgradeMax == 3 ? 20 : (upgradeMax == 4 ? 7 : 0);
-    const std::uint32_t still = upgradeMax > upgradeLevel ? upgradeMax - upgradeLevel - 1 : 0;
-    for (std::uint32_t k = 0; k < upgradeMax; ++k)
+    const int offset = mUpgradeMax == 3 ? 20 : (mUpgradeMax == 4 ? 7 : 0);
+    const std::uint32_t still = mUpgradeMax > mUpgradeLevel ? mUpgradeMax - mUpgradeLevel - 1 : 0;
+    for (std::uint32_t k = 0; k < mUpgradeMax; ++k)
     {
         mUpgradeDots->DrawFrame(k < still ? 0 : 1, 167, 685 + offset + 15 * static_cast<int>(k));
     }

@@ -85,13 +85,18 @@ public:
     void SetPanelParam(Clickable* object, std::int32_t picture, std::uint32_t level, std::uint32_t levels,
                        std::uint32_t fourth);
 
-    // Written by the objects when they fill their page (SetPanelParam).
-    std::int32_t iconIndex = -1;
-    std::uint32_t upgradeLevel = 0;
-    std::uint32_t upgradeMax = 0;
-    Clickable* tabOwner = nullptr;
+    Clickable* GetTabOwner() const { return mTabOwner; }
+    std::int32_t GetIconIndex() const { return mIconIndex; }
+    std::uint32_t GetUpgradeLevel() const { return mUpgradeLevel; }
+    std::uint32_t GetUpgradeMax() const { return mUpgradeMax; }
 
 private:
+    // Set by the objects when they fill their page (SetPanelParam).
+    std::int32_t mIconIndex = -1;
+    std::uint32_t mUpgradeLevel = 0;
+    std::uint32_t mUpgradeMax = 0;
+    Clickable* mTabOwner = nullptr;
+
     void UpdateInfo(float dt);
     void PlayGoalEffects();
     void UpdateMoney();

@@ -89,6 +89,11 @@ private:
     void ScanEntities();
     void ScanCell(std::int32_t i, std::int32_t j, EntityRope& rope, int& buildingCells);
     bool AddRopePoint(std::int32_t i, std::int32_t j, EntityRope& rope);
+    // The field's other objects at a cell; a second storehouse, shop or signpost is not made.
+    void AddStorehouse(std::int32_t i, std::int32_t j);
+    void AddWell(std::int32_t i, std::int32_t j);
+    void AddShop(std::int32_t i, std::int32_t j);
+    void AddSignpost(std::int32_t i, std::int32_t j, std::uint8_t type);
     void AddGarden(std::int32_t i, std::int32_t j, std::uint16_t code);
     void AddBuilding(std::int32_t i, std::int32_t j, std::uint16_t code);
     void Register(Entity* entity);

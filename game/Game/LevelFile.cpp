@@ -46,6 +46,23 @@ std::string ReadTableName(Korrin::BinaryReader& in, const std::string& name, std
 bool LevelFile::Parse(std::span<const std::uint8_t> bytes, const std::string& name)
 {
     Korrin::BinaryReader in(bytes);
+    ReadHeader(in);
+    ReadThieves(in, name);
+    ReadStoreGoods(in);
+    ReadBuyers(in, name);
+    ReadGrids(in);
+    if (!in.Ok())
+    {
+        Log()->Write("%s: the file ends before its grids (%zu bytes); the level is not loaded", name.c_str(),
+                     bytes.size());
+        return false;
+    }
+    ReadScenery(in, name);
+    return true;
+}
+
+void LevelFile::ReadHeader(Korrin::BinaryReader& in)
+{
     backgroundType = in.ReadU8();
     goldMinutes = in.ReadU8();
     goldSeconds = in.ReadU8();
@@ -57,7 +74,10 @@ bool LevelFile::Parse(std::span<const std::uint8_t> bytes, const std::string& na
         goal.code = in.ReadU8();
         goal.target = in.ReadU32();
     }
+}
 
+void LevelFile::ReadThieves(Korrin::BinaryReader& in, const std::string& name)
+{
     thieves.clear();
     const std::uint8_t thiefCount = in.ReadU8();
     for (std::uint8_t t = 0; t < thiefCount; ++t)
@@ -75,7 +95,10 @@ bool LevelFile::Parse(std::span<const std::uint8_t> bytes, const std::string& na
         }
         thieves.push_back(thief);
     }
+}
 
+void LevelFile::ReadStoreGoods(Korrin::BinaryReader& in)
+{
     storeGoods.clear();
     const std::uint8_t goodsCount = in.ReadU8();
     for (std::uint8_t g = 0; g < goodsCount; ++g)
@@ -86,7 +109,10 @@ bool LevelFile::Parse(std::span<const std::uint8_t> bytes, const std::string& na
             storeGoods.push_back(code);
         }
     }
+}
 
+void LevelFile::ReadBuyers(Korrin::BinaryReader& in, const std::string& name)
+{
     buyers.clear();
     buyerCount = in.ReadU8();
     for (std::uint8_t b = 0; b < buyerCount; ++b)
@@ -105,7 +131,10 @@ bool LevelFile::Parse(std::span<const std::uint8_t> bytes, const std::string& na
         }
         buyers.push_back(code);
     }
+}
 
+void LevelFile::ReadGrids(Korrin::BinaryReader& in)
+{
     for (Grid& layer : decorations)
     {
         ReadGrid(in, layer);
@@ -114,18 +143,15 @@ bool LevelFile::Parse(std::span<const std::uint8_t> bytes, const std::string& na
     Grid ignored{};
     ReadGrid(in, ignored);
     ReadGrid(in, objects);
-    if (!in.Ok())
-    {
-        Log()->Write("%s: the file ends before its grids (%zu bytes); the level is not loaded", name.c_str(),
-                     bytes.size());
-        return false;
-    }
+}
 
+void LevelFile::ReadScenery(Korrin::BinaryReader& in, const std::string& name)
+{
     scenery.clear();
     if (in.Remaining() < 4)
     {
         // A file that ends with its grids has no scenery.
-        return true;
+        return;
     }
     const std::int32_t count = in.ReadI32();
     const std::size_t fits = in.Remaining() / kSceneryRecordBytes;
@@ -147,5 +173,4 @@ bool LevelFile::Parse(std::span<const std::uint8_t> bytes, const std::string& na
         record.drawOrder = in.ReadI32();
         scenery.push_back(std::move(record));
     }
-    return true;
 }

@@ -8,6 +8,11 @@
 #include <string>
 #include <vector>
 
+namespace Korrin
+{
+class BinaryReader;
+} // namespace Korrin
+
 // The contents of a level file "levNN.lev", read field by field (little-endian) and checked against the
 // file's size and the field: thieves on cells outside the field and buyers of no known kind are dropped,
 // scenery records are read only as far as the file holds them, and a file too short for its grids is
@@ -64,4 +69,13 @@ public:
     Grid tiles{};
     Grid objects{};
     std::vector<Scenery> scenery;
+
+private:
+    // The file's parts in their order; a short file leaves the reader failed.
+    void ReadHeader(Korrin::BinaryReader& in);
+    void ReadThieves(Korrin::BinaryReader& in, const std::string& name);
+    void ReadStoreGoods(Korrin::BinaryReader& in);
+    void ReadBuyers(Korrin::BinaryReader& in, const std::string& name);
+    void ReadGrids(Korrin::BinaryReader& in);
+    void ReadScenery(Korrin::BinaryReader& in, const std::string& name);
 };

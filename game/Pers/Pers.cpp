@@ -14,10 +14,10 @@
 #include "engine/Render/SpriteManager.h"
 #include "engine/Script/LuaScript.h"
 #include "engine/Script/LuaStackGuard.h"
-#include "engine/Sound/Sound.h"
-#include "engine/Sound/SoundManager.h"
+#include "engine/Sound/PlaySoundOnce.h"
 #include "game/Entity/Entity.h"
 #include "game/Entity/EntityManager.h"
+#include "game/Entity/LevelLookup.h"
 #include "game/Game/FieldGeometry.h"
 #include "game/Game/Level.h"
 #include "game/Game/SaveLoadManager.h"
@@ -69,12 +69,6 @@ void DeleteDrawable(Korrin::NullSprite* sprite)
 bool AnyEmitterActive(Korrin::ParticleSystem* system)
 {
     return system != nullptr && system->HasActiveEmitter();
-}
-
-EntityManager* LevelEntities()
-{
-    const Level* level = Level::Peek();
-    return level != nullptr ? level->GetEntityManager() : nullptr;
 }
 
 bool IsWorkerType(std::uint8_t type)
@@ -339,13 +333,7 @@ bool Pers::Upgrade()
         mUpgradeLevel = mCost.upgradeLevel;
         return false;
     }
-    if (Korrin::SoundManager* sounds = Korrin::SoundManager::Peek())
-    {
-        if (Korrin::Sound* sound = sounds->GetSound("upgrade"))
-        {
-            sound->Play(false);
-        }
-    }
+    Korrin::PlaySoundOnce("upgrade");
     if (mUpgradeEffect != nullptr)
     {
         mUpgradeEffect->SetPosition(mPosition);
@@ -470,7 +458,7 @@ void Pers::DrawDream()
         return;
     }
     const Korrin::Vector2 root = GetRootPosition();
-    const EntityManager* entities = LevelEntities();
+    const EntityManager* entities = LevelLookup::Entities();
     if (const Entity* storehouse = entities != nullptr ? entities->GetEntity(Entity::kStorehouse) : nullptr)
     {
         const Korrin::Rect& box = storehouse->GetRect();
@@ -624,7 +612,7 @@ void Pers::LoadFigureAndTarget(Korrin::BinaryReader& in)
     mTargetCell.I = in.ReadI32();
     mTargetCell.J = in.ReadI32();
     const std::int32_t walkTarget = in.ReadI32();
-    const EntityManager* entities = LevelEntities();
+    const EntityManager* entities = LevelLookup::Entities();
     mWalkTarget = walkTarget >= 0 && entities != nullptr
                       ? entities->GetEntityById(static_cast<std::uint32_t>(walkTarget))
                       : nullptr;

@@ -72,6 +72,10 @@ public:
     // The cell under the position, truncated toward zero.
     virtual void GetIJ(std::int32_t& I, std::int32_t& J) const;
     virtual bool IsBusy() const { return false; }
+    // A building worker's part of its round, for the building's countdown: going in with both inputs at
+    // once, and coming out with an empty hand to fetch a unit. Only the workers of buildings have them.
+    virtual bool IsDeliveringBothInputs() const { return false; }
+    virtual bool IsBringingOutAUnit() const { return false; }
     virtual void SetDream(std::int32_t frame) { mDreamFrame = frame; }
     virtual std::int32_t GetFrameIndexDream() const { return mDreamFrame; }
     // The name to look up: with "1" appended while goods are carried.

@@ -6,6 +6,7 @@
 #include "engine/Render/Bone.h"
 #include "engine/Render/Skeleton.h"
 #include "engine/Render/SpriteManager.h"
+#include "engine/Sound/PlaySoundOnce.h"
 #include "game/Entity/BuildingKind.h"
 #include "game/Entity/EntityBuilding.h"
 #include "game/Entity/EntityStorehouse.h"
@@ -247,6 +248,17 @@ bool PersFairy::Plays(const char* name) const
     return GetAnimationName() == name;
 }
 
+bool PersFairy::IsDeliveringBothInputs() const
+{
+    return GetCarriedGoods() != 0 && (HasDoubleLoad() || Plays("in_fairy1"));
+}
+
+bool PersFairy::IsBringingOutAUnit() const
+{
+    // Called out, she first waits for her hover to come round.
+    return GetCarriedGoods() == 0 && (mErrand == kLeaveBuilding || Plays("out_fairy"));
+}
+
 void PersFairy::StartAction(std::int32_t code)
 {
     if (code != 0)
@@ -317,7 +329,7 @@ void PersFairy::BeginMagic()
     }
     PlayAnimation("magic", kKeepFacing);
     mFirstVisitPending = 0;
-    WorkerErrand::PlaySound("pers_magic");
+    Korrin::PlaySoundOnce("pers_magic");
     mBusy = 1;
 }
 
@@ -427,7 +439,7 @@ bool PersFairy::Update(float dt)
 {
     if (WorkerErrand::NagDue(mNagTimer, dt, kNagInterval, mDreamFrame))
     {
-        WorkerErrand::PlaySound("fairy_no");
+        Korrin::PlaySoundOnce("fairy_no");
     }
     mWingPhase += kWingRate * dt;
     if (mWingPhase > kWingPhaseEnd)

@@ -82,6 +82,8 @@ public:
     const Korrin::Vector2& GetFlightPosition() const { return mFlightPosition; }
     std::uint32_t GetErrand() const { return mErrand; }
     bool HasDoubleLoad() const { return mDoubleLoad != 0; }
+    bool IsDeliveringBothInputs() const override;
+    bool IsBringingOutAUnit() const override;
     bool IsIdlePlaying() const { return mIdlePlaying != 0; }
     float GetNagTimer() const { return mNagTimer; }
     float GetWingPhase() const { return mWingPhase; }

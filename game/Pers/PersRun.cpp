@@ -6,6 +6,7 @@
 #include "game/Entity/Entity.h"
 #include "game/Entity/EntityManager.h"
 #include "game/Entity/EntityRope.h"
+#include "game/Entity/LevelLookup.h"
 #include "game/Game/GameField.h"
 #include "game/Game/Level.h"
 #include "game/Pers/PersManager.h"
@@ -28,12 +29,6 @@ constexpr std::uint8_t kPrincessBuyer = 148;
 constexpr float kRopeSpeed = 0.6f;
 constexpr float kStairsSpeed = 0.9f;
 constexpr float kBetterStairsSpeed = 1.2f;
-
-EntityManager* LevelEntities()
-{
-    const Level* level = Level::Peek();
-    return level != nullptr ? level->GetEntityManager() : nullptr;
-}
 
 void WriteCells(Korrin::BinaryWriter& out, const std::vector<IJ>& cells)
 {
@@ -365,7 +360,7 @@ void PersRun::AddPreviewPoints()
             previousY = y;
         }
     }
-    EntityManager* entities = LevelEntities();
+    EntityManager* entities = LevelLookup::Entities();
     auto* rope =
         dynamic_cast<EntityRope*>(entities != nullptr ? entities->GetEntity(Entity::kRope) : nullptr);
     for (std::size_t k = 0; rope != nullptr && k + 1 < mPreviewPath.size(); ++k)

@@ -1,6 +1,7 @@
 #include "game/Pers/PersRunBoy.h"
 
 #include "engine/Render/Skeleton.h"
+#include "engine/Sound/PlaySoundOnce.h"
 #include "game/Entity/BuildingKind.h"
 #include "game/Entity/EntityBuilding.h"
 #include "game/Entity/EntityStorehouse.h"
@@ -112,6 +113,11 @@ EntityBuilding* PersRunBoy::Building() const
 bool PersRunBoy::Plays(const char* name) const
 {
     return GetAnimationName() == name;
+}
+
+bool PersRunBoy::IsBringingOutAUnit() const
+{
+    return GetCarriedGoods() == 0 && Plays("out_house");
 }
 
 void PersRunBoy::StartAction(std::int32_t code)
@@ -246,7 +252,7 @@ void PersRunBoy::BeginMagic()
         SetPersAnimated(1);
         SetDirection(mFacing);
     }
-    WorkerErrand::PlaySound("pers_magic");
+    Korrin::PlaySoundOnce("pers_magic");
     mFirstVisitPending = 0;
     PlayAnimation("magic", kKeepFacing);
     mWaitingForAnimationEnd = 1;
@@ -319,7 +325,7 @@ bool PersRunBoy::Update(float dt)
 {
     if (WorkerErrand::NagDue(mNagTimer, dt, kNagInterval, mDreamFrame))
     {
-        WorkerErrand::PlaySound("boy_no");
+        Korrin::PlaySoundOnce("boy_no");
     }
     mMagic.Update(dt);
     PersRun::Update(dt);

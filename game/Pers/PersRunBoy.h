@@ -30,6 +30,7 @@ public:
     void Init() override;
     void SetActive(bool on) override;
     bool Upgrade() override;
+    bool IsBringingOutAUnit() const override;
     // "2" after the miller's flour, "1" after any other goods, nothing with empty hands.
     std::string GetAnimationVariant(const std::string& name) const override;
     // 0: the product is ready; he comes out of the door.

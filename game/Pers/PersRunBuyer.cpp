@@ -3,8 +3,7 @@
 #include "engine/Log/LogManager.h"
 #include "engine/Render/AnimatedSprite.h"
 #include "engine/Render/SpriteManager.h"
-#include "engine/Sound/Sound.h"
-#include "engine/Sound/SoundManager.h"
+#include "engine/Sound/PlaySoundOnce.h"
 #include "game/Entity/Entity.h"
 #include "game/Entity/EntityManager.h"
 #include "game/Entity/EntityShop.h"
@@ -80,12 +79,7 @@ void PlayVoice(PersRunBuyer::Voice voice, bool angry, const char* missingLine)
         BUYER_LOG("%s", missingLine);
         return;
     }
-    const char* name = (angry ? kAngry : kClick)[static_cast<std::size_t>(voice)];
-    Korrin::SoundManager* sounds = Korrin::SoundManager::Peek();
-    if (Korrin::Sound* sound = sounds != nullptr ? sounds->GetSound(name) : nullptr)
-    {
-        sound->Play(false);
-    }
+    Korrin::PlaySoundOnce((angry ? kAngry : kClick)[static_cast<std::size_t>(voice)]);
 }
 
 void DeleteDrawable(Korrin::AnimatedSprite* sprite)
@@ -386,13 +380,7 @@ void PersRunBuyer::ReleaseReservedCells() const
     {
         return;
     }
-    for (StoreCell& cell : shop->GetCells().GetCells())
-    {
-        if (cell.buyer == mNumber)
-        {
-            cell.buyer = 0;
-        }
-    }
+    shop->ReleaseReservations(mNumber);
 }
 
 bool PersRunBuyer::StepQueue()
@@ -412,69 +400,83 @@ bool PersRunBuyer::StepQueue()
     GetIJ(here.I, here.J);
     if (mQueuePlace >= 1)
     {
-        const IJ place = characters->GetQueuePlace(static_cast<std::uint16_t>(mQueuePlace));
-        if (!(here == place))
-        {
-            return false; // still on its way to its place
-        }
-        const std::size_t front = static_cast<std::size_t>(mQueuePlace) - 1;
-        if (front < characters->GetBuyersQueue().size() && characters->GetBuyersQueue()[front].taken != 0)
-        {
-            PlayAnimation("stand", kKeepFacing);
-            return false;
-        }
-        const IJ next = characters->GetQueuePlace(static_cast<std::uint16_t>(front));
-        if (GoTo({next.I, next.J, shop}, 0))
-        {
-            characters->SetQueuePlaceTaken(mQueuePlace, false);
-            characters->SetQueuePlaceTaken(mQueuePlace - 1, true);
-            --mQueuePlace;
-        }
-        else
-        {
-            PlayAnimation("stand", kKeepFacing);
-        }
+        MoveUpTheQueue(*shop, *characters, here);
         return false;
     }
     WalkTarget counter;
     shop->GetWalkTarget(&counter, EntityShop::kServingCellMode);
     if (mQueuePlace == 0)
     {
-        if (shop->IsBusy() || characters->IsCounterTaken())
-        {
-            PlayAnimation("stand", kKeepFacing);
-            return false;
-        }
-        // The counter is taken only once the walk to it has started: a buyer that cannot get there
-        // stays at the head of the queue instead of holding the counter for ever.
-        if (!GoTo({counter.I, counter.J, shop}, 0))
-        {
-            PlayAnimation("stand", kKeepFacing);
-            return false;
-        }
-        characters->SetCounterTaken(true);
-        BUYER_LOG("shop->GetCommand %i,%i", counter.I, counter.J);
-        mFirstVisitPending = 1;
-        mCarriedGoods = 0;
-        characters->SetQueuePlaceTaken(0, false);
-        mQueuePlace = kToCounter;
+        LeaveTheQueueForTheCounter(*shop, *characters, counter);
         return false;
     }
     if (mQueuePlace == kToCounter)
     {
-        PlayAnimation("stand", kKeepFacing);
-        if (!(here == IJ{counter.I, counter.J}) || shop->IsBusy())
-        {
-            return false;
-        }
-        mClimbCount = 0;
-        mFirstVisitPending = 0;
-        BUYER_LOG("GOOOOOO QUIB %i,%i", here.I, here.J);
-        mQueuePlace = kAtCounter;
-        shop->GoQuib(this, static_cast<std::uint8_t>(mNumber));
-        return true;
+        return ArriveAtTheCounter(*shop, here, counter);
     }
     return false;
+}
+
+void PersRunBuyer::MoveUpTheQueue(EntityShop& shop, PersManager& characters, const IJ& here)
+{
+    const IJ place = characters.GetQueuePlace(static_cast<std::uint16_t>(mQueuePlace));
+    if (!(here == place))
+    {
+        return; // still on its way to its place
+    }
+    const std::size_t front = static_cast<std::size_t>(mQueuePlace) - 1;
+    if (front < characters.GetBuyersQueue().size() && characters.GetBuyersQueue()[front].taken != 0)
+    {
+        PlayAnimation("stand", kKeepFacing);
+        return;
+    }
+    const IJ next = characters.GetQueuePlace(static_cast<std::uint16_t>(front));
+    if (!GoTo({next.I, next.J, &shop}, 0))
+    {
+        PlayAnimation("stand", kKeepFacing);
+        return;
+    }
+    characters.SetQueuePlaceTaken(mQueuePlace, false);
+    characters.SetQueuePlaceTaken(mQueuePlace - 1, true);
+    --mQueuePlace;
+}
+
+void PersRunBuyer::LeaveTheQueueForTheCounter(EntityShop& shop, PersManager& characters,
+                                              const WalkTarget& counter)
+{
+    if (shop.IsBusy() || characters.IsCounterTaken())
+    {
+        PlayAnimation("stand", kKeepFacing);
+        return;
+    }
+    // The counter is taken only once the walk to it has started: a buyer that cannot get there
+    // stays at the head of the queue instead of holding the counter for ever.
+    if (!GoTo({counter.I, counter.J, &shop}, 0))
+    {
+        PlayAnimation("stand", kKeepFacing);
+        return;
+    }
+    characters.SetCounterTaken(true);
+    BUYER_LOG("shop->GetCommand %i,%i", counter.I, counter.J);
+    mFirstVisitPending = 1;
+    mCarriedGoods = 0;
+    characters.SetQueuePlaceTaken(0, false);
+    mQueuePlace = kToCounter;
+}
+
+bool PersRunBuyer::ArriveAtTheCounter(EntityShop& shop, const IJ& here, const WalkTarget& counter)
+{
+    PlayAnimation("stand", kKeepFacing);
+    if (!(here == IJ{counter.I, counter.J}) || shop.IsBusy())
+    {
+        return false;
+    }
+    mClimbCount = 0;
+    mFirstVisitPending = 0;
+    BUYER_LOG("GOOOOOO QUIB %i,%i", here.I, here.J);
+    mQueuePlace = kAtCounter;
+    shop.GoQuib(this, static_cast<std::uint8_t>(mNumber));
+    return true;
 }
 
 void PersRunBuyer::StepLeaving()

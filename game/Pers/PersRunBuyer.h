@@ -9,6 +9,8 @@
 #include <vector>
 
 class EntityShop;
+class PersManager;
+struct WalkTarget;
 
 namespace Korrin
 {
@@ -150,8 +152,14 @@ private:
     bool StartExtraIfAtStop();
     // The extras' steps at the end of a cycle; true when the call ends there.
     bool StepExtras();
+    void StartProfessorExtra();
     // The queue's steps; true when the buyer reached the counter and the companion's errand started.
     bool StepQueue();
+    // The steps of the queue: up one place once the one ahead is free, from its head to the counter
+    // once the counter is free, and at the counter the start of the service (true).
+    void MoveUpTheQueue(EntityShop& shop, PersManager& characters, const IJ& here);
+    void LeaveTheQueueForTheCounter(EntityShop& shop, PersManager& characters, const WalkTarget& counter);
+    bool ArriveAtTheCounter(EntityShop& shop, const IJ& here, const WalkTarget& counter);
     void StepLeaving();
     void ShowProfessorEffect();
     void UpdateBubbleBlink(float dt);

@@ -4,10 +4,10 @@
 #include "engine/Render/Animation.h"
 #include "engine/Render/Bone.h"
 #include "engine/Render/Skeleton.h"
-#include "engine/Sound/Sound.h"
-#include "engine/Sound/SoundManager.h"
+#include "engine/Sound/PlaySoundOnce.h"
 #include "engine/Util/Random.h"
 #include "game/Entity/EntityStorehouse.h"
+#include "game/Entity/StoreEntityServices.h"
 #include "game/Game/FieldGeometry.h"
 #include "game/Game/GameParticleManager.h"
 #include "game/Game/GameTables.h"
@@ -38,28 +38,6 @@ constexpr std::uint16_t kProfessorEffectKey = 18;
 // The counts sit at this place of the bubble.
 const Korrin::Vector2 kDigitsOffset{49.0f, 36.0f};
 
-void PlaySoundOrLog(const char* name)
-{
-    Korrin::SoundManager* sounds = Korrin::SoundManager::Peek();
-    if (Korrin::Sound* sound = sounds != nullptr ? sounds->GetSound(name) : nullptr)
-    {
-        sound->Play(false);
-        return;
-    }
-    if (Korrin::LogManager* log = Korrin::LogManager::Peek())
-    {
-        log->Write("File not found: %s", name);
-    }
-}
-
-void PlaySoundIfThere(const char* name)
-{
-    Korrin::SoundManager* sounds = Korrin::SoundManager::Peek();
-    if (Korrin::Sound* sound = sounds != nullptr ? sounds->GetSound(name) : nullptr)
-    {
-        sound->Play(false);
-    }
-}
 } // namespace
 
 Korrin::Vector2 PersRunBuyer::KindFingerOffset(std::uint8_t kind)
@@ -138,9 +116,29 @@ bool PersRunBuyer::StartExtraIfAtStop()
     }
     else if (mKind == kMusician)
     {
-        PlaySoundIfThere("musician_extra");
+        Korrin::PlaySoundOnce("musician_extra");
     }
     return true;
+}
+
+void PersRunBuyer::StartProfessorExtra()
+{
+    // His monster eats at the stop: he lets go of the player's hand and hides his wish meanwhile.
+    if (Level* level = Level::Peek())
+    {
+        level->SetPendingObject(nullptr);
+    }
+    ClearHover();
+    ClearPressed();
+    if (mMonster != nullptr)
+    {
+        mMonster->SetAnimation("eat_monster");
+        mMonster->GetState().mTime = 0.0f;
+    }
+    StoreEntityServices::PlaySoundOrLog("professor_extra");
+    mKeptWish = GetFrameIndexDream();
+    SetDream(-1);
+    mWalkSpeed = mKeptSpeed;
 }
 
 bool PersRunBuyer::StepExtras()
@@ -157,21 +155,7 @@ bool PersRunBuyer::StepExtras()
         PlayAnimation("extra", kKeepFacing);
         if (mKind == kProfessor)
         {
-            if (Level* level = Level::Peek())
-            {
-                level->SetPendingObject(nullptr);
-            }
-            ClearHover();
-            ClearPressed();
-            if (mMonster != nullptr)
-            {
-                mMonster->SetAnimation("eat_monster");
-                mMonster->GetState().mTime = 0.0f;
-            }
-            PlaySoundOrLog("professor_extra");
-            mKeptWish = GetFrameIndexDream();
-            SetDream(-1);
-            mWalkSpeed = mKeptSpeed;
+            StartProfessorExtra();
         }
         return true;
     }

@@ -8,8 +8,7 @@
 #include "engine/Render/Animation.h"
 #include "engine/Render/Bone.h"
 #include "engine/Render/Skeleton.h"
-#include "engine/Sound/Sound.h"
-#include "engine/Sound/SoundManager.h"
+#include "engine/Sound/PlaySoundOnce.h"
 #include "engine/Util/Random.h"
 #include "game/Entity/EntityGarden.h"
 #include "game/Entity/EntityManager.h"
@@ -20,46 +19,41 @@
 #include "game/Game/GameField.h"
 #include "game/Pers/CorrectionTable.h"
 #include "game/Pers/PersAnimatedManager.h"
+#include "game/Pers/WorkerErrand.h"
 
 #include <cmath>
 #include <string>
 
 namespace
 {
+
 constexpr const char* kListFile = "gardenerlist.lua";
 constexpr const char* kSource = "Source\\Pers\\PersRunGardener";
 constexpr float kSecondSpeed = 2.5f;
 constexpr float kThirdSpeed = 3.0f;
+
 // After these frames of their animations: the seeds show in the hand, the bed counts as sown, the pail
 // is lifted, the water pours.
 constexpr std::uint32_t kSeedsShownAfter = 5;
 constexpr std::uint32_t kSeedsSownAfter = 8;
 constexpr std::uint32_t kPailLiftedAfter = 3;
 constexpr std::uint32_t kPouringAfter = 2;
+
 // How fast the pail empties, per unit of walk speed and second.
 constexpr float kPourRate = 10.0f;
+
 // The carry bone's frames: the seeds (crop - 83) and the three pails emptying (+ pouring).
 constexpr std::int32_t kSeedFrameBase = 83;
 constexpr std::int32_t kPailFrameBase[3] = {21, 30, 39};
+
 // The harvest draws the soil over the hands until these frames: the crop comes out of the ground.
 constexpr std::uint32_t kCarrotOutAt = 6;
 constexpr std::uint32_t kDeepCropOutAt = 10;
+
 // The largest harvest frame and the carry frames of the crops in hand.
 constexpr std::uint32_t kLastHarvestFrame = 3;
 constexpr std::uint16_t kFirstCropFrame = 6;
 constexpr std::uint16_t kLastCropFrame = 20;
-// A crop with an unknown id is harvested as wheat.
-constexpr std::uint8_t kFallbackCrop = Plant::kWheat;
-constexpr std::uint8_t kWaterFruitBase = 125;
-
-void PlaySound(const char* name)
-{
-    Korrin::SoundManager* sounds = Korrin::SoundManager::Peek();
-    if (Korrin::Sound* sound = sounds != nullptr ? sounds->GetSound(name) : nullptr)
-    {
-        sound->Play(false);
-    }
-}
 
 void Log(const char* text)
 {
@@ -67,13 +61,6 @@ void Log(const char* text)
     {
         log->Write("%s", text);
     }
-}
-
-EntityStorehouse* Storehouse()
-{
-    EntityManager* entities = LevelLookup::Entities();
-    return entities != nullptr ? dynamic_cast<EntityStorehouse*>(entities->GetEntity(Entity::kStorehouse))
-                               : nullptr;
 }
 
 // One of the five idle animations with a crop in hand, variant 1 or 2; "idle_wat" for anything else.
@@ -265,177 +252,6 @@ void PersRunGardener::Stand()
     PlayAnimation("stand", kKeepFacing);
 }
 
-void PersRunGardener::OnPathEnd(std::int32_t I, std::int32_t J)
-{
-    if (mWalkTarget == nullptr)
-    {
-        Log("EndPathAnimation");
-        Stand();
-        return;
-    }
-    if (mFirstVisitPending != 0)
-    {
-        if (mMagic != nullptr)
-        {
-            const Korrin::Vector2 root = GetRootPosition();
-            mMagic->SetPosition({root.x, root.y + 30.0f});
-            mMagic->Restart();
-        }
-        mFirstVisitPending = 0;
-        PlayAnimation("magic", kKeepFacing);
-        mWaitingForAnimationEnd = 1;
-        PlaySound("pers_magic");
-        mBusy = 1;
-        return;
-    }
-    Log("PersRunGardener::EndPathAnimation");
-    if (mBusy == 0)
-    {
-        Stand();
-        Log("STT11");
-        return;
-    }
-    switch (mWalkTarget->GetType())
-    {
-    case Entity::kWaterWell:
-        ArriveAtWell(I, J);
-        break;
-    case Entity::kStorehouse:
-        ArriveAtStorehouse();
-        break;
-    case Entity::kGarden:
-        ArriveAtGarden();
-        break;
-    default:
-        Stand();
-        Log("STT11");
-        break;
-    }
-}
-
-void PersRunGardener::ArriveAtWell(std::int32_t I, std::int32_t J)
-{
-    EntityWaterWell* well = TargetWell();
-    if (well == nullptr)
-    {
-        return;
-    }
-    mPouring = 0.0f;
-    if (well->GetTaskCount() > 0)
-    {
-        mCrop = well->GetTask(0);
-        well->PopTask();
-        mWorkPhase = kDrawingWater;
-        PlayAnimation("getwater", kRight);
-        mWaitingForAnimationEnd = 1;
-        return;
-    }
-    // Another gardener or the thief took the order: the next well with one, else back to the garden.
-    EntityGarden* garden = Garden();
-    if (garden == nullptr)
-    {
-        Stand();
-        mBusy = 0;
-        return;
-    }
-    WalkTarget target;
-    if (!garden->FindNearestWaterWell(I, J, target))
-    {
-        garden->GetWalkTarget(&target, EntityGarden::kIdleTarget);
-    }
-    GoTo(target, 0);
-    mBusy = 0;
-}
-
-void PersRunGardener::ArriveAtStorehouse()
-{
-    Log("TE_STOREHOUSE");
-    EntityStorehouse* storehouse = Storehouse();
-    if (storehouse != nullptr && storehouse->GetCells().PutGoods(mCarriedGoods))
-    {
-        PlaySound("adding_goods_to_storehouse");
-        mCarriedGoods = 0;
-    }
-    else
-    {
-        SetDream(kDreamStorehouseFull);
-    }
-    Stand();
-    mBusy = 0;
-}
-
-void PersRunGardener::ArriveAtGarden()
-{
-    EntityGarden* garden = TargetGarden();
-    if (garden == nullptr)
-    {
-        return;
-    }
-    if (IsWater(mCarriedGoods))
-    {
-        garden->FillFirstEmptyBed(static_cast<std::uint8_t>(mCarriedGoods - kWaterFruitBase));
-        PlayAnimation("setwater", kKeepFacing);
-        mWaitingForAnimationEnd = 1;
-        mWorkPhase = kWatering;
-        return;
-    }
-    if (mCarriedGoods != 0)
-    {
-        Stand();
-        return;
-    }
-    std::uint8_t fruits = 0;
-    const std::uint8_t ripe = garden->IsCurrentBedRipe(fruits);
-    if (ripe != 0 && mSowingFlag == 0)
-    {
-        StartHarvest(ripe, fruits);
-        return;
-    }
-    mSowingFlag = 0;
-    if (garden->GetTaskCount() > 0 && Sow(*garden))
-    {
-        return;
-    }
-    Stand();
-    mWaitingForAnimationEnd = 0;
-    mBusy = 0;
-    Log("STT");
-}
-
-void PersRunGardener::StartHarvest(std::uint8_t crop, std::uint8_t fruits)
-{
-    SetDream(kNoDream);
-    const Harvest harvest = HarvestOf(crop, fruits);
-    PlayAnimation(harvest.animation, kLeft);
-    mCarryCorrectionId = harvest.correction;
-    mHarvestFrame = harvest.frame;
-    mCrop = IsCrop(crop) ? crop : kFallbackCrop;
-    mWaitingForAnimationEnd = 1;
-    mWorkPhase = kHarvesting;
-}
-
-bool PersRunGardener::Sow(EntityGarden& garden)
-{
-    std::size_t bed = 0;
-    while (bed < EntityGarden::kBeds && garden.GetBed(bed).HasCrop())
-    {
-        ++bed;
-    }
-    if (bed == EntityGarden::kBeds)
-    {
-        // Every bed grows: the paid order waits in the queue until one is free.
-        return false;
-    }
-    mCrop = garden.GetTask(0);
-    garden.GetBed(bed).SetType(mCrop);
-    garden.RemoveTask(0, false);
-    mWorkPhase = kSowing;
-    PlayAnimation("drip", kKeepFacing);
-    mWaitingForAnimationEnd = 1;
-    Log("SET DRIP");
-    return true;
-}
-
 bool PersRunGardener::Update(float dt)
 {
     mNagTimer += dt;
@@ -444,7 +260,7 @@ bool PersRunGardener::Update(float dt)
         mNagTimer = 0.0f;
         if (mDreamFrame == kDreamStorehouseFull || mDreamFrame == kDreamNoWay || mDreamFrame == kDreamNoWater)
         {
-            PlaySound("gardener_no");
+            Korrin::PlaySoundOnce("gardener_no");
         }
     }
     if (mMagic != nullptr)
@@ -600,22 +416,6 @@ bool PersRunGardener::OnAnimationEnd()
     return true;
 }
 
-void PersRunGardener::RetryStorehouse()
-{
-    EntityStorehouse* storehouse = Storehouse();
-    if (storehouse == nullptr || storehouse->GetCells().IsFull())
-    {
-        Stand();
-        mBusy = 0;
-        return;
-    }
-    WalkTarget target;
-    storehouse->GetWalkTarget(&target, 0);
-    GoTo(target, 0);
-    SetDream(kNoDream);
-    mBusy = 1;
-}
-
 void PersRunGardener::PlayIdle(float dt)
 {
     mAnimationTimer += dt;
@@ -743,30 +543,6 @@ void PersRunGardener::DrawSplit()
         if (GameField* field = Field())
         {
             field->ShowCellHighlight(I, J);
-        }
-    }
-}
-
-void PersRunGardener::HandBack()
-{
-    if (IsCrop(mCarriedGoods))
-    {
-        EntityStorehouse* storehouse = Storehouse();
-        if (storehouse == nullptr || !storehouse->GetCells().PutGoodsInstant(mCarriedGoods))
-        {
-            if (Korrin::LogManager* log = Korrin::LogManager::Peek())
-            {
-                log->Write("PersRunGardener: no room in the storehouse for goods %i of a dismissed gardener",
-                           static_cast<int>(mCarriedGoods));
-            }
-        }
-        mCarriedGoods = 0;
-    }
-    if (mWorkPhase == kDrawingWater)
-    {
-        if (auto* well = dynamic_cast<EntityWaterWell*>(mWalkTarget))
-        {
-            well->ReleasePail();
         }
     }
 }

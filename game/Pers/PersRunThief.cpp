@@ -3,6 +3,7 @@
 #include "engine/Log/LogManager.h"
 #include "engine/Render/AnimatedSprite.h"
 #include "engine/Render/SpriteManager.h"
+#include "engine/Sound/PlaySoundOnce.h"
 #include "engine/Util/Random.h"
 #include "game/Entity/Entity.h"
 #include "game/Entity/PanelControls.h"
@@ -134,7 +135,7 @@ bool PersRunThief::TryClick()
     {
         return false;
     }
-    PanelControls::PlaySound("Cage");
+    Korrin::PlaySoundOnce("Cage");
     CatchStep();
     return true;
 }
@@ -174,7 +175,7 @@ void PersRunThief::Caught()
     {
         particles->AddParticleToDQ(kParticleDeleteThief, {root.x, root.y - 40.0f});
     }
-    PanelControls::PlaySound("catch_thief");
+    Korrin::PlaySoundOnce("catch_thief");
     if (AchievementSystem* achievements = AchievementSystem::Peek())
     {
         achievements->AddProgress(kCaughtAchievement, 1);
@@ -226,7 +227,7 @@ bool PersRunThief::OnAnimationEnd()
     else if (animation == "bush" || animation == "bush1")
     {
         PlayAnimation("tremble", kKeepFacing);
-        PanelControls::PlaySound("rustle_thief");
+        Korrin::PlaySoundOnce("rustle_thief");
     }
     else if (animation == "tremble")
     {

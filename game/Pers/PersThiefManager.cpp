@@ -1,6 +1,7 @@
 #include "game/Pers/PersThiefManager.h"
 
 #include "engine/Log/LogManager.h"
+#include "engine/Sound/PlaySoundOnce.h"
 #include "engine/Util/Random.h"
 #include "game/Entity/EntityManager.h"
 #include "game/Entity/EntityStartShelf.h"
@@ -127,7 +128,7 @@ void PersThiefManager::StartThief(std::uint8_t minutes, std::uint8_t seconds, fl
         thief.SetIJ(due->I, due->J);
         thief.SetDirection(due->I < kMiddleColumn ? Pers::kRight : Pers::kLeft);
         thief.PlayAnimation("firstrun", Pers::kKeepFacing);
-        PanelControls::PlaySound("start_thief");
+        Korrin::PlaySoundOnce("start_thief");
         ++mStarted;
     }
     if (Korrin::LogManager* log = Korrin::LogManager::Peek())

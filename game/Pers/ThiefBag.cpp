@@ -3,6 +3,7 @@
 #include "engine/Render/AnimatedSprite.h"
 #include "engine/Render/RenderData.h"
 #include "engine/Render/SpriteManager.h"
+#include "engine/Sound/PlaySoundOnce.h"
 #include "game/Entity/LevelLookup.h"
 #include "game/Entity/PanelControls.h"
 #include "game/GUI/AchievementSystem.h"
@@ -233,7 +234,7 @@ void ThiefBag::Collect(const Bag& bag)
                          bag.y + 35.0f, kBonusColour);
         }
     }
-    PanelControls::PlaySound("Money");
+    Korrin::PlaySoundOnce("Money");
 }
 
 void ThiefBag::Save(Korrin::BinaryWriter& out)

@@ -1,12 +1,11 @@
 #include "game/Pers/WorkerErrand.h"
 
-#include "engine/Sound/Sound.h"
-#include "engine/Sound/SoundManager.h"
+#include "engine/Sound/PlaySoundOnce.h"
 #include "engine/Util/Random.h"
 #include "game/Entity/EntityBuilding.h"
 #include "game/Entity/EntityManager.h"
 #include "game/Entity/EntityStorehouse.h"
-#include "game/Game/Level.h"
+#include "game/Entity/LevelLookup.h"
 #include "game/Pers/Pers.h"
 
 namespace
@@ -18,8 +17,7 @@ constexpr float kDeliveredWorkRate = 1.0f;
 
 EntityStorehouse* WorkerErrand::Storehouse()
 {
-    const Level* level = Level::Peek();
-    EntityManager* entities = level != nullptr ? level->GetEntityManager() : nullptr;
+    EntityManager* entities = LevelLookup::Entities();
     return entities != nullptr ? dynamic_cast<EntityStorehouse*>(entities->GetEntity(Entity::kStorehouse))
                                : nullptr;
 }
@@ -42,7 +40,7 @@ bool WorkerErrand::StoreCarried(Pers& worker, EntityStorehouse& store)
         worker.SetDream(kCannotGoOn);
         return false;
     }
-    PlaySound("adding_goods_to_storehouse");
+    Korrin::PlaySoundOnce("adding_goods_to_storehouse");
     worker.SetCarriedGoods(0);
     worker.SetDream(Pers::kNoDream);
     return true;
@@ -74,13 +72,4 @@ bool WorkerErrand::NagDue(float& timer, float dt, float interval, std::int32_t d
 int WorkerErrand::IdleNumber()
 {
     return Korrin::Rand() % 3 + 1;
-}
-
-void WorkerErrand::PlaySound(const char* name)
-{
-    Korrin::SoundManager* sounds = Korrin::SoundManager::Peek();
-    if (Korrin::Sound* sound = sounds != nullptr ? sounds->GetSound(name) : nullptr)
-    {
-        sound->Play(false);
-    }
 }

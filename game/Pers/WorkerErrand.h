@@ -34,5 +34,4 @@ public:
     static bool NagDue(float& timer, float dt, float interval, std::int32_t dream);
     // 1, 2 or 3, from the engine's generator.
     static int IdleNumber();
-    static void PlaySound(const char* name);
 };

@@ -104,7 +104,7 @@ TEST_F(EntityGardenTest, ARefusedSeedOrderCostsNothingAndStillRefillsThePage)
     Click("GARDEN_TASK1");
     EXPECT_EQ(mGarden.GetTaskCount(), 1u) << "level 0 takes one order at a time";
     EXPECT_EQ(mTask.money, 995);
-    EXPECT_EQ(mPanel.tabOwner, &mGarden);
+    EXPECT_EQ(mPanel.GetTabOwner(), &mGarden);
 }
 
 TEST_F(EntityGardenTest, BuyingAGardenForSaleNeedsItsPriceAndIsPaidOnce)
@@ -215,7 +215,7 @@ TEST_F(EntityGardenTest, OnlyTheGardenThePanelShowsFillsTheGardenerPage)
     ASSERT_NE(Button("CHAR_CANCEL_CHARACTER"), nullptr);
     EXPECT_TRUE(Open("CHAR_CANCEL_CHARACTER"));
     second.Update(0.1f);
-    EXPECT_EQ(mPanel.tabOwner, &mGarden) << "the other garden leaves the page alone";
+    EXPECT_EQ(mPanel.GetTabOwner(), &mGarden) << "the other garden leaves the page alone";
     EXPECT_TRUE(Open("CHAR_CANCEL_CHARACTER"));
     EXPECT_FALSE(Open("CHAR_BUY"));
 }

@@ -5,6 +5,7 @@
 #include "game/Game/TableCost.h"
 #include "game/Pers/BuyerWishFrames.h"
 #include "game/Profile.h"
+#include "tests/game/Entity/EntityShopTestAccess.h"
 #include "tests/game/Entity/StoreLevelFixture.h"
 
 #include <gtest/gtest.h>
@@ -145,13 +146,13 @@ TEST_F(ShopTest, AClickOnABoxSelectsTheShopWithTheShelfPage)
     EXPECT_EQ(mLevel.GetPendingObject(), mShop);
     EXPECT_EQ(mShop->GetPressed(), EntityShop::kZoneLeftBox);
     EXPECT_EQ(mPanel.GetCurrent(), GamePanel::kShopStorePage);
-    EXPECT_EQ(mPanel.upgradeMax, 3u);
-    EXPECT_EQ(mPanel.iconIndex, 9);
+    EXPECT_EQ(mPanel.GetUpgradeMax(), 3u);
+    EXPECT_EQ(mPanel.GetIconIndex(), 9);
     Click(Point(60.0f, -100.0f));
     EXPECT_EQ(mShop->GetPressed(), EntityShop::kZoneBody);
     EXPECT_EQ(mPanel.GetCurrent(), 5);
-    EXPECT_EQ(mPanel.upgradeMax, 5u);
-    EXPECT_EQ(mPanel.iconIndex, 54);
+    EXPECT_EQ(mPanel.GetUpgradeMax(), 5u);
+    EXPECT_EQ(mPanel.GetIconIndex(), 54);
 }
 
 TEST_F(UnlockedShopTest, TheUpgradeButtonShowsThePriceTheLockOrTheSmile)
@@ -259,10 +260,10 @@ TEST_F(ShopTest, AWishlessBuyerTakesTheFirstGoodsFromTheSearchStart)
         {
             Cell(i).buyer = 0;
         }
-        mShop->SetSearchStart(0);
+        EntityShopTestAccess::SetSearchStart(*mShop, 0);
         std::int32_t wish = -1;
         std::uint16_t reserved = 0;
-        EXPECT_TRUE(mShop->Reserve(wish, test.wanted, reserved, 1, true));
+        EXPECT_TRUE(EntityShopTestAccess::Reserve(*mShop, wish, test.wanted, reserved, 1, true));
         EXPECT_EQ(wish, 84);
         EXPECT_EQ(reserved, test.reserved);
         EXPECT_EQ(mShop->GetSearchStart(), test.nextStart);
@@ -274,7 +275,7 @@ TEST_F(ShopTest, AWishlessBuyerTakesTheFirstGoodsFromTheSearchStart)
     // The next buyer admitted starts at cell 1: goods 85.
     std::int32_t wish = -1;
     std::uint16_t reserved = 0;
-    EXPECT_TRUE(mShop->Reserve(wish, 2, reserved, 2, false));
+    EXPECT_TRUE(EntityShopTestAccess::Reserve(*mShop, wish, 2, reserved, 2, false));
     EXPECT_EQ(wish, 85);
     EXPECT_EQ(Cell(1).buyer, 2);
     EXPECT_EQ(mShop->GetSearchStart(), 1u) << "without advancing the start stays";
@@ -289,7 +290,7 @@ TEST_F(ShopTest, NoCellOffersAnythingAndTheBuyerStaysWithoutAWish)
     EXPECT_TRUE(mShop->IsEmpty());
     std::int32_t wish = -1;
     std::uint16_t reserved = 0;
-    EXPECT_FALSE(mShop->Reserve(wish, 1, reserved, 1, true));
+    EXPECT_FALSE(EntityShopTestAccess::Reserve(*mShop, wish, 1, reserved, 1, true));
     EXPECT_EQ(wish, -1);
     EXPECT_EQ(reserved, 0);
 }
@@ -302,7 +303,7 @@ TEST_F(ShopTest, AWishlessBuyerTakesGoodsThatNoBubbleShows)
     EXPECT_FALSE(mShop->IsEmpty());
     std::int32_t wish = -1;
     std::uint16_t reserved = 0;
-    EXPECT_TRUE(mShop->Reserve(wish, 1, reserved, 1, true));
+    EXPECT_TRUE(EntityShopTestAccess::Reserve(*mShop, wish, 1, reserved, 1, true));
     EXPECT_EQ(wish, 126);
     EXPECT_EQ(reserved, 1);
     EXPECT_EQ(Cell(3).buyer, 1);
@@ -333,12 +334,13 @@ TEST_F(ShopTest, ABuyerWithAWishTakesFreeCellsOfItsGoodsWhereverTheyAre)
     Put(10, 86, 6);           // another buyer's
     std::uint16_t reserved = 0;
     std::int32_t wish = 86;
-    EXPECT_TRUE(mShop->Reserve(wish, 3, reserved, 5, false));
+    EXPECT_TRUE(EntityShopTestAccess::Reserve(*mShop, wish, 3, reserved, 5, false));
     EXPECT_EQ(reserved, 3);
     EXPECT_EQ(Cell(8).buyer, 5);
     EXPECT_EQ(Cell(9).buyer, 5);
     EXPECT_EQ(Cell(10).buyer, 6);
-    EXPECT_FALSE(mShop->Reserve(wish, 4, reserved, 5, false)) << "a fourth unit is nowhere";
+    EXPECT_FALSE(EntityShopTestAccess::Reserve(*mShop, wish, 4, reserved, 5, false))
+        << "a fourth unit is nowhere";
     EXPECT_EQ(reserved, 3);
 }
 
@@ -366,7 +368,7 @@ TEST_F(ShopTest, ASaleOfCropsIsPaidCountedShownAndTold)
     Task().money = 20;
     Task().ClearGoals();
     Task().AddGoal(84, 5);
-    mShop->BookSale(84, 3);
+    EntityShopTestAccess::BookSale(*mShop, 84, 3);
     EXPECT_EQ(Task().money, 200);
     EXPECT_EQ(Task().goals[0].remaining, 2) << "three units counted towards the goal";
     const auto& figures = mLevel.GetMoneyAnimation()->GetEntries();
@@ -378,7 +380,7 @@ TEST_F(ShopTest, ASaleOfCropsIsPaidCountedShownAndTold)
     EXPECT_EQ(Progress(4), 1u);
     EXPECT_EQ(mProfile.salesCount, 1);
     // A product tells nobody.
-    mShop->BookSale(89, 2);
+    EntityShopTestAccess::BookSale(*mShop, 89, 2);
     EXPECT_EQ(Progress(4), 1u);
     EXPECT_EQ(mProfile.salesCount, 1);
 }
@@ -386,14 +388,14 @@ TEST_F(ShopTest, ASaleOfCropsIsPaidCountedShownAndTold)
 TEST_F(ShopTest, TheHundredthSaleOfALevelToldOnce)
 {
     mProfile.salesCount = 98;
-    mShop->BookSale(88, 1);
+    EntityShopTestAccess::BookSale(*mShop, 88, 1);
     EXPECT_EQ(Progress(13), 0u);
-    mShop->BookSale(87, 1);
+    EntityShopTestAccess::BookSale(*mShop, 87, 1);
     EXPECT_EQ(mProfile.salesCount, 100);
     EXPECT_EQ(Progress(13), 1u);
     EXPECT_EQ(Progress(1), 1u);
     EXPECT_EQ(Progress(3), 1u);
-    mShop->BookSale(86, 1);
+    EntityShopTestAccess::BookSale(*mShop, 86, 1);
     EXPECT_EQ(mProfile.salesCount, 100) << "the counter stays at 100";
     EXPECT_EQ(Progress(10), 1u);
 }

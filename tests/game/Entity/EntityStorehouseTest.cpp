@@ -95,8 +95,8 @@ TEST_F(StorehouseTest, TheFlagOpensTheWindowAndTheBuildingIsSelected)
     Click({body.left + 30.0f, body.bottom - 10.0f});
     EXPECT_EQ(mLevel.GetPendingObject(), mStorehouse);
     EXPECT_EQ(mPanel.GetCurrent(), 4);
-    EXPECT_EQ(mPanel.iconIndex, 12);
-    EXPECT_EQ(mPanel.upgradeMax, 4u);
+    EXPECT_EQ(mPanel.GetIconIndex(), 12);
+    EXPECT_EQ(mPanel.GetUpgradeMax(), 4u);
     ASSERT_NE(Button("STOREHOUSE_UPGRADE"), nullptr);
     EXPECT_TRUE(Button("STOREHOUSE_UPGRADE")->IsDisabled()) << "locked until the map shop sells it";
     PressButton("STOREHOUSE_SHOP");
@@ -155,7 +155,7 @@ TEST_F(UnlockedStorehouseTest, ABoughtUpgradeIsPaidAndOpensARow)
     PressButton("STOREHOUSE_UPGRADE");
     EXPECT_EQ(Task().money, 50) << "the price of level 1";
     EXPECT_EQ(mStorehouse->GetUpgradeLevel(), 1);
-    EXPECT_EQ(mPanel.iconIndex, 13) << "the page shows the new level";
+    EXPECT_EQ(mPanel.GetIconIndex(), 13) << "the page shows the new level";
     EXPECT_TRUE(Button("STOREHOUSE_UPGRADE")->IsDisabled()) << "the next level costs more than is left";
     PressButton("STOREHOUSE_UPGRADE");
     EXPECT_EQ(Task().money, 50);

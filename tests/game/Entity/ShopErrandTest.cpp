@@ -5,6 +5,7 @@
 #include "game/Pers/PersManager.h"
 #include "game/Pers/PersRunBuyer.h"
 #include "game/Profile.h"
+#include "tests/game/Entity/EntityShopTestAccess.h"
 #include "tests/game/Entity/StoreLevelFixture.h"
 
 #include <cstring>
@@ -128,7 +129,7 @@ TEST_F(ShopErrandTest, TheCompanionFetchesFromTheFullerHalfFirstAndThrowsTheGood
         mBuyer->SetDream(-1);
         mBuyer->SetCarriedGoods(0);
         Task().money = 0;
-        mShop->SetSearchStart(0);
+        EntityShopTestAccess::SetSearchStart(*mShop, 0);
         Serve();
         EXPECT_TRUE(mShop->IsBusy());
         EXPECT_EQ(PlayUntilIdle(), test.played);
@@ -175,7 +176,7 @@ TEST_F(ShopErrandTest, GoodsWithoutABubbleFrameAreSoldToAWishlessBuyer)
     Put(0, kWater);
     mBuyer->SetDream(-1);
     mBuyer->SetCarriedGoods(0);
-    mShop->SetSearchStart(0);
+    EntityShopTestAccess::SetSearchStart(*mShop, 0);
     Serve();
     EXPECT_EQ(mBuyer->GetObjBuyCount(), 1);
     EXPECT_EQ(PlayUntilIdle(), (Played{"left", "left3", "drop", "idle0"}));
@@ -230,7 +231,7 @@ TEST_F(ShopErrandTest, AnErrandSavedAtAnyStepGoesOnToTheSameSale)
         }
         mBuyer->SetDream(-1);
         mBuyer->SetCarriedGoods(0);
-        mShop->SetSearchStart(0);
+        EntityShopTestAccess::SetSearchStart(*mShop, 0);
         Task().money = 0;
         Task().ClearGoals();
         Task().AddGoal(kCarrot, 10);

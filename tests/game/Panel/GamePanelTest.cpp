@@ -77,14 +77,13 @@ TEST_F(GamePanelTest, EachEntityTypeSelectsItsPage)
         {1, 7}, {25, 10}, {65, 10}, {129, 11}, {27, 0}, {28, 0}, {2, 0},  {135, 0}};
     for (const auto& [type, page] : cases)
     {
-        mPanel.iconIndex = 3;
-        mPanel.upgradeMax = 4;
+        mPanel.SetPanelParam(nullptr, 3, 0, 4, 0);
         mPanel.SetCurrentByType(type);
         EXPECT_EQ(mPanel.GetCurrent(), page) << type;
         if (page == 0)
         {
-            EXPECT_EQ(mPanel.iconIndex, -1) << type;
-            EXPECT_EQ(mPanel.upgradeMax, 0u) << type;
+            EXPECT_EQ(mPanel.GetIconIndex(), -1) << type;
+            EXPECT_EQ(mPanel.GetUpgradeMax(), 0u) << type;
         }
     }
     ReportRecorder::Clear();
@@ -320,8 +319,8 @@ TEST_F(PortraitHoverTest, ATabClickShowsTheWorkersPageOfItsOwner)
     garden.SetPressed(1);
     garden.ChangeGui();
     ASSERT_EQ(mPanel.GetCurrent(), 1);
-    EXPECT_EQ(mPanel.tabOwner, &garden);
-    EXPECT_EQ(mPanel.upgradeMax, 5u) << "a garden has five levels";
+    EXPECT_EQ(mPanel.GetTabOwner(), &garden);
+    EXPECT_EQ(mPanel.GetUpgradeMax(), 5u) << "a garden has five levels";
     auto press = [&](float x, float y, bool down)
     {
         mRender.Services().Window().Mouse().MoveTo({static_cast<int>(x), static_cast<int>(y)});
