@@ -5,7 +5,7 @@
 #include "engine/Gui/GuiText.h"
 #include "engine/Particle/ParticleSystem.h"
 #include "game/GUI/AchievementSystem.h"
-#include "game/GUI/MainMenu.h"
+#include "game/MainMenu.h"
 #include "game/GUI/TypeNameGui.h"
 #include "tests/game/GUI/GameRunSupport.h"
 

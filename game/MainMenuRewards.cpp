@@ -13,7 +13,7 @@
 #include "engine/Util/CheckedInteger.h"
 #include "game/Butterfly.h"
 #include "game/GUI/AchievementSystem.h"
-#include "game/GUI/MainMenu.h"
+#include "game/MainMenu.h"
 #include "game/Util/VirtualMouse.h"
 
 #include <cmath>

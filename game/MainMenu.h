@@ -4,7 +4,7 @@
 #include "engine/Util/Vector2.h"
 #include "game/Blank.h"
 #include "game/ButterflyList.h"
-#include "game/GUI/MenuMill.h"
+#include "game/MenuMill.h"
 #include "game/GUI/PendingReward.h"
 #include "game/GUI/RewardItem.h"
 #include "game/GUI/TextButton.h"

@@ -1,4 +1,4 @@
-#include "game/GUI/MainMenu.h"
+#include "game/MainMenu.h"
 
 #include "engine/Gui/Font.h"
 #include "engine/Gui/FontManager.h"
