@@ -4,11 +4,11 @@
 #include "engine/Util/Vector2.h"
 #include "game/Blank.h"
 #include "game/ButterflyList.h"
-#include "game/MenuMill.h"
 #include "game/GUI/PendingReward.h"
 #include "game/GUI/RewardItem.h"
 #include "game/GUI/TextButton.h"
 #include "game/MenuLeaves.h"
+#include "game/MenuMill.h"
 #include "game/Util/AniMeshContainer.h"
 
 #include <array>

@@ -203,12 +203,8 @@ bool MainMenu::RebuildPendingRewards()
     {
         return true;
     }
-    for (const auto& [id, data] : achievements->mAchievementsData)
+    for (const std::uint32_t id : achievements->GetCompletedIds())
     {
-        if (data == nullptr || !data->IsComplete())
-        {
-            continue;
-        }
         const auto found = mRewardItems.find(static_cast<std::int32_t>(id));
         if (found == mRewardItems.end())
         {

@@ -10,8 +10,7 @@
 #include "engine/Render/SpriteManager.h"
 #include "engine/Script/LuaScript.h"
 #include "engine/Script/LuaStackGuard.h"
-#include "engine/Sound/Sound.h"
-#include "engine/Sound/SoundManager.h"
+#include "engine/Sound/PlaySoundOnce.h"
 #include "engine/Util/CheckedInteger.h"
 #include "game/GUI/AchievementSystem.h"
 #include "game/GUI/GameGuiManager.h"
@@ -56,21 +55,6 @@ std::u16string Decimal(std::int64_t value)
 {
     const std::string text = std::to_string(value);
     return std::u16string(text.begin(), text.end());
-}
-
-void PlayClick()
-{
-    Korrin::SoundManager* sounds = Korrin::SoundManager::Peek();
-    if (Korrin::Sound* sound = sounds != nullptr ? sounds->GetSound("click_button") : nullptr)
-    {
-        sound->Play(false);
-    }
-}
-
-std::uint16_t HighestLevel()
-{
-    const GameInfo* info = GameInfo::Peek();
-    return info != nullptr ? info->highestLevel : 0;
 }
 
 std::int64_t Money()
@@ -262,7 +246,7 @@ std::string MapShopGui::HintName(std::size_t index, std::uint16_t points)
 void MapShopGui::UpdateItems()
 {
     const TableCost* table = TableCost::Peek();
-    const std::uint16_t highest = HighestLevel();
+    const std::uint16_t highest = GameInfo::HighestLevelReached();
     const std::int64_t money = Money();
     for (std::size_t index = 0; index < mItems.size(); ++index)
     {
@@ -379,8 +363,7 @@ bool MapShopGui::Update(float dt)
     {
         mContainer->SetDisabled(IsTutorialLocked());
     }
-    Main* main = Main::Peek();
-    const GameGuiManager* windows = main != nullptr ? main->GetGameGuiManager() : nullptr;
+    const GameGuiManager* windows = GameGuiManager::Current();
     if (windows == nullptr || windows->GetRequested() != kRewardAlertsWindow)
     {
         if (mReenablePending)
@@ -398,7 +381,7 @@ bool MapShopGui::Update(float dt)
     const Korrin::GuiElement* clicked = widgets != nullptr ? widgets->GetMessage() : nullptr;
     if (clicked != nullptr && clicked->GetName() == "MAP_SHOP_OK")
     {
-        PlayClick();
+        Korrin::PlaySoundOnce("click_button");
         if (Map* map = FindMap())
         {
             map->Reset();
@@ -412,7 +395,7 @@ bool MapShopGui::Update(float dt)
         {
             if (clicked->GetName() == "button" + std::to_string(index))
             {
-                PlayClick();
+                Korrin::PlaySoundOnce("click_button");
                 Buy(index);
                 break;
             }
@@ -472,7 +455,7 @@ void MapShopGui::UpdateRopeCaption()
         return;
     }
     caption->mCaption.clear();
-    caption->mCaptionName = mRopeTexts[level];
+    caption->SetCaptionName(mRopeTexts[level]);
 }
 
 void MapShopGui::UpdateMoneyCaption()
@@ -489,18 +472,16 @@ int MapShopGui::FirstMissingRequirement() const
 {
     const Map* map = FindMap();
     const TableCost* table = TableCost::Peek();
-    const std::uint16_t highest = HighestLevel();
+    const std::uint16_t highest = GameInfo::HighestLevelReached();
     if (map == nullptr || table == nullptr || highest >= map->GetSettings().GetLevelCount())
     {
         return -1;
     }
     for (const MapSettings::ShopItem& required : map->GetSettings().GetLevel(highest).shopItems)
     {
-        CostRecord record;
-        const auto costId = static_cast<std::uint8_t>(std::clamp(required.id, 0, 255));
-        if (!table->GetCost(costId, record) || record.owned == 0 || record.upgradeLevel < required.upgrade)
+        if (required.IsMissing(table))
         {
-            return GetIndexById(costId);
+            return GetIndexById(required.CostId());
         }
     }
     return -1;
@@ -526,18 +507,16 @@ void MapShopGui::DrawArrowToRequiredGoods()
 {
     const Map* map = FindMap();
     const TableCost* table = TableCost::Peek();
-    const std::uint16_t highest = HighestLevel();
+    const std::uint16_t highest = GameInfo::HighestLevelReached();
     if (map == nullptr || table == nullptr || highest >= map->GetSettings().GetLevelCount())
     {
         return;
     }
     for (const MapSettings::ShopItem& required : map->GetSettings().GetLevel(highest).shopItems)
     {
-        CostRecord record;
-        const auto costId = static_cast<std::uint8_t>(std::clamp(required.id, 0, 255));
-        if (!table->GetCost(costId, record) || record.owned == 0 || record.upgradeLevel < required.upgrade)
+        if (required.IsMissing(table))
         {
-            mArrow->Draw(ArrowTarget(GetIndexById(costId)));
+            mArrow->Draw(ArrowTarget(GetIndexById(required.CostId())));
         }
     }
 }
@@ -651,7 +630,7 @@ void MapShopGui::StartOrEndTutorial(bool opening)
     const TableCost* table = TableCost::Peek();
     CostRecord rope;
     const bool ropeBought = table != nullptr && table->GetCost(kRopeId, rope) && rope.owned != 0;
-    if (opening && HighestLevel() == 2 && !ropeBought)
+    if (opening && GameInfo::HighestLevelReached() == 2 && !ropeBought)
     {
         slot->Start(kTutorialScript, kMapScreen, true);
         return;

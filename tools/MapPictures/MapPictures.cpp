@@ -516,7 +516,7 @@ std::string MapScript(const std::vector<MapLayout::Item>& items, const std::vect
             << " }, -- level " << index + 1 << "\n";
     }
     out << "}\n\n-- The water under the banks; the map places each row of a mesh from bank to bank.\n";
-    for (const MapLayout::Water& water : MapLayout::WaterShapes())
+    for (const MapWater::Shape& water : MapWater::Shapes())
     {
         const bool pond = std::string(water.table) == "pond";
         out << water.table << " = { Image = \"water.jpg\", NumsCell = { 2, " << water.rows.size()
