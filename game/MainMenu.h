@@ -111,6 +111,11 @@ private:
     void DisableButtons();
     void ShowGreeting();
     void DrawGirl();
+    // The steps of the rewards' frame; false when a decoration has no achievement.
+    bool UpdateGhosts(float dt);
+    static void UpdateGhost(RewardItem& item, bool underMouse, float dt);
+    bool RevealPending(float dt);
+    bool RestartShines();
     bool RevealStep(PendingReward& pending, float dt, bool& stop);
     void SelectStep();
     void RunSpecialEffect(std::uint32_t id);

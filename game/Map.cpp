@@ -293,33 +293,43 @@ void Map::LoadWater()
 
 void Map::LoadHintTables()
 {
-    {
-        Korrin::LuaScript script;
-        script.LoadFile("MapShop.lua", Korrin::LuaScript::IfMissing::Report);
-        Korrin::LuaStackGuard guard(script.GetState());
-        script.GetGlobal("icons")
-            .GetField("Animation")
-            .GetField("FramesList")
-            .ForEachElement(
-                [this](int /*position*/, const LuaValue& frame)
+    LoadGoodsIcons();
+    LoadHintLayout();
+}
+
+// The goods' icons and their places in a hint, from the map shop's script.
+void Map::LoadGoodsIcons()
+{
+    Korrin::LuaScript script;
+    script.LoadFile("MapShop.lua", Korrin::LuaScript::IfMissing::Report);
+    Korrin::LuaStackGuard guard(script.GetState());
+    script.GetGlobal("icons")
+        .GetField("Animation")
+        .GetField("FramesList")
+        .ForEachElement(
+            [this](int /*position*/, const LuaValue& frame)
+            {
+                Korrin::Rect rect;
+                if (frame.GetRect(rect))
                 {
-                    Korrin::Rect rect;
-                    if (frame.GetRect(rect))
-                    {
-                        mStuffIconRects.push_back(rect);
-                    }
-                });
-        script.GetGlobal("mapHintDeltas")
-            .ForEachElement(
-                [this](int /*position*/, const LuaValue& entry)
+                    mStuffIconRects.push_back(rect);
+                }
+            });
+    script.GetGlobal("mapHintDeltas")
+        .ForEachElement(
+            [this](int /*position*/, const LuaValue& entry)
+            {
+                Korrin::Vector2 delta;
+                if (entry.GetVector2(delta))
                 {
-                    Korrin::Vector2 delta;
-                    if (entry.GetVector2(delta))
-                    {
-                        mStuffHintDeltas.push_back(delta);
-                    }
-                });
-    }
+                    mStuffHintDeltas.push_back(delta);
+                }
+            });
+}
+
+// The goods' titles, the bought mark and the upgrade marks of the level hints.
+void Map::LoadHintLayout()
+{
     Korrin::LuaScript script;
     script.LoadFile("MapHint.lua", Korrin::LuaScript::IfMissing::Report);
     Korrin::LuaStackGuard guard(script.GetState());

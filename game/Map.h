@@ -119,6 +119,8 @@ private:
     void LoadWheels();
     void LoadWater();
     void LoadHintTables();
+    void LoadGoodsIcons();
+    void LoadHintLayout();
     void CheckData();
 
     void PlayMusic();

@@ -570,6 +570,13 @@ void MapShopGui::DrawItem(std::size_t index, const MapShopItem& item)
     const bool dear = item.state == MapShopItem::kTooDear;
     const std::size_t mount = dear ? 0 : item.state == MapShopItem::kComplete ? 2 : 1;
     DrawSheetFrame(mMounts, mount, x, y);
+    DrawItemIcon(item, x, y);
+    DrawItemMarks(item, x, y);
+}
+
+// The good's icon at its bought level; before any purchase its first icon, faded.
+void MapShopGui::DrawItemIcon(const MapShopItem& item, float x, float y)
+{
     if (mIcons != nullptr)
     {
         const float iconX = x + static_cast<float>(mMountWidth) / 2.0f - 60.0f;
@@ -587,6 +594,12 @@ void MapShopGui::DrawItem(std::size_t index, const MapShopItem& item)
             mIcons->SetColour(1.0f, 1.0f, 1.0f, 1.0f);
         }
     }
+}
+
+// The dots of the levels bought out of the levels there are, and the star or the check below.
+void MapShopGui::DrawItemMarks(const MapShopItem& item, float x, float y)
+{
+    const bool dear = item.state == MapShopItem::kTooDear;
     const float n = item.maxPoints;
     const std::size_t dotFrame = dear ? 0 : 2;
     for (std::uint16_t k = 0; k < item.maxPoints; ++k)

@@ -35,6 +35,23 @@ namespace
 
 constexpr std::uint16_t kLastLevelIndex = kLevelCount - 1;
 
+// The levels' pass types as stored, each held to the known ones (-1 to 2).
+std::vector<LevelPassType> CleanPasses(const std::string& path, const std::vector<std::int32_t>& storedPasses)
+{
+    std::vector<LevelPassType> passes;
+    for (std::size_t level = 0; level < storedPasses.size(); ++level)
+    {
+        const std::int32_t pass = std::clamp(storedPasses[level], -1, 2);
+        if (pass != storedPasses[level])
+        {
+            SaveFormat::Clamped(path, "level %zu pass type %d read as %d", level + 1, storedPasses[level],
+                                pass);
+        }
+        passes.push_back(static_cast<LevelPassType>(pass));
+    }
+    return passes;
+}
+
 } // namespace
 
 bool Profile::SaveMap()
@@ -132,17 +149,7 @@ void Profile::LoadMap()
     {
         SaveFormat::Clamped(path, "money %d read as %d", storedMoney, money);
     }
-    std::vector<LevelPassType> passes;
-    for (std::size_t level = 0; level < storedPasses.size(); ++level)
-    {
-        const std::int32_t pass = std::clamp(storedPasses[level], -1, 2);
-        if (pass != storedPasses[level])
-        {
-            SaveFormat::Clamped(path, "level %zu pass type %d read as %d", level + 1, storedPasses[level],
-                                pass);
-        }
-        passes.push_back(static_cast<LevelPassType>(pass));
-    }
+    const std::vector<LevelPassType> passes = CleanPasses(path, storedPasses);
     mapHint = hint;
     info->highestLevel = highest;
     info->totalMoney = static_cast<std::uint32_t>(money);

@@ -61,6 +61,67 @@ std::optional<std::uint64_t> NumberInFileName(const std::string& name)
     return std::stoull(match[1].str());
 }
 
+// Reads the list's file and checks the sum of its bytes at its end; false, with the reason logged, when
+// it is missing, short or damaged.
+bool ReadSummedFile(const std::string& path, std::vector<std::uint8_t>& bytes)
+{
+    if (!ProfileFiles::Read(path, bytes))
+    {
+        return false;
+    }
+    if (bytes.size() < kChecksumBytes)
+    {
+        SaveFormat::Refused(path, "shorter than its checksum");
+        return false;
+    }
+    const std::size_t body = bytes.size() - kChecksumBytes;
+    Korrin::BinaryReader checksum(std::span<const std::uint8_t>(bytes).subspan(body));
+    if (ByteSum(bytes.data(), body) != checksum.ReadU64())
+    {
+        SaveFormat::Refused(path, "checksum");
+        return false;
+    }
+    return true;
+}
+
+// The player records; `next` rises above every number read, so that a new player never takes the
+// number (and so the files) of a listed one.
+std::vector<Profile::Player> ReadPlayers(Korrin::BinaryReader& in, const std::string& path,
+                                         std::uint32_t count, std::uint32_t& next)
+{
+    std::vector<Profile::Player> players;
+    if (!in.CheckCount(count, kPlayerRecordMinBytes, Profile::kMaxPlayers))
+    {
+        return players;
+    }
+    for (std::uint32_t record = 0; record < count && in.Ok(); ++record)
+    {
+        Profile::Player player;
+        player.name = in.ReadUtf16(in.ReadU16(), Profile::kMaxNameUnits);
+        player.number = in.ReadU32();
+        if (player.number >= next)
+        {
+            SaveFormat::Clamped(path, "next player number %u raised above player %u", next, player.number);
+            next = player.number + 1;
+        }
+        players.push_back(std::move(player));
+    }
+    return players;
+}
+
+// A stored selection outside the list selects the first player, so that the name shown and the files
+// used belong to the same player.
+std::int32_t SelectionInside(const std::string& path, std::int32_t selected, std::size_t count)
+{
+    const bool inside = selected >= 0 && static_cast<std::size_t>(selected) < count;
+    if (!inside)
+    {
+        SaveFormat::Clamped(path, "selected index %d outside the list; the first player is selected",
+                            selected);
+    }
+    return inside ? selected : 0;
+}
+
 } // namespace
 
 bool Profile::SaveUserList()
@@ -92,23 +153,11 @@ void Profile::LoadUserList(bool refreshList)
     mLoaded = false;
     const std::string path = GetUserListFileName();
     std::vector<std::uint8_t> bytes;
-    if (!ProfileFiles::Read(path, bytes))
+    if (!ReadSummedFile(path, bytes))
     {
         return;
     }
-    if (bytes.size() < kChecksumBytes)
-    {
-        SaveFormat::Refused(path, "shorter than its checksum");
-        return;
-    }
-    const std::size_t body = bytes.size() - kChecksumBytes;
-    Korrin::BinaryReader checksum(std::span<const std::uint8_t>(bytes).subspan(body));
-    if (ByteSum(bytes.data(), body) != checksum.ReadU64())
-    {
-        SaveFormat::Refused(path, "checksum");
-        return;
-    }
-    Korrin::BinaryReader in(std::span<const std::uint8_t>(bytes).first(body));
+    Korrin::BinaryReader in(std::span<const std::uint8_t>(bytes).first(bytes.size() - kChecksumBytes));
     if (!SaveFormat::ReadVersion(in, path, ProfileFiles::kWrongVersion))
     {
         mPlayers.clear();
@@ -117,24 +166,7 @@ void Profile::LoadUserList(bool refreshList)
     std::uint32_t next = in.ReadU32();
     const std::uint32_t count = in.ReadU32();
     const std::int32_t selected = in.ReadI32();
-    std::vector<Player> players;
-    if (in.CheckCount(count, kPlayerRecordMinBytes, kMaxPlayers))
-    {
-        for (std::uint32_t record = 0; record < count && in.Ok(); ++record)
-        {
-            Player player;
-            player.name = in.ReadUtf16(in.ReadU16(), kMaxNameUnits);
-            player.number = in.ReadU32();
-            // A new player must never take the number (and so the files) of a listed one.
-            if (player.number >= next)
-            {
-                SaveFormat::Clamped(path, "next player number %u raised above player %u", next,
-                                    player.number);
-                next = player.number + 1;
-            }
-            players.push_back(std::move(player));
-        }
-    }
+    std::vector<Player> players = ReadPlayers(in, path, count, next);
     if (!in.Ok() || !in.AtEnd() || (!players.empty() && next == 0))
     {
         SaveFormat::Refused(path, "player records");
@@ -145,15 +177,7 @@ void Profile::LoadUserList(bool refreshList)
     mSelectedIndex = 0;
     if (!mPlayers.empty())
     {
-        // A stored selection outside the list selects the first player, so that the name shown and the
-        // files used belong to the same player.
-        const bool inside = selected >= 0 && static_cast<std::size_t>(selected) < mPlayers.size();
-        if (!inside)
-        {
-            SaveFormat::Clamped(path, "selected index %d outside the list; the first player is selected",
-                                selected);
-        }
-        mSelectedIndex = inside ? selected : 0;
+        mSelectedIndex = SelectionInside(path, selected, mPlayers.size());
         currentPlayer = mPlayers[static_cast<std::size_t>(mSelectedIndex)].number;
     }
     mLoaded = true;
