@@ -2,6 +2,7 @@
 
 #include "engine/Gui/GuiContainer.h"
 #include "engine/Gui/GuiManager.h"
+#include "engine/Sound/PlaySoundOnce.h"
 #include "engine/Sound/Sound.h"
 #include "engine/Sound/SoundManager.h"
 #include "game/ClipScene1.h"
@@ -39,15 +40,6 @@ std::unique_ptr<ClipText> MakeScene(std::int32_t clip)
         return std::make_unique<ClipScene6>();
     default:
         return nullptr;
-    }
-}
-
-void PlaySound(const char* name, bool loop)
-{
-    Korrin::SoundManager* sounds = Korrin::SoundManager::Peek();
-    if (Korrin::Sound* sound = sounds != nullptr ? sounds->GetSound(name) : nullptr)
-    {
-        sound->Play(loop);
     }
 }
 
@@ -156,7 +148,7 @@ bool ClipGui::Update(float /*dt*/)
     const Korrin::GuiElement* clicked = widgets != nullptr ? widgets->GetMessage() : nullptr;
     if (mSkipContainer != nullptr && clicked != nullptr && clicked->GetName() == kSkipButton)
     {
-        PlaySound("click_button", false);
+        Korrin::PlaySoundOnce("click_button");
         EndClip();
     }
     if (mScene != nullptr && !mScene->Update())
@@ -224,8 +216,7 @@ void ClipGui::HandOver()
 
 void ClipGui::ShowGoalsWindow()
 {
-    Main* main = Main::Peek();
-    if (GameGuiManager* windows = main != nullptr ? main->GetGameGuiManager() : nullptr)
+    if (GameGuiManager* windows = GameGuiManager::Current())
     {
         windows->Show(TaskLevelGui::kWindowId);
     }

@@ -235,7 +235,7 @@ void ClipText::DrawCaption()
     const Korrin::Colour own = mCaption->mColour;
     Korrin::Colour faded = own;
     faded.alpha *= mTextColour.alpha;
-    mCaption->mCaptionName.clear();
+    mCaption->SetCaptionName({});
     mCaption->mCaption = CaptionText();
     DrawCaptionOutline(faded.alpha);
     mCaption->SetColourV(faded);

@@ -19,7 +19,9 @@
 #include <map>
 #include <string>
 
+class GameGuiManager;
 class MapShopGui;
+class StartNewLevelGui;
 
 namespace Korrin
 {
@@ -117,6 +119,8 @@ private:
     void LoadWheels();
     void LoadWater();
     void LoadHintTables();
+    void LoadGoodsIcons();
+    void LoadHintLayout();
     void CheckData();
 
     void PlayMusic();
@@ -134,6 +138,14 @@ private:
     void DrawFunctionalItem(const MapItem& item, float red, float green, float blue, float alpha);
     void DrawButtons();
     void DrawShownBoard();
+
+    // The steps of a click on a level button.
+    static std::int32_t StoryClipBefore(std::uint32_t level);
+    static void PrepareStoryClip(std::int32_t level, StartNewLevelGui* start);
+    static void OpenLevelWindow(GameGuiManager& windows, StartNewLevelGui* start, std::int32_t level);
+
+    // True once the story's last clip has been seen: every level button then stays open.
+    static bool FinalClipSeen();
 
     MapShopGui* mShop = nullptr; // owned through the container
     Korrin::Sprite* mBackground = nullptr;

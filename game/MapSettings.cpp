@@ -3,7 +3,9 @@
 #include "engine/Script/LuaScript.h"
 #include "engine/Script/LuaStackGuard.h"
 #include "engine/Util/CheckedInteger.h"
+#include "game/Game/TableCost.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -43,6 +45,18 @@ MapSettings::LevelSettings ReadLevel(const LuaValue& entry)
 }
 
 } // namespace
+
+std::uint8_t MapSettings::ShopItem::CostId() const
+{
+    return static_cast<std::uint8_t>(std::clamp(id, 0, 255));
+}
+
+bool MapSettings::ShopItem::IsMissing(const TableCost* table) const
+{
+    CostRecord record;
+    const bool known = table != nullptr && id >= 0 && id <= 255 && table->GetCost(CostId(), record);
+    return !known || record.owned == 0 || record.upgradeLevel < upgrade;
+}
 
 void MapSettings::Load()
 {

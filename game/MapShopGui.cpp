@@ -10,8 +10,7 @@
 #include "engine/Render/SpriteManager.h"
 #include "engine/Script/LuaScript.h"
 #include "engine/Script/LuaStackGuard.h"
-#include "engine/Sound/Sound.h"
-#include "engine/Sound/SoundManager.h"
+#include "engine/Sound/PlaySoundOnce.h"
 #include "engine/Util/CheckedInteger.h"
 #include "game/GUI/AchievementSystem.h"
 #include "game/GUI/GameGuiManager.h"
@@ -52,21 +51,6 @@ constexpr std::uint8_t kRewardAlertsWindow = 7;
 constexpr float kHoverWidth = 150.0f;
 constexpr float kHoverTop = 3.0f;
 constexpr float kHoverBottom = 116.0f;
-
-void PlayClick()
-{
-    Korrin::SoundManager* sounds = Korrin::SoundManager::Peek();
-    if (Korrin::Sound* sound = sounds != nullptr ? sounds->GetSound("click_button") : nullptr)
-    {
-        sound->Play(false);
-    }
-}
-
-std::uint16_t HighestLevel()
-{
-    const GameInfo* info = GameInfo::Peek();
-    return info != nullptr ? info->highestLevel : 0;
-}
 
 std::int64_t Money()
 {
@@ -257,7 +241,7 @@ std::string MapShopGui::HintName(std::size_t index, std::uint16_t points)
 void MapShopGui::UpdateItems()
 {
     const TableCost* table = TableCost::Peek();
-    const std::uint16_t highest = HighestLevel();
+    const std::uint16_t highest = GameInfo::HighestLevelReached();
     const std::int64_t money = Money();
     for (std::size_t index = 0; index < mItems.size(); ++index)
     {
@@ -374,8 +358,7 @@ bool MapShopGui::Update(float dt)
     {
         mContainer->SetDisabled(IsTutorialLocked());
     }
-    Main* main = Main::Peek();
-    const GameGuiManager* windows = main != nullptr ? main->GetGameGuiManager() : nullptr;
+    const GameGuiManager* windows = GameGuiManager::Current();
     if (windows == nullptr || windows->GetRequested() != kRewardAlertsWindow)
     {
         if (mReenablePending)
@@ -393,7 +376,7 @@ bool MapShopGui::Update(float dt)
     const Korrin::GuiElement* clicked = widgets != nullptr ? widgets->GetMessage() : nullptr;
     if (clicked != nullptr && clicked->GetName() == "MAP_SHOP_OK")
     {
-        PlayClick();
+        Korrin::PlaySoundOnce("click_button");
         if (Map* map = FindMap())
         {
             map->Reset();
@@ -407,7 +390,7 @@ bool MapShopGui::Update(float dt)
         {
             if (clicked->GetName() == "button" + std::to_string(index))
             {
-                PlayClick();
+                Korrin::PlaySoundOnce("click_button");
                 Buy(index);
                 break;
             }
@@ -467,7 +450,7 @@ void MapShopGui::UpdateRopeCaption()
         return;
     }
     caption->mCaption.clear();
-    caption->mCaptionName = mRopeTexts[level];
+    caption->SetCaptionName(mRopeTexts[level]);
 }
 
 void MapShopGui::UpdateMoneyCaption()
@@ -484,18 +467,16 @@ int MapShopGui::FirstMissingRequirement() const
 {
     const Map* map = FindMap();
     const TableCost* table = TableCost::Peek();
-    const std::uint16_t highest = HighestLevel();
+    const std::uint16_t highest = GameInfo::HighestLevelReached();
     if (map == nullptr || table == nullptr || highest >= map->GetSettings().GetLevelCount())
     {
         return -1;
     }
     for (const MapSettings::ShopItem& required : map->GetSettings().GetLevel(highest).shopItems)
     {
-        CostRecord record;
-        const auto costId = static_cast<std::uint8_t>(std::clamp(required.id, 0, 255));
-        if (!table->GetCost(costId, record) || record.owned == 0 || record.upgradeLevel < required.upgrade)
+        if (required.IsMissing(table))
         {
-            return GetIndexById(costId);
+            return GetIndexById(required.CostId());
         }
     }
     return -1;
@@ -521,18 +502,16 @@ void MapShopGui::DrawArrowToRequiredGoods()
 {
     const Map* map = FindMap();
     const TableCost* table = TableCost::Peek();
-    const std::uint16_t highest = HighestLevel();
+    const std::uint16_t highest = GameInfo::HighestLevelReached();
     if (map == nullptr || table == nullptr || highest >= map->GetSettings().GetLevelCount())
     {
         return;
     }
     for (const MapSettings::ShopItem& required : map->GetSettings().GetLevel(highest).shopItems)
     {
-        CostRecord record;
-        const auto costId = static_cast<std::uint8_t>(std::clamp(required.id, 0, 255));
-        if (!table->GetCost(costId, record) || record.owned == 0 || record.upgradeLevel < required.upgrade)
+        if (required.IsMissing(table))
         {
-            mArrow->Draw(ArrowTarget(GetIndexById(costId)));
+            mArrow->Draw(ArrowTarget(GetIndexById(required.CostId())));
         }
     }
 }
@@ -586,6 +565,13 @@ void MapShopGui::DrawItem(std::size_t index, const MapShopItem& item)
     const bool dear = item.state == MapShopItem::kTooDear;
     const std::size_t mount = dear ? 0 : item.state == MapShopItem::kComplete ? 2 : 1;
     DrawSheetFrame(mMounts, mount, x, y);
+    DrawItemIcon(item, x, y);
+    DrawItemMarks(item, x, y);
+}
+
+// The good's icon at its bought level; before any purchase its first icon, faded.
+void MapShopGui::DrawItemIcon(const MapShopItem& item, float x, float y)
+{
     if (mIcons != nullptr)
     {
         const float iconX = x + static_cast<float>(mMountWidth) / 2.0f - 60.0f;
@@ -603,6 +589,12 @@ void MapShopGui::DrawItem(std::size_t index, const MapShopItem& item)
             mIcons->SetColour(1.0f, 1.0f, 1.0f, 1.0f);
         }
     }
+}
+
+// The dots of the levels bought out of the levels there are, and the star or the check below.
+void MapShopGui::DrawItemMarks(const MapShopItem& item, float x, float y)
+{
+    const bool dear = item.state == MapShopItem::kTooDear;
     const float n = item.maxPoints;
     const std::size_t dotFrame = dear ? 0 : 2;
     for (std::uint16_t k = 0; k < item.maxPoints; ++k)
@@ -646,7 +638,7 @@ void MapShopGui::StartOrEndTutorial(bool opening)
     const TableCost* table = TableCost::Peek();
     CostRecord rope;
     const bool ropeBought = table != nullptr && table->GetCost(kRopeId, rope) && rope.owned != 0;
-    if (opening && HighestLevel() == 2 && !ropeBought)
+    if (opening && GameInfo::HighestLevelReached() == 2 && !ropeBought)
     {
         slot->Start(kTutorialScript, kMapScreen, true);
         return;

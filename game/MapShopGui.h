@@ -66,6 +66,8 @@ private:
     void UpdateMoneyCaption();
     void HandleClick();
     void DrawItem(std::size_t index, const MapShopItem& item);
+    void DrawItemIcon(const MapShopItem& item, float x, float y);
+    void DrawItemMarks(const MapShopItem& item, float x, float y);
     void DrawArrowToRequiredGoods();
     // The first good that the level of the highest level reached requires and lacks, or -1.
     int FirstMissingRequirement() const;

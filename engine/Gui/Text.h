@@ -42,6 +42,10 @@ public:
     static std::uint32_t HorizontalFlag(const std::string& word);
     static std::uint32_t VerticalFlag(const std::string& word);
 
+    // The name of the text entry in "strings.xml" that its owner looks up for the caption.
+    const std::string& GetCaptionName() const { return mCaptionName; }
+    void SetCaptionName(const std::string& name) { mCaptionName = name; }
+
     Font* mFont = nullptr;
     std::string mCaptionName;
     std::u16string mCaption;

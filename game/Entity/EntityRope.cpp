@@ -314,7 +314,7 @@ void EntityRope::ChangeGui()
         if (level >= 0 && static_cast<std::size_t>(level) < std::size(kNameOfLevel))
         {
             text->mCaption.clear();
-            text->mCaptionName = mNames[kNameOfLevel[level]];
+            text->SetCaptionName(mNames[kNameOfLevel[level]]);
         }
         else
         {

@@ -8,11 +8,11 @@
 #include "engine/Script/LuaScript.h"
 #include "engine/Script/LuaStackGuard.h"
 #include "engine/Script/LuaValue.h"
+#include "engine/Sound/PlaySoundOnce.h"
 #include "engine/Util/Random.h"
 #include "game/Entity/EntityShopLog.h"
 #include "game/Entity/StoreEntityServices.h"
 #include "game/GUI/AchievementSystem.h"
-#include "game/GUI/GuiSound.h"
 #include "game/GUI/InputLocks.h"
 #include "game/Game/FieldGeometry.h"
 #include "game/Game/GameField.h"
@@ -227,7 +227,7 @@ bool EntityShop::UpgradeHalf(std::uint16_t& rowLevel, const CostRecord& cost,
     {
         effects->AddParticleToDQ(kParticleShopStoreUpgrade, effectPoint);
     }
-    PlayGuiSound("upgrade");
+    Korrin::PlaySoundOnce("upgrade");
     UpdateUnlockedCells();
     return true;
 }
@@ -378,7 +378,7 @@ bool EntityShop::TryClick()
         return false;
     }
     Entity::TryClick();
-    PlayGuiSound("Storehouse");
+    Korrin::PlaySoundOnce("Storehouse");
     mPressed = mHover;
     SHOP_LOG("SelButtonDown (%i)", mPressed);
     ChangeGui();

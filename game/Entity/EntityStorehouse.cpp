@@ -9,10 +9,10 @@
 #include "engine/Render/AnimatedSprite.h"
 #include "engine/Render/Sprite.h"
 #include "engine/Render/SpriteManager.h"
+#include "engine/Sound/PlaySoundOnce.h"
 #include "engine/Util/Random.h"
 #include "game/Entity/EntityManager.h"
 #include "game/Entity/StoreEntityServices.h"
-#include "game/GUI/GuiSound.h"
 #include "game/Game/GamePanel.h"
 #include "game/Game/GameParticleManager.h"
 #include "game/Game/LevelTaskInfo.h"
@@ -242,7 +242,7 @@ bool EntityStorehouse::TryClick()
         {
             return false;
         }
-        PlayGuiSound("click_button");
+        Korrin::PlaySoundOnce("click_button");
         StoreEntityServices::ShowStorehouseWindow();
         return false;
     }
@@ -250,7 +250,7 @@ bool EntityStorehouse::TryClick()
     {
         return false;
     }
-    PlayGuiSound("Storehouse");
+    Korrin::PlaySoundOnce("Storehouse");
     return true;
 }
 
@@ -280,7 +280,7 @@ void EntityStorehouse::OnGuiEvent()
     const std::string clicked = StoreEntityServices::ClickedElement();
     if (clicked == "STOREHOUSE_SHOP")
     {
-        PlayGuiSound("click_button");
+        Korrin::PlaySoundOnce("click_button");
         StoreEntityServices::ClearSelection();
         StoreEntityServices::ShowStorehouseWindow();
     }

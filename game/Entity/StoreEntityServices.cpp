@@ -5,11 +5,11 @@
 #include "engine/Log/LogManager.h"
 #include "engine/Particle/ParticleSystem.h"
 #include "engine/Particle/ParticleSystemList.h"
+#include "engine/Sound/PlaySoundOnce.h"
 #include "engine/Sound/Sound.h"
 #include "engine/Sound/SoundManager.h"
 #include "game/Entity/EntityManager.h"
 #include "game/GUI/GameGuiManager.h"
-#include "game/GUI/GuiSound.h"
 #include "game/GUI/StoreHouseGUI.h"
 #include "game/Game/Level.h"
 #include "game/Game/MoneyAnimatedSprite.h"
@@ -44,7 +44,7 @@ void ShowStealing(const Korrin::Vector2& place)
         effect->SetPosition(place);
         manager->GetParticles().Add(*effect);
     }
-    PlayGuiSound("Stealing");
+    Korrin::PlaySoundOnce("Stealing");
 }
 
 void ShowHint(const char* name, const Korrin::Vector2& place)

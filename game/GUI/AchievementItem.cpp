@@ -122,7 +122,7 @@ void AchievementItem::DrawText(Korrin::Text* font, const std::string& name, cons
         Korrin::Rect{area.left + mPos.x, area.top + mPos.y, area.right + mPos.x, area.bottom + mPos.y};
     font->mColour.alpha = colour.alpha * alpha;
     font->mClipRect = clip;
-    font->mCaptionName = name;
+    font->SetCaptionName(name);
     font->mCaption = text;
     font->Draw();
     font->mTextArea = area;

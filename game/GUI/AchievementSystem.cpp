@@ -106,6 +106,19 @@ AchievementData* AchievementSystem::GetData(std::uint32_t id) const
     return found != mAchievementsData.end() ? found->second.get() : nullptr;
 }
 
+std::vector<std::uint32_t> AchievementSystem::GetCompletedIds() const
+{
+    std::vector<std::uint32_t> ids;
+    for (const auto& [id, data] : mAchievementsData)
+    {
+        if (data != nullptr && data->IsComplete())
+        {
+            ids.push_back(id);
+        }
+    }
+    return ids;
+}
+
 void AchievementSystem::ClearCompleted()
 {
     for (auto& entry : mAchievementsData)
@@ -141,8 +154,7 @@ bool AchievementSystem::Save(const std::string& path) const
 
 void AchievementSystem::ResetRewardWindow()
 {
-    Main* main = Main::Peek();
-    GameGuiManager* windows = main != nullptr ? main->GetGameGuiManager() : nullptr;
+    GameGuiManager* windows = GameGuiManager::Current();
     if (Blank* rewards = windows != nullptr ? windows->Get(RewardAlertSystemGui::kWindowId) : nullptr)
     {
         rewards->Reset();

@@ -7,6 +7,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <vector>
 
 class LuaValue;
 
@@ -41,6 +42,8 @@ public:
     bool AddProgress(std::uint32_t id, std::uint32_t amount);
     // Null when no definition has the id. The records live as long as the system.
     AchievementData* GetData(std::uint32_t id) const;
+    // The ids of the completed achievements, smallest first.
+    std::vector<std::uint32_t> GetCompletedIds() const;
     void ClearCompleted();
 
     // The player's achievements file; false when it is not written (the previous file stays).

@@ -9,11 +9,11 @@
 #include "engine/Render/SpriteManager.h"
 #include "engine/Script/LuaScript.h"
 #include "engine/Script/LuaStackGuard.h"
+#include "engine/Sound/PlaySoundOnce.h"
 #include "game/GUI/AchievementSystem.h"
 #include "game/GUI/GameEnding.h"
 #include "game/GUI/GameGuiManager.h"
 #include "game/GUI/GameWindowFrame.h"
-#include "game/GUI/GuiSound.h"
 #include "game/Main.h"
 #include "game/Util/VirtualMouse.h"
 
@@ -183,7 +183,7 @@ bool AchievementSystemGui::Update(float dt)
     if (clicked != nullptr && clicked->GetName() == kOkButton &&
         mFrame->GetState() != GameWindowFrame::kClosing)
     {
-        PlayGuiSound("click_button");
+        Korrin::PlaySoundOnce("click_button");
         mFrame->Hide();
         // Only the link of the last level's first win leads to the ending, never a later opening.
         if (mEndingArmed)

@@ -26,8 +26,7 @@ void ContinueLevelGui::Resume()
         profile->LoadGame();
     }
     // A level that could not be built leaves the player on the map, where this window must not stay.
-    const Main* main = Main::Peek();
-    const GameGuiManager* windows = main != nullptr ? main->GetGameGuiManager() : nullptr;
+    const GameGuiManager* windows = GameGuiManager::Current();
     if (windows != nullptr && windows->GetShown() == kWindowId)
     {
         WindowDialog::ShowWindow(GameGuiManager::kNoWindow);

@@ -23,10 +23,12 @@ public:
     WindowDialog& GetDialog() { return mDialog; }
 
     // The saved level (its number - 1), set by the world map.
-    std::uint32_t mLevelIndex = 0;
+    void SetLevelIndex(std::uint32_t level) { mLevelIndex = level; }
+    std::uint32_t GetLevelIndex() const { return mLevelIndex; }
 
 private:
     void Resume();
 
     WindowDialog mDialog;
+    std::uint32_t mLevelIndex = 0;
 };

@@ -21,14 +21,7 @@ void DeleteUserGui::Init()
         mFrame = GameWindowFrame::Create("DeleteUserGui", "DeleteUser.gui");
         mWarningFrame = GameWindowFrame::Create("DeleteUserWarningGui", "DeleteUserWarning.gui");
     }
-    for (GameWindowFrame* frame : {mFrame, mWarningFrame})
-    {
-        if (frame != nullptr)
-        {
-            frame->SetDisabled(true);
-        }
-    }
-    mCurrent = mFrame;
+    mLayouts.Adopt(mFrame, mWarningFrame);
 }
 
 void DeleteUserGui::Reset()
@@ -50,38 +43,17 @@ void DeleteUserGui::SetActive(bool active)
     }
     const Profile* profile = Profile::Peek();
     const bool several = profile != nullptr && profile->GetPlayers().size() > 1;
-    mCurrent = several || mWarningFrame == nullptr ? mFrame : mWarningFrame;
+    mLayouts.Choose(several || mWarningFrame == nullptr ? mFrame : mWarningFrame);
     Blank::SetActive(active);
-    if (mCurrent == nullptr)
-    {
-        return;
-    }
-    mCurrent->SetDisabled(!active);
-    if (active)
-    {
-        mCurrent->Show();
-        mShown = true;
-    }
+    mLayouts.Open(active);
 }
 
 bool DeleteUserGui::Update(float dt)
 {
-    if (mCurrent == nullptr)
+    if (mLayouts.UpdateUntilClosed(dt, PlayerSelectGui::kWindowId))
     {
         return true;
     }
-    mCurrent->UpdateAnimation(dt);
-    if (mCurrent->HasClosed())
-    {
-        if (mShown)
-        {
-            mCurrent->SetDisabled(true);
-            mShown = false;
-            _GetMain().GetGameGuiManager()->Show(PlayerSelectGui::kWindowId);
-        }
-        return true;
-    }
-    mShown = true;
     const Korrin::GuiManager* manager = Korrin::GuiManager::Peek();
     if (const Korrin::GuiElement* clicked = manager != nullptr ? manager->GetMessage() : nullptr)
     {
@@ -92,7 +64,8 @@ bool DeleteUserGui::Update(float dt)
 
 void DeleteUserGui::HandleClick(const std::string& name)
 {
-    if (mCurrent == nullptr || mCurrent->GetState() == GameWindowFrame::kClosing)
+    GameWindowFrame* current = mLayouts.Current();
+    if (current == nullptr || current->GetState() == GameWindowFrame::kClosing)
     {
         return;
     }
@@ -116,13 +89,10 @@ void DeleteUserGui::HandleClick(const std::string& name)
 
 void DeleteUserGui::Hide()
 {
-    mCurrent->Hide();
+    mLayouts.Current()->Hide();
 }
 
 void DeleteUserGui::Draw()
 {
-    if (mShown && mCurrent != nullptr)
-    {
-        mCurrent->Draw();
-    }
+    mLayouts.Draw();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "game/Blank.h"
+#include "game/GUI/WindowLayouts.h"
 
 #include <cstdint>
 #include <string>
@@ -24,15 +25,14 @@ public:
 
     // What a click on the control of that name does.
     void HandleClick(const std::string& name);
-    GameWindowFrame* GetCurrentFrame() const { return mCurrent; }
-    bool IsWarning() const { return mCurrent != nullptr && mCurrent == mWarningFrame; }
-    bool IsShown() const { return mShown; }
+    GameWindowFrame* GetCurrentFrame() const { return mLayouts.Current(); }
+    bool IsWarning() const { return mLayouts.Current() != nullptr && mLayouts.Current() == mWarningFrame; }
+    bool IsShown() const { return mLayouts.IsShown(); }
 
 private:
     void Hide();
 
-    GameWindowFrame* mCurrent = nullptr;
+    WindowLayouts mLayouts;
     GameWindowFrame* mFrame = nullptr;        // the widget manager's
     GameWindowFrame* mWarningFrame = nullptr; // the widget manager's
-    bool mShown = false;
 };

@@ -18,6 +18,27 @@
 #include "game/GUI/TaskLevelGui.h"
 #include "game/GUI/TypeNameGui.h"
 #include "game/GUI/YesNoAlertGui.h"
+#include "game/Main.h"
+
+GameGuiManager* GameGuiManager::Current()
+{
+    Main* main = Main::Peek();
+    return main != nullptr ? main->GetGameGuiManager() : nullptr;
+}
+
+void GameGuiManager::ShowCurrent(std::uint8_t id)
+{
+    if (GameGuiManager* windows = Current())
+    {
+        windows->Show(id);
+    }
+}
+
+bool GameGuiManager::IsAnyShown()
+{
+    const GameGuiManager* windows = Current();
+    return windows != nullptr && windows->GetShownWindow() != nullptr;
+}
 
 GameGuiManager::GameGuiManager()
 {

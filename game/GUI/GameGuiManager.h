@@ -18,6 +18,14 @@ public:
     GameGuiManager();
     ~GameGuiManager() override;
 
+    // The running game's windows; null before the screen manager has them (or without a game).
+    static GameGuiManager* Current();
+    // Shows that window of the running game; nothing without one.
+    static void ShowCurrent(std::uint8_t id);
+    // True while the running game shows a window. Before the first one the manager holds no identifier
+    // at all, which shows none either.
+    static bool IsAnyShown();
+
     void Init() override;
     void Reset() override;
     bool Update(float dt) override;

@@ -37,8 +37,7 @@ void GameMenu::CloseAfterSlideOut()
         return;
     }
     WindowDialog::ShowWindow(Options::kWindowId);
-    const Main* main = Main::Peek();
-    GameGuiManager* windows = main != nullptr ? main->GetGameGuiManager() : nullptr;
+    GameGuiManager* windows = GameGuiManager::Current();
     if (auto* options =
             windows != nullptr ? dynamic_cast<Options*>(windows->Get(Options::kWindowId)) : nullptr)
     {
@@ -48,8 +47,7 @@ void GameMenu::CloseAfterSlideOut()
 
 void GameMenu::Leave(std::int32_t mode, bool save)
 {
-    const Main* main = Main::Peek();
-    GameGuiManager* windows = main != nullptr ? main->GetGameGuiManager() : nullptr;
+    GameGuiManager* windows = GameGuiManager::Current();
     if (auto* alert = windows != nullptr
                           ? dynamic_cast<YesNoAlertGui*>(windows->Get(YesNoAlertGui::kWindowId))
                           : nullptr)

@@ -3,8 +3,7 @@
 #include "engine/Gui/GuiManager.h"
 #include "engine/Render/Sprite.h"
 #include "engine/Render/SpriteManager.h"
-#include "engine/Sound/Sound.h"
-#include "engine/Sound/SoundManager.h"
+#include "engine/Sound/PlaySoundOnce.h"
 
 #include <algorithm>
 
@@ -53,20 +52,6 @@ Korrin::Vector2 GameWindowFrame::GetPlace() const
     return place;
 }
 
-void GameWindowFrame::PlaySound(const char* name)
-{
-    Korrin::SoundManager* sounds = Korrin::SoundManager::Peek();
-    if (sounds == nullptr)
-    {
-        return;
-    }
-    // A missing sound is logged by the look-up; the window goes on silently.
-    if (Korrin::Sound* sound = sounds->GetSound(name))
-    {
-        sound->Play(false);
-    }
-}
-
 void GameWindowFrame::Show()
 {
     UpdatePosition(mStart);
@@ -75,13 +60,13 @@ void GameWindowFrame::Show()
     // Enabling clears every widget's pressed, over and mouse state.
     SetDisabled(false);
     GuiContainer::Update();
-    PlaySound("show_window");
+    Korrin::PlaySoundOnce("show_window");
 }
 
 void GameWindowFrame::Hide()
 {
     mState = kClosing;
-    PlaySound("hide_window");
+    Korrin::PlaySoundOnce("hide_window");
 }
 
 void GameWindowFrame::MoveTowards(Korrin::Vector2& p, const Korrin::Vector2& goal, float step)

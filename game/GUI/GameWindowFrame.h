@@ -55,7 +55,6 @@ public:
     Korrin::Vector2 GetPlace() const;
 
 private:
-    static void PlaySound(const char* name);
     // Moves p towards the goal at the frame's speed; a zero-length difference leaves it where it is.
     static void MoveTowards(Korrin::Vector2& p, const Korrin::Vector2& goal, float step);
 

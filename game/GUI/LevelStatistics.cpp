@@ -10,13 +10,13 @@
 #include "engine/Script/LuaScript.h"
 #include "engine/Script/LuaStackGuard.h"
 #include "engine/Script/LuaValue.h"
+#include "engine/Sound/PlaySoundOnce.h"
 #include "game/GUI/AchievementSystem.h"
 #include "game/GUI/AchievementSystemGui.h"
 #include "game/GUI/ClockText.h"
 #include "game/GUI/GameEnding.h"
 #include "game/GUI/GameGuiManager.h"
 #include "game/GUI/GameWindowFrame.h"
-#include "game/GUI/GuiSound.h"
 #include "game/Game/Game.h"
 #include "game/Game/GameInfo.h"
 #include "game/Game/LevelTaskInfo.h"
@@ -173,7 +173,7 @@ void LevelStatistics::PlayOnce(std::uint8_t& flag, const char* sound)
     if (flag == 0)
     {
         flag = 1;
-        PlayGuiSound(sound);
+        Korrin::PlaySoundOnce(sound);
     }
 }
 
@@ -279,7 +279,7 @@ void LevelStatistics::SetActive(bool active)
     if (const AchievementSystem* achievements = Achievements();
         achievements == nullptr || !achievements->mChanged)
     {
-        PlayGuiSound("level_complete");
+        Korrin::PlaySoundOnce("level_complete");
     }
 }
 
@@ -293,7 +293,7 @@ void LevelStatistics::SetLinkText(std::uint32_t count)
     if (const Korrin::LocaleManager* locale = Korrin::LocaleManager::Peek();
         locale != nullptr && caption != nullptr)
     {
-        text = std::u16string(locale->getStringByNameAsUtf16(caption->mCaptionName));
+        text = std::u16string(locale->getStringByNameAsUtf16(caption->GetCaptionName()));
     }
     mAchievementsLink.mText = text + u" " + NumberText(count);
 }
@@ -367,7 +367,7 @@ bool LevelStatistics::Leave()
 
 bool LevelStatistics::ClickOk()
 {
-    PlayGuiSound("click_button");
+    Korrin::PlaySoundOnce("click_button");
     if (mScoreDone == 0 && mSkipped == 0)
     {
         Skip();
@@ -405,8 +405,7 @@ void LevelStatistics::ClickLink()
         profile->SaveAll();
     }
     WindowDialog::ShowWindow(AchievementSystemGui::kWindowId);
-    const Main* main = Main::Peek();
-    GameGuiManager* windows = main != nullptr ? main->GetGameGuiManager() : nullptr;
+    GameGuiManager* windows = GameGuiManager::Current();
     if (auto* achievements = windows != nullptr ? dynamic_cast<AchievementSystemGui*>(
                                                       windows->Get(AchievementSystemGui::kWindowId))
                                                 : nullptr)
@@ -435,7 +434,7 @@ void LevelStatistics::CountBonus(float dt)
     mAddScoreTimer -= dt;
     if (mAddScoreTimer < 0.0f)
     {
-        PlayGuiSound("add_score");
+        Korrin::PlaySoundOnce("add_score");
         mAddScoreTimer = kAddScoreEvery;
     }
 }
@@ -450,7 +449,7 @@ void LevelStatistics::RunShow(float dt)
     {
         if (!mAchievementsLink.mShown)
         {
-            PlayGuiSound("show_text");
+            Korrin::PlaySoundOnce("show_text");
         }
         mAchievementsLink.mShown = true;
         UpdateEffect(mAchievementsEffect, dt);

@@ -14,15 +14,6 @@
 namespace
 {
 
-void ShowWindow(std::uint8_t id)
-{
-    const Main* main = Main::Peek();
-    if (GameGuiManager* windows = main != nullptr ? main->GetGameGuiManager() : nullptr)
-    {
-        windows->Show(id);
-    }
-}
-
 void ReadRect(const LuaValue& table, const char* key, Korrin::Rect& rect)
 {
     Korrin::Rect read;
@@ -89,7 +80,7 @@ void NewCharacterGui::SetCharacter(int index)
     const NewCharacterDescription* description = mDescriptions[static_cast<std::size_t>(index)].get();
     if (description == nullptr)
     {
-        ShowWindow(TaskLevelGui::kWindowId);
+        GameGuiManager::ShowCurrent(TaskLevelGui::kWindowId);
         return;
     }
     GameWindowFrame* frame = mDialog.GetFrame();
@@ -100,7 +91,7 @@ void NewCharacterGui::SetCharacter(int index)
     if (auto* text = dynamic_cast<Korrin::GuiText*>(frame->GetByName("NC_DESCRIPTION_TEXT")))
     {
         const Korrin::LocaleManager* locale = Korrin::LocaleManager::Peek();
-        text->mCaptionName = description->description;
+        text->SetCaptionName(description->description);
         text->mCaption = locale != nullptr
                              ? std::u16string(locale->getStringByNameAsUtf16(description->description))
                              : std::u16string();
@@ -129,7 +120,7 @@ bool NewCharacterGui::Update(float dt)
     // The level's goals follow the card.
     if (mDialog.Update(dt))
     {
-        ShowWindow(TaskLevelGui::kWindowId);
+        GameGuiManager::ShowCurrent(TaskLevelGui::kWindowId);
     }
     return true;
 }

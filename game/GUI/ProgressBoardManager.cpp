@@ -41,12 +41,6 @@ ProgressBoardRecord::Rival ReadRival(Korrin::BinaryReader& in)
     return rival;
 }
 
-std::uint32_t HighestLevel()
-{
-    const GameInfo* info = GameInfo::Peek();
-    return info != nullptr ? info->highestLevel : 0;
-}
-
 } // namespace
 
 ProgressBoardManager::ProgressBoardManager()
@@ -127,7 +121,7 @@ void ProgressBoardManager::Load(Korrin::BinaryReader* in)
         return;
     }
     mShown = kNoBoard;
-    mRivals->Restore(nullptr, HighestLevel());
+    mRivals->Restore(nullptr, GameInfo::HighestLevelReached());
     mCompanion->Restore(nullptr);
 }
 
@@ -142,7 +136,7 @@ ProgressBoardManager::Boards ProgressBoardManager::GetBoards() const
 
 void ProgressBoardManager::SetBoards(const Boards& boards)
 {
-    mRivals->Restore(&boards.rivals, HighestLevel());
+    mRivals->Restore(&boards.rivals, GameInfo::HighestLevelReached());
     mCompanion->Restore(&boards.companion);
     mShown = boards.shownIndex <= kNoBoard ? boards.shownIndex : kNoBoard;
     if (ProgressBoard* board = GetShownBoard())

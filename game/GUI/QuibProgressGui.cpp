@@ -33,7 +33,7 @@ void QuibProgressGui::Reset()
                         : nullptr;
     if (maximum != nullptr)
     {
-        mMaxMoney = static_cast<std::uint32_t>(std::strtoul(maximum->mCaptionName.c_str(), nullptr, 10));
+        mMaxMoney = static_cast<std::uint32_t>(std::strtoul(maximum->GetCaptionName().c_str(), nullptr, 10));
     }
     SetCurrentMoney(0);
     mLevels = 0;

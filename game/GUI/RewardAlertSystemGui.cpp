@@ -9,9 +9,9 @@
 #include "engine/Particle/ParticleSystem.h"
 #include "engine/Render/AnimatedSprite.h"
 #include "engine/Render/SpriteManager.h"
+#include "engine/Sound/PlaySoundOnce.h"
 #include "game/GUI/AchievementSystem.h"
 #include "game/GUI/GameGuiManager.h"
-#include "game/GUI/GuiSound.h"
 #include "game/Game/GamePanel.h"
 #include "game/Main.h"
 #include "game/SaveFormat.h"
@@ -38,8 +38,7 @@ constexpr float kFlightSpeed = 3000.0f;
 
 GameGuiManager* Windows()
 {
-    Main* main = Main::Peek();
-    return main != nullptr ? main->GetGameGuiManager() : nullptr;
+    return GameGuiManager::Current();
 }
 
 } // namespace
@@ -128,11 +127,11 @@ void RewardAlertSystemGui::QueueNewAchievements()
     {
         return;
     }
-    for (const auto& [id, data] : achievements->mAchievementsData)
+    for (const std::uint32_t id : achievements->GetCompletedIds())
     {
-        const bool complete = (data->mFlags & AchievementData::kComplete) != 0;
+        const AchievementData* data = achievements->GetData(id);
         const bool announced = (data->mFlags & AchievementData::kAnnounced) != 0;
-        if (complete && !announced && id != kSilentAchievement)
+        if (!announced && id != kSilentAchievement)
         {
             AddReward(id);
         }
@@ -201,7 +200,7 @@ void RewardAlertSystemGui::PrepareCurrent()
     if (description != nullptr)
     {
         description->mCaption.clear();
-        description->mCaptionName = data->GetDescription();
+        description->SetCaptionName(data->GetDescription());
     }
 }
 
@@ -253,7 +252,7 @@ void RewardAlertSystemGui::UpdateAppearing(float dt)
         if (mSwing < kSwingEnd)
         {
             mSwing = kSwingEnd;
-            PlayGuiSound("add_reward");
+            Korrin::PlaySoundOnce("add_reward");
         }
     }
     else
@@ -273,7 +272,7 @@ void RewardAlertSystemGui::UpdateAppearing(float dt)
     {
         if (mWindowSoundPlayed == 0)
         {
-            PlayGuiSound("show_reward_window");
+            Korrin::PlaySoundOnce("show_reward_window");
             mWindowSoundPlayed = 1;
         }
         mWindowAlpha = std::min(mWindowAlpha + kWindowFadeIn * dt, 1.0f);
@@ -342,7 +341,7 @@ void RewardAlertSystemGui::TakeOkClick()
     {
         return;
     }
-    PlayGuiSound("click_button");
+    Korrin::PlaySoundOnce("click_button");
     mAppearing = 0;
     LockPanel(false);
 }

@@ -74,8 +74,7 @@ bool StartNewLevelGui::StartLevel()
         return false;
     }
     WindowDialog::ShowWindow(NewCharacterGui::kWindowId);
-    const Main* main = Main::Peek();
-    GameGuiManager* windows = main != nullptr ? main->GetGameGuiManager() : nullptr;
+    GameGuiManager* windows = GameGuiManager::Current();
     if (auto* card = windows != nullptr
                          ? dynamic_cast<NewCharacterGui*>(windows->Get(NewCharacterGui::kWindowId))
                          : nullptr)

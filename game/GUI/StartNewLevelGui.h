@@ -30,8 +30,10 @@ public:
     std::uint32_t GetPhase() const { return mPhase; }
 
     // The level to start (its number - 1) and the story clip to play first, set by the world map.
-    std::uint32_t mLevelIndex = 0;
-    std::int32_t mClip = kNoClip;
+    void SetLevelIndex(std::uint32_t level) { mLevelIndex = level; }
+    void SetClip(std::int32_t clip) { mClip = clip; }
+    std::uint32_t GetLevelIndex() const { return mLevelIndex; }
+    std::int32_t GetClip() const { return mClip; }
 
 private:
     bool StartClip();
@@ -39,4 +41,6 @@ private:
 
     WindowDialog mDialog;
     std::uint32_t mPhase = kPhaseShown;
+    std::uint32_t mLevelIndex = 0;
+    std::int32_t mClip = kNoClip;
 };

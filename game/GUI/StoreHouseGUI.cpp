@@ -7,11 +7,11 @@
 #include "engine/Gui/GuiText.h"
 #include "engine/Particle/ParticleManager.h"
 #include "engine/Particle/ParticleSystem.h"
+#include "engine/Sound/PlaySoundOnce.h"
 #include "game/Entity/EntityManager.h"
 #include "game/Entity/EntityShop.h"
 #include "game/Entity/EntityStorehouse.h"
 #include "game/Entity/LevelLookup.h"
-#include "game/GUI/GuiSound.h"
 #include "game/GUI/InputLocks.h"
 #include "game/Game/GamePanel.h"
 #include "game/Util/VirtualMouse.h"
@@ -201,7 +201,7 @@ void StoreHouseGUI::ShowConfirm(Korrin::GuiContainer* confirm)
 
 void StoreHouseGUI::SwitchTo(std::uint8_t page)
 {
-    PlayGuiSound("click_button");
+    Korrin::PlaySoundOnce("click_button");
     mPage = page;
     RefreshPage();
     RefreshRows();
@@ -340,7 +340,7 @@ void StoreHouseGUI::TakeBack(std::size_t cell)
     const bool taken = mPage == kShopPage ? mTrade.TakeBackFromShop(cell) : mTrade.TakeBackFromStore(cell);
     if (taken)
     {
-        PlayGuiSound("Product_pick");
+        Korrin::PlaySoundOnce("Product_pick");
         RefreshRows();
     }
 }

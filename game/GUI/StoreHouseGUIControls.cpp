@@ -4,8 +4,8 @@
 #include "engine/Gui/GuiContainer.h"
 #include "engine/Gui/GuiManager.h"
 #include "engine/Log/LogManager.h"
+#include "engine/Sound/PlaySoundOnce.h"
 #include "game/GUI/GameGuiManager.h"
-#include "game/GUI/GuiSound.h"
 #include "game/GUI/StoreHouseGUI.h"
 #include "game/Game/Education.h"
 #include "game/Game/EducationSlot.h"
@@ -153,7 +153,7 @@ void StoreHouseGUI::RefreshOkCancel()
 
 bool StoreHouseGUI::MoveOne(std::uint32_t row)
 {
-    PlayGuiSound("click_button");
+    Korrin::PlaySoundOnce("click_button");
     const bool moved = mTrade.MoveOne(row);
     RefreshRows();
     return moved;
@@ -168,7 +168,7 @@ bool StoreHouseGUI::MoveAll(std::uint32_t row)
 
 bool StoreHouseGUI::BuyOne(std::uint32_t row)
 {
-    PlayGuiSound("click_button");
+    Korrin::PlaySoundOnce("click_button");
     const bool bought = mTrade.BuyOne(row);
     RefreshRows();
     return bought;
@@ -196,7 +196,7 @@ void StoreHouseGUI::SettleSale(bool commit)
         mTrade.CommitSale();
         return;
     }
-    PlayGuiSound("click_button");
+    Korrin::PlaySoundOnce("click_button");
     mTrade.CancelSale();
 }
 
@@ -207,13 +207,13 @@ void StoreHouseGUI::SettlePurchase(bool commit)
         mTrade.CommitPurchase();
         return;
     }
-    PlayGuiSound("click_button");
+    Korrin::PlaySoundOnce("click_button");
     mTrade.CancelPurchase();
 }
 
 void StoreHouseGUI::Close(bool commit)
 {
-    PlayGuiSound("click_button");
+    Korrin::PlaySoundOnce("click_button");
     if (mPage == kShopPage)
     {
         SettleSale(commit);
@@ -222,7 +222,7 @@ void StoreHouseGUI::Close(bool commit)
     {
         SettlePurchase(commit);
     }
-    if (GameGuiManager* windows = Main::Peek() != nullptr ? Main::Peek()->GetGameGuiManager() : nullptr)
+    if (GameGuiManager* windows = GameGuiManager::Current())
     {
         windows->Show(GameGuiManager::kNoWindow);
     }
@@ -237,7 +237,7 @@ bool StoreHouseGUI::HandleWindowControl(const std::string& name)
 {
     if (name == "SaleOK" || name == "SaleCancel")
     {
-        PlayGuiSound("click_button");
+        Korrin::PlaySoundOnce("click_button");
         SettleSale(name == "SaleOK");
         mTrade.ClearSaleTotal();
         CloseConfirm(mSaleConfirm, kStorehousePage);
@@ -245,7 +245,7 @@ bool StoreHouseGUI::HandleWindowControl(const std::string& name)
     }
     if (name == "BuyOK" || name == "BuyCancel")
     {
-        PlayGuiSound("click_button");
+        Korrin::PlaySoundOnce("click_button");
         SettlePurchase(name == "BuyOK");
         mTrade.ClearBuyTotal();
         CloseConfirm(mBuyConfirm, kShopPage);
@@ -268,13 +268,13 @@ bool StoreHouseGUI::HandleRowControl(const std::string& name)
         if (name == RowButtonName(row, false))
         {
             shopPage ? MoveOne(row) : BuyOne(row);
-            PlayGuiSound("Product_put");
+            Korrin::PlaySoundOnce("Product_put");
             return true;
         }
         if (shopPage && name == RowButtonName(row, true))
         {
             MoveAll(row);
-            PlayGuiSound("Product_put");
+            Korrin::PlaySoundOnce("Product_put");
             return true;
         }
     }

@@ -50,7 +50,7 @@ void TextItem::LoadData(const LuaValue& data)
     text->ReadScript(data);
     if (const Korrin::LocaleManager* locale = Korrin::LocaleManager::Peek(); locale != nullptr)
     {
-        text->mCaption = std::u16string(locale->getStringByNameAsUtf16(text->mCaptionName));
+        text->mCaption = std::u16string(locale->getStringByNameAsUtf16(text->GetCaptionName()));
     }
     area = text->mTextArea;
 }

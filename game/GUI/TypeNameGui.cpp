@@ -54,19 +54,12 @@ void TypeNameGui::Init()
         mFrame = GameWindowFrame::Create("TypeNameGui", "TypeNameGui.gui");
         mFirstRunFrame = GameWindowFrame::Create("TypeNameFirstRunGui", "TypeNameFirstRunGui.gui");
     }
-    for (GameWindowFrame* frame : {mFrame, mFirstRunFrame})
-    {
-        if (frame != nullptr)
-        {
-            frame->SetDisabled(true);
-        }
-    }
-    mCurrent = mFrame;
+    mLayouts.Adopt(mFrame, mFirstRunFrame);
     mControls = ControlsOf(mFrame, "");
     mFirstRunControls = ControlsOf(mFirstRunFrame, "_FIRST");
     if (const auto* hint = Find<Korrin::GuiText>(kHint))
     {
-        mHintCaption = hint->mCaptionName;
+        mHintCaption = hint->GetCaptionName();
     }
     ReadWrongUserText();
 }
@@ -105,44 +98,22 @@ void TypeNameGui::SetActive(bool active)
     }
     const Profile* profile = Profile::Peek();
     const bool firstRun = profile == nullptr || profile->GetPlayers().empty();
-    mCurrent = firstRun && mFirstRunFrame != nullptr ? mFirstRunFrame : mFrame;
+    mLayouts.Choose(firstRun && mFirstRunFrame != nullptr ? mFirstRunFrame : mFrame);
     if (auto* edit = Find<Korrin::GuiEdit>(kEdit))
     {
         edit->SetText(u"");
     }
     mBack = false;
     Blank::SetActive(active);
-    if (mCurrent == nullptr)
-    {
-        return;
-    }
-    mCurrent->SetDisabled(!active);
-    if (active)
-    {
-        mCurrent->Show();
-        mShown = true;
-    }
+    mLayouts.Open(active);
 }
 
 bool TypeNameGui::Update(float dt)
 {
-    if (mCurrent == nullptr)
+    if (mLayouts.UpdateUntilClosed(dt, mBack ? PlayerSelectGui::kWindowId : GameGuiManager::kNoWindow))
     {
         return true;
     }
-    mCurrent->UpdateAnimation(dt);
-    if (mCurrent->HasClosed())
-    {
-        if (mShown)
-        {
-            mCurrent->SetDisabled(true);
-            mShown = false;
-            _GetMain().GetGameGuiManager()->Show(mBack ? PlayerSelectGui::kWindowId
-                                                       : GameGuiManager::kNoWindow);
-        }
-        return true;
-    }
-    mShown = true;
     // Looked up once, by name, when the layouts were made: a frame compares pointers only.
     const Controls& controls = IsFirstRun() ? mFirstRunControls : mControls;
     if (controls.edit == nullptr || controls.hint == nullptr)
@@ -153,9 +124,9 @@ bool TypeNameGui::Update(float dt)
     }
     if (controls.edit->GetText() != mRejectedName)
     {
-        controls.hint->mCaptionName = mHintCaption;
+        controls.hint->SetCaptionName(mHintCaption);
     }
-    if (mCurrent->GetState() == GameWindowFrame::kClosing)
+    if (mLayouts.Current()->GetState() == GameWindowFrame::kClosing)
     {
         return true;
     }
@@ -189,7 +160,7 @@ void TypeNameGui::Confirm()
         mRejectedName = name;
         if (auto* hint = Find<Korrin::GuiText>(kHint))
         {
-            hint->mCaptionName = mWrongUserText;
+            hint->SetCaptionName(mWrongUserText);
         }
         return;
     }
@@ -206,16 +177,14 @@ void TypeNameGui::Cancel()
 
 void TypeNameGui::Hide()
 {
-    if (mCurrent != nullptr && mCurrent->GetState() != GameWindowFrame::kClosing)
+    GameWindowFrame* current = mLayouts.Current();
+    if (current != nullptr && current->GetState() != GameWindowFrame::kClosing)
     {
-        mCurrent->Hide();
+        current->Hide();
     }
 }
 
 void TypeNameGui::Draw()
 {
-    if (mShown && mCurrent != nullptr)
-    {
-        mCurrent->Draw();
-    }
+    mLayouts.Draw();
 }

@@ -2,6 +2,7 @@
 
 #include "game/Blank.h"
 #include "game/GUI/GameWindowFrame.h"
+#include "game/GUI/WindowLayouts.h"
 
 #include <cstdint>
 #include <string>
@@ -30,14 +31,15 @@ public:
     void Draw() override;
     void SetActive(bool active) override;
 
-    GameWindowFrame* GetCurrentFrame() const { return mCurrent; }
-    bool IsFirstRun() const { return mCurrent != nullptr && mCurrent == mFirstRunFrame; }
-    bool IsShown() const { return mShown; }
+    GameWindowFrame* GetCurrentFrame() const { return mLayouts.Current(); }
+    bool IsFirstRun() const { return mLayouts.Current() != nullptr && mLayouts.Current() == mFirstRunFrame; }
+    bool IsShown() const { return mLayouts.IsShown(); }
     // The element of the layout in use, by its normal name (the first-run layout adds "_FIRST").
     template <typename T>
     T* Find(const std::string& name) const
     {
-        return mCurrent != nullptr ? dynamic_cast<T*>(mCurrent->GetByName(name + Suffix())) : nullptr;
+        GameWindowFrame* current = mLayouts.Current();
+        return current != nullptr ? dynamic_cast<T*>(current->GetByName(name + Suffix())) : nullptr;
     }
     // The choice of OK: creates the player unless the name is empty, blanks only or taken.
     void Confirm();
@@ -58,12 +60,11 @@ private:
     void ReadWrongUserText();
     void Hide();
 
-    GameWindowFrame* mCurrent = nullptr;
+    WindowLayouts mLayouts;
     GameWindowFrame* mFrame = nullptr;         // the widget manager's
     GameWindowFrame* mFirstRunFrame = nullptr; // the widget manager's
     Controls mControls;
     Controls mFirstRunControls;
-    bool mShown = false;
     bool mBack = false;
     std::u16string mRejectedName;
     std::string mHintCaption;

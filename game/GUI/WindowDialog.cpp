@@ -1,9 +1,9 @@
 #include "game/GUI/WindowDialog.h"
 
 #include "engine/Gui/GuiManager.h"
+#include "engine/Sound/PlaySoundOnce.h"
 #include "game/GUI/GameGuiManager.h"
 #include "game/GUI/GameWindowFrame.h"
-#include "game/GUI/GuiSound.h"
 #include "game/Game/GamePanel.h"
 #include "game/Main.h"
 
@@ -48,16 +48,12 @@ void WindowDialog::SetActive(bool active)
 
 void WindowDialog::PlayClick()
 {
-    PlayGuiSound("click_button");
+    Korrin::PlaySoundOnce("click_button");
 }
 
 void WindowDialog::ShowWindow(std::uint8_t id)
 {
-    const Main* main = Main::Peek();
-    if (GameGuiManager* windows = main != nullptr ? main->GetGameGuiManager() : nullptr)
-    {
-        windows->Show(id);
-    }
+    GameGuiManager::ShowCurrent(id);
 }
 
 namespace

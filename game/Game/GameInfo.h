@@ -20,6 +20,12 @@ public:
         return CheckedInstance("GameInfo::mSingleton==NULL", Korrin::kGameModule, "Source\\Game\\GameInfo",
                                10);
     }
+    // The highest level reached, 0 while there is no game information; the map screens read it.
+    static std::uint16_t HighestLevelReached()
+    {
+        const GameInfo* info = Peek();
+        return info != nullptr ? info->highestLevel : 0;
+    }
 
     // Keeps only an improvement.
     void SetLevelPassType(LevelPassType value, std::uint32_t index);

@@ -10,8 +10,7 @@
 #include "engine/Log/ReportAssert.h"
 #include "engine/Render/AnimatedSprite.h"
 #include "engine/Render/SpriteManager.h"
-#include "engine/Sound/Sound.h"
-#include "engine/Sound/SoundManager.h"
+#include "engine/Sound/PlaySoundOnce.h"
 #include "engine/Util/CheckedInteger.h"
 #include "engine/Util/ValueText.h"
 #include "game/Entity/Entity.h"
@@ -55,15 +54,6 @@ constexpr float kGoalScale = 0.7f;
 bool HasTwoTabs(std::uint16_t panel)
 {
     return panel == 1 || panel == 3 || panel == GamePanel::kGardenerPage || panel == GamePanel::kWorkerPage;
-}
-
-void PlaySound(const char* name)
-{
-    Korrin::SoundManager* sounds = Korrin::SoundManager::Peek();
-    if (Korrin::Sound* sound = sounds != nullptr ? sounds->GetSound(name) : nullptr)
-    {
-        sound->Play(false);
-    }
 }
 
 std::u16string ClockText(std::uint32_t minutes, std::uint32_t seconds)
@@ -318,7 +308,7 @@ bool GamePanel::Update(float dt)
     const Korrin::GuiElement* clicked = widgets != nullptr ? widgets->GetMessage() : nullptr;
     if (clicked != nullptr && clicked->GetName() == "GAMEPANELMENU")
     {
-        PlaySound("click_button");
+        Korrin::PlaySoundOnce("click_button");
         const Main* main = Main::Peek();
         if (main != nullptr && main->GetGameGuiManager() != nullptr)
         {
@@ -357,7 +347,7 @@ void GamePanel::UpdateTabs()
     {
         mTabOwner->SetPanelMode(static_cast<std::uint32_t>(mHoveredTab));
         mTabOwner->ChangeGui();
-        PlaySound("click_button");
+        Korrin::PlaySoundOnce("click_button");
     }
 }
 
@@ -386,7 +376,7 @@ void GamePanel::PlayGoalEffects()
         }
         const bool money = goals[i].goods == LevelTaskInfo::kMoneyGoods;
         const float base = GoalTextBase(i, money, firstIsMoney);
-        PlaySound("complete_one_goods");
+        Korrin::PlaySoundOnce("complete_one_goods");
         if (GameParticleManager* particles = GameParticleManager::Peek())
         {
             particles->AddParticleToDQ(kParticleCompleteOneGoods, {base + (money ? 100.0f : 55.0f), 18.0f});

@@ -1,35 +1,21 @@
 #pragma once
 
+#include "game/MapWaterShapes.h"
+
 #include <array>
 #include <string>
 #include <vector>
 
-// Where things stand on the world map: the rivers and the pond (as the map's meshes place them), the
+// Where things stand on the world map: the rivers and the pond (from the map's own water shapes), the
 // path of the 67 level buttons, and the decorations. The painted landscape and "Map.lua" both come
 // from it, so that the buttons stand on the path and the water shows through the banks.
 namespace MapLayout
 {
 
-struct Point
-{
-    float x;
-    float y;
-};
+using Point = MapWater::Point;
+using WaterRow = MapWater::Row;
+using Water = MapWater::Shape;
 
-struct WaterRow
-{
-    Point left;
-    Point right;
-};
-
-struct Water
-{
-    const char* table;
-    std::vector<WaterRow> rows;
-};
-
-// The rivers "river_1" to "river_4" and the pond, row by row from bank to bank.
-const std::vector<Water>& WaterShapes();
 // True over open water (the rivers' strips and the pond's oval).
 bool IsWater(float x, float y);
 

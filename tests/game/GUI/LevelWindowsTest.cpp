@@ -194,8 +194,8 @@ TEST_F(LevelWindowsTest, TheStartWindowWaitsOneDrawnFrameThenStartsTheLevelUnder
                            {
                                mGame.GetMain()->SetCurrent(Main::kMapScreen);
                                StartNewLevelGui& start = mGame.Window<StartNewLevelGui>();
-                               start.mLevelIndex = 0;
-                               start.mClip = StartNewLevelGui::kNoClip;
+                               start.SetLevelIndex(0);
+                               start.SetClip(StartNewLevelGui::kNoClip);
                                mGame.Windows().Show(StartNewLevelGui::kWindowId);
                            }});
     mGame.steps.push_back(
@@ -234,8 +234,8 @@ TEST_F(LevelWindowsTest, AClipOfTheStartWindowPlaysOnceAndTheCardLeadsToHeldGoal
                            {
                                mGame.GetMain()->SetCurrent(Main::kMapScreen);
                                StartNewLevelGui& start = mGame.Window<StartNewLevelGui>();
-                               start.mLevelIndex = 2;
-                               start.mClip = 2;
+                               start.SetLevelIndex(2);
+                               start.SetClip(2);
                                ClipGui::GetInstance()->levelToStart = 3;
                                mGame.Windows().Show(StartNewLevelGui::kWindowId);
                            }});
@@ -244,7 +244,7 @@ TEST_F(LevelWindowsTest, AClipOfTheStartWindowPlaysOnceAndTheCardLeadsToHeldGoal
     mGame.steps.push_back({Screen(Main::kScriptMovieScreen), [&]
                            {
                                clip = ClipGui::GetInstance()->GetClip();
-                               clipFieldAfter = mGame.Window<StartNewLevelGui>().mClip;
+                               clipFieldAfter = mGame.Window<StartNewLevelGui>().GetClip();
                                stage = mProfile.storyStage;
                                ClipGui::GetInstance()->EndClip();
                            }});
@@ -253,7 +253,7 @@ TEST_F(LevelWindowsTest, AClipOfTheStartWindowPlaysOnceAndTheCardLeadsToHeldGoal
                                heldAfterClip = PanelHeld();
                                // Level 4 brings the errand boy: its card comes first.
                                StartNewLevelGui& start = mGame.Window<StartNewLevelGui>();
-                               start.mLevelIndex = 3;
+                               start.SetLevelIndex(3);
                                mGame.Windows().Show(StartNewLevelGui::kWindowId);
                            }});
     mGame.steps.push_back(
@@ -285,7 +285,7 @@ TEST_F(LevelWindowsTest, CancellingTheContinueWindowDeletesTheSaveAndConfirmingR
         LevelTaskInfo::GetInstance()->levelTime = 42.5f;
         mProfile.SaveGame();
         mGame.GetMain()->SetCurrent(Main::kMapScreen);
-        mGame.Window<ContinueLevelGui>().mLevelIndex = 0;
+        mGame.Window<ContinueLevelGui>().SetLevelIndex(0);
         mGame.Windows().Show(ContinueLevelGui::kWindowId);
     };
     mGame.steps.push_back({[] { return true; }, saveLevelAndAsk});

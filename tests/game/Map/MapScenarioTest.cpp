@@ -181,7 +181,7 @@ TEST_F(MapScenarioTest, ACancelledStartWindowLeavesNoClipForTheNextLevel)
                     [&]
                     {
                         TheMap().ClickLevel(2);
-                        clipFirst = mGame.Window<StartNewLevelGui>().mClip;
+                        clipFirst = mGame.Window<StartNewLevelGui>().GetClip();
                         levelFirst = ClipGui::GetInstance()->levelToStart;
                     }},
                    {[&] { return mGame.Showing(StartNewLevelGui::kWindowId) && mGame.Settled(); }, [&]
@@ -190,7 +190,7 @@ TEST_F(MapScenarioTest, ACancelledStartWindowLeavesNoClipForTheNextLevel)
                     [&]
                     {
                         TheMap().ClickLevel(1);
-                        clipNext = mGame.Window<StartNewLevelGui>().mClip;
+                        clipNext = mGame.Window<StartNewLevelGui>().GetClip();
                         levelNext = ClipGui::GetInstance()->levelToStart;
                     }}};
     Run();
@@ -229,7 +229,7 @@ TEST_F(MapScenarioTest, EveryLevelButtonOpensTheStartWindowOfItsLevelAndTheLevel
                              ++button)
                         {
                             TheMap().ClickLevel(button);
-                            chosen.push_back(mGame.Window<StartNewLevelGui>().mLevelIndex);
+                            chosen.push_back(mGame.Window<StartNewLevelGui>().GetLevelIndex());
                         }
                     }}};
     // Starting a level under the sanitizers takes seconds: the walk starts one level of each hand-written

@@ -1,4 +1,4 @@
-#include "game/GUI/MainMenu.h"
+#include "game/MainMenu.h"
 
 #include "engine/Gui/Font.h"
 #include "engine/Gui/FontManager.h"
@@ -16,6 +16,7 @@
 #include "engine/Script/LuaScript.h"
 #include "engine/Script/LuaStackGuard.h"
 #include "engine/Script/LuaValue.h"
+#include "engine/Sound/PlaySoundOnce.h"
 #include "engine/Sound/Sound.h"
 #include "engine/Sound/SoundManager.h"
 #include "engine/Util/CheckedInteger.h"
@@ -45,8 +46,6 @@ constexpr std::uint32_t kAllGoldAchievement = 12;
 constexpr const char* kHelloText = "MAINMENU_HELLO_TEXT";
 constexpr const char* kHelloUserText = "MAINMENU_HELLO_USER_TEXT";
 constexpr float kThiefPeriod = 10.0f;
-constexpr int kThiefX = 452;
-constexpr int kThiefY = 37;
 constexpr float kSweepOnTime = 10.0f;
 constexpr float kUvSlide = 0.1f;
 
@@ -66,105 +65,6 @@ constexpr Table kClothAmplitude = {
     {{0, 1.2f, 1.3f, 1.2f}, {0, 1.2f, 1.4f, 1.4f}, {0, 1.2f, 1.4f, 1.4f}, {0, 1.2f, 1.3f, 1.2f}}};
 constexpr Table kBodyFrequency = {{{0, 0, 0, 0}, {0, 1.5f, 0.4f, 0}, {0, 1.5f, 0.4f, 0}, {0, 1.0f, 0, 0}}};
 constexpr Table kBodyAmplitude = {{{0, 0, 0, 0}, {0, 0.9f, 1.5f, 0}, {0, 0.9f, 1.5f, 0}, {0, 0, 0, 0}}};
-
-// Screen places of the light sweeps' vertices, by row then column (kNone: none given).
-constexpr float kNone = -1.0f;
-constexpr std::array<std::array<std::array<float, 2>, 4>, 2> kFirstSweep = {
-    {{{{463, 36}, {512, 30}, {621, 61}, {kNone, kNone}}},
-     {{{437, 114}, {497, 114}, {603, 114}, {kNone, kNone}}}}};
-constexpr std::array<std::array<std::array<float, 2>, 4>, 2> kSecondSweep = {
-    {{{{408, 117}, {415, 117}, {643, 117}, {639, 117}}}, {{{407, 139}, {414, 145}, {634, 145}, {639, 140}}}}};
-
-void PlaySound(const char* name)
-{
-    Korrin::SoundManager* sounds = Korrin::SoundManager::Peek();
-    if (Korrin::Sound* sound = sounds != nullptr ? sounds->GetSound(name) : nullptr)
-    {
-        sound->Play(false);
-    }
-}
-
-bool NoWindowShown()
-{
-    const Main* main = Main::Peek();
-    const GameGuiManager* windows = main != nullptr ? main->GetGameGuiManager() : nullptr;
-    return windows == nullptr || windows->GetShownWindow() == nullptr;
-}
-
-void ShowWindow(std::uint8_t id)
-{
-    const Main* main = Main::Peek();
-    if (GameGuiManager* windows = main != nullptr ? main->GetGameGuiManager() : nullptr)
-    {
-        windows->Show(id);
-    }
-}
-
-void DrawAtOwnPlace(Korrin::Sprite* sprite)
-{
-    if (sprite != nullptr)
-    {
-        sprite->Draw(Korrin::CheckedInteger<int>(sprite->GetPosition().x),
-                     Korrin::CheckedInteger<int>(sprite->GetPosition().y));
-    }
-}
-
-void DrawMesh(Korrin::Mesh* mesh, int x, int y)
-{
-    if (mesh != nullptr)
-    {
-        mesh->DrawCells(x, y, static_cast<std::uint16_t>(mesh->GetVertexColumns() - 1),
-                        static_cast<std::uint16_t>(mesh->GetVertexRows() - 1));
-    }
-}
-
-void DrawMeshAtOwnPlace(Korrin::Mesh* mesh)
-{
-    if (mesh != nullptr)
-    {
-        DrawMesh(mesh, Korrin::CheckedInteger<int>(mesh->GetPosition().x),
-                 Korrin::CheckedInteger<int>(mesh->GetPosition().y));
-    }
-}
-
-template <std::size_t Rows>
-void PlaceSweep(Korrin::Mesh* mesh, const std::array<std::array<std::array<float, 2>, 4>, Rows>& places)
-{
-    if (mesh == nullptr)
-    {
-        return;
-    }
-    for (std::uint16_t row = 0; row < Rows && row < mesh->GetVertexRows(); ++row)
-    {
-        for (std::uint16_t column = 0; column < 4 && column < mesh->GetVertexColumns(); ++column)
-        {
-            const std::array<float, 2>& place = places[row][column];
-            if (place[0] != kNone)
-            {
-                mesh->GridVertex(row, column).x = place[0];
-                mesh->GridVertex(row, column).y = place[1];
-            }
-        }
-    }
-}
-
-template <typename Grid>
-void KeepRest(Korrin::Mesh* mesh, Grid& rest)
-{
-    if (mesh == nullptr)
-    {
-        return;
-    }
-    for (std::uint16_t row = 0; row < MainMenu::kGrid && row < mesh->GetVertexRows(); ++row)
-    {
-        for (std::uint16_t column = 0; column < MainMenu::kGrid && column < mesh->GetVertexColumns();
-             ++column)
-        {
-            const Korrin::Vertex& vertex = mesh->GridVertex(row, column);
-            rest[row][column] = Korrin::Vector2{vertex.x, vertex.y};
-        }
-    }
-}
 
 // Moves each vertex from its rest place by amplitude x sin(frequency x clock), sideways or up and down.
 template <typename Grid>
@@ -191,25 +91,6 @@ void Sway(Korrin::Mesh* mesh, const Grid& rest, const Table& frequency, const Ta
 bool InGustSquare(const Korrin::Vector2& point)
 {
     return point.x >= kGustLeft && point.x <= kGustRight && point.y >= kGustTop && point.y <= kGustBottom;
-}
-
-bool ReadColour(const LuaValue& value, Korrin::Colour& colour)
-{
-    float channels[4] = {};
-    if (!value.IsTable() || !value.GetFloat4(channels[0], channels[1], channels[2], channels[3]))
-    {
-        return false;
-    }
-    colour = Korrin::Colour{channels[0], channels[1], channels[2], channels[3]};
-    return true;
-}
-
-void ReadNumber(Korrin::LuaScript& script, const char* name, float& out)
-{
-    if (const LuaValue value = script.GetGlobal(name); value.IsNumber())
-    {
-        out = value.ToFloat();
-    }
 }
 
 } // namespace
@@ -255,150 +136,6 @@ std::uint16_t MainMenu::EyeFrameAt(float clock)
         return 2;
     }
     return count == 40 || count == 42 ? 1 : 0;
-}
-
-void MainMenu::Init()
-{
-    LoadTitle();
-    Korrin::SpriteManager* sprites = Korrin::SpriteManager::Peek();
-    if (sprites != nullptr)
-    {
-        mBackground = sprites->LoadSprite("Background", kBackgroundScript);
-    }
-    if (Korrin::GuiManager* widgets = Korrin::GuiManager::Peek())
-    {
-        mButtons = widgets->CreateContainer("MenuBox", kButtonScript);
-        mHello =
-            mButtons != nullptr ? dynamic_cast<Korrin::GuiText*>(mButtons->GetByName(kHelloText)) : nullptr;
-        mGreeting = mButtons != nullptr ? dynamic_cast<Korrin::GuiText*>(mButtons->GetByName(kHelloUserText))
-                                        : nullptr;
-    }
-    mBranch.Load("Branch", kLeavesScript);
-    mTree.Load("Tree", kLeavesScript);
-    LoadGirl();
-    if (sprites != nullptr)
-    {
-        mMillSprite = sprites->LoadSprite("Mill", "menu_animated_object.lua");
-    }
-    mThief.Load("menu_thief.mesh", true);
-    LoadButterfly(mButterflies, "menu_fly.lua", "Butterfly1", "Path1", 0.4f);
-    LoadButterfly(mButterflies, "menu_fly.lua", "Butterfly2", "Path2", 0.6f);
-    LoadButterfly(mButterflies, "menu_fly.lua", "Butterfly3", "Path3", 0.6f);
-    LoadButterfly(mButterflies, "menu_fly.lua", "Butterfly4", "Path4", 1.0f);
-    if (sprites != nullptr)
-    {
-        const char* covers[] = {"LeftHide", "RightHide", "BottomLeftHide", "BottomRightHide"};
-        for (std::size_t index = 0; index < mEdgeCovers.size(); ++index)
-        {
-            mEdgeCovers[index] = sprites->LoadSprite(covers[index], kBackgroundScript);
-        }
-    }
-    LoadRewards();
-    if (Korrin::ParticleManager* particles = Korrin::ParticleManager::Peek())
-    {
-        mSparkle = particles->CreateParticleSystem("menu_Button_game.particle", "menu_Button_game");
-    }
-    mSparkleTimer = 0.0f;
-    mSparkleDelay = 5.0f;
-    if (mSparkle != nullptr)
-    {
-        mSparkle->Stop();
-    }
-    LoadLink();
-    if (mButtons != nullptr)
-    {
-        mButtons->Update();
-        mButtons->SetDisabled(true);
-    }
-    if (Profile* profile = Profile::Peek())
-    {
-        profile->LoadUserList(true);
-        profile->LoadAll();
-    }
-}
-
-void MainMenu::LoadTitle()
-{
-    Korrin::SpriteManager* sprites = Korrin::SpriteManager::Peek();
-    if (sprites == nullptr)
-    {
-        return;
-    }
-    mSky = sprites->LoadAnimatedSprite("Sky", kBackgroundScript);
-    mTitle1 = sprites->LoadSprite("TextTitle1", kBackgroundScript);
-    mTitle2 = sprites->LoadSprite("TextTitle2", kBackgroundScript);
-    mSweeps[0].mesh = sprites->LoadMesh("TextTitle1Highlight", kBackgroundScript);
-    mSweeps[1].mesh = sprites->LoadMesh("TextTitle2Highlight", kBackgroundScript);
-    PlaceSweep(mSweeps[0].mesh, kFirstSweep);
-    PlaceSweep(mSweeps[1].mesh, kSecondSweep);
-}
-
-void MainMenu::LoadGirl()
-{
-    Korrin::SpriteManager* sprites = Korrin::SpriteManager::Peek();
-    if (sprites == nullptr)
-    {
-        return;
-    }
-    mSkirt = sprites->LoadMesh("Skirt", kGirlScript);
-    mApron = sprites->LoadMesh("Apron", kGirlScript);
-    mBody = sprites->LoadMesh("Body", kGirlScript);
-    KeepRest(mSkirt, mSkirtRest);
-    KeepRest(mApron, mApronRest);
-    KeepRest(mBody, mBodyRest);
-    mHead = sprites->LoadSprite("Head", kGirlScript);
-    mHair.Load("HairPap", kGirlScript);
-    mTail1 = sprites->LoadAnimatedSprite("Tail1", kGirlScript);
-    mTail2 = sprites->LoadAnimatedSprite("Tail2", kGirlScript);
-    mFlower = sprites->LoadSprite("Flower", kGirlScript);
-    mEyes = sprites->LoadAnimatedSprite("Eyes", kGirlScript);
-}
-
-void MainMenu::LoadLink()
-{
-    Korrin::LuaScript script;
-    script.LoadFile(kButtonScript, Korrin::LuaScript::IfMissing::Report);
-    Korrin::LuaStackGuard guard(script.GetState());
-    if (const LuaValue rect = script.GetGlobal("UserLinkRect"); rect.IsTable())
-    {
-        rect.GetRect(mLink.mRect);
-    }
-    Korrin::Colour colours[3] = {{1, 1, 1, 1}, {1, 1, 1, 1}, {1, 1, 1, 1}};
-    const char* colourNames[3] = {"UserLinkNormalColour", "UserLinkHoverColour", "UserLinkPressedColour"};
-    for (int index = 0; index < 3; ++index)
-    {
-        ReadColour(script.GetGlobal(colourNames[index]), colours[index]);
-    }
-    if (const LuaValue caption = script.GetGlobal("UserLinkCaption"); caption.IsString())
-    {
-        if (const Korrin::LocaleManager* locale = Korrin::LocaleManager::Peek())
-        {
-            mLink.mText = std::u16string(locale->getStringByNameAsUtf16(caption.ToString()));
-        }
-    }
-    mLink.SetColours(colours[0], colours[1], colours[2]);
-    if (Korrin::GuiElement* hello = mButtons != nullptr ? mButtons->GetByName(kHelloText) : nullptr)
-    {
-        hello->SetVisible(false);
-    }
-    ReadNumber(script, "UserLinkSizeW", mLink.mScaleX);
-    ReadNumber(script, "UserLinkSizeH", mLink.mScaleY);
-    ReadNumber(script, "UserLinkSRatio", mLink.mSpacingRatio);
-    ReadNumber(script, "UserLinkHRatio", mLink.mHeightRatio);
-    // Without a font of its own the link takes the buttons' font, so that it can always be read.
-    const LuaValue fontName = script.GetGlobal("UserLinkFontName");
-    Korrin::FontManager* fonts = Korrin::FontManager::Peek();
-    if (fonts != nullptr)
-    {
-        mLink.mFont = fonts->GetFont(fontName.IsString() ? fontName.ToString() : kLinkFallbackFont);
-    }
-    if (mLink.mFont != nullptr)
-    {
-        Korrin::Vector2 size;
-        mLink.mFont->GetTextSize(mLink.mText, size, mLink.mSpacingRatio, mLink.mHeightRatio, mLink.mScaleX,
-                                 mLink.mScaleY);
-        mLink.mUnderlineWidth = size.x > 0.0f ? Korrin::CheckedInteger<std::uint32_t>(size.x) : 0u;
-    }
 }
 
 void MainMenu::Reset()
@@ -456,7 +193,7 @@ void MainMenu::CheckAllGold()
 
 bool MainMenu::Update(float dt)
 {
-    const bool windowShown = !NoWindowShown();
+    const bool windowShown = GameGuiManager::IsAnyShown();
     if (!windowShown && mButtons != nullptr && mButtons->IsDisabled())
     {
         mButtons->SetDisabled(false);
@@ -490,16 +227,16 @@ bool MainMenu::Update(float dt)
     UpdateSparkle(dt);
     if (!windowShown && mLink.Update())
     {
-        PlaySound("click_button");
+        Korrin::PlaySoundOnce("click_button");
         DisableButtons();
-        ShowWindow(PlayerSelectGui::kWindowId);
+        GameGuiManager::ShowCurrent(PlayerSelectGui::kWindowId);
         return true;
     }
     const Profile* profile = Profile::Peek();
     if (profile != nullptr && !profile->IsLoaded())
     {
         DisableButtons();
-        ShowWindow(TypeNameGui::kWindowId);
+        GameGuiManager::ShowCurrent(TypeNameGui::kWindowId);
     }
     return true;
 }
@@ -617,7 +354,7 @@ bool MainMenu::HandleButton(const std::string& name, bool& switched)
     };
     if (name == "MAINMENU_PLAY")
     {
-        PlaySound("click_button");
+        Korrin::PlaySoundOnce("click_button");
         DisableButtons();
         Play();
         switched = true;
@@ -627,9 +364,9 @@ bool MainMenu::HandleButton(const std::string& name, bool& switched)
     {
         if (name == action.button)
         {
-            PlaySound("click_button");
+            Korrin::PlaySoundOnce("click_button");
             DisableButtons();
-            ShowWindow(action.window);
+            GameGuiManager::ShowCurrent(action.window);
             return true;
         }
     }
@@ -668,7 +405,7 @@ void MainMenu::ShowGreeting()
     {
         return;
     }
-    const std::u16string_view hello = locale->getStringByNameAsUtf16(mHello->mCaptionName);
+    const std::u16string_view hello = locale->getStringByNameAsUtf16(mHello->GetCaptionName());
     const std::u16string_view name =
         info != nullptr ? std::u16string_view(info->playerName) : std::u16string_view();
     // Drawn every frame: the caption is rebuilt only when the greeting or the name changed.
@@ -679,68 +416,4 @@ void MainMenu::ShowGreeting()
     }
     caption.assign(hello);
     caption.append(name);
-}
-
-void MainMenu::Draw()
-{
-    ShowGreeting();
-    DrawAtOwnPlace(mSky);
-    DrawAtOwnPlace(mTitle1);
-    if (mSweeps[0].on)
-    {
-        DrawMesh(mSweeps[0].mesh, 0, 0);
-    }
-    DrawAtOwnPlace(mTitle2);
-    if (mSweeps[1].on)
-    {
-        DrawMesh(mSweeps[1].mesh, 0, 0);
-    }
-    DrawAtOwnPlace(mBackground);
-    DrawGirl();
-    if (mMillSprite != nullptr)
-    {
-        mMillSprite->DrawEx(mMillSprite->GetPosition().x, mMillSprite->GetPosition().y, 1.0f, 1.0f,
-                            mMill.angle, 0.0f, 0.0f);
-    }
-    if (mThiefShown)
-    {
-        mThief.Draw(0, kThiefX, kThiefY, false);
-    }
-    DrawRewards();
-    mBranch.Draw();
-    mTree.SetColour(1.0f, 1.0f, 1.0f, 1.0f);
-    mTree.Draw();
-    mLink.Draw();
-    DrawButterflies(mButterflies);
-    for (Korrin::Sprite* cover : mEdgeCovers)
-    {
-        DrawAtOwnPlace(cover);
-    }
-    if (mButtons != nullptr)
-    {
-        mButtons->Draw();
-    }
-    if (mSparkle != nullptr)
-    {
-        mSparkle->Draw(Korrin::Vector2{0.0f, 0.0f});
-    }
-}
-
-void MainMenu::DrawGirl()
-{
-    // The tails are drawn as plain pictures: their animation is never advanced.
-    DrawAtOwnPlace(mTail1);
-    DrawAtOwnPlace(mTail2);
-    DrawMeshAtOwnPlace(mSkirt);
-    DrawMeshAtOwnPlace(mApron);
-    DrawAtOwnPlace(mHead);
-    if (mEyes != nullptr && mEyes->GetFrameCount() > 0)
-    {
-        const auto last = static_cast<std::uint16_t>(mEyes->GetFrameCount() - 1);
-        mEyes->SetSrcRectF(mEyes->GetFrameRect(std::min(mEyeFrame, last)));
-        DrawAtOwnPlace(mEyes);
-    }
-    DrawMeshAtOwnPlace(mBody);
-    mHair.Draw();
-    DrawAtOwnPlace(mFlower);
 }

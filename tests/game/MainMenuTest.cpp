@@ -1,8 +1,8 @@
-#include "game/GUI/MainMenu.h"
+#include "game/MainMenu.h"
 
 #include "engine/Script/LuaScript.h"
 #include "engine/Script/LuaStackGuard.h"
-#include "game/GUI/MenuMill.h"
+#include "game/MenuMill.h"
 
 #include <cmath>
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "game/GUI/MenuMill.h"
+#include "game/MenuMill.h"
 
 #include <algorithm>
 #include <cmath>

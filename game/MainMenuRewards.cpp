@@ -13,7 +13,7 @@
 #include "engine/Util/CheckedInteger.h"
 #include "game/Butterfly.h"
 #include "game/GUI/AchievementSystem.h"
-#include "game/GUI/MainMenu.h"
+#include "game/MainMenu.h"
 #include "game/Util/VirtualMouse.h"
 
 #include <cmath>
@@ -203,12 +203,8 @@ bool MainMenu::RebuildPendingRewards()
     {
         return true;
     }
-    for (const auto& [id, data] : achievements->mAchievementsData)
+    for (const std::uint32_t id : achievements->GetCompletedIds())
     {
-        if (data == nullptr || !data->IsComplete())
-        {
-            continue;
-        }
         const auto found = mRewardItems.find(static_cast<std::int32_t>(id));
         if (found == mRewardItems.end())
         {
@@ -225,76 +221,15 @@ bool MainMenu::RebuildPendingRewards()
 
 void MainMenu::UpdateRewards(float dt)
 {
-    Korrin::Vector2 mouse{-1.0f, -1.0f};
-    VirtualMousePosition(mouse);
-    // Ghosts of the decorations not yet earned.
-    bool anyHovered = false;
-    for (const auto& [key, item] : mRewardItems)
+    // A decoration without its achievement stops the rest of this frame's rewards.
+    if (!UpdateGhosts(dt) || !RevealPending(dt))
     {
-        anyHovered = anyHovered || item.hovered;
-    }
-    for (auto& [key, item] : mRewardItems)
-    {
-        const AchievementData* data = FindAchievement(static_cast<std::uint32_t>(key));
-        if (data == nullptr)
-        {
-            return;
-        }
-        if (Revealed(*data))
-        {
-            continue;
-        }
-        if (!item.Contains(mouse.x, mouse.y) || (anyHovered && !item.hovered))
-        {
-            if (item.hovered)
-            {
-                // The fade-out starts from the present opacity.
-                item.hoverTime = item.ghostAlpha / 0.2f;
-            }
-            item.hovered = false;
-            if (item.hoverTime > 0.0f)
-            {
-                item.hoverTime = std::max(item.hoverTime - dt, 0.0f);
-            }
-        }
-        else
-        {
-            item.hoverTime += dt;
-            item.hovered = true;
-        }
-        if (item.hoverTime > 0.0f)
-        {
-            item.ghostAlpha =
-                item.hoverTime < kGhostRise
-                    ? item.hoverTime * kGhostMostAlpha * 0.5f
-                    : (std::cos((item.hoverTime - kGhostRise) * 5.0f) * 0.25f + 0.75f) * kGhostMostAlpha;
-        }
-    }
-    // Coming into view, one after another.
-    for (const std::unique_ptr<PendingReward>& pending : mPending)
-    {
-        bool stop = false;
-        if (!RevealStep(*pending, dt, stop))
-        {
-            return;
-        }
-        if (stop)
-        {
-            break;
-        }
+        return;
     }
     SelectStep();
-    for (const std::unique_ptr<PendingReward>& pending : mPending)
+    if (!RestartShines())
     {
-        const AchievementData* data = FindAchievement(pending->id);
-        if (data == nullptr)
-        {
-            return;
-        }
-        if (Revealed(*data) && !Active(pending->item->shineEffect))
-        {
-            Restart(pending->item->shineEffect);
-        }
+        return;
     }
     for (const std::unique_ptr<PendingReward>& pending : mPending)
     {
@@ -307,6 +242,94 @@ void MainMenu::UpdateRewards(float dt)
             }
         }
     }
+}
+
+bool MainMenu::UpdateGhosts(float dt)
+{
+    Korrin::Vector2 mouse{-1.0f, -1.0f};
+    VirtualMousePosition(mouse);
+    bool anyHovered = false;
+    for (const auto& [key, item] : mRewardItems)
+    {
+        anyHovered = anyHovered || item.hovered;
+    }
+    for (auto& [key, item] : mRewardItems)
+    {
+        const AchievementData* data = FindAchievement(static_cast<std::uint32_t>(key));
+        if (data == nullptr)
+        {
+            return false;
+        }
+        if (!Revealed(*data))
+        {
+            UpdateGhost(item, item.Contains(mouse.x, mouse.y) && (!anyHovered || item.hovered), dt);
+        }
+    }
+    return true;
+}
+
+void MainMenu::UpdateGhost(RewardItem& item, bool underMouse, float dt)
+{
+    if (!underMouse)
+    {
+        if (item.hovered)
+        {
+            // The fade-out starts from the present opacity.
+            item.hoverTime = item.ghostAlpha / 0.2f;
+        }
+        item.hovered = false;
+        if (item.hoverTime > 0.0f)
+        {
+            item.hoverTime = std::max(item.hoverTime - dt, 0.0f);
+        }
+    }
+    else
+    {
+        item.hoverTime += dt;
+        item.hovered = true;
+    }
+    if (item.hoverTime > 0.0f)
+    {
+        item.ghostAlpha =
+            item.hoverTime < kGhostRise
+                ? item.hoverTime * kGhostMostAlpha * 0.5f
+                : (std::cos((item.hoverTime - kGhostRise) * 5.0f) * 0.25f + 0.75f) * kGhostMostAlpha;
+    }
+}
+
+bool MainMenu::RevealPending(float dt)
+{
+    // Coming into view, one after another.
+    for (const std::unique_ptr<PendingReward>& pending : mPending)
+    {
+        bool stop = false;
+        if (!RevealStep(*pending, dt, stop))
+        {
+            return false;
+        }
+        if (stop)
+        {
+            break;
+        }
+    }
+    return true;
+}
+
+bool MainMenu::RestartShines()
+{
+    for (const std::unique_ptr<PendingReward>& pending : mPending)
+    {
+        const AchievementData* data = FindAchievement(pending->id);
+        if (data == nullptr)
+        {
+            return false;
+        }
+        if (Revealed(*data) && !Active(pending->item->shineEffect))
+        {
+            Restart(pending->item->shineEffect);
+        }
+    }
+    return true;
 }
 
 bool MainMenu::RevealStep(PendingReward& pending, float dt, bool& stop)

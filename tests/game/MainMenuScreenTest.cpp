@@ -5,8 +5,8 @@
 #include "engine/Gui/GuiText.h"
 #include "engine/Particle/ParticleSystem.h"
 #include "game/GUI/AchievementSystem.h"
-#include "game/GUI/MainMenu.h"
 #include "game/GUI/TypeNameGui.h"
+#include "game/MainMenu.h"
 #include "tests/game/GUI/GameRunSupport.h"
 
 #include <cmath>

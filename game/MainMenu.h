@@ -4,11 +4,11 @@
 #include "engine/Util/Vector2.h"
 #include "game/Blank.h"
 #include "game/ButterflyList.h"
-#include "game/GUI/MenuMill.h"
 #include "game/GUI/PendingReward.h"
 #include "game/GUI/RewardItem.h"
 #include "game/GUI/TextButton.h"
 #include "game/MenuLeaves.h"
+#include "game/MenuMill.h"
 #include "game/Util/AniMeshContainer.h"
 
 #include <array>
@@ -111,6 +111,11 @@ private:
     void DisableButtons();
     void ShowGreeting();
     void DrawGirl();
+    // The steps of the rewards' frame; false when a decoration has no achievement.
+    bool UpdateGhosts(float dt);
+    static void UpdateGhost(RewardItem& item, bool underMouse, float dt);
+    bool RevealPending(float dt);
+    bool RestartShines();
     bool RevealStep(PendingReward& pending, float dt, bool& stop);
     void SelectStep();
     void RunSpecialEffect(std::uint32_t id);
