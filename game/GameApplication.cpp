@@ -19,11 +19,11 @@
 #include "game/GUI/GameGuiManager.h"
 #include "game/GUI/MainMenu.h"
 #include "game/Game/Game.h"
-#include "game/GameGlobals.h"
 #include "game/LogoScreen.h"
 #include "game/Main.h"
 #include "game/Map.h"
 #include "game/Profile.h"
+#include "game/Util/GameGlobals.h"
 #include "platform/Services.h"
 
 GameApplication::GameApplication()

@@ -20,10 +20,10 @@
 #include "game/Game/LevelTaskInfo.h"
 #include "game/Game/SaveLoadManager.h"
 #include "game/Game/TableCost.h"
-#include "game/GameGlobals.h"
 #include "game/Main.h"
 #include "game/Map.h"
-#include "game/SaveFormat.h"
+#include "game/Util/GameGlobals.h"
+#include "game/Util/SaveFormat.h"
 #include "platform/Folders.h"
 #include "platform/Services.h"
 

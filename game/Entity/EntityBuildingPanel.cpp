@@ -15,7 +15,6 @@
 #include "game/Entity/BuildingWorker.h"
 #include "game/Entity/EntityBuilding.h"
 #include "game/Entity/EntityManager.h"
-#include "game/GUI/InputLocks.h"
 #include "game/Game/GamePanel.h"
 #include "game/Game/Level.h"
 #include "game/Game/LevelTaskInfo.h"
@@ -24,6 +23,7 @@
 #include "game/Util/Hint.h"
 #include "game/Util/HintArrow.h"
 #include "game/Util/HintManager.h"
+#include "game/Util/InputLocks.h"
 
 #include <array>
 #include <cmath>

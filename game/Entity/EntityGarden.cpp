@@ -17,7 +17,6 @@
 #include "game/Entity/EntityWaterWell.h"
 #include "game/Entity/LevelLookup.h"
 #include "game/Entity/PanelControls.h"
-#include "game/GUI/InputLocks.h"
 #include "game/Game/FieldGeometry.h"
 #include "game/Game/GameField.h"
 #include "game/Game/GamePanel.h"
@@ -28,6 +27,7 @@
 #include "game/Util/Hint.h"
 #include "game/Util/HintArrow.h"
 #include "game/Util/HintManager.h"
+#include "game/Util/InputLocks.h"
 
 #include <algorithm>
 #include <cmath>

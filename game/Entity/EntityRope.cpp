@@ -15,7 +15,6 @@
 #include "engine/Script/LuaStackGuard.h"
 #include "game/Entity/LevelLookup.h"
 #include "game/Entity/PanelControls.h"
-#include "game/GUI/InputLocks.h"
 #include "game/Game/FieldGeometry.h"
 #include "game/Game/GameField.h"
 #include "game/Game/GamePanel.h"
@@ -23,6 +22,7 @@
 #include "game/Game/LevelTaskInfo.h"
 #include "game/Util/HintArrow.h"
 #include "game/Util/HintManager.h"
+#include "game/Util/InputLocks.h"
 
 #include <algorithm>
 #include <cmath>

@@ -12,10 +12,10 @@
 #include "engine/Util/Random.h"
 #include "game/Entity/EntityManager.h"
 #include "game/Entity/StoreEntityServices.h"
-#include "game/GUI/GuiSound.h"
 #include "game/Game/GamePanel.h"
 #include "game/Game/GameParticleManager.h"
 #include "game/Game/LevelTaskInfo.h"
+#include "game/Util/GuiSound.h"
 #include "game/Util/HintManager.h"
 
 #include <algorithm>

@@ -13,8 +13,8 @@
 #include "game/GUI/GameEnding.h"
 #include "game/GUI/GameGuiManager.h"
 #include "game/GUI/GameWindowFrame.h"
-#include "game/GUI/GuiSound.h"
 #include "game/Main.h"
+#include "game/Util/GuiSound.h"
 #include "game/Util/VirtualMouse.h"
 
 #include <algorithm>

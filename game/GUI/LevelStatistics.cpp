@@ -16,7 +16,6 @@
 #include "game/GUI/GameEnding.h"
 #include "game/GUI/GameGuiManager.h"
 #include "game/GUI/GameWindowFrame.h"
-#include "game/GUI/GuiSound.h"
 #include "game/Game/Game.h"
 #include "game/Game/GameInfo.h"
 #include "game/Game/LevelTaskInfo.h"
@@ -24,6 +23,7 @@
 #include "game/Main.h"
 #include "game/Profile.h"
 #include "game/Util/AniMeshContainer.h"
+#include "game/Util/GuiSound.h"
 
 #include <algorithm>
 #include <cmath>

@@ -11,10 +11,10 @@
 #include "engine/Render/SpriteManager.h"
 #include "game/GUI/AchievementSystem.h"
 #include "game/GUI/GameGuiManager.h"
-#include "game/GUI/GuiSound.h"
 #include "game/Game/GamePanel.h"
 #include "game/Main.h"
-#include "game/SaveFormat.h"
+#include "game/Util/GuiSound.h"
+#include "game/Util/SaveFormat.h"
 
 #include <algorithm>
 #include <cmath>

@@ -5,7 +5,6 @@
 #include "engine/Gui/GuiManager.h"
 #include "engine/Log/LogManager.h"
 #include "game/GUI/GameGuiManager.h"
-#include "game/GUI/GuiSound.h"
 #include "game/GUI/StoreHouseGUI.h"
 #include "game/Game/Education.h"
 #include "game/Game/EducationSlot.h"
@@ -13,6 +12,7 @@
 #include "game/Game/TableCost.h"
 #include "game/Main.h"
 #include "game/Pers/PersManager.h"
+#include "game/Util/GuiSound.h"
 
 namespace
 {

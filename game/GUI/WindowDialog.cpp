@@ -3,9 +3,9 @@
 #include "engine/Gui/GuiManager.h"
 #include "game/GUI/GameGuiManager.h"
 #include "game/GUI/GameWindowFrame.h"
-#include "game/GUI/GuiSound.h"
 #include "game/Game/GamePanel.h"
 #include "game/Main.h"
+#include "game/Util/GuiSound.h"
 
 #include <algorithm>
 #include <utility>

@@ -14,10 +14,9 @@
 #include "engine/Sound/SoundManager.h"
 #include "engine/Util/CheckedInteger.h"
 #include "engine/Util/ValueText.h"
-#include "game/Entity/Entity.h"
 #include "game/GUI/AchievementSystem.h"
 #include "game/GUI/GameGuiManager.h"
-#include "game/GUI/InputLocks.h"
+#include "game/Game/Clickable.h"
 #include "game/Game/GamePanelPers.h"
 #include "game/Game/GameParticleManager.h"
 #include "game/Game/GameTables.h"
@@ -25,7 +24,8 @@
 #include "game/Main.h"
 #include "game/Pers/PersManager.h"
 #include "game/Pers/PersThiefManager.h"
-#include "game/TextFormat.h"
+#include "game/Util/InputLocks.h"
+#include "game/Util/TextFormat.h"
 #include "game/Util/VirtualMouse.h"
 
 #include <algorithm>
