@@ -9,6 +9,8 @@
 set -euo pipefail
 top="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 "$top/tools/scripts/install-deps.sh"
+# The includes' direction first: it takes a moment, and a wrong one is found before the long build.
+"$top/tools/scripts/check-includes.sh"
 
 build="$top/build/sanitize"
 release="$top/build/release"

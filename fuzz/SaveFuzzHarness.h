@@ -6,7 +6,7 @@
 #include "game/Game/SaveLoadManager.h"
 #include "game/Main.h"
 #include "game/Profile.h"
-#include "game/SaveFormat.h"
+#include "game/Util/SaveFormat.h"
 #include "platform/Folders.h"
 #include "tests/support/AchievementDefinitions.h"
 

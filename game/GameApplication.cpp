@@ -18,12 +18,12 @@
 #include "game/ClipGui.h"
 #include "game/GUI/GameGuiManager.h"
 #include "game/Game/Game.h"
-#include "game/GameGlobals.h"
 #include "game/LogoScreen.h"
 #include "game/Main.h"
 #include "game/MainMenu.h"
 #include "game/Map.h"
 #include "game/Profile.h"
+#include "game/Util/GameGlobals.h"
 #include "platform/Services.h"
 
 GameApplication::GameApplication()

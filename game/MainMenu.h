@@ -2,7 +2,6 @@
 
 #include "engine/Util/RandomGenerator.h"
 #include "engine/Util/Vector2.h"
-#include "game/Blank.h"
 #include "game/ButterflyList.h"
 #include "game/GUI/PendingReward.h"
 #include "game/GUI/RewardItem.h"
@@ -10,6 +9,7 @@
 #include "game/MenuLeaves.h"
 #include "game/MenuMill.h"
 #include "game/Util/AniMeshContainer.h"
+#include "game/Util/Blank.h"
 
 #include <array>
 #include <cstdint>

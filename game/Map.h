@@ -4,15 +4,15 @@
 #include "engine/Util/Rect.h"
 #include "engine/Util/SafeVector.h"
 #include "engine/Util/Vector2.h"
-#include "game/Blank.h"
 #include "game/ButterflyList.h"
 #include "game/CupSparkle.h"
 #include "game/GUI/ProgressBoardManager.h"
 #include "game/MapButton.h"
 #include "game/MapItem.h"
 #include "game/MapSettings.h"
-#include "game/NamedObjectContainer.h"
 #include "game/Util/AnimatedObjectList.h"
+#include "game/Util/Blank.h"
+#include "game/Util/NamedObjectContainer.h"
 
 #include <array>
 #include <cstdint>

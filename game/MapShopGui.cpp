@@ -20,7 +20,7 @@
 #include "game/Game/TableCost.h"
 #include "game/Main.h"
 #include "game/Map.h"
-#include "game/TextFormat.h"
+#include "game/Util/TextFormat.h"
 #include "game/Util/HintArrow.h"
 #include "game/Util/HintManager.h"
 #include "game/Util/VirtualMouse.h"

@@ -2,8 +2,8 @@
 
 #include "engine/Util/SafeVector.h"
 #include "engine/Util/Vector2.h"
-#include "game/Blank.h"
 #include "game/MapShopItem.h"
+#include "game/Util/Blank.h"
 
 #include <array>
 #include <cstdint>

@@ -20,11 +20,11 @@
 #include "game/Game/LevelTaskInfo.h"
 #include "game/Game/SaveLoadManager.h"
 #include "game/Game/TableCost.h"
-#include "game/GameGlobals.h"
 #include "game/Main.h"
 #include "game/Map.h"
 #include "game/ProfileFiles.h"
-#include "game/SaveFormat.h"
+#include "game/Util/SaveFormat.h"
+#include "game/Util/GameGlobals.h"
 #include "platform/Folders.h"
 #include "platform/Services.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "engine/File/BinaryWriter.h"
-#include "game/SaveFormat.h"
+#include "game/Util/SaveFormat.h"
 
 #include <cstdint>
 #include <string>

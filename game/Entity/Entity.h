@@ -1,10 +1,10 @@
 #pragma once
 
-#include "game/Blank.h"
-#include "game/Entity/Clickable.h"
 #include "game/Entity/EntityTask.h"
+#include "game/Game/Clickable.h"
 #include "game/Game/CostRecord.h"
 #include "game/Game/SaveLoadObject.h"
+#include "game/Util/Blank.h"
 
 #include <cstdint>
 

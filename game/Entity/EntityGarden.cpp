@@ -18,7 +18,6 @@
 #include "game/Entity/EntityWaterWell.h"
 #include "game/Entity/LevelLookup.h"
 #include "game/Entity/PanelControls.h"
-#include "game/GUI/InputLocks.h"
 #include "game/Game/FieldGeometry.h"
 #include "game/Game/GameField.h"
 #include "game/Game/GamePanel.h"
@@ -26,10 +25,11 @@
 #include "game/Game/LevelTaskInfo.h"
 #include "game/Game/TableCost.h"
 #include "game/Pers/PersRunGardener.h"
-#include "game/TextFormat.h"
+#include "game/Util/TextFormat.h"
 #include "game/Util/Hint.h"
 #include "game/Util/HintArrow.h"
 #include "game/Util/HintManager.h"
+#include "game/Util/InputLocks.h"
 
 #include <algorithm>
 #include <cmath>

@@ -16,15 +16,15 @@
 #include "engine/Sound/PlaySoundOnce.h"
 #include "game/Entity/LevelLookup.h"
 #include "game/Entity/PanelControls.h"
-#include "game/GUI/InputLocks.h"
 #include "game/Game/FieldGeometry.h"
 #include "game/Game/GameField.h"
 #include "game/Game/GamePanel.h"
 #include "game/Game/GameParticleManager.h"
 #include "game/Game/LevelTaskInfo.h"
-#include "game/TextFormat.h"
+#include "game/Util/TextFormat.h"
 #include "game/Util/HintArrow.h"
 #include "game/Util/HintManager.h"
+#include "game/Util/InputLocks.h"
 
 #include <algorithm>
 #include <cmath>

@@ -13,7 +13,7 @@
 #include "game/Entity/EntityShopLog.h"
 #include "game/Entity/StoreEntityServices.h"
 #include "game/GUI/AchievementSystem.h"
-#include "game/GUI/InputLocks.h"
+#include "game/Util/InputLocks.h"
 #include "game/Game/FieldGeometry.h"
 #include "game/Game/GameField.h"
 #include "game/Game/GamePanel.h"

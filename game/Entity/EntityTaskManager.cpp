@@ -3,9 +3,9 @@
 #include "engine/App/InputManager.h"
 #include "engine/Render/AnimatedSprite.h"
 #include "engine/Render/SpriteManager.h"
-#include "game/Entity/Clickable.h"
 #include "game/Entity/EntityTask.h"
-#include "game/GUI/InputLocks.h"
+#include "game/Game/Clickable.h"
+#include "game/Util/InputLocks.h"
 #include "game/Util/VirtualMouse.h"
 
 #include <algorithm>

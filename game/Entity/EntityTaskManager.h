@@ -2,8 +2,8 @@
 
 #include "engine/Util/Singleton.h"
 #include "engine/Util/Vector2.h"
-#include "game/Blank.h"
 #include "game/Entity/EntityTask.h"
+#include "game/Util/Blank.h"
 
 #include <array>
 #include <cstdint>

@@ -16,7 +16,7 @@
 #include "game/Game/GameTables.h"
 #include "game/Game/LevelTaskInfo.h"
 #include "game/Game/TableCost.h"
-#include "game/TextFormat.h"
+#include "game/Util/TextFormat.h"
 #include "game/Util/HintArrow.h"
 #include "game/Util/HintManager.h"
 

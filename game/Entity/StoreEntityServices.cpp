@@ -10,7 +10,6 @@
 #include "engine/Sound/SoundManager.h"
 #include "game/Entity/EntityManager.h"
 #include "game/GUI/GameGuiManager.h"
-#include "game/GUI/StoreHouseGUI.h"
 #include "game/Game/Level.h"
 #include "game/Game/MoneyAnimatedSprite.h"
 #include "game/Main.h"
@@ -60,7 +59,7 @@ void ShowStorehouseWindow()
     const Main* main = Main::Peek();
     if (main != nullptr && main->GetGameGuiManager() != nullptr)
     {
-        main->GetGameGuiManager()->Show(StoreHouseGUI::kWindowId);
+        main->GetGameGuiManager()->Show(GameGuiManager::kStoreHouse);
     }
 }
 

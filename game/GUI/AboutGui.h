@@ -1,9 +1,9 @@
 #pragma once
 
 #include "engine/Util/Rect.h"
-#include "game/Blank.h"
 #include "game/GUI/ViewItem.h"
 #include "game/GUI/WindowDialog.h"
+#include "game/Util/Blank.h"
 
 #include <cstdint>
 #include <memory>

@@ -8,7 +8,7 @@
 #include "game/GUI/GameGuiManager.h"
 #include "game/GUI/RewardAlertSystemGui.h"
 #include "game/Main.h"
-#include "game/SaveFormat.h"
+#include "game/Util/SaveFormat.h"
 
 #include <algorithm>
 #include <limits>

@@ -2,8 +2,8 @@
 
 #include "engine/Util/Rect.h"
 #include "engine/Util/SafeVector.h"
-#include "game/Blank.h"
 #include "game/GUI/AchievementItem.h"
+#include "game/Util/Blank.h"
 
 #include <array>
 #include <cstdint>

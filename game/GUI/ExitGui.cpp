@@ -2,8 +2,8 @@
 
 #include "engine/App/Application.h"
 #include "game/GUI/GameGuiManager.h"
-#include "game/GameGlobals.h"
 #include "game/Main.h"
+#include "game/Util/GameGlobals.h"
 #include "platform/Services.h"
 
 ExitGui::ExitGui() : mDialog("ExitGui", "ExitGui.gui", "EXIT_GAME_OK", "EXIT_GAME_CANCEL")

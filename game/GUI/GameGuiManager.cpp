@@ -7,7 +7,6 @@
 #include "game/GUI/DeleteUserGui.h"
 #include "game/GUI/ExitGui.h"
 #include "game/GUI/GameMenu.h"
-#include "game/GUI/InputLocks.h"
 #include "game/GUI/LevelStatistics.h"
 #include "game/GUI/NewCharacterGui.h"
 #include "game/GUI/Options.h"
@@ -39,6 +38,12 @@ bool GameGuiManager::IsAnyShown()
     const GameGuiManager* windows = Current();
     return windows != nullptr && windows->GetShownWindow() != nullptr;
 }
+#include "game/Util/InputLocks.h"
+
+// The ids that callers outside the windows' folder open by name must stay those of their windows.
+static_assert(GameGuiManager::kStoreHouse == StoreHouseGUI::kWindowId);
+static_assert(GameGuiManager::kGameMenu == GameMenu::kWindowId);
+static_assert(GameGuiManager::kExit == ExitGui::kWindowId);
 
 GameGuiManager::GameGuiManager()
 {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "game/Blank.h"
+#include "game/Util/Blank.h"
 
 #include <cstdint>
 #include <map>
@@ -12,6 +12,7 @@ class GameGuiManager : public Blank
 {
 public:
     static constexpr std::uint8_t kNoWindow = 16;
+    static constexpr std::uint8_t kStoreHouse = 0;
     static constexpr std::uint8_t kGameMenu = 3;
     static constexpr std::uint8_t kExit = 15;
 

@@ -2,10 +2,10 @@
 
 #include "engine/Util/Rect.h"
 #include "engine/Util/Vector2.h"
-#include "game/Blank.h"
 #include "game/GUI/TextButton.h"
 #include "game/GUI/WindowDialog.h"
 #include "game/Game/LevelPassType.h"
+#include "game/Util/Blank.h"
 
 #include <array>
 #include <cstdint>

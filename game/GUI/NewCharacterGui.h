@@ -1,8 +1,8 @@
 #pragma once
 
-#include "game/Blank.h"
 #include "game/GUI/NewCharacterDescription.h"
 #include "game/GUI/WindowDialog.h"
+#include "game/Util/Blank.h"
 
 #include <cstdint>
 #include <memory>

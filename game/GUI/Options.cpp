@@ -9,9 +9,9 @@
 #include "game/GUI/GameMenu.h"
 #include "game/GUI/GameWindowFrame.h"
 #include "game/GUI/WindowDialog.h"
-#include "game/GameGlobals.h"
 #include "game/Main.h"
 #include "game/Profile.h"
+#include "game/Util/GameGlobals.h"
 
 namespace
 {

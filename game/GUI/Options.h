@@ -1,6 +1,6 @@
 #pragma once
 
-#include "game/Blank.h"
+#include "game/Util/Blank.h"
 
 #include <cstdint>
 #include <string>

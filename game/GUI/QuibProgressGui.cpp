@@ -5,7 +5,7 @@
 #include "engine/Gui/GuiManager.h"
 #include "engine/Gui/GuiText.h"
 #include "engine/Render/Sprite.h"
-#include "game/TextFormat.h"
+#include "game/Util/TextFormat.h"
 
 #include <algorithm>
 #include <cstdlib>

@@ -14,7 +14,7 @@
 #include "game/GUI/GameGuiManager.h"
 #include "game/Game/GamePanel.h"
 #include "game/Main.h"
-#include "game/SaveFormat.h"
+#include "game/Util/SaveFormat.h"
 
 #include <algorithm>
 #include <cmath>

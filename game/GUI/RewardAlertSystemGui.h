@@ -3,7 +3,7 @@
 #include "engine/File/BinaryReader.h"
 #include "engine/File/BinaryWriter.h"
 #include "engine/Util/Vector2.h"
-#include "game/Blank.h"
+#include "game/Util/Blank.h"
 
 #include <cstdint>
 #include <deque>

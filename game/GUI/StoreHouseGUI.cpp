@@ -12,7 +12,7 @@
 #include "game/Entity/EntityShop.h"
 #include "game/Entity/EntityStorehouse.h"
 #include "game/Entity/LevelLookup.h"
-#include "game/GUI/InputLocks.h"
+#include "game/Util/InputLocks.h"
 #include "game/Game/GamePanel.h"
 #include "game/Util/VirtualMouse.h"
 

@@ -4,9 +4,9 @@
 #include "engine/Util/Colour.h"
 #include "engine/Util/Rect.h"
 #include "engine/Util/Vector2.h"
-#include "game/Blank.h"
 #include "game/GUI/StoreTrade.h"
 #include "game/GUI/StoreWindowArt.h"
+#include "game/Util/Blank.h"
 
 #include <array>
 #include <cstdint>

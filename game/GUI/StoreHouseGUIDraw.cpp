@@ -17,7 +17,7 @@
 #include "game/Game/LevelTaskInfo.h"
 #include "game/Game/TableCost.h"
 #include "game/Main.h"
-#include "game/TextFormat.h"
+#include "game/Util/TextFormat.h"
 
 #include <algorithm>
 #include <string>

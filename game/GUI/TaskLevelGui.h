@@ -1,8 +1,8 @@
 #pragma once
 
 #include "engine/Util/Vector2.h"
-#include "game/Blank.h"
 #include "game/GUI/WindowDialog.h"
+#include "game/Util/Blank.h"
 
 #include <cstdint>
 #include <memory>

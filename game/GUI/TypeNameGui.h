@@ -1,8 +1,8 @@
 #pragma once
 
-#include "game/Blank.h"
 #include "game/GUI/GameWindowFrame.h"
 #include "game/GUI/WindowLayouts.h"
+#include "game/Util/Blank.h"
 
 #include <cstdint>
 #include <string>

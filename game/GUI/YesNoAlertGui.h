@@ -1,7 +1,7 @@
 #pragma once
 
-#include "game/Blank.h"
 #include "game/GUI/WindowDialog.h"
+#include "game/Util/Blank.h"
 
 #include <cstdint>
 

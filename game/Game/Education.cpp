@@ -15,7 +15,6 @@
 #include "game/Entity/EntityShop.h"
 #include "game/Entity/EntityStorehouse.h"
 #include "game/GUI/GameGuiManager.h"
-#include "game/GUI/InputLocks.h"
 #include "game/GUI/StoreHouseGUI.h"
 #include "game/Game/GameField.h"
 #include "game/Game/Level.h"
@@ -27,6 +26,7 @@
 #include "game/Pers/PersThiefManager.h"
 #include "game/Util/Hint.h"
 #include "game/Util/HintManager.h"
+#include "game/Util/InputLocks.h"
 
 #include <algorithm>
 

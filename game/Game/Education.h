@@ -1,8 +1,8 @@
 #pragma once
 
 #include "engine/Util/Vector2.h"
-#include "game/Blank.h"
 #include "game/Game/SaveLoadObject.h"
+#include "game/Util/Blank.h"
 
 #include <array>
 #include <cstdint>

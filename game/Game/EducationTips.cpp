@@ -13,7 +13,7 @@
 #include "game/Entity/EntityShop.h"
 #include "game/Entity/EntityStorehouse.h"
 #include "game/GUI/GameGuiManager.h"
-#include "game/GUI/InputLocks.h"
+#include "game/Util/InputLocks.h"
 #include "game/GUI/StoreHouseGUI.h"
 #include "game/Game/Education.h"
 #include "game/Game/GameField.h"

@@ -8,7 +8,6 @@
 #include "engine/Sound/SoundManager.h"
 #include "game/GUI/AchievementSystem.h"
 #include "game/GUI/GameGuiManager.h"
-#include "game/GUI/InputLocks.h"
 #include "game/GUI/ProgressBoardManager.h"
 #include "game/Game/GameInfo.h"
 #include "game/Game/GamePanel.h"
@@ -20,6 +19,7 @@
 #include "game/Map.h"
 #include "game/Pers/PersAnimationManager.h"
 #include "game/Profile.h"
+#include "game/Util/InputLocks.h"
 
 #include <algorithm>
 

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "engine/Util/Singleton.h"
-#include "game/Blank.h"
-#include "game/NamedObjectContainer.h"
+#include "game/Util/Blank.h"
+#include "game/Util/NamedObjectContainer.h"
 
 #include <cstdint>
 #include <memory>

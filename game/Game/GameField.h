@@ -1,10 +1,10 @@
 #pragma once
 
-#include "game/Blank.h"
 #include "game/Game/AnimBkObject.h"
 #include "game/Game/Decoration.h"
 #include "game/Game/FieldGeometry.h"
 #include "game/Game/IJ.h"
+#include "game/Util/Blank.h"
 
 #include <array>
 #include <cstdint>

@@ -13,10 +13,9 @@
 #include "engine/Sound/PlaySoundOnce.h"
 #include "engine/Util/CheckedInteger.h"
 #include "engine/Util/ValueText.h"
-#include "game/Entity/Entity.h"
 #include "game/GUI/AchievementSystem.h"
 #include "game/GUI/GameGuiManager.h"
-#include "game/GUI/InputLocks.h"
+#include "game/Game/Clickable.h"
 #include "game/Game/GamePanelPers.h"
 #include "game/Game/GameParticleManager.h"
 #include "game/Game/GameTables.h"
@@ -24,7 +23,8 @@
 #include "game/Main.h"
 #include "game/Pers/PersManager.h"
 #include "game/Pers/PersThiefManager.h"
-#include "game/TextFormat.h"
+#include "game/Util/InputLocks.h"
+#include "game/Util/TextFormat.h"
 #include "game/Util/VirtualMouse.h"
 
 #include <algorithm>

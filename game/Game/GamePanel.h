@@ -4,7 +4,7 @@
 #include "engine/Util/SafeVector.h"
 #include "engine/Util/Singleton.h"
 #include "engine/Util/Vector2.h"
-#include "game/Blank.h"
+#include "game/Util/Blank.h"
 
 #include <cstdint>
 #include <memory>

@@ -18,7 +18,6 @@
 #include "game/Entity/EntityTaskManager.h"
 #include "game/Entity/EntityWaterWell.h"
 #include "game/GUI/GameGuiManager.h"
-#include "game/GUI/InputLocks.h"
 #include "game/GUI/StoreHouseGUI.h"
 #include "game/Game/EducationSlot.h"
 #include "game/Game/FieldGeometry.h"
@@ -37,6 +36,7 @@
 #include "game/Pers/PersManager.h"
 #include "game/Pers/PersThiefManager.h"
 #include "game/Pers/ThiefBag.h"
+#include "game/Util/InputLocks.h"
 
 #include <algorithm>
 #include <climits>

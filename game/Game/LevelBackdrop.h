@@ -2,7 +2,7 @@
 
 #include "engine/Util/Moveable.h"
 #include "engine/Util/Vector2.h"
-#include "game/Blank.h"
+#include "game/Util/Blank.h"
 
 #include <cstdint>
 #include <string>

@@ -16,7 +16,7 @@
 #include "game/Entity/EntityTaskManager.h"
 #include "game/Entity/EntityWaterWell.h"
 #include "game/GUI/GameGuiManager.h"
-#include "game/GUI/InputLocks.h"
+#include "game/Util/InputLocks.h"
 #include "game/GUI/StoreHouseGUI.h"
 #include "game/Game/EducationSlot.h"
 #include "game/Game/FieldGeometry.h"

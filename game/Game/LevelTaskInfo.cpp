@@ -1,6 +1,6 @@
 #include "game/Game/LevelTaskInfo.h"
 
-#include "game/Entity/Clickable.h"
+#include "game/Game/Clickable.h"
 #include "game/Game/Level.h"
 #include "game/Game/SaveLoadManager.h"
 

@@ -4,7 +4,7 @@
 #include "engine/Gui/FontManager.h"
 #include "engine/Render/AnimatedSprite.h"
 #include "engine/Render/SpriteManager.h"
-#include "game/TextFormat.h"
+#include "game/Util/TextFormat.h"
 
 #include <algorithm>
 #include <cmath>

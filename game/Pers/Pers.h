@@ -1,7 +1,7 @@
 #pragma once
 
 #include "engine/Util/Vector2.h"
-#include "game/Entity/Clickable.h"
+#include "game/Game/Clickable.h"
 #include "game/Game/CostRecord.h"
 #include "game/Game/IJ.h"
 #include "game/Game/SaveLoadObject.h"

@@ -3,9 +3,9 @@
 #include "engine/Util/SafeVector.h"
 #include "engine/Util/Singleton.h"
 #include "engine/Util/Vector2.h"
-#include "game/Blank.h"
 #include "game/Game/IJ.h"
 #include "game/Game/SaveLoadObject.h"
+#include "game/Util/Blank.h"
 
 #include <cstdint>
 #include <map>

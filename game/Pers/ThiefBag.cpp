@@ -7,7 +7,6 @@
 #include "game/Entity/LevelLookup.h"
 #include "game/Entity/PanelControls.h"
 #include "game/GUI/AchievementSystem.h"
-#include "game/GUI/InputLocks.h"
 #include "game/Game/FieldGeometry.h"
 #include "game/Game/GameField.h"
 #include "game/Game/GameParticleManager.h"
@@ -16,6 +15,7 @@
 #include "game/Game/LevelTaskInfo.h"
 #include "game/Game/MoneyAnimatedSprite.h"
 #include "game/Game/SaveLoadManager.h"
+#include "game/Util/InputLocks.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "game/Blank.h"
-#include "game/Entity/Clickable.h"
+#include "game/Game/Clickable.h"
 #include "game/Game/SaveLoadObject.h"
+#include "game/Util/Blank.h"
 
 #include <list>
 

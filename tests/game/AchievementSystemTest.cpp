@@ -3,7 +3,7 @@
 #include "engine/File/BinaryReader.h"
 #include "engine/File/BinaryWriter.h"
 #include "game/GUI/RewardAlertSystemGui.h"
-#include "game/SaveFormat.h"
+#include "game/Util/SaveFormat.h"
 #include "tests/engine/LogCapture.h"
 #include "tests/engine/TempFolder.h"
 #include "tests/support/AchievementDefinitions.h"

@@ -1,7 +1,7 @@
 #include "game/GUI/GameGuiManager.h"
-#include "game/GUI/InputLocks.h"
 #include "game/GUI/RewardAlertSystemGui.h"
-#include "game/NamedObjectContainer.h"
+#include "game/Util/InputLocks.h"
+#include "game/Util/NamedObjectContainer.h"
 #include "tests/support/ReportRecorder.h"
 
 #include <algorithm>

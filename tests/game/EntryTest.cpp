@@ -1,6 +1,6 @@
 #include "game/CommandLine.h"
 #include "game/CrashDumpFilter.h"
-#include "game/TextFormat.h"
+#include "game/Util/TextFormat.h"
 
 #include <csignal>
 #include <filesystem>

@@ -4,7 +4,7 @@
 #include "game/GUI/RewardAlertSystemGui.h"
 #include "game/Game/LevelTaskInfo.h"
 #include "game/Game/SaveLoadManager.h"
-#include "game/SaveFormat.h"
+#include "game/Util/SaveFormat.h"
 #include "tests/engine/LogCapture.h"
 
 #include <map>

@@ -5,9 +5,9 @@
 #include "game/Game/GameInfo.h"
 #include "game/Game/LevelTaskInfo.h"
 #include "game/Game/TableCost.h"
-#include "game/GameGlobals.h"
 #include "game/Main.h"
 #include "game/Profile.h"
+#include "game/Util/GameGlobals.h"
 #include "platform/Folders.h"
 #include "tests/support/AchievementDefinitions.h"
 

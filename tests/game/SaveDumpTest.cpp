@@ -6,7 +6,7 @@
 #include "game/Game/Game.h"
 #include "game/Game/GameInfo.h"
 #include "game/Game/SaveLoadManager.h"
-#include "game/SaveFormat.h"
+#include "game/Util/SaveFormat.h"
 #include "tests/engine/LogCapture.h"
 #include "tests/game/GameProcess.h"
 

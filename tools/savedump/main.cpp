@@ -20,7 +20,7 @@
 #include "game/Game/Game.h"
 #include "game/Game/TableCost.h"
 #include "game/Profile.h"
-#include "game/SaveFormat.h"
+#include "game/Util/SaveFormat.h"
 #include "platform/Folders.h"
 
 #include <algorithm>

@@ -1,7 +1,7 @@
 #include "game/Entity/EntityRope.h"
 
-#include "game/GUI/InputLocks.h"
 #include "game/Game/GameField.h"
+#include "game/Util/InputLocks.h"
 #include "tests/game/Entity/GardenPanelFixture.h"
 #include "tests/support/LeftButton.h"
 

@@ -1,7 +1,7 @@
 // The exit window's cancel: it closes without a window after it and reports the change once.
 #include "game/GUI/ExitGui.h"
 
-#include "game/GameGlobals.h"
+#include "game/Util/GameGlobals.h"
 
 #include <gtest/gtest.h>
 

@@ -7,7 +7,7 @@
 #include "engine/Sound/SoundManager.h"
 #include "game/GUI/GameMenu.h"
 #include "game/GUI/GameWindowFrame.h"
-#include "game/GameGlobals.h"
+#include "game/Util/GameGlobals.h"
 #include "tests/game/GUI/GameRunSupport.h"
 
 #include <gtest/gtest.h>

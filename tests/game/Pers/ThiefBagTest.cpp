@@ -1,10 +1,10 @@
 #include "game/Pers/ThiefBag.h"
 
 #include "game/GUI/AchievementSystem.h"
-#include "game/GUI/InputLocks.h"
 #include "game/Game/GameField.h"
 #include "game/Game/GameTables.h"
 #include "game/Game/LevelTaskInfo.h"
+#include "game/Util/InputLocks.h"
 #include "tests/engine/Render/RenderFixture.h"
 #include "tests/support/AchievementDefinitions.h"
 #include "tests/support/LeftButton.h"

@@ -1,4 +1,4 @@
-#include "game/TextFormat.h"
+#include "game/Util/TextFormat.h"
 
 #include <cstdio>
 #include <utf8cpp/utf8.h>

@@ -1,4 +1,4 @@
-#include "game/SaveFormat.h"
+#include "game/Util/SaveFormat.h"
 
 #include "engine/File/DiskFile.h"
 #include "engine/Log/LogManager.h"

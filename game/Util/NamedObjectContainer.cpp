@@ -1,4 +1,4 @@
-#include "game/NamedObjectContainer.h"
+#include "game/Util/NamedObjectContainer.h"
 
 #include "engine/Log/ReportAssert.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "engine/Util/SafeVector.h"
-#include "game/Blank.h"
+#include "game/Util/Blank.h"
 
 #include <cstdint>
 #include <map>

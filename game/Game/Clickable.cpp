@@ -1,7 +1,7 @@
-#include "game/Entity/Clickable.h"
+#include "game/Game/Clickable.h"
 
 #include "engine/App/InputManager.h"
-#include "game/GUI/InputLocks.h"
+#include "game/Util/InputLocks.h"
 
 bool Clickable::IsPointInside(const Korrin::Vector2& point)
 {
