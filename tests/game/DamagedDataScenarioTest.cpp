@@ -139,9 +139,9 @@ public:
             std::filesystem::copy_file(std::filesystem::path(WF_FIXTURES_DIR) / "saves" / name, saves / name);
         }
         mGame.WriteFile("input.txt", kIntoLevelOne);
-        mChild = mGame.Start({"--headless", "--fixed-step", "--report-answer", "ok", "--data", data.string(),
-                              "--save-dir", saves.string(), "--input", mGame.PathOf("input.txt").string(),
-                              "--frames", std::to_string(kFrames)});
+        mChild = mGame.Start({"--headless", "--fixed-step", "--windowed", "--report-answer", "ok", "--data",
+                              data.string(), "--save-dir", saves.string(), "--input",
+                              mGame.PathOf("input.txt").string(), "--frames", std::to_string(kFrames)});
     }
 
     void Check()
