@@ -32,6 +32,12 @@ function(wf_module_tests)
   if(WF_SANITIZE)
     target_compile_options(${ARG_NAME} PRIVATE ${wf_sanitize_test_optimize})
   endif()
+  # Compiled eight sources at a time: each test source spends most of its compile on GoogleTest's headers
+  # and templates, which a batch pays once (the engine's tests compile in 81 processor seconds instead of
+  # 213). GCC's warning about a type of an anonymous namespace used by a test's class only applies to a
+  # header, which is what a batch's sources look like to it.
+  set_target_properties(${ARG_NAME} PROPERTIES UNITY_BUILD ON UNITY_BUILD_BATCH_SIZE 8)
+  target_compile_options(${ARG_NAME} PRIVATE $<$<CXX_COMPILER_ID:GNU>:-Wno-subobject-linkage>)
   set(work ${CMAKE_CURRENT_BINARY_DIR}/${ARG_NAME}.work)
   file(MAKE_DIRECTORY ${work})
   # The limits only end a hung test: nothing a test does depends on the machine's speed, and on a
