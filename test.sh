@@ -91,7 +91,7 @@ cmake --build "$build"
 echo "test.sh: the sanitizer build took $(($(date +%s) - sanitize_start)) s"
 
 if [ "$everything" -eq 1 ]; then
-  # The game killed at random moments for about a minute while it saves: mostly one process at a time,
+  # The game killed inside each step of its saving, and at a few random moments: one process at a time,
   # so it runs beside CTest.
   start kill-test "$top/tools/scripts/kill-test.sh" "$build"
 fi

@@ -13,8 +13,8 @@ class DataFolderScenarioTest : public testing::Test
 protected:
     int RunGame(const std::string& dataFolder) const
     {
-        const GameProcess::Ending ending = mGame.Run(
-            {"--headless", "--fixed-step", "--frames", "60", "--data", dataFolder, "--save-dir", "save"});
+        const GameProcess::Ending ending = mGame.Run({"--headless", "--fixed-step", "--windowed", "--frames",
+                                                      "60", "--data", dataFolder, "--save-dir", "save"});
         return ending.exited ? ending.code : -1;
     }
 

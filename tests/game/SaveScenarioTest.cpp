@@ -19,7 +19,7 @@ protected:
         GameProcess game;
         game.WriteFile("skip-logos.txt", "1 click left\n3 click left\n");
         const GameProcess::Ending ending =
-            game.Run({"--headless", "--fixed-step", "--frames", frames, "--input",
+            game.Run({"--headless", "--fixed-step", "--windowed", "--frames", frames, "--input",
                       game.PathOf("skip-logos.txt").string(), "--save-dir", mFolder.string(), "--data",
                       GameProcess::SampleData()});
         mLog = game.ReadFile("log.log");

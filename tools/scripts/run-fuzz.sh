@@ -23,16 +23,24 @@ declare -A seeds=(
 declare -A lengths=([LevelFile]=16384)
 export ASAN_OPTIONS="detect_leaks=1"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+# The loaders side by side: each fuzzer is one process, and each runs for its seconds of the clock.
+declare -A pids=()
 for loader in "${!seeds[@]}"; do
   corpus="$build/corpus/$loader"
   mkdir -p "$corpus"
   cp "$top/tests/fixtures/saves/${seeds[$loader]}" "$corpus/"
-  echo "Fuzzing the $loader loader for $seconds s"
-  (cd "$build" && "$build/fuzz/wf_fuzz_$loader" -max_total_time="$seconds" -max_len="${lengths[$loader]:-4096}" -seed=1 \
-    -print_final_stats=0 "$corpus" 2>"$build/fuzz-$loader.log") || {
+  (cd "$build" && exec "$build/fuzz/wf_fuzz_$loader" -max_total_time="$seconds" -max_len="${lengths[$loader]:-4096}" \
+    -seed=1 -print_final_stats=0 "$corpus" 2>"$build/fuzz-$loader.log") &
+  pids[$loader]=$!
+done
+status=0
+for loader in "${!pids[@]}"; do
+  if wait "${pids[$loader]}"; then
+    echo "Fuzzed the $loader loader for $seconds s: $(grep -h "DONE" "$build/fuzz-$loader.log" || true)"
+  else
     tail -40 "$build/fuzz-$loader.log" >&2
     echo "The $loader loader failed under fuzzing; see $build/fuzz-$loader.log" >&2
-    exit 1
-  }
-  grep -h "DONE" "$build/fuzz-$loader.log" || true
+    status=1
+  fi
 done
+exit "$status"

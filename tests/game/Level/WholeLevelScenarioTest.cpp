@@ -2,9 +2,9 @@
 #include "game/Game/TableCost.h"
 #include "platform/Folders.h"
 #include "tests/game/GameProcess.h"
+#include "tests/game/LevelDataFolder.h"
 #include "tests/game/PicturePixels.h"
 #include "tests/game/ProfileTestSupport.h"
-#include "tools/levelgen/LevelMap.h"
 
 #include <filesystem>
 #include <fstream>
@@ -34,24 +34,6 @@ std::string ReadText(const std::filesystem::path& path)
 class WholeLevelScenario : public testing::Test
 {
 protected:
-    WholeLevelScenario() : mData(mFirst.PathOf("data")) { MakeData(); }
-
-    // The sample data with the play-through level in place of level 3.
-    void MakeData() const
-    {
-        std::filesystem::create_directories(mData);
-        std::filesystem::copy(std::filesystem::path(GameProcess::SampleData()) / "media", mData / "media",
-                              std::filesystem::copy_options::recursive);
-        std::filesystem::copy_file(std::filesystem::path(GameProcess::SampleData()) / "config.cfg",
-                                   mData / "config.cfg");
-        LevelMap level;
-        std::string error;
-        ASSERT_TRUE(level.Parse(ReadText(kPlay / "whole.map"), error)) << error;
-        const std::vector<std::uint8_t> bytes = level.Compile();
-        std::ofstream(mData / "media" / "lev03.lev", std::ios::binary | std::ios::trunc)
-            .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    }
-
     // The sample player's files, with the rope's upgrade to stairs bought in the map shop: the upgrade
     // file is written by the profile itself.
     static void MakeSaves(const GameProcess& game)
@@ -84,7 +66,7 @@ protected:
                                             "--save-dir",
                                             game.PathOf("saves").string(),
                                             "--data",
-                                            mData.string(),
+                                            mData.String(),
                                             "--input",
                                             "input.txt",
                                             "--frames",
@@ -100,7 +82,7 @@ protected:
     // What the save checker makes of a player's file, read against the play-through's data.
     std::string Dump(const GameProcess& game, const std::string& file) const
     {
-        return GameProcess::SaveDump(game.PathOf("saves/" + file), mData.string());
+        return GameProcess::SaveDump(game.PathOf("saves/" + file), mData.String());
     }
 
     // Pixels of the thief's cage bars (dark grey, near black) in a box of the picture.
@@ -170,7 +152,8 @@ protected:
     }
 
     GameProcess mFirst{"whole-first"};
-    std::filesystem::path mData;
+    // The sample data with the play-through level in place of level 3.
+    LevelDataFolder mData{mFirst.PathOf("data"), {{3, "whole.map"}}};
 };
 
 } // namespace

@@ -9,6 +9,7 @@
 #include "platform/PngCodec.h"
 #include "tests/engine/LogCapture.h"
 #include "tests/game/GameProcess.h"
+#include "tests/game/LevelDataFolder.h"
 #include "tests/game/ProfileTestSupport.h"
 
 #include <algorithm>
@@ -23,8 +24,9 @@ namespace
 constexpr std::uint8_t kJuice = 89;
 constexpr std::uint8_t kRoastedBeans = 115;
 
-// Sample level 3 as the sample player plays it: the juicer with its errand boy and the roaster with its
-// fairy on the upper floor, the storehouse two flights of stairs below.
+// Today's third sample level (a copy of it, tests/fixtures/play/juice-run.map, so that the clicks keep
+// finding what they click on) as the sample player plays it: the juicer with its errand boy and the
+// roaster with its fairy on the upper floor, the storehouse two flights of stairs below.
 class JuiceRunScenario : public ProfileTestSupport::SaveFolderTest
 {
 protected:
@@ -52,7 +54,7 @@ protected:
     std::vector<std::uint8_t> BoxesOfTheLevelSave() const
     {
         TestSupport::LogCapture log;
-        Korrin::FileSysManager files(GameProcess::SampleData());
+        Korrin::FileSysManager files(mData.String());
         files.AddDirectory("media");
         Korrin::SpriteManager sprites;
         Korrin::SkeletonManager skeletons;
@@ -83,6 +85,7 @@ protected:
     }
 
     GameProcess mGame{"juice-run"};
+    LevelDataFolder mData{mGame.PathOf("data"), {{3, "juice-run.map"}}};
 };
 
 } // namespace
@@ -106,9 +109,10 @@ TEST_F(JuiceRunScenario, TheBoyAndTheFairyFetchTheirInputsAndCarryTheirProductsI
                                  "720 move 670 662\n721 click left\n750 move 800 200\n751 click left\n"
                                  "780 move 390 739\n781 click left\n800 move 520 200\n801 click left\n"
                                  "830 move 390 739\n831 click left\n");
+    // The fixture's level in place of the sample data ("--data" given again: the last one counts).
     const std::vector<std::string> options = GameProcess::WindowedWithSaves(
-        mFolder, {"--frames", "4300", "--input", "input.txt", "--screenshot", "1040:stairs.png",
-                  "--screenshot", "3620:fairy.png", "--screenshot", "4290:juice.png"});
+        mFolder, {"--data", mData.String(), "--frames", "4300", "--input", "input.txt", "--screenshot",
+                  "1040:stairs.png", "--screenshot", "3620:fairy.png", "--screenshot", "4290:juice.png"});
     ASSERT_TRUE(mGame.Run(options).ExitedWith(0));
     EXPECT_FALSE(std::filesystem::exists(mGame.PathOf("Assert.txt"))) << mGame.ReadFile("Assert.txt");
     for (const char* picture : {"stairs.png", "fairy.png", "juice.png"})

@@ -1,5 +1,6 @@
 #include "platform/PngCodec.h"
 #include "tests/game/GameProcess.h"
+#include "tests/game/LevelDataFolder.h"
 #include "tests/game/ProfileTestSupport.h"
 
 #include <algorithm>
@@ -26,12 +27,14 @@ int Blue(std::uint32_t pixel)
 
 } // namespace
 
-// Level 1 of the saves fixture's player: the hired errand boy stands at the door of his
-// workshop as a skeletal figure; a click on him selects the workshop, and quitting in the middle of the
-// level writes the characters' records into a level save the game reads back.
+// Level 1 of the saves fixture's player, played on a copy of today's first sample level
+// (tests/fixtures/play/workers.map) so that the clicks keep finding the mill: the hired errand boy stands at
+// the door of his workshop as a skeletal figure; a click on him selects the workshop, and quitting in the
+// middle of the level writes the characters' records into a level save the game reads back.
 TEST(WorkersScenario, AClickOnAWorkerSelectsItsBuildingAndTheLevelSaveKeepsTheCharacters)
 {
     GameProcess game("workers");
+    const LevelDataFolder data(game.PathOf("data"), {{1, "workers.map"}});
     std::filesystem::create_directories(game.PathOf("saves"));
     for (const std::string& file : ProfileTestSupport::StoredFiles())
     {
@@ -42,8 +45,9 @@ TEST(WorkersScenario, AClickOnAWorkerSelectsItsBuildingAndTheLevelSaveKeepsTheCh
     game.WriteFile("input.txt", "1 click left\n3 click left\n140 move 156 368\n141 click left\n"
                                 "200 move 50 735\n201 click left\n270 move 422 458\n271 click left\n"
                                 "450 move 512 458\n451 click left\n500 move 483 215\n501 click left\n");
-    ASSERT_TRUE(game.Run(game.Headless({"--windowed", "--frames", "560", "--input", "input.txt",
-                                        "--screenshot", "550:workers.png"}))
+    // The fixture's level in place of the sample data ("--data" given again: the last one counts).
+    ASSERT_TRUE(game.Run(game.Headless({"--windowed", "--data", data.String(), "--frames", "560", "--input",
+                                        "input.txt", "--screenshot", "550:workers.png"}))
                     .ExitedWith(0));
     EXPECT_FALSE(std::filesystem::exists(game.PathOf("Assert.txt"))) << game.ReadFile("Assert.txt");
 
@@ -69,11 +73,11 @@ TEST(WorkersScenario, AClickOnAWorkerSelectsItsBuildingAndTheLevelSaveKeepsTheCh
     }
     EXPECT_TRUE(marked) << "the clicked worker's mark shows";
 
-    // The save checker builds level 1 from the sample data as the game does and reads every record back.
+    // The save checker builds level 1 from the same data as the game does and reads every record back.
     const std::string save = game.PathOf("saves/Save2_4.dat").string();
     ASSERT_TRUE(std::filesystem::exists(save));
-    const std::string check = std::string(WF_SAVEDUMP_BINARY) + " --data " + GameProcess::SampleData() + " " +
-                              save + " > " + game.PathOf("dump.txt").string() + " 2>&1";
+    const std::string check = std::string(WF_SAVEDUMP_BINARY) + " --data " + data.String() + " " + save +
+                              " > " + game.PathOf("dump.txt").string() + " 2>&1";
     EXPECT_EQ(std::system(check.c_str()), 0);
     EXPECT_NE(game.ReadFile("dump.txt").find("ACCEPTED"), std::string::npos) << game.ReadFile("dump.txt");
 }
