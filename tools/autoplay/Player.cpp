@@ -57,6 +57,12 @@ constexpr Korrin::Vector2 kStorePageTab{760.0f, 50.0f};
 constexpr std::uint64_t kStuckFrames = 60 * 60;
 // Frames between looks at the same kind of chore, so that the field's people get to act.
 constexpr std::uint64_t kStoreVisitGap = 90;
+// How long a chore whose button was missing, disabled or without effect waits before it is tried again.
+constexpr std::uint64_t kChoreRest = 240;
+// Money kept for the next seeds and pails: spent on anything else, it leaves a field that cannot start again.
+constexpr std::int32_t kSeedMoney = 40;
+// Below this much money beyond what the goals' buildings need, spare goods are sold to pay for seeds.
+constexpr std::int32_t kLowMoney = 150;
 constexpr std::uint64_t kUpgradeLookGap = 600;
 
 Korrin::Vector2 CentreOf(const Korrin::Rect& rect)
@@ -287,8 +293,9 @@ bool Player::ThinkOutsideLevel(Hands& hands)
                 for (const auto& [type, entity] : level->GetEntityManager()->GetEntities())
                 {
                     const auto* building = dynamic_cast<const EntityBuilding*>(entity);
-                    Trace("  %s at %.0f,%.0f%s%s", KindName(type).c_str(),
+                    Trace("  %s at %.0f,%.0f level %d%s%s", KindName(type).c_str(),
                           static_cast<double>(entity->GetX()), static_cast<double>(entity->GetY()),
+                          entity->GetUpgradeLevel(),
                           building != nullptr && building->IsForSale() ? " for sale" : "",
                           entity->GetWorker() != nullptr && entity->GetWorker()->IsActive() ? " manned" : "");
                 }
@@ -659,6 +666,25 @@ bool Player::Affords(std::int32_t price) const
     return Money() - price >= Reserve();
 }
 
+bool Player::AffordsKeepingSeedMoney(std::int32_t price) const
+{
+    return Affords(price + kSeedMoney);
+}
+
+std::int32_t Player::KeptForOrders(std::uint8_t goods) const
+{
+    const std::map<std::uint8_t, std::int32_t> wanted = Wanted();
+    const std::map<std::uint8_t, std::int32_t> goals = GoalsLeft();
+    const auto want = wanted.find(goods);
+    const auto goal = goals.find(goods);
+    return (want != wanted.end() ? want->second : 0) - (goal != goals.end() ? goal->second : 0);
+}
+
+bool Player::SellingForMoney() const
+{
+    return GoalMoneyLeft() > 0 || Money() < Reserve() + kLowMoney;
+}
+
 void Player::ClickObject(const Clickable& object, Hands& hands)
 {
     ClickPart(object, object.GetRect(), hands);
@@ -684,6 +710,12 @@ bool Player::PanelButton(const std::string& name, Korrin::Vector2& at) const
 
 bool Player::ClickObjectThenButton(Clickable& object, const std::string& button, Hands& hands, int tab)
 {
+    // A chore whose button was missing or did nothing rests a while, so the other chores go on.
+    const std::string key = std::to_string(reinterpret_cast<std::uintptr_t>(&object)) + button;
+    if (const auto resting = mResting.find(key); resting != mResting.end() && mFrame < resting->second)
+    {
+        return false;
+    }
     if (!object.IsSelected())
     {
         if (mMeant == &object && ++mMisses > 3)
@@ -709,19 +741,14 @@ bool Player::ClickObjectThenButton(Clickable& object, const std::string& button,
     Korrin::Vector2 at;
     if (!PanelButton(button, at))
     {
-        return false;
-    }
-    // A button clicked again and again without effect rests a while, so the other chores go on.
-    const std::string key = std::to_string(reinterpret_cast<std::uintptr_t>(&object)) + button;
-    if (const auto resting = mResting.find(key); resting != mResting.end() && mFrame < resting->second)
-    {
+        mResting[key] = mFrame + kChoreRest;
         return false;
     }
     mRepeats = key == mLastButton ? mRepeats + 1 : 0;
     mLastButton = key;
     if (mRepeats >= 4)
     {
-        mResting[key] = mFrame + 600;
+        mResting[key] = mFrame + kChoreRest;
         mRepeats = 0;
         return false;
     }
@@ -893,7 +920,7 @@ bool Player::TendGardens(Hands& hands)
         }
         // Crops sell: with the money goal open, grow the dearest crop the garden has, keeping the money
         // the goals' buildings need.
-        if (GoalMoneyLeft() > 0 && garden->GetTaskCount() < 2)
+        if (SellingForMoney() && garden->GetTaskCount() < 2)
         {
             for (int k = std::min<int>(garden->GetUpgradeLevel(), 4); k >= 0; --k)
             {
@@ -996,8 +1023,10 @@ bool Player::TendBuildings(Hands& hands)
             }
             continue;
         }
+        const auto product = static_cast<std::uint8_t>(kind->product + order);
         if (need > 0 && building->GetTaskCount() < building->GetTaskLimit() && building->GetTaskCount() < 2 &&
-            InStock(kind->firstInput) > static_cast<std::int32_t>(building->GetTaskCount()))
+            InStock(kind->firstInput) > static_cast<std::int32_t>(building->GetTaskCount()) &&
+            AffordsKeepingSeedMoney(EntityTask::OrderPrice(product)))
         {
             if (ClickObjectThenButton(*building, "BUILDING_TASK" + std::to_string(order + 1), hands, 0))
             {
@@ -1036,7 +1065,9 @@ bool Player::OpenStorehouseWindow(Hands& hands)
             // go while the money goal is open, keeping the inputs of the buildings' orders.
             const auto goal = goals.find(goods);
             const bool forGoal = goal != goals.end() && OnShelves(goods) < goal->second;
-            const bool forMoney = GoalMoneyLeft() > 0 && Wanted().count(goods) == 0;
+            const bool forMoney = SellingForMoney() &&
+                                  static_cast<std::int32_t>(count) > KeptForOrders(goods) &&
+                                  (goal == goals.end() || OnShelves(goods) >= goal->second);
             worthIt = worthIt || forGoal || forMoney;
         }
     }
@@ -1161,7 +1192,9 @@ bool Player::TendStorehouseWindow(Hands& hands)
                 {
                     return true;
                 }
-                if (pass == 1 && GoalMoneyLeft() > 0 && wanted.count(goods) == 0 && clickRow(row, true))
+                const bool goalServed = goal == goals.end() || placed >= goal->second;
+                if (pass == 1 && goalServed && SellingForMoney() &&
+                    static_cast<std::int32_t>(left->second) > KeptForOrders(goods) && clickRow(row, false))
                 {
                     return true;
                 }
@@ -1281,6 +1314,41 @@ void Player::ThinkInLevel(Hands& hands)
                 tip = event->hintName + (slot->IsEventActive() ? " (armed)" : "");
             }
         }
+        std::string shelves;
+        std::string stock;
+        if (Level* level = RunningLevel())
+        {
+            for (EntityShop* shop : EntitiesOf<EntityShop>(*level))
+            {
+                for (const StoreCell& cell : shop->GetCells().GetCells())
+                {
+                    shelves += cell.unlocked == 0 ? " x" : " " + std::to_string(cell.goods);
+                }
+            }
+            for (EntityStorehouse* store : EntitiesOf<EntityStorehouse>(*level))
+            {
+                for (const auto& [goods, count] : store->GetCells().GetGoodsCounts())
+                {
+                    stock += " " + std::to_string(goods) + "x" + std::to_string(count);
+                }
+            }
+        }
+        std::string works;
+        if (Level* level = RunningLevel())
+        {
+            for (EntityBuilding* building : EntitiesOf<EntityBuilding>(*level))
+            {
+                works += " [" + std::to_string(building->GetType()) + " tasks";
+                for (std::uint8_t i = 0; i < building->GetTaskCount(); ++i)
+                {
+                    works += " " + std::to_string(building->GetTask(i));
+                }
+                works += " runs " + std::to_string(building->GetRunsLeft()) + " inside " +
+                         std::to_string(building->IsWorkerInside()) + " missing " +
+                         std::to_string(building->GetMissingInputBubble()) + "]";
+            }
+        }
+        Trace("shelves%s | store%s | buildings%s", shelves.c_str(), stock.c_str(), works.c_str());
         Trace("clock %.0f money %d window %d hint %s tip %s locks %d%d%d goals%s",
               static_cast<double>(task->levelTime), task->money, shown,
               hints != nullptr && hints->GetCurrent() != nullptr ? "shown" : "none", tip.c_str(),
