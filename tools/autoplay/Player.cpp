@@ -40,6 +40,7 @@
 #include <algorithm>
 #include <cstdarg>
 #include <cstdio>
+#include <sstream>
 
 namespace
 {
@@ -59,10 +60,6 @@ constexpr std::uint64_t kStuckFrames = 60 * 60;
 constexpr std::uint64_t kStoreVisitGap = 90;
 // How long a chore whose button was missing, disabled or without effect waits before it is tried again.
 constexpr std::uint64_t kChoreRest = 240;
-// Money kept for the next seeds and pails: spent on anything else, it leaves a field that cannot start again.
-constexpr std::int32_t kSeedMoney = 40;
-// Below this much money beyond what the goals' buildings need, spare goods are sold to pay for seeds.
-constexpr std::int32_t kLowMoney = 150;
 constexpr std::uint64_t kUpgradeLookGap = 600;
 
 Korrin::Vector2 CentreOf(const Korrin::Rect& rect)
@@ -317,6 +314,46 @@ bool Player::ThinkOutsideLevel(Hands& hands)
 }
 
 // ---- The level ------------------------------------------------------------------------------------
+
+std::string Player::FieldState() const
+{
+    // The shop's shelves (x: locked), the storehouse's goods and each building's orders, for the trace.
+    std::ostringstream text;
+    Level* level = RunningLevel();
+    if (level == nullptr)
+    {
+        return {};
+    }
+    text << "shelves";
+    for (EntityShop* shop : EntitiesOf<EntityShop>(*level))
+    {
+        for (const StoreCell& cell : shop->GetCells().GetCells())
+        {
+            text << ' ';
+            cell.unlocked == 0 ? text << 'x' : text << static_cast<int>(cell.goods);
+        }
+    }
+    text << " | store";
+    for (EntityStorehouse* store : EntitiesOf<EntityStorehouse>(*level))
+    {
+        for (const auto& [goods, count] : store->GetCells().GetGoodsCounts())
+        {
+            text << ' ' << static_cast<int>(goods) << 'x' << count;
+        }
+    }
+    text << " | buildings";
+    for (EntityBuilding* building : EntitiesOf<EntityBuilding>(*level))
+    {
+        text << " [" << static_cast<int>(building->GetType()) << " tasks";
+        for (std::uint8_t i = 0; i < building->GetTaskCount(); ++i)
+        {
+            text << ' ' << static_cast<int>(building->GetTask(i));
+        }
+        text << " runs " << building->GetRunsLeft() << " inside " << building->IsWorkerInside() << " missing "
+             << building->GetMissingInputBubble() << ']';
+    }
+    return text.str();
+}
 
 std::int32_t Player::Money() const
 {
@@ -666,11 +703,6 @@ bool Player::Affords(std::int32_t price) const
     return Money() - price >= Reserve();
 }
 
-bool Player::AffordsKeepingSeedMoney(std::int32_t price) const
-{
-    return Affords(price + kSeedMoney);
-}
-
 std::int32_t Player::KeptForOrders(std::uint8_t goods) const
 {
     const std::map<std::uint8_t, std::int32_t> wanted = Wanted();
@@ -682,7 +714,7 @@ std::int32_t Player::KeptForOrders(std::uint8_t goods) const
 
 bool Player::SellingForMoney() const
 {
-    return GoalMoneyLeft() > 0 || Money() < Reserve() + kLowMoney;
+    return GoalMoneyLeft() > 0;
 }
 
 void Player::ClickObject(const Clickable& object, Hands& hands)
@@ -839,7 +871,11 @@ bool Player::CatchBag(Hands& hands)
         }
         for (const ThiefBag::Bag& bag : bags->GetBags())
         {
-            if (bag.speed == ThiefBag::kLanded || bag.speed > 0.0f)
+            // A bag over the storehouse's flag or another object is left: the click would open that.
+            const Korrin::Vector2 at{bag.x + 20.0f, bag.y + 20.0f};
+            const Clickable* taker = TakerOf(at);
+            if ((bag.speed == ThiefBag::kLanded || bag.speed > 0.0f) &&
+                (taker == nullptr || dynamic_cast<const Pers*>(taker) != nullptr))
             {
                 Trace("bag at %.0f,%.0f", static_cast<double>(bag.x), static_cast<double>(bag.y));
                 hands.Click(bag.x + 20.0f, bag.y + 20.0f);
@@ -1026,7 +1062,7 @@ bool Player::TendBuildings(Hands& hands)
         const auto product = static_cast<std::uint8_t>(kind->product + order);
         if (need > 0 && building->GetTaskCount() < building->GetTaskLimit() && building->GetTaskCount() < 2 &&
             InStock(kind->firstInput) > static_cast<std::int32_t>(building->GetTaskCount()) &&
-            AffordsKeepingSeedMoney(EntityTask::OrderPrice(product)))
+            Money() >= EntityTask::OrderPrice(product))
         {
             if (ClickObjectThenButton(*building, "BUILDING_TASK" + std::to_string(order + 1), hands, 0))
             {
@@ -1093,7 +1129,9 @@ bool Player::OpenStorehouseWindow(Hands& hands)
     {
         return false;
     }
-    Trace("to the storehouse window");
+    Trace("to the storehouse window (flag %.0f,%.0f-%.0f,%.0f)",
+          static_cast<double>(store->GetFlagRect().left), static_cast<double>(store->GetFlagRect().top),
+          static_cast<double>(store->GetFlagRect().right), static_cast<double>(store->GetFlagRect().bottom));
     mNextStoreVisit = mFrame + kStoreVisitGap;
     mStoreSteps = 0;
     // The storehouse opens its window with a click on its flag.
@@ -1314,41 +1352,7 @@ void Player::ThinkInLevel(Hands& hands)
                 tip = event->hintName + (slot->IsEventActive() ? " (armed)" : "");
             }
         }
-        std::string shelves;
-        std::string stock;
-        if (Level* level = RunningLevel())
-        {
-            for (EntityShop* shop : EntitiesOf<EntityShop>(*level))
-            {
-                for (const StoreCell& cell : shop->GetCells().GetCells())
-                {
-                    shelves += cell.unlocked == 0 ? " x" : " " + std::to_string(cell.goods);
-                }
-            }
-            for (EntityStorehouse* store : EntitiesOf<EntityStorehouse>(*level))
-            {
-                for (const auto& [goods, count] : store->GetCells().GetGoodsCounts())
-                {
-                    stock += " " + std::to_string(goods) + "x" + std::to_string(count);
-                }
-            }
-        }
-        std::string works;
-        if (Level* level = RunningLevel())
-        {
-            for (EntityBuilding* building : EntitiesOf<EntityBuilding>(*level))
-            {
-                works += " [" + std::to_string(building->GetType()) + " tasks";
-                for (std::uint8_t i = 0; i < building->GetTaskCount(); ++i)
-                {
-                    works += " " + std::to_string(building->GetTask(i));
-                }
-                works += " runs " + std::to_string(building->GetRunsLeft()) + " inside " +
-                         std::to_string(building->IsWorkerInside()) + " missing " +
-                         std::to_string(building->GetMissingInputBubble()) + "]";
-            }
-        }
-        Trace("shelves%s | store%s | buildings%s", shelves.c_str(), stock.c_str(), works.c_str());
+        Trace("%s", FieldState().c_str());
         Trace("clock %.0f money %d window %d hint %s tip %s locks %d%d%d goals%s",
               static_cast<double>(task->levelTime), task->money, shown,
               hints != nullptr && hints->GetCurrent() != nullptr ? "shown" : "none", tip.c_str(),

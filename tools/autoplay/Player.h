@@ -92,14 +92,13 @@ private:
     std::map<std::uint8_t, std::int32_t> Wanted() const;
     // How many of a good the storehouse keeps for the orders of the goals' buildings.
     std::int32_t KeptForOrders(std::uint8_t goods) const;
-    // Whether goods that no goal wants go to the shop now: for the money goal, or to pay for seeds.
+    // Whether goods that no goal wants go to the shop now: while the money goal is open.
     bool SellingForMoney() const;
     std::int32_t Money() const;
+    std::string FieldState() const;
     // The money kept for the buildings and workers the goals need, and whether a price leaves it.
     std::int32_t Reserve() const;
     bool Affords(std::int32_t price) const;
-    // Affords, and keeps the money for the next seeds and pails besides.
-    bool AffordsKeepingSeedMoney(std::int32_t price) const;
     // Units of wanted goods not yet in stock, on the shelves or in production (nor bought in this visit).
     std::int32_t Missing(std::uint8_t goods, std::int32_t alsoBought) const;
     // Whether the storehouse window's goods are worth buying, with this much already spent in the visit;
