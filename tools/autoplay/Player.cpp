@@ -60,6 +60,8 @@ constexpr std::uint64_t kStuckFrames = 60 * 60;
 constexpr std::uint64_t kStoreVisitGap = 90;
 // How long a chore whose button was missing, disabled or without effect waits before it is tried again.
 constexpr std::uint64_t kChoreRest = 240;
+// Below this much money the field cannot order anything: spare goods are sold, inputs too.
+constexpr std::int32_t kBrokeBelow = 60;
 constexpr std::uint64_t kUpgradeLookGap = 600;
 
 Korrin::Vector2 CentreOf(const Korrin::Rect& rect)
@@ -483,27 +485,35 @@ std::int32_t Player::InProduction(std::uint8_t goods) const
 std::map<std::uint8_t, std::int32_t> Player::Wanted() const
 {
     std::map<std::uint8_t, std::int32_t> wanted = GoalsLeft();
-    // The inputs of the goods the goals want from buildings.
-    std::map<std::uint8_t, std::int32_t> inputs;
-    for (const auto& [goods, count] : wanted)
+    // The inputs of the goods the goals want from buildings, and the inputs of those inputs that are made
+    // in buildings too (oil for fried potatoes, sunflowers for the oil), less what is made already.
+    std::map<std::uint8_t, std::int32_t> frontier = wanted;
+    for (int depth = 0; depth < 3 && !frontier.empty(); ++depth)
     {
-        for (std::uint8_t type = 0; type < 255; ++type)
+        std::map<std::uint8_t, std::int32_t> inputs;
+        for (const auto& [goods, count] : frontier)
         {
-            const BuildingKind* kind = BuildingKind::Find(type);
-            if (kind == nullptr || goods < kind->product || goods >= kind->product + 3)
+            const std::int32_t need =
+                depth == 0 ? count : std::max(0, count - InStock(goods) - InProduction(goods));
+            for (std::uint8_t type = 0; need > 0 && type < 255; ++type)
             {
-                continue;
-            }
-            inputs[kind->firstInput] += count;
-            if (kind->fairy && kind->secondInput != kind->firstInput)
-            {
-                inputs[kind->secondInput] += count;
+                const BuildingKind* kind = BuildingKind::Find(type);
+                if (kind == nullptr || goods < kind->product || goods >= kind->product + 3)
+                {
+                    continue;
+                }
+                inputs[kind->firstInput] += need;
+                if (kind->fairy && kind->secondInput != kind->firstInput)
+                {
+                    inputs[kind->secondInput] += need;
+                }
             }
         }
-    }
-    for (const auto& [goods, count] : inputs)
-    {
-        wanted[goods] += count;
+        for (const auto& [goods, count] : inputs)
+        {
+            wanted[goods] += count;
+        }
+        frontier = std::move(inputs);
     }
     return wanted;
 }
@@ -625,13 +635,14 @@ bool Player::ClickPart(const Clickable& object, const Korrin::Rect& part, Hands&
 
 std::int32_t Player::Reserve() const
 {
-    // The money the goals' buildings still need: bought and manned before anything else is spent.
+    // The money the goals' buildings (and the buildings of their inputs) still need: bought and manned
+    // before anything else is spent.
     Level* level = RunningLevel();
     if (level == nullptr)
     {
         return 0;
     }
-    const std::map<std::uint8_t, std::int32_t> goals = GoalsLeft();
+    const std::map<std::uint8_t, std::int32_t> goals = Wanted();
     std::int32_t reserve = 0;
     for (EntityBuilding* building : EntitiesOf<EntityBuilding>(*level))
     {
@@ -677,8 +688,9 @@ bool Player::WorthBuying(std::uint8_t goods, std::int32_t alsoBought, std::int32
     {
         return false;
     }
-    return Growable(goods) ? grownPass && Affords(spent + missing * price)
-                           : !grownPass && Affords(spent + price);
+    const std::int32_t order = OrderPriceOfUsing(goods);
+    return Growable(goods) ? grownPass && Affords(spent + missing * price + order)
+                           : !grownPass && Affords(spent + price + order);
 }
 
 bool Player::Growable(std::uint8_t goods) const
@@ -715,6 +727,42 @@ std::int32_t Player::KeptForOrders(std::uint8_t goods) const
 bool Player::SellingForMoney() const
 {
     return GoalMoneyLeft() > 0;
+}
+
+bool Player::Broke() const
+{
+    // Too little for any order or the dearer seeds: only a sale starts the field again.
+    return Money() < kBrokeBelow;
+}
+
+bool Player::Sells(std::uint8_t goods, std::int32_t inStore, std::int32_t onShelves) const
+{
+    if (SellingForMoney() && inStore > KeptForOrders(goods))
+    {
+        return true;
+    }
+    // Broke, one unit at a time goes to the shop even from the orders' inputs.
+    return Broke() && inStore > 0 && onShelves == 0;
+}
+
+std::int32_t Player::OrderPriceOfUsing(std::uint8_t goods) const
+{
+    // The dearest order of a goal's building that takes these goods in: bought inputs are worth
+    // nothing without the money to order what they go into.
+    std::int32_t price = 0;
+    for (const auto& [wanted, count] : GoalsLeft())
+    {
+        for (std::uint8_t type = 0; type < 255; ++type)
+        {
+            const BuildingKind* kind = BuildingKind::Find(type);
+            if (kind != nullptr && wanted >= kind->product && wanted < kind->product + 3 &&
+                (kind->firstInput == goods || (kind->fairy && kind->secondInput == goods)))
+            {
+                price = std::max<std::int32_t>(price, EntityTask::OrderPrice(wanted));
+            }
+        }
+    }
+    return price;
 }
 
 void Player::ClickObject(const Clickable& object, Hands& hands)
@@ -1013,7 +1061,7 @@ bool Player::TendBuildings(Hands& hands)
     {
         return false;
     }
-    const std::map<std::uint8_t, std::int32_t> goals = GoalsLeft();
+    const std::map<std::uint8_t, std::int32_t> goals = Wanted();
     for (EntityBuilding* building : EntitiesOf<EntityBuilding>(*level))
     {
         const BuildingKind* kind = building->GetKind();
@@ -1021,7 +1069,7 @@ bool Player::TendBuildings(Hands& hands)
         {
             continue;
         }
-        // The order of the building that a goal wants, if any.
+        // The order of the building that a goal, or a goal's building, wants, if any.
         int order = -1;
         std::int32_t need = 0;
         for (int k = 0; k < 3; ++k)
@@ -1101,9 +1149,9 @@ bool Player::OpenStorehouseWindow(Hands& hands)
             // go while the money goal is open, keeping the inputs of the buildings' orders.
             const auto goal = goals.find(goods);
             const bool forGoal = goal != goals.end() && OnShelves(goods) < goal->second;
-            const bool forMoney = SellingForMoney() &&
-                                  static_cast<std::int32_t>(count) > KeptForOrders(goods) &&
-                                  (goal == goals.end() || OnShelves(goods) >= goal->second);
+            const bool goalServed = goal == goals.end() || OnShelves(goods) >= goal->second;
+            const bool forMoney =
+                goalServed && Sells(goods, static_cast<std::int32_t>(count), OnShelves(goods));
             worthIt = worthIt || forGoal || forMoney;
         }
     }
@@ -1231,8 +1279,8 @@ bool Player::TendStorehouseWindow(Hands& hands)
                     return true;
                 }
                 const bool goalServed = goal == goals.end() || placed >= goal->second;
-                if (pass == 1 && goalServed && SellingForMoney() &&
-                    static_cast<std::int32_t>(left->second) > KeptForOrders(goods) && clickRow(row, false))
+                if (pass == 1 && goalServed &&
+                    Sells(goods, static_cast<std::int32_t>(left->second), placed) && clickRow(row, false))
                 {
                     return true;
                 }
@@ -1309,8 +1357,35 @@ bool Player::TendStorehouseWindow(Hands& hands)
     return true;
 }
 
-bool Player::UpgradeWhereItPays(Hands& /*hands*/)
+bool Player::UpgradeWhereItPays(Hands& hands)
 {
+    // A storehouse with at most one free box stops the field: the gardens' harvests and the second input
+    // of a fairy's building wait for room. It is raised when the map shop has unlocked the next level
+    // and the money spares it.
+    Level* level = RunningLevel();
+    if (level == nullptr || mFrame < mNextUpgradeLook)
+    {
+        return false;
+    }
+    for (EntityStorehouse* store : EntitiesOf<EntityStorehouse>(*level))
+    {
+        std::uint32_t free = 0;
+        for (const StoreCell& cell : store->GetCells().GetCells())
+        {
+            free += cell.IsFree() ? 1 : 0;
+        }
+        const bool unlocked = store->GetUpgradeLevel() < store->GetCost().upgradeLevel;
+        if (free <= 1 && unlocked &&
+            Affords(CostRecord::GetLevelValue(store->GetUpgradeLevel(), store->GetCost())))
+        {
+            Trace("upgrade the storehouse to level %d", store->GetUpgradeLevel() + 1);
+            if (ClickObjectThenButton(*store, "STOREHOUSE_UPGRADE", hands))
+            {
+                return true;
+            }
+        }
+    }
+    mNextUpgradeLook = mFrame + kUpgradeLookGap;
     return false;
 }
 
@@ -1396,8 +1471,8 @@ void Player::ThinkInLevel(Hands& hands)
         AnswerWindow(shown, hands);
         return;
     }
-    if (AnswerTip(hands) || CatchThief(hands) || CatchBag(hands) || TendBuildings(hands) ||
-        OpenStorehouseWindow(hands) || TendGardens(hands) || TendWells(hands) || UpgradeWhereItPays(hands))
+    if (AnswerTip(hands) || CatchThief(hands) || CatchBag(hands) || UpgradeWhereItPays(hands) ||
+        TendBuildings(hands) || OpenStorehouseWindow(hands) || TendGardens(hands) || TendWells(hands))
     {
         return;
     }

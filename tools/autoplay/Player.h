@@ -94,6 +94,10 @@ private:
     std::int32_t KeptForOrders(std::uint8_t goods) const;
     // Whether goods that no goal wants go to the shop now: while the money goal is open.
     bool SellingForMoney() const;
+    bool Broke() const;
+    // Whether a good goes from the storehouse to the shop, with so many in the store and on the shelves.
+    bool Sells(std::uint8_t goods, std::int32_t inStore, std::int32_t onShelves) const;
+    std::int32_t OrderPriceOfUsing(std::uint8_t goods) const;
     std::int32_t Money() const;
     std::string FieldState() const;
     // The money kept for the buildings and workers the goals need, and whether a price leaves it.
