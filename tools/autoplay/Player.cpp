@@ -685,6 +685,31 @@ bool Player::SellingForMoney() const
     return GoalMoneyLeft() > 0 || Money() < Reserve() + kLowMoney;
 }
 
+bool Player::WorkerWaitsForRoom() const
+{
+    Level* level = RunningLevel();
+    if (level == nullptr)
+    {
+        return false;
+    }
+    const auto stores = EntitiesOf<EntityStorehouse>(*level);
+    const bool full = std::any_of(stores.begin(), stores.end(),
+                                  [](const EntityStorehouse* store) { return store->GetCells().IsFull(); });
+    if (!full)
+    {
+        return false;
+    }
+    for (EntityBuilding* building : EntitiesOf<EntityBuilding>(*level))
+    {
+        const Pers* worker = building->GetWorker();
+        if (worker != nullptr && worker->IsActive() && worker->GetCarriedGoods() != 0)
+        {
+            return true;
+        }
+    }
+    return false;
+}
+
 void Player::ClickObject(const Clickable& object, Hands& hands)
 {
     ClickPart(object, object.GetRect(), hands);
@@ -1062,10 +1087,11 @@ bool Player::OpenStorehouseWindow(Hands& hands)
                 continue;
             }
             // Goal goods go to the shop as long as the goal wants more than the shelves hold; other goods
-            // go while the money goal is open, keeping the inputs of the buildings' orders.
+            // go while the money goal is open or a worker waits for a free box, keeping the inputs of the
+            // buildings' orders.
             const auto goal = goals.find(goods);
             const bool forGoal = goal != goals.end() && OnShelves(goods) < goal->second;
-            const bool forMoney = SellingForMoney() &&
+            const bool forMoney = (SellingForMoney() || WorkerWaitsForRoom()) &&
                                   static_cast<std::int32_t>(count) > KeptForOrders(goods) &&
                                   (goal == goals.end() || OnShelves(goods) >= goal->second);
             worthIt = worthIt || forGoal || forMoney;
@@ -1167,7 +1193,8 @@ bool Player::TendStorehouseWindow(Hands& hands)
     };
     if (window->GetPage() == StoreHouseGUI::kShopPage)
     {
-        // Goal goods first, one unit at a time up to what the goal still wants; then the rest for money.
+        // Goal goods first, one unit at a time up to what the goal still wants; then the rest for money,
+        // or to free a box for a worker who waits with goods in hand.
         for (int pass = 0; pass < 2 && trade.HasFreeShopCell(); ++pass)
         {
             for (std::uint32_t row = 0; row < StoreHouseGUI::kRowCount; ++row)
@@ -1193,7 +1220,7 @@ bool Player::TendStorehouseWindow(Hands& hands)
                     return true;
                 }
                 const bool goalServed = goal == goals.end() || placed >= goal->second;
-                if (pass == 1 && goalServed && SellingForMoney() &&
+                if (pass == 1 && goalServed && (SellingForMoney() || WorkerWaitsForRoom()) &&
                     static_cast<std::int32_t>(left->second) > KeptForOrders(goods) && clickRow(row, false))
                 {
                     return true;

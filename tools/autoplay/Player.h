@@ -94,6 +94,8 @@ private:
     std::int32_t KeptForOrders(std::uint8_t goods) const;
     // Whether goods that no goal wants go to the shop now: for the money goal, or to pay for seeds.
     bool SellingForMoney() const;
+    // A worker holds goods that the full storehouse cannot take: it waits until a box is freed.
+    bool WorkerWaitsForRoom() const;
     std::int32_t Money() const;
     // The money kept for the buildings and workers the goals need, and whether a price leaves it.
     std::int32_t Reserve() const;
