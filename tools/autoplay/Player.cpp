@@ -737,7 +737,8 @@ bool Player::Broke() const
 
 bool Player::Sells(std::uint8_t goods, std::int32_t inStore, std::int32_t onShelves) const
 {
-    if (SellingForMoney() && inStore > KeptForOrders(goods))
+    // For the money goal, or to free a box for a worker who waits with goods in hand.
+    if ((SellingForMoney() || WorkerWaitsForRoom()) && inStore > KeptForOrders(goods))
     {
         return true;
     }
@@ -763,6 +764,31 @@ std::int32_t Player::OrderPriceOfUsing(std::uint8_t goods) const
         }
     }
     return price;
+}
+
+bool Player::WorkerWaitsForRoom() const
+{
+    Level* level = RunningLevel();
+    if (level == nullptr)
+    {
+        return false;
+    }
+    const auto stores = EntitiesOf<EntityStorehouse>(*level);
+    const bool full = std::any_of(stores.begin(), stores.end(),
+                                  [](const EntityStorehouse* store) { return store->GetCells().IsFull(); });
+    if (!full)
+    {
+        return false;
+    }
+    for (EntityBuilding* building : EntitiesOf<EntityBuilding>(*level))
+    {
+        const Pers* worker = building->GetWorker();
+        if (worker != nullptr && worker->IsActive() && worker->GetCarriedGoods() != 0)
+        {
+            return true;
+        }
+    }
+    return false;
 }
 
 void Player::ClickObject(const Clickable& object, Hands& hands)
@@ -1146,7 +1172,8 @@ bool Player::OpenStorehouseWindow(Hands& hands)
                 continue;
             }
             // Goal goods go to the shop as long as the goal wants more than the shelves hold; other goods
-            // go while the money goal is open, keeping the inputs of the buildings' orders.
+            // go while the money goal is open or a worker waits for a free box, keeping the inputs of the
+            // buildings' orders.
             const auto goal = goals.find(goods);
             const bool forGoal = goal != goals.end() && OnShelves(goods) < goal->second;
             const bool goalServed = goal == goals.end() || OnShelves(goods) >= goal->second;
@@ -1253,7 +1280,8 @@ bool Player::TendStorehouseWindow(Hands& hands)
     };
     if (window->GetPage() == StoreHouseGUI::kShopPage)
     {
-        // Goal goods first, one unit at a time up to what the goal still wants; then the rest for money.
+        // Goal goods first, one unit at a time up to what the goal still wants; then the rest for money,
+        // or to free a box for a worker who waits with goods in hand.
         for (int pass = 0; pass < 2 && trade.HasFreeShopCell(); ++pass)
         {
             for (std::uint32_t row = 0; row < StoreHouseGUI::kRowCount; ++row)

@@ -98,6 +98,8 @@ private:
     // Whether a good goes from the storehouse to the shop, with so many in the store and on the shelves.
     bool Sells(std::uint8_t goods, std::int32_t inStore, std::int32_t onShelves) const;
     std::int32_t OrderPriceOfUsing(std::uint8_t goods) const;
+    // A worker holds goods that the full storehouse cannot take: it waits until a box is freed.
+    bool WorkerWaitsForRoom() const;
     std::int32_t Money() const;
     std::string FieldState() const;
     // The money kept for the buildings and workers the goals need, and whether a price leaves it.
