@@ -40,6 +40,7 @@
 #include <algorithm>
 #include <cstdarg>
 #include <cstdio>
+#include <sstream>
 
 namespace
 {
@@ -57,6 +58,10 @@ constexpr Korrin::Vector2 kStorePageTab{760.0f, 50.0f};
 constexpr std::uint64_t kStuckFrames = 60 * 60;
 // Frames between looks at the same kind of chore, so that the field's people get to act.
 constexpr std::uint64_t kStoreVisitGap = 90;
+// How long a chore whose button was missing, disabled or without effect waits before it is tried again.
+constexpr std::uint64_t kChoreRest = 240;
+// Below this much money the field cannot order anything: spare goods are sold, inputs too.
+constexpr std::int32_t kBrokeBelow = 60;
 constexpr std::uint64_t kUpgradeLookGap = 600;
 
 Korrin::Vector2 CentreOf(const Korrin::Rect& rect)
@@ -287,8 +292,9 @@ bool Player::ThinkOutsideLevel(Hands& hands)
                 for (const auto& [type, entity] : level->GetEntityManager()->GetEntities())
                 {
                     const auto* building = dynamic_cast<const EntityBuilding*>(entity);
-                    Trace("  %s at %.0f,%.0f%s%s", KindName(type).c_str(),
+                    Trace("  %s at %.0f,%.0f level %d%s%s", KindName(type).c_str(),
                           static_cast<double>(entity->GetX()), static_cast<double>(entity->GetY()),
+                          entity->GetUpgradeLevel(),
                           building != nullptr && building->IsForSale() ? " for sale" : "",
                           entity->GetWorker() != nullptr && entity->GetWorker()->IsActive() ? " manned" : "");
                 }
@@ -310,6 +316,46 @@ bool Player::ThinkOutsideLevel(Hands& hands)
 }
 
 // ---- The level ------------------------------------------------------------------------------------
+
+std::string Player::FieldState() const
+{
+    // The shop's shelves (x: locked), the storehouse's goods and each building's orders, for the trace.
+    std::ostringstream text;
+    Level* level = RunningLevel();
+    if (level == nullptr)
+    {
+        return {};
+    }
+    text << "shelves";
+    for (EntityShop* shop : EntitiesOf<EntityShop>(*level))
+    {
+        for (const StoreCell& cell : shop->GetCells().GetCells())
+        {
+            text << ' ';
+            cell.unlocked == 0 ? text << 'x' : text << static_cast<int>(cell.goods);
+        }
+    }
+    text << " | store";
+    for (EntityStorehouse* store : EntitiesOf<EntityStorehouse>(*level))
+    {
+        for (const auto& [goods, count] : store->GetCells().GetGoodsCounts())
+        {
+            text << ' ' << static_cast<int>(goods) << 'x' << count;
+        }
+    }
+    text << " | buildings";
+    for (EntityBuilding* building : EntitiesOf<EntityBuilding>(*level))
+    {
+        text << " [" << static_cast<int>(building->GetType()) << " tasks";
+        for (std::uint8_t i = 0; i < building->GetTaskCount(); ++i)
+        {
+            text << ' ' << static_cast<int>(building->GetTask(i));
+        }
+        text << " runs " << building->GetRunsLeft() << " inside " << building->IsWorkerInside() << " missing "
+             << building->GetMissingInputBubble() << ']';
+    }
+    return text.str();
+}
 
 std::int32_t Player::Money() const
 {
@@ -439,27 +485,35 @@ std::int32_t Player::InProduction(std::uint8_t goods) const
 std::map<std::uint8_t, std::int32_t> Player::Wanted() const
 {
     std::map<std::uint8_t, std::int32_t> wanted = GoalsLeft();
-    // The inputs of the goods the goals want from buildings.
-    std::map<std::uint8_t, std::int32_t> inputs;
-    for (const auto& [goods, count] : wanted)
+    // The inputs of the goods the goals want from buildings, and the inputs of those inputs that are made
+    // in buildings too (oil for fried potatoes, sunflowers for the oil), less what is made already.
+    std::map<std::uint8_t, std::int32_t> frontier = wanted;
+    for (int depth = 0; depth < 3 && !frontier.empty(); ++depth)
     {
-        for (std::uint8_t type = 0; type < 255; ++type)
+        std::map<std::uint8_t, std::int32_t> inputs;
+        for (const auto& [goods, count] : frontier)
         {
-            const BuildingKind* kind = BuildingKind::Find(type);
-            if (kind == nullptr || goods < kind->product || goods >= kind->product + 3)
+            const std::int32_t need =
+                depth == 0 ? count : std::max(0, count - InStock(goods) - InProduction(goods));
+            for (std::uint8_t type = 0; need > 0 && type < 255; ++type)
             {
-                continue;
-            }
-            inputs[kind->firstInput] += count;
-            if (kind->fairy && kind->secondInput != kind->firstInput)
-            {
-                inputs[kind->secondInput] += count;
+                const BuildingKind* kind = BuildingKind::Find(type);
+                if (kind == nullptr || goods < kind->product || goods >= kind->product + 3)
+                {
+                    continue;
+                }
+                inputs[kind->firstInput] += need;
+                if (kind->fairy && kind->secondInput != kind->firstInput)
+                {
+                    inputs[kind->secondInput] += need;
+                }
             }
         }
-    }
-    for (const auto& [goods, count] : inputs)
-    {
-        wanted[goods] += count;
+        for (const auto& [goods, count] : inputs)
+        {
+            wanted[goods] += count;
+        }
+        frontier = std::move(inputs);
     }
     return wanted;
 }
@@ -581,13 +635,14 @@ bool Player::ClickPart(const Clickable& object, const Korrin::Rect& part, Hands&
 
 std::int32_t Player::Reserve() const
 {
-    // The money the goals' buildings still need: bought and manned before anything else is spent.
+    // The money the goals' buildings (and the buildings of their inputs) still need: bought and manned
+    // before anything else is spent.
     Level* level = RunningLevel();
     if (level == nullptr)
     {
         return 0;
     }
-    const std::map<std::uint8_t, std::int32_t> goals = GoalsLeft();
+    const std::map<std::uint8_t, std::int32_t> goals = Wanted();
     std::int32_t reserve = 0;
     for (EntityBuilding* building : EntitiesOf<EntityBuilding>(*level))
     {
@@ -633,8 +688,9 @@ bool Player::WorthBuying(std::uint8_t goods, std::int32_t alsoBought, std::int32
     {
         return false;
     }
-    return Growable(goods) ? grownPass && Affords(spent + missing * price)
-                           : !grownPass && Affords(spent + price);
+    const std::int32_t order = OrderPriceOfUsing(goods);
+    return Growable(goods) ? grownPass && Affords(spent + missing * price + order)
+                           : !grownPass && Affords(spent + price + order);
 }
 
 bool Player::Growable(std::uint8_t goods) const
@@ -657,6 +713,82 @@ bool Player::Growable(std::uint8_t goods) const
 bool Player::Affords(std::int32_t price) const
 {
     return Money() - price >= Reserve();
+}
+
+std::int32_t Player::KeptForOrders(std::uint8_t goods) const
+{
+    const std::map<std::uint8_t, std::int32_t> wanted = Wanted();
+    const std::map<std::uint8_t, std::int32_t> goals = GoalsLeft();
+    const auto want = wanted.find(goods);
+    const auto goal = goals.find(goods);
+    return (want != wanted.end() ? want->second : 0) - (goal != goals.end() ? goal->second : 0);
+}
+
+bool Player::SellingForMoney() const
+{
+    return GoalMoneyLeft() > 0;
+}
+
+bool Player::Broke() const
+{
+    // Too little for any order or the dearer seeds: only a sale starts the field again.
+    return Money() < kBrokeBelow;
+}
+
+bool Player::Sells(std::uint8_t goods, std::int32_t inStore, std::int32_t onShelves) const
+{
+    // For the money goal, or to free a box for a worker who waits with goods in hand.
+    if ((SellingForMoney() || WorkerWaitsForRoom()) && inStore > KeptForOrders(goods))
+    {
+        return true;
+    }
+    // Broke, one unit at a time goes to the shop even from the orders' inputs.
+    return Broke() && inStore > 0 && onShelves == 0;
+}
+
+std::int32_t Player::OrderPriceOfUsing(std::uint8_t goods) const
+{
+    // The dearest order of a goal's building that takes these goods in: bought inputs are worth
+    // nothing without the money to order what they go into.
+    std::int32_t price = 0;
+    for (const auto& [wanted, count] : GoalsLeft())
+    {
+        for (std::uint8_t type = 0; type < 255; ++type)
+        {
+            const BuildingKind* kind = BuildingKind::Find(type);
+            if (kind != nullptr && wanted >= kind->product && wanted < kind->product + 3 &&
+                (kind->firstInput == goods || (kind->fairy && kind->secondInput == goods)))
+            {
+                price = std::max<std::int32_t>(price, EntityTask::OrderPrice(wanted));
+            }
+        }
+    }
+    return price;
+}
+
+bool Player::WorkerWaitsForRoom() const
+{
+    Level* level = RunningLevel();
+    if (level == nullptr)
+    {
+        return false;
+    }
+    const auto stores = EntitiesOf<EntityStorehouse>(*level);
+    const bool full = std::any_of(stores.begin(), stores.end(),
+                                  [](const EntityStorehouse* store) { return store->GetCells().IsFull(); });
+    if (!full)
+    {
+        return false;
+    }
+    for (EntityBuilding* building : EntitiesOf<EntityBuilding>(*level))
+    {
+        const Pers* worker = building->GetWorker();
+        if (worker != nullptr && worker->IsActive() && worker->GetCarriedGoods() != 0)
+        {
+            return true;
+        }
+    }
+    return false;
 }
 
 void Player::ClickObject(const Clickable& object, Hands& hands)
@@ -684,6 +816,12 @@ bool Player::PanelButton(const std::string& name, Korrin::Vector2& at) const
 
 bool Player::ClickObjectThenButton(Clickable& object, const std::string& button, Hands& hands, int tab)
 {
+    // A chore whose button was missing or did nothing rests a while, so the other chores go on.
+    const std::string key = std::to_string(reinterpret_cast<std::uintptr_t>(&object)) + button;
+    if (const auto resting = mResting.find(key); resting != mResting.end() && mFrame < resting->second)
+    {
+        return false;
+    }
     if (!object.IsSelected())
     {
         if (mMeant == &object && ++mMisses > 3)
@@ -709,19 +847,14 @@ bool Player::ClickObjectThenButton(Clickable& object, const std::string& button,
     Korrin::Vector2 at;
     if (!PanelButton(button, at))
     {
-        return false;
-    }
-    // A button clicked again and again without effect rests a while, so the other chores go on.
-    const std::string key = std::to_string(reinterpret_cast<std::uintptr_t>(&object)) + button;
-    if (const auto resting = mResting.find(key); resting != mResting.end() && mFrame < resting->second)
-    {
+        mResting[key] = mFrame + kChoreRest;
         return false;
     }
     mRepeats = key == mLastButton ? mRepeats + 1 : 0;
     mLastButton = key;
     if (mRepeats >= 4)
     {
-        mResting[key] = mFrame + 600;
+        mResting[key] = mFrame + kChoreRest;
         mRepeats = 0;
         return false;
     }
@@ -812,7 +945,11 @@ bool Player::CatchBag(Hands& hands)
         }
         for (const ThiefBag::Bag& bag : bags->GetBags())
         {
-            if (bag.speed == ThiefBag::kLanded || bag.speed > 0.0f)
+            // A bag over the storehouse's flag or another object is left: the click would open that.
+            const Korrin::Vector2 at{bag.x + 20.0f, bag.y + 20.0f};
+            const Clickable* taker = TakerOf(at);
+            if ((bag.speed == ThiefBag::kLanded || bag.speed > 0.0f) &&
+                (taker == nullptr || dynamic_cast<const Pers*>(taker) != nullptr))
             {
                 Trace("bag at %.0f,%.0f", static_cast<double>(bag.x), static_cast<double>(bag.y));
                 hands.Click(bag.x + 20.0f, bag.y + 20.0f);
@@ -893,7 +1030,7 @@ bool Player::TendGardens(Hands& hands)
         }
         // Crops sell: with the money goal open, grow the dearest crop the garden has, keeping the money
         // the goals' buildings need.
-        if (GoalMoneyLeft() > 0 && garden->GetTaskCount() < 2)
+        if (SellingForMoney() && garden->GetTaskCount() < 2)
         {
             for (int k = std::min<int>(garden->GetUpgradeLevel(), 4); k >= 0; --k)
             {
@@ -950,7 +1087,7 @@ bool Player::TendBuildings(Hands& hands)
     {
         return false;
     }
-    const std::map<std::uint8_t, std::int32_t> goals = GoalsLeft();
+    const std::map<std::uint8_t, std::int32_t> goals = Wanted();
     for (EntityBuilding* building : EntitiesOf<EntityBuilding>(*level))
     {
         const BuildingKind* kind = building->GetKind();
@@ -958,7 +1095,7 @@ bool Player::TendBuildings(Hands& hands)
         {
             continue;
         }
-        // The order of the building that a goal wants, if any.
+        // The order of the building that a goal, or a goal's building, wants, if any.
         int order = -1;
         std::int32_t need = 0;
         for (int k = 0; k < 3; ++k)
@@ -996,8 +1133,10 @@ bool Player::TendBuildings(Hands& hands)
             }
             continue;
         }
+        const auto product = static_cast<std::uint8_t>(kind->product + order);
         if (need > 0 && building->GetTaskCount() < building->GetTaskLimit() && building->GetTaskCount() < 2 &&
-            InStock(kind->firstInput) > static_cast<std::int32_t>(building->GetTaskCount()))
+            InStock(kind->firstInput) > static_cast<std::int32_t>(building->GetTaskCount()) &&
+            Money() >= EntityTask::OrderPrice(product))
         {
             if (ClickObjectThenButton(*building, "BUILDING_TASK" + std::to_string(order + 1), hands, 0))
             {
@@ -1033,10 +1172,13 @@ bool Player::OpenStorehouseWindow(Hands& hands)
                 continue;
             }
             // Goal goods go to the shop as long as the goal wants more than the shelves hold; other goods
-            // go while the money goal is open, keeping the inputs of the buildings' orders.
+            // go while the money goal is open or a worker waits for a free box, keeping the inputs of the
+            // buildings' orders.
             const auto goal = goals.find(goods);
             const bool forGoal = goal != goals.end() && OnShelves(goods) < goal->second;
-            const bool forMoney = GoalMoneyLeft() > 0 && Wanted().count(goods) == 0;
+            const bool goalServed = goal == goals.end() || OnShelves(goods) >= goal->second;
+            const bool forMoney =
+                goalServed && Sells(goods, static_cast<std::int32_t>(count), OnShelves(goods));
             worthIt = worthIt || forGoal || forMoney;
         }
     }
@@ -1062,7 +1204,9 @@ bool Player::OpenStorehouseWindow(Hands& hands)
     {
         return false;
     }
-    Trace("to the storehouse window");
+    Trace("to the storehouse window (flag %.0f,%.0f-%.0f,%.0f)",
+          static_cast<double>(store->GetFlagRect().left), static_cast<double>(store->GetFlagRect().top),
+          static_cast<double>(store->GetFlagRect().right), static_cast<double>(store->GetFlagRect().bottom));
     mNextStoreVisit = mFrame + kStoreVisitGap;
     mStoreSteps = 0;
     // The storehouse opens its window with a click on its flag.
@@ -1136,7 +1280,8 @@ bool Player::TendStorehouseWindow(Hands& hands)
     };
     if (window->GetPage() == StoreHouseGUI::kShopPage)
     {
-        // Goal goods first, one unit at a time up to what the goal still wants; then the rest for money.
+        // Goal goods first, one unit at a time up to what the goal still wants; then the rest for money,
+        // or to free a box for a worker who waits with goods in hand.
         for (int pass = 0; pass < 2 && trade.HasFreeShopCell(); ++pass)
         {
             for (std::uint32_t row = 0; row < StoreHouseGUI::kRowCount; ++row)
@@ -1161,7 +1306,9 @@ bool Player::TendStorehouseWindow(Hands& hands)
                 {
                     return true;
                 }
-                if (pass == 1 && GoalMoneyLeft() > 0 && wanted.count(goods) == 0 && clickRow(row, true))
+                const bool goalServed = goal == goals.end() || placed >= goal->second;
+                if (pass == 1 && goalServed &&
+                    Sells(goods, static_cast<std::int32_t>(left->second), placed) && clickRow(row, false))
                 {
                     return true;
                 }
@@ -1238,8 +1385,35 @@ bool Player::TendStorehouseWindow(Hands& hands)
     return true;
 }
 
-bool Player::UpgradeWhereItPays(Hands& /*hands*/)
+bool Player::UpgradeWhereItPays(Hands& hands)
 {
+    // A storehouse with at most one free box stops the field: the gardens' harvests and the second input
+    // of a fairy's building wait for room. It is raised when the map shop has unlocked the next level
+    // and the money spares it.
+    Level* level = RunningLevel();
+    if (level == nullptr || mFrame < mNextUpgradeLook)
+    {
+        return false;
+    }
+    for (EntityStorehouse* store : EntitiesOf<EntityStorehouse>(*level))
+    {
+        std::uint32_t free = 0;
+        for (const StoreCell& cell : store->GetCells().GetCells())
+        {
+            free += cell.IsFree() ? 1 : 0;
+        }
+        const bool unlocked = store->GetUpgradeLevel() < store->GetCost().upgradeLevel;
+        if (free <= 1 && unlocked &&
+            Affords(CostRecord::GetLevelValue(store->GetUpgradeLevel(), store->GetCost())))
+        {
+            Trace("upgrade the storehouse to level %d", store->GetUpgradeLevel() + 1);
+            if (ClickObjectThenButton(*store, "STOREHOUSE_UPGRADE", hands))
+            {
+                return true;
+            }
+        }
+    }
+    mNextUpgradeLook = mFrame + kUpgradeLookGap;
     return false;
 }
 
@@ -1281,6 +1455,7 @@ void Player::ThinkInLevel(Hands& hands)
                 tip = event->hintName + (slot->IsEventActive() ? " (armed)" : "");
             }
         }
+        Trace("%s", FieldState().c_str());
         Trace("clock %.0f money %d window %d hint %s tip %s locks %d%d%d goals%s",
               static_cast<double>(task->levelTime), task->money, shown,
               hints != nullptr && hints->GetCurrent() != nullptr ? "shown" : "none", tip.c_str(),
@@ -1324,8 +1499,8 @@ void Player::ThinkInLevel(Hands& hands)
         AnswerWindow(shown, hands);
         return;
     }
-    if (AnswerTip(hands) || CatchThief(hands) || CatchBag(hands) || TendBuildings(hands) ||
-        OpenStorehouseWindow(hands) || TendGardens(hands) || TendWells(hands) || UpgradeWhereItPays(hands))
+    if (AnswerTip(hands) || CatchThief(hands) || CatchBag(hands) || UpgradeWhereItPays(hands) ||
+        TendBuildings(hands) || OpenStorehouseWindow(hands) || TendGardens(hands) || TendWells(hands))
     {
         return;
     }

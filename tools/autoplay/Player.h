@@ -90,7 +90,18 @@ private:
     std::int32_t GoalMoneyLeft() const;
     // The goods worth having: goal goods still wanted, then inputs of their buildings.
     std::map<std::uint8_t, std::int32_t> Wanted() const;
+    // How many of a good the storehouse keeps for the orders of the goals' buildings.
+    std::int32_t KeptForOrders(std::uint8_t goods) const;
+    // Whether goods that no goal wants go to the shop now: while the money goal is open.
+    bool SellingForMoney() const;
+    bool Broke() const;
+    // Whether a good goes from the storehouse to the shop, with so many in the store and on the shelves.
+    bool Sells(std::uint8_t goods, std::int32_t inStore, std::int32_t onShelves) const;
+    std::int32_t OrderPriceOfUsing(std::uint8_t goods) const;
+    // A worker holds goods that the full storehouse cannot take: it waits until a box is freed.
+    bool WorkerWaitsForRoom() const;
     std::int32_t Money() const;
+    std::string FieldState() const;
     // The money kept for the buildings and workers the goals need, and whether a price leaves it.
     std::int32_t Reserve() const;
     bool Affords(std::int32_t price) const;

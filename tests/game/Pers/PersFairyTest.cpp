@@ -3,6 +3,7 @@
 #include "game/Entity/EntityStorehouse.h"
 #include "tests/game/Pers/WorkerLevelFixture.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <functional>
@@ -155,6 +156,52 @@ TEST_F(PersFairyTest, AnOrderPlacedWhileSheHoversAtTheStorehouseIsFetched)
     RunUntil([&] { return Stored(115) == 2; }, 120.0f);
     EXPECT_EQ(Stored(115), 2u) << "busy " << mFairy->IsBusy() << ", carrying "
                                << int(mFairy->GetCarriedGoods());
+}
+
+TEST_F(PersFairyTest, AnOrderPlacedAtAnyMomentOfARunIsMadeAfterIt)
+{
+    const struct
+    {
+        const char* moment;
+        std::function<bool()> reached;
+    } moments[] = {
+        {"picking both inputs", [&] { return mFairy->GetCarriedGoods() == 114; }},
+        {"going in with them", [&] { return mFairy->GetAnimationName() == "in_fairy1"; }},
+        {"while the building works", [&] { return mRoaster->GetRemainingWork() > 0.0f; }},
+        {"coming out of the door", [&] { return mFairy->GetAnimationName() == "out_fairy"; }},
+        {"carrying the coffee", [&] { return mFairy->GetCarriedGoods() == 115; }},
+        {"storing the coffee", [&] { return Stored(115) == 1; }},
+    };
+    for (const auto& test : moments)
+    {
+        SCOPED_TRACE(test.moment);
+        WaitForTheChange(*mFairy);
+        EmptyStorehouse();
+        Stock({114, 95});
+        ASSERT_TRUE(mRoaster->AddTask(115));
+        RunUntil(test.reached, 120.0f);
+        ASSERT_TRUE(test.reached());
+        ASSERT_TRUE(mRoaster->AddTask(115));
+        // The storehouse's three boxes take the second order's inputs once the first order's have left.
+        const auto twoFreeBoxes = [&]
+        {
+            const auto& cells = mStorehouse->GetCells().GetCells();
+            return std::count_if(cells.begin(), cells.end(),
+                                 [](const StoreCell& cell) { return cell.IsFree(); }) >= 2;
+        };
+        RunUntil(twoFreeBoxes, 30.0f);
+        Stock({114, 95});
+
+        const auto done = [&]
+        {
+            return Stored(115) == 2 && mRoaster->GetTaskCount() == 0 &&
+                   mRoaster->GetRunsLeft() == EntityBuilding::kNoRun && mFairy->GetCarriedGoods() == 0;
+        };
+        RunUntil(done, 180.0f);
+        EXPECT_TRUE(done()) << Stored(115) << " coffees, " << int(mRoaster->GetTaskCount())
+                            << " orders, runs left " << mRoaster->GetRunsLeft();
+        EXPECT_EQ(Stored(114) + Stored(95), 0u) << "each order took one of each input";
+    }
 }
 
 TEST_F(PersFairyTest, AnErrandStartsAtTheLowPointOfTheHover)

@@ -243,6 +243,48 @@ TEST_F(PersRunBoyTest, SoldAtAnyMomentOfAnOrderTheBoyLosesNoJuiceAndTheNextBoyFi
     }
 }
 
+TEST_F(PersRunBoyTest, AnOrderPlacedAtAnyMomentOfARunIsMadeAfterIt)
+{
+    // The second order comes while the first one's run is under way: it must wait for that run and
+    // then be made with the second carrot, whatever the boy was doing when it came.
+    const struct
+    {
+        const char* moment;
+        std::function<bool()> reached;
+    } moments[] = {
+        {"picking the carrot", [&] { return mBoy->GetCarriedGoods() == 84; }},
+        {"carrying the carrot home", [&] { return mBoy->GetAnimationName() == "run1"; }},
+        {"going in with the carrot", [&] { return mBoy->GetAnimationName() == "in_house1"; }},
+        {"while the building works", [&] { return mJuicer->GetRemainingWork() > 0.0f; }},
+        {"coming out of the door", [&] { return mBoy->GetAnimationName() == "out_house"; }},
+        {"carrying the juice", [&] { return mBoy->GetCarriedGoods() == 89; }},
+        {"storing the juice", [&] { return Stored(89) == 1; }},
+    };
+    for (const auto& test : moments)
+    {
+        SCOPED_TRACE(test.moment);
+        WaitForTheChange(*mBoy);
+        EmptyStorehouse();
+        Stock({84, 84});
+        ASSERT_TRUE(mJuicer->AddTask(89));
+        RunUntil(test.reached, 120.0f);
+        ASSERT_TRUE(test.reached());
+        ASSERT_TRUE(mJuicer->AddTask(89));
+
+        const auto done = [&]
+        {
+            return Stored(89) == 2 && mJuicer->GetTaskCount() == 0 &&
+                   mJuicer->GetRunsLeft() == EntityBuilding::kNoRun && mBoy->GetCarriedGoods() == 0 &&
+                   !mBoy->IsBusy();
+        };
+        RunUntil(done, 180.0f);
+        EXPECT_TRUE(done()) << Stored(89) << " juices, " << Stored(84) << " carrots, "
+                            << int(mJuicer->GetTaskCount()) << " orders, runs left "
+                            << mJuicer->GetRunsLeft();
+        EXPECT_EQ(Stored(84), 0u) << "each order took one carrot";
+    }
+}
+
 TEST_F(PersRunBoyTest, TheNagTimerOfARecordIsChecked)
 {
     Korrin::BinaryWriter out;
