@@ -13,7 +13,11 @@
 #endif
 
 #if defined(WF_SPAN_KERNELS_AVX2)
+#if defined(__clang__)
+#pragma clang attribute push(__attribute__((target("avx2"))), apply_to = function)
+#else
 #pragma GCC target("avx2")
+#endif
 #define WF_SPAN_LOOPS_AVX2 // the loops' eight-pixel steps
 #include "platform/SpanKernelLoops.h"
 
@@ -26,4 +30,7 @@ SpanFunctions Select(const RasterState& state, SpanColours colours)
 }
 
 } // namespace Platform::SpanKernelsAvx2
+#if defined(__clang__)
+#pragma clang attribute pop
+#endif
 #endif
