@@ -6,6 +6,7 @@
 #include "game/Entity/EntityBuilding.h"
 #include "game/Entity/EntityGarden.h"
 #include "game/Entity/EntityManager.h"
+#include "game/Entity/EntityRope.h"
 #include "game/Entity/EntityShop.h"
 #include "game/Entity/EntityStorehouse.h"
 #include "game/Entity/EntityWaterWell.h"
@@ -60,6 +61,8 @@ constexpr std::uint64_t kStuckFrames = 60 * 60;
 constexpr std::uint64_t kStoreVisitGap = 90;
 // How long a chore whose button was missing, disabled or without effect waits before it is tried again.
 constexpr std::uint64_t kChoreRest = 240;
+// What an unflagged rope leaves besides its price: a shortcut waits while the money is needed elsewhere.
+constexpr std::int32_t kRopeSpare = 500;
 // Below this much money the field cannot order anything: spare goods are sold, inputs too.
 constexpr std::int32_t kBrokeBelow = 60;
 constexpr std::uint64_t kUpgradeLookGap = 600;
@@ -1080,6 +1083,59 @@ bool Player::TendWells(Hands& hands)
     return false;
 }
 
+bool Player::TendRopes(Hands& hands)
+{
+    // A rope is bought at every table the money spares: each shortens the workers' and gardeners' ways,
+    // and a flagged table is on a way someone walks now.
+    Level* level = RunningLevel();
+    if (level == nullptr)
+    {
+        return false;
+    }
+    for (EntityRope* rope : EntitiesOf<EntityRope>(*level))
+    {
+        const std::int32_t price = CostRecord::GetLevelValue(0, rope->GetCost());
+        for (const EntityRope::RopeTablePoint& table : rope->GetPoints())
+        {
+            if (table.flagged == 0 && !Affords(price + kRopeSpare))
+            {
+                continue;
+            }
+            const std::string key = "rope table " + std::to_string(static_cast<int>(table.x)) + "," +
+                                    std::to_string(static_cast<int>(table.y));
+            const auto resting = mResting.find(key);
+            if (!Affords(price) || (resting != mResting.end() && mFrame < resting->second))
+            {
+                continue;
+            }
+            Korrin::Vector2 at;
+            if (rope->IsSelected() && mMeant == rope && PanelButton("TABROPE_BUY", at))
+            {
+                Trace("panel button TABROPE_BUY");
+                hands.Click(at.x, at.y);
+                hands.Wait(2);
+                mMeant = nullptr;
+                mResting[key] = mFrame + kChoreRest;
+                return true;
+            }
+            if (mMeant == rope && ++mMisses > 3)
+            {
+                // The table did not take the click: it rests, and the other chores go on.
+                mMeant = nullptr;
+                mMisses = 0;
+                mResting[key] = mFrame + kChoreRest;
+                continue;
+            }
+            Trace("rope table at %.0f,%.0f", static_cast<double>(table.x), static_cast<double>(table.y));
+            mMeant = rope;
+            hands.Click(table.x + EntityRope::kTableWidth * 0.5f, table.y + EntityRope::kTableHeight * 0.5f);
+            hands.Wait(2);
+            return true;
+        }
+    }
+    return false;
+}
+
 bool Player::TendBuildings(Hands& hands)
 {
     Level* level = RunningLevel();
@@ -1500,7 +1556,8 @@ void Player::ThinkInLevel(Hands& hands)
         return;
     }
     if (AnswerTip(hands) || CatchThief(hands) || CatchBag(hands) || UpgradeWhereItPays(hands) ||
-        TendBuildings(hands) || OpenStorehouseWindow(hands) || TendGardens(hands) || TendWells(hands))
+        TendRopes(hands) || TendBuildings(hands) || OpenStorehouseWindow(hands) || TendGardens(hands) ||
+        TendWells(hands))
     {
         return;
     }

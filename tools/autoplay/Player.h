@@ -73,6 +73,7 @@ private:
     bool TendStorehouseWindow(Hands& hands);
     bool OpenStorehouseWindow(Hands& hands);
     bool UpgradeWhereItPays(Hands& hands);
+    bool TendRopes(Hands& hands);
 
     // Selects an object by a click inside its rectangle, then clicks a button of the page it opens.
     bool ClickObjectThenButton(Clickable& object, const std::string& button, Hands& hands, int tab = -1);
