@@ -43,8 +43,6 @@ namespace
 {
 
 constexpr std::uint32_t kAllGoldAchievement = 12;
-constexpr const char* kHelloText = "MAINMENU_HELLO_TEXT";
-constexpr const char* kHelloUserText = "MAINMENU_HELLO_USER_TEXT";
 constexpr float kThiefPeriod = 10.0f;
 constexpr float kSweepOnTime = 10.0f;
 constexpr float kUvSlide = 0.1f;

@@ -20,9 +20,9 @@
 #include "game/Game/TableCost.h"
 #include "game/Main.h"
 #include "game/Map.h"
-#include "game/Util/TextFormat.h"
 #include "game/Util/HintArrow.h"
 #include "game/Util/HintManager.h"
+#include "game/Util/TextFormat.h"
 #include "game/Util/VirtualMouse.h"
 
 #include <algorithm>

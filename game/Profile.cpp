@@ -23,8 +23,8 @@
 #include "game/Main.h"
 #include "game/Map.h"
 #include "game/ProfileFiles.h"
-#include "game/Util/SaveFormat.h"
 #include "game/Util/GameGlobals.h"
+#include "game/Util/SaveFormat.h"
 #include "platform/Folders.h"
 #include "platform/Services.h"
 

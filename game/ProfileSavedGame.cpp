@@ -19,11 +19,11 @@
 #include "game/Game/LevelTaskInfo.h"
 #include "game/Game/SaveLoadManager.h"
 #include "game/Game/TableCost.h"
-#include "game/Util/GameGlobals.h"
 #include "game/Main.h"
 #include "game/Map.h"
 #include "game/Profile.h"
 #include "game/ProfileFiles.h"
+#include "game/Util/GameGlobals.h"
 #include "game/Util/SaveFormat.h"
 #include "platform/Folders.h"
 #include "platform/Services.h"
@@ -32,8 +32,6 @@
 
 namespace
 {
-
-constexpr std::int32_t kSalesGoal = 100;
 
 constexpr std::uint8_t kGoalsWindow = 1;
 

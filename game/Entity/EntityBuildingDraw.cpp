@@ -13,16 +13,16 @@
 #include "game/Entity/BuildingWorker.h"
 #include "game/Entity/EntityBuilding.h"
 #include "game/Entity/EntityManager.h"
-#include "game/Util/InputLocks.h"
 #include "game/Game/GamePanel.h"
 #include "game/Game/Level.h"
 #include "game/Game/LevelTaskInfo.h"
 #include "game/Game/TableCost.h"
 #include "game/Pers/Pers.h"
-#include "game/Util/TextFormat.h"
 #include "game/Util/Hint.h"
 #include "game/Util/HintArrow.h"
 #include "game/Util/HintManager.h"
+#include "game/Util/InputLocks.h"
+#include "game/Util/TextFormat.h"
 
 #include <array>
 #include <cmath>

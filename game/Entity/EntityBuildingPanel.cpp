@@ -19,11 +19,11 @@
 #include "game/Game/LevelTaskInfo.h"
 #include "game/Game/TableCost.h"
 #include "game/Pers/Pers.h"
-#include "game/Util/TextFormat.h"
 #include "game/Util/Hint.h"
 #include "game/Util/HintArrow.h"
 #include "game/Util/HintManager.h"
 #include "game/Util/InputLocks.h"
+#include "game/Util/TextFormat.h"
 
 #include <array>
 #include <cmath>

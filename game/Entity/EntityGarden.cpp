@@ -25,11 +25,11 @@
 #include "game/Game/LevelTaskInfo.h"
 #include "game/Game/TableCost.h"
 #include "game/Pers/PersRunGardener.h"
-#include "game/Util/TextFormat.h"
 #include "game/Util/Hint.h"
 #include "game/Util/HintArrow.h"
 #include "game/Util/HintManager.h"
 #include "game/Util/InputLocks.h"
+#include "game/Util/TextFormat.h"
 
 #include <algorithm>
 #include <cmath>

@@ -17,7 +17,6 @@
 #include "game/Entity/EntityWaterWell.h"
 #include "game/Entity/LevelLookup.h"
 #include "game/Entity/PanelControls.h"
-#include "game/Util/InputLocks.h"
 #include "game/Game/FieldGeometry.h"
 #include "game/Game/GameField.h"
 #include "game/Game/GamePanel.h"
@@ -25,10 +24,11 @@
 #include "game/Game/LevelTaskInfo.h"
 #include "game/Game/TableCost.h"
 #include "game/Pers/PersRunGardener.h"
-#include "game/Util/TextFormat.h"
 #include "game/Util/Hint.h"
 #include "game/Util/HintArrow.h"
 #include "game/Util/HintManager.h"
+#include "game/Util/InputLocks.h"
+#include "game/Util/TextFormat.h"
 
 #include <algorithm>
 #include <cmath>

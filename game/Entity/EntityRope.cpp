@@ -21,10 +21,10 @@
 #include "game/Game/GamePanel.h"
 #include "game/Game/GameParticleManager.h"
 #include "game/Game/LevelTaskInfo.h"
-#include "game/Util/TextFormat.h"
 #include "game/Util/HintArrow.h"
 #include "game/Util/HintManager.h"
 #include "game/Util/InputLocks.h"
+#include "game/Util/TextFormat.h"
 
 #include <algorithm>
 #include <cmath>

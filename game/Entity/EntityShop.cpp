@@ -13,7 +13,6 @@
 #include "game/Entity/EntityShopLog.h"
 #include "game/Entity/StoreEntityServices.h"
 #include "game/GUI/AchievementSystem.h"
-#include "game/Util/InputLocks.h"
 #include "game/Game/FieldGeometry.h"
 #include "game/Game/GameField.h"
 #include "game/Game/GamePanel.h"
@@ -29,6 +28,7 @@
 #include "game/Pers/PersManager.h"
 #include "game/Pers/PersRunBuyer.h"
 #include "game/Profile.h"
+#include "game/Util/InputLocks.h"
 
 #include <algorithm>
 #include <cmath>

@@ -16,9 +16,9 @@
 #include "game/Game/GameTables.h"
 #include "game/Game/LevelTaskInfo.h"
 #include "game/Game/TableCost.h"
-#include "game/Util/TextFormat.h"
 #include "game/Util/HintArrow.h"
 #include "game/Util/HintManager.h"
+#include "game/Util/TextFormat.h"
 
 #include <algorithm>
 #include <cmath>

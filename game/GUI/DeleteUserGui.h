@@ -1,7 +1,7 @@
 #pragma once
 
-#include "game/Util/Blank.h"
 #include "game/GUI/WindowLayouts.h"
+#include "game/Util/Blank.h"
 
 #include <cstdint>
 #include <string>

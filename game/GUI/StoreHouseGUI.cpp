@@ -12,8 +12,8 @@
 #include "game/Entity/EntityShop.h"
 #include "game/Entity/EntityStorehouse.h"
 #include "game/Entity/LevelLookup.h"
-#include "game/Util/InputLocks.h"
 #include "game/Game/GamePanel.h"
+#include "game/Util/InputLocks.h"
 #include "game/Util/VirtualMouse.h"
 
 namespace

@@ -13,7 +13,6 @@
 #include "game/Entity/EntityShop.h"
 #include "game/Entity/EntityStorehouse.h"
 #include "game/GUI/GameGuiManager.h"
-#include "game/Util/InputLocks.h"
 #include "game/GUI/StoreHouseGUI.h"
 #include "game/Game/Education.h"
 #include "game/Game/GameField.h"
@@ -26,6 +25,7 @@
 #include "game/Pers/PersThiefManager.h"
 #include "game/Util/Hint.h"
 #include "game/Util/HintManager.h"
+#include "game/Util/InputLocks.h"
 
 #include <algorithm>
 

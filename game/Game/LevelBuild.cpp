@@ -16,7 +16,6 @@
 #include "game/Entity/EntityTaskManager.h"
 #include "game/Entity/EntityWaterWell.h"
 #include "game/GUI/GameGuiManager.h"
-#include "game/Util/InputLocks.h"
 #include "game/GUI/StoreHouseGUI.h"
 #include "game/Game/EducationSlot.h"
 #include "game/Game/FieldGeometry.h"
@@ -36,6 +35,7 @@
 #include "game/Pers/PersManager.h"
 #include "game/Pers/PersThiefManager.h"
 #include "game/Pers/ThiefBag.h"
+#include "game/Util/InputLocks.h"
 
 #include <algorithm>
 #include <climits>
