@@ -290,6 +290,7 @@ void Level::DrawOverlays()
     }
     if (mCharacters != nullptr)
     {
+        mCharacters->LiftOverlappingDreams();
         for (const auto& character : mCharacters->GetCharacters())
         {
             if (character->IsActive())

@@ -449,29 +449,56 @@ void Pers::DrawMark()
     }
 }
 
+bool Pers::HasDream() const
+{
+    return mDreamFrame >= 0 && mFigure != nullptr &&
+           !(mKind == kCarriedSuffixKind && GetAnimationName() == "extra");
+}
+
+bool Pers::IsAtStorehouse(const Korrin::Vector2& root) const
+{
+    const EntityManager* entities = LevelLookup::Entities();
+    const Entity* storehouse = entities != nullptr ? entities->GetEntity(Entity::kStorehouse) : nullptr;
+    if (storehouse == nullptr)
+    {
+        return false;
+    }
+    const Korrin::Rect& box = storehouse->GetRect();
+    return box.left - 50.0f <= root.x && root.x <= box.right + 50.0f && box.top <= root.y &&
+           root.y <= box.bottom;
+}
+
+bool Pers::FindDreamPosition(Korrin::Vector2& at) const
+{
+    if (!HasDream())
+    {
+        return false;
+    }
+    const Korrin::Vector2 root = GetRootPosition();
+    if (IsAtStorehouse(root))
+    {
+        return false;
+    }
+    const float a = root.x / 1024.0f * kPi / 2.0f + kPi / 4.0f;
+    at = {std::cos(a) * 65.0f - 50.0f + root.x + mHeadOffset.x,
+          std::sin(a) * -100.0f + 25.0f + root.y + mHeadOffset.y};
+    return true;
+}
+
 void Pers::DrawDream()
 {
     mBubbleHidden = 0;
-    if (mDreamFrame < 0 || mFigure == nullptr ||
-        (mKind == kCarriedSuffixKind && GetAnimationName() == "extra"))
+    if (!HasDream())
     {
         return;
     }
-    const Korrin::Vector2 root = GetRootPosition();
-    const EntityManager* entities = LevelLookup::Entities();
-    if (const Entity* storehouse = entities != nullptr ? entities->GetEntity(Entity::kStorehouse) : nullptr)
+    Korrin::Vector2 at;
+    if (!FindDreamPosition(at))
     {
-        const Korrin::Rect& box = storehouse->GetRect();
-        if (box.left - 50.0f <= root.x && root.x <= box.right + 50.0f && box.top <= root.y &&
-            root.y <= box.bottom)
-        {
-            mBubbleHidden = 1;
-            return;
-        }
+        mBubbleHidden = 1;
+        return;
     }
-    const float a = root.x / 1024.0f * kPi / 2.0f + kPi / 4.0f;
-    mBubblePosition = {std::cos(a) * 65.0f - 50.0f + root.x + mHeadOffset.x,
-                       std::sin(a) * -100.0f + 25.0f + root.y + mHeadOffset.y};
+    mBubblePosition = {at.x, at.y - mDreamLift};
     if (mDream != nullptr)
     {
         mDream->DrawFrameAt(mBubblePosition, static_cast<std::uint16_t>(std::min(mDreamFrame, 0xFFFF)));

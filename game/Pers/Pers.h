@@ -91,6 +91,11 @@ public:
     virtual bool Update(float dt);
     // The bubble over the head, drawn by the level above the field.
     virtual void DrawDream();
+    // Where this frame's bubble goes before any lift; false when none is drawn (no wish, or hidden at
+    // the storehouse).
+    bool FindDreamPosition(Korrin::Vector2& at) const;
+    // Raises the bubble by this many pixels, so that it clears another character's bubble on the same spot.
+    void SetDreamLift(float lift) { mDreamLift = lift; }
     virtual void Draw();
 
     // Nothing at all without a current figure.
@@ -199,8 +204,11 @@ protected:
     Korrin::ParticleSystem* mUpgradeEffect = nullptr;
     std::uint32_t mSaveNumber = 0;
     std::uint8_t mBubbleHidden = 0;
+    float mDreamLift = 0.0f;
 
 private:
+    bool HasDream() const;
+    bool IsAtStorehouse(const Korrin::Vector2& root) const;
     void LoadEffects();
     void FindCarryBone();
     void UpdatePathEffects(float dt);

@@ -29,6 +29,10 @@ namespace
 {
 
 constexpr std::uint8_t kIdleBuyerKind = 142;
+// How near two bubbles may come before the later one is raised: the cloud's drawn width and height in its
+// 80 x 72 frame.
+constexpr float kDreamWidth = 70.0f;
+constexpr float kDreamHeight = 60.0f;
 
 bool IsClimbing(const Pers& character)
 {
@@ -372,6 +376,36 @@ void PersManager::Draw()
     if (pass == 1)
     {
         mTeleportEffects->Draw();
+    }
+}
+
+void PersManager::LiftOverlappingDreams()
+{
+    mPlacedDreams.clear();
+    for (auto& character : mCharacters)
+    {
+        Korrin::Vector2 at;
+        if (!character->IsActive() || !character->FindDreamPosition(at))
+        {
+            character->SetDreamLift(0.0f);
+            continue;
+        }
+        // Each move puts the bubble clear above one placed before and y only falls, so this ends.
+        float y = at.y;
+        for (bool moved = true; moved;)
+        {
+            moved = false;
+            for (const Korrin::Vector2& placed : mPlacedDreams)
+            {
+                if (std::fabs(placed.x - at.x) < kDreamWidth && std::fabs(placed.y - y) < kDreamHeight)
+                {
+                    y = placed.y - kDreamHeight;
+                    moved = true;
+                }
+            }
+        }
+        character->SetDreamLift(at.y - y);
+        mPlacedDreams.push_back({at.x, y});
     }
 }
 

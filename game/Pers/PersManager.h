@@ -79,6 +79,10 @@ public:
     // The first draw pass paints the gardeners, the second every other active character and the
     // teleport sparkles.
     void Draw() override;
+    // Before the level draws the bubbles: a bubble that would cover one drawn before it on the same spot
+    // (two buyers walking or waiting together) is raised above it, so each one's wish and count stay
+    // readable.
+    void LiftOverlappingDreams();
 
     // Fields in order: admission timer, buyers on field, counter taken, the queue places, the place of the
     // panel's portrait queue.
@@ -118,6 +122,8 @@ private:
     void AdmitBuyer();
 
     std::vector<std::unique_ptr<Pers>> mCharacters;
+    // The bubbles placed so far in this frame's lift, kept between frames so that none is allocated.
+    std::vector<Korrin::Vector2> mPlacedDreams;
     std::unique_ptr<PersThiefManager> mThiefManager;
     std::map<std::uint16_t, PersRunBuyer*> mBuyersPersList;
     std::uint16_t mLastBuyerNumber = 0;

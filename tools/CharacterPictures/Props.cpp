@@ -375,7 +375,7 @@ void Cloud(Canvas& c, std::uint32_t fill)
     c.Circle(57.0f, 20.0f, 15.0f, fill);
     c.Circle(40.0f, 14.0f, 12.0f, fill);
     // The lobe at the lower right holds the count ("2/3", drawn from (49, 36) by the buyer).
-    c.Ellipse(63.0f, 45.0f, 16.0f, 13.0f, fill);
+    c.Ellipse(60.0f, 46.0f, 19.0f, 15.0f, fill);
 }
 
 void Cross(Canvas& c, float cx, float cy, float r)
@@ -489,7 +489,7 @@ Platform::Image DreamBubbles()
                                       c.Circle(22.0f, 22.0f, 13.0f, kWhite);
                                       c.Circle(57.0f, 20.0f, 14.0f, kWhite);
                                       c.Circle(40.0f, 14.0f, 11.0f, kWhite);
-                                      c.Ellipse(63.0f, 45.0f, 15.0f, 12.0f, kWhite);
+                                      c.Ellipse(60.0f, 46.0f, 18.0f, 14.0f, kWhite);
                                   });
     // What the bubble shows, outlined on its own so that white goods read on the white cloud, then
     // laid over the cloud.
@@ -550,14 +550,15 @@ Platform::Image Digits(bool afterSlash)
                  [=](Canvas& c, int frame)
                  {
                      const std::uint32_t ink = afterSlash ? Rgb(40, 110, 40) : Rgb(200, 60, 30);
+                     // Both lie within the bubble's lower right lobe, strokes included.
                      if (afterSlash)
                      {
-                         c.Line(17.0f, 19.0f, 21.0f, 3.0f, 2.0f, kInk);
-                         Digit(c, frame, 23.0f, 4.0f, 6.0f, 14.0f, ink);
+                         c.Line(11.0f, 17.0f, 15.0f, 5.0f, 2.0f, kInk);
+                         Digit(c, frame, 17.0f, 5.0f, 5.0f, 12.0f, ink);
                      }
                      else
                      {
-                         Digit(c, frame, 6.0f, 4.0f, 6.0f, 14.0f, ink);
+                         Digit(c, frame, 3.0f, 5.0f, 5.0f, 12.0f, ink);
                      }
                  });
 }

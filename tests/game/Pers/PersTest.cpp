@@ -260,6 +260,58 @@ TEST_F(PersTest, WithoutAStorehouseTheBubbleIsDrawn)
     EXPECT_NE(buyer->GetBubblePosition(), (Korrin::Vector2{}));
 }
 
+TEST_F(PersTest, TwoBubblesOnOneSpotAreStackedAndALoneOneStaysWhereItSwings)
+{
+    BuildLevel(false);
+    auto* first = Make<PersRunBuyer>(139);
+    auto* second = Make<PersRunBuyer>(140);
+    auto* apart = Make<PersRunBuyer>(141);
+    for (PersRunBuyer* buyer : {first, second, apart})
+    {
+        buyer->SetActive(true);
+        buyer->SetDream(88);
+    }
+    first->SetIJ(4, 22);
+    second->SetIJ(4, 22);
+    apart->SetIJ(12, 22);
+    for (PersRunBuyer* buyer : {first, second, apart})
+    {
+        buyer->GetFigure()->Advance(0.0f, 0);
+    }
+    // A bubble lifted on one frame comes down again once its neighbour has gone.
+    for (const bool together : {true, false})
+    {
+        SCOPED_TRACE(together ? "together" : "second gone");
+        second->SetActive(together);
+        second->SetDream(88); // a character entering the field starts without a wish
+        Characters().LiftOverlappingDreams();
+        Korrin::Vector2 swung;
+        for (PersRunBuyer* buyer : {first, second, apart})
+        {
+            buyer->DrawDream();
+        }
+        ASSERT_TRUE(first->FindDreamPosition(swung));
+        EXPECT_EQ(first->GetBubblePosition(), swung) << "the first drawn keeps its place";
+        ASSERT_TRUE(apart->FindDreamPosition(swung));
+        EXPECT_EQ(apart->GetBubblePosition(), swung) << "a bubble clear of the others keeps its place";
+        ASSERT_TRUE(second->FindDreamPosition(swung));
+        if (together)
+        {
+            EXPECT_FLOAT_EQ(second->GetBubblePosition().x, first->GetBubblePosition().x);
+            EXPECT_LE(second->GetBubblePosition().y, first->GetBubblePosition().y - 60.0f)
+                << "the later bubble clears the earlier one";
+        }
+        else
+        {
+            Characters().LiftOverlappingDreams();
+            second->SetActive(true);
+            second->SetDream(88);
+            second->DrawDream();
+            EXPECT_EQ(second->GetBubblePosition(), swung);
+        }
+    }
+}
+
 TEST_F(PersTest, ACharacterWithoutAFigureStandsStillAndDrawsNothing)
 {
     BuildLevel();
