@@ -67,7 +67,7 @@ void Board(Canvas& c, bool moneyLine)
     const float h = static_cast<float>(c.Height());
     c.Rect(0, 0, w, h, kOutline);
     c.Gradient(3, 3, w - 3, h - 3, Mix(kWood, Argb(255, 255, 230, 180), 0.15f), Mix(kWood, kOutline, 0.25f));
-    const float paperBottom = moneyLine ? h - 48.0f : h - 14.0f;
+    const float paperBottom = moneyLine ? 216.0f : h - 14.0f;
     c.Rect(16, 12, w - 16, paperBottom, Mix(kPaper, kOutline, 0.35f));
     c.Rect(18, 14, w - 18, paperBottom - 2.0f, kPaper);
     for (float y = 50.0f; y < paperBottom - 8.0f; y += 39.0f)
@@ -84,7 +84,9 @@ void Board(Canvas& c, bool moneyLine)
     {
         return;
     }
-    const float top = h - 42.0f;
+    // The window writes the target at (82, 234) of the board, its digits in cells 36 pixels high: the strip
+    // holds them with a margin above and below.
+    const float top = 222.0f;
     c.Rect(3, top, w - 3, h, kOutline);
     c.Gradient(5, top + 2.0f, w - 5, h - 2.0f, Argb(255, 150, 100, 56), Argb(255, 100, 64, 34));
     Coin(c, 44.0f, (top + h) * 0.5f, 15.0f);
@@ -93,7 +95,7 @@ void Board(Canvas& c, bool moneyLine)
 Platform::Image TaskBoard()
 {
     constexpr int kWidth = 220;
-    constexpr int kHeight = 264;
+    constexpr int kHeight = 274;
     Platform::Image image = Blank(512, 512);
     for (int frame = 0; frame < 2; ++frame)
     {

@@ -8,6 +8,7 @@
 #include "engine/Script/LuaValue.h"
 #include "engine/Util/Rect.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <functional>
 #include <gtest/gtest.h>
@@ -119,6 +120,55 @@ TEST_F(LevelWindowsSampleDataTest, TheGoalsWindowsTablesNameTheirPicturesAndText
     EXPECT_TRUE(Exists(counts.GetField("Font").ToString()));
     EXPECT_TRUE(Exists("font04.fnt")) << "the money target's font";
     EXPECT_TRUE(HasText("Level"));
+}
+
+TEST_F(LevelWindowsSampleDataTest, TheMoneyTargetStandsOnTheBoardAndTheBuyersCaptionBelowIt)
+{
+    // Where the window itself draws them: the board from y 133, the money target from y 367, the buyers'
+    // portraits from y 432.
+    constexpr float kBoardTop = 133.0f;
+    constexpr float kMoneyTop = 367.0f;
+    constexpr float kPortraitsTop = 432.0f;
+    LuaScript font;
+    ASSERT_EQ(font.LoadFile("font04.fnt", LuaScript::IfMissing::Report), LuaScript::LoadResult::Ran);
+    float digitHeight = 0.0f;
+    {
+        Korrin::LuaStackGuard guard(font.GetState());
+        font.GetGlobal("CharList")
+            .ForEachElement(
+                [&](int, const LuaValue& glyph)
+                {
+                    float code = 0, x = 0, y = 0, w = 0, h = 0;
+                    if (glyph.GetFloat5(code, x, y, w, h) && code >= '0' && code <= '9')
+                    {
+                        digitHeight = std::max(digitHeight, h);
+                    }
+                });
+    }
+    ASSERT_GT(digitHeight, 0.0f) << "font04.fnt has digits";
+
+    LuaScript script;
+    ASSERT_EQ(script.LoadFile("TaskLevelGui.gui", LuaScript::IfMissing::Report), LuaScript::LoadResult::Ran);
+    Korrin::LuaStackGuard guard(script.GetState());
+    Korrin::Rect sheet;
+    ASSERT_TRUE(script.GetGlobal("SaleMounts").GetField("SrcRect").GetRect(sheet));
+    const float boardBottom = kBoardTop + (sheet.bottom - sheet.top); // the frames stand side by side
+    EXPECT_LE(kMoneyTop + digitHeight, boardBottom) << "the money figure ends on the board";
+
+    Korrin::Rect caption;
+    bool found = false;
+    script.GetGlobal("TaskWindowGui")
+        .ForEachElement(
+            [&](int, const LuaValue& element)
+            {
+                if (element.GetField("Name").ToString() == "TaskLevelBuyersLabel")
+                {
+                    found = element.GetField("TextArea").GetRect(caption);
+                }
+            });
+    ASSERT_TRUE(found);
+    EXPECT_GE(caption.top, boardBottom) << "the caption below the board";
+    EXPECT_LE(caption.bottom, kPortraitsTop) << "and above the portraits";
 }
 
 TEST_F(LevelWindowsSampleDataTest, TheStatisticsNameTheirLinkCupsEffectsAndSounds)
