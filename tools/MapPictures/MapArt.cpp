@@ -418,10 +418,12 @@ void LevelButton(Canvas& c, int type, int state)
     const float w = W(c);
     const float cx = w / 2;
     const float cy = 25.0f;
-    const float r = 14.0f;
+    // The buttons stand about 39 pixels apart along the path: plate, post and shadow leave a gap to the
+    // next one even where the path turns and the buttons stand one above the other.
+    const float r = 12.5f;
     // A wooden post under a round plate; the plate tells the state.
-    c.Ellipse(cx, 44.0f, 11.0f, 3.0f, Argb(90, 20, 30, 10));
-    c.Rect(cx - 2.5f, cy, cx + 2.5f, 44.0f, kDarkWood);
+    c.Ellipse(cx, 41.0f, 10.0f, 2.5f, Argb(90, 20, 30, 10));
+    c.Rect(cx - 2.5f, cy, cx + 2.5f, 41.0f, kDarkWood);
     const std::uint32_t ring = type == 0 ? kWood : Argb(255, 70, 110, 160);
     c.Circle(cx, cy, r + 2.0f, kOutline);
     c.Circle(cx, cy, r + 0.5f, ring);
@@ -444,8 +446,8 @@ void LevelButton(Canvas& c, int type, int state)
         c.Circle(cx, cy, r - 3.0f, Argb(255, 238, 220, 176));
         if (state == 2)
         {
-            c.Line(cx - 6.0f, cy, cx - 1.5f, cy + 5.0f, 3.0f, Argb(255, 40, 150, 50));
-            c.Line(cx - 1.5f, cy + 5.0f, cx + 6.5f, cy - 6.0f, 3.0f, Argb(255, 40, 150, 50));
+            c.Line(cx - 5.5f, cy, cx - 1.5f, cy + 4.5f, 3.0f, Argb(255, 40, 150, 50));
+            c.Line(cx - 1.5f, cy + 4.5f, cx + 5.5f, cy - 5.0f, 3.0f, Argb(255, 40, 150, 50));
         }
         else
         {
@@ -469,7 +471,7 @@ void Selection(Canvas& c, bool cup)
     for (int i = 0; i < 24; ++i)
     {
         const float a = static_cast<float>(i) * kPi / 12.0f;
-        c.Circle(cx + std::cos(a) * 17.0f, cy + std::sin(a) * 17.0f, 1.6f, glow);
+        c.Circle(cx + std::cos(a) * 15.5f, cy + std::sin(a) * 15.5f, 1.6f, glow);
     }
 }
 

@@ -10,9 +10,11 @@
 #include "game/Map.h"
 #include "game/MapSettings.h"
 #include "game/MapShopGui.h"
+#include "platform/PngCodec.h"
 #include "tests/engine/LogCapture.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <set>
@@ -101,6 +103,77 @@ TEST_F(MapSampleDataTest, TheMapScriptHasItsItemsButtonsWaterAndPictures)
           "nextLevel.particle", "Educationshop.lua", "CompeteBoard.lua", "map_fly.lua"})
     {
         EXPECT_TRUE(Exists(file)) << file;
+    }
+}
+
+TEST_F(MapSampleDataTest, NoLevelButtonsPictureCoversAnother)
+{
+    // Every state's picture of a button, and the glow round the chosen one, as one mask of the pixels
+    // they paint: no two buttons' masks may meet at their places, at the path's bends too.
+    constexpr int kWidth = 36;
+    constexpr int kHeight = 48;
+    Korrin::FileData data;
+    ASSERT_TRUE(mFiles.FindFileData("map_buttons.png", data));
+    Platform::Image sheet;
+    ASSERT_TRUE(Platform::PngCodec::Decode(reinterpret_cast<const std::uint8_t*>(data.GetData()),
+                                           data.GetSize(), sheet));
+    std::vector<bool> painted(kWidth * kHeight, false);
+    for (int frame = 0; frame < sheet.width / kWidth; ++frame)
+    {
+        for (int y = 0; y < kHeight && y < sheet.height; ++y)
+        {
+            for (int x = 0; x < kWidth; ++x)
+            {
+                const std::uint32_t pixel =
+                    sheet.pixels[static_cast<std::size_t>(y * sheet.width + frame * kWidth + x)];
+                if ((pixel >> 24) > 40)
+                {
+                    painted[static_cast<std::size_t>(y * kWidth + x)] = true;
+                }
+            }
+        }
+    }
+    Korrin::LuaScript map;
+    ASSERT_EQ(map.LoadFile(Map::kScript, Korrin::LuaScript::IfMissing::Report),
+              Korrin::LuaScript::LoadResult::Ran);
+    std::vector<Korrin::Vector2> places;
+    {
+        Korrin::LuaStackGuard guard(map.GetState());
+        map.GetGlobal("buttons").ForEachElement(
+            [&](int, const LuaValue& button)
+            {
+                Korrin::Vector2 at;
+                EXPECT_TRUE(button.GetField("Pos").GetVector2(at));
+                places.push_back(at);
+            });
+    }
+    ASSERT_EQ(places.size(), std::size_t{Map::kLevelCount});
+    auto covers = [&](int dx, int dy)
+    {
+        for (int y = std::max(0, dy); y < kHeight && y - dy < kHeight; ++y)
+        {
+            for (int x = std::max(0, dx); x < kWidth && x - dx < kWidth; ++x)
+            {
+                if (x - dx >= 0 && painted[static_cast<std::size_t>(y * kWidth + x)] &&
+                    painted[static_cast<std::size_t>((y - dy) * kWidth + x - dx)])
+                {
+                    return true;
+                }
+            }
+        }
+        return false;
+    };
+    for (std::size_t a = 0; a < places.size(); ++a)
+    {
+        for (std::size_t b = a + 1; b < places.size(); ++b)
+        {
+            const int dx = static_cast<int>(places[b].x - places[a].x);
+            const int dy = static_cast<int>(places[b].y - places[a].y);
+            if (std::abs(dx) < kWidth && std::abs(dy) < kHeight)
+            {
+                EXPECT_FALSE(covers(dx, dy)) << "levels " << a + 1 << " and " << b + 1;
+            }
+        }
     }
 }
 
