@@ -1,5 +1,6 @@
 #include "game/GUI/CompeteBoard.h"
 
+#include "engine/Log/LogManager.h"
 #include "engine/Log/ReportAssert.h"
 #include "engine/Render/AnimatedSprite.h"
 #include "engine/Render/Sprite.h"
@@ -85,10 +86,48 @@ void CompeteBoard::Reset()
         rival->score = kStartScore;
         rival->alpha = 1.0f;
         rival->state = CompeteRival::kIdle;
-        rival->position = {mPosition.x + 50.0f, mPosition.y + 51.0f * static_cast<float>(rank)};
+        rival->position = RowPlace(rank);
         rival->target = rival->position;
         mRivals.push_back(std::move(rival));
     }
+}
+
+Korrin::Vector2 CompeteBoard::RowPlace(std::size_t rank) const
+{
+    return {mPosition.x + 50.0f, mPosition.y + 51.0f * static_cast<float>(rank)};
+}
+
+bool CompeteBoard::EachHeadsForItsOwnRow() const
+{
+    std::uint32_t taken = 0; // a bit per row; the board never holds more than five rivals
+    for (const auto& rival : mRivals)
+    {
+        bool found = false;
+        for (std::size_t rank = 0; rank < mRivals.size() && rank < 32 && !found; ++rank)
+        {
+            const std::uint32_t bit = 1u << rank;
+            if ((taken & bit) == 0 && rival->target == RowPlace(rank))
+            {
+                taken |= bit;
+                found = true;
+            }
+        }
+        if (!found)
+        {
+            return false;
+        }
+    }
+    return true;
+}
+
+Korrin::Vector2 CompeteBoard::DrawnPlace(std::size_t rank) const
+{
+    if (rank >= mRivals.size())
+    {
+        return RowPlace(rank);
+    }
+    // The file keeps the places as read, so that the board saves back byte for byte.
+    return EachHeadsForItsOwnRow() ? mRivals[rank]->position : RowPlace(rank);
 }
 
 int CompeteBoard::GetIconFrame(std::uint32_t id)
@@ -315,8 +354,9 @@ void CompeteBoard::Draw()
     for (std::size_t rank = 0; rank < mRivals.size(); ++rank)
     {
         const CompeteRival& rival = *mRivals[rank];
-        const int x = Korrin::CheckedInteger<int>(rival.position.x);
-        const int y = Korrin::CheckedInteger<int>(rival.position.y);
+        const Korrin::Vector2 at = DrawnPlace(rank);
+        const int x = Korrin::CheckedInteger<int>(at.x);
+        const int y = Korrin::CheckedInteger<int>(at.y);
         if (mProgressMount != nullptr)
         {
             mProgressMount->SetColour(1.0f, 1.0f, 1.0f, rival.alpha);
@@ -418,6 +458,14 @@ void CompeteBoard::Restore(const ProgressBoardRecord::Rivals* record, std::uint3
     mSwapSecond = record->swapSecond;
     mFinishCounter = record->finishCounter;
     mPendingRemoval = record->pendingRemoval;
+    if (!EachHeadsForItsOwnRow())
+    {
+        if (Korrin::LogManager* log = Korrin::LogManager::Peek())
+        {
+            log->Write(
+                "CompeteBoard: the saved rivals head for no rows of their own; each is drawn on its row");
+        }
+    }
     if (mPendingRemoval == 3)
     {
         FirstElimination(highestLevel);

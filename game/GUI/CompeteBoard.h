@@ -40,6 +40,9 @@ public:
     static int GetIconFrame(std::uint32_t id);
 
     const std::deque<std::unique_ptr<CompeteRival>>& GetRivals() const { return mRivals; }
+    // Where the rival of a rank is drawn: its own place, or its rank's row while the rivals head for no
+    // rows of their own (a board of an earlier layout, whose places would put them on top of each other).
+    Korrin::Vector2 DrawnPlace(std::size_t rank) const;
     std::uint32_t GetStage() const { return mStage; }
     std::uint32_t GetFinishCounter() const { return mFinishCounter; }
     std::int32_t GetPendingRemoval() const { return mPendingRemoval; }
@@ -50,6 +53,10 @@ private:
     void SecondElimination(std::uint32_t highestLevel);
     // False while no pair is out of order and no exchange runs.
     bool UpdateExchange();
+    // Where the rival of a rank stands when no exchange runs.
+    Korrin::Vector2 RowPlace(std::size_t rank) const;
+    // True when each rival heads for a row of its own, as every board this game writes has it.
+    bool EachHeadsForItsOwnRow() const;
 
     std::uint32_t mStage = 0;
     Korrin::AnimatedSprite* mMount = nullptr;

@@ -5,6 +5,7 @@
 #include "tools/MapPictures/MapArt.h"
 #include "tools/MapPictures/MapPictureBasics.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <string>
@@ -126,6 +127,40 @@ void Face(Canvas& c, float cx, float cy, std::uint32_t hair, std::uint32_t shirt
     c.Ellipse(cx, cy + 5, 3, 1.2f, Argb(255, 170, 70, 60));
 }
 
+// A digit of straight strokes in a box w x h with its top-left corner at (x, y).
+void StrokeDigit(Canvas& c, int digit, float x, float y, float w, float h, std::uint32_t ink)
+{
+    static const int kSegments[10] = {0x3F, 0x06, 0x5B, 0x4F, 0x66, 0x6D, 0x7D, 0x07, 0x7F, 0x6F};
+    const float mid = y + h / 2.0f;
+    const float ends[7][4] = {{x, y, x + w, y},         {x + w, y, x + w, mid}, {x + w, mid, x + w, y + h},
+                              {x, y + h, x + w, y + h}, {x, mid, x, y + h},     {x, y, x, mid},
+                              {x, mid, x + w, mid}};
+    for (int s = 0; s < 7; ++s)
+    {
+        if ((kSegments[digit] >> s) & 1)
+        {
+            c.Line(ends[s][0], ends[s][1], ends[s][2], ends[s][3], 2.4f, ink);
+        }
+    }
+}
+
+// The medal of a place in the race: gold, silver and bronze for the first three, wood for the others,
+// with the place's number on it.
+void RankMedal(Canvas& c, int rank, float cx, float cy)
+{
+    const std::array<std::uint32_t, 4> metals{Argb(255, 240, 196, 60), Argb(255, 200, 204, 210),
+                                              Argb(255, 200, 130, 70), Argb(255, 180, 150, 110)};
+    const std::uint32_t metal = metals[static_cast<std::size_t>(std::min(rank, 3))];
+    c.Polygon({{cx - 9, cy - 22}, {cx - 2, cy - 22}, {cx + 2, cy - 8}, {cx - 5, cy - 8}},
+              Argb(255, 60, 110, 190));
+    c.Polygon({{cx + 2, cy - 22}, {cx + 9, cy - 22}, {cx + 5, cy - 8}, {cx - 2, cy - 8}},
+              Argb(255, 200, 60, 50));
+    c.Circle(cx, cy, 14, Argb(255, 96, 62, 34));
+    c.Circle(cx, cy, 12, metal);
+    c.Circle(cx - 4, cy - 4, 4, Mix(metal, Argb(255, 255, 255, 255), 0.45f));
+    StrokeDigit(c, rank + 1, cx - 4, cy - 7, 8, 14, Argb(255, 70, 44, 24));
+}
+
 } // namespace
 
 bool WriteBoardPictures(const std::string& folder)
@@ -133,17 +168,15 @@ bool WriteBoardPictures(const std::string& folder)
     Platform::Image board = Blank(780, 400);
     for (int stage = 0; stage < 3; ++stage)
     {
-        // The board holds one row per rival still in the race, with a pennant for each along the top.
+        // The board holds one row per rival still in the race, each with its place's medal at the left.
         const int rivals = stage == 0 ? 5 : stage == 1 ? 3 : 2;
-        const float height = 60.0f + 51.0f * static_cast<float>(rivals);
+        const float height = 14.0f + 51.0f * static_cast<float>(rivals);
         Canvas c(board, stage * 260, 0, 260, 280);
         c.Rect(2, 2, 258, height - 2, Argb(255, 96, 62, 34));
         c.Rect(7, 7, 253, height - 7, Argb(235, 244, 230, 196));
-        for (int flag = 0; flag < rivals; ++flag)
+        for (int rank = 0; rank < rivals; ++rank)
         {
-            const float x = 40.0f + static_cast<float>(flag) * 40.0f;
-            c.Polygon({{x, 6}, {x + 24, 6}, {x + 12, 22}},
-                      flag % 2 == 0 ? Argb(255, 220, 70, 60) : Argb(255, 60, 120, 200));
+            RankMedal(c, rank, 32.0f, 28.0f + 51.0f * static_cast<float>(rank));
         }
         // The finish line at the right of the bars.
         for (int y = 30; y < static_cast<int>(height) - 12; y += 8)

@@ -215,4 +215,25 @@ TEST(ProgressBoards, AFileOfTheEarlierBoardsStillLoads)
     boards.SetBoards(record);
     EXPECT_EQ(boards.GetShown(), ProgressBoardManager::kRivalsBoard);
     EXPECT_EQ(boards.GetRivals().GetRivals().size(), 2u);
+    // Its two rivals' places lie on top of each other in our layout: they are drawn on their rows.
+    const CompeteBoard& rivals = boards.GetRivals();
+    EXPECT_FLOAT_EQ(rivals.DrawnPlace(0).y + 51.0f, rivals.DrawnPlace(1).y);
+    EXPECT_FLOAT_EQ(rivals.DrawnPlace(0).x, rivals.DrawnPlace(1).x);
+}
+
+TEST(ProgressBoards, AnExchangeUnderWayIsDrawnWhereTheRivalsAre)
+{
+    CompeteBoard board;
+    board.Reset();
+    ProgressBoardRecord::Rivals record = board.Capture();
+    record.shown = 1;
+    record.entries[3].score = 90.0f; // rank 3 overtakes rank 0, so the two change places
+    board.Restore(&record, 30);
+    board.Update(0.3f);
+    ASSERT_EQ(board.GetRivals()[0]->state, CompeteRival::kExchanging);
+    for (std::size_t rank = 0; rank < board.GetRivals().size(); ++rank)
+    {
+        EXPECT_EQ(board.DrawnPlace(rank), board.GetRivals()[rank]->position) << rank;
+    }
+    EXPECT_NE(board.GetRivals()[0]->position, board.GetRivals()[0]->target) << "moving between rows";
 }
