@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 namespace Platform
 {
@@ -362,8 +363,10 @@ void SoftwareDevice::Execute()
     {
         return;
     }
+    mLastRunShared = false;
     if (!FindChanges())
     {
+        mLastRunShared = true;
         mWorkers.Run(&SoftwareDevice::RunCommands, this);
     }
     else if (!mChangedPieces.empty())
@@ -374,6 +377,7 @@ void SoftwareDevice::Execute()
         if (mWorkers.ThreadCount() > 1 && ChangedWork() > kWorkForOneThread)
         {
             ++mSharedChangedRuns;
+            mLastRunShared = true;
             mWorkers.Run(&SoftwareDevice::RunChangedCommands, this);
         }
         else
@@ -785,12 +789,43 @@ DeviceResult SoftwareDevice::Present()
         return DeviceResult::DeviceLost;
     }
     ++mStatistics.presents;
-    if (mWindows != nullptr)
+    if (mWindows == nullptr)
+    {
+        return DeviceResult::Ok;
+    }
+    mPresentRows = mWindows->RowsForFrame(mBackBuffer->Width(), mBackBuffer->Height());
+    if (mPresentRows.rows == nullptr)
     {
         mWindows->PresentPixels(mBackBuffer->Row(0), mBackBuffer->Width(), mBackBuffer->Height(),
                                 mBackBuffer->PitchPixels());
+        return DeviceResult::Ok;
     }
+    // A frame the threads drew together they copy together: by one, the copy would be what the others
+    // wait for. One drawn by one thread is copied by it, which costs less than waking the others.
+    if (mLastRunShared)
+    {
+        mWorkers.Run(&SoftwareDevice::CopyRowsToWindow, this);
+    }
+    else
+    {
+        RasterWorkers::RunAlone(&SoftwareDevice::CopyRowsToWindow, this);
+    }
+    mWindows->ShowCopiedFrame();
     return DeviceResult::Ok;
+}
+
+void SoftwareDevice::CopyRowsToWindow(void* context, int band, int bandCount)
+{
+    const auto* device = static_cast<const SoftwareDevice*>(context);
+    const DeviceTexture& frame = *device->mBackBuffer;
+    const int rows = frame.Height();
+    const auto rowBytes = static_cast<std::size_t>(frame.Width()) * sizeof(std::uint32_t);
+    const WindowSystem::FrameRows& window = device->mPresentRows;
+    for (int row = RasterWorkers::BandStart(rows, band, bandCount);
+         row < RasterWorkers::BandStart(rows, band + 1, bandCount); ++row)
+    {
+        std::memcpy(window.rows + static_cast<std::ptrdiff_t>(row) * window.pitch, frame.Row(row), rowBytes);
+    }
 }
 
 DeviceResult SoftwareDevice::TestCooperativeLevel()
