@@ -85,6 +85,8 @@ private:
     std::size_t FirstShownCommand(const PixelRect& clip) const;
     static void RunChangedCommands(void* context, int band, int bandCount);
     void RunCommand(const Command& command, const PixelRect& clip) const;
+    // The part of the clip a clear must still fill: not what later draws replace before anything reads it.
+    PixelRect ShownPartOfClear(std::size_t index, const PixelRect& clip) const;
     // A render target drawn from, by its serial, and the run into it that the drawing saw.
     struct SeenTarget
     {
