@@ -711,6 +711,7 @@ TEST(SoftwareDevice, AClearIsSkippedOnlyWhereLaterOpaqueCoversHideIt)
                 fixture.device.Clear(index == 0 ? kClear : 0x000000u);
                 fixture.device.SetTexture(nullptr);
                 fixture.device.SetAlphaBlendEnabled(false);
+                fixture.device.SetAlphaTest(false, 0);
                 if (index == 1)
                 {
                     fixture.DrawQuads(Quad(0, 0, 64, 48, 0xFF000000u | kClear));
@@ -723,6 +724,7 @@ TEST(SoftwareDevice, AClearIsSkippedOnlyWhereLaterOpaqueCoversHideIt)
                 }
                 fixture.DrawQuads(covers);
                 fixture.device.SetAlphaBlendEnabled(true);
+                fixture.device.SetAlphaTest(true, 1);
                 fixture.DrawQuads(Quad(0, 0, 64, 48, 0x60FFFFFFu));
                 fixture.device.EndScene();
                 fixture.device.ReadBackBuffer(pictures[index]);
