@@ -13,6 +13,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <sys/resource.h>
 #include <vector>
 
 namespace BenchDrawing
@@ -203,15 +204,32 @@ inline void CountFramesPerSecond(benchmark::State& state)
         benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
 }
 
+// Processor seconds of the whole process so far (every thread: workers and drivers' threads too).
+inline double ProcessCpuSeconds()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    const auto seconds = [](const timeval& time)
+    { return static_cast<double>(time.tv_sec) + static_cast<double>(time.tv_usec) * 1.0e-6; };
+    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
+}
+
 // The frame loop every drawer shares: a frame per iteration, then whatever waits for it to be drawn.
+// Besides the frame rate, the processor time a frame takes over all the process's threads ("cpu_ms"):
+// on a shared machine the frame rate of many threads says more about the others' load than about the
+// drawer, and cpu_ms at 8 threads against 1 shows what sharing the work costs.
 template <typename Scene, typename AfterFrame>
 void DrawFrames(benchmark::State& state, Scene& scene, AfterFrame afterFrame)
 {
+    const double cpuBefore = ProcessCpuSeconds();
     for (auto _ : state)
     {
         scene.DrawFrame();
         afterFrame();
     }
+    const double cpu = ProcessCpuSeconds() - cpuBefore;
+    state.counters["cpu_ms"] =
+        state.iterations() > 0 ? cpu * 1000.0 / static_cast<double>(state.iterations()) : 0.0;
     CountFramesPerSecond(state);
 }
 

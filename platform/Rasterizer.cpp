@@ -379,19 +379,41 @@ void Rasterizer::DrawTriangles(DeviceTexture& target, const RasterState& state, 
     }
     auto valid = [vertexCount](const std::uint16_t* triangle)
     { return triangle[0] < vertexCount && triangle[1] < vertexCount && triangle[2] < vertexCount; };
+    // A band of rows meets few of a batch's primitives: those wholly above or below it are passed over
+    // before any setup. The bounds are a pixel wide of the rows a primitive can touch; a corner that is
+    // not a number never compares outside, so its primitive goes on to the checks below.
+    const double rowsAbove = context.rowBegin - 1.0;
+    const double rowsBelow = context.rowEnd + 1.0;
+    auto outsideRows = [&](const std::uint16_t* corners, int count)
+    {
+        bool above = true;
+        bool below = true;
+        for (int i = 0; i < count; ++i)
+        {
+            const double y = vertices[corners[i]].y;
+            above = above && y < rowsAbove;
+            below = below && y > rowsBelow;
+        }
+        return above || below;
+    };
     std::size_t triangle = 0;
     while (triangle < triangleCount)
     {
         const std::uint16_t* first = indices + triangle * 3;
-        if (triangle + 1 < triangleCount && valid(first) && valid(first + 3) &&
-            IsQuadPattern(first, first + 3) &&
+        const bool pair = triangle + 1 < triangleCount && valid(first) && valid(first + 3);
+        if (pair && outsideRows(first, 6))
+        {
+            triangle += 2;
+            continue;
+        }
+        if (pair && IsQuadPattern(first, first + 3) &&
             DrawAxisAlignedQuad(context, vertices[first[0]], vertices[first[1]], vertices[first[2]],
                                 vertices[first[4]]))
         {
             triangle += 2;
             continue;
         }
-        if (valid(first))
+        if (valid(first) && !outsideRows(first, 3))
         {
             DrawTriangle(context, vertices[first[0]], vertices[first[1]], vertices[first[2]]);
         }

@@ -346,9 +346,7 @@ void SdlWindowSystem::ForgetFrameSurface()
 void SdlWindowSystem::CopyFrame(SDL_Surface* surface, const std::uint32_t* pixels, int width, int height,
                                 int pitch)
 {
-    const bool sameLayout = surface->format->format == SDL_PIXELFORMAT_ARGB8888 ||
-                            surface->format->format == SDL_PIXELFORMAT_RGB888;
-    if (sameLayout && surface->w == width && surface->h == height && !SDL_MUSTLOCK(surface))
+    if (CopiesOneToOne(surface, width, height))
     {
         const auto rowBytes = static_cast<std::size_t>(width) * 4;
         for (int row = 0; row < height; ++row)
@@ -378,6 +376,30 @@ void SdlWindowSystem::CopyFrame(SDL_Surface* surface, const std::uint32_t* pixel
     {
         SDL_BlitScaled(mFrameView, nullptr, surface, nullptr);
     }
+}
+
+bool SdlWindowSystem::CopiesOneToOne(const SDL_Surface* surface, int width, int height)
+{
+    const bool sameLayout = surface->format->format == SDL_PIXELFORMAT_ARGB8888 ||
+                            surface->format->format == SDL_PIXELFORMAT_RGB888;
+    return sameLayout && surface->w == width && surface->h == height && surface->pitch % 4 == 0 &&
+           !SDL_MUSTLOCK(surface);
+}
+
+WindowSystem::FrameRows SdlWindowSystem::RowsForFrame(int width, int height)
+{
+    SDL_Surface* surface = FrameSurface();
+    if (surface == nullptr || !CopiesOneToOne(surface, width, height))
+    {
+        return {};
+    }
+    return {static_cast<std::uint32_t*>(surface->pixels), surface->pitch / 4};
+}
+
+void SdlWindowSystem::ShowCopiedFrame()
+{
+    WaitToPresent();
+    Repaint();
 }
 
 void SdlWindowSystem::PresentPixels(const std::uint32_t* pixels, int width, int height, int pitch)

@@ -40,6 +40,8 @@ public:
     DisplayMetrics Metrics() const override;
     void SetArrowCursorVisible(bool visible) override;
     void PresentPixels(const std::uint32_t* pixels, int width, int height, int pitch) override;
+    FrameRows RowsForFrame(int width, int height) override;
+    void ShowCopiedFrame() override;
     SDL_Window* NativeWindow() const { return mWindow; }
     // An OpenGL context on the window, made once; null, with the reason, when none can be had. While it
     // exists the frames are the context's to show and the window system shows none of its own.
@@ -64,6 +66,7 @@ private:
     // The window's own pixels, which software frames are copied into; null while an OpenGL context
     // shows the frames or when the window has none.
     SDL_Surface* FrameSurface();
+    static bool CopiesOneToOne(const SDL_Surface* surface, int width, int height);
     void CopyFrame(SDL_Surface* surface, const std::uint32_t* pixels, int width, int height, int pitch);
     // Shows the last frame again (black before the first), after the window was uncovered.
     void Repaint();

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 namespace Platform
 {
@@ -15,6 +16,39 @@ bool Contains(const PixelRect& outer, const PixelRect& inner)
 {
     return !outer.IsEmpty() && outer.left <= inner.left && outer.top <= inner.top &&
            outer.right >= inner.right && outer.bottom >= inner.bottom;
+}
+
+// What is left of area once cover is taken away, where that leaves a rectangle: cover spans area's
+// columns and reaches past its top or bottom edge, or spans its rows and reaches past a side.
+PixelRect TrimmedBy(PixelRect area, const PixelRect& cover)
+{
+    if (cover.IsEmpty() || area.IsEmpty())
+    {
+        return area;
+    }
+    if (cover.left <= area.left && cover.right >= area.right)
+    {
+        if (cover.top <= area.top && cover.bottom > area.top)
+        {
+            area.top = std::min(cover.bottom, area.bottom);
+        }
+        else if (cover.bottom >= area.bottom && cover.top < area.bottom)
+        {
+            area.bottom = std::max(cover.top, area.top);
+        }
+    }
+    else if (cover.top <= area.top && cover.bottom >= area.bottom)
+    {
+        if (cover.left <= area.left && cover.right > area.left)
+        {
+            area.left = std::min(cover.right, area.right);
+        }
+        else if (cover.right >= area.right && cover.left < area.right)
+        {
+            area.right = std::max(cover.left, area.left);
+        }
+    }
+    return area;
 }
 
 bool ValidSize(int width, int height)
@@ -362,8 +396,10 @@ void SoftwareDevice::Execute()
     {
         return;
     }
+    mLastRunShared = false;
     if (!FindChanges())
     {
+        mLastRunShared = true;
         mWorkers.Run(&SoftwareDevice::RunCommands, this);
     }
     else if (!mChangedPieces.empty())
@@ -374,6 +410,7 @@ void SoftwareDevice::Execute()
         if (mWorkers.ThreadCount() > 1 && ChangedWork() > kWorkForOneThread)
         {
             ++mSharedChangedRuns;
+            mLastRunShared = true;
             mWorkers.Run(&SoftwareDevice::RunChangedCommands, this);
         }
         else
@@ -519,7 +556,8 @@ void SoftwareDevice::RunCommand(const Command& command, const PixelRect& clip) c
     switch (command.kind)
     {
     case Command::Kind::Clear:
-        Rasterizer::Clear(*command.target, command.colour, clip);
+        Rasterizer::Clear(*command.target, command.colour,
+                          ShownPartOfClear(static_cast<std::size_t>(&command - mCommands.data()), clip));
         break;
     case Command::Kind::Triangles:
         Rasterizer::DrawTriangles(*command.target, command.state, vertices, command.vertexCount,
@@ -529,6 +567,37 @@ void SoftwareDevice::RunCommand(const Command& command, const PixelRect& clip) c
         Rasterizer::DrawLines(*command.target, command.state, vertices, command.primitives, clip);
         break;
     }
+}
+
+PixelRect SoftwareDevice::ShownPartOfClear(std::size_t index, const PixelRect& clip) const
+{
+    const DeviceTexture& target = *mCommands[index].target;
+    PixelRect shown = {std::max(clip.left, 0), std::max(clip.top, 0), std::min(clip.right, target.Width()),
+                       std::min(clip.bottom, target.Height())};
+    // A backdrop often covers only part of a piece, another draw the rest: what they replace in the
+    // target is never seen cleared. Only draws up to the first that reads the target or draws elsewhere
+    // count, since such a draw may see the cleared pixels.
+    std::size_t end = index + 1;
+    while (end < mCommands.size() && mCommands[end].target == &target &&
+           mCommands[end].state.texture != &target)
+    {
+        ++end;
+    }
+    constexpr int kPasses = 3; // a cover may trim only once another has
+    for (int pass = 0; pass < kPasses && !shown.IsEmpty(); ++pass)
+    {
+        const PixelRect before = shown;
+        for (std::size_t later = index + 1; later < end; ++later)
+        {
+            shown = TrimmedBy(shown, mCommands[later].replaces);
+        }
+        if (shown.left == before.left && shown.top == before.top && shown.right == before.right &&
+            shown.bottom == before.bottom)
+        {
+            break;
+        }
+    }
+    return shown;
 }
 
 std::uint64_t SoftwareDevice::TextureChanges(const DeviceTexture* texture) const
@@ -785,12 +854,43 @@ DeviceResult SoftwareDevice::Present()
         return DeviceResult::DeviceLost;
     }
     ++mStatistics.presents;
-    if (mWindows != nullptr)
+    if (mWindows == nullptr)
+    {
+        return DeviceResult::Ok;
+    }
+    mPresentRows = mWindows->RowsForFrame(mBackBuffer->Width(), mBackBuffer->Height());
+    if (mPresentRows.rows == nullptr)
     {
         mWindows->PresentPixels(mBackBuffer->Row(0), mBackBuffer->Width(), mBackBuffer->Height(),
                                 mBackBuffer->PitchPixels());
+        return DeviceResult::Ok;
     }
+    // A frame the threads drew together they copy together: by one, the copy would be what the others
+    // wait for. One drawn by one thread is copied by it, which costs less than waking the others.
+    if (mLastRunShared)
+    {
+        mWorkers.Run(&SoftwareDevice::CopyRowsToWindow, this);
+    }
+    else
+    {
+        RasterWorkers::RunAlone(&SoftwareDevice::CopyRowsToWindow, this);
+    }
+    mWindows->ShowCopiedFrame();
     return DeviceResult::Ok;
+}
+
+void SoftwareDevice::CopyRowsToWindow(void* context, int band, int bandCount)
+{
+    const auto* device = static_cast<const SoftwareDevice*>(context);
+    const DeviceTexture& frame = *device->mBackBuffer;
+    const int rows = frame.Height();
+    const auto rowBytes = static_cast<std::size_t>(frame.Width()) * sizeof(std::uint32_t);
+    const WindowSystem::FrameRows& window = device->mPresentRows;
+    for (int row = RasterWorkers::BandStart(rows, band, bandCount);
+         row < RasterWorkers::BandStart(rows, band + 1, bandCount); ++row)
+    {
+        std::memcpy(window.rows + static_cast<std::ptrdiff_t>(row) * window.pitch, frame.Row(row), rowBytes);
+    }
 }
 
 DeviceResult SoftwareDevice::TestCooperativeLevel()

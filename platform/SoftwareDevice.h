@@ -4,14 +4,13 @@
 #include "platform/GraphicsDevice.h"
 #include "platform/RasterWorkers.h"
 #include "platform/Rasterizer.h"
+#include "platform/WindowSystem.h"
 
 #include <memory>
 #include <vector>
 
 namespace Platform
 {
-
-class WindowSystem;
 
 // The graphics device drawn by our own rasterizer. Its pictures are the same bit for bit on every
 // run and with any number of worker threads; Present hands the back buffer to the window system (none
@@ -79,11 +78,15 @@ private:
     void ForEachTriangle(const Command& command, Visit visit) const;
 
     static void RunCommands(void* context, int band, int bandCount);
+    // Copies a band of the back buffer's rows onto mPresentRows.
+    static void CopyRowsToWindow(void* context, int band, int bandCount);
     void RunCommandsInBand(int band, int bandCount) const;
     // The first command that can show in clip, of a run into one target.
     std::size_t FirstShownCommand(const PixelRect& clip) const;
     static void RunChangedCommands(void* context, int band, int bandCount);
     void RunCommand(const Command& command, const PixelRect& clip) const;
+    // The part of the clip a clear must still fill: not what later draws replace before anything reads it.
+    PixelRect ShownPartOfClear(std::size_t index, const PixelRect& clip) const;
     // A render target drawn from, by its serial, and the run into it that the drawing saw.
     struct SeenTarget
     {
@@ -137,6 +140,7 @@ public:
 
 private:
     WindowSystem* mWindows = nullptr;
+    WindowSystem::FrameRows mPresentRows; // the window's, while a frame is copied onto them
     RasterWorkers mWorkers;
     bool mInScene = false;
     std::unique_ptr<DeviceTexture> mBackBuffer;
@@ -159,6 +163,7 @@ private:
     std::uint64_t mRenderTargetRuns = 0;
     std::uint64_t mHashedRuns = 0;
     std::uint64_t mSharedChangedRuns = 0;
+    bool mLastRunShared = false; // the frame's last run was shared among the threads, so is its copy
     const std::vector<PixelRect> mNoChanges;
 };
 

@@ -100,6 +100,17 @@ public:
     // Called just before a frame is shown: in real play, waits so that frames come no faster than the
     // display refreshes. Headless and fixed-step runs go on at once.
     virtual void WaitToPresent() {}
+    // The window's own rows (0xAARRGGBB, pitch in pixels) when a frame of this size is shown by copying
+    // its rows onto them one to one, so that a device may copy them on its own threads and then call
+    // ShowCopiedFrame; null rows when the frame must go through PresentPixels.
+    struct FrameRows
+    {
+        std::uint32_t* rows = nullptr;
+        int pitch = 0;
+    };
+    virtual FrameRows RowsForFrame(int /*width*/, int /*height*/) { return {}; }
+    // Shows the rows a device copied into RowsForFrame's (after the wait for the display).
+    virtual void ShowCopiedFrame() {}
 
     // Backends and scripted input feed the keyboard through these.
     void SetKeyDown(std::uint8_t virtualKey, bool down);

@@ -674,3 +674,62 @@ TEST(SoftwareDevice, ChangedRunsOfMuchWorkAreSharedAndGiveTheSamePixels)
         EXPECT_EQ(changesOnly.device.SharedChangedRuns(), shared) << step.name;
     }
 }
+
+// Opaque covers that between them hide parts of a clear leave those parts uncleared; every other pixel
+// must still show the clear through the veil drawn over all. The reference clears the same colour with
+// a quad drawn unblended, which is run in full.
+TEST(SoftwareDevice, AClearIsSkippedOnlyWhereLaterOpaqueCoversHideIt)
+{
+    struct Cover
+    {
+        float x, y, w, h;
+    };
+    struct Case
+    {
+        const char* name;
+        std::vector<Cover> covers;
+    };
+    const Case cases[] = {
+        {"a strip over the top", {{0, 0, 64, 20}}},
+        {"a strip under the bottom", {{0, 30, 64, 18}}},
+        {"a strip down the right side", {{40, 0, 24, 48}}},
+        {"a block that spans neither way", {{10, 10, 20, 20}}},
+        {"a side block that trims only once the top strip has", {{0, 16, 30, 32}, {0, 0, 64, 20}}},
+        {"covers over everything", {{0, 0, 64, 24}, {0, 24, 64, 24}}},
+    };
+    constexpr std::uint32_t kClear = 0x903010u;
+    for (const Case& test : cases)
+    {
+        for (int threads : {1, 3})
+        {
+            Platform::Image pictures[2];
+            for (int index = 0; index < 2; ++index)
+            {
+                DeviceFixture fixture(threads);
+                fixture.device.SetDrawsChangesOnly(index == 0);
+                fixture.device.BeginScene();
+                fixture.device.Clear(index == 0 ? kClear : 0x000000u);
+                fixture.device.SetTexture(nullptr);
+                fixture.device.SetAlphaBlendEnabled(false);
+                fixture.device.SetAlphaTest(false, 0);
+                if (index == 1)
+                {
+                    fixture.DrawQuads(Quad(0, 0, 64, 48, 0xFF000000u | kClear));
+                }
+                std::vector<Platform::Vertex> covers;
+                for (const Cover& cover : test.covers)
+                {
+                    const auto quad = Quad(cover.x, cover.y, cover.w, cover.h, 0xFF2060A0u);
+                    covers.insert(covers.end(), quad.begin(), quad.end());
+                }
+                fixture.DrawQuads(covers);
+                fixture.device.SetAlphaBlendEnabled(true);
+                fixture.device.SetAlphaTest(true, 1);
+                fixture.DrawQuads(Quad(0, 0, 64, 48, 0x60FFFFFFu));
+                fixture.device.EndScene();
+                fixture.device.ReadBackBuffer(pictures[index]);
+            }
+            ASSERT_EQ(pictures[0].pixels, pictures[1].pixels) << test.name << ", " << threads << " threads";
+        }
+    }
+}
