@@ -7,6 +7,7 @@
 #include "game/Entity/Entity.h"
 #include "game/Entity/EntityBuilding.h"
 #include "game/Entity/EntityManager.h"
+#include "game/Entity/EntityRope.h"
 #include "game/Entity/EntityStorehouse.h"
 #include "game/Game/Game.h"
 #include "game/Game/GameField.h"
@@ -141,6 +142,16 @@ TEST_F(LevelClickAreasTest, EveryObjectsCharacterCanWalkToTheStorehouse)
                         field->FindPathIgnoringRopes({from.I, from.J}, {store.I, store.J}, path))
                 << "object " << static_cast<int>(type) << " at cell " << from.I << "," << from.J
                 << " has no way to the storehouse at " << store.I << "," << store.J;
+        }
+        for (std::int32_t i = 0; i < FieldGeometry::kColumns; ++i)
+        {
+            for (std::int32_t j = 1; j < FieldGeometry::kRows; ++j)
+            {
+                const bool linkEnds = field->GetObjectCode(i, j - 1) == EntityRope::kLinkCode &&
+                                      field->GetObjectCode(i, j) != EntityRope::kLinkCode;
+                EXPECT_FALSE(linkEnds && field->GetWalkKind(i, j - 1) != GameField::kFloor)
+                    << "the rope's link in column " << i << " ends above the floor, at row " << j - 1;
+            }
         }
     }
 }
