@@ -632,6 +632,8 @@ bool Player::ClickPart(const Clickable& object, const Korrin::Rect& part, Hands&
         }
     }
     // Covered for now: the character moves on.
+    Trace("%s is covered by %s", KindName(object.GetType()).c_str(),
+          taker != nullptr ? KindName(taker->GetType()).c_str() : "nothing");
     hands.Wait(10);
     return true;
 }
@@ -1191,7 +1193,7 @@ bool Player::TendBuildings(Hands& hands)
         }
         const auto product = static_cast<std::uint8_t>(kind->product + order);
         if (need > 0 && building->GetTaskCount() < building->GetTaskLimit() && building->GetTaskCount() < 2 &&
-            InStock(kind->firstInput) > static_cast<std::int32_t>(building->GetTaskCount()) &&
+            InputsInStock(*kind, static_cast<std::int32_t>(building->GetTaskCount())) &&
             Money() >= EntityTask::OrderPrice(product))
         {
             if (ClickObjectThenButton(*building, "BUILDING_TASK" + std::to_string(order + 1), hands, 0))
@@ -1201,6 +1203,21 @@ bool Player::TendBuildings(Hands& hands)
         }
     }
     return false;
+}
+
+bool Player::InputsInStock(const BuildingKind& kind, std::int32_t queued) const
+{
+    // A fairy's building takes both inputs at once: ordered while one of them is still to be made, its
+    // fairy waits at the storehouse with the first in hand, over the flag, and the order's price is spent.
+    if (InStock(kind.firstInput) <= queued)
+    {
+        return false;
+    }
+    if (!kind.fairy || kind.secondInput == kind.firstInput)
+    {
+        return true;
+    }
+    return InStock(kind.secondInput) > queued;
 }
 
 bool Player::OpenStorehouseWindow(Hands& hands)

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+struct BuildingKind;
 class Clickable;
 class EntityBuilding;
 class EntityGarden;
@@ -99,6 +100,8 @@ private:
     // Whether a good goes from the storehouse to the shop, with so many in the store and on the shelves.
     bool Sells(std::uint8_t goods, std::int32_t inStore, std::int32_t onShelves) const;
     std::int32_t OrderPriceOfUsing(std::uint8_t goods) const;
+    // Whether the storehouse holds the inputs of one more order of the building, beyond those queued.
+    bool InputsInStock(const BuildingKind& kind, std::int32_t queued) const;
     // A worker holds goods that the full storehouse cannot take: it waits until a box is freed.
     bool WorkerWaitsForRoom() const;
     std::int32_t Money() const;
