@@ -731,7 +731,40 @@ std::int32_t Player::KeptForOrders(std::uint8_t goods) const
 
 bool Player::SellingForMoney() const
 {
-    return GoalMoneyLeft() > 0;
+    return GoalMoneyLeft() > 0 || ShortOfOrderMoney();
+}
+
+bool Player::ShortOfOrderMoney() const
+{
+    // An order the goals want, with its inputs in store, that the money cannot pay: the goods nothing
+    // needs go to the shop until it can.
+    Level* level = RunningLevel();
+    if (level == nullptr)
+    {
+        return false;
+    }
+    const std::map<std::uint8_t, std::int32_t> wanted = Wanted();
+    for (EntityBuilding* building : EntitiesOf<EntityBuilding>(*level))
+    {
+        const BuildingKind* kind = building->GetKind();
+        if (kind == nullptr || building->IsForSale() || building->GetTaskCount() != 0 ||
+            !InputsInStock(*kind, 0))
+        {
+            continue;
+        }
+        for (int k = 0; k < 3; ++k)
+        {
+            const auto goods = static_cast<std::uint8_t>(kind->product + k);
+            const auto found = wanted.find(goods);
+            if (found != wanted.end() &&
+                found->second > InStock(goods) + OnShelves(goods) + InProduction(goods) &&
+                Money() < EntityTask::OrderPrice(goods))
+            {
+                return true;
+            }
+        }
+    }
+    return false;
 }
 
 bool Player::Broke() const

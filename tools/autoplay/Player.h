@@ -96,6 +96,7 @@ private:
     std::int32_t KeptForOrders(std::uint8_t goods) const;
     // Whether goods that no goal wants go to the shop now: while the money goal is open.
     bool SellingForMoney() const;
+    bool ShortOfOrderMoney() const;
     bool Broke() const;
     // Whether a good goes from the storehouse to the shop, with so many in the store and on the shelves.
     bool Sells(std::uint8_t goods, std::int32_t inStore, std::int32_t onShelves) const;
