@@ -669,8 +669,31 @@ std::int32_t Player::Reserve() const
         {
             reserve += building->WorkerHirePrice();
         }
+        reserve += ReadyOrderPrice(*building, goals);
     }
     return reserve;
+}
+
+std::int32_t Player::ReadyOrderPrice(EntityBuilding& building,
+                                     const std::map<std::uint8_t, std::int32_t>& wanted) const
+{
+    // Inputs in store for a wanted order not yet placed: its price is kept, or the inputs wait for
+    // nothing while the money goes to seeds and upgrades.
+    const BuildingKind* kind = building.GetKind();
+    if (kind == nullptr || building.IsForSale() || building.GetTaskCount() != 0 || !InputsInStock(*kind, 0))
+    {
+        return 0;
+    }
+    for (int k = 0; k < 3; ++k)
+    {
+        const auto goods = static_cast<std::uint8_t>(kind->product + k);
+        const auto found = wanted.find(goods);
+        if (found != wanted.end() && found->second > InStock(goods) + OnShelves(goods) + InProduction(goods))
+        {
+            return EntityTask::OrderPrice(goods);
+        }
+    }
+    return 0;
 }
 
 std::int32_t Player::Missing(std::uint8_t goods, std::int32_t alsoBought) const

@@ -110,6 +110,9 @@ private:
     // The money kept for the buildings and workers the goals need, and whether a price leaves it.
     std::int32_t Reserve() const;
     bool Affords(std::int32_t price) const;
+    // The price of the wanted order whose inputs the storehouse holds, while the building has no order.
+    std::int32_t ReadyOrderPrice(EntityBuilding& building,
+                                 const std::map<std::uint8_t, std::int32_t>& wanted) const;
     // Units of wanted goods not yet in stock, on the shelves or in production (nor bought in this visit).
     std::int32_t Missing(std::uint8_t goods, std::int32_t alsoBought) const;
     // Whether the storehouse window's goods are worth buying, with this much already spent in the visit;
