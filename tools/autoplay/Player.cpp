@@ -749,7 +749,28 @@ std::int32_t Player::KeptForOrders(std::uint8_t goods) const
     const std::map<std::uint8_t, std::int32_t> goals = GoalsLeft();
     const auto want = wanted.find(goods);
     const auto goal = goals.find(goods);
-    return (want != wanted.end() ? want->second : 0) - (goal != goals.end() ? goal->second : 0);
+    return (want != wanted.end() ? want->second : 0) - (goal != goals.end() ? goal->second : 0) +
+           QueuedInputs(goods);
+}
+
+std::int32_t Player::QueuedInputs(std::uint8_t goods) const
+{
+    // An order waiting in a building's queue counts as made already, but its input is still in the store.
+    Level* level = RunningLevel();
+    if (level == nullptr)
+    {
+        return 0;
+    }
+    std::int32_t count = 0;
+    for (EntityBuilding* building : EntitiesOf<EntityBuilding>(*level))
+    {
+        const BuildingKind* kind = building->GetKind();
+        if (kind != nullptr && (kind->firstInput == goods || (kind->fairy && kind->secondInput == goods)))
+        {
+            count += building->GetTaskCount();
+        }
+    }
+    return count;
 }
 
 bool Player::SellingForMoney() const

@@ -94,6 +94,8 @@ private:
     std::map<std::uint8_t, std::int32_t> Wanted() const;
     // How many of a good the storehouse keeps for the orders of the goals' buildings.
     std::int32_t KeptForOrders(std::uint8_t goods) const;
+    // Units of the goods that the orders queued in the buildings will fetch from the storehouse.
+    std::int32_t QueuedInputs(std::uint8_t goods) const;
     // Whether goods that no goal wants go to the shop now: while the money goal is open.
     bool SellingForMoney() const;
     bool ShortOfOrderMoney() const;
