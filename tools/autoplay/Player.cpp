@@ -65,6 +65,8 @@ constexpr std::uint64_t kChoreRest = 240;
 constexpr std::int32_t kRopeSpare = 500;
 // Below this much money the field cannot order anything: spare goods are sold, inputs too.
 constexpr std::int32_t kBrokeBelow = 60;
+// Where a thief's bag is clicked, from its corner: the middle of the sack.
+constexpr Korrin::Vector2 kBagAim{30.0f, 43.0f};
 constexpr std::uint64_t kUpgradeLookGap = 600;
 
 Korrin::Vector2 CentreOf(const Korrin::Rect& rect)
@@ -824,8 +826,9 @@ bool Player::Sells(std::uint8_t goods, std::int32_t inStore, std::int32_t onShel
     {
         return true;
     }
-    // Broke, one unit at a time goes to the shop even from the orders' inputs.
-    return Broke() && inStore > 0 && onShelves == 0;
+    // Broke, or with a worker's goods waiting for a box that only the orders' inputs fill, one unit at a
+    // time goes to the shop even from those inputs.
+    return (Broke() || WorkerWaitsForRoom()) && inStore > 0 && onShelves == 0;
 }
 
 std::int32_t Player::OrderPriceOfUsing(std::uint8_t goods) const
@@ -1027,14 +1030,15 @@ bool Player::CatchBag(Hands& hands)
         }
         for (const ThiefBag::Bag& bag : bags->GetBags())
         {
-            // A bag over the storehouse's flag or another object is left: the click would open that.
-            const Korrin::Vector2 at{bag.x + 20.0f, bag.y + 20.0f};
+            // A bag over the storehouse's flag or another object is left: the click would open that. The
+            // bag takes clicks in the box below its top, the sack itself.
+            const Korrin::Vector2 at{bag.x + kBagAim.x, bag.y + kBagAim.y};
             const Clickable* taker = TakerOf(at);
             if ((bag.speed == ThiefBag::kLanded || bag.speed > 0.0f) &&
                 (taker == nullptr || dynamic_cast<const Pers*>(taker) != nullptr))
             {
                 Trace("bag at %.0f,%.0f", static_cast<double>(bag.x), static_cast<double>(bag.y));
-                hands.Click(bag.x + 20.0f, bag.y + 20.0f);
+                hands.Click(at.x, at.y);
                 return true;
             }
         }
@@ -1627,6 +1631,12 @@ void Player::ThinkInLevel(Hands& hands)
             mStage = Stage::Won;
             mStageFrame = mFrame;
             mFinished = true;
+        }
+        else if (shown < GameGuiManager::kNoWindow)
+        {
+            // A reward earned with the last move shows before the statistics.
+            AnswerWindow(shown, hands);
+            return;
         }
         hands.Wait(10);
         return;
