@@ -821,8 +821,9 @@ bool Player::Broke() const
 
 bool Player::Sells(std::uint8_t goods, std::int32_t inStore, std::int32_t onShelves) const
 {
-    // For the money goal, or to free a box for a worker who waits with goods in hand.
-    if ((SellingForMoney() || WorkerWaitsForRoom()) && inStore > KeptForOrders(goods))
+    // For the money goal, or to free a box for a worker who waits with goods in hand, or for the harvests
+    // and purchases that a full storehouse keeps out.
+    if ((SellingForMoney() || WorkerWaitsForRoom() || StoreFull()) && inStore > KeptForOrders(goods))
     {
         return true;
     }
@@ -849,6 +850,18 @@ std::int32_t Player::OrderPriceOfUsing(std::uint8_t goods) const
         }
     }
     return price;
+}
+
+bool Player::StoreFull() const
+{
+    Level* level = RunningLevel();
+    if (level == nullptr)
+    {
+        return false;
+    }
+    const auto stores = EntitiesOf<EntityStorehouse>(*level);
+    return std::any_of(stores.begin(), stores.end(),
+                       [](const EntityStorehouse* store) { return store->GetCells().IsFull(); });
 }
 
 bool Player::WorkerWaitsForRoom() const

@@ -107,6 +107,7 @@ private:
     bool InputsInStock(const BuildingKind& kind, std::int32_t queued) const;
     // A worker holds goods that the full storehouse cannot take: it waits until a box is freed.
     bool WorkerWaitsForRoom() const;
+    bool StoreFull() const;
     std::int32_t Money() const;
     std::string FieldState() const;
     // The money kept for the buildings and workers the goals need, and whether a price leaves it.
