@@ -503,7 +503,8 @@ std::map<std::uint8_t, std::int32_t> Player::Wanted() const
             for (std::uint8_t type = 0; need > 0 && type < 255; ++type)
             {
                 const BuildingKind* kind = BuildingKind::Find(type);
-                if (kind == nullptr || goods < kind->product || goods >= kind->product + 3)
+                if (kind == nullptr || goods < kind->product || goods >= kind->product + 3 ||
+                    !OnTheField(type))
                 {
                     continue;
                 }
@@ -521,6 +522,25 @@ std::map<std::uint8_t, std::int32_t> Player::Wanted() const
         frontier = std::move(inputs);
     }
     return wanted;
+}
+
+bool Player::OnTheField(std::uint8_t buildingType) const
+{
+    // Goods bought ready in the storehouse window need no inputs: only a building of the field makes them.
+    Level* level = RunningLevel();
+    if (level == nullptr)
+    {
+        return false;
+    }
+    for (EntityBuilding* building : EntitiesOf<EntityBuilding>(*level))
+    {
+        const BuildingKind* kind = building->GetKind();
+        if (kind != nullptr && kind->type == buildingType)
+        {
+            return true;
+        }
+    }
+    return false;
 }
 
 std::string Player::KindName(std::uint8_t type)

@@ -92,6 +92,8 @@ private:
     std::int32_t GoalMoneyLeft() const;
     // The goods worth having: goal goods still wanted, then inputs of their buildings.
     std::map<std::uint8_t, std::int32_t> Wanted() const;
+    // Whether one of the field's lots holds a building of the kind, bought or for sale.
+    bool OnTheField(std::uint8_t buildingType) const;
     // How many of a good the storehouse keeps for the orders of the goals' buildings.
     std::int32_t KeptForOrders(std::uint8_t goods) const;
     // Units of the goods that the orders queued in the buildings will fetch from the storehouse.
