@@ -498,8 +498,10 @@ std::map<std::uint8_t, std::int32_t> Player::Wanted() const
         std::map<std::uint8_t, std::int32_t> inputs;
         for (const auto& [goods, count] : frontier)
         {
+            // An order queued in a building counts as made, but its inputs are still to be fetched.
             const std::int32_t need =
-                depth == 0 ? count : std::max(0, count - InStock(goods) - InProduction(goods));
+                depth == 0 ? count
+                           : std::max(0, count - InStock(goods) - InProduction(goods)) + QueuedOrders(goods);
             for (std::uint8_t type = 0; need > 0 && type < 255; ++type)
             {
                 const BuildingKind* kind = BuildingKind::Find(type);
@@ -773,6 +775,24 @@ std::int32_t Player::KeptForOrders(std::uint8_t goods) const
     const auto goal = goals.find(goods);
     return (want != wanted.end() ? want->second : 0) - (goal != goals.end() ? goal->second : 0) +
            QueuedInputs(goods);
+}
+
+std::int32_t Player::QueuedOrders(std::uint8_t goods) const
+{
+    Level* level = RunningLevel();
+    if (level == nullptr)
+    {
+        return 0;
+    }
+    std::int32_t count = 0;
+    for (EntityBuilding* building : EntitiesOf<EntityBuilding>(*level))
+    {
+        for (std::uint8_t i = 0; i < building->GetTaskCount(); ++i)
+        {
+            count += building->GetTask(i) == goods ? 1 : 0;
+        }
+    }
+    return count;
 }
 
 std::int32_t Player::QueuedInputs(std::uint8_t goods) const

@@ -98,6 +98,8 @@ private:
     std::int32_t KeptForOrders(std::uint8_t goods) const;
     // Units of the goods that the orders queued in the buildings will fetch from the storehouse.
     std::int32_t QueuedInputs(std::uint8_t goods) const;
+    // Orders of the goods waiting in the buildings' queues.
+    std::int32_t QueuedOrders(std::uint8_t goods) const;
     // Whether goods that no goal wants go to the shop now: while the money goal is open.
     bool SellingForMoney() const;
     bool ShortOfOrderMoney() const;

@@ -22,7 +22,7 @@ jobs="${WF_AUTOPLAY_JOBS:-$(nproc)}"
 [ "$jobs" -gt 8 ] && jobs=8
 # Reporting only until the designed series is in: today's sample levels cannot all be won.
 strict="${WF_AUTOPLAY_STRICT:-0}"
-MUST_WIN="1-30 32 67"
+MUST_WIN="1-33 67"
 
 if [ ! -f "$build/build.ninja" ]; then
   launcher=()
