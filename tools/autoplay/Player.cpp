@@ -65,6 +65,8 @@ constexpr std::uint64_t kChoreRest = 240;
 constexpr std::int32_t kRopeSpare = 500;
 // Below this much money the field cannot order anything: spare goods are sold, inputs too.
 constexpr std::int32_t kBrokeBelow = 60;
+// Where a thief's bag is clicked, from its corner: the middle of the sack.
+constexpr Korrin::Vector2 kBagAim{30.0f, 43.0f};
 constexpr std::uint64_t kUpgradeLookGap = 600;
 
 Korrin::Vector2 CentreOf(const Korrin::Rect& rect)
@@ -496,12 +498,15 @@ std::map<std::uint8_t, std::int32_t> Player::Wanted() const
         std::map<std::uint8_t, std::int32_t> inputs;
         for (const auto& [goods, count] : frontier)
         {
+            // An order queued in a building counts as made, but its inputs are still to be fetched.
             const std::int32_t need =
-                depth == 0 ? count : std::max(0, count - InStock(goods) - InProduction(goods));
+                depth == 0 ? count
+                           : std::max(0, count - InStock(goods) - InProduction(goods)) + QueuedOrders(goods);
             for (std::uint8_t type = 0; need > 0 && type < 255; ++type)
             {
                 const BuildingKind* kind = BuildingKind::Find(type);
-                if (kind == nullptr || goods < kind->product || goods >= kind->product + 3)
+                if (kind == nullptr || goods < kind->product || goods >= kind->product + 3 ||
+                    !OnTheField(type))
                 {
                     continue;
                 }
@@ -519,6 +524,25 @@ std::map<std::uint8_t, std::int32_t> Player::Wanted() const
         frontier = std::move(inputs);
     }
     return wanted;
+}
+
+bool Player::OnTheField(std::uint8_t buildingType) const
+{
+    // Goods bought ready in the storehouse window need no inputs: only a building of the field makes them.
+    Level* level = RunningLevel();
+    if (level == nullptr)
+    {
+        return false;
+    }
+    for (EntityBuilding* building : EntitiesOf<EntityBuilding>(*level))
+    {
+        const BuildingKind* kind = building->GetKind();
+        if (kind != nullptr && kind->type == buildingType)
+        {
+            return true;
+        }
+    }
+    return false;
 }
 
 std::string Player::KindName(std::uint8_t type)
@@ -632,6 +656,8 @@ bool Player::ClickPart(const Clickable& object, const Korrin::Rect& part, Hands&
         }
     }
     // Covered for now: the character moves on.
+    Trace("%s is covered by %s", KindName(object.GetType()).c_str(),
+          taker != nullptr ? KindName(taker->GetType()).c_str() : "nothing");
     hands.Wait(10);
     return true;
 }
@@ -667,8 +693,31 @@ std::int32_t Player::Reserve() const
         {
             reserve += building->WorkerHirePrice();
         }
+        reserve += ReadyOrderPrice(*building, goals);
     }
     return reserve;
+}
+
+std::int32_t Player::ReadyOrderPrice(EntityBuilding& building,
+                                     const std::map<std::uint8_t, std::int32_t>& wanted) const
+{
+    // Inputs in store for a wanted order not yet placed: its price is kept, or the inputs wait for
+    // nothing while the money goes to seeds and upgrades.
+    const BuildingKind* kind = building.GetKind();
+    if (kind == nullptr || building.IsForSale() || building.GetTaskCount() != 0 || !InputsInStock(*kind, 0))
+    {
+        return 0;
+    }
+    for (int k = 0; k < 3; ++k)
+    {
+        const auto goods = static_cast<std::uint8_t>(kind->product + k);
+        const auto found = wanted.find(goods);
+        if (found != wanted.end() && found->second > InStock(goods) + OnShelves(goods) + InProduction(goods))
+        {
+            return EntityTask::OrderPrice(goods);
+        }
+    }
+    return 0;
 }
 
 std::int32_t Player::Missing(std::uint8_t goods, std::int32_t alsoBought) const
@@ -724,12 +773,84 @@ std::int32_t Player::KeptForOrders(std::uint8_t goods) const
     const std::map<std::uint8_t, std::int32_t> goals = GoalsLeft();
     const auto want = wanted.find(goods);
     const auto goal = goals.find(goods);
-    return (want != wanted.end() ? want->second : 0) - (goal != goals.end() ? goal->second : 0);
+    return (want != wanted.end() ? want->second : 0) - (goal != goals.end() ? goal->second : 0) +
+           QueuedInputs(goods);
+}
+
+std::int32_t Player::QueuedOrders(std::uint8_t goods) const
+{
+    Level* level = RunningLevel();
+    if (level == nullptr)
+    {
+        return 0;
+    }
+    std::int32_t count = 0;
+    for (EntityBuilding* building : EntitiesOf<EntityBuilding>(*level))
+    {
+        for (std::uint8_t i = 0; i < building->GetTaskCount(); ++i)
+        {
+            count += building->GetTask(i) == goods ? 1 : 0;
+        }
+    }
+    return count;
+}
+
+std::int32_t Player::QueuedInputs(std::uint8_t goods) const
+{
+    // An order waiting in a building's queue counts as made already, but its input is still in the store.
+    Level* level = RunningLevel();
+    if (level == nullptr)
+    {
+        return 0;
+    }
+    std::int32_t count = 0;
+    for (EntityBuilding* building : EntitiesOf<EntityBuilding>(*level))
+    {
+        const BuildingKind* kind = building->GetKind();
+        if (kind != nullptr && (kind->firstInput == goods || (kind->fairy && kind->secondInput == goods)))
+        {
+            count += building->GetTaskCount();
+        }
+    }
+    return count;
 }
 
 bool Player::SellingForMoney() const
 {
-    return GoalMoneyLeft() > 0;
+    return GoalMoneyLeft() > 0 || ShortOfOrderMoney();
+}
+
+bool Player::ShortOfOrderMoney() const
+{
+    // An order the goals want, with its inputs in store, that the money cannot pay: the goods nothing
+    // needs go to the shop until it can.
+    Level* level = RunningLevel();
+    if (level == nullptr)
+    {
+        return false;
+    }
+    const std::map<std::uint8_t, std::int32_t> wanted = Wanted();
+    for (EntityBuilding* building : EntitiesOf<EntityBuilding>(*level))
+    {
+        const BuildingKind* kind = building->GetKind();
+        if (kind == nullptr || building->IsForSale() || building->GetTaskCount() != 0 ||
+            !InputsInStock(*kind, 0))
+        {
+            continue;
+        }
+        for (int k = 0; k < 3; ++k)
+        {
+            const auto goods = static_cast<std::uint8_t>(kind->product + k);
+            const auto found = wanted.find(goods);
+            if (found != wanted.end() &&
+                found->second > InStock(goods) + OnShelves(goods) + InProduction(goods) &&
+                Money() < EntityTask::OrderPrice(goods))
+            {
+                return true;
+            }
+        }
+    }
+    return false;
 }
 
 bool Player::Broke() const
@@ -740,13 +861,15 @@ bool Player::Broke() const
 
 bool Player::Sells(std::uint8_t goods, std::int32_t inStore, std::int32_t onShelves) const
 {
-    // For the money goal, or to free a box for a worker who waits with goods in hand.
-    if ((SellingForMoney() || WorkerWaitsForRoom()) && inStore > KeptForOrders(goods))
+    // For the money goal, or to free a box for a worker who waits with goods in hand, or for the harvests
+    // and purchases that a full storehouse keeps out.
+    if ((SellingForMoney() || WorkerWaitsForRoom() || StoreFull()) && inStore > KeptForOrders(goods))
     {
         return true;
     }
-    // Broke, one unit at a time goes to the shop even from the orders' inputs.
-    return Broke() && inStore > 0 && onShelves == 0;
+    // Broke, or with a worker's goods waiting for a box that only the orders' inputs fill, one unit at a
+    // time goes to the shop even from those inputs.
+    return (Broke() || WorkerWaitsForRoom()) && inStore > 0 && onShelves == 0;
 }
 
 std::int32_t Player::OrderPriceOfUsing(std::uint8_t goods) const
@@ -767,6 +890,18 @@ std::int32_t Player::OrderPriceOfUsing(std::uint8_t goods) const
         }
     }
     return price;
+}
+
+bool Player::StoreFull() const
+{
+    Level* level = RunningLevel();
+    if (level == nullptr)
+    {
+        return false;
+    }
+    const auto stores = EntitiesOf<EntityStorehouse>(*level);
+    return std::any_of(stores.begin(), stores.end(),
+                       [](const EntityStorehouse* store) { return store->GetCells().IsFull(); });
 }
 
 bool Player::WorkerWaitsForRoom() const
@@ -948,14 +1083,15 @@ bool Player::CatchBag(Hands& hands)
         }
         for (const ThiefBag::Bag& bag : bags->GetBags())
         {
-            // A bag over the storehouse's flag or another object is left: the click would open that.
-            const Korrin::Vector2 at{bag.x + 20.0f, bag.y + 20.0f};
+            // A bag over the storehouse's flag or another object is left: the click would open that. The
+            // bag takes clicks in the box below its top, the sack itself.
+            const Korrin::Vector2 at{bag.x + kBagAim.x, bag.y + kBagAim.y};
             const Clickable* taker = TakerOf(at);
             if ((bag.speed == ThiefBag::kLanded || bag.speed > 0.0f) &&
                 (taker == nullptr || dynamic_cast<const Pers*>(taker) != nullptr))
             {
                 Trace("bag at %.0f,%.0f", static_cast<double>(bag.x), static_cast<double>(bag.y));
-                hands.Click(bag.x + 20.0f, bag.y + 20.0f);
+                hands.Click(at.x, at.y);
                 return true;
             }
         }
@@ -1191,7 +1327,7 @@ bool Player::TendBuildings(Hands& hands)
         }
         const auto product = static_cast<std::uint8_t>(kind->product + order);
         if (need > 0 && building->GetTaskCount() < building->GetTaskLimit() && building->GetTaskCount() < 2 &&
-            InStock(kind->firstInput) > static_cast<std::int32_t>(building->GetTaskCount()) &&
+            InputsInStock(*kind, static_cast<std::int32_t>(building->GetTaskCount())) &&
             Money() >= EntityTask::OrderPrice(product))
         {
             if (ClickObjectThenButton(*building, "BUILDING_TASK" + std::to_string(order + 1), hands, 0))
@@ -1201,6 +1337,21 @@ bool Player::TendBuildings(Hands& hands)
         }
     }
     return false;
+}
+
+bool Player::InputsInStock(const BuildingKind& kind, std::int32_t queued) const
+{
+    // A fairy's building takes both inputs at once: ordered while one of them is still to be made, its
+    // fairy waits at the storehouse with the first in hand, over the flag, and the order's price is spent.
+    if (InStock(kind.firstInput) <= queued)
+    {
+        return false;
+    }
+    if (!kind.fairy || kind.secondInput == kind.firstInput)
+    {
+        return true;
+    }
+    return InStock(kind.secondInput) > queued;
 }
 
 bool Player::OpenStorehouseWindow(Hands& hands)
@@ -1533,6 +1684,12 @@ void Player::ThinkInLevel(Hands& hands)
             mStage = Stage::Won;
             mStageFrame = mFrame;
             mFinished = true;
+        }
+        else if (shown < GameGuiManager::kNoWindow)
+        {
+            // A reward earned with the last move shows before the statistics.
+            AnswerWindow(shown, hands);
+            return;
         }
         hands.Wait(10);
         return;

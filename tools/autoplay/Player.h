@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+struct BuildingKind;
 class Clickable;
 class EntityBuilding;
 class EntityGarden;
@@ -91,21 +92,34 @@ private:
     std::int32_t GoalMoneyLeft() const;
     // The goods worth having: goal goods still wanted, then inputs of their buildings.
     std::map<std::uint8_t, std::int32_t> Wanted() const;
+    // Whether one of the field's lots holds a building of the kind, bought or for sale.
+    bool OnTheField(std::uint8_t buildingType) const;
     // How many of a good the storehouse keeps for the orders of the goals' buildings.
     std::int32_t KeptForOrders(std::uint8_t goods) const;
+    // Units of the goods that the orders queued in the buildings will fetch from the storehouse.
+    std::int32_t QueuedInputs(std::uint8_t goods) const;
+    // Orders of the goods waiting in the buildings' queues.
+    std::int32_t QueuedOrders(std::uint8_t goods) const;
     // Whether goods that no goal wants go to the shop now: while the money goal is open.
     bool SellingForMoney() const;
+    bool ShortOfOrderMoney() const;
     bool Broke() const;
     // Whether a good goes from the storehouse to the shop, with so many in the store and on the shelves.
     bool Sells(std::uint8_t goods, std::int32_t inStore, std::int32_t onShelves) const;
     std::int32_t OrderPriceOfUsing(std::uint8_t goods) const;
+    // Whether the storehouse holds the inputs of one more order of the building, beyond those queued.
+    bool InputsInStock(const BuildingKind& kind, std::int32_t queued) const;
     // A worker holds goods that the full storehouse cannot take: it waits until a box is freed.
     bool WorkerWaitsForRoom() const;
+    bool StoreFull() const;
     std::int32_t Money() const;
     std::string FieldState() const;
     // The money kept for the buildings and workers the goals need, and whether a price leaves it.
     std::int32_t Reserve() const;
     bool Affords(std::int32_t price) const;
+    // The price of the wanted order whose inputs the storehouse holds, while the building has no order.
+    std::int32_t ReadyOrderPrice(EntityBuilding& building,
+                                 const std::map<std::uint8_t, std::int32_t>& wanted) const;
     // Units of wanted goods not yet in stock, on the shelves or in production (nor bought in this visit).
     std::int32_t Missing(std::uint8_t goods, std::int32_t alsoBought) const;
     // Whether the storehouse window's goods are worth buying, with this much already spent in the visit;

@@ -1,11 +1,16 @@
 // Every level of the sample series, built from its level file: a click anywhere on the field reaches the
 // object drawn there, so no object's click rectangle may cover a clickable part of another (the
-// storehouse's flag, a bed, a lot, the well, the shop, a thief's bush).
+// storehouse's flag, a bed, a lot, the well, the shop, a thief's bush); and every worker, gardener and
+// buyer can walk from his object to the storehouse (a rope still to buy counts as bought), once the beds have
+// marked their cells (a bed drawn over a ladder cuts it).
 #include "engine/Util/Rect.h"
 #include "game/Entity/Entity.h"
+#include "game/Entity/EntityBuilding.h"
 #include "game/Entity/EntityManager.h"
+#include "game/Entity/EntityRope.h"
 #include "game/Entity/EntityStorehouse.h"
 #include "game/Game/Game.h"
+#include "game/Game/GameField.h"
 #include "game/Game/GameInfo.h"
 #include "game/Game/Level.h"
 #include "game/Main.h"
@@ -66,6 +71,15 @@ protected:
         return parts;
     }
 
+    // The objects whose characters walk to the storehouse: each building's door, each bed's gardener, the
+    // well and the shop's counter.
+    static bool WalksToTheStorehouse(const Entity& entity)
+    {
+        const std::uint8_t type = entity.GetType();
+        return dynamic_cast<const EntityBuilding*>(&entity) != nullptr || type == Entity::kGarden ||
+               type == Entity::kWaterWell || type == Entity::kShop;
+    }
+
     Main mMain;
     Game mGame;
 };
@@ -91,6 +105,52 @@ TEST_F(LevelClickAreasTest, NoObjectsClickRectangleCoversAPartOfAnother)
                         << parts[a].name << Text(parts[a].rect) << " and " << parts[b].name
                         << Text(parts[b].rect) << " overlap";
                 }
+            }
+        }
+    }
+}
+
+TEST_F(LevelClickAreasTest, EveryObjectsCharacterCanWalkToTheStorehouse)
+{
+    mMain.GetGameInfo()->highestLevel = 67;
+    for (std::uint16_t level = 1; level <= 67; ++level)
+    {
+        SCOPED_TRACE("level " + std::to_string(level));
+        ASSERT_TRUE(mGame.StartLevel(level));
+        Level* running = mGame.GetLevel();
+        GameField* field = running->GetGameField();
+        ASSERT_NE(field, nullptr);
+        WalkTarget store;
+        bool hasStore = false;
+        for (const auto& [type, entity] : running->GetEntityManager()->GetEntities())
+        {
+            if (type == Entity::kStorehouse)
+            {
+                hasStore = entity->GetWalkTarget(&store, 0);
+            }
+        }
+        ASSERT_TRUE(hasStore);
+        for (const auto& [type, entity] : running->GetEntityManager()->GetEntities())
+        {
+            WalkTarget from;
+            if (!WalksToTheStorehouse(*entity) || !entity->GetWalkTarget(&from, 0))
+            {
+                continue;
+            }
+            std::vector<IJ> path;
+            EXPECT_TRUE((from.I == store.I && from.J == store.J) ||
+                        field->FindPathIgnoringRopes({from.I, from.J}, {store.I, store.J}, path))
+                << "object " << static_cast<int>(type) << " at cell " << from.I << "," << from.J
+                << " has no way to the storehouse at " << store.I << "," << store.J;
+        }
+        for (std::int32_t i = 0; i < FieldGeometry::kColumns; ++i)
+        {
+            for (std::int32_t j = 1; j < FieldGeometry::kRows; ++j)
+            {
+                const bool linkEnds = field->GetObjectCode(i, j - 1) == EntityRope::kLinkCode &&
+                                      field->GetObjectCode(i, j) != EntityRope::kLinkCode;
+                EXPECT_FALSE(linkEnds && field->GetWalkKind(i, j - 1) != GameField::kFloor)
+                    << "the rope's link in column " << i << " ends above the floor, at row " << j - 1;
             }
         }
     }
