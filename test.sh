@@ -3,9 +3,11 @@
 # scenario tests (CTest), the save-file loaders under libFuzzer, the kill test, and the game's Release
 # build for the runs that want the real speed. With arguments (e.g. -R pattern) only those CTest tests run.
 #
-# The steps overlap so that the processors stay busy: the Release and fuzz builds compile beside the
-# sanitizer build at a lower priority, and the kill test and the fuzzers run beside CTest, each writing
-# its output to build/test-logs/, which is printed when a step fails. The longest tests start first.
+# The steps overlap so that the processors stay busy: the Release build compiles beside the sanitizer
+# build, so that the automatic player's runs on it (one of them a single long process) go on beside
+# CTest instead of after it; the fuzz build compiles at a lower priority in what time is left; the kill
+# test and the fuzzers run beside CTest. Each step writes its output to build/test-logs/, which is
+# printed when a step fails. The longest tests start first.
 set -euo pipefail
 top="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 "$top/tools/scripts/install-deps.sh"
@@ -70,7 +72,8 @@ release_steps() {
   if ninja -C "$release" -t targets all 2>/dev/null | grep -q '^wf_autoplay:'; then
     targets+=(wf_autoplay)
   fi
-  nice -n 10 cmake --build "$release" --target "${targets[@]}"
+  # Half the processors' jobs: with the sanitizer build's beside it, the compilers' memory stays in bounds.
+  cmake --build "$release" -j "$((jobs / 2 + 1))" --target "${targets[@]}"
   echo "release build done at $(($(date +%s) - started)) s"
 
   # The automatic player's run over the whole level series goes here, on this Release build.
