@@ -1,5 +1,6 @@
 #pragma once
 
+#include "game/Game/LoadProgress.h"
 #include "game/Util/AniMeshContainer.h"
 
 #include <array>
@@ -14,7 +15,7 @@ class Sprite;
 // The screen shown while a level loads: a small scene whose fence and ground grow with the progress,
 // with one of three sets of characters (each set is shown once before any repeats); at the end the
 // scene's animated parts play.
-class LevelLoadScreen
+class LevelLoadScreen : public LoadProgress
 {
 public:
     static constexpr const char* kScript = "level_load.lua";
@@ -26,12 +27,12 @@ public:
     static constexpr float kSceneSpeed = 1.5f;
 
     LevelLoadScreen();
-    ~LevelLoadScreen();
+    ~LevelLoadScreen() override;
     LevelLoadScreen(const LevelLoadScreen&) = delete;
     LevelLoadScreen& operator=(const LevelLoadScreen&) = delete;
 
     // Progress 0 starts a load (chooses the characters); other values animate to it.
-    void Draw(float progress);
+    void Draw(float progress) override;
     void Release();
 
     int GetCharacterSet() const { return mSet; }

@@ -12,6 +12,7 @@
 #include "game/Game/EducationSlot.h"
 #include "game/Game/GameInfo.h"
 #include "game/Game/TableCost.h"
+#include "game/LevelLoadScreen.h"
 #include "game/MainLoadScreen.h"
 #include "game/Util/HintManager.h"
 #include "platform/Process.h"
@@ -38,6 +39,11 @@ Main::~Main()
     mAchievements.reset();
     mEducationSlot.reset();
     TableCost::FreeLevelTables();
+}
+
+std::unique_ptr<LoadProgress> Main::MakeLevelLoadScreen()
+{
+    return std::make_unique<LevelLoadScreen>();
 }
 
 Main& _GetMain()

@@ -12,6 +12,7 @@ class EducationSlot;
 class GameGuiManager;
 class GameInfo;
 class HintManager;
+class LoadProgress;
 class TableCost;
 
 namespace Korrin
@@ -63,6 +64,8 @@ public:
     // The music that plays now (owned by the sound manager); null for none.
     Korrin::Sound* GetMusic() const { return mMusic; }
     void SetMusic(Korrin::Sound* music) { mMusic = music; }
+    // The screen a level draws while its members initialise.
+    static std::unique_ptr<LoadProgress> MakeLevelLoadScreen();
 
 private:
     std::uint16_t mCurrent = 0;

@@ -7,6 +7,7 @@
 #include "game/ButterflyList.h"
 #include "game/CupSparkle.h"
 #include "game/GUI/ProgressBoardManager.h"
+#include "game/Game/LevelProgressView.h"
 #include "game/MapButton.h"
 #include "game/MapItem.h"
 #include "game/MapSettings.h"
@@ -35,7 +36,7 @@ class Sprite;
 // The world map between the levels: a painted landscape with sky, flowing water, turning wheels,
 // animals and decorations that appear as the player advances, a button per level, the shop and the
 // way back to the menu. Owns the map shop, the progress boards and the levels' map settings.
-class Map : public Blank, public NamedObjectContainer
+class Map : public Blank, public NamedObjectContainer, public LevelProgressView
 {
 public:
     // The decorations that the start shows and progress removes.
@@ -78,6 +79,8 @@ public:
     // Null, with a report, past the end.
     MapItem* GetItem(std::uint32_t index);
     std::uint32_t GetItemCount() const { return static_cast<std::uint32_t>(mItems.size()); }
+    // The scenery item of the level now reached fades in and the rivals' boards move on.
+    void ShowNewHighestLevel(std::uint16_t highestLevel) override;
     // Null past the end.
     MapButton* GetButton(std::uint32_t index) const;
     std::uint32_t GetButtonCount() const { return static_cast<std::uint32_t>(mButtons.size()); }

@@ -81,7 +81,7 @@ void GuiButton::ReadTexts(const LuaValue& table)
         }
         StateText& text = mTexts[state];
         text.text.ReadScript(textTable);
-        text.text.mCaptionName = captionName;
+        text.text.SetCaptionName(captionName);
         text.relativeArea = text.text.mTextArea;
     }
 }
@@ -233,7 +233,7 @@ void GuiButton::SetCaption(const std::string& name)
 {
     for (StateText& text : mTexts)
     {
-        text.text.mCaptionName = name;
+        text.text.SetCaptionName(name);
     }
 }
 

@@ -47,7 +47,6 @@ public:
     void SetCaptionName(const std::string& name) { mCaptionName = name; }
 
     Font* mFont = nullptr;
-    std::string mCaptionName;
     std::u16string mCaption;
     Rect mTextArea;
     Colour mColour{1.0f, 1.0f, 1.0f, 1.0f};
@@ -57,6 +56,9 @@ public:
     float mScaleX = 1.0f;
     float mScaleY = 1.0f;
     Rect mClipRect;
+
+private:
+    std::string mCaptionName;
 };
 
 } // namespace Korrin

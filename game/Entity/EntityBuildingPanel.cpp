@@ -80,7 +80,7 @@ void SetCaptionName(Korrin::GuiContainer& page, const char* element, const char*
     if (auto* caption = dynamic_cast<Korrin::GuiText*>(page.GetByName(element)))
     {
         caption->mCaption.clear();
-        caption->mCaptionName = text;
+        caption->SetCaptionName(text);
     }
 }
 

@@ -12,7 +12,6 @@
 #include "engine/Util/Random.h"
 #include "game/Entity/EntityShopLog.h"
 #include "game/Entity/StoreEntityServices.h"
-#include "game/GUI/AchievementSystem.h"
 #include "game/Game/FieldGeometry.h"
 #include "game/Game/GameField.h"
 #include "game/Game/GamePanel.h"
@@ -22,12 +21,10 @@
 #include "game/Game/LevelTaskInfo.h"
 #include "game/Game/MoneyAnimatedSprite.h"
 #include "game/Game/TableCost.h"
-#include "game/Pers/BuyerWishFrames.h"
 #include "game/Pers/CorrectionTable.h"
 #include "game/Pers/PersAnimatedManager.h"
 #include "game/Pers/PersManager.h"
 #include "game/Pers/PersRunBuyer.h"
-#include "game/Profile.h"
 #include "game/Util/InputLocks.h"
 
 #include <algorithm>

@@ -3,7 +3,6 @@
 #include "engine/Gui/GuiButton.h"
 #include "engine/Gui/GuiContainer.h"
 #include "engine/Gui/GuiManager.h"
-#include "engine/Sound/PlaySoundOnce.h"
 #include "game/Game/GamePanel.h"
 
 namespace PanelControls

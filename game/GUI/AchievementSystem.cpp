@@ -76,6 +76,11 @@ void AchievementSystem::ReadDefinitions(const LuaValue& table)
         });
 }
 
+void AchievementSystem::Define(std::uint32_t id, const AchievementData& data)
+{
+    mAchievementsData.emplace(id, std::make_unique<AchievementData>(data));
+}
+
 bool AchievementSystem::AddProgress(std::uint32_t id, std::uint32_t amount)
 {
     AchievementData* data = GetData(id);

@@ -54,13 +54,20 @@ public:
     // missing, short, damaged or of another version (then kept aside and everything stays at 0).
     bool Load(const std::string& path);
 
-    std::map<std::uint32_t, std::unique_ptr<AchievementData>> mAchievementsData;
+    using DataById = std::map<std::uint32_t, std::unique_ptr<AchievementData>>;
+    // Every definition, smallest id first.
+    const DataById& GetAll() const { return mAchievementsData; }
+    // Adds a copy of the definition unless the id is already defined.
+    void Define(std::uint32_t id, const AchievementData& data);
+
     std::uint32_t mPrizeTotal = 0;
     bool mChanged = false;
     // Completions since it was last zeroed.
     std::uint32_t mCompletedCount = 0;
 
 private:
+    DataById mAchievementsData;
+
     struct Record
     {
         std::uint32_t progress = 0;

@@ -146,6 +146,27 @@ Blank* GameGuiManager::Get(std::uint8_t id) const
     return found != mWindows.end() ? found->second : nullptr;
 }
 
+void GameGuiManager::OfferStorehouseGoods(const std::vector<std::uint8_t>& goods)
+{
+    auto* storehouse = dynamic_cast<StoreHouseGUI*>(Get(kStoreHouse));
+    if (storehouse == nullptr)
+    {
+        return;
+    }
+    StoreTrade::GoodsCounts& offered = storehouse->GetBuyList();
+    offered.clear();
+    for (const std::uint8_t item : goods)
+    {
+        offered[item] = 1;
+    }
+}
+
+bool GameGuiManager::IsStorehousePageOpen() const
+{
+    const auto* storehouse = dynamic_cast<const StoreHouseGUI*>(Get(kStoreHouse));
+    return storehouse != nullptr && storehouse->GetPage() == StoreHouseGUI::kStorehousePage;
+}
+
 void GameGuiManager::SetInputLocks(bool locked)
 {
     InputLocks::first = locked;

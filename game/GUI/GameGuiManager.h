@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <map>
+#include <vector>
 
 class RewardAlertSystemGui;
 
@@ -39,6 +40,12 @@ public:
     std::uint8_t GetShown() const { return mShown; }
     Blank* GetShownWindow() const { return mShownWindow; }
     RewardAlertSystemGui* GetRewardWindow() const { return mRewardWindow; }
+
+    // What the level and its tutorial ask of the storehouse window, so that they need not know it.
+    // The shop page offers exactly these goods, one of each; nothing happens without the window.
+    void OfferStorehouseGoods(const std::vector<std::uint8_t>& goods);
+    // True when the storehouse window is turned to its storehouse page rather than the shop's.
+    bool IsStorehousePageOpen() const;
 
 private:
     void SetInputLocks(bool locked);

@@ -7,23 +7,12 @@
 #include "engine/Script/LuaStackGuard.h"
 #include "engine/Script/LuaValue.h"
 #include "engine/Util/CheckedInteger.h"
-#include "game/Entity/Entity.h"
-#include "game/Entity/EntityBuilding.h"
-#include "game/Entity/EntityGarden.h"
-#include "game/Entity/EntityManager.h"
-#include "game/Entity/EntityRope.h"
-#include "game/Entity/EntityShop.h"
-#include "game/Entity/EntityStorehouse.h"
 #include "game/GUI/GameGuiManager.h"
-#include "game/GUI/StoreHouseGUI.h"
 #include "game/Game/GameField.h"
 #include "game/Game/Level.h"
 #include "game/Game/LevelTaskInfo.h"
 #include "game/Game/SaveLoadManager.h"
 #include "game/Main.h"
-#include "game/Pers/Pers.h"
-#include "game/Pers/PersManager.h"
-#include "game/Pers/PersThiefManager.h"
 #include "game/Util/Hint.h"
 #include "game/Util/HintManager.h"
 #include "game/Util/InputLocks.h"
@@ -34,7 +23,7 @@ namespace
 {
 
 constexpr const char* kSource = "Source\\Game\\Education";
-constexpr std::uint8_t kStorehouseWindow = StoreHouseGUI::kWindowId;
+constexpr std::uint8_t kStorehouseWindow = GameGuiManager::kStoreHouse;
 constexpr std::int32_t kTipGroup = 0;
 constexpr std::int32_t kSecondGroup = 1;
 

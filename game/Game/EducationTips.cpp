@@ -13,7 +13,6 @@
 #include "game/Entity/EntityShop.h"
 #include "game/Entity/EntityStorehouse.h"
 #include "game/GUI/GameGuiManager.h"
-#include "game/GUI/StoreHouseGUI.h"
 #include "game/Game/Education.h"
 #include "game/Game/GameField.h"
 #include "game/Game/Level.h"
@@ -33,7 +32,7 @@ namespace
 {
 
 constexpr const char* kSource = "Source\\Game\\Education";
-constexpr std::uint8_t kStorehouseWindow = StoreHouseGUI::kWindowId;
+constexpr std::uint8_t kStorehouseWindow = GameGuiManager::kStoreHouse;
 constexpr std::uint8_t kJuicer = 30;
 constexpr std::int32_t kTipGroup = 0;
 constexpr std::int32_t kSecondGroup = 1;
@@ -547,9 +546,7 @@ void Education::AppointTipsLevel21Store()
     group.events[0].timer = 0.0f;
     const Main* main = Main::Peek();
     const GameGuiManager* windows = main != nullptr ? main->GetGameGuiManager() : nullptr;
-    const auto* storehouse =
-        windows != nullptr ? dynamic_cast<const StoreHouseGUI*>(windows->Get(kStorehouseWindow)) : nullptr;
-    if (storehouse != nullptr && storehouse->GetPage() == StoreHouseGUI::kStorehousePage)
+    if (windows != nullptr && windows->IsStorehousePageOpen())
     {
         NextTip();
     }

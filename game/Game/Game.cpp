@@ -8,15 +8,14 @@
 #include "engine/Sound/SoundManager.h"
 #include "game/GUI/AchievementSystem.h"
 #include "game/GUI/GameGuiManager.h"
-#include "game/GUI/ProgressBoardManager.h"
 #include "game/Game/GameInfo.h"
 #include "game/Game/GamePanel.h"
 #include "game/Game/GameParticleManager.h"
 #include "game/Game/GameTables.h"
 #include "game/Game/Level.h"
+#include "game/Game/LevelProgressView.h"
 #include "game/Game/LevelTaskInfo.h"
 #include "game/Main.h"
-#include "game/Map.h"
 #include "game/Pers/PersAnimationManager.h"
 #include "game/Profile.h"
 #include "game/Util/InputLocks.h"
@@ -207,26 +206,11 @@ void Game::ShowMap()
 void Game::ShowProgressOnMap(std::uint16_t highestLevel)
 {
     Main* main = Main::Peek();
-    auto* map = main != nullptr ? dynamic_cast<Map*>(main->Find("Map")) : nullptr;
-    if (map == nullptr)
+    auto* map = main != nullptr ? dynamic_cast<LevelProgressView*>(main->Find("Map")) : nullptr;
+    if (map != nullptr)
     {
-        return;
+        map->ShowNewHighestLevel(highestLevel);
     }
-    const MapSettings& settings = map->GetSettings();
-    if (highestLevel < settings.GetLevelCount())
-    {
-        // The item of the level now reached fades in.
-        const std::int32_t item = settings.GetLevel(highestLevel).sceneryItem;
-        if (item >= 0 && static_cast<std::uint32_t>(item) < map->GetItemCount())
-        {
-            MapItem* shown = map->GetItem(static_cast<std::uint32_t>(item));
-            shown->time = 0.0f;
-            shown->visible = !shown->visible;
-            shown->running = !shown->running;
-        }
-    }
-    map->GetBoards().OnNewLevel(highestLevel, settings.GetProgressStartLevel(),
-                                settings.GetProgressSwapLevel());
 }
 
 void Game::CompleteLevel()

@@ -1,7 +1,6 @@
 #include "game/Game/GamePanelPers.h"
 
 #include "engine/Log/LogManager.h"
-#include "engine/Log/ReportAssert.h"
 #include "engine/Render/AnimatedSprite.h"
 #include "engine/Render/SpriteManager.h"
 #include "game/Util/HintManager.h"

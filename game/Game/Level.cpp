@@ -8,17 +8,9 @@
 #include "engine/Log/ReportFileScope.h"
 #include "engine/Render/RenderSystem.h"
 #include "engine/Sound/SoundManager.h"
-#include "game/Entity/BuyersArrow.h"
-#include "game/Entity/EntityBuilding.h"
-#include "game/Entity/EntityGarden.h"
 #include "game/Entity/EntityManager.h"
-#include "game/Entity/EntityRope.h"
-#include "game/Entity/EntityShop.h"
-#include "game/Entity/EntityStorehouse.h"
-#include "game/Entity/EntityTaskManager.h"
 #include "game/Entity/EntityWaterWell.h"
 #include "game/GUI/GameGuiManager.h"
-#include "game/GUI/StoreHouseGUI.h"
 #include "game/Game/EducationSlot.h"
 #include "game/Game/FieldGeometry.h"
 #include "game/Game/GameField.h"
@@ -28,13 +20,12 @@
 #include "game/Game/LevelBackdrop.h"
 #include "game/Game/LevelFile.h"
 #include "game/Game/LevelTaskInfo.h"
+#include "game/Game/LoadProgress.h"
 #include "game/Game/MoneyAnimatedSprite.h"
 #include "game/Game/SaveLoadManager.h"
-#include "game/LevelLoadScreen.h"
 #include "game/Main.h"
 #include "game/Pers/Pers.h"
 #include "game/Pers/PersManager.h"
-#include "game/Pers/PersThiefManager.h"
 #include "game/Pers/ThiefBag.h"
 #include "game/Util/InputLocks.h"
 
@@ -136,18 +127,18 @@ void Level::InitAll()
     {
         return;
     }
-    LevelLoadScreen screen;
-    screen.Draw(0.0f);
-    screen.Draw(0.02f);
+    const std::unique_ptr<LoadProgress> screen = Main::MakeLevelLoadScreen();
+    screen->Draw(0.0f);
+    screen->Draw(0.02f);
     const auto count = static_cast<float>(mUpdateList.size());
     float done = 0.0f;
     for (Blank* member : mUpdateList)
     {
         member->Init();
         done += 1.0f;
-        screen.Draw(done / count);
+        screen->Draw(done / count);
     }
-    screen.Draw(1.0f);
+    screen->Draw(1.0f);
 }
 
 void Level::ResetLevel()

@@ -16,7 +16,6 @@
 #include "game/Entity/EntityTaskManager.h"
 #include "game/Entity/EntityWaterWell.h"
 #include "game/GUI/GameGuiManager.h"
-#include "game/GUI/StoreHouseGUI.h"
 #include "game/Game/EducationSlot.h"
 #include "game/Game/FieldGeometry.h"
 #include "game/Game/GameField.h"
@@ -29,7 +28,6 @@
 #include "game/Game/LevelTaskInfo.h"
 #include "game/Game/MoneyAnimatedSprite.h"
 #include "game/Game/SaveLoadManager.h"
-#include "game/LevelLoadScreen.h"
 #include "game/Main.h"
 #include "game/Pers/Pers.h"
 #include "game/Pers/PersManager.h"
@@ -202,21 +200,20 @@ void Level::OfferStorehouseGoods(const LevelFile& file)
 {
     Main* main = Main::Peek();
     GameGuiManager* windows = main != nullptr ? main->GetGameGuiManager() : nullptr;
-    auto* storehouse =
-        windows != nullptr ? dynamic_cast<StoreHouseGUI*>(windows->Get(StoreHouseGUI::kWindowId)) : nullptr;
-    if (storehouse == nullptr)
+    if (windows == nullptr)
     {
         return;
     }
-    storehouse->GetBuyList().clear();
+    std::vector<std::uint8_t> offered;
     for (const std::uint8_t code : file.storeGoods)
     {
         // An unknown code (logged) is no goods: it would show an empty row sold at no price.
         if (const std::uint8_t goods = GoodsFromFileCode(code); goods != 0)
         {
-            storehouse->GetBuyList()[goods] = 1;
+            offered.push_back(goods);
         }
     }
+    windows->OfferStorehouseGoods(offered);
 }
 
 void Level::AddBuyers(const LevelFile& file)

@@ -5,7 +5,6 @@
 #include "engine/Render/SpriteManager.h"
 #include "engine/Sound/PlaySoundOnce.h"
 #include "game/Entity/LevelLookup.h"
-#include "game/Entity/PanelControls.h"
 #include "game/GUI/AchievementSystem.h"
 #include "game/Game/FieldGeometry.h"
 #include "game/Game/GameField.h"

@@ -1,6 +1,5 @@
 #include "game/Util/HintArrow.h"
 
-#include "engine/Render/AnimatedMesh.h"
 #include "engine/Util/CheckedInteger.h"
 #include "engine/Util/Vector2.h"
 #include "game/Util/AniMeshContainer.h"

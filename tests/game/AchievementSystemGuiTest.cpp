@@ -35,7 +35,7 @@ protected:
     // Completes the first count achievements of the definitions.
     void Complete(std::size_t count)
     {
-        for (auto& [id, data] : mAchievements.mAchievementsData)
+        for (auto& [id, data] : mAchievements.GetAll())
         {
             if (count-- == 0)
             {

@@ -73,7 +73,7 @@ protected:
     void ExpectNothing(const std::string& what) const
     {
         EXPECT_EQ(mAchievements.mPrizeTotal, 0u) << what;
-        for (const auto& [id, data] : mAchievements.mAchievementsData)
+        for (const auto& [id, data] : mAchievements.GetAll())
         {
             EXPECT_EQ(data->mProgress, 0u) << what << ": id " << id;
             EXPECT_EQ(data->mFlags, 0u) << what << ": id " << id;
@@ -99,7 +99,7 @@ TEST_F(AchievementSystemTest, DefinitionsTakeNumericIdsOnceAndConvertTheirValues
         { Id = 8.7 },
     })");
     std::vector<std::uint32_t> ids;
-    for (const auto& entry : mAchievements.mAchievementsData)
+    for (const auto& entry : mAchievements.GetAll())
     {
         ids.push_back(entry.first);
     }

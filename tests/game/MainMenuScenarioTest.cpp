@@ -92,7 +92,7 @@ TEST_F(MainMenuScenario, APlayersRevealedRewardsDecorateThePictureAndTheLinkOpen
         }
         TestSupport::DefineAchievements(*AchievementSystem::GetInstance(), definitions + "}");
         world.StartAndTake();
-        for (const auto& [id, data] : AchievementSystem::GetInstance()->mAchievementsData)
+        for (const auto& [id, data] : AchievementSystem::GetInstance()->GetAll())
         {
             const bool shown = id == 2 || id == 6 || id == 12;
             data->mFlags = shown ? AchievementData::kComplete | AchievementData::kAnnounced |

@@ -178,7 +178,7 @@ TEST_F(RewardAlertScenarioTest, AlertsShowTheHighestFirstTakeOkOnlyWhenShownAndA
         {
             queued = Alerts().Pending();
             auto* text = dynamic_cast<Korrin::GuiText*>(Element(RewardAlertSystemGui::kDescriptionText));
-            description = text != nullptr ? text->mCaptionName : "(none)";
+            description = text != nullptr ? text->GetCaptionName() : "(none)";
             ClickOk();
         }
         if (at(frame, kMenuFrame + 5))

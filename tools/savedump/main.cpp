@@ -194,7 +194,7 @@ void ReadDefinitions(const std::string& dataFolder)
         Korrin::LuaStackGuard guard(script.GetState());
         achievements.ReadDefinitions(script.GetGlobal("AchievementsData"));
     }
-    for (const auto& [id, data] : achievements.mAchievementsData)
+    for (const auto& [id, data] : achievements.GetAll())
     {
         Definitions().emplace(id, *data);
     }
@@ -210,7 +210,7 @@ void DefineAchievements()
     }
     for (const auto& [id, data] : Definitions())
     {
-        achievements->mAchievementsData.emplace(id, std::make_unique<AchievementData>(data));
+        achievements->Define(id, data);
     }
 }
 

@@ -39,9 +39,6 @@ game/Entity/EntityTaskManager.h
 
 # Upward includes still to be replaced by a forward declaration or a small interface: folder, header.
 pending="
-Game game/Map.h
-Game game/LevelLoadScreen.h
-Game game/GUI/StoreHouseGUI.h
 Game game/Entity/BuyersArrow.h
 Game game/Entity/Entity.h
 Game game/Entity/EntityBuilding.h

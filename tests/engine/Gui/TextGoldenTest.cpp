@@ -124,7 +124,7 @@ TEST_F(TextGoldenTest, ClippedAndScaledTexts)
                     // A caption from the translated texts, cut to a clip rectangle smaller than its area.
                     Text clipped;
                     clipped.mFont = mFont;
-                    clipped.mCaptionName = "Greeting";
+                    clipped.SetCaptionName("Greeting");
                     clipped.mTextArea = Rect{8, 8, 150, 70};
                     clipped.mClipRect = Rect{20, 12, 120, 40};
                     clipped.mFlags = Text::kAlignCentreX;

@@ -46,7 +46,7 @@ TEST_F(TextTest, ReadsEveryKeyOfItsTable)
         Colour = {0.5, 0.25, 1, 0.75}, HAlign = "right", VAlign = "bottom", SRatio = 1.5, HRatio = 2,
         SizeW = 3, SizeH = 4, ClipRect = {0, 0, 10, 0} })");
     EXPECT_EQ(text.mFont, mFonts.GetFont("small.fnt"));
-    EXPECT_EQ(text.mCaptionName, "Greeting");
+    EXPECT_EQ(text.GetCaptionName(), "Greeting");
     EXPECT_EQ(text.mTextArea, (Rect{1, 2, 3, 4}));
     EXPECT_EQ(text.mColour, (Colour{0.5f, 0.25f, 1.0f, 0.75f}));
     EXPECT_EQ(text.mFlags, Text::kAlignRight | Text::kAlignBottom);
@@ -63,7 +63,7 @@ TEST_F(TextTest, KeysOfTheWrongFormKeepTheirDefaults)
     const Text text = Read(R"({ Font = {}, Caption = {}, TextArea = {1, 2, 3}, Colour = "red",
         HAlign = "Center", VAlign = "TOP", SRatio = "wide", ClipRect = {1, 2, 3, "x"} })");
     EXPECT_EQ(text.mFont, nullptr);
-    EXPECT_EQ(text.mCaptionName, "");
+    EXPECT_EQ(text.GetCaptionName(), "");
     EXPECT_EQ(text.mTextArea, Rect{});
     EXPECT_EQ(text.mColour, (Colour{1, 1, 1, 1}));
     EXPECT_EQ(text.mFlags, 0u) << "alignment words are compared exactly";

@@ -164,7 +164,7 @@ TEST_F(EntityBuildingPanelTest, TheOrderButtonsFollowTheLevelAndTheHiredWorkerAn
 TEST_F(EntityBuildingPanelTest, BothPagesAreTitledWithTheBuildingAndTheWorkerPageNamesItsWorker)
 {
     const auto captionOf = [this](std::uint16_t page, const char* name)
-    { return dynamic_cast<Korrin::GuiText&>(*Page(page).GetByName(name)).mCaptionName; };
+    { return dynamic_cast<Korrin::GuiText&>(*Page(page).GetByName(name)).GetCaptionName(); };
     mJuicer.SetPanelMode(EntityBuilding::kBuildingMode);
     mJuicer.ChangeGui();
     ASSERT_EQ(mPanel.GetCurrent(), 3);

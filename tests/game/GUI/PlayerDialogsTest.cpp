@@ -42,7 +42,7 @@ protected:
     {
         Names().Find<Korrin::GuiEdit>("TYPENAME_PLAYER_EDIT")->SetText(name);
     }
-    std::string Hint() { return Names().Find<Korrin::GuiText>("TYPENAME_MAXCHAR_TEXT")->mCaptionName; }
+    std::string Hint() { return Names().Find<Korrin::GuiText>("TYPENAME_MAXCHAR_TEXT")->GetCaptionName(); }
     std::vector<std::u16string> Listed()
     {
         std::vector<std::u16string> names;
