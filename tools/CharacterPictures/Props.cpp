@@ -522,28 +522,6 @@ Platform::Image DreamBubbles()
     return sheet;
 }
 
-namespace
-{
-
-// A digit of seven rounded strokes in a box of w x h at (x, y).
-void Digit(Canvas& c, int digit, float x, float y, float w, float h, std::uint32_t ink)
-{
-    static const int kSegments[10] = {0x3F, 0x06, 0x5B, 0x4F, 0x66, 0x6D, 0x7D, 0x07, 0x7F, 0x6F};
-    const float mid = y + h / 2.0f;
-    const float ends[7][4] = {{x, y, x + w, y},         {x + w, y, x + w, mid}, {x + w, mid, x + w, y + h},
-                              {x, y + h, x + w, y + h}, {x, mid, x, y + h},     {x, y, x, mid},
-                              {x, mid, x + w, mid}};
-    for (int s = 0; s < 7; ++s)
-    {
-        if ((kSegments[digit] >> s) & 1)
-        {
-            c.Line(ends[s][0], ends[s][1], ends[s][2], ends[s][3], 2.6f, ink);
-        }
-    }
-}
-
-} // namespace
-
 Platform::Image Digits(bool afterSlash)
 {
     return Sheet(10, 10, kDigitWidth, kDigitHeight, false,
@@ -554,11 +532,11 @@ Platform::Image Digits(bool afterSlash)
                      if (afterSlash)
                      {
                          c.Line(11.0f, 17.0f, 15.0f, 5.0f, 2.0f, kInk);
-                         Digit(c, frame, 17.0f, 5.0f, 5.0f, 12.0f, ink);
+                         c.Digit(frame, 17.0f, 5.0f, 5.0f, 12.0f, 2.6f, ink);
                      }
                      else
                      {
-                         Digit(c, frame, 3.0f, 5.0f, 5.0f, 12.0f, ink);
+                         c.Digit(frame, 3.0f, 5.0f, 5.0f, 12.0f, 2.6f, ink);
                      }
                  });
 }

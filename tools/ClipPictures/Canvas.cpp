@@ -164,3 +164,23 @@ void Canvas::Hills(float base, float height, float wave, float phase, std::uint3
         }
     }
 }
+
+void Canvas::Digit(int digit, float x, float y, float w, float h, float strokeWidth, std::uint32_t colour)
+{
+    static const int kSegments[10] = {0x3F, 0x06, 0x5B, 0x4F, 0x66, 0x6D, 0x7D, 0x07, 0x7F, 0x6F};
+    if (digit < 0 || digit > 9)
+    {
+        return;
+    }
+    const float mid = y + h / 2.0f;
+    const float ends[7][4] = {{x, y, x + w, y},         {x + w, y, x + w, mid}, {x + w, mid, x + w, y + h},
+                              {x, y + h, x + w, y + h}, {x, mid, x, y + h},     {x, y, x, mid},
+                              {x, mid, x + w, mid}};
+    for (int s = 0; s < 7; ++s)
+    {
+        if ((kSegments[digit] >> s) & 1)
+        {
+            Line(ends[s][0], ends[s][1], ends[s][2], ends[s][3], strokeWidth, colour);
+        }
+    }
+}

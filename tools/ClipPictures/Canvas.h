@@ -29,6 +29,8 @@ public:
     void Polygon(const std::vector<Point>& points, std::uint32_t colour);
     // A thick straight line with round ends.
     void Line(float x0, float y0, float x1, float y1, float width, std::uint32_t colour);
+    // A digit 0 to 9 of seven straight strokes in a box w x h with its top-left corner at (x, y).
+    void Digit(int digit, float x, float y, float w, float h, float strokeWidth, std::uint32_t colour);
     // A soft round glow: the colour at the centre, clear at the radius.
     void Glow(float cx, float cy, float r, std::uint32_t colour);
     // Ground whose top edge rolls in waves: filled below the edge, to the region's bottom.

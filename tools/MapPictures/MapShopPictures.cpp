@@ -127,23 +127,6 @@ void Face(Canvas& c, float cx, float cy, std::uint32_t hair, std::uint32_t shirt
     c.Ellipse(cx, cy + 5, 3, 1.2f, Argb(255, 170, 70, 60));
 }
 
-// A digit of straight strokes in a box w x h with its top-left corner at (x, y).
-void StrokeDigit(Canvas& c, int digit, float x, float y, float w, float h, std::uint32_t ink)
-{
-    static const int kSegments[10] = {0x3F, 0x06, 0x5B, 0x4F, 0x66, 0x6D, 0x7D, 0x07, 0x7F, 0x6F};
-    const float mid = y + h / 2.0f;
-    const float ends[7][4] = {{x, y, x + w, y},         {x + w, y, x + w, mid}, {x + w, mid, x + w, y + h},
-                              {x, y + h, x + w, y + h}, {x, mid, x, y + h},     {x, y, x, mid},
-                              {x, mid, x + w, mid}};
-    for (int s = 0; s < 7; ++s)
-    {
-        if ((kSegments[digit] >> s) & 1)
-        {
-            c.Line(ends[s][0], ends[s][1], ends[s][2], ends[s][3], 2.4f, ink);
-        }
-    }
-}
-
 // The medal of a place in the race: gold, silver and bronze for the first three, wood for the others,
 // with the place's number on it.
 void RankMedal(Canvas& c, int rank, float cx, float cy)
@@ -158,7 +141,7 @@ void RankMedal(Canvas& c, int rank, float cx, float cy)
     c.Circle(cx, cy, 14, Argb(255, 96, 62, 34));
     c.Circle(cx, cy, 12, metal);
     c.Circle(cx - 4, cy - 4, 4, Mix(metal, Argb(255, 255, 255, 255), 0.45f));
-    StrokeDigit(c, rank + 1, cx - 4, cy - 7, 8, 14, Argb(255, 70, 44, 24));
+    c.Digit(rank + 1, cx - 4, cy - 7, 8, 14, 2.4f, Argb(255, 70, 44, 24));
 }
 
 } // namespace
