@@ -43,22 +43,16 @@ void GlTexture::Create()
     }
     const GlFunctions& gl = mContext->Gl();
     gl.GenTextures(1, &mName);
-    gl.BindTexture(GL_TEXTURE_2D, mName);
-    gl.PixelStorei(GL_UNPACK_ALIGNMENT, 4);
-    gl.PixelStorei(GL_UNPACK_ROW_LENGTH, PitchPixels());
-    // A render target has no alpha channel: sampled, it is opaque, as its pixels read back.
-    gl.TexImage2D(GL_TEXTURE_2D, 0, IsRenderTarget() ? GL_RGB8 : GL_RGBA8, Width(), Height(), 0, GL_BGRA,
-                  GL_UNSIGNED_BYTE, Row(0));
-    gl.PixelStorei(GL_UNPACK_ROW_LENGTH, 0);
-    BindForDrawing(TextureFilter::Point, TextureAddress::Clamp);
-    if (gl.GetError() != GL_NO_ERROR)
+    if (!IsRenderTarget())
+    {
+        // A plain texture gets its storage when first drawn: a start-up loads many pictures that the
+        // first screens never show, and a software GL pays a copy and fresh pages for each one sent.
+        return;
+    }
+    if (!SendStorage(gl))
     {
         gl.DeleteTextures(1, &mName);
         mName = 0;
-        return;
-    }
-    if (!IsRenderTarget())
-    {
         return;
     }
     GLint previous = 0;
@@ -75,9 +69,29 @@ void GlTexture::Create()
     }
 }
 
+bool GlTexture::SendStorage(const GlFunctions& gl)
+{
+    gl.BindTexture(GL_TEXTURE_2D, mName);
+    gl.PixelStorei(GL_UNPACK_ALIGNMENT, 4);
+    gl.PixelStorei(GL_UNPACK_ROW_LENGTH, PitchPixels());
+    // A render target has no alpha channel: sampled, it is opaque, as its pixels read back.
+    gl.TexImage2D(GL_TEXTURE_2D, 0, IsRenderTarget() ? GL_RGB8 : GL_RGBA8, Width(), Height(), 0, GL_BGRA,
+                  GL_UNSIGNED_BYTE, Row(0));
+    gl.PixelStorei(GL_UNPACK_ROW_LENGTH, 0);
+    mStorageSent = true;
+    mSentRevision = Revision();
+    return gl.GetError() == GL_NO_ERROR;
+}
+
 void GlTexture::BindForDrawing(TextureFilter filter, TextureAddress address)
 {
     const GlFunctions& gl = mContext->Gl();
+    if (!mStorageSent)
+    {
+        // Sent once, even if the driver refused it: a texture it cannot hold draws as nothing, and
+        // asking again every frame would not change its mind.
+        SendStorage(gl);
+    }
     gl.BindTexture(GL_TEXTURE_2D, mName);
     if (Revision() != mSentRevision)
     {

@@ -8,6 +8,7 @@ namespace Platform
 {
 
 class GlContext;
+struct GlFunctions;
 
 // A texture of the OpenGL device: the pixels in main memory as every device texture has them, and a GL
 // texture that follows them (sent anew after each unlock). A render target is also a framebuffer object
@@ -37,11 +38,14 @@ public:
 
 private:
     void Create();
+    // Sends the whole picture as the texture's storage; false when the driver refused it.
+    bool SendStorage(const GlFunctions& gl);
 
     std::shared_ptr<GlContext> mContext;
     unsigned mName = 0;
     unsigned mFramebuffer = 0;
     std::uint32_t mSentRevision = 0;
+    bool mStorageSent = false;
     bool mSamplingSet = false;
     TextureFilter mFilter = TextureFilter::Linear;
     TextureAddress mAddress = TextureAddress::Wrap;
