@@ -13,15 +13,18 @@ function(wf_module_library)
   wf_enable_warnings(${ARG_NAME})
 endfunction()
 
-# wf_module_tests(NAME name DIR folder LINK targets... [LONG gtest-filter [LONGEST gtest-filter]])
+# wf_module_tests(NAME name DIR folder LINK targets... [LONG gtest-filter [LONGEST gtest-filter]
+#                  [PAIRED gtest-filter]])
 # One GoogleTest program per library, made of every .cpp below its test folder, registered with CTest.
 # The tests LONG matches (a --gtest_filter pattern: the scenario tests, which run the whole game) are
 # labelled "long" and start first, so that a parallel run does not end waiting for one started last;
 # the rest are labelled "quick". `ctest -L quick` runs those alone. Those LONGEST matches as well (the
 # play-throughs of whole levels, several times longer than the other long tests) start before them:
-# a fresh build folder has no timings of earlier runs for CTest to order the tests by.
+# a fresh build folder has no timings of earlier runs for CTest to order the tests by. Those PAIRED
+# matches (long tests that play two games at once) start as early and count as two processors, so that
+# a parallel run does not put more games on the machine than it has processors.
 function(wf_module_tests)
-  cmake_parse_arguments(ARG "" "NAME;DIR;LONG;LONGEST" "LINK" ${ARGN})
+  cmake_parse_arguments(ARG "" "NAME;DIR;LONG;LONGEST;PAIRED" "LINK" ${ARGN})
   file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${ARG_DIR}/*.cpp)
   add_executable(${ARG_NAME} ${sources})
   target_include_directories(${ARG_NAME} PRIVATE ${PROJECT_SOURCE_DIR})
@@ -44,16 +47,22 @@ function(wf_module_tests)
   # machine shared with other builds a sanitized scenario run may take several times its quiet time.
   # A hung game is reported by the test itself (GameProcess's own limit) before CTest's.
   if(ARG_LONG)
-    set(long_filter "${ARG_LONG}")
-    if(ARG_LONGEST)
-      gtest_discover_tests(${ARG_NAME} TEST_FILTER "${ARG_LONGEST}" WORKING_DIRECTORY ${work}
-        DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 3000 COST 2000 LABELS long)
-      set(long_filter "${ARG_LONG}-${ARG_LONGEST}")
+    # Each group is discovered apart, the earlier groups left out of the later ones' filters.
+    set(taken "")
+    if(ARG_PAIRED)
+      gtest_discover_tests(${ARG_NAME} TEST_FILTER "${ARG_PAIRED}" WORKING_DIRECTORY ${work}
+        DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 3000 COST 2000 PROCESSORS 2 LABELS long)
+      set(taken "${ARG_PAIRED}")
     endif()
-    gtest_discover_tests(${ARG_NAME} TEST_FILTER "${long_filter}" WORKING_DIRECTORY ${work}
+    if(ARG_LONGEST)
+      gtest_discover_tests(${ARG_NAME} TEST_FILTER "${ARG_LONGEST}-${taken}" WORKING_DIRECTORY ${work}
+        DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 3000 COST 2000 LABELS long)
+      string(JOIN ":" taken ${taken} ${ARG_LONGEST})
+    endif()
+    gtest_discover_tests(${ARG_NAME} TEST_FILTER "${ARG_LONG}-${taken}" WORKING_DIRECTORY ${work}
       DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 3000 COST 1000 LABELS long)
     if(NOT ARG_LONG STREQUAL "*")
-      gtest_discover_tests(${ARG_NAME} TEST_FILTER "-${ARG_LONG}" WORKING_DIRECTORY ${work}
+      gtest_discover_tests(${ARG_NAME} TEST_FILTER "-${ARG_LONG}:${taken}" WORKING_DIRECTORY ${work}
         DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 900 LABELS quick)
     endif()
   else()

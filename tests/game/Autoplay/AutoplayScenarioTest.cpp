@@ -26,13 +26,21 @@ std::string ReadText(const std::filesystem::path& path)
     return text.str();
 }
 
-// Runs wf_autoplay with the arguments; its standard output.
-std::string Autoplay(const std::string& arguments)
+// Starts wf_autoplay with the arguments; its standard output is read by Output.
+FILE* StartAutoplay(const std::string& arguments)
 {
     const std::string command = std::string(WF_AUTOPLAY_BINARY) + " --data " + GameProcess::SampleData() +
                                 " " + arguments + " 2>/dev/null";
+    FILE* pipe = ::popen(command.c_str(), "r");
+    EXPECT_NE(pipe, nullptr) << command;
+    return pipe;
+}
+
+// What a started wf_autoplay printed, once it has ended.
+std::string Output(FILE* pipe)
+{
     std::string out;
-    if (FILE* pipe = ::popen(command.c_str(), "r"))
+    if (pipe != nullptr)
     {
         char buffer[512];
         while (std::fgets(buffer, sizeof buffer, pipe) != nullptr)
@@ -42,6 +50,12 @@ std::string Autoplay(const std::string& arguments)
         ::pclose(pipe);
     }
     return out;
+}
+
+// Runs wf_autoplay with the arguments; its standard output.
+std::string Autoplay(const std::string& arguments)
+{
+    return Output(StartAutoplay(arguments));
 }
 
 // The result of one level from the CSV the player printed.
@@ -86,12 +100,13 @@ protected:
 // and the same files of the player afterwards.
 TEST_F(AutoplayScenario, TheLevelPlaysTheSameDrawnAndUndrawn)
 {
-    const LevelResult undrawn =
-        ResultOf(Autoplay("--level 1 --csv --keep --work " + Work("undrawn").string() + " --script " +
-                          Work("undrawn.txt").string()));
-    const LevelResult drawn =
-        ResultOf(Autoplay("--level 1 --csv --keep --draw --work " + Work("drawn").string() + " --script " +
-                          Work("drawn.txt").string()));
+    // Both at once: they share nothing but the sample data they read.
+    FILE* undrawnRun = StartAutoplay("--level 1 --csv --keep --work " + Work("undrawn").string() +
+                                     " --script " + Work("undrawn.txt").string());
+    FILE* drawnRun = StartAutoplay("--level 1 --csv --keep --draw --work " + Work("drawn").string() +
+                                   " --script " + Work("drawn.txt").string());
+    const LevelResult undrawn = ResultOf(Output(undrawnRun));
+    const LevelResult drawn = ResultOf(Output(drawnRun));
     ASSERT_TRUE(undrawn.outcome.won) << undrawn.outcome.reason;
     EXPECT_GT(undrawn.outcome.winFrame, 0u);
     EXPECT_EQ(drawn.outcome.winFrame, undrawn.outcome.winFrame);

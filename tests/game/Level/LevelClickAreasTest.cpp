@@ -23,7 +23,15 @@
 namespace
 {
 
-class LevelClickAreasTest : public TestSupport::SampleMediaTest
+// A run of levels, first to last: the series is checked in a few parts that a parallel run spreads.
+struct LevelRange
+{
+    std::uint16_t first;
+    std::uint16_t last;
+};
+
+class LevelClickAreasTest : public TestSupport::SampleMediaTest,
+                            public testing::WithParamInterface<LevelRange>
 {
 protected:
     LevelClickAreasTest() { mGame.Init(); }
@@ -86,11 +94,11 @@ protected:
 
 } // namespace
 
-TEST_F(LevelClickAreasTest, NoObjectsClickRectangleCoversAPartOfAnother)
+TEST_P(LevelClickAreasTest, NoObjectsClickRectangleCoversAPartOfAnother)
 {
     // A replay of every level: no tutorial runs.
     mMain.GetGameInfo()->highestLevel = 67;
-    for (std::uint16_t level = 1; level <= 67; ++level)
+    for (std::uint16_t level = GetParam().first; level <= GetParam().last; ++level)
     {
         SCOPED_TRACE("level " + std::to_string(level));
         ASSERT_TRUE(mGame.StartLevel(level));
@@ -110,10 +118,10 @@ TEST_F(LevelClickAreasTest, NoObjectsClickRectangleCoversAPartOfAnother)
     }
 }
 
-TEST_F(LevelClickAreasTest, EveryObjectsCharacterCanWalkToTheStorehouse)
+TEST_P(LevelClickAreasTest, EveryObjectsCharacterCanWalkToTheStorehouse)
 {
     mMain.GetGameInfo()->highestLevel = 67;
-    for (std::uint16_t level = 1; level <= 67; ++level)
+    for (std::uint16_t level = GetParam().first; level <= GetParam().last; ++level)
     {
         SCOPED_TRACE("level " + std::to_string(level));
         ASSERT_TRUE(mGame.StartLevel(level));
@@ -155,3 +163,9 @@ TEST_F(LevelClickAreasTest, EveryObjectsCharacterCanWalkToTheStorehouse)
         }
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Series, LevelClickAreasTest,
+    testing::Values(LevelRange{1, 17}, LevelRange{18, 34}, LevelRange{35, 51}, LevelRange{52, 67}),
+    [](const testing::TestParamInfo<LevelRange>& range)
+    { return "Levels" + std::to_string(range.param.first) + "To" + std::to_string(range.param.last); });

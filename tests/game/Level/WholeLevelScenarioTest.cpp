@@ -227,18 +227,26 @@ TEST_F(WholeLevelScenario, ALevelClosedMidwayContinuesAsItWasAndIsWon)
     EXPECT_GT(Bubble(closed, 480, 440, 600, 530), 1500) << "at the counter";
     EXPECT_GT(Bubble(closed, 60, 440, 200, 530), 1500) << "in the queue";
 
-    // Continued and closed again while the goals window holds the level.
+    // Continued and closed again while the goals window holds the level, in a copy of the player's files;
+    // beside it, the level continued to its win in the player's own.
     GameProcess probe("whole-probe");
     std::filesystem::copy(mFirst.PathOf("saves"), probe.PathOf("saves"));
     std::filesystem::remove(probe.PathOf("saves/wrenfold.lock"));
-    ASSERT_TRUE(probe.Run(Options(probe, "whole-continue.txt", 600, {"590:probe.png"})).ExitedWith(0));
+    const std::vector<std::string> probeOptions =
+        Options(probe, "whole-continue.txt", 600, {"590:probe.png"});
+    const std::vector<std::string> winOptions =
+        Options(mFirst, "whole-continue.txt", 3000, {"2100:caught.png", "2940:won.png"});
+    const pid_t probeRun = probe.Start(probeOptions);
+    const pid_t winRun = mFirst.Start(winOptions);
+    const GameProcess::Ending probeEnding = probe.Finish(probeRun, probeOptions);
+    const GameProcess::Ending winEnding = mFirst.Finish(winRun, winOptions);
+    ASSERT_TRUE(probeEnding.ExitedWith(0));
     // The goals window stands over the continued level: the level was loaded, not left on the map with
     // its save untouched.
     EXPECT_TRUE(ParchmentShown(probe.Picture("probe.png"), 800, 500));
     EXPECT_EQ(probe.ReadFile("saves/Save2_4.dat"), quit) << "every record as it was written at the quit";
 
-    ASSERT_TRUE(mFirst.Run(Options(mFirst, "whole-continue.txt", 3000, {"2100:caught.png", "2940:won.png"}))
-                    .ExitedWith(0));
+    ASSERT_TRUE(winEnding.ExitedWith(0));
     EXPECT_FALSE(std::filesystem::exists(mFirst.PathOf("Assert.txt"))) << mFirst.ReadFile("Assert.txt");
     EXPECT_GT(CageBars(mFirst.Picture("caught.png"), 300, 480, 410, 595), 1300) << "the thief in his cage";
     EXPECT_TRUE(ParchmentShown(mFirst.Picture("won.png")));
