@@ -32,6 +32,8 @@ export ASAN_OPTIONS="detect_leaks=1:abort_on_error=0:strict_string_checks=1"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 export SDL_VIDEODRIVER="${SDL_VIDEODRIVER:-offscreen}"
 export SDL_AUDIODRIVER="${SDL_AUDIODRIVER:-dummy}"
+# CTest runs many games at once: each draws on two threads, not on every processor.
+export WF_RENDER_THREADS="${WF_RENDER_THREADS:-2}"
 
 # A step in the background: its output goes to its log, its end is taken by finish.
 start() {

@@ -12,6 +12,7 @@
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <sched.h>
 #include <thread>
 
 namespace Platform
@@ -91,11 +92,50 @@ void Services::FrameEnded()
     }
 }
 
+namespace
+{
+
+// The processors this process may run on: a container or a `taskset` gives fewer than the machine has.
+unsigned UsableProcessors()
+{
+    cpu_set_t allowed;
+    CPU_ZERO(&allowed);
+    if (sched_getaffinity(0, sizeof(allowed), &allowed) == 0)
+    {
+        const int count = CPU_COUNT(&allowed);
+        if (count > 0)
+        {
+            return static_cast<unsigned>(count);
+        }
+    }
+    return std::thread::hardware_concurrency();
+}
+
+// WF_RENDER_THREADS=N (1 to 8) caps the drawing threads, so that a test runner starting many games at
+// once does not give each one every processor. Anything else there is ignored.
+unsigned RenderThreadsAskedByEnvironment()
+{
+    const char* text = std::getenv("WF_RENDER_THREADS");
+    if (text == nullptr || text[0] < '1' || text[0] > '8' || text[1] != '\0')
+    {
+        return 0;
+    }
+    return static_cast<unsigned>(text[0] - '0');
+}
+
+} // namespace
+
 int Services::DefaultRenderThreads()
 {
-    const unsigned processors = std::thread::hardware_concurrency();
     constexpr unsigned kMostThreads = 8;
-    return static_cast<int>(processors == 0 ? 1 : (processors > kMostThreads ? kMostThreads : processors));
+    const unsigned processors = UsableProcessors();
+    unsigned threads = processors == 0 ? 1 : (processors > kMostThreads ? kMostThreads : processors);
+    const unsigned asked = RenderThreadsAskedByEnvironment();
+    if (asked != 0 && asked < threads)
+    {
+        threads = asked;
+    }
+    return static_cast<int>(threads);
 }
 
 std::unique_ptr<GraphicsDevice> Services::CreateGraphicsDevice(const PresentParameters& parameters)

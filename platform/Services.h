@@ -48,7 +48,8 @@ public:
     void SetRenderer(RendererChoice choice) { mRenderer = choice; }
     // Which device CreateGraphicsDevice made last, and why, for the log.
     const std::string& GraphicsDeviceChoice() const { return mGraphicsDeviceChoice; }
-    // How many threads share the drawing (0: one per processor, at most 8). The pictures are the same.
+    // How many threads share the drawing (0: one per processor this process may use, at most 8, and at
+    // most WF_RENDER_THREADS when that holds 1 to 8). The pictures are the same.
     void SetRenderThreads(int threads) { mRenderThreads = threads; }
     static int DefaultRenderThreads();
     // Writes the back buffer as a PNG once the given frame (counted from 1) has been presented; each

@@ -6,6 +6,7 @@
 #include "platform/SingleInstance.h"
 #include "platform/ThreadControl.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -125,6 +126,33 @@ TEST(ThreadControl, PinningReturnsThePreviousMaskAndCanBeUndone)
     const std::uint32_t previous = Platform::ThreadControl::SetCurrentThreadAffinity(1);
     EXPECT_NE(previous, 0u);
     EXPECT_EQ(Platform::ThreadControl::SetCurrentThreadAffinity(previous) & 1u, 1u);
+}
+
+TEST(Services, DrawingThreadsFollowTheUsableProcessorsAndTheEnvironmentsCap)
+{
+    unsetenv("WF_RENDER_THREADS");
+    const int free = Platform::Services::DefaultRenderThreads();
+    ASSERT_GE(free, 1);
+    ASSERT_LE(free, 8);
+
+    const struct
+    {
+        const char* value;
+        int threads;
+    } cases[] = {
+        {"1", 1},  {"2", std::min(2, free)}, {"8", free}, {"0", free}, {"9", free}, {"12", free}, {"x", free},
+        {"", free}};
+    for (const auto& c : cases)
+    {
+        setenv("WF_RENDER_THREADS", c.value, 1);
+        EXPECT_EQ(Platform::Services::DefaultRenderThreads(), c.threads) << "WF_RENDER_THREADS=" << c.value;
+    }
+    unsetenv("WF_RENDER_THREADS");
+
+    // A process allowed one processor draws on one thread, however many the machine has.
+    const std::uint32_t previous = Platform::ThreadControl::SetCurrentThreadAffinity(1);
+    EXPECT_EQ(Platform::Services::DefaultRenderThreads(), 1);
+    Platform::ThreadControl::SetCurrentThreadAffinity(previous);
 }
 
 } // namespace
