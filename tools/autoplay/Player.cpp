@@ -1556,13 +1556,10 @@ bool Player::TendStorehouseWindow(Hands& hands)
             std::uint32_t row = 0;
             for (const auto& [goods, one] : trade.GetBuyList())
             {
-                std::int32_t bought = 0;
-                for (const StoreTrade::Cell& cell : trade.GetStoreCells())
-                {
-                    bought += cell.HoldsNewGoods() && cell.goods == goods ? 1 : 0;
-                }
+                const std::int32_t bought = BoughtNow(trade, goods);
                 const bool wantedNow = WorthBuying(goods, bought, total, pass == 1);
-                if (wantedNow && trade.CanAfford(goods) && trade.HasFreeStoreCell() && clickRow(row, false))
+                if (wantedNow && trade.CanAfford(goods) && trade.HasFreeStoreCell() &&
+                    LeavesRoomForOtherInputs(trade, goods) && clickRow(row, false))
                 {
                     return true;
                 }
@@ -1590,6 +1587,42 @@ bool Player::TendStorehouseWindow(Hands& hands)
     Trace("store window offers:\n%s", GuiScan::Describe(targets).c_str());
     hands.Wait(2);
     return true;
+}
+
+std::int32_t Player::BoughtNow(const StoreTrade& trade, std::uint8_t goods)
+{
+    std::int32_t bought = 0;
+    for (const StoreTrade::Cell& cell : trade.GetStoreCells())
+    {
+        bought += cell.HoldsNewGoods() && cell.goods == goods ? 1 : 0;
+    }
+    return bought;
+}
+
+bool Player::LeavesRoomForOtherInputs(const StoreTrade& trade, std::uint8_t goods) const
+{
+    // A building of two inputs waits for both: a storehouse filled with one of them while the other finds
+    // no box stalls the field. A second unit of one input leaves a box free for each other bought input
+    // not in store yet.
+    if (InStock(goods) + BoughtNow(trade, goods) == 0)
+    {
+        return true;
+    }
+    std::int32_t free = 0;
+    for (const StoreTrade::Cell& cell : trade.GetStoreCells())
+    {
+        free += cell.IsFree() ? 1 : 0;
+    }
+    std::int32_t others = 0;
+    for (const auto& [other, one] : trade.GetBuyList())
+    {
+        const std::int32_t bought = BoughtNow(trade, other);
+        if (other != goods && !Growable(other) && InStock(other) + bought == 0 && Missing(other, bought) > 0)
+        {
+            ++others;
+        }
+    }
+    return free > others;
 }
 
 bool Player::UpgradeWhereItPays(Hands& hands)

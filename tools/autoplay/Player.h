@@ -18,6 +18,7 @@ class EntityShop;
 class EntityWaterWell;
 class Hands;
 class StoreHouseGUI;
+class StoreTrade;
 
 namespace Korrin
 {
@@ -73,6 +74,8 @@ private:
     bool TendBuildings(Hands& hands);
     bool TendStorehouseWindow(Hands& hands);
     bool OpenStorehouseWindow(Hands& hands);
+    static std::int32_t BoughtNow(const StoreTrade& trade, std::uint8_t goods);
+    bool LeavesRoomForOtherInputs(const StoreTrade& trade, std::uint8_t goods) const;
     bool UpgradeWhereItPays(Hands& hands);
     bool TendRopes(Hands& hands);
 
