@@ -68,6 +68,8 @@ constexpr std::int32_t kBrokeBelow = 60;
 // Where a thief's bag is clicked, from its corner: the middle of the sack.
 constexpr Korrin::Vector2 kBagAim{30.0f, 43.0f};
 constexpr std::uint64_t kUpgradeLookGap = 600;
+// Frames from the winning move to the statistics window beyond which the level counts as stuck.
+constexpr std::uint64_t kStatisticsWait = 3600;
 
 Korrin::Vector2 CentreOf(const Korrin::Rect& rect)
 {
@@ -1717,6 +1719,16 @@ void Player::ThinkInLevel(Hands& hands)
             mStage = Stage::Won;
             mStageFrame = mFrame;
             mFinished = true;
+        }
+        else if (mFrame - mOutcome.winFrame > kStatisticsWait)
+        {
+            // The level clock stops with the win, so the give-up time never comes: a window that keeps
+            // the statistics away would hold the run for ever.
+            const float clock = mOutcome.clock;
+            Lose("won at " + std::to_string(static_cast<int>(clock)) +
+                 " s, but the statistics window did not open within a minute (window " +
+                 std::to_string(shown) + " stayed)");
+            return;
         }
         else if (shown < GameGuiManager::kNoWindow)
         {
