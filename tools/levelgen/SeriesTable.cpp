@@ -5,6 +5,7 @@
 
 #include <cstdio>
 #include <set>
+#include <utility>
 #include <sstream>
 
 namespace
@@ -97,6 +98,25 @@ const char* GoodsName(std::uint8_t goods)
     default:
         return "goods";
     }
+}
+
+// A goal of one: "1 sandwich", not "1 sandwiches" (names of stuff, such as juice, stay as they are).
+std::string CountedGoods(std::int64_t count, std::uint8_t goods)
+{
+    std::string name = GoodsName(goods);
+    if (count == 1)
+    {
+        static const std::pair<const char*, const char*> kOnes[] = {
+            {"carrots", "carrot"},  {"tomatoes", "tomato"},
+            {"potatoes", "potato"}, {"sunflowers", "sunflower"},
+            {"parcels", "parcel"},  {"sandwiches", "sandwich"},
+            {"cakes", "cake"}};
+        for (const auto& [many, one] : kOnes)
+        {
+            name = name == many ? one : name;
+        }
+    }
+    return std::to_string(count) + " " + name;
 }
 
 const char* BuyerName(int code)
@@ -271,7 +291,7 @@ std::string SeriesTable::Markdown() const
         for (const auto& [code, target] : entry.goals)
         {
             const std::uint8_t goods = Level::GoodsFromFileCode(static_cast<std::uint8_t>(code));
-            goals += (goals.empty() ? "" : ", ") + std::to_string(target) + " " + GoodsName(goods);
+            goals += (goals.empty() ? "" : ", ") + CountedGoods(target, goods);
         }
         std::string news;
         const auto add = [&news](const std::string& what) { news += (news.empty() ? "" : ", ") + what; };
