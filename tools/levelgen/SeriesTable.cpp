@@ -5,8 +5,8 @@
 
 #include <cstdio>
 #include <set>
-#include <utility>
 #include <sstream>
+#include <utility>
 
 namespace
 {
