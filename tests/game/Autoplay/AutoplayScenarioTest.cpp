@@ -9,6 +9,8 @@
 #include <gtest/gtest.h>
 #include <sstream>
 #include <string>
+#include <sys/wait.h>
+#include <unistd.h>
 #include <vector>
 
 // The automatic player: it plays a level of the real game through the scripted input, the same level
@@ -26,29 +28,47 @@ std::string ReadText(const std::filesystem::path& path)
     return text.str();
 }
 
-// Starts wf_autoplay with the arguments; its standard output is read by Output.
-FILE* StartAutoplay(const std::string& arguments)
+// A started wf_autoplay: its standard output is read from the pipe, its errors go to a file.
+struct StartedRun
 {
+    FILE* pipe = nullptr;
+    std::filesystem::path errors;
+};
+
+// Starts wf_autoplay with the arguments; its standard output is read by Output.
+StartedRun StartAutoplay(const std::string& arguments)
+{
+    static int runs = 0;
+    StartedRun run;
+    run.errors = std::filesystem::temp_directory_path() /
+                 ("wf_autoplay_errors_" + std::to_string(::getpid()) + "_" + std::to_string(++runs) + ".txt");
     const std::string command = std::string(WF_AUTOPLAY_BINARY) + " --data " + GameProcess::SampleData() +
-                                " " + arguments + " 2>/dev/null";
-    FILE* pipe = ::popen(command.c_str(), "r");
-    EXPECT_NE(pipe, nullptr) << command;
-    return pipe;
+                                " " + arguments + " 2>" + run.errors.string();
+    run.pipe = ::popen(command.c_str(), "r");
+    EXPECT_NE(run.pipe, nullptr) << command;
+    return run;
 }
 
-// What a started wf_autoplay printed, once it has ended.
-std::string Output(FILE* pipe)
+// What a started wf_autoplay printed, once it has ended. A crash or a refusal of its arguments fails
+// the test with what it said on its error output (a lost level is an answer, not a failure).
+std::string Output(const StartedRun& run)
 {
     std::string out;
-    if (pipe != nullptr)
+    if (run.pipe != nullptr)
     {
         char buffer[512];
-        while (std::fgets(buffer, sizeof buffer, pipe) != nullptr)
+        while (std::fgets(buffer, sizeof buffer, run.pipe) != nullptr)
         {
             out += buffer;
         }
-        ::pclose(pipe);
+        const int status = ::pclose(run.pipe);
+        const bool answered = status != -1 && WIFEXITED(status) && WEXITSTATUS(status) <= 1;
+        EXPECT_TRUE(answered) << "wf_autoplay ended with status " << status << "; it said:\n"
+                              << ReadText(run.errors) << "\nand printed:\n"
+                              << out;
     }
+    std::error_code ignored;
+    std::filesystem::remove(run.errors, ignored);
     return out;
 }
 
@@ -101,10 +121,11 @@ protected:
 TEST_F(AutoplayScenario, TheLevelPlaysTheSameDrawnAndUndrawn)
 {
     // Both at once: they share nothing but the sample data they read.
-    FILE* undrawnRun = StartAutoplay("--level 1 --csv --keep --work " + Work("undrawn").string() +
-                                     " --script " + Work("undrawn.txt").string());
-    FILE* drawnRun = StartAutoplay("--level 1 --csv --keep --draw --work " + Work("drawn").string() +
-                                   " --script " + Work("drawn.txt").string());
+    const StartedRun undrawnRun = StartAutoplay("--level 1 --csv --keep --work " + Work("undrawn").string() +
+                                                " --script " + Work("undrawn.txt").string());
+    const StartedRun drawnRun =
+        StartAutoplay("--level 1 --csv --keep --draw --work " + Work("drawn").string() + " --script " +
+                      Work("drawn.txt").string());
     const LevelResult undrawn = ResultOf(Output(undrawnRun));
     const LevelResult drawn = ResultOf(Output(drawnRun));
     ASSERT_TRUE(undrawn.outcome.won) << undrawn.outcome.reason;
