@@ -18,6 +18,7 @@
 #include "game/Game/Education.h"
 #include "game/Game/EducationSlot.h"
 #include "game/Game/Game.h"
+#include "game/Game/GameField.h"
 #include "game/Game/GamePanel.h"
 #include "game/Game/Level.h"
 #include "game/Game/LevelTaskInfo.h"
@@ -869,9 +870,11 @@ bool Player::Sells(std::uint8_t goods, std::int32_t inStore, std::int32_t onShel
     {
         return true;
     }
-    // Broke, or with a worker's goods waiting for a box that only the orders' inputs fill, one unit at a
-    // time goes to the shop even from those inputs.
-    return (Broke() || WorkerWaitsForRoom()) && inStore > 0 && onShelves == 0;
+    // Broke, one unit at a time goes to the shop even from the inputs kept for orders still to place, but
+    // never from those of an order already paid and queued: it would wait for them for ever. With a
+    // worker's goods waiting for a box that only the orders' inputs fill, even those go.
+    const bool broke = Broke() && inStore > QueuedInputs(goods);
+    return (broke || WorkerWaitsForRoom()) && inStore > 0 && onShelves == 0;
 }
 
 std::int32_t Player::OrderPriceOfUsing(std::uint8_t goods) const
@@ -1221,21 +1224,57 @@ bool Player::TendWells(Hands& hands)
     return false;
 }
 
+bool Player::SomeoneWaitsForARope(Level& level)
+{
+    GameField* field = level.GetGameField();
+    EntityManager* entities = level.GetEntityManager();
+    WalkTarget store;
+    if (field == nullptr || entities == nullptr)
+    {
+        return false;
+    }
+    Entity* storehouse = entities->GetEntity(Entity::kStorehouse);
+    if (storehouse == nullptr || !storehouse->GetWalkTarget(&store, 0))
+    {
+        return false;
+    }
+    std::vector<IJ> path;
+    for (const auto& [type, entity] : entities->GetEntities())
+    {
+        WalkTarget from;
+        const bool walks = dynamic_cast<EntityBuilding*>(entity) != nullptr || type == Entity::kGarden ||
+                           type == Entity::kWaterWell || type == Entity::kShop;
+        if (!walks || entity == storehouse || !entity->GetWalkTarget(&from, 0) ||
+            (from.I == store.I && from.J == store.J))
+        {
+            continue;
+        }
+        if (!field->FindPath({from.I, from.J}, {store.I, store.J}, path) &&
+            field->FindPathIgnoringRopes({from.I, from.J}, {store.I, store.J}, path))
+        {
+            return true;
+        }
+    }
+    return false;
+}
+
 bool Player::TendRopes(Hands& hands)
 {
-    // A rope is bought at every table the money spares: each shortens the workers' and gardeners' ways,
-    // and a flagged table is on a way someone walks now.
+    // A rope is bought at every table the money spares: each shortens the workers' and gardeners' ways.
+    // A flagged table is on a way someone walks now, and where the only way runs over a rope still to
+    // buy, the rope comes before everything else.
     Level* level = RunningLevel();
     if (level == nullptr)
     {
         return false;
     }
+    const bool needed = SomeoneWaitsForARope(*level);
     for (EntityRope* rope : EntitiesOf<EntityRope>(*level))
     {
         const std::int32_t price = CostRecord::GetLevelValue(0, rope->GetCost());
         for (const EntityRope::RopeTablePoint& table : rope->GetPoints())
         {
-            if (table.flagged == 0 && !Affords(price + kRopeSpare))
+            if (!needed && table.flagged == 0 && !Affords(price + kRopeSpare))
             {
                 continue;
             }

@@ -17,6 +17,7 @@ class EntityStorehouse;
 class EntityShop;
 class EntityWaterWell;
 class Hands;
+class Level;
 class StoreHouseGUI;
 class StoreTrade;
 
@@ -78,6 +79,8 @@ private:
     bool LeavesRoomForOtherInputs(const StoreTrade& trade, std::uint8_t goods) const;
     bool UpgradeWhereItPays(Hands& hands);
     bool TendRopes(Hands& hands);
+    // Whether an object's character reaches the storehouse only over a rope still to buy.
+    static bool SomeoneWaitsForARope(Level& level);
 
     // Selects an object by a click inside its rectangle, then clicks a button of the page it opens.
     bool ClickObjectThenButton(Clickable& object, const std::string& button, Hands& hands, int tab = -1);
