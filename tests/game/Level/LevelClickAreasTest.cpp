@@ -1,14 +1,15 @@
 // Every level of the sample series, built from its level file: a click anywhere on the field reaches the
 // object drawn there, so no object's click rectangle may cover a clickable part of another (the
-// storehouse's flag, a bed, a lot, the well, the shop, a thief's bush); and every worker, gardener and
-// buyer can walk from his object to the storehouse (a rope still to buy counts as bought), once the beds have
-// marked their cells (a bed drawn over a ladder cuts it).
+// storehouse's flag, a bed, a lot, the well, the shop, a thief's bush, a rope's table or link); and every
+// worker, gardener and buyer can walk from his object to the storehouse (a rope still to buy counts as
+// bought), once the beds have marked their cells (a bed drawn over a ladder cuts it).
 #include "engine/Util/Rect.h"
 #include "game/Entity/Entity.h"
 #include "game/Entity/EntityBuilding.h"
 #include "game/Entity/EntityManager.h"
 #include "game/Entity/EntityRope.h"
 #include "game/Entity/EntityStorehouse.h"
+#include "game/Game/FieldGeometry.h"
 #include "game/Game/Game.h"
 #include "game/Game/GameField.h"
 #include "game/Game/GameInfo.h"
@@ -75,8 +76,47 @@ protected:
             {
                 parts.push_back({entity, "the storehouse's flag", storehouse->GetFlagRect()});
             }
+            if (const auto* rope = dynamic_cast<const EntityRope*>(entity))
+            {
+                AddRopeParts(*rope, parts);
+            }
         }
         return parts;
+    }
+
+    // A rope's tables (where one is still to buy) and its links, each link column from its top cell to
+    // its bottom one: a bought link answers a click for its upgrade.
+    void AddRopeParts(const EntityRope& rope, std::vector<Part>& parts) const
+    {
+        for (const EntityRope::RopeTablePoint& table : rope.GetPoints())
+        {
+            parts.push_back(
+                {&rope,
+                 "the rope's table",
+                 {table.x, table.y, table.x + EntityRope::kTableWidth, table.y + EntityRope::kTableHeight}});
+        }
+        const GameField* field = mGame.GetLevel()->GetGameField();
+        for (std::int32_t i = 0; i < FieldGeometry::kColumns; ++i)
+        {
+            for (std::int32_t j = 0; j < FieldGeometry::kRows; ++j)
+            {
+                if (field->GetObjectCode(i, j) != EntityRope::kLinkCode)
+                {
+                    continue;
+                }
+                const std::int32_t top = j;
+                while (j + 1 < FieldGeometry::kRows &&
+                       field->GetObjectCode(i, j + 1) == EntityRope::kLinkCode)
+                {
+                    ++j;
+                }
+                parts.push_back(
+                    {&rope,
+                     "the link in column " + std::to_string(i),
+                     {FieldGeometry::CellX(i), FieldGeometry::CellY(top),
+                      FieldGeometry::CellX(i) + FieldGeometry::kCellWidth, FieldGeometry::CellY(j + 1)}});
+            }
+        }
     }
 
     // The objects whose characters walk to the storehouse: each building's door, each bed's gardener, the
