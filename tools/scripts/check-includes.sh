@@ -51,10 +51,6 @@ Game game/Entity/EntityWaterWell.h
 Game game/Pers/Pers.h
 Game game/Pers/PersThiefManager.h
 Game game/Pers/ThiefBag.h
-Entity game/Pers/BuyerWishFrames.h
-Entity game/Pers/CorrectionTable.h
-Entity game/Pers/PersAnimatedManager.h
-Entity game/Pers/PersRunBuyer.h
 "
 
 self_test() {
