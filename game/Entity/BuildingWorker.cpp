@@ -1,18 +1,18 @@
 #include "game/Entity/BuildingWorker.h"
 
-#include "game/Pers/Pers.h"
+#include "game/Entity/EntityWorker.h"
 
-bool BuildingWorker::IsActive(const Pers* worker)
+bool BuildingWorker::IsActive(const EntityWorker* worker)
 {
     return worker != nullptr && worker->IsActive();
 }
 
-bool BuildingWorker::IsBusy(const Pers* worker)
+bool BuildingWorker::IsBusy(const EntityWorker* worker)
 {
     return worker != nullptr && worker->IsBusy();
 }
 
-void BuildingWorker::SetBusy(Pers* worker, bool busy)
+void BuildingWorker::SetBusy(EntityWorker* worker, bool busy)
 {
     if (worker != nullptr)
     {
@@ -20,17 +20,17 @@ void BuildingWorker::SetBusy(Pers* worker, bool busy)
     }
 }
 
-bool BuildingWorker::IsFirstVisitPending(const Pers* worker)
+bool BuildingWorker::IsFirstVisitPending(const EntityWorker* worker)
 {
     return worker != nullptr && worker->IsFirstVisitPending();
 }
 
-std::uint8_t BuildingWorker::GetCarriedGoods(const Pers* worker)
+std::uint8_t BuildingWorker::GetCarriedGoods(const EntityWorker* worker)
 {
     return worker != nullptr ? worker->GetCarriedGoods() : 0;
 }
 
-void BuildingWorker::SetCarriedGoods(Pers* worker, std::uint8_t goods)
+void BuildingWorker::SetCarriedGoods(EntityWorker* worker, std::uint8_t goods)
 {
     if (worker != nullptr)
     {
@@ -38,38 +38,38 @@ void BuildingWorker::SetCarriedGoods(Pers* worker, std::uint8_t goods)
     }
 }
 
-bool BuildingWorker::CarriesBothInputs(const Pers* worker)
+bool BuildingWorker::CarriesBothInputs(const EntityWorker* worker)
 {
     return worker != nullptr && worker->IsDeliveringBothInputs();
 }
 
-bool BuildingWorker::IsBringingOutAUnit(const Pers* worker)
+bool BuildingWorker::IsBringingOutAUnit(const EntityWorker* worker)
 {
     return worker != nullptr && worker->IsBringingOutAUnit();
 }
 
-std::uint16_t BuildingWorker::GetUpgradeLevel(const Pers* worker)
+std::uint16_t BuildingWorker::GetUpgradeLevel(const EntityWorker* worker)
 {
     return worker != nullptr ? worker->GetUpgradeLevel() : 0;
 }
 
-const CostRecord& BuildingWorker::GetCost(const Pers* worker)
+const CostRecord& BuildingWorker::GetCost(const EntityWorker* worker)
 {
     static const CostRecord none;
     return worker != nullptr ? worker->GetCost() : none;
 }
 
-bool BuildingWorker::Upgrade(Pers* worker)
+bool BuildingWorker::Upgrade(EntityWorker* worker)
 {
     return worker != nullptr && worker->Upgrade();
 }
 
-bool BuildingWorker::GoTo(Pers* worker, const WalkTarget& target, std::uint8_t mode)
+bool BuildingWorker::GoTo(EntityWorker* worker, const WalkTarget& target, std::uint8_t mode)
 {
     return worker != nullptr && worker->GoTo(target, mode);
 }
 
-void BuildingWorker::SetDream(Pers* worker, std::int32_t frame)
+void BuildingWorker::SetDream(EntityWorker* worker, std::int32_t frame)
 {
     if (worker != nullptr)
     {
@@ -77,7 +77,7 @@ void BuildingWorker::SetDream(Pers* worker, std::int32_t frame)
     }
 }
 
-void BuildingWorker::StartAction(Pers* worker, std::int32_t code)
+void BuildingWorker::StartAction(EntityWorker* worker, std::int32_t code)
 {
     if (worker != nullptr)
     {
@@ -85,7 +85,7 @@ void BuildingWorker::StartAction(Pers* worker, std::int32_t code)
     }
 }
 
-void BuildingWorker::PlayIdle(Pers* worker, float dt)
+void BuildingWorker::PlayIdle(EntityWorker* worker, float dt)
 {
     if (worker != nullptr)
     {
@@ -93,7 +93,7 @@ void BuildingWorker::PlayIdle(Pers* worker, float dt)
     }
 }
 
-bool BuildingWorker::IsFairy(const Pers* worker)
+bool BuildingWorker::IsFairy(const EntityWorker* worker)
 {
-    return worker != nullptr && worker->GetType() == Pers::kFairy;
+    return worker != nullptr && worker->GetType() == EntityWorker::kFairy;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "game/Entity/EntityTask.h"
+#include "game/Entity/EntityWorker.h"
 #include "game/Game/Clickable.h"
 #include "game/Game/CostRecord.h"
 #include "game/Game/SaveLoadObject.h"
@@ -86,8 +87,10 @@ public:
     float GetY() const { return mY; }
     std::int32_t GetWalkI() const { return mWalkI; }
     std::int32_t GetWalkJ() const { return mWalkJ; }
-    Pers* GetWorker() const { return mWorker; }
-    void SetWorker(Pers* worker) { mWorker = worker; }
+    // The character the entity employs, for those above the entities; the entity itself drives it as
+    // its worker.
+    Pers* GetWorker() const { return mWorker != nullptr ? mWorker->GetCharacter() : nullptr; }
+    void SetWorker(EntityWorker* worker) { mWorker = worker; }
     std::uint8_t GetSide() const { return mSide; }
     void SetSide(std::uint8_t side) { mSide = side; }
     std::uint8_t GetStateByte() const { return mStateByte; }
@@ -107,7 +110,7 @@ protected:
     float mY = 0.0f;
     std::int32_t mWalkI = 0;
     std::int32_t mWalkJ = 0;
-    Pers* mWorker = nullptr;
+    EntityWorker* mWorker = nullptr;
     std::uint8_t mSide = kNoSide;
     std::uint8_t mStateByte = 0;
     std::uint32_t mSaveId = 0;

@@ -17,7 +17,6 @@
 #include "game/Entity/EntityTaskManager.h"
 #include "game/Game/Level.h"
 #include "game/Game/TableCost.h"
-#include "game/Pers/Pers.h"
 #include "game/Util/HintArrow.h"
 
 #include <cmath>

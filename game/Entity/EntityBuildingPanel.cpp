@@ -18,7 +18,6 @@
 #include "game/Game/Level.h"
 #include "game/Game/LevelTaskInfo.h"
 #include "game/Game/TableCost.h"
-#include "game/Pers/Pers.h"
 #include "game/Util/Hint.h"
 #include "game/Util/HintArrow.h"
 #include "game/Util/HintManager.h"

@@ -18,7 +18,6 @@
 #include "game/Game/GameTables.h"
 #include "game/Game/Level.h"
 #include "game/Game/LevelTaskInfo.h"
-#include "game/Pers/Pers.h"
 #include "game/Util/HintArrow.h"
 #include "game/Util/RotateMesh.h"
 

@@ -12,6 +12,7 @@
 #include "engine/Render/RenderData.h"
 #include "engine/Render/SpriteManager.h"
 #include "engine/Sound/PlaySoundOnce.h"
+#include "game/Entity/BedGardener.h"
 #include "game/Entity/EntityManager.h"
 #include "game/Entity/EntityStorehouse.h"
 #include "game/Entity/EntityTaskManager.h"
@@ -24,7 +25,6 @@
 #include "game/Game/GameParticleManager.h"
 #include "game/Game/LevelTaskInfo.h"
 #include "game/Game/TableCost.h"
-#include "game/Pers/PersRunGardener.h"
 #include "game/Util/Hint.h"
 #include "game/Util/HintArrow.h"
 #include "game/Util/HintManager.h"
@@ -66,7 +66,7 @@ CostRecord EntityGarden::GardenerCost()
     CostRecord record;
     if (const TableCost* table = TableCost::Peek())
     {
-        table->GetCost(Pers::kGardener, record);
+        table->GetCost(EntityWorker::kGardener, record);
     }
     return record;
 }
@@ -312,7 +312,7 @@ void EntityGarden::FinishDismissal()
     {
         place = mWorker->GetPosition();
         // What the gardener holds is not lost with him: the crop is stored, a pail being drawn is let go.
-        if (auto* gardener = dynamic_cast<PersRunGardener*>(mWorker))
+        if (auto* gardener = dynamic_cast<BedGardener*>(mWorker))
         {
             gardener->HandBack();
         }

@@ -1,12 +1,12 @@
 // The garden's decisions for its gardener: where it walks next and why it waits.
 #include "engine/Log/LogManager.h"
+#include "game/Entity/BedGardener.h"
 #include "game/Entity/EntityGarden.h"
 #include "game/Entity/EntityManager.h"
 #include "game/Entity/EntityStorehouse.h"
 #include "game/Entity/LevelLookup.h"
 #include "game/Game/FieldGeometry.h"
 #include "game/Game/GameField.h"
-#include "game/Pers/PersRunGardener.h"
 
 #include <vector>
 
@@ -24,10 +24,10 @@ void Log(const char* text)
 }
 
 // The gardener takes new work while it shows no bubble or only waits for water.
-bool IsFree(const Pers* gardener)
+bool IsFree(const EntityWorker* gardener)
 {
-    const std::int32_t dream = gardener != nullptr ? gardener->GetFrameIndexDream() : Pers::kNoDream;
-    return dream == Pers::kNoDream || dream == PersRunGardener::kDreamNoWater;
+    const std::int32_t dream = gardener != nullptr ? gardener->GetFrameIndexDream() : EntityWorker::kNoDream;
+    return dream == EntityWorker::kNoDream || dream == BedGardener::kDreamNoWater;
 }
 
 bool WaitsForWater(const Plant& bed)
@@ -169,7 +169,7 @@ bool EntityGarden::BedTargetIf(bool allowed, bool (*test)(const Plant&), WalkTar
 bool EntityGarden::StorehouseTarget(WalkTarget* out)
 {
     const std::uint8_t carried = mWorker != nullptr ? mWorker->GetCarriedGoods() : 0;
-    if (carried == 0 || PersRunGardener::IsWater(carried))
+    if (carried == 0 || BedGardener::IsWater(carried))
     {
         return false;
     }
@@ -184,10 +184,10 @@ bool EntityGarden::StorehouseTarget(WalkTarget* out)
     }
     if (storehouse->GetCells().IsFull())
     {
-        mWorker->SetDream(PersRunGardener::kDreamStorehouseFull);
+        mWorker->SetDream(BedGardener::kDreamStorehouseFull);
         return false;
     }
-    mWorker->SetDream(PersRunGardener::kDreamToStorehouse);
+    mWorker->SetDream(BedGardener::kDreamToStorehouse);
     Log("DFDSDSD");
     return storehouse->GetWalkTarget(out, 0);
 }
@@ -204,7 +204,7 @@ void EntityGarden::UpdateTask(float dt)
     {
         return;
     }
-    Pers& gardener = *mWorker;
+    EntityWorker& gardener = *mWorker;
     WalkTarget target;
     if (gardener.IsFirstVisitPending() && GetWalkTarget(&target, kIdleTarget))
     {
@@ -226,7 +226,7 @@ void EntityGarden::UpdateTask(float dt)
         Log("EntityGarden::UpdateTask собираем урожай");
         if (gardener.GoTo(target, 0))
         {
-            gardener.SetDream(Pers::kNoDream);
+            gardener.SetDream(EntityWorker::kNoDream);
             gardener.SetBusy(true);
             return;
         }
@@ -250,24 +250,24 @@ void EntityGarden::UpdateTask(float dt)
 
 bool EntityGarden::Send(const WalkTarget& target, std::uint8_t sowing, float dt)
 {
-    Pers& gardener = *mWorker;
+    EntityWorker& gardener = *mWorker;
     if (gardener.GoTo(target, sowing))
     {
-        gardener.SetDream(Pers::kNoDream);
+        gardener.SetDream(EntityWorker::kNoDream);
         gardener.SetBusy(true);
         return true;
     }
-    gardener.SetDream(PersRunGardener::kDreamNoWay);
+    gardener.SetDream(BedGardener::kDreamNoWay);
     gardener.PlayIdle(dt);
     return false;
 }
 
 bool EntityGarden::SendForWater(float dt)
 {
-    Pers& gardener = *mWorker;
+    EntityWorker& gardener = *mWorker;
     const std::int32_t dream = gardener.GetFrameIndexDream();
-    if (dream != Pers::kNoDream && dream != PersRunGardener::kDreamNoWater &&
-        dream != PersRunGardener::kDreamNoWay)
+    if (dream != EntityWorker::kNoDream && dream != BedGardener::kDreamNoWater &&
+        dream != BedGardener::kDreamNoWay)
     {
         return false;
     }
@@ -275,20 +275,20 @@ bool EntityGarden::SendForWater(float dt)
     {
         if (!bed->HasCrop() || bed->GetSownMark() == 0 || bed->GetFruitCount() != 0)
         {
-            gardener.SetDream(Pers::kNoDream);
+            gardener.SetDream(EntityWorker::kNoDream);
             continue;
         }
         WalkTarget target;
         if (!FindNearestWaterWell(bed->GetWalkI(), bed->GetWalkJ(), target))
         {
-            gardener.SetDream(PersRunGardener::kDreamNoWater);
+            gardener.SetDream(BedGardener::kDreamNoWater);
             Log("EntityGarden::UpdateTask думаем о колодце");
             gardener.PlayIdle(dt);
             return true;
         }
         if (target.entity == nullptr)
         {
-            gardener.SetDream(PersRunGardener::kDreamNoWay);
+            gardener.SetDream(BedGardener::kDreamNoWay);
             if (Korrin::LogManager* log = Korrin::LogManager::Peek())
             {
                 log->Write("EntityGarden::UpdateTask думаем о веревке %i,%i", target.I, target.J);
@@ -297,7 +297,7 @@ bool EntityGarden::SendForWater(float dt)
             gardener.PlayIdle(dt);
             return true;
         }
-        gardener.SetDream(Pers::kNoDream);
+        gardener.SetDream(EntityWorker::kNoDream);
         if (gardener.GoTo(target, 0))
         {
             gardener.SetBusy(true);

@@ -10,7 +10,10 @@
 #include "engine/Script/LuaValue.h"
 #include "engine/Sound/PlaySoundOnce.h"
 #include "engine/Util/Random.h"
+#include "game/Entity/CorrectionTable.h"
 #include "game/Entity/EntityShopLog.h"
+#include "game/Entity/PersAnimatedManager.h"
+#include "game/Entity/ShopBuyer.h"
 #include "game/Entity/StoreEntityServices.h"
 #include "game/Game/FieldGeometry.h"
 #include "game/Game/GameField.h"
@@ -21,10 +24,7 @@
 #include "game/Game/LevelTaskInfo.h"
 #include "game/Game/MoneyAnimatedSprite.h"
 #include "game/Game/TableCost.h"
-#include "game/Pers/CorrectionTable.h"
-#include "game/Pers/PersAnimatedManager.h"
 #include "game/Pers/PersManager.h"
-#include "game/Pers/PersRunBuyer.h"
 #include "game/Util/InputLocks.h"
 
 #include <algorithm>
@@ -637,14 +637,7 @@ void EntityShop::FindServingBuyer(std::int32_t saveNumber)
     {
         return;
     }
-    for (const auto& character : characters->GetCharacters())
-    {
-        if (character->GetSaveNumber() == static_cast<std::uint32_t>(saveNumber))
-        {
-            mServingBuyer = dynamic_cast<PersRunBuyer*>(character.get());
-            return;
-        }
-    }
+    mServingBuyer = characters->FindBuyer(static_cast<std::uint32_t>(saveNumber));
 }
 
 void EntityShop::Load(Korrin::BinaryReader& in)

@@ -10,7 +10,7 @@
 
 class CorrectionTable;
 class PersAnimatedManager;
-class PersRunBuyer;
+class ShopBuyer;
 
 namespace Korrin
 {
@@ -111,13 +111,13 @@ public:
     // cell on offer from the search start (advanceStart moves the next search past the cells visited);
     // one with a wish takes free cells of its goods. Writes the buyer's wish and its count of goods set
     // aside; false when fewer than it wants (nothing at all, for a buyer without a wish) are set aside.
-    bool UpdateDreamBuyers(PersRunBuyer* buyer, std::uint16_t buyerId, bool advanceStart);
+    bool UpdateDreamBuyers(ShopBuyer* buyer, std::uint16_t buyerId, bool advanceStart);
     // For the buyer at the counter: its goods again, and when none is left for it the first cell of its
     // goods even if another buyer had it (the others then look again). False without a buyer.
-    bool RecalcStandBuyers(PersRunBuyer* buyer, std::uint8_t buyerId);
+    bool RecalcStandBuyers(ShopBuyer* buyer, std::uint8_t buyerId);
     // One step of the companion's errand: a buyer arriving at the counter (with its id) starts a
     // service; without one, the animation that just ended leads to the next.
-    void GoQuib(PersRunBuyer* buyer, std::uint8_t buyerId);
+    void GoQuib(ShopBuyer* buyer, std::uint8_t buyerId);
 
     // The cells set aside for that buyer are free for the others again.
     void ReleaseReservations(std::uint32_t buyerId);
@@ -144,7 +144,7 @@ public:
     std::uint8_t GetCarriedGoods() const { return mCarriedGoods; }
     std::uint8_t GetServingId() const { return mServingId; }
     bool IsBusy() const { return mBusy != 0; }
-    PersRunBuyer* GetServingBuyer() const { return mServingBuyer; }
+    ShopBuyer* GetServingBuyer() const { return mServingBuyer; }
     PersAnimatedManager* GetCompanion() const { return mCompanion.get(); }
     // The animation the companion plays ("" before the first).
     const std::string& GetCompanionAnimation() const { return mCompanionAnimation; }
@@ -237,7 +237,7 @@ private:
     std::uint8_t mCarriedGoods = 0;
     float mSpeedFactor = 1.0f;
     std::uint32_t mIStartFindCellToBuyers = 0;
-    PersRunBuyer* mServingBuyer = nullptr;
+    ShopBuyer* mServingBuyer = nullptr;
     std::unique_ptr<CorrectionTable> mCorrections;
     std::unique_ptr<PersAnimatedManager> mCompanion;
     std::int32_t mGoodsBone = -1;

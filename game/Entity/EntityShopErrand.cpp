@@ -3,18 +3,18 @@
 #include "engine/Render/Bone.h"
 #include "engine/Render/Skeleton.h"
 #include "engine/Util/Random.h"
+#include "game/Entity/CorrectionTable.h"
 #include "game/Entity/EntityShop.h"
 #include "game/Entity/EntityShopLog.h"
+#include "game/Entity/PersAnimatedManager.h"
+#include "game/Entity/ShopBuyer.h"
 #include "game/Entity/StoreEntityServices.h"
 #include "game/GUI/AchievementSystem.h"
 #include "game/Game/GameTables.h"
 #include "game/Game/LevelTaskInfo.h"
 #include "game/Game/MoneyAnimatedSprite.h"
 #include "game/Game/TableCost.h"
-#include "game/Pers/CorrectionTable.h"
-#include "game/Pers/PersAnimatedManager.h"
 #include "game/Pers/PersAnimationManager.h"
-#include "game/Pers/PersRunBuyer.h"
 #include "game/Profile.h"
 
 #include <cmath>
@@ -108,7 +108,7 @@ bool EntityShop::Update(float dt)
     return true;
 }
 
-void EntityShop::GoQuib(PersRunBuyer* buyer, std::uint8_t buyerId)
+void EntityShop::GoQuib(ShopBuyer* buyer, std::uint8_t buyerId)
 {
     if (buyer != nullptr && mServingBuyer != nullptr)
     {
@@ -198,7 +198,7 @@ void EntityShop::DecideAtCentre()
             mErrandState = kThrowing;
             if (mServingBuyer != nullptr)
             {
-                mServingBuyer->StartAction(PersRunBuyer::kTakeGoods);
+                mServingBuyer->StartAction(ShopBuyer::kTakeGoods);
                 mServingBuyer->SetCarriedGoods(mCarriedGoods);
                 mServingBuyer->SetAnimationSpeed(mSpeedFactor);
             }
@@ -207,7 +207,7 @@ void EntityShop::DecideAtCentre()
         SHOP_LOG("Quib краснеет");
         if (mServingBuyer != nullptr)
         {
-            mServingBuyer->StartAction(PersRunBuyer::kRefused);
+            mServingBuyer->StartAction(ShopBuyer::kRefused);
         }
         PlayCompanion(Korrin::Rand() % 2 != 0 ? "red1" : "red2");
         mErrandState = kBlushing;

@@ -1,15 +1,15 @@
+#include "game/Entity/BuyerWishFrames.h"
 #include "game/Entity/EntityShop.h"
 #include "game/Entity/EntityShopLog.h"
-#include "game/Pers/BuyerWishFrames.h"
+#include "game/Entity/ShopBuyer.h"
 #include "game/Pers/PersManager.h"
-#include "game/Pers/PersRunBuyer.h"
 
 #include <vector>
 
 // How the shop sets goods aside for buyers: each cell's buyer field holds the id of the buyer whose goods
 // it keeps; the companion only takes the cells of the buyer he serves.
 
-bool EntityShop::UpdateDreamBuyers(PersRunBuyer* buyer, std::uint16_t buyerId, bool advanceStart)
+bool EntityShop::UpdateDreamBuyers(ShopBuyer* buyer, std::uint16_t buyerId, bool advanceStart)
 {
     if (buyer == nullptr)
     {
@@ -27,7 +27,7 @@ bool EntityShop::UpdateDreamBuyers(PersRunBuyer* buyer, std::uint16_t buyerId, b
     return enough;
 }
 
-bool EntityShop::RecalcStandBuyers(PersRunBuyer* buyer, std::uint8_t buyerId)
+bool EntityShop::RecalcStandBuyers(ShopBuyer* buyer, std::uint8_t buyerId)
 {
     SHOP_LOG("Перерасчет покупателей *pers=%i idBuyers = %u",
              static_cast<int>(reinterpret_cast<std::uintptr_t>(buyer)), static_cast<unsigned>(buyerId));

@@ -11,15 +11,15 @@
 #include "engine/Script/LuaScript.h"
 #include "engine/Script/LuaStackGuard.h"
 #include "engine/Sound/PlaySoundOnce.h"
+#include "game/Entity/CorrectionTable.h"
 #include "game/Entity/Entity.h"
 #include "game/Entity/EntityManager.h"
 #include "game/Entity/LevelLookup.h"
+#include "game/Entity/PersAnimatedManager.h"
 #include "game/Game/FieldGeometry.h"
 #include "game/Game/Level.h"
 #include "game/Game/SaveLoadManager.h"
 #include "game/Game/TableCost.h"
-#include "game/Pers/CorrectionTable.h"
-#include "game/Pers/PersAnimatedManager.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/Util/Vector2.h"
+#include "game/Entity/EntityWorker.h"
 #include "game/Game/Clickable.h"
 #include "game/Game/CostRecord.h"
 #include "game/Game/IJ.h"
@@ -27,16 +28,9 @@ class Sprite;
 // A character on the field: a gardener, an errand boy, a fairy, a buyer or the thief. It stands at a
 // pixel position that its skeletal figures follow, shows a dream bubble and a selection mark, and passes
 // clicks on to its home entity. The character manager creates, updates, draws and destroys it.
-class Pers : public Clickable, public SaveLoadObject
+class Pers : public Clickable, public SaveLoadObject, public EntityWorker
 {
 public:
-    // Type codes of the characters' click interface.
-    static constexpr std::uint8_t kGardener = 132;
-    static constexpr std::uint8_t kErrandBoy = 133;
-    static constexpr std::uint8_t kFairy = 134;
-    static constexpr std::uint8_t kBuyer = 135;
-    static constexpr std::uint8_t kThief = 136;
-
     // Facings; kKeepFacing as an argument keeps the current one.
     static constexpr std::uint8_t kLeft = 0;
     static constexpr std::uint8_t kRight = 1;
@@ -44,7 +38,6 @@ public:
     static constexpr std::uint8_t kDown = 3;
     static constexpr std::uint8_t kKeepFacing = 200;
 
-    static constexpr std::int32_t kNoDream = -1;
     // The character record before the current figure's record.
     static constexpr std::size_t kRecordBytes = 109;
 
@@ -65,27 +58,27 @@ public:
     virtual void Init();
     virtual void Reset() {}
     virtual void ShowPath() {}
-    virtual void SetActive(bool on);
+    void SetActive(bool on) override;
     // One level up; false, and held at the highest level, past it.
-    virtual bool Upgrade();
-    virtual void SetIJ(std::int32_t I, std::int32_t J);
+    bool Upgrade() override;
+    void SetIJ(std::int32_t I, std::int32_t J) override;
     // The cell under the position, truncated toward zero.
-    virtual void GetIJ(std::int32_t& I, std::int32_t& J) const;
-    virtual bool IsBusy() const { return false; }
+    void GetIJ(std::int32_t& I, std::int32_t& J) const override;
+    bool IsBusy() const override { return false; }
     // A building worker's part of its round, for the building's countdown: going in with both inputs at
     // once, and coming out with an empty hand to fetch a unit. Only the workers of buildings have them.
-    virtual bool IsDeliveringBothInputs() const { return false; }
-    virtual bool IsBringingOutAUnit() const { return false; }
-    virtual void SetDream(std::int32_t frame) { mDreamFrame = frame; }
-    virtual std::int32_t GetFrameIndexDream() const { return mDreamFrame; }
+    bool IsDeliveringBothInputs() const override { return false; }
+    bool IsBringingOutAUnit() const override { return false; }
+    void SetDream(std::int32_t frame) override { mDreamFrame = frame; }
+    std::int32_t GetFrameIndexDream() const override { return mDreamFrame; }
     // The name to look up: with "1" appended while goods are carried.
     virtual std::string GetAnimationVariant(const std::string& name) const;
     // Turns to the facing (unless kKeepFacing) and plays the animation's variant; one that already plays
     // goes on untouched.
     virtual void PlayAnimation(const std::string& name, std::uint8_t facing);
-    virtual bool GoTo(const WalkTarget& target, std::uint8_t mode);
-    virtual void StartAction(std::int32_t /*code*/) {}
-    virtual void PlayIdle(float /*dt*/) {}
+    bool GoTo(const WalkTarget& target, std::uint8_t mode) override;
+    void StartAction(std::int32_t /*code*/) override {}
+    void PlayIdle(float /*dt*/) override {}
     // Called when the current animation completes a cycle.
     virtual bool OnAnimationEnd() { return true; }
     virtual bool Update(float dt);
@@ -109,7 +102,7 @@ public:
     // Facings 0 and 1 also mirror the current figure (1 mirrored).
     void SetDirection(std::uint8_t facing);
     // The price of the next upgrade, for the home entity's upgrade button.
-    std::uint16_t GetNextFrameId() const;
+    std::uint16_t GetNextFrameId() const override;
     // Places the carried goods (frame id) on the bone as the correction of the playing animation says.
     void ApplyCarriedCorrection(Korrin::Bone* bone, std::uint32_t id, std::uint8_t facing, bool scaleOnly);
     // The pulsing selection mark and the route effects.
@@ -120,24 +113,29 @@ public:
     // The name of the current figure's animation ("" while it plays none).
     const std::string& GetAnimationName() const;
 
-    bool IsActive() const { return mActive != 0; }
+    Pers* GetCharacter() override { return this; }
+    // The type code of the click interface, which the entities read too.
+    std::uint8_t GetType() const override { return Clickable::GetType(); }
+    void SetPressed(std::int32_t pressed) override { Clickable::SetPressed(pressed); }
+
+    bool IsActive() const override { return mActive != 0; }
     std::uint8_t GetKind() const { return mKind; }
     void SetKind(std::uint8_t kind) { mKind = kind; }
     Entity* GetHomeEntity() const { return mHomeEntity; }
     void SetHomeEntity(Entity* entity) { mHomeEntity = entity; }
     Entity* GetWalkTarget() const { return mWalkTarget; }
     const IJ& GetTargetCell() const { return mTargetCell; }
-    const Korrin::Vector2& GetPosition() const { return mPosition; }
+    const Korrin::Vector2& GetPosition() const override { return mPosition; }
     void SetPosition(const Korrin::Vector2& position) { mPosition = position; }
     std::uint8_t GetFacing() const { return mFacing; }
-    std::uint16_t GetUpgradeLevel() const { return mUpgradeLevel; }
-    const CostRecord& GetCost() const { return mCost; }
-    std::uint8_t GetCarriedGoods() const { return mCarriedGoods; }
-    void SetCarriedGoods(std::uint8_t goods) { mCarriedGoods = goods; }
+    std::uint16_t GetUpgradeLevel() const override { return mUpgradeLevel; }
+    const CostRecord& GetCost() const override { return mCost; }
+    std::uint8_t GetCarriedGoods() const override { return mCarriedGoods; }
+    void SetCarriedGoods(std::uint8_t goods) override { mCarriedGoods = goods; }
     std::int32_t GetCarryBone() const { return mCarryBone; }
     bool GetBusyFlag() const { return mBusy != 0; }
-    void SetBusy(bool busy) { mBusy = busy ? 1 : 0; }
-    bool IsFirstVisitPending() const { return mFirstVisitPending != 0; }
+    void SetBusy(bool busy) override { mBusy = busy ? 1 : 0; }
+    bool IsFirstVisitPending() const override { return mFirstVisitPending != 0; }
     void SetFirstVisitPending(bool pending) { mFirstVisitPending = pending ? 1 : 0; }
     float GetAnimationSpeed() const { return mAnimationSpeed; }
     void SetAnimationSpeed(float speed) { mAnimationSpeed = speed; }

@@ -8,7 +8,7 @@
 #include "engine/Render/SkeletonManager.h"
 #include "engine/Script/LuaScript.h"
 #include "engine/Script/LuaStackGuard.h"
-#include "game/Pers/PersAnimatedManager.h"
+#include "game/Entity/PersAnimatedManager.h"
 
 #include <utility>
 

@@ -10,8 +10,8 @@
 #include "game/Entity/BuildingKind.h"
 #include "game/Entity/EntityBuilding.h"
 #include "game/Entity/EntityStorehouse.h"
+#include "game/Entity/PersAnimatedManager.h"
 #include "game/Game/GameTables.h"
-#include "game/Pers/PersAnimatedManager.h"
 #include "game/Pers/WorkerErrand.h"
 
 #include <cmath>

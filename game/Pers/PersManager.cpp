@@ -257,6 +257,18 @@ void PersManager::AdmitBuyer()
     }
 }
 
+ShopBuyer* PersManager::FindBuyer(std::uint32_t saveNumber) const
+{
+    for (const auto& character : mCharacters)
+    {
+        if (character->GetSaveNumber() == saveNumber)
+        {
+            return dynamic_cast<PersRunBuyer*>(character.get());
+        }
+    }
+    return nullptr;
+}
+
 void PersManager::RecalcBuyersObj()
 {
     if (Korrin::LogManager* log = Korrin::LogManager::Peek())

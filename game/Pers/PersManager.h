@@ -17,6 +17,7 @@ class ParticleSystemList;
 class Pers;
 class PersRunBuyer;
 class PersThiefManager;
+class ShopBuyer;
 
 namespace Korrin
 {
@@ -105,6 +106,8 @@ public:
     void SetCounterTaken(bool taken) { mCounterTaken = taken ? 1 : 0; }
     Korrin::SafeVector<BuyersQue>& GetBuyersQueue() { return mBuyersQue; }
     const std::vector<std::unique_ptr<Pers>>& GetCharacters() const { return mCharacters; }
+    // The first character with the save number, when it is a buyer; null otherwise.
+    ShopBuyer* FindBuyer(std::uint32_t saveNumber) const;
     const std::map<std::uint16_t, PersRunBuyer*>& GetBuyers() const { return mBuyersPersList; }
     const ParticleSystemList& GetTeleportEffects() const { return *mTeleportEffects; }
 

@@ -3,11 +3,11 @@
 #include "engine/Render/Skeleton.h"
 #include "engine/Sound/PlaySoundOnce.h"
 #include "game/Entity/BuildingKind.h"
+#include "game/Entity/CorrectionTable.h"
 #include "game/Entity/EntityBuilding.h"
 #include "game/Entity/EntityStorehouse.h"
+#include "game/Entity/PersAnimatedManager.h"
 #include "game/Game/GameTables.h"
-#include "game/Pers/CorrectionTable.h"
-#include "game/Pers/PersAnimatedManager.h"
 #include "game/Pers/WorkerErrand.h"
 
 #include <cmath>

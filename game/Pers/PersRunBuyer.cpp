@@ -4,13 +4,13 @@
 #include "engine/Render/AnimatedSprite.h"
 #include "engine/Render/SpriteManager.h"
 #include "engine/Sound/PlaySoundOnce.h"
+#include "game/Entity/BuyerWishFrames.h"
+#include "game/Entity/CorrectionTable.h"
 #include "game/Entity/Entity.h"
 #include "game/Entity/EntityManager.h"
 #include "game/Entity/EntityShop.h"
+#include "game/Entity/PersAnimatedManager.h"
 #include "game/Game/Level.h"
-#include "game/Pers/BuyerWishFrames.h"
-#include "game/Pers/CorrectionTable.h"
-#include "game/Pers/PersAnimatedManager.h"
 #include "game/Pers/PersManager.h"
 
 #include <array>

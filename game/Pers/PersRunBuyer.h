@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/Util/Vector2.h"
+#include "game/Entity/ShopBuyer.h"
 #include "game/Game/IJ.h"
 #include "game/Pers/PersRun.h"
 
@@ -24,7 +25,7 @@ class AnimatedSprite;
 // the frame of its bubble, with the count of goods set aside for it and the count it wants; the shop sets
 // goods cells aside for it and counts them in the queue word. Six kinds stop once on the way for a small
 // performance; some dislike climbing and turn back on a rope or on stairs.
-class PersRunBuyer final : public PersRun
+class PersRunBuyer final : public PersRun, public ShopBuyer
 {
 public:
     static constexpr std::uint8_t kFirstKind = 139;
@@ -44,10 +45,6 @@ public:
         YoungFemale,
         OldFemale,
     };
-    // What the buyer is told to do.
-    static constexpr std::int32_t kGoToQueue = 0;
-    static constexpr std::int32_t kTakeGoods = 1;
-    static constexpr std::int32_t kRefused = 2;
     // Wishes that are not goods: the princess's extra, the three climbing complaints, leaving angry.
     static constexpr std::int32_t kPrincessWish = -2;
     static constexpr std::int32_t kAngry = -6;
@@ -117,11 +114,14 @@ public:
     // The key of the buyer in the manager's list: 1, 2, 3 ... in creation order.
     std::uint32_t GetNumber() const { return mNumber; }
     void SetNumber(std::uint32_t number) { mNumber = number; }
-    std::uint32_t GetWantedCount() const { return mWantedCount; }
+    std::uint32_t GetWantedCount() const override { return mWantedCount; }
     std::uint8_t GetDislike() const { return mDislike; }
     // The goods cells the shop has set aside for the buyer (and units already carried for it).
-    std::uint16_t GetObjBuyCount() const { return mQueueWord; }
-    void SetObjBuyCount(std::uint16_t count) { mQueueWord = count; }
+    std::uint16_t GetObjBuyCount() const override { return mQueueWord; }
+    void SetObjBuyCount(std::uint16_t count) override { mQueueWord = count; }
+    void SetCarriedGoods(std::uint8_t goods) override { Pers::SetCarriedGoods(goods); }
+    void SetAnimationSpeed(float speed) override { Pers::SetAnimationSpeed(speed); }
+    std::uint32_t GetSaveNumber() const override { return Pers::GetSaveNumber(); }
     std::int32_t GetQueuePlace() const { return mQueuePlace; }
     void SetQueuePlace(std::int32_t place) { mQueuePlace = place; }
     const std::vector<IJ>& GetExtraStops() const { return mExtraStops; }

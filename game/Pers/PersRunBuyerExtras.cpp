@@ -7,12 +7,12 @@
 #include "engine/Sound/PlaySoundOnce.h"
 #include "engine/Util/Random.h"
 #include "game/Entity/EntityStorehouse.h"
+#include "game/Entity/PersAnimatedManager.h"
 #include "game/Entity/StoreEntityServices.h"
 #include "game/Game/FieldGeometry.h"
 #include "game/Game/GameParticleManager.h"
 #include "game/Game/GameTables.h"
 #include "game/Game/Level.h"
-#include "game/Pers/PersAnimatedManager.h"
 #include "game/Pers/PersRunBuyer.h"
 
 #include <algorithm>

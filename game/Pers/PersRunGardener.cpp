@@ -10,15 +10,15 @@
 #include "engine/Render/Skeleton.h"
 #include "engine/Sound/PlaySoundOnce.h"
 #include "engine/Util/Random.h"
+#include "game/Entity/CorrectionTable.h"
 #include "game/Entity/EntityGarden.h"
 #include "game/Entity/EntityManager.h"
 #include "game/Entity/EntityStorehouse.h"
 #include "game/Entity/EntityWaterWell.h"
 #include "game/Entity/LevelLookup.h"
+#include "game/Entity/PersAnimatedManager.h"
 #include "game/Entity/Plant.h"
 #include "game/Game/GameField.h"
-#include "game/Pers/CorrectionTable.h"
-#include "game/Pers/PersAnimatedManager.h"
 #include "game/Pers/WorkerErrand.h"
 
 #include <cmath>

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "game/Entity/BedGardener.h"
 #include "game/Pers/PersRun.h"
 
 #include <cstdint>
@@ -16,7 +17,7 @@ class ParticleSystem;
 // at the wells, waters the sown beds, harvests the ripe crops and carries them to the storehouse. It
 // acts when a walk ends, advances its work as its animation plays and finishes each action when the
 // animation ends. One figure from "gardenerlist.lua", whose "ObjList" says how the goods sit in his hand.
-class PersRunGardener final : public PersRun
+class PersRunGardener final : public PersRun, public BedGardener
 {
 public:
     static constexpr std::uint8_t kKindCode = 5;
@@ -28,16 +29,6 @@ public:
     static constexpr std::uint8_t kWatering = 3;
     static constexpr std::uint8_t kHarvesting = 4;
     static constexpr std::uint8_t kIdling = 122;
-
-    // The bubbles the gardener shows.
-    static constexpr std::int32_t kDreamToStorehouse = 0;
-    static constexpr std::int32_t kDreamStorehouseFull = 7;
-    static constexpr std::int32_t kDreamNoWater = 8;
-    static constexpr std::int32_t kDreamNoWay = 33;
-
-    // The well's orders: three kinds of pail.
-    static constexpr std::uint8_t kFirstWater = 126;
-    static constexpr std::uint8_t kLastWater = 128;
 
     // "gardener_no" sounds this often while the gardener waits.
     static constexpr float kNagInterval = 11.0f;
@@ -59,7 +50,6 @@ public:
     };
     static Harvest HarvestOf(std::uint8_t crop, std::uint8_t fruits);
 
-    static bool IsWater(std::uint8_t goods) { return goods >= kFirstWater && goods <= kLastWater; }
     static bool IsCrop(std::uint8_t goods);
 
     PersRunGardener();
@@ -86,9 +76,8 @@ public:
     // on (sowing at a garden, drawing water at a well).
     void Load(Korrin::BinaryReader& in) override;
 
-    // The end of a dismissal: a crop in hand goes to the storehouse (logged when it has no room), a well
-    // whose pail is being drawn is released for the next order.
-    void HandBack();
+    // A crop in hand that the storehouse has no room for is logged.
+    void HandBack() override;
 
     std::uint8_t GetWorkPhase() const { return mWorkPhase; }
     std::uint8_t GetCrop() const { return mCrop; }

@@ -51,12 +51,6 @@ Game game/Entity/EntityWaterWell.h
 Game game/Pers/Pers.h
 Game game/Pers/PersThiefManager.h
 Game game/Pers/ThiefBag.h
-Entity game/Pers/BuyerWishFrames.h
-Entity game/Pers/CorrectionTable.h
-Entity game/Pers/Pers.h
-Entity game/Pers/PersAnimatedManager.h
-Entity game/Pers/PersRunBuyer.h
-Entity game/Pers/PersRunGardener.h
 "
 
 self_test() {

@@ -1,9 +1,9 @@
 #include "game/Entity/EntityShop.h"
 
 #include "engine/Particle/ParticleSystemList.h"
+#include "game/Entity/BuyerWishFrames.h"
 #include "game/Game/MoneyAnimatedSprite.h"
 #include "game/Game/TableCost.h"
-#include "game/Pers/BuyerWishFrames.h"
 #include "game/Profile.h"
 #include "tests/game/Entity/EntityShopTestAccess.h"
 #include "tests/game/Entity/StoreLevelFixture.h"

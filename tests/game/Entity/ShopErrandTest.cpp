@@ -1,7 +1,7 @@
 #include "engine/Render/Animation.h"
 #include "game/Entity/EntityShop.h"
+#include "game/Entity/PersAnimatedManager.h"
 #include "game/Game/MoneyAnimatedSprite.h"
-#include "game/Pers/PersAnimatedManager.h"
 #include "game/Pers/PersManager.h"
 #include "game/Pers/PersRunBuyer.h"
 #include "game/Profile.h"

@@ -3,7 +3,7 @@
 #include "engine/Render/Bone.h"
 #include "engine/Render/Skeleton.h"
 #include "engine/Render/SkeletonManager.h"
-#include "game/Pers/PersAnimatedManager.h"
+#include "game/Entity/PersAnimatedManager.h"
 #include "game/Pers/PersAnimationManager.h"
 #include "tests/engine/LogCapture.h"
 #include "tests/engine/TempFolder.h"

@@ -177,6 +177,17 @@ TEST_F(PersManagerTest, TheIdleSleeperIsFoundByNumber)
     EXPECT_EQ(where, second->GetPosition());
 }
 
+TEST_F(PersManagerTest, ABuyerIsFoundByItsSaveNumberAndNoOtherCharacterIs)
+{
+    const Pers* gardener = Characters().CreatePers(5);
+    auto* buyer = dynamic_cast<PersRunBuyer*>(Characters().CreatePers(139));
+    ASSERT_NE(buyer, nullptr);
+    const ShopBuyer* found = Characters().FindBuyer(buyer->GetSaveNumber());
+    EXPECT_EQ(found, buyer) << "the buyer's own part, not the character's address";
+    EXPECT_EQ(Characters().FindBuyer(gardener->GetSaveNumber()), nullptr);
+    EXPECT_EQ(Characters().FindBuyer(buyer->GetSaveNumber() + 1), nullptr);
+}
+
 TEST_F(PersManagerTest, TheTeleportSparkleStartsAtBothEnds)
 {
     Characters().PlaceTeleportEffect(2, 20, 2, 17);

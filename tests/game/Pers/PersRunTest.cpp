@@ -5,8 +5,8 @@
 #include "game/Entity/Entity.h"
 #include "game/Entity/EntityManager.h"
 #include "game/Entity/EntityRope.h"
+#include "game/Entity/PersAnimatedManager.h"
 #include "game/Game/GameField.h"
-#include "game/Pers/PersAnimatedManager.h"
 #include "game/Pers/PersRunBuyer.h"
 #include "tests/game/Pers/PersLevelFixture.h"
 

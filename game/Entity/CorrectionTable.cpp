@@ -1,4 +1,4 @@
-#include "game/Pers/CorrectionTable.h"
+#include "game/Entity/CorrectionTable.h"
 
 #include "engine/Log/LogManager.h"
 #include "engine/Script/LuaScript.h"

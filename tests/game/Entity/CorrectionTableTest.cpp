@@ -1,4 +1,4 @@
-#include "game/Pers/CorrectionTable.h"
+#include "game/Entity/CorrectionTable.h"
 
 #include "engine/File/FileSysManager.h"
 #include "tests/engine/LogCapture.h"

@@ -1,4 +1,4 @@
-#include "game/Pers/BuyerWishFrames.h"
+#include "game/Entity/BuyerWishFrames.h"
 
 #include <array>
 #include <utility>

@@ -1,4 +1,4 @@
-#include "game/Pers/PersAnimatedManager.h"
+#include "game/Entity/PersAnimatedManager.h"
 
 #include "engine/Render/Animation.h"
 #include "engine/Render/Bone.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "game/Pers/Correction.h"
+#include "game/Entity/Correction.h"
 
 #include <cstdint>
 #include <map>
