@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 bool PathSearch::IsOpen(std::int32_t i, std::int32_t j) const
 {
@@ -19,11 +20,14 @@ void PathSearch::Clear()
 {
     mOpenList.clear();
     mNodes.clear();
+    mBestF.fill(std::numeric_limits<float>::infinity());
 }
 
 PathNode* PathSearch::AddNode(const PathNode* parent, std::int32_t i, std::int32_t j, float g, float f)
 {
     PathNode& node = mNodes.emplace_back(PathNode{parent, i, j, g, false});
+    float& best = mBestF[FieldGeometry::Index(i, j)];
+    best = std::min(best, f);
     // A multimap puts a new key after the equal keys already there: first inserted, first expanded.
     mOpenList.emplace(f, &node);
     return &node;
@@ -31,14 +35,11 @@ PathNode* PathSearch::AddNode(const PathNode* parent, std::int32_t i, std::int32
 
 PathNode* PathSearch::TakeNextOpen()
 {
-    for (auto& [f, node] : mOpenList)
+    while (!mOpenList.empty() && mOpenList.begin()->second->closed)
     {
-        if (!node->closed)
-        {
-            return node;
-        }
+        mOpenList.erase(mOpenList.begin());
     }
-    return nullptr;
+    return mOpenList.empty() ? nullptr : mOpenList.begin()->second;
 }
 
 void PathSearch::Offer(const PathNode& from, std::int32_t i, std::int32_t j)
@@ -49,12 +50,9 @@ void PathSearch::Offer(const PathNode& from, std::int32_t i, std::int32_t j)
     }
     const float g = from.g + 1.0f;
     const float f = g + Estimate(i, j);
-    for (const auto& [entryF, node] : mOpenList)
+    if (mBestF[FieldGeometry::Index(i, j)] <= f)
     {
-        if (node->I == i && node->J == j && entryF <= f)
-        {
-            return;
-        }
+        return;
     }
     AddNode(&from, i, j, g, f);
 }

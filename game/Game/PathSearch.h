@@ -11,8 +11,8 @@
 #include <vector>
 
 // A* search over the field's grid of open cells: unit steps up, right, down and left, a Euclidean estimate,
-// and an open list sorted by f in which entries of equal f keep their insertion order. Closed entries stay
-// in the list until the next search, so that a cell is not offered again at a cost no better than before.
+// and an open list sorted by f in which entries of equal f keep their insertion order. A cell is not offered
+// again at a cost no better than its best entry so far, open or already expanded.
 class PathSearch
 {
 public:
@@ -47,4 +47,7 @@ private:
     std::vector<IJ> mBackwardPath;
     OpenList mOpenList;
     std::deque<PathNode> mNodes;
+    // The lowest f of the entries each cell has had in this search; the open list drops expanded entries
+    // from its front, so the cost of a step does not grow with all that has been searched.
+    std::array<float, FieldGeometry::kCellCount> mBestF{};
 };
