@@ -248,6 +248,9 @@ void Map::LoadWheels()
     {
         Korrin::Mesh* mesh = sprites->CreateMesh("Mill01.png", kWheelSize, kWheelSize);
         mesh->SetAddressing(Korrin::RenderData::kAddressClamp);
+        // The sails' picture is larger than the wheel's cell: spread all of it over the cell, so that the
+        // whole cross shows and turns about the cell's middle instead of a corner cut from it.
+        mesh->SetTextureRect(0, 0, mesh->GetTextureWidth(), mesh->GetTextureHeight());
         for (std::uint16_t vertex = 0; vertex < 4 && vertex < mesh->GetVertexCount(); ++vertex)
         {
             const std::uint16_t columns = mesh->GetVertexColumns();

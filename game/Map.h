@@ -83,6 +83,7 @@ public:
     void ShowNewHighestLevel(std::uint16_t highestLevel) override;
     // Null past the end.
     MapButton* GetButton(std::uint32_t index) const;
+    const std::array<Korrin::Mesh*, 3>& GetMillWheels() const { return mMillWheels; }
     std::uint32_t GetButtonCount() const { return static_cast<std::uint32_t>(mButtons.size()); }
 
     // Every button's state from the player's progress and purchases.

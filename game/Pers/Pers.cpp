@@ -495,9 +495,50 @@ void Pers::DrawDream()
         return;
     }
     mBubblePosition = {at.x, at.y - mDreamLift};
-    if (mDream != nullptr)
+    if (mDream == nullptr)
     {
-        mDream->DrawFrameAt(mBubblePosition, static_cast<std::uint16_t>(std::min(mDreamFrame, 0xFFFF)));
+        return;
+    }
+    const auto frame = static_cast<std::uint16_t>(std::min(mDreamFrame, 0xFFFF));
+    if (mDreamLift > 0.0f)
+    {
+        DrawRaisedDream(frame);
+        return;
+    }
+    mDream->DrawFrameAt(mBubblePosition, frame);
+}
+
+void Pers::PlanDreamTail(std::span<const Korrin::Vector2> placed)
+{
+    mDreamTail.Clear();
+    Korrin::Vector2 at;
+    if (mDreamLift > 0.0f && FindDreamPosition(at))
+    {
+        const Korrin::Vector2 root = GetRootPosition();
+        mDreamTail.Plan({at.x, at.y - mDreamLift}, at, {root.x + mHeadOffset.x, root.y + mHeadOffset.y},
+                        placed);
+    }
+}
+
+void Pers::DrawRaisedDream(std::uint16_t frame)
+{
+    // Whole pixels, as an unraised bubble is drawn, so that the two parts meet without a seam.
+    const float x = std::trunc(mBubblePosition.x);
+    const float y = std::trunc(mBubblePosition.y);
+    const float right = x + DreamTail::kFrameWidth;
+    const float bottom = y + DreamTail::kFrameHeight;
+    mDream->DrawFrameInRect(frame, x, y, {x + DreamTail::kTailRight, y, right, bottom});
+    mDream->DrawFrameInRect(frame, x, y, {x, y, x + DreamTail::kTailRight, y + DreamTail::kTailTop});
+    for (std::size_t index = 0; index < mDreamTail.GetCount(); ++index)
+    {
+        const DreamTail::Puff& puff = mDreamTail.GetPuff(index);
+        const Korrin::Vector2& source = puff.big ? DreamTail::kBigPuff : DreamTail::kSmallPuff;
+        const float reach = (puff.big ? DreamTail::kBigRadius : DreamTail::kSmallRadius) + 0.5f;
+        const float left = std::round(puff.centre.x - source.x);
+        const float top = std::round(puff.centre.y - source.y);
+        const Korrin::Vector2 drawn{left + source.x, top + source.y};
+        mDream->DrawFrameInRect(frame, left, top,
+                                {drawn.x - reach, drawn.y - reach, drawn.x + reach, drawn.y + reach});
     }
 }
 

@@ -6,9 +6,11 @@
 #include "game/Game/CostRecord.h"
 #include "game/Game/IJ.h"
 #include "game/Game/SaveLoadObject.h"
+#include "game/Pers/DreamTail.h"
 
 #include <cstdint>
 #include <memory>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -89,6 +91,11 @@ public:
     bool FindDreamPosition(Korrin::Vector2& at) const;
     // Raises the bubble by this many pixels, so that it clears another character's bubble on the same spot.
     void SetDreamLift(float lift) { mDreamLift = lift; }
+    float GetDreamLift() const { return mDreamLift; }
+    // A raised bubble's trail down to its buyer, clear of the frame's other bubbles (`placed`, the
+    // bubbles' drawn places, this one's among them); an unraised bubble keeps the tail of its picture.
+    void PlanDreamTail(std::span<const Korrin::Vector2> placed);
+    const DreamTail& GetDreamTail() const { return mDreamTail; }
     virtual void Draw();
 
     // Nothing at all without a current figure.
@@ -203,9 +210,12 @@ protected:
     std::uint32_t mSaveNumber = 0;
     std::uint8_t mBubbleHidden = 0;
     float mDreamLift = 0.0f;
+    DreamTail mDreamTail;
 
 private:
     bool HasDream() const;
+    // The bubble without its picture's own tail, and the planned trail stamped from that tail's puffs.
+    void DrawRaisedDream(std::uint16_t frame);
     bool IsAtStorehouse(const Korrin::Vector2& root) const;
     void LoadEffects();
     void FindCarryBone();

@@ -419,6 +419,11 @@ void PersManager::LiftOverlappingDreams()
         character->SetDreamLift(at.y - y);
         mPlacedDreams.push_back({at.x, y});
     }
+    // The trails once every bubble has its place: a later one may stand in an earlier one's way.
+    for (auto& character : mCharacters)
+    {
+        character->PlanDreamTail(mPlacedDreams);
+    }
 }
 
 void PersManager::BuyerEntered()

@@ -193,53 +193,73 @@ void Brambles(Canvas& c)
     }
 }
 
-// A wheel's rim, the paddles round it and its hub; the map turns the spokes inside it.
-void MillWheelRim(Canvas& c, float cx, float cy, float r)
+// A tower mill whose sail cross the map turns about (hubX, hubY) with arms of the given reach: a tapered
+// body standing on the ground line, a cap above the hub and the hub's boss on the cap's front, so that
+// the turning cross sits on a mill of its own size.
+void TowerMill(Canvas& c, float hubX, float hubY, float reach, float ground)
 {
-    constexpr int kSteps = 24;
-    constexpr float kTurn = 6.2831853f;
-    for (int i = 0; i < kSteps; ++i)
+    // Sandstone and a slate cap, darker than the sails' cloth and arms, so the cross reads against them.
+    const std::uint32_t body = Argb(255, 190, 156, 116);
+    const std::uint32_t roof = Argb(255, 84, 92, 108);
+    const float capBase = hubY + reach * 0.2f;
+    const float top = reach * 0.42f;
+    const float foot = reach * 0.7f;
+    c.Polygon({{hubX - top - 1.5f, capBase},
+               {hubX + top + 1.5f, capBase},
+               {hubX + foot + 1.5f, ground + 1.0f},
+               {hubX - foot - 1.5f, ground + 1.0f}},
+              kOutline);
+    c.Polygon({{hubX - top, capBase}, {hubX + top, capBase}, {hubX + foot, ground}, {hubX - foot, ground}},
+              body);
+    // Courses of the walling, and the door at the foot.
+    for (float y = capBase + 7.0f; y < ground - 2.0f; y += 7.0f)
     {
-        const float a0 = kTurn * static_cast<float>(i) / kSteps;
-        const float a1 = kTurn * static_cast<float>(i + 1) / kSteps;
-        c.Line(cx + r * std::cos(a0), cy + r * std::sin(a0), cx + r * std::cos(a1), cy + r * std::sin(a1),
-               2.5f, kDarkWood);
-        if (i % 3 == 0)
-        {
-            c.Line(cx + r * std::cos(a0), cy + r * std::sin(a0), cx + (r + 4.0f) * std::cos(a0),
-                   cy + (r + 4.0f) * std::sin(a0), 3.0f, Argb(255, 150, 100, 60));
-        }
+        const float half = top + (foot - top) * (y - capBase) / (ground - capBase);
+        c.Rect(hubX - half + 1.0f, y, hubX + half - 1.0f, y + 1.0f, Argb(140, 120, 90, 60));
     }
-    c.Circle(cx, cy, 3.0f, kDarkWood);
+    const float door = reach * 0.2f;
+    c.Rect(hubX - door - 1.0f, ground - reach * 0.62f - 1.0f, hubX + door + 1.0f, ground, kOutline);
+    c.Rect(hubX - door, ground - reach * 0.62f, hubX + door, ground, kDarkWood);
+    // The cap: a pointed roof from above the sails' reach down over the hub.
+    const float apex = hubY - reach * 1.2f;
+    const float eave = top + reach * 0.22f;
+    c.Polygon(
+        {{hubX - eave - 1.5f, capBase + 1.5f}, {hubX, apex - 2.0f}, {hubX + eave + 1.5f, capBase + 1.5f}},
+        kOutline);
+    c.Polygon({{hubX - eave, capBase}, {hubX, apex}, {hubX + eave, capBase}}, roof);
+    c.Rect(hubX - eave, capBase - 2.0f, hubX + eave, capBase, Mix(roof, kOutline, 0.4f));
+    c.Circle(hubX, hubY, reach * 0.2f + 1.0f, kOutline);
+    c.Circle(hubX, hubY, reach * 0.2f, kDarkWood);
 }
 
+// The mills by the river: three tower mills, the tallest in the middle, the small one on the right in
+// front of it; the two right ones stand on a stone pier out over the river, the miller's cottage on the
+// bank at their left. The map turns a sail cross on each hub (picture pixels; the picture stands at
+// (452, 282)), the first drawn first.
 void MillHouse(Canvas& c)
 {
-    // The water mill stands on the left bank; its three wheels turn on one axle beam, the first against
-    // the house's wall, the others over the river on a trestle. The map turns the wheels' spokes about
-    // these centres (picture pixels; the picture stands at (452, 282)).
-    constexpr std::array<std::array<float, 3>, 3> kWheels{
-        {{44.0f, 102.0f, 17.0f}, {102.0f, 85.0f, 25.0f}, {130.0f, 98.0f, 17.0f}}};
-    const float w = W(c);
-    const float h = H(c);
-    c.Ellipse(w * 0.2f, h * 0.92f, w * 0.2f, h * 0.06f, Argb(70, 20, 40, 10));
-    c.Rect(w * 0.02f, h * 0.36f, w * 0.36f, h * 0.92f, Argb(255, 226, 214, 186));
-    for (int row = 0; row < 5; ++row)
+    constexpr std::array<std::array<float, 4>, 3> kMills{
+        {{44.0f, 102.0f, 17.0f, 123.0f}, {102.0f, 85.0f, 25.0f, 120.0f}, {130.0f, 98.0f, 16.0f, 122.0f}}};
+    const std::uint32_t stone = Argb(255, 150, 146, 136);
+    c.Ellipse(30.0f, 123.0f, 30.0f, 4.0f, Argb(70, 20, 40, 10));
+    // The cottage: walls, a red roof, its door and a lit window.
+    c.Rect(1.0f, 99.0f, 25.0f, 124.0f, kOutline);
+    c.Rect(2.0f, 100.0f, 24.0f, 123.0f, Argb(255, 226, 214, 186));
+    c.Polygon({{-1.0f, 101.0f}, {13.0f, 86.0f}, {27.0f, 101.0f}}, Argb(255, 150, 60, 45));
+    c.Rect(5.0f, 110.0f, 11.0f, 123.0f, kDarkWood);
+    c.Rect(15.0f, 106.0f, 21.0f, 112.0f, Argb(255, 100, 140, 190));
+    // The pier: a block of dressed stone from the bank into the water, its courses and its waterline.
+    c.Rect(70.0f, 118.0f, 151.0f, 127.0f, kOutline);
+    c.Rect(71.0f, 119.0f, 150.0f, 126.0f, stone);
+    for (float x = 78.0f; x < 150.0f; x += 10.0f)
     {
-        c.Rect(w * 0.02f, h * (0.4f + 0.1f * static_cast<float>(row)), w * 0.36f,
-               h * (0.41f + 0.1f * static_cast<float>(row)), Argb(120, 150, 130, 100));
+        c.Rect(x, 119.0f, x + 1.0f, 126.0f, Mix(stone, kOutline, 0.45f));
     }
-    c.Polygon({{0, h * 0.4f}, {w * 0.19f, h * 0.08f}, {w * 0.38f, h * 0.4f}}, Argb(255, 130, 70, 50));
-    c.Rect(w * 0.07f, h * 0.7f, w * 0.15f, h * 0.92f, kDarkWood);
-    c.Rect(w * 0.06f, h * 0.46f, w * 0.13f, h * 0.58f, Argb(255, 100, 140, 190));
-    // The axle beam from the wall through every hub, and the trestle in the river under the last one.
-    c.Line(kWheels[0][0], kWheels[0][1], kWheels[1][0], kWheels[1][1], 4.0f, kDarkWood);
-    c.Line(kWheels[1][0], kWheels[1][1], kWheels[2][0], kWheels[2][1], 4.0f, kDarkWood);
-    c.Line(kWheels[2][0], kWheels[2][1], w * 0.97f, h * 0.8f, 3.0f, kDarkWood);
-    c.Line(w * 0.97f, h * 0.55f, w * 0.97f, h * 0.95f, 4.0f, kDarkWood);
-    for (const auto& wheel : kWheels)
+    c.Rect(71.0f, 122.0f, 150.0f, 123.0f, Mix(stone, kOutline, 0.45f));
+    c.Rect(71.0f, 125.0f, 150.0f, 126.0f, Argb(255, 90, 130, 170));
+    for (const auto& mill : kMills)
     {
-        MillWheelRim(c, wheel[0], wheel[1], wheel[2]);
+        TowerMill(c, mill[0], mill[1], mill[2], mill[3]);
     }
 }
 

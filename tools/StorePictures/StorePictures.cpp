@@ -187,9 +187,11 @@ Platform::Image GoodsInBoxes()
 // The awning's two colours by shop level.
 std::uint32_t AwningColour(int level, bool stripe)
 {
-    const std::uint32_t main[5] = {Argb(255, 150, 110, 70), Argb(255, 200, 50, 50), Argb(255, 50, 140, 70),
+    // The first is undyed canvas, oatmeal and cream: brown cloth would melt into the earth of a floor's
+    // edge behind it.
+    const std::uint32_t main[5] = {Argb(255, 206, 184, 144), Argb(255, 200, 50, 50), Argb(255, 50, 140, 70),
                                    Argb(255, 50, 90, 170), Argb(255, 130, 50, 150)};
-    const std::uint32_t second[5] = {Argb(255, 190, 160, 120), Argb(255, 245, 240, 230),
+    const std::uint32_t second[5] = {Argb(255, 244, 236, 214), Argb(255, 245, 240, 230),
                                      Argb(255, 245, 240, 230), Argb(255, 240, 210, 90),
                                      Argb(255, 245, 215, 90)};
     return stripe ? second[level] : main[level];
@@ -213,13 +215,20 @@ Platform::Image Stall()
             c.Rect(x, 30.0f, x + 8.0f, 208.0f, post);
             c.Rect(x + 1.0f, 30.0f, x + 3.0f, 208.0f, Mix(post, Argb(255, 255, 255, 255), 0.2f));
         }
-        // The awning slopes down to the front, with a scalloped hem.
+        // The awning slopes down to the front, with a scalloped hem: one cloth of stripes side by side, its
+        // hem outlined so that it reads as the cloth's edge, the shade under the board where it slopes away.
         c.Polygon({{0.0f, 14.0f}, {150.0f, 14.0f}, {150.0f, 40.0f}, {0.0f, 40.0f}}, kOutline);
         for (int stripe = 0; stripe < 10; ++stripe)
         {
+            c.Circle(static_cast<float>(stripe) * 15.0f + 7.5f, 40.0f, 8.0f, kOutline);
+        }
+        for (int stripe = 0; stripe < 10; ++stripe)
+        {
             const float x = static_cast<float>(stripe) * 15.0f;
-            c.Rect(x + 0.5f, 15.0f, x + 15.0f, 39.0f, AwningColour(level, stripe % 2 == 1));
-            c.Circle(x + 7.5f, 40.0f, 7.0f, AwningColour(level, stripe % 2 == 1));
+            const std::uint32_t cloth = AwningColour(level, stripe % 2 == 1);
+            c.Rect(x, 15.0f, x + 15.0f, 39.0f, cloth);
+            c.Circle(x + 7.5f, 40.0f, 7.0f, cloth);
+            c.Rect(x, 15.0f, x + 15.0f, 19.0f, Mix(cloth, kOutline, 0.22f));
         }
         c.Rect(0.0f, 8.0f, 150.0f, 16.0f, level >= 3 ? kGold : kDarkWood);
         c.Rect(0.0f, 8.0f, 150.0f, 9.0f, kOutline);

@@ -61,24 +61,30 @@ void Star(Canvas& c, float cx, float cy, float outer, float inner, std::uint32_t
 // bottom carries a coin, where the window writes the money target. The window writes that figure's
 // line 234 pixels below the board's top, so the plank forms the board's foot from 222 down: the
 // digits stand on it, clear of the paper and of the board's edge.
+// The window draws the first goods row 9 pixels below the board's top with a money line and 19 without,
+// then one every 39: the pins sit in the top of the frame, above the first row, and each row stands on a
+// rule of its own.
 void Board(Canvas& c, bool moneyLine)
 {
+    constexpr float kRowStep = 39.0f;
+    constexpr float kRuleBelowRow = 31.0f;
     const float w = static_cast<float>(c.Width());
     const float h = static_cast<float>(c.Height());
+    const float firstRow = moneyLine ? 9.0f : 19.0f;
     c.Rect(0, 0, w, h, kOutline);
     c.Gradient(3, 3, w - 3, h - 3, Mix(kWood, Argb(255, 255, 230, 180), 0.15f), Mix(kWood, kOutline, 0.25f));
     const float paperBottom = moneyLine ? 216.0f : h - 14.0f;
-    c.Rect(16, 12, w - 16, paperBottom, Mix(kPaper, kOutline, 0.35f));
-    c.Rect(18, 14, w - 18, paperBottom - 2.0f, kPaper);
-    for (float y = 50.0f; y < paperBottom - 8.0f; y += 39.0f)
+    c.Rect(16, 6, w - 16, paperBottom, Mix(kPaper, kOutline, 0.35f));
+    c.Rect(18, 8, w - 18, paperBottom - 2.0f, kPaper);
+    for (float y = firstRow + kRuleBelowRow; y < paperBottom - 8.0f; y += kRowStep)
     {
         c.Rect(30, y, w - 30, y + 1.5f, Argb(255, 170, 190, 220));
     }
-    for (const float x : {30.0f, w - 30.0f})
+    for (const float x : {24.0f, w - 24.0f})
     {
-        c.Circle(x, 24.0f, 5.0f, kOutline);
-        c.Circle(x, 24.0f, 4.0f, Argb(255, 200, 50, 40));
-        c.Circle(x - 1.2f, 22.8f, 1.3f, Argb(200, 255, 210, 200));
+        c.Circle(x, 5.0f, 4.0f, kOutline);
+        c.Circle(x, 5.0f, 3.0f, Argb(255, 200, 50, 40));
+        c.Circle(x - 1.0f, 4.0f, 1.0f, Argb(200, 255, 210, 200));
     }
     if (!moneyLine)
     {

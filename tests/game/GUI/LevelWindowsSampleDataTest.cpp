@@ -7,6 +7,7 @@
 #include "engine/Script/LuaStackGuard.h"
 #include "engine/Script/LuaValue.h"
 #include "engine/Util/Rect.h"
+#include "platform/PngCodec.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -14,6 +15,7 @@
 #include <gtest/gtest.h>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 using Korrin::LuaScript;
@@ -169,6 +171,43 @@ TEST_F(LevelWindowsSampleDataTest, TheMoneyTargetStandsOnTheBoardAndTheBuyersCap
     ASSERT_TRUE(found);
     EXPECT_GE(caption.top, boardBottom) << "the caption below the board";
     EXPECT_LE(caption.bottom, kPortraitsTop) << "and above the portraits";
+}
+
+TEST_F(LevelWindowsSampleDataTest, TheGoalsBoardsPinsStandAboveItsFirstGoodsRow)
+{
+    // The window draws the first goods row 9 pixels below the board's top with a money line (frame 0)
+    // and 19 without (frame 1): a pin level with it would read as part of the row.
+    LuaScript script;
+    ASSERT_EQ(script.LoadFile("TaskLevelGui.gui", LuaScript::IfMissing::Report), LuaScript::LoadResult::Ran);
+    Korrin::LuaStackGuard guard(script.GetState());
+    const LuaValue board = script.GetGlobal("SaleMounts");
+    Korrin::Rect sheet;
+    ASSERT_TRUE(board.GetField("SrcRect").GetRect(sheet));
+    Korrin::FileData file;
+    ASSERT_TRUE(mFiles.FindFileData(board.GetField("Image").ToString(), file));
+    Platform::Image picture;
+    ASSERT_TRUE(Platform::PngCodec::Decode(file.GetData(), file.GetSize(), picture));
+    const int frameWidth = static_cast<int>(sheet.right - sheet.left) / 2;
+    const int frameHeight = static_cast<int>(sheet.bottom - sheet.top);
+    for (const auto& [frame, firstRow] : {std::pair{0, 9}, std::pair{1, 19}})
+    {
+        int pinBottom = -1;
+        for (int y = 0; y < frameHeight; ++y)
+        {
+            for (int x = frame * frameWidth; x < (frame + 1) * frameWidth; ++x)
+            {
+                const std::uint32_t pixel = picture.At(x, y);
+                const int red = static_cast<int>((pixel >> 16) & 0xFF);
+                const int green = static_cast<int>((pixel >> 8) & 0xFF);
+                if (red > 150 && green < 90)
+                {
+                    pinBottom = y;
+                }
+            }
+        }
+        EXPECT_GE(pinBottom, 0) << "frame " << frame << " has its red pins";
+        EXPECT_LT(pinBottom, firstRow) << "frame " << frame << ": the pins end above the first row";
+    }
 }
 
 TEST_F(LevelWindowsSampleDataTest, TheStatisticsNameTheirLinkCupsEffectsAndSounds)

@@ -1,4 +1,5 @@
 #include "engine/Gui/GuiContainer.h"
+#include "engine/Render/Mesh.h"
 #include "game/ClipGui.h"
 #include "game/GUI/AchievementData.h"
 #include "game/GUI/AchievementSystem.h"
@@ -17,7 +18,10 @@
 #include "tests/game/GUI/GameRunSupport.h"
 #include "tests/support/ReportRecorder.h"
 
+#include <array>
+#include <cmath>
 #include <gtest/gtest.h>
+#include <vector>
 
 namespace
 {
@@ -79,6 +83,45 @@ TEST_F(MapScenarioTest, ANewPlayerSeesTheStartItemsAndOnlyTheFirstLevelOpen)
     EXPECT_EQ(shown, (std::vector<bool>{false, false, true, true, false}));
     EXPECT_EQ(states, (std::vector<std::uint32_t>{MapButton::kOpen, MapButton::kLocked, MapButton::kLocked}));
     EXPECT_TRUE(TestSupport::ReportRecorder::Boxes().empty());
+}
+
+TEST_F(MapScenarioTest, EachMillsSailCrossShowsWholeAndTurnsAboutTheMiddleOfItsCell)
+{
+    // The sails' picture is larger than a wheel's 64-pixel cell: the cell must show the whole picture, so
+    // that the cross turns about the hub painted under the cell's middle rather than a corner of it.
+    mGame.steps = {NewPlayerOnMap(), {[this] { return OnMap(); }, [] {}}};
+    std::vector<std::array<float, 3>> spans;
+    const auto measure = [&]
+    {
+        for (Korrin::Mesh* wheel : TheMap().GetMillWheels())
+        {
+            ASSERT_NE(wheel, nullptr);
+            float u = 0.0f;
+            float v = 0.0f;
+            for (std::uint16_t corner = 0; corner < 4; ++corner)
+            {
+                u += wheel->GridVertex(corner / 2, corner % 2).u / 4.0f;
+                v += wheel->GridVertex(corner / 2, corner % 2).v / 4.0f;
+            }
+            const Korrin::Vertex& first = wheel->GridVertex(0, 0);
+            const Korrin::Vertex& last = wheel->GridVertex(1, 1);
+            spans.push_back({u, v, std::hypot(last.u - first.u, last.v - first.v)});
+        }
+    };
+    mGame.steps.push_back({[] { return true; }, measure});
+    for (int frame = 0; frame < 40; ++frame)
+    {
+        mGame.steps.push_back({[] { return true; }, [] {}});
+    }
+    mGame.steps.push_back({[] { return true; }, measure});
+    Run();
+    ASSERT_EQ(spans.size(), 6u);
+    for (const auto& span : spans)
+    {
+        EXPECT_NEAR(span[0], 0.5f, 1e-3f) << "the cell's middle shows the picture's middle";
+        EXPECT_NEAR(span[1], 0.5f, 1e-3f);
+        EXPECT_NEAR(span[2], std::sqrt(2.0f), 1e-3f) << "the cell spans the whole picture";
+    }
 }
 
 TEST_F(MapScenarioTest, ANewHighestLevelFadesItsItemInAndWinningTheLastLevelAgainChangesNothing)

@@ -300,10 +300,14 @@ TEST_F(PersTest, TwoBubblesOnOneSpotAreStackedAndALoneOneStaysWhereItSwings)
             EXPECT_FLOAT_EQ(second->GetBubblePosition().x, first->GetBubblePosition().x);
             EXPECT_LE(second->GetBubblePosition().y, first->GetBubblePosition().y - 60.0f)
                 << "the later bubble clears the earlier one";
+            EXPECT_GT(second->GetDreamTail().GetCount(), 0u) << "the raised bubble trails down to its buyer";
+            EXPECT_EQ(first->GetDreamTail().GetCount(), 0u) << "the lower one keeps its picture's tail";
+            EXPECT_EQ(apart->GetDreamTail().GetCount(), 0u);
         }
         else
         {
             Characters().LiftOverlappingDreams();
+            EXPECT_EQ(second->GetDreamTail().GetCount(), 0u) << "a bubble come down again drops its trail";
             second->SetActive(true);
             second->SetDream(88);
             second->DrawDream();
