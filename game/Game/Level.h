@@ -9,11 +9,10 @@
 #include <string>
 #include <vector>
 
-class Entity;
 class EntityManager;
-class EntityRope;
 class Clickable;
 class GameField;
+class LevelContent;
 class LevelFile;
 class LevelTaskInfo;
 class MoneyAnimatedSprite;
@@ -82,30 +81,14 @@ public:
 private:
     void AddMembers(std::uint8_t backgroundType);
     void ReadGoals(const LevelFile& file);
-    void AddThieves(const LevelFile& file);
     void OfferStorehouseGoods(const LevelFile& file);
     void AddBuyers(const LevelFile& file);
     void FillField(const LevelFile& file);
-    void ScanEntities();
-    void ScanCell(std::int32_t i, std::int32_t j, EntityRope& rope, int& buildingCells);
-    bool AddRopePoint(std::int32_t i, std::int32_t j, EntityRope& rope);
-    // The field's other objects at a cell; a second storehouse, shop or signpost is not made.
-    void AddStorehouse(std::int32_t i, std::int32_t j);
-    void AddWell(std::int32_t i, std::int32_t j);
-    void AddShop(std::int32_t i, std::int32_t j);
-    void AddSignpost(std::int32_t i, std::int32_t j, std::uint8_t type);
-    void AddGarden(std::int32_t i, std::int32_t j, std::uint16_t code);
-    void AddBuilding(std::int32_t i, std::int32_t j, std::uint16_t code);
-    void Register(Entity* entity);
-    void LinkWorker(Entity& entity, std::uint8_t workerCode, std::int32_t i, std::int32_t j);
-    void SetSideFromMarkers(Entity& entity, std::int32_t i, std::int32_t j, std::int32_t leftColumn,
-                            std::int32_t rightColumn) const;
-    void AddQueuePlaces();
-    void CheckComplete() const;
     // First play of a level with a tutorial starts it; any other load leaves no tutorial running.
     void StartTutorial();
     void RouteMouse();
 
+    LevelContent& mContent;
     std::vector<Clickable*> mObjects;
     Clickable* mPending = nullptr;
     std::unique_ptr<SaveLoadManager> mSaveManager;
@@ -114,6 +97,5 @@ private:
     PersManager* mCharacters = nullptr;
     GameField* mField = nullptr;
     MoneyAnimatedSprite* mMoney = nullptr;
-    EntityRope* mRope = nullptr;
     float mEndTimer = 0.0f;
 };
