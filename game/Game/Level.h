@@ -67,6 +67,8 @@ public:
     // The overlays of every entity, then the dream bubbles of the active characters.
     void DrawOverlays();
 
+    // What makes and watches the field's entities and characters.
+    LevelContent& GetContent() const { return mContent; }
     EntityManager* GetEntityManager() const { return mEntities; }
     PersManager* GetPersManager() const { return mCharacters; }
     GameField* GetGameField() const { return mField; }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "game/Game/WatchedEntity.h"
+
 #include <cstdint>
 
 class EntityManager;
@@ -42,6 +44,8 @@ public:
     virtual void Finish(Level& level) = 0;
     // The overlays of every entity, then the dream bubbles of the active characters.
     virtual void DrawOverlays(Level& level) = 0;
+    // The first entity of the type code, as the tutorial's tips read it.
+    virtual WatchedEntity Watch(const Level& level, std::uint8_t type) const = 0;
 
 protected:
     LevelContent() = default;

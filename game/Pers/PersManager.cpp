@@ -274,6 +274,11 @@ void PersManager::StartThieves(std::uint8_t minutes, std::uint8_t seconds, float
     mThiefManager->StartThief(minutes, seconds, dt);
 }
 
+bool PersManager::IsThiefHiding() const
+{
+    return mThiefManager->GetThiefCount() > 0 && mThiefManager->IsThiefInBush();
+}
+
 void PersManager::RecalcBuyersObj()
 {
     if (Korrin::LogManager* log = Korrin::LogManager::Peek())

@@ -94,6 +94,8 @@ public:
 
     // The thieves' start step, which the panel runs every frame with the level clock.
     void StartThieves(std::uint8_t minutes, std::uint8_t seconds, float dt);
+    // A thief has started and hides in a bush.
+    bool IsThiefHiding() const;
     PersThiefManager& GetThiefManager() { return *mThiefManager; }
     const PersThiefManager& GetThiefManager() const { return *mThiefManager; }
     // The buyers walking on the field: one more for each let in, one less (never below 0) for each that

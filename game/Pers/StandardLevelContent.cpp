@@ -157,6 +157,47 @@ void StandardLevelContent::DrawOverlays(Level& level)
     }
 }
 
+WatchedEntity StandardLevelContent::Watch(const Level& level, std::uint8_t type) const
+{
+    WatchedEntity watched;
+    const EntityManager* entities = level.GetEntityManager();
+    Entity* entity = entities != nullptr ? entities->GetEntity(type) : nullptr;
+    if (entity == nullptr)
+    {
+        return watched;
+    }
+    watched.object = entity;
+    watched.tasks = entity->GetTaskCount();
+    const Pers* worker = entity->GetWorker();
+    watched.workerActive = worker != nullptr && worker->IsActive();
+    if (const auto* garden = dynamic_cast<const EntityGarden*>(entity))
+    {
+        watched.known = true;
+        watched.forSale = garden->IsForSale();
+    }
+    else if (const auto* building = dynamic_cast<const EntityBuilding*>(entity))
+    {
+        watched.known = true;
+        watched.forSale = building->IsForSale();
+    }
+    else if (const auto* rope = dynamic_cast<const EntityRope*>(entity))
+    {
+        watched.known = true;
+        watched.ropePoints = static_cast<std::int32_t>(rope->GetPoints().size());
+    }
+    else if (const auto* storehouse = dynamic_cast<const EntityStorehouse*>(entity))
+    {
+        watched.known = true;
+        watched.holdsGoods = !storehouse->GetCells().IsEmpty();
+    }
+    else if (const auto* shop = dynamic_cast<const EntityShop*>(entity))
+    {
+        watched.known = true;
+        watched.holdsGoods = !shop->GetCells().IsEmpty();
+    }
+    return watched;
+}
+
 bool StandardLevelContent::AddRopePoint(Level& level, std::int32_t i, std::int32_t j, EntityRope& rope)
 {
     const GameField& field = *level.GetGameField();

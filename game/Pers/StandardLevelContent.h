@@ -18,6 +18,7 @@ public:
     void AddEntities(Level& level) override;
     void Finish(Level& level) override;
     void DrawOverlays(Level& level) override;
+    WatchedEntity Watch(const Level& level, std::uint8_t type) const override;
 
 private:
     // The level's objects of a field cell; buildingCells counts the cells of the building being scanned.
