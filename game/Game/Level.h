@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/Util/Singleton.h"
+#include "game/Game/LevelContent.h"
 #include "game/Util/Blank.h"
 #include "game/Util/NamedObjectContainer.h"
 
@@ -12,7 +13,6 @@
 class EntityManager;
 class Clickable;
 class GameField;
-class LevelContent;
 class LevelFile;
 class LevelTaskInfo;
 class MoneyAnimatedSprite;
@@ -69,10 +69,10 @@ public:
 
     // What makes and watches the field's entities and characters.
     LevelContent& GetContent() const { return mContent; }
-    EntityManager* GetEntityManager() const { return mEntities; }
-    PersManager* GetPersManager() const { return mCharacters; }
-    GameField* GetGameField() const { return mField; }
-    MoneyAnimatedSprite* GetMoneyAnimation() const { return mMoney; }
+    EntityManager* GetEntityManager() const { return mMembers.entities; }
+    PersManager* GetPersManager() const { return mMembers.characters; }
+    GameField* GetGameField() const { return mMembers.field; }
+    MoneyAnimatedSprite* GetMoneyAnimation() const { return mMembers.money; }
 
     static std::uint8_t GoodsFromFileCode(std::uint8_t code);
     static std::uint16_t BuildingBaseCode(std::uint8_t code);
@@ -95,9 +95,6 @@ private:
     Clickable* mPending = nullptr;
     std::unique_ptr<SaveLoadManager> mSaveManager;
     std::unique_ptr<LevelTaskInfo> mTaskInfo;
-    EntityManager* mEntities = nullptr;
-    PersManager* mCharacters = nullptr;
-    GameField* mField = nullptr;
-    MoneyAnimatedSprite* mMoney = nullptr;
+    LevelContent::Members mMembers;
     float mEndTimer = 0.0f;
 };

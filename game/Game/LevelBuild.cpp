@@ -62,7 +62,8 @@ void Level::Build(const LevelFile& file)
     mContent.AddEntities(*this);
     for (const LevelFile::Scenery& scenery : file.scenery)
     {
-        mField->AddAnimatedObject(scenery.table, scenery.x, scenery.y, scenery.kind, scenery.drawOrder);
+        mMembers.field->AddAnimatedObject(scenery.table, scenery.x, scenery.y, scenery.kind,
+                                          scenery.drawOrder);
     }
     mContent.Finish(*this);
     StartTutorial();
@@ -107,11 +108,7 @@ void Level::StartTutorial()
 
 void Level::AddMembers(std::uint8_t backgroundType)
 {
-    const LevelContent::Members members = mContent.AddMembers(*this, backgroundType);
-    mField = members.field;
-    mEntities = members.entities;
-    mCharacters = members.characters;
-    mMoney = members.money;
+    mContent.AddMembers(*this, backgroundType, mMembers);
 }
 
 void Level::ReadGoals(const LevelFile& file)
@@ -173,7 +170,7 @@ void Level::AddBuyers(const LevelFile& file)
     for (const std::uint8_t code : file.buyers)
     {
         // The companion's errand keeps a buyer's number in a byte, 255 meaning none.
-        if (mCharacters->GetBuyers().size() >= kMostBuyers)
+        if (mMembers.characters->GetBuyers().size() >= kMostBuyers)
         {
             if (Korrin::LogManager* log = Korrin::LogManager::Peek())
             {
@@ -204,7 +201,8 @@ void Level::FillField(const LevelFile& file)
         {
             for (std::int32_t j = 0; j < FieldGeometry::kRows; ++j)
             {
-                mField->AddDecoration(layer, i, j, file.decorations[layer][FieldGeometry::Index(i, j)]);
+                mMembers.field->AddDecoration(layer, i, j,
+                                              file.decorations[layer][FieldGeometry::Index(i, j)]);
             }
         }
     }
@@ -212,8 +210,8 @@ void Level::FillField(const LevelFile& file)
     {
         for (std::int32_t j = 0; j < FieldGeometry::kRows; ++j)
         {
-            mField->SetTile(i, j, file.tiles[FieldGeometry::Index(i, j)]);
-            mField->SetObjectCode(i, j, file.objects[FieldGeometry::Index(i, j)]);
+            mMembers.field->SetTile(i, j, file.tiles[FieldGeometry::Index(i, j)]);
+            mMembers.field->SetObjectCode(i, j, file.objects[FieldGeometry::Index(i, j)]);
         }
     }
 }

@@ -32,8 +32,9 @@ public:
     virtual ~LevelContent() = default;
 
     // Adds the level's members (backdrop, tasks, field, entities, characters, money, thief's bags) and
-    // their draw passes.
-    virtual Members AddMembers(Level& level, std::uint8_t backgroundType) = 0;
+    // their draw passes. Each one goes into the level's `members` as soon as it is made, as the later
+    // ones find the earlier through the level while they are built.
+    virtual void AddMembers(Level& level, std::uint8_t backgroundType, Members& members) = 0;
     // The thief of each start shelf, off the field until its start time.
     virtual void AddThieves(Level& level, const LevelFile& file) = 0;
     // A buyer of the kind, waiting off the field.

@@ -51,9 +51,8 @@ LevelContent& LevelContent::Standard()
     return content;
 }
 
-LevelContent::Members StandardLevelContent::AddMembers(Level& level, std::uint8_t backgroundType)
+void StandardLevelContent::AddMembers(Level& level, std::uint8_t backgroundType, Members& members)
 {
-    Members members;
     level.Add("Background", LevelBackdrop::Create(backgroundType), true);
     auto* tasks = new EntityTaskManager();
     level.Add("EntityTaskManager", tasks, false);
@@ -75,7 +74,6 @@ LevelContent::Members StandardLevelContent::AddMembers(Level& level, std::uint8_
     auto* bags = new ThiefBag();
     level.Add("ThiefBagList", bags, true);
     level.AddObject(bags);
-    return members;
 }
 
 void StandardLevelContent::AddThieves(Level& level, const LevelFile& file)

@@ -12,7 +12,7 @@ class EntityRope;
 class StandardLevelContent : public LevelContent
 {
 public:
-    Members AddMembers(Level& level, std::uint8_t backgroundType) override;
+    void AddMembers(Level& level, std::uint8_t backgroundType, Members& members) override;
     void AddThieves(Level& level, const LevelFile& file) override;
     void AddBuyer(Level& level, std::uint8_t kind) override;
     void AddEntities(Level& level) override;
