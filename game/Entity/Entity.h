@@ -64,6 +64,8 @@ public:
     // Drawn by the level above the field, after every draw pass, for the entities of the overlay list.
     virtual void DrawOverlay() {}
     virtual void DrawExtra() {}
+    // The storehouse, the largest, stands behind the others.
+    bool IsClickedLast() const override { return GetType() == kStorehouse; }
 
     void Save(Korrin::BinaryWriter& out) override;
     // Fails the reader on a record that the live entity cannot take (another type code, a side or an

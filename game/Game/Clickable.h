@@ -27,6 +27,13 @@ public:
     // the object then fills its panel page and counts as pressed.
     virtual bool TryClick();
     virtual void SetType(std::uint8_t type) { mType = type; }
+    // Sorted behind every other object of the level's list, so that those in front of it take the mouse
+    // first.
+    virtual bool IsClickedLast() const { return false; }
+    // A click on it selects another object (a worker's home entity) and leaves that the selection.
+    virtual bool SelectsHomeOnClick() const { return false; }
+    // False for an object whose click shows no panel page of its own: the panel goes back to its first.
+    virtual bool HasPanelPage() const { return true; }
 
     std::uint8_t GetType() const { return mType; }
     // An object that is not selectable takes no hover nor click, and loses the selection.

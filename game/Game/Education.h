@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-class Entity;
-class EntityGarden;
+class Clickable;
+struct WatchedEntity;
 
 // One tutorial: tips read from a script, grouped so that the game switches between lines of tips by what
 // the player does. Each frame it picks the current group, shows the current tip when its delay has run
@@ -82,8 +82,9 @@ private:
     void AppointTipsLevel1Store();
     void AppointmentTipsIndexLevel2();
     // Level 2's tips in two parts: hiring the gardener (steps 0 to 6), ordering water (8 to 10).
-    void StepLevel2GardenerTips(std::uint32_t step, EntityGarden& garden, std::int32_t money);
-    void StepLevel2WellTips(std::uint32_t step, Entity& well, std::int32_t money, std::size_t wellTasks);
+    void StepLevel2GardenerTips(std::uint32_t step, const WatchedEntity& garden, std::int32_t money);
+    void StepLevel2WellTips(std::uint32_t step, const Clickable& well, std::int32_t money,
+                            std::size_t wellTasks);
     void AppointmentTipsIndexLevel3();
     void AppointTipsThief();
     void AppointmentTipsIndexLevel4();

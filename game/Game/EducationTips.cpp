@@ -5,23 +5,17 @@
 #include "engine/Script/LuaStackGuard.h"
 #include "engine/Script/LuaValue.h"
 #include "engine/Util/CheckedInteger.h"
-#include "game/Entity/Entity.h"
-#include "game/Entity/EntityBuilding.h"
-#include "game/Entity/EntityGarden.h"
-#include "game/Entity/EntityManager.h"
-#include "game/Entity/EntityRope.h"
-#include "game/Entity/EntityShop.h"
-#include "game/Entity/EntityStorehouse.h"
 #include "game/GUI/GameGuiManager.h"
+#include "game/Game/Clickable.h"
 #include "game/Game/Education.h"
 #include "game/Game/GameField.h"
 #include "game/Game/Level.h"
+#include "game/Game/LevelContent.h"
 #include "game/Game/LevelTaskInfo.h"
 #include "game/Game/SaveLoadManager.h"
+#include "game/Game/WatchedEntity.h"
 #include "game/Main.h"
-#include "game/Pers/Pers.h"
 #include "game/Pers/PersManager.h"
-#include "game/Pers/PersThiefManager.h"
 #include "game/Util/Hint.h"
 #include "game/Util/HintManager.h"
 #include "game/Util/InputLocks.h"
@@ -33,6 +27,12 @@ namespace
 
 constexpr const char* kSource = "Source\\Game\\Education";
 constexpr std::uint8_t kStorehouseWindow = GameGuiManager::kStoreHouse;
+// The type codes of the entities the tips watch.
+constexpr std::uint8_t kRope = 1;
+constexpr std::uint8_t kGarden = 5;
+constexpr std::uint8_t kStorehouse = 10;
+constexpr std::uint8_t kWaterWell = 14;
+constexpr std::uint8_t kShop = 17;
 constexpr std::uint8_t kJuicer = 30;
 constexpr std::int32_t kTipGroup = 0;
 constexpr std::int32_t kSecondGroup = 1;
@@ -51,29 +51,26 @@ std::int32_t Money()
     return task != nullptr ? task->money : 0;
 }
 
-Entity* FindEntity(std::uint8_t type)
+WatchedEntity Watch(std::uint8_t type)
 {
     const Level* level = Level::Peek();
-    const EntityManager* entities = level != nullptr ? level->GetEntityManager() : nullptr;
-    return entities != nullptr ? entities->GetEntity(type) : nullptr;
+    return level != nullptr ? level->GetContent().Watch(*level, type) : WatchedEntity{};
 }
 
-bool OwnPage(const Entity& entity)
+bool OwnPage(const Clickable& entity)
 {
     return entity.IsSelected() && entity.GetPanelMode() == 0;
 }
 
-bool WorkerPage(const Entity& entity)
+bool WorkerPage(const Clickable& entity)
 {
     return entity.IsSelected() && entity.GetPanelMode() == 1;
 }
 
 // A storehouse or shop holding goods that show.
-template <typename Store>
 bool HasGoods(std::uint8_t type)
 {
-    auto* store = dynamic_cast<Store*>(FindEntity(type));
-    return store != nullptr && !store->GetCells().IsEmpty();
+    return Watch(type).holdsGoods;
 }
 
 void ReportMissing(const char* text, int line)
@@ -105,9 +102,8 @@ void Education::AppointTips()
         {
             PersManager* characters = PersManager::Peek();
             const auto thieves = mGroups.find(kSecondGroup);
-            if (characters != nullptr && characters->GetThiefManager().GetThiefCount() > 0 &&
-                thieves != mGroups.end() && !IsGroupDone(thieves->second) &&
-                characters->GetThiefManager().IsThiefInBush())
+            if (characters != nullptr && thieves != mGroups.end() && !IsGroupDone(thieves->second) &&
+                characters->IsThiefHiding())
             {
                 AppointTipsThief();
             }
@@ -154,10 +150,10 @@ void Education::AppointTipsLevel1()
         return;
     }
     Group& group = *CurrentGroup();
-    const Entity* garden = FindEntity(Entity::kGarden);
+    const WatchedEntity garden = Watch(kGarden);
     if (group.local == 1)
     {
-        if (garden == nullptr || !garden->IsSelected())
+        if (garden.object == nullptr || !garden.object->IsSelected())
         {
             return;
         }
@@ -169,9 +165,9 @@ void Education::AppointTipsLevel1()
     switch (group.local)
     {
     case 2:
-        if (garden != nullptr && OwnPage(*garden))
+        if (garden.object != nullptr && OwnPage(*garden.object))
         {
-            if (garden->GetTaskCount() > 0)
+            if (garden.tasks > 0)
             {
                 NextTip();
             }
@@ -182,11 +178,11 @@ void Education::AppointTipsLevel1()
         }
         break;
     case 3:
-        if (HasGoods<EntityStorehouse>(Entity::kStorehouse))
+        if (HasGoods(kStorehouse))
         {
             ArmCurrentTip();
         }
-        else if (HasGoods<EntityShop>(Entity::kShop))
+        else if (HasGoods(kShop))
         {
             NextTip();
         }
@@ -224,7 +220,7 @@ void Education::AppointTipsLevel1Store()
     {
         return;
     }
-    if (HasGoods<EntityStorehouse>(Entity::kStorehouse))
+    if (HasGoods(kStorehouse))
     {
         ArmCurrentTip();
     }
@@ -236,76 +232,75 @@ void Education::AppointmentTipsIndexLevel2()
     {
         return;
     }
-    auto* garden = dynamic_cast<EntityGarden*>(FindEntity(Entity::kGarden));
-    if (garden == nullptr)
+    const WatchedEntity garden = Watch(kGarden);
+    if (garden.object == nullptr || !garden.known)
     {
         ReportMissing("Education::AppointmentTipsIndexLevel2() Error with entGarden", 306);
         return;
     }
-    Entity* well = FindEntity(Entity::kWaterWell);
-    if (well == nullptr)
+    const WatchedEntity well = Watch(kWaterWell);
+    if (well.object == nullptr)
     {
         ReportMissing("Education::AppointmentTipsIndexLevel2() Error with entWaterwell", 311);
         return;
     }
     const std::uint32_t step = CurrentGroup()->local;
     const std::int32_t money = Money();
-    const std::size_t wellTasks = well->GetTaskCount();
+    const std::size_t wellTasks = well.tasks;
     if (step <= 6)
     {
-        StepLevel2GardenerTips(step, *garden, money);
+        StepLevel2GardenerTips(step, garden, money);
     }
     else
     {
-        StepLevel2WellTips(step, *well, money, wellTasks);
+        StepLevel2WellTips(step, *well.object, money, wellTasks);
     }
     sRememberedWellCount = static_cast<std::uint8_t>(wellTasks);
 }
 
-void Education::StepLevel2GardenerTips(std::uint32_t step, EntityGarden& garden, std::int32_t money)
+void Education::StepLevel2GardenerTips(std::uint32_t step, const WatchedEntity& garden, std::int32_t money)
 {
     switch (step)
     {
     case 0:
-        if (OwnPage(garden))
+        if (OwnPage(*garden.object))
         {
             NextTip();
         }
         break;
     case 1:
-        if (!garden.IsForSale())
+        if (!garden.forSale)
         {
             NextTip();
         }
-        else if (!OwnPage(garden))
+        else if (!OwnPage(*garden.object))
         {
             BackTo(0);
         }
         break;
     case 2:
-        if (garden.IsSelected())
+        if (garden.object->IsSelected())
         {
             NextTip();
         }
         break;
     case 3:
-        if (!garden.IsSelected())
+        if (!garden.object->IsSelected())
         {
             BackTo(2);
         }
-        else if (WorkerPage(garden))
+        else if (WorkerPage(*garden.object))
         {
             NextTip();
         }
         break;
     case 4:
     {
-        const Pers* gardener = garden.GetWorker();
-        if (gardener != nullptr && gardener->IsActive())
+        if (garden.workerActive)
         {
             NextTip();
         }
-        else if (!WorkerPage(garden))
+        else if (!WorkerPage(*garden.object))
         {
             BackTo(3);
         }
@@ -318,7 +313,7 @@ void Education::StepLevel2GardenerTips(std::uint32_t step, EntityGarden& garden,
             {
             }
         }
-        if (OwnPage(garden))
+        if (OwnPage(*garden.object))
         {
             ArmCurrentTip();
         }
@@ -334,7 +329,7 @@ void Education::StepLevel2GardenerTips(std::uint32_t step, EntityGarden& garden,
     }
 }
 
-void Education::StepLevel2WellTips(std::uint32_t step, Entity& well, std::int32_t money,
+void Education::StepLevel2WellTips(std::uint32_t step, const Clickable& well, std::int32_t money,
                                    std::size_t wellTasks)
 {
     switch (step)
@@ -396,8 +391,8 @@ void Education::AppointmentTipsIndexLevel3()
     {
         return;
     }
-    const auto* rope = dynamic_cast<const EntityRope*>(FindEntity(Entity::kRope));
-    if (rope == nullptr)
+    const WatchedEntity rope = Watch(kRope);
+    if (rope.object == nullptr || !rope.known)
     {
         ReportMissing("Education::AppointmentTipsIndexLevel3() Error with ent", 488);
         return;
@@ -410,7 +405,7 @@ void Education::AppointmentTipsIndexLevel3()
     const Level* level = Level::Peek();
     const GameField* field = level != nullptr ? level->GetGameField() : nullptr;
     const bool ropeBuilt = field != nullptr && field->GetRopeKind(kRopeTileI, kRopeTileJ) != 0;
-    const auto lastPoint = static_cast<std::int32_t>(rope->GetPoints().size());
+    const std::int32_t lastPoint = rope.ropePoints;
     Group& group = *CurrentGroup();
     switch (group.local)
     {
@@ -419,7 +414,7 @@ void Education::AppointmentTipsIndexLevel3()
         {
             NextTip();
         }
-        if (rope->GetPressed() == lastPoint)
+        if (rope.object->GetPressed() == lastPoint)
         {
             NextTip();
         }
@@ -429,7 +424,7 @@ void Education::AppointmentTipsIndexLevel3()
         {
             NextTip();
         }
-        else if (rope->GetPressed() != lastPoint)
+        else if (rope.object->GetPressed() != lastPoint)
         {
             BackTo(0);
         }
@@ -457,8 +452,8 @@ void Education::AppointmentTipsIndexLevel4()
     {
         return;
     }
-    const auto* juicer = dynamic_cast<const EntityBuilding*>(FindEntity(kJuicer));
-    if (juicer == nullptr)
+    const WatchedEntity juicer = Watch(kJuicer);
+    if (juicer.object == nullptr || !juicer.known)
     {
         ReportMissing("Education::AppointmentTipsIndexLevel4() Error with entJuice", 574);
         return;
@@ -467,27 +462,27 @@ void Education::AppointmentTipsIndexLevel4()
     switch (group.local)
     {
     case 0:
-        if (OwnPage(*juicer))
+        if (OwnPage(*juicer.object))
         {
             NextTip();
         }
         break;
     case 1:
-        if (!juicer->IsForSale())
+        if (!juicer.forSale)
         {
             NextTip();
         }
-        else if (!OwnPage(*juicer))
+        else if (!OwnPage(*juicer.object))
         {
             BackTo(0);
         }
         break;
     case 2:
-        if (juicer->GetTaskCount() > 0)
+        if (juicer.tasks > 0)
         {
             NextTip();
         }
-        else if (OwnPage(*juicer) && Money() >= kJuicerMoney)
+        else if (OwnPage(*juicer.object) && Money() >= kJuicerMoney)
         {
             ArmCurrentTip();
         }

@@ -22,7 +22,6 @@
 #include "game/Game/LevelTaskInfo.h"
 #include "game/Main.h"
 #include "game/Pers/PersManager.h"
-#include "game/Pers/PersThiefManager.h"
 #include "game/Util/InputLocks.h"
 #include "game/Util/TextFormat.h"
 #include "game/Util/VirtualMouse.h"
@@ -414,8 +413,7 @@ void GamePanel::UpdateClock(float dt)
     }
     if (PersManager* characters = PersManager::Peek())
     {
-        characters->GetThiefManager().StartThief(static_cast<std::uint8_t>(minutes),
-                                                 static_cast<std::uint8_t>(seconds), dt);
+        characters->StartThieves(static_cast<std::uint8_t>(minutes), static_cast<std::uint8_t>(seconds), dt);
     }
     if (minutes >= kLongLevelMinutes && seconds > 0)
     {

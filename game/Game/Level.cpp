@@ -8,9 +8,8 @@
 #include "engine/Log/ReportFileScope.h"
 #include "engine/Render/RenderSystem.h"
 #include "engine/Sound/SoundManager.h"
-#include "game/Entity/EntityManager.h"
-#include "game/Entity/EntityWaterWell.h"
 #include "game/GUI/GameGuiManager.h"
+#include "game/Game/Clickable.h"
 #include "game/Game/EducationSlot.h"
 #include "game/Game/FieldGeometry.h"
 #include "game/Game/GameField.h"
@@ -18,15 +17,13 @@
 #include "game/Game/GamePanel.h"
 #include "game/Game/GamePanelPers.h"
 #include "game/Game/LevelBackdrop.h"
+#include "game/Game/LevelContent.h"
 #include "game/Game/LevelFile.h"
 #include "game/Game/LevelTaskInfo.h"
 #include "game/Game/LoadProgress.h"
 #include "game/Game/MoneyAnimatedSprite.h"
 #include "game/Game/SaveLoadManager.h"
 #include "game/Main.h"
-#include "game/Pers/Pers.h"
-#include "game/Pers/PersManager.h"
-#include "game/Pers/ThiefBag.h"
 #include "game/Util/InputLocks.h"
 
 #include <algorithm>
@@ -40,14 +37,9 @@ constexpr const char* kSource = "Source\\Game\\Level";
 constexpr std::uint8_t kStatisticsWindow = 2;
 constexpr float kEndDelay = 1.0f;
 
-bool IsWorker(std::uint8_t type)
-{
-    return type == Pers::kGardener || type == Pers::kErrandBoy || type == Pers::kFairy;
-}
-
 } // namespace
 
-Level::Level()
+Level::Level() : mContent(LevelContent::Standard())
 {
     // Every saveable object built from here on registers with the level's save manager.
     mSaveManager = std::make_unique<SaveLoadManager>();
@@ -60,7 +52,6 @@ Level::~Level()
     // The members go first: an entity or a character may still reach the goals or the save manager
     // while it is destroyed.
     DeleteAll();
-    mRope = nullptr;
     mSaveManager.reset();
     mTaskInfo.reset();
     mObjects.clear();
@@ -115,12 +106,6 @@ bool Level::Load(std::uint16_t level)
     return true;
 }
 
-void Level::Register(Entity* entity)
-{
-    AddObject(entity);
-    mEntities->Register(entity);
-}
-
 void Level::InitAll()
 {
     if (mUpdateList.empty())
@@ -161,11 +146,11 @@ void Level::SetPendingObject(Clickable* object)
 
 bool Level::CompareObjects(const Clickable* a, const Clickable* b)
 {
-    if (a->GetType() == Entity::kStorehouse)
+    if (a->IsClickedLast())
     {
         return false;
     }
-    if (b->GetType() == Entity::kStorehouse)
+    if (b->IsClickedLast())
     {
         return true;
     }
@@ -213,17 +198,14 @@ void Level::RouteMouse()
         if (object->IsSelectable() && object->TryClick())
         {
             // A worker's click has already made its home entity the selection.
-            if (!IsWorker(object->GetType()))
+            if (!object->SelectsHomeOnClick())
             {
                 mPending = object;
             }
             break;
         }
     }
-    const bool character =
-        mPending != nullptr && (mPending->GetType() == Pers::kBuyer || mPending->GetType() == Pers::kThief ||
-                                mPending->GetType() == ThiefBag::kType);
-    if (panel != nullptr && (mPending == nullptr || character))
+    if (panel != nullptr && (mPending == nullptr || !mPending->HasPanelPage()))
     {
         panel->SetCurrent(0);
     }
@@ -272,22 +254,5 @@ bool Level::Update(float dt)
 
 void Level::DrawOverlays()
 {
-    if (mEntities != nullptr)
-    {
-        for (const auto& [type, entity] : mEntities->GetEntities())
-        {
-            entity->DrawOverlay();
-        }
-    }
-    if (mCharacters != nullptr)
-    {
-        mCharacters->LiftOverlappingDreams();
-        for (const auto& character : mCharacters->GetCharacters())
-        {
-            if (character->IsActive())
-            {
-                character->DrawDream();
-            }
-        }
-    }
+    mContent.DrawOverlays(*this);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/Util/Singleton.h"
+#include "game/Game/LevelContent.h"
 #include "game/Util/Blank.h"
 #include "game/Util/NamedObjectContainer.h"
 
@@ -9,9 +10,7 @@
 #include <string>
 #include <vector>
 
-class Entity;
 class EntityManager;
-class EntityRope;
 class Clickable;
 class GameField;
 class LevelFile;
@@ -68,10 +67,12 @@ public:
     // The overlays of every entity, then the dream bubbles of the active characters.
     void DrawOverlays();
 
-    EntityManager* GetEntityManager() const { return mEntities; }
-    PersManager* GetPersManager() const { return mCharacters; }
-    GameField* GetGameField() const { return mField; }
-    MoneyAnimatedSprite* GetMoneyAnimation() const { return mMoney; }
+    // What makes and watches the field's entities and characters.
+    LevelContent& GetContent() const { return mContent; }
+    EntityManager* GetEntityManager() const { return mMembers.entities; }
+    PersManager* GetPersManager() const { return mMembers.characters; }
+    GameField* GetGameField() const { return mMembers.field; }
+    MoneyAnimatedSprite* GetMoneyAnimation() const { return mMembers.money; }
 
     static std::uint8_t GoodsFromFileCode(std::uint8_t code);
     static std::uint16_t BuildingBaseCode(std::uint8_t code);
@@ -82,38 +83,18 @@ public:
 private:
     void AddMembers(std::uint8_t backgroundType);
     void ReadGoals(const LevelFile& file);
-    void AddThieves(const LevelFile& file);
     void OfferStorehouseGoods(const LevelFile& file);
     void AddBuyers(const LevelFile& file);
     void FillField(const LevelFile& file);
-    void ScanEntities();
-    void ScanCell(std::int32_t i, std::int32_t j, EntityRope& rope, int& buildingCells);
-    bool AddRopePoint(std::int32_t i, std::int32_t j, EntityRope& rope);
-    // The field's other objects at a cell; a second storehouse, shop or signpost is not made.
-    void AddStorehouse(std::int32_t i, std::int32_t j);
-    void AddWell(std::int32_t i, std::int32_t j);
-    void AddShop(std::int32_t i, std::int32_t j);
-    void AddSignpost(std::int32_t i, std::int32_t j, std::uint8_t type);
-    void AddGarden(std::int32_t i, std::int32_t j, std::uint16_t code);
-    void AddBuilding(std::int32_t i, std::int32_t j, std::uint16_t code);
-    void Register(Entity* entity);
-    void LinkWorker(Entity& entity, std::uint8_t workerCode, std::int32_t i, std::int32_t j);
-    void SetSideFromMarkers(Entity& entity, std::int32_t i, std::int32_t j, std::int32_t leftColumn,
-                            std::int32_t rightColumn) const;
-    void AddQueuePlaces();
-    void CheckComplete() const;
     // First play of a level with a tutorial starts it; any other load leaves no tutorial running.
     void StartTutorial();
     void RouteMouse();
 
+    LevelContent& mContent;
     std::vector<Clickable*> mObjects;
     Clickable* mPending = nullptr;
     std::unique_ptr<SaveLoadManager> mSaveManager;
     std::unique_ptr<LevelTaskInfo> mTaskInfo;
-    EntityManager* mEntities = nullptr;
-    PersManager* mCharacters = nullptr;
-    GameField* mField = nullptr;
-    MoneyAnimatedSprite* mMoney = nullptr;
-    EntityRope* mRope = nullptr;
+    LevelContent::Members mMembers;
     float mEndTimer = 0.0f;
 };

@@ -304,6 +304,16 @@ bool Pers::TryClick()
     return true;
 }
 
+bool Pers::SelectsHomeOnClick() const
+{
+    return IsWorkerType(GetType());
+}
+
+bool Pers::HasPanelPage() const
+{
+    return GetType() != kBuyer && GetType() != kThief;
+}
+
 void Pers::SetActive(bool on)
 {
     mSelectable = on ? 1 : 0;

@@ -54,6 +54,9 @@ public:
     bool IsPointInside(const Korrin::Vector2& point) override;
     // Shows the route, hands the click to the home entity and makes it the level's selection.
     bool TryClick() override;
+    // A worker's click selects its home entity; a buyer or the thief has no page.
+    bool SelectsHomeOnClick() const override;
+    bool HasPanelPage() const override;
 
     // Selects figure 0, loads the mark, the bubble and the effects, finds the carry bone and reads the
     // head offset from the skeleton file. The concrete class fills the figure list first.

@@ -269,6 +269,16 @@ ShopBuyer* PersManager::FindBuyer(std::uint32_t saveNumber) const
     return nullptr;
 }
 
+void PersManager::StartThieves(std::uint8_t minutes, std::uint8_t seconds, float dt)
+{
+    mThiefManager->StartThief(minutes, seconds, dt);
+}
+
+bool PersManager::IsThiefHiding() const
+{
+    return mThiefManager->GetThiefCount() > 0 && mThiefManager->IsThiefInBush();
+}
+
 void PersManager::RecalcBuyersObj()
 {
     if (Korrin::LogManager* log = Korrin::LogManager::Peek())

@@ -92,6 +92,10 @@ public:
     // number of places differs from the level's, or a portrait place the panel's queue does not have.
     void Load(Korrin::BinaryReader& in) override;
 
+    // The thieves' start step, which the panel runs every frame with the level clock.
+    void StartThieves(std::uint8_t minutes, std::uint8_t seconds, float dt);
+    // A thief has started and hides in a bush.
+    bool IsThiefHiding() const;
     PersThiefManager& GetThiefManager() { return *mThiefManager; }
     const PersThiefManager& GetThiefManager() const { return *mThiefManager; }
     // The buyers walking on the field: one more for each let in, one less (never below 0) for each that

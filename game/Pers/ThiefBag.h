@@ -61,6 +61,7 @@ public:
     bool IsPointInside(const Korrin::Vector2& point) override;
     // Collects every hovered bag; always false.
     bool TryClick() override;
+    bool HasPanelPage() const override { return false; }
 
     // A bag thrown up from a caught thief at (x, y).
     void AddBag(float x, float y);

@@ -39,18 +39,6 @@ game/Entity/EntityTaskManager.h
 
 # Upward includes still to be replaced by a forward declaration or a small interface: folder, header.
 pending="
-Game game/Entity/BuyersArrow.h
-Game game/Entity/Entity.h
-Game game/Entity/EntityBuilding.h
-Game game/Entity/EntityGarden.h
-Game game/Entity/EntityManager.h
-Game game/Entity/EntityRope.h
-Game game/Entity/EntityShop.h
-Game game/Entity/EntityStorehouse.h
-Game game/Entity/EntityWaterWell.h
-Game game/Pers/Pers.h
-Game game/Pers/PersThiefManager.h
-Game game/Pers/ThiefBag.h
 "
 
 self_test() {
